@@ -1,0 +1,62 @@
+// The substance list and its two-column item painting.
+#include "SubstanceListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTextOption>
+
+namespace {
+
+// Draws the item text with its tab expanded to a fixed stop, so formulas line up.
+class TabbedItemDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        const QString text = plain.text;
+        plain.text.clear();
+        QStyledItemDelegate::paint(painter, plain, index);
+
+        const QPalette::ColorRole role
+            = (option.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
+        QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
+        textOption.setWrapMode(QTextOption::NoWrap);
+        // A tab stop of 120 dialog units: 30 average characters.
+        textOption.setTabStopDistance(30.0 * option.fontMetrics.averageCharWidth());
+        painter->save();
+        painter->setPen(option.palette.color(role));
+        painter->drawText(QRectF(option.rect.adjusted(4, 0, -2, 0)), text, textOption);
+        painter->restore();
+    }
+};
+
+} // namespace
+
+SubstanceListBox::SubstanceListBox(QWidget *parent)
+    : QListWidget(parent)
+{
+    setItemDelegate(new TabbedItemDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+void SubstanceListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+        Q_EMIT Click();
+}
+
+void SubstanceListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0)
+        Q_EMIT Click();
+}

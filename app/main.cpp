@@ -1,0 +1,17 @@
+// Program start: the application object, the main window with its windows, the event loop.
+#include "ProgramInfo.h"
+#include "TForm1.h"
+#include "platform/GuardedApplication.h"
+
+int main(int argc, char **argv)
+{
+    GuardedApplication app(argc, argv);
+    GuardedApplication::setApplicationName(QStringLiteral("Tensimo"));
+    GuardedApplication::setOrganizationName(QStringLiteral("Korvex"));
+    TForm1 form1;
+    if (!form1.started())
+        return 1;
+    app.setErrorCaption(form1.globalText(85));
+    form1.show();
+    return GuardedApplication::exec();
+}

@@ -1,0 +1,113 @@
+// Cost of one vapour pressure and one boiling temperature per equation code, from the record
+// line (read anew on every call, as tables and diagrams call it) and from parsed coefficients.
+#include "app/VapourPressure.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+namespace {
+
+struct BenchRecord
+{
+    const char *name;
+    QString line;
+    long double temperatureK;
+    long double pressureBar;
+};
+
+QString makeLine(const char *code, const char *a, const char *b, const char *c, const char *d, const char *e,
+                 const char *tc = "647.096", const char *pc = "220.64")
+{
+    QStringList fields(24);
+    fields[0] = QStringLiteral("Wasser");
+    fields[1] = QStringLiteral("water");
+    fields[2] = QStringLiteral("H2O");
+    fields[3] = QStringLiteral("18,015");
+    fields[12] = QStringLiteral("273,15");
+    fields[13] = QStringLiteral("373,15");
+    fields[14] = QString::fromLatin1(code);
+    fields[15] = QString::fromLatin1(a);
+    fields[16] = QString::fromLatin1(b);
+    fields[17] = QString::fromLatin1(c);
+    fields[18] = QString::fromLatin1(d);
+    fields[19] = QString::fromLatin1(e);
+    fields[20] = QStringLiteral("273,16");
+    fields[21] = QStringLiteral("647,096");
+    fields[22] = QString::fromLatin1(tc);
+    fields[23] = QString::fromLatin1(pc);
+    return fields.join(u'\t');
+}
+
+// Water in every form, evaluated at 330 K and inverted at 0.3 bar.
+const std::array<BenchRecord, 11> &records()
+{
+    static const std::array<BenchRecord, 11> all{{
+        {"3", makeLine("3", "11.77919641", "3885.69754", "-42.98", "", ""), 330.0L, 0.3L},
+        {"1.8", makeLine("1.8", "7.11564", "1687.537", "-42.98", "", ""), 330.0L, 0.3L},
+        {"2000", makeLine("2000", "7.99073698", "1687.537", "230.17", "", ""), 330.0L, 0.3L},
+        {"6", makeLine("6", "-3152.19", "-7.3037", "0", "29.985", ""), 330.0L, 0.3L},
+        {"1", makeLine("1", "-7.76451", "1.45838", "-2.7758", "-1.23303", "", "647.35", "221.223"), 330.0L, 0.3L},
+        {"42", makeLine("42", "-7.76451", "1.45838", "-2.7758", "-1.23303", "", "647.35", "221.223"), 330.0L, 0.3L},
+        {"2", makeLine("2", "62.136", "7258.2", "-7.3037", "2000", ""), 330.0L, 0.3L},
+        {"4", makeLine("4", "28.985", "-3152.19", "-7.3037", "8.686", ""), 330.0L, 0.3L},
+        {"5", makeLine("5", "73.649", "-7258.2", "-7.3037", "1e-17", ""), 330.0L, 0.3L},
+        {"101", makeLine("101", "73.649", "-7258.2", "-7.3037", "4.1653e-06", "2"), 330.0L, 0.3L},
+        {"999", makeLine("999", "", "", "", "", ""), 330.0L, 0.3L},
+    }};
+    return all;
+}
+
+void pressureFromLine(benchmark::State &state)
+{
+    const BenchRecord &r = records()[std::size_t(state.range(0))];
+    state.SetLabel(r.name);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calcRecordPressure(r.line, r.temperatureK));
+}
+
+void pressureFromCoefficients(benchmark::State &state)
+{
+    const BenchRecord &r = records()[std::size_t(state.range(0))];
+    const VapourPressureCoefficients c = readVapourPressureCoefficients(r.line);
+    state.SetLabel(r.name);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vapourPressureBar(c, r.temperatureK));
+}
+
+void boilingFromLine(benchmark::State &state)
+{
+    const BenchRecord &r = records()[std::size_t(state.range(0))];
+    state.SetLabel(r.name);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calcRecordBoilingTemperature(r.line, r.pressureBar));
+}
+
+void boilingFromCoefficients(benchmark::State &state)
+{
+    const BenchRecord &r = records()[std::size_t(state.range(0))];
+    const VapourPressureCoefficients c = readVapourPressureCoefficients(r.line);
+    state.SetLabel(r.name);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(boilingTemperatureK(c, r.pressureBar));
+}
+
+void readCoefficients(benchmark::State &state)
+{
+    const BenchRecord &r = records()[0];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readVapourPressureCoefficients(r.line));
+}
+
+} // namespace
+
+BENCHMARK(pressureFromLine)->DenseRange(0, 10);
+BENCHMARK(pressureFromCoefficients)->DenseRange(0, 10);
+BENCHMARK(boilingFromLine)->DenseRange(0, 10);
+BENCHMARK(boilingFromCoefficients)->DenseRange(0, 10);
+BENCHMARK(readCoefficients);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,122 @@
+// Checks one shipped substance record: layout, numbers, and the behaviour of its equation.
+#include "RecordCheck.h"
+
+#include "app/RecordFields.h"
+#include "app/VapourPressure.h"
+
+#include <cmath>
+
+namespace {
+
+const QStringList kCodes = {QStringLiteral("3"), QStringLiteral("1.8"), QStringLiteral("2000"), QStringLiteral("6"), QStringLiteral("1"), QStringLiteral("2"),
+                            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("101"), QStringLiteral("42"), QStringLiteral("999")};
+// Codes whose iteration starts at the normal boiling point.
+const QStringList kNeedTb = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("101"), QStringLiteral("42"), QStringLiteral("6")};
+// Codes that read Tc and Pc (Wagner forms, and the start value of the iterated forms).
+const QStringList kNeedCritical = {QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("101")};
+
+// A count of atoms: a plain non-negative integer (the list filter converts it with toInt).
+bool isCount(QStringView text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= 0;
+}
+
+bool isNumber(QStringView text)
+{
+    return !text.isEmpty() && parseNumber(text).ok();
+}
+
+} // namespace
+
+QStringList recordLayoutProblems(QStringView line)
+{
+    QStringList problems;
+    const auto fields = line.split(u'\t');
+    if (fields.size() != 24) {
+        problems << QStringLiteral("%1 fields instead of 24").arg(fields.size());
+        return problems;
+    }
+    const auto field = [&](int n) { return fields.at(n - 1); };
+    if (field(2) == u"E001" || field(2).isEmpty())
+        problems << QStringLiteral("source code E001 or empty");
+    if (field(5).trimmed().isEmpty())
+        problems << QStringLiteral("German name empty");
+    if (!isCount(field(10)))
+        problems << QStringLiteral("C atoms not a non-negative integer");
+    if (!isCount(field(11)))
+        problems << QStringLiteral("H atoms not a non-negative integer");
+    if (!isNumber(field(12)) || parseNumber(field(12)).value <= 0)
+        problems << QStringLiteral("molar mass not positive");
+    for (const int n : {13, 14}) {
+        if (field(n) != kNotKnown && !isNumber(field(n)))
+            problems << QStringLiteral("field %1 neither a number nor k.A.").arg(n);
+    }
+    const QString code = field(15).toString();
+    if (!kCodes.contains(code))
+        problems << QStringLiteral("code \"%1\" unknown").arg(code);
+    for (int n = 16; n <= 24; ++n) {
+        if (!isNumber(field(n)))
+            problems << QStringLiteral("field %1 not a number").arg(n);
+    }
+    if (!problems.isEmpty())
+        return problems;
+    const long double tmin = parseNumber(field(21)).value;
+    const long double tmax = parseNumber(field(22)).value;
+    const long double tc = parseNumber(field(23)).value;
+    const long double pc = parseNumber(field(24)).value;
+    if (!(tmin < tmax))
+        problems << QStringLiteral("Tmin not below Tmax");
+    if (kNeedTb.contains(code) && !isNumber(field(14)))
+        problems << QStringLiteral("code needs a numeric Tb");
+    if (code == u"6" && !isNumber(field(13)))
+        problems << QStringLiteral("code 6 needs a numeric Tm");
+    if (kNeedCritical.contains(code) && !(tc > 0 && pc > 0))
+        problems << QStringLiteral("code needs Tc > 0 and Pc > 0");
+    if ((code == u"1" || code == u"42") && tmax > tc)
+        problems << QStringLiteral("Wagner range ends above Tc");
+    return problems;
+}
+
+QStringList recordEquationProblems(QStringView line)
+{
+    QStringList problems;
+    const long double tmin = numericField(line, 21);
+    const long double tmax = numericField(line, 22);
+    for (const long double t : {tmin, tmax}) {
+        const long double p = calcRecordPressure(line, t);
+        if (!std::isfinite(p) || p <= 0) {
+            problems << QStringLiteral("p(%1 K) = %2").arg(double(t)).arg(double(p));
+            continue;
+        }
+        const long double back = calcRecordBoilingTemperature(line, p);
+        if (!(std::fabs(back - t) < 1e-4L))
+            problems << QStringLiteral("T(p(%1 K)) = %2 K").arg(double(t), 0, 'g', 12).arg(double(back), 0, 'g', 12);
+    }
+    long double last = 0;
+    for (int i = 0; i < 20; ++i) {
+        const long double t = tmin + (tmax - tmin) * i / 19;
+        const long double p = calcRecordPressure(line, t);
+        if (!(p > last)) {
+            problems << QStringLiteral("pressure does not rise at %1 K").arg(double(t));
+            break;
+        }
+        last = p;
+    }
+    return problems;
+}
+
+NormalBoilingCheck normalBoilingCheck(QStringView line)
+{
+    NormalBoilingCheck check;
+    const ParsedNumber tb = parseNumber(getField(line, 14));
+    if (!tb.ok())
+        return check;
+    const long double tmin = numericField(line, 21);
+    const long double tmax = numericField(line, 22);
+    check.inRange = tmin <= tb.value && tb.value <= tmax;
+    if (check.inRange)
+        check.relativeDeviation = calcRecordPressure(line, tb.value) / 1.01325L - 1.0L;
+    return check;
+}
