@@ -24,6 +24,8 @@ QCollator nameCollator()
     QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
+    // Brackets and hyphens of systematic names do not decide the order: "(2-Bromethyl)benzol" goes under B.
+    collator.setIgnorePunctuation(true);
     return collator;
 }
 

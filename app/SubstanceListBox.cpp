@@ -1,6 +1,7 @@
 // The substance list and its two-column item painting.
 #include "SubstanceListBox.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,8 +21,11 @@ public:
         QStyleOptionViewItem plain = option;
         initStyleOption(&plain, index);
         const QString text = plain.text;
+        // The style draws background, selection and focus; the text is drawn below with its tab.
         plain.text.clear();
-        QStyledItemDelegate::paint(painter, plain, index);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
 
         const QPalette::ColorRole role
             = (option.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;

@@ -140,6 +140,7 @@ TForm1::TForm1(QWidget *parent)
 
     buildMenus();
     buildPanels();
+    resize(1000, 640);
 
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
