@@ -1,0 +1,102 @@
+// Canvas throughput on a 1920 x 1080 image: gradient, lines, rectangles and a 50 % blend.
+#include "GuiCanvas.h"
+#include "PlotImaging.h"
+#include "TPlotBlend.h"
+#include "TPlotCanvas3D.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+struct Surface
+{
+    Surface()
+        : image(kWidth, kHeight, QImage::Format_RGB32)
+        , gui(&image)
+    {
+        image.fill(Qt::white);
+        canvas.SetBuffered(false);
+        canvas.InitWindow(&gui, nullptr, clWhite, false, {0, 0, kWidth, kHeight});
+        canvas.CalcProjection(100, {0, 0, kWidth, kHeight});
+    }
+    QImage image;
+    GuiCanvas gui;
+    TPlotCanvas3D canvas;
+};
+
+void GradientFill(benchmark::State &state)
+{
+    Surface s;
+    for (auto _ : state)
+        s.canvas.GradientFill({0, 0, kWidth, kHeight}, clRed, clBlue, TGradientDirection(state.range(0)), 50);
+}
+BENCHMARK(GradientFill)->Arg(gdTopBottom)->Arg(gdFromCenter)->Arg(gdDiagonalUp)->Unit(benchmark::kMillisecond);
+
+void LineSegments(benchmark::State &state)
+{
+    Surface s;
+    s.canvas.Pen()->SetColor(clNavy);
+    for (auto _ : state) {
+        s.canvas.MoveTo(0, 0);
+        for (int i = 0; i < 100000; ++i)
+            s.canvas.LineTo((i * 37) % kWidth, (i * 53) % kHeight);
+    }
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(LineSegments)->Unit(benchmark::kMillisecond);
+
+void Rectangles(benchmark::State &state)
+{
+    Surface s;
+    for (auto _ : state) {
+        for (int i = 0; i < 10000; ++i) {
+            s.canvas.Brush()->SetColor(TColor(i * 2654435761u) & 0xFFFFFF);
+            const int x = (i * 37) % (kWidth - 50);
+            const int y = (i * 53) % (kHeight - 40);
+            s.canvas.Rectangle(x, y, x + 50, y + 40);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(Rectangles)->Unit(benchmark::kMillisecond);
+
+void BlendFullFrame(benchmark::State &state)
+{
+    Surface s;
+    for (auto _ : state) {
+        auto blend = s.canvas.BeginBlending({0, 0, kWidth, kHeight}, 50);
+        s.canvas.Brush()->SetColor(clBlack);
+        s.canvas.FillRect({0, 0, kWidth, kHeight});
+        s.canvas.EndBlending(std::move(blend));
+    }
+}
+BENCHMARK(BlendFullFrame)->Unit(benchmark::kMillisecond);
+
+void BlendBitmapsOnly(benchmark::State &state)
+{
+    QImage background(kWidth, kHeight, QImage::Format_RGB32);
+    background.fill(qRgb(200, 100, 50));
+    QImage target(kWidth, kHeight, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    for (auto _ : state)
+        PlotImaging::BlendBitmaps(background, target, {0, 0}, 50);
+}
+BENCHMARK(BlendBitmapsOnly)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,65 @@
+// The chart library's message texts: English at start, overwritten by a language unit.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+
+namespace PlotConst {
+
+// Numbers of the texts that the library itself reads (1-based, in table order).
+enum Message : int {
+    msgTest = 1,
+    msgLegendFirstValue = 2,
+    msgLegendColorWidth = 3,
+    msgSeriesSetDataSource = 4,
+    msgSeriesInvDataSource = 5,
+    msgFillSample = 6,
+    msgAxisLogDateTime = 7,
+    msgAxisLogNotPositive = 8,
+    msgAxisLabelSep = 9,
+    msgAxisIncrementNeg = 10,
+    msgAxisMinMax = 11,
+    msgAxisMaxMin = 12,
+    msgAxisLogBase = 13,
+    msgMaxPointsPerPage = 14,
+    msg3DPercent = 15,
+    msgCircularSeries = 16,
+    msgWarningHiColor = 17,
+    msgDefaultPercentOf = 18,
+    msgDefaultPercentOf2 = 19,
+    msgDefPercentFormat = 20,
+    msgDefValueFormat = 21,
+    msgDefLogValueFormat = 22,
+    msgAxisTitle = 23,
+    msgAxisLabels = 24,
+    msgRefreshInterval = 25,
+    msgSeriesParentNoSelf = 26,
+    msgCourierNew = 45,
+    msgDefaultFontSize = 89,
+    msgDefaultFontName = 105,
+    msgSmallDots = 143,
+    msgSubFoot = 270,
+};
+
+inline constexpr int kMessageCount = 270;
+inline constexpr const char *kPlotExtension = "plot";
+
+// Assigns every text its English value (again); the first read runs it by itself.
+void SetLibraryMessages();
+// Text number 1..kMessageCount; an empty text for any other number.
+QString message(int number);
+// A language unit replaces a text; numbers outside the table are ignored.
+void setMessage(int number, const QString &text);
+
+QString PlotFileFilter();
+QString InvalidChartFileText();
+QString WrongFileFormatText();
+QString EmptyFileText();
+QString ChartFileFilterText();
+
+// Replaces "%d" and "%s" placeholders in order by the arguments; "%%" is a percent sign.
+QString plotFormat(const QString &format, std::initializer_list<QVariant> args);
+
+} // namespace PlotConst

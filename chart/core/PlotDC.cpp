@@ -1,0 +1,459 @@
+// The one place that paints through QPainter, with the platform's pixel conventions.
+#include "PlotDC.h"
+
+#include "PlotColor.h"
+#include "PlotRound.h"
+#include "TBrush.h"
+#include "TFont.h"
+#include "TPen.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+// Metrics come from a 96-dpi image, so export canvases measure text without any painter.
+const QImage &referenceDevice()
+{
+    static const QImage image = [] {
+        QImage img(1, 1, QImage::Format_RGB32);
+        img.setDotsPerMeterX(3780);
+        img.setDotsPerMeterY(3780);
+        return img;
+    }();
+    return image;
+}
+
+QPolygon toPolygon(const TPoint *points, int count)
+{
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    return polygon;
+}
+
+// Angle of a radial point on an ellipse, in Qt's 1/16 degree, counter-clockwise from 3 o'clock.
+int radialAngle16(double cx, double cy, double w, double h, int x, int y)
+{
+    const double nx = w != 0 ? (x - cx) / w : 0.0;
+    const double ny = h != 0 ? (y - cy) / h : 0.0;
+    return plotRound(std::atan2(-ny, nx) * 180.0 / std::numbers::pi * 16.0);
+}
+
+} // namespace
+
+PlotDC::PlotDC(TPen *pen, TBrush *brush, TFont *font)
+    : m_pen(pen)
+    , m_brush(brush)
+    , m_font(font)
+{
+}
+
+PlotDC::~PlotDC()
+{
+    end();
+}
+
+bool PlotDC::begin(QPaintDevice *device)
+{
+    end();
+    if (!device)
+        return false;
+    m_ownPainter = std::make_unique<QPainter>();
+    if (!m_ownPainter->begin(device)) {
+        m_ownPainter.reset();
+        return false;
+    }
+    m_device = device;
+    m_painter = m_ownPainter.get();
+    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_appliedGeneration = 0;
+    return true;
+}
+
+void PlotDC::attach(QPainter *painter)
+{
+    end();
+    m_painter = painter;
+    m_device = painter ? painter->device() : nullptr;
+    if (m_painter)
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_appliedGeneration = 0;
+}
+
+void PlotDC::end()
+{
+    if (m_ownPainter && m_ownPainter->isActive())
+        m_ownPainter->end();
+    m_ownPainter.reset();
+    m_painter = nullptr;
+    m_device = nullptr;
+    m_savedClip.reset();
+    m_savedHadClip = false;
+}
+
+QImage *PlotDC::image() const
+{
+    if (!m_device || m_device->devType() != QInternal::Image)
+        return nullptr;
+    return static_cast<QImage *>(m_device);
+}
+
+void PlotDC::setBackMode(int value)
+{
+    m_backMode = value;
+    invalidateState();
+}
+
+void PlotDC::setBackColor(TColor value)
+{
+    m_backColor = value;
+    invalidateState();
+}
+
+void PlotDC::setCharExtra(int value)
+{
+    m_charExtra = value;
+    invalidateState();
+}
+
+void PlotDC::setTemporaryFont(const std::optional<QFont> &font)
+{
+    m_temporaryFont = font;
+    invalidateState();
+}
+
+QFont PlotDC::currentFont() const
+{
+    QFont font = m_temporaryFont ? *m_temporaryFont : m_font->toQFont();
+    if (m_charExtra != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, m_charExtra);
+    return font;
+}
+
+void PlotDC::sync()
+{
+    if (!m_painter || m_appliedGeneration == m_generation)
+        return;
+    m_painter->setPen(m_pen->toQPen());
+    m_painter->setBrush(m_brush->toQBrush());
+    m_painter->setBrushOrigin(0, 0);
+    m_painter->setFont(currentFont());
+    m_painter->setBackgroundMode(m_backMode == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_painter->setBackground(PlotColor::toQColor(m_backColor));
+    applyCompositionForPen();
+    m_appliedGeneration = m_generation;
+}
+
+void PlotDC::applyCompositionForPen()
+{
+    m_painter->setCompositionMode(m_pen->compositionMode());
+}
+
+void PlotDC::smallDotsLine(const TPoint &from, const TPoint &to)
+{
+    const int spacing = m_pen->handle().spacing;
+    const int period = spacing >= 1 ? spacing + 1 : 2;
+    // Bresenham from the first point, last point excluded; the phase starts at the first point.
+    int x = from.x;
+    int y = from.y;
+    const int dx = std::abs(to.x - from.x);
+    const int dy = -std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    int err = dx + dy;
+    std::vector<QPoint> dots;
+    for (int k = 0; !(x == to.x && y == to.y); ++k) {
+        if (k % period == 0)
+            dots.emplace_back(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    if (!dots.empty())
+        m_painter->drawPoints(dots.data(), int(dots.size()));
+}
+
+void PlotDC::lineTo(int x, int y)
+{
+    const TPoint from = m_position;
+    m_position = {x, y};
+    if (!m_painter)
+        return;
+    sync();
+    if (m_pen->handle().kind == TPen::Handle::SmallDots)
+        smallDotsLine(from, m_position);
+    else if (m_painter->pen().style() != Qt::NoPen)
+        m_painter->drawLine(from.x, from.y, x, y);
+}
+
+void PlotDC::polyline(const TPoint *points, int count)
+{
+    if (!m_painter || count < 2)
+        return;
+    sync();
+    if (m_pen->handle().kind == TPen::Handle::SmallDots) {
+        for (int i = 1; i < count; ++i)
+            smallDotsLine(points[i - 1], points[i]);
+        return;
+    }
+    m_painter->drawPolyline(toPolygon(points, count));
+}
+
+void PlotDC::polygon(const TPoint *points, int count)
+{
+    if (!m_painter || count < 2)
+        return;
+    sync();
+    m_painter->drawPolygon(toPolygon(points, count), Qt::OddEvenFill);
+}
+
+void PlotDC::rectangle(int left, int top, int right, int bottom)
+{
+    if (!m_painter)
+        return;
+    sync();
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    const QRect inner(left, top, right - left - 1, bottom - top - 1);
+    if (m_painter->pen().style() == Qt::NoPen) {
+        // A clear pen fills one pixel less on the right and bottom.
+        if (inner.width() > 0 && inner.height() > 0)
+            m_painter->fillRect(inner, m_painter->brush());
+        return;
+    }
+    // The outline covers columns left..right-1 and rows top..bottom-1.
+    m_painter->drawRect(inner);
+}
+
+void PlotDC::ellipse(int left, int top, int right, int bottom)
+{
+    if (!m_painter)
+        return;
+    sync();
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    m_painter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
+{
+    if (!m_painter)
+        return;
+    sync();
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    m_painter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), cornerWidth / 2.0,
+                               cornerHeight / 2.0, Qt::AbsoluteSize);
+}
+
+void PlotDC::arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
+    if (!m_painter)
+        return;
+    sync();
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    const int a0 = radialAngle16(cx, cy, right - left, bottom - top, startX, startY);
+    int span = radialAngle16(cx, cy, right - left, bottom - top, endX, endY) - a0;
+    if (span <= 0)
+        span += 360 * 16;
+    m_painter->drawArc(QRect(left, top, right - left - 1, bottom - top - 1), a0, span);
+}
+
+void PlotDC::pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
+    if (!m_painter)
+        return;
+    sync();
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    const int a0 = radialAngle16(cx, cy, right - left, bottom - top, startX, startY);
+    int span = radialAngle16(cx, cy, right - left, bottom - top, endX, endY) - a0;
+    if (span <= 0)
+        span += 360 * 16;
+    m_painter->drawPie(QRect(left, top, right - left - 1, bottom - top - 1), a0, span);
+}
+
+void PlotDC::fillPath(const QPainterPath &path)
+{
+    if (!m_painter)
+        return;
+    sync();
+    m_painter->drawPath(path);
+}
+
+void PlotDC::fillRect(int left, int top, int right, int bottom)
+{
+    if (!m_painter || right <= left || bottom <= top)
+        return;
+    sync();
+    m_painter->fillRect(QRect(left, top, right - left, bottom - top), m_painter->brush());
+}
+
+void PlotDC::setPixel(int x, int y, TColor color)
+{
+    if (!m_painter)
+        return;
+    sync();
+    m_painter->save();
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPen pen(PlotColor::toQColor(color), 0);
+    pen.setCosmetic(true);
+    m_painter->setPen(pen);
+    m_painter->drawPoint(x, y);
+    m_painter->restore();
+}
+
+TColor PlotDC::pixel(int x, int y) const
+{
+    const QImage *img = image();
+    if (!img || !img->valid(x, y))
+        return 0xFFFFFFFFu; // the platform's invalid colour
+    return PlotColor::fromQRgb(img->pixel(x, y));
+}
+
+int PlotDC::textWidth(const QString &text) const
+{
+    const QFontMetrics fm(currentFont(), &const_cast<QImage &>(referenceDevice()));
+    return fm.horizontalAdvance(text);
+}
+
+int PlotDC::textHeight(const QString &text) const
+{
+    Q_UNUSED(text);
+    const QFontMetrics fm(currentFont(), &const_cast<QImage &>(referenceDevice()));
+    return fm.height();
+}
+
+int PlotDC::ascent() const
+{
+    return QFontMetrics(currentFont(), &const_cast<QImage &>(referenceDevice())).ascent();
+}
+
+int PlotDC::descent() const
+{
+    return QFontMetrics(currentFont(), &const_cast<QImage &>(referenceDevice())).descent();
+}
+
+void PlotDC::textOut(int x, int y, const QString &text)
+{
+    if (!m_painter)
+        return;
+    sync();
+    const QFont font = currentFont();
+    const QFontMetrics fm(font, &const_cast<QImage &>(referenceDevice()));
+    const int w = fm.horizontalAdvance(text);
+    const int horizontal = m_textAlign & TA_CENTER;
+    const int vertical = m_textAlign & TA_BASELINE;
+    int dx = 0;
+    if (horizontal == TA_CENTER)
+        dx = -(w / 2);
+    else if (horizontal == TA_RIGHT)
+        dx = -w;
+    int baseline = fm.ascent();
+    if (vertical == TA_BASELINE)
+        baseline = 0;
+    else if (vertical == TA_BOTTOM)
+        baseline = -fm.descent();
+    m_painter->save();
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter->translate(x, y);
+    if (m_textAngle != 0.0)
+        m_painter->rotate(-m_textAngle);
+    if (m_backMode == cbmOpaque)
+        m_painter->fillRect(QRect(dx, baseline - fm.ascent(), w, fm.ascent() + fm.descent()),
+                            PlotColor::toQColor(m_backColor));
+    m_painter->setFont(font);
+    m_painter->setPen(PlotColor::toQColor(m_textColor));
+    m_painter->drawText(QPoint(dx, baseline), text);
+    m_painter->restore();
+}
+
+void PlotDC::drawImage(int x, int y, const QImage &image)
+{
+    if (!m_painter)
+        return;
+    sync();
+    m_painter->save();
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter->drawImage(x, y, image);
+    m_painter->restore();
+}
+
+void PlotDC::putImage(int x, int y, const QImage &image)
+{
+    if (!m_painter)
+        return;
+    m_painter->save();
+    m_painter->setClipping(false);
+    m_painter->setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter->drawImage(x, y, image);
+    m_painter->restore();
+}
+
+void PlotDC::stretchImage(const TRect &rect, const QImage &image)
+{
+    if (!m_painter)
+        return;
+    sync();
+    m_painter->save();
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter->drawImage(QRect(rect.left, rect.top, rect.width(), rect.height()), image);
+    m_painter->restore();
+}
+
+void PlotDC::intersectClip(const QRegion &region)
+{
+    if (!m_painter)
+        return;
+    m_savedHadClip = m_painter->hasClipping();
+    m_savedClip = m_painter->clipRegion();
+    m_painter->setClipRegion(region, m_savedHadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void PlotDC::excludeClip(const QRegion &region)
+{
+    if (!m_painter)
+        return;
+    const QRegion current = m_painter->hasClipping()
+                                ? m_painter->clipRegion()
+                                : QRegion(0, 0, m_device->width(), m_device->height());
+    m_painter->setClipRegion(current.subtracted(region));
+}
+
+void PlotDC::unclip()
+{
+    if (!m_painter)
+        return;
+    if (m_savedClip && m_savedHadClip)
+        m_painter->setClipRegion(*m_savedClip);
+    else
+        m_painter->setClipping(false);
+    m_savedClip.reset();
+    m_savedHadClip = false;
+}
+
+bool PlotDC::hasClip() const
+{
+    return m_painter && m_painter->hasClipping();
+}

@@ -1,0 +1,114 @@
+// Device-context state over a QPainter: position, text alignment, back mode, clip slot and lazy pen/brush/font.
+#pragma once
+
+#include "PlotTypes.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QRegion>
+
+#include <memory>
+#include <optional>
+
+class QPaintDevice;
+class QPainter;
+class TBrush;
+class TFont;
+class TPen;
+
+class PlotDC
+{
+public:
+    PlotDC(TPen *pen, TBrush *brush, TFont *font);
+    ~PlotDC();
+    PlotDC(const PlotDC &) = delete;
+    PlotDC &operator=(const PlotDC &) = delete;
+
+    // Begins a painter of our own on the device; false when the device cannot be painted.
+    bool begin(QPaintDevice *device);
+    // Uses a painter someone else began (a widget's paint event, a printer job).
+    void attach(QPainter *painter);
+    void end();
+    bool isActive() const { return m_painter != nullptr; }
+    QPaintDevice *device() const { return m_device; }
+    // The image under the painter, when it paints on one (reading pixels, blending).
+    QImage *image() const;
+
+    // Something about the pen, brush or font changed: apply it before the next primitive.
+    void invalidateState() { ++m_generation; }
+
+    int textAlign() const { return m_textAlign; }
+    void setTextAlign(int value) { m_textAlign = value; }
+    int backMode() const { return m_backMode; }
+    void setBackMode(int value);
+    TColor backColor() const { return m_backColor; }
+    void setBackColor(TColor value);
+    TColor textColor() const { return m_textColor; }
+    void setTextColor(TColor value) { m_textColor = value; }
+    int charExtra() const { return m_charExtra; }
+    void setCharExtra(int value);
+    // Overrides the font of the next text primitives (rotated and zoomed text).
+    void setTemporaryFont(const std::optional<QFont> &font);
+    // Counter-clockwise angle of text output in degrees (rotated labels).
+    void setTextAngle(double degrees) { m_textAngle = degrees; }
+    double textAngle() const { return m_textAngle; }
+    QFont currentFont() const;
+
+    TPoint currentPosition() const { return m_position; }
+    void moveTo(int x, int y) { m_position = {x, y}; }
+    void lineTo(int x, int y);
+    void polyline(const TPoint *points, int count);
+    void polygon(const TPoint *points, int count);
+    void rectangle(int left, int top, int right, int bottom);
+    void ellipse(int left, int top, int right, int bottom);
+    void roundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+    void arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY);
+    void pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY);
+    void fillPath(const QPainterPath &path);
+    // Fills exactly [left, right) x [top, bottom) with the current brush.
+    void fillRect(int left, int top, int right, int bottom);
+    void setPixel(int x, int y, TColor color);
+    TColor pixel(int x, int y) const;
+    void textOut(int x, int y, const QString &text);
+    void drawImage(int x, int y, const QImage &image);
+    // Writes pixels as they are, without clip or mix (blending results).
+    void putImage(int x, int y, const QImage &image);
+    void stretchImage(const TRect &rect, const QImage &image);
+
+    // One saved slot per device context: a second clip before unclip replaces it.
+    void intersectClip(const QRegion &region);
+    void excludeClip(const QRegion &region);
+    void unclip();
+    bool hasClip() const;
+
+    // Text cell offset of the baseline and width for the current font.
+    int textWidth(const QString &text) const;
+    int textHeight(const QString &text) const;
+    int ascent() const;
+    int descent() const;
+
+private:
+    void sync();
+    void applyCompositionForPen();
+    void smallDotsLine(const TPoint &from, const TPoint &to);
+
+    TPen *m_pen;
+    TBrush *m_brush;
+    TFont *m_font;
+    QPaintDevice *m_device = nullptr;
+    QPainter *m_painter = nullptr;
+    std::unique_ptr<QPainter> m_ownPainter;
+    quint64 m_generation = 1;
+    quint64 m_appliedGeneration = 0;
+    TPoint m_position;
+    int m_textAlign = 0;
+    int m_backMode = cbmOpaque;
+    TColor m_backColor = clWhite;
+    TColor m_textColor = clBlack;
+    int m_charExtra = 0;
+    std::optional<QFont> m_temporaryFont;
+    double m_textAngle = 0.0;
+    std::optional<QRegion> m_savedClip;
+    bool m_savedHadClip = false;
+};

@@ -1,0 +1,21 @@
+// Pixel-level image services: blending two images and the filtered two-pass resampler.
+#pragma once
+
+#include "PlotTypes.h"
+
+#include <QImage>
+
+namespace PlotImaging {
+
+// Mixes source (the background) over target at position; percent 100 keeps the target as it is.
+void BlendBitmaps(const QImage &source, QImage &target, TPoint position, double percent);
+
+using Filter = double (*)(double);
+double triangleFilter(double x);
+double lanczosFilter(double x);
+
+// Resamples source into target's size; throws std::runtime_error for images under 2 x 2.
+void SmoothStretch(const QImage &source, QImage &target, Filter filter, double support);
+void ResampleBitmap(const QImage &source, QImage &target, bool fast);
+
+} // namespace PlotImaging

@@ -1,0 +1,343 @@
+// Shared small services of the chart library.
+#include "PlotProcs.h"
+
+#include "PlotRound.h"
+
+#include <QLocale>
+#include <QObject>
+
+#include <cmath>
+#include <cstdint>
+
+namespace PlotProcs {
+
+namespace {
+
+constexpr double kSteps[27] = {1.0 / 86400000000.0, 1.0 / 86400000.0, 1.0 / 86400.0, 5.0 / 86400.0,
+                               10.0 / 86400.0, 15.0 / 86400.0, 30.0 / 86400.0, 1.0 / 1440.0,
+                               5.0 / 1440.0, 10.0 / 1440.0, 15.0 / 1440.0, 30.0 / 1440.0,
+                               1.0 / 24.0, 2.0 / 24.0, 6.0 / 24.0, 12.0 / 24.0,
+                               1.0, 2.0, 3.0, 7.0, 15.0, 30.0, 60.0, 90.0, 120.0, 182.0, 365.0};
+
+const std::vector<TColor> kDefaultPalette = {0x0000FF, 0x008000, 0x00FFFF, 0xFF0000, 0xFFFFFF, 0x808080, 0xFF00FF,
+                                             0x808000, 0x800000, 0x000080, 0x00FF00, 0x008080, 0x800080, 0xC0C0C0,
+                                             0xFFFF00, 0x000000, 0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0xA4A0A0};
+
+std::vector<TColor> &palette()
+{
+    static std::vector<TColor> colors = kDefaultPalette;
+    return colors;
+}
+
+const QDate kDayZero(1899, 12, 30);
+// Dates not after 1 Jan 1900 are not rounded.
+constexpr double kDateOrigin = 2.0;
+
+QDate dateOf(double value)
+{
+    return kDayZero.addDays(std::int64_t(std::floor(value)));
+}
+
+double valueOf(const QDate &date)
+{
+    return double(kDayZero.daysTo(date));
+}
+
+} // namespace
+
+TranslateHook &PlotTranslateHook()
+{
+    static TranslateHook hook;
+    return hook;
+}
+
+void PlotTranslateControl(QObject *control)
+{
+    PlotTranslateControlExcept(control, {});
+}
+
+void PlotTranslateControlExcept(QObject *control, const QList<QObject *> &except)
+{
+    if (PlotTranslateHook())
+        PlotTranslateHook()(control, except);
+}
+
+double TimeStep(int index)
+{
+    return index >= 0 && index < 27 ? kSteps[index] : 0.0;
+}
+
+int FindTimeStepIndex(double value)
+{
+    for (int i = 26; i >= 0; --i)
+        if (std::abs(kSteps[i] - value) < kSteps[0])
+            return i;
+    return kNoTimeStep;
+}
+
+double NextTimeStep(double value)
+{
+    for (int i = 25; i >= 0; --i)
+        if (value >= kSteps[i])
+            return kSteps[i + 1];
+    return kSteps[26];
+}
+
+double toDateValue(const QDateTime &dateTime)
+{
+    const double ms = dateTime.time().msecsSinceStartOfDay();
+    return valueOf(dateTime.date()) + ms / 86400000.0;
+}
+
+QDateTime fromDateValue(double value)
+{
+    const double day = std::floor(value);
+    const int ms = plotRound((value - day) * 86400000.0);
+    return QDateTime(dateOf(value), QTime::fromMSecsSinceStartOfDay(ms));
+}
+
+double RoundDateToStep(int stepIndex, double value)
+{
+    if (value <= kDateOrigin)
+        return value;
+    const QDate d = dateOf(value);
+    if (stepIndex == 20)
+        return valueOf(QDate(d.year(), d.month(), d.day() >= 15 ? 15 : 1));
+    if (stepIndex >= 21 && stepIndex <= 25)
+        return valueOf(QDate(d.year(), d.month(), 1));
+    if (stepIndex == 26)
+        return valueOf(QDate(d.year(), 1, 1));
+    return std::floor(value);
+}
+
+void StepDateTime(bool calendar, bool up, double &value, int stepIndex, double step)
+{
+    if (!calendar || stepIndex < 20 || stepIndex > 26) {
+        value = up ? value + step : value - step;
+        return;
+    }
+    QDate d = dateOf(value);
+    const int months[] = {0, 1, 2, 3, 4, 6};
+    if (stepIndex >= 21 && stepIndex <= 25) {
+        const QDate first(d.year(), d.month(), 1);
+        d = first.addMonths(up ? months[stepIndex - 20] : -months[stepIndex - 20]);
+    } else if (stepIndex == 26) {
+        d = d.addYears(up ? 1 : -1);
+    } else if (up) {
+        // Upward half months: 1st..14th to the 15th, from the 15th on to the 1st of the next month.
+        d = d.day() < 15 ? QDate(d.year(), d.month(), 15) : QDate(d.year(), d.month(), 1).addMonths(1);
+    } else if (d.day() > 15) {
+        d = QDate(d.year(), d.month(), 15);
+    } else if (d.day() >= 2) {
+        d = QDate(d.year(), d.month(), 1);
+    } else {
+        d = QDate(d.year(), d.month(), 15).addMonths(-1);
+    }
+    value = valueOf(d);
+}
+
+TColor GetDefaultColor(int index)
+{
+    const auto &colors = palette();
+    if (colors.empty())
+        return clBlack;
+    const int n = int(colors.size());
+    // A negative index wraps around instead of reading before the table.
+    return colors[std::size_t(((index % n) + n) % n)];
+}
+
+void SetDefaultPalette(const std::vector<TColor> &colors, int lastIndex)
+{
+    if (lastIndex <= 0 || colors.empty()) {
+        ResetDefaultPalette();
+        return;
+    }
+    const std::size_t count = std::min(colors.size(), std::size_t(lastIndex) + 1);
+    palette().assign(colors.begin(), colors.begin() + std::ptrdiff_t(count));
+}
+
+void ResetDefaultPalette()
+{
+    palette() = kDefaultPalette;
+}
+
+int CountFields(const QString &text, const QString &separator)
+{
+    if (text.isEmpty())
+        return 0;
+    if (separator.isEmpty())
+        return 1;
+    return int(text.count(separator)) + 1;
+}
+
+QString ExtractField(const QString &text, int index, const QString &separator)
+{
+    if (text.isEmpty() || index < 1)
+        return {};
+    const QStringList fields = separator.isEmpty() ? QStringList{text} : text.split(separator);
+    return fields.at(std::min<qsizetype>(index, fields.size()) - 1);
+}
+
+QString ReplaceChar(const QString &text, QChar oldChar, QChar newChar)
+{
+    QString result = text;
+    if (newChar.isNull())
+        result.remove(oldChar);
+    else
+        result.replace(oldChar, newChar);
+    return result;
+}
+
+namespace {
+
+// Qt separators are strings; only single characters can be swapped position by position.
+bool localSeparators(QChar &thousand, QChar &decimal)
+{
+    const QLocale locale;
+    const QString t = locale.groupSeparator();
+    const QString d = locale.decimalPoint();
+    if (t.size() != 1 || d.size() != 1 || t == d)
+        return false;
+    thousand = t.at(0);
+    decimal = d.at(0);
+    return true;
+}
+
+} // namespace
+
+QString FormatToLocalSeparators(const QString &format)
+{
+    QChar thousand;
+    QChar decimal;
+    if (!localSeparators(thousand, decimal))
+        return format;
+    QString result = format;
+    for (QChar &c : result) {
+        if (c == u',')
+            c = thousand;
+        else if (c == u'.')
+            c = decimal;
+    }
+    return result;
+}
+
+QString FormatFromLocalSeparators(const QString &format)
+{
+    QChar thousand;
+    QChar decimal;
+    if (!localSeparators(thousand, decimal))
+        return format;
+    QString result = format;
+    for (QChar &c : result) {
+        if (c == thousand)
+            c = u',';
+        else if (c == decimal)
+            c = u'.';
+    }
+    return result;
+}
+
+QString GetUniqueName(const QObject *owner, const QString &baseName)
+{
+    if (!owner)
+        return baseName + QStringLiteral("1");
+    for (int i = 1;; ++i) {
+        const QString name = baseName + QString::number(i);
+        if (!owner->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
+            return name;
+    }
+}
+
+bool PointInLineTolerance(const TPoint &p, int x0, int y0, int x1, int y1, int tolerance)
+{
+    if ((p.x == x0 && p.y == y0) || (p.x == x1 && p.y == y1))
+        return true;
+    const double dx = double(x1) - x0;
+    const double dy = double(y1) - y0;
+    double distance = 0.0;
+    if (dx == 0 && dy == 0) {
+        distance = std::hypot(double(p.x) - x0, double(p.y) - y0);
+    } else {
+        const double t = ((double(p.x) - x0) * dx + (double(p.y) - y0) * dy) / (dx * dx + dy * dy);
+        if (t < 0)
+            distance = std::hypot(double(p.x) - x0, double(p.y) - y0);
+        else if (t >= 1)
+            distance = std::hypot(double(p.x) - x1, double(p.y) - y1);
+        else
+            distance = std::hypot(p.x - (x0 + t * dx), p.y - (y0 + t * dy));
+    }
+    return distance <= tolerance + 1;
+}
+
+bool PointInPolygon(const TPoint &p, const TPoint *points, int lastIndex)
+{
+    if (lastIndex < 0)
+        return false;
+    bool inside = false;
+    for (int i = 0, j = lastIndex; i <= lastIndex; j = i++) {
+        const TPoint &pi = points[i];
+        const TPoint &pj = points[j];
+        if (((pi.y <= p.y && p.y < pj.y) || (pj.y <= p.y && p.y < pi.y))
+            && p.x < double(pj.x - pi.x) * (p.y - pi.y) / double(pj.y - pi.y) + pi.x)
+            inside = !inside;
+    }
+    return inside;
+}
+
+bool PointInTriangle(const TPoint &p, int x0, int x1, int y0, int y1)
+{
+    const TPoint t[3] = {{x0, y0}, {(x0 + x1) / 2, y1}, {x1, y0}};
+    return PointInPolygon(p, t, 2);
+}
+
+bool PointInHorizTriangle(const TPoint &p, int y0, int y1, int x0, int x1)
+{
+    const TPoint t[3] = {{x0, y0}, {x1, (y0 + y1) / 2}, {x0, y1}};
+    return PointInPolygon(p, t, 2);
+}
+
+bool PointInEllipse(const TPoint &p, int left, int top, int right, int bottom)
+{
+    const int cx = (left + right) / 2;
+    const int cy = (top + bottom) / 2;
+    const double a = cx - left;
+    const double b = cy - top;
+    if (a == 0 || b == 0)
+        return false;
+    const double dx = p.x - cx;
+    const double dy = p.y - cy;
+    return dx * dx / (a * a) + dy * dy / (b * b) <= 1.0;
+}
+
+void PlotSort(int startIndex, int endIndex, const std::function<int(int, int)> &compare,
+              const std::function<void(int, int)> &swap)
+{
+    int i = startIndex;
+    int j = endIndex;
+    int m = int((std::int64_t(startIndex) + endIndex) / 2);
+    while (j > i) {
+        if (compare(i, m) < 0) {
+            ++i;
+            continue;
+        }
+        while (compare(m, j) < 0)
+            --j;
+        if (j > i) {
+            swap(i, j);
+            if (i == m)
+                m = j;
+            else if (j == m)
+                m = i;
+        }
+        if (j >= i) {
+            ++i;
+            --j;
+        }
+    }
+    if (startIndex < j)
+        PlotSort(startIndex, j, compare, swap);
+    if (i < endIndex)
+        PlotSort(i, endIndex, compare, swap);
+}
+
+} // namespace PlotProcs

@@ -1,0 +1,59 @@
+// Shared small services: translation hook, date steps, palette, text fields, hit tests, sorting.
+#pragma once
+
+#include "PlotTypes.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QObject;
+
+namespace PlotProcs {
+
+// Set by the translation unit; empty until a language is selected.
+using TranslateHook = std::function<void(QObject *control, const QList<QObject *> &except)>;
+TranslateHook &PlotTranslateHook();
+void PlotTranslateControl(QObject *control);
+void PlotTranslateControlExcept(QObject *control, const QList<QObject *> &except);
+
+// Date-time steps in days, indices 0..26; 27 stands for no table step.
+inline constexpr int kNoTimeStep = 27;
+double TimeStep(int index);
+int FindTimeStepIndex(double value);
+double NextTimeStep(double value);
+// Dates are day numbers from 30 Dec 1899 with the time as fraction, as the value lists keep them.
+double RoundDateToStep(int stepIndex, double value);
+void StepDateTime(bool calendar, bool up, double &value, int stepIndex, double step);
+double toDateValue(const QDateTime &dateTime);
+QDateTime fromDateValue(double value);
+
+TColor GetDefaultColor(int index);
+void SetDefaultPalette(const std::vector<TColor> &colors, int lastIndex);
+void ResetDefaultPalette();
+
+int CountFields(const QString &text, const QString &separator);
+QString ExtractField(const QString &text, int index, const QString &separator);
+QString ReplaceChar(const QString &text, QChar oldChar, QChar newChar);
+QString FormatToLocalSeparators(const QString &format);
+QString FormatFromLocalSeparators(const QString &format);
+QString GetUniqueName(const QObject *owner, const QString &baseName);
+
+bool PointInLineTolerance(const TPoint &p, int x0, int y0, int x1, int y1, int tolerance);
+inline bool PointInLine(const TPoint &p, int x0, int y0, int x1, int y1)
+{
+    return PointInLineTolerance(p, x0, y0, x1, y1, 0);
+}
+bool PointInPolygon(const TPoint &p, const TPoint *points, int lastIndex);
+bool PointInTriangle(const TPoint &p, int x0, int x1, int y0, int y1);
+bool PointInHorizTriangle(const TPoint &p, int y0, int y1, int x0, int x1);
+bool PointInEllipse(const TPoint &p, int left, int top, int right, int bottom);
+
+// Quicksort of index positions through the caller's compare and swap.
+void PlotSort(int startIndex, int endIndex, const std::function<int(int, int)> &compare,
+              const std::function<void(int, int)> &swap);
+
+} // namespace PlotProcs

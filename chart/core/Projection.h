@@ -1,0 +1,41 @@
+// Projection of model points (x, y, depth) onto the screen: orthogonal or rotated, with perspective.
+#pragma once
+
+#include "PlotTypes.h"
+
+class Projection
+{
+public:
+    // Orthogonal factors from the oblique angle in degrees.
+    void setOrthoAngle(int angleDegrees);
+    // Angles in degrees as the view options hold them; all 0 without options.
+    void calcTrigValues(double elevation, double rotation, int tilt);
+    void calcPerspective(int perspectivePercent, const TRect &rect);
+
+    void calc3DPos(int &x, int &y, int z) const;
+    void calc3DPosDouble(double x, double y, double z, int &outX, int &outY) const;
+    void inverseCalc3DPos(int &x, int &y, int z) const;
+
+    bool orthogonal = false;
+    bool is3D = false;
+    double xFactor = 1.0;
+    double yFactor = 1.0;
+    double zoomFactor = 1.0;
+    bool perspective = false;
+    double perspectiveFactor = 0.0;
+    bool tilt = false;
+    double sinElevation = 0.0;
+    double sinRotation = 0.0;
+    double sinTilt = 0.0;
+    double cosElevation = 1.0;
+    double cosRotation = 1.0;
+    double cosTilt = 1.0;
+    int xCenter = 0;
+    int yCenter = 0;
+    int zCenter = 0;
+    int originX = 0;
+    int originY = 0;
+
+private:
+    void rotate(double x, double y, double z, int &outX, int &outY) const;
+};

@@ -1,0 +1,220 @@
+// Gradient setters, the mid-colour switch and drawing: banded, three-colour split and radial.
+#include "TCustomPlotGradient.h"
+
+#include "PlotColor.h"
+#include "PlotGeometry.h"
+#include "PlotRound.h"
+#include "TBrush.h"
+#include "TCanvas3D.h"
+#include "TPen.h"
+
+#include <algorithm>
+#include <cmath>
+
+TCustomPlotGradient::TCustomPlotGradient(QObject *owner)
+    : QObject(owner)
+{
+}
+
+void TCustomPlotGradient::SetBalance(int value)
+{
+    if (value == m_balance)
+        return;
+    m_balance = value;
+    Changed();
+}
+
+void TCustomPlotGradient::SetDirection(TGradientDirection value)
+{
+    if (value == m_direction)
+        return;
+    m_direction = value;
+    Changed();
+}
+
+void TCustomPlotGradient::SetEndColor(TColor value)
+{
+    if (value == m_endColor)
+        return;
+    m_endColor = value;
+    Changed();
+}
+
+void TCustomPlotGradient::SetMidColor(TColor value)
+{
+    if (m_useMid) {
+        if (value == clNone) {
+            m_useMid = false;
+            Changed();
+        } else if (value != m_midColor) {
+            m_midColor = value;
+            Changed();
+        }
+    } else if (value != clNone) {
+        m_useMid = true;
+        m_midColor = value;
+        Changed();
+    }
+}
+
+void TCustomPlotGradient::UseMidColor()
+{
+    if (m_useMid)
+        return;
+    m_useMid = true;
+    Changed();
+}
+
+void TCustomPlotGradient::SetRadialX(int value)
+{
+    if (value == m_radialX)
+        return;
+    m_radialX = value;
+    Changed();
+}
+
+void TCustomPlotGradient::SetRadialY(int value)
+{
+    if (value == m_radialY)
+        return;
+    m_radialY = value;
+    Changed();
+}
+
+void TCustomPlotGradient::SetStartColor(TColor value)
+{
+    if (value == m_startColor)
+        return;
+    m_startColor = value;
+    Changed();
+}
+
+void TCustomPlotGradient::SetVisible(bool value)
+{
+    if (value == m_visible)
+        return;
+    m_visible = value;
+    Changed();
+}
+
+void TCustomPlotGradient::Assign(const TCustomPlotGradient &source)
+{
+    m_balance = source.m_balance;
+    m_direction = source.m_direction;
+    m_endColor = source.m_endColor;
+    m_midColor = source.m_midColor;
+    m_radialX = source.m_radialX;
+    m_radialY = source.m_radialY;
+    m_startColor = source.m_startColor;
+    m_visible = source.m_visible;
+    m_useMid = source.m_useMid;
+}
+
+void TCustomPlotGradient::Draw(TCanvas3D &canvas, const TRect &r, int roundSize)
+{
+    TColor start = m_startColor;
+    TColor end = m_endColor;
+    TColor mid = MidColor();
+    if (canvas.GetMonochrome()) {
+        start = PlotColor::grey(start);
+        end = PlotColor::grey(end);
+        if (mid != clNone)
+            mid = PlotColor::grey(mid);
+    }
+    if (roundSize > 0)
+        canvas.ClipRoundRectangle(r, roundSize);
+    if (m_direction == gdRadial) {
+        drawRadial(canvas, r, start, end);
+    } else if (!m_useMid || m_direction == gdDiagonalUp || m_direction == gdDiagonalDown) {
+        canvas.GradientFill(r, start, end, m_direction, m_balance);
+    } else {
+        int cx = 0;
+        int cy = 0;
+        PlotGeometry::RectCenter(r, cx, cy);
+        switch (m_direction) {
+        case gdTopBottom:
+            canvas.GradientFill({r.left, r.top, r.right, cy}, mid, end, m_direction, 50);
+            canvas.GradientFill({r.left, cy, r.right, r.bottom}, start, mid, m_direction, 50);
+            break;
+        case gdBottomTop:
+            canvas.GradientFill({r.left, r.top, r.right, cy}, start, mid, m_direction, 50);
+            canvas.GradientFill({r.left, cy, r.right, r.bottom}, mid, end, m_direction, 50);
+            break;
+        case gdLeftRight:
+            canvas.GradientFill({r.left, r.top, cx, r.bottom}, mid, end, m_direction, 50);
+            canvas.GradientFill({cx, r.top, r.right, r.bottom}, start, mid, m_direction, 50);
+            break;
+        case gdRightLeft:
+            canvas.GradientFill({r.left, r.top, cx, r.bottom}, start, mid, m_direction, 50);
+            canvas.GradientFill({cx, r.top, r.right, r.bottom}, mid, end, m_direction, 50);
+            break;
+        default:
+            canvas.GradientFill(r, start, end, m_direction, 50);
+            break;
+        }
+    }
+    if (roundSize > 0)
+        canvas.UnClipRectangle();
+}
+
+void TCustomPlotGradient::drawRadial(TCanvas3D &canvas, const TRect &rect, TColor start, TColor end)
+{
+    const TRect r = PlotGeometry::OrientRect(rect);
+    const int w = r.width();
+    const int h = r.height();
+    // An empty rectangle gave 1/0 and a NaN ellipse box.
+    if (w <= 0 || h <= 0)
+        return;
+    canvas.ClipRectangle(r);
+    int n = std::min(255, std::max(w, h));
+    const double f = 1.0 / n;
+    const TColor s = PlotColor::ColorToRGB(start);
+    const TColor e = PlotColor::ColorToRGB(end);
+    double dr = PlotColor::redOf(e) - PlotColor::redOf(s);
+    double dg = PlotColor::greenOf(e) - PlotColor::greenOf(s);
+    double db = PlotColor::blueOf(e) - PlotColor::blueOf(s);
+    if (m_balance == 50) {
+        dr *= f;
+        dg *= f;
+        db *= f;
+    }
+    TPen *pen = canvas.Pen();
+    TBrush *brush = canvas.Brush();
+    const TPenStyle savedPenStyle = pen->Style();
+    const TColor savedBrushColor = brush->Color();
+    pen->SetStyle(psClear);
+    brush->SetColor(e);
+    canvas.FillRect(r);
+    if (w % 2 != 0 || h % 2 != 0)
+        --n;
+    const double cx = m_radialX + 1 + (r.left + r.right) * 0.5;
+    const double cy = m_radialY + 1 + (r.top + r.bottom) * 0.5;
+    for (int i = n; i >= 0; --i) {
+        double t = i;
+        if (m_balance != 50)
+            t = std::pow((1.0 + i) / (1.0 + n), m_balance * 0.015 + 0.5);
+        brush->SetColor(PlotColor::makeColor(PlotColor::redOf(s) + plotRound(t * dr),
+                                             PlotColor::greenOf(s) + plotRound(t * dg),
+                                             PlotColor::blueOf(s) + plotRound(t * db)));
+        canvas.Ellipse(plotRound(cx - i * w * 0.5 * f), plotRound(cy - i * h * 0.5 * f),
+                       plotRound(cx + i * w * 0.5 * f), plotRound(cy + i * h * 0.5 * f));
+    }
+    brush->SetColor(savedBrushColor);
+    pen->SetStyle(savedPenStyle);
+    canvas.UnClipRectangle();
+}
+
+void TCustomPlotGradient::DrawFourPoints(TCanvas3D &canvas, const TFourPoints &points)
+{
+    canvas.ClipPolygon(points.data(), 4);
+    Draw(canvas, PlotGeometry::PolygonBounds(points.data(), 4), 0);
+    canvas.UnClipRectangle();
+}
+
+void TCustomPlotGradient::Draw3D(TCanvas3D &canvas, const TFourPoints &points, int z)
+{
+    TFourPoints projected;
+    for (std::size_t i = 0; i < 4; ++i)
+        projected[i] = canvas.Calc3DPoint(points[i].x, points[i].y, z);
+    DrawFourPoints(canvas, projected);
+}

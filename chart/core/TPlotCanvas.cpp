@@ -1,0 +1,225 @@
+// Base bodies of the 2D canvas: pens, fonts, bevels, blending, text extents, clipping fall-backs.
+#include "TPlotCanvas.h"
+
+#include "GuiCanvas.h"
+#include "PlotConst.h"
+#include "PlotGeometry.h"
+#include "PlotRound.h"
+#include "TChartBrush.h"
+#include "TChartPen.h"
+#include "TPicture.h"
+#include "TPlotBlend.h"
+#include "TPlotFont.h"
+
+#include <cstdlib>
+
+TPlotCanvas::TPlotCanvas() = default;
+
+TPlotCanvas::~TPlotCanvas() = default;
+
+void TPlotCanvas::SetCanvas(GuiCanvas *canvas)
+{
+    m_canvas = canvas;
+}
+
+TPen *TPlotCanvas::Pen() const { return m_canvas ? m_canvas->Pen() : nullptr; }
+TBrush *TPlotCanvas::Brush() const { return m_canvas ? m_canvas->Brush() : nullptr; }
+TFont *TPlotCanvas::Font() const { return m_canvas ? m_canvas->Font() : nullptr; }
+TPlotFont *TPlotCanvas::plotFont() const { return m_plotFont; }
+
+void TPlotCanvas::AssignVisiblePenColor(const TPen &pen, TColor color)
+{
+    if (GetMonochrome())
+        color = clBlack;
+    TPen *current = Pen();
+    const auto *chartPen = qobject_cast<const TChartPen *>(&pen);
+    if (chartPen && !chartPen->Visible()) {
+        current->SetStyle(psClear);
+        return;
+    }
+    if (chartPen && !IsNonGdiCanvas()) {
+        // The extended pen: small dots, end and join styles, geometric width.
+        if (chartPen->SmallDots()) {
+            current->Assign(pen);
+            TPen::Handle handle;
+            handle.kind = TPen::Handle::SmallDots;
+            handle.spacing = chartPen->SmallSpace();
+            handle.color = color;
+            current->setHandle(handle);
+            current->SetMode(chartPen->Mode());
+            return;
+        }
+        current->Assign(pen);
+        current->SetColor(color);
+        if (chartPen->Width() >= 2) {
+            TPen::Handle handle;
+            handle.kind = TPen::Handle::Geometric;
+            handle.endStyle = chartPen->EndStyle();
+            handle.color = color;
+            current->setHandle(handle);
+        }
+        return;
+    }
+    current->Assign(pen);
+    current->SetColor(color);
+}
+
+void TPlotCanvas::AssignVisiblePen(const TPen &pen)
+{
+    AssignVisiblePenColor(pen, pen.Color());
+}
+
+std::unique_ptr<TPlotBlend> TPlotCanvas::BeginBlending(const TRect &rect, int transparency)
+{
+    return std::make_unique<TPlotBlend>(*this, rect, transparency & 127);
+}
+
+void TPlotCanvas::EndBlending(std::unique_ptr<TPlotBlend> blend)
+{
+    // Each blend mixes with its own transparency, so a transparent shadow inside a
+    // transparent shape no longer hands its value to the outer blend.
+    if (blend)
+        blend->DoBlend(blend->transparency());
+}
+
+void TPlotCanvas::Frame3D(TRect &rect, TColor topLeftColor, TColor bottomRightColor, int width)
+{
+    TPen *pen = Pen();
+    pen->SetWidth(1);
+    pen->SetStyle(psSolid);
+    --rect.right;
+    --rect.bottom;
+    for (int i = 0; i < width; ++i) {
+        pen->SetColor(topLeftColor);
+        Polyline({{rect.left, rect.bottom}, {rect.left, rect.top}, {rect.right, rect.top}});
+        pen->SetColor(bottomRightColor);
+        Polyline({{rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left - 1, rect.bottom}});
+        ++rect.left;
+        ++rect.top;
+        --rect.right;
+        --rect.bottom;
+    }
+    ++rect.right;
+    ++rect.bottom;
+}
+
+int TPlotCanvas::TextWidth(const QString &text)
+{
+    int result = rawTextWidth(text);
+    if (m_plotFont && m_plotFont->shadowIfAny())
+        result += std::abs(m_plotFont->shadowIfAny()->HorizSize());
+    return result;
+}
+
+int TPlotCanvas::TextHeight(const QString &text)
+{
+    int result = rawTextHeight(text);
+    if (m_plotFont && m_plotFont->shadowIfAny())
+        result += std::abs(m_plotFont->shadowIfAny()->VertSize());
+    return result;
+}
+
+int TPlotCanvas::rawTextWidth(const QString &text)
+{
+    return m_canvas ? m_canvas->dc().textWidth(text) : 0;
+}
+
+int TPlotCanvas::rawTextHeight(const QString &text)
+{
+    return m_canvas ? m_canvas->dc().textHeight(text) : 0;
+}
+
+void TPlotCanvas::ClipRoundRectangle(const TRect &rect, int cornerSize)
+{
+    Q_UNUSED(cornerSize);
+    ClipRectangle(rect);
+}
+
+void TPlotCanvas::ClipEllipse(const TRect &rect, bool inverted)
+{
+    if (!inverted)
+        ClipRectangle(rect);
+}
+
+void TPlotCanvas::ClipPolygon(const TPoint *points, int count)
+{
+    ClipRectangle(PlotGeometry::PolygonBounds(points, count));
+}
+
+void TPlotCanvas::AssignSettings(const TPlotCanvas &source)
+{
+    SetMonochrome(source.GetMonochrome());
+}
+
+void TPlotCanvas::AssignFont(TPlotFont *font)
+{
+    TFont *current = Font();
+    if (!font || !current)
+        return;
+    font->SetPixelsPerInch(current->PixelsPerInch());
+    current->Assign(*font);
+    if (m_fontZoom != 100.0)
+        current->SetSize(plotRound(current->Size() * m_fontZoom * 0.01));
+    if (GetMonochrome())
+        current->SetColor(clBlack);
+    if (m_canvas && m_canvas->dc().charExtra() != font->InterCharSize())
+        m_canvas->dc().setCharExtra(font->InterCharSize());
+    m_plotFont = font;
+    font->setCanvas(this);
+}
+
+void TPlotCanvas::ResetState()
+{
+    TPen *pen = Pen();
+    TBrush *brush = Brush();
+    TFont *font = Font();
+    if (!pen)
+        return;
+    pen->SetColor(clBlack);
+    pen->SetWidth(1);
+    pen->SetStyle(psSolid);
+    brush->SetColor(clWhite);
+    brush->SetStyle(bsSolid);
+    font->SetColor(clBlack);
+    font->SetStyle(0);
+    font->SetCharset(1);
+    font->SetName(PlotConst::message(PlotConst::msgDefaultFontName));
+    font->SetSize(PlotConst::message(PlotConst::msgDefaultFontSize).toInt());
+    // The font zoom stays: zeroing it here gave size-0 fonts until the next pass.
+    SetBackColor(clWhite);
+    SetBackMode(cbmTransparent);
+    SetTextAlign(TA_LEFT);
+}
+
+void TPlotCanvas::AssignBrush(TChartBrush &brush, TColor backColor)
+{
+    AssignBrushColor(brush, brush.Color(), backColor);
+}
+
+void TPlotCanvas::AssignBrushColor(TChartBrush &brush, TColor color, TColor backColor)
+{
+    TBrush *current = Brush();
+    if (!current)
+        return;
+    const TColor used = GetMonochrome() ? clWhite : color;
+    const TPicture *picture = brush.imageIfAny();
+    const QImage pattern = picture && !picture->IsEmpty() ? picture->Graphic() : brush.Bitmap();
+    if (!pattern.isNull()) {
+        current->SetBitmap(pattern);
+        current->SetStyle(bsClear);
+        if (m_canvas)
+            m_canvas->dc().setTextColor(used);
+        SetBackMode(cbmOpaque);
+        SetBackColor(backColor);
+        return;
+    }
+    current->SetBitmap(QImage());
+    current->SetColor(used);
+    current->SetStyle(brush.Style());
+    if (backColor == clNone) {
+        SetBackMode(cbmTransparent);
+    } else {
+        SetBackMode(cbmOpaque);
+        SetBackColor(backColor);
+    }
+}

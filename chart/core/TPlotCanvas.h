@@ -1,0 +1,119 @@
+// The abstract 2D drawing object every chart element draws through.
+#pragma once
+
+#include "PlotTypes.h"
+#include "TPlotBlend.h"
+#include "TPlotFont.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class GuiCanvas;
+class QImage;
+class TBrush;
+class TChartBrush;
+class TFont;
+class TPen;
+
+
+
+class TPlotCanvas
+{
+public:
+    TPlotCanvas();
+    virtual ~TPlotCanvas();
+    TPlotCanvas(const TPlotCanvas &) = delete;
+    TPlotCanvas &operator=(const TPlotCanvas &) = delete;
+
+    virtual TColor GetBackColor() const = 0;
+    virtual int GetBackMode() const = 0;
+    virtual bool GetMonochrome() const = 0;
+    virtual TColor GetPixel(int x, int y) const = 0;
+    virtual bool IsNonGdiCanvas() const = 0;
+    virtual int GetTextAlign() const = 0;
+    virtual bool GetBuffered() const = 0;
+    virtual void SetBackColor(TColor color) = 0;
+    virtual void SetBackMode(int mode) = 0;
+    virtual void SetMonochrome(bool value) = 0;
+    virtual void SetPixel(int x, int y, TColor color) = 0;
+    virtual void SetTextAlign(int align) = 0;
+    virtual void SetBuffered(bool value) = 0;
+    virtual void AssignVisiblePenColor(const TPen &pen, TColor color);
+    virtual std::unique_ptr<TPlotBlend> BeginBlending(const TRect &rect, int transparency);
+    virtual void EndBlending(std::unique_ptr<TPlotBlend> blend);
+    virtual void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) = 0;
+    // Ring sector; angles in radians, hole in percent of the radii.
+    virtual void Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
+                       double holePercent) = 0;
+    virtual void Draw(int x, int y, const QImage *graphic) = 0;
+    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    virtual void FillRect(const TRect &rect) = 0;
+    // Draws the bevel and returns the inner rectangle through rect.
+    virtual void Frame3D(TRect &rect, TColor topLeftColor, TColor bottomRightColor, int width);
+    virtual void LineTo(int x, int y) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void Pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) = 0;
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    virtual void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) = 0;
+    virtual void StretchDraw(const TRect &rect, const QImage *graphic) = 0;
+    virtual void TextOut(int x, int y, const QString &text) = 0;
+    virtual int TextWidth(const QString &text);
+    virtual int TextHeight(const QString &text);
+    virtual void ClipRectangle(const TRect &rect) = 0;
+    virtual void ClipRoundRectangle(const TRect &rect, int cornerSize);
+    virtual void ClipEllipse(const TRect &rect, bool inverted);
+    virtual void ClipPolygon(const TPoint *points, int count);
+    virtual void HorizLine(int left, int right, int y) = 0;
+    virtual void VertLine(int x, int top, int bottom) = 0;
+    virtual void EraseBackground(const TRect &rect) = 0;
+    virtual void GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
+                              int balance) = 0;
+    virtual void Invalidate() = 0;
+    virtual void Line(int x0, int y0, int x1, int y1) = 0;
+    virtual void Polyline(const TPointArray &points) = 0;
+    virtual void Polygon(const TPointArray &points) = 0;
+    virtual void RotateLabel(int x, int y, const QString &text, double angle) = 0;
+    virtual void UnClipRectangle() = 0;
+    virtual void AssignSettings(const TPlotCanvas &source);
+
+    // Non-virtual services on top of the slots.
+    void SetCanvas(GuiCanvas *canvas);
+    GuiCanvas *ReferenceCanvas() const { return m_canvas; }
+    TPen *Pen() const;
+    TBrush *Brush() const;
+    TFont *Font() const;
+    void AssignFont(TPlotFont *font);
+    TPlotFont *plotFont() const;
+    int FontHeight() { return TextHeight(QStringLiteral("W")); }
+    void ResetState();
+    void RectangleRect(const TRect &r) { Rectangle(r.left, r.top, r.right, r.bottom); }
+    void EllipseRect(const TRect &r) { Ellipse(r.left, r.top, r.right, r.bottom); }
+    void RoundRectRect(const TRect &r, int cornerWidth, int cornerHeight)
+    {
+        RoundRect(r.left, r.top, r.right, r.bottom, cornerWidth, cornerHeight);
+    }
+    void AssignBrush(TChartBrush &brush, TColor backColor);
+    void AssignBrushColor(TChartBrush &brush, TColor color, TColor backColor);
+    void AssignVisiblePen(const TPen &pen);
+    double FontZoom() const { return m_fontZoom; }
+    void setFontZoom(double value) { m_fontZoom = value; }
+    const TRect &Bounds() const { return m_bounds; }
+    // True while drawing into a metafile: blending is skipped there.
+    bool metafiling() const { return m_metafiling; }
+    void setMetafiling(bool value) { m_metafiling = value; }
+
+protected:
+    // Text extent in the current font, without the chart font's shadow.
+    virtual int rawTextWidth(const QString &text);
+    virtual int rawTextHeight(const QString &text);
+    void setBounds(const TRect &r) { m_bounds = r; }
+
+private:
+    GuiCanvas *m_canvas = nullptr;
+    QPointer<TPlotFont> m_plotFont;
+    TRect m_bounds;
+    double m_fontZoom = 100.0;
+    bool m_metafiling = false;
+};

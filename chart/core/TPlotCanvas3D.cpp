@@ -1,0 +1,743 @@
+// Screen canvas: platform mappings, buffer, projection, text with shadow and outline, clipping, gradients.
+#include "TPlotCanvas3D.h"
+
+#include "GradientBands.h"
+#include "GuiCanvas.h"
+#include "PlotColor.h"
+#include "PlotGeometry.h"
+#include "PlotRound.h"
+#include "TCustomPlotGradient.h"
+#include "TPlotBlend.h"
+#include "TPlotFont.h"
+#include "TView3DOptions.h"
+
+#include <QPainterPath>
+#include <QPolygon>
+#include <QRegion>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QRegion polygonRegion(const TPoint *points, int count)
+{
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    return QRegion(polygon, Qt::OddEvenFill);
+}
+
+} // namespace
+
+TPlotCanvas3D::TPlotCanvas3D() = default;
+
+TPlotCanvas3D::~TPlotCanvas3D()
+{
+    FreeBuffer();
+}
+
+TColor TPlotCanvas3D::GetBackColor() const
+{
+    return ReferenceCanvas() ? ReferenceCanvas()->dc().backColor() : clWhite;
+}
+
+int TPlotCanvas3D::GetBackMode() const
+{
+    return ReferenceCanvas() ? ReferenceCanvas()->dc().backMode() : cbmOpaque;
+}
+
+TColor TPlotCanvas3D::GetPixel(int x, int y) const
+{
+    return ReferenceCanvas() ? ReferenceCanvas()->dc().pixel(x, y) : 0xFFFFFFFFu;
+}
+
+int TPlotCanvas3D::GetTextAlign() const
+{
+    return ReferenceCanvas() ? ReferenceCanvas()->dc().textAlign() : 0;
+}
+
+void TPlotCanvas3D::SetBackColor(TColor color)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().setBackColor(PlotColor::ColorToRGB(color));
+}
+
+void TPlotCanvas3D::SetBackMode(int mode)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().setBackMode(mode);
+}
+
+void TPlotCanvas3D::SetMonochrome(bool value)
+{
+    if (value == m_monochrome)
+        return;
+    m_monochrome = value;
+    m_bufferOutOfDate = true;
+    if (View3DOptions())
+        Q_EMIT View3DOptions()->changed();
+}
+
+void TPlotCanvas3D::SetPixel(int x, int y, TColor color)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().setPixel(x, y, color);
+}
+
+void TPlotCanvas3D::SetTextAlign(int align)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().setTextAlign(align);
+}
+
+void TPlotCanvas3D::SetBuffered(bool value)
+{
+    if (value == m_buffered)
+        return;
+    m_buffered = value;
+    if (!value && m_buffer && !m_keepBuffer) {
+        FreeBuffer();
+        m_bufferOutOfDate = true;
+    } else if (value && m_buffer) {
+        m_bufferCanvas->beginPaint();
+        SetCanvas(m_bufferCanvas.get());
+    }
+}
+
+void TPlotCanvas3D::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().arc(left, top, right, bottom, startX, startY, endX, endY);
+}
+
+void TPlotCanvas3D::Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
+                          double holePercent)
+{
+    if (!ReferenceCanvas())
+        return;
+    const double toDeg = 180.0 / M_PI;
+    const QRectF outer(xCenter - xRadius, yCenter - yRadius, 2.0 * xRadius, 2.0 * yRadius);
+    const double hx = xRadius * holePercent * 0.01;
+    const double hy = yRadius * holePercent * 0.01;
+    const QRectF inner(xCenter - hx, yCenter - hy, 2.0 * hx, 2.0 * hy);
+    const double a0 = startAngle * toDeg;
+    const double span = (endAngle - startAngle) * toDeg;
+    QPainterPath path;
+    path.arcMoveTo(outer, a0);
+    path.arcTo(outer, a0, span);
+    if (hx > 0 && hy > 0)
+        path.arcTo(inner, a0 + span, -span);
+    else
+        path.lineTo(xCenter, yCenter);
+    path.closeSubpath();
+    ReferenceCanvas()->dc().fillPath(path);
+}
+
+void TPlotCanvas3D::Draw(int x, int y, const QImage *graphic)
+{
+    if (graphic && !graphic->isNull() && ReferenceCanvas())
+        ReferenceCanvas()->dc().drawImage(x, y, *graphic);
+}
+
+void TPlotCanvas3D::Ellipse(int left, int top, int right, int bottom)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().ellipse(left, top, right, bottom);
+}
+
+void TPlotCanvas3D::FillRect(const TRect &rect)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().fillRect(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void TPlotCanvas3D::LineTo(int x, int y)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().lineTo(x, y);
+}
+
+void TPlotCanvas3D::MoveTo(int x, int y)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().moveTo(x, y);
+}
+
+void TPlotCanvas3D::Pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().pie(left, top, right, bottom, startX, startY, endX, endY);
+}
+
+void TPlotCanvas3D::Rectangle(int left, int top, int right, int bottom)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().rectangle(left, top, right, bottom);
+}
+
+void TPlotCanvas3D::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+}
+
+void TPlotCanvas3D::StretchDraw(const TRect &rect, const QImage *graphic)
+{
+    if (graphic && !graphic->isNull() && ReferenceCanvas())
+        ReferenceCanvas()->dc().stretchImage(rect, *graphic);
+}
+
+int TPlotCanvas3D::rawTextWidth(const QString &text)
+{
+    return ReferenceCanvas() ? ReferenceCanvas()->dc().textWidth(text) : 0;
+}
+
+int TPlotCanvas3D::rawTextHeight(const QString &text)
+{
+    return ReferenceCanvas() ? ReferenceCanvas()->dc().textHeight(text) : 0;
+}
+
+TRect TPlotCanvas3D::textRect(int x, int y, const QString &text)
+{
+    const int w = TextWidth(text);
+    const int h = TextHeight(text);
+    const int align = GetTextAlign();
+    TRect r{x, y, x + w, y + h};
+    // Horizontal part alone: baseline with right or centre alignment was read as left before.
+    switch (align & TA_CENTER) {
+    case TA_RIGHT: r.left = x - w; r.right = x; break;
+    case TA_CENTER: r.left = x - w / 2; r.right = x + w / 2; break;
+    default: break;
+    }
+    switch (align & TA_BASELINE) {
+    case TA_BOTTOM: r.top = y - h; r.bottom = y; break;
+    case TA_BASELINE:
+        if (ReferenceCanvas()) {
+            r.top = y - ReferenceCanvas()->dc().ascent();
+            r.bottom = y + ReferenceCanvas()->dc().descent();
+        }
+        break;
+    default: break;
+    }
+    return r;
+}
+
+void TPlotCanvas3D::plainTextOut(int x, int y, const QString &text)
+{
+    ReferenceCanvas()->dc().textOut(x, y, text);
+}
+
+void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
+{
+    GuiCanvas *gui = ReferenceCanvas();
+    if (!gui)
+        return;
+    PlotDC &dc = gui->dc();
+    TPlotFont *font = plotFont();
+    const TPlotShadow *shadow = font ? font->shadowIfAny() : nullptr;
+    if (shadow && (shadow->HorizSize() != 0 || shadow->VertSize() != 0)) {
+        const int h = shadow->HorizSize();
+        const int v = shadow->VertSize();
+        const int sx = x + std::max(h, 0);
+        const int sy = y + std::max(v, 0);
+        std::unique_ptr<TPlotBlend> blend;
+        if (shadow->Transparency() != 0)
+            blend = BeginBlending(textRect(sx, sy, text), shadow->Transparency());
+        dc.setTextColor(shadow->Color());
+        plainTextOut(sx, sy, text);
+        if (blend)
+            EndBlending(std::move(blend));
+        x += std::max(-h, 0);
+        y += std::max(-v, 0);
+    }
+    dc.setTextColor(Font()->Color());
+    const TChartHiddenPen *outline = font ? font->outLineIfAny() : nullptr;
+    const TPlotFontGradient *gradient = font ? font->gradientIfAny() : nullptr;
+    const bool withOutline = outline && outline->Visible();
+    const bool withGradient = gradient && gradient->Visible();
+    if (!withOutline && !withGradient) {
+        plainTextOut(x, y, text);
+        return;
+    }
+    // Text as a path: filled with the font colour or the gradient, stroked with the outline pen.
+    const TRect tr = textRect(x, y, text);
+    QPainterPath path;
+    QFont qfont = dc.currentFont();
+    path.addText(QPointF(tr.left, tr.top + dc.ascent()), qfont, text);
+    const int savedMode = GetBackMode();
+    SetBackMode(cbmTransparent);
+    TPen *pen = Pen();
+    TBrush *brush = Brush();
+    const TColor savedBrushColor = brush->Color();
+    const TBrushStyle savedBrushStyle = brush->Style();
+    if (withGradient) {
+        dc.intersectClip(QRegion(path.toFillPolygon().toPolygon(), Qt::WindingFill));
+        font->Gradient()->Draw(*this, tr);
+        UnClipRectangle();
+        if (gradient->Outline()) {
+            SetBackMode(savedMode);
+            return;
+        }
+        brush->SetStyle(bsClear);
+    } else {
+        brush->SetColor(Font()->Color());
+        brush->SetStyle(font->Color() == clNone ? bsClear : bsSolid);
+    }
+    if (withOutline)
+        AssignVisiblePenColor(*outline, outline->Color());
+    else
+        pen->SetStyle(psClear);
+    dc.fillPath(path);
+    brush->SetColor(savedBrushColor);
+    brush->SetStyle(savedBrushStyle);
+    SetBackMode(savedMode);
+}
+
+void TPlotCanvas3D::ClipRectangle(const TRect &rect)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().intersectClip(QRegion(rect.left, rect.top, rect.width(), rect.height()));
+}
+
+void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
+{
+    if (!ReferenceCanvas())
+        return;
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect.left, rect.top, rect.width(), rect.height()), cornerSize / 2.0, cornerSize / 2.0);
+    ReferenceCanvas()->dc().intersectClip(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
+{
+    if (!ReferenceCanvas())
+        return;
+    const QRegion region(rect.left, rect.top, rect.width(), rect.height(), QRegion::Ellipse);
+    if (inverted)
+        ReferenceCanvas()->dc().excludeClip(region);
+    else
+        ReferenceCanvas()->dc().intersectClip(region);
+}
+
+void TPlotCanvas3D::ClipPolygon(const TPoint *points, int count)
+{
+    if (ReferenceCanvas() && count > 0)
+        ReferenceCanvas()->dc().intersectClip(polygonRegion(points, count));
+}
+
+void TPlotCanvas3D::UnClipRectangle()
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().unclip();
+}
+
+void TPlotCanvas3D::HorizLine(int left, int right, int y)
+{
+    MoveTo(left, y);
+    LineTo(right, y);
+}
+
+void TPlotCanvas3D::VertLine(int x, int top, int bottom)
+{
+    MoveTo(x, top);
+    LineTo(x, bottom);
+}
+
+void TPlotCanvas3D::Line(int x0, int y0, int x1, int y1)
+{
+    MoveTo(x0, y0);
+    LineTo(x1, y1);
+}
+
+void TPlotCanvas3D::Polyline(const TPointArray &points)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().polyline(points.data(), int(points.size()));
+}
+
+void TPlotCanvas3D::Polygon(const TPointArray &points)
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().polygon(points.data(), int(points.size()));
+}
+
+void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
+                                 int balance)
+{
+    if (!ReferenceCanvas())
+        return;
+    const TRect r = PlotGeometry::OrientRect(rect);
+    if (direction == gdRadial) {
+        TPlotGradient gradient;
+        gradient.SetDirection(gdRadial);
+        gradient.SetStartColor(startColor);
+        gradient.SetEndColor(endColor);
+        gradient.SetBalance(balance);
+        gradient.Draw(*this, r);
+        return;
+    }
+    TPen *pen = Pen();
+    TBrush *brush = Brush();
+    const TColor savedBrushColor = brush->Color();
+    const TBrushStyle savedBrushStyle = brush->Style();
+    if (direction == gdDiagonalUp || direction == gdDiagonalDown) {
+        TPen saved;
+        saved.Assign(*pen);
+        pen->SetWidth(1);
+        pen->SetStyle(psSolid);
+        pen->SetMode(pmCopy);
+        for (const auto &s : GradientBands::diagonalStrokes(r, startColor, endColor, direction, balance)) {
+            pen->SetColor(s.color);
+            Line(s.from.x, s.from.y, s.to.x, s.to.y);
+        }
+        pen->Assign(saved);
+        return;
+    }
+    brush->SetStyle(bsSolid);
+    for (const auto &band : GradientBands::bands(r, startColor, endColor, direction, balance)) {
+        brush->SetColor(band.color); // an unchanged colour changes no state
+        ReferenceCanvas()->dc().fillRect(band.rect.left, band.rect.top, band.rect.right, band.rect.bottom);
+    }
+    brush->SetColor(savedBrushColor);
+    brush->SetStyle(savedBrushStyle);
+}
+
+void TPlotCanvas3D::RotateLabel(int x, int y, const QString &text, double angle)
+{
+    GuiCanvas *gui = ReferenceCanvas();
+    if (!gui)
+        return;
+    while (angle > 360.0)
+        angle -= 360.0;
+    Brush()->SetStyle(bsClear);
+    PlotDC &dc = gui->dc();
+    QFont font = dc.currentFont();
+    if (m_zoomText && m_projection.zoomFactor != 1.0)
+        font.setPixelSize(mulDiv(zoomedFontSize(), Font()->PixelsPerInch(), 72));
+    // Escapement is kept in tenths of a degree, as the platform font holds it.
+    dc.setTextAngle(plotRound(angle * 10.0) / 10.0);
+    dc.setTemporaryFont(font);
+    TextOut(x, y, text);
+    dc.setTemporaryFont(std::nullopt);
+    dc.setTextAngle(0.0);
+}
+
+int TPlotCanvas3D::zoomedFontSize() const
+{
+    return std::max(plotRound(Font()->Size() * m_projection.zoomFactor), 1);
+}
+
+void TPlotCanvas3D::TextOut3D(int x, int y, int z, const QString &text)
+{
+    const TPoint p = Calc3DPoint(x, y, z);
+    GuiCanvas *gui = ReferenceCanvas();
+    if (gui && m_zoomText && m_projection.zoomFactor != 1.0) {
+        const int size = zoomedFontSize();
+        if (size != Font()->Size()) {
+            QFont font = gui->dc().currentFont();
+            font.setPixelSize(mulDiv(size, Font()->PixelsPerInch(), 72));
+            gui->dc().setTemporaryFont(font);
+            TextOut(p.x, p.y, text);
+            gui->dc().setTemporaryFont(std::nullopt);
+            return;
+        }
+    }
+    TextOut(p.x, p.y, text);
+}
+
+void TPlotCanvas3D::RotateLabel3D(int x, int y, int z, const QString &text, double angle)
+{
+    const TPoint p = Calc3DPoint(x, y, z);
+    RotateLabel(p.x, p.y, text, angle);
+}
+
+TColor TPlotCanvas3D::GetPixel3D(int x, int y, int z)
+{
+    const TPoint p = Calc3DPoint(x, y, z);
+    return GetPixel(p.x, p.y);
+}
+
+void TPlotCanvas3D::SetPixel3D(int x, int y, int z, TColor color)
+{
+    const TPoint p = Calc3DPoint(x, y, z);
+    if (Pen() && Pen()->Width() != 1) {
+        MoveTo(p.x, p.y);
+        LineTo(p.x, p.y);
+    } else {
+        SetPixel(p.x, p.y, color);
+    }
+}
+
+void TPlotCanvas3D::InverseCalc3DPos(int &x, int &y, int z) const
+{
+    m_projection.inverseCalc3DPos(x, y, z);
+}
+
+TPoint TPlotCanvas3D::Calc3DPoint(int x, int y, int z) const
+{
+    TPoint p{x, y};
+    m_projection.calc3DPos(p.x, p.y, z);
+    return p;
+}
+
+void TPlotCanvas3D::calcTrigValues()
+{
+    const TView3DOptions *options = View3DOptions();
+    if (options)
+        m_projection.calcTrigValues(options->ElevationFloat(), options->RotationFloat(), options->Tilt());
+    else
+        m_projection.calcTrigValues(0.0, 0.0, 0);
+}
+
+TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options, TColor backColor, bool is3D,
+                                const TRect &rect)
+{
+    Q_UNUSED(backColor);
+    setBounds(rect);
+    setView3DOptions(options);
+    if (options)
+        setFontZoom(options->FontZoom());
+    m_projection.is3D = is3D;
+    m_projection.orthogonal = false;
+    m_projection.zoomFactor = 1.0;
+    if (is3D && options) {
+        m_projection.orthogonal = options->Orthogonal();
+        if (m_projection.orthogonal)
+            m_projection.setOrthoAngle(options->OrthoAngle());
+        m_projection.zoomFactor = options->Zoom() * 0.01;
+        m_zoomText = options->ZoomText();
+    }
+    // Without options the rotated values are the neutral ones; calculated in every case.
+    calcTrigValues();
+    if (m_buffered) {
+        const int w = std::max(rect.width(), 1);
+        const int h = std::max(rect.height(), 1);
+        if (!m_buffer || m_buffer->width() != w || m_buffer->height() != h) {
+            if (m_bufferCanvas)
+                m_bufferCanvas->endPaint();
+            m_buffer = std::make_unique<QImage>(w, h, QImage::Format_RGB32);
+            m_buffer->setDotsPerMeterX(3780);
+            m_buffer->setDotsPerMeterY(3780);
+            m_buffer->fill(Qt::white); // a new image holds garbage
+            if (!m_bufferCanvas)
+                m_bufferCanvas = std::make_unique<GuiCanvas>();
+            m_bufferCanvas->setDevice(m_buffer.get());
+        }
+        m_bufferCanvas->beginPaint();
+        SetCanvas(m_bufferCanvas.get());
+        return {0, 0, rect.width(), rect.height()};
+    }
+    if (destination)
+        destination->beginPaint();
+    SetCanvas(destination);
+    return rect;
+}
+
+void TPlotCanvas3D::CalcProjection(int maxDepth, const TRect &rect)
+{
+    m_projection.xCenter = int((std::int64_t(rect.left) + rect.right) / 2) + plotRound(m_xCenterOffset);
+    m_projection.yCenter = int((std::int64_t(rect.top) + rect.bottom) / 2) + plotRound(m_yCenterOffset);
+    m_projection.zCenter = plotRound(maxDepth * 0.5 + m_zCenterOffset);
+    m_projection.originX = m_projection.xCenter;
+    m_projection.originY = m_projection.yCenter;
+    if (const TView3DOptions *options = View3DOptions()) {
+        m_projection.originX += options->HorizOffset();
+        m_projection.originY += options->VertOffset();
+        m_projection.calcPerspective(options->Perspective(), rect);
+    }
+}
+
+void TPlotCanvas3D::FreeBuffer()
+{
+    if (m_bufferCanvas && ReferenceCanvas() == m_bufferCanvas.get())
+        SetCanvas(nullptr);
+    m_bufferCanvas.reset();
+    m_buffer.reset();
+}
+
+void TPlotCanvas3D::CopyBufferTo(int x, int y, GuiCanvas *destination)
+{
+    if (!m_buffer || !destination)
+        return;
+    if (m_bufferCanvas)
+        m_bufferCanvas->endPaint();
+    destination->beginPaint();
+    destination->dc().putImage(x, y, *m_buffer);
+}
+
+bool TPlotCanvas3D::RepaintFromBuffer()
+{
+    if (m_bufferOutOfDate || !m_buffer || !ReferenceCanvas())
+        return false;
+    CopyBufferTo(0, 0, ReferenceCanvas());
+    return true;
+}
+
+void TPlotCanvas3D::FlushBuffer(GuiCanvas *destination, GuiCanvas *defaultCanvas, const TRect &rect)
+{
+    if (m_buffered && m_buffer) {
+        CopyBufferTo(rect.left, rect.top, destination);
+        m_bufferOutOfDate = false;
+    }
+    SetCanvas(defaultCanvas);
+}
+
+void TPlotCanvas3D::Disable3D()
+{
+    m_saved3D = m_projection.is3D;
+    m_projection.is3D = false;
+}
+
+void TPlotCanvas3D::Restore3D()
+{
+    m_projection.is3D = m_saved3D;
+}
+
+void TPlotCanvas3D::ClipCube(const TRect &rect, int minZ, int maxZ)
+{
+    if (!m_projection.is3D) {
+        ClipRectangle({rect.left + 1, rect.top + 1, rect.right, rect.bottom - 1});
+        return;
+    }
+    TPointArray corners;
+    for (int z : {minZ, maxZ})
+        for (int y : {rect.top, rect.bottom})
+            for (int x : {rect.left, rect.right})
+                corners.push_back(Calc3DPoint(x, y, z));
+    const TPointArray hull = PlotGeometry::ConvexHull(corners);
+    ClipPolygon(hull.data(), int(hull.size()));
+}
+
+void TPlotCanvas3D::EllipseWithZ(int left, int top, int right, int bottom, int z)
+{
+    if (!m_projection.is3D && !m_projection.orthogonal) {
+        Ellipse(left, top, right, bottom);
+        return;
+    }
+    const TPoint a = Calc3DPoint(left, top, z);
+    const TPoint b = Calc3DPoint(right, bottom, z);
+    Ellipse(a.x, a.y, b.x, b.y);
+}
+
+void TPlotCanvas3D::HorizLine3D(int left, int right, int y, int z)
+{
+    const TPoint a = Calc3DPoint(left, y, z);
+    const TPoint b = Calc3DPoint(right, y, z);
+    MoveTo(a.x, a.y);
+    LineTo(b.x, b.y);
+}
+
+void TPlotCanvas3D::VertLine3D(int x, int top, int bottom, int z)
+{
+    const TPoint a = Calc3DPoint(x, top, z);
+    const TPoint b = Calc3DPoint(x, bottom, z);
+    MoveTo(a.x, a.y);
+    LineTo(b.x, b.y);
+}
+
+void TPlotCanvas3D::ZLine3D(int x, int y, int z0, int z1)
+{
+    const TPoint a = Calc3DPoint(x, y, z0);
+    const TPoint b = Calc3DPoint(x, y, z1);
+    MoveTo(a.x, a.y);
+    LineTo(b.x, b.y);
+}
+
+void TPlotCanvas3D::LineWithZ(int x0, int y0, int x1, int y1, int z)
+{
+    const TPoint a = Calc3DPoint(x0, y0, z);
+    const TPoint b = Calc3DPoint(x1, y1, z);
+    MoveTo(a.x, a.y);
+    LineTo(b.x, b.y);
+}
+
+void TPlotCanvas3D::MoveTo3D(int x, int y, int z)
+{
+    const TPoint p = Calc3DPoint(x, y, z);
+    MoveTo(p.x, p.y);
+}
+
+void TPlotCanvas3D::LineTo3D(int x, int y, int z)
+{
+    const TPoint p = Calc3DPoint(x, y, z);
+    LineTo(p.x, p.y);
+}
+
+void TPlotCanvas3D::Plane3D(const TPoint &a, const TPoint &b, int z0, int z1)
+{
+    m_fourPoints = {Calc3DPoint(a.x, a.y, z0), Calc3DPoint(b.x, b.y, z0), Calc3DPoint(b.x, b.y, z1),
+                    Calc3DPoint(a.x, a.y, z1)};
+    PolygonFourPoints();
+}
+
+void TPlotCanvas3D::PlaneWithZ(const TFourPoints &points, int z)
+{
+    for (std::size_t i = 0; i < 4; ++i)
+        m_fourPoints[i] = Calc3DPoint(points[i].x, points[i].y, z);
+    PolygonFourPoints();
+}
+
+void TPlotCanvas3D::PlaneFour3D(TFourPoints points, int z0, int z1)
+{
+    m_fourPoints = {Calc3DPoint(points[0].x, points[0].y, z0), Calc3DPoint(points[1].x, points[1].y, z0),
+                    Calc3DPoint(points[2].x, points[2].y, z1), Calc3DPoint(points[3].x, points[3].y, z1)};
+    PolygonFourPoints();
+}
+
+void TPlotCanvas3D::PolygonWithZ(TPointArray points, int z)
+{
+    for (TPoint &p : points)
+        p = Calc3DPoint(p.x, p.y, z);
+    Polygon(points);
+}
+
+void TPlotCanvas3D::PolylineWithZ(TPointArray points, int z)
+{
+    for (TPoint &p : points)
+        p = Calc3DPoint(p.x, p.y, z);
+    Polyline(points);
+}
+
+void TPlotCanvas3D::RectangleWithZ(const TRect &rect, int z)
+{
+    if (!m_projection.is3D && !m_projection.orthogonal) {
+        Rectangle(rect.left, rect.top, rect.right, rect.bottom);
+        return;
+    }
+    m_fourPoints = FourPointsFromRect(rect, z);
+    PolygonFourPoints();
+}
+
+void TPlotCanvas3D::RectangleY(int left, int y, int right, int z0, int z1)
+{
+    m_fourPoints = {Calc3DPoint(left, y, z0), Calc3DPoint(right, y, z0), Calc3DPoint(right, y, z1),
+                    Calc3DPoint(left, y, z1)};
+    PolygonFourPoints();
+}
+
+void TPlotCanvas3D::RectangleZ(int x, int top, int bottom, int z0, int z1)
+{
+    m_fourPoints = {Calc3DPoint(x, top, z0), Calc3DPoint(x, top, z1), Calc3DPoint(x, bottom, z1),
+                    Calc3DPoint(x, bottom, z0)};
+    PolygonFourPoints();
+}
+
+void TPlotCanvas3D::CircleWithZ(int xCenter, int yCenter, double radius, int z)
+{
+    int l = 0, t = 0, r = 0, b = 0;
+    m_projection.calc3DPosDouble(xCenter - radius, yCenter - radius, z, l, t);
+    m_projection.calc3DPosDouble(xCenter + radius, yCenter + radius, z, r, b);
+    Ellipse(l, t, r, b);
+}
+
+void TPlotCanvas3D::TriangleWithZ(const TPoint &p0, const TPoint &p1, const TPoint &p2, int z)
+{
+    Polygon({Calc3DPoint(p0.x, p0.y, z), Calc3DPoint(p1.x, p1.y, z), Calc3DPoint(p2.x, p2.y, z)});
+}
+
+void TPlotCanvas3D::PolygonFourPoints()
+{
+    if (ReferenceCanvas())
+        ReferenceCanvas()->dc().polygon(m_fourPoints.data(), 4);
+}

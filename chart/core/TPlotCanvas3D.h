@@ -1,0 +1,123 @@
+// The canvas that paints on screen, printer and images, with an image buffer and the 3D projection.
+#pragma once
+
+#include "TCanvas3D.h"
+
+#include <QImage>
+
+#include <memory>
+
+class TPlotCanvas3D : public TCanvas3D
+{
+public:
+    TPlotCanvas3D();
+    ~TPlotCanvas3D() override;
+
+    TColor GetBackColor() const override;
+    int GetBackMode() const override;
+    bool GetMonochrome() const override { return m_monochrome; }
+    TColor GetPixel(int x, int y) const override;
+    bool IsNonGdiCanvas() const override { return false; }
+    int GetTextAlign() const override;
+    bool GetBuffered() const override { return m_buffered; }
+    void SetBackColor(TColor color) override;
+    void SetBackMode(int mode) override;
+    void SetMonochrome(bool value) override;
+    void SetPixel(int x, int y, TColor color) override;
+    void SetTextAlign(int align) override;
+    void SetBuffered(bool value) override;
+    void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) override;
+    void Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
+               double holePercent) override;
+    void Draw(int x, int y, const QImage *graphic) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void FillRect(const TRect &rect) override;
+    void LineTo(int x, int y) override;
+    void MoveTo(int x, int y) override;
+    void Pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) override;
+    void StretchDraw(const TRect &rect, const QImage *graphic) override;
+    void TextOut(int x, int y, const QString &text) override;
+    void ClipRectangle(const TRect &rect) override;
+    void ClipRoundRectangle(const TRect &rect, int cornerSize) override;
+    void ClipEllipse(const TRect &rect, bool inverted) override;
+    void ClipPolygon(const TPoint *points, int count) override;
+    void HorizLine(int left, int right, int y) override;
+    void VertLine(int x, int top, int bottom) override;
+    void EraseBackground(const TRect &rect) override { FillRect(rect); }
+    void GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
+                      int balance) override;
+    void Invalidate() override { m_bufferOutOfDate = true; }
+    void Line(int x0, int y0, int x1, int y1) override;
+    void Polyline(const TPointArray &points) override;
+    void Polygon(const TPointArray &points) override;
+    void RotateLabel(int x, int y, const QString &text, double angle) override;
+    void UnClipRectangle() override;
+
+    TColor GetPixel3D(int x, int y, int z) override;
+    bool ReservedQuery() const override { return false; }
+    void SetPixel3D(int x, int y, int z, TColor color) override;
+    void InverseCalc3DPos(int &x, int &y, int z) const override;
+    TPoint Calc3DPoint(int x, int y, int z) const override;
+    TRect InitWindow(GuiCanvas *destination, TView3DOptions *options, TColor backColor, bool is3D,
+                     const TRect &rect) override;
+    void CalcProjection(int maxDepth, const TRect &rect) override;
+    void FlushBuffer(GuiCanvas *destination, GuiCanvas *defaultCanvas, const TRect &rect) override;
+    bool RepaintFromBuffer() override;
+    void ClipCube(const TRect &rect, int minZ, int maxZ) override;
+    void Disable3D() override;
+    void Restore3D() override;
+    void EllipseWithZ(int left, int top, int right, int bottom, int z) override;
+    void HorizLine3D(int left, int right, int y, int z) override;
+    void VertLine3D(int x, int top, int bottom, int z) override;
+    void ZLine3D(int x, int y, int z0, int z1) override;
+    void LineWithZ(int x0, int y0, int x1, int y1, int z) override;
+    void MoveTo3D(int x, int y, int z) override;
+    void LineTo3D(int x, int y, int z) override;
+    void Plane3D(const TPoint &a, const TPoint &b, int z0, int z1) override;
+    void PlaneWithZ(const TFourPoints &points, int z) override;
+    void PlaneFour3D(TFourPoints points, int z0, int z1) override;
+    void PolygonWithZ(TPointArray points, int z) override;
+    void PolylineWithZ(TPointArray points, int z) override;
+    void RectangleWithZ(const TRect &rect, int z) override;
+    void RectangleY(int left, int y, int right, int z0, int z1) override;
+    void RectangleZ(int x, int top, int bottom, int z0, int z1) override;
+    void RotateLabel3D(int x, int y, int z, const QString &text, double angle) override;
+    void CircleWithZ(int xCenter, int yCenter, double radius, int z) override;
+    void TextOut3D(int x, int y, int z, const QString &text) override;
+    void TriangleWithZ(const TPoint &p0, const TPoint &p1, const TPoint &p2, int z) override;
+    // Fills the stored four-point face.
+    virtual void PolygonFourPoints();
+    virtual void FreeBuffer();
+    virtual void CopyBufferTo(int x, int y, GuiCanvas *destination);
+
+    // The rectangle a text occupies at (x, y) under the current alignment.
+    TRect textRect(int x, int y, const QString &text);
+    bool keepBufferWhenUnbuffering() const { return m_keepBuffer; }
+    void setKeepBufferWhenUnbuffering(bool value) { m_keepBuffer = value; }
+    bool bufferOutOfDate() const { return m_bufferOutOfDate; }
+    const QImage *buffer() const { return m_buffer.get(); }
+    bool zoomText() const { return m_zoomText; }
+    TFourPoints &fourPoints() { return m_fourPoints; }
+
+protected:
+    int rawTextWidth(const QString &text) override;
+    int rawTextHeight(const QString &text) override;
+    // Writes the text once at the point in the DC's text colour; shadow and outline are done around it.
+    virtual void plainTextOut(int x, int y, const QString &text);
+
+private:
+    void calcTrigValues();
+    int zoomedFontSize() const;
+
+    std::unique_ptr<QImage> m_buffer;
+    std::unique_ptr<GuiCanvas> m_bufferCanvas;
+    bool m_bufferOutOfDate = true;
+    bool m_monochrome = false;
+    bool m_zoomText = true;
+    bool m_buffered = true;
+    bool m_saved3D = false;
+    bool m_keepBuffer = false;
+    TFourPoints m_fourPoints{};
+};

@@ -1,0 +1,57 @@
+// A chart font: outline pen, shadow, gradient and extra character spacing, each created on first read.
+#pragma once
+
+#include "TChartPen.h"
+#include "TCustomPlotGradient.h"
+#include "TFont.h"
+#include "TPlotShadow.h"
+
+#include <QPointer>
+
+#include <memory>
+
+class TPlotCanvas;
+
+class TPlotFont : public TFont
+{
+    Q_OBJECT
+    Q_PROPERTY(TPlotFontGradient *Gradient READ Gradient NOTIFY changed)
+    Q_PROPERTY(int InterCharSize READ InterCharSize WRITE SetInterCharSize NOTIFY changed)
+    Q_PROPERTY(TChartHiddenPen *OutLine READ OutLine NOTIFY changed)
+    Q_PROPERTY(TPlotShadow *Shadow READ Shadow NOTIFY changed)
+public:
+    explicit TPlotFont(QObject *owner = nullptr);
+    ~TPlotFont() override;
+
+    TPlotFontGradient *Gradient();
+    void SetGradient(const TPlotFontGradient *value);
+    int InterCharSize() const { return m_interCharSize; }
+    void SetInterCharSize(int value);
+    TChartHiddenPen *OutLine();
+    void SetOutLine(const TChartHiddenPen *value);
+    TPlotShadow *Shadow();
+    void SetShadow(const TPlotShadow *value);
+
+    // Read without creating.
+    const TPlotFontGradient *gradientIfAny() const { return m_gradient.get(); }
+    const TChartHiddenPen *outLineIfAny() const { return m_outLine.get(); }
+    const TPlotShadow *shadowIfAny() const { return m_shadow.get(); }
+
+    bool IsColorStored() const { return Color() != m_defaultColor; }
+    bool IsStyleStored() const { return Style() != m_defaultStyle; }
+
+    void Assign(const TFont &source) override;
+
+    // The canvas this font was last applied to; not owned.
+    TPlotCanvas *canvas() const { return m_canvas; }
+    void setCanvas(TPlotCanvas *canvas) { m_canvas = canvas; }
+
+private:
+    std::unique_ptr<TPlotFontGradient> m_gradient;
+    int m_interCharSize = 0;
+    std::unique_ptr<TChartHiddenPen> m_outLine;
+    std::unique_ptr<TPlotShadow> m_shadow;
+    TPlotCanvas *m_canvas = nullptr;
+    TColor m_defaultColor = clBlack;
+    int m_defaultStyle = 0;
+};

@@ -1,0 +1,26 @@
+// Shared set-up of the chart core tests: bundled font, white 96-dpi images, the standard pass.
+#pragma once
+
+#include "GuiCanvas.h"
+#include "TPlotCanvas3D.h"
+#include "TView3DOptions.h"
+
+#include <QImage>
+
+#include <memory>
+
+QImage whiteImage(int width, int height);
+void registerTestFont();
+
+// A screen canvas over a white image, unbuffered, after InitWindow and CalcProjection(100, rect).
+struct ScreenPass
+{
+    explicit ScreenPass(int width = 400, int height = 300, bool view3D = true);
+    void begin(int depth = 100);
+    QImage image;
+    GuiCanvas gui;
+    TView3DOptions options;
+    TPlotCanvas3D canvas;
+    TRect bounds;
+    bool view3D;
+};

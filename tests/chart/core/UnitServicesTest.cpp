@@ -1,0 +1,193 @@
+// Date steps, text fields, palette, hit tests, sorting and geometry routines.
+#include "PlotGeometry.h"
+#include "PlotProcs.h"
+#include "PlotRound.h"
+
+#include <QLocale>
+#include <QObject>
+
+#include <algorithm>
+#include <random>
+
+#include <gtest/gtest.h>
+
+using namespace PlotProcs;
+
+namespace {
+
+double dateValue(int y, int m, int d, int h = 0) { return toDateValue(QDateTime(QDate(y, m, d), QTime(h, 0))); }
+
+} // namespace
+
+TEST(TimeSteps, LookupAndNextStep)
+{
+    EXPECT_EQ(FindTimeStepIndex(1.0), 16);
+    EXPECT_EQ(FindTimeStepIndex(0.5), 15);
+    EXPECT_EQ(FindTimeStepIndex(0.3), kNoTimeStep);
+    EXPECT_EQ(FindTimeStepIndex(365.0), 26);
+    EXPECT_EQ(NextTimeStep(1.0), 2.0);
+    EXPECT_EQ(NextTimeStep(400), 365.0);
+    EXPECT_EQ(NextTimeStep(1e-12), 365.0);
+}
+
+TEST(TimeSteps, RoundDateToStep)
+{
+    const double t = dateValue(2024, 3, 20, 10);
+    EXPECT_EQ(RoundDateToStep(20, t), dateValue(2024, 3, 15));
+    EXPECT_EQ(RoundDateToStep(20, dateValue(2024, 3, 9, 4)), dateValue(2024, 3, 1));
+    EXPECT_EQ(RoundDateToStep(23, t), dateValue(2024, 3, 1));
+    EXPECT_EQ(RoundDateToStep(26, t), dateValue(2024, 1, 1));
+    EXPECT_EQ(RoundDateToStep(3, t), dateValue(2024, 3, 20));
+    EXPECT_EQ(RoundDateToStep(26, 1.5), 1.5);
+}
+
+TEST(TimeSteps, CalendarStepping)
+{
+    const struct { bool up; int index; double from; double to; } cases[] = {
+        {false, 25, dateValue(2024, 3, 15), dateValue(2023, 9, 1)},
+        {true, 25, dateValue(2024, 9, 15), dateValue(2025, 3, 1)},
+        {true, 21, dateValue(2024, 12, 31), dateValue(2025, 1, 1)},
+        {false, 26, dateValue(2024, 2, 29), dateValue(2023, 2, 28)},
+        {false, 20, dateValue(2024, 3, 20), dateValue(2024, 3, 15)},
+        {false, 20, dateValue(2024, 3, 15), dateValue(2024, 3, 1)},
+        {false, 20, dateValue(2024, 3, 1), dateValue(2024, 2, 15)},
+        {true, 20, dateValue(2024, 3, 1), dateValue(2024, 3, 15)},
+        {true, 20, dateValue(2024, 3, 15), dateValue(2024, 4, 1)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.index << (c.up ? " up from " : " down from ") << fromDateValue(c.from).toString().toStdString());
+        double v = c.from;
+        StepDateTime(true, c.up, v, c.index, 0);
+        EXPECT_EQ(v, c.to);
+    }
+    double v = 10.0;
+    StepDateTime(false, true, v, 25, 0.25);
+    EXPECT_EQ(v, 10.25);
+}
+
+TEST(TextFields, CountExtractReplace)
+{
+    const QString sep = QStringLiteral(";");
+    EXPECT_EQ(CountFields(QStringLiteral("a;b;c"), sep), 3);
+    EXPECT_EQ(CountFields(QString(), sep), 0);
+    EXPECT_EQ(ExtractField(QStringLiteral("a;b;c"), 2, sep), QStringLiteral("b"));
+    EXPECT_EQ(ExtractField(QStringLiteral("a;b;c"), 5, sep), QStringLiteral("c"));
+    EXPECT_EQ(ExtractField(QString(), 1, sep), QString());
+    EXPECT_EQ(ExtractField(QStringLiteral("a;b"), 0, sep), QString());
+    EXPECT_EQ(ReplaceChar(QStringLiteral("a,b,c"), u',', u'.'), QStringLiteral("a.b.c"));
+    EXPECT_EQ(ReplaceChar(QStringLiteral("a,b,c"), u',', QChar()), QStringLiteral("abc"));
+}
+
+TEST(TextFields, UniqueNames)
+{
+    QObject owner;
+    auto *a = new QObject(&owner);
+    a->setObjectName(QStringLiteral("Series1"));
+    auto *b = new QObject(&owner);
+    b->setObjectName(QStringLiteral("Series2"));
+    EXPECT_EQ(GetUniqueName(&owner, QStringLiteral("Series")), QStringLiteral("Series3"));
+    EXPECT_EQ(GetUniqueName(nullptr, QStringLiteral("Series")), QStringLiteral("Series1"));
+}
+
+TEST(TextFields, LocalSeparatorsRoundTrip)
+{
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#.##0,###"));
+    EXPECT_EQ(FormatFromLocalSeparators(QStringLiteral("#.##0,###")), QStringLiteral("#,##0.###"));
+    QLocale::setDefault(QLocale(QLocale::French)); // narrow no-break space: left unchanged
+    const QString group = QLocale().groupSeparator();
+    if (group.size() != 1) {
+        EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#,##0.###"));
+    }
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#,##0.###"));
+}
+
+TEST(Palette, DefaultColoursWrapAndCanBeReplaced)
+{
+    const struct { int index; TColor color; } cases[] = {{0, 0x0000FF}, {3, 0xFF0000}, {19, 0xA4A0A0}, {20, 0x0000FF}, {-1, 0xA4A0A0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.index);
+        EXPECT_EQ(GetDefaultColor(c.index), c.color);
+    }
+    SetDefaultPalette({0x111111, 0x222222}, 1);
+    EXPECT_EQ(GetDefaultColor(3), 0x222222u);
+    SetDefaultPalette({0x111111}, 0);
+    EXPECT_EQ(GetDefaultColor(3), 0xFF0000u);
+}
+
+TEST(HitTests, LinePolygonEllipse)
+{
+    const struct { TPoint p; bool in; } line[] = {{{5, 1}, true}, {{5, 2}, false}, {{11, 0}, true}, {{12, 0}, false}, {{0, 0}, true}};
+    for (const auto &c : line) {
+        SCOPED_TRACE(testing::Message() << c.p.x << "," << c.p.y);
+        EXPECT_EQ(PointInLine(c.p, 0, 0, 10, 0), c.in);
+    }
+    const TPoint square[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    EXPECT_TRUE(PointInPolygon({5, 5}, square, 3));
+    EXPECT_TRUE(PointInPolygon({0, 5}, square, 3));
+    EXPECT_FALSE(PointInPolygon({10, 5}, square, 3));
+    EXPECT_FALSE(PointInPolygon({5, 5}, square, -1));
+    EXPECT_TRUE(PointInEllipse({20, 5}, 0, 0, 20, 10));
+    EXPECT_FALSE(PointInEllipse({20, 6}, 0, 0, 20, 10));
+    EXPECT_FALSE(PointInEllipse({0, 5}, 0, 0, 0, 10));
+    EXPECT_TRUE(PointInTriangle({5, 2}, 0, 10, 0, 10));
+    EXPECT_FALSE(PointInTriangle({1, 9}, 0, 10, 0, 10));
+}
+
+TEST(PlotSort, SortsEveryKindOfArray)
+{
+    std::mt19937 rng(7);
+    std::vector<std::vector<int>> arrays = {{}, {1}, {2, 1}, {5, 5, 5, 5}};
+    for (int n = 0; n <= 50; ++n) {
+        std::vector<int> v(static_cast<std::size_t>(n));
+        for (int &x : v)
+            x = int(rng() % 5);
+        arrays.push_back(v);
+        std::vector<int> sorted(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i)
+            sorted[std::size_t(i)] = i;
+        arrays.push_back(sorted);
+        arrays.emplace_back(sorted.rbegin(), sorted.rend());
+    }
+    for (std::vector<int> v : arrays) {
+        SCOPED_TRACE(v.size());
+        std::vector<int> expected = v;
+        std::sort(expected.begin(), expected.end());
+        if (!v.empty())
+            PlotSort(0, int(v.size()) - 1, [&](int a, int b) { return v[std::size_t(a)] - v[std::size_t(b)]; },
+                     [&](int a, int b) { std::swap(v[std::size_t(a)], v[std::size_t(b)]); });
+        EXPECT_EQ(v, expected);
+    }
+}
+
+TEST(Geometry, PointAtDistanceGoesBackTowardTheStart)
+{
+    const struct { TPoint p0, p1; int d; TPoint out; } cases[] = {
+        {{0, 0}, {10, 0}, 4, {6, 0}}, {{0, 10}, {0, 0}, 4, {0, 4}}, {{0, 0}, {6, 8}, 5, {3, 4}}, {{6, 8}, {0, 0}, 5, {3, 4}},
+        {{0, 0}, {0, 10}, 4, {0, 6}}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.p0.x << "," << c.p0.y << " -> " << c.p1.x << "," << c.p1.y);
+        EXPECT_EQ(PlotGeometry::PointAtDistance(c.p0, c.p1, c.d), c.out);
+    }
+}
+
+TEST(Geometry, RoundingHullAndOrientation)
+{
+    EXPECT_EQ(plotRound(2.5), 2);
+    EXPECT_EQ(plotRound(-2.5), -2);
+    EXPECT_EQ(plotRound(3.5), 4);
+    EXPECT_EQ(plotRound(std::nan("")), 0);
+    EXPECT_EQ(plotRound(1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(mulDiv(16, 96, 72), 21);
+    EXPECT_EQ(mulDiv(-3, 1, 2), -2); // half away from zero
+    int cx = 0, cy = 0;
+    PlotGeometry::RectCenter({-5, -5, 0, 0}, cx, cy);
+    EXPECT_EQ(cx, -2);
+    EXPECT_TRUE(PlotGeometry::IsClockwise({0, 10}, {0, 0}, {10, 0}) != PlotGeometry::IsClockwise({10, 0}, {0, 0}, {0, 10}));
+    const TPointArray hull = PlotGeometry::ConvexHull({{0, 0}, {10, 0}, {5, 5}, {10, 10}, {0, 10}, {5, 2}});
+    EXPECT_EQ(hull.size(), 4u);
+    for (const TPoint &p : hull)
+        EXPECT_TRUE((p.x == 0 || p.x == 10) && (p.y == 0 || p.y == 10));
+    EXPECT_EQ(PlotGeometry::OrientRect({10, 20, 0, 5}), (TRect{0, 5, 10, 20}));
+}
