@@ -66,6 +66,21 @@ void Rectangles(benchmark::State &state)
 }
 BENCHMARK(Rectangles)->Unit(benchmark::kMillisecond);
 
+// Pie slices go through a path with exact end angles; this keeps an eye on their cost.
+void PieSlices(benchmark::State &state)
+{
+    Surface s;
+    for (auto _ : state) {
+        for (int i = 0; i < 10000; ++i) {
+            const int x = (i * 37) % (kWidth - 80);
+            const int y = (i * 53) % (kHeight - 60);
+            s.canvas.Pie(x, y, x + 80, y + 60, x + 80, y + (i % 60), x + (i % 80), y);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(PieSlices)->Unit(benchmark::kMillisecond);
+
 void BlendFullFrame(benchmark::State &state)
 {
     Surface s;

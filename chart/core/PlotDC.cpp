@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 
 #include <algorithm>
@@ -39,12 +40,44 @@ QPolygon toPolygon(const TPoint *points, int count)
     return polygon;
 }
 
-// Angle of a radial point on an ellipse, in Qt's 1/16 degree, counter-clockwise from 3 o'clock.
-int radialAngle16(double cx, double cy, double w, double h, int x, int y)
+// The elliptic sector the platform defines by a bounding box and two radial points: the curve is
+// the ellipse drawn for the box, and each end lies where the ray from its centre through the
+// radial point meets it. Angles stay in double precision (Qt's 1/16 degree would move the ends).
+struct EllipseSweep
 {
-    const double nx = w != 0 ? (x - cx) / w : 0.0;
-    const double ny = h != 0 ? (y - cy) / h : 0.0;
-    return plotRound(std::atan2(-ny, nx) * 180.0 / std::numbers::pi * 16.0);
+    QRectF box;
+    double startDegrees = 0.0;
+    double spanDegrees = 0.0;
+};
+
+// Qt's arc angles are parametric: the point at angle t is centre + (a cos t, -b sin t).
+double parametricDegrees(const QRectF &box, int x, int y)
+{
+    const double a = box.width() / 2.0;
+    const double b = box.height() / 2.0;
+    const QPointF c = box.center();
+    const double nx = a != 0.0 ? (x - c.x()) / a : 0.0;
+    const double ny = b != 0.0 ? (y - c.y()) / b : 0.0;
+    if (nx == 0.0 && ny == 0.0)
+        return 0.0;
+    return std::atan2(-ny, nx) * 180.0 / std::numbers::pi;
+}
+
+EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    EllipseSweep sweep;
+    sweep.box = QRectF(left, top, right - left - 1, bottom - top - 1);
+    sweep.startDegrees = parametricDegrees(sweep.box, startX, startY);
+    double span = parametricDegrees(sweep.box, endX, endY) - sweep.startDegrees;
+    // Counter-clockwise from start to end; equal radials give the whole ellipse.
+    if (span <= 0.0)
+        span += 360.0;
+    sweep.spanDegrees = span;
+    return sweep;
 }
 
 } // namespace
@@ -271,13 +304,11 @@ void PlotDC::arc(int left, int top, int right, int bottom, int startX, int start
     if (!m_painter)
         return;
     sync();
-    const double cx = (left + right) / 2.0;
-    const double cy = (top + bottom) / 2.0;
-    const int a0 = radialAngle16(cx, cy, right - left, bottom - top, startX, startY);
-    int span = radialAngle16(cx, cy, right - left, bottom - top, endX, endY) - a0;
-    if (span <= 0)
-        span += 360 * 16;
-    m_painter->drawArc(QRect(left, top, right - left - 1, bottom - top - 1), a0, span);
+    const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
+    QPainterPath path;
+    path.arcMoveTo(sweep.box, sweep.startDegrees);
+    path.arcTo(sweep.box, sweep.startDegrees, sweep.spanDegrees);
+    m_painter->strokePath(path, m_painter->pen());
 }
 
 void PlotDC::pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
@@ -285,13 +316,12 @@ void PlotDC::pie(int left, int top, int right, int bottom, int startX, int start
     if (!m_painter)
         return;
     sync();
-    const double cx = (left + right) / 2.0;
-    const double cy = (top + bottom) / 2.0;
-    const int a0 = radialAngle16(cx, cy, right - left, bottom - top, startX, startY);
-    int span = radialAngle16(cx, cy, right - left, bottom - top, endX, endY) - a0;
-    if (span <= 0)
-        span += 360 * 16;
-    m_painter->drawPie(QRect(left, top, right - left - 1, bottom - top - 1), a0, span);
+    const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
+    QPainterPath path;
+    path.moveTo(sweep.box.center());
+    path.arcTo(sweep.box, sweep.startDegrees, sweep.spanDegrees);
+    path.closeSubpath();
+    m_painter->drawPath(path);
 }
 
 void PlotDC::fillPath(const QPainterPath &path)

@@ -31,6 +31,8 @@ public:
     void attach(QPainter *painter);
     void end();
     bool isActive() const { return m_painter != nullptr; }
+    // The painter drawing now, or none between passes: the canvas's device context.
+    QPainter *painter() const { return m_painter; }
     QPaintDevice *device() const { return m_device; }
     // The image under the painter, when it paints on one (reading pixels, blending).
     QImage *image() const;

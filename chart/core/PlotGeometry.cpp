@@ -13,8 +13,8 @@ namespace PlotGeometry {
 bool IsClockwise(const TPoint &p0, const TPoint &p1, const TPoint &p2)
 {
     // 64 bits: projected corners of large shapes overflow 32-bit products.
-    const std::int64_t a = std::int64_t(p0.x - p1.x) * (p2.y - p1.y);
-    const std::int64_t b = std::int64_t(p2.x - p1.x) * (p0.y - p1.y);
+    const std::int64_t a = (std::int64_t(p0.x) - p1.x) * (std::int64_t(p2.y) - p1.y);
+    const std::int64_t b = (std::int64_t(p2.x) - p1.x) * (std::int64_t(p0.y) - p1.y);
     return a - b < 0;
 }
 

@@ -6,6 +6,7 @@
 namespace PlotGeometry {
 
 bool IsClockwise(const TPoint &p0, const TPoint &p1, const TPoint &p2);
+inline bool IsClockwiseTriangle(const std::array<TPoint, 3> &t) { return IsClockwise(t[0], t[1], t[2]); }
 TPoint MakePoint(int x, int y);
 TRect MakeRect(int left, int top, int right, int bottom);
 bool PointInRectXY(const TRect &r, int x, int y);

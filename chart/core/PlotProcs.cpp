@@ -5,6 +5,8 @@
 
 #include <QLocale>
 #include <QObject>
+#include <QPaintDevice>
+#include <QVariant>
 
 #include <cmath>
 #include <cstdint>
@@ -96,6 +98,12 @@ QDateTime fromDateValue(double value)
     return QDateTime(dateOf(value), QTime::fromMSecsSinceStartOfDay(ms));
 }
 
+QString DateTimeDefaultFormat(double step)
+{
+    const QLocale locale;
+    return step <= 1.0 ? locale.timeFormat(QLocale::ShortFormat) : locale.dateFormat(QLocale::ShortFormat);
+}
+
 double RoundDateToStep(int stepIndex, double value)
 {
     if (value <= kDateOrigin)
@@ -159,6 +167,11 @@ void SetDefaultPalette(const std::vector<TColor> &colors, int lastIndex)
 void ResetDefaultPalette()
 {
     palette() = kDefaultPalette;
+}
+
+QString PlotIntToStr(int value)
+{
+    return QString::number(value);
 }
 
 int CountFields(const QString &text, const QString &separator)
@@ -307,6 +320,20 @@ bool PointInEllipse(const TPoint &p, int left, int top, int right, int bottom)
     const double dx = p.x - cx;
     const double dy = p.y - cy;
     return dx * dx / (a * a) + dy * dy / (b * b) <= 1.0;
+}
+
+void EnableControls(bool enable, const QList<QObject *> &controls)
+{
+    for (QObject *control : controls)
+        if (control)
+            control->setProperty("enabled", enable);
+}
+
+double GetDeviceAspectRatio(const QPaintDevice *device)
+{
+    if (!device || device->heightMM() == 0)
+        return 0.0;
+    return double(device->widthMM()) / device->heightMM();
 }
 
 void PlotSort(int startIndex, int endIndex, const std::function<int(int, int)> &compare,

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QObject;
+class QPaintDevice;
 
 namespace PlotProcs {
 
@@ -29,12 +30,15 @@ double NextTimeStep(double value);
 double RoundDateToStep(int stepIndex, double value);
 void StepDateTime(bool calendar, bool up, double &value, int stepIndex, double step);
 double toDateValue(const QDateTime &dateTime);
+// The locale's short time format for steps up to a day, else its short date format.
+QString DateTimeDefaultFormat(double step);
 QDateTime fromDateValue(double value);
 
 TColor GetDefaultColor(int index);
 void SetDefaultPalette(const std::vector<TColor> &colors, int lastIndex);
 void ResetDefaultPalette();
 
+QString PlotIntToStr(int value);
 int CountFields(const QString &text, const QString &separator);
 QString ExtractField(const QString &text, int index, const QString &separator);
 QString ReplaceChar(const QString &text, QChar oldChar, QChar newChar);
@@ -47,10 +51,27 @@ inline bool PointInLine(const TPoint &p, int x0, int y0, int x1, int y1)
 {
     return PointInLineTolerance(p, x0, y0, x1, y1, 0);
 }
+inline bool PointInLinePoints(const TPoint &p, const TPoint &p0, const TPoint &p1)
+{
+    return PointInLineTolerance(p, p0.x, p0.y, p1.x, p1.y, 0);
+}
+inline bool PointInLineTolerancePoints(const TPoint &p, const TPoint &p0, const TPoint &p1, int tolerance)
+{
+    return PointInLineTolerance(p, p0.x, p0.y, p1.x, p1.y, tolerance);
+}
 bool PointInPolygon(const TPoint &p, const TPoint *points, int lastIndex);
 bool PointInTriangle(const TPoint &p, int x0, int x1, int y0, int y1);
 bool PointInHorizTriangle(const TPoint &p, int y0, int y1, int x0, int x1);
 bool PointInEllipse(const TPoint &p, int left, int top, int right, int bottom);
+inline bool PointInEllipseRect(const TPoint &p, const TRect &r)
+{
+    return PointInEllipse(p, r.left, r.top, r.right, r.bottom);
+}
+
+// Sets the "enabled" property of every control given; absent ones are skipped.
+void EnableControls(bool enable, const QList<QObject *> &controls);
+// Physical width over height of the device in millimetres; 0 without a device or height.
+double GetDeviceAspectRatio(const QPaintDevice *device);
 
 // Quicksort of index positions through the caller's compare and swap.
 void PlotSort(int startIndex, int endIndex, const std::function<int(int, int)> &compare,

@@ -2,6 +2,8 @@
 #include "TPlotCanvas.h"
 
 #include "GuiCanvas.h"
+#include "PlotCanvasPens.h"
+#include "PlotColor.h"
 #include "PlotConst.h"
 #include "PlotGeometry.h"
 #include "PlotRound.h"
@@ -38,26 +40,7 @@ void TPlotCanvas::AssignVisiblePenColor(const TPen &pen, TColor color)
         return;
     }
     if (chartPen && !IsNonGdiCanvas()) {
-        // The extended pen: small dots, end and join styles, geometric width.
-        if (chartPen->SmallDots()) {
-            current->Assign(pen);
-            TPen::Handle handle;
-            handle.kind = TPen::Handle::SmallDots;
-            handle.spacing = chartPen->SmallSpace();
-            handle.color = color;
-            current->setHandle(handle);
-            current->SetMode(chartPen->Mode());
-            return;
-        }
-        current->Assign(pen);
-        current->SetColor(color);
-        if (chartPen->Width() >= 2) {
-            TPen::Handle handle;
-            handle.kind = TPen::Handle::Geometric;
-            handle.endStyle = chartPen->EndStyle();
-            handle.color = color;
-            current->setHandle(handle);
-        }
+        PlotCanvas::ApplyChartPen(*current, *chartPen, color);
         return;
     }
     current->Assign(pen);
@@ -67,6 +50,18 @@ void TPlotCanvas::AssignVisiblePenColor(const TPen &pen, TColor color)
 void TPlotCanvas::AssignVisiblePen(const TPen &pen)
 {
     AssignVisiblePenColor(pen, pen.Color());
+}
+
+void TPlotCanvas::DarkenBrush(TColor color, int amount)
+{
+    TBrush *brush = Brush();
+    if (!brush)
+        return;
+    const TColor dark = PlotColor::darken(color, amount);
+    if (brush->Style() == bsSolid)
+        brush->SetColor(dark);
+    else
+        SetBackColor(dark); // a hatch keeps its pattern colour
 }
 
 std::unique_ptr<TPlotBlend> TPlotCanvas::BeginBlending(const TRect &rect, int transparency)
@@ -117,6 +112,16 @@ int TPlotCanvas::TextHeight(const QString &text)
     if (m_plotFont && m_plotFont->shadowIfAny())
         result += std::abs(m_plotFont->shadowIfAny()->VertSize());
     return result;
+}
+
+int TPlotCanvas::WideTextWidth(const QString &text)
+{
+    return TextWidth(text);
+}
+
+int TPlotCanvas::WideTextHeight(const QString &text)
+{
+    return TextHeight(text);
 }
 
 int TPlotCanvas::rawTextWidth(const QString &text)

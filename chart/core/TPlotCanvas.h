@@ -12,6 +12,7 @@
 
 class GuiCanvas;
 class QImage;
+class QPainter;
 class TBrush;
 class TChartBrush;
 class TFont;
@@ -29,6 +30,8 @@ public:
 
     virtual TColor GetBackColor() const = 0;
     virtual int GetBackMode() const = 0;
+    // The device context drawn on: the active painter, none between passes.
+    virtual QPainter *GetHandle() const = 0;
     virtual bool GetMonochrome() const = 0;
     virtual TColor GetPixel(int x, int y) const = 0;
     virtual bool IsNonGdiCanvas() const = 0;
@@ -61,6 +64,9 @@ public:
     virtual void TextOut(int x, int y, const QString &text) = 0;
     virtual int TextWidth(const QString &text);
     virtual int TextHeight(const QString &text);
+    // Our texts are always wide; kept as their own slots for canvases that measure them differently.
+    virtual int WideTextWidth(const QString &text);
+    virtual int WideTextHeight(const QString &text);
     virtual void ClipRectangle(const TRect &rect) = 0;
     virtual void ClipRoundRectangle(const TRect &rect, int cornerSize);
     virtual void ClipEllipse(const TRect &rect, bool inverted);
@@ -97,6 +103,8 @@ public:
     void AssignBrush(TChartBrush &brush, TColor backColor);
     void AssignBrushColor(TChartBrush &brush, TColor color, TColor backColor);
     void AssignVisiblePen(const TPen &pen);
+    // Shades a face: the darkened colour fills a solid brush, or backs a hatch.
+    void DarkenBrush(TColor color, int amount);
     double FontZoom() const { return m_fontZoom; }
     void setFontZoom(double value) { m_fontZoom = value; }
     const TRect &Bounds() const { return m_bounds; }

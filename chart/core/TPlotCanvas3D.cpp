@@ -47,6 +47,11 @@ int TPlotCanvas3D::GetBackMode() const
     return ReferenceCanvas() ? ReferenceCanvas()->dc().backMode() : cbmOpaque;
 }
 
+QPainter *TPlotCanvas3D::GetHandle() const
+{
+    return ReferenceCanvas() ? ReferenceCanvas()->dc().painter() : nullptr;
+}
+
 TColor TPlotCanvas3D::GetPixel(int x, int y) const
 {
     return ReferenceCanvas() ? ReferenceCanvas()->dc().pixel(x, y) : 0xFFFFFFFFu;
@@ -612,7 +617,8 @@ void TPlotCanvas3D::ClipCube(const TRect &rect, int minZ, int maxZ)
 void TPlotCanvas3D::EllipseWithZ(int left, int top, int right, int bottom, int z)
 {
     if (!m_projection.is3D && !m_projection.orthogonal) {
-        Ellipse(left, top, right, bottom);
+        // The flat form takes the box with its right and bottom edge included.
+        Ellipse(left, top, right + 1, bottom + 1);
         return;
     }
     const TPoint a = Calc3DPoint(left, top, z);

@@ -15,6 +15,7 @@ public:
 
     TColor GetBackColor() const override;
     int GetBackMode() const override;
+    QPainter *GetHandle() const override;
     bool GetMonochrome() const override { return m_monochrome; }
     TColor GetPixel(int x, int y) const override;
     bool IsNonGdiCanvas() const override { return false; }

@@ -5,7 +5,12 @@
 #include "TPlotBlend.h"
 #include "TPlotFont.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -21,6 +26,24 @@ std::vector<int> inkedColumns(const QImage &image, int y)
         if (image.pixel(x, y) != kWhite)
             xs.push_back(x);
     return xs;
+}
+
+// Counter-clockwise angle of a screen vector in degrees, 0..360.
+double screenAngle(double dx, double dy)
+{
+    const double a = std::atan2(-dy, dx) * 180.0 / std::numbers::pi;
+    return a < 0 ? a + 360.0 : a;
+}
+
+// Distance of q from the ray that starts at c and runs through r; huge behind the start.
+double distanceFromRay(double cx, double cy, double rx, double ry, double qx, double qy)
+{
+    const double dx = rx - cx;
+    const double dy = ry - cy;
+    const double len = std::hypot(dx, dy);
+    if ((qx - cx) * dx + (qy - cy) * dy <= 0 || len == 0)
+        return 1e9;
+    return std::abs((qx - cx) * dy - (qy - cy) * dx) / len;
 }
 
 struct Pass2D : ScreenPass
@@ -60,6 +83,110 @@ TEST(CanvasPixels, Frame3DDrawsBothBevelsAndReturnsTheInside)
     p.canvas.Frame3D(same, clGreen, clGreen, 0);
     EXPECT_EQ(same, (TRect{0, 0, 10, 10}));
     EXPECT_EQ(p.image, before);
+}
+
+TEST(CanvasPixels, Frame3DCornersGoToTheBottomRightColour)
+{
+    Pass2D p(20, 20);
+    TRect r{0, 0, 10, 10};
+    p.canvas.Frame3D(r, clRed, clBlue, 1);
+    // (9,0) ends the top-left polyline, whose last pixel is left out, and starts the
+    // bottom-right one; (0,9) starts the top-left polyline but the bottom edge runs on to
+    // left - 1 afterwards and covers it. Both corners end blue.
+    EXPECT_EQ(p.image.pixel(9, 0), rgb(clBlue));
+    EXPECT_EQ(p.image.pixel(0, 9), rgb(clBlue));
+    EXPECT_EQ(p.image.pixel(0, 0), rgb(clRed));
+    EXPECT_EQ(p.image.pixel(10, 0), kWhite);
+    EXPECT_EQ(p.image.pixel(0, 10), kWhite);
+}
+
+TEST(CanvasPixels, PieEdgesRunFromTheCentreThroughTheRadialPoints)
+{
+    // Elongated boxes show an edge that misses its radial point by a fraction of a pixel.
+    const struct { TRect box; TPoint start; TPoint end; } cases[] = {
+        {{0, 0, 121, 13}, {120, 3}, {2, 9}},
+        {{0, 0, 121, 25}, {110, 0}, {100, 24}},
+        {{4, 2, 95, 39}, {94, 30}, {40, 2}},
+        {{10, 5, 61, 56}, {60, 20}, {20, 60}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.box.left << "," << c.box.top << "," << c.box.right << "," << c.box.bottom);
+        Pass2D p(130, 64);
+        p.canvas.Pen()->SetStyle(psClear);
+        p.canvas.Brush()->SetColor(clRed);
+        p.canvas.Pie(c.box.left, c.box.top, c.box.right, c.box.bottom, c.start.x, c.start.y, c.end.x, c.end.y);
+        // The ellipse the canvas draws for the box, in pixel-edge coordinates.
+        const double a = (c.box.width() - 1) / 2.0;
+        const double b = (c.box.height() - 1) / 2.0;
+        const double cx = c.box.left + a;
+        const double cy = c.box.top + b;
+        const double start = screenAngle(c.start.x - cx, c.start.y - cy);
+        double span = screenAngle(c.end.x - cx, c.end.y - cy) - start;
+        if (span <= 0)
+            span += 360.0;
+        int probed = 0;
+        for (int y = 0; y < p.image.height(); ++y) {
+            for (int x = 0; x < p.image.width(); ++x) {
+                const double qx = x + 0.5;
+                const double qy = y + 0.5;
+                const double rho = std::hypot((qx - cx) / a, (qy - cy) / b);
+                if (std::abs(rho - 1.0) < 0.15 || std::hypot(qx - cx, qy - cy) < 1.0
+                    || distanceFromRay(cx, cy, c.start.x, c.start.y, qx, qy) < 0.1
+                    || distanceFromRay(cx, cy, c.end.x, c.end.y, qx, qy) < 0.1)
+                    continue;
+                double rel = screenAngle(qx - cx, qy - cy) - start;
+                if (rel < 0)
+                    rel += 360.0;
+                const bool inside = rho < 1.0 && rel < span;
+                ++probed;
+                ASSERT_EQ(p.image.pixel(x, y), inside ? rgb(clRed) : kWhite) << x << "," << y;
+            }
+        }
+        EXPECT_GT(probed, 1000);
+    }
+}
+
+TEST(CanvasPixels, ArcStaysWithinItsSweep)
+{
+    Pass2D p(60, 60);
+    // Counter-clockwise from 12 o'clock to 9 o'clock: the upper-left quarter of the circle.
+    p.canvas.Arc(0, 0, 41, 41, 20, 0, 0, 20);
+    int inked = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (p.image.pixel(x, y) != kWhite) {
+                ++inked;
+                ASSERT_LE(x, 20) << x << "," << y;
+                ASSERT_LE(y, 20) << x << "," << y;
+            }
+    EXPECT_GT(inked, 25);
+    // Both ends reach the axes, whatever the stroke does with its very last pixel.
+    const auto inkedNear = [&](int x0, int y0, int dx, int dy) {
+        for (int k = 0; k < 3; ++k)
+            if (p.image.pixel(x0 + k * dx, y0 + k * dy) != kWhite)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(inkedNear(20, 0, -1, 0));
+    EXPECT_TRUE(inkedNear(0, 20, 0, -1));
+}
+
+TEST(CanvasPixels, HandleIsThePainterOfThePassOnly)
+{
+    ScreenPass p(20, 20, false);
+    EXPECT_EQ(p.canvas.GetHandle(), nullptr); // no target yet
+    p.begin();
+    QPainter *handle = p.canvas.GetHandle();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(handle->device(), &p.image);
+    p.gui.endPaint();
+    EXPECT_EQ(p.canvas.GetHandle(), nullptr);
+
+    // Buffered: the handle paints the buffer, not the destination.
+    p.canvas.SetBuffered(true);
+    p.canvas.InitWindow(&p.gui, &p.options, clWhite, false, p.bounds);
+    ASSERT_NE(p.canvas.GetHandle(), nullptr);
+    EXPECT_EQ(p.canvas.GetHandle()->device(), p.canvas.buffer());
 }
 
 TEST(CanvasPixels, RectangleOutlineAndClearPenFill)

@@ -317,3 +317,54 @@ TEST(GoldenLogs, ShapeShadowAndGradientScene)
     r.canvas.Frame3D(frame, clWhite, clGray, 2);
     expectMatchesGolden(r.canvas.dump(), QStringLiteral("shape_shadow_gradient.log"));
 }
+
+TEST(Canvas3D, EllipseWithZIncludesTheEdgesOnlyWhenFlat)
+{
+    Recorder flat(false);
+    flat.canvas.EllipseWithZ(10, 20, 30, 40, 5);
+    ASSERT_EQ(flat.canvas.count("Ellipse"), 1);
+    EXPECT_EQ(flat.canvas.calls("Ellipse")[0].args, args({10, 20, 31, 41}));
+
+    // Orthogonal: the projected corners as they are, also inside a 2D bracket.
+    Recorder ortho(true);
+    for (bool bracket : {false, true}) {
+        SCOPED_TRACE(bracket);
+        ortho.canvas.clear();
+        if (bracket)
+            ortho.canvas.Begin2D();
+        ortho.canvas.EllipseWithZ(100, 50, 140, 90, 20);
+        if (bracket)
+            ortho.canvas.End2D();
+        ASSERT_EQ(ortho.canvas.count("Ellipse"), 1);
+        EXPECT_EQ(ortho.canvas.calls("Ellipse")[0].args, args({120, 30, 160, 70}));
+    }
+}
+
+TEST(CanvasBase, DarkenBrushShadesTheFillOrTheHatchBackground)
+{
+    Recorder r;
+    r.canvas.Brush()->SetStyle(bsSolid);
+    r.canvas.SetBackColor(clWhite);
+    r.canvas.DarkenBrush(PlotColor::makeColor(200, 100, 20), 64);
+    EXPECT_EQ(r.canvas.Brush()->Color(), PlotColor::makeColor(136, 36, 0));
+    EXPECT_EQ(r.canvas.GetBackColor(), clWhite);
+
+    r.canvas.Brush()->SetStyle(bsCross);
+    r.canvas.Brush()->SetColor(clRed);
+    r.canvas.DarkenBrush(clBtnFace, 128); // system colours are resolved first
+    EXPECT_EQ(r.canvas.Brush()->Color(), clRed);
+    EXPECT_EQ(r.canvas.GetBackColor(), PlotColor::makeColor(0x70, 0x70, 0x70));
+}
+
+TEST(CanvasBase, WideTextExtentsAddTheShadowToo)
+{
+    Recorder r;
+    TPlotFont font;
+    font.Shadow()->SetHorizSize(-4);
+    font.Shadow()->SetVertSize(3);
+    r.canvas.AssignFont(&font);
+    const QString text = QStringLiteral("p\u00B0C \u03A9");
+    EXPECT_EQ(r.canvas.WideTextWidth(text), 7 * int(text.size()) + 4);
+    EXPECT_EQ(r.canvas.WideTextHeight(text), 12 + 3);
+    EXPECT_EQ(r.canvas.WideTextWidth(text), r.canvas.TextWidth(text));
+}

@@ -3,6 +3,7 @@
 #include "PlotProcs.h"
 #include "PlotRound.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QObject>
 
@@ -190,4 +191,51 @@ TEST(Geometry, RoundingHullAndOrientation)
     for (const TPoint &p : hull)
         EXPECT_TRUE((p.x == 0 || p.x == 10) && (p.y == 0 || p.y == 10));
     EXPECT_EQ(PlotGeometry::OrientRect({10, 20, 0, 5}), (TRect{0, 5, 10, 20}));
+}
+
+TEST(Geometry, OrientationOfFarApartCornersDoesNotOverflow)
+{
+    // The differences alone exceed 32 bits: projected corners far outside the picture.
+    const int big = 2000000000;
+    EXPECT_TRUE(PlotGeometry::IsClockwiseTriangle({TPoint{-big, big}, TPoint{big, big}, TPoint{big, -big}})
+                != PlotGeometry::IsClockwiseTriangle({TPoint{big, -big}, TPoint{big, big}, TPoint{-big, big}}));
+    EXPECT_FALSE(PlotGeometry::IsClockwise({-big, 0}, {0, 0}, {big, 0})); // collinear
+}
+
+TEST(UnitServices, DefaultFormatFollowsTheStep)
+{
+    const QLocale locale;
+    EXPECT_EQ(DateTimeDefaultFormat(1.0), locale.timeFormat(QLocale::ShortFormat));
+    EXPECT_EQ(DateTimeDefaultFormat(1.0 / 24), locale.timeFormat(QLocale::ShortFormat));
+    EXPECT_EQ(DateTimeDefaultFormat(1.5), locale.dateFormat(QLocale::ShortFormat));
+    EXPECT_NE(locale.timeFormat(QLocale::ShortFormat), locale.dateFormat(QLocale::ShortFormat));
+}
+
+TEST(UnitServices, EnableControlsSkipsAbsentOnes)
+{
+    // Any object with an "enabled" property stands in for a control.
+    QObject first;
+    QObject second;
+    first.setProperty("enabled", true);
+    second.setProperty("enabled", true);
+    EnableControls(false, {&first, nullptr, &second});
+    EXPECT_FALSE(first.property("enabled").toBool());
+    EXPECT_FALSE(second.property("enabled").toBool());
+    EnableControls(true, {&second});
+    EXPECT_FALSE(first.property("enabled").toBool());
+    EXPECT_TRUE(second.property("enabled").toBool());
+}
+
+TEST(UnitServices, DeviceAspectRatioAndRectangleForms)
+{
+    QImage wide(400, 200, QImage::Format_RGB32);
+    wide.setDotsPerMeterX(3780);
+    wide.setDotsPerMeterY(3780);
+    EXPECT_NEAR(GetDeviceAspectRatio(&wide), 2.0, 0.02);
+    EXPECT_EQ(GetDeviceAspectRatio(nullptr), 0.0);
+    EXPECT_EQ(PlotIntToStr(-42), QStringLiteral("-42"));
+    EXPECT_TRUE(PointInEllipseRect({20, 5}, {0, 0, 20, 10}));
+    EXPECT_FALSE(PointInEllipseRect({20, 6}, {0, 0, 20, 10}));
+    EXPECT_TRUE(PointInLineTolerancePoints({5, 3}, {0, 0}, {10, 0}, 2));
+    EXPECT_FALSE(PointInLinePoints({5, 3}, {0, 0}, {10, 0}));
 }
