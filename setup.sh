@@ -13,6 +13,7 @@ packages=(
     qt6-base-dev libssl-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    poppler-utils
 )
 
 install_missing_packages() {

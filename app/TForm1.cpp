@@ -11,6 +11,7 @@
 #include "SubstanceDatabase.h"
 #include "SubstanceListBox.h"
 #include "TInfo.h"
+#include "TTabelleDlg.h"
 #include "TemperatureUnits.h"
 #include "TeinstellungenDlg.h"
 #include "VapourPressure.h"
@@ -144,6 +145,7 @@ TForm1::TForm1(QWidget *parent)
 
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
+    m_table = new TTabelleDlg(*this, this);
     m_settings = new TeinstellungenDlg(m_texts, this);
     m_settings->setOnAccepted([this] { ShowRecordDetails(currentRecord()); });
 }
@@ -175,7 +177,7 @@ void TForm1::buildMenus()
     Beenden1 = addMenuAction(Datei1, QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), true);
 
     Tensimo1 = bar->addMenu(QStringLiteral("T&ensimo"));
-    Tabelle1 = addMenuAction(Tensimo1, QStringLiteral("Tabelle1"), QStringLiteral("&Tabelle"), false);
+    Tabelle1 = addMenuAction(Tensimo1, QStringLiteral("Tabelle1"), QStringLiteral("&Tabelle"), true);
     Diagramm1 = addMenuAction(Tensimo1, QStringLiteral("Diagramm1"), QStringLiteral("&Diagramm"), false);
     Mewerte1 = addMenuAction(Tensimo1, QStringLiteral("Mewerte1"), QStringLiteral("&Messwerte..."), false);
     Abschaetzungen1 = Tensimo1->addMenu(QStringLiteral("&Abschätzungen"));
@@ -188,7 +190,7 @@ void TForm1::buildMenus()
                         QStringLiteral("aus Siedetemp., &krit. Temp. u. krit. Druck..."), false);
 
     Siedepunkt1 = bar->addMenu(QStringLiteral("&Siedepunkt"));
-    abelle1 = addMenuAction(Siedepunkt1, QStringLiteral("abelle1"), QStringLiteral("&Tabelle"), false);
+    abelle1 = addMenuAction(Siedepunkt1, QStringLiteral("abelle1"), QStringLiteral("&Tabelle"), true);
     Diagramm2 = addMenuAction(Siedepunkt1, QStringLiteral("Diagramm2"), QStringLiteral("&Diagramm"), false);
     Abschaetzungen2 = Siedepunkt1->addMenu(QStringLiteral("&Abschätzungen"));
     Aus2Messwerten1 = addMenuAction(Abschaetzungen2, QStringLiteral("Aus2Messwerten1"),
@@ -226,12 +228,12 @@ void TForm1::buildMenus()
 
     PopupMenu1 = new QMenu(this);
     TensimoTabelle1 = addMenuAction(PopupMenu1, QStringLiteral("TensimoTabelle1"), QStringLiteral("Tensimo-Tabelle"),
-                                    false);
+                                    true);
     TensimoDiagramm1 = addMenuAction(PopupMenu1, QStringLiteral("TensimoDiagramm1"),
                                      QStringLiteral("Tensimo-Diagramm"), false);
     PopupMenu1->addSeparator();
     SiedepunktTabelle1 = addMenuAction(PopupMenu1, QStringLiteral("SiedepunktTabelle1"),
-                                       QStringLiteral("Siedepunkt-Tabelle"), false);
+                                       QStringLiteral("Siedepunkt-Tabelle"), true);
     SiedepunktsDiagramm1 = addMenuAction(PopupMenu1, QStringLiteral("SiedepunktsDiagramm1"),
                                          QStringLiteral("Siedepunkts-Diagramm"), false);
     PopupMenu1->addSeparator();
@@ -241,6 +243,10 @@ void TForm1::buildMenus()
                                      QStringLiteral("Datensatz löschen"), true);
 
     connect(Beenden1, &QAction::triggered, this, &QWidget::close);
+    connect(Tabelle1, &QAction::triggered, this, &TForm1::Tabelle1Click);
+    connect(TensimoTabelle1, &QAction::triggered, this, &TForm1::Tabelle1Click);
+    connect(abelle1, &QAction::triggered, this, &TForm1::abelle1Click);
+    connect(SiedepunktTabelle1, &QAction::triggered, this, &TForm1::abelle1Click);
     connect(Datensatzlschen1, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzlschen2, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzndern1, &QAction::triggered, this, &TForm1::Datensatzndern1Click);
@@ -900,6 +906,25 @@ void TForm1::Datensatzndern1Click()
         return;
     }
     showMessage(m_changeRefusal, m_texts.globalText(kWarningCaption), MbOk | MbIconWarning);
+}
+
+void TForm1::Tabelle1Click()
+{
+    if (currentRecord().isEmpty())
+        return;
+    // Switching the mode applies it through the mode list's change handler.
+    if (ComboBox2->currentIndex() == 1)
+        ComboBox2->setCurrentIndex(0);
+    m_table->exec();
+}
+
+void TForm1::abelle1Click()
+{
+    if (currentRecord().isEmpty())
+        return;
+    if (ComboBox2->currentIndex() == 0)
+        ComboBox2->setCurrentIndex(1);
+    m_table->exec();
 }
 
 void TForm1::EinstellungenClick()

@@ -21,6 +21,7 @@ class QRadioButton;
 class QToolButton;
 class SubstanceListBox;
 class TInfo;
+class TTabelleDlg;
 class TeinstellungenDlg;
 
 class TForm1 : public QMainWindow
@@ -79,6 +80,7 @@ public:
     long double rangePmaxBar() const { return m_pmaxBar; }
 
     TInfo *infoDialog() const { return m_info; }
+    TTabelleDlg *tableDialog() const { return m_table; }
     TeinstellungenDlg *settingsDialog() const { return m_settings; }
 
     // Components other windows and tests reach by their names.
@@ -170,6 +172,8 @@ public:
     void SpeedButton3Click();
     void Datensatzlschen1Click();
     void Datensatzndern1Click();
+    void Tabelle1Click();
+    void abelle1Click();
     void EinstellungenClick();
     void Index1Click();
     void berKorvexTensimo1Click();
@@ -208,5 +212,6 @@ private:
     long double m_pmaxBar = 0.0L;
 
     TInfo *m_info = nullptr;
+    TTabelleDlg *m_table = nullptr;
     TeinstellungenDlg *m_settings = nullptr;
 };

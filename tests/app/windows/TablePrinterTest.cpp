@@ -1,0 +1,255 @@
+// Printed value tables: header, frame, columns and pages on a recording surface, and a real
+// print job into a PDF file.
+#include "app/TableLayout.h"
+
+#include "RecordingPrintSurface.h"
+#include "TestProgramFolder.h"
+#include "app/LanguageTables.h"
+#include "app/TXPrint.h"
+#include "app/TablePrinter.h"
+
+#include <QFile>
+#include <QLine>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A4 between margins of 20 and 15 mm, in 0.1 mm.
+constexpr int kA4Width = 1700;
+constexpr int kA4Height = 2670;
+constexpr int kColumn = 283; // 1700 / 6 rounded
+
+const TableHeaderTexts kHeader{QStringLiteral("Tabellenausdruck"), QStringLiteral("s1"), QStringLiteral("s2"),
+                               QStringLiteral("s3"), QStringLiteral("s4")};
+
+QStringList numberedRows(int count)
+{
+    QStringList rows;
+    for (int i = 1; i <= count; ++i)
+        rows.append(QString::number(i) + u'\t' + QString::number(i * 7 % 1000) + QStringLiteral(",125"));
+    return rows;
+}
+
+// The texts of the rows (the right-hand fields) in the order they were drawn.
+QList<RecordingPrintSurface::Text> rowTexts(const RecordingPrintSurface &surface, int headerBottom)
+{
+    QList<RecordingPrintSurface::Text> rows;
+    for (const RecordingPrintSurface::Text &text : surface.texts) {
+        if (text.y >= headerBottom && text.text.contains(u','))
+            rows.append(text);
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST(TableLayout, PureSubstanceHeaderAndFrame)
+{
+    RecordingPrintSurface surface(kA4Width, kA4Height);
+    ASSERT_TRUE(surface.beginDocument());
+    EXPECT_EQ(layOutTable(surface, {}, TableHeaderKind::PureSubstance, kHeader), 1);
+
+    // An empty table prints one page with the header and the frame.
+    ASSERT_EQ(surface.texts.size(), 3);
+    const RecordingPrintSurface::Text title = surface.texts.at(0);
+    EXPECT_EQ(title.text, QStringLiteral("Korvex Tensimo 3.0 - Tabellenausdruck"));
+    EXPECT_EQ(QPoint(title.x, title.y), QPoint(0, 0));
+    EXPECT_EQ(title.points, 12);
+    EXPECT_EQ(surface.texts.at(1).text, QStringLiteral("s4"));
+    EXPECT_EQ(QPoint(surface.texts.at(1).x, surface.texts.at(1).y), QPoint(0, 70));
+    EXPECT_EQ(surface.texts.at(1).points, 12);
+    EXPECT_EQ(surface.texts.at(2).text, QStringLiteral("s3"));
+    EXPECT_EQ(surface.texts.at(2).y, 140);
+    EXPECT_EQ(surface.texts.at(2).points, 8);
+
+    ASSERT_EQ(surface.lines.size(), 9);
+    const auto line = [&](int i) {
+        const RecordingPrintSurface::Line &l = surface.lines.at(i);
+        return QLine(l.x1, l.y1, l.x2, l.y2);
+    };
+    EXPECT_EQ(line(0), QLine(0, 170, kA4Width, 170));
+    EXPECT_EQ(line(1), QLine(kA4Width, 170, kA4Width, kA4Height));
+    EXPECT_EQ(line(2), QLine(kA4Width, kA4Height, 0, kA4Height));
+    EXPECT_EQ(line(3), QLine(0, kA4Height, 0, 170));
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(line(3 + i), QLine(i * kColumn, 170, i * kColumn, kA4Height));
+}
+
+TEST(TableLayout, OtherHeaderKindsStartTheRowsLower)
+{
+    struct Case {
+        TableHeaderKind kind;
+        int firstRowY;
+        QList<int> headerYs;
+        QList<int> headerPoints;
+    };
+    const Case cases[] = {
+        {TableHeaderKind::PureSubstance, 190, {0, 70, 140}, {12, 12, 8}},
+        {TableHeaderKind::Mixture, 270, {0, 70, 140, 190, 220}, {12, 12, 8, 8, 8}},
+        {TableHeaderKind::SolidInLiquid, 220, {0, 70, 140, 170}, {12, 10, 8, 8}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.kind));
+        RecordingPrintSurface surface(kA4Width, kA4Height);
+        surface.beginDocument();
+        layOutTable(surface, {QStringLiteral("12\t0,5")}, c.kind, kHeader);
+        const qsizetype headerCount = c.headerYs.size();
+        ASSERT_EQ(surface.texts.size(), headerCount + 2);
+        for (qsizetype i = 0; i < headerCount; ++i) {
+            EXPECT_EQ(surface.texts.at(i).y, c.headerYs.at(i)) << i;
+            EXPECT_EQ(surface.texts.at(i).points, c.headerPoints.at(i)) << i;
+        }
+        EXPECT_EQ(surface.texts.at(headerCount).y, c.firstRowY);
+        EXPECT_EQ(surface.texts.at(headerCount).points, 9);
+        EXPECT_EQ(surface.lines.at(0).y1, c.firstRowY - 20);
+    }
+}
+
+TEST(TableLayout, RowsAreRightAlignedInSixColumnsOf82Rows)
+{
+    RecordingPrintSurface surface(kA4Width, kA4Height);
+    surface.beginDocument();
+    EXPECT_EQ(layOutTable(surface, numberedRows(83), TableHeaderKind::PureSubstance, kHeader), 1);
+    const int x1 = 142 - 50; // round(283 / 2), ties to even
+    const int x2 = kColumn - 30;
+    QList<RecordingPrintSurface::Text> firstFields;
+    QList<RecordingPrintSurface::Text> secondFields;
+    for (qsizetype i = 3; i < surface.texts.size(); i += 2) {
+        firstFields.append(surface.texts.at(i));
+        secondFields.append(surface.texts.at(i + 1));
+    }
+    ASSERT_EQ(firstFields.size(), 83);
+    for (int row = 0; row < 82; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(firstFields.at(row).y, 190 + 30 * row);
+        EXPECT_EQ(firstFields.at(row).x + surface.textWidth(firstFields.at(row).text), x1);
+        EXPECT_EQ(secondFields.at(row).x + surface.textWidth(secondFields.at(row).text), x2);
+    }
+    EXPECT_EQ(firstFields.at(0).text, QStringLiteral("1"));
+    EXPECT_EQ(secondFields.at(0).text, QStringLiteral("7,125"));
+    // Row 83 starts the second column at the top.
+    EXPECT_EQ(firstFields.at(82).y, 190);
+    EXPECT_EQ(firstFields.at(82).x + surface.textWidth(firstFields.at(82).text), x1 + kColumn);
+    EXPECT_EQ(secondFields.at(82).x + surface.textWidth(secondFields.at(82).text), x2 + kColumn);
+}
+
+TEST(TableLayout, PagesHold492RowsAndTheLastPageIsNeverEmpty)
+{
+    struct Case {
+        int rows;
+        int pages;
+    };
+    const Case cases[] = {{0, 1}, {492, 1}, {493, 2}, {984, 2}, {985, 3}, {2000, 5}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.rows);
+        RecordingPrintSurface surface(kA4Width, kA4Height);
+        surface.beginDocument();
+        EXPECT_EQ(layOutTable(surface, numberedRows(c.rows), TableHeaderKind::PureSubstance, kHeader), c.pages);
+        EXPECT_EQ(surface.pages(), c.pages);
+        // Every page has its header and its rows.
+        for (int page = 1; page <= c.pages; ++page) {
+            int titles = 0;
+            int rows = 0;
+            for (const RecordingPrintSurface::Text &text : surface.texts) {
+                if (text.page != page)
+                    continue;
+                titles += text.y == 0 ? 1 : 0;
+                rows += text.y >= 190 && text.text.contains(u',') ? 1 : 0;
+            }
+            EXPECT_EQ(titles, 1) << "page " << page;
+            EXPECT_EQ(rows, c.rows == 0 ? 0 : std::min(492, c.rows - (page - 1) * 492)) << "page " << page;
+        }
+    }
+}
+
+TEST(TableLayout, RowsOfLaterPagesKeepTheirFontSize)
+{
+    RecordingPrintSurface surface(kA4Width, kA4Height);
+    surface.beginDocument();
+    layOutTable(surface, numberedRows(1200), TableHeaderKind::SolidInLiquid, kHeader);
+    const QList<RecordingPrintSurface::Text> rows = rowTexts(surface, 220);
+    ASSERT_EQ(rows.size(), 1200);
+    for (const RecordingPrintSurface::Text &row : rows) {
+        ASSERT_EQ(row.points, 9) << "page " << row.page << " y " << row.y;
+    }
+    EXPECT_EQ(rows.last().page, surface.pages());
+    EXPECT_GT(surface.pages(), 2);
+}
+
+TEST(TXPrint, A4PageInTenthsOfAMillimetreAndItsSettings)
+{
+    QTemporaryDir dir;
+    TXPrint print;
+    print.printer().setOutputFormat(QPrinter::PdfFormat);
+    print.printer().setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    print.SetScaling(TScaling::pscMetric10);
+    print.MarginLeft = 200;
+    print.MarginRight = 200;
+    print.MarginTop = 150;
+    print.MarginBottom = 150;
+    print.SetAngle10(3650);
+    EXPECT_EQ(print.Angle10(), 50);
+
+    ASSERT_TRUE(print.BeginDoc());
+    EXPECT_NEAR(print.PageWidth, 1700, 1);
+    EXPECT_TRUE(print.PageHeight == 2669 || print.PageHeight == 2670) << print.PageHeight;
+    // The scaling stays while a document is open.
+    print.SetScaling(TScaling::pscMetric100);
+    EXPECT_EQ(print.Scaling(), TScaling::pscMetric10);
+    EXPECT_EQ(print.MarginLeft, 200);
+    // 9 points of a fixed-pitch font: ten characters are about 6 em = 19 mm wide.
+    print.SetFontSize(9);
+    EXPECT_NEAR(print.textWidth(QStringLiteral("0123456789")), 190, 10);
+    print.EndDoc();
+    EXPECT_FALSE(print.printing());
+    EXPECT_GT(QFile(dir.filePath(QStringLiteral("page.pdf"))).size(), 0);
+}
+
+TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed; setup.sh installs it";
+    LanguageTables texts;
+    ASSERT_TRUE(texts.setTables(TestProgramFolder::shippedSourceLines(QStringLiteral("varsonst.tsv")),
+                                TestProgramFolder::shippedSourceLines(QStringLiteral("varglob.tsv"))));
+    QTemporaryDir dir;
+    const QString pdfFile = dir.filePath(QStringLiteral("table.pdf"));
+    TablePrinter printer(texts, nullptr);
+    int dialogs = 0;
+    printer.setPrintDialog([&](QPrinter &target) {
+        ++dialogs;
+        target.setOutputFormat(QPrinter::PdfFormat);
+        target.setOutputFileName(pdfFile);
+        return true;
+    });
+    QStringList rows = numberedRows(2000);
+    rows.first() = QStringLiteral("-40\t0,00123");
+    rows.last() = QStringLiteral("1959\t987,654");
+    ASSERT_TRUE(printer.PrintTable(rows, TableHeaderKind::PureSubstance, QString(), QString(),
+                                   QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
+                                   QStringLiteral("Testwasser (°C / bar)")));
+    EXPECT_EQ(dialogs, 1);
+
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_EQ(text.count(u'\f'), 5); // pdftotext ends every page with a form feed
+    EXPECT_EQ(text.count(QStringLiteral("Korvex Tensimo 3.0 - Tabellenausdruck")), 5);
+    EXPECT_TRUE(text.contains(QStringLiteral("Testwasser (°C / bar)")));
+    EXPECT_TRUE(text.contains(QStringLiteral("0,00123")));
+    EXPECT_TRUE(text.contains(QStringLiteral("987,654")));
+    EXPECT_TRUE(text.contains(QStringLiteral("1959")));
+
+    // A cancelled dialog prints nothing.
+    QFile::remove(pdfFile);
+    printer.setPrintDialog([](QPrinter &) { return false; });
+    EXPECT_FALSE(printer.PrintTable(rows, TableHeaderKind::PureSubstance, {}, {}, {}, {}));
+    EXPECT_FALSE(QFile::exists(pdfFile));
+}
