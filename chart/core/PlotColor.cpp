@@ -16,6 +16,8 @@ TColor systemColor(int index)
     case 15: return 0xF0F0F0; // button face
     case 16: return 0xA0A0A0; // button shadow
     case 20: return 0xFFFFFF; // button highlight
+    case 21: return 0x696969; // 3D dark shadow
+    case 22: return 0xE3E3E3; // 3D light
     case 24: return 0xE1FFFF; // info background
     default: return 0x000000;
     }

@@ -2,8 +2,15 @@
 #include "PlotProcs.h"
 
 #include "PlotRound.h"
+#include "TBrush.h"
+#include "TPen.h"
+#include "TPlotCanvas.h"
 
+#include <QCursor>
+#include <QFile>
+#include <QImage>
 #include <QLocale>
+#include <QMetaObject>
 #include <QObject>
 #include <QPaintDevice>
 #include <QVariant>
@@ -334,6 +341,113 @@ double GetDeviceAspectRatio(const QPaintDevice *device)
     if (!device || device->heightMM() == 0)
         return 0.0;
     return double(device->widthMM()) / device->heightMM();
+}
+
+void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused*/, bool isCheckBox)
+{
+    constexpr int kSize = 13;
+    TPen &pen = *canvas.Pen();
+    TBrush &brush = *canvas.Brush();
+    TPen savedPen(nullptr);
+    savedPen.Assign(pen);
+    TBrush savedBrush(nullptr);
+    savedBrush.Assign(brush);
+
+    pen.SetStyle(psSolid);
+    pen.SetWidth(1);
+    brush.SetStyle(bsSolid);
+    if (isCheckBox) {
+        TRect box{x, y, x + kSize, y + kSize};
+        canvas.Frame3D(box, clBtnShadow, clBtnHighlight, 1);
+        canvas.Frame3D(box, cl3DDkShadow, cl3DLight, 1);
+        brush.SetColor(clWindow);
+        canvas.FillRect(box);
+        if (checked) {
+            // The tick, three pixels thick, inside the 9 x 9 white field.
+            pen.SetColor(clWindowText);
+            for (int row = 0; row < 3; ++row)
+                canvas.Polyline({{x + 3, y + 5 + row}, {x + 5, y + 7 + row}, {x + 10, y + 2 + row}});
+        }
+    } else {
+        pen.SetColor(clBtnShadow);
+        brush.SetColor(clWindow);
+        canvas.Ellipse(x, y, x + kSize - 1, y + kSize - 1);
+        if (checked) {
+            pen.SetColor(clWindowText);
+            brush.SetColor(clWindowText);
+            canvas.Ellipse(x + 4, y + 4, x + 8, y + 8);
+        }
+    }
+    pen.Assign(savedPen);
+    brush.Assign(savedBrush);
+}
+
+QCursor PlotCursor(int cursorNumber)
+{
+    switch (cursorNumber) {
+    case crPlotHand:
+    case -21: // hand point
+        return QCursor(Qt::PointingHandCursor);
+    case -1: // none
+        return QCursor(Qt::BlankCursor);
+    case -3:
+        return QCursor(Qt::CrossCursor);
+    case -4:
+        return QCursor(Qt::IBeamCursor);
+    case -6:
+        return QCursor(Qt::SizeBDiagCursor);
+    case -7:
+    case -15: // vertical split
+        return QCursor(Qt::SizeVerCursor);
+    case -8:
+        return QCursor(Qt::SizeFDiagCursor);
+    case -9:
+    case -14: // horizontal split
+        return QCursor(Qt::SizeHorCursor);
+    case -10:
+        return QCursor(Qt::UpArrowCursor);
+    case -11:
+    case -17: // hourglass, database wait
+        return QCursor(Qt::WaitCursor);
+    case -12:
+    case -16: // drag, multi-drag
+        return QCursor(Qt::DragMoveCursor);
+    case -13:
+    case -18: // no drop, no
+        return QCursor(Qt::ForbiddenCursor);
+    case -19:
+        return QCursor(Qt::BusyCursor);
+    case -20:
+        return QCursor(Qt::WhatsThisCursor);
+    case -22:
+        return QCursor(Qt::SizeAllCursor);
+    default: // 0 default, -2 arrow, anything unknown
+        return QCursor(Qt::ArrowCursor);
+    }
+}
+
+bool LoadBitmapResource(QImage &bitmap, const QString &name, const QString &altName)
+{
+    for (const QString &candidate : {name, altName}) {
+        if (candidate.isEmpty())
+            continue;
+        for (const char *suffix : {".png", ".bmp"}) {
+            const QString path = QStringLiteral(":/plot/") + candidate.toUpper() + QLatin1String(suffix);
+            if (QFile::exists(path) && bitmap.load(path))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool LoadClassBitmap(const QObject *instance, QImage &bitmap)
+{
+    if (!instance)
+        return false;
+    const QMetaObject *meta = instance->metaObject();
+    const QMetaObject *parent = meta->superClass();
+    return LoadBitmapResource(bitmap, QString::fromLatin1(meta->className()),
+                              parent ? QString::fromLatin1(parent->className()) : QString());
 }
 
 void PlotSort(int startIndex, int endIndex, const std::function<int(int, int)> &compare,

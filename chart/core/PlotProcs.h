@@ -10,8 +10,11 @@
 #include <functional>
 #include <vector>
 
+class QCursor;
+class QImage;
 class QObject;
 class QPaintDevice;
+class TPlotCanvas;
 
 namespace PlotProcs {
 
@@ -72,6 +75,22 @@ inline bool PointInEllipseRect(const TPoint &p, const TRect &r)
 void EnableControls(bool enable, const QList<QObject *> &controls);
 // Physical width over height of the device in millimetres; 0 without a device or height.
 double GetDeviceAspectRatio(const QPaintDevice *device);
+
+// A 13 x 13 check box (isCheckBox) or radio button, checked or not, with its top-left
+// corner at (x, y), drawn in the classic sunken look through the canvas's own primitives, so
+// export canvases receive it too. The canvas's pen and brush are left as they were.
+void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool unused, bool isCheckBox);
+
+// Cursor numbers as the panels and tools store them: the library's hand cursor is 2020, the
+// negative numbers are the standard screen cursors (-21 the pointing hand, -3 the cross...).
+inline constexpr int crPlotHand = 2020;
+QCursor PlotCursor(int cursorNumber);
+
+// Loads the library's bitmap resource Name, else AltName (looked up in upper case among the
+// program's resources under ":/plot/"), into bitmap. False when neither exists.
+bool LoadBitmapResource(QImage &bitmap, const QString &name, const QString &altName);
+// The bitmap named after the object's class, else after its parent class (gallery and editor icons).
+bool LoadClassBitmap(const QObject *instance, QImage &bitmap);
 
 // Quicksort of index positions through the caller's compare and swap.
 void PlotSort(int startIndex, int endIndex, const std::function<int(int, int)> &compare,
