@@ -4,6 +4,7 @@
 #include "app/RecordFields.h"
 #include "app/VapourPressure.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -107,16 +108,74 @@ QStringList recordEquationProblems(QStringView line)
     return problems;
 }
 
+namespace {
+
+constexpr long double kAtmBar = 1.01325L;
+
+// ln p linear in 1/T through the pressures at the range ends, evaluated at t.
+long double chordPressureBar(QStringView line, long double tmin, long double tmax, long double t)
+{
+    const long double lnLow = std::log(calcRecordPressure(line, tmin));
+    const long double lnHigh = std::log(calcRecordPressure(line, tmax));
+    const long double slope = (lnHigh - lnLow) / (1.0L / tmax - 1.0L / tmin);
+    return std::exp(lnLow + slope * (1.0L / t - 1.0L / tmin));
+}
+
+} // namespace
+
 NormalBoilingCheck normalBoilingCheck(QStringView line)
 {
     NormalBoilingCheck check;
     const ParsedNumber tb = parseNumber(getField(line, 14));
     if (!tb.ok())
         return check;
+    check.known = true;
     const long double tmin = numericField(line, 21);
     const long double tmax = numericField(line, 22);
     check.inRange = tmin <= tb.value && tb.value <= tmax;
-    if (check.inRange)
-        check.relativeDeviation = calcRecordPressure(line, tb.value) / 1.01325L - 1.0L;
+    if (check.inRange) {
+        check.relativeDeviation = calcRecordPressure(line, tb.value) / kAtmBar - 1.0L;
+        return check;
+    }
+    if (tb.value > tmax) {
+        check.relativeDeviation = std::max(0.0L, calcRecordPressure(line, tmax) / kAtmBar - 1.0L);
+        check.distanceK = tb.value - tmax;
+    } else {
+        check.relativeDeviation = std::min(0.0L, calcRecordPressure(line, tmin) / kAtmBar - 1.0L);
+        check.distanceK = tmin - tb.value;
+    }
+    check.extrapolatedAtm = chordPressureBar(line, tmin, tmax, tb.value) / kAtmBar;
     return check;
+}
+
+long double pressureCeilingBar(long double criticalPressureBar)
+{
+    return criticalPressureBar > 0 ? 1.5L * criticalPressureBar : 1000.0L;
+}
+
+long double extrapolationBound(long double distanceK)
+{
+    const long double hundreds = distanceK / 100.0L;
+    return std::min(2.0L * std::exp(0.6L * hundreds * hundreds), 30.0L);
+}
+
+QStringList recordPlausibilityProblems(QStringView line)
+{
+    QStringList problems;
+    const long double tmax = numericField(line, 22);
+    const long double ceiling = pressureCeilingBar(numericField(line, 24));
+    const long double top = calcRecordPressure(line, tmax);
+    if (!(top <= ceiling))
+        problems << QStringLiteral("p(%1 K) = %2 bar above %3 bar").arg(double(tmax)).arg(double(top)).arg(double(ceiling));
+    const NormalBoilingCheck check = normalBoilingCheck(line);
+    if (check.known && !check.inRange) {
+        const long double bound = extrapolationBound(check.distanceK);
+        if (!(kExtrapolationFloorAtm <= check.extrapolatedAtm && check.extrapolatedAtm <= bound))
+            problems << QStringLiteral("extrapolated p(Tb) = %1 atm, %2 K from the range, outside %3 to %4")
+                            .arg(double(check.extrapolatedAtm))
+                            .arg(double(check.distanceK))
+                            .arg(double(kExtrapolationFloorAtm))
+                            .arg(double(bound));
+    }
+    return problems;
 }

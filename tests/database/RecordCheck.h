@@ -10,8 +10,13 @@ inline constexpr QStringView kNotKnown = u"k.A.";
 
 struct NormalBoilingCheck
 {
-    bool inRange = false; // Tb is numeric and lies between Tmin and Tmax
-    long double relativeDeviation = 0.0L; // p(Tb)/1.01325 bar - 1
+    bool known = false; // Tb is numeric
+    bool inRange = false; // Tb lies between Tmin and Tmax
+    // In range p(Tb)/1.01325 bar - 1. Beyond the range, how far the range end nearest Tb lies on the
+    // wrong side of 1 atm (p(Tmax) above it when Tb > Tmax, p(Tmin) below it when Tb < Tmin), else 0.
+    long double relativeDeviation = 0.0L;
+    long double distanceK = 0.0L; // beyond the range: from Tb to the nearest range end
+    long double extrapolatedAtm = 1.0L; // beyond the range: p(Tb) in atm from the Clausius-Clapeyron chord
 };
 
 // Problems with the layout and numbers of a record line; empty when it is sound.
@@ -22,3 +27,16 @@ QStringList recordLayoutProblems(QStringView line);
 QStringList recordEquationProblems(QStringView line);
 
 NormalBoilingCheck normalBoilingCheck(QStringView line);
+
+// Highest pressure a record may reach in its range: 1.5 Pc where Pc is known, else 1000 bar.
+long double pressureCeilingBar(long double criticalPressureBar);
+
+// Upper bound of the chord extrapolation to Tb, in atm, for Tb this far from the range.
+long double extrapolationBound(long double distanceK);
+
+// Lowest chord extrapolation to Tb, in atm: the chord overestimates on both sides.
+inline constexpr long double kExtrapolationFloorAtm = 0.5L;
+
+// Problems with what the record implies beyond its own range: the pressure ceiling, and the
+// Clausius-Clapeyron extrapolation to a Tb outside the range.
+QStringList recordPlausibilityProblems(QStringView line);

@@ -79,3 +79,121 @@ TEST(RecordCheck, MeasuresTheMissAtTheNormalBoilingPoint)
     const NormalBoilingCheck unknown = normalBoilingCheck(withField(kBenzene, 14, QStringLiteral("k.A.")));
     EXPECT_FALSE(unknown.inRange);
 }
+
+namespace {
+
+// Benzene in the Antoine log10/kPa form; ranges and Tb are moved by the cases below.
+const QString kBenzeneAntoine = QStringLiteral(
+    "S2\tPOL\t71-43-2\tgeprüft\tBenzol\t\tBenzene\t\tC6H6\t6\t6\t78.11184\t278.68\t353.24\t1.8\t"
+    "5.98523\t1184.24\t-55.578\t0\t0\t279.64\t377.06\t562.05\t48.98");
+
+QString withRange(const QString &line, const char *tmin, const char *tmax, const char *tb)
+{
+    return withField(withField(withField(line, 21, QLatin1String(tmin)), 22, QLatin1String(tmax)), 14, QLatin1String(tb));
+}
+
+// Landolt rows that once shipped with absurd pressures away from their range.
+const QString kNitrosodiethylamine = QStringLiteral(
+    "S3\tLAN\t55-18-5\tgeprüft\tN-Nitrosodiethylamin\t\tN-Nitrosodiethylamine\t\tC4H10N2O\t4\t10\t102.137\tk.A.\t445.15\t3\t"
+    "40.3820465854017\t7368.518674185897\t346.622\t0\t0\t273.0\t337.0\t0\t0");
+const QString kTrifluoroethanol = QStringLiteral(
+    "S4\tLAN\t75-89-8\tgeprüft\t2,2,2-Trifluorethanol\t\t2,2,2-Trifluoroethanol\t\tC2H3F3O\t2\t3\t100.04\t229.15\t346.95\t3\t"
+    "10.499097248525\t2759.6758649744797\t2304.457\t0\t0\t353.0\t454.0\t498.5\t48.25");
+const QString kDinonylPhthalate = QStringLiteral(
+    "S5\tLAN\t84-76-4\tgeprüft\tDinonylphthalat\t\tDinonyl phthalate\t\tC26H42O4\t26\t42\t418.60928\tk.A.\t686.15\t3\t"
+    "37.4129091596877\t19764.75952994541\t0.0\t0\t0\t393.0\t433.0\t858\t10");
+const QString kNitroaniline = QStringLiteral(
+    "S6\tLAN\t88-74-4\tgeprüft\t2-Nitroanilin\t\t2-Nitroaniline\t\tC6H6N2O2\t6\t6\t138.12404\t344.15\t558.15\t3\t"
+    "8.29752656356055\t7109.378840065068\t-18.084\t0\t0\t377.0\t557.0\t800\t55.01947");
+// Poling's fit boils near 421 K; one compilation lists 430.15 K.
+const QString kMethylpentanol = QStringLiteral(
+    "S7\tPOL\t105-30-6\tgeprüft\t2-Methyl-1-pentanol\t\t2-Methyl-1-pentanol\t\tC6H14O\t6\t14\t102.17476\tk.A.\t430.15\t1.8\t"
+    "8.1979\t2625.143\t3.18\t0\t0\t298\t423\t604.4\t34.5");
+
+} // namespace
+
+TEST(RecordCheck, SoundRecordsAwayFromTheirBoilingPointArePlausible)
+{
+    struct Case { const char *what; QString line; };
+    const Case cases[] = {
+        {"Tb 23 K above the range", withRange(kBenzeneAntoine, "280", "330", "353.24")},
+        {"Tb 27 K below the range", withRange(kBenzeneAntoine, "380", "420", "353.24")},
+        {"Perry form up to Tc", kBenzene},
+        {"doubtful Tb replaced", withField(kMethylpentanol, 14, QStringLiteral("421.15"))},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(recordLayoutProblems(c.line).isEmpty());
+        EXPECT_TRUE(recordEquationProblems(c.line).isEmpty());
+        EXPECT_TRUE(recordPlausibilityProblems(c.line).isEmpty()) << recordPlausibilityProblems(c.line).join(u"; ").toStdString();
+        const NormalBoilingCheck check = normalBoilingCheck(c.line);
+        EXPECT_TRUE(check.known);
+        EXPECT_LE(std::fabs(double(check.relativeDeviation)), 0.02);
+    }
+    const NormalBoilingCheck above = normalBoilingCheck(withRange(kBenzeneAntoine, "280", "330", "353.24"));
+    EXPECT_FALSE(above.inRange);
+    EXPECT_NEAR(double(above.distanceK), 23.24, 1e-9);
+    EXPECT_NEAR(double(above.extrapolatedAtm), 1.0, 0.1);
+}
+
+TEST(RecordCheck, ReportsPressuresAboveTheCeiling)
+{
+    struct Case { const char *what; QString line; };
+    const Case cases[] = {
+        {"Pc far below the pressure at Tmax", withField(kBenzene, 24, QStringLiteral("20"))},
+        {"no Pc, 7e12 bar", kNitrosodiethylamine},
+        {"1.3e4 bar beside Pc 48 bar", kTrifluoroethanol},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(recordEquationProblems(c.line).isEmpty());
+        const QStringList problems = recordPlausibilityProblems(c.line);
+        ASSERT_FALSE(problems.isEmpty());
+        EXPECT_TRUE(problems.first().contains(u"bar above")) << problems.first().toStdString();
+    }
+    EXPECT_EQ(double(pressureCeilingBar(48.0L)), 72.0);
+    EXPECT_EQ(double(pressureCeilingBar(0.0L)), 1000.0);
+}
+
+TEST(RecordCheck, ReportsPressuresOnTheWrongSideOfOneAtmosphereBeyondTheRange)
+{
+    struct Case { const char *what; QString line; double atLeast; };
+    // Benzene has 1.23 atm at 360 K and 0.136 atm at 300 K.
+    const Case cases[] = {
+        {"above 1 atm below Tb", withRange(kBenzeneAntoine, "280", "360", "362"), 0.2},
+        {"below 1 atm above Tb", withRange(kBenzeneAntoine, "300", "377", "290"), 0.8},
+        {"listed Tb 7 K above where the fit boils", kMethylpentanol, 0.05},
+        {"7e12 bar below Tb", kNitrosodiethylamine, 1e6},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const NormalBoilingCheck check = normalBoilingCheck(c.line);
+        EXPECT_TRUE(check.known);
+        EXPECT_FALSE(check.inRange);
+        EXPECT_GT(std::fabs(double(check.relativeDeviation)), c.atLeast);
+    }
+}
+
+TEST(RecordCheck, ReportsExtrapolationsToTbOutOfBounds)
+{
+    struct Case { const char *what; QString line; };
+    const Case cases[] = {
+        // 0.33 atm at a Tb 20 K above the range: the chord cannot underestimate that much.
+        {"too low near the range", withRange(kBenzeneAntoine, "280", "300", "320")},
+        {"0.008 atm 1 K from the range", kNitroaniline},
+        {"5000 atm 253 K from the range", kDinonylPhthalate},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(recordEquationProblems(c.line).isEmpty());
+        EXPECT_EQ(normalBoilingCheck(c.line).relativeDeviation, 0.0L); // order alone does not see it
+        const QStringList problems = recordPlausibilityProblems(c.line);
+        ASSERT_EQ(problems.size(), 1);
+        EXPECT_TRUE(problems.first().startsWith(u"extrapolated")) << problems.first().toStdString();
+    }
+    // The bound widens with the distance and stops at 30.
+    EXPECT_NEAR(double(extrapolationBound(0.0L)), 2.0, 1e-12);
+    EXPECT_NEAR(double(extrapolationBound(100.0L)), 3.6442, 1e-4);
+    EXPECT_NEAR(double(extrapolationBound(200.0L)), 22.046, 1e-3);
+    EXPECT_EQ(double(extrapolationBound(400.0L)), 30.0);
+}

@@ -4,8 +4,9 @@
 Usage: curate_substances.py REFERENCE_DIR [OUTPUT_TSV]
 
 Each substance gets the correlation of the highest-priority source that passes the screen in
-vapour_equations.screen (Perry, McGarry, Poling, ChemSep, Landolt, Alcock; water is IF97).
-Rows that fail are listed in tools/curate/rejected_rows.tsv. The output is deterministic."""
+vapour_equations.screen (Perry, McGarry, Poling, ChemSep, Landolt, Alcock; water is IF97), including
+its plausibility rules beyond the range. Rows that fail are listed in tools/curate/rejected_rows.tsv;
+boiling points taken from a second source in tools/curate/tb_second_source.tsv. The output is deterministic."""
 
 import math
 import os
@@ -194,11 +195,27 @@ def tb_reason(src, cas, k, tb_text):
             'fits within 2 %%' % (own, own - num(tb_text), tb_text))
 
 
+def second_boiling_point(src, cas, listed, k, tmin, tmax):
+    """(Tb text, source) of the next boiling-point source that the correlation meets cleanly, or None.
+
+    Used before a higher-priority row is rejected over its boiling point: when a second compilation
+    agrees with the fit within 2 %, the listed value is the doubtful one."""
+    chemsep = src.chemsep_by_cas.get(cas)
+    for text, name in ((src.yaws_tb.get(cas), 'Yaws'), (chemsep[7] if chemsep else None, 'ChemSep')):
+        value = num(text)
+        if value is None or value == num(listed):
+            continue
+        reason, dev = ve.boiling_screen(k, tmin, tmax, value)
+        if reason is None and (dev is None or abs(dev) <= 0.02):
+            return text, name
+    return None
+
+
 def build(folder):
     src = Sources(folder)
     names_de = load_table(os.path.join(HERE, 'german_names.tsv'))
     cands = candidates(src)
-    records, rejected, exceptions = [], [], []
+    records, rejected, exceptions, tb_decisions = [], [], [], []
     for cas in sorted(cands, key=lambda c: [int(x) for x in c.split('-')] if re.match(r'^\d+-\d+-\d$', c) else [0]):
         if cas == '7732-18-5':
             continue  # water is the IF97 record below
@@ -222,6 +239,15 @@ def build(folder):
                 continue
             k = ve.Correlation(code, coeffs, tb=num(tb), tc=num(tc), pc=num(pc))
             reason, dev = ve.screen(k, num(tmin), num(tmax), num(tb))
+            record_tb = tb
+            # Only for the checks beyond the range; in range the listed Tb stays and the row fails.
+            beyond = tb is not None and not num(tmin) <= num(tb) <= num(tmax)
+            if reason and beyond and source != 'LAN' and not ve.shape_screen(k, num(tmin), num(tmax)):
+                second = second_boiling_point(src, cas, tb, k, num(tmin), num(tmax))
+                if second:
+                    record_tb, tb_source = second
+                    tb_decisions.append((cas, english, source, tb, record_tb, tb_source, reason))
+                    reason, dev = None, None
             if reason:
                 rejected.append((cas, english, label, reason))
                 continue
@@ -235,18 +261,20 @@ def build(folder):
                         continue
                     ok = ve.Correlation(other[2], other[3], tb=num(tb), tc=num(otc), pc=num(opc))
                     r2, d2 = ve.screen(ok, num(other[4]), num(other[5]), num(tb))
-                    if r2 is None and d2 is not None and abs(d2) <= 0.02:
+                    in_range = num(other[4]) <= num(tb) <= num(other[5])
+                    if r2 is None and in_range and abs(d2) <= 0.02:
                         later_ok = True
                         break
                 if source == 'LAN' and not later_ok:
                     # Landolt rows are the last resort and their ranges are narrow: only clean fits ship.
-                    rejected.append((cas, english, label, 'p(Tb) off 1 atm by %.1f %%' % (100 * dev)))
+                    where = 'p at the range end nearest Tb' if beyond else 'p(Tb)'
+                    rejected.append((cas, english, label, '%s off 1 atm by %.1f %%' % (where, 100 * dev)))
                     continue
                 if later_ok:
                     rejected.append((cas, english, label, 'p(Tb) off 1 atm by %.1f %%; a later source fits' % (100 * dev)))
                     continue
                 exceptions.append((cas, english, source, 100 * dev, tb_reason(src, cas, k, tb)))
-            chosen = (source, code, coeffs, tmin, tmax, tc, pc)
+            chosen = (source, code, coeffs, tmin, tmax, tc, pc, record_tb)
             break
         if chosen is None:
             continue
@@ -257,9 +285,9 @@ def build(folder):
         pub = src.pubchem.get(cas)
         if pub and len(pub) > 8 and pub[8] and pub[8].lower() != english.lower():
             english2 = pub[8]
-        source, code, coeffs, tmin, tmax, tc, pc = chosen
+        source, code, coeffs, tmin, tmax, tc, pc, record_tb = chosen
         records.append([cas, source, german, german2, english, english2, formula, counts['C'], counts['H'], mw,
-                        tm or NOT_KNOWN, tb or NOT_KNOWN, code, coeffs, tmin, tmax, tc, pc])
+                        tm or NOT_KNOWN, record_tb or NOT_KNOWN, code, coeffs, tmin, tmax, tc, pc])
 
     # German names must be unique: the later of two equal names is left out and reported.
     seen = {'Wasser'}
@@ -275,7 +303,7 @@ def build(folder):
              '273.15', '373.124', '999', ['0'] * 5, '273.16', '647.096', '647.096', '220.64']
     kept.append(water)
     kept.sort(key=lambda r: [int(x) for x in r[0].split('-')])
-    return kept, rejected, exceptions
+    return kept, rejected, exceptions, tb_decisions
 
 
 def record_line(number, rec):
@@ -293,7 +321,23 @@ SOURCE_ROWS = (('PER', 'Perry Table 2-8', '101'), ('MCG', 'McGarry 1983 Wagner',
                ('IF97', 'IAPWS-IF97', '999'))
 
 
-def write_readme(path, records, counts, exceptions):
+# Rejection reasons of the plausibility rules, as screen words them, and how the README names them.
+RULES = (('above the ceiling', 'pressure above the ceiling'),
+         ('range end nearest Tb', 'wrong side of 1 atm beyond the range'),
+         ('extrapolated p(Tb)', 'extrapolation to Tb out of bounds'))
+
+
+def rule_counts(rejected):
+    counts = {}
+    for cas, name, label, reason in rejected:
+        for words, rule in RULES:
+            if words in reason:
+                key = (rule, label.split(' ')[0])
+                counts[key] = counts.get(key, 0) + 1
+    return counts
+
+
+def write_readme(path, records, counts, exceptions, tb_decisions, rejected):
     with open(os.path.join(HERE, 'README_template.md'), encoding='utf-8') as f:
         template = f.read()
     count_rows = '\n'.join('| %s | %d | %s | "%s" |' % (code, counts.get(code, 0), what, rec_code)
@@ -301,10 +345,42 @@ def write_readme(path, records, counts, exceptions):
     organic = sum(1 for r in records if r[7] > 0)
     total = '%d (%d organic, %d inorganic)' % (len(records), organic, len(records) - organic)
     exception_rows = '\n'.join('| %s | %s | %s | %+.2f %% | %s |' % e for e in exceptions)
+    second_rows = '\n'.join('| %s | %s | %s | %s | %s | %s | %s |' % d for d in tb_decisions)
+    by_rule = rule_counts(rejected)
+    rule_rows = '\n'.join('| %s | %s | %d |' % (rule, source, n) for (rule, source), n in sorted(by_rule.items()))
     text = (template.replace('{label}', LABEL).replace('{total}', total).replace('{count_rows}', count_rows)
-            .replace('{exception_rows}', exception_rows))
+            .replace('{exception_rows}', exception_rows)
+            .replace('{second_tb_rows}', second_rows).replace('{rule_rows}', rule_rows))
     with open(path, 'w', encoding='utf-8', newline='\n') as f:
         f.write(text)
+
+
+ID_REGISTRY = os.path.join(HERE, 'record_ids.tsv')
+
+
+def stable_record_numbers(records):
+    """Record numbers that never change: a substance keeps its number by CAS, a new one gets the next
+    free number, and a number whose substance left the database is never given again."""
+    known = {}
+    if os.path.exists(ID_REGISTRY):
+        with open(ID_REGISTRY, encoding='utf-8') as f:
+            for line in f.read().splitlines()[1:]:
+                if line:
+                    number, cas = line.split('\t')[:2]
+                    known[cas] = int(number)
+    next_number = max(known.values(), default=0) + 1
+    numbers = []
+    for rec in records:
+        cas = rec[0]
+        if cas not in known:
+            known[cas] = next_number
+            next_number += 1
+        numbers.append(known[cas])
+    with open(ID_REGISTRY, 'w', encoding='utf-8', newline='\n') as f:
+        f.write('number\tCAS\n')
+        for cas, number in sorted(known.items(), key=lambda item: item[1]):
+            f.write('%d\t%s\n' % (number, cas))
+    return numbers
 
 
 def main():
@@ -312,11 +388,11 @@ def main():
         sys.exit(__doc__)
     folder = sys.argv[1]
     out = sys.argv[2] if len(sys.argv) > 2 else os.path.join(HERE, '..', '..', 'data', 'tenso20.tsv')
-    records, rejected, exceptions = build(folder)
+    records, rejected, exceptions, tb_decisions = build(folder)
     lines = ['Datenbank\t%s\tRecords: S-number, source, CAS, status, names, formula, C, H, M, Tm, Tb, code, A-E, Tmin, Tmax, Tc, Pc' % LABEL,
              'Einheiten\tK, bar, kg/kmol\tk.A. = nicht bekannt',
              'Quellen\tsiehe data/README.md']
-    lines += [record_line(i + 1, rec) for i, rec in enumerate(records)]
+    lines += [record_line(number, rec) for number, rec in zip(stable_record_numbers(records), records)]
     with open(out, 'w', encoding='utf-8', newline='\n') as f:
         f.write('\n'.join(lines) + '\n')
     with open(os.path.join(HERE, 'rejected_rows.tsv'), 'w', encoding='utf-8', newline='\n') as f:
@@ -327,11 +403,17 @@ def main():
         f.write('CAS\tname\tsource\tdeviation %\treason\n')
         for cas, name, source, dev, reason in exceptions:
             f.write('%s\t%s\t%s\t%+.2f\t%s\n' % (cas, name, source, dev, reason))
+    with open(os.path.join(HERE, 'tb_second_source.tsv'), 'w', encoding='utf-8', newline='\n') as f:
+        f.write('CAS\tname\tsource\tlisted Tb K\tshipped Tb K\tTb source\treason with the listed Tb\n')
+        for row in tb_decisions:
+            f.write('\t'.join(row) + '\n')
     counts = {}
     for rec in records:
         counts[rec[1]] = counts.get(rec[1], 0) + 1
-    write_readme(os.path.join(os.path.dirname(out), 'README.md'), records, counts, exceptions)
-    print('records:', len(records), counts, 'rejected rows:', len(rejected), 'Tb exceptions:', len(exceptions))
+    write_readme(os.path.join(os.path.dirname(out), 'README.md'), records, counts, exceptions, tb_decisions,
+                 rejected)
+    print('records:', len(records), counts, 'rejected rows:', len(rejected), 'Tb exceptions:', len(exceptions),
+          'second Tb:', len(tb_decisions), 'by rule:', rule_counts(rejected))
 
 
 if __name__ == '__main__':

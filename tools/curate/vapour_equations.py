@@ -122,33 +122,96 @@ def boiling_temperature_k(k, p):
     raise ValueError('code not screened: ' + code)
 
 
-def screen(k, tmin, tmax, tb_check):
-    """Returns (reason or None, relative deviation at Tb or None). tb_check is the record's Tb or None."""
+# Plausibility beyond the range. A vapour pressure never exceeds the critical pressure; the record's
+# Pc may come from another compilation than the fit, and near Tc ln p rises about 7 times as fast as
+# ln T, so a few per cent between the two Tc values is allowed for.
+PC_MARGIN = 1.5
+# Without a known Pc: no liquid of the database has a critical pressure near this.
+CEILING_BAR = 1000.0
+# The chord of ln p over 1/T through the range ends, extrapolated to Tb, overestimates p on both sides
+# (ln p is concave in 1/T), so a low value means a faulty row at any distance. The high side widens with
+# the distance: 2 up to about 50 K, then as the 99th percentile of wide-range fits cut to narrow windows.
+CHORD_LOW = 0.5
+CHORD_HIGH_CAP = 30.0
+
+
+def pressure_ceiling_bar(pc):
+    return PC_MARGIN * pc if pc > 0 else CEILING_BAR
+
+
+def chord_factor(distance_k):
+    return min(2.0 * math.exp(0.6 * (distance_k / 100.0) ** 2), CHORD_HIGH_CAP)
+
+
+def chord_pressure_bar(k, tmin, tmax, t):
+    """ln p linear in 1/T through p(Tmin) and p(Tmax), evaluated at t."""
+    p1 = pressure_bar(k, tmin)
+    p2 = pressure_bar(k, tmax)
+    slope = (math.log(p2) - math.log(p1)) / (1.0 / tmax - 1.0 / tmin)
+    return math.exp(math.log(p1) + slope * (1.0 / t - 1.0 / tmin))
+
+
+def shape_screen(k, tmin, tmax):
+    """Reason the equation is unsound in its own range, or None."""
     if not tmin < tmax:
-        return 'Tmin >= Tmax', None
+        return 'Tmin >= Tmax'
     if k.code in ('1', '42') and tmax > k.tc:
-        return 'Tmax above the Wagner Tc', None
+        return 'Tmax above the Wagner Tc'
     try:
         for t in (tmin, tmax):
             p = pressure_bar(k, t)
             if not (math.isfinite(p) and p > 0):
-                return 'pressure at %g K not finite and positive' % t, None
+                return 'pressure at %g K not finite and positive' % t
             back = boiling_temperature_k(k, p)
             # The program iterates in long double; keep a margin below its 1e-4 K acceptance.
             if not abs(back - t) < 5e-5:
-                return 'inverse at %g K returns %r K' % (t, back), None
+                return 'inverse at %g K returns %r K' % (t, back)
         last = 0.0
         for i in range(20):
             t = tmin + (tmax - tmin) * i / 19
             p = pressure_bar(k, t)
             if not p > last:
-                return 'pressure does not rise with T near %g K' % t, None
+                return 'pressure does not rise with T near %g K' % t
             last = p
-        dev = None
-        if tb_check is not None and tmin <= tb_check <= tmax:
-            dev = pressure_bar(k, tb_check) / ATM_BAR - 1.0
-            if abs(dev) > 0.05:
-                return 'p(Tb) misses 1 atm by %.1f %%' % (100 * dev), dev
+        ceiling = pressure_ceiling_bar(k.pc)
+        if last > ceiling:
+            return 'p(Tmax) = %.4g bar above the ceiling %.4g bar' % (last, ceiling)
+    except (OverflowError, ValueError, ZeroDivisionError) as err:
+        return 'arithmetic fault: %s' % err
+    return None
+
+
+def boiling_screen(k, tmin, tmax, tb):
+    """Returns (reason or None, deviation or None) for the record's Tb.
+
+    In range the deviation is p(Tb)/1 atm - 1. Outside it is how far the range end nearest Tb lies on
+    the wrong side of 1 atm (0 when below Tb the pressure is below 1 atm and above Tb above it)."""
+    if tb is None:
+        return None, None
+    try:
+        if tmin <= tb <= tmax:
+            dev = pressure_bar(k, tb) / ATM_BAR - 1.0
+        elif tb > tmax:
+            dev = max(0.0, pressure_bar(k, tmax) / ATM_BAR - 1.0)
+        else:
+            dev = min(0.0, pressure_bar(k, tmin) / ATM_BAR - 1.0)
+        if abs(dev) > 0.05:
+            where = 'p(Tb)' if tmin <= tb <= tmax else 'p at the range end nearest Tb'
+            return '%s misses 1 atm by %.1f %%' % (where, 100 * dev), dev
+        if not tmin <= tb <= tmax:
+            distance = tmin - tb if tb < tmin else tb - tmax
+            ratio = chord_pressure_bar(k, tmin, tmax, tb) / ATM_BAR
+            if not CHORD_LOW <= ratio <= chord_factor(distance):
+                return ('extrapolated p(Tb) = %.3g atm, %.0f K from the range (allowed %.2f to %.2f)'
+                        % (ratio, distance, CHORD_LOW, chord_factor(distance))), dev
     except (OverflowError, ValueError, ZeroDivisionError) as err:
         return 'arithmetic fault: %s' % err, None
     return None, dev
+
+
+def screen(k, tmin, tmax, tb_check):
+    """Returns (reason or None, deviation at Tb or None). tb_check is the record's Tb or None."""
+    reason = shape_screen(k, tmin, tmax)
+    if reason:
+        return reason, None
+    return boiling_screen(k, tmin, tmax, tb_check)
