@@ -10,12 +10,23 @@
 
 namespace PlotGeometry {
 
+namespace {
+
+// (b - a) x (c - a). Differences of 32-bit coordinates take 33 bits and their products 66:
+// projected corners far outside the picture overflow even 64-bit arithmetic.
+__int128 cross(const TPoint &a, const TPoint &b, const TPoint &c)
+{
+    using Wide = __int128;
+    return Wide(std::int64_t(b.x) - a.x) * Wide(std::int64_t(c.y) - a.y)
+        - Wide(std::int64_t(b.y) - a.y) * Wide(std::int64_t(c.x) - a.x);
+}
+
+} // namespace
+
 bool IsClockwise(const TPoint &p0, const TPoint &p1, const TPoint &p2)
 {
-    // 64 bits: projected corners of large shapes overflow 32-bit products.
-    const std::int64_t a = (std::int64_t(p0.x) - p1.x) * (std::int64_t(p2.y) - p1.y);
-    const std::int64_t b = (std::int64_t(p2.x) - p1.x) * (std::int64_t(p0.y) - p1.y);
-    return a - b < 0;
+    // (p0 - p1) x (p2 - p1) < 0
+    return cross(p1, p0, p2) < 0;
 }
 
 TPoint MakePoint(int x, int y) { return {x, y}; }
@@ -108,8 +119,7 @@ TPointArray ConvexHull(TPointArray points)
         while (hull.size() >= 2) {
             const TPoint &a = hull[hull.size() - 2];
             const TPoint &b = hull.back();
-            const std::int64_t cross = std::int64_t(b.x - a.x) * (p.y - a.y) - std::int64_t(b.y - a.y) * (p.x - a.x);
-            if (cross > 0)
+            if (cross(a, b, p) > 0)
                 break; // a left turn in the platform's y-down sense
             hull.pop_back();
         }
