@@ -42,3 +42,11 @@ PressureUnitGroup pressureUnitGroup(QStringView unit)
         return PressureUnitGroup::WaterColumn;
     return PressureUnitGroup::Single;
 }
+
+QStringList pressureUnitTexts()
+{
+    QStringList texts;
+    for (const PressureUnit &unit : kPressureUnits)
+        texts.append(unit.text.toString());
+    return texts;
+}

@@ -1,6 +1,7 @@
 // The fifteen pressure units of every unit list and their conversions to and from bar.
 #pragma once
 
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -51,3 +52,6 @@ long double barToPressureUnit(QStringView unit, long double pressureBar);
 enum class PressureUnitGroup { Bar, Pascal, WaterColumn, Single };
 
 PressureUnitGroup pressureUnitGroup(QStringView unit);
+
+// The unit texts in list order, as every unit list of the program is filled.
+QStringList pressureUnitTexts();

@@ -86,22 +86,6 @@ const QString kDatabaseFile = QStringLiteral("tenso20.dad");
 // The record editor and the deletion write the database under this name.
 const QString kDatabaseFileForWriting = QStringLiteral("TENSO20.DAD");
 
-QStringList pressureUnitTexts()
-{
-    QStringList texts;
-    for (const PressureUnit &unit : kPressureUnits)
-        texts.append(unit.text.toString());
-    return texts;
-}
-
-QStringList temperatureUnitTexts()
-{
-    QStringList texts;
-    for (const QStringView unit : kTemperatureUnits)
-        texts.append(unit.toString());
-    return texts;
-}
-
 QString password(const char *text)
 {
     return QString::fromLatin1(text);

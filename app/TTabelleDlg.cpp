@@ -52,22 +52,6 @@ enum GlobalText : int {
     kCalculationImpossible = 94,
 };
 
-QStringList pressureUnitTexts()
-{
-    QStringList texts;
-    for (const PressureUnit &unit : kPressureUnits)
-        texts.append(unit.text.toString());
-    return texts;
-}
-
-QStringList temperatureUnitTexts()
-{
-    QStringList texts;
-    for (const QStringView unit : kTemperatureUnits)
-        texts.append(unit.toString());
-    return texts;
-}
-
 void fillUnitList(QComboBox *list, const QStringList &units, int selectIndex)
 {
     list->clear();

@@ -18,3 +18,11 @@ long double kelvinToTemperatureUnit(QStringView unit, long double temperatureK)
         return (temperatureK - 273.15L) * 1.8L + 32.0L;
     return temperatureK;
 }
+
+QStringList temperatureUnitTexts()
+{
+    QStringList texts;
+    for (const QStringView unit : kTemperatureUnits)
+        texts.append(unit.toString());
+    return texts;
+}
