@@ -5,6 +5,8 @@
 #include "PressureUnits.h"
 #include "RecordFields.h"
 
+#include <QByteArray>
+
 #include <cmath>
 #include <cstdio>
 
@@ -14,7 +16,14 @@ QString printed(const char *format, int width, int decimals, long double x)
 {
     char buffer[128];
     const int length = std::snprintf(buffer, sizeof buffer, format, width, decimals, x);
-    return QString::fromLatin1(buffer, qMin(length, int(sizeof buffer) - 1));
+    if (length < 0)
+        return {};
+    if (length < int(sizeof buffer))
+        return QString::fromLatin1(buffer, length);
+    // A large value written fixed-point has hundreds of digits; cut short it would be another number.
+    QByteArray text(length, '\0');
+    std::snprintf(text.data(), std::size_t(length) + 1, format, width, decimals, x);
+    return QString::fromLatin1(text);
 }
 
 struct RangeEnd

@@ -50,10 +50,27 @@ SubstanceListBox::SubstanceListBox(QWidget *parent)
     setUniformItemSizes(true);
 }
 
+void SubstanceListBox::mousePressEvent(QMouseEvent *event)
+{
+    // Only the left button selects: a right click that moved the selection without a Click
+    // would let the context menu act on a record other than the one the panel shows.
+    // The event stays unaccepted, so the context menu still comes.
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    m_rowAtPress = currentRow();
+    QListWidget::mousePressEvent(event);
+}
+
 void SubstanceListBox::mouseReleaseEvent(QMouseEvent *event)
 {
     QListWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    // A press that moved the selection counts as a click also when the button is let go
+    // beside the items, so the panel never shows another record than the selected one.
+    if (itemAt(event->position().toPoint()) || (currentRow() != m_rowAtPress && currentRow() >= 0))
         Q_EMIT Click();
 }
 

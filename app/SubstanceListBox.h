@@ -15,6 +15,10 @@ Q_SIGNALS:
     void Click();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int m_rowAtPress = -1;
 };

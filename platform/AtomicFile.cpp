@@ -13,7 +13,9 @@ bool writeFileAtomically(const QString &path, const QByteArray &data, QString *e
         file.cancelWriting();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk, a file-size limit) shows in write() itself:
+    // a buffered write reports success and the flush at commit time loses the error.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     if (file.write(data) != data.size())
         return fail(file.errorString());

@@ -80,6 +80,38 @@ EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, 
     return sweep;
 }
 
+// Cuts the segment to the square |x|, |y| <= limit; false when nothing of it lies inside.
+bool clipToSquare(double &x0, double &y0, double &x1, double &y1, double limit)
+{
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 + limit, limit - x0, y0 + limit, limit - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return false;
+    const double ox = x0;
+    const double oy = y0;
+    x0 = ox + t0 * dx;
+    y0 = oy + t0 * dy;
+    x1 = ox + t1 * dx;
+    y1 = oy + t1 * dy;
+    return true;
+}
+
 } // namespace
 
 PlotDC::PlotDC(TPen *pen, TBrush *brush, TFont *font)
@@ -190,10 +222,29 @@ void PlotDC::applyCompositionForPen()
     m_painter->setCompositionMode(m_pen->compositionMode());
 }
 
-void PlotDC::smallDotsLine(const TPoint &from, const TPoint &to)
+void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
 {
     const int spacing = m_pen->handle().spacing;
     const int period = spacing >= 1 ? spacing + 1 : 2;
+    // The walk below visits every pixel: a line to a point far off the picture (a zoomed series)
+    // would take billions of steps. Far ends are cut back, keeping the phase of the dots.
+    constexpr int kReach = 1 << 20;
+    TPoint from = lineFrom;
+    TPoint to = lineTo;
+    std::int64_t skipped = 0;
+    const auto offPicture = [](const TPoint &p) {
+        return std::abs(std::int64_t(p.x)) > kReach || std::abs(std::int64_t(p.y)) > kReach;
+    };
+    if (offPicture(from) || offPicture(to)) {
+        double x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
+        if (!clipToSquare(x0, y0, x1, y1, kReach))
+            return;
+        from = {plotRound(x0), plotRound(y0)};
+        to = {plotRound(x1), plotRound(y1)};
+        // Each step of the walk advances the longer axis by one pixel.
+        skipped = std::max(std::abs(std::int64_t(from.x) - lineFrom.x),
+                           std::abs(std::int64_t(from.y) - lineFrom.y));
+    }
     // Bresenham from the first point, last point excluded; the phase starts at the first point.
     int x = from.x;
     int y = from.y;
@@ -203,7 +254,7 @@ void PlotDC::smallDotsLine(const TPoint &from, const TPoint &to)
     const int sy = from.y < to.y ? 1 : -1;
     int err = dx + dy;
     std::vector<QPoint> dots;
-    for (int k = 0; !(x == to.x && y == to.y); ++k) {
+    for (std::int64_t k = skipped; !(x == to.x && y == to.y); ++k) {
         if (k % period == 0)
             dots.emplace_back(x, y);
         const int e2 = 2 * err;
@@ -337,7 +388,13 @@ void PlotDC::fillRect(int left, int top, int right, int bottom)
     if (!m_painter || right <= left || bottom <= top)
         return;
     sync();
+    // A pattern copy: the pen's mix mode does not apply to it, as it does to outlined shapes.
+    const QPainter::CompositionMode mode = m_painter->compositionMode();
+    if (mode != QPainter::CompositionMode_SourceOver)
+        m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter->fillRect(QRect(left, top, right - left, bottom - top), m_painter->brush());
+    if (mode != QPainter::CompositionMode_SourceOver)
+        m_painter->setCompositionMode(mode);
 }
 
 void PlotDC::setPixel(int x, int y, TColor color)

@@ -297,8 +297,9 @@ bool PointInPolygon(const TPoint &p, const TPoint *points, int lastIndex)
     for (int i = 0, j = lastIndex; i <= lastIndex; j = i++) {
         const TPoint &pi = points[i];
         const TPoint &pj = points[j];
+        // Differences in double: far-apart corners overflow 32-bit subtraction.
         if (((pi.y <= p.y && p.y < pj.y) || (pj.y <= p.y && p.y < pi.y))
-            && p.x < double(pj.x - pi.x) * (p.y - pi.y) / double(pj.y - pi.y) + pi.x)
+            && p.x < (double(pj.x) - pi.x) * (double(p.y) - pi.y) / (double(pj.y) - pi.y) + pi.x)
             inside = !inside;
     }
     return inside;
@@ -306,26 +307,26 @@ bool PointInPolygon(const TPoint &p, const TPoint *points, int lastIndex)
 
 bool PointInTriangle(const TPoint &p, int x0, int x1, int y0, int y1)
 {
-    const TPoint t[3] = {{x0, y0}, {(x0 + x1) / 2, y1}, {x1, y0}};
+    const TPoint t[3] = {{x0, y0}, {int((std::int64_t(x0) + x1) / 2), y1}, {x1, y0}};
     return PointInPolygon(p, t, 2);
 }
 
 bool PointInHorizTriangle(const TPoint &p, int y0, int y1, int x0, int x1)
 {
-    const TPoint t[3] = {{x0, y0}, {x1, (y0 + y1) / 2}, {x0, y1}};
+    const TPoint t[3] = {{x0, y0}, {x1, int((std::int64_t(y0) + y1) / 2)}, {x0, y1}};
     return PointInPolygon(p, t, 2);
 }
 
 bool PointInEllipse(const TPoint &p, int left, int top, int right, int bottom)
 {
-    const int cx = (left + right) / 2;
-    const int cy = (top + bottom) / 2;
-    const double a = cx - left;
-    const double b = cy - top;
+    const int cx = int((std::int64_t(left) + right) / 2);
+    const int cy = int((std::int64_t(top) + bottom) / 2);
+    const double a = double(cx) - left;
+    const double b = double(cy) - top;
     if (a == 0 || b == 0)
         return false;
-    const double dx = p.x - cx;
-    const double dy = p.y - cy;
+    const double dx = double(p.x) - cx;
+    const double dy = double(p.y) - cy;
     return dx * dx / (a * a) + dy * dy / (b * b) <= 1.0;
 }
 

@@ -196,8 +196,10 @@ void TCustomPlotGradient::drawRadial(TCanvas3D &canvas, const TRect &rect, TColo
         brush->SetColor(PlotColor::makeColor(PlotColor::redOf(s) + plotRound(t * dr),
                                              PlotColor::greenOf(s) + plotRound(t * dg),
                                              PlotColor::blueOf(s) + plotRound(t * db)));
-        canvas.Ellipse(plotRound(cx - i * w * 0.5 * f), plotRound(cy - i * h * 0.5 * f),
-                       plotRound(cx + i * w * 0.5 * f), plotRound(cy + i * h * 0.5 * f));
+        // i * w in double: a bar zoomed to millions of pixels overflows the integer product.
+        const double di = i;
+        canvas.Ellipse(plotRound(cx - di * w * 0.5 * f), plotRound(cy - di * h * 0.5 * f),
+                       plotRound(cx + di * w * 0.5 * f), plotRound(cy + di * h * 0.5 * f));
     }
     brush->SetColor(savedBrushColor);
     pen->SetStyle(savedPenStyle);

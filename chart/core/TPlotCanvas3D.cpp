@@ -12,6 +12,7 @@
 #include "TView3DOptions.h"
 
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPolygon>
 #include <QRegion>
 
@@ -277,7 +278,14 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
     const TColor savedBrushColor = brush->Color();
     const TBrushStyle savedBrushStyle = brush->Style();
     if (withGradient) {
-        dc.intersectClip(QRegion(path.toFillPolygon().toPolygon(), Qt::WindingFill));
+        QPainterPath clipPath = path;
+        if (gradient->Outline()) {
+            // The gradient fills the outline, widened by the outline pen, and leaves the glyphs hollow.
+            QPainterPathStroker stroker;
+            stroker.setWidth(withOutline ? std::max(outline->Width(), 1) : 1);
+            clipPath = stroker.createStroke(path);
+        }
+        dc.intersectClip(QRegion(clipPath.toFillPolygon().toPolygon(), Qt::WindingFill));
         font->Gradient()->Draw(*this, tr);
         UnClipRectangle();
         if (gradient->Outline()) {
@@ -378,7 +386,7 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
         gradient.SetDirection(gdRadial);
         gradient.SetStartColor(startColor);
         gradient.SetEndColor(endColor);
-        gradient.SetBalance(balance);
+        // The temporary gradient keeps its own balance: the radial fill ignores the one given here.
         gradient.Draw(*this, r);
         return;
     }

@@ -1,9 +1,11 @@
 // Fixed-point widths, result texts, pressure-range labels and the input-error message.
 #include "app/NumberText.h"
 #include "app/PressureUnits.h"
+#include "app/RecordFields.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
 
 TEST(NumberText, MagnitudeClassCountsIntegerDigits)
@@ -23,6 +25,19 @@ TEST(NumberText, FixedTextPadsToMagnitudeClassPlusThree)
     EXPECT_EQ(fixedText(1.5L, 1), u" 1.5");
     EXPECT_EQ(fixedText(123.4567L, 3), u"123.457");
     EXPECT_EQ(fixedText(-250.0L, 2), u"-250.00");
+}
+
+TEST(NumberText, FixedTextOfAHugeValueKeepsAllItsDigits)
+{
+    // 201 integer digits, the point and three decimals: a text cut short would be another number.
+    for (const long double x : {1e200L, -3.5e150L}) {
+        SCOPED_TRACE(double(x));
+        const QString text = fixedText(x, 3);
+        EXPECT_EQ(text.size(), std::snprintf(nullptr, 0, "%.3Lf", x));
+        const ParsedNumber parsed = parseNumber(text);
+        ASSERT_TRUE(parsed.ok());
+        EXPECT_NEAR(double(parsed.value / x), 1.0, 1e-15);
+    }
 }
 
 TEST(NumberText, FormatResultInFixedNotation)

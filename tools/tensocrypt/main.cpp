@@ -2,11 +2,10 @@
 #include "DataPasswords.h"
 #include "LineEnds.h"
 #include "TEncryption.h"
+#include "platform/AtomicFile.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <cstdio>
@@ -37,23 +36,6 @@ int fail(const QString &message)
     return 1;
 }
 
-std::optional<QByteArray> readWholeFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return content;
-}
-
-bool writeFileAtomically(const QString &path, const QByteArray &content)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -75,12 +57,13 @@ int main(int argc, char **argv)
     if (command != QLatin1String("encrypt") && command != QLatin1String("decrypt"))
         return fail(QStringLiteral("unknown command '%1'").arg(command));
 
-    std::optional<QByteArray> input = readWholeFile(inputPath);
-    if (!input)
-        return fail(QStringLiteral("cannot read '%1'").arg(inputPath));
+    QByteArray input;
+    QString reason;
+    if (!readWholeFile(inputPath, &input, &reason))
+        return fail(QStringLiteral("cannot read '%1': %2").arg(inputPath, reason));
 
     TEncryption encryption(*password, kChunkSize);
-    QByteArray sourceBytes = command == QLatin1String("encrypt") ? toCrLfLineEnds(*input) : *input;
+    QByteArray sourceBytes = command == QLatin1String("encrypt") ? toCrLfLineEnds(input) : input;
     QBuffer source(&sourceBytes);
     source.open(QIODevice::ReadOnly);
     QByteArray result;
@@ -96,7 +79,7 @@ int main(int argc, char **argv)
                         .arg(inputPath, passwordName));
     }
     destination.close();
-    if (!writeFileAtomically(outputPath, result))
-        return fail(QStringLiteral("cannot write '%1'").arg(outputPath));
+    if (!writeFileAtomically(outputPath, result, &reason))
+        return fail(QStringLiteral("cannot write '%1': %2").arg(outputPath, reason));
     return 0;
 }

@@ -4,7 +4,12 @@
 #include "TestProgramFolder.h"
 #include "platform/AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -66,11 +71,32 @@ TEST(DataFiles, AFailedSaveLeavesTheOldFile)
 {
     TestProgramFolder folder;
     ASSERT_EQ(saveCryptFile(QStringLiteral("a.dad"), kPassword, {QStringLiteral("alt")}), DataFileError::None);
-    // The program folder is gone: nothing can be written, and it is said.
-    qputenv("TENSIMO_PROGRAM_DIR", folder.filePath(QStringLiteral("gibt es nicht")).toUtf8());
-    EXPECT_EQ(saveCryptFile(QStringLiteral("a.dad"), kPassword, {QStringLiteral("neu")}), DataFileError::NotWritten);
-    qputenv("TENSIMO_PROGRAM_DIR", folder.path().toUtf8());
+    QByteArray before;
+    ASSERT_TRUE(readWholeFile(folder.filePath(QStringLiteral("a.dad")), &before));
+
+    // A full disk in the same folder, made with a file-size limit (root ignores permissions, not
+    // this): the new content cannot be written, which is said, and the old file stays whole.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const DataFileError error = saveCryptFile(QStringLiteral("a.dad"), kPassword, {QStringLiteral("neu, und länger als zuvor")});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(error, DataFileError::NotWritten);
+
+    QByteArray after;
+    ASSERT_TRUE(readWholeFile(folder.filePath(QStringLiteral("a.dad")), &after));
+    EXPECT_EQ(after, before);
     QStringList loaded;
     ASSERT_EQ(loadCryptFile(QStringLiteral("a.dad"), kPassword, &loaded), DataFileError::None);
     EXPECT_EQ(loaded, QStringList{QStringLiteral("alt")});
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("a.dad*")}, QDir::Files), QStringList{QStringLiteral("a.dad")});
+
+    // A program folder that is gone is reported the same way.
+    qputenv("TENSIMO_PROGRAM_DIR", folder.filePath(QStringLiteral("gibt es nicht")).toUtf8());
+    EXPECT_EQ(saveCryptFile(QStringLiteral("a.dad"), kPassword, {QStringLiteral("neu")}), DataFileError::NotWritten);
+    qputenv("TENSIMO_PROGRAM_DIR", folder.path().toUtf8());
 }

@@ -6,6 +6,7 @@
 #include "app/DataFiles.h"
 #include "app/RecordFields.h"
 #include "app/container/DataPasswords.h"
+#include "app/SubstanceDatabase.h"
 #include "app/SubstanceListBox.h"
 #include "app/TInfo.h"
 #include "app/TTabelleDlg.h"
@@ -438,4 +439,48 @@ TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
     setScientific(false);
     EXPECT_EQ(form->Label5->text(), QStringLiteral("Wasser"));
     EXPECT_EQ(calculate(QStringLiteral("100")), QStringLiteral("1,014"));
+}
+
+TEST_F(MainWindow, ThePanelAlwaysNamesTheRecordTheCommandsActOn)
+{
+    start({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
+    ASSERT_EQ(form->Label5->text(), QStringLiteral("Methan"));
+    QWidget *viewport = form->ListBox1->viewport();
+    const QPoint second = form->ListBox1->visualItemRect(form->ListBox1->item(1)).center();
+    // Other buttons do not select.
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(int(button));
+        QTest::mouseClick(viewport, button, {}, second);
+        EXPECT_EQ(form->ListBox1->currentRow(), 0);
+        EXPECT_EQ(displayName(form->currentRecord(), u'D'), form->Label5->text());
+    }
+    // A right click through the window still asks for the context menu.
+    int menuRequests = 0;
+    QObject::connect(form->ListBox1, &QWidget::customContextMenuRequested, form.get(), [&] { ++menuRequests; });
+    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, viewport->mapTo(form.get(), second));
+    EXPECT_EQ(menuRequests, 1);
+    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+    form->PopupMenu1->hide();
+
+    // The context menu's delete asks about the record it deletes.
+    messages.queueAnswer(IdYes);
+    form->Datensatzlschen2->trigger();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown().first().text.endsWith(QStringLiteral("\rMethan")));
+    EXPECT_EQ(listTexts(), QStringList{"Testwasser\tH2O"});
+}
+
+TEST_F(MainWindow, APressLetGoBesideTheItemsStillShowsTheSelectedRecord)
+{
+    start({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
+    QWidget *viewport = form->ListBox1->viewport();
+    const QPoint second = form->ListBox1->visualItemRect(form->ListBox1->item(1)).center();
+    const QPoint belowTheItems(second.x(), viewport->height() - 2);
+    ASSERT_EQ(form->ListBox1->itemAt(belowTheItems), nullptr);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, second);
+    QTest::mouseMove(viewport, belowTheItems);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, belowTheItems);
+    EXPECT_EQ(form->ListBox1->currentRow(), 1);
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("Testwasser"));
+    EXPECT_EQ(form->StatusText->text(), formText(46));
 }

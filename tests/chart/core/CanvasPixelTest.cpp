@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -263,6 +264,28 @@ TEST(CanvasPixels, SmallDotsPhaseStartsAtTheFirstPoint)
     }
 }
 
+TEST(CanvasPixels, SmallDotsToFarAwayPointsKeepTheirPhase)
+{
+    // Ends of a deeply zoomed series: walked pixel by pixel they took billions of steps.
+    const struct { TPoint from; TPoint to; } cases[] = {
+        {{0, 0}, {std::numeric_limits<int>::max(), 0}},
+        {{-1999999998, 0}, {40, 0}}, // 1999999998 steps to x = 0, a multiple of 3
+        {{-2000000000, 0}, {-1000000000, 0}}}; // nothing of it on the picture
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.from.x);
+        Pass2D p;
+        TChartPen pen;
+        pen.SetSmallDots(true);
+        pen.SetSmallSpace(2);
+        p.canvas.AssignVisiblePen(pen);
+        p.canvas.MoveTo(c.from.x, c.from.y);
+        p.canvas.LineTo(c.to.x, c.to.y);
+        const std::vector<int> expected =
+            c.to.x < 0 ? std::vector<int>{} : std::vector<int>{0, 3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39};
+        EXPECT_EQ(inkedColumns(p.image, 0), expected);
+    }
+}
+
 TEST(CanvasPixels, NotXorPenRestoresTheBackgroundWhenDrawnTwice)
 {
     Pass2D p;
@@ -277,6 +300,23 @@ TEST(CanvasPixels, NotXorPenRestoresTheBackgroundWhenDrawnTwice)
     EXPECT_NE(p.image, before);
     p.canvas.Line(0, 5, 30, 5);
     EXPECT_EQ(p.image, before);
+}
+
+TEST(CanvasPixels, FillsCopyTheirPatternWhateverThePenMode)
+{
+    // A tool left the pen in xor mode: outlined shapes mix with it, plain fills and gradients do not.
+    Pass2D p;
+    p.canvas.Brush()->SetColor(clYellow);
+    p.canvas.FillRect({0, 0, 40, 30});
+    p.canvas.Pen()->SetMode(pmXor);
+    p.canvas.Brush()->SetColor(clRed);
+    p.canvas.FillRect({0, 0, 10, 10});
+    EXPECT_EQ(p.image.pixel(5, 5) & 0xFFFFFF, rgb(clRed) & 0xFFFFFF);
+    p.canvas.GradientFill({10, 0, 20, 10}, clBlue, clBlue, gdTopBottom, 50);
+    EXPECT_EQ(p.image.pixel(15, 5) & 0xFFFFFF, rgb(clBlue) & 0xFFFFFF);
+    p.canvas.Pen()->SetStyle(psClear);
+    p.canvas.Rectangle(20, 0, 31, 11);
+    EXPECT_EQ(p.image.pixel(25, 5) & 0xFFFFFF, rgb(clLime) & 0xFFFFFF); // yellow xor red
 }
 
 TEST(CanvasPixels, HatchesSlantAsThePlatformDraws)
@@ -372,6 +412,25 @@ TEST(CanvasPixels, BlendingMixesTheCaptureBack)
         EXPECT_EQ(p.image.pixel(7, 7), c.expected);
         EXPECT_EQ(p.image.pixel(2, 2), qRgb(0, 0, 0));
     }
+}
+
+TEST(CanvasPixels, NestedBlendsMixWithTheirOwnTransparency)
+{
+    // A transparent shape (30) whose transparent shadow (80) opens a second blend inside it.
+    Pass2D p(20, 20);
+    p.canvas.Brush()->SetColor(PlotColor::makeColor(200, 100, 50));
+    p.canvas.FillRect({0, 0, 20, 20});
+    auto shape = p.canvas.BeginBlending({0, 0, 20, 20}, 30);
+    p.canvas.Brush()->SetColor(clBlack);
+    p.canvas.FillRect({0, 0, 20, 20});
+    auto shadow = p.canvas.BeginBlending({10, 10, 20, 20}, 80);
+    p.canvas.Brush()->SetColor(clWhite);
+    p.canvas.FillRect({10, 10, 20, 20});
+    p.canvas.EndBlending(std::move(shadow));
+    EXPECT_EQ(p.image.pixel(15, 15), qRgb(51, 51, 51));
+    p.canvas.EndBlending(std::move(shape));
+    EXPECT_EQ(p.image.pixel(5, 5), qRgb(60, 30, 15));
+    EXPECT_EQ(p.image.pixel(15, 15), qRgb(95, 65, 51));
 }
 
 TEST(CanvasPixels, WhiteStaysWhiteAtTransparencyZero)
@@ -508,6 +567,39 @@ TEST(CanvasText, TextIsDrawnBelowAndRightOfTheReferencePoint)
     EXPECT_GE(minX, 20);
     EXPECT_GE(minY, 20);
     EXPECT_LT(maxY, 20 + p.canvas.TextHeight(QStringLiteral("HH")));
+}
+
+TEST(CanvasText, GradientWithOutlineFillsOnlyTheOutline)
+{
+    const auto render = [](bool outline) {
+        Pass2D p(80, 80);
+        TPlotFont font;
+        font.SetSize(48);
+        font.SetStyle(fsBold);
+        font.Gradient()->SetVisible(true);
+        font.Gradient()->SetStartColor(clRed);
+        font.Gradient()->SetEndColor(clRed);
+        font.Gradient()->SetOutline(outline);
+        p.canvas.AssignFont(&font);
+        p.canvas.TextOut(10, 5, QStringLiteral("I"));
+        return p.image.copy();
+    };
+    const QImage filled = render(false);
+    const QImage hollow = render(true);
+    // The stem of the filled glyph: the rows inked in one run from its top to its bottom edge.
+    std::vector<int> stemRows;
+    for (int y = 0; y < filled.height(); ++y) {
+        const std::vector<int> xs = inkedColumns(filled, y);
+        if (xs.size() >= 6 && int(xs.size()) == xs.back() - xs.front() + 1)
+            stemRows.push_back(y);
+    }
+    ASSERT_GE(stemRows.size(), 20u);
+    const int row = stemRows[stemRows.size() / 2];
+    const std::vector<int> stem = inkedColumns(filled, row);
+    const int middle = (stem.front() + stem.back()) / 2;
+    EXPECT_EQ(filled.pixel(middle, row), rgb(clRed));
+    EXPECT_EQ(hollow.pixel(middle, row), kWhite);
+    EXPECT_FALSE(inkedColumns(hollow, row).empty());
 }
 
 TEST(CanvasPixels, UnbufferedExportBlendsIntoTheTargetNotTheKeptBuffer)

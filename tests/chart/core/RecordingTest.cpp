@@ -83,8 +83,35 @@ TEST(RadialGradient, OddSizeKeepsTheStepAndEmptyDrawsNothing)
     r.canvas.clear();
     g.Draw(r.canvas, {0, 0, 0, 0});
     EXPECT_TRUE(r.canvas.calls().empty());
-    r.canvas.GradientFill({5, 5, 5, 9}, clRed, clBlue, gdRadial, 50);
-    EXPECT_EQ(r.canvas.count("Ellipse"), 0);
+    // The screen canvas's own fill, not the recorder's override.
+    r.canvas.TPlotCanvas3D::GradientFill({5, 5, 5, 9}, clRed, clBlue, gdRadial, 50);
+    EXPECT_TRUE(r.canvas.calls().empty());
+}
+
+TEST(RadialGradient, CanvasFillDrawsTheLinearRadialWhateverTheBalance)
+{
+    Recorder r;
+    r.canvas.TPlotCanvas3D::GradientFill({10, 10, 0, 0}, 0x000000, 0xFFFFFF, gdRadial, 100);
+    const auto ellipses = r.canvas.calls("Ellipse");
+    ASSERT_EQ(ellipses.size(), 11u);
+    const int greys[] = {255, 230, 204, 178, 153, 128, 102, 76, 51, 26, 0};
+    for (std::size_t i = 0; i < 11; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(ellipses[i].brushColor, PlotColor::makeColor(greys[i], greys[i], greys[i]));
+    }
+    EXPECT_EQ(ellipses.front().args, args({1, 1, 11, 11})); // the reversed box is oriented first
+}
+
+TEST(RadialGradient, HugeRectanglesKeepTheirEllipses)
+{
+    Recorder r;
+    TPlotGradient g;
+    g.SetDirection(gdRadial);
+    g.Draw(r.canvas, {0, 0, 10000000, 10});
+    const auto ellipses = r.canvas.calls("Ellipse");
+    ASSERT_EQ(ellipses.size(), 256u);
+    // N = 255, f = 1/255: the outermost ellipse spans the whole width around the centre.
+    EXPECT_EQ(ellipses.front().args, args({1, 1, 10000001, 11}));
 }
 
 TEST(ThreeColourGradient, SplitsAtTheCentreLine)

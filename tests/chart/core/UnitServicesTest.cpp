@@ -95,11 +95,14 @@ TEST(TextFields, LocalSeparatorsRoundTrip)
     QLocale::setDefault(QLocale(QLocale::German));
     EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#.##0,###"));
     EXPECT_EQ(FormatFromLocalSeparators(QStringLiteral("#.##0,###")), QStringLiteral("#,##0.###"));
-    QLocale::setDefault(QLocale(QLocale::French)); // narrow no-break space: left unchanged
+    // French groups with a (narrow) no-break space, beyond Latin-1 but one character: swapped and back.
+    QLocale::setDefault(QLocale(QLocale::French));
     const QString group = QLocale().groupSeparator();
-    if (group.size() != 1) {
-        EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#,##0.###"));
-    }
+    ASSERT_EQ(group.size(), 1);
+    ASSERT_GT(group.at(0).unicode(), 0x7F);
+    const QString french = QStringLiteral("#") + group + QStringLiteral("##0,###");
+    EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), french);
+    EXPECT_EQ(FormatFromLocalSeparators(french), QStringLiteral("#,##0.###"));
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#,##0.###"));
 }
@@ -134,6 +137,19 @@ TEST(HitTests, LinePolygonEllipse)
     EXPECT_FALSE(PointInEllipse({0, 5}, 0, 0, 0, 10));
     EXPECT_TRUE(PointInTriangle({5, 2}, 0, 10, 0, 10));
     EXPECT_FALSE(PointInTriangle({1, 9}, 0, 10, 0, 10));
+}
+
+TEST(HitTests, FarApartCornersDoNotOverflow)
+{
+    // Points of a zoomed series lie far outside the panel; their differences exceed 32 bits.
+    const int big = 2000000000;
+    const TPoint triangle[] = {{-big, -10}, {big, 10}, {-big, 10}};
+    EXPECT_TRUE(PointInPolygon({0, 5}, triangle, 2));
+    EXPECT_FALSE(PointInPolygon({1500000000, 5}, triangle, 2)); // the slanted edge is at x = 1e9
+    EXPECT_TRUE(PointInEllipse({1750000000, 5}, 1500000000, 0, big, 10));
+    EXPECT_FALSE(PointInEllipse({-1750000000, 5}, 1500000000, 0, big, 10));
+    EXPECT_TRUE(PointInTriangle({1750000000, 9}, 1500000000, big, 0, 10));
+    EXPECT_TRUE(PointInHorizTriangle({9, 1750000000}, 1500000000, big, 0, 10));
 }
 
 TEST(PlotSort, SortsEveryKindOfArray)
