@@ -43,10 +43,6 @@ install_missing_packages
 case "$action" in
 run)
     build build
-    if [ ! -x build/bin/tensimo ]; then
-        echo "The program window is not built yet; see README.md for what exists so far."
-        exit 0
-    fi
     exec build/bin/tensimo
     ;;
 test)
