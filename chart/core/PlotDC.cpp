@@ -63,14 +63,21 @@ double parametricDegrees(const QRectF &box, int x, int y)
     return std::atan2(-ny, nx) * 180.0 / std::numbers::pi;
 }
 
-EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+// The box a GDI shape outlines: corners in either order, right and bottom exclusive, so the
+// stroked rectangle (box + pen width) covers columns left..right-1 and rows top..bottom-1.
+QRect gdiBox(int left, int top, int right, int bottom)
 {
     if (left > right)
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
+    return QRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
     EllipseSweep sweep;
-    sweep.box = QRectF(left, top, right - left - 1, bottom - top - 1);
+    sweep.box = QRectF(gdiBox(left, top, right, bottom));
     sweep.startDegrees = parametricDegrees(sweep.box, startX, startY);
     double span = parametricDegrees(sweep.box, endX, endY) - sweep.startDegrees;
     // Counter-clockwise from start to end; equal radials give the whole ellipse.
@@ -310,11 +317,7 @@ void PlotDC::rectangle(int left, int top, int right, int bottom)
     if (!m_painter)
         return;
     sync();
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    const QRect inner(left, top, right - left - 1, bottom - top - 1);
+    const QRect inner = gdiBox(left, top, right, bottom);
     if (m_painter->pen().style() == Qt::NoPen) {
         // A clear pen fills one pixel less on the right and bottom.
         if (inner.width() > 0 && inner.height() > 0)
@@ -330,11 +333,7 @@ void PlotDC::ellipse(int left, int top, int right, int bottom)
     if (!m_painter)
         return;
     sync();
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    m_painter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    m_painter->drawEllipse(gdiBox(left, top, right, bottom));
 }
 
 void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
@@ -342,11 +341,7 @@ void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth
     if (!m_painter)
         return;
     sync();
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    m_painter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), cornerWidth / 2.0,
+    m_painter->drawRoundedRect(gdiBox(left, top, right, bottom), cornerWidth / 2.0,
                                cornerHeight / 2.0, Qt::AbsoluteSize);
 }
 
