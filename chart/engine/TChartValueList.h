@@ -1,6 +1,8 @@
 // One column of a series' point values (X, Y, ...), kept in order, with cached statistics.
 #pragma once
 
+#include "EngineTypes.h"
+
 #include <QObject>
 #include <QString>
 
@@ -8,14 +10,6 @@
 #include <vector>
 
 class ValueListOwner;
-
-namespace PlotEngineEnums {
-Q_NAMESPACE
-enum TChartListOrder { loNone, loAscending, loDescending };
-Q_ENUM_NS(TChartListOrder)
-} // namespace PlotEngineEnums
-
-using namespace PlotEngineEnums;
 
 class TChartValueList : public QObject
 {

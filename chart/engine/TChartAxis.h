@@ -1,0 +1,305 @@
+// A chart axis: its range and scale, value-to-pixel conversion, increments, labels, ticks and grid.
+#pragma once
+
+#include "AxisScale.h"
+#include "EngineTypes.h"
+#include "TAxisGridPen.h"
+#include "TChartAxisPen.h"
+
+#include "PlotTypes.h"
+#include "TChartPen.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class AxisHost;
+class AxisSeriesView;
+class TChartValueList;
+
+class TChartAxis : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool Automatic READ Automatic WRITE SetAutomatic)
+    Q_PROPERTY(bool AutomaticMaximum READ AutomaticMaximum WRITE SetAutomaticMaximum)
+    Q_PROPERTY(bool AutomaticMinimum READ AutomaticMinimum WRITE SetAutomaticMinimum)
+    Q_PROPERTY(double Maximum READ Maximum WRITE SetMaximum)
+    Q_PROPERTY(double Minimum READ Minimum WRITE SetMinimum)
+    Q_PROPERTY(double Increment READ Increment WRITE SetIncrement)
+    Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic)
+    Q_PROPERTY(double LogarithmicBase READ LogarithmicBase WRITE SetLogarithmicBase)
+    Q_PROPERTY(bool Inverted READ Inverted WRITE SetInverted)
+    Q_PROPERTY(bool Horizontal READ Horizontal WRITE SetHorizontal)
+    Q_PROPERTY(bool OtherSide READ OtherSide WRITE SetOtherSide)
+    Q_PROPERTY(double StartPosition READ StartPosition WRITE SetStartPosition)
+    Q_PROPERTY(double EndPosition READ EndPosition WRITE SetEndPosition)
+    Q_PROPERTY(double PositionPercent READ PositionPercent WRITE SetPositionPercent)
+    Q_PROPERTY(PlotEngineEnums::TPlotUnits PositionUnits READ PositionUnits WRITE SetPositionUnits)
+    Q_PROPERTY(int MinimumOffset READ MinimumOffset WRITE SetMinimumOffset)
+    Q_PROPERTY(int MaximumOffset READ MaximumOffset WRITE SetMaximumOffset)
+    Q_PROPERTY(double ZPosition READ ZPosition WRITE SetZPosition)
+    Q_PROPERTY(int LabelsSeparation READ LabelsSeparation WRITE SetLabelsSeparation)
+    Q_PROPERTY(bool LabelsAlternate READ LabelsAlternate WRITE SetLabelsAlternate)
+    Q_PROPERTY(TChartAxisPen *Axis READ Axis)
+    Q_PROPERTY(TAxisGridPen *Grid READ Grid)
+    Q_PROPERTY(TDarkGrayPen *Ticks READ Ticks)
+    Q_PROPERTY(TDarkGrayPen *TicksInner READ TicksInner)
+    Q_PROPERTY(TDarkGrayPen *MinorTicks READ MinorTicks)
+    Q_PROPERTY(TChartHiddenPen *MinorGrid READ MinorGrid)
+    Q_PROPERTY(QString AxisValuesFormat READ AxisValuesFormat WRITE SetAxisValuesFormat)
+    Q_PROPERTY(QString DateTimeFormat READ DateTimeFormat WRITE SetDateTimeFormat)
+    Q_PROPERTY(bool ExactDateTime READ ExactDateTime WRITE SetExactDateTime)
+    Q_PROPERTY(bool GridCentered READ GridCentered WRITE SetGridCentered)
+    Q_PROPERTY(PlotEngineEnums::TAxisLabelAlign LabelsAlign READ LabelsAlign WRITE SetLabelsAlign)
+    Q_PROPERTY(int LabelsAngle READ LabelsAngle WRITE SetLabelsAngle)
+    Q_PROPERTY(bool LabelsExponent READ LabelsExponent WRITE SetLabelsExponent)
+    Q_PROPERTY(bool LabelsMultiLine READ LabelsMultiLine WRITE SetLabelsMultiLine)
+    Q_PROPERTY(bool LabelsOnAxis READ LabelsOnAxis WRITE SetLabelsOnAxis)
+    Q_PROPERTY(int LabelsSize READ LabelsSize WRITE SetLabelsSize)
+    Q_PROPERTY(PlotEngineEnums::TAxisLabelStyle LabelStyle READ LabelStyle WRITE SetLabelStyle)
+    Q_PROPERTY(int MinorTickCount READ MinorTickCount WRITE SetMinorTickCount)
+    Q_PROPERTY(int MinorTickLength READ MinorTickLength WRITE SetMinorTickLength)
+    Q_PROPERTY(bool RoundFirstLabel READ RoundFirstLabel WRITE SetRoundFirstLabel)
+    Q_PROPERTY(int TickInnerLength READ TickInnerLength WRITE SetTickInnerLength)
+    Q_PROPERTY(int TickLength READ TickLength WRITE SetTickLength)
+    Q_PROPERTY(bool TickOnLabelsOnly READ TickOnLabelsOnly WRITE SetTickOnLabelsOnly)
+    Q_PROPERTY(int TitleSize READ TitleSize WRITE SetTitleSize)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    // Smallest date-time step in days: one microsecond.
+    static constexpr double kMinDateTimeIncrement = 1.0 / 86400000000.0;
+
+    // The host (the panel, not owned, possibly none) gives the chart rectangle, the series and the canvas.
+    explicit TChartAxis(AxisHost *host = nullptr, QObject *parent = nullptr);
+    ~TChartAxis() override;
+
+    AxisHost *Host() const { return m_host; }
+    // Axes from index 6 on in the panel's list store their orientation and side.
+    bool IsCustom() const { return m_custom; }
+    void SetCustom(bool value) { m_custom = value; }
+    bool IsDepthAxis() const { return m_depthAxis; }
+
+    // Scale properties.
+    bool Automatic() const { return m_automatic; }
+    void SetAutomatic(bool value);
+    bool AutomaticMaximum() const { return m_automaticMaximum; }
+    void SetAutomaticMaximum(bool value);
+    bool AutomaticMinimum() const { return m_automaticMinimum; }
+    void SetAutomaticMinimum(bool value);
+    double Maximum() const { return m_maximum; }
+    void SetMaximum(double value);
+    Q_INVOKABLE bool IsMaximumStored() const { return !m_automatic && !m_automaticMaximum; }
+    double Minimum() const { return m_minimum; }
+    void SetMinimum(double value);
+    Q_INVOKABLE bool IsMinimumStored() const { return !m_automatic && !m_automaticMinimum; }
+    double Increment() const { return m_increment; }
+    void SetIncrement(double value);
+    bool Logarithmic() const { return m_logarithmic; }
+    void SetLogarithmic(bool value);
+    double LogarithmicBase() const { return m_logarithmicBase; }
+    void SetLogarithmicBase(double value);
+    Q_INVOKABLE bool IsLogarithmicBaseStored() const { return m_logarithmicBase != 10.0; }
+    bool Inverted() const { return m_inverted; }
+    virtual void SetInverted(bool value);
+    bool Horizontal() const { return m_horizontal; }
+    void SetHorizontal(bool value);
+    Q_INVOKABLE bool IsHorizontalStored() const { return m_custom; }
+    bool OtherSide() const { return m_otherSide; }
+    void SetOtherSide(bool value);
+    Q_INVOKABLE bool IsOtherSideStored() const { return m_custom; }
+    double StartPosition() const { return m_startPosition; }
+    void SetStartPosition(double value);
+    Q_INVOKABLE bool IsStartPositionStored() const { return m_startPosition != 0.0; }
+    double EndPosition() const { return m_endPosition; }
+    void SetEndPosition(double value);
+    Q_INVOKABLE bool IsEndPositionStored() const { return m_endPosition != 100.0; }
+    double PositionPercent() const { return m_positionPercent; }
+    void SetPositionPercent(double value);
+    Q_INVOKABLE bool IsPositionPercentStored() const { return m_positionPercent != 0.0; }
+    TPlotUnits PositionUnits() const { return m_positionUnits; }
+    void SetPositionUnits(TPlotUnits value);
+    int MinimumOffset() const { return m_minimumOffset; }
+    void SetMinimumOffset(int value);
+    int MaximumOffset() const { return m_maximumOffset; }
+    void SetMaximumOffset(int value);
+    double ZPosition() const { return m_zPosition; }
+    void SetZPosition(double value);
+    Q_INVOKABLE bool IsZPositionStored() const;
+    int LabelsSeparation() const { return m_labelsSeparation; }
+    void SetLabelsSeparation(int value);
+    bool LabelsAlternate() const { return m_labelsAlternate; }
+    void SetLabelsAlternate(bool value);
+
+    // Pens.
+    TChartAxisPen *Axis() const { return m_axisPen; }
+    TAxisGridPen *Grid() const { return m_grid; }
+    TDarkGrayPen *Ticks() const { return m_ticks; }
+    TDarkGrayPen *TicksInner() const { return m_ticksInner; }
+    TDarkGrayPen *MinorTicks() const { return m_minorTicks; }
+    TChartHiddenPen *MinorGrid() const { return m_minorGrid; }
+
+    // Label and drawing properties.
+    QString AxisValuesFormat() const { return m_axisValuesFormat; }
+    void SetAxisValuesFormat(const QString &value);
+    Q_INVOKABLE bool IsAxisValuesFormatStored() const;
+    QString DateTimeFormat() const { return m_dateTimeFormat; }
+    void SetDateTimeFormat(const QString &value);
+    bool ExactDateTime() const { return m_exactDateTime; }
+    void SetExactDateTime(bool value);
+    bool GridCentered() const;
+    void SetGridCentered(bool value);
+    TAxisLabelAlign LabelsAlign() const { return m_labelsAlign; }
+    void SetLabelsAlign(TAxisLabelAlign value);
+    int LabelsAngle() const { return m_labelsAngle; }
+    void SetLabelsAngle(int value);
+    bool LabelsExponent() const { return m_labelsExponent; }
+    void SetLabelsExponent(bool value);
+    bool LabelsMultiLine() const { return m_labelsMultiLine; }
+    void SetLabelsMultiLine(bool value);
+    bool LabelsOnAxis() const { return m_labelsOnAxis; }
+    void SetLabelsOnAxis(bool value);
+    int LabelsSize() const { return m_labelsSize; }
+    void SetLabelsSize(int value);
+    TAxisLabelStyle LabelStyle() const { return m_labelStyle; }
+    void SetLabelStyle(TAxisLabelStyle value);
+    int MinorTickCount() const { return m_minorTickCount; }
+    void SetMinorTickCount(int value);
+    int MinorTickLength() const { return m_minorTickLength; }
+    void SetMinorTickLength(int value);
+    bool RoundFirstLabel() const { return m_roundFirstLabel; }
+    void SetRoundFirstLabel(bool value);
+    int TickInnerLength() const { return m_tickInnerLength; }
+    void SetTickInnerLength(int value);
+    int TickLength() const { return m_tickLength; }
+    void SetTickLength(int value);
+    bool TickOnLabelsOnly() const { return m_tickOnLabelsOnly; }
+    void SetTickOnLabelsOnly(bool value);
+    int TitleSize() const { return m_titleSize; }
+    void SetTitleSize(int value);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool value);
+
+    // Copies every published property and the pens.
+    virtual void Assign(const TChartAxis &source);
+
+    // The working range and pixel extent of the current draw.
+    const AxisScale &Scale() const { return m_scale; }
+    double WorkMinimum() const { return m_scale.workMinimum; }
+    double WorkMaximum() const { return m_scale.workMaximum; }
+    double WorkRange() const { return m_scale.workRange; }
+    bool RangeIsZero() const { return m_scale.rangeIsZero; }
+    int StartPixel() const { return m_scale.startPixel; }
+    int EndPixel() const { return m_scale.endPixel; }
+    int PixelSize() const { return m_scale.pixelSize; }
+    int CenterPixel() const { return m_scale.centerPixel; }
+    int DepthPixel() const { return m_depthPixel; }
+    bool LabelsDateTime() const { return m_labelsDateTime; }
+    // Takes the date-time flag from the series, as the space calculation and the draw do first.
+    void UpdateLabelsDateTime() { m_labelsDateTime = IsDateTime(); }
+    // Sets the working range directly, as the panel does when it fits the range itself.
+    void SetWorkRange(double minimum, double maximum);
+
+    int ValueToPixel(double value) const { return m_scale.valueToPixel(value); }
+    int HorizValueToPixel(double value) const { return m_scale.horizValueToPixel(value); }
+    int VertValueToPixel(double value) const { return m_scale.vertValueToPixel(value); }
+    void ValueToPixels(const double *values, int n, int *out) const { m_scale.valuesToPixels(values, n, out); }
+    double PixelToValue(int pixel) const { return m_scale.pixelToValue(pixel); }
+    int SizeToPixels(double size) const;
+
+    void RecalcMinMax();
+    void RecalcScales();
+    void CalcPixelExtent();
+    // The coordinate of the axis line: the chart rectangle's side moved by PositionPercent.
+    int CalcPosAxis() const;
+    void BindAxisPosFunctions();
+    void SetMinMax(double minimum, double maximum);
+    void Scroll(double offset, bool checkLimits);
+    // Widens the range so that the former range fills the extent less the margins along the axis.
+    void FitRangeToMargins(const TRect &margins);
+
+    bool IsDateTime() const;
+    double LogIncrement(double value) const;
+    double CalcIncrementForLabelCount(int maxLabels) const;
+    double CalcIncrementForLabelSize(double size) const;
+    int LabelSizeOfValue(double value) const;
+    double CalcDrawIncrement() const;
+
+    virtual QString FormatLabelValue(double value) const;
+    virtual TAxisLabelStyle CalcLabelStyle() const;
+    TAxisLabelStyle GetLabelStyle() const;
+
+protected:
+    void setDepthAxis(bool value) { m_depthAxis = value; }
+    void Repaint();
+    template <class T>
+    void setAndRepaint(T &field, const T &value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Repaint();
+    }
+
+private:
+    double numericIncrement(int maxLabels) const;
+    double dateTimeIncrement(int maxLabels) const;
+    bool labelsRunAcrossAxis() const;
+    TChartValueList *seriesValueList(const AxisSeriesView &series) const;
+
+    AxisHost *m_host = nullptr;
+    bool m_custom = false;
+    bool m_depthAxis = false;
+
+    bool m_automatic = true;
+    bool m_automaticMaximum = true;
+    bool m_automaticMinimum = true;
+    double m_maximum = 0.0;
+    double m_minimum = 0.0;
+    double m_increment = 0.0;
+    bool m_logarithmic = false;
+    double m_logarithmicBase = 10.0;
+    bool m_inverted = false;
+    bool m_horizontal = false;
+    bool m_otherSide = false;
+    double m_startPosition = 0.0;
+    double m_endPosition = 100.0;
+    double m_positionPercent = 0.0;
+    TPlotUnits m_positionUnits = muPercent;
+    int m_minimumOffset = 0;
+    int m_maximumOffset = 0;
+    double m_zPosition = 0.0;
+    int m_labelsSeparation = 10;
+    bool m_labelsAlternate = false;
+
+    TChartAxisPen *m_axisPen = nullptr;
+    TAxisGridPen *m_grid = nullptr;
+    TDarkGrayPen *m_ticks = nullptr;
+    TDarkGrayPen *m_ticksInner = nullptr;
+    TDarkGrayPen *m_minorTicks = nullptr;
+    TChartHiddenPen *m_minorGrid = nullptr;
+    QString m_axisValuesFormat;
+    QString m_dateTimeFormat;
+    bool m_exactDateTime = true;
+    TAxisLabelAlign m_labelsAlign = alDefault;
+    int m_labelsAngle = 0;
+    bool m_labelsExponent = false;
+    bool m_labelsMultiLine = false;
+    bool m_labelsOnAxis = true;
+    int m_labelsSize = 0;
+    TAxisLabelStyle m_labelStyle = talAuto;
+    int m_minorTickCount = 3;
+    int m_minorTickLength = 2;
+    bool m_roundFirstLabel = true;
+    int m_tickInnerLength = 0;
+    int m_tickLength = 4;
+    bool m_tickOnLabelsOnly = true;
+    int m_titleSize = 0;
+    bool m_visible = true;
+
+    AxisScale m_scale;
+    int m_depthPixel = 0;
+    bool m_labelsDateTime = false;
+};
