@@ -8,6 +8,7 @@
 
 #include "PlotTypes.h"
 #include "TChartPen.h"
+#include "TPlotFont.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,7 +19,12 @@
 
 class AxisHost;
 class AxisSeriesView;
+class TCanvas3D;
+class TChartAxis;
 class TChartValueList;
+
+// Called before a label is drawn; may move it, change its text or skip it (drawLabel False).
+using TAxisDrawLabelEvent = std::function<void(TChartAxis *sender, int &x, int &y, int &z, QString &text, bool &drawLabel)>;
 
 class TChartAxis : public QObject
 {
@@ -53,9 +59,11 @@ class TChartAxis : public QObject
     Q_PROPERTY(QString DateTimeFormat READ DateTimeFormat WRITE SetDateTimeFormat)
     Q_PROPERTY(bool ExactDateTime READ ExactDateTime WRITE SetExactDateTime)
     Q_PROPERTY(bool GridCentered READ GridCentered WRITE SetGridCentered)
+    Q_PROPERTY(bool Labels READ Labels WRITE SetLabels)
     Q_PROPERTY(PlotEngineEnums::TAxisLabelAlign LabelsAlign READ LabelsAlign WRITE SetLabelsAlign)
     Q_PROPERTY(int LabelsAngle READ LabelsAngle WRITE SetLabelsAngle)
     Q_PROPERTY(bool LabelsExponent READ LabelsExponent WRITE SetLabelsExponent)
+    Q_PROPERTY(TPlotFont *LabelsFont READ LabelsFont)
     Q_PROPERTY(bool LabelsMultiLine READ LabelsMultiLine WRITE SetLabelsMultiLine)
     Q_PROPERTY(bool LabelsOnAxis READ LabelsOnAxis WRITE SetLabelsOnAxis)
     Q_PROPERTY(int LabelsSize READ LabelsSize WRITE SetLabelsSize)
@@ -151,6 +159,9 @@ public:
     void SetExactDateTime(bool value);
     bool GridCentered() const;
     void SetGridCentered(bool value);
+    bool Labels() const { return m_labels; }
+    void SetLabels(bool value);
+    TPlotFont *LabelsFont() const { return m_labelsFont; }
     TAxisLabelAlign LabelsAlign() const { return m_labelsAlign; }
     void SetLabelsAlign(TAxisLabelAlign value);
     int LabelsAngle() const { return m_labelsAngle; }
@@ -231,6 +242,29 @@ public:
     virtual TAxisLabelStyle CalcLabelStyle() const;
     TAxisLabelStyle GetLabelStyle() const;
 
+    // Places title, labels and line inside the rectangle and shrinks it, or (insideRect False)
+    // places labels and title outward from the axis line.
+    void CalcSpace(TRect &rect, bool insideRect);
+    // The whole axis: title, labels with their tick positions, then line, ticks and grids.
+    void DrawTitleAndLabels(bool calcPosAxis);
+    void DrawAxisLines();
+    int MaxLabelsWidth() const;
+    bool Clicked(int x, int y) const;
+    static int LineCount(const QString &text);
+
+    // Pixel positions of the last layout: the axis line, the labels' and the title's inner edges.
+    int PosAxis() const { return m_posAxis; }
+    int PosLabels() const { return m_posLabels; }
+    int PosTitle() const { return m_posTitle; }
+    // The tick pixels collected by the last label pass, in drawing order.
+    std::vector<int> TickPositions() const;
+    // Whether the panel shows the axis, as its layout found.
+    bool IsShown() const { return m_shown; }
+    void SetShown(bool value) { m_shown = value; }
+    void SetOnDrawLabel(TAxisDrawLabelEvent handler) { m_onDrawLabel = std::move(handler); }
+    // The grid-band tool's routine, run before the grid lines.
+    void SetGridCallback(std::function<void(TChartAxis &)> callback) { m_gridCallback = std::move(callback); }
+
 protected:
     void setDepthAxis(bool value) { m_depthAxis = value; }
     void Repaint();
@@ -244,10 +278,36 @@ protected:
     }
 
 private:
+    struct Tick
+    {
+        int pixel;
+        double value;
+    };
+
     double numericIncrement(int maxLabels) const;
     double dateTimeIncrement(int maxLabels) const;
     bool labelsRunAcrossAxis() const;
     TChartValueList *seriesValueList(const AxisSeriesView &series) const;
+    int ticksSize() const;
+    int labelsSizeAcross() const;
+    int outward(int position, int distance) const;
+    int positionOffset() const;
+
+    // The label pass.
+    int timeStepIndex(double increment) const;
+    void drawValueLoop(double increment, int stepIndex);
+    void drawLogLoop();
+    void drawEventLoop(double increment, int stepIndex);
+    void drawPointLabels(TAxisLabelStyle style);
+    void drawDepthTitles();
+    bool drawValue(double value);
+    void addTick(int pixel, double value);
+    void drawLabelAt(int pixel, const QString &text);
+    void drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm);
+    void drawExponentLabel(TCanvas3D &canvas, int x, int y, int z, const QString &text);
+    void drawLine(TCanvas3D &canvas, int position, int from, int to, int z);
+    void drawGridLine(TCanvas3D &canvas, int pixel);
+    std::vector<int> minorTickPositions() const;
 
     AxisHost *m_host = nullptr;
     bool m_custom = false;
@@ -298,8 +358,20 @@ private:
     bool m_tickOnLabelsOnly = true;
     int m_titleSize = 0;
     bool m_visible = true;
+    bool m_labels = true;
+    TPlotFont *m_labelsFont = nullptr;
+    TAxisDrawLabelEvent m_onDrawLabel;
+    std::function<void(TChartAxis &)> m_gridCallback;
 
     AxisScale m_scale;
     int m_depthPixel = 0;
     bool m_labelsDateTime = false;
+    bool m_shown = true;
+    int m_posAxis = 0;
+    int m_posLabels = 0;
+    int m_posTitle = 0;
+    std::vector<Tick> m_tickMarks;
+    std::vector<AxisSeriesView *> m_axisSeries;
+    bool m_outerRow = false;
+    mutable bool m_labelEventOff = false;
 };

@@ -79,21 +79,9 @@ void TChartAxis::CalcPixelExtent()
 int TChartAxis::CalcPosAxis() const
 {
     const TRect r = m_host ? m_host->ChartRect() : TRect{};
-    int side = 0;
     if (m_horizontal)
-        side = m_otherSide ? r.top : r.bottom;
-    else
-        side = m_otherSide ? r.right : r.left;
-    if (m_positionPercent == 0.0)
-        return side;
-    int offset = m_positionUnits == muPixels
-                     ? plotRound(m_positionPercent)
-                     : plotRound(0.01 * m_positionPercent * (m_horizontal ? r.height() : r.width()));
-    if (m_otherSide)
-        offset = -offset;
-    if (m_horizontal)
-        offset = -offset;
-    return side + offset;
+        return (m_otherSide ? r.top : r.bottom) + positionOffset();
+    return (m_otherSide ? r.right : r.left) + positionOffset();
 }
 
 int TChartAxis::SizeToPixels(double size) const
@@ -330,7 +318,7 @@ QString TChartAxis::FormatLabelValue(double value) const
     } else {
         text = PlotFormat::FormatFloat(m_axisValuesFormat, value);
     }
-    if (m_host && m_host->OnGetAxisLabel())
+    if (m_host && !m_labelEventOff && m_host->OnGetAxisLabel())
         m_host->OnGetAxisLabel()(this, nullptr, -1, text);
     if (m_labelsMultiLine)
         text.replace(u' ', u'\r');
