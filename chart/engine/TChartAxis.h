@@ -192,6 +192,7 @@ public:
     void SetTitleSize(int value);
     bool Visible() const { return m_visible; }
     void SetVisible(bool value);
+    Q_INVOKABLE bool IsVisibleStored() const { return m_visible != m_defaultVisible; }
 
     // Copies every published property and the pens.
     virtual void Assign(const TChartAxis &source);
@@ -267,6 +268,11 @@ public:
 
 protected:
     void setDepthAxis(bool value) { m_depthAxis = value; }
+    void setDefaultVisible(bool value)
+    {
+        m_visible = value;
+        m_defaultVisible = value;
+    }
     void Repaint();
     template <class T>
     void setAndRepaint(T &field, const T &value)
@@ -358,6 +364,7 @@ private:
     bool m_tickOnLabelsOnly = true;
     int m_titleSize = 0;
     bool m_visible = true;
+    bool m_defaultVisible = true;
     bool m_labels = true;
     TPlotFont *m_labelsFont = nullptr;
     TAxisDrawLabelEvent m_onDrawLabel;

@@ -50,8 +50,8 @@ public:
     QString PointLabel(int index) const override { return index < labels.size() ? labels.at(index) : QString(); }
     QString MarkText(int index) const override { return QString::number(y.Value(index)); }
     bool HasZValues() const override { return false; }
-    double MinZValue() const override { return 0; }
-    double MaxZValue() const override { return 0; }
+    double MinZValue() const override { return minZ; }
+    double MaxZValue() const override { return maxZ; }
     int StartZ() const override { return startZ; }
     int MiddleZ() const override { return (startZ + endZ) / 2; }
     int EndZ() const override { return endZ; }
@@ -64,6 +64,8 @@ public:
     bool yMandatory = true;
     int startZ = 0;
     int endZ = 0;
+    double minZ = 0;
+    double maxZ = 0;
 };
 
 // The default 400 x 250 panel with a bevel: chart rectangle (13, 11, 387, 239), 2D, recording canvas
