@@ -57,8 +57,6 @@ void TCanvas3D::DrawGraphic3D(const TRect &rect, int z, const QImage *graphic)
         return;
     TPen *pen = Pen();
     TBrush *brush = Brush();
-    if (!pen)
-        return;
     const TColor savedColor = brush->Color();
     const TBrushStyle savedStyle = brush->Style();
     pen->SetStyle(psClear);

@@ -40,39 +40,37 @@ TPlotCanvas3D::~TPlotCanvas3D()
 
 TColor TPlotCanvas3D::GetBackColor() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().backColor() : clWhite;
+    return ReferenceCanvas()->dc().backColor();
 }
 
 int TPlotCanvas3D::GetBackMode() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().backMode() : cbmOpaque;
+    return ReferenceCanvas()->dc().backMode();
 }
 
 QPainter *TPlotCanvas3D::GetHandle() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().painter() : nullptr;
+    return ReferenceCanvas()->dc().painter();
 }
 
 TColor TPlotCanvas3D::GetPixel(int x, int y) const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().pixel(x, y) : 0xFFFFFFFFu;
+    return ReferenceCanvas()->dc().pixel(x, y);
 }
 
 int TPlotCanvas3D::GetTextAlign() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().textAlign() : 0;
+    return ReferenceCanvas()->dc().textAlign();
 }
 
 void TPlotCanvas3D::SetBackColor(TColor color)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setBackColor(PlotColor::ColorToRGB(color));
+    ReferenceCanvas()->dc().setBackColor(PlotColor::ColorToRGB(color));
 }
 
 void TPlotCanvas3D::SetBackMode(int mode)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setBackMode(mode);
+    ReferenceCanvas()->dc().setBackMode(mode);
 }
 
 void TPlotCanvas3D::SetMonochrome(bool value)
@@ -87,14 +85,12 @@ void TPlotCanvas3D::SetMonochrome(bool value)
 
 void TPlotCanvas3D::SetPixel(int x, int y, TColor color)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setPixel(x, y, color);
+    ReferenceCanvas()->dc().setPixel(x, y, color);
 }
 
 void TPlotCanvas3D::SetTextAlign(int align)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setTextAlign(align);
+    ReferenceCanvas()->dc().setTextAlign(align);
 }
 
 void TPlotCanvas3D::SetBuffered(bool value)
@@ -113,15 +109,12 @@ void TPlotCanvas3D::SetBuffered(bool value)
 
 void TPlotCanvas3D::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().arc(left, top, right, bottom, startX, startY, endX, endY);
+    ReferenceCanvas()->dc().arc(left, top, right, bottom, startX, startY, endX, endY);
 }
 
 void TPlotCanvas3D::Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
                           double holePercent)
 {
-    if (!ReferenceCanvas())
-        return;
     const double toDeg = 180.0 / M_PI;
     const QRectF outer(xCenter - xRadius, yCenter - yRadius, 2.0 * xRadius, 2.0 * yRadius);
     const double hx = xRadius * holePercent * 0.01;
@@ -142,66 +135,59 @@ void TPlotCanvas3D::Donut(int xCenter, int yCenter, int xRadius, int yRadius, do
 
 void TPlotCanvas3D::Draw(int x, int y, const QImage *graphic)
 {
-    if (graphic && !graphic->isNull() && ReferenceCanvas())
+    if (graphic && !graphic->isNull())
         ReferenceCanvas()->dc().drawImage(x, y, *graphic);
 }
 
 void TPlotCanvas3D::Ellipse(int left, int top, int right, int bottom)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().ellipse(left, top, right, bottom);
+    ReferenceCanvas()->dc().ellipse(left, top, right, bottom);
 }
 
 void TPlotCanvas3D::FillRect(const TRect &rect)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().fillRect(rect.left, rect.top, rect.right, rect.bottom);
+    ReferenceCanvas()->dc().fillRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void TPlotCanvas3D::LineTo(int x, int y)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().lineTo(x, y);
+    ReferenceCanvas()->dc().lineTo(x, y);
 }
 
 void TPlotCanvas3D::MoveTo(int x, int y)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().moveTo(x, y);
+    ReferenceCanvas()->dc().moveTo(x, y);
 }
 
 void TPlotCanvas3D::Pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().pie(left, top, right, bottom, startX, startY, endX, endY);
+    ReferenceCanvas()->dc().pie(left, top, right, bottom, startX, startY, endX, endY);
 }
 
 void TPlotCanvas3D::Rectangle(int left, int top, int right, int bottom)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().rectangle(left, top, right, bottom);
+    ReferenceCanvas()->dc().rectangle(left, top, right, bottom);
 }
 
 void TPlotCanvas3D::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+    ReferenceCanvas()->dc().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
 }
 
 void TPlotCanvas3D::StretchDraw(const TRect &rect, const QImage *graphic)
 {
-    if (graphic && !graphic->isNull() && ReferenceCanvas())
+    if (graphic && !graphic->isNull())
         ReferenceCanvas()->dc().stretchImage(rect, *graphic);
 }
 
 int TPlotCanvas3D::rawTextWidth(const QString &text)
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().textWidth(text) : 0;
+    return ReferenceCanvas()->dc().textWidth(text);
 }
 
 int TPlotCanvas3D::rawTextHeight(const QString &text)
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().textHeight(text) : 0;
+    return ReferenceCanvas()->dc().textHeight(text);
 }
 
 TRect TPlotCanvas3D::textRect(int x, int y, const QString &text)
@@ -219,10 +205,8 @@ TRect TPlotCanvas3D::textRect(int x, int y, const QString &text)
     switch (align & TA_BASELINE) {
     case TA_BOTTOM: r.top = y - h; r.bottom = y; break;
     case TA_BASELINE:
-        if (ReferenceCanvas()) {
-            r.top = y - ReferenceCanvas()->dc().ascent();
-            r.bottom = y + ReferenceCanvas()->dc().descent();
-        }
+        r.top = y - ReferenceCanvas()->dc().ascent();
+        r.bottom = y + ReferenceCanvas()->dc().descent();
         break;
     default: break;
     }
@@ -237,8 +221,6 @@ void TPlotCanvas3D::plainTextOut(int x, int y, const QString &text)
 void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
 {
     GuiCanvas *gui = ReferenceCanvas();
-    if (!gui)
-        return;
     PlotDC &dc = gui->dc();
     TPlotFont *font = plotFont();
     const TPlotShadow *shadow = font ? font->shadowIfAny() : nullptr;
@@ -309,14 +291,11 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
 
 void TPlotCanvas3D::ClipRectangle(const TRect &rect)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().intersectClip(QRegion(rect.left, rect.top, rect.width(), rect.height()));
+    ReferenceCanvas()->dc().intersectClip(QRegion(rect.left, rect.top, rect.width(), rect.height()));
 }
 
 void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
 {
-    if (!ReferenceCanvas())
-        return;
     QPainterPath path;
     path.addRoundedRect(QRectF(rect.left, rect.top, rect.width(), rect.height()), cornerSize / 2.0, cornerSize / 2.0);
     ReferenceCanvas()->dc().intersectClip(QRegion(path.toFillPolygon().toPolygon()));
@@ -324,8 +303,6 @@ void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
 
 void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
 {
-    if (!ReferenceCanvas())
-        return;
     const QRegion region(rect.left, rect.top, rect.width(), rect.height(), QRegion::Ellipse);
     if (inverted)
         ReferenceCanvas()->dc().excludeClip(region);
@@ -335,14 +312,13 @@ void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
 
 void TPlotCanvas3D::ClipPolygon(const TPoint *points, int count)
 {
-    if (ReferenceCanvas() && count > 0)
+    if (count > 0)
         ReferenceCanvas()->dc().intersectClip(polygonRegion(points, count));
 }
 
 void TPlotCanvas3D::UnClipRectangle()
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().unclip();
+    ReferenceCanvas()->dc().unclip();
 }
 
 void TPlotCanvas3D::HorizLine(int left, int right, int y)
@@ -365,21 +341,17 @@ void TPlotCanvas3D::Line(int x0, int y0, int x1, int y1)
 
 void TPlotCanvas3D::Polyline(const TPointArray &points)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().polyline(points.data(), int(points.size()));
+    ReferenceCanvas()->dc().polyline(points.data(), int(points.size()));
 }
 
 void TPlotCanvas3D::Polygon(const TPointArray &points)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().polygon(points.data(), int(points.size()));
+    ReferenceCanvas()->dc().polygon(points.data(), int(points.size()));
 }
 
 void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
                                  int balance)
 {
-    if (!ReferenceCanvas())
-        return;
     const TRect r = PlotGeometry::OrientRect(rect);
     if (direction == gdRadial) {
         TPlotGradient gradient;
@@ -419,8 +391,6 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
 void TPlotCanvas3D::RotateLabel(int x, int y, const QString &text, double angle)
 {
     GuiCanvas *gui = ReferenceCanvas();
-    if (!gui)
-        return;
     while (angle > 360.0)
         angle -= 360.0;
     Brush()->SetStyle(bsClear);
@@ -445,7 +415,7 @@ void TPlotCanvas3D::TextOut3D(int x, int y, int z, const QString &text)
 {
     const TPoint p = Calc3DPoint(x, y, z);
     GuiCanvas *gui = ReferenceCanvas();
-    if (gui && m_zoomText && m_projection.zoomFactor != 1.0) {
+    if (m_zoomText && m_projection.zoomFactor != 1.0) {
         const int size = zoomedFontSize();
         if (size != Font()->Size()) {
             QFont font = gui->dc().currentFont();
@@ -474,7 +444,7 @@ TColor TPlotCanvas3D::GetPixel3D(int x, int y, int z)
 void TPlotCanvas3D::SetPixel3D(int x, int y, int z, TColor color)
 {
     const TPoint p = Calc3DPoint(x, y, z);
-    if (Pen() && Pen()->Width() != 1) {
+    if (Pen()->Width() != 1) {
         MoveTo(p.x, p.y);
         LineTo(p.x, p.y);
     } else {
@@ -581,7 +551,7 @@ void TPlotCanvas3D::CopyBufferTo(int x, int y, GuiCanvas *destination)
 
 bool TPlotCanvas3D::RepaintFromBuffer()
 {
-    if (m_bufferOutOfDate || !m_buffer || !ReferenceCanvas())
+    if (m_bufferOutOfDate || !m_buffer)
         return false;
     CopyBufferTo(0, 0, ReferenceCanvas());
     return true;
@@ -752,6 +722,5 @@ void TPlotCanvas3D::TriangleWithZ(const TPoint &p0, const TPoint &p1, const TPoi
 
 void TPlotCanvas3D::PolygonFourPoints()
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().polygon(m_fourPoints.data(), 4);
+    ReferenceCanvas()->dc().polygon(m_fourPoints.data(), 4);
 }

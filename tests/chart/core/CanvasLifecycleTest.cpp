@@ -1,0 +1,40 @@
+// A canvas's life around its passes: attribute objects, painters, the chart font link, projection set-up.
+#include "ChartTestSetup.h"
+#include "PlotProcs.h"
+#include "TChartPen.h"
+#include "TPlotShadow.h"
+
+#include <gtest/gtest.h>
+
+TEST(CanvasLifecycle, WithoutAPassEveryOperationFindsItsAttributesAndDrawsNothing)
+{
+    TPlotCanvas3D canvas;
+    const auto expectAttributes = [&canvas] {
+        EXPECT_NE(canvas.Pen(), nullptr);
+        EXPECT_NE(canvas.Brush(), nullptr);
+        EXPECT_NE(canvas.Font(), nullptr);
+        EXPECT_EQ(canvas.GetHandle(), nullptr);
+    };
+    expectAttributes();
+    TRect r{0, 0, 10, 10};
+    canvas.Frame3D(r, clRed, clBlue, 2);
+    EXPECT_EQ(r, (TRect{2, 2, 8, 8}));
+    TChartPen pen;
+    pen.SetWidth(3);
+    canvas.AssignVisiblePenColor(pen, clRed);
+    EXPECT_EQ(canvas.Pen()->Width(), 3);
+    canvas.TextOut(5, 5, QStringLiteral("a"));
+    canvas.RotateLabel(5, 5, QStringLiteral("a"), 90.0);
+    TPlotShadow shadow;
+    shadow.SetSize(3);
+    shadow.DrawZ(canvas, r, 0);
+    PlotProcs::DrawCheckBox(0, 0, canvas, true, false, true);
+    expectAttributes();
+
+    // A buffered pass switches to the buffer's attributes; freeing the buffer falls back again.
+    canvas.InitWindow(nullptr, nullptr, clWhite, false, {0, 0, 20, 20});
+    const TPen *bufferPen = canvas.Pen();
+    canvas.FreeBuffer();
+    expectAttributes();
+    EXPECT_NE(canvas.Pen(), bufferPen);
+}
