@@ -165,7 +165,7 @@ void TPlotCanvas::AssignFont(TPlotFont *font)
     if (ReferenceCanvas()->dc().charExtra() != font->InterCharSize())
         ReferenceCanvas()->dc().setCharExtra(font->InterCharSize());
     m_plotFont = font;
-    font->setCanvas(this);
+    font->setCanvas(m_link);
 }
 
 void TPlotCanvas::ResetState()

@@ -122,6 +122,8 @@ protected:
 
 private:
     // Drawing on it does nothing; it holds the pen, brush and font while no canvas is attached.
+    // Chart fonts keep a weak link to the canvas they were applied to; it dies with the canvas.
+    const std::shared_ptr<TPlotCanvas *const> m_link = std::make_shared<TPlotCanvas *const>(this);
     std::unique_ptr<GuiCanvas> m_ownCanvas = std::make_unique<GuiCanvas>();
     QPointer<GuiCanvas> m_canvas;
     QPointer<TPlotFont> m_plotFont;

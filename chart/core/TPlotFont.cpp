@@ -28,6 +28,12 @@ TPlotFont::TPlotFont(QObject *owner)
 
 TPlotFont::~TPlotFont() = default;
 
+TPlotCanvas *TPlotFont::canvas() const
+{
+    const auto link = m_canvas.lock();
+    return link ? *link : nullptr;
+}
+
 TPlotFontGradient *TPlotFont::Gradient()
 {
     if (!m_gradient) {

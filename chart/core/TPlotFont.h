@@ -42,16 +42,17 @@ public:
 
     void Assign(const TFont &source) override;
 
-    // The canvas this font was last applied to; not owned.
-    TPlotCanvas *canvas() const { return m_canvas; }
-    void setCanvas(TPlotCanvas *canvas) { m_canvas = canvas; }
+    // The canvas this font was last applied to, or none once that canvas is gone; not owned.
+    TPlotCanvas *canvas() const;
+    // The canvas's link expires when the canvas dies.
+    void setCanvas(std::weak_ptr<TPlotCanvas *const> canvas) { m_canvas = std::move(canvas); }
 
 private:
     std::unique_ptr<TPlotFontGradient> m_gradient;
     int m_interCharSize = 0;
     std::unique_ptr<TChartHiddenPen> m_outLine;
     std::unique_ptr<TPlotShadow> m_shadow;
-    TPlotCanvas *m_canvas = nullptr;
+    std::weak_ptr<TPlotCanvas *const> m_canvas;
     TColor m_defaultColor = clBlack;
     int m_defaultStyle = 0;
 };

@@ -2,6 +2,7 @@
 #include "ChartTestSetup.h"
 #include "PlotProcs.h"
 #include "TChartPen.h"
+#include "TPlotFont.h"
 #include "TPlotShadow.h"
 
 #include <gtest/gtest.h>
@@ -37,4 +38,14 @@ TEST(CanvasLifecycle, WithoutAPassEveryOperationFindsItsAttributesAndDrawsNothin
     canvas.FreeBuffer();
     expectAttributes();
     EXPECT_NE(canvas.Pen(), bufferPen);
+}
+
+TEST(CanvasLifecycle, AChartFontForgetsACanvasThatDied)
+{
+    TPlotFont font;
+    auto canvas = std::make_unique<TPlotCanvas3D>();
+    canvas->AssignFont(&font);
+    EXPECT_EQ(font.canvas(), canvas.get());
+    canvas.reset();
+    EXPECT_EQ(font.canvas(), nullptr);
 }
