@@ -35,6 +35,7 @@ TPlotCanvas3D::TPlotCanvas3D() = default;
 
 TPlotCanvas3D::~TPlotCanvas3D()
 {
+    endOwnPainters();
     FreeBuffer();
 }
 
@@ -102,7 +103,7 @@ void TPlotCanvas3D::SetBuffered(bool value)
         FreeBuffer();
         m_bufferOutOfDate = true;
     } else if (value && m_buffer) {
-        m_bufferCanvas->beginPaint();
+        // No painter here: painters live from InitWindow to FlushBuffer only.
         SetCanvas(m_bufferCanvas.get());
     }
 }
@@ -511,8 +512,9 @@ TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options,
         SetCanvas(m_bufferCanvas.get());
         return {0, 0, rect.width(), rect.height()};
     }
-    if (destination)
-        destination->beginPaint();
+    // A painter attached from outside (a widget's, a printer's) stays its owner's to end.
+    if (destination && !destination->isPainting() && destination->beginPaint())
+        m_beganDestination = destination;
     SetCanvas(destination);
     return rect;
 }
@@ -543,10 +545,10 @@ void TPlotCanvas3D::CopyBufferTo(int x, int y, GuiCanvas *destination)
 {
     if (!m_buffer || !destination)
         return;
-    if (m_bufferCanvas)
-        m_bufferCanvas->endPaint();
-    destination->beginPaint();
+    const bool began = !destination->isPainting() && destination->beginPaint();
     destination->dc().putImage(x, y, *m_buffer);
+    if (began)
+        destination->endPaint();
 }
 
 bool TPlotCanvas3D::RepaintFromBuffer()
@@ -559,11 +561,21 @@ bool TPlotCanvas3D::RepaintFromBuffer()
 
 void TPlotCanvas3D::FlushBuffer(GuiCanvas *destination, GuiCanvas *defaultCanvas, const TRect &rect)
 {
+    endOwnPainters();
     if (m_buffered && m_buffer) {
         CopyBufferTo(rect.left, rect.top, destination);
         m_bufferOutOfDate = false;
     }
     SetCanvas(defaultCanvas);
+}
+
+void TPlotCanvas3D::endOwnPainters()
+{
+    if (m_bufferCanvas)
+        m_bufferCanvas->endPaint();
+    if (m_beganDestination)
+        m_beganDestination->endPaint();
+    m_beganDestination = nullptr;
 }
 
 void TPlotCanvas3D::Disable3D()

@@ -4,6 +4,7 @@
 #include "TCanvas3D.h"
 
 #include <QImage>
+#include <QPointer>
 
 #include <memory>
 
@@ -110,10 +111,13 @@ protected:
 
 private:
     void calcTrigValues();
+    // Ends the painters this canvas began: on the buffer, or on the destination of an unbuffered pass.
+    void endOwnPainters();
     int zoomedFontSize() const;
 
     std::unique_ptr<QImage> m_buffer;
     std::unique_ptr<GuiCanvas> m_bufferCanvas;
+    QPointer<GuiCanvas> m_beganDestination;
     bool m_bufferOutOfDate = true;
     bool m_monochrome = false;
     bool m_zoomText = true;

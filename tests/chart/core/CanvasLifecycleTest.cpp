@@ -5,6 +5,8 @@
 #include "TPlotFont.h"
 #include "TPlotShadow.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 TEST(CanvasLifecycle, WithoutAPassEveryOperationFindsItsAttributesAndDrawsNothing)
@@ -48,4 +50,46 @@ TEST(CanvasLifecycle, AChartFontForgetsACanvasThatDied)
     EXPECT_EQ(font.canvas(), canvas.get());
     canvas.reset();
     EXPECT_EQ(font.canvas(), nullptr);
+}
+
+TEST(CanvasLifecycle, PaintersAreOpenOnlyDuringAPass)
+{
+    QImage target = whiteImage(40, 30);
+    GuiCanvas gui(&target);
+    TView3DOptions options;
+    TPlotCanvas3D canvas;
+    const TRect bounds{0, 0, 40, 30};
+    const auto pass = [&](TColor color) {
+        canvas.InitWindow(&gui, &options, clWhite, false, bounds);
+        EXPECT_NE(canvas.GetHandle(), nullptr);
+        canvas.Brush()->SetColor(color);
+        canvas.FillRect(bounds);
+        canvas.FlushBuffer(&gui, &gui, bounds);
+    };
+    pass(clRed);
+    EXPECT_FALSE(gui.isPainting());
+    EXPECT_FALSE(canvas.buffer()->paintingActive());
+    EXPECT_EQ(target.pixel(5, 5), qRgb(255, 0, 0));
+
+    // Buffering switched off and on again around an export keeps the buffer and opens nothing.
+    canvas.setKeepBufferWhenUnbuffering(true);
+    canvas.SetBuffered(false);
+    canvas.SetBuffered(true);
+    EXPECT_FALSE(canvas.buffer()->paintingActive());
+    const QImage copy = *canvas.buffer();
+    pass(clBlue);
+    EXPECT_EQ(copy.pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.buffer()->pixel(5, 5), qRgb(0, 0, 255));
+
+    // Unbuffered: the pass ends the painter it began, and leaves one attached from outside alone.
+    canvas.SetBuffered(false);
+    canvas.InitWindow(&gui, &options, clWhite, false, bounds);
+    EXPECT_TRUE(gui.isPainting());
+    canvas.FlushBuffer(&gui, nullptr, bounds);
+    EXPECT_FALSE(gui.isPainting());
+    QPainter outside(&target);
+    gui.attachPainter(&outside);
+    canvas.InitWindow(&gui, &options, clWhite, false, bounds);
+    canvas.FlushBuffer(&gui, nullptr, bounds);
+    EXPECT_TRUE(outside.isActive());
 }
