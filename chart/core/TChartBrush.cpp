@@ -12,7 +12,7 @@ TChartBrush::TChartBrush(QObject *owner)
 TPicture *TChartBrush::Image()
 {
     if (!m_image) {
-        m_image = std::make_unique<TPicture>();
+        m_image = std::make_unique<TPicture>(this);
         connect(m_image.get(), &TPicture::changed, this, &TBrush::changed);
     }
     return m_image.get();

@@ -81,7 +81,7 @@ void TPlotCanvas3D::SetMonochrome(bool value)
     m_monochrome = value;
     m_bufferOutOfDate = true;
     if (View3DOptions())
-        Q_EMIT View3DOptions()->changed();
+        View3DOptions()->Repaint();
 }
 
 void TPlotCanvas3D::SetPixel(int x, int y, TColor color)

@@ -37,7 +37,7 @@ TPlotCanvas *TPlotFont::canvas() const
 TPlotFontGradient *TPlotFont::Gradient()
 {
     if (!m_gradient) {
-        m_gradient = std::make_unique<TPlotFontGradient>();
+        m_gradient = std::make_unique<TPlotFontGradient>(this);
         connect(m_gradient.get(), &TCustomPlotGradient::changed, this, &TFont::changed);
     }
     return m_gradient.get();
@@ -62,7 +62,7 @@ void TPlotFont::SetInterCharSize(int value)
 TChartHiddenPen *TPlotFont::OutLine()
 {
     if (!m_outLine) {
-        m_outLine = std::make_unique<TChartHiddenPen>();
+        m_outLine = std::make_unique<TChartHiddenPen>(this);
         connect(m_outLine.get(), &TPen::changed, this, &TFont::changed);
     }
     return m_outLine.get();
@@ -79,7 +79,7 @@ void TPlotFont::SetOutLine(const TChartHiddenPen *value)
 TPlotShadow *TPlotFont::Shadow()
 {
     if (!m_shadow) {
-        m_shadow = std::make_unique<TPlotShadow>();
+        m_shadow = std::make_unique<TPlotShadow>(this);
         connect(m_shadow.get(), &TPlotShadow::changed, this, &TFont::changed);
     }
     return m_shadow.get();

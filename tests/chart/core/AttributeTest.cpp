@@ -8,6 +8,7 @@
 #include "TView3DOptions.h"
 
 #include <QMetaProperty>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -220,4 +221,29 @@ TEST(TPlotFont, DefaultsAndAttributeObjectsOnDemand)
     QObject::connect(&copy, &TFont::changed, [&] { ++n; });
     copy.Shadow()->SetColor(clRed); // a sub-object's change repaints through the font
     EXPECT_EQ(n, 1);
+}
+
+TEST(AttributeObjects, ReadingPropertiesCreatesNothingAndSubObjectsAreChildren)
+{
+    TPlotFont font;
+    TChartBrush brush;
+    for (QObject *object : std::initializer_list<QObject *>{&font, &brush}) {
+        SCOPED_TRACE(object->metaObject()->className());
+        const QMetaObject *meta = object->metaObject();
+        for (int i = 0; i < meta->propertyCount(); ++i)
+            meta->property(i).read(object);
+        EXPECT_TRUE(object->children().isEmpty());
+    }
+    QPointer<QObject> shadow = font.Shadow();
+    QPointer<QObject> image = brush.Image();
+    EXPECT_TRUE(font.children().contains(shadow.data()));
+    EXPECT_TRUE(brush.children().contains(image.data()));
+    EXPECT_EQ(font.property("Shadow").value<TPlotShadow *>(), shadow.data());
+    {
+        TPlotFont scoped;
+        shadow = scoped.Shadow();
+    }
+    EXPECT_TRUE(shadow.isNull());
+    font.SetShadow(nullptr);
+    EXPECT_TRUE(font.children().isEmpty());
 }
