@@ -349,10 +349,8 @@ void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused
     constexpr int kSize = 13;
     TPen &pen = *canvas.Pen();
     TBrush &brush = *canvas.Brush();
-    TPen savedPen(nullptr);
-    savedPen.Assign(pen);
-    TBrush savedBrush(nullptr);
-    savedBrush.Assign(brush);
+    const PenValues savedPen = pen.values();
+    const BrushValues savedBrush = brush.values();
 
     pen.SetStyle(psSolid);
     pen.SetWidth(1);
@@ -379,8 +377,8 @@ void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused
             canvas.Ellipse(x + 4, y + 4, x + 8, y + 8);
         }
     }
-    pen.Assign(savedPen);
-    brush.Assign(savedBrush);
+    pen.setValues(savedPen);
+    brush.setValues(savedBrush);
 }
 
 QCursor PlotCursor(int cursorNumber)

@@ -355,12 +355,12 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
 {
     const TRect r = PlotGeometry::OrientRect(rect);
     if (direction == gdRadial) {
-        TPlotGradient gradient;
-        gradient.SetDirection(gdRadial);
-        gradient.SetStartColor(startColor);
-        gradient.SetEndColor(endColor);
+        GradientValues gradient;
+        gradient.direction = gdRadial;
+        gradient.startColor = startColor;
+        gradient.endColor = endColor;
         // The temporary gradient keeps its own balance: the radial fill ignores the one given here.
-        gradient.Draw(*this, r);
+        gradient.draw(*this, r);
         return;
     }
     TPen *pen = Pen();
@@ -368,8 +368,7 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
     const TColor savedBrushColor = brush->Color();
     const TBrushStyle savedBrushStyle = brush->Style();
     if (direction == gdDiagonalUp || direction == gdDiagonalDown) {
-        TPen saved;
-        saved.Assign(*pen);
+        const PenValues saved = pen->values();
         pen->SetWidth(1);
         pen->SetStyle(psSolid);
         pen->SetMode(pmCopy);
@@ -377,7 +376,7 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
             pen->SetColor(s.color);
             Line(s.from.x, s.from.y, s.to.x, s.to.y);
         }
-        pen->Assign(saved);
+        pen->setValues(saved);
         return;
     }
     brush->SetStyle(bsSolid);

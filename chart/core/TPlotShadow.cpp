@@ -182,11 +182,11 @@ void TPlotShadow::DrawEllipse(TCanvas3D &canvas, const TRect &r, int z)
     if (m_smooth) {
         const TRect projected = canvas.RectFromRectZ(moved, z);
         canvas.ClipEllipse(projected, false);
-        TPlotGradient gradient;
-        gradient.SetDirection(gdRadial);
-        gradient.SetStartColor(PlotColor::darken(m_color, 128));
-        gradient.SetEndColor(PlotColor::lighten(m_color, 32));
-        gradient.Draw(canvas, projected);
+        GradientValues gradient;
+        gradient.direction = gdRadial;
+        gradient.startColor = PlotColor::darken(m_color, 128);
+        gradient.endColor = PlotColor::lighten(m_color, 32);
+        gradient.draw(canvas, projected);
         canvas.UnClipRectangle();
     } else {
         canvas.EllipseWithZ(moved.left, moved.top, moved.right, moved.bottom, z);
