@@ -40,12 +40,18 @@ void TBrush::setValues(const BrushValues &values)
     Changed();
 }
 
+bool TBrush::copyBrushValues(const TBrush &source)
+{
+    if (source.m_values == m_values)
+        return false;
+    m_values = source.m_values;
+    return true;
+}
+
 void TBrush::Assign(const TBrush &source)
 {
-    if (&source == this)
-        return;
-    m_values = source.m_values;
-    Changed();
+    if (&source != this && copyBrushValues(source))
+        Changed();
 }
 
 QBrush BrushValues::toQBrush() const

@@ -48,6 +48,8 @@ Q_SIGNALS:
 
 protected:
     void Changed() { Q_EMIT changed(); }
+    // Copies the brush part of source without notifying; true when a value changed.
+    bool copyBrushValues(const TBrush &source);
 
 private:
     BrushValues m_values;

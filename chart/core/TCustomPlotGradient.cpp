@@ -97,9 +97,18 @@ void TCustomPlotGradient::SetVisible(bool value)
     Changed();
 }
 
+bool TCustomPlotGradient::copyGradientValues(const TCustomPlotGradient &source)
+{
+    if (source.m_values == m_values)
+        return false;
+    m_values = source.m_values;
+    return true;
+}
+
 void TCustomPlotGradient::Assign(const TCustomPlotGradient &source)
 {
-    m_values = source.m_values;
+    if (&source != this && copyGradientValues(source))
+        Changed();
 }
 
 void GradientValues::draw(TCanvas3D &canvas, const TRect &r, int roundSize) const

@@ -74,6 +74,8 @@ Q_SIGNALS:
 
 protected:
     void Changed() { Q_EMIT changed(); }
+    // Copies the gradient part of source without notifying; true when a value changed.
+    bool copyGradientValues(const TCustomPlotGradient &source);
 
 private:
     GradientValues m_values;
@@ -112,9 +114,15 @@ public:
     }
     void Assign(const TCustomPlotGradient &source) override
     {
-        if (const auto *g = qobject_cast<const TPlotFontGradient *>(&source))
+        if (&source == this)
+            return;
+        bool changed = false;
+        if (const auto *g = qobject_cast<const TPlotFontGradient *>(&source)) {
+            changed = m_outline != g->m_outline;
             m_outline = g->m_outline;
-        TPlotGradient::Assign(source);
+        }
+        if (copyGradientValues(source) || changed)
+            Changed();
     }
 
 private:

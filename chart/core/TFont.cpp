@@ -61,17 +61,25 @@ void TFont::SetCharset(int value)
     Changed();
 }
 
-void TFont::Assign(const TFont &source)
+bool TFont::copyFontValues(const TFont &source)
 {
-    if (&source == this)
-        return;
+    if (m_name == source.m_name && m_size == source.m_size && m_style == source.m_style
+        && m_color == source.m_color && m_charset == source.m_charset
+        && m_pixelsPerInch == source.m_pixelsPerInch)
+        return false;
     m_name = source.m_name;
     m_size = source.m_size;
     m_style = source.m_style;
     m_color = source.m_color;
     m_charset = source.m_charset;
     m_pixelsPerInch = source.m_pixelsPerInch;
-    Changed();
+    return true;
+}
+
+void TFont::Assign(const TFont &source)
+{
+    if (&source != this && copyFontValues(source))
+        Changed();
 }
 
 int TFont::pixelSize() const

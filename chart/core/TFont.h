@@ -43,6 +43,8 @@ Q_SIGNALS:
 
 protected:
     void Changed() { Q_EMIT changed(); }
+    // Copies the font part of source without notifying; true when a value changed.
+    bool copyFontValues(const TFont &source);
 
 private:
     QString m_name = QStringLiteral("Arial");

@@ -59,14 +59,20 @@ void TPen::setValues(const PenValues &values)
     Changed();
 }
 
-void TPen::Assign(const TPen &source)
+bool TPen::copyPenValues(const TPen &source)
 {
-    if (&source == this)
-        return;
     PenValues values = source.m_values;
     values.handle = Handle{};
+    if (values == m_values)
+        return false;
     m_values = values;
-    Changed();
+    return true;
+}
+
+void TPen::Assign(const TPen &source)
+{
+    if (&source != this && copyPenValues(source))
+        Changed();
 }
 
 QPen PenValues::toQPen() const

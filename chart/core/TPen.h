@@ -61,7 +61,8 @@ public:
     // Takes all values at once; one notification when anything differs.
     void setValues(const PenValues &values);
 
-    // Copies colour, width, style and mode; the handle becomes a plain one again.
+    // Copies colour, width, style and mode; the handle becomes a plain one again. One
+    // notification when anything changed, none otherwise (so does every Assign of the library).
     virtual void Assign(const TPen &source);
 
     QPen toQPen() const { return m_values.toQPen(); }
@@ -73,6 +74,8 @@ Q_SIGNALS:
 
 protected:
     void Changed() { Q_EMIT changed(); }
+    // Copies the pen part of source without notifying; true when a value changed.
+    bool copyPenValues(const TPen &source);
 
 private:
     PenValues m_values;

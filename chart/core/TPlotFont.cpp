@@ -3,6 +3,10 @@
 
 #include "PlotConst.h"
 
+#include <QSignalBlocker>
+
+#include <functional>
+
 namespace {
 
 QString defaultFontName()
@@ -45,10 +49,12 @@ TPlotFontGradient *TPlotFont::Gradient()
 
 void TPlotFont::SetGradient(const TPlotFontGradient *value)
 {
-    if (value)
-        Gradient()->Assign(*value);
-    else
+    if (value) {
+        Gradient()->Assign(*value); // notifies through the font when it changed
+    } else if (m_gradient) {
         m_gradient.reset();
+        Changed();
+    }
 }
 
 void TPlotFont::SetInterCharSize(int value)
@@ -70,10 +76,12 @@ TChartHiddenPen *TPlotFont::OutLine()
 
 void TPlotFont::SetOutLine(const TChartHiddenPen *value)
 {
-    if (value)
-        OutLine()->Assign(*value);
-    else
+    if (value) {
+        OutLine()->Assign(*value); // notifies through the font when it changed
+    } else if (m_outLine) {
         m_outLine.reset();
+        Changed();
+    }
 }
 
 TPlotShadow *TPlotFont::Shadow()
@@ -87,19 +95,59 @@ TPlotShadow *TPlotFont::Shadow()
 
 void TPlotFont::SetShadow(const TPlotShadow *value)
 {
-    if (value)
-        Shadow()->Assign(*value);
-    else
+    if (value) {
+        Shadow()->Assign(*value); // notifies through the font when it changed
+    } else if (m_shadow) {
         m_shadow.reset();
+        Changed();
+    }
 }
+
+namespace {
+
+// Runs the action and tells whether the object announced a change meanwhile.
+template <class T>
+bool announcesChange(T *object, const std::function<void()> &action)
+{
+    bool changed = false;
+    const QMetaObject::Connection watch = QObject::connect(object, &T::changed, [&changed] { changed = true; });
+    action();
+    QObject::disconnect(watch);
+    return changed;
+}
+
+// Copies an optional sub-object: none frees ours, another is assigned into ours.
+template <class T>
+bool assignOptional(std::unique_ptr<T> &ours, const T *theirs, const std::function<T *()> &create)
+{
+    if (!theirs) {
+        const bool had = ours != nullptr;
+        ours.reset();
+        return had;
+    }
+    T *target = create();
+    return announcesChange(target, [&] { target->Assign(*theirs); });
+}
+
+} // namespace
 
 void TPlotFont::Assign(const TFont &source)
 {
-    if (const auto *font = qobject_cast<const TPlotFont *>(&source); font && font != this) {
-        SetGradient(font->m_gradient.get());
-        m_interCharSize = font->m_interCharSize;
-        SetOutLine(font->m_outLine.get());
-        SetShadow(font->m_shadow.get());
+    if (&source == this)
+        return;
+    bool changed = false;
+    {
+        // The sub-objects' own notifications would repaint once each.
+        const QSignalBlocker quiet(this);
+        if (const auto *font = qobject_cast<const TPlotFont *>(&source)) {
+            changed |= assignOptional<TPlotFontGradient>(m_gradient, font->m_gradient.get(), [this] { return Gradient(); });
+            changed |= assignOptional<TChartHiddenPen>(m_outLine, font->m_outLine.get(), [this] { return OutLine(); });
+            changed |= assignOptional<TPlotShadow>(m_shadow, font->m_shadow.get(), [this] { return Shadow(); });
+            changed |= m_interCharSize != font->m_interCharSize;
+            m_interCharSize = font->m_interCharSize;
+        }
+        changed |= copyFontValues(source);
     }
-    TFont::Assign(source);
+    if (changed)
+        Changed();
 }

@@ -72,11 +72,15 @@ void TPlotShadow::setDefaults(TColor color, int size)
 
 void TPlotShadow::Assign(const TPlotShadow &source)
 {
+    if (m_color == source.m_color && m_horizSize == source.m_horizSize && m_smooth == source.m_smooth
+        && m_transparency == source.m_transparency && m_vertSize == source.m_vertSize)
+        return;
     m_color = source.m_color;
     m_horizSize = source.m_horizSize;
     m_smooth = source.m_smooth;
     m_transparency = source.m_transparency;
     m_vertSize = source.m_vertSize;
+    Q_EMIT changed();
 }
 
 bool TPlotShadow::isVisible() const

@@ -9,6 +9,7 @@
 
 #include <QMetaProperty>
 #include <QPointer>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -246,4 +247,78 @@ TEST(AttributeObjects, ReadingPropertiesCreatesNothingAndSubObjectsAreChildren)
     EXPECT_TRUE(shadow.isNull());
     font.SetShadow(nullptr);
     EXPECT_TRUE(font.children().isEmpty());
+}
+
+namespace {
+
+// Assigns a source equal to the target, then one that differs in the given way; counts notifications.
+template <class T, class Assign>
+void expectOneNotificationPerRealChange(const std::function<void(T &)> &makeDifferent, Assign assign)
+{
+    T target;
+    T same;
+    T different;
+    makeDifferent(different);
+    QSignalSpy spy(&target, &T::changed);
+    assign(target, same);
+    EXPECT_EQ(spy.count(), 0);
+    assign(target, different);
+    EXPECT_EQ(spy.count(), 1);
+    assign(target, different);
+    EXPECT_EQ(spy.count(), 1);
+}
+
+} // namespace
+
+TEST(AttributeObjects, AssignNotifiesOnceForAChangeAndNeverOtherwise)
+{
+    const auto assign = [](auto &target, const auto &source) { target.Assign(source); };
+    {
+        SCOPED_TRACE("TPen");
+        expectOneNotificationPerRealChange<TPen>([](TPen &p) { p.SetWidth(4); p.SetColor(clRed); }, assign);
+    }
+    {
+        SCOPED_TRACE("TChartPen, chart part only");
+        expectOneNotificationPerRealChange<TChartPen>([](TChartPen &p) { p.SetSmallDots(true); }, assign);
+    }
+    {
+        SCOPED_TRACE("TBrush");
+        expectOneNotificationPerRealChange<TBrush>([](TBrush &b) { b.SetStyle(bsCross); }, assign);
+    }
+    {
+        SCOPED_TRACE("TChartBrush, picture only");
+        expectOneNotificationPerRealChange<TChartBrush>(
+            [](TChartBrush &b) { b.Image()->SetGraphic(QImage(2, 2, QImage::Format_RGB32)); }, assign);
+    }
+    {
+        SCOPED_TRACE("TFont");
+        expectOneNotificationPerRealChange<TFont>([](TFont &f) { f.SetName(QStringLiteral("Courier New")); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotFont, shadow and outline");
+        expectOneNotificationPerRealChange<TPlotFont>(
+            [](TPlotFont &f) { f.Shadow()->SetSize(2); f.OutLine()->Show(); f.SetSize(12); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotShadow");
+        expectOneNotificationPerRealChange<TPlotShadow>([](TPlotShadow &s) { s.SetTransparency(40); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotGradient");
+        expectOneNotificationPerRealChange<TPlotGradient>([](TPlotGradient &g) { g.SetMidColor(clRed); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotFontGradient, outline only");
+        expectOneNotificationPerRealChange<TPlotFontGradient>([](TPlotFontGradient &g) { g.SetOutline(true); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotFont, writing none");
+        TPlotFont font;
+        font.Gradient();
+        QSignalSpy spy(&font, &TFont::changed);
+        font.SetGradient(nullptr);
+        font.SetGradient(nullptr);
+        font.SetShadow(nullptr);
+        EXPECT_EQ(spy.count(), 1);
+    }
 }
