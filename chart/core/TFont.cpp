@@ -37,7 +37,7 @@ void TFont::SetHeight(int value)
     SetSize(value < 0 ? mulDiv(-value, 72, m_pixelsPerInch) : -value);
 }
 
-void TFont::SetStyle(int value)
+void TFont::SetStyle(TFontStyles value)
 {
     if (value == m_style)
         return;
@@ -91,9 +91,9 @@ QFont TFont::toQFont() const
 {
     QFont font(m_name);
     font.setPixelSize(pixelSize());
-    font.setBold(m_style & fsBold);
-    font.setItalic(m_style & fsItalic);
-    font.setUnderline(m_style & fsUnderline);
-    font.setStrikeOut(m_style & fsStrikeOut);
+    font.setBold(m_style.testFlag(fsBold));
+    font.setItalic(m_style.testFlag(fsItalic));
+    font.setUnderline(m_style.testFlag(fsUnderline));
+    font.setStrikeOut(m_style.testFlag(fsStrikeOut));
     return font;
 }

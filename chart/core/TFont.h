@@ -11,7 +11,7 @@ class TFont : public QObject
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY changed)
     Q_PROPERTY(int Size READ Size WRITE SetSize NOTIFY changed)
-    Q_PROPERTY(int Style READ Style WRITE SetStyle NOTIFY changed)
+    Q_PROPERTY(PlotEnums::TFontStyles Style READ Style WRITE SetStyle NOTIFY changed)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY changed)
     Q_PROPERTY(int Charset READ Charset WRITE SetCharset NOTIFY changed)
 public:
@@ -24,8 +24,8 @@ public:
     // Pixel height, negative as the platform gives it.
     int Height() const;
     void SetHeight(int value);
-    int Style() const { return m_style; }
-    void SetStyle(int value);
+    TFontStyles Style() const { return m_style; }
+    void SetStyle(TFontStyles value);
     TColor Color() const { return m_color; }
     void SetColor(TColor value);
     int Charset() const { return m_charset; }
@@ -49,7 +49,7 @@ protected:
 private:
     QString m_name = QStringLiteral("Arial");
     int m_size = 8;
-    int m_style = 0;
+    TFontStyles m_style;
     TColor m_color = clBlack;
     int m_charset = 1;
     int m_pixelsPerInch = 96;

@@ -179,7 +179,7 @@ void TPlotCanvas::ResetState()
     brush->SetColor(clWhite);
     brush->SetStyle(bsSolid);
     font->SetColor(clBlack);
-    font->SetStyle(0);
+    font->SetStyle({});
     font->SetCharset(1);
     font->SetName(PlotConst::message(PlotConst::msgDefaultFontName));
     font->SetSize(PlotConst::message(PlotConst::msgDefaultFontSize).toInt());

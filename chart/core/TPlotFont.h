@@ -56,5 +56,5 @@ private:
     std::unique_ptr<TPlotShadow> m_shadow;
     std::weak_ptr<TPlotCanvas *const> m_canvas;
     TColor m_defaultColor = clBlack;
-    int m_defaultStyle = 0;
+    TFontStyles m_defaultStyle;
 };

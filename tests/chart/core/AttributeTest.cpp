@@ -322,3 +322,14 @@ TEST(AttributeObjects, AssignNotifiesOnceForAChangeAndNeverOtherwise)
         EXPECT_EQ(spy.count(), 1);
     }
 }
+
+TEST(TFont, StyleIsAFlagSetThatStreamsAsText)
+{
+    TPlotFont font;
+    const QMetaProperty style = font.metaObject()->property(font.metaObject()->indexOfProperty("Style"));
+    ASSERT_TRUE(style.isValid());
+    EXPECT_TRUE(style.isFlagType());
+    EXPECT_TRUE(style.write(&font, QStringLiteral("fsBold|fsItalic")));
+    EXPECT_EQ(font.Style(), TFontStyles(fsBold | fsItalic));
+    EXPECT_EQ(style.enumerator().valueToKeys(int(font.Style())), "fsBold|fsItalic");
+}
