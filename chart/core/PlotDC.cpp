@@ -146,7 +146,7 @@ bool PlotDC::begin(QPaintDevice *device)
     m_device = device;
     m_painter = m_ownPainter.get();
     m_painter->setRenderHint(QPainter::Antialiasing, false);
-    m_appliedGeneration = 0;
+    applyAllAgain();
     return true;
 }
 
@@ -157,7 +157,14 @@ void PlotDC::attach(QPainter *painter)
     m_device = painter ? painter->device() : nullptr;
     if (m_painter)
         m_painter->setRenderHint(QPainter::Antialiasing, false);
-    m_appliedGeneration = 0;
+    applyAllAgain();
+}
+
+void PlotDC::applyAllAgain()
+{
+    m_appliedPen = 0;
+    m_appliedBrush = 0;
+    m_appliedBack = 0;
 }
 
 void PlotDC::end()
@@ -180,48 +187,79 @@ QImage *PlotDC::image() const
 
 void PlotDC::setBackMode(int value)
 {
+    if (value == m_backMode)
+        return;
     m_backMode = value;
-    invalidateState();
+    invalidateBack();
 }
 
 void PlotDC::setBackColor(TColor value)
 {
+    if (value == m_backColor)
+        return;
     m_backColor = value;
-    invalidateState();
+    invalidateBack();
 }
 
 void PlotDC::setCharExtra(int value)
 {
+    if (value == m_charExtra)
+        return;
     m_charExtra = value;
-    invalidateState();
+    invalidateFont();
 }
 
 void PlotDC::setTemporaryFont(const std::optional<QFont> &font)
 {
+    if (!font && !m_temporaryFont)
+        return;
     m_temporaryFont = font;
-    invalidateState();
+    invalidateFont();
 }
 
-QFont PlotDC::currentFont() const
+const QFont &PlotDC::currentFont() const
 {
-    QFont font = m_temporaryFont ? *m_temporaryFont : m_font->toQFont();
-    if (m_charExtra != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, m_charExtra);
-    return font;
+    if (m_fontBuiltFor != m_fontGeneration) {
+        m_builtFont = m_temporaryFont ? *m_temporaryFont : m_font->toQFont();
+        if (m_charExtra != 0)
+            m_builtFont.setLetterSpacing(QFont::AbsoluteSpacing, m_charExtra);
+        m_fontBuiltFor = m_fontGeneration;
+        ++m_fontBuilds;
+    }
+    return m_builtFont;
+}
+
+const QFontMetrics &PlotDC::metrics() const
+{
+    const QFont &font = currentFont();
+    if (m_metricsBuiltFor != m_fontGeneration || !m_metrics) {
+        m_metrics.emplace(font, &const_cast<QImage &>(referenceDevice()));
+        m_metricsBuiltFor = m_fontGeneration;
+        ++m_metricsBuilds;
+    }
+    return *m_metrics;
 }
 
 void PlotDC::sync()
 {
-    if (!m_painter || m_appliedGeneration == m_generation)
+    if (!m_painter)
         return;
-    m_painter->setPen(m_pen->toQPen());
-    m_painter->setBrush(m_brush->toQBrush());
-    m_painter->setBrushOrigin(0, 0);
-    m_painter->setFont(currentFont());
-    m_painter->setBackgroundMode(m_backMode == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
-    m_painter->setBackground(PlotColor::toQColor(m_backColor));
-    applyCompositionForPen();
-    m_appliedGeneration = m_generation;
+    // The font is not the painter's business here: text output sets it where it draws.
+    if (m_appliedPen != m_penGeneration) {
+        m_painter->setPen(m_pen->toQPen());
+        applyCompositionForPen();
+        m_appliedPen = m_penGeneration;
+    }
+    if (m_appliedBrush != m_brushGeneration) {
+        m_painter->setBrush(m_brush->toQBrush());
+        m_painter->setBrushOrigin(0, 0);
+        m_appliedBrush = m_brushGeneration;
+    }
+    if (m_appliedBack != m_backGeneration) {
+        m_painter->setBackgroundMode(m_backMode == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+        m_painter->setBackground(PlotColor::toQColor(m_backColor));
+        m_appliedBack = m_backGeneration;
+    }
 }
 
 void PlotDC::applyCompositionForPen()
@@ -416,25 +454,34 @@ TColor PlotDC::pixel(int x, int y) const
 
 int PlotDC::textWidth(const QString &text) const
 {
-    const QFontMetrics fm(currentFont(), &const_cast<QImage &>(referenceDevice()));
-    return fm.horizontalAdvance(text);
+    constexpr qsizetype kMaxCachedWidths = 4096;
+    if (m_widthsFor != m_fontGeneration) {
+        m_widths.clear();
+        m_widthsFor = m_fontGeneration;
+    }
+    if (const auto it = m_widths.constFind(text); it != m_widths.constEnd())
+        return *it;
+    if (m_widths.size() >= kMaxCachedWidths)
+        m_widths.clear();
+    const int width = metrics().horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
 }
 
 int PlotDC::textHeight(const QString &text) const
 {
     Q_UNUSED(text);
-    const QFontMetrics fm(currentFont(), &const_cast<QImage &>(referenceDevice()));
-    return fm.height();
+    return metrics().height();
 }
 
 int PlotDC::ascent() const
 {
-    return QFontMetrics(currentFont(), &const_cast<QImage &>(referenceDevice())).ascent();
+    return metrics().ascent();
 }
 
 int PlotDC::descent() const
 {
-    return QFontMetrics(currentFont(), &const_cast<QImage &>(referenceDevice())).descent();
+    return metrics().descent();
 }
 
 void PlotDC::textOut(int x, int y, const QString &text)
@@ -442,8 +489,8 @@ void PlotDC::textOut(int x, int y, const QString &text)
     if (!m_painter)
         return;
     sync();
-    const QFont font = currentFont();
-    const QFontMetrics fm(font, &const_cast<QImage &>(referenceDevice()));
+    const QFont &font = currentFont();
+    const QFontMetrics &fm = metrics();
     const int w = fm.horizontalAdvance(text);
     const int horizontal = m_textAlign & TA_CENTER;
     const int vertical = m_textAlign & TA_BASELINE;

@@ -4,6 +4,8 @@
 #include "PlotTypes.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainterPath>
 #include <QRegion>
@@ -37,8 +39,11 @@ public:
     // The image under the painter, when it paints on one (reading pixels, blending).
     QImage *image() const;
 
-    // Something about the pen, brush or font changed: apply it before the next primitive.
-    void invalidateState() { ++m_generation; }
+    // Something about the pen, the brush or the font changed: only that is applied again before
+    // the next primitive, and only a font change rebuilds the font and its metrics.
+    void invalidatePen() { ++m_penGeneration; }
+    void invalidateBrush() { ++m_brushGeneration; }
+    void invalidateFont() { ++m_fontGeneration; }
 
     int textAlign() const { return m_textAlign; }
     void setTextAlign(int value) { m_textAlign = value; }
@@ -55,7 +60,8 @@ public:
     // Counter-clockwise angle of text output in degrees (rotated labels).
     void setTextAngle(double degrees) { m_textAngle = degrees; }
     double textAngle() const { return m_textAngle; }
-    QFont currentFont() const;
+    // The font of the next text, built once per font change.
+    const QFont &currentFont() const;
 
     TPoint currentPosition() const { return m_position; }
     void moveTo(int x, int y) { m_position = {x, y}; }
@@ -90,9 +96,17 @@ public:
     int ascent() const;
     int descent() const;
 
+    // How many fonts and metrics objects were built (the caches' misses), for tests.
+    int fontBuilds() const { return m_fontBuilds; }
+    int metricsBuilds() const { return m_metricsBuilds; }
+
 private:
     void sync();
+    void invalidateBack() { ++m_backGeneration; }
+    void applyAllAgain();
     void applyCompositionForPen();
+    // Metrics of the current font on the 96-dpi reference image, built once per font change.
+    const QFontMetrics &metrics() const;
     void smallDotsLine(const TPoint &from, const TPoint &to);
 
     TPen *m_pen;
@@ -101,8 +115,24 @@ private:
     QPaintDevice *m_device = nullptr;
     QPainter *m_painter = nullptr;
     std::unique_ptr<QPainter> m_ownPainter;
-    quint64 m_generation = 1;
-    quint64 m_appliedGeneration = 0;
+    // Each counter starts at 1 and only grows; 0 means "not applied to this painter yet".
+    quint64 m_penGeneration = 1;
+    quint64 m_brushGeneration = 1;
+    quint64 m_fontGeneration = 1;
+    quint64 m_backGeneration = 1;
+    quint64 m_appliedPen = 0;
+    quint64 m_appliedBrush = 0;
+    quint64 m_appliedBack = 0;
+    mutable quint64 m_fontBuiltFor = 0;
+    mutable quint64 m_metricsBuiltFor = 0;
+    mutable QFont m_builtFont;
+    mutable std::optional<QFontMetrics> m_metrics;
+    // Widths of the texts measured in the current font: shaping costs microseconds, and axis
+    // labels and legend texts are measured again and again in one font.
+    mutable QHash<QString, int> m_widths;
+    mutable quint64 m_widthsFor = 0;
+    mutable int m_fontBuilds = 0;
+    mutable int m_metricsBuilds = 0;
     TPoint m_position;
     int m_textAlign = 0;
     int m_backMode = cbmOpaque;

@@ -87,9 +87,19 @@ int TFont::pixelSize() const
     return std::max(1, std::abs(Height()));
 }
 
+void TFont::SetPixelsPerInch(int value)
+{
+    if (value == m_pixelsPerInch)
+        return;
+    m_pixelsPerInch = value;
+    Changed();
+}
+
 QFont TFont::toQFont() const
 {
-    QFont font(m_name);
+    if (m_qfont)
+        return *m_qfont;
+    QFont &font = m_qfont.emplace(m_name);
     font.setPixelSize(pixelSize());
     font.setBold(m_style.testFlag(fsBold));
     font.setItalic(m_style.testFlag(fsItalic));

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QObject>
 
+#include <optional>
+
 class TFont : public QObject
 {
     Q_OBJECT
@@ -31,18 +33,23 @@ public:
     int Charset() const { return m_charset; }
     void SetCharset(int value);
     int PixelsPerInch() const { return m_pixelsPerInch; }
-    void SetPixelsPerInch(int value) { m_pixelsPerInch = value; }
+    void SetPixelsPerInch(int value);
 
     virtual void Assign(const TFont &source);
 
     int pixelSize() const;
+    // Built once per change of a value.
     QFont toQFont() const;
 
 Q_SIGNALS:
     void changed();
 
 protected:
-    void Changed() { Q_EMIT changed(); }
+    void Changed()
+    {
+        m_qfont.reset();
+        Q_EMIT changed();
+    }
     // Copies the font part of source without notifying; true when a value changed.
     bool copyFontValues(const TFont &source);
 
@@ -53,4 +60,5 @@ private:
     TColor m_color = clBlack;
     int m_charset = 1;
     int m_pixelsPerInch = 96;
+    mutable std::optional<QFont> m_qfont;
 };

@@ -93,3 +93,30 @@ TEST(CanvasLifecycle, PaintersAreOpenOnlyDuringAPass)
     canvas.FlushBuffer(&gui, nullptr, bounds);
     EXPECT_TRUE(outside.isActive());
 }
+
+TEST(CanvasLifecycle, OnlyAFontChangeBuildsAFontAndItsMetrics)
+{
+    ScreenPass p(40, 30, false);
+    p.begin();
+    const PlotDC &dc = p.canvas.ReferenceCanvas()->dc();
+    p.canvas.TextWidth(QStringLiteral("x"));
+    const int fonts = dc.fontBuilds();
+    const int metrics = dc.metricsBuilds();
+    for (int i = 0; i < 1000; ++i) {
+        p.canvas.Pen()->SetColor(TColor(i));
+        p.canvas.Brush()->SetColor(TColor(i));
+        p.canvas.LineTo(i % 40, 5);
+        p.canvas.FillRect({0, 0, 2, 2});
+    }
+    EXPECT_EQ(dc.fontBuilds(), fonts);
+    EXPECT_EQ(dc.metricsBuilds(), metrics);
+    const int smallWidth = p.canvas.TextWidth(QStringLiteral("label 1"));
+    p.canvas.Font()->SetSize(14);
+    EXPECT_GT(p.canvas.TextWidth(QStringLiteral("label 1")), smallWidth); // no width kept from the old font
+    int total = 0;
+    for (int i = 0; i < 1000; ++i)
+        total += p.canvas.TextWidth(QStringLiteral("label %1").arg(i % 10));
+    EXPECT_GT(total, 0);
+    EXPECT_EQ(dc.fontBuilds(), fonts + 1);
+    EXPECT_EQ(dc.metricsBuilds(), metrics + 1);
+}
