@@ -1,7 +1,9 @@
 // The one place that paints through QPainter, with the platform's pixel conventions.
 #include "PlotDC.h"
 
+#include "GuardBand.h"
 #include "PlotColor.h"
+#include "PlotGeometry.h"
 #include "PlotRound.h"
 #include "TBrush.h"
 #include "TFont.h"
@@ -30,14 +32,6 @@ const QImage &referenceDevice()
         return img;
     }();
     return image;
-}
-
-QPolygon toPolygon(const TPoint *points, int count)
-{
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
-    return polygon;
 }
 
 // The elliptic sector the platform defines by a bounding box and two radial points: the curve is
@@ -85,38 +79,6 @@ EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, 
         span += 360.0;
     sweep.spanDegrees = span;
     return sweep;
-}
-
-// Cuts the segment to the square |x|, |y| <= limit; false when nothing of it lies inside.
-bool clipToSquare(double &x0, double &y0, double &x1, double &y1, double limit)
-{
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double dx = x1 - x0;
-    const double dy = y1 - y0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 + limit, limit - x0, y0 + limit, limit - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
-        return false;
-    const double ox = x0;
-    const double oy = y0;
-    x0 = ox + t0 * dx;
-    y0 = oy + t0 * dy;
-    x1 = ox + t1 * dx;
-    y1 = oy + t1 * dy;
-    return true;
 }
 
 } // namespace
@@ -273,16 +235,12 @@ void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
     const int period = spacing >= 1 ? spacing + 1 : 2;
     // The walk below visits every pixel: a line to a point far off the picture (a zoomed series)
     // would take billions of steps. Far ends are cut back, keeping the phase of the dots.
-    constexpr int kReach = 1 << 20;
     TPoint from = lineFrom;
     TPoint to = lineTo;
     std::int64_t skipped = 0;
-    const auto offPicture = [](const TPoint &p) {
-        return std::abs(std::int64_t(p.x)) > kReach || std::abs(std::int64_t(p.y)) > kReach;
-    };
-    if (offPicture(from) || offPicture(to)) {
+    if (!GuardBand::inside(from) || !GuardBand::inside(to)) {
         double x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
-        if (!clipToSquare(x0, y0, x1, y1, kReach))
+        if (!GuardBand::clipSegment(x0, y0, x1, y1))
             return;
         from = {plotRound(x0), plotRound(y0)};
         to = {plotRound(x1), plotRound(y1)};
@@ -323,10 +281,19 @@ void PlotDC::lineTo(int x, int y)
     if (!m_painter)
         return;
     sync();
-    if (m_pen->handle().kind == TPen::Handle::SmallDots)
+    if (m_pen->handle().kind == TPen::Handle::SmallDots) {
         smallDotsLine(from, m_position);
-    else if (m_painter->pen().style() != Qt::NoPen)
+        return;
+    }
+    if (m_painter->pen().style() == Qt::NoPen)
+        return;
+    if (GuardBand::inside(from) && GuardBand::inside(m_position)) {
         m_painter->drawLine(from.x, from.y, x, y);
+        return;
+    }
+    double x0 = from.x, y0 = from.y, x1 = x, y1 = y;
+    if (GuardBand::clipSegment(x0, y0, x1, y1))
+        m_painter->drawLine(plotRound(x0), plotRound(y0), plotRound(x1), plotRound(y1));
 }
 
 void PlotDC::polyline(const TPoint *points, int count)
@@ -339,7 +306,10 @@ void PlotDC::polyline(const TPoint *points, int count)
             smallDotsLine(points[i - 1], points[i]);
         return;
     }
-    m_painter->drawPolyline(toPolygon(points, count));
+    if (GuardBand::allInside(points, count))
+        m_painter->drawPolyline(PlotGeometry::ToPolygon(points, count));
+    else
+        drawPolyline(PlotGeometry::ToPolygonF(points, count));
 }
 
 void PlotDC::polygon(const TPoint *points, int count)
@@ -347,7 +317,23 @@ void PlotDC::polygon(const TPoint *points, int count)
     if (!m_painter || count < 2)
         return;
     sync();
-    m_painter->drawPolygon(toPolygon(points, count), Qt::OddEvenFill);
+    if (GuardBand::allInside(points, count))
+        m_painter->drawPolygon(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill);
+    else
+        drawPolygon(PlotGeometry::ToPolygonF(points, count));
+}
+
+void PlotDC::drawPolygon(const QPolygonF &polygon)
+{
+    const QPolygon clipped = GuardBand::clipPolygon(polygon);
+    if (clipped.size() >= 2)
+        m_painter->drawPolygon(clipped, Qt::OddEvenFill);
+}
+
+void PlotDC::drawPolyline(const QPolygonF &polyline)
+{
+    for (const QPolygon &run : GuardBand::clipPolyline(polyline))
+        m_painter->drawPolyline(run);
 }
 
 void PlotDC::rectangle(int left, int top, int right, int bottom)
@@ -355,7 +341,9 @@ void PlotDC::rectangle(int left, int top, int right, int bottom)
     if (!m_painter)
         return;
     sync();
-    const QRect inner = gdiBox(left, top, right, bottom);
+    // Cut to the square: the outline of a cut side lies far off any picture.
+    const QRect inner = gdiBox(GuardBand::clamp(left), GuardBand::clamp(top), GuardBand::clamp(right),
+                               GuardBand::clamp(bottom));
     if (m_painter->pen().style() == Qt::NoPen) {
         // A clear pen fills one pixel less on the right and bottom.
         if (inner.width() > 0 && inner.height() > 0)
@@ -371,7 +359,11 @@ void PlotDC::ellipse(int left, int top, int right, int bottom)
     if (!m_painter)
         return;
     sync();
-    m_painter->drawEllipse(gdiBox(left, top, right, bottom));
+    const QRect box = gdiBox(left, top, right, bottom);
+    if (GuardBand::boxInside(left, top, right, bottom))
+        m_painter->drawEllipse(box);
+    else
+        drawPolygon(GuardBand::ellipsePoints(QRectF(box), 0.0, 360.0));
 }
 
 void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
@@ -379,8 +371,14 @@ void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth
     if (!m_painter)
         return;
     sync();
-    m_painter->drawRoundedRect(gdiBox(left, top, right, bottom), cornerWidth / 2.0,
-                               cornerHeight / 2.0, Qt::AbsoluteSize);
+    const QRect box = gdiBox(left, top, right, bottom);
+    if (GuardBand::boxInside(left, top, right, bottom)) {
+        m_painter->drawRoundedRect(box, cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+        return;
+    }
+    QPainterPath path;
+    path.addRoundedRect(QRectF(box), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+    drawPolygon(path.toFillPolygon());
 }
 
 void PlotDC::arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
@@ -389,6 +387,10 @@ void PlotDC::arc(int left, int top, int right, int bottom, int startX, int start
         return;
     sync();
     const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
+    if (!GuardBand::boxInside(left, top, right, bottom)) {
+        drawPolyline(GuardBand::ellipsePoints(sweep.box, sweep.startDegrees, sweep.spanDegrees));
+        return;
+    }
     QPainterPath path;
     path.arcMoveTo(sweep.box, sweep.startDegrees);
     path.arcTo(sweep.box, sweep.startDegrees, sweep.spanDegrees);
@@ -401,6 +403,12 @@ void PlotDC::pie(int left, int top, int right, int bottom, int startX, int start
         return;
     sync();
     const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
+    if (!GuardBand::boxInside(left, top, right, bottom)) {
+        QPolygonF points = GuardBand::ellipsePoints(sweep.box, sweep.startDegrees, sweep.spanDegrees);
+        points << sweep.box.center();
+        drawPolygon(points);
+        return;
+    }
     QPainterPath path;
     path.moveTo(sweep.box.center());
     path.arcTo(sweep.box, sweep.startDegrees, sweep.spanDegrees);
@@ -421,6 +429,10 @@ void PlotDC::fillRect(int left, int top, int right, int bottom)
     if (!m_painter || right <= left || bottom <= top)
         return;
     sync();
+    left = GuardBand::clamp(left);
+    top = GuardBand::clamp(top);
+    right = GuardBand::clamp(right);
+    bottom = GuardBand::clamp(bottom);
     // A pattern copy: the pen's mix mode does not apply to it, as it does to outlined shapes.
     const QPainter::CompositionMode mode = m_painter->compositionMode();
     if (mode != QPainter::CompositionMode_SourceOver)

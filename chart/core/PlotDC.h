@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRegion>
 
 #include <memory>
@@ -108,6 +109,9 @@ private:
     // Metrics of the current font on the 96-dpi reference image, built once per font change.
     const QFontMetrics &metrics() const;
     void smallDotsLine(const TPoint &from, const TPoint &to);
+    // Closed and open outlines in any coordinates, cut to the guard square first.
+    void drawPolygon(const QPolygonF &polygon);
+    void drawPolyline(const QPolygonF &polyline);
 
     TPen *m_pen;
     TBrush *m_brush;

@@ -19,18 +19,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QRegion polygonRegion(const TPoint *points, int count)
-{
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
-    return QRegion(polygon, Qt::OddEvenFill);
-}
-
-} // namespace
-
 TPlotCanvas3D::TPlotCanvas3D() = default;
 
 TPlotCanvas3D::~TPlotCanvas3D()
@@ -314,7 +302,7 @@ void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
 void TPlotCanvas3D::ClipPolygon(const TPoint *points, int count)
 {
     if (count > 0)
-        ReferenceCanvas()->dc().intersectClip(polygonRegion(points, count));
+        ReferenceCanvas()->dc().intersectClip(QRegion(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill));
 }
 
 void TPlotCanvas3D::UnClipRectangle()
