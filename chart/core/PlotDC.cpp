@@ -224,9 +224,17 @@ void PlotDC::sync()
     }
 }
 
+void PlotDC::setCopyModeOnly(bool value)
+{
+    if (value == m_copyModeOnly)
+        return;
+    m_copyModeOnly = value;
+    invalidatePen();
+}
+
 void PlotDC::applyCompositionForPen()
 {
-    m_painter->setCompositionMode(m_pen->compositionMode());
+    m_painter->setCompositionMode(m_copyModeOnly ? QPainter::CompositionMode_SourceOver : m_pen->compositionMode());
 }
 
 void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)

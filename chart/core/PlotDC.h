@@ -54,6 +54,8 @@ public:
     void setBackColor(TColor value);
     TColor textColor() const { return m_textColor; }
     void setTextColor(TColor value) { m_textColor = value; }
+    // Metafiles and printers know no raster operations: while set, every pen draws in copy mode.
+    void setCopyModeOnly(bool value);
     int charExtra() const { return m_charExtra; }
     void setCharExtra(int value);
     // Overrides the font of the next text primitives (rotated and zoomed text).
@@ -143,6 +145,7 @@ private:
     TColor m_backColor = clWhite;
     TColor m_textColor = clBlack;
     int m_charExtra = 0;
+    bool m_copyModeOnly = false;
     std::optional<QFont> m_temporaryFont;
     double m_textAngle = 0.0;
     std::optional<QRegion> m_savedClip;

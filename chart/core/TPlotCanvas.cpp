@@ -21,7 +21,18 @@ TPlotCanvas::~TPlotCanvas() = default;
 
 void TPlotCanvas::SetCanvas(GuiCanvas *canvas)
 {
+    GuiCanvas *old = ReferenceCanvas();
     m_canvas = canvas;
+    if (ReferenceCanvas() != old) {
+        old->dc().setCopyModeOnly(false);
+        ReferenceCanvas()->dc().setCopyModeOnly(m_metafiling);
+    }
+}
+
+void TPlotCanvas::setMetafiling(bool value)
+{
+    m_metafiling = value;
+    ReferenceCanvas()->dc().setCopyModeOnly(value);
 }
 
 TPlotFont *TPlotCanvas::plotFont() const { return m_plotFont; }

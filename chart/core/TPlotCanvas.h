@@ -110,9 +110,10 @@ public:
     double FontZoom() const { return m_fontZoom; }
     void setFontZoom(double value) { m_fontZoom = value; }
     const TRect &Bounds() const { return m_bounds; }
-    // True while drawing into a metafile: blending is skipped there.
+    // True while drawing into a metafile or onto a printer: blending is skipped there, and raster
+    // pen modes draw in copy mode.
     bool metafiling() const { return m_metafiling; }
-    void setMetafiling(bool value) { m_metafiling = value; }
+    void setMetafiling(bool value);
 
 protected:
     // Text extent in the current font, without the chart font's shadow.

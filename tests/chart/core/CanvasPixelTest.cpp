@@ -657,3 +657,16 @@ TEST(CanvasPixels, FarAwayCoordinatesAreCutToTheGuardSquare)
     ellipse.canvas.RoundRect(-kFar, 250, kFar, 290, 16, 16);
     EXPECT_EQ(ellipse.image.pixel(200, 270), rgb(clRed));
 }
+
+TEST(CanvasPixels, RasterModesDrawInCopyModeWhileMetafiling)
+{
+    for (bool metafiling : {true, false}) {
+        SCOPED_TRACE(metafiling);
+        Pass2D p;
+        p.canvas.setMetafiling(metafiling);
+        p.canvas.Pen()->SetMode(pmXor);
+        p.canvas.Pen()->SetColor(clRed);
+        p.canvas.Line(0, 5, 30, 5);
+        EXPECT_EQ(p.image.pixel(10, 5), metafiling ? rgb(clRed) : rgb(clAqua)); // white xor red
+    }
+}
