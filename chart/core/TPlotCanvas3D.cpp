@@ -461,10 +461,8 @@ void TPlotCanvas3D::calcTrigValues()
         m_projection.calcTrigValues(0.0, 0.0, 0);
 }
 
-TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options, TColor backColor, bool is3D,
-                                const TRect &rect)
+void TPlotCanvas3D::initProjection(TView3DOptions *options, bool is3D, const TRect &rect)
 {
-    Q_UNUSED(backColor);
     setBounds(rect);
     setView3DOptions(options);
     if (options)
@@ -481,6 +479,13 @@ TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options,
     }
     // Without options the rotated values are the neutral ones; calculated in every case.
     calcTrigValues();
+}
+
+TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options, TColor backColor, bool is3D,
+                                const TRect &rect)
+{
+    Q_UNUSED(backColor);
+    initProjection(options, is3D, rect);
     if (m_buffered) {
         const int w = std::max(rect.width(), 1);
         const int h = std::max(rect.height(), 1);

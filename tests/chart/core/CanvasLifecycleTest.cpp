@@ -1,6 +1,7 @@
 // A canvas's life around its passes: attribute objects, painters, the chart font link, projection set-up.
 #include "ChartTestSetup.h"
 #include "PlotProcs.h"
+#include "RecordingCanvas.h"
 #include "TChartPen.h"
 #include "TPlotFont.h"
 #include "TPlotShadow.h"
@@ -119,4 +120,26 @@ TEST(CanvasLifecycle, OnlyAFontChangeBuildsAFontAndItsMetrics)
     EXPECT_GT(total, 0);
     EXPECT_EQ(dc.fontBuilds(), fonts + 1);
     EXPECT_EQ(dc.metricsBuilds(), metrics + 1);
+}
+
+TEST(CanvasLifecycle, ARecordingCanvasProjectsAsTheScreenCanvasWithoutAPainter)
+{
+    TView3DOptions options;
+    options.SetOrthogonal(false);
+    options.SetElevation(315);
+    options.SetRotation(350);
+    options.SetPerspective(30);
+    options.SetZoom(120);
+    const TRect bounds{0, 0, 400, 300};
+    ScreenPass screen;
+    screen.canvas.InitWindow(&screen.gui, &options, clWhite, true, bounds);
+    screen.canvas.CalcProjection(100, bounds);
+    RecordingCanvas recording;
+    recording.InitWindow(nullptr, &options, clWhite, true, bounds);
+    recording.CalcProjection(100, bounds);
+    EXPECT_EQ(recording.GetHandle(), nullptr);
+    for (const TPoint3D &p : {TPoint3D{0, 0, 0}, TPoint3D{350, 40, 80}, TPoint3D{-20, 290, 100}}) {
+        SCOPED_TRACE(testing::Message() << p.x << "," << p.y << "," << p.z);
+        EXPECT_EQ(recording.Calc3DTPoint(p), screen.canvas.Calc3DTPoint(p));
+    }
 }

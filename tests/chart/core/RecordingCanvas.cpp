@@ -201,9 +201,10 @@ TRect RecordingCanvas::InitWindow(GuiCanvas *destination, TView3DOptions *option
                                   const TRect &rect)
 {
     Q_UNUSED(destination);
-    const TRect r = TPlotCanvas3D::InitWindow(&m_gui, options, backColor, is3D, rect);
+    Q_UNUSED(backColor);
+    initProjection(options, is3D, rect);
     record(QStringLiteral("InitWindow"), {rect.left, rect.top, rect.right, rect.bottom, is3D ? 1 : 0});
-    return r;
+    return rect;
 }
 
 void RecordingCanvas::FlushBuffer(GuiCanvas *, GuiCanvas *, const TRect &rect)
