@@ -1,6 +1,7 @@
 // Shared small services of the chart library.
 #include "PlotProcs.h"
 
+#include "CanvasStateGuard.h"
 #include "PlotRound.h"
 #include "TBrush.h"
 #include "TPen.h"
@@ -347,10 +348,9 @@ double GetDeviceAspectRatio(const QPaintDevice *device)
 void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused*/, bool isCheckBox)
 {
     constexpr int kSize = 13;
+    const CanvasStateGuard saved(canvas);
     TPen &pen = *canvas.Pen();
     TBrush &brush = *canvas.Brush();
-    const PenValues savedPen = pen.values();
-    const BrushValues savedBrush = brush.values();
 
     pen.SetStyle(psSolid);
     pen.SetWidth(1);
@@ -377,8 +377,6 @@ void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused
             canvas.Ellipse(x + 4, y + 4, x + 8, y + 8);
         }
     }
-    pen.setValues(savedPen);
-    brush.setValues(savedBrush);
 }
 
 QCursor PlotCursor(int cursorNumber)

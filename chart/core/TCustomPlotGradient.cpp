@@ -1,6 +1,7 @@
 // Gradient setters, the mid-colour switch and drawing: banded, three-colour split and radial.
 #include "TCustomPlotGradient.h"
 
+#include "CanvasStateGuard.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
 #include "PlotRound.h"
@@ -179,11 +180,9 @@ void GradientValues::drawRadial(TCanvas3D &canvas, const TRect &rect, TColor sta
         dg *= f;
         db *= f;
     }
-    TPen *pen = canvas.Pen();
+    const CanvasStateGuard saved(canvas);
     TBrush *brush = canvas.Brush();
-    const TPenStyle savedPenStyle = pen->Style();
-    const TColor savedBrushColor = brush->Color();
-    pen->SetStyle(psClear);
+    canvas.Pen()->SetStyle(psClear);
     brush->SetColor(e);
     canvas.FillRect(r);
     if (w % 2 != 0 || h % 2 != 0)
@@ -202,8 +201,6 @@ void GradientValues::drawRadial(TCanvas3D &canvas, const TRect &rect, TColor sta
         canvas.Ellipse(plotRound(cx - di * w * 0.5 * f), plotRound(cy - di * h * 0.5 * f),
                        plotRound(cx + di * w * 0.5 * f), plotRound(cy + di * h * 0.5 * f));
     }
-    brush->SetColor(savedBrushColor);
-    pen->SetStyle(savedPenStyle);
     canvas.UnClipRectangle();
 }
 

@@ -1,6 +1,7 @@
 // Screen canvas: platform mappings, buffer, projection, text with shadow and outline, clipping, gradients.
 #include "TPlotCanvas3D.h"
 
+#include "CanvasStateGuard.h"
 #include "GradientBands.h"
 #include "GuiCanvas.h"
 #include "PlotColor.h"
@@ -101,27 +102,6 @@ void TPlotCanvas3D::Arc(int left, int top, int right, int bottom, int startX, in
     ReferenceCanvas()->dc().arc(left, top, right, bottom, startX, startY, endX, endY);
 }
 
-void TPlotCanvas3D::Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
-                          double holePercent)
-{
-    const double toDeg = 180.0 / M_PI;
-    const QRectF outer(xCenter - xRadius, yCenter - yRadius, 2.0 * xRadius, 2.0 * yRadius);
-    const double hx = xRadius * holePercent * 0.01;
-    const double hy = yRadius * holePercent * 0.01;
-    const QRectF inner(xCenter - hx, yCenter - hy, 2.0 * hx, 2.0 * hy);
-    const double a0 = startAngle * toDeg;
-    const double span = (endAngle - startAngle) * toDeg;
-    QPainterPath path;
-    path.arcMoveTo(outer, a0);
-    path.arcTo(outer, a0, span);
-    if (hx > 0 && hy > 0)
-        path.arcTo(inner, a0 + span, -span);
-    else
-        path.lineTo(xCenter, yCenter);
-    path.closeSubpath();
-    ReferenceCanvas()->dc().fillPath(path);
-}
-
 void TPlotCanvas3D::Draw(int x, int y, const QImage *graphic)
 {
     if (graphic && !graphic->isNull())
@@ -167,16 +147,6 @@ void TPlotCanvas3D::StretchDraw(const TRect &rect, const QImage *graphic)
 {
     if (graphic && !graphic->isNull())
         ReferenceCanvas()->dc().stretchImage(rect, *graphic);
-}
-
-int TPlotCanvas3D::rawTextWidth(const QString &text)
-{
-    return ReferenceCanvas()->dc().textWidth(text);
-}
-
-int TPlotCanvas3D::rawTextHeight(const QString &text)
-{
-    return ReferenceCanvas()->dc().textHeight(text);
 }
 
 TRect TPlotCanvas3D::textRect(int x, int y, const QString &text)
@@ -244,10 +214,7 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
     path.addText(QPointF(tr.left, tr.top + dc.ascent()), qfont, text);
     const int savedMode = GetBackMode();
     SetBackMode(cbmTransparent);
-    TPen *pen = Pen();
-    TBrush *brush = Brush();
-    const TColor savedBrushColor = brush->Color();
-    const TBrushStyle savedBrushStyle = brush->Style();
+    const CanvasStateGuard saved(*this);
     if (withGradient) {
         QPainterPath clipPath = path;
         if (gradient->Outline()) {
@@ -257,24 +224,22 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
             clipPath = stroker.createStroke(path);
         }
         dc.intersectClip(QRegion(clipPath.toFillPolygon().toPolygon(), Qt::WindingFill));
-        font->Gradient()->Draw(*this, tr);
+        gradient->Draw(*this, tr);
         UnClipRectangle();
         if (gradient->Outline()) {
             SetBackMode(savedMode);
             return;
         }
-        brush->SetStyle(bsClear);
+        Brush()->SetStyle(bsClear);
     } else {
-        brush->SetColor(Font()->Color());
-        brush->SetStyle(font->Color() == clNone ? bsClear : bsSolid);
+        Brush()->SetColor(Font()->Color());
+        Brush()->SetStyle(font->Color() == clNone ? bsClear : bsSolid);
     }
     if (withOutline)
         AssignVisiblePenColor(*outline, outline->Color());
     else
-        pen->SetStyle(psClear);
+        Pen()->SetStyle(psClear);
     dc.fillPath(path);
-    brush->SetColor(savedBrushColor);
-    brush->SetStyle(savedBrushStyle);
     SetBackMode(savedMode);
 }
 
@@ -351,12 +316,10 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
         gradient.draw(*this, r);
         return;
     }
+    const CanvasStateGuard saved(*this);
     TPen *pen = Pen();
     TBrush *brush = Brush();
-    const TColor savedBrushColor = brush->Color();
-    const TBrushStyle savedBrushStyle = brush->Style();
     if (direction == gdDiagonalUp || direction == gdDiagonalDown) {
-        const PenValues saved = pen->values();
         pen->SetWidth(1);
         pen->SetStyle(psSolid);
         pen->SetMode(pmCopy);
@@ -364,7 +327,6 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
             pen->SetColor(s.color);
             Line(s.from.x, s.from.y, s.to.x, s.to.y);
         }
-        pen->setValues(saved);
         return;
     }
     brush->SetStyle(bsSolid);
@@ -372,8 +334,6 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
         brush->SetColor(band.color); // an unchanged colour changes no state
         ReferenceCanvas()->dc().fillRect(band.rect.left, band.rect.top, band.rect.right, band.rect.bottom);
     }
-    brush->SetColor(savedBrushColor);
-    brush->SetStyle(savedBrushStyle);
 }
 
 void TPlotCanvas3D::RotateLabel(int x, int y, const QString &text, double angle)
@@ -596,18 +556,6 @@ void TPlotCanvas3D::ClipCube(const TRect &rect, int minZ, int maxZ)
     ClipPolygon(hull.data(), int(hull.size()));
 }
 
-void TPlotCanvas3D::EllipseWithZ(int left, int top, int right, int bottom, int z)
-{
-    if (!m_projection.is3D && !m_projection.orthogonal) {
-        // The flat form takes the box with its right and bottom edge included.
-        Ellipse(left, top, right + 1, bottom + 1);
-        return;
-    }
-    const TPoint a = Calc3DPoint(left, top, z);
-    const TPoint b = Calc3DPoint(right, bottom, z);
-    Ellipse(a.x, a.y, b.x, b.y);
-}
-
 void TPlotCanvas3D::HorizLine3D(int left, int right, int y, int z)
 {
     const TPoint a = Calc3DPoint(left, y, z);
@@ -652,79 +600,3 @@ void TPlotCanvas3D::LineTo3D(int x, int y, int z)
     LineTo(p.x, p.y);
 }
 
-void TPlotCanvas3D::Plane3D(const TPoint &a, const TPoint &b, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(a.x, a.y, z0), Calc3DPoint(b.x, b.y, z0), Calc3DPoint(b.x, b.y, z1),
-                    Calc3DPoint(a.x, a.y, z1)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::PlaneWithZ(const TFourPoints &points, int z)
-{
-    for (std::size_t i = 0; i < 4; ++i)
-        m_fourPoints[i] = Calc3DPoint(points[i].x, points[i].y, z);
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::PlaneFour3D(TFourPoints points, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(points[0].x, points[0].y, z0), Calc3DPoint(points[1].x, points[1].y, z0),
-                    Calc3DPoint(points[2].x, points[2].y, z1), Calc3DPoint(points[3].x, points[3].y, z1)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::PolygonWithZ(TPointArray points, int z)
-{
-    for (TPoint &p : points)
-        p = Calc3DPoint(p.x, p.y, z);
-    Polygon(points);
-}
-
-void TPlotCanvas3D::PolylineWithZ(TPointArray points, int z)
-{
-    for (TPoint &p : points)
-        p = Calc3DPoint(p.x, p.y, z);
-    Polyline(points);
-}
-
-void TPlotCanvas3D::RectangleWithZ(const TRect &rect, int z)
-{
-    if (!m_projection.is3D && !m_projection.orthogonal) {
-        Rectangle(rect.left, rect.top, rect.right, rect.bottom);
-        return;
-    }
-    m_fourPoints = FourPointsFromRect(rect, z);
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::RectangleY(int left, int y, int right, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(left, y, z0), Calc3DPoint(right, y, z0), Calc3DPoint(right, y, z1),
-                    Calc3DPoint(left, y, z1)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::RectangleZ(int x, int top, int bottom, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(x, top, z0), Calc3DPoint(x, top, z1), Calc3DPoint(x, bottom, z1),
-                    Calc3DPoint(x, bottom, z0)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::CircleWithZ(int xCenter, int yCenter, double radius, int z)
-{
-    int l = 0, t = 0, r = 0, b = 0;
-    m_projection.calc3DPosDouble(xCenter - radius, yCenter - radius, z, l, t);
-    m_projection.calc3DPosDouble(xCenter + radius, yCenter + radius, z, r, b);
-    Ellipse(l, t, r, b);
-}
-
-void TPlotCanvas3D::TriangleWithZ(const TPoint &p0, const TPoint &p1, const TPoint &p2, int z)
-{
-    Polygon({Calc3DPoint(p0.x, p0.y, z), Calc3DPoint(p1.x, p1.y, z), Calc3DPoint(p2.x, p2.y, z)});
-}
-
-void TPlotCanvas3D::PolygonFourPoints()
-{
-    ReferenceCanvas()->dc().polygon(m_fourPoints.data(), 4);
-}

@@ -107,8 +107,6 @@ protected:
     // The projection part of InitWindow: bounds, view options, font zoom and projection, without
     // buffer or painter. Canvases that draw without a device (export, recording) call only this.
     void initProjection(TView3DOptions *options, bool is3D, const TRect &rect);
-    int rawTextWidth(const QString &text) override;
-    int rawTextHeight(const QString &text) override;
     // Writes the text once at the point in the DC's text colour; shadow and outline are done around it.
     virtual void plainTextOut(int x, int y, const QString &text);
 

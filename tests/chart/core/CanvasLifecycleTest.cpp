@@ -1,4 +1,5 @@
 // A canvas's life around its passes: attribute objects, painters, the chart font link, projection set-up.
+#include "CanvasStateGuard.h"
 #include "ChartTestSetup.h"
 #include "PlotProcs.h"
 #include "RecordingCanvas.h"
@@ -142,4 +143,23 @@ TEST(CanvasLifecycle, ARecordingCanvasProjectsAsTheScreenCanvasWithoutAPainter)
         SCOPED_TRACE(testing::Message() << p.x << "," << p.y << "," << p.z);
         EXPECT_EQ(recording.Calc3DTPoint(p), screen.canvas.Calc3DTPoint(p));
     }
+}
+
+TEST(CanvasLifecycle, TheStateGuardPutsPenAndBrushBackWhenADrawingThrows)
+{
+    TPlotCanvas3D canvas;
+    canvas.Pen()->SetColor(clRed);
+    canvas.Brush()->SetStyle(bsCross);
+    const PenValues pen = canvas.Pen()->values();
+    const BrushValues brush = canvas.Brush()->values();
+    const auto drawing = [&canvas] {
+        const CanvasStateGuard saved(canvas);
+        canvas.Pen()->SetWidth(5);
+        canvas.Pen()->SetMode(pmXor);
+        canvas.Brush()->SetColor(clBlue);
+        throw std::runtime_error("failed half way");
+    };
+    EXPECT_THROW(drawing(), std::runtime_error);
+    EXPECT_EQ(canvas.Pen()->values(), pen);
+    EXPECT_EQ(canvas.Brush()->values(), brush);
 }
