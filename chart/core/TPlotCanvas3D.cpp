@@ -248,8 +248,14 @@ void TPlotCanvas3D::ClipRectangle(const TRect &rect)
     ReferenceCanvas()->dc().intersectClip(QRegion(rect.left, rect.top, rect.width(), rect.height()));
 }
 
+// The shaped clips need a painter's region; without one (an export canvas) the base bodies clip
+// to the bounding rectangle through ClipRectangle.
 void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
 {
+    if (!GetHandle()) {
+        TCanvas3D::ClipRoundRectangle(rect, cornerSize);
+        return;
+    }
     QPainterPath path;
     path.addRoundedRect(QRectF(rect.left, rect.top, rect.width(), rect.height()), cornerSize / 2.0, cornerSize / 2.0);
     ReferenceCanvas()->dc().intersectClip(QRegion(path.toFillPolygon().toPolygon()));
@@ -257,6 +263,10 @@ void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
 
 void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
 {
+    if (!GetHandle()) {
+        TCanvas3D::ClipEllipse(rect, inverted);
+        return;
+    }
     const QRegion region(rect.left, rect.top, rect.width(), rect.height(), QRegion::Ellipse);
     if (inverted)
         ReferenceCanvas()->dc().excludeClip(region);
@@ -266,6 +276,10 @@ void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
 
 void TPlotCanvas3D::ClipPolygon(const TPoint *points, int count)
 {
+    if (!GetHandle()) {
+        TCanvas3D::ClipPolygon(points, count);
+        return;
+    }
     if (count > 0)
         ReferenceCanvas()->dc().intersectClip(QRegion(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill));
 }

@@ -5,30 +5,36 @@
 
 #include "GuiCanvas.h"
 #include "PlotRound.h"
+#include "TBrush.h"
+#include "TPen.h"
 
-#include <QPainterPath>
-
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <numbers>
 
 void TPlotCanvas3D::Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
                           double holePercent)
 {
-    const double toDeg = 180.0 / M_PI;
-    const QRectF outer(xCenter - xRadius, yCenter - yRadius, 2.0 * xRadius, 2.0 * yRadius);
-    const double hx = xRadius * holePercent * 0.01;
-    const double hy = yRadius * holePercent * 0.01;
-    const QRectF inner(xCenter - hx, yCenter - hy, 2.0 * hx, 2.0 * hy);
-    const double a0 = startAngle * toDeg;
-    const double span = (endAngle - startAngle) * toDeg;
-    QPainterPath path;
-    path.arcMoveTo(outer, a0);
-    path.arcTo(outer, a0, span);
-    if (hx > 0 && hy > 0)
-        path.arcTo(inner, a0 + span, -span);
+    // The outline as points, so that every canvas draws it with its own Polygon.
+    const double innerX = xRadius * holePercent * 0.01;
+    const double innerY = yRadius * holePercent * 0.01;
+    const int count = std::max(2, plotRound(std::abs(endAngle - startAngle) * 180.0 / std::numbers::pi) + 1);
+    const auto at = [&](double rx, double ry, int i) {
+        const double a = startAngle + (endAngle - startAngle) * i / (count - 1);
+        return TPoint{xCenter + plotRound(rx * std::cos(a)), yCenter - plotRound(ry * std::sin(a))};
+    };
+    TPointArray points;
+    points.reserve(2 * std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        points.push_back(at(xRadius, yRadius, i));
+    // The inner arc runs back clockwise; a hole that rounds to nothing is the centre alone.
+    if (plotRound(innerX) == 0 && plotRound(innerY) == 0)
+        points.push_back({xCenter, yCenter});
     else
-        path.lineTo(xCenter, yCenter);
-    path.closeSubpath();
-    ReferenceCanvas()->dc().fillPath(path);
+        for (int i = count - 1; i >= 0; --i)
+            points.push_back(at(innerX, innerY, i));
+    Polygon(points);
 }
 
 void TPlotCanvas3D::EllipseWithZ(int left, int top, int right, int bottom, int z)
@@ -38,9 +44,34 @@ void TPlotCanvas3D::EllipseWithZ(int left, int top, int right, int bottom, int z
         Ellipse(left, top, right + 1, bottom + 1);
         return;
     }
-    const TPoint a = Calc3DPoint(left, top, z);
-    const TPoint b = Calc3DPoint(right, bottom, z);
-    Ellipse(a.x, a.y, b.x, b.y);
+    if (m_projection.orthogonal) {
+        const TPoint a = Calc3DPoint(left, top, z);
+        const TPoint b = Calc3DPoint(right, bottom, z);
+        Ellipse(a.x, a.y, b.x, b.y);
+        return;
+    }
+    // Rotated: the ring of 64 projected points, filled as a fan of triangles around the centre.
+    const int cx = int((std::int64_t(left) + right) / 2);
+    const int cy = int((std::int64_t(top) + bottom) / 2);
+    const double rx = int((std::int64_t(right) - left) / 2);
+    const double ry = int((std::int64_t(bottom) - top) / 2);
+    constexpr int kPoints = 64;
+    TPointArray ring(kPoints);
+    ring[0] = Calc3DPoint(cx, bottom, z);
+    for (int i = 1; i < kPoints; ++i) {
+        const double a = i * 2.0 * std::numbers::pi / (kPoints - 1);
+        m_projection.calc3DPosDouble(cx + rx * std::sin(a), cy + ry * std::cos(a), z, ring[i].x, ring[i].y);
+    }
+    if (Brush()->Style() != bsClear) {
+        const TPoint centre = Calc3DPoint(cx, cy, z);
+        const TPenStyle penStyle = Pen()->Style();
+        Pen()->SetStyle(psClear);
+        for (int i = 0; i + 1 < kPoints; ++i)
+            Polygon({centre, ring[i], ring[i + 1]});
+        Pen()->SetStyle(penStyle);
+    }
+    if (Pen()->Style() != psClear)
+        Polyline(ring);
 }
 
 void TPlotCanvas3D::Plane3D(const TPoint &a, const TPoint &b, int z0, int z1)
@@ -80,10 +111,7 @@ void TPlotCanvas3D::PolylineWithZ(TPointArray points, int z)
 
 void TPlotCanvas3D::RectangleWithZ(const TRect &rect, int z)
 {
-    if (!m_projection.is3D && !m_projection.orthogonal) {
-        Rectangle(rect.left, rect.top, rect.right, rect.bottom);
-        return;
-    }
+    // Also in 2D: canvases that draw faces their own way receive the face, not a rectangle.
     m_fourPoints = FourPointsFromRect(rect, z);
     PolygonFourPoints();
 }
@@ -104,10 +132,8 @@ void TPlotCanvas3D::RectangleZ(int x, int top, int bottom, int z0, int z1)
 
 void TPlotCanvas3D::CircleWithZ(int xCenter, int yCenter, double radius, int z)
 {
-    int l = 0, t = 0, r = 0, b = 0;
-    m_projection.calc3DPosDouble(xCenter - radius, yCenter - radius, z, l, t);
-    m_projection.calc3DPosDouble(xCenter + radius, yCenter + radius, z, r, b);
-    Ellipse(l, t, r, b);
+    const int r = plotRound(radius);
+    EllipseWithZ(xCenter - r, yCenter - r, xCenter + r, yCenter + r, z);
 }
 
 void TPlotCanvas3D::TriangleWithZ(const TPoint &p0, const TPoint &p1, const TPoint &p2, int z)

@@ -271,3 +271,18 @@ int RecordingCanvas::rawTextHeight(const QString &)
 {
     return m_metrics.height;
 }
+
+RecordingPass::RecordingPass(bool view3D_, FakeMetrics metrics)
+    : canvas(metrics)
+    , view3D(view3D_)
+{
+    begin();
+}
+
+void RecordingPass::begin()
+{
+    const TRect bounds{0, 0, 400, 300};
+    canvas.InitWindow(nullptr, &options, clWhite, view3D, bounds);
+    canvas.CalcProjection(100, bounds);
+    canvas.clear();
+}

@@ -10,17 +10,7 @@
 
 namespace {
 
-struct Recorder
-{
-    explicit Recorder(bool view3D = false)
-    {
-        canvas.InitWindow(nullptr, &options, clWhite, view3D, {0, 0, 400, 300});
-        canvas.CalcProjection(100, {0, 0, 400, 300});
-        canvas.clear();
-    }
-    TView3DOptions options;
-    RecordingCanvas canvas;
-};
+using Recorder = RecordingPass;
 
 std::vector<int> args(std::initializer_list<int> values) { return values; }
 
