@@ -3,6 +3,7 @@
 #include "TChartPen.h"
 #include "TCustomPlotGradient.h"
 #include "TPicture.h"
+#include "TPlotCanvas3D.h"
 #include "TPlotFont.h"
 #include "TPlotShadow.h"
 #include "TView3DOptions.h"
@@ -141,21 +142,22 @@ TEST(TChartPen, PresetsAndAssign)
 
 TEST(TPen, QtFormFollowsEndStyleAndMode)
 {
-    TPen pen;
-    pen.SetWidth(3);
+    // Wide chart pens reach the device through the canvas, which gives them the geometric handle.
+    TPlotCanvas3D canvas;
+    TChartPen chartPen;
+    chartPen.SetWidth(3);
     const struct { TPenEndStyle end; Qt::PenCapStyle cap; Qt::PenJoinStyle join; } cases[] = {
         {esSquare, Qt::SquareCap, Qt::BevelJoin}, {esFlat, Qt::FlatCap, Qt::MiterJoin}, {esRound, Qt::RoundCap, Qt::RoundJoin}};
     for (const auto &c : cases) {
         SCOPED_TRACE(int(c.end));
-        TPen::Handle handle;
-        handle.kind = TPen::Handle::Geometric;
-        handle.endStyle = c.end;
-        pen.setHandle(handle);
-        const QPen q = pen.toQPen();
+        chartPen.SetEndStyle(c.end);
+        canvas.AssignVisiblePen(chartPen);
+        const QPen q = canvas.Pen()->toQPen();
         EXPECT_EQ(q.capStyle(), c.cap);
         EXPECT_EQ(q.joinStyle(), c.join);
         EXPECT_EQ(q.width(), 3);
     }
+    TPen pen;
     pen.SetWidth(1);
     EXPECT_TRUE(pen.toQPen().isCosmetic());
     EXPECT_EQ(pen.toQPen().capStyle(), Qt::FlatCap);
