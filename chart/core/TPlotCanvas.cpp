@@ -4,8 +4,8 @@
 #include "GuiCanvas.h"
 #include "PlotCanvasPens.h"
 #include "PlotColor.h"
-#include "PlotConst.h"
 #include "PlotGeometry.h"
+#include "PlotLibrary.h"
 #include "PlotRound.h"
 #include "TChartBrush.h"
 #include "TChartPen.h"
@@ -192,8 +192,8 @@ void TPlotCanvas::ResetState()
     font->SetColor(clBlack);
     font->SetStyle({});
     font->SetCharset(1);
-    font->SetName(PlotConst::message(PlotConst::msgDefaultFontName));
-    font->SetSize(PlotConst::message(PlotConst::msgDefaultFontSize).toInt());
+    font->SetName(PlotDefaultFontName());
+    font->SetSize(PlotDefaultFontSize());
     // The font zoom stays: zeroing it here gave size-0 fonts until the next pass.
     SetBackColor(clWhite);
     SetBackMode(cbmTransparent);

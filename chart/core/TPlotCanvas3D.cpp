@@ -6,6 +6,7 @@
 #include "GuiCanvas.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
+#include "PlotLibrary.h"
 #include "PlotRound.h"
 #include "TCustomPlotGradient.h"
 #include "TPlotBlend.h"
@@ -20,7 +21,10 @@
 #include <algorithm>
 #include <cmath>
 
-TPlotCanvas3D::TPlotCanvas3D() = default;
+TPlotCanvas3D::TPlotCanvas3D()
+{
+    PlotLibraryStart();
+}
 
 TPlotCanvas3D::~TPlotCanvas3D()
 {

@@ -1,33 +1,19 @@
 // Chart font with its optional attribute objects.
 #include "TPlotFont.h"
 
-#include "PlotConst.h"
+#include "PlotLibrary.h"
 
 #include <QSignalBlocker>
 
 #include <functional>
-
-namespace {
-
-QString defaultFontName()
-{
-    return PlotConst::message(PlotConst::msgDefaultFontName);
-}
-
-int defaultFontSize()
-{
-    return PlotConst::message(PlotConst::msgDefaultFontSize).toInt();
-}
-
-} // namespace
 
 TPlotFont::TPlotFont(QObject *owner)
     : TFont(owner)
 {
     SetColor(clBlack);
     SetCharset(1);
-    SetName(defaultFontName());
-    SetSize(defaultFontSize());
+    SetName(PlotDefaultFontName());
+    SetSize(PlotDefaultFontSize());
 }
 
 TPlotFont::~TPlotFont() = default;
