@@ -1,6 +1,7 @@
 // Shared small services of the chart library.
 #include "PlotProcs.h"
 
+#include "CanvasStateGuard.h"
 #include "PlotRound.h"
 #include "TBrush.h"
 #include "TPen.h"
@@ -379,12 +380,9 @@ double GetDeviceAspectRatio(const QPaintDevice *device)
 void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused*/, bool isCheckBox)
 {
     constexpr int kSize = 13;
+    const CanvasStateGuard saved(canvas);
     TPen &pen = *canvas.Pen();
     TBrush &brush = *canvas.Brush();
-    TPen savedPen(nullptr);
-    savedPen.Assign(pen);
-    TBrush savedBrush(nullptr);
-    savedBrush.Assign(brush);
 
     pen.SetStyle(psSolid);
     pen.SetWidth(1);
@@ -411,8 +409,6 @@ void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused
             canvas.Ellipse(x + 4, y + 4, x + 8, y + 8);
         }
     }
-    pen.Assign(savedPen);
-    brush.Assign(savedBrush);
 }
 
 QCursor PlotCursor(int cursorNumber)

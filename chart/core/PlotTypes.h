@@ -101,6 +101,9 @@ Q_ENUM_NS(TBrushStyle)
 
 enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 Q_ENUM_NS(TFontStyle)
+// A set of styles: streamed and edited as one, e.g. "fsBold|fsItalic".
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
 
 enum TGradientDirection {
     gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter, gdFromTopLeft,
@@ -109,5 +112,7 @@ enum TGradientDirection {
 Q_ENUM_NS(TGradientDirection)
 
 } // namespace PlotEnums
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(PlotEnums::TFontStyles)
 
 using namespace PlotEnums;

@@ -9,7 +9,8 @@
 class TChartBrush : public TBrush
 {
     Q_OBJECT
-    Q_PROPERTY(TPicture *Image READ Image WRITE SetImage NOTIFY changed)
+    // Reading the property never creates the picture.
+    Q_PROPERTY(TPicture *Image READ imageIfAny WRITE SetImage NOTIFY changed)
 public:
     explicit TChartBrush(QObject *owner = nullptr);
 
@@ -19,10 +20,10 @@ public:
     bool HasImage() const { return m_image != nullptr; }
     ~TChartBrush() override;
     // The picture if there is one, without creating it.
-    const TPicture *imageIfAny() const { return m_image.get(); }
+    TPicture *imageIfAny() const { return m_image.get(); }
 
     void Assign(const TBrush &source) override;
 
 private:
-    std::unique_ptr<TPicture> m_image; // no Qt parent: writing none frees it
+    std::unique_ptr<TPicture> m_image; // a child of the brush; writing none frees it
 };

@@ -4,6 +4,7 @@
 #include "TCanvas3D.h"
 
 #include <QImage>
+#include <QPointer>
 
 #include <memory>
 
@@ -103,17 +104,21 @@ public:
     TFourPoints &fourPoints() { return m_fourPoints; }
 
 protected:
-    int rawTextWidth(const QString &text) override;
-    int rawTextHeight(const QString &text) override;
+    // The projection part of InitWindow: bounds, view options, font zoom and projection, without
+    // buffer or painter. Canvases that draw without a device (export, recording) call only this.
+    void initProjection(TView3DOptions *options, bool is3D, const TRect &rect);
     // Writes the text once at the point in the DC's text colour; shadow and outline are done around it.
     virtual void plainTextOut(int x, int y, const QString &text);
 
 private:
     void calcTrigValues();
+    // Ends the painters this canvas began: on the buffer, or on the destination of an unbuffered pass.
+    void endOwnPainters();
     int zoomedFontSize() const;
 
     std::unique_ptr<QImage> m_buffer;
     std::unique_ptr<GuiCanvas> m_bufferCanvas;
+    QPointer<GuiCanvas> m_beganDestination;
     bool m_bufferOutOfDate = true;
     bool m_monochrome = false;
     bool m_zoomText = true;

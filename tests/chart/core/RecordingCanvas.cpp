@@ -201,9 +201,10 @@ TRect RecordingCanvas::InitWindow(GuiCanvas *destination, TView3DOptions *option
                                   const TRect &rect)
 {
     Q_UNUSED(destination);
-    const TRect r = TPlotCanvas3D::InitWindow(&m_gui, options, backColor, is3D, rect);
+    Q_UNUSED(backColor);
+    initProjection(options, is3D, rect);
     record(QStringLiteral("InitWindow"), {rect.left, rect.top, rect.right, rect.bottom, is3D ? 1 : 0});
-    return r;
+    return rect;
 }
 
 void RecordingCanvas::FlushBuffer(GuiCanvas *, GuiCanvas *, const TRect &rect)
@@ -269,4 +270,19 @@ int RecordingCanvas::rawTextWidth(const QString &text)
 int RecordingCanvas::rawTextHeight(const QString &)
 {
     return m_metrics.height;
+}
+
+RecordingPass::RecordingPass(bool view3D_, FakeMetrics metrics)
+    : canvas(metrics)
+    , view3D(view3D_)
+{
+    begin();
+}
+
+void RecordingPass::begin()
+{
+    const TRect bounds{0, 0, 400, 300};
+    canvas.InitWindow(nullptr, &options, clWhite, view3D, bounds);
+    canvas.CalcProjection(100, bounds);
+    canvas.clear();
 }

@@ -3,6 +3,7 @@
 
 #include "GuiCanvas.h"
 #include "TPlotCanvas3D.h"
+#include "TView3DOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -106,4 +107,15 @@ private:
     FakeMetrics m_metrics;
     std::vector<RecordedCall> m_calls;
     int m_clipDepth = 0;
+};
+
+// A recording canvas after InitWindow and CalcProjection(100) over (0, 0, 400, 300), its log
+// cleared: the recording checks' standard pass. begin() runs the pass again after the options changed.
+struct RecordingPass
+{
+    explicit RecordingPass(bool view3D = false, FakeMetrics metrics = {});
+    void begin();
+    TView3DOptions options;
+    RecordingCanvas canvas;
+    bool view3D;
 };
