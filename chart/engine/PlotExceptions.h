@@ -1,33 +1,22 @@
 // The exceptions the chart engine raises; each carries only its message.
 #pragma once
 
-#include <QString>
+#include "PlotException.h"
 
-#include <stdexcept>
-
-class ChartException : public std::runtime_error
+class ChartException : public PlotException
 {
 public:
-    explicit ChartException(const QString &message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
+    using PlotException::PlotException;
 };
 
-class AxisException : public std::runtime_error
+class AxisException : public PlotException
 {
 public:
-    explicit AxisException(const QString &message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
+    using PlotException::PlotException;
 };
 
-class LegendException : public std::runtime_error
+class LegendException : public PlotException
 {
 public:
-    explicit LegendException(const QString &message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
+    using PlotException::PlotException;
 };

@@ -231,12 +231,11 @@ TEST(UnitServices, DefaultFormatFollowsTheStepInTheLibraryCodes)
         {QLocale(QLocale::English, QLocale::UnitedStates), "h:nn ampm", "m/d/yy"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.locale.name().toStdString());
-        QLocale::setDefault(c.locale);
+        const ScopedLocale locale(c.locale);
         EXPECT_EQ(DateTimeDefaultFormat(0.5), QLatin1StringView(c.time));
         EXPECT_EQ(DateTimeDefaultFormat(1.0), QLatin1StringView(c.time));
         EXPECT_EQ(DateTimeDefaultFormat(2.0), QLatin1StringView(c.date));
     }
-    QLocale::setDefault(QLocale::c());
     EXPECT_EQ(DateTimeFormatFromQt(QStringLiteral("HH:mm:ss t")), QStringLiteral("hh:nn:ss"));
     EXPECT_EQ(DateTimeFormatFromQt(QStringLiteral("d 'de' MMMM")), QStringLiteral("d 'de' mmmm"));
 }

@@ -6,30 +6,13 @@
 #include "TChartValueList.h"
 
 #include "RecordingCanvas.h"
+#include "ScopedLocale.h"
 
-#include <QLocale>
 #include <QStringList>
 
 #include <memory>
 #include <set>
 #include <vector>
-
-// Sets the default locale for one test and restores the previous one.
-class ScopedLocale
-{
-public:
-    explicit ScopedLocale(const QLocale &locale)
-        : m_saved(QLocale())
-    {
-        QLocale::setDefault(locale);
-    }
-    ~ScopedLocale() { QLocale::setDefault(m_saved); }
-    ScopedLocale(const ScopedLocale &) = delete;
-    ScopedLocale &operator=(const ScopedLocale &) = delete;
-
-private:
-    QLocale m_saved;
-};
 
 // A series with X and Y values, optional labels, bound to the axes it is told.
 class StubSeries : public AxisSeriesView

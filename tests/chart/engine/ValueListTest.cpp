@@ -192,6 +192,7 @@ TEST(TChartValueList, IndexChecksAndClampedRanges)
     list.DeleteRange(1, 2);
     EXPECT_EQ(valuesOf(list), std::vector<double>({0, 3, 4, 5, 6, 7}));
     EXPECT_THROW(list.Value(6), ChartException);
+    EXPECT_THROW(list.Value(-1), PlotException); // one family: callers catch the library's exception
     EXPECT_THROW(list.Delete(-1), ChartException);
     EXPECT_THROW(list.InsertValue(7, 1), ChartException);
     EXPECT_THROW(list.SwapValues(0, 6), ChartException);
