@@ -345,10 +345,14 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
             }
             y -= h / 2;
             y -= plotRound(h * 0.5 * (lines + 1));
-        } else if (angle == 90) {
-            x -= m_otherSide ? h : total;
-        } else if (angle == 270) {
-            x -= m_otherSide ? total : h;
+        } else if (angle == 90 || angle == 270) {
+            // The lines step by h away from the first anchor (a 90-degree line lies right of its
+            // anchor, a 270-degree one left): the block starts at the labels position when it grows
+            // outward, else one block further in. For the left axis at 90 and the right axis at 270
+            // this is the move by the block's height; the other two no longer fall into the chart.
+            const int outwardSign = m_otherSide ? 1 : -1;
+            if (outwardSign * h < 0)
+                x -= total;
         }
     }
     canvas.SetTextAlign(align);

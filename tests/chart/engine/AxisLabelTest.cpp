@@ -295,3 +295,33 @@ TEST_F(AxisLabelPass, ExponentFormRaisesASmallerExponent)
     EXPECT_EQ(out[1].args[1] - out[0].args[1], (12 - 1) / 2 - 2); // raised by h div 2 - 2, h = 11
     EXPECT_EQ(out[0].args[0] - out[1].args[0], 7 * 2 + 1);      // the mantissa ends before the exponent
 }
+
+TEST_F(AxisLabelPass, RotatedLabelsOfVerticalAxesLieOutsideTheChart)
+{
+    for (const bool otherSide : {false, true}) {
+        for (const int angle : {90, 270}) {
+            SCOPED_TRACE(testing::Message() << otherSide << " " << angle);
+            TChartAxis vertical(&host);
+            vertical.SetOtherSide(otherSide);
+            vertical.SetLabelStyle(talValue);
+            vertical.SetLabelsAngle(angle);
+            vertical.SetMinMax(0, 10);
+            vertical.RecalcMinMax();
+            vertical.CalcPixelExtent();
+            TRect rect = host.chartRect;
+            vertical.CalcSpace(rect, true);
+            host.canvas.clear();
+            vertical.DrawTitleAndLabels(true);
+            const auto labels = host.canvas.calls(QStringLiteral("TextOut"));
+            ASSERT_FALSE(labels.empty());
+            for (const RecordedCall &c : labels) {
+                // A 90-degree line lies right of its anchor, a 270-degree one left of it; 12 pixels high.
+                const int from = angle == 90 ? c.args[0] : c.args[0] - 12;
+                if (otherSide)
+                    EXPECT_GE(from, vertical.PosLabels());
+                else
+                    EXPECT_LE(from + 12, vertical.PosLabels());
+            }
+        }
+    }
+}

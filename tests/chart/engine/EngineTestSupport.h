@@ -52,13 +52,13 @@ public:
 };
 
 // The default 400 x 250 panel with a bevel: chart rectangle (13, 11, 387, 239), 2D, recording canvas
-// with fake metrics (7 pixels a character, 12 high).
+// with fake metrics (7 pixels a character, 12 high), or a screen canvas put in its place.
 class StubAxisHost : public AxisHost
 {
 public:
     StubAxisHost();
 
-    TCanvas3D *Canvas() override { return &canvas; }
+    TCanvas3D *Canvas() override { return screen ? screen : &canvas; }
     void Invalidate() override { ++invalidations; }
     TRect ChartRect() const override { return chartRect; }
     bool View3D() const override { return view3D; }
@@ -83,6 +83,7 @@ public:
 
     TView3DOptions options;
     RecordingCanvas canvas;
+    TCanvas3D *screen = nullptr; // draws here instead of the recording canvas when set
     TRect chartRect{13, 11, 387, 239};
     bool view3D = false;
     int width3D = 0;
