@@ -27,7 +27,8 @@ QString RecordedCall::line() const
     parts << QStringLiteral("pen=%1/%2/%3").arg(penVisible() ? hex(penColor) : QStringLiteral("clear")).arg(penWidth).arg(int(penMode));
     parts << QStringLiteral("brush=%1/%2").arg(hex(brushColor)).arg(int(brushStyle));
     if (!text.isNull())
-        parts << QStringLiteral("text=%1").arg(hex(textColor));
+        parts << QStringLiteral("text=%1").arg(hex(textColor))
+              << QStringLiteral("font=%1/%2/%3").arg(fontName).arg(fontSize).arg(int(fontStyle));
     parts << QStringLiteral("clip=%1").arg(clipDepth) << (in3D ? QStringLiteral("3d") : QStringLiteral("2d"));
     return parts.join(QLatin1Char(' '));
 }
@@ -93,6 +94,7 @@ RecordedCall &RecordingCanvas::record(const QString &op, std::vector<int> args)
     c.brushStyle = brush->Style();
     c.fontName = font->Name();
     c.fontSize = font->Size();
+    c.fontStyle = font->Style();
     c.fontColor = font->Color();
     c.textColor = m_gui.dc().textColor();
     c.fontPixelSize = m_gui.dc().currentFont().pixelSize();

@@ -24,6 +24,7 @@ struct RecordedCall
     TBrushStyle brushStyle = bsSolid;
     QString fontName;
     int fontSize = 0;
+    TFontStyles fontStyle;
     TColor fontColor = clBlack;
     TColor textColor = clBlack;
     int fontPixelSize = 0;
