@@ -1,6 +1,7 @@
 // Faces, curves and solids built from the canvas primitives, seen on the recording canvas.
 #include "GoldenFiles.h"
 #include "RecordingCanvas.h"
+#include "TChartPen.h"
 #include "TCustomPlotGradient.h"
 
 #include <gtest/gtest.h>
@@ -232,4 +233,31 @@ TEST(GoldenLogs, Solids)
         scene.draw(r.canvas);
         expectMatchesGolden(r.canvas.dump(), QString::fromLatin1(scene.name));
     }
+}
+
+TEST(RecordingCanvas, LogsSolidsAsOneCallWhenAskedAndAnswersTheNonGdiQuery)
+{
+    OrthoPass r;
+    r.canvas.setLogSolids(true);
+    r.canvas.Cube(1, 2, 3, 4, 5, 6, true);
+    r.canvas.Cylinder(false, 1, 2, 3, 4, 5, 6, false);
+    r.canvas.Cone(true, 1, 2, 3, 4, 5, 6, false, 30);
+    r.canvas.Pyramid(true, 1, 2, 3, 4, 5, 6, false);
+    r.canvas.TruncatedPyramid({1, 2, 3, 4}, 5, 6, 7, 8);
+    r.canvas.Pie3D(1, 2, 3, 4, 5, 6, 0.5, 1.25, true, false, 30, nullptr);
+    r.canvas.ArrowDefault(true, {1, 2}, {3, 4}, 5, 6, 7);
+    EXPECT_EQ(r.canvas.opNames(), QStringList({"Cube", "Cylinder", "Cone", "Pyramid", "TruncatedPyramid", "Pie3D", "Arrow"}));
+    EXPECT_EQ(r.canvas.calls("Cube")[0].args, args({1, 2, 3, 4, 5, 6, 1}));
+    EXPECT_EQ(r.canvas.calls("Pie3D")[0].args, args({1, 2, 3, 4, 5, 6, 500, 1250, 1, 0, 30, 0}));
+    EXPECT_EQ(r.canvas.calls("Arrow")[0].args, args({1, 1, 2, 3, 4, 5, 6, 7, 50}));
+
+    // A wide chart pen on a canvas that is no GDI canvas keeps the plain pen.
+    TChartPen wide;
+    wide.SetWidth(3);
+    r.canvas.AssignVisiblePen(wide);
+    EXPECT_EQ(r.canvas.Pen()->handle().kind, TPen::Handle::Geometric);
+    r.canvas.setNonGdi(true);
+    EXPECT_TRUE(r.canvas.IsNonGdiCanvas());
+    r.canvas.AssignVisiblePen(wide);
+    EXPECT_EQ(r.canvas.Pen()->handle().kind, TPen::Handle::Cosmetic);
 }
