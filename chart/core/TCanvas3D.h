@@ -83,6 +83,10 @@ public:
     // A picture lying in the plane at depth z, one projected polygon per pixel.
     void DrawGraphic3D(const TRect &rect, int z, const QImage *graphic);
 
+    // The depth a canvas that draws flat shapes in its own 3D form (IsNonGdiCanvas) gives them.
+    int CurrentZ() const { return m_currentZ; }
+    void SetCurrentZ(int z) { m_currentZ = z; }
+
     TView3DOptions *View3DOptions() const { return m_view3DOptions; }
     bool is2DOpen() const { return m_2dCounter > 0; }
     const Projection &projection() const { return m_projection; }
@@ -104,4 +108,5 @@ protected:
 private:
     QPointer<TView3DOptions> m_view3DOptions;
     int m_2dCounter = 0;
+    int m_currentZ = 0;
 };
