@@ -411,6 +411,20 @@ void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused
     }
 }
 
+void DrawBevel(TPlotCanvas &canvas, TBevelCut bevel, TRect &rect, int roundSize, int width)
+{
+    if (bevel == bvNone)
+        return;
+    if (roundSize >= 1) {
+        canvas.Pen()->SetColor(bevel == bvLowered ? clBtnShadow : clBtnHighlight);
+        canvas.RoundRect(rect.left, rect.top, rect.right, rect.bottom, roundSize, roundSize);
+        rect = {rect.left + width, rect.top + width, rect.right - width, rect.bottom - width};
+        return;
+    }
+    canvas.Frame3D(rect, bevel == bvLowered ? clBtnShadow : clBtnHighlight, bevel == bvRaised ? clBtnShadow : clBtnHighlight,
+                   width);
+}
+
 QCursor PlotCursor(int cursorNumber)
 {
     switch (cursorNumber) {

@@ -5,6 +5,7 @@
 #include "PlotCanvasPens.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
+#include "PlotHtml.h"
 #include "PlotLibrary.h"
 #include "PlotRound.h"
 #include "TChartBrush.h"
@@ -177,6 +178,14 @@ void TPlotCanvas::AssignFont(TPlotFont *font)
         ReferenceCanvas()->dc().setCharExtra(font->InterCharSize());
     m_plotFont = font;
     font->setCanvas(m_link);
+}
+
+void TPlotCanvas::TextOutFormat(int x, int y, const QString &text, bool markup)
+{
+    if (markup)
+        PlotHtml::HtmlTextOut(*this, x, y, text);
+    else
+        TextOut(x, y, text);
 }
 
 void TPlotCanvas::ResetState()

@@ -96,6 +96,8 @@ public:
     TPlotFont *plotFont() const;
     int FontHeight() { return TextHeight(QStringLiteral("W")); }
     void ResetState();
+    // TextOut, or with markup the chart text markup drawn from (x, y).
+    void TextOutFormat(int x, int y, const QString &text, bool markup);
     void RectangleRect(const TRect &r) { Rectangle(r.left, r.top, r.right, r.bottom); }
     void EllipseRect(const TRect &r) { Ellipse(r.left, r.top, r.right, r.bottom); }
     void RoundRectRect(const TRect &r, int cornerWidth, int cornerHeight)

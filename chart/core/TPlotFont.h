@@ -38,8 +38,8 @@ public:
     TChartHiddenPen *outLineIfAny() const { return m_outLine.get(); }
     TPlotShadow *shadowIfAny() const { return m_shadow.get(); }
 
-    bool IsColorStored() const { return Color() != m_defaultColor; }
-    bool IsStyleStored() const { return Style() != m_defaultStyle; }
+    Q_INVOKABLE bool IsColorStored() const { return Color() != m_defaultColor; }
+    Q_INVOKABLE bool IsStyleStored() const { return Style() != m_defaultStyle; }
 
     void Assign(const TFont &source) override;
 
