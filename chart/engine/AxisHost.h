@@ -1,6 +1,7 @@
 // What an axis asks of the panel that shows it. The axis panel implements it.
 #pragma once
 
+#include "PlotPanelHost.h"
 #include "PlotTypes.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 #include <functional>
 
 class AxisSeriesView;
-class TCanvas3D;
 class TChartAxis;
 
 // The panel's label events: the text of a label (series none and index -1 for value labels), and
@@ -17,15 +17,11 @@ using TAxisOnGetLabel =
     std::function<void(const TChartAxis *sender, AxisSeriesView *series, int valueIndex, QString &labelText)>;
 using TAxisOnGetNextLabel = std::function<void(TChartAxis *sender, int labelIndex, double &labelValue, bool &stop)>;
 
-class AxisHost
+// Beyond the panel's canvas and repaint request (PlotPanelHost), which the title and label shapes
+// take as their ParentChart.
+class AxisHost : public PlotPanelHost
 {
 public:
-    virtual ~AxisHost() = default;
-
-    // The canvas of the panel and its repaint request.
-    virtual TCanvas3D *Canvas() = 0;
-    virtual void Invalidate() = 0;
-
     // The chart rectangle the axes lie on (right and bottom exclusive).
     virtual TRect ChartRect() const = 0;
     virtual bool View3D() const = 0;

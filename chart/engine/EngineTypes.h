@@ -18,9 +18,6 @@ Q_ENUM_NS(TAxisLabelAlign)
 enum TPenLineMode { lmLine, lmCylinder, lmRectangle };
 Q_ENUM_NS(TPenLineMode)
 
-enum TPlotUnits { muPercent, muPixels };
-Q_ENUM_NS(TPlotUnits)
-
 enum TSeriesPointerStyle {
     psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross, psStar, psDiamond,
     psSmallDot, psNothing, psLeftTriangle, psRightTriangle

@@ -43,7 +43,7 @@ class TChartAxis : public QObject
     Q_PROPERTY(double StartPosition READ StartPosition WRITE SetStartPosition)
     Q_PROPERTY(double EndPosition READ EndPosition WRITE SetEndPosition)
     Q_PROPERTY(double PositionPercent READ PositionPercent WRITE SetPositionPercent)
-    Q_PROPERTY(PlotEngineEnums::TPlotUnits PositionUnits READ PositionUnits WRITE SetPositionUnits)
+    Q_PROPERTY(PlotEnums::TPlotUnits PositionUnits READ PositionUnits WRITE SetPositionUnits)
     Q_PROPERTY(int MinimumOffset READ MinimumOffset WRITE SetMinimumOffset)
     Q_PROPERTY(int MaximumOffset READ MaximumOffset WRITE SetMaximumOffset)
     Q_PROPERTY(double ZPosition READ ZPosition WRITE SetZPosition)

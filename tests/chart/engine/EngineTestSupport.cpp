@@ -50,7 +50,7 @@ int StubAxisHost::MultiLineTextWidth(const QString &text, int &numLines) const
     numLines = text.isEmpty() ? 0 : int(lines.size());
     int widest = 0;
     for (const QString &line : lines)
-        widest = std::max(widest, const_cast<StubAxisHost *>(this)->Canvas()->TextWidth(line));
+        widest = std::max(widest, Canvas()->TextWidth(line));
     return widest;
 }
 

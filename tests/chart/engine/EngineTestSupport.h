@@ -58,7 +58,7 @@ class StubAxisHost : public AxisHost
 public:
     StubAxisHost();
 
-    TCanvas3D *Canvas() override { return screen ? screen : &canvas; }
+    TCanvas3D *Canvas() const override { return screen ? screen : const_cast<RecordingCanvas *>(&canvas); }
     void Invalidate() override { ++invalidations; }
     TRect ChartRect() const override { return chartRect; }
     bool View3D() const override { return view3D; }
