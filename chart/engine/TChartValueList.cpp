@@ -1,6 +1,7 @@
 // Value lists: ordered insertion, growth, deletion, sorting by permutation and lazy statistics.
 #include "TChartValueList.h"
 
+#include "PlotEngine.h"
 #include "PlotExceptions.h"
 #include "ValueListOwner.h"
 
@@ -275,4 +276,20 @@ void TChartValueList::Assign(const TChartValueList &source)
     m_order = source.m_order;
     m_dateTime = source.m_dateTime;
     m_valueSource = source.m_valueSource;
+}
+
+void TChartValueList::defineProperties(PropertyFiler &filer)
+{
+    filer.DefineProperty(QStringLiteral("Multiplier"), [this](const QVariant &value) {
+        const int type = value.metaType().id();
+        if (type != QMetaType::Double && type != QMetaType::Float && type != QMetaType::Int
+            && type != QMetaType::LongLong)
+            throw PlotException(QStringLiteral("Invalid value of property Multiplier"));
+        if (value.toDouble() == 1.0 || m_multiplierReported)
+            return;
+        // Told once per list; the values stay as they were stored.
+        m_multiplierReported = true;
+        PlotEngine::ShowErrorBox(QStringLiteral("Error: Multiplier property is obsolete.\r"
+                                                "Modify PlotDefs.inc (enable Multiplier) and recompile."));
+    });
 }

@@ -3,6 +3,8 @@
 
 #include "EngineTypes.h"
 
+#include "PropertyFiler.h"
+
 #include <QObject>
 #include <QString>
 
@@ -11,7 +13,7 @@
 
 class ValueListOwner;
 
-class TChartValueList : public QObject
+class TChartValueList : public QObject, public PropertyDefiner
 {
     Q_OBJECT
     Q_PROPERTY(bool DateTime READ DateTime WRITE SetDateTime)
@@ -78,6 +80,8 @@ public:
 
     // Copies Order, DateTime and ValueSource; neither the name nor the values.
     virtual void Assign(const TChartValueList &source);
+    // The obsolete "Multiplier" of old streams: read, never written, never applied.
+    void defineProperties(PropertyFiler &filer) override;
 
 private:
     void checkIndex(int index, int last) const;
@@ -94,6 +98,7 @@ private:
     TChartListOrder m_order = loNone;
     bool m_dateTime = false;
     bool m_defaultDateTime = false;
+    bool m_multiplierReported = false;
     mutable bool m_statsStale = true;
     mutable double m_minValue = 0.0;
     mutable double m_maxValue = 0.0;

@@ -1,10 +1,12 @@
 // Value lists: ordered insertion, growth, statistics, search, sorting, range checks and data flags.
+#include "PlotEngine.h"
 #include "PlotExceptions.h"
 #include "SeriesDataFlags.h"
 #include "TChartValueList.h"
 #include "ValueListOwner.h"
 
 #include "PlotProcs.h"
+#include "TestPropertyFiler.h"
 
 #include <gtest/gtest.h>
 
@@ -246,4 +248,24 @@ TEST(SeriesDataFlags, LookAtEveryPoint)
     x.SetValue(15000, -1);
     view.customMarkPositions = true;
     EXPECT_EQ(PlotEngine::GetSeriesDataFlags(view), 15);
+}
+
+TEST(TChartValueList, ObsoleteMultiplierIsReportedOnceAndNotApplied)
+{
+    QStringList boxes;
+    PlotEngine::ShowErrorBoxHook() = [&](const QString &text) { boxes << text; };
+    StubSeries series;
+    series.add(1, 2);
+    MapPropertyFiler filer;
+    filer.load(series.y, {{QStringLiteral("Multiplier"), 1.0}});
+    EXPECT_TRUE(boxes.isEmpty());
+    filer.load(series.y, {{QStringLiteral("Multiplier"), 2.5}});
+    filer.load(series.y, {{QStringLiteral("Multiplier"), 2.5}});
+    filer.load(series.x, {{QStringLiteral("Multiplier"), 2.5}});
+    EXPECT_EQ(boxes, QStringList(2, QStringLiteral("Error: Multiplier property is obsolete.\r"
+                                                    "Modify PlotDefs.inc (enable Multiplier) and recompile.")));
+    EXPECT_EQ(valuesOf(series.y), std::vector<double>({2}));
+    EXPECT_TRUE(filer.save(series.y).isEmpty());
+    EXPECT_THROW(filer.load(series.y, {{QStringLiteral("Multiplier"), QStringLiteral("x")}}), PlotException);
+    PlotEngine::ShowErrorBoxHook() = nullptr;
 }
