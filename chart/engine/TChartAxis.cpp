@@ -30,9 +30,9 @@ TChartAxis::TChartAxis(AxisHost *host, QObject *parent)
     , m_minorTicks(new TDarkGrayPen(this))
     , m_minorGrid(new TChartHiddenPen(this))
     , m_axisValuesFormat(PlotConst::message(PlotConst::msgDefValueFormat))
-    , m_labelsFont(new TPlotFont(this))
+    , m_title(new TChartAxisTitle(host, this))
+    , m_items(new TAxisItems(host, this))
 {
-    connect(m_labelsFont, &TFont::changed, this, &TChartAxis::Repaint);
     for (TPen *pen : {static_cast<TPen *>(m_axisPen), static_cast<TPen *>(m_grid), static_cast<TPen *>(m_ticks),
                       static_cast<TPen *>(m_ticksInner), static_cast<TPen *>(m_minorTicks),
                       static_cast<TPen *>(m_minorGrid)})
@@ -220,11 +220,6 @@ void TChartAxis::SetGridCentered(bool value)
     m_grid->SetCentered(value);
 }
 
-void TChartAxis::SetLabels(bool value)
-{
-    setAndRepaint(m_labels, value);
-}
-
 void TChartAxis::SetLabelsAlign(TAxisLabelAlign value)
 {
     setAndRepaint(m_labelsAlign, value);
@@ -341,8 +336,8 @@ void TChartAxis::Assign(const TChartAxis &source)
     m_tickOnLabelsOnly = source.m_tickOnLabelsOnly;
     m_titleSize = source.m_titleSize;
     m_visible = source.m_visible;
-    m_labels = source.m_labels;
-    m_labelsFont->Assign(*source.m_labelsFont);
+    m_title->Assign(*source.m_title);
+    m_items->CopyFrom(*source.m_items);
     m_axisPen->Assign(*source.m_axisPen);
     m_grid->Assign(*source.m_grid);
     m_ticks->Assign(*source.m_ticks);

@@ -4,7 +4,9 @@
 #include "AxisScale.h"
 #include "EngineTypes.h"
 #include "TAxisGridPen.h"
+#include "TAxisItems.h"
 #include "TChartAxisPen.h"
+#include "TChartAxisTitle.h"
 
 #include "PlotTypes.h"
 #include "TChartPen.h"
@@ -74,6 +76,7 @@ class TChartAxis : public QObject
     Q_PROPERTY(int TickInnerLength READ TickInnerLength WRITE SetTickInnerLength)
     Q_PROPERTY(int TickLength READ TickLength WRITE SetTickLength)
     Q_PROPERTY(bool TickOnLabelsOnly READ TickOnLabelsOnly WRITE SetTickOnLabelsOnly)
+    Q_PROPERTY(TChartAxisTitle *Title READ Title)
     Q_PROPERTY(int TitleSize READ TitleSize WRITE SetTitleSize)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
@@ -159,9 +162,10 @@ public:
     void SetExactDateTime(bool value);
     bool GridCentered() const;
     void SetGridCentered(bool value);
-    bool Labels() const { return m_labels; }
-    void SetLabels(bool value);
-    TPlotFont *LabelsFont() const { return m_labelsFont; }
+    // The labels' visibility and font are those of the items' format shape.
+    bool Labels() const { return m_items->Format()->Visible(); }
+    void SetLabels(bool value) { m_items->Format()->SetVisible(value); }
+    TPlotFont *LabelsFont() const { return m_items->Format()->Font(); }
     TAxisLabelAlign LabelsAlign() const { return m_labelsAlign; }
     void SetLabelsAlign(TAxisLabelAlign value);
     int LabelsAngle() const { return m_labelsAngle; }
@@ -188,13 +192,16 @@ public:
     void SetTickLength(int value);
     bool TickOnLabelsOnly() const { return m_tickOnLabelsOnly; }
     void SetTickOnLabelsOnly(bool value);
+    TChartAxisTitle *Title() const { return m_title; }
+    // Custom labels: when there are any, nothing else is labelled.
+    TAxisItems *Items() const { return m_items; }
     int TitleSize() const { return m_titleSize; }
     void SetTitleSize(int value);
     bool Visible() const { return m_visible; }
     void SetVisible(bool value);
     Q_INVOKABLE bool IsVisibleStored() const { return m_visible != m_defaultVisible; }
 
-    // Copies every published property and the pens.
+    // Copies every published property, the pens, the title and the items.
     virtual void Assign(const TChartAxis &source);
 
     // The working range and pixel extent of the current draw.
@@ -296,6 +303,7 @@ private:
     TChartValueList *seriesValueList(const AxisSeriesView &series) const;
     int ticksSize() const;
     int labelsSizeAcross() const;
+    int titleSizeAcross() const;
     int outward(int position, int distance) const;
     int positionOffset() const;
 
@@ -306,10 +314,14 @@ private:
     void drawEventLoop(double increment, int stepIndex);
     void drawPointLabels(TAxisLabelStyle style);
     void drawDepthTitles();
+    void drawTitle();
+    void drawItems();
     bool drawValue(double value);
     void addTick(int pixel, double value);
-    void drawLabelAt(int pixel, const QString &text);
-    void drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm);
+    void drawLabelAt(int pixel, const QString &text, TPlotCustomShape *format = nullptr);
+    void drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm, TPlotCustomShape *format);
+    void drawLabelFrame(TCanvas3D &canvas, TPlotCustomShape &format, int x, int y, int z, int align,
+                        const QString &text, int lines);
     void drawExponentLabel(TCanvas3D &canvas, int x, int y, int z, const QString &text);
     void drawLine(TCanvas3D &canvas, int position, int from, int to, int z);
     void drawGridLine(TCanvas3D &canvas, int pixel);
@@ -365,8 +377,8 @@ private:
     int m_titleSize = 0;
     bool m_visible = true;
     bool m_defaultVisible = true;
-    bool m_labels = true;
-    TPlotFont *m_labelsFont = nullptr;
+    TChartAxisTitle *m_title = nullptr;
+    TAxisItems *m_items = nullptr;
     TAxisDrawLabelEvent m_onDrawLabel;
     std::function<void(TChartAxis &)> m_gridCallback;
 

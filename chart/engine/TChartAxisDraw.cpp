@@ -49,19 +49,35 @@ int TChartAxis::labelsSizeAcross() const
     TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
     if (!canvas)
         return 0;
-    canvas->AssignFont(m_labelsFont);
+    canvas->AssignFont(LabelsFont());
     // Labels running along the axis take one text height; across it, the widest label.
     return labelsRunAcrossAxis() ? MaxLabelsWidth() : canvas->FontHeight();
+}
+
+int TChartAxis::titleSizeAcross() const
+{
+    if (m_titleSize != 0)
+        return m_titleSize;
+    TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
+    const QString caption = m_title->Caption();
+    if (!canvas || !m_title->Visible() || caption.isEmpty())
+        return 0;
+    canvas->AssignFont(m_title->Font());
+    const int angle = m_title->Angle();
+    const bool along = m_horizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+    int lines = 0;
+    const int width = m_host->MultiLineTextWidth(caption, lines);
+    return along ? canvas->FontHeight() * lines : width;
 }
 
 void TChartAxis::CalcSpace(TRect &rect, bool insideRect)
 {
     m_labelsDateTime = IsDateTime();
     const int ticks = ticksSize();
-    int labelsSize = m_labels ? labelsSizeAcross() : 0;
+    int labelsSize = Labels() ? labelsSizeAcross() : 0;
     if (m_labelsAlternate)
         labelsSize *= 2;
-    const int titleSize = m_titleSize;
+    const int titleSize = titleSizeAcross();
     if (!insideRect) {
         m_posAxis = CalcPosAxis();
         m_posLabels = outward(m_posAxis, ticks);
@@ -77,7 +93,7 @@ void TChartAxis::CalcSpace(TRect &rect, bool insideRect)
         return m_otherSide ? rect.top += amount : rect.bottom -= amount;
     };
     m_posTitle = shrink(titleSize);
-    if (m_labels) {
+    if (Labels()) {
         if (m_host)
             labelsSize = m_host->AxisLabelsSize(*this, labelsSize);
         m_posLabels = shrink(labelsSize);
@@ -163,12 +179,34 @@ void TChartAxis::DrawAxisLines()
     const int z = m_depthPixel;
     if (m_axisPen->Visible()) {
         canvas->AssignVisiblePen(*m_axisPen);
-        if (m_depthAxis)
-            canvas->ZLine3D(m_posAxis, m_host->ChartRect().bottom, m_scale.startPixel, m_scale.endPixel);
-        else if (m_horizontal)
-            canvas->HorizLine3D(m_scale.startPixel, m_scale.endPixel, m_posAxis, z);
-        else
-            canvas->VertLine3D(m_posAxis, m_scale.startPixel, m_scale.endPixel, z);
+        const TRect r = m_host->ChartRect();
+        const int width = m_axisPen->Width();
+        const int from = m_posAxis - width / 2;
+        if (m_axisPen->LineMode() == lmLine) {
+            if (m_depthAxis)
+                canvas->ZLine3D(m_posAxis, r.bottom, m_scale.startPixel, m_scale.endPixel);
+            else if (m_horizontal)
+                canvas->HorizLine3D(m_scale.startPixel, m_scale.endPixel, m_posAxis, z);
+            else
+                canvas->VertLine3D(m_posAxis, m_scale.startPixel, m_scale.endPixel, z);
+        } else {
+            // A solid as thick as the pen, across the axis and in depth, in the pen's colour.
+            canvas->Brush()->SetStyle(bsSolid);
+            canvas->Brush()->SetColor(m_axisPen->Color());
+            const int z0 = z - width / 2;
+            const bool cylinder = m_axisPen->LineMode() == lmCylinder && !m_depthAxis;
+            if (m_depthAxis)
+                canvas->Cube(from, from + width, r.bottom - width / 2, r.bottom - width / 2 + width,
+                             m_scale.startPixel, m_scale.endPixel, true);
+            else if (m_horizontal && cylinder)
+                canvas->Cylinder(false, m_scale.startPixel, from, m_scale.endPixel, from + width, z0, z0 + width, true);
+            else if (m_horizontal)
+                canvas->Cube(m_scale.startPixel, m_scale.endPixel, from, from + width, z0, z0 + width, true);
+            else if (cylinder)
+                canvas->Cylinder(true, from, m_scale.startPixel, from + width, m_scale.endPixel, z0, z0 + width, true);
+            else
+                canvas->Cube(from, from + width, m_scale.startPixel, m_scale.endPixel, z0, z0 + width, true);
+        }
     }
     if (m_ticks->Visible()) {
         canvas->AssignVisiblePen(*m_ticks);

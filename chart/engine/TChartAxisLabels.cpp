@@ -62,9 +62,13 @@ void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
     m_axisSeries.clear();
     m_outerRow = !m_horizontal;
     TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
+    if (canvas)
+        drawTitle();
     const TAxisLabelStyle style = GetLabelStyle();
-    if (canvas && style != talNone) {
-        canvas->AssignFont(m_labelsFont);
+    if (canvas && !m_items->IsEmpty()) {
+        drawItems();
+    } else if (canvas && style != talNone) {
+        canvas->AssignFont(LabelsFont());
         const double r = CalcDrawIncrement();
         const int k = timeStepIndex(r);
         if ((r > 0.0 || (k > 19 && k < 27)) && m_scale.workMinimum <= m_scale.workMaximum) {
@@ -97,7 +101,7 @@ bool TChartAxis::drawValue(double value)
         return false;
     if (!m_tickOnLabelsOnly)
         addTick(p, value);
-    if (m_labels) {
+    if (Labels()) {
         if (m_tickOnLabelsOnly)
             addTick(p, value);
         drawLabelAt(p, FormatLabelValue(value));
@@ -238,7 +242,7 @@ void TChartAxis::drawPointLabels(TAxisLabelStyle style)
             if (!clears)
                 continue;
         }
-        if (!m_labels)
+        if (!Labels())
             continue;
         if (m_tickOnLabelsOnly)
             addTick(p, value);
@@ -266,7 +270,7 @@ void TChartAxis::drawDepthTitles()
         const int p = ValueToPixel(value);
         if (!m_tickOnLabelsOnly)
             addTick(p, value);
-        if (m_labels) {
+        if (Labels()) {
             if (m_tickOnLabelsOnly)
                 addTick(p, value);
             drawLabelAt(p, text);
@@ -274,10 +278,57 @@ void TChartAxis::drawDepthTitles()
     }
 }
 
-void TChartAxis::drawLabelAt(int pixel, const QString &text)
+void TChartAxis::drawItems()
 {
+    TCanvas3D &canvas = *m_host->Canvas();
+    for (int i = 0; i < m_items->Count(); ++i) {
+        TAxisItem *item = m_items->Item(i);
+        const double value = item->Value();
+        if (value < m_minimum || value > m_maximum)
+            continue;
+        const int p = ValueToPixel(value);
+        if (!m_tickOnLabelsOnly)
+            addTick(p, value);
+        if (!item->Visible())
+            continue;
+        if (m_tickOnLabelsOnly)
+            addTick(p, value);
+        canvas.AssignFont(item->Font());
+        drawLabelAt(p, item->Text().isEmpty() ? FormatLabelValue(value) : item->Text(), item);
+    }
+}
+
+void TChartAxis::drawTitle()
+{
+    const QString caption = m_title->Caption();
+    if (!m_title->Visible() || caption.isEmpty())
+        return;
+    TCanvas3D &canvas = *m_host->Canvas();
+    canvas.AssignFont(m_title->Font());
     if (m_depthAxis) {
-        drawAxisLabel(m_posLabels, m_host->ChartRect().bottom, pixel, m_labelsAngle, text, false);
+        canvas.TextOut3D(m_posTitle, m_host->ChartRect().bottom, m_host->Width3D() / 2, caption);
+        return;
+    }
+    const int angle = m_title->Angle();
+    int along = m_scale.centerPixel;
+    // Text at 90 degrees runs up from its anchor, at 270 down: centre it on the axis.
+    if (!m_horizontal && (angle == 90 || angle == 270)) {
+        int lines = 0;
+        const int width = m_host->MultiLineTextWidth(caption, lines);
+        along += angle == 90 ? width / 2 : -(width / 2);
+    }
+    if (m_horizontal)
+        drawAxisLabel(along, m_posTitle, m_depthPixel, angle, caption, false, m_title);
+    else
+        drawAxisLabel(m_posTitle, along, m_depthPixel, angle, caption, false, m_title);
+}
+
+void TChartAxis::drawLabelAt(int pixel, const QString &text, TPlotCustomShape *format)
+{
+    if (!format)
+        format = m_items->Format();
+    if (m_depthAxis) {
+        drawAxisLabel(m_posLabels, m_host->ChartRect().bottom, pixel, m_labelsAngle, text, false, format);
         return;
     }
     int row = m_posLabels;
@@ -289,13 +340,16 @@ void TChartAxis::drawLabelAt(int pixel, const QString &text)
         m_outerRow = !m_outerRow;
     }
     if (m_horizontal)
-        drawAxisLabel(pixel, row, m_depthPixel, m_labelsAngle, text, m_labelsExponent);
+        drawAxisLabel(pixel, row, m_depthPixel, m_labelsAngle, text, m_labelsExponent, format);
     else
-        drawAxisLabel(row, pixel, m_depthPixel, m_labelsAngle, text, m_labelsExponent);
+        drawAxisLabel(row, pixel, m_depthPixel, m_labelsAngle, text, m_labelsExponent, format);
 }
 
-void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm)
+void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm,
+                               TPlotCustomShape *format)
 {
+    // The title is laid out as a label, but never in the opposite alignment or the exponent form.
+    const bool isTitle = format == m_title;
     TCanvas3D &canvas = *m_host->Canvas();
     if (m_onDrawLabel) {
         bool drawLabel = true;
@@ -339,7 +393,7 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
         if (angle == 0 || angle == 180) {
             const bool right = (angle == 0) != m_otherSide;
             align = right ? TA_RIGHT : TA_LEFT;
-            if (m_labelsAlign == alOpposite) {
+            if (m_labelsAlign == alOpposite && !isTitle) {
                 align = right ? TA_LEFT : TA_RIGHT;
                 x = outward(x, MaxLabelsWidth());
             }
@@ -355,6 +409,8 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
                 x -= total;
         }
     }
+    if (format && !format->Transparent() && angle == 0)
+        drawLabelFrame(canvas, *format, x, y, z, align, text, lines);
     canvas.SetTextAlign(align);
     const QStringList parts = text.split(u'\r');
     for (const QString &line : parts) {
@@ -375,6 +431,36 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
             canvas.RotateLabel3D(x, y, z, line, angle);
         }
     }
+}
+
+void TChartAxis::drawLabelFrame(TCanvas3D &canvas, TPlotCustomShape &format, int x, int y, int z, int align,
+                                const QString &text, int lines)
+{
+    int width = 0;
+    for (const QString &line : text.split(u'\r'))
+        width = std::max(width, canvas.TextWidth(line));
+    const int height = canvas.FontHeight() * lines;
+    TRect r{x, y + canvas.FontHeight(), 0, 0};
+    if ((align & TA_BASELINE) == TA_BOTTOM)
+        r.top -= height;
+    r.bottom = r.top + height;
+    r.right = r.left + width;
+    if ((align & TA_CENTER) == TA_RIGHT) {
+        r.right = r.left;
+        r.left -= width;
+    } else if ((align & TA_CENTER) == TA_CENTER) {
+        const int shift = (r.right - r.left) / 2;
+        r.left -= shift;
+        r.right -= shift;
+    }
+    const int margin = canvas.TextWidth(QStringLiteral("W")) >> 1;
+    r.left -= margin;
+    r.right += margin;
+    if (z != 0)
+        r = canvas.CalcRect3D(r, z);
+    format.DrawRectRotated(r, 0, z);
+    // The frame's brush must not fill behind the text.
+    canvas.SetBackMode(cbmTransparent);
 }
 
 void TChartAxis::drawExponentLabel(TCanvas3D &canvas, int x, int y, int z, const QString &text)

@@ -325,3 +325,55 @@ TEST_F(AxisLabelPass, RotatedLabelsOfVerticalAxesLieOutsideTheChart)
         }
     }
 }
+
+TEST_F(AxisLabelPass, CustomItemsAloneAreLabelledEachInItsShape)
+{
+    axis.Items()->Add(-1);
+    TAxisItem *three = axis.Items()->AddText(3, QStringLiteral("three"));
+    three->Font()->SetSize(12);
+    three->SetTransparent(false);
+    three->SetColor(clYellow);
+    axis.Items()->Add(7);
+    axis.Items()->AddText(11, QStringLiteral("beyond"));
+    draw(0, 10);
+    const auto out = host.canvas.calls(QStringLiteral("TextOut"));
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].text, QStringLiteral("three"));
+    EXPECT_EQ(out[0].fontSize, 12);
+    EXPECT_EQ(out[1].text, QStringLiteral("7"));
+    // Only the opaque item has a frame: 35 wide centred on its tick, plus half a "W" each side.
+    const auto frames = host.canvas.calls(QStringLiteral("Rectangle"));
+    ASSERT_EQ(frames.size(), 1u);
+    const int x = axis.ValueToPixel(3);
+    EXPECT_EQ(frames[0].args, std::vector<int>({x - 17 - 3, axis.PosLabels(), x - 17 + 35 + 3, axis.PosLabels() + 12}));
+    EXPECT_EQ(frames[0].brushColor, clYellow);
+    EXPECT_EQ(axis.TickPositions(), std::vector<int>({x, axis.ValueToPixel(7)}));
+}
+
+TEST_F(AxisLabelPass, TitleTakesItsRoomAndIsDrawnCentred)
+{
+    axis.Title()->SetCaption(QStringLiteral("Temperature"));
+    axis.SetIncrement(5);
+    draw(0, 10);
+    // Ticks 7 (pen 2 + 1 + tick 4), labels 12, title 12.
+    TRect rect = host.chartRect;
+    axis.CalcSpace(rect, true);
+    EXPECT_EQ(host.chartRect.bottom - rect.bottom, 7 + 12 + 12);
+    const auto out = host.canvas.calls(QStringLiteral("TextOut"));
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(out[0].text, QStringLiteral("Temperature"));
+    EXPECT_EQ(out[0].args[0], axis.CenterPixel());
+    EXPECT_EQ(out[0].args[1], axis.PosTitle());
+}
+
+TEST_F(AxisLabelPass, AxisLineAsCylinderOrBox)
+{
+    host.canvas.setLogSolids(true);
+    const struct { TPenLineMode mode; const char *op; } cases[] = {{lmCylinder, "Cylinder"}, {lmRectangle, "Cube"}};
+    for (const auto &c : cases) {
+        axis.Axis()->SetLineMode(c.mode);
+        draw(0, 10);
+        EXPECT_EQ(host.canvas.count(QString::fromLatin1(c.op)), 1) << c.op;
+        EXPECT_EQ(host.canvas.count(QStringLiteral("HorizLine3D")), 0);
+    }
+}

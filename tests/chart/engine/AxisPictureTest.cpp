@@ -74,6 +74,12 @@ TEST(AxisPicture, FourAxesLabelTheirValuesWithoutOverlap)
     right.SetLabelsAngle(90);
     right.SetMinMax(0, 1000);
     TChartAxis *axes[] = {&bottom, &left, &top, &right};
+    bottom.Title()->SetCaption(QStringLiteral("linear"));
+    left.Title()->SetCaption(QStringLiteral("logarithmic"));
+    left.Title()->InitAngle(90);
+    top.Title()->SetCaption(QStringLiteral("March 2024"));
+    right.Title()->SetCaption(QStringLiteral("inverted"));
+    right.Title()->InitAngle(270);
 
     // The panel's layout: each axis takes its room from the rectangle, then all take their extent.
     TRect rect{10, 10, 630, 470};
@@ -111,7 +117,16 @@ TEST(AxisPicture, FourAxesLabelTheirValuesWithoutOverlap)
             EXPECT_TRUE(gap);
         }
     }
-    // The dates and the rotated labels are drawn in their bands outside the chart rectangle.
+    // The dates, the rotated labels and the titles are drawn in their bands outside the chart.
     EXPECT_GT(darkPixels(image, {rect.left, 0, rect.right, rect.top - 6}), 0);
     EXPECT_GT(darkPixels(image, {rect.right + 6, rect.top, 640, rect.bottom}), 0);
+    for (const TChartAxis *axis : axes) {
+        const int h = canvas.FontHeight();
+        const TRect band = axis->Horizontal()
+                               ? TRect{rect.left, std::min(axis->PosTitle(), axis->PosTitle() + (axis->OtherSide() ? -h : h)),
+                                       rect.right, std::max(axis->PosTitle(), axis->PosTitle() + (axis->OtherSide() ? -h : h))}
+                               : TRect{std::min(axis->PosTitle(), axis->PosTitle() + (axis->OtherSide() ? h : -h)), rect.top,
+                                       std::max(axis->PosTitle(), axis->PosTitle() + (axis->OtherSide() ? h : -h)), rect.bottom};
+        EXPECT_GT(darkPixels(image, band), 20) << axis->Title()->Caption().toStdString();
+    }
 }
