@@ -389,6 +389,7 @@ private:
     int m_posAxis = 0;
     int m_posLabels = 0;
     int m_posTitle = 0;
+    int m_layoutLabelsSize = 0;
     std::vector<Tick> m_tickMarks;
     std::vector<AxisSeriesView *> m_axisSeries;
     bool m_outerRow = false;

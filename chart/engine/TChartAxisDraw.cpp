@@ -78,6 +78,7 @@ void TChartAxis::CalcSpace(TRect &rect, bool insideRect)
     if (m_labelsAlternate)
         labelsSize *= 2;
     const int titleSize = titleSizeAcross();
+    m_layoutLabelsSize = labelsSize;
     if (!insideRect) {
         m_posAxis = CalcPosAxis();
         m_posLabels = outward(m_posAxis, ticks);
@@ -95,7 +96,7 @@ void TChartAxis::CalcSpace(TRect &rect, bool insideRect)
     m_posTitle = shrink(titleSize);
     if (Labels()) {
         if (m_host)
-            labelsSize = m_host->AxisLabelsSize(*this, labelsSize);
+            labelsSize = m_layoutLabelsSize = m_host->AxisLabelsSize(*this, labelsSize);
         m_posLabels = shrink(labelsSize);
     }
     shrink((m_host ? m_host->GetAxisWallSize(*this) : 0) + ticks);
@@ -254,7 +255,8 @@ bool TChartAxis::Clicked(int x, int y) const
 {
     if (!m_shown || !m_visible || !m_host)
         return false;
-    const int across0 = m_posLabels;
+    // From the labels' outer edge to 3 pixels inside the line.
+    const int across0 = outward(m_posLabels, m_layoutLabelsSize);
     const int across1 = outward(m_posAxis, -3);
     const int lowAcross = std::min(across0, across1);
     const int highAcross = std::max(across0, across1);

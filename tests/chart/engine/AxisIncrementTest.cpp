@@ -215,3 +215,59 @@ TEST_F(AxisScaleTest, SizeToPixels)
     range(1, 1000);
     EXPECT_EQ(axis.SizeToPixels(10), 100);
 }
+
+TEST_F(AxisScaleTest, AssignCopiesEveryPublishedProperty)
+{
+    // Every writable simple property gets a value unlike its default; Assign must carry each over.
+    TChartAxis source(&host);
+    const QMetaObject *meta = source.metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        if (!p.isWritable())
+            continue;
+        const QVariant value = p.read(&source);
+        QVariant changed;
+        switch (value.metaType().id()) {
+        case QMetaType::Bool: changed = !value.toBool(); break;
+        case QMetaType::Int: changed = value.toInt() + 90; break;
+        case QMetaType::Double: changed = value.toDouble() + 2.5; break;
+        case QMetaType::QString: changed = value.toString() + QStringLiteral("0"); break;
+        default: changed = p.isEnumType() ? QVariant(1 - value.toInt()) : QVariant(); break;
+        }
+        if (changed.isValid()) {
+            ASSERT_TRUE(p.write(&source, changed)) << p.name();
+        }
+    }
+    source.Grid()->SetCentered(true);
+    source.Title()->SetCaption(QStringLiteral("p / bar"));
+    source.Items()->AddText(3, QStringLiteral("three"));
+    TChartAxis target(&host);
+    target.Assign(source);
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        if (p.isWritable()) {
+            EXPECT_EQ(p.read(&target), p.read(&source)) << p.name();
+        }
+    }
+    EXPECT_TRUE(target.GridCentered());
+    EXPECT_EQ(target.Title()->Caption(), QStringLiteral("p / bar"));
+    ASSERT_EQ(target.Items()->Count(), 1);
+    EXPECT_EQ(target.Items()->Item(0)->Text(), QStringLiteral("three"));
+}
+
+TEST_F(AxisScaleTest, ClickedInTheBandFromTheLabelsToTheLine)
+{
+    range(0, 10);
+    TRect rect = host.chartRect;
+    axis.CalcSpace(rect, true);
+    host.chartRect = rect;
+    axis.CalcPixelExtent();
+    axis.DrawTitleAndLabels(true);
+    const int x = axis.ValueToPixel(5);
+    EXPECT_TRUE(axis.Clicked(x, axis.PosLabels() + 3));
+    EXPECT_TRUE(axis.Clicked(x, axis.PosAxis() - 3));
+    EXPECT_FALSE(axis.Clicked(x, axis.PosAxis() - 4));
+    EXPECT_FALSE(axis.Clicked(axis.EndPixel() + 1, axis.PosAxis()));
+    axis.SetShown(false);
+    EXPECT_FALSE(axis.Clicked(x, axis.PosAxis()));
+}
