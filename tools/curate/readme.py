@@ -1,0 +1,76 @@
+"""Writes data/README.md from README_template.md and the data files as they stand.
+
+Every generator calls write_readme() after writing its files: the substance database
+(curate_substances.py). Everything the README reports is read back from the
+data sources and the lists curate_substances.py leaves in tools/curate/, so whichever script runs
+last, the README is the same."""
+
+import os
+import re
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DATA = os.path.normpath(os.path.join(HERE, '..', '..', 'data'))
+
+SOURCE_ROWS = (('PER', 'Perry Table 2-8', '101'), ('MCG', 'McGarry 1983 Wagner', '1'),
+               ('POL', 'Poling 2000 Antoine', '1.8'), ('CHS', 'ChemSep 8.3', '101 / 3'),
+               ('LAN', 'Landolt-Börnstein IV/20 Antoine', '3'), ('ALC', 'Alcock et al. 1984', '101'),
+               ('IF97', 'IAPWS-IF97', '999'))
+
+# Rejection reasons of the plausibility rules, as screen words them, and how the README names them.
+RULES = (('above the ceiling', 'pressure above the ceiling'),
+         ('range end nearest Tb', 'wrong side of 1 atm beyond the range'),
+         ('extrapolated p(Tb)', 'extrapolation to Tb out of bounds'))
+
+
+def rule_counts(rejected):
+    counts = {}
+    for cas, name, label, reason in rejected:
+        for words, rule in RULES:
+            if words in reason:
+                key = (rule, label.split(' ')[0])
+                counts[key] = counts.get(key, 0) + 1
+    return counts
+
+
+def _rows(path, skip):
+    with open(path, encoding='utf-8') as f:
+        return [line.split('\t') for line in f.read().splitlines()[skip:] if line.strip()]
+
+
+def substance_fields(data_dir):
+    database = _rows(os.path.join(data_dir, 'tenso20.tsv'), 0)
+    label = database[0][1]
+    records = database[3:]
+    counts = {}
+    for rec in records:
+        counts[rec[1]] = counts.get(rec[1], 0) + 1
+    organic = sum(1 for rec in records if int(rec[9]) > 0)
+    exceptions = _rows(os.path.join(HERE, 'tb_exceptions.tsv'), 1)
+    second = _rows(os.path.join(HERE, 'tb_second_source.tsv'), 1)
+    rejected = _rows(os.path.join(HERE, 'rejected_rows.tsv'), 1)
+    by_rule = rule_counts(rejected)
+    return {
+        'label': label,
+        'total': '%d (%d organic, %d inorganic)' % (len(records), organic, len(records) - organic),
+        'count_rows': '\n'.join('| %s | %d | %s | "%s" |' % (code, counts.get(code, 0), what, rec_code)
+                                for code, what, rec_code in SOURCE_ROWS),
+        'exception_rows': '\n'.join('| %s | %s | %s | %+.2f %% | %s |' % (e[0], e[1], e[2], float(e[3]), e[4])
+                                    for e in exceptions),
+        'second_tb_rows': '\n'.join('| %s |' % ' | '.join(d) for d in second),
+        'rule_rows': '\n'.join('| %s | %s | %d |' % (rule, source, n) for (rule, source), n in sorted(by_rule.items())),
+    }
+
+
+def write_readme(data_dir=DATA):
+    with open(os.path.join(HERE, 'README_template.md'), encoding='utf-8') as f:
+        text = f.read()
+    fields = {}
+    for part in (substance_fields,):
+        fields.update(part(data_dir))
+    unknown = set(re.findall(r'\{([a-z_]+)\}', text)) - set(fields)
+    if unknown:
+        raise KeyError('README_template.md names unknown fields: %s' % ', '.join(sorted(unknown)))
+    for name, value in fields.items():
+        text = text.replace('{%s}' % name, value)
+    with open(os.path.join(data_dir, 'README.md'), 'w', encoding='utf-8', newline='\n') as f:
+        f.write(text)
