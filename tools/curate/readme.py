@@ -1,7 +1,7 @@
 """Writes data/README.md from README_template.md and the data files as they stand.
 
 Every generator calls write_readme() after writing its files: the substance database
-(curate_substances.py). Everything the README reports is read back from the
+(curate_substances.py) and the solids (solids.py). Everything the README reports is read back from the
 data sources and the lists curate_substances.py leaves in tools/curate/, so whichever script runs
 last, the README is the same."""
 
@@ -20,6 +20,8 @@ SOURCE_ROWS = (('PER', 'Perry Table 2-8', '101'), ('MCG', 'McGarry 1983 Wagner',
 RULES = (('above the ceiling', 'pressure above the ceiling'),
          ('range end nearest Tb', 'wrong side of 1 atm beyond the range'),
          ('extrapolated p(Tb)', 'extrapolation to Tb out of bounds'))
+
+SOLID_HEADER_LINES = 5
 
 
 def rule_counts(rejected):
@@ -61,11 +63,19 @@ def substance_fields(data_dir):
     }
 
 
+def solid_fields(data_dir):
+    solids = _rows(os.path.join(data_dir, 'tenso4.tsv'), SOLID_HEADER_LINES)
+    rows = ['| %s | %s | %s | %s | %s | %s | %s |' % (s[1], s[3], s[5], s[6], s[8], s[9] or '-', s[7] or '-')
+            for s in solids]
+    return {'solid_count': str(len(solids)), 'solid_limits': str(sum(1 for s in solids if s[9])),
+            'solid_rows': '\n'.join(rows)}
+
+
 def write_readme(data_dir=DATA):
     with open(os.path.join(HERE, 'README_template.md'), encoding='utf-8') as f:
         text = f.read()
     fields = {}
-    for part in (substance_fields,):
+    for part in (substance_fields, solid_fields):
         fields.update(part(data_dir))
     unknown = set(re.findall(r'\{([a-z_]+)\}', text)) - set(fields)
     if unknown:
