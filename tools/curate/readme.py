@@ -1,7 +1,7 @@
 """Writes data/README.md from README_template.md and the data files as they stand.
 
 Every generator calls write_readme() after writing its files: the substance database
-(curate_substances.py) and the solids (solids.py). Everything the README reports is read back from the
+(curate_substances.py), the solids (solids.py) and the aqueous solutions (tools/aqueous/fit_aqueous.py). Everything the README reports is read back from the
 data sources and the lists curate_substances.py leaves in tools/curate/, so whichever script runs
 last, the README is the same."""
 
@@ -22,6 +22,8 @@ RULES = (('above the ceiling', 'pressure above the ceiling'),
          ('extrapolated p(Tb)', 'extrapolation to Tb out of bounds'))
 
 SOLID_HEADER_LINES = 5
+SOLUTE_HEADER_LINES = 11
+COEFFICIENT_HEADER_LINES = 7
 
 
 def rule_counts(rejected):
@@ -71,11 +73,31 @@ def solid_fields(data_dir):
             'solid_rows': '\n'.join(rows)}
 
 
+def solute_fields(data_dir):
+    solutes = _rows(os.path.join(data_dir, 'tenso5.tsv'), SOLUTE_HEADER_LINES)
+    coefficients = _rows(os.path.join(data_dir, 'tenso6.tsv'), COEFFICIENT_HEADER_LINES)
+    largest, sets = {}, {}
+    for line in coefficients:
+        largest[line[0]] = max(largest.get(line[0], 0.0), float(line[2]))
+        sets[line[0]] = sets.get(line[0], 0) + 1
+    kinds = {'B': 'by mass %', 'C': 'by temperature'}
+    rows = []
+    for s in solutes:
+        key, mass, w_high = s[4], float(s[5]), int(s[8])
+        temperatures = '%s only' % s[11] if s[9] == '*' else '%s-%s' % (s[9], s[10])
+        m_max = w_high * 1000.0 / mass / (100 - w_high)
+        split = '%d %s' % (sets[key], kinds[s[6]]) if s[6] in kinds else '1'
+        source = 'Pitzer' if s[1] == 'PITZER' else 'Norrish'
+        rows.append('| %s | %s | %s | %s | %s-%s | %s | %.2f | %s | %s | %.2f %% |'
+                    % (key, s[2], s[3], s[5], s[7], s[8], temperatures, m_max, source, split, largest[key]))
+    return {'solute_count': str(len(solutes)), 'solute_rows': '\n'.join(rows)}
+
+
 def write_readme(data_dir=DATA):
     with open(os.path.join(HERE, 'README_template.md'), encoding='utf-8') as f:
         text = f.read()
     fields = {}
-    for part in (substance_fields, solid_fields):
+    for part in (substance_fields, solid_fields, solute_fields):
         fields.update(part(data_dir))
     unknown = set(re.findall(r'\{([a-z_]+)\}', text)) - set(fields)
     if unknown:
