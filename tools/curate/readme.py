@@ -1,7 +1,8 @@
 """Writes data/README.md from README_template.md and the data files as they stand.
 
 Every generator calls write_readme() after writing its files: the substance database
-(curate_substances.py), the solids (solids.py) and the aqueous solutions (tools/aqueous/fit_aqueous.py). Everything the README reports is read back from the
+(curate_substances.py), the solids (solids.py), the aqueous solutions (tools/aqueous/fit_aqueous.py)
+and the measured values (measured_values.py). Everything the README reports is read back from the
 data sources and the lists curate_substances.py leaves in tools/curate/, so whichever script runs
 last, the README is the same."""
 
@@ -24,6 +25,7 @@ RULES = (('above the ceiling', 'pressure above the ceiling'),
 SOLID_HEADER_LINES = 5
 SOLUTE_HEADER_LINES = 11
 COEFFICIENT_HEADER_LINES = 7
+MEASURED_HEADER_LINES = 10
 
 
 def rule_counts(rejected):
@@ -93,11 +95,29 @@ def solute_fields(data_dir):
     return {'solute_count': str(len(solutes)), 'solute_rows': '\n'.join(rows)}
 
 
+def measured_fields(data_dir):
+    with open(os.path.join(data_dir, 'tenso7.tsv'), encoding='utf-8') as f:
+        lines = f.read().splitlines()
+    header, body = lines[:MEASURED_HEADER_LINES], [l.split('\t') for l in lines[MEASURED_HEADER_LINES:] if l.strip()]
+    left_out = next(l.split('\t', 1)[1] for l in header if l.startswith('Ohne Datensatz\t'))
+    vdi = [l for l in body if l[1] == 'VDI']
+    water = [l for l in body if l[1] == 'IF97']
+    rows = ['| %s | %s | %s | %s | %s to %s |' % (l[4], l[6], l[2], l[9], l[11], l[-2]) for l in body]
+    return {
+        'measured_vdi_lines': str(len(vdi)),
+        'measured_vdi_points': str(sum(int(l[9]) for l in vdi)),
+        'measured_water_points': str(sum(int(l[9]) for l in water)),
+        'measured_rows': '\n'.join(rows),
+        'measured_left_out': ('none' if left_out == 'keine' else
+                              '\n'.join('- ' + item for item in left_out.split('; '))),
+    }
+
+
 def write_readme(data_dir=DATA):
     with open(os.path.join(HERE, 'README_template.md'), encoding='utf-8') as f:
         text = f.read()
     fields = {}
-    for part in (substance_fields, solid_fields, solute_fields):
+    for part in (substance_fields, solid_fields, solute_fields, measured_fields):
         fields.update(part(data_dir))
     unknown = set(re.findall(r'\{([a-z_]+)\}', text)) - set(fields)
     if unknown:
