@@ -184,15 +184,6 @@ AqueousData withCoefficientLine(AqueousData data, qsizetype i, const QString &re
     return data;
 }
 
-qsizetype groupStart(const AqueousData &data, QStringView key)
-{
-    for (qsizetype i = 0; i < data.coefficients.size(); ++i) {
-        if (getField(data.coefficients.at(i), kKey) == key)
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 TEST(ShippedAqueous, SolutesAreSoundUniqueAndInTheProgramsOrder)
@@ -251,8 +242,8 @@ TEST(ShippedAqueous, ChecksReportBrokenLines)
     }
 
     const AqueousData data = shipped();
-    const qsizetype nacl = groupStart(data, u"NaCl");
-    const qsizetype mgcl2 = groupStart(data, u"MgCl2"); // three lines, by mass %
+    const qsizetype nacl = data.coefficients.indexOf(groupOf(data.coefficients, u"NaCl").value(0));
+    const qsizetype mgcl2 = data.coefficients.indexOf(groupOf(data.coefficients, u"MgCl2").value(0)); // 3 lines by mass %
     ASSERT_GE(nacl, 0);
     ASSERT_GE(mgcl2, 0);
     const QString naclLine = data.coefficients.at(nacl);
