@@ -47,34 +47,57 @@ TErrorDiffusionDitherer::TErrorDiffusionDitherer(int width, TColorLookup &lookup
         m_rows = std::max(m_rows, tap.Row + 1);
     m_stride = (width + 2 * margin) * 3;
     m_errors.assign(std::size_t(m_rows) * std::size_t(m_stride), 0);
+    m_rowStart.resize(std::size_t(m_rows));
+    PlaceRows();
+}
+
+void TErrorDiffusionDitherer::PlaceRows()
+{
+    for (int row = 0; row < m_rows; ++row)
+        m_rowStart[std::size_t(row)] = m_errors.data() + std::size_t((m_firstRow + row) % m_rows) * std::size_t(m_stride);
+    m_forward.clear();
+    m_backward.clear();
+    for (const TDiffusionTap &tap : m_taps) {
+        const int rowDistance = int(m_rowStart[std::size_t(tap.Row)] - m_rowStart[0]);
+        m_forward.push_back(rowDistance + 3 * tap.Offset);
+        m_backward.push_back(rowDistance - 3 * tap.Offset);
+    }
+}
+
+void TErrorDiffusionDitherer::Spread(int *cell, const int error[3])
+{
+    if (error[0] == 0 && error[1] == 0 && error[2] == 0)
+        return; // a zero error spreads nothing
+    const std::vector<int> &distances = m_direction > 0 ? m_forward : m_backward;
+    for (std::size_t i = 0; i < m_taps.size(); ++i) {
+        int *target = cell + distances[i];
+        const int weight = m_taps[i].Weight;
+        target[0] += error[0] * weight;
+        target[1] += error[1] * weight;
+        target[2] += error[2] * weight;
+    }
 }
 
 int TErrorDiffusionDitherer::Dither(int red, int green, int blue, int &r, int &g, int &b)
 {
-    const int *accumulated = ErrorCell(0, m_column);
+    int *cell = ErrorCell(0, m_column);
     const int half = m_divisor / 2;
     // Integer division truncates toward zero, as the error shares are defined.
-    const int used[3] = {std::clamp(red + (accumulated[0] + half) / m_divisor, 0, 255),
-                         std::clamp(green + (accumulated[1] + half) / m_divisor, 0, 255),
-                         std::clamp(blue + (accumulated[2] + half) / m_divisor, 0, 255)};
+    const int used[3] = {std::clamp(red + (cell[0] + half) / m_divisor, 0, 255),
+                         std::clamp(green + (cell[1] + half) / m_divisor, 0, 255),
+                         std::clamp(blue + (cell[2] + half) / m_divisor, 0, 255)};
     const int index = m_lookup.Lookup(used[0], used[1], used[2], r, g, b);
     const int error[3] = {used[0] - r, used[1] - g, used[2] - b};
-    if (error[0] == 0 && error[1] == 0 && error[2] == 0)
-        return index;
-    for (const TDiffusionTap &tap : m_taps) {
-        int *cell = ErrorCell(tap.Row, m_column + tap.Offset * m_direction);
-        cell[0] += error[0] * tap.Weight;
-        cell[1] += error[1] * tap.Weight;
-        cell[2] += error[2] * tap.Weight;
-    }
+    Spread(cell, error);
     return index;
 }
 
 void TErrorDiffusionDitherer::NextLine()
 {
     // The rows move up by one; the new last row starts empty.
-    std::fill_n(m_errors.begin() + std::ptrdiff_t(m_firstRow) * m_stride, m_stride, 0);
+    std::fill_n(m_rowStart[0], m_stride, 0);
     m_firstRow = (m_firstRow + 1) % m_rows;
+    PlaceRows();
     TDitherEngine::NextLine();
 }
 

@@ -46,11 +46,10 @@ public:
     void NextLine() override;
 
 private:
-    int *ErrorCell(int row, int column)
-    {
-        const int physical = (m_firstRow + row) % m_rows;
-        return m_errors.data() + (std::size_t(physical) * std::size_t(m_stride) + std::size_t(column + m_margin) * 3);
-    }
+    void PlaceRows();
+    int *ErrorCell(int row, int column) { return m_rowStart[std::size_t(row)] + (column + m_margin) * 3; }
+    // Diffuses the error of the pixel whose error cell is at cell.
+    void Spread(int *cell, const int error[3]);
 
     int m_divisor = 1;
     int m_margin = 0;
@@ -58,6 +57,10 @@ private:
     int m_stride = 0;
     int m_firstRow = 0;
     std::vector<TDiffusionTap> m_taps;
+    // Cell distance of each tap for the two scan directions.
+    std::vector<int> m_forward;
+    std::vector<int> m_backward;
+    std::vector<int *> m_rowStart;
     // Per row (width plus margins) x 3 channels, allocated once and rotated.
     std::vector<int> m_errors;
 };
