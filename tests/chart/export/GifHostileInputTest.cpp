@@ -4,6 +4,8 @@
 #include "GifTestSupport.h"
 #include "TGIFImage.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -162,4 +164,16 @@ TEST(GifHostileInput, HugeFramesAreRefusedOrCostNoMemoryUntilDecoded)
     }
     many.append(char(0x3B));
     EXPECT_EQ(load(many).exception, GIFText::ImageTooLarge);
+}
+TEST(GifHostileInput, EveryInputThatOnceFailedStillLoadsSafely)
+{
+    const QDir dir(QStringLiteral(TENSIMO_TEST_DATA_DIR "/gif-regress"));
+    const QStringList files = dir.entryList({QStringLiteral("*.gif")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString &name : files) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(load(file.readAll()).endedBadly());
+    }
 }
