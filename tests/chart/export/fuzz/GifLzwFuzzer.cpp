@@ -13,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int codeSize = input.ReadByte();
     if (codeSize < 1 || codeSize > 11)
         return 0;
-    std::vector<std::uint8_t> pixels(256 * 256);
+    std::vector<std::uint8_t> pixels(128 * 128);
     LzwDecoder decoder(input, codeSize, nullptr);
     try {
-        decoder.Decode(pixels.data(), 256, 256, size % 2 == 1);
+        decoder.Decode(pixels.data(), 128, 128, size % 2 == 1);
     } catch (const GIFException &) {
     }
     decoder.SkipRest();
