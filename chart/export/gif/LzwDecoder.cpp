@@ -69,6 +69,9 @@ LzwDecoder::LzwDecoder(GIFInput &input, int initialCodeSize, GIFWarningSink warn
 {
     m_clearCode = 1 << initialCodeSize;
     m_endCode = m_clearCode + 1;
+    // Root entries never change; every other entry is written before any code may refer to it.
+    for (int i = 0; i < m_clearCode; ++i)
+        m_suffix[i] = std::uint8_t(i);
     ResetTable();
 }
 
@@ -80,10 +83,6 @@ void LzwDecoder::Warn(const char *message) const
 
 void LzwDecoder::ResetTable()
 {
-    for (int i = 0; i < kGIFMaxCodes; ++i) {
-        m_prefix[i] = 0;
-        m_suffix[i] = i < m_clearCode ? std::uint8_t(i) : 0;
-    }
     m_codeSize = m_initialCodeSize + 1;
     m_maxCodeSize = 2 * m_clearCode;
     m_maxCode = m_clearCode + 2;
