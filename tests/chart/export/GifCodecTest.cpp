@@ -235,6 +235,22 @@ TEST(GifDecoder, InterlacedColumnsVisitEveryRowOnce)
     }
 }
 
+TEST(GifDecoder, ReadsCodesSpreadOverOneByteSubBlocks)
+{
+    // Twelve-bit codes then span up to three sub-blocks; the bytes between are length bytes.
+    std::mt19937 rng(8);
+    const std::vector<std::uint8_t> pixels = randomIndices(rng, 300, 200, 8);
+    const QByteArray packed = encode(TLZWEncoder(), pixels, 8, 300, 200);
+    std::vector<std::uint8_t> data;
+    for (qsizetype at = 1; std::uint8_t(packed[at]) != 0; at += 1 + std::uint8_t(packed[at]))
+        data.insert(data.end(), packed.begin() + at + 1, packed.begin() + at + 1 + std::uint8_t(packed[at]));
+    for (const std::size_t blockSize : {1u, 2u, 7u}) {
+        const Decoded decoded = decodeData(packSubBlocks(8, data, blockSize), 300, 200);
+        EXPECT_TRUE(decoded.pixels == pixels) << blockSize;
+        EXPECT_TRUE(decoded.warnings.empty());
+    }
+}
+
 TEST(GifDecoder, CodeEqualToNextFreeCodeRepeatsThePreviousStringPlusItsFirstPixel)
 {
     struct Case

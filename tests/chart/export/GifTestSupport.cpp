@@ -169,11 +169,11 @@ QByteArray CodeStream::bytes() const
     return packSubBlocks(m_initialCodeSize, data);
 }
 
-QByteArray packSubBlocks(int codeSize, const std::vector<std::uint8_t> &data)
+QByteArray packSubBlocks(int codeSize, const std::vector<std::uint8_t> &data, std::size_t blockSize)
 {
     QByteArray out(1, char(codeSize));
-    for (std::size_t start = 0; start < data.size(); start += 255) {
-        const std::size_t n = std::min<std::size_t>(255, data.size() - start);
+    for (std::size_t start = 0; start < data.size(); start += blockSize) {
+        const std::size_t n = std::min(blockSize, data.size() - start);
         out.append(char(n));
         out.append(reinterpret_cast<const char *>(data.data() + start), qsizetype(n));
     }

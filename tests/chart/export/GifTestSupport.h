@@ -66,8 +66,8 @@ private:
     std::vector<std::uint8_t> m_data;
 };
 
-// Code size byte, the data in sub-blocks of at most 255 bytes, and the zero block.
-QByteArray packSubBlocks(int codeSize, const std::vector<std::uint8_t> &data);
+// Code size byte, the data in sub-blocks of at most blockSize bytes, and the zero block.
+QByteArray packSubBlocks(int codeSize, const std::vector<std::uint8_t> &data, std::size_t blockSize = 255);
 
 // A minimal file around one frame's compressed data: screen = frame, global map of 2^bits greys.
 QByteArray wrapFrameData(int width, int height, int bits, const QByteArray &data, bool interlaced = false);
