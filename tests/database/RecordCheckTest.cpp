@@ -1,4 +1,5 @@
 // The record checks themselves: each kind of broken record must be reported.
+#include "DataListCheck.h"
 #include "RecordCheck.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,6 @@ namespace {
 const QString kBenzene = QStringLiteral(
     "S1\tPER\t71-43-2\tgeprüft\tBenzol\t\tBenzene\t\tC6H6\t6\t6\t78.11184\t278.68\t353.24\t101\t"
     "83.107\t-6486.2\t-9.2194\t6.9844E-06\t2\t278.68\t562.05\t562.05\t48.98");
-
-QString withField(const QString &line, int n, const QString &value)
-{
-    QStringList fields = line.split(QLatin1Char('\t'));
-    fields[n - 1] = value;
-    return fields.join(QLatin1Char('\t'));
-}
 
 } // namespace
 

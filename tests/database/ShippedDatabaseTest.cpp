@@ -1,12 +1,12 @@
 // The substance database as shipped: every record loads, its equation behaves across its own
 // range, it boils at 1 atm where it should, it stays plausible towards a Tb outside its range,
 // and the identity fields are unique.
+#include "DataListCheck.h"
 #include "RecordCheck.h"
 
 #include "app/RecordFields.h"
 #include "app/VapourPressure.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -20,20 +20,9 @@ namespace {
 constexpr int kHeaderLines = 3;
 constexpr int kShowAtMost = 15; // failures listed in one message
 
-QStringList readLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
-}
-
 const QStringList &databaseLines()
 {
-    static const QStringList lines = readLines(QStringLiteral(TENSIMO_SOURCE_DIR "/data/tenso20.tsv"));
+    static const QStringList lines = sourceLines(QStringLiteral("data/tenso20.tsv"));
     return lines;
 }
 
@@ -58,8 +47,8 @@ QSet<QString> documentedBoilingExceptions()
 {
     QSet<QString> cas;
     bool inTable = false;
-    for (const QString &line : readLines(QStringLiteral(TENSIMO_SOURCE_DIR "/data/README.md"))) {
-        if (line.startsWith(QLatin1String("## ")))
+    for (const QString &line : sourceLines(QStringLiteral("data/README.md"))) {
+        if (line.startsWith(QLatin1Char('#')))
             inTable = line.contains(QLatin1String("2 % and 5 %"));
         else if (inTable && line.startsWith(QLatin1String("| ")))
             cas.insert(line.section(QLatin1Char('|'), 1, 1).trimmed());
@@ -189,7 +178,7 @@ TEST(ShippedDatabase, WaterRecordReproducesIf97VerificationValues)
 
 TEST(ShippedDatabase, CommonSubstancesBoilWithinHalfAKelvinOfTheReference)
 {
-    const QStringList reference = readLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/database/nbp_reference.tsv"));
+    const QStringList reference = fileLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/database/nbp_reference.tsv"));
     ASSERT_EQ(reference.size(), 19); // header and 18 substances
     QHash<QString, QString> byCas;
     for (const QString &line : records())

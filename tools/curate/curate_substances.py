@@ -14,6 +14,7 @@ import re
 import sys
 from decimal import Decimal
 
+import readme
 import vapour_equations as ve
 from formulas import hill, molar_mass, parse_formula
 from german_names import german_name, load_table
@@ -315,46 +316,6 @@ def record_line(number, rec):
     return '\t'.join(fields)
 
 
-SOURCE_ROWS = (('PER', 'Perry Table 2-8', '101'), ('MCG', 'McGarry 1983 Wagner', '1'),
-               ('POL', 'Poling 2000 Antoine', '1.8'), ('CHS', 'ChemSep 8.3', '101 / 3'),
-               ('LAN', 'Landolt-Börnstein IV/20 Antoine', '3'), ('ALC', 'Alcock et al. 1984', '101'),
-               ('IF97', 'IAPWS-IF97', '999'))
-
-
-# Rejection reasons of the plausibility rules, as screen words them, and how the README names them.
-RULES = (('above the ceiling', 'pressure above the ceiling'),
-         ('range end nearest Tb', 'wrong side of 1 atm beyond the range'),
-         ('extrapolated p(Tb)', 'extrapolation to Tb out of bounds'))
-
-
-def rule_counts(rejected):
-    counts = {}
-    for cas, name, label, reason in rejected:
-        for words, rule in RULES:
-            if words in reason:
-                key = (rule, label.split(' ')[0])
-                counts[key] = counts.get(key, 0) + 1
-    return counts
-
-
-def write_readme(path, records, counts, exceptions, tb_decisions, rejected):
-    with open(os.path.join(HERE, 'README_template.md'), encoding='utf-8') as f:
-        template = f.read()
-    count_rows = '\n'.join('| %s | %d | %s | "%s" |' % (code, counts.get(code, 0), what, rec_code)
-                           for code, what, rec_code in SOURCE_ROWS)
-    organic = sum(1 for r in records if r[7] > 0)
-    total = '%d (%d organic, %d inorganic)' % (len(records), organic, len(records) - organic)
-    exception_rows = '\n'.join('| %s | %s | %s | %+.2f %% | %s |' % e for e in exceptions)
-    second_rows = '\n'.join('| %s | %s | %s | %s | %s | %s | %s |' % d for d in tb_decisions)
-    by_rule = rule_counts(rejected)
-    rule_rows = '\n'.join('| %s | %s | %d |' % (rule, source, n) for (rule, source), n in sorted(by_rule.items()))
-    text = (template.replace('{label}', LABEL).replace('{total}', total).replace('{count_rows}', count_rows)
-            .replace('{exception_rows}', exception_rows)
-            .replace('{second_tb_rows}', second_rows).replace('{rule_rows}', rule_rows))
-    with open(path, 'w', encoding='utf-8', newline='\n') as f:
-        f.write(text)
-
-
 ID_REGISTRY = os.path.join(HERE, 'record_ids.tsv')
 
 
@@ -410,10 +371,9 @@ def main():
     counts = {}
     for rec in records:
         counts[rec[1]] = counts.get(rec[1], 0) + 1
-    write_readme(os.path.join(os.path.dirname(out), 'README.md'), records, counts, exceptions, tb_decisions,
-                 rejected)
+    readme.write_readme(os.path.dirname(out))
     print('records:', len(records), counts, 'rejected rows:', len(rejected), 'Tb exceptions:', len(exceptions),
-          'second Tb:', len(tb_decisions), 'by rule:', rule_counts(rejected))
+          'second Tb:', len(tb_decisions), 'by rule:', readme.rule_counts(rejected))
 
 
 if __name__ == '__main__':

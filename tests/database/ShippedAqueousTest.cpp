@@ -1,0 +1,276 @@
+// The aqueous-solution files as shipped (data/tenso5.tsv, data/tenso6.tsv): the solutes a user
+// expects, sound lines in the program's order, a coefficient group of the right size for every
+// solute, and coefficients that reproduce the published water activities they were fitted to.
+#include "DataListCheck.h"
+
+#include "app/RecordFields.h"
+#include "app/RootIteration.h"
+#include "app/WaterSaturation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kSoluteHeaderLines = 11;
+constexpr int kCoefficientHeaderLines = 7;
+constexpr int kGermanName = 3;
+constexpr int kKey = 5;
+constexpr long double kTolerance = 0.005L; // relative, in a_w
+
+struct AqueousData
+{
+    QStringList solutes;
+    QStringList coefficients;
+};
+
+AqueousData shipped()
+{
+    return {sourceLines(QStringLiteral("data/tenso5.tsv")).mid(kSoluteHeaderLines),
+            sourceLines(QStringLiteral("data/tenso6.tsv")).mid(kCoefficientHeaderLines)};
+}
+
+QString soluteLine(const QStringList &solutes, QStringView key)
+{
+    for (const QString &line : solutes) {
+        if (getField(line, kKey) == key)
+            return line;
+    }
+    return {};
+}
+
+// The key's coefficient lines: its line in field 5 and the lines without a key after it.
+QStringList groupOf(const QStringList &coefficients, QStringView key)
+{
+    QStringList group;
+    for (const QString &line : coefficients) {
+        if (!group.isEmpty() && !getField(line, kKey).isEmpty())
+            break;
+        if (!group.isEmpty() || getField(line, kKey) == key)
+            group << line;
+    }
+    return group;
+}
+
+int groupSize(QStringView type)
+{
+    return type == u"B" ? 3 : type == u"C" ? 2 : 1;
+}
+
+QStringList soluteProblems(QStringView line)
+{
+    if (line.count(u'\t') != 11)
+        return {QStringLiteral("%1 fields instead of 12").arg(line.count(u'\t') + 1)};
+    QStringList problems;
+    const auto field = [&](int n) { return getField(line, n); };
+    for (const int n : {kGermanName, 4, kKey}) {
+        if (field(n).trimmed().isEmpty())
+            problems << QStringLiteral("field %1 empty").arg(n);
+    }
+    if (!(dataNumber(field(6)) > 0))
+        problems << QStringLiteral("molar mass not a number > 0");
+    if (!isWholeNumber(field(8)) || !isWholeNumber(field(9)) || !(field(8).toInt() < field(9).toInt()))
+        problems << QStringLiteral("mass-% limits not two whole numbers, low below high");
+    if (field(10) == u"*") {
+        if (!isWholeNumber(field(12)))
+            problems << QStringLiteral("single temperature not a whole number");
+    } else if (!isWholeNumber(field(10)) || !isWholeNumber(field(11)) || !(field(10).toInt() < field(11).toInt())) {
+        problems << QStringLiteral("temperature limits not two whole numbers, low below high");
+    }
+    return problems;
+}
+
+// Every solute owns one group of the size its type asks for; every group belongs to a solute;
+// thresholds and coefficients are numbers.
+QStringList groupProblems(const AqueousData &data)
+{
+    QStringList problems;
+    QStringList keys;
+    for (const QString &line : data.solutes)
+        keys << getField(line, kKey).toString();
+    QStringList groupKeys;
+    for (const QString &line : data.coefficients) {
+        const QString key = getField(line, kKey).toString();
+        if (!key.isEmpty() && !keys.contains(key))
+            problems << QStringLiteral("group %1 without a solute").arg(key);
+        if (!key.isEmpty() && groupKeys.contains(key))
+            problems << QStringLiteral("a second group for %1").arg(key);
+        groupKeys << key;
+        for (const int n : {7, 9, 11, 12, 13, 14, 15, 16}) {
+            if (!std::isfinite(dataNumber(getField(line, n))))
+                problems << QStringLiteral("field %1 of a line of %2 not a number").arg(n).arg(getField(line, 1));
+        }
+    }
+    for (const QString &solute : data.solutes) {
+        const QStringList group = groupOf(data.coefficients, getField(solute, kKey));
+        const int expected = groupSize(getField(solute, 7));
+        if (group.size() != expected)
+            problems << QStringLiteral("%1: %2 coefficient lines instead of %3")
+                            .arg(getField(solute, kKey)).arg(group.size()).arg(expected);
+    }
+    return problems;
+}
+
+// a_w of water with one solute by the program's formula, p/p_w = exp(2.3026 m k), the coefficient
+// line chosen as the solution window chooses it. Kept here until the aqueous model lands in the core.
+long double waterActivity(QStringView solute, const QStringList &group, long double massPercent, long double celsius)
+{
+    const long double m = massPercent * 1000.0L / dataNumber(getField(solute, 6)) / (100.0L - massPercent);
+    qsizetype j = 0;
+    const auto stepPast = [&](int field, long double value) {
+        if (j + 1 < group.size() && dataNumber(getField(group.at(j), field)) < value)
+            ++j;
+    };
+    if (getField(solute, 7) == u"B") {
+        stepPast(7, massPercent);
+        stepPast(7, massPercent);
+    } else if (getField(solute, 7) == u"C") {
+        stepPast(9, celsius);
+    }
+    const auto c = [&](int n) { return dataNumber(getField(group.at(j), 10 + n)); };
+    const long double t = celsius;
+    const long double k = c(1) + c(2) * t + c(3) * m + c(4) * t * t + c(5) * t * m + c(6) * t * t * m;
+    return std::exp(2.3026L * m * k);
+}
+
+QStringList checkedActivityProblems(const AqueousData &data, const QStringList &checkRows)
+{
+    QStringList problems;
+    for (const QString &row : checkRows) {
+        const QStringView key = getField(row, 1);
+        const QString solute = soluteLine(data.solutes, key);
+        const long double w = dataNumber(getField(row, 2));
+        const long double t = dataNumber(getField(row, 3));
+        const long double expected = dataNumber(getField(row, 4));
+        const long double aw = solute.isEmpty() ? std::numeric_limits<long double>::quiet_NaN() : waterActivity(solute, groupOf(data.coefficients, key), w, t);
+        if (!(std::fabs(aw / expected - 1.0L) <= kTolerance))
+            problems << QStringLiteral("%1 %2 % %3 °C: a_w %4 instead of %5")
+                            .arg(key).arg(double(w)).arg(double(t)).arg(double(aw)).arg(double(expected));
+    }
+    return problems;
+}
+
+// Sodium chloride, 10 % (1.90 mol/kg): a_w within 0.5 % of the Pitzer value 0.9352 at 25 °C, and
+// boiling at 101.9 °C +- 0.3 K under 1.01325 bar.
+QStringList sodiumChlorideProblems(const AqueousData &data)
+{
+    const QString solute = soluteLine(data.solutes, u"NaCl");
+    const QStringList group = groupOf(data.coefficients, u"NaCl");
+    if (solute.isEmpty() || group.isEmpty())
+        return {QStringLiteral("no NaCl")};
+    QStringList problems;
+    const long double aw = waterActivity(solute, group, 10.0L, 25.0L);
+    if (!(std::fabs(aw / 0.9352L - 1.0L) <= kTolerance))
+        problems << QStringLiteral("a_w %1").arg(double(aw));
+    const long double pressureBar = 1.01325L;
+    const auto residual = [&](long double kelvin) {
+        return waterActivity(solute, group, 10.0L, kelvin - 273.15L) * waterSaturationPressureBar(kelvin) - pressureBar;
+    };
+    const long double celsius = solveByForwardNewton(residual, waterSaturationTemperatureK(pressureBar)) - 273.15L;
+    if (!(std::fabs(celsius - 101.9L) <= 0.3L))
+        problems << QStringLiteral("boils at %1 °C").arg(double(celsius));
+    return problems;
+}
+
+// The data with the coefficient line at index i replaced (or removed when replacement is empty).
+AqueousData withCoefficientLine(AqueousData data, qsizetype i, const QString &replacement)
+{
+    if (replacement.isEmpty())
+        data.coefficients.removeAt(i);
+    else
+        data.coefficients[i] = replacement;
+    return data;
+}
+
+} // namespace
+
+TEST(ShippedAqueous, SolutesAreSoundUniqueAndInTheProgramsOrder)
+{
+    const AqueousData data = shipped();
+    EXPECT_GE(data.solutes.size(), 15);
+    for (const QString &line : data.solutes) {
+        SCOPED_TRACE(line.toStdString());
+        EXPECT_EQ(soluteProblems(line), QStringList());
+    }
+    EXPECT_EQ(repeatedNames(data.solutes, kKey), QStringList());
+    EXPECT_EQ(namesOutOfOrder(data.solutes, kGermanName), QStringList());
+    const char *required[] = {"NaCl", "KCl", "LiCl", "LiBr", "CaCl2", "MgCl2", "Na2SO4", "K2SO4", "MgSO4",
+                              "NaOH", "KOH", "HCl"};
+    for (const char *key : required)
+        EXPECT_FALSE(soluteLine(data.solutes, QString::fromLatin1(key)).isEmpty()) << key;
+    const bool sugarOrGlycerol = !soluteLine(data.solutes, u"C12H22O11").isEmpty()
+        || !soluteLine(data.solutes, u"C6H12O6").isEmpty() || !soluteLine(data.solutes, u"C3H8O3").isEmpty();
+    EXPECT_TRUE(sugarOrGlycerol);
+}
+
+TEST(ShippedAqueous, EverySoluteHasItsCoefficientGroup)
+{
+    EXPECT_EQ(groupProblems(shipped()), QStringList());
+}
+
+TEST(ShippedAqueous, CoefficientsReproduceThePublishedWaterActivities)
+{
+    const QStringList rows = fileLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv")).mid(1);
+    EXPECT_GE(rows.size(), 100);
+    EXPECT_EQ(checkedActivityProblems(shipped(), rows), QStringList());
+}
+
+TEST(ShippedAqueous, SodiumChlorideAtTenPercentMatchesPitzerAndBoilsAt1019)
+{
+    EXPECT_EQ(sodiumChlorideProblems(shipped()), QStringList());
+}
+
+TEST(ShippedAqueous, ChecksReportBrokenLines)
+{
+    const QString sound = QStringLiteral("A1\tPITZER\tNatriumchlorid\tSodium chloride\tNaCl\t58.440\tA\t0\t26\t0\t150\t");
+    ASSERT_EQ(soluteProblems(sound), QStringList());
+    struct Case { const char *what; QString line; };
+    const Case solutes[] = {
+        {"eleven fields", sound.section(QLatin1Char('\t'), 0, 10)},
+        {"no key", withField(sound, kKey, QString())},
+        {"zero molar mass", withField(sound, 6, QStringLiteral("0"))},
+        {"mass limits reversed", withField(sound, 8, QStringLiteral("30"))},
+        {"fractional mass limit", withField(sound, 9, QStringLiteral("26.5"))},
+        {"equal temperatures", withField(sound, 11, QStringLiteral("0"))},
+        {"single temperature missing", withField(sound, 10, QStringLiteral("*"))},
+    };
+    for (const Case &c : solutes) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(soluteProblems(c.line).isEmpty());
+    }
+
+    const AqueousData data = shipped();
+    const qsizetype nacl = data.coefficients.indexOf(groupOf(data.coefficients, u"NaCl").value(0));
+    const qsizetype mgcl2 = data.coefficients.indexOf(groupOf(data.coefficients, u"MgCl2").value(0)); // 3 lines by mass %
+    ASSERT_GE(nacl, 0);
+    ASSERT_GE(mgcl2, 0);
+    const QString naclLine = data.coefficients.at(nacl);
+    struct Broken { const char *what; AqueousData data; };
+    const Broken broken[] = {
+        {"a key without its group", withCoefficientLine(data, nacl, QString())},
+        {"a group cut short", withCoefficientLine(data, mgcl2 + 1, QString())},
+        {"the key on a later group line",
+         withCoefficientLine(data, mgcl2 + 1, withField(data.coefficients.at(mgcl2 + 1), kKey, QStringLiteral("MgCl2")))},
+        {"an unreadable coefficient", withCoefficientLine(data, nacl, withField(naclLine, 13, QStringLiteral("-0,0x")))},
+        {"a group without a solute", withCoefficientLine(data, nacl, withField(naclLine, kKey, QStringLiteral("NaI")))},
+    };
+    for (const Broken &b : broken) {
+        SCOPED_TRACE(b.what);
+        EXPECT_FALSE(groupProblems(b.data).isEmpty());
+    }
+
+    // One NaCl coefficient off by 20 %: the check rows and the 10 % point both notice.
+    QStringList naclRows;
+    for (const QString &row : fileLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv"))) {
+        if (getField(row, 1) == u"NaCl")
+            naclRows << row;
+    }
+    ASSERT_FALSE(naclRows.isEmpty());
+    const long double c1 = dataNumber(getField(naclLine, 11));
+    const AqueousData shifted =
+        withCoefficientLine(data, nacl, withField(naclLine, 11, QString::number(double(1.2L * c1), 'g', 12)));
+    EXPECT_FALSE(checkedActivityProblems(shifted, naclRows).isEmpty());
+    EXPECT_FALSE(sodiumChlorideProblems(shifted).isEmpty());
+}
