@@ -1,6 +1,6 @@
 // Program start: the application object, the main window with its windows, the event loop.
-#include "ProgramInfo.h"
-#include "TForm1.h"
+#include "app/data/ProgramInfo.h"
+#include "app/windows/TForm1.h"
 #include "platform/GuardedApplication.h"
 
 int main(int argc, char **argv)

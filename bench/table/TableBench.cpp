@@ -1,9 +1,9 @@
 // Speed of the value tables: a 10 001-row tenth-step boiling table of the iterated equation
 // "101" (DIPPR 101 for water), its vapour-pressure counterpart, and printing it into a PDF.
-#include "app/TXPrint.h"
-#include "app/TableLayout.h"
-#include "app/TableRows.h"
-#include "app/VapourPressure.h"
+#include "app/core/TableLayout.h"
+#include "app/core/TableRows.h"
+#include "app/core/VapourPressure.h"
+#include "app/print/TXPrint.h"
 
 #include <QApplication>
 #include <QPrinter>

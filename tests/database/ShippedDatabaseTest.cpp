@@ -3,8 +3,8 @@
 // and the identity fields are unique.
 #include "RecordCheck.h"
 
-#include "app/RecordFields.h"
-#include "app/VapourPressure.h"
+#include "app/core/RecordFields.h"
+#include "app/core/VapourPressure.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,16 +1,16 @@
 // The main window driven through its widgets: start, list, search, calculation, delete, settings.
-#include "app/TForm1.h"
+#include "app/windows/TForm1.h"
 
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
-#include "app/DataFiles.h"
-#include "app/RecordFields.h"
 #include "app/container/DataPasswords.h"
-#include "app/SubstanceDatabase.h"
-#include "app/SubstanceListBox.h"
-#include "app/TInfo.h"
-#include "app/TTabelleDlg.h"
-#include "app/TeinstellungenDlg.h"
+#include "app/core/RecordFields.h"
+#include "app/data/DataFiles.h"
+#include "app/data/SubstanceDatabase.h"
+#include "app/windows/SubstanceListBox.h"
+#include "app/windows/TInfo.h"
+#include "app/windows/TTabelleDlg.h"
+#include "app/windows/TeinstellungenDlg.h"
 #include "platform/AtomicFile.h"
 #include "platform/SettingsStore.h"
 
@@ -129,7 +129,7 @@ TEST_F(MainWindow, CannotStartWithoutUsableLanguageTables)
     const Case cases[] = {
         {"missing", [](TestProgramFolder &folder) { QFile::remove(folder.filePath(QStringLiteral("varglob.gru"))); }},
         {"short", [](TestProgramFolder &) {
-             QStringList lines = TestProgramFolder::shippedSourceLines(QStringLiteral("varglob.tsv")).mid(0, 104);
+             QStringList lines = shippedSourceLines(QStringLiteral("varglob.tsv")).mid(0, 104);
              saveCryptFile(QStringLiteral("varglob.gru"), QString::fromLatin1(DataPasswords::kLanguage), lines);
          }},
         {"damaged", [](TestProgramFolder &folder) {
@@ -430,7 +430,7 @@ TEST_F(MainWindow, SettingsStartWithDefaultsAndPersistOnClose)
 TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
 {
     QStringList records;
-    for (const QString &line : TestProgramFolder::shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3)) {
+    for (const QString &line : shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3)) {
         if (getField(line, 3) == u"7732-18-5")
             records.append(line);
     }

@@ -2,7 +2,7 @@
 // fixed-pitch font of 0.6 em per character.
 #pragma once
 
-#include "app/PrintSurface.h"
+#include "app/core/PrintSurface.h"
 
 #include <QList>
 #include <QString>

@@ -1,12 +1,12 @@
 // Printed value tables: header, frame, columns and pages on a recording surface, and a real
 // print job into a PDF file.
-#include "app/TableLayout.h"
+#include "app/core/TableLayout.h"
 
 #include "RecordingPrintSurface.h"
-#include "TestProgramFolder.h"
-#include "app/LanguageTables.h"
-#include "app/TXPrint.h"
-#include "app/TablePrinter.h"
+#include "TestRecords.h"
+#include "app/data/LanguageTables.h"
+#include "app/print/TXPrint.h"
+#include "app/print/TablePrinter.h"
 
 #include <QFile>
 #include <QLine>
@@ -215,8 +215,8 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed; setup.sh installs it";
     LanguageTables texts;
-    ASSERT_TRUE(texts.setTables(TestProgramFolder::shippedSourceLines(QStringLiteral("varsonst.tsv")),
-                                TestProgramFolder::shippedSourceLines(QStringLiteral("varglob.tsv"))));
+    ASSERT_TRUE(texts.setTables(shippedSourceLines(QStringLiteral("varsonst.tsv")),
+                                shippedSourceLines(QStringLiteral("varglob.tsv"))));
     QTemporaryDir dir;
     const QString pdfFile = dir.filePath(QStringLiteral("table.pdf"));
     TablePrinter printer(texts, nullptr);

@@ -1,12 +1,12 @@
 // The pure-substance table window driven through the main window and its own widgets.
-#include "app/TTabelleDlg.h"
+#include "app/windows/TTabelleDlg.h"
 
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
-#include "app/TForm1.h"
-#include "app/TablePrinter.h"
-#include "app/TeinstellungenDlg.h"
-#include "app/VapourPressure.h"
+#include "app/core/VapourPressure.h"
+#include "app/print/TablePrinter.h"
+#include "app/windows/TForm1.h"
+#include "app/windows/TeinstellungenDlg.h"
 
 #include <QAction>
 #include <QCheckBox>

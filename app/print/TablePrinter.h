@@ -1,0 +1,37 @@
+// Prints a value table: the print dialog, then the pages on the table printer.
+#pragma once
+
+#include "app/core/TableLayout.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class LanguageTables;
+class QPrinter;
+class TXPrint;
+
+class TablePrinter : public QObject
+{
+    Q_OBJECT
+public:
+    TablePrinter(const LanguageTables &texts, QObject *parent);
+
+    // Lets the user choose and set up the printer; false cancels the print. The Qt print
+    // dialog unless another is set (tests print to a file without a dialog).
+    using PrintDialog = std::function<bool(QPrinter &printer)>;
+    void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
+
+    // Prints the rows (two TAB-separated fields each) under the header of the kind, with the
+    // header lines s1..s4. False when nothing was printed.
+    bool PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
+                    const QString &s3, const QString &s4);
+
+    TXPrint *XPrint1 = nullptr;
+
+private:
+    const LanguageTables &m_texts;
+    PrintDialog m_printDialog;
+};

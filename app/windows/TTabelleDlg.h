@@ -1,0 +1,82 @@
+// The table window of a pure substance: vapour pressure against temperature or boiling
+// temperature against pressure, in whole or tenth steps, to print or copy.
+#pragma once
+
+#include "app/core/VapourPressure.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+class TForm1;
+class TablePrinter;
+
+class TTabelleDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    TTabelleDlg(TForm1 &form, QWidget *parent);
+
+    QFrame *Bevel1 = nullptr;
+    QListWidget *ListBox1 = nullptr; // one row per step: first column, TAB, second column
+    QLabel *Label1 = nullptr; // heading of the first column
+    QLabel *Label2 = nullptr; // heading of the second column
+    QLabel *Label3 = nullptr; // substance name
+    QPushButton *BitBtn1 = nullptr; // print
+    QPushButton *BitBtn2 = nullptr; // close
+    QPushButton *BitBtn3 = nullptr; // copy
+    QToolButton *SpeedButton1 = nullptr; // notice
+    QCheckBox *CheckBox1 = nullptr; // tenth steps
+    QCheckBox *CheckBox2 = nullptr; // scientific notation
+    QComboBox *ComboBox1 = nullptr; // unit of the first column
+    QComboBox *ComboBox2 = nullptr; // unit of the second column
+
+    TablePrinter *tablePrinter() const { return m_printer; }
+    // The rows of ListBox1 in order.
+    QStringList rows() const;
+
+    void BuildTemperatureRows();
+    void BuildPressureRows();
+
+    void BitBtn1Click();
+    void BitBtn3Click();
+    void SpeedButton1Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void ComboBox1Change();
+    void ComboBox2Change();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormShow();
+    void applyTexts();
+    void rebuild();
+    bool isTemperatureTable() const;
+    void showRows(const QStringList &rows);
+    void reportFailedRow(const QString &quantityText, long double value, const QString &unit);
+
+    TForm1 &m_form;
+    TablePrinter *m_printer = nullptr;
+    QString m_substanceName;
+    QString m_record;
+    int m_recordIndex = -1;
+    long double m_TminK = 0.0L;
+    long double m_TmaxK = 0.0L;
+    long double m_pminBar = 0.0L;
+    long double m_pmaxBar = 0.0L;
+    VapourPressureCoefficients m_coefficients;
+    // Message parts of the window's language block.
+    QString m_M3;
+    QString m_M4;
+    QString m_M5;
+    QString m_M6;
+};
