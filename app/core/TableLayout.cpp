@@ -3,7 +3,6 @@
 
 #include "app/core/PrintSurface.h"
 #include "app/core/RecordFields.h"
-#include "app/data/ProgramInfo.h"
 
 #include <cmath>
 
@@ -24,7 +23,7 @@ int roundHalfEven(double value)
 int printTableHeader(PrintSurface &surface, TableHeaderKind kind, const TableHeaderTexts &texts)
 {
     surface.setFontSize(12);
-    surface.drawText(0, 0, programTitle() + QStringLiteral(" - ") + texts.title);
+    surface.drawText(0, 0, texts.title);
     int bottom = 170;
     switch (kind) {
     case TableHeaderKind::PureSubstance:

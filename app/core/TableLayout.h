@@ -13,7 +13,7 @@ enum class TableHeaderKind { PureSubstance, Mixture, SolidInLiquid };
 
 struct TableHeaderTexts
 {
-    QString title; // the first line after the program title and " - "
+    QString title; // the first line: program title, " - ", the print header text
     QString s1;
     QString s2;
     QString s3;

@@ -2,6 +2,7 @@
 #include "app/print/TablePrinter.h"
 
 #include "app/data/LanguageTables.h"
+#include "app/data/ProgramInfo.h"
 #include "app/print/TXPrint.h"
 #include "platform/BusyCursor.h"
 
@@ -44,7 +45,8 @@ bool TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind kind, con
     const BusyCursor busy;
     if (!XPrint1->BeginDoc())
         return false;
-    layOutTable(*XPrint1, rows, kind, {m_texts.globalText(kPrintHeaderText), s1, s2, s3, s4});
+    const QString title = programTitle() + QStringLiteral(" - ") + m_texts.globalText(kPrintHeaderText);
+    layOutTable(*XPrint1, rows, kind, {title, s1, s2, s3, s4});
     XPrint1->EndDoc();
     return true;
 }

@@ -24,8 +24,8 @@ constexpr int kA4Width = 1700;
 constexpr int kA4Height = 2670;
 constexpr int kColumn = 283; // 1700 / 6 rounded
 
-const TableHeaderTexts kHeader{QStringLiteral("Tabellenausdruck"), QStringLiteral("s1"), QStringLiteral("s2"),
-                               QStringLiteral("s3"), QStringLiteral("s4")};
+const TableHeaderTexts kHeader{QStringLiteral("Korvex Tensimo 3.0 - Tabellenausdruck"), QStringLiteral("s1"),
+                               QStringLiteral("s2"), QStringLiteral("s3"), QStringLiteral("s4")};
 
 QStringList numberedRows(int count)
 {
