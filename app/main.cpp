@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     TForm1 form1;
     if (!form1.started())
         return 1;
-    app.setErrorCaption(form1.globalText(85));
+    app.setErrorCaption(form1.globalText(GlobalText::ErrorCaption));
     form1.show();
     return GuardedApplication::exec();
 }

@@ -51,8 +51,9 @@ bool LanguageTables::setTables(const QStringList &formLines, const QStringList &
     return true;
 }
 
-QString LanguageTables::globalText(int n) const
+QString LanguageTables::globalText(GlobalText text) const
 {
+    const int n = int(text);
     if (n < 1 || n > m_globalTexts.size())
         return QString();
     return m_globalTexts.at(n - 1);

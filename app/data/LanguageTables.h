@@ -1,6 +1,8 @@
 // The two language tables: the 99 global texts and the per-window text blocks.
 #pragma once
 
+#include "app/data/GlobalTexts.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -46,8 +48,8 @@ public:
     QChar languageLetter() const { return m_languageLetter; }
     int column() const { return m_column; }
 
-    // Global text n (1..99); empty outside that range or before the tables are set.
-    QString globalText(int n) const;
+    // The global text of that name; empty before the tables are set.
+    QString globalText(GlobalText text) const;
 
     // The block whose header line has the window's component name in field 1 (the first one
     // when two blocks share the name). Its first text is the header line's own.

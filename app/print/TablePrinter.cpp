@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kPrintHeaderText = 32;
-
 bool runQtPrintDialog(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
@@ -45,7 +43,7 @@ bool TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind kind, con
     const BusyCursor busy;
     if (!XPrint1->BeginDoc())
         return false;
-    const QString title = programTitle() + QStringLiteral(" - ") + m_texts.globalText(kPrintHeaderText);
+    const QString title = programTitle() + QStringLiteral(" - ") + m_texts.globalText(GlobalText::PrintHeader);
     layOutTable(*XPrint1, rows, kind, {title, s1, s2, s3, s4});
     XPrint1->EndDoc();
     return true;

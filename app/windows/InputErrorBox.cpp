@@ -7,19 +7,14 @@
 
 #include <QWidget>
 
-namespace {
-constexpr int kInputErrorText = 84;
-constexpr int kErrorCaption = 85;
-} // namespace
-
 void showErrorBox(const LanguageTables &texts, const QString &message, QWidget *control)
 {
-    showMessage(message, texts.globalText(kErrorCaption), MbOk | MbIconError);
+    showMessage(message, texts.globalText(GlobalText::ErrorCaption), MbOk | MbIconError);
     if (control)
         control->setFocus();
 }
 
 void showInputError(const LanguageTables &texts, const QString &text, QWidget *control)
 {
-    showErrorBox(texts, inputErrorMessage(texts.globalText(kInputErrorText), text), control);
+    showErrorBox(texts, inputErrorMessage(texts.globalText(GlobalText::InvalidInput), text), control);
 }

@@ -51,37 +51,6 @@
 
 namespace {
 
-// Global texts the main window uses.
-enum GlobalText : int {
-    kWarningCaption = 2,
-    kSecondNameWord = 5,
-    kCalculationWord = 7,
-    kFileUnreadable = 8,
-    kFileDamaged = 9,
-    kFileNotWritten = 10,
-    kCasCaption = 11,
-    kRecordNotFound = 14,
-    kVapourPressureWord = 12,
-    kPressureWord = 18,
-    kHelpFile = 29,
-    kInformationCaption = 31,
-    kNotKnownMarker = 34,
-    kMolarMassWord = 47,
-    kNameItem = 49,
-    kSettingsPathPrefix = 56,
-    kMeltingPointWord = 57,
-    kBoilingPointWord = 58,
-    kTemperatureWord = 61,
-    kMissingFilesCaption = 64,
-    kCalculateButton = 70,
-    kInformationPart2 = 81,
-    kDeleteCaption = 86,
-    kInformationPart3 = 87,
-    kPressureOutOfRange = 92,
-    kTemperatureOutOfRange = 93,
-    kCalculationFailed = 94,
-};
-
 const QString kDatabaseFile = QStringLiteral("tenso20.dad");
 // The record editor and the deletion write the database under this name.
 const QString kDatabaseFileForWriting = QStringLiteral("TENSO20.DAD");
@@ -149,7 +118,7 @@ bool TForm1::LoadLanguageTexts()
         // The caption text is not known at this moment, so the box has none.
         showMessage(QStringLiteral("The files varsonst.gru/varglob.gru are not available. It is not possible to "
                                    "start the program."),
-                    m_texts.globalText(kMissingFilesCaption), MbOk | MbIconWarning);
+                    m_texts.globalText(GlobalText::MissingFilesCaption), MbOk | MbIconWarning);
     }
     return loaded;
 }
@@ -474,7 +443,7 @@ long double TForm1::EstimateKollarProsztTemperature(long double boilingPointK, l
 
 // --- Data files ---
 
-QString TForm1::dataFileErrorText(int kind, const QString &fileName) const
+QString TForm1::dataFileErrorText(GlobalText kind, const QString &fileName) const
 {
     return m_texts.globalText(kind) + u' ' + fileName;
 }
@@ -485,7 +454,7 @@ bool TForm1::LoadCryptFile(const QString &fileName, const QString &filePassword,
     if (error == DataFileError::None)
         return true;
     showErrorBox(m_texts,
-                 dataFileErrorText(error == DataFileError::Unreadable ? kFileUnreadable : kFileDamaged, fileName));
+                 dataFileErrorText(error == DataFileError::Unreadable ? GlobalText::FileUnreadable : GlobalText::FileDamaged, fileName));
     return false;
 }
 
@@ -493,7 +462,7 @@ bool TForm1::SaveCryptFile(const QString &fileName, const QString &filePassword,
 {
     if (saveCryptFile(fileName, filePassword, lines) == DataFileError::None)
         return true;
-    showErrorBox(m_texts, dataFileErrorText(kFileNotWritten, fileName));
+    showErrorBox(m_texts, dataFileErrorText(GlobalText::FileNotWritten, fileName));
     return false;
 }
 
@@ -576,19 +545,19 @@ void TForm1::applyTexts()
     CheckBox1->setText(reader.next(CheckBox1->text()));
     GroupBox1->setTitle(withoutAccelerator(reader.next(QStringLiteral("Suche"))) + u':');
     RadioGroup1->setTitle(withoutAccelerator(reader.next(RadioGroup1->title())));
-    RadioGroup1Name->setText(m_texts.globalText(kNameItem));
-    RadioGroup1Cas->setText(m_texts.globalText(kCasCaption));
+    RadioGroup1Name->setText(m_texts.globalText(GlobalText::NameCaption));
+    RadioGroup1Cas->setText(m_texts.globalText(GlobalText::CasCaption));
 
-    Label7->setText(withoutAccelerator(m_texts.globalText(kCasCaption)) + u':');
-    Label9->setText(withoutAccelerator(m_texts.globalText(kMolarMassWord)) + QStringLiteral(" in kg/kmol:"));
-    Label15->setText(withoutAccelerator(m_texts.globalText(kTemperatureWord)) + u':');
-    Label21->setText(withoutAccelerator(m_texts.globalText(kVapourPressureWord)) + QStringLiteral(" ="));
-    BitBtn1->setText(m_texts.globalText(kCalculateButton));
+    Label7->setText(withoutAccelerator(m_texts.globalText(GlobalText::CasCaption)) + u':');
+    Label9->setText(withoutAccelerator(m_texts.globalText(GlobalText::MolarMassWord)) + QStringLiteral(" in kg/kmol:"));
+    Label15->setText(withoutAccelerator(m_texts.globalText(GlobalText::TemperatureWord)) + u':');
+    Label21->setText(withoutAccelerator(m_texts.globalText(GlobalText::VapourPressureWord)) + QStringLiteral(" ="));
+    BitBtn1->setText(m_texts.globalText(GlobalText::CalculateCaption));
     {
         const QSignalBlocker blocker(ComboBox2);
         const int mode = std::max(0, ComboBox2->currentIndex());
-        ComboBox2->setItemText(0, m_texts.globalText(kCalculationWord) + u' ' + m_texts.globalText(kVapourPressureWord));
-        ComboBox2->setItemText(1, m_texts.globalText(kCalculationWord) + u' ' + m_texts.globalText(kBoilingPointWord));
+        ComboBox2->setItemText(0, m_texts.globalText(GlobalText::CalculationWord) + u' ' + m_texts.globalText(GlobalText::VapourPressureWord));
+        ComboBox2->setItemText(1, m_texts.globalText(GlobalText::CalculationWord) + u' ' + m_texts.globalText(GlobalText::BoilingPointWord));
         ComboBox2->setCurrentIndex(mode);
     }
 
@@ -615,13 +584,13 @@ void TForm1::fillUnitList(QComboBox *list, const QStringList &units, int selectI
 
 void TForm1::ReadSettings()
 {
-    const SettingsStore store(settingsKeyPath(m_texts.globalText(kSettingsPathPrefix)));
+    const SettingsStore store(settingsKeyPath(m_texts.globalText(GlobalText::SettingsPath)));
     m_settings->setValues(readStoredSettings(store));
 }
 
 void TForm1::WriteSettings()
 {
-    SettingsStore store(settingsKeyPath(m_texts.globalText(kSettingsPathPrefix)));
+    SettingsStore store(settingsKeyPath(m_texts.globalText(GlobalText::SettingsPath)));
     writeStoredSettings(store, m_settings->values());
 }
 
@@ -696,7 +665,7 @@ void TForm1::ShowRecordDetails(const QString &record)
     }
     Label5->setText(displayName(record, language));
     const QString further = furtherName(record, language);
-    Label6->setText(further.isEmpty() ? QString() : m_texts.globalText(kSecondNameWord) + QStringLiteral(": ") + further);
+    Label6->setText(further.isEmpty() ? QString() : m_texts.globalText(GlobalText::AlsoWord) + QStringLiteral(": ") + further);
     Label8->setText(getField(record, 3).toString());
     Label2->setText(getField(record, 9).toString());
     QString molarMass = getField(record, 12).toString();
@@ -705,16 +674,16 @@ void TForm1::ShowRecordDetails(const QString &record)
     Label10->setText(molarMass);
 
     const QString unit = m_settings->ComboBox1->currentText();
-    const QString notKnown = m_texts.globalText(kNotKnownMarker);
+    const QString notKnown = m_texts.globalText(GlobalText::NotKnownMarker);
     const auto temperatureText = [&](int field) {
         const QString stored = getField(record, field).toString();
         if (stored == notKnown || unit == QStringLiteral("K"))
             return stored;
         return oneDecimalText(KelvinToTemperatureUnit(unit, numericField(record, field)), 1, language).trimmed();
     };
-    Label11->setText(withoutAccelerator(m_texts.globalText(kMeltingPointWord)) + QStringLiteral(" in ") + unit + u':');
+    Label11->setText(withoutAccelerator(m_texts.globalText(GlobalText::MeltingPointWord)) + QStringLiteral(" in ") + unit + u':');
     Label12->setText(temperatureText(13));
-    Label13->setText(withoutAccelerator(m_texts.globalText(kBoilingPointWord)) + QStringLiteral(" in ") + unit + u':');
+    Label13->setText(withoutAccelerator(m_texts.globalText(GlobalText::BoilingPointWord)) + QStringLiteral(" in ") + unit + u':');
     Label14->setText(temperatureText(14));
 
     const QString inputUnit = ComboBox1->currentText();
@@ -770,14 +739,14 @@ void TForm1::ComboBox1Change()
 void TForm1::ComboBox2Change()
 {
     if (ComboBox2->currentIndex() == 1) {
-        Label15->setText(withoutAccelerator(m_texts.globalText(kPressureWord)) + u':');
+        Label15->setText(withoutAccelerator(m_texts.globalText(GlobalText::PressureWord)) + u':');
         fillUnitList(ComboBox1, pressureUnitTexts(), 0);
-        Label21->setText(withoutAccelerator(m_texts.globalText(kBoilingPointWord)) + QStringLiteral(" ="));
+        Label21->setText(withoutAccelerator(m_texts.globalText(GlobalText::BoilingPointWord)) + QStringLiteral(" ="));
         fillUnitList(ComboBox3, temperatureUnitTexts(), m_settings->ComboBox1->currentIndex());
     } else {
-        Label15->setText(withoutAccelerator(m_texts.globalText(kTemperatureWord)) + u':');
+        Label15->setText(withoutAccelerator(m_texts.globalText(GlobalText::TemperatureWord)) + u':');
         fillUnitList(ComboBox1, temperatureUnitTexts(), 0);
-        Label21->setText(withoutAccelerator(m_texts.globalText(kVapourPressureWord)) + QStringLiteral(" ="));
+        Label21->setText(withoutAccelerator(m_texts.globalText(GlobalText::VapourPressureWord)) + QStringLiteral(" ="));
         fillUnitList(ComboBox3, pressureUnitTexts(), m_settings->ComboBox2->currentIndex());
     }
     ShowRecordDetails(currentRecord());
@@ -809,7 +778,7 @@ void TForm1::BitBtn1Click()
     if (ComboBox2->currentIndex() == 1) {
         const long double pressureBar = PressureUnitToBar(ComboBox1->currentText(), input.value);
         if (pressureBar < m_pminBar || pressureBar > m_pmaxBar) {
-            showErrorBox(m_texts, m_texts.globalText(kPressureOutOfRange), Edit1);
+            showErrorBox(m_texts, m_texts.globalText(GlobalText::PressureOutOfRange), Edit1);
             return;
         }
         const long double temperature
@@ -818,14 +787,14 @@ void TForm1::BitBtn1Click()
     } else {
         const long double temperatureK = TemperatureUnitToKelvin(ComboBox1->currentText(), input.value);
         if (temperatureK < m_TminK || temperatureK > m_TmaxK) {
-            showErrorBox(m_texts, m_texts.globalText(kTemperatureOutOfRange), Edit1);
+            showErrorBox(m_texts, m_texts.globalText(GlobalText::TemperatureOutOfRange), Edit1);
             return;
         }
         result = FormatResult(BarToPressureUnit(ComboBox3->currentText(), CalcRecordPressure(record, temperatureK)));
     }
     // A model fault gives no number; it is reported, never shown as "nan".
     if (result.isEmpty()) {
-        showErrorBox(m_texts, m_texts.globalText(kCalculationFailed), Edit1);
+        showErrorBox(m_texts, m_texts.globalText(GlobalText::CalculationImpossible), Edit1);
         return;
     }
     Label16->setText(result);
@@ -845,9 +814,9 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::SpeedButton3Click()
 {
-    showMessage(m_texts.globalText(kWarningCaption) + QStringLiteral(": ") + m_texts.globalText(kInformationPart2)
-                    + u'\r' + m_texts.globalText(kInformationPart3),
-                m_texts.globalText(kInformationCaption), MbOk | MbIconInformation);
+    showMessage(m_texts.globalText(GlobalText::NoteCaption) + QStringLiteral(": ") + m_texts.globalText(GlobalText::DisclaimerPart1)
+                    + u'\r' + m_texts.globalText(GlobalText::DisclaimerPart2),
+                m_texts.globalText(GlobalText::InformationCaption), MbOk | MbIconInformation);
 }
 
 void TForm1::Datensatzlschen1Click()
@@ -856,7 +825,7 @@ void TForm1::Datensatzlschen1Click()
     const QString record = currentRecord();
     if (record.isEmpty())
         return;
-    if (showMessage(m_deleteQuestion + u'\r' + Label5->text(), m_texts.globalText(kDeleteCaption),
+    if (showMessage(m_deleteQuestion + u'\r' + Label5->text(), m_texts.globalText(GlobalText::DeleteCaption),
                     MbYesNo | MbIconQuestion)
         != IdYes)
         return;
@@ -867,7 +836,7 @@ void TForm1::Datensatzlschen1Click()
     const qsizetype at = copy.indexOf(record);
     if (at < 0) {
         // Nothing to delete: the file stays as it is, and the user is told.
-        showErrorBox(m_texts, m_texts.globalText(kRecordNotFound) + u'\r' + Label5->text());
+        showErrorBox(m_texts, m_texts.globalText(GlobalText::RecordNotFound) + u'\r' + Label5->text());
         return;
     }
     copy.removeAt(at);
@@ -889,7 +858,7 @@ void TForm1::Datensatzndern1Click()
         // Records of the user are changed in the record editor, which this program does not have yet.
         return;
     }
-    showMessage(m_changeRefusal, m_texts.globalText(kWarningCaption), MbOk | MbIconWarning);
+    showMessage(m_changeRefusal, m_texts.globalText(GlobalText::NoteCaption), MbOk | MbIconWarning);
 }
 
 void TForm1::Tabelle1Click()
@@ -918,7 +887,7 @@ void TForm1::EinstellungenClick()
 
 void TForm1::Index1Click()
 {
-    const QString helpFile = programFilePath(m_texts.globalText(kHelpFile));
+    const QString helpFile = programFilePath(m_texts.globalText(GlobalText::HelpFile));
     // Without the file or a viewer nothing happens.
     if (QFileInfo::exists(helpFile))
         QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));

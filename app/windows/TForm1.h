@@ -68,7 +68,7 @@ public:
     void WriteSettings();
 
     const LanguageTables &languageTables() const { return m_texts; }
-    QString globalText(int n) const { return m_texts.globalText(n); }
+    QString globalText(GlobalText text) const { return m_texts.globalText(text); }
     QChar languageLetter() const { return m_texts.languageLetter(); }
     // The database records in list order; the list box has the same order.
     const QStringList &databaseList() const { return m_database; }
@@ -194,7 +194,7 @@ private:
     void showStatus(int index);
     void fillUnitList(QComboBox *list, const QStringList &units, int selectIndex);
     void selectRow(int row);
-    QString dataFileErrorText(int kind, const QString &fileName) const;
+    QString dataFileErrorText(GlobalText kind, const QString &fileName) const;
 
     LanguageTables m_texts;
     bool m_started = false;

@@ -34,24 +34,6 @@
 
 namespace {
 
-enum GlobalText : int {
-    kNoteCaption = 2,
-    kVapourPressureWord = 12,
-    kVapourPressureTableCaption = 13,
-    kPressureWord = 18,
-    kInformationCaption = 31,
-    kBoilingPointWord = 58,
-    kBoilingPointTableCaption = 59,
-    kTemperatureWord = 61,
-    kScientificNotationCaption = 65,
-    kCloseCaption = 69,
-    kPrintCaption = 75,
-    kCopyCaption = 78,
-    kDisclaimerPart1 = 81,
-    kDisclaimerPart2 = 87,
-    kCalculationImpossible = 94,
-};
-
 void fillUnitList(QComboBox *list, const QStringList &units, int selectIndex)
 {
     list->clear();
@@ -167,10 +149,10 @@ void TTabelleDlg::applyTexts()
     m_M4 = reader.next();
     m_M5 = reader.next();
     m_M6 = reader.next();
-    CheckBox2->setText(texts.globalText(kScientificNotationCaption));
-    BitBtn1->setText(texts.globalText(kPrintCaption));
-    BitBtn3->setText(texts.globalText(kCopyCaption));
-    BitBtn2->setText(texts.globalText(kCloseCaption));
+    CheckBox2->setText(texts.globalText(GlobalText::ScientificNotationCaption));
+    BitBtn1->setText(texts.globalText(GlobalText::PrintCaption));
+    BitBtn3->setText(texts.globalText(GlobalText::CopyCaption));
+    BitBtn2->setText(texts.globalText(GlobalText::CloseCaption));
 }
 
 void TTabelleDlg::FormShow()
@@ -205,11 +187,11 @@ void TTabelleDlg::FormShow()
 
     const LanguageTables &texts = m_form.languageTables();
     if (boilingMode) {
-        setWindowTitle(texts.globalText(kBoilingPointTableCaption));
+        setWindowTitle(texts.globalText(GlobalText::BoilingPointTableCaption));
         CheckBox2->setEnabled(false);
         BuildPressureRows();
     } else {
-        setWindowTitle(texts.globalText(kVapourPressureTableCaption));
+        setWindowTitle(texts.globalText(GlobalText::VapourPressureTableCaption));
         CheckBox2->setEnabled(true);
         BuildTemperatureRows();
     }
@@ -224,7 +206,7 @@ void TTabelleDlg::reportFailedRow(const QString &quantityText, long double value
 {
     // A row without a number ends the table: it is reported instead of printed as "nan".
     const LanguageTables &texts = m_form.languageTables();
-    QString message = texts.globalText(kCalculationImpossible);
+    QString message = texts.globalText(GlobalText::CalculationImpossible);
     if (!quantityText.isEmpty()) {
         message += u'\r';
         message += withoutAccelerator(quantityText) + QStringLiteral(": ")
@@ -237,8 +219,8 @@ void TTabelleDlg::BuildTemperatureRows()
 {
     const BusyCursor busy;
     const LanguageTables &texts = m_form.languageTables();
-    Label1->setText(texts.globalText(kTemperatureWord));
-    Label2->setText(texts.globalText(kVapourPressureWord));
+    Label1->setText(texts.globalText(GlobalText::TemperatureWord));
+    Label2->setText(texts.globalText(GlobalText::VapourPressureWord));
     CheckBox1->setEnabled(true);
     Label3->setText(m_substanceName);
     ListBox1->clear();
@@ -260,15 +242,15 @@ void TTabelleDlg::BuildTemperatureRows()
         *range, temperatureUnit, pressureUnit, [&c](long double T) { return vapourPressureBar(c, T); }, format);
     showRows(table.rows);
     if (table.failedAt)
-        reportFailedRow(texts.globalText(kTemperatureWord), *table.failedAt, temperatureUnit);
+        reportFailedRow(texts.globalText(GlobalText::TemperatureWord), *table.failedAt, temperatureUnit);
 }
 
 void TTabelleDlg::BuildPressureRows()
 {
     const BusyCursor busy;
     const LanguageTables &texts = m_form.languageTables();
-    Label1->setText(texts.globalText(kPressureWord));
-    Label2->setText(texts.globalText(kBoilingPointWord));
+    Label1->setText(texts.globalText(GlobalText::PressureWord));
+    Label2->setText(texts.globalText(GlobalText::BoilingPointWord));
     Label3->setText(m_form.Label5->text());
     ListBox1->clear();
     if (m_record.isEmpty())
@@ -289,7 +271,7 @@ void TTabelleDlg::BuildPressureRows()
         return;
     if (needsSizeQuestion(range)) {
         const QString question = m_M3 + QString::number(range.last - range.first) + u'\r' + m_M4 + u'\r' + m_M5;
-        if (showMessage(question, texts.globalText(kNoteCaption), MbYesNo | MbIconQuestion) == IdNo)
+        if (showMessage(question, texts.globalText(GlobalText::NoteCaption), MbYesNo | MbIconQuestion) == IdNo)
             return;
     }
     const RowFormat format{CheckBox1->isChecked(), false, texts.languageLetter(), systemDecimalSeparator()};
@@ -298,12 +280,12 @@ void TTabelleDlg::BuildPressureRows()
         range, plan.unit, temperatureUnit, [&c](long double p) { return boilingTemperatureK(c, p); }, format);
     showRows(table.rows);
     if (table.failedAt)
-        reportFailedRow(texts.globalText(kPressureWord), *table.failedAt, plan.unit);
+        reportFailedRow(texts.globalText(GlobalText::PressureWord), *table.failedAt, plan.unit);
 }
 
 bool TTabelleDlg::isTemperatureTable() const
 {
-    return Label1->text() == m_form.languageTables().globalText(kTemperatureWord);
+    return Label1->text() == m_form.languageTables().globalText(GlobalText::TemperatureWord);
 }
 
 void TTabelleDlg::rebuild()
@@ -346,10 +328,10 @@ void TTabelleDlg::BitBtn1Click()
     const LanguageTables &texts = m_form.languageTables();
     const QString heading = Label3->text() + QStringLiteral(" (") + ComboBox1->currentText() + QStringLiteral(" / ")
         + ComboBox2->currentText() + u')';
-    const QString disclaimer = texts.globalText(kDisclaimerPart1) + u' ' + texts.globalText(kDisclaimerPart2);
+    const QString disclaimer = texts.globalText(GlobalText::DisclaimerPart1) + u' ' + texts.globalText(GlobalText::DisclaimerPart2);
     const int pages = printPageCount(ListBox1->count());
     if (pages > 1
-        && showMessage(m_M6 + QString::number(pages) + u'\r' + m_M5, texts.globalText(kNoteCaption),
+        && showMessage(m_M6 + QString::number(pages) + u'\r' + m_M5, texts.globalText(GlobalText::NoteCaption),
                        MbYesNo | MbIconQuestion)
             == IdNo)
         return;
@@ -364,7 +346,7 @@ void TTabelleDlg::BitBtn3Click()
 void TTabelleDlg::SpeedButton1Click()
 {
     const LanguageTables &texts = m_form.languageTables();
-    showMessage(texts.globalText(kNoteCaption) + QStringLiteral(": ") + texts.globalText(kDisclaimerPart1) + u'\r'
-                    + texts.globalText(kDisclaimerPart2),
-                texts.globalText(kInformationCaption), MbOk | MbIconInformation);
+    showMessage(texts.globalText(GlobalText::NoteCaption) + QStringLiteral(": ") + texts.globalText(GlobalText::DisclaimerPart1) + u'\r'
+                    + texts.globalText(GlobalText::DisclaimerPart2),
+                texts.globalText(GlobalText::InformationCaption), MbOk | MbIconInformation);
 }

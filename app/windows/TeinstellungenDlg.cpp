@@ -101,14 +101,14 @@ void TeinstellungenDlg::FormShow()
     FormTextReader reader = m_texts.block(u"einstellungenDlg");
     setWindowTitle(reader.next(windowTitle()));
     m_outputLabel->setText(withoutAccelerator(reader.next(QStringLiteral("Datenausgabe"))) + u':');
-    m_temperatureLabel->setText(withoutAccelerator(m_texts.globalText(61)) + u':');
-    m_pressureLabel->setText(withoutAccelerator(m_texts.globalText(12)) + u':');
-    m_diagramLabel->setText(withoutAccelerator(m_texts.globalText(16)) + u':');
+    m_temperatureLabel->setText(withoutAccelerator(m_texts.globalText(GlobalText::TemperatureWord)) + u':');
+    m_pressureLabel->setText(withoutAccelerator(m_texts.globalText(GlobalText::VapourPressureWord)) + u':');
+    m_diagramLabel->setText(withoutAccelerator(m_texts.globalText(GlobalText::DiagramCaption)) + u':');
     m_pointsLabel->setText(withoutAccelerator(reader.next(QStringLiteral("Anzahl Punkte"))) + u':');
     m_noteLabel->setText(reader.next(QStringLiteral("Standard= 250, muss evtl. bei Zoom-Aktionen erhöht werden"))
                          + u'.');
-    CheckBox2->setText(m_texts.globalText(65));
-    BitBtn2->setText(m_texts.globalText(66));
+    CheckBox2->setText(m_texts.globalText(GlobalText::ScientificNotationCaption));
+    BitBtn2->setText(m_texts.globalText(GlobalText::CancelCaption));
     // Cancel goes back to what was in force when the dialog opened, the notation included.
     m_remembered = values();
 }

@@ -72,9 +72,9 @@ TEST(ShippedLanguageTables, MarkersThatDataAndCodeCompareAreTheSameInEveryLangua
         ASSERT_TRUE(tables.setTables({}, global, letter));
         SCOPED_TRACE(QString(letter).toStdString());
         // The database writes "k.A." for a value that is not known, in every language.
-        EXPECT_EQ(tables.globalText(34), QStringLiteral("k.A."));
-        EXPECT_TRUE(tables.globalText(56).endsWith(u'\\'));
-        EXPECT_EQ(tables.globalText(29), QStringLiteral("tensimo.html"));
+        EXPECT_EQ(tables.globalText(GlobalText::NotKnownMarker), QStringLiteral("k.A."));
+        EXPECT_TRUE(tables.globalText(GlobalText::SettingsPath).endsWith(u'\\'));
+        EXPECT_EQ(tables.globalText(GlobalText::HelpFile), QStringLiteral("tensimo.html"));
     }
 }
 
@@ -85,15 +85,13 @@ TEST(LanguageTables, GlobalTextNIsTheLanguageColumnOfLineNPlusSix)
         global.append(QStringLiteral("%1\tid\tc\tdeutsch %1\tenglish %1").arg(line));
     LanguageTables tables;
     ASSERT_TRUE(tables.setTables({}, global, u'D'));
-    EXPECT_EQ(tables.globalText(1), QStringLiteral("deutsch 7"));
-    EXPECT_EQ(tables.globalText(99), QStringLiteral("deutsch 105"));
-    EXPECT_EQ(tables.globalText(0), QString());
-    EXPECT_EQ(tables.globalText(100), QString());
+    EXPECT_EQ(tables.globalText(GlobalText::NoteCaption), QStringLiteral("deutsch 8"));
+    EXPECT_EQ(tables.globalText(GlobalText::ModelNote2), QStringLiteral("deutsch 105"));
     ASSERT_TRUE(tables.setTables({}, global, u'E'));
-    EXPECT_EQ(tables.globalText(85), QStringLiteral("english 91"));
+    EXPECT_EQ(tables.globalText(GlobalText::ErrorCaption), QStringLiteral("english 91"));
     // French has no column in these lines: a short line gives an empty text.
     ASSERT_TRUE(tables.setTables({}, global, u'F'));
-    EXPECT_EQ(tables.globalText(5), QString());
+    EXPECT_EQ(tables.globalText(GlobalText::AlsoWord), QString());
 }
 
 TEST(LanguageTables, AShortGlobalTableIsRefused)

@@ -265,7 +265,7 @@ TEST_F(MainWindow, RefusesInputOutsideTheRangeOrNotANumber)
     form->BitBtn1->setFocus();
     EXPECT_TRUE(calculate(QStringLiteral("-73,1")).isEmpty());
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown().last().text, form->globalText(93));
+    EXPECT_EQ(messages.shown().last().text, form->globalText(GlobalText::TemperatureOutOfRange));
     EXPECT_EQ(messages.shown().last().caption, QStringLiteral("Fehler"));
     EXPECT_EQ(messages.shown().last().flags, 16);
     EXPECT_EQ(QApplication::focusWidget(), form->Edit1);
@@ -276,7 +276,7 @@ TEST_F(MainWindow, RefusesInputOutsideTheRangeOrNotANumber)
 
     form->ComboBox2->setCurrentIndex(1);
     EXPECT_TRUE(calculate(QStringLiteral("2")).isEmpty());
-    EXPECT_EQ(messages.shown().last().text, form->globalText(92));
+    EXPECT_EQ(messages.shown().last().text, form->globalText(GlobalText::PressureOutOfRange));
 }
 
 TEST_F(MainWindow, ACalculationWithoutANumberIsReportedNotShown)
@@ -288,7 +288,7 @@ TEST_F(MainWindow, ACalculationWithoutANumberIsReportedNotShown)
         messages.clear();
         EXPECT_TRUE(calculate(QStringLiteral("50")).isEmpty());
         ASSERT_EQ(messages.shown().size(), 1);
-        EXPECT_EQ(messages.shown().first().text, form->globalText(94));
+        EXPECT_EQ(messages.shown().first().text, form->globalText(GlobalText::CalculationImpossible));
         EXPECT_FALSE(form->Label16->text().contains(QStringLiteral("nan")));
     }
 }
@@ -344,7 +344,7 @@ TEST_F(MainWindow, DeleteAsksFirstAndRemovesOnlyTheFirstEqualLine)
     form->Datensatzlschen1->trigger();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 36);
-    EXPECT_EQ(messages.shown().first().caption, form->globalText(86));
+    EXPECT_EQ(messages.shown().first().caption, form->globalText(GlobalText::DeleteCaption));
     EXPECT_EQ(messages.shown().first().text, formText(43) + QStringLiteral("\rMethan"));
     EXPECT_EQ(folder.databaseLines(), before);
 
@@ -375,7 +375,7 @@ TEST_F(MainWindow, DeleteNeverRewritesAFileItCouldNotReadOrWhereTheRecordIsMissi
     form->Datensatzlschen1->trigger(); // Methan is selected
     ASSERT_EQ(messages.shown().size(), 2);
     EXPECT_EQ(messages.shown().last().caption, QStringLiteral("Fehler"));
-    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(14)));
+    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(GlobalText::RecordNotFound)));
     QByteArray after;
     ASSERT_TRUE(readWholeFile(folder.filePath(QStringLiteral("tenso20.dad")), &after));
     EXPECT_EQ(after, before);
@@ -386,7 +386,7 @@ TEST_F(MainWindow, DeleteNeverRewritesAFileItCouldNotReadOrWhereTheRecordIsMissi
     messages.clear();
     form->Datensatzlschen1->trigger();
     ASSERT_EQ(messages.shown().size(), 2);
-    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(9)));
+    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(GlobalText::FileDamaged)));
     ASSERT_TRUE(readWholeFile(folder.filePath(QStringLiteral("tenso20.dad")), &after));
     EXPECT_EQ(after, before);
 }
@@ -399,7 +399,7 @@ TEST_F(MainWindow, ChangeIsRefusedForRecordsTheUserDidNotCreate)
     form->Datensatzndern1->trigger();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().text, formText(44));
-    EXPECT_EQ(messages.shown().first().caption, form->globalText(2));
+    EXPECT_EQ(messages.shown().first().caption, form->globalText(GlobalText::NoteCaption));
     EXPECT_EQ(messages.shown().first().flags, 48);
     clickRow(0); // Eigen, the user's own record
     form->Datensatzndern1->trigger();
