@@ -6,6 +6,7 @@
 #include "app/core/RecordFields.h"
 
 #include <QByteArray>
+#include <QLocale>
 
 #include <cmath>
 #include <cstdio>
@@ -75,6 +76,20 @@ QString fixedText(long double x, int decimals)
     if (!std::isfinite(x))
         return {};
     return printed("%*.*Lf", magnitudeClass(double(x)) + 3, decimals, x);
+}
+
+QString oneDecimalText(long double value, int extraWidth, QChar languageLetter)
+{
+    if (!std::isfinite(value))
+        return {};
+    const QString text = printed("%*.*Lf", magnitudeClass(double(value)) + extraWidth, 1, value);
+    return swapDecimalSeparator(text, u'.', u',', languageLetter);
+}
+
+QChar systemDecimalSeparator()
+{
+    const QString separator = QLocale().decimalPoint();
+    return separator.size() == 1 ? separator.at(0) : QChar(u'.');
 }
 
 QString scientificText(long double x, QChar decimalSeparator)

@@ -13,6 +13,15 @@ int magnitudeClass(double x);
 // '.'. A value that is not finite gives an empty text: a fault is never shown as "nan".
 QString fixedText(long double x, int decimals);
 
+// value with one decimal in a field of magnitudeClass(value) + extraWidth characters, with ','
+// unless the language letter is 'E': temperatures of results, tables and notes. Empty when the
+// value is not finite.
+QString oneDecimalText(long double value, int extraWidth, QChar languageLetter);
+
+// The decimal separator of the system's number format, which the scientific texts use in every
+// language.
+QChar systemDecimalSeparator();
+
 // C-style "%9.5e" of x (the C formatter's exponent digits, e.g. "4.00000e-04") with the
 // given decimal separator; empty when x is not finite.
 QString scientificText(long double x, QChar decimalSeparator);

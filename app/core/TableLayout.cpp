@@ -3,8 +3,7 @@
 
 #include "app/core/PrintSurface.h"
 #include "app/core/RecordFields.h"
-
-#include <cmath>
+#include "app/core/Rounding.h"
 
 namespace {
 
@@ -12,11 +11,6 @@ constexpr int kRowFontPoints = 9;
 constexpr int kRowStep = 30;
 constexpr int kGapUnderHeader = 20;
 constexpr int kBottomReserve = 40;
-
-int roundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
-}
 
 } // namespace
 

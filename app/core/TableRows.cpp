@@ -14,16 +14,11 @@ namespace {
 // step counters; they only come from broken records.
 constexpr long double kLargestLimit = 1.0e15L;
 
-QString withLanguageSeparator(const QString &text, QChar languageLetter)
-{
-    return swapDecimalSeparator(text, u'.', u',', languageLetter);
-}
-
 QString pressureText(long double pressure, const RowFormat &format)
 {
     if (format.scientific)
         return scientificText(pressure, format.systemDecimalSeparator);
-    return withLanguageSeparator(fixedText(pressure, 3), format.languageLetter);
+    return swapDecimalSeparator(fixedText(pressure, 3), u'.', u',', format.languageLetter);
 }
 
 // Walks the steps of a range, whole or tenth, and builds a row per step until a value fails.
@@ -96,9 +91,8 @@ TableRows buildTemperatureRows(const StepRange &range, const QString &temperatur
         const QString pressureColumn = pressureText(pressure, format);
         if (pressureColumn.isEmpty())
             return QString();
-        const QString temperatureColumn = format.tenthSteps
-            ? withLanguageSeparator(fixedText(t, 1), format.languageLetter)
-            : QString::number(k);
+        const QString temperatureColumn
+            = format.tenthSteps ? oneDecimalText(t, 3, format.languageLetter) : QString::number(k);
         return temperatureColumn + u'\t' + pressureColumn;
     });
 }
@@ -109,13 +103,12 @@ TableRows buildPressureRows(const StepRange &range, const QString &pressureUnit,
     return buildRows(range, format.tenthSteps, [&](qint64 k, long double p) {
         const long double temperature
             = kelvinToTemperatureUnit(temperatureUnit, temperatureKAt(pressureUnitToBar(pressureUnit, p)));
-        const QString temperatureColumn = fixedText(temperature, 1);
+        const QString temperatureColumn = oneDecimalText(temperature, 3, format.languageLetter);
         if (temperatureColumn.isEmpty())
             return QString();
-        const QString pressureColumn = format.tenthSteps
-            ? withLanguageSeparator(fixedText(p, 1), format.languageLetter)
-            : QString::number(k);
-        return pressureColumn + u'\t' + withLanguageSeparator(temperatureColumn, format.languageLetter);
+        const QString pressureColumn
+            = format.tenthSteps ? oneDecimalText(p, 3, format.languageLetter) : QString::number(k);
+        return pressureColumn + u'\t' + temperatureColumn;
     });
 }
 
@@ -123,7 +116,7 @@ QString firstColumnText(long double value, bool tenthSteps, QChar languageLetter
 {
     if (!tenthSteps)
         return QString::number(qint64(value));
-    return withLanguageSeparator(fixedText(value, 1), languageLetter).trimmed();
+    return oneDecimalText(value, 3, languageLetter).trimmed();
 }
 
 QString tableClipboardText(const QStringList &rows)

@@ -8,7 +8,8 @@ inline constexpr int kFieldMeltingPointK = 13;
 inline constexpr int kFieldBoilingPointK = 14;
 inline constexpr int kFieldEquationCode = 15;
 inline constexpr int kFieldCoefficientA = 16; // A to E are fields 16 to 20
-inline constexpr int kFieldMinTemperatureK = 21;
+inline constexpr int kFieldMinTemperatureK = 21; // Tmin and Tmax: the range of validity
+inline constexpr int kFieldMaxTemperatureK = 22;
 inline constexpr int kFieldCriticalTemperatureK = 23;
 inline constexpr int kFieldCriticalPressureBar = 24;
 

@@ -5,6 +5,18 @@
 #include <QString>
 #include <QStringList>
 
+// The data files of the program folder, under the names the program opens them by; a file is
+// found whatever the case of its name.
+inline const QString kDatabaseFile = QStringLiteral("tenso20.dad");
+// The record editor and the deletion load and save the database under this name.
+inline const QString kDatabaseFileForEditing = QStringLiteral("TENSO20.DAD");
+inline const QString kMeasuredValuesFile = QStringLiteral("tenso7.dad");
+inline const QString kSolidsFile = QStringLiteral("tenso4.dad");
+inline const QString kAqueousSolutesFile = QStringLiteral("TENSO5.DAD");
+inline const QString kAqueousCoefficientsFile = QStringLiteral("TENSO6.DAD");
+inline const QString kGlobalTextsFile = QStringLiteral("varglob.gru");
+inline const QString kFormTextsFile = QStringLiteral("varsonst.gru");
+
 // Chunk size of every container operation on a data file.
 inline constexpr int kDataFileBufferSize = 262144;
 

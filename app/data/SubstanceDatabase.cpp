@@ -2,9 +2,7 @@
 #include "app/data/SubstanceDatabase.h"
 
 #include "app/core/RecordFields.h"
-
-#include <QCollator>
-#include <QLocale>
+#include "app/data/GermanCollator.h"
 
 #include <algorithm>
 
@@ -19,18 +17,8 @@ int atomCount(QStringView record, int field)
     return ok && count > 0 ? count : 0;
 }
 
-QCollator nameCollator()
-{
-    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
-    // Brackets and hyphens of systematic names do not decide the order: "(2-Bromethyl)benzol" goes under B.
-    collator.setIgnorePunctuation(true);
-    return collator;
-}
-
 struct NameOrder {
-    QCollator collator = nameCollator();
+    GermanCollator collator;
     QChar language;
 
     bool operator()(const QString &a, const QString &b) const
@@ -90,14 +78,14 @@ QString listItemText(QStringView record, QChar languageLetter)
 QStringList sortByName(const QStringList &records, QChar languageLetter)
 {
     QStringList sorted = records;
-    std::stable_sort(sorted.begin(), sorted.end(), NameOrder{nameCollator(), languageLetter});
+    std::stable_sort(sorted.begin(), sorted.end(), NameOrder{GermanCollator(), languageLetter});
     return sorted;
 }
 
 QStringList sortByFormula(const QStringList &records, QChar languageLetter)
 {
     QStringList sorted = records;
-    const NameOrder byName{nameCollator(), languageLetter};
+    const NameOrder byName{GermanCollator(), languageLetter};
     std::stable_sort(sorted.begin(), sorted.end(), [&](const QString &a, const QString &b) {
         const int ca = atomCount(a, 10);
         const int cb = atomCount(b, 10);

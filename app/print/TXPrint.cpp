@@ -1,6 +1,8 @@
 // The printer of the value tables.
 #include "app/print/TXPrint.h"
 
+#include "app/core/Rounding.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -9,7 +11,6 @@
 #include <QPen>
 #include <QPrinter>
 
-#include <cmath>
 #include <cstdlib>
 
 QFont tableFont()
@@ -147,7 +148,7 @@ int TXPrint::textWidth(const QString &text) const
 {
     if (!m_printing)
         return 0;
-    return int(std::nearbyint(QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text)));
+    return roundHalfEven(QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text));
 }
 
 void TXPrint::drawText(int x, int y, const QString &text)

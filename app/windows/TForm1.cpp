@@ -4,6 +4,7 @@
 #include "app/container/DataPasswords.h"
 #include "app/core/KollarProszt.h"
 #include "app/core/PressureUnits.h"
+#include "app/core/RangeLimits.h"
 #include "app/core/RecordFields.h"
 #include "app/core/TemperatureUnits.h"
 #include "app/core/VapourPressure.h"
@@ -16,6 +17,7 @@
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
+#include "app/windows/UnitComboBox.h"
 #include "app/windows/TeinstellungenDlg.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
@@ -35,7 +37,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -51,23 +52,9 @@
 
 namespace {
 
-const QString kDatabaseFile = QStringLiteral("tenso20.dad");
-// The record editor and the deletion write the database under this name.
-const QString kDatabaseFileForWriting = QStringLiteral("TENSO20.DAD");
-
 QString password(const char *text)
 {
     return QString::fromLatin1(text);
-}
-
-// One decimal in a field of magnitude + width extra characters, ',' for German.
-QString oneDecimalText(long double value, int extraWidth, QChar languageLetter)
-{
-    if (!std::isfinite(value))
-        return QString();
-    const int width = magnitudeClass(double(value)) + extraWidth;
-    const QString text = QString::asprintf("%*.*Lf", width, 1, value);
-    return swapDecimalSeparator(text, u'.', u',', languageLetter);
 }
 
 QAction *addMenuAction(QMenu *menu, const QString &objectName, const QString &caption, bool enabled)
@@ -109,9 +96,9 @@ bool TForm1::LoadLanguageTexts()
 {
     QStringList formLines;
     QStringList globalLines;
-    const bool loaded = loadCryptFile(QStringLiteral("varsonst.gru"), password(DataPasswords::kLanguage), &formLines)
+    const bool loaded = loadCryptFile(kFormTextsFile, password(DataPasswords::kLanguage), &formLines)
             == DataFileError::None
-        && loadCryptFile(QStringLiteral("varglob.gru"), password(DataPasswords::kLanguage), &globalLines)
+        && loadCryptFile(kGlobalTextsFile, password(DataPasswords::kLanguage), &globalLines)
             == DataFileError::None
         && m_texts.setTables(formLines, globalLines, kLanguageLetter);
     if (!loaded) {
@@ -391,9 +378,7 @@ int TForm1::MagnitudeClass(double x)
 
 QString TForm1::FormatResult(long double x) const
 {
-    const QString separator = QLocale().decimalPoint();
-    const QChar systemSeparator = separator.size() == 1 ? separator.at(0) : QChar(u'.');
-    return formatResult(x, m_settings->CheckBox2->isChecked(), languageLetter(), systemSeparator);
+    return formatResult(x, m_settings->CheckBox2->isChecked(), languageLetter(), systemDecimalSeparator());
 }
 
 void TForm1::PressureRangeText(const QString &unit, QLabel *minCaption, QLabel *maxCaption, QLabel *minValue,
@@ -481,8 +466,8 @@ void TForm1::FormShow()
 {
     ReadSettings();
     applyTexts();
-    fillUnitList(ComboBox1, temperatureUnitTexts(), m_settings->ComboBox1->currentIndex());
-    fillUnitList(ComboBox3, pressureUnitTexts(), m_settings->ComboBox2->currentIndex());
+    fillUnitComboBox(ComboBox1, temperatureUnitTexts(), m_settings->ComboBox1->currentIndex());
+    fillUnitComboBox(ComboBox3, pressureUnitTexts(), m_settings->ComboBox2->currentIndex());
     setWindowTitle(programTitle());
     LoadDatabase();
     clearResult();
@@ -565,19 +550,11 @@ void TForm1::applyTexts()
     m_changeRefusal = reader.next();
     for (QString &status : m_statusTexts)
         status = reader.next();
-    m_furtherMessage = reader.next();
+    reader.next(); // a further message the window does not show
     for (int i = 0; i < 3; ++i) {
         QAbstractButton *button = RadioGroup2Buttons->button(i);
         button->setText(reader.next(button->text()));
     }
-}
-
-void TForm1::fillUnitList(QComboBox *list, const QStringList &units, int selectIndex)
-{
-    const QSignalBlocker blocker(list);
-    list->clear();
-    list->addItems(units);
-    list->setCurrentIndex(selectIndex >= 0 && selectIndex < units.size() ? selectIndex : 0);
 }
 
 // --- Settings ---
@@ -630,6 +607,12 @@ void TForm1::selectRow(int row)
     ListBox1->setCurrentRow(row);
 }
 
+CalculationMode TForm1::calculationMode() const
+{
+    return ComboBox2->currentIndex() == int(CalculationMode::BoilingPoint) ? CalculationMode::BoilingPoint
+                                                                            : CalculationMode::VapourPressure;
+}
+
 QString TForm1::currentRecord() const
 {
     const int row = ListBox1->currentRow();
@@ -638,10 +621,7 @@ QString TForm1::currentRecord() const
 
 void TForm1::refreshRange(const QString &record)
 {
-    m_TminK = numericField(record, 21);
-    m_TmaxK = numericField(record, 22);
-    m_pminBar = CalcRecordPressure(record, m_TminK);
-    m_pmaxBar = CalcRecordPressure(record, m_TmaxK);
+    m_range = recordRangeLimits(record);
 }
 
 void TForm1::ListBox1Click()
@@ -687,8 +667,8 @@ void TForm1::ShowRecordDetails(const QString &record)
     Label14->setText(temperatureText(14));
 
     const QString inputUnit = ComboBox1->currentText();
-    if (ComboBox2->currentIndex() == 1) {
-        PressureRangeText(inputUnit, Label17, Label18, Label19, Label20, m_pminBar, m_pmaxBar);
+    if (calculationMode() == CalculationMode::BoilingPoint) {
+        PressureRangeText(inputUnit, Label17, Label18, Label19, Label20, m_range.pminBar, m_range.pmaxBar);
         return;
     }
     const QString letter = inputUnit == QStringLiteral("K") ? QStringLiteral("T") : QStringLiteral("t");
@@ -698,8 +678,8 @@ void TForm1::ShowRecordDetails(const QString &record)
         const long double value = KelvinToTemperatureUnit(inputUnit, kelvin);
         return std::isfinite(value) ? QString::number(qint64(std::trunc(value))) : QString();
     };
-    Label19->setText(wholeText(m_TminK));
-    Label20->setText(wholeText(m_TmaxK));
+    Label19->setText(wholeText(m_range.TminK));
+    Label20->setText(wholeText(m_range.TmaxK));
 }
 
 void TForm1::clearResult()
@@ -738,16 +718,16 @@ void TForm1::ComboBox1Change()
 
 void TForm1::ComboBox2Change()
 {
-    if (ComboBox2->currentIndex() == 1) {
+    if (calculationMode() == CalculationMode::BoilingPoint) {
         Label15->setText(withoutAccelerator(m_texts.globalText(GlobalText::PressureWord)) + u':');
-        fillUnitList(ComboBox1, pressureUnitTexts(), 0);
+        fillUnitComboBox(ComboBox1, pressureUnitTexts(), 0);
         Label21->setText(withoutAccelerator(m_texts.globalText(GlobalText::BoilingPointWord)) + QStringLiteral(" ="));
-        fillUnitList(ComboBox3, temperatureUnitTexts(), m_settings->ComboBox1->currentIndex());
+        fillUnitComboBox(ComboBox3, temperatureUnitTexts(), m_settings->ComboBox1->currentIndex());
     } else {
         Label15->setText(withoutAccelerator(m_texts.globalText(GlobalText::TemperatureWord)) + u':');
-        fillUnitList(ComboBox1, temperatureUnitTexts(), 0);
+        fillUnitComboBox(ComboBox1, temperatureUnitTexts(), 0);
         Label21->setText(withoutAccelerator(m_texts.globalText(GlobalText::VapourPressureWord)) + QStringLiteral(" ="));
-        fillUnitList(ComboBox3, pressureUnitTexts(), m_settings->ComboBox2->currentIndex());
+        fillUnitComboBox(ComboBox3, pressureUnitTexts(), m_settings->ComboBox2->currentIndex());
     }
     ShowRecordDetails(currentRecord());
     clearResult();
@@ -775,9 +755,9 @@ void TForm1::BitBtn1Click()
     }
 
     QString result;
-    if (ComboBox2->currentIndex() == 1) {
+    if (calculationMode() == CalculationMode::BoilingPoint) {
         const long double pressureBar = PressureUnitToBar(ComboBox1->currentText(), input.value);
-        if (pressureBar < m_pminBar || pressureBar > m_pmaxBar) {
+        if (pressureBar < m_range.pminBar || pressureBar > m_range.pmaxBar) {
             showErrorBox(m_texts, m_texts.globalText(GlobalText::PressureOutOfRange), Edit1);
             return;
         }
@@ -786,7 +766,7 @@ void TForm1::BitBtn1Click()
         result = oneDecimalText(temperature, 3, languageLetter());
     } else {
         const long double temperatureK = TemperatureUnitToKelvin(ComboBox1->currentText(), input.value);
-        if (temperatureK < m_TminK || temperatureK > m_TmaxK) {
+        if (temperatureK < m_range.TminK || temperatureK > m_range.TmaxK) {
             showErrorBox(m_texts, m_texts.globalText(GlobalText::TemperatureOutOfRange), Edit1);
             return;
         }
@@ -831,7 +811,7 @@ void TForm1::Datensatzlschen1Click()
         return;
 
     QStringList copy;
-    if (!LoadCryptFile(kDatabaseFileForWriting, password(DataPasswords::kDatabase), &copy))
+    if (!LoadCryptFile(kDatabaseFileForEditing, password(DataPasswords::kDatabase), &copy))
         return;
     const qsizetype at = copy.indexOf(record);
     if (at < 0) {
@@ -840,7 +820,7 @@ void TForm1::Datensatzlschen1Click()
         return;
     }
     copy.removeAt(at);
-    if (!SaveCryptFile(kDatabaseFileForWriting, password(DataPasswords::kDatabase), copy))
+    if (!SaveCryptFile(kDatabaseFileForEditing, password(DataPasswords::kDatabase), copy))
         return;
 
     LoadDatabase();
@@ -866,8 +846,9 @@ void TForm1::Tabelle1Click()
     if (currentRecord().isEmpty())
         return;
     // Switching the mode applies it through the mode list's change handler.
-    if (ComboBox2->currentIndex() == 1)
-        ComboBox2->setCurrentIndex(0);
+    if (calculationMode() != CalculationMode::VapourPressure)
+        ComboBox2->setCurrentIndex(int(CalculationMode::VapourPressure));
+    m_table->setMode(CalculationMode::VapourPressure);
     m_table->exec();
 }
 
@@ -875,8 +856,9 @@ void TForm1::abelle1Click()
 {
     if (currentRecord().isEmpty())
         return;
-    if (ComboBox2->currentIndex() == 0)
-        ComboBox2->setCurrentIndex(1);
+    if (calculationMode() != CalculationMode::BoilingPoint)
+        ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
+    m_table->setMode(CalculationMode::BoilingPoint);
     m_table->exec();
 }
 

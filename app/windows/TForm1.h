@@ -2,7 +2,9 @@
 // that every other window reads its substance, units and texts from.
 #pragma once
 
+#include "app/core/CalculationMode.h"
 #include "app/core/NumberText.h"
+#include "app/core/RangeLimits.h"
 #include "app/data/LanguageTables.h"
 
 #include <QMainWindow>
@@ -74,10 +76,10 @@ public:
     const QStringList &databaseList() const { return m_database; }
     // The record of the selected substance; empty without a selection.
     QString currentRecord() const;
-    long double rangeTminK() const { return m_TminK; }
-    long double rangeTmaxK() const { return m_TmaxK; }
-    long double rangePminBar() const { return m_pminBar; }
-    long double rangePmaxBar() const { return m_pmaxBar; }
+    // The range of the selected substance.
+    const RangeLimits &range() const { return m_range; }
+    // The mode list's choice.
+    CalculationMode calculationMode() const;
 
     TInfo *infoDialog() const { return m_info; }
     TTabelleDlg *tableDialog() const { return m_table; }
@@ -192,7 +194,6 @@ private:
     void clearResult();
     void advanceStatus();
     void showStatus(int index);
-    void fillUnitList(QComboBox *list, const QStringList &units, int selectIndex);
     void selectRow(int row);
     QString dataFileErrorText(GlobalText kind, const QString &fileName) const;
 
@@ -205,11 +206,7 @@ private:
     int m_statusIndex = 1;
     QString m_deleteQuestion;
     QString m_changeRefusal;
-    QString m_furtherMessage;
-    long double m_TminK = 0.0L;
-    long double m_TmaxK = 0.0L;
-    long double m_pminBar = 0.0L;
-    long double m_pmaxBar = 0.0L;
+    RangeLimits m_range;
 
     TInfo *m_info = nullptr;
     TTabelleDlg *m_table = nullptr;

@@ -1,8 +1,8 @@
 // The table window of a pure substance.
 #include "app/windows/TTabelleDlg.h"
 
+#include "app/core/NumberText.h"
 #include "app/core/PressureUnits.h"
-#include "app/core/RecordFields.h"
 #include "app/core/TableLayout.h"
 #include "app/core/TableRows.h"
 #include "app/core/TemperatureUnits.h"
@@ -10,9 +10,9 @@
 #include "app/print/TXPrint.h"
 #include "app/print/TablePrinter.h"
 #include "app/windows/InputErrorBox.h"
-#include "app/windows/SubstanceListBox.h"
 #include "app/windows/TForm1.h"
 #include "app/windows/TeinstellungenDlg.h"
+#include "app/windows/UnitComboBox.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageService.h"
 
@@ -25,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -33,19 +32,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void fillUnitList(QComboBox *list, const QStringList &units, int selectIndex)
-{
-    list->clear();
-    list->addItems(units);
-    list->setCurrentIndex(selectIndex >= 0 && selectIndex < units.size() ? selectIndex : 0);
-}
-
-QChar systemDecimalSeparator()
-{
-    const QString separator = QLocale().decimalPoint();
-    return separator.size() == 1 ? separator.at(0) : QChar(u'.');
-}
 
 } // namespace
 
@@ -159,31 +145,26 @@ void TTabelleDlg::FormShow()
 {
     applyTexts();
     const TeinstellungenDlg *settings = m_form.settingsDialog();
-    const bool boilingMode = m_form.ComboBox2->currentIndex() == 1;
+    const bool boilingMode = m_mode == CalculationMode::BoilingPoint;
+    if (boilingMode) {
+        fillUnitComboBox(ComboBox1, pressureUnitTexts(), settings->ComboBox2->currentIndex());
+        fillUnitComboBox(ComboBox2, temperatureUnitTexts(), settings->ComboBox1->currentIndex());
+    } else {
+        fillUnitComboBox(ComboBox1, temperatureUnitTexts(), settings->ComboBox1->currentIndex());
+        fillUnitComboBox(ComboBox2, pressureUnitTexts(), settings->ComboBox2->currentIndex());
+    }
     {
-        const QSignalBlocker block1(ComboBox1);
-        const QSignalBlocker block2(ComboBox2);
-        const QSignalBlocker block3(CheckBox1);
-        const QSignalBlocker block4(CheckBox2);
-        if (boilingMode) {
-            fillUnitList(ComboBox1, pressureUnitTexts(), settings->ComboBox2->currentIndex());
-            fillUnitList(ComboBox2, temperatureUnitTexts(), settings->ComboBox1->currentIndex());
-        } else {
-            fillUnitList(ComboBox1, temperatureUnitTexts(), settings->ComboBox1->currentIndex());
-            fillUnitList(ComboBox2, pressureUnitTexts(), settings->ComboBox2->currentIndex());
-        }
+        // The table is built once below, not once per box.
+        const QSignalBlocker block1(CheckBox1);
+        const QSignalBlocker block2(CheckBox2);
         CheckBox1->setChecked(false);
         CheckBox2->setChecked(false);
     }
 
     m_substanceName = m_form.Label5->text();
-    m_recordIndex = m_form.ListBox1->currentRow();
     m_record = m_form.currentRecord();
     m_coefficients = readVapourPressureCoefficients(m_record);
-    m_TminK = numericField(m_record, kFieldMinTemperatureK);
-    m_TmaxK = numericField(m_record, kFieldMinTemperatureK + 1);
-    m_pminBar = vapourPressureBar(m_coefficients, m_TminK);
-    m_pmaxBar = vapourPressureBar(m_coefficients, m_TmaxK);
+    m_range = recordRangeLimits(m_record);
 
     const LanguageTables &texts = m_form.languageTables();
     if (boilingMode) {
@@ -229,8 +210,8 @@ void TTabelleDlg::BuildTemperatureRows()
 
     const QString temperatureUnit = ComboBox1->currentText();
     const QString pressureUnit = ComboBox2->currentText();
-    const std::optional<StepRange> range = wholeStepRange(kelvinToTemperatureUnit(temperatureUnit, m_TminK),
-                                                          kelvinToTemperatureUnit(temperatureUnit, m_TmaxK));
+    const std::optional<StepRange> range = wholeStepRange(kelvinToTemperatureUnit(temperatureUnit, m_range.TminK),
+                                                          kelvinToTemperatureUnit(temperatureUnit, m_range.TmaxK));
     if (!range) {
         reportFailedRow(QString(), 0.0L, QString());
         return;
@@ -257,7 +238,7 @@ void TTabelleDlg::BuildPressureRows()
         return;
 
     const QString temperatureUnit = ComboBox2->currentText();
-    const PressureTablePlan plan = planPressureTable(ComboBox1->currentText(), m_pminBar, m_pmaxBar);
+    const PressureTablePlan plan = planPressureTable(ComboBox1->currentText(), m_range.pminBar, m_range.pmaxBar);
     if (plan.unitChanged) {
         const QSignalBlocker blocker(ComboBox1);
         ComboBox1->setCurrentIndex(ComboBox1->findText(plan.unit));
@@ -283,14 +264,9 @@ void TTabelleDlg::BuildPressureRows()
         reportFailedRow(texts.globalText(GlobalText::PressureWord), *table.failedAt, plan.unit);
 }
 
-bool TTabelleDlg::isTemperatureTable() const
-{
-    return Label1->text() == m_form.languageTables().globalText(GlobalText::TemperatureWord);
-}
-
 void TTabelleDlg::rebuild()
 {
-    if (isTemperatureTable())
+    if (m_mode == CalculationMode::VapourPressure)
         BuildTemperatureRows();
     else
         BuildPressureRows();
@@ -313,7 +289,7 @@ void TTabelleDlg::ComboBox1Change()
 
 void TTabelleDlg::ComboBox2Change()
 {
-    if (!isTemperatureTable()) {
+    if (m_mode != CalculationMode::VapourPressure) {
         BuildPressureRows();
         return;
     }

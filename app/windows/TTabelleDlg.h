@@ -2,6 +2,8 @@
 // temperature against pressure, in whole or tenth steps, to print or copy.
 #pragma once
 
+#include "app/core/CalculationMode.h"
+#include "app/core/RangeLimits.h"
 #include "app/core/VapourPressure.h"
 
 #include <QDialog>
@@ -38,6 +40,10 @@ public:
     QComboBox *ComboBox1 = nullptr; // unit of the first column
     QComboBox *ComboBox2 = nullptr; // unit of the second column
 
+    // Which table the window builds when it is shown: by temperature or by pressure.
+    void setMode(CalculationMode mode) { m_mode = mode; }
+    CalculationMode mode() const { return m_mode; }
+
     TablePrinter *tablePrinter() const { return m_printer; }
     // The rows of ListBox1 in order.
     QStringList rows() const;
@@ -60,19 +66,15 @@ private:
     void FormShow();
     void applyTexts();
     void rebuild();
-    bool isTemperatureTable() const;
     void showRows(const QStringList &rows);
     void reportFailedRow(const QString &quantityText, long double value, const QString &unit);
 
     TForm1 &m_form;
     TablePrinter *m_printer = nullptr;
+    CalculationMode m_mode = CalculationMode::VapourPressure;
     QString m_substanceName;
     QString m_record;
-    int m_recordIndex = -1;
-    long double m_TminK = 0.0L;
-    long double m_TmaxK = 0.0L;
-    long double m_pminBar = 0.0L;
-    long double m_pmaxBar = 0.0L;
+    RangeLimits m_range;
     VapourPressureCoefficients m_coefficients;
     // Message parts of the window's language block.
     QString m_M3;

@@ -15,9 +15,9 @@ TestProgramFolder::TestProgramFolder()
     qputenv(kProgramFolderVariable, m_dir.path().toUtf8());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
     const QString password = QString::fromLatin1(DataPasswords::kLanguage);
-    EXPECT_EQ(saveCryptFile(QStringLiteral("varglob.gru"), password, shippedSourceLines(QStringLiteral("varglob.tsv"))),
+    EXPECT_EQ(saveCryptFile(kGlobalTextsFile, password, shippedSourceLines(QStringLiteral("varglob.tsv"))),
               DataFileError::None);
-    EXPECT_EQ(saveCryptFile(QStringLiteral("varsonst.gru"), password, shippedSourceLines(QStringLiteral("varsonst.tsv"))),
+    EXPECT_EQ(saveCryptFile(kFormTextsFile, password, shippedSourceLines(QStringLiteral("varsonst.tsv"))),
               DataFileError::None);
 }
 
@@ -33,14 +33,14 @@ void TestProgramFolder::writeDatabase(const QStringList &records, const QString 
 {
     QStringList lines{QStringLiteral("H\t") + label, QStringLiteral("H"), QStringLiteral("H")};
     lines += records;
-    EXPECT_EQ(saveCryptFile(QStringLiteral("tenso20.dad"), QString::fromLatin1(DataPasswords::kDatabase), lines),
+    EXPECT_EQ(saveCryptFile(kDatabaseFile, QString::fromLatin1(DataPasswords::kDatabase), lines),
               DataFileError::None);
 }
 
 QStringList TestProgramFolder::databaseLines() const
 {
     QStringList lines;
-    EXPECT_EQ(loadCryptFile(QStringLiteral("TENSO20.DAD"), QString::fromLatin1(DataPasswords::kDatabase), &lines),
+    EXPECT_EQ(loadCryptFile(kDatabaseFileForEditing, QString::fromLatin1(DataPasswords::kDatabase), &lines),
               DataFileError::None);
     return lines;
 }

@@ -83,10 +83,11 @@ protected:
         form->settingsDialog()->ComboBox2->setCurrentIndex(pressureIndex);
     }
 
-    // Shows the table window in the main window's mode (0 vapour pressure, 1 boiling point).
-    void showTable(int mode)
+    // Shows the table window in a mode, as the menus do.
+    void showTable(CalculationMode mode)
     {
-        form->ComboBox2->setCurrentIndex(mode);
+        form->ComboBox2->setCurrentIndex(int(mode));
+        table->setMode(mode);
         table->hide();
         table->show();
     }
@@ -147,7 +148,7 @@ TEST_F(TableWindow, TemperatureTableFollowsStepsNotationAndUnits)
 {
     start({w2000Record()});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     ASSERT_EQ(table->ListBox1->count(), 99);
     EXPECT_EQ(table->rows().at(48), QStringLiteral("50\t0,123"));
     EXPECT_EQ(table->ComboBox1->currentText(), QStringLiteral("°C"));
@@ -173,7 +174,7 @@ TEST_F(TableWindow, TemperatureTableFollowsStepsNotationAndUnits)
     EXPECT_EQ(table->rows().last().section(u'\t', 0, 0), QStringLiteral("373"));
 
     // Showing the window again starts from the settings and unchecked boxes.
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     EXPECT_EQ(table->ComboBox1->currentText(), QStringLiteral("°C"));
     EXPECT_FALSE(table->CheckBox1->isChecked());
     EXPECT_EQ(table->ListBox1->count(), 99);
@@ -190,7 +191,7 @@ TEST_F(TableWindow, NegativeLimitsInCelsius)
     start({withField(withField(withField(record, 16, QStringLiteral("9,3")), 17, QStringLiteral("588,7")), 18,
                      QStringLiteral("-6,6"))});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     ASSERT_GT(table->ListBox1->count(), 0);
     EXPECT_EQ(table->rows().first().section(u'\t', 0, 0), QStringLiteral("-209"));
     // Tmax = -146.95 °C: no row above it.
@@ -203,7 +204,7 @@ TEST_F(TableWindow, PressureTableAsksBeforeMoreThanAThousandSteps)
     start({w2000Record()});
     setUnits(Celsius, Millibar);
     messages.queueAnswer(IdNo);
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     ASSERT_EQ(messages.shown().size(), 1);
     const ScriptedMessageService::Shown question = messages.shown().first();
     EXPECT_EQ(question.flags, 36);
@@ -232,7 +233,7 @@ TEST_F(TableWindow, PressureTableFallsBackToMillibar)
 {
     start({recordBetweenPressures(0.2505L, 0.7505L)});
     setUnits(Celsius, Bar);
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     EXPECT_EQ(table->ComboBox1->currentText(), QStringLiteral("mbar"));
     ASSERT_EQ(table->ListBox1->count(), 500);
     EXPECT_EQ(table->rows().first().section(u'\t', 0, 0), QStringLiteral("251"));
@@ -243,7 +244,7 @@ TEST_F(TableWindow, PressureTableFallsBackToMillibar)
     form.reset();
     start({recordBetweenPressures(0.0995L, 1.1005L)});
     setUnits(Celsius, Millibar);
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_EQ(table->ListBox1->count(), 1001);
 }
@@ -255,7 +256,7 @@ TEST_F(TableWindow, PrintAsksOnlyFromFiveHundredRows)
         // From 275 K: Tmax 773.5 K gives 499 rows, 774.5 K gives 500.
         start({withField(w2000Record(), 22, rows == 499 ? QStringLiteral("773,5") : QStringLiteral("774,5"))});
         setUnits(Kelvin, Bar);
-        showTable(0);
+        showTable(CalculationMode::VapourPressure);
         ASSERT_EQ(table->ListBox1->count(), rows);
         printDialogs = 0;
         messages.clear();
@@ -284,7 +285,7 @@ TEST_F(TableWindow, PrintsHeadingAndDisclaimerIntoAPdf)
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed; setup.sh installs it";
     start({w2000Record()});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     QTemporaryDir dir;
     const QString pdfFile = dir.filePath(QStringLiteral("w2000.pdf"));
     table->tablePrinter()->setPrintDialog([&](QPrinter &printer) {
@@ -307,7 +308,7 @@ TEST_F(TableWindow, CopyPutsTheRowsWithCrLfOnTheClipboard)
 {
     start({w2000Record()});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     QGuiApplication::clipboard()->clear();
     table->BitBtn3->click();
     const QString copied = QGuiApplication::clipboard()->text();
@@ -319,7 +320,7 @@ TEST_F(TableWindow, CopyPutsTheRowsWithCrLfOnTheClipboard)
 TEST_F(TableWindow, NoticeShowsTheDisclaimer)
 {
     start({w2000Record()});
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     table->SpeedButton1->click();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 64);
@@ -333,7 +334,7 @@ TEST_F(TableWindow, ARowThatCannotBeComputedIsReportedNotShown)
     // An equation code the program does not know gives no number at any temperature.
     start({withField(w2000Record(), 15, QStringLiteral("77"))});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     EXPECT_EQ(table->ListBox1->count(), 0);
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 16);
@@ -343,7 +344,7 @@ TEST_F(TableWindow, ARowThatCannotBeComputedIsReportedNotShown)
 
     // Without pressure limits the boiling table has no range: an error, no rows, no question.
     messages.clear();
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     EXPECT_EQ(table->ListBox1->count(), 0);
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 16);

@@ -1,0 +1,21 @@
+// The range in which a system's vapour pressure may be computed, and the range of a substance
+// record.
+#pragma once
+
+#include <QStringView>
+
+#include <limits>
+
+// Temperatures in K and the vapour pressures at both ends in bar. Not-a-number where a record
+// field is missing or not a number.
+struct RangeLimits
+{
+    long double TminK = std::numeric_limits<long double>::quiet_NaN();
+    long double TmaxK = std::numeric_limits<long double>::quiet_NaN();
+    long double pminBar = std::numeric_limits<long double>::quiet_NaN();
+    long double pmaxBar = std::numeric_limits<long double>::quiet_NaN();
+};
+
+// The range of a substance record: Tmin and Tmax (fields 21 and 22) and its vapour pressures
+// there, read once.
+RangeLimits recordRangeLimits(QStringView recordLine);
