@@ -2,12 +2,13 @@
 // against pressure, for any system that can give a pressure at T and a temperature at p.
 #pragma once
 
+#include "app/core/VapourPressureModel.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
-#include <functional>
 #include <optional>
 
 // The whole steps of a unit that a table lists: first..last, both included.
@@ -68,9 +69,6 @@ struct TableRows
     QStringList rows;
     std::optional<long double> failedAt;
 };
-
-using PressureAtTemperature = std::function<long double(long double temperatureK)>; // bar
-using TemperatureAtPressure = std::function<long double(long double pressureBar)>; // K
 
 // One row per step: the temperature (whole, or one decimal with tenth steps), TAB, the vapour
 // pressure in pressureUnit with three decimals or in scientific notation.

@@ -6,6 +6,7 @@
 #include "app/core/PressureUnits.h"
 #include "app/core/RangeLimits.h"
 #include "app/core/RecordFields.h"
+#include "app/core/SingleValue.h"
 #include "app/core/TemperatureUnits.h"
 #include "app/core/VapourPressure.h"
 #include "app/core/WaterSaturation.h"
@@ -14,6 +15,7 @@
 #include "app/data/StoredSettings.h"
 #include "app/data/SubstanceDatabase.h"
 #include "app/windows/InputErrorBox.h"
+#include "app/windows/SingleValueView.h"
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
@@ -376,9 +378,15 @@ int TForm1::MagnitudeClass(double x)
     return magnitudeClass(x);
 }
 
+ResultFormat TForm1::resultFormat() const
+{
+    return {m_settings->CheckBox2->isChecked(), languageLetter(), systemDecimalSeparator()};
+}
+
 QString TForm1::FormatResult(long double x) const
 {
-    return formatResult(x, m_settings->CheckBox2->isChecked(), languageLetter(), systemDecimalSeparator());
+    const ResultFormat format = resultFormat();
+    return formatResult(x, format.scientific, format.languageLetter, format.systemDecimalSeparator);
 }
 
 void TForm1::PressureRangeText(const QString &unit, QLabel *minCaption, QLabel *maxCaption, QLabel *minValue,
@@ -748,36 +756,9 @@ void TForm1::BitBtn1Click()
     const QString record = currentRecord();
     if (record.isEmpty())
         return;
-    const ParsedNumber input = parseNumber(swapDecimalSeparator(Edit1->text(), u',', u'.', languageLetter()));
-    if (!input.ok()) {
-        ShowInputError(Edit1->text(), Edit1);
-        return;
-    }
-
-    QString result;
-    if (calculationMode() == CalculationMode::BoilingPoint) {
-        const long double pressureBar = PressureUnitToBar(ComboBox1->currentText(), input.value);
-        if (pressureBar < m_range.pminBar || pressureBar > m_range.pmaxBar) {
-            showErrorBox(m_texts, m_texts.globalText(GlobalText::PressureOutOfRange), Edit1);
-            return;
-        }
-        const long double temperature
-            = KelvinToTemperatureUnit(ComboBox3->currentText(), CalcRecordBoilingTemperature(record, pressureBar));
-        result = oneDecimalText(temperature, 3, languageLetter());
-    } else {
-        const long double temperatureK = TemperatureUnitToKelvin(ComboBox1->currentText(), input.value);
-        if (temperatureK < m_range.TminK || temperatureK > m_range.TmaxK) {
-            showErrorBox(m_texts, m_texts.globalText(GlobalText::TemperatureOutOfRange), Edit1);
-            return;
-        }
-        result = FormatResult(BarToPressureUnit(ComboBox3->currentText(), CalcRecordPressure(record, temperatureK)));
-    }
-    // A model fault gives no number; it is reported, never shown as "nan".
-    if (result.isEmpty()) {
-        showErrorBox(m_texts, m_texts.globalText(GlobalText::CalculationImpossible), Edit1);
-        return;
-    }
-    Label16->setText(result);
+    const SingleValueRequest request{calculationMode(), Edit1->text(), ComboBox1->currentText(),
+                                     ComboBox3->currentText(), resultFormat()};
+    showSingleValue(m_texts, computeSingleValue(recordModel(record), m_range, request), Edit1, Label16);
 }
 
 void TForm1::SpeedButton1Click()

@@ -5,6 +5,7 @@
 #include "app/core/CalculationMode.h"
 #include "app/core/NumberText.h"
 #include "app/core/RangeLimits.h"
+#include "app/core/SingleValue.h"
 #include "app/data/LanguageTables.h"
 
 #include <QMainWindow>
@@ -45,6 +46,8 @@ public:
     static long double KelvinToTemperatureUnit(const QString &unit, long double T);
     static int MagnitudeClass(double x);
     QString FormatResult(long double x) const;
+    // Results as the settings and the language write them.
+    ResultFormat resultFormat() const;
     void PressureRangeText(const QString &unit, QLabel *minCaption, QLabel *maxCaption, QLabel *minValue,
                            QLabel *maxValue, long double pminBar, long double pmaxBar) const;
     void ShowInputError(const QString &text, QWidget *control) const;

@@ -163,7 +163,7 @@ void TTabelleDlg::FormShow()
 
     m_substanceName = m_form.Label5->text();
     m_record = m_form.currentRecord();
-    m_coefficients = readVapourPressureCoefficients(m_record);
+    m_model = recordModel(m_record);
     m_range = recordRangeLimits(m_record);
 
     const LanguageTables &texts = m_form.languageTables();
@@ -218,9 +218,7 @@ void TTabelleDlg::BuildTemperatureRows()
     }
     const RowFormat format{CheckBox1->isChecked(), CheckBox2->isChecked(), texts.languageLetter(),
                            systemDecimalSeparator()};
-    const VapourPressureCoefficients &c = m_coefficients;
-    const TableRows table = buildTemperatureRows(
-        *range, temperatureUnit, pressureUnit, [&c](long double T) { return vapourPressureBar(c, T); }, format);
+    const TableRows table = buildTemperatureRows(*range, temperatureUnit, pressureUnit, m_model.pressureBarAt, format);
     showRows(table.rows);
     if (table.failedAt)
         reportFailedRow(texts.globalText(GlobalText::TemperatureWord), *table.failedAt, temperatureUnit);
@@ -256,9 +254,7 @@ void TTabelleDlg::BuildPressureRows()
             return;
     }
     const RowFormat format{CheckBox1->isChecked(), false, texts.languageLetter(), systemDecimalSeparator()};
-    const VapourPressureCoefficients &c = m_coefficients;
-    const TableRows table = buildPressureRows(
-        range, plan.unit, temperatureUnit, [&c](long double p) { return boilingTemperatureK(c, p); }, format);
+    const TableRows table = buildPressureRows(range, plan.unit, temperatureUnit, m_model.temperatureKAt, format);
     showRows(table.rows);
     if (table.failedAt)
         reportFailedRow(texts.globalText(GlobalText::PressureWord), *table.failedAt, plan.unit);

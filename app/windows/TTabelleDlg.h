@@ -4,7 +4,7 @@
 
 #include "app/core/CalculationMode.h"
 #include "app/core/RangeLimits.h"
-#include "app/core/VapourPressure.h"
+#include "app/core/VapourPressureModel.h"
 
 #include <QDialog>
 #include <QString>
@@ -75,7 +75,7 @@ private:
     QString m_substanceName;
     QString m_record;
     RangeLimits m_range;
-    VapourPressureCoefficients m_coefficients;
+    VapourPressureModel m_model;
     // Message parts of the window's language block.
     QString m_M3;
     QString m_M4;
