@@ -1,4 +1,4 @@
-// The input-error box.
+// The error boxes every window shows.
 #include "app/windows/InputErrorBox.h"
 
 #include "app/core/NumberText.h"
@@ -17,4 +17,14 @@ void showErrorBox(const LanguageTables &texts, const QString &message, QWidget *
 void showInputError(const LanguageTables &texts, const QString &text, QWidget *control)
 {
     showErrorBox(texts, inputErrorMessage(texts.globalText(GlobalText::InvalidInput), text), control);
+}
+
+void showDataFileError(const LanguageTables &texts, DataFileError error, const QString &file)
+{
+    GlobalText message = GlobalText::FileNotWritten;
+    if (error == DataFileError::Unreadable)
+        message = GlobalText::FileUnreadable;
+    else if (error == DataFileError::Damaged)
+        message = GlobalText::FileDamaged;
+    showErrorBox(texts, texts.globalText(message) + u' ' + file);
 }

@@ -1,5 +1,7 @@
-// The input-error box that every window shows for a value it cannot take.
+// The error boxes every window shows: a value it cannot take, a data file it cannot use.
 #pragma once
+
+#include "app/data/DataFiles.h"
 
 #include <QString>
 
@@ -13,3 +15,7 @@ void showInputError(const LanguageTables &texts, const QString &text, QWidget *c
 // An error box with a language text as message and the error caption; the focus goes back
 // to the control when one is given.
 void showErrorBox(const LanguageTables &texts, const QString &message, QWidget *control = nullptr);
+
+// The error box of a data file that is missing or unreadable, damaged, or could not be written
+// (global texts 8, 9, 10), followed by the file.
+void showDataFileError(const LanguageTables &texts, DataFileError error, const QString &file);

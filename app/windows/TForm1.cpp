@@ -12,6 +12,7 @@
 #include "app/core/WaterSaturation.h"
 #include "app/data/DataFiles.h"
 #include "app/data/ProgramInfo.h"
+#include "app/data/RecordFileEdit.h"
 #include "app/data/StoredSettings.h"
 #include "app/data/SubstanceDatabase.h"
 #include "app/windows/InputErrorBox.h"
@@ -436,26 +437,21 @@ long double TForm1::EstimateKollarProsztTemperature(long double boilingPointK, l
 
 // --- Data files ---
 
-QString TForm1::dataFileErrorText(GlobalText kind, const QString &fileName) const
-{
-    return m_texts.globalText(kind) + u' ' + fileName;
-}
-
 bool TForm1::LoadCryptFile(const QString &fileName, const QString &filePassword, QStringList *lines)
 {
     const DataFileError error = loadCryptFile(fileName, filePassword, lines);
     if (error == DataFileError::None)
         return true;
-    showErrorBox(m_texts,
-                 dataFileErrorText(error == DataFileError::Unreadable ? GlobalText::FileUnreadable : GlobalText::FileDamaged, fileName));
+    showDataFileError(m_texts, error, programFilePath(fileName));
     return false;
 }
 
 bool TForm1::SaveCryptFile(const QString &fileName, const QString &filePassword, const QStringList &lines)
 {
-    if (saveCryptFile(fileName, filePassword, lines) == DataFileError::None)
+    const DataFileError error = saveCryptFile(fileName, filePassword, lines);
+    if (error == DataFileError::None)
         return true;
-    showErrorBox(m_texts, dataFileErrorText(GlobalText::FileNotWritten, fileName));
+    showDataFileError(m_texts, error, programFilePath(fileName));
     return false;
 }
 
@@ -791,18 +787,16 @@ void TForm1::Datensatzlschen1Click()
         != IdYes)
         return;
 
-    QStringList copy;
-    if (!LoadCryptFile(kDatabaseFileForEditing, password(DataPasswords::kDatabase), &copy))
-        return;
-    const qsizetype at = copy.indexOf(record);
-    if (at < 0) {
+    const RecordFileEditResult edit = editDatabaseFile(removingFirstRecord(record));
+    if (edit.failedStep == RecordFileStep::Change) {
         // Nothing to delete: the file stays as it is, and the user is told.
         showErrorBox(m_texts, m_texts.globalText(GlobalText::RecordNotFound) + u'\r' + Label5->text());
         return;
     }
-    copy.removeAt(at);
-    if (!SaveCryptFile(kDatabaseFileForEditing, password(DataPasswords::kDatabase), copy))
+    if (!edit.ok()) {
+        showDataFileError(m_texts, edit.error, edit.filePath);
         return;
+    }
 
     LoadDatabase();
     if (row > 0 && row - 1 < ListBox1->count())

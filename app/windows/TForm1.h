@@ -198,7 +198,6 @@ private:
     void advanceStatus();
     void showStatus(int index);
     void selectRow(int row);
-    QString dataFileErrorText(GlobalText kind, const QString &fileName) const;
 
     LanguageTables m_texts;
     bool m_started = false;

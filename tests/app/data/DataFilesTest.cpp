@@ -7,10 +7,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,17 +70,13 @@ TEST(DataFiles, AFailedSaveLeavesTheOldFile)
     QByteArray before;
     ASSERT_TRUE(readWholeFile(folder.filePath(QStringLiteral("a.dad")), &before));
 
-    // A full disk in the same folder, made with a file-size limit (root ignores permissions, not
-    // this): the new content cannot be written, which is said, and the old file stays whole.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 8;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const DataFileError error = saveCryptFile(QStringLiteral("a.dad"), kPassword, {QStringLiteral("neu, und länger als zuvor")});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    // A full disk in the same folder: the new content cannot be written, which is said, and the
+    // old file stays whole.
+    DataFileError error = DataFileError::None;
+    {
+        const FileSizeLimit fullDisk;
+        error = saveCryptFile(QStringLiteral("a.dad"), kPassword, {QStringLiteral("neu, und länger als zuvor")});
+    }
     EXPECT_EQ(error, DataFileError::NotWritten);
 
     QByteArray after;

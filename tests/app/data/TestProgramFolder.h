@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 class TestProgramFolder
 {
 public:
@@ -29,4 +31,20 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldFolder;
+};
+
+// A full disk for the time of a scope: files cannot grow beyond a few bytes (a file-size limit;
+// root ignores permissions, not this).
+class FileSizeLimit
+{
+public:
+    FileSizeLimit();
+    ~FileSizeLimit();
+
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
 };
