@@ -28,6 +28,10 @@ TableRows buildRows(const StepRange &range, bool tenthSteps, RowOf rowOf)
     TableRows table;
     if (range.isEmpty())
         return table;
+    if (exceedsRowLimit(range, tenthSteps)) {
+        table.rowLimitExceeded = true;
+        return table;
+    }
     const qint64 scale = tenthSteps ? 10 : 1;
     const qint64 first = range.first * scale;
     const qint64 last = range.last * scale;
@@ -53,6 +57,14 @@ std::optional<StepRange> wholeStepRange(long double lower, long double upper)
         || std::fabs(upper) > kLargestLimit)
         return std::nullopt;
     return StepRange{qint64(std::trunc(lower)) + 1, qint64(std::floor(upper))};
+}
+
+qint64 tableRowCount(const StepRange &range, bool tenthSteps)
+{
+    if (range.isEmpty())
+        return 0;
+    // Limits are at most 1e15 (wholeStepRange): ten times the span still fits.
+    return tenthSteps ? (range.last - range.first) * 10 + 1 : range.wholeSteps();
 }
 
 QString smallerPressureUnit(QStringView unit)

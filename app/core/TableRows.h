@@ -34,6 +34,18 @@ inline bool needsSizeQuestion(const StepRange &range)
     return range.last - range.first > kSizeQuestionSteps;
 }
 
+// No table has more rows than this: far beyond any printed table, while a table in Pa with
+// tenth steps could otherwise reach 10^8 rows (gigabytes, and a window that stops answering).
+inline constexpr qint64 kMaxTableRows = 1000000;
+
+// The rows of a range in whole or tenth steps, and whether they pass the limit; every table
+// window asks this before it builds, and the row builders refuse such a range.
+qint64 tableRowCount(const StepRange &range, bool tenthSteps);
+inline bool exceedsRowLimit(const StepRange &range, bool tenthSteps)
+{
+    return tableRowCount(range, tenthSteps) > kMaxTableRows;
+}
+
 // Pages the print question names; kept as rows div 500 + 1 although a page holds more rows.
 inline int printPageCount(qsizetype rows)
 {
@@ -63,11 +75,13 @@ struct RowFormat
 };
 
 // Rows built up to the first value that is not a finite number; failedAt then holds the value
-// of the first column (in its unit) at which the computation failed.
+// of the first column (in its unit) at which the computation failed. A range beyond the row
+// limit builds nothing.
 struct TableRows
 {
     QStringList rows;
     std::optional<long double> failedAt;
+    bool rowLimitExceeded = false;
 };
 
 // One row per step: the temperature (whole, or one decimal with tenth steps), TAB, the vapour

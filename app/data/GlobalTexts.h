@@ -56,6 +56,7 @@ enum class GlobalText : int {
     SaveCaption = 80,
     DisclaimerPart1 = 81,
     SaveErrorStart = 82,
+    TooManyTableRows = 83,
     InvalidInput = 84,
     ErrorCaption = 85,
     DeleteCaption = 86,

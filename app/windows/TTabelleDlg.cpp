@@ -196,6 +196,16 @@ void TTabelleDlg::reportFailedRow(const QString &quantityText, long double value
     showErrorBox(texts, message);
 }
 
+bool TTabelleDlg::refuseRowLimit(const StepRange &range)
+{
+    if (!exceedsRowLimit(range, CheckBox1->isChecked()))
+        return false;
+    // The table stays empty; fewer steps or a larger unit build it again.
+    const LanguageTables &texts = m_form.languageTables();
+    showErrorBox(texts, texts.globalText(GlobalText::TooManyTableRows) + QString::number(kMaxTableRows));
+    return true;
+}
+
 void TTabelleDlg::BuildTemperatureRows()
 {
     const BusyCursor busy;
@@ -216,6 +226,8 @@ void TTabelleDlg::BuildTemperatureRows()
         reportFailedRow(QString(), 0.0L, QString());
         return;
     }
+    if (refuseRowLimit(*range))
+        return;
     const RowFormat format{CheckBox1->isChecked(), CheckBox2->isChecked(), texts.languageLetter(),
                            systemDecimalSeparator()};
     const TableRows table = buildTemperatureRows(*range, temperatureUnit, pressureUnit, m_model.pressureBarAt, format);
@@ -246,7 +258,7 @@ void TTabelleDlg::BuildPressureRows()
         return;
     }
     const StepRange range = *plan.range;
-    if (range.isEmpty())
+    if (range.isEmpty() || refuseRowLimit(range))
         return;
     if (needsSizeQuestion(range)) {
         const QString question = m_M3 + QString::number(range.last - range.first) + u'\r' + m_M4 + u'\r' + m_M5;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+struct StepRange;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -67,6 +68,8 @@ private:
     void applyTexts();
     void rebuild();
     void showRows(const QStringList &rows);
+    // An error box naming the row limit when the range passes it; true then.
+    bool refuseRowLimit(const StepRange &range);
     void reportFailedRow(const QString &quantityText, long double value, const QString &unit);
 
     TForm1 &m_form;

@@ -144,6 +144,15 @@ TEST(TableRows, SizeQuestionAndPageCountLimits)
     EXPECT_FALSE(needsSizeQuestion({1, 1001})); // last - first = 1000
     EXPECT_TRUE(needsSizeQuestion({1, 1002}));
 
+    // A million rows at the most: a builder refuses more without building any.
+    EXPECT_FALSE(exceedsRowLimit({1, 100000}, true)); // 999 991 rows
+    EXPECT_TRUE(exceedsRowLimit({0, 100000}, true));
+    EXPECT_FALSE(exceedsRowLimit({1, 1000000}, false));
+    const TableRows refused = buildPressureRows({0, 100000}, QStringLiteral("Pa"), QStringLiteral("K"),
+                                                recordBoilingTemperature(w2000Record()), {true, false, u'D', u'.'});
+    EXPECT_TRUE(refused.rowLimitExceeded);
+    EXPECT_TRUE(refused.rows.isEmpty());
+
     EXPECT_EQ(printPageCount(0), 1);
     EXPECT_EQ(printPageCount(499), 1);
     EXPECT_EQ(printPageCount(500), 2);

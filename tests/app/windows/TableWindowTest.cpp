@@ -50,7 +50,7 @@ QString recordBetweenPressures(long double pminBar, long double pmaxBar)
                      kelvinField(boilingTemperatureK(c, pmaxBar)));
 }
 
-enum Unit : int { Celsius = 0, Kelvin = 2, Bar = 0, Millibar = 1 };
+enum Unit : int { Celsius = 0, Kelvin = 2, Bar = 0, Millibar = 1, Pascal = 2 };
 
 class TableWindow : public testing::Test
 {
@@ -227,6 +227,25 @@ TEST_F(TableWindow, PressureTableAsksBeforeMoreThanAThousandSteps)
     table->CheckBox1->setChecked(true);
     EXPECT_EQ(table->ListBox1->count(), 10061);
     EXPECT_EQ(table->rows().first(), QStringLiteral(" 7,0\t 275,1"));
+}
+
+TEST_F(TableWindow, ATableBeyondTheRowLimitIsRefusedAndTheWindowStaysUsable)
+{
+    start({w2000Record()});
+    setUnits(Celsius, Pascal);
+    showTable(CalculationMode::BoilingPoint); // about 100 700 whole steps; the question is answered Yes
+    const int wholeSteps = table->ListBox1->count();
+    ASSERT_GT(wholeSteps, 100000);
+
+    // Tenth steps would give over a million rows: refused before any question, the limit named.
+    messages.clear();
+    table->CheckBox1->setChecked(true);
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().flags, 16);
+    EXPECT_TRUE(messages.shown().first().text.endsWith(QStringLiteral("1000000")));
+    EXPECT_EQ(table->ListBox1->count(), 0);
+    table->CheckBox1->setChecked(false);
+    EXPECT_EQ(table->ListBox1->count(), wholeSteps);
 }
 
 TEST_F(TableWindow, PressureTableFallsBackToMillibar)
