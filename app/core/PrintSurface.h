@@ -12,7 +12,8 @@ public:
     // Starts the document with its first page; false when no job could be started.
     virtual bool beginDocument() = 0;
     virtual void newPage() = 0;
-    virtual void endDocument() = 0;
+    // Ends the document; false when the job failed on its way (a page or the file not written).
+    virtual bool endDocument() = 0;
 
     // Usable width and height between the margins.
     virtual int pageWidth() const = 0;

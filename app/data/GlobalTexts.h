@@ -51,6 +51,7 @@ enum class GlobalText : int {
     CalculateCaption = 70,
     MeasuredCalculateCaption = 71,
     PrintCaption = 75,
+    TableNotPrinted = 77,
     CopyCaption = 78,
     TableCaption = 79,
     SaveCaption = 80,

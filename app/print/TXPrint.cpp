@@ -84,6 +84,7 @@ bool TXPrint::BeginDoc()
         return false;
     m_painter = std::move(painter);
     m_printing = true;
+    m_failed = false;
     m_dpiX = m_printer->logicalDpiX();
     m_dpiY = m_printer->logicalDpiY();
     const QRectF paper = m_printer->paperRect(QPrinter::DevicePixel);
@@ -115,19 +116,21 @@ void TXPrint::NewPage()
 {
     if (!m_printing)
         return;
-    m_printer->newPage();
+    if (!m_printer->newPage())
+        m_failed = true;
     SetupPage();
     SetFontSize(m_fontSize);
 }
 
-void TXPrint::EndDoc()
+bool TXPrint::EndDoc()
 {
     if (!m_printing)
-        return;
-    m_painter->end();
+        return false;
+    const bool ended = m_painter->end();
     m_painter.reset();
     m_printing = false;
     m_font = tableFont();
+    return ended && !m_failed && m_printer->printerState() != QPrinter::Error;
 }
 
 void TXPrint::SetFontSize(int points)

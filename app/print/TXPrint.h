@@ -42,14 +42,16 @@ public:
 
     bool BeginDoc();
     void NewPage();
-    void EndDoc();
+    // False when the job failed anywhere: a page that could not start, a device error, a file
+    // that could not be finished.
+    bool EndDoc();
     void SetFontSize(int points);
     bool printing() const { return m_printing; }
     const QFont &font() const { return m_font; }
 
     bool beginDocument() override { return BeginDoc(); }
     void newPage() override { NewPage(); }
-    void endDocument() override { EndDoc(); }
+    bool endDocument() override { return EndDoc(); }
     int pageWidth() const override { return PageWidth; }
     int pageHeight() const override { return PageHeight; }
     void setFontSize(int points) override { SetFontSize(points); }
@@ -71,6 +73,7 @@ private:
     int m_physicalHeight = 0;
     int m_fontSize = 10;
     bool m_printing = false;
+    bool m_failed = false;
     QFont m_font;
 };
 

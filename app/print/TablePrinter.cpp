@@ -35,16 +35,20 @@ TablePrinter::TablePrinter(const LanguageTables &texts, QObject *parent)
     XPrint1->SetFontSize(10);
 }
 
-bool TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
-                              const QString &s3, const QString &s4)
+PrintOutcome TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1,
+                                      const QString &s2, const QString &s3, const QString &s4)
 {
     if (!m_printDialog(XPrint1->printer()))
-        return false;
+        return PrintOutcome::Cancelled;
     const BusyCursor busy;
     if (!XPrint1->BeginDoc())
-        return false;
+        return PrintOutcome::Failed;
     const QString title = programTitle() + QStringLiteral(" - ") + m_texts.globalText(GlobalText::PrintHeader);
     layOutTable(*XPrint1, rows, kind, {title, s1, s2, s3, s4});
-    XPrint1->EndDoc();
-    return true;
+    return XPrint1->EndDoc() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+QString TablePrinter::outputFileName() const
+{
+    return XPrint1->printer().outputFileName();
 }

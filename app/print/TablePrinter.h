@@ -13,6 +13,12 @@ class LanguageTables;
 class QPrinter;
 class TXPrint;
 
+enum class PrintOutcome {
+    Printed,
+    Cancelled, // in the print dialog: nothing to report
+    Failed, // the job could not start or finish; the window shows the print-failure box
+};
+
 class TablePrinter : public QObject
 {
     Q_OBJECT
@@ -25,9 +31,12 @@ public:
     void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
 
     // Prints the rows (two TAB-separated fields each) under the header of the kind, with the
-    // header lines s1..s4. False when nothing was printed.
-    bool PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
-                    const QString &s3, const QString &s4);
+    // header lines s1..s4.
+    PrintOutcome PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
+                            const QString &s3, const QString &s4);
+
+    // The file the last job printed into, empty for a printer.
+    QString outputFileName() const;
 
     TXPrint *XPrint1 = nullptr;
 

@@ -28,3 +28,11 @@ void showDataFileError(const LanguageTables &texts, DataFileError error, const Q
         message = GlobalText::FileDamaged;
     showErrorBox(texts, texts.globalText(message) + u' ' + file);
 }
+
+void showPrintFailure(const LanguageTables &texts, const QString &outputFile)
+{
+    QString message = texts.globalText(GlobalText::TableNotPrinted);
+    if (!outputFile.isEmpty())
+        message += u'\r' + outputFile;
+    showErrorBox(texts, message);
+}

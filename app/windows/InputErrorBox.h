@@ -1,4 +1,5 @@
-// The error boxes every window shows: a value it cannot take, a data file it cannot use.
+// The error boxes every window shows: a value it cannot take, a data file it cannot use, a
+// print job that failed.
 #pragma once
 
 #include "app/data/DataFiles.h"
@@ -19,3 +20,7 @@ void showErrorBox(const LanguageTables &texts, const QString &message, QWidget *
 // The error box of a data file that is missing or unreadable, damaged, or could not be written
 // (global texts 8, 9, 10), followed by the file.
 void showDataFileError(const LanguageTables &texts, DataFileError error, const QString &file);
+
+// The print-failure box: a print job that could not start or finish (global text 77), followed
+// by the file it was to be written into, if any.
+void showPrintFailure(const LanguageTables &texts, const QString &outputFile);

@@ -319,7 +319,9 @@ void TTabelleDlg::BitBtn1Click()
                        MbYesNo | MbIconQuestion)
             == IdNo)
         return;
-    m_printer->PrintTable(rows(), TableHeaderKind::PureSubstance, QString(), QString(), disclaimer, heading);
+    if (m_printer->PrintTable(rows(), TableHeaderKind::PureSubstance, QString(), QString(), disclaimer, heading)
+        == PrintOutcome::Failed)
+        showPrintFailure(texts, m_printer->outputFileName());
 }
 
 void TTabelleDlg::BitBtn3Click()

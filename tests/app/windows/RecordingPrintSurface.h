@@ -37,7 +37,11 @@ public:
         return true;
     }
     void newPage() override { ++m_pages; }
-    void endDocument() override { m_ended = true; }
+    bool endDocument() override
+    {
+        m_ended = true;
+        return true;
+    }
     int pageWidth() const override { return m_width; }
     int pageHeight() const override { return m_height; }
     void setFontSize(int points) override { m_points = points; }

@@ -205,7 +205,7 @@ TEST(TXPrint, A4PageInTenthsOfAMillimetreAndItsSettings)
     // 9 points of a fixed-pitch font: ten characters are about 6 em = 19 mm wide.
     print.SetFontSize(9);
     EXPECT_NEAR(print.textWidth(QStringLiteral("0123456789")), 190, 10);
-    print.EndDoc();
+    EXPECT_TRUE(print.EndDoc());
     EXPECT_FALSE(print.printing());
     EXPECT_GT(QFile(dir.filePath(QStringLiteral("page.pdf"))).size(), 0);
 }
@@ -230,9 +230,10 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
     QStringList rows = numberedRows(2000);
     rows.first() = QStringLiteral("-40\t0,00123");
     rows.last() = QStringLiteral("1959\t987,654");
-    ASSERT_TRUE(printer.PrintTable(rows, TableHeaderKind::PureSubstance, QString(), QString(),
-                                   QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
-                                   QStringLiteral("Testwasser (°C / bar)")));
+    ASSERT_EQ(printer.PrintTable(rows, TableHeaderKind::PureSubstance, QString(), QString(),
+                                 QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
+                                 QStringLiteral("Testwasser (°C / bar)")),
+              PrintOutcome::Printed);
     EXPECT_EQ(dialogs, 1);
 
     QProcess process;
@@ -250,6 +251,6 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
     // A cancelled dialog prints nothing.
     QFile::remove(pdfFile);
     printer.setPrintDialog([](QPrinter &) { return false; });
-    EXPECT_FALSE(printer.PrintTable(rows, TableHeaderKind::PureSubstance, {}, {}, {}, {}));
+    EXPECT_EQ(printer.PrintTable(rows, TableHeaderKind::PureSubstance, {}, {}, {}, {}), PrintOutcome::Cancelled);
     EXPECT_FALSE(QFile::exists(pdfFile));
 }

@@ -77,6 +77,16 @@ protected:
         });
     }
 
+    // The print dialog answers with a PDF file instead of a printer.
+    void printInto(const QString &pdfFile)
+    {
+        table->tablePrinter()->setPrintDialog([pdfFile](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfFile);
+            return true;
+        });
+    }
+
     void setUnits(int temperatureIndex, int pressureIndex)
     {
         form->settingsDialog()->ComboBox1->setCurrentIndex(temperatureIndex);
@@ -307,11 +317,7 @@ TEST_F(TableWindow, PrintsHeadingAndDisclaimerIntoAPdf)
     showTable(CalculationMode::VapourPressure);
     QTemporaryDir dir;
     const QString pdfFile = dir.filePath(QStringLiteral("w2000.pdf"));
-    table->tablePrinter()->setPrintDialog([&](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
-        return true;
-    });
+    printInto(pdfFile);
     table->BitBtn1->click();
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
@@ -321,6 +327,20 @@ TEST_F(TableWindow, PrintsHeadingAndDisclaimerIntoAPdf)
     EXPECT_TRUE(text.contains(QStringLiteral("Alle Ergebnisse sind ohne Gewähr. Bitte prüfen Sie die Werte vor ihrer "
                                              "Verwendung.")));
     EXPECT_TRUE(text.contains(QStringLiteral("100 1,013")));
+}
+
+TEST_F(TableWindow, APrintJobThatCannotBeWrittenIsReported)
+{
+    start({w2000Record()});
+    showTable(CalculationMode::VapourPressure);
+    QTemporaryDir dir;
+    const QString pdfFile = dir.filePath(QStringLiteral("no folder/w2000.pdf"));
+    printInto(pdfFile);
+    table->BitBtn1->click();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().flags, 16);
+    EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(messages.shown().first().text, QStringLiteral("Die Tabelle konnte nicht gedruckt werden.\r") + pdfFile);
 }
 
 TEST_F(TableWindow, CopyPutsTheRowsWithCrLfOnTheClipboard)
