@@ -28,10 +28,15 @@ TXPrint::TXPrint(QObject *parent)
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_font(tableFont())
 {
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Portrait);
+    setA4Portrait();
     // Coordinates start at the paper's corner; the margins are ours.
     m_printer->setFullPage(true);
+}
+
+void TXPrint::setA4Portrait()
+{
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setPageOrientation(QPageLayout::Portrait);
 }
 
 TXPrint::~TXPrint()

@@ -24,6 +24,8 @@ public:
 
     // The printer of the job: the print dialog sets it up, tests point it at a PDF file.
     QPrinter &printer() const { return *m_printer; }
+    // A4 portrait, the paper of the tables, whatever an earlier job chose.
+    void setA4Portrait();
 
     TScaling Scaling() const { return m_scaling; }
     // Keeps the margins where they are on paper; ignored while a document is open.

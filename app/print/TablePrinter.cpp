@@ -38,6 +38,8 @@ TablePrinter::TablePrinter(const LanguageTables &texts, QObject *parent)
 PrintOutcome TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1,
                                       const QString &s2, const QString &s3, const QString &s4)
 {
+    // The printer is shared: a job of another kind (a landscape preview) must not leak into tables.
+    XPrint1->setA4Portrait();
     if (!m_printDialog(XPrint1->printer()))
         return PrintOutcome::Cancelled;
     const BusyCursor busy;

@@ -31,7 +31,7 @@ public:
     void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
 
     // Prints the rows (two TAB-separated fields each) under the header of the kind, with the
-    // header lines s1..s4.
+    // header lines s1..s4. Every job starts on A4 portrait; the print dialog may change that.
     PrintOutcome PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
                             const QString &s3, const QString &s4);
 

@@ -10,6 +10,8 @@
 
 #include <QFile>
 #include <QLine>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -253,4 +255,23 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
     printer.setPrintDialog([](QPrinter &) { return false; });
     EXPECT_EQ(printer.PrintTable(rows, TableHeaderKind::PureSubstance, {}, {}, {}, {}), PrintOutcome::Cancelled);
     EXPECT_FALSE(QFile::exists(pdfFile));
+}
+
+TEST(TablePrinter, EveryJobStartsOnA4Portrait)
+{
+    LanguageTables texts;
+    QTemporaryDir dir;
+    TablePrinter printer(texts, nullptr);
+    printer.setPrintDialog([&](QPrinter &target) {
+        target.setOutputFormat(QPrinter::PdfFormat);
+        target.setOutputFileName(dir.filePath(QStringLiteral("table.pdf")));
+        return true;
+    });
+    // What a print preview in landscape on other paper leaves behind in the shared printer.
+    printer.XPrint1->printer().setPageOrientation(QPageLayout::Landscape);
+    printer.XPrint1->printer().setPageSize(QPageSize(QPageSize::Letter));
+    ASSERT_EQ(printer.PrintTable({QStringLiteral("1\t2")}, TableHeaderKind::PureSubstance, {}, {}, {}, {}),
+              PrintOutcome::Printed);
+    EXPECT_NEAR(printer.XPrint1->PageWidth, 1700, 1);
+    EXPECT_NEAR(printer.XPrint1->PageHeight, 2670, 1);
 }
