@@ -48,11 +48,11 @@ StoredSettings readStoredSettings(const SettingsStore &store)
     return settings;
 }
 
-void writeStoredSettings(SettingsStore &store, const StoredSettings &settings)
+bool writeStoredSettings(SettingsStore &store, const StoredSettings &settings)
 {
     store.writeString(QStringLiteral("Temp"), settings.temperatureUnit);
     store.writeString(QStringLiteral("Tenso"), settings.pressureUnit);
     store.writeString(QStringLiteral("Notation"), settings.scientificNotation ? QStringLiteral("wiss") : QStringLiteral("dez"));
     store.writeString(QStringLiteral("ABP"), settings.diagramPoints);
-    store.flush();
+    return store.flush();
 }

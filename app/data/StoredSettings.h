@@ -27,8 +27,8 @@ QString settingsKeyPath(const QString &pathPrefix);
 // ever sees "no selection" or a useless point count. "Notation" other than exactly "dez"
 // means scientific.
 StoredSettings readStoredSettings(const SettingsStore &store);
-// Writes all four values as strings.
-void writeStoredSettings(SettingsStore &store, const StoredSettings &settings);
+// Writes all four values as strings; false when they could not be kept.
+bool writeStoredSettings(SettingsStore &store, const StoredSettings &settings);
 
 // A diagram needs at least two points.
 bool isValidDiagramPoints(const QString &text);

@@ -572,7 +572,11 @@ void TForm1::ReadSettings()
 void TForm1::WriteSettings()
 {
     SettingsStore store(settingsKeyPath(m_texts.globalText(GlobalText::SettingsPath)));
-    writeStoredSettings(store, m_settings->values());
+    if (writeStoredSettings(store, m_settings->values()) || m_settingsFailureReported)
+        return;
+    // The values stay in force for this session; only keeping them for the next one failed.
+    m_settingsFailureReported = true;
+    showErrorBox(m_texts, m_texts.globalText(GlobalText::FileNotWritten) + u'\r' + store.fileName());
 }
 
 // --- Database and list ---

@@ -202,6 +202,7 @@ private:
     LanguageTables m_texts;
     bool m_started = false;
     bool m_shown = false;
+    bool m_settingsFailureReported = false;
     QStringList m_database;
     QString m_databaseLabel;
     QString m_statusTexts[3];

@@ -427,6 +427,23 @@ TEST_F(MainWindow, SettingsStartWithDefaultsAndPersistOnClose)
     EXPECT_EQ(form->ComboBox3->currentText(), QStringLiteral("m H2O"));
 }
 
+TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedOnce)
+{
+    start({w2000Record()});
+    // A file where the settings folder should be: nothing can be written below it.
+    QFile blocker(folder.filePath(QStringLiteral("settings")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    form->settingsDialog()->ComboBox2->setCurrentIndex(8);
+    form->close();
+    form->close();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
+    const SettingsStore store(QStringLiteral("Software\\Korvex\\Tensimo\\Einstellungen"));
+    EXPECT_EQ(messages.shown().first().text, form->globalText(GlobalText::FileNotWritten) + u'\r' + store.fileName());
+    EXPECT_EQ(form->settingsDialog()->ComboBox2->currentText(), QStringLiteral("m WS"));
+}
+
 TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
 {
     QStringList records;
