@@ -16,6 +16,14 @@ struct RangeLimits
     long double pmaxBar = std::numeric_limits<long double>::quiet_NaN();
 };
 
+// The limits are inclusive, within a tolerance: a limit shown in another unit and typed back
+// lands a few ulps beside it (-114.1 °C + 273.15 is not quite 159.05 K).
+inline constexpr long double kTemperatureToleranceK = 1e-9L;
+inline constexpr long double kPressureRelativeTolerance = 1e-9L;
+
+bool withinTemperatureLimits(const RangeLimits &limits, long double temperatureK);
+bool withinPressureLimits(const RangeLimits &limits, long double pressureBar);
+
 // The range of a substance record: Tmin and Tmax (fields 21 and 22) and its vapour pressures
 // there, read once.
 RangeLimits recordRangeLimits(QStringView recordLine);

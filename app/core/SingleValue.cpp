@@ -25,12 +25,11 @@ long double inputInBaseUnit(CalculationMode mode, QStringView unit, long double 
 SingleValueError rangeError(CalculationMode mode, long double inputInBaseUnit, const RangeLimits &limits)
 {
     if (mode == CalculationMode::VapourPressure) {
-        return inputInBaseUnit < limits.TminK || inputInBaseUnit > limits.TmaxK
-            ? SingleValueError::TemperatureOutOfRange
-            : SingleValueError::None;
+        return withinTemperatureLimits(limits, inputInBaseUnit) ? SingleValueError::None
+                                                                : SingleValueError::TemperatureOutOfRange;
     }
-    return inputInBaseUnit < limits.pminBar || inputInBaseUnit > limits.pmaxBar ? SingleValueError::PressureOutOfRange
-                                                                                 : SingleValueError::None;
+    return withinPressureLimits(limits, inputInBaseUnit) ? SingleValueError::None
+                                                         : SingleValueError::PressureOutOfRange;
 }
 
 long double computeSingleValue(const VapourPressureModel &model, CalculationMode mode, long double inputInBaseUnit)

@@ -54,7 +54,8 @@ std::optional<long double> parseInputValue(QStringView text);
 // Step 2: the input in K (vapour-pressure mode) or in bar (boiling-point mode).
 long double inputInBaseUnit(CalculationMode mode, QStringView unit, long double value);
 
-// Step 3: the range check; the error to show, or None.
+// Step 3: the range check, limits inclusive within their tolerance (RangeLimits.h); the error to
+// show, or None.
 SingleValueError rangeError(CalculationMode mode, long double inputInBaseUnit, const RangeLimits &limits);
 
 // Step 4: the pressure in bar at a temperature in K, or the temperature in K at a pressure in bar.

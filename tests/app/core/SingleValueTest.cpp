@@ -45,3 +45,35 @@ TEST(SingleValue, GivesTheResultTextOrTheErrorOfTheFirstFailingStep)
         EXPECT_EQ(result.text, QString::fromUtf16(c.text));
     }
 }
+
+TEST(SingleValue, LimitsAreInclusiveAlsoWhenTypedInAnotherUnit)
+{
+    // Ethanol's Tmin of 159.05 K shows as -114.1 °C, Dichlorfluormethan's 210.83 K as -62.32 °C;
+    // t + 273.15 lands a few ulps below them.
+    struct Case {
+        const char16_t *TminK;
+        const char16_t *celsius;
+        SingleValueError error;
+    };
+    const Case cases[] = {
+        {u"159,05", u"-114,1", SingleValueError::None},
+        {u"159,05", u"-114,11", SingleValueError::TemperatureOutOfRange},
+        {u"210,83", u"-62,32", SingleValueError::None},
+        {u"210,83", u"-62,33", SingleValueError::TemperatureOutOfRange},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.celsius).toStdString());
+        QStringList fields = w2000Record().split(u'\t');
+        fields[20] = QString::fromUtf16(c.TminK);
+        const QString record = fields.join(u'\t');
+        const SingleValueRequest request{CalculationMode::VapourPressure, QString::fromUtf16(c.celsius), u"°C"_qs,
+                                         u"bar"_qs, {}};
+        EXPECT_EQ(computeSingleValue(recordModel(record), recordRangeLimits(record), request).error, c.error);
+    }
+    // Pressures converted from another unit get the same relative tolerance.
+    const RangeLimits limits = recordRangeLimits(w2000Record());
+    constexpr auto BP = CalculationMode::BoilingPoint;
+    EXPECT_EQ(rangeError(BP, limits.pmaxBar * (1.0L + 1e-12L), limits), SingleValueError::None);
+    EXPECT_EQ(rangeError(BP, limits.pminBar * (1.0L - 1e-12L), limits), SingleValueError::None);
+    EXPECT_EQ(rangeError(BP, limits.pmaxBar * (1.0L + 1e-7L), limits), SingleValueError::PressureOutOfRange);
+}
