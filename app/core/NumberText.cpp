@@ -4,6 +4,7 @@
 #include "app/core/Power.h"
 #include "app/core/PressureUnits.h"
 #include "app/core/RecordFields.h"
+#include "app/core/TemperatureUnits.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -111,9 +112,24 @@ QString formatResult(long double x, bool scientificNotation, QChar languageLette
     return swapDecimalSeparator(text, u'.', u',', languageLetter);
 }
 
-PressureRangeTexts pressureRangeText(QStringView unit, long double pminBar, long double pmaxBar, QChar languageLetter)
+RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double TmaxK)
 {
-    PressureRangeTexts texts;
+    const QString letter = unit == u"K" ? QStringLiteral("T") : QStringLiteral("t");
+    // Within the tolerance of the range check a limit is a whole number already: 5.0000000001 °C
+    // shows as 5. Adding 0 turns -0 into 0.
+    constexpr long double kWhole = 1e-9L;
+    const auto wholeText = [](long double value) { return fixedText(value + 0.0L, 0).trimmed(); };
+    RangeTexts texts;
+    texts.minCaption = letter + QStringLiteral(" min. in %1:").arg(unit);
+    texts.maxCaption = letter + QStringLiteral(" max. in %1:").arg(unit);
+    texts.minValue = wholeText(std::ceil(kelvinToTemperatureUnit(unit, TminK) - kWhole));
+    texts.maxValue = wholeText(std::floor(kelvinToTemperatureUnit(unit, TmaxK) + kWhole));
+    return texts;
+}
+
+RangeTexts pressureRangeText(QStringView unit, long double pminBar, long double pmaxBar, QChar languageLetter)
+{
+    RangeTexts texts;
     RangeEnd minEnd{unit, 1};
     RangeEnd maxEnd{unit, 1};
     switch (pressureUnitGroup(unit)) {

@@ -31,8 +31,8 @@ QString scientificText(long double x, QChar decimalSeparator);
 // for "0.000", and shows ',' unless the language letter is 'E'. Empty when x is not finite.
 QString formatResult(long double x, bool scientificNotation, QChar languageLetter, QChar systemDecimalSeparator);
 
-// Captions and values of the labels that show the accepted pressure range in a unit.
-struct PressureRangeTexts
+// Captions and values of the labels that show the accepted range in a unit.
+struct RangeTexts
 {
     QString minCaption;
     QString maxCaption;
@@ -40,9 +40,14 @@ struct PressureRangeTexts
     QString maxValue;
 };
 
+// The temperature range in whole units of the unit ("t min. in °C:", "T min. in K:"): the
+// minimum rounded up and the maximum rounded down, so that typing a shown limit is accepted.
+// Empty values where a limit is not a number.
+RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double TmaxK);
+
 // The shown range always lies inside [pminBar, pmaxBar]: a value rounded outside is moved
 // by one unit of its last shown decimal.
-PressureRangeTexts pressureRangeText(QStringView unit, long double pminBar, long double pmaxBar, QChar languageLetter);
+RangeTexts pressureRangeText(QStringView unit, long double pminBar, long double pmaxBar, QChar languageLetter);
 
 // Message of the input-error box: the language's text, a carriage return, and the
 // offending text in double quotes followed by '!'.

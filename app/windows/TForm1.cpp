@@ -51,7 +51,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 
@@ -393,7 +392,7 @@ QString TForm1::FormatResult(long double x) const
 void TForm1::PressureRangeText(const QString &unit, QLabel *minCaption, QLabel *maxCaption, QLabel *minValue,
                                QLabel *maxValue, long double pminBar, long double pmaxBar) const
 {
-    const PressureRangeTexts texts = pressureRangeText(unit, pminBar, pmaxBar, languageLetter());
+    const RangeTexts texts = pressureRangeText(unit, pminBar, pmaxBar, languageLetter());
     minCaption->setText(texts.minCaption);
     maxCaption->setText(texts.maxCaption);
     minValue->setText(texts.minValue);
@@ -679,15 +678,11 @@ void TForm1::ShowRecordDetails(const QString &record)
         PressureRangeText(inputUnit, Label17, Label18, Label19, Label20, m_range.pminBar, m_range.pmaxBar);
         return;
     }
-    const QString letter = inputUnit == QStringLiteral("K") ? QStringLiteral("T") : QStringLiteral("t");
-    Label17->setText(letter + QStringLiteral(" min. in ") + inputUnit + u':');
-    Label18->setText(letter + QStringLiteral(" max. in ") + inputUnit + u':');
-    const auto wholeText = [&](long double kelvin) {
-        const long double value = KelvinToTemperatureUnit(inputUnit, kelvin);
-        return std::isfinite(value) ? QString::number(qint64(std::trunc(value))) : QString();
-    };
-    Label19->setText(wholeText(m_range.TminK));
-    Label20->setText(wholeText(m_range.TmaxK));
+    const RangeTexts range = temperatureRangeText(inputUnit, m_range.TminK, m_range.TmaxK);
+    Label17->setText(range.minCaption);
+    Label18->setText(range.maxCaption);
+    Label19->setText(range.minValue);
+    Label20->setText(range.maxValue);
 }
 
 void TForm1::clearResult()

@@ -82,25 +82,25 @@ TEST(NumberText, NonFiniteValuesNeverBecomeText)
 
 TEST(NumberText, PressureRangeCaptionsFollowTheUnitGroup)
 {
-    const PressureRangeTexts mbar = pressureRangeText(u"mbar", 0.05L, 2.0L, u'D');
+    const RangeTexts mbar = pressureRangeText(u"mbar", 0.05L, 2.0L, u'D');
     EXPECT_EQ(mbar.minCaption, u"p min. in mbar:");
     EXPECT_EQ(mbar.maxCaption, u"p max. in bar:");
     EXPECT_EQ(mbar.minValue, u"50,0");
     EXPECT_EQ(mbar.maxValue, u"2,0");
 
-    const PressureRangeTexts psi = pressureRangeText(u"psi", 1.0L, 10.0L, u'E');
+    const RangeTexts psi = pressureRangeText(u"psi", 1.0L, 10.0L, u'E');
     EXPECT_EQ(psi.minCaption, u"p min. in psi:");
     EXPECT_EQ(psi.maxCaption, u"p max. in psi:");
     EXPECT_EQ(psi.minValue, u"14.51"); // 14.5038 psi, rounded down, raised back inside
     EXPECT_EQ(psi.maxValue, u"145"); // 145.038 psi: no decimals from 100 on
 
-    const PressureRangeTexts pa = pressureRangeText(u"MPa", 0.01L, 5.0L, u'E');
+    const RangeTexts pa = pressureRangeText(u"MPa", 0.01L, 5.0L, u'E');
     EXPECT_EQ(pa.minCaption, u"p min. in Pa:");
     EXPECT_EQ(pa.maxCaption, u"p max. in kPa:");
     EXPECT_EQ(pa.minValue, u"1000.0");
     EXPECT_EQ(pa.maxValue, u"500.0");
 
-    const PressureRangeTexts water = pressureRangeText(u"m H2O", 0.001L, 1.0L, u'E');
+    const RangeTexts water = pressureRangeText(u"m H2O", 0.001L, 1.0L, u'E');
     EXPECT_EQ(water.minCaption, u"p min. in mm H2O:");
     EXPECT_EQ(water.maxCaption, u"p max. in m H2O:");
     EXPECT_EQ(water.minValue, u"10.2"); // 10.197 mm H2O
@@ -120,7 +120,7 @@ TEST(NumberText, PressureRangeShownLiesInsideTheGivenRange)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.min).toStdString());
-        const PressureRangeTexts texts = pressureRangeText(c.unit, c.pminBar, c.pmaxBar, u'E');
+        const RangeTexts texts = pressureRangeText(c.unit, c.pminBar, c.pmaxBar, u'E');
         EXPECT_EQ(texts.minValue, QString::fromUtf16(c.min));
         EXPECT_EQ(texts.maxValue, QString::fromUtf16(c.max));
     }

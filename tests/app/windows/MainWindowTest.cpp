@@ -279,6 +279,27 @@ TEST_F(MainWindow, RefusesInputOutsideTheRangeOrNotANumber)
     EXPECT_EQ(messages.shown().last().text, form->globalText(GlobalText::PressureOutOfRange));
 }
 
+TEST_F(MainWindow, EveryShownTemperatureLimitIsAccepted)
+{
+    // Benzol's range starts at 5.53 °C: the label must not show the 5 that would be refused.
+    start({withField(withField(w2000Record(), 21, QStringLiteral("278,68")), 22, QStringLiteral("372,7"))});
+    setScientific(false);
+    struct Case {
+        const char *unit;
+        const char *min;
+        const char *max;
+    };
+    for (const Case &c : {Case{"°C", "6", "99"}, Case{"°F", "42", "211"}, Case{"K", "279", "372"}}) {
+        SCOPED_TRACE(c.unit);
+        form->ComboBox1->setCurrentText(QString::fromUtf8(c.unit));
+        EXPECT_EQ(form->Label19->text(), QString::fromUtf8(c.min));
+        EXPECT_EQ(form->Label20->text(), QString::fromUtf8(c.max));
+        EXPECT_FALSE(calculate(form->Label19->text()).isEmpty());
+        EXPECT_FALSE(calculate(form->Label20->text()).isEmpty());
+    }
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
 TEST_F(MainWindow, ACalculationWithoutANumberIsReportedNotShown)
 {
     start({withField(w2000Record(), 15, QStringLiteral("1,8")), withField(withField(w2000Record(), 5, QStringLiteral("Zwei")), 15, QStringLiteral(" 3"))});
