@@ -9,8 +9,10 @@
 #include <QByteArray>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -31,31 +33,74 @@ QString printed(const char *format, int width, int decimals, long double x)
 struct RangeEnd
 {
     QStringView unit;
-    int decimals;
+    int decimals = 1;
+    bool decimalsFollowValue = false; // units on their own: no decimals from 100 on
 };
 
-// Writes one end of the range, and when the rounded text lies outside the given limit,
-// moves it one step inwards. The step is one unit of the last shown decimal: a fixed
-// 0.01 could not move a value written without decimals ("150" for 150.39 Torr).
-QString rangeValueText(const RangeEnd &end, long double limitBar, bool isMinimum)
+struct ShownValue
 {
-    const long double value = barToPressureUnit(end.unit, limitBar);
-    const QString text = fixedText(value, end.decimals);
-    const ParsedNumber shown = parseNumber(text.trimmed());
-    if (!shown.ok())
-        return text;
-    const long double shownBar = pressureUnitToBar(end.unit, shown.value);
-    const long double step = integerPower(10.0L, -end.decimals);
-    if (isMinimum && limitBar > shownBar)
-        return fixedText(shown.value + step, end.decimals);
-    if (!isMinimum && shownBar > limitBar)
-        return fixedText(shown.value - step, end.decimals);
-    return text;
+    QString text;
+    long double value = std::numeric_limits<long double>::quiet_NaN(); // in the unit
+    long double bar = std::numeric_limits<long double>::quiet_NaN();
+};
+
+// Writes one end of the range, and when the rounded text lies outside its limit, moves it one
+// step inwards. The step is one unit of the last shown decimal: a fixed 0.01 could not move a
+// value written without decimals ("150" for 150.39 Torr).
+ShownValue guardedValue(QStringView unit, long double limitBar, int decimals, bool isMinimum)
+{
+    ShownValue shown{fixedText(barToPressureUnit(unit, limitBar), decimals)};
+    ParsedNumber parsed = parseNumber(shown.text.trimmed());
+    if (!parsed.ok())
+        return shown;
+    long double bar = pressureUnitToBar(unit, parsed.value);
+    if (isMinimum ? limitBar > bar : bar > limitBar) {
+        const long double step = integerPower(10.0L, -decimals);
+        shown.text = fixedText(parsed.value + (isMinimum ? step : -step), decimals);
+        parsed = parseNumber(shown.text.trimmed());
+        bar = pressureUnitToBar(unit, parsed.value);
+    }
+    shown.value = parsed.value;
+    shown.bar = bar;
+    return shown;
 }
 
-int singleUnitDecimals(QStringView unit, long double pressureBar)
+constexpr int kMostRangeDecimals = 18;
+
+// Decimals that show two significant digits of a positive value.
+int twoSignificantDecimals(long double value)
 {
-    return barToPressureUnit(unit, pressureBar) >= 100.0L ? 0 : 2;
+    return value > 0.0L ? 1 - int(std::floor(std::log10(value))) : 0;
+}
+
+// One end of the range, shown so that typing it back is accepted. A range narrower than the
+// last shown decimal, or so low that an end would read as zero ("p max. in bar: 0,0"), gets more
+// decimals, from two significant digits on.
+QString rangeValueText(const RangeEnd &end, long double pminBar, long double pmaxBar, bool isMinimum)
+{
+    const long double limitBar = isMinimum ? pminBar : pmaxBar;
+    int decimals = end.decimals;
+    ShownValue shown = guardedValue(end.unit, limitBar, decimals, isMinimum);
+    // A minimum raised across 100 by the guard takes the decimals of its new value: "100", not "100,00".
+    if (end.decimalsFollowValue && decimals > 0 && shown.value >= 100.0L) {
+        decimals = 0;
+        shown = guardedValue(end.unit, limitBar, decimals, isMinimum);
+    }
+    const auto accepted = [&](const ShownValue &v) { return v.value > 0.0L && v.bar >= pminBar && v.bar <= pmaxBar; };
+    if (accepted(shown))
+        return shown.text;
+    const int first = std::max(decimals + 1, twoSignificantDecimals(barToPressureUnit(end.unit, limitBar)));
+    for (int more = first; more <= kMostRangeDecimals; ++more) {
+        ShownValue finer = guardedValue(end.unit, limitBar, more, isMinimum);
+        if (accepted(finer))
+            return finer.text;
+    }
+    return shown.text;
+}
+
+RangeEnd singleUnitEnd(QStringView unit, long double pressureBar)
+{
+    return {unit, barToPressureUnit(unit, pressureBar) >= 100.0L ? 0 : 2, true};
 }
 
 } // namespace
@@ -112,30 +157,43 @@ QString formatResult(long double x, bool scientificNotation, QChar languageLette
     return swapDecimalSeparator(text, u'.', u',', languageLetter);
 }
 
-RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double TmaxK)
+RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double TmaxK, QChar languageLetter)
 {
     const QString letter = unit == u"K" ? QStringLiteral("T") : QStringLiteral("t");
-    // Within the tolerance of the range check a limit is a whole number already: 5.0000000001 °C
-    // shows as 5. Adding 0 turns -0 into 0.
-    constexpr long double kWhole = 1e-9L;
-    const auto wholeText = [](long double value) { return fixedText(value + 0.0L, 0).trimmed(); };
     RangeTexts texts;
+    texts.minUnit = texts.maxUnit = unit.toString();
     texts.minCaption = letter + QStringLiteral(" min. in %1:").arg(unit);
     texts.maxCaption = letter + QStringLiteral(" max. in %1:").arg(unit);
-    texts.minValue = wholeText(std::ceil(kelvinToTemperatureUnit(unit, TminK) - kWhole));
-    texts.maxValue = wholeText(std::floor(kelvinToTemperatureUnit(unit, TmaxK) + kWhole));
+    // Within the tolerance of the range check a limit is a whole number already: 5.0000000001 °C
+    // shows as 5.
+    constexpr long double kOnTheGrid = 1e-9L;
+    constexpr int kMostDecimals = 3;
+    const long double low = kelvinToTemperatureUnit(unit, TminK);
+    const long double high = kelvinToTemperatureUnit(unit, TmaxK);
+    for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
+        const long double scale = integerPower(10.0L, decimals);
+        // Adding 0 turns -0 into 0.
+        const long double min = std::ceil(low * scale - kOnTheGrid) / scale + 0.0L;
+        const long double max = std::floor(high * scale + kOnTheGrid) / scale + 0.0L;
+        // A range narrower than a whole unit gets decimals until both ends lie inside it.
+        if (min <= max || decimals == kMostDecimals || !std::isfinite(min) || !std::isfinite(max)) {
+            texts.minValue = swapDecimalSeparator(fixedText(min, decimals), u'.', u',', languageLetter).trimmed();
+            texts.maxValue = swapDecimalSeparator(fixedText(max, decimals), u'.', u',', languageLetter).trimmed();
+            break;
+        }
+    }
     return texts;
 }
 
 RangeTexts pressureRangeText(QStringView unit, long double pminBar, long double pmaxBar, QChar languageLetter)
 {
     RangeTexts texts;
-    RangeEnd minEnd{unit, 1};
-    RangeEnd maxEnd{unit, 1};
+    RangeEnd minEnd{unit};
+    RangeEnd maxEnd{unit};
     switch (pressureUnitGroup(unit)) {
     case PressureUnitGroup::Single:
-        minEnd.decimals = singleUnitDecimals(unit, pminBar);
-        maxEnd.decimals = singleUnitDecimals(unit, pmaxBar);
+        minEnd = singleUnitEnd(unit, pminBar);
+        maxEnd = singleUnitEnd(unit, pmaxBar);
         texts.minCaption = QStringLiteral("p min. in %1:").arg(unit);
         texts.maxCaption = QStringLiteral("p max. in %1:").arg(unit);
         break;
@@ -158,8 +216,14 @@ RangeTexts pressureRangeText(QStringView unit, long double pminBar, long double 
         texts.maxCaption = QStringLiteral("p max. in m H2O:");
         break;
     }
-    texts.minValue = swapDecimalSeparator(rangeValueText(minEnd, pminBar, true), u'.', u',', languageLetter).trimmed();
-    texts.maxValue = swapDecimalSeparator(rangeValueText(maxEnd, pmaxBar, false), u'.', u',', languageLetter).trimmed();
+    texts.minUnit = minEnd.unit.toString();
+    texts.maxUnit = maxEnd.unit.toString();
+    const auto shownText = [&](const RangeEnd &end, bool isMinimum) {
+        return swapDecimalSeparator(rangeValueText(end, pminBar, pmaxBar, isMinimum), u'.', u',', languageLetter)
+            .trimmed();
+    };
+    texts.minValue = shownText(minEnd, true);
+    texts.maxValue = shownText(maxEnd, false);
     return texts;
 }
 

@@ -38,12 +38,14 @@ struct RangeTexts
     QString maxCaption;
     QString minValue;
     QString maxValue;
+    QString minUnit; // the unit texts of the two values, as the unit tables write them
+    QString maxUnit;
 };
 
 // The temperature range in whole units of the unit ("t min. in °C:", "T min. in K:"): the
-// minimum rounded up and the maximum rounded down, so that typing a shown limit is accepted.
-// Empty values where a limit is not a number.
-RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double TmaxK);
+// minimum rounded up and the maximum rounded down, so that typing a shown limit is accepted; a
+// range narrower than a unit gets decimals. Empty values where a limit is not a number.
+RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double TmaxK, QChar languageLetter);
 
 // The shown range always lies inside [pminBar, pmaxBar]: a value rounded outside is moved
 // by one unit of its last shown decimal.

@@ -678,7 +678,7 @@ void TForm1::ShowRecordDetails(const QString &record)
         PressureRangeText(inputUnit, Label17, Label18, Label19, Label20, m_range.pminBar, m_range.pmaxBar);
         return;
     }
-    const RangeTexts range = temperatureRangeText(inputUnit, m_range.TminK, m_range.TmaxK);
+    const RangeTexts range = temperatureRangeText(inputUnit, m_range.TminK, m_range.TmaxK, languageLetter());
     Label17->setText(range.minCaption);
     Label18->setText(range.maxCaption);
     Label19->setText(range.minValue);

@@ -1,7 +1,11 @@
 // Fixed-point widths, result texts, pressure-range labels and the input-error message.
 #include "app/core/NumberText.h"
+
+#include "TestRecords.h"
 #include "app/core/PressureUnits.h"
+#include "app/core/RangeLimits.h"
 #include "app/core/RecordFields.h"
+#include "app/core/TemperatureUnits.h"
 
 #include <gtest/gtest.h>
 
@@ -110,13 +114,20 @@ TEST(NumberText, PressureRangeCaptionsFollowTheUnitGroup)
 TEST(NumberText, PressureRangeShownLiesInsideTheGivenRange)
 {
     const long double torr = kPressureUnits[kTorrUnitIndex].multiplier;
+    const long double psi = kPressureUnits[pressureUnitIndex(u"psi")].multiplier;
     struct Case { const char16_t *unit; long double pminBar; long double pmaxBar; const char16_t *min; const char16_t *max; };
     const Case cases[] = {
         // Written without decimals, a guard step of 0.01 would leave "150" below 150.39 Torr.
         {u"Torr", 150.39L * torr, 760.7L * torr, u"151", u"760"},
-        {u"Torr", 12.341L * torr, 12.349L * torr, u"12.35", u"12.34"},
+        // A range narrower than the last shown decimal gets more decimals at both ends.
+        {u"Torr", 12.341L * torr, 12.349L * torr, u"12.341", u"12.349"},
         {u"Torr", 12.3L * torr, 99.0L * torr, u"12.30", u"99.00"},
         {u"bar", 0.00123L, 1.26L, u"1.3", u"1.2"},
+        // No limit reads as zero or below the other: two significant digits then.
+        {u"bar", 0.0001L, 0.04L, u"0.1", u"0.040"},
+        {u"psi", 0.0063L * psi, 0.0072L * psi, u"0.0063", u"0.0072"},
+        // A minimum raised across 100 takes the decimals of its new value.
+        {u"Torr", 99.991L * torr, 760.0L * torr, u"100", u"760"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.min).toStdString());
@@ -124,6 +135,38 @@ TEST(NumberText, PressureRangeShownLiesInsideTheGivenRange)
         EXPECT_EQ(texts.minValue, QString::fromUtf16(c.min));
         EXPECT_EQ(texts.maxValue, QString::fromUtf16(c.max));
     }
+}
+
+TEST(NumberText, EveryShownLimitOfEveryShippedRecordIsAccepted)
+{
+    const QStringList lines = shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3);
+    ASSERT_GT(lines.size(), 1000);
+    QStringList refused;
+    const auto check = [&](const QString &what, const QString &shown, bool accepted) {
+        if (!accepted && refused.size() < 10)
+            refused.append(what + u' ' + shown);
+    };
+    for (const QString &record : lines) {
+        const RangeLimits limits = recordRangeLimits(record);
+        const QString name = getField(record, 5).toString();
+        for (const QString &unit : pressureUnitTexts()) {
+            const RangeTexts texts = pressureRangeText(unit, limits.pminBar, limits.pmaxBar, u'E');
+            for (const auto &[value, valueUnit] : {std::pair(texts.minValue, texts.minUnit), std::pair(texts.maxValue, texts.maxUnit)}) {
+                const ParsedNumber shown = parseNumber(value);
+                check(name, value + u' ' + valueUnit, shown.ok() && shown.value > 0
+                          && withinPressureLimits(limits, pressureUnitToBar(valueUnit, shown.value)));
+            }
+        }
+        for (const QString &unit : temperatureUnitTexts()) {
+            const RangeTexts texts = temperatureRangeText(unit, limits.TminK, limits.TmaxK, u'E');
+            for (const QString &value : {texts.minValue, texts.maxValue}) {
+                const ParsedNumber shown = parseNumber(value);
+                check(name, value + u' ' + unit, shown.ok()
+                          && withinTemperatureLimits(limits, temperatureUnitToKelvin(unit, shown.value)));
+            }
+        }
+    }
+    EXPECT_TRUE(refused.isEmpty()) << refused.join(QStringLiteral("; ")).toStdString();
 }
 
 TEST(NumberText, InputErrorMessageQuotesTheText)
