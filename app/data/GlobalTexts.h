@@ -65,6 +65,7 @@ enum class GlobalText : int {
     PressureOutOfRange = 92,
     TemperatureOutOfRange = 93,
     CalculationImpossible = 94,
+    MainCalculateCaption = 95,
     RangesDoNotOverlap = 97,
     ModelNote1 = 98,
     ModelNote2 = 99,

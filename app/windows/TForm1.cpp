@@ -540,7 +540,7 @@ void TForm1::applyTexts()
     Label9->setText(withoutAccelerator(m_texts.globalText(GlobalText::MolarMassWord)) + QStringLiteral(" in kg/kmol:"));
     Label15->setText(withoutAccelerator(m_texts.globalText(GlobalText::TemperatureWord)) + u':');
     Label21->setText(withoutAccelerator(m_texts.globalText(GlobalText::VapourPressureWord)) + QStringLiteral(" ="));
-    BitBtn1->setText(m_texts.globalText(GlobalText::CalculateCaption));
+    BitBtn1->setText(m_texts.globalText(GlobalText::MainCalculateCaption));
     {
         const QSignalBlocker blocker(ComboBox2);
         const int mode = std::max(0, ComboBox2->currentIndex());

@@ -118,6 +118,7 @@ TEST_F(MainWindow, ShowsTheProgramTitleAndTheVersionInTheAboutBox)
     EXPECT_EQ(form->Datei1->title(), QStringLiteral("&Datei"));
     EXPECT_EQ(form->RadioGroup2Buttons->button(2)->text(), QStringLiteral("Anorganische"));
     EXPECT_EQ(form->Label9->text(), QStringLiteral("Molmasse in kg/kmol:"));
+    EXPECT_EQ(form->BitBtn1->text(), QStringLiteral("Be&rechnen"));
 }
 
 TEST_F(MainWindow, CannotStartWithoutUsableLanguageTables)
