@@ -14,6 +14,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
+    qt6-translations-l10n
 )
 
 install_missing_packages() {

@@ -16,6 +16,7 @@
 #include "app/data/StoredSettings.h"
 #include "app/data/SubstanceDatabase.h"
 #include "app/windows/InputErrorBox.h"
+#include "app/windows/QtTranslation.h"
 #include "app/windows/SingleValueView.h"
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TInfo.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(QWidget *parent)
     if (!LoadLanguageTexts())
         return;
     m_started = true;
+    installQtTranslation(languageLetter(), this);
 
     buildMenus();
     buildPanels();

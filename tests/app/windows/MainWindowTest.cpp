@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -119,6 +120,16 @@ TEST_F(MainWindow, ShowsTheProgramTitleAndTheVersionInTheAboutBox)
     EXPECT_EQ(form->RadioGroup2Buttons->button(2)->text(), QStringLiteral("Anorganische"));
     EXPECT_EQ(form->Label9->text(), QStringLiteral("Molmasse in kg/kmol:"));
     EXPECT_EQ(form->BitBtn1->text(), QStringLiteral("Be&rechnen"));
+}
+
+TEST_F(MainWindow, QtsOwnButtonsSpeakTheProgramsLanguage)
+{
+    // The language letter decides, not the system's locale (C in the tests).
+    start({w2000Record()});
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
 }
 
 TEST_F(MainWindow, CannotStartWithoutUsableLanguageTables)
