@@ -2,26 +2,48 @@
 #include "app/windows/SubstanceListBox.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QTextOption>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
-// Draws the item text with its tab expanded to a fixed stop, so formulas line up.
-class TabbedItemDelegate : public QStyledItemDelegate
+// Space around the text of an item, as the style leaves it.
+constexpr int kTextMarginLeft = 4;
+constexpr int kTextMarginRight = 2;
+
+QString namePart(const QString &itemText)
+{
+    return itemText.left(itemText.indexOf(u'\t'));
+}
+
+QString formulaPart(const QString &itemText)
+{
+    const qsizetype tab = itemText.indexOf(u'\t');
+    return tab < 0 ? QString() : itemText.mid(tab + 1);
+}
+
+// Draws the name and the formula of an item in the list's two columns.
+class TwoColumnItemDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit TwoColumnItemDelegate(SubstanceListBox *list)
+        : QStyledItemDelegate(list)
+        , m_list(list)
+    {
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyleOptionViewItem plain = option;
         initStyleOption(&plain, index);
         const QString text = plain.text;
-        // The style draws background, selection and focus; the text is drawn below with its tab.
+        // The style draws background, selection and focus; the two columns are drawn below.
         plain.text.clear();
         const QWidget *widget = option.widget;
         QStyle *style = widget ? widget->style() : QApplication::style();
@@ -29,15 +51,32 @@ public:
 
         const QPalette::ColorRole role
             = (option.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
-        QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
-        textOption.setWrapMode(QTextOption::NoWrap);
-        // A tab stop of 120 dialog units: 30 average characters.
-        textOption.setTabStopDistance(30.0 * option.fontMetrics.averageCharWidth());
+        const QRect textRect = option.rect.adjusted(kTextMarginLeft, 0, -kTextMarginRight, 0);
+        const int column = m_list->formulaColumn();
+        const QString name = option.fontMetrics.elidedText(namePart(text), Qt::ElideRight, m_list->nameWidth());
         painter->save();
         painter->setPen(option.palette.color(role));
-        painter->drawText(QRectF(option.rect.adjusted(4, 0, -2, 0)), text, textOption);
+        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+        painter->drawText(textRect.adjusted(column, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          formulaPart(text));
         painter->restore();
     }
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            const QString name = namePart(index.data().toString());
+            if (option.fontMetrics.horizontalAdvance(name) > m_list->nameWidth()) {
+                QToolTip::showText(event->globalPos(), name, view);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+
+private:
+    const SubstanceListBox *m_list;
 };
 
 } // namespace
@@ -45,9 +84,52 @@ public:
 SubstanceListBox::SubstanceListBox(QWidget *parent)
     : QListWidget(parent)
 {
-    setItemDelegate(new TabbedItemDelegate(this));
+    setItemDelegate(new TwoColumnItemDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    const auto remeasure = [this] { m_measured = false; };
+    connect(model(), &QAbstractItemModel::rowsInserted, this, remeasure);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, remeasure);
+    connect(model(), &QAbstractItemModel::modelReset, this, remeasure);
+    connect(model(), &QAbstractItemModel::dataChanged, this, remeasure);
+}
+
+void SubstanceListBox::measure() const
+{
+    if (m_measured)
+        return;
+    const QFontMetrics metrics = fontMetrics();
+    m_longestName = 0;
+    m_widestFormula = 0;
+    for (int row = 0; row < count(); ++row) {
+        const QString text = item(row)->text();
+        m_longestName = std::max(m_longestName, metrics.horizontalAdvance(namePart(text)));
+        m_widestFormula = std::max(m_widestFormula, metrics.horizontalAdvance(formulaPart(text)));
+    }
+    m_measured = true;
+}
+
+int SubstanceListBox::formulaColumn() const
+{
+    measure();
+    const int averageChar = fontMetrics().averageCharWidth();
+    // 120 dialog units are 30 average characters; two characters part a name from its formula.
+    const int tabStop = 30 * averageChar;
+    const int afterLongestName = m_longestName + 2 * averageChar;
+    const int room = viewport()->width() - kTextMarginLeft - kTextMarginRight - m_widestFormula;
+    return std::max(tabStop, std::min(afterLongestName, room));
+}
+
+int SubstanceListBox::nameWidth() const
+{
+    return formulaColumn() - 2 * fontMetrics().averageCharWidth();
+}
+
+void SubstanceListBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_measured = false;
+    QListWidget::changeEvent(event);
 }
 
 void SubstanceListBox::mousePressEvent(QMouseEvent *event)

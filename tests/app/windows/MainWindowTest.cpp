@@ -21,6 +21,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +34,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -310,6 +314,46 @@ TEST_F(MainWindow, EveryShownTemperatureLimitIsAccepted)
         EXPECT_FALSE(calculate(form->Label20->text()).isEmpty());
     }
     EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+TEST_F(MainWindow, NameAndFormulaNeverTouchInTheList)
+{
+    // A name that ends just short of the list's first tab stop of 30 average characters, and one
+    // wider than the whole list.
+    const QFontMetrics metrics(QApplication::font());
+    QString nearTheTab = QStringLiteral("Tetrafluoriodpropan");
+    while (metrics.horizontalAdvance(nearTheTab + u'i') < 30 * metrics.averageCharWidth())
+        nearTheTab += u'i';
+    const QString tooLong = QStringLiteral("2,5,14,17-Tetramethyl-4,7,12,15-tetraoxo-3,6,13,16-tetraoxaoctanedisäure").repeated(3);
+    start({withField(testRecord(nearTheTab, QStringLiteral("1-1-1"), 3, 3), 9, QStringLiteral("C3H3F4I")),
+           withField(testRecord(tooLong, QStringLiteral("2-2-2"), 9, 9), 9, QStringLiteral("C28H42O14"))});
+    const QImage image = form->ListBox1->viewport()->grab().toImage();
+    for (int i = 0; i < form->ListBox1->count(); ++i) {
+        SCOPED_TRACE(i);
+        const QRect row = form->ListBox1->visualItemRect(form->ListBox1->item(i));
+        // The widest run of blank columns inside the drawn text must part the two columns. The
+        // selection's background may shade from top to bottom: compared line by line.
+        int widestGap = 0;
+        int gap = 0;
+        bool inkSeen = false;
+        for (int x = row.left(); x < row.right(); ++x) {
+            bool ink = false;
+            for (int y = row.top() + 1; y < row.bottom() && !ink; ++y)
+                ink = image.pixel(x, y) != image.pixel(row.left() + 1, y);
+            if (ink && inkSeen)
+                widestGap = std::max(widestGap, gap);
+            inkSeen = inkSeen || ink;
+            gap = ink ? 0 : gap + 1;
+        }
+        EXPECT_GE(widestGap, metrics.averageCharWidth());
+    }
+    // The item keeps its text; the elided name is whole in its tooltip.
+    const int longRow = form->ListBox1->item(0)->text().startsWith(tooLong) ? 0 : 1;
+    EXPECT_EQ(form->ListBox1->item(longRow)->text(), tooLong + QStringLiteral("\tC28H42O14"));
+    const QPoint at = form->ListBox1->visualItemRect(form->ListBox1->item(longRow)).center();
+    QHelpEvent help(QEvent::ToolTip, at, form->ListBox1->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(form->ListBox1->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), tooLong);
 }
 
 TEST_F(MainWindow, ACalculationWithoutANumberIsReportedNotShown)
