@@ -1,5 +1,5 @@
-// The order of substance names: German collation without regard to case, as the substance list
-// and every list of substances in the dialogs sort their names.
+// The order of substance names: German collation without regard to case, hyphens and apostrophes,
+// as the substance list and every list of substances in the dialogs sort their names.
 #pragma once
 
 #include <QCollator>

@@ -50,6 +50,18 @@ TEST(SubstanceDatabase, SortsNamesTheGermanWayWithoutRegardToCase)
     EXPECT_EQ(displayName(records.first(), u'E'), QStringLiteral("Test Zinn"));
 }
 
+TEST(SubstanceDatabase, NameOrderIgnoresOnlyHyphensAndApostrophes)
+{
+    // Commas and digits decide ("10,11-" is not "1011"); hyphens do not ("Di-tert" sorts as "Ditert").
+    QStringList records;
+    for (const char *name : {"Di-tert-butylperoxid", "10,11-Dithiaeicosan", "1,11-Undecandithiol", "Diethylether",
+                             "1,1,1-Trifluorethan", "N,N'-Diphenylharnstoff", "N,N-Diethylanilin"})
+        records.append(testRecord(QString::fromUtf8(name), QStringLiteral("1"), 1, 1));
+    EXPECT_EQ(names(sortByName(records, u'D')),
+              (QStringList{"1,1,1-Trifluorethan", "1,11-Undecandithiol", "10,11-Dithiaeicosan", "Diethylether",
+                           "Di-tert-butylperoxid", "N,N-Diethylanilin", "N,N'-Diphenylharnstoff"}));
+}
+
 TEST(SubstanceDatabase, SortsByFormulaAsCarbonThenHydrogenThenName)
 {
     const QStringList records = {
