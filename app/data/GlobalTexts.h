@@ -66,6 +66,7 @@ enum class GlobalText : int {
     TemperatureOutOfRange = 93,
     CalculationImpossible = 94,
     MainCalculateCaption = 95,
+    HelpNotOpened = 96,
     RangesDoNotOverlap = 97,
     ModelNote1 = 98,
     ModelNote2 = 99,

@@ -846,9 +846,10 @@ void TForm1::EinstellungenClick()
 void TForm1::Index1Click()
 {
     const QString helpFile = programFilePath(m_texts.globalText(GlobalText::HelpFile));
-    // Without the file or a viewer nothing happens.
-    if (QFileInfo::exists(helpFile))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
+        return;
+    // Without the file or a program that shows it, the user learns which file was meant.
+    showErrorBox(m_texts, m_texts.globalText(GlobalText::HelpNotOpened) + u'\r' + helpFile);
 }
 
 void TForm1::berKorvexTensimo1Click()

@@ -521,6 +521,16 @@ TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedOnce)
     EXPECT_EQ(form->settingsDialog()->ComboBox2->currentText(), QStringLiteral("m WS"));
 }
 
+TEST_F(MainWindow, HelpThatCannotBeOpenedIsReported)
+{
+    start({w2000Record()}); // the test's program folder holds no help file
+    form->Index1->trigger();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(messages.shown().first().text, QStringLiteral("Die Hilfe konnte nicht geöffnet werden:\r")
+                                                 + folder.filePath(QStringLiteral("tensimo.html")));
+}
+
 TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
 {
     QStringList records;
