@@ -71,20 +71,23 @@ long double wagnerLimitedTemperature(const VapourPressureCoefficients &c, long d
     return temperatureK > kWagnerTemperatureLimit * c.Tc ? c.Tc : temperatureK;
 }
 
+// The implicit forms are solved for the logarithm of the pressure: an absolute tolerance of
+// 1e-8 bar (or kPa) on the pressure itself left results below 1e-7 bar off by a factor of 3.
 long double implicitPressure(const VapourPressureCoefficients &c, long double T)
 {
-    const RootDomain positive{0.0L};
+    const long double start = estimateKollarProszt(c.Tb, T);
     if (c.code == EquationCode::ImplicitLnBar) {
-        const auto residual = [&](long double p) {
-            return c.A - c.B / T + c.C * std::log(T) + c.D * p / (T * T) - std::log(p);
+        // u = ln(p / bar)
+        const auto residual = [&](long double u) {
+            return c.A - c.B / T + c.C * std::log(T) + c.D * std::exp(u) / (T * T) - u;
         };
-        return solveByForwardNewton(residual, estimateKollarProszt(c.Tb, T), positive);
+        return std::exp(solveByForwardNewton(residual, std::log(start)));
     }
-    // Solved for P = 100 p, i.e. in kPa.
-    const auto residual = [&](long double P) {
-        return c.A + c.B / T + c.C * std::log10(T) + c.D * P / (T * T) - std::log10(P);
+    // v = log10(P / kPa), P = 100 p
+    const auto residual = [&](long double v) {
+        return c.A + c.B / T + c.C * std::log10(T) + c.D * powerOfTen(v) / (T * T) - v;
     };
-    return solveByForwardNewton(residual, 100.0L * estimateKollarProszt(c.Tb, T), positive) / 100.0L;
+    return powerOfTen(solveByForwardNewton(residual, std::log10(100.0L * start))) / 100.0L;
 }
 
 long double rawVapourPressure(const VapourPressureCoefficients &c, long double T)
