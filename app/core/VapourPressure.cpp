@@ -210,6 +210,47 @@ long double rawBoilingTemperature(const VapourPressureCoefficients &c, long doub
     return kNaN;
 }
 
+bool isIterated(EquationCode code)
+{
+    switch (code) {
+    case EquationCode::Log10Millibar:
+    case EquationCode::WagnerLnTau:
+    case EquationCode::WagnerVdi:
+    case EquationCode::ImplicitLnBar:
+    case EquationCode::ImplicitLog10KPa:
+    case EquationCode::LnPascalT6:
+    case EquationCode::Dippr101:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A pressure inside the pressures at Tmin and Tmax has its root inside [Tmin, Tmax], where the
+// curve rises. An iteration that ends outside (a record without critical data starts from Tb
+// and can run to a false root at 1700 K) is finished by bisection there.
+long double rootInsideRange(const VapourPressureCoefficients &c, long double p, long double T)
+{
+    constexpr long double kSlackK = 1e-9L;
+    constexpr int kMaxHalvings = 200;
+    if (!(c.Tmin < c.Tmax) || (T >= c.Tmin - kSlackK && T <= c.Tmax + kSlackK))
+        return T;
+    long double low = c.Tmin;
+    long double high = c.Tmax;
+    if (!(vapourPressureBar(c, low) <= p && p <= vapourPressureBar(c, high)))
+        return T;
+    for (int i = 0; i < kMaxHalvings; ++i) {
+        const long double middle = (low + high) / 2.0L;
+        if (middle <= low || middle >= high)
+            break;
+        const long double pMiddle = vapourPressureBar(c, middle);
+        if (!std::isfinite(pMiddle))
+            return T;
+        (pMiddle < p ? low : high) = middle;
+    }
+    return (low + high) / 2.0L;
+}
+
 // The record fields that each equation reads, as a bit per field number.
 constexpr std::uint32_t fieldBit(int n)
 {
@@ -247,10 +288,13 @@ std::uint32_t fieldsUsedBy(EquationCode code)
     return 0;
 }
 
-// One walk over the line. With onlyUsedFields the numbers that the record's equation does
-// not read stay NaN: tables and diagrams read the record anew for every point, and number
-// parsing is most of that cost.
-VapourPressureCoefficients readCoefficients(QStringView recordLine, bool onlyUsedFields)
+// Which numbers of a record are read: all, or only those the pressure or the boiling temperature
+// of the record's equation needs.
+enum class FieldSelection { All, Pressure, BoilingTemperature };
+
+// One walk over the line. Numbers that are not selected stay NaN: tables and diagrams read the
+// record anew for every point, and number parsing is most of that cost.
+VapourPressureCoefficients readCoefficients(QStringView recordLine, FieldSelection selection)
 {
     std::array<QStringView, kFieldCriticalPressureBar + 1> fields{};
     int n = 1;
@@ -266,7 +310,9 @@ VapourPressureCoefficients readCoefficients(QStringView recordLine, bool onlyUse
 
     VapourPressureCoefficients c;
     c.code = equationCodeFromText(fields[kFieldEquationCode]);
-    const std::uint32_t wanted = onlyUsedFields ? fieldsUsedBy(c.code) : ~std::uint32_t(0);
+    std::uint32_t wanted = selection == FieldSelection::All ? ~std::uint32_t(0) : fieldsUsedBy(c.code);
+    if (selection == FieldSelection::BoilingTemperature && isIterated(c.code))
+        wanted |= fieldBit(kFieldMinTemperatureK) | fieldBit(kFieldMaxTemperatureK);
     const auto number = [&](int field) { return wanted & fieldBit(field) ? fieldNumber(fields[std::size_t(field)]) : kNaN; };
     c.Tm = number(kFieldMeltingPointK);
     c.Tb = number(kFieldBoilingPointK);
@@ -276,6 +322,7 @@ VapourPressureCoefficients readCoefficients(QStringView recordLine, bool onlyUse
     c.D = number(kFieldCoefficientA + 3);
     c.E = number(kFieldCoefficientA + 4);
     c.Tmin = number(kFieldMinTemperatureK);
+    c.Tmax = number(kFieldMaxTemperatureK);
     c.Tc = number(kFieldCriticalTemperatureK);
     c.Pc = number(kFieldCriticalPressureBar);
     return c;
@@ -294,7 +341,7 @@ EquationCode equationCodeFromText(QStringView code)
 
 VapourPressureCoefficients readVapourPressureCoefficients(QStringView recordLine)
 {
-    return readCoefficients(recordLine, false);
+    return readCoefficients(recordLine, FieldSelection::All);
 }
 
 long double vapourPressureBar(const VapourPressureCoefficients &c, long double temperatureK)
@@ -304,15 +351,16 @@ long double vapourPressureBar(const VapourPressureCoefficients &c, long double t
 
 long double boilingTemperatureK(const VapourPressureCoefficients &c, long double pressureBar)
 {
-    return finiteOrNaN(rawBoilingTemperature(c, pressureBar));
+    const long double T = finiteOrNaN(rawBoilingTemperature(c, pressureBar));
+    return isIterated(c.code) ? rootInsideRange(c, pressureBar, T) : T;
 }
 
 long double calcRecordPressure(QStringView recordLine, long double temperatureK)
 {
-    return vapourPressureBar(readCoefficients(recordLine, true), temperatureK);
+    return vapourPressureBar(readCoefficients(recordLine, FieldSelection::Pressure), temperatureK);
 }
 
 long double calcRecordBoilingTemperature(QStringView recordLine, long double pressureBar)
 {
-    return boilingTemperatureK(readCoefficients(recordLine, true), pressureBar);
+    return boilingTemperatureK(readCoefficients(recordLine, FieldSelection::BoilingTemperature), pressureBar);
 }

@@ -43,7 +43,8 @@ struct VapourPressureCoefficients
     long double E = 0.0L;
     long double Tm = 0.0L; // melting point, K
     long double Tb = 0.0L; // normal boiling point, K
-    long double Tmin = 0.0L; // lower end of the equation's range, K
+    long double Tmin = 0.0L; // the equation's range, K
+    long double Tmax = 0.0L;
     long double Tc = 0.0L; // critical temperature, K
     long double Pc = 0.0L; // critical pressure, bar
 };
@@ -54,7 +55,9 @@ VapourPressureCoefficients readVapourPressureCoefficients(QStringView recordLine
 // arithmetic does not give a finite number; callers test with std::isfinite.
 long double vapourPressureBar(const VapourPressureCoefficients &c, long double temperatureK);
 
-// Boiling temperature in K at pressureBar, NaN under the same conditions.
+// Boiling temperature in K at pressureBar, NaN under the same conditions. A pressure between the
+// pressures at Tmin and Tmax gives a temperature between them: an iteration that ends outside
+// (at a false root far away) is finished by bisection inside the range.
 long double boilingTemperatureK(const VapourPressureCoefficients &c, long double pressureBar);
 
 // The same, reading the record line anew on every call.

@@ -30,6 +30,7 @@ struct Fields
     QString Tm = QStringLiteral("273.15");
     QString Tb = QStringLiteral("373.15");
     QString Tmin;
+    QString Tmax;
     QString Tc = QStringLiteral("647.096");
     QString Pc = QStringLiteral("220.64");
 };
@@ -37,7 +38,7 @@ struct Fields
 QString record(const Fields &f)
 {
     return makeRecord({{1, QStringLiteral("Wasser")}, {13, f.Tm}, {14, f.Tb}, {15, f.code}, {16, text(f.A)},
-                       {17, text(f.B)}, {18, text(f.C)}, {19, text(f.D)}, {20, text(f.E)}, {21, f.Tmin},
+                       {17, text(f.B)}, {18, text(f.C)}, {19, text(f.D)}, {20, text(f.E)}, {21, f.Tmin}, {22, f.Tmax},
                        {23, f.Tc}, {24, f.Pc}});
 }
 
@@ -199,6 +200,20 @@ TEST(VapourPressure, BoilingTemperatureRoundTripsForEveryIteratedCode)
             }
             expectRelative(calcRecordPressure(line, T), p, 1e-8);
         }
+    }
+}
+
+TEST(VapourPressure, ABoilingTemperatureInsideThePressureRangeLiesInsideTheRange)
+{
+    // Perry's water without critical data: from Tb the iteration found a false root at 1715 K.
+    Fields f = code101(4.1653e-06L, 2.0L);
+    f.Tmin = QStringLiteral("273.16");
+    f.Tmax = QStringLiteral("647.096");
+    f.Tc = f.Pc = QStringLiteral("0");
+    for (const long double T : {280.0L, 400.0L, 550.0L, 629.0L, 647.0L}) {
+        SCOPED_TRACE(double(T));
+        const long double p = calcRecordPressure(record(f), T);
+        EXPECT_NEAR(double(calcRecordBoilingTemperature(record(f), p)), double(T), 1e-6);
     }
 }
 
