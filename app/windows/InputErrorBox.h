@@ -9,7 +9,7 @@
 class LanguageTables;
 class QWidget;
 
-// Error box (caption global text 85, text global text 84 + CR + "<text>"!), then the focus
+// Error box (caption ErrorCaption, text InvalidInput + CR + "<text>"!), then the focus
 // goes back to the control that holds the offending text.
 void showInputError(const LanguageTables &texts, const QString &text, QWidget *control);
 
@@ -18,9 +18,9 @@ void showInputError(const LanguageTables &texts, const QString &text, QWidget *c
 void showErrorBox(const LanguageTables &texts, const QString &message, QWidget *control = nullptr);
 
 // The error box of a data file that is missing or unreadable, damaged, or could not be written
-// (global texts 8, 9, 10), followed by the file.
+// (FileUnreadable, FileDamaged, FileNotWritten), followed by the file.
 void showDataFileError(const LanguageTables &texts, DataFileError error, const QString &file);
 
-// The print-failure box: a print job that could not start or finish (global text 77), followed
+// The print-failure box: a print job that could not start or finish (TableNotPrinted), followed
 // by the file it was to be written into, if any.
 void showPrintFailure(const LanguageTables &texts, const QString &outputFile);

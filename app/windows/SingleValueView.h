@@ -8,8 +8,8 @@ class QLabel;
 class QLineEdit;
 
 // The error box of a failed step: the input-error box naming the input text, the out-of-range
-// messages (global texts 93 and 92) or the message that no calculation is possible (94); then
-// the focus goes back to the input field.
+// messages (TemperatureOutOfRange, PressureOutOfRange) or the message that no calculation is
+// possible (CalculationImpossible); then the focus goes back to the input field.
 void showSingleValueError(const LanguageTables &texts, SingleValueError error, QLineEdit *input);
 
 // The result text into the output label, or the error box; true when a result is shown. After
