@@ -6,7 +6,8 @@
 
 bool withinTemperatureLimits(const RangeLimits &limits, long double temperatureK)
 {
-    return temperatureK >= limits.TminK - kTemperatureToleranceK && temperatureK <= limits.TmaxK + kTemperatureToleranceK;
+    return temperatureK >= limits.TminK - kTemperatureToleranceK
+        && temperatureK <= limits.TmaxK + kTemperatureToleranceK;
 }
 
 bool withinPressureLimits(const RangeLimits &limits, long double pressureBar)

@@ -21,8 +21,8 @@
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
-#include "app/windows/UnitComboBox.h"
 #include "app/windows/TeinstellungenDlg.h"
+#include "app/windows/UnitComboBox.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
@@ -51,7 +51,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-
 
 namespace {
 
@@ -546,8 +545,9 @@ void TForm1::applyTexts()
     {
         const QSignalBlocker blocker(ComboBox2);
         const int mode = std::max(0, ComboBox2->currentIndex());
-        ComboBox2->setItemText(0, m_texts.globalText(GlobalText::CalculationWord) + u' ' + m_texts.globalText(GlobalText::VapourPressureWord));
-        ComboBox2->setItemText(1, m_texts.globalText(GlobalText::CalculationWord) + u' ' + m_texts.globalText(GlobalText::BoilingPointWord));
+        const QString calculation = m_texts.globalText(GlobalText::CalculationWord) + u' ';
+        ComboBox2->setItemText(0, calculation + m_texts.globalText(GlobalText::VapourPressureWord));
+        ComboBox2->setItemText(1, calculation + m_texts.globalText(GlobalText::BoilingPointWord));
         ComboBox2->setCurrentIndex(mode);
     }
 
@@ -654,7 +654,8 @@ void TForm1::ShowRecordDetails(const QString &record)
     }
     Label5->setText(displayName(record, language));
     const QString further = furtherName(record, language);
-    Label6->setText(further.isEmpty() ? QString() : m_texts.globalText(GlobalText::AlsoWord) + QStringLiteral(": ") + further);
+    Label6->setText(further.isEmpty() ? QString()
+                                      : m_texts.globalText(GlobalText::AlsoWord) + QStringLiteral(": ") + further);
     Label8->setText(getField(record, 3).toString());
     Label2->setText(getField(record, 9).toString());
     QString molarMass = getField(record, 12).toString();
@@ -670,9 +671,10 @@ void TForm1::ShowRecordDetails(const QString &record)
             return stored;
         return oneDecimalText(KelvinToTemperatureUnit(unit, numericField(record, field)), 1, language).trimmed();
     };
-    Label11->setText(withoutAccelerator(m_texts.globalText(GlobalText::MeltingPointWord)) + QStringLiteral(" in ") + unit + u':');
+    const QString inUnit = QStringLiteral(" in ") + unit + u':';
+    Label11->setText(withoutAccelerator(m_texts.globalText(GlobalText::MeltingPointWord)) + inUnit);
     Label12->setText(temperatureText(13));
-    Label13->setText(withoutAccelerator(m_texts.globalText(GlobalText::BoilingPointWord)) + QStringLiteral(" in ") + unit + u':');
+    Label13->setText(withoutAccelerator(m_texts.globalText(GlobalText::BoilingPointWord)) + inUnit);
     Label14->setText(temperatureText(14));
 
     const QString inputUnit = ComboBox1->currentText();
@@ -772,8 +774,9 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::SpeedButton3Click()
 {
-    showMessage(m_texts.globalText(GlobalText::NoteCaption) + QStringLiteral(": ") + m_texts.globalText(GlobalText::DisclaimerPart1)
-                    + u'\r' + m_texts.globalText(GlobalText::DisclaimerPart2),
+    showMessage(m_texts.globalText(GlobalText::NoteCaption) + QStringLiteral(": ")
+                    + m_texts.globalText(GlobalText::DisclaimerPart1) + u'\r'
+                    + m_texts.globalText(GlobalText::DisclaimerPart2),
                 m_texts.globalText(GlobalText::InformationCaption), MbOk | MbIconInformation);
 }
 

@@ -312,7 +312,8 @@ void TTabelleDlg::BitBtn1Click()
     const LanguageTables &texts = m_form.languageTables();
     const QString heading = Label3->text() + QStringLiteral(" (") + ComboBox1->currentText() + QStringLiteral(" / ")
         + ComboBox2->currentText() + u')';
-    const QString disclaimer = texts.globalText(GlobalText::DisclaimerPart1) + u' ' + texts.globalText(GlobalText::DisclaimerPart2);
+    const QString disclaimer
+        = texts.globalText(GlobalText::DisclaimerPart1) + u' ' + texts.globalText(GlobalText::DisclaimerPart2);
     const int pages = printPageCount(ListBox1->count());
     if (pages > 1
         && showMessage(m_M6 + QString::number(pages) + u'\r' + m_M5, texts.globalText(GlobalText::NoteCaption),
@@ -332,7 +333,8 @@ void TTabelleDlg::BitBtn3Click()
 void TTabelleDlg::SpeedButton1Click()
 {
     const LanguageTables &texts = m_form.languageTables();
-    showMessage(texts.globalText(GlobalText::NoteCaption) + QStringLiteral(": ") + texts.globalText(GlobalText::DisclaimerPart1) + u'\r'
+    showMessage(texts.globalText(GlobalText::NoteCaption) + QStringLiteral(": ")
+                    + texts.globalText(GlobalText::DisclaimerPart1) + u'\r'
                     + texts.globalText(GlobalText::DisclaimerPart2),
                 texts.globalText(GlobalText::InformationCaption), MbOk | MbIconInformation);
 }

@@ -151,7 +151,8 @@ TEST(NumberText, EveryShownLimitOfEveryShippedRecordIsAccepted)
         const QString name = getField(record, 5).toString();
         for (const QString &unit : pressureUnitTexts()) {
             const RangeTexts texts = pressureRangeText(unit, limits.pminBar, limits.pmaxBar, u'E');
-            for (const auto &[value, valueUnit] : {std::pair(texts.minValue, texts.minUnit), std::pair(texts.maxValue, texts.maxUnit)}) {
+            for (const auto &[value, valueUnit] :
+                 {std::pair(texts.minValue, texts.minUnit), std::pair(texts.maxValue, texts.maxUnit)}) {
                 const ParsedNumber shown = parseNumber(value);
                 check(name, value + u' ' + valueUnit, shown.ok() && shown.value > 0
                           && withinPressureLimits(limits, pressureUnitToBar(valueUnit, shown.value)));

@@ -314,7 +314,8 @@ TEST_F(MainWindow, NameAndFormulaNeverTouchInTheList)
     QString nearTheTab = QStringLiteral("Tetrafluoriodpropan");
     while (metrics.horizontalAdvance(nearTheTab + u'i') < 30 * metrics.averageCharWidth())
         nearTheTab += u'i';
-    const QString tooLong = QStringLiteral("2,5,14,17-Tetramethyl-4,7,12,15-tetraoxo-3,6,13,16-tetraoxaoctansäure").repeated(3);
+    const QString tooLong
+        = QStringLiteral("2,5,14,17-Tetramethyl-4,7,12,15-tetraoxo-3,6,13,16-tetraoxaoctansäure").repeated(3);
     start({withField(testRecord(nearTheTab, QStringLiteral("1"), 3, 3), 9, QStringLiteral("C3H3F4I")),
            withField(testRecord(tooLong, QStringLiteral("2"), 9, 9), 9, QStringLiteral("C28H42O14"))});
     const QImage image = form->ListBox1->viewport()->grab().toImage();
