@@ -75,7 +75,8 @@ void BM_PrintTableToPdf(benchmark::State &state)
 {
     const QStringList rows = boilingTable().rows;
     QTemporaryDir dir;
-    const TableHeaderTexts header{QStringLiteral("Tabellenausdruck"), {}, {}, QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
+    const TableHeaderTexts header{QStringLiteral("Korvex Tensimo 3.0 - Tabellenausdruck"), {}, {},
+                                  QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
                                   QStringLiteral("Wasser (mbar / °C)")};
     int pages = 0;
     for (auto _ : state) {
