@@ -92,8 +92,9 @@ TEST(ShippedLanguageTables, TheMainCalculateButtonSharesNoAcceleratorWithTheMenu
         FormTextReader reader = tables.block(u"Form1");
         for (int line = 1; line <= 28; ++line) {
             const QString caption = reader.next();
-            if (QList<int>{1, 3, 11, 18, 22, 26, 28}.contains(line))
+            if (QList<int>{1, 3, 11, 18, 22, 26, 28}.contains(line)) {
                 EXPECT_NE(accelerator(caption), button) << caption.toStdString();
+            }
         }
     }
 }

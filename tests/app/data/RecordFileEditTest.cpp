@@ -49,9 +49,10 @@ TEST(RecordFileEdit, ChangesAndSavesOnlyWhenEveryStepWorks)
         EXPECT_EQ(result.filePath, file);
         QByteArray after;
         readWholeFile(file, &after);
-        if (result.ok())
+        if (result.ok()) {
             EXPECT_EQ(folder.databaseLines().mid(3), (QStringList{w2000Record(), methan}));
-        else
+        } else {
             EXPECT_EQ(after, before) << "a failed edit writes nothing";
+        }
     }
 }
