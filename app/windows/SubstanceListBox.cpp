@@ -87,11 +87,33 @@ SubstanceListBox::SubstanceListBox(QWidget *parent)
     setItemDelegate(new TwoColumnItemDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    const auto remeasure = [this] { m_measured = false; };
-    connect(model(), &QAbstractItemModel::rowsInserted, this, remeasure);
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, remeasure);
-    connect(model(), &QAbstractItemModel::modelReset, this, remeasure);
-    connect(model(), &QAbstractItemModel::dataChanged, this, remeasure);
+}
+
+// The view's own notifications, not connections to the model: those would still reach this
+// object while the base class destroys the items.
+void SubstanceListBox::rowsInserted(const QModelIndex &parent, int start, int end)
+{
+    m_measured = false;
+    QListWidget::rowsInserted(parent, start, end);
+}
+
+void SubstanceListBox::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    m_measured = false;
+    QListWidget::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void SubstanceListBox::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                   const QList<int> &roles)
+{
+    m_measured = false;
+    QListWidget::dataChanged(topLeft, bottomRight, roles);
+}
+
+void SubstanceListBox::reset()
+{
+    m_measured = false;
+    QListWidget::reset();
 }
 
 void SubstanceListBox::measure() const

@@ -17,12 +17,18 @@ public:
     // The room of a name before the formula column.
     int nameWidth() const;
 
+    void reset() override;
+
 Q_SIGNALS:
     // A click on an item, also on the selected one, or a selection moved by the keyboard;
     // never a selection made by the program.
     void Click();
 
 protected:
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles = QList<int>()) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
