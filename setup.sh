@@ -16,6 +16,7 @@ packages=(
     poppler-utils
     giflib-tools gifsicle imagemagick netpbm
     clang-14 libfuzzer-14-dev libgif-dev
+    qt6-translations-l10n
 )
 
 install_missing_packages() {

@@ -1,6 +1,6 @@
 // Program start: the application object, the main window with its windows, the event loop.
-#include "ProgramInfo.h"
-#include "TForm1.h"
+#include "app/data/ProgramInfo.h"
+#include "app/windows/TForm1.h"
 #include "platform/GuardedApplication.h"
 
 int main(int argc, char **argv)
@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     TForm1 form1;
     if (!form1.started())
         return 1;
-    app.setErrorCaption(form1.globalText(85));
+    app.setErrorCaption(form1.globalText(GlobalText::ErrorCaption));
     form1.show();
     return GuardedApplication::exec();
 }

@@ -39,6 +39,11 @@ void SettingsStore::writeString(const QString &name, const QString &value)
     m_settings->setValue(key(name), value);
 }
 
+QString SettingsStore::fileName() const
+{
+    return m_settings->fileName();
+}
+
 bool SettingsStore::flush()
 {
     m_settings->sync();

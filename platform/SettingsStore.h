@@ -24,6 +24,9 @@ public:
     // Writes pending values to storage; false when they could not be written.
     bool flush();
 
+    // Where the values are kept, for messages about them.
+    QString fileName() const;
+
     QString organisation() const { return m_organisation; }
     QString application() const { return m_application; }
     QString group() const { return m_group; }

@@ -1,9 +1,9 @@
 // Speed of the value tables: a 10 001-row tenth-step boiling table of the iterated equation
 // "101" (DIPPR 101 for water), its vapour-pressure counterpart, and printing it into a PDF.
-#include "app/TXPrint.h"
-#include "app/TableLayout.h"
-#include "app/TableRows.h"
-#include "app/VapourPressure.h"
+#include "app/core/TableLayout.h"
+#include "app/core/TableRows.h"
+#include "app/core/VapourPressure.h"
+#include "app/print/TXPrint.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -75,7 +75,8 @@ void BM_PrintTableToPdf(benchmark::State &state)
 {
     const QStringList rows = boilingTable().rows;
     QTemporaryDir dir;
-    const TableHeaderTexts header{QStringLiteral("Tabellenausdruck"), {}, {}, QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
+    const TableHeaderTexts header{QStringLiteral("Korvex Tensimo 3.0 - Tabellenausdruck"), {}, {},
+                                  QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
                                   QStringLiteral("Wasser (mbar / °C)")};
     int pages = 0;
     for (auto _ : state) {

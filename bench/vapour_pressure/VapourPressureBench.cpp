@@ -1,6 +1,6 @@
 // Cost of one vapour pressure and one boiling temperature per equation code, from the record
 // line (read anew on every call, as tables and diagrams call it) and from parsed coefficients.
-#include "app/VapourPressure.h"
+#include "app/core/VapourPressure.h"
 
 #include <QString>
 #include <QStringList>

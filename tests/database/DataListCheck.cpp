@@ -1,8 +1,8 @@
 // Checks shared by the shipped data lists.
 #include "DataListCheck.h"
 
-#include "app/RecordFields.h"
-#include "app/SubstanceDatabase.h"
+#include "app/core/RecordFields.h"
+#include "app/data/GermanCollator.h"
 
 #include <QFile>
 #include <QSet>
@@ -60,17 +60,13 @@ QStringList repeatedNames(const QStringList &lines, int field)
 
 QStringList namesOutOfOrder(const QStringList &lines, int field)
 {
-    // The main list's sort by the name of field 5 is the program's German order; the names are
-    // put there so that it compares them and nothing else.
-    const auto asRecord = [field](const QString &line) {
-        return QStringLiteral("\t\t\t\t") + getField(line, field).toString();
-    };
+    const GermanCollator collator;
     QStringList problems;
     for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList pair = {asRecord(lines.at(i - 1)), asRecord(lines.at(i))};
-        if (sortByName(pair, u'D') != pair)
-            problems << QStringLiteral("\"%1\" stands before \"%2\"")
-                            .arg(getField(lines.at(i - 1), field), getField(lines.at(i), field));
+        const QString before = getField(lines.at(i - 1), field).toString();
+        const QString after = getField(lines.at(i), field).toString();
+        if (collator.compare(before, after) > 0)
+            problems << QStringLiteral("\"%1\" stands before \"%2\"").arg(before, after);
     }
     return problems;
 }

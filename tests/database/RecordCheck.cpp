@@ -1,8 +1,8 @@
 // Checks one shipped substance record: layout, numbers, and the behaviour of its equation.
 #include "RecordCheck.h"
 
-#include "app/RecordFields.h"
-#include "app/VapourPressure.h"
+#include "app/core/RecordFields.h"
+#include "app/core/VapourPressure.h"
 
 #include <algorithm>
 #include <cmath>

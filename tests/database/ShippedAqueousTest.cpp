@@ -3,9 +3,9 @@
 // solute, and coefficients that reproduce the published water activities they were fitted to.
 #include "DataListCheck.h"
 
-#include "app/RecordFields.h"
-#include "app/RootIteration.h"
-#include "app/WaterSaturation.h"
+#include "app/core/RecordFields.h"
+#include "app/core/RootIteration.h"
+#include "app/core/WaterSaturation.h"
 
 #include <gtest/gtest.h>
 

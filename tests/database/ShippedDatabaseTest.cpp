@@ -4,8 +4,8 @@
 #include "DataListCheck.h"
 #include "RecordCheck.h"
 
-#include "app/RecordFields.h"
-#include "app/VapourPressure.h"
+#include "app/core/RecordFields.h"
+#include "app/core/VapourPressure.h"
 
 #include <QHash>
 #include <QSet>

@@ -3,9 +3,9 @@
 // line agrees with the program's own saturation pressure.
 #include "DataListCheck.h"
 
-#include "app/RecordFields.h"
-#include "app/SubstanceDatabase.h"
-#include "app/WaterSaturation.h"
+#include "app/core/RecordFields.h"
+#include "app/data/SubstanceDatabase.h"
+#include "app/core/WaterSaturation.h"
 
 #include <gtest/gtest.h>
 

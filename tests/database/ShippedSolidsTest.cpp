@@ -2,7 +2,7 @@
 // German order the solid-liquid window lists them in.
 #include "DataListCheck.h"
 
-#include "app/RecordFields.h"
+#include "app/core/RecordFields.h"
 
 #include <gtest/gtest.h>
 

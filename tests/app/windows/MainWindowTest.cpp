@@ -1,16 +1,16 @@
 // The main window driven through its widgets: start, list, search, calculation, delete, settings.
-#include "app/TForm1.h"
+#include "app/windows/TForm1.h"
 
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
-#include "app/DataFiles.h"
-#include "app/RecordFields.h"
 #include "app/container/DataPasswords.h"
-#include "app/SubstanceDatabase.h"
-#include "app/SubstanceListBox.h"
-#include "app/TInfo.h"
-#include "app/TTabelleDlg.h"
-#include "app/TeinstellungenDlg.h"
+#include "app/core/RecordFields.h"
+#include "app/data/DataFiles.h"
+#include "app/data/SubstanceDatabase.h"
+#include "app/windows/SubstanceListBox.h"
+#include "app/windows/TInfo.h"
+#include "app/windows/TTabelleDlg.h"
+#include "app/windows/TeinstellungenDlg.h"
 #include "platform/AtomicFile.h"
 #include "platform/SettingsStore.h"
 
@@ -21,15 +21,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -118,6 +123,17 @@ TEST_F(MainWindow, ShowsTheProgramTitleAndTheVersionInTheAboutBox)
     EXPECT_EQ(form->Datei1->title(), QStringLiteral("&Datei"));
     EXPECT_EQ(form->RadioGroup2Buttons->button(2)->text(), QStringLiteral("Anorganische"));
     EXPECT_EQ(form->Label9->text(), QStringLiteral("Molmasse in kg/kmol:"));
+    EXPECT_EQ(form->BitBtn1->text(), QStringLiteral("Be&rechnen"));
+}
+
+TEST_F(MainWindow, QtsOwnButtonsSpeakTheProgramsLanguage)
+{
+    // The language letter decides, not the system's locale (C in the tests).
+    start({w2000Record()});
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
 }
 
 TEST_F(MainWindow, CannotStartWithoutUsableLanguageTables)
@@ -129,7 +145,7 @@ TEST_F(MainWindow, CannotStartWithoutUsableLanguageTables)
     const Case cases[] = {
         {"missing", [](TestProgramFolder &folder) { QFile::remove(folder.filePath(QStringLiteral("varglob.gru"))); }},
         {"short", [](TestProgramFolder &) {
-             QStringList lines = TestProgramFolder::shippedSourceLines(QStringLiteral("varglob.tsv")).mid(0, 104);
+             QStringList lines = shippedSourceLines(QStringLiteral("varglob.tsv")).mid(0, 104);
              saveCryptFile(QStringLiteral("varglob.gru"), QString::fromLatin1(DataPasswords::kLanguage), lines);
          }},
         {"damaged", [](TestProgramFolder &folder) {
@@ -265,7 +281,7 @@ TEST_F(MainWindow, RefusesInputOutsideTheRangeOrNotANumber)
     form->BitBtn1->setFocus();
     EXPECT_TRUE(calculate(QStringLiteral("-73,1")).isEmpty());
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown().last().text, form->globalText(93));
+    EXPECT_EQ(messages.shown().last().text, form->globalText(GlobalText::TemperatureOutOfRange));
     EXPECT_EQ(messages.shown().last().caption, QStringLiteral("Fehler"));
     EXPECT_EQ(messages.shown().last().flags, 16);
     EXPECT_EQ(QApplication::focusWidget(), form->Edit1);
@@ -276,7 +292,53 @@ TEST_F(MainWindow, RefusesInputOutsideTheRangeOrNotANumber)
 
     form->ComboBox2->setCurrentIndex(1);
     EXPECT_TRUE(calculate(QStringLiteral("2")).isEmpty());
-    EXPECT_EQ(messages.shown().last().text, form->globalText(92));
+    EXPECT_EQ(messages.shown().last().text, form->globalText(GlobalText::PressureOutOfRange));
+}
+
+TEST_F(MainWindow, EveryShownTemperatureLimitIsAccepted)
+{
+    // Benzol's range starts at 5.53 °C: the label must not show the 5 that would be refused.
+    start({withField(withField(w2000Record(), 21, QStringLiteral("278,68")), 22, QStringLiteral("372,7"))});
+    EXPECT_EQ(form->Label19->text(), QStringLiteral("6"));
+    EXPECT_EQ(form->Label20->text(), QStringLiteral("99"));
+    EXPECT_FALSE(calculate(form->Label19->text()).isEmpty());
+    EXPECT_FALSE(calculate(form->Label20->text()).isEmpty());
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+TEST_F(MainWindow, NameAndFormulaNeverTouchInTheList)
+{
+    // A name that ends just short of the first tab stop (30 average characters), and one wider
+    // than the list, which is elided and shown whole in its tooltip.
+    const QFontMetrics metrics(QApplication::font());
+    QString nearTheTab = QStringLiteral("Tetrafluoriodpropan");
+    while (metrics.horizontalAdvance(nearTheTab + u'i') < 30 * metrics.averageCharWidth())
+        nearTheTab += u'i';
+    const QString tooLong
+        = QStringLiteral("2,5,14,17-Tetramethyl-4,7,12,15-tetraoxo-3,6,13,16-tetraoxaoctansäure").repeated(3);
+    start({withField(testRecord(nearTheTab, QStringLiteral("1"), 3, 3), 9, QStringLiteral("C3H3F4I")),
+           withField(testRecord(tooLong, QStringLiteral("2"), 9, 9), 9, QStringLiteral("C28H42O14"))});
+    const QImage image = form->ListBox1->viewport()->grab().toImage();
+    for (int i = 0; i < 2; ++i) {
+        // The widest run of blank columns between the first and the last ink parts the columns;
+        // blank is compared line by line, as a selection may shade from top to bottom.
+        const QRect row = form->ListBox1->visualItemRect(form->ListBox1->item(i));
+        int widestGap = 0;
+        for (int x = row.left(), gap = -1; x < row.right(); ++x) {
+            bool ink = false;
+            for (int y = row.top() + 1; y < row.bottom() && !ink; ++y)
+                ink = image.pixel(x, y) != image.pixel(row.left() + 1, y);
+            widestGap = ink ? std::max(widestGap, gap) : widestGap;
+            gap = ink ? 0 : (gap < 0 ? -1 : gap + 1);
+        }
+        EXPECT_GE(widestGap, metrics.averageCharWidth()) << i;
+    }
+    const int longRow = form->ListBox1->item(0)->text().startsWith(tooLong) ? 0 : 1;
+    EXPECT_EQ(form->ListBox1->item(longRow)->text(), tooLong + QStringLiteral("\tC28H42O14"));
+    const QPoint at = form->ListBox1->visualItemRect(form->ListBox1->item(longRow)).center();
+    QHelpEvent help(QEvent::ToolTip, at, form->ListBox1->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(form->ListBox1->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), tooLong);
 }
 
 TEST_F(MainWindow, ACalculationWithoutANumberIsReportedNotShown)
@@ -288,7 +350,7 @@ TEST_F(MainWindow, ACalculationWithoutANumberIsReportedNotShown)
         messages.clear();
         EXPECT_TRUE(calculate(QStringLiteral("50")).isEmpty());
         ASSERT_EQ(messages.shown().size(), 1);
-        EXPECT_EQ(messages.shown().first().text, form->globalText(94));
+        EXPECT_EQ(messages.shown().first().text, form->globalText(GlobalText::CalculationImpossible));
         EXPECT_FALSE(form->Label16->text().contains(QStringLiteral("nan")));
     }
 }
@@ -344,7 +406,7 @@ TEST_F(MainWindow, DeleteAsksFirstAndRemovesOnlyTheFirstEqualLine)
     form->Datensatzlschen1->trigger();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 36);
-    EXPECT_EQ(messages.shown().first().caption, form->globalText(86));
+    EXPECT_EQ(messages.shown().first().caption, form->globalText(GlobalText::DeleteCaption));
     EXPECT_EQ(messages.shown().first().text, formText(43) + QStringLiteral("\rMethan"));
     EXPECT_EQ(folder.databaseLines(), before);
 
@@ -375,7 +437,7 @@ TEST_F(MainWindow, DeleteNeverRewritesAFileItCouldNotReadOrWhereTheRecordIsMissi
     form->Datensatzlschen1->trigger(); // Methan is selected
     ASSERT_EQ(messages.shown().size(), 2);
     EXPECT_EQ(messages.shown().last().caption, QStringLiteral("Fehler"));
-    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(14)));
+    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(GlobalText::RecordNotFound)));
     QByteArray after;
     ASSERT_TRUE(readWholeFile(folder.filePath(QStringLiteral("tenso20.dad")), &after));
     EXPECT_EQ(after, before);
@@ -386,7 +448,7 @@ TEST_F(MainWindow, DeleteNeverRewritesAFileItCouldNotReadOrWhereTheRecordIsMissi
     messages.clear();
     form->Datensatzlschen1->trigger();
     ASSERT_EQ(messages.shown().size(), 2);
-    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(9)));
+    EXPECT_TRUE(messages.shown().last().text.startsWith(form->globalText(GlobalText::FileDamaged)));
     ASSERT_TRUE(readWholeFile(folder.filePath(QStringLiteral("tenso20.dad")), &after));
     EXPECT_EQ(after, before);
 }
@@ -399,7 +461,7 @@ TEST_F(MainWindow, ChangeIsRefusedForRecordsTheUserDidNotCreate)
     form->Datensatzndern1->trigger();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().text, formText(44));
-    EXPECT_EQ(messages.shown().first().caption, form->globalText(2));
+    EXPECT_EQ(messages.shown().first().caption, form->globalText(GlobalText::NoteCaption));
     EXPECT_EQ(messages.shown().first().flags, 48);
     clickRow(0); // Eigen, the user's own record
     form->Datensatzndern1->trigger();
@@ -427,10 +489,37 @@ TEST_F(MainWindow, SettingsStartWithDefaultsAndPersistOnClose)
     EXPECT_EQ(form->ComboBox3->currentText(), QStringLiteral("m H2O"));
 }
 
+TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedOnce)
+{
+    start({w2000Record()});
+    // A file where the settings folder should be: nothing can be written below it.
+    QFile blocker(folder.filePath(QStringLiteral("settings")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    form->settingsDialog()->ComboBox2->setCurrentIndex(8);
+    form->close();
+    form->close();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
+    const SettingsStore store(QStringLiteral("Software\\Korvex\\Tensimo\\Einstellungen"));
+    EXPECT_EQ(messages.shown().first().text, form->globalText(GlobalText::FileNotWritten) + u'\r' + store.fileName());
+    EXPECT_EQ(form->settingsDialog()->ComboBox2->currentText(), QStringLiteral("m WS"));
+}
+
+TEST_F(MainWindow, HelpThatCannotBeOpenedIsReported)
+{
+    start({w2000Record()}); // the test's program folder holds no help file
+    form->Index1->trigger();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(messages.shown().first().text, QStringLiteral("Die Hilfe konnte nicht geöffnet werden:\r")
+                                                 + folder.filePath(QStringLiteral("tensimo.html")));
+}
+
 TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
 {
     QStringList records;
-    for (const QString &line : TestProgramFolder::shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3)) {
+    for (const QString &line : shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3)) {
         if (getField(line, 3) == u"7732-18-5")
             records.append(line);
     }

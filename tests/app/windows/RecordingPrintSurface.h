@@ -2,7 +2,7 @@
 // fixed-pitch font of 0.6 em per character.
 #pragma once
 
-#include "app/PrintSurface.h"
+#include "app/core/PrintSurface.h"
 
 #include <QList>
 #include <QString>
@@ -37,7 +37,11 @@ public:
         return true;
     }
     void newPage() override { ++m_pages; }
-    void endDocument() override { m_ended = true; }
+    bool endDocument() override
+    {
+        m_ended = true;
+        return true;
+    }
     int pageWidth() const override { return m_width; }
     int pageHeight() const override { return m_height; }
     void setFontSize(int points) override { m_points = points; }

@@ -1,10 +1,10 @@
 // Settings: stored values, their defaults, and the dialog's OK and cancel.
-#include "app/StoredSettings.h"
+#include "app/data/StoredSettings.h"
 
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
-#include "app/LanguageTables.h"
-#include "app/TeinstellungenDlg.h"
+#include "app/data/LanguageTables.h"
+#include "app/windows/TeinstellungenDlg.h"
 #include "platform/SettingsStore.h"
 
 #include <QCheckBox>
@@ -70,8 +70,8 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(texts.setTables(TestProgramFolder::shippedSourceLines(QStringLiteral("varsonst.tsv")),
-                                    TestProgramFolder::shippedSourceLines(QStringLiteral("varglob.tsv"))));
+        ASSERT_TRUE(texts.setTables(shippedSourceLines(QStringLiteral("varsonst.tsv")),
+                                    shippedSourceLines(QStringLiteral("varglob.tsv"))));
     }
 
     // Opens the dialog, lets `act` work on it while it is shown, and returns the exec result.

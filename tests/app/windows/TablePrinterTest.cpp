@@ -1,15 +1,17 @@
 // Printed value tables: header, frame, columns and pages on a recording surface, and a real
 // print job into a PDF file.
-#include "app/TableLayout.h"
+#include "app/core/TableLayout.h"
 
 #include "RecordingPrintSurface.h"
-#include "TestProgramFolder.h"
-#include "app/LanguageTables.h"
-#include "app/TXPrint.h"
-#include "app/TablePrinter.h"
+#include "TestRecords.h"
+#include "app/data/LanguageTables.h"
+#include "app/print/TXPrint.h"
+#include "app/print/TablePrinter.h"
 
 #include <QFile>
 #include <QLine>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -24,8 +26,8 @@ constexpr int kA4Width = 1700;
 constexpr int kA4Height = 2670;
 constexpr int kColumn = 283; // 1700 / 6 rounded
 
-const TableHeaderTexts kHeader{QStringLiteral("Tabellenausdruck"), QStringLiteral("s1"), QStringLiteral("s2"),
-                               QStringLiteral("s3"), QStringLiteral("s4")};
+const TableHeaderTexts kHeader{QStringLiteral("Korvex Tensimo 3.0 - Tabellenausdruck"), QStringLiteral("s1"),
+                               QStringLiteral("s2"), QStringLiteral("s3"), QStringLiteral("s4")};
 
 QStringList numberedRows(int count)
 {
@@ -205,7 +207,7 @@ TEST(TXPrint, A4PageInTenthsOfAMillimetreAndItsSettings)
     // 9 points of a fixed-pitch font: ten characters are about 6 em = 19 mm wide.
     print.SetFontSize(9);
     EXPECT_NEAR(print.textWidth(QStringLiteral("0123456789")), 190, 10);
-    print.EndDoc();
+    EXPECT_TRUE(print.EndDoc());
     EXPECT_FALSE(print.printing());
     EXPECT_GT(QFile(dir.filePath(QStringLiteral("page.pdf"))).size(), 0);
 }
@@ -215,8 +217,8 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed; setup.sh installs it";
     LanguageTables texts;
-    ASSERT_TRUE(texts.setTables(TestProgramFolder::shippedSourceLines(QStringLiteral("varsonst.tsv")),
-                                TestProgramFolder::shippedSourceLines(QStringLiteral("varglob.tsv"))));
+    ASSERT_TRUE(texts.setTables(shippedSourceLines(QStringLiteral("varsonst.tsv")),
+                                shippedSourceLines(QStringLiteral("varglob.tsv"))));
     QTemporaryDir dir;
     const QString pdfFile = dir.filePath(QStringLiteral("table.pdf"));
     TablePrinter printer(texts, nullptr);
@@ -230,9 +232,10 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
     QStringList rows = numberedRows(2000);
     rows.first() = QStringLiteral("-40\t0,00123");
     rows.last() = QStringLiteral("1959\t987,654");
-    ASSERT_TRUE(printer.PrintTable(rows, TableHeaderKind::PureSubstance, QString(), QString(),
-                                   QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
-                                   QStringLiteral("Testwasser (°C / bar)")));
+    ASSERT_EQ(printer.PrintTable(rows, TableHeaderKind::PureSubstance, QString(), QString(),
+                                 QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
+                                 QStringLiteral("Testwasser (°C / bar)")),
+              PrintOutcome::Printed);
     EXPECT_EQ(dialogs, 1);
 
     QProcess process;
@@ -250,6 +253,25 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
     // A cancelled dialog prints nothing.
     QFile::remove(pdfFile);
     printer.setPrintDialog([](QPrinter &) { return false; });
-    EXPECT_FALSE(printer.PrintTable(rows, TableHeaderKind::PureSubstance, {}, {}, {}, {}));
+    EXPECT_EQ(printer.PrintTable(rows, TableHeaderKind::PureSubstance, {}, {}, {}, {}), PrintOutcome::Cancelled);
     EXPECT_FALSE(QFile::exists(pdfFile));
+}
+
+TEST(TablePrinter, EveryJobStartsOnA4Portrait)
+{
+    LanguageTables texts;
+    QTemporaryDir dir;
+    TablePrinter printer(texts, nullptr);
+    printer.setPrintDialog([&](QPrinter &target) {
+        target.setOutputFormat(QPrinter::PdfFormat);
+        target.setOutputFileName(dir.filePath(QStringLiteral("table.pdf")));
+        return true;
+    });
+    // What a print preview in landscape on other paper leaves behind in the shared printer.
+    printer.XPrint1->printer().setPageOrientation(QPageLayout::Landscape);
+    printer.XPrint1->printer().setPageSize(QPageSize(QPageSize::Letter));
+    ASSERT_EQ(printer.PrintTable({QStringLiteral("1\t2")}, TableHeaderKind::PureSubstance, {}, {}, {}, {}),
+              PrintOutcome::Printed);
+    EXPECT_NEAR(printer.XPrint1->PageWidth, 1700, 1);
+    EXPECT_NEAR(printer.XPrint1->PageHeight, 2670, 1);
 }

@@ -1,12 +1,12 @@
 // The pure-substance table window driven through the main window and its own widgets.
-#include "app/TTabelleDlg.h"
+#include "app/windows/TTabelleDlg.h"
 
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
-#include "app/TForm1.h"
-#include "app/TablePrinter.h"
-#include "app/TeinstellungenDlg.h"
-#include "app/VapourPressure.h"
+#include "app/core/VapourPressure.h"
+#include "app/print/TablePrinter.h"
+#include "app/windows/TForm1.h"
+#include "app/windows/TeinstellungenDlg.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -50,7 +50,7 @@ QString recordBetweenPressures(long double pminBar, long double pmaxBar)
                      kelvinField(boilingTemperatureK(c, pmaxBar)));
 }
 
-enum Unit : int { Celsius = 0, Kelvin = 2, Bar = 0, Millibar = 1 };
+enum Unit : int { Celsius = 0, Kelvin = 2, Bar = 0, Millibar = 1, Pascal = 2 };
 
 class TableWindow : public testing::Test
 {
@@ -77,16 +77,27 @@ protected:
         });
     }
 
+    // The print dialog answers with a PDF file instead of a printer.
+    void printInto(const QString &pdfFile)
+    {
+        table->tablePrinter()->setPrintDialog([pdfFile](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfFile);
+            return true;
+        });
+    }
+
     void setUnits(int temperatureIndex, int pressureIndex)
     {
         form->settingsDialog()->ComboBox1->setCurrentIndex(temperatureIndex);
         form->settingsDialog()->ComboBox2->setCurrentIndex(pressureIndex);
     }
 
-    // Shows the table window in the main window's mode (0 vapour pressure, 1 boiling point).
-    void showTable(int mode)
+    // Shows the table window in a mode, as the menus do.
+    void showTable(CalculationMode mode)
     {
-        form->ComboBox2->setCurrentIndex(mode);
+        form->ComboBox2->setCurrentIndex(int(mode));
+        table->setMode(mode);
         table->hide();
         table->show();
     }
@@ -147,7 +158,7 @@ TEST_F(TableWindow, TemperatureTableFollowsStepsNotationAndUnits)
 {
     start({w2000Record()});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     ASSERT_EQ(table->ListBox1->count(), 99);
     EXPECT_EQ(table->rows().at(48), QStringLiteral("50\t0,123"));
     EXPECT_EQ(table->ComboBox1->currentText(), QStringLiteral("°C"));
@@ -173,7 +184,7 @@ TEST_F(TableWindow, TemperatureTableFollowsStepsNotationAndUnits)
     EXPECT_EQ(table->rows().last().section(u'\t', 0, 0), QStringLiteral("373"));
 
     // Showing the window again starts from the settings and unchecked boxes.
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     EXPECT_EQ(table->ComboBox1->currentText(), QStringLiteral("°C"));
     EXPECT_FALSE(table->CheckBox1->isChecked());
     EXPECT_EQ(table->ListBox1->count(), 99);
@@ -190,7 +201,7 @@ TEST_F(TableWindow, NegativeLimitsInCelsius)
     start({withField(withField(withField(record, 16, QStringLiteral("9,3")), 17, QStringLiteral("588,7")), 18,
                      QStringLiteral("-6,6"))});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     ASSERT_GT(table->ListBox1->count(), 0);
     EXPECT_EQ(table->rows().first().section(u'\t', 0, 0), QStringLiteral("-209"));
     // Tmax = -146.95 °C: no row above it.
@@ -203,7 +214,7 @@ TEST_F(TableWindow, PressureTableAsksBeforeMoreThanAThousandSteps)
     start({w2000Record()});
     setUnits(Celsius, Millibar);
     messages.queueAnswer(IdNo);
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     ASSERT_EQ(messages.shown().size(), 1);
     const ScriptedMessageService::Shown question = messages.shown().first();
     EXPECT_EQ(question.flags, 36);
@@ -228,11 +239,30 @@ TEST_F(TableWindow, PressureTableAsksBeforeMoreThanAThousandSteps)
     EXPECT_EQ(table->rows().first(), QStringLiteral(" 7,0\t 275,1"));
 }
 
+TEST_F(TableWindow, ATableBeyondTheRowLimitIsRefusedAndTheWindowStaysUsable)
+{
+    start({w2000Record()});
+    setUnits(Celsius, Pascal);
+    showTable(CalculationMode::BoilingPoint); // about 100 700 whole steps; the question is answered Yes
+    const int wholeSteps = table->ListBox1->count();
+    ASSERT_GT(wholeSteps, 100000);
+
+    // Tenth steps would give over a million rows: refused before any question, the limit named.
+    messages.clear();
+    table->CheckBox1->setChecked(true);
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().flags, 16);
+    EXPECT_TRUE(messages.shown().first().text.endsWith(QStringLiteral("1000000")));
+    EXPECT_EQ(table->ListBox1->count(), 0);
+    table->CheckBox1->setChecked(false);
+    EXPECT_EQ(table->ListBox1->count(), wholeSteps);
+}
+
 TEST_F(TableWindow, PressureTableFallsBackToMillibar)
 {
     start({recordBetweenPressures(0.2505L, 0.7505L)});
     setUnits(Celsius, Bar);
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     EXPECT_EQ(table->ComboBox1->currentText(), QStringLiteral("mbar"));
     ASSERT_EQ(table->ListBox1->count(), 500);
     EXPECT_EQ(table->rows().first().section(u'\t', 0, 0), QStringLiteral("251"));
@@ -243,7 +273,7 @@ TEST_F(TableWindow, PressureTableFallsBackToMillibar)
     form.reset();
     start({recordBetweenPressures(0.0995L, 1.1005L)});
     setUnits(Celsius, Millibar);
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_EQ(table->ListBox1->count(), 1001);
 }
@@ -255,7 +285,7 @@ TEST_F(TableWindow, PrintAsksOnlyFromFiveHundredRows)
         // From 275 K: Tmax 773.5 K gives 499 rows, 774.5 K gives 500.
         start({withField(w2000Record(), 22, rows == 499 ? QStringLiteral("773,5") : QStringLiteral("774,5"))});
         setUnits(Kelvin, Bar);
-        showTable(0);
+        showTable(CalculationMode::VapourPressure);
         ASSERT_EQ(table->ListBox1->count(), rows);
         printDialogs = 0;
         messages.clear();
@@ -284,14 +314,10 @@ TEST_F(TableWindow, PrintsHeadingAndDisclaimerIntoAPdf)
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed; setup.sh installs it";
     start({w2000Record()});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     QTemporaryDir dir;
     const QString pdfFile = dir.filePath(QStringLiteral("w2000.pdf"));
-    table->tablePrinter()->setPrintDialog([&](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
-        return true;
-    });
+    printInto(pdfFile);
     table->BitBtn1->click();
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
@@ -303,11 +329,25 @@ TEST_F(TableWindow, PrintsHeadingAndDisclaimerIntoAPdf)
     EXPECT_TRUE(text.contains(QStringLiteral("100 1,013")));
 }
 
+TEST_F(TableWindow, APrintJobThatCannotBeWrittenIsReported)
+{
+    start({w2000Record()});
+    showTable(CalculationMode::VapourPressure);
+    QTemporaryDir dir;
+    const QString pdfFile = dir.filePath(QStringLiteral("no folder/w2000.pdf"));
+    printInto(pdfFile);
+    table->BitBtn1->click();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().flags, 16);
+    EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
+    EXPECT_EQ(messages.shown().first().text, QStringLiteral("Die Tabelle konnte nicht gedruckt werden.\r") + pdfFile);
+}
+
 TEST_F(TableWindow, CopyPutsTheRowsWithCrLfOnTheClipboard)
 {
     start({w2000Record()});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     QGuiApplication::clipboard()->clear();
     table->BitBtn3->click();
     const QString copied = QGuiApplication::clipboard()->text();
@@ -319,7 +359,7 @@ TEST_F(TableWindow, CopyPutsTheRowsWithCrLfOnTheClipboard)
 TEST_F(TableWindow, NoticeShowsTheDisclaimer)
 {
     start({w2000Record()});
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     table->SpeedButton1->click();
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 64);
@@ -333,7 +373,7 @@ TEST_F(TableWindow, ARowThatCannotBeComputedIsReportedNotShown)
     // An equation code the program does not know gives no number at any temperature.
     start({withField(w2000Record(), 15, QStringLiteral("77"))});
     setUnits(Celsius, Bar);
-    showTable(0);
+    showTable(CalculationMode::VapourPressure);
     EXPECT_EQ(table->ListBox1->count(), 0);
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 16);
@@ -343,7 +383,7 @@ TEST_F(TableWindow, ARowThatCannotBeComputedIsReportedNotShown)
 
     // Without pressure limits the boiling table has no range: an error, no rows, no question.
     messages.clear();
-    showTable(1);
+    showTable(CalculationMode::BoilingPoint);
     EXPECT_EQ(table->ListBox1->count(), 0);
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown().first().flags, 16);

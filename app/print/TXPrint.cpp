@@ -1,0 +1,175 @@
+// The printer of the value tables.
+#include "app/print/TXPrint.h"
+
+#include "app/core/Rounding.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+
+#include <cstdlib>
+
+QFont tableFont()
+{
+    const QString family = QStringLiteral("Liberation Mono");
+    QFont font = QFontDatabase::families().contains(family) ? QFont(family)
+                                                             : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFixedPitch(true);
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
+TXPrint::TXPrint(QObject *parent)
+    : QObject(parent)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_font(tableFont())
+{
+    setA4Portrait();
+    // Coordinates start at the paper's corner; the margins are ours.
+    m_printer->setFullPage(true);
+}
+
+void TXPrint::setA4Portrait()
+{
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setPageOrientation(QPageLayout::Portrait);
+}
+
+TXPrint::~TXPrint()
+{
+    if (m_printing)
+        EndDoc();
+}
+
+int TXPrint::unitsPerInch(TScaling scaling) const
+{
+    switch (scaling) {
+    case TScaling::pscDot:
+        return m_dpiX;
+    case TScaling::pscMil:
+        return 1000;
+    case TScaling::pscMetric10:
+        return 254;
+    case TScaling::pscMetric100:
+        return 2540;
+    }
+    return 254;
+}
+
+void TXPrint::SetScaling(TScaling scaling)
+{
+    if (m_printing || scaling == m_scaling)
+        return;
+    const int oldUnits = unitsPerInch(m_scaling);
+    const int newUnits = unitsPerInch(scaling);
+    const auto convert = [&](int &margin, int dpi) {
+        const qint64 pixels = qint64(margin) * dpi / oldUnits;
+        margin = int(pixels * newUnits / dpi);
+    };
+    convert(MarginLeft, m_dpiX);
+    convert(MarginRight, m_dpiX);
+    convert(MarginTop, m_dpiY);
+    convert(MarginBottom, m_dpiY);
+    m_scaling = scaling;
+}
+
+bool TXPrint::BeginDoc()
+{
+    if (m_printing)
+        return false;
+    if (!Title.isEmpty())
+        m_printer->setDocName(Title);
+    auto painter = std::make_unique<QPainter>();
+    // No printer and no file to print into: nothing is printed.
+    if (!painter->begin(m_printer.get()))
+        return false;
+    m_painter = std::move(painter);
+    m_printing = true;
+    m_failed = false;
+    m_dpiX = m_printer->logicalDpiX();
+    m_dpiY = m_printer->logicalDpiY();
+    const QRectF paper = m_printer->paperRect(QPrinter::DevicePixel);
+    m_physicalWidth = int(paper.width());
+    m_physicalHeight = int(paper.height());
+    SetupPage();
+    SetFontSize(m_fontSize);
+    return true;
+}
+
+void TXPrint::SetupPage()
+{
+    const int units = unitsPerInch(m_scaling);
+    const int left = int(qint64(MarginLeft) * m_dpiX / units);
+    const int right = int(qint64(MarginRight) * m_dpiX / units);
+    const int top = int(qint64(MarginTop) * m_dpiY / units);
+    const int bottom = int(qint64(MarginBottom) * m_dpiY / units);
+    PageWidth = int(qint64(units) * (m_physicalWidth - left - right - 1) / m_dpiX);
+    PageHeight = int(qint64(units) * (m_physicalHeight - top - bottom - 1) / m_dpiY);
+    // One inch of the device is `units` logical units, and logical (0, 0) is the margin corner.
+    m_painter->setViewport(left, top, m_dpiX, m_dpiY);
+    m_painter->setWindow(0, 0, units, units);
+    QPen pen(Qt::black);
+    pen.setWidth(1);
+    m_painter->setPen(pen);
+}
+
+void TXPrint::NewPage()
+{
+    if (!m_printing)
+        return;
+    if (!m_printer->newPage())
+        m_failed = true;
+    SetupPage();
+    SetFontSize(m_fontSize);
+}
+
+bool TXPrint::EndDoc()
+{
+    if (!m_printing)
+        return false;
+    const bool ended = m_painter->end();
+    m_painter.reset();
+    m_printing = false;
+    m_font = tableFont();
+    return ended && !m_failed && m_printer->printerState() != QPrinter::Error;
+}
+
+void TXPrint::SetFontSize(int points)
+{
+    m_fontSize = points;
+    const int size = std::abs(points);
+    if (!m_printing) {
+        m_font.setPointSize(qMax(1, size));
+        return;
+    }
+    // Points converted to logical units: the device turns this size into size/72 inch of
+    // `units` logical units each.
+    m_font.setPointSizeF(qMax(0.01, double(size) * unitsPerInch(m_scaling) / m_dpiY));
+    m_painter->setFont(m_font);
+}
+
+int TXPrint::textWidth(const QString &text) const
+{
+    if (!m_printing)
+        return 0;
+    return roundHalfEven(QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text));
+}
+
+void TXPrint::drawText(int x, int y, const QString &text)
+{
+    if (!m_printing)
+        return;
+    const QFontMetricsF metrics(m_font, m_printer.get());
+    m_painter->drawText(QPointF(x, y + metrics.ascent()), text);
+}
+
+void TXPrint::drawLine(int x1, int y1, int x2, int y2)
+{
+    if (!m_printing)
+        return;
+    m_painter->drawLine(x1, y1, x2, y2);
+}

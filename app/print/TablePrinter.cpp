@@ -1,0 +1,56 @@
+// Prints a value table.
+#include "app/print/TablePrinter.h"
+
+#include "app/data/LanguageTables.h"
+#include "app/data/ProgramInfo.h"
+#include "app/print/TXPrint.h"
+#include "platform/BusyCursor.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+bool runQtPrintDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+TablePrinter::TablePrinter(const LanguageTables &texts, QObject *parent)
+    : QObject(parent)
+    , XPrint1(new TXPrint(this))
+    , m_texts(texts)
+    , m_printDialog(runQtPrintDialog)
+{
+    XPrint1->SetScaling(TScaling::pscMetric10);
+    XPrint1->MarginLeft = 200; // 20 mm
+    XPrint1->MarginTop = 150; // 15 mm
+    XPrint1->MarginRight = 200;
+    XPrint1->MarginBottom = 150;
+    XPrint1->Title = QStringLiteral("Tenso");
+    XPrint1->SetFontSize(10);
+}
+
+PrintOutcome TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1,
+                                      const QString &s2, const QString &s3, const QString &s4)
+{
+    // The printer is shared: a job of another kind (a landscape preview) must not leak into tables.
+    XPrint1->setA4Portrait();
+    if (!m_printDialog(XPrint1->printer()))
+        return PrintOutcome::Cancelled;
+    const BusyCursor busy;
+    if (!XPrint1->BeginDoc())
+        return PrintOutcome::Failed;
+    const QString title = programTitle() + QStringLiteral(" - ") + m_texts.globalText(GlobalText::PrintHeader);
+    layOutTable(*XPrint1, rows, kind, {title, s1, s2, s3, s4});
+    return XPrint1->EndDoc() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+QString TablePrinter::outputFileName() const
+{
+    return XPrint1->printer().outputFileName();
+}

@@ -1,0 +1,63 @@
+// A program folder of its own for a test.
+#include "TestProgramFolder.h"
+
+#include "app/container/DataPasswords.h"
+#include "app/data/DataFiles.h"
+#include "platform/ProgramFolder.h"
+
+#include <QSettings>
+
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+TestProgramFolder::TestProgramFolder()
+    : m_oldFolder(qgetenv(kProgramFolderVariable))
+{
+    qputenv(kProgramFolderVariable, m_dir.path().toUtf8());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
+    const QString password = QString::fromLatin1(DataPasswords::kLanguage);
+    EXPECT_EQ(saveCryptFile(kGlobalTextsFile, password, shippedSourceLines(QStringLiteral("varglob.tsv"))),
+              DataFileError::None);
+    EXPECT_EQ(saveCryptFile(kFormTextsFile, password, shippedSourceLines(QStringLiteral("varsonst.tsv"))),
+              DataFileError::None);
+}
+
+TestProgramFolder::~TestProgramFolder()
+{
+    if (m_oldFolder.isEmpty())
+        qunsetenv(kProgramFolderVariable);
+    else
+        qputenv(kProgramFolderVariable, m_oldFolder);
+}
+
+void TestProgramFolder::writeDatabase(const QStringList &records, const QString &label)
+{
+    QStringList lines{QStringLiteral("H\t") + label, QStringLiteral("H"), QStringLiteral("H")};
+    lines += records;
+    EXPECT_EQ(saveCryptFile(kDatabaseFile, QString::fromLatin1(DataPasswords::kDatabase), lines),
+              DataFileError::None);
+}
+
+QStringList TestProgramFolder::databaseLines() const
+{
+    QStringList lines;
+    EXPECT_EQ(loadCryptFile(kDatabaseFileForEditing, QString::fromLatin1(DataPasswords::kDatabase), &lines),
+              DataFileError::None);
+    return lines;
+}
+
+FileSizeLimit::FileSizeLimit()
+{
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &m_saved), 0);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = m_saved;
+    tiny.rlim_cur = 8;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_oldHandler);
+}

@@ -1,0 +1,50 @@
+// A program folder of its own for a test: language tables, a test database, settings.
+#pragma once
+
+#include "TestRecords.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+class TestProgramFolder
+{
+public:
+    // Points the program folder and the user settings at a fresh temporary folder and writes
+    // the shipped language tables into it.
+    TestProgramFolder();
+    ~TestProgramFolder();
+
+    TestProgramFolder(const TestProgramFolder &) = delete;
+    TestProgramFolder &operator=(const TestProgramFolder &) = delete;
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+    // Writes the database file: three header lines (label in field 2 of the first), then records.
+    void writeDatabase(const QStringList &records, const QString &label = QStringLiteral("TEST"));
+    // The database file's decrypted lines.
+    QStringList databaseLines() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldFolder;
+};
+
+// A full disk for the time of a scope: files cannot grow beyond a few bytes (a file-size limit;
+// root ignores permissions, not this).
+class FileSizeLimit
+{
+public:
+    FileSizeLimit();
+    ~FileSizeLimit();
+
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};

@@ -1,0 +1,70 @@
+// Record lines and readable data files for the application's tests.
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+
+// A 24-field record line with the given fields (1-based) filled and the rest empty.
+inline QString makeRecord(std::initializer_list<std::pair<int, QString>> fields)
+{
+    QStringList parts(24);
+    for (const auto &[n, text] : fields)
+        parts[n - 1] = text;
+    return parts.join(u'\t');
+}
+
+// Record of a water-like test substance with a Torr/°C Antoine equation, valid 1-100 °C.
+inline QString w2000Record()
+{
+    return QStringLiteral("S\tT001\t7732-18-5\ttest\tTestwasser\t\tTest water\t\tH2O\t0\t2\t18,015\t273,15\t373,15\t2000\t"
+                          "8,07131\t1730,63\t233,426\t0\t0\t274,15\t373,15\t647,3\t221,2");
+}
+
+// The same record with other name, CAS, atom counts, code and source.
+inline QString testRecord(const QString &name, const QString &cas, int carbon, int hydrogen,
+                          const QString &code = QStringLiteral("2000"), const QString &source = QStringLiteral("T001"))
+{
+    return QStringList{QStringLiteral("S"), source, cas, QStringLiteral("test"), name, QString(),
+                       QStringLiteral("Test ") + name, QString(), QStringLiteral("H2O"), QString::number(carbon),
+                       QString::number(hydrogen), QStringLiteral("18,015"), QStringLiteral("273,15"),
+                       QStringLiteral("373,15"), code, QStringLiteral("8,07131"), QStringLiteral("1730,63"),
+                       QStringLiteral("233,426"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("274,15"),
+                       QStringLiteral("373,15"), QStringLiteral("647,3"), QStringLiteral("221,2")}
+        .join(u'\t');
+}
+
+// The lines of a UTF-8 text file (LF or CR LF; a final line end adds no empty line).
+inline QStringList readTextLines(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.isEmpty() ? QStringList() : text.split(u'\n');
+}
+
+// A readable source of the shipped data files, e.g. "varglob.tsv".
+inline QStringList shippedSourceLines(const QString &sourceName)
+{
+    return readTextLines(QStringLiteral(TENSIMO_SOURCE_DIR "/data/") + sourceName);
+}
+
+// Rows of a tab-separated fixture below tests/data, header line and empty lines dropped.
+inline QList<QStringList> readFixtureRows(const QString &relativePath)
+{
+    const QStringList lines = readTextLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/") + relativePath);
+    QList<QStringList> rows;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (!lines[i].isEmpty())
+            rows.append(lines[i].split(u'\t'));
+    }
+    return rows;
+}
