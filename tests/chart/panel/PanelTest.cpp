@@ -11,6 +11,7 @@
 #include "TestPropertyFiler.h"
 
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,56 @@ TEST(ChartPanel, AListenerThatCancelsStopsMouseEventsButNotViewEvents)
     EXPECT_EQ(third.received, 2);
 }
 
+TEST(ChartPanel, MouseEventsReachTheListenersAndACancelledDoubleClickEndsThere)
+{
+    TCustomPlotPanel panel;
+    std::vector<TPlotMouseEvent> seen;
+    class Recorder : public TPlotEventListener
+    {
+    public:
+        explicit Recorder(std::vector<TPlotMouseEvent> &seen)
+            : m_seen(seen)
+        {
+        }
+        void PlotEvent(TPlotEvent &event) override
+        {
+            if (auto *mouse = dynamic_cast<TPlotMouseEvent *>(&event))
+                m_seen.push_back(*mouse);
+        }
+
+    private:
+        std::vector<TPlotMouseEvent> &m_seen;
+    } recorder(seen);
+    panel.Listeners().Add(&recorder);
+    const auto send = [&panel](QEvent::Type type, Qt::MouseButton button, Qt::KeyboardModifiers keys) {
+        QMouseEvent event(type, QPointF(30, 40), panel.mapToGlobal(QPointF(30, 40)), button, button, keys);
+        QCoreApplication::sendEvent(&panel, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::RightButton, Qt::ShiftModifier);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Kind, TPlotMouseEvent::meDown);
+    EXPECT_EQ(seen[0].Button, mbRight);
+    EXPECT_EQ(seen[0].Shift, TShiftState(ssShift | ssRight));
+    EXPECT_EQ(seen[0].X, 30);
+    EXPECT_EQ(seen[0].Y, 40);
+
+    QObject::connect(&panel, &TCustomPlotPanel::OnDblClick, [&panel] { panel.CancelMouse = true; });
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_EQ(seen.size(), 1u); // no press follows a cancelled double click
+}
+
+TEST(ChartPanel, RoundedBorderMasksTheWindow)
+{
+    QWidget parent;
+    TCustomPlotPanel panel(&parent);
+    panel.SetBorderRound(40);
+    EXPECT_FALSE(panel.mask().isEmpty());
+    EXPECT_FALSE(panel.mask().contains(QPoint(1, 1)));
+    EXPECT_TRUE(panel.mask().contains(QPoint(200, 125)));
+    panel.SetBorderRound(0);
+    EXPECT_TRUE(panel.mask().isEmpty());
+}
+
 TEST(ChartPanel, OnlyRealChangesInvalidateAndNotWithoutAutoRepaint)
 {
     TCustomPlotPanel panel;
@@ -141,6 +192,12 @@ TEST(ChartPanel, OnlyRealChangesInvalidateAndNotWithoutAutoRepaint)
     panel.SetColor(panel.Color());
     EXPECT_FALSE(canvas.bufferOutOfDate());
     panel.SetMarginLeft(7);
+    EXPECT_TRUE(canvas.bufferOutOfDate());
+
+    drawPanel(panel);
+    QPalette palette = panel.palette();
+    palette.setColor(QPalette::Window, Qt::darkCyan);
+    panel.setPalette(palette); // a changed system or parent palette repaints
     EXPECT_TRUE(canvas.bufferOutOfDate());
 
     drawPanel(panel);
