@@ -7,26 +7,19 @@
 
 TChartBrush::TChartBrush(QObject *owner)
     : TBrush(owner)
+    , m_image(this, [this](TPicture *image) { connect(image, &TPicture::changed, this, &TBrush::changed); })
 {
     SetColor(clDefault);
 }
 
 TPicture *TChartBrush::Image()
 {
-    if (!m_image) {
-        m_image = std::make_unique<TPicture>(this);
-        connect(m_image.get(), &TPicture::changed, this, &TBrush::changed);
-    }
-    return m_image.get();
+    return m_image.getOrCreate();
 }
 
 void TChartBrush::SetImage(const TPicture *value)
 {
-    if (value) {
-        Image()->Assign(*value);
-    } else {
-        m_image.reset();
-    }
+    m_image.set(value);
     Changed();
 }
 
@@ -40,8 +33,7 @@ void TChartBrush::Assign(const TBrush &source)
     if (const auto *brush = qobject_cast<const TChartBrush *>(&source)) {
         const TPicture *theirs = brush->m_image.get();
         if (!theirs) {
-            changed = m_image != nullptr;
-            m_image.reset();
+            changed = m_image.set(nullptr);
         } else if (!m_image || m_image->Graphic() != theirs->Graphic()) {
             changed = true;
             const QSignalBlocker quiet(Image());

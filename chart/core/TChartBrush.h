@@ -1,6 +1,7 @@
 // A chart element's fill: a brush whose default colour means "the element's own colour".
 #pragma once
 
+#include "OptionalChild.h"
 #include "TBrush.h"
 #include "TPicture.h"
 
@@ -17,7 +18,7 @@ public:
     // Created on first read.
     TPicture *Image();
     void SetImage(const TPicture *value);
-    bool HasImage() const { return m_image != nullptr; }
+    bool HasImage() const { return bool(m_image); }
     ~TChartBrush() override;
     // The picture if there is one, without creating it.
     TPicture *imageIfAny() const { return m_image.get(); }
@@ -25,5 +26,5 @@ public:
     void Assign(const TBrush &source) override;
 
 private:
-    std::unique_ptr<TPicture> m_image; // a child of the brush; writing none frees it
+    OptionalChild<TPicture> m_image;
 };

@@ -28,6 +28,12 @@ public:
     Q_INVOKABLE bool IsVisibleStored() const { return m_visible != m_defaultVisible; }
 
     void Assign(const TPen &source) override;
+    // Owners that publish another end style set it together with its unstored default.
+    void SetDefaultEndStyle(TPenEndStyle value)
+    {
+        m_endStyle = value;
+        m_defaultEndStyle = value;
+    }
 
 protected:
     void setDefaultVisible(bool value)

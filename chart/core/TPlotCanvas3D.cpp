@@ -464,6 +464,7 @@ TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options,
 {
     Q_UNUSED(backColor);
     initProjection(options, is3D, rect);
+    m_inPass = true;
     if (m_buffered) {
         const int w = std::max(rect.width(), 1);
         const int h = std::max(rect.height(), 1);
@@ -531,12 +532,42 @@ bool TPlotCanvas3D::RepaintFromBuffer()
 
 void TPlotCanvas3D::FlushBuffer(GuiCanvas *destination, GuiCanvas *defaultCanvas, const TRect &rect)
 {
+    m_inPass = false;
     endOwnPainters();
     if (m_buffered && m_buffer) {
         CopyBufferTo(rect.left, rect.top, destination);
         m_bufferOutOfDate = false;
     }
     SetCanvas(defaultCanvas);
+}
+
+void TPlotCanvas3D::AbortPass(GuiCanvas *defaultCanvas)
+{
+    ReferenceCanvas()->dc().unclip();
+    while (is2DOpen())
+        End2D();
+    endOwnPainters();
+    m_bufferOutOfDate = true;
+    m_inPass = false;
+    SetCanvas(defaultCanvas);
+}
+
+CanvasOverlay::CanvasOverlay(TPlotCanvas3D &canvas)
+    : m_canvas(canvas)
+{
+    if (canvas.m_inPass || !canvas.m_buffer || canvas.m_bufferOutOfDate || !canvas.m_bufferCanvas->beginPaint())
+        return;
+    m_previous = canvas.ReferenceCanvas();
+    canvas.SetCanvas(canvas.m_bufferCanvas.get());
+    m_open = true;
+}
+
+CanvasOverlay::~CanvasOverlay()
+{
+    if (!m_open)
+        return;
+    m_canvas.m_bufferCanvas->endPaint();
+    m_canvas.SetCanvas(m_previous);
 }
 
 void TPlotCanvas3D::endOwnPainters()

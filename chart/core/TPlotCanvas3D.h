@@ -121,6 +121,11 @@ public:
     void setKeepBufferWhenUnbuffering(bool value) { m_keepBuffer = value; }
     bool bufferOutOfDate() const { return m_bufferOutOfDate; }
     const QImage *buffer() const { return m_buffer.get(); }
+    // True from InitWindow to FlushBuffer.
+    bool inPass() const { return m_inPass; }
+    // Ends a pass that failed half way: painters this canvas began are ended, clipping removed,
+    // 2D brackets closed, the buffer marked stale; then defaultCanvas is attached.
+    void AbortPass(GuiCanvas *defaultCanvas);
     bool zoomText() const { return m_zoomText; }
     TFourPoints &fourPoints() { return m_fourPoints; }
 
@@ -132,6 +137,8 @@ protected:
     virtual void plainTextOut(int x, int y, const QString &text);
 
 private:
+    friend class CanvasOverlay;
+
     void calcTrigValues();
     // Colour of a solid's faces: the brush colour of a solid brush, else the back colour.
     TColor faceColor() const;
@@ -155,4 +162,24 @@ private:
     bool m_keepBuffer = false;
     TFourPoints m_fourPoints{};
     int m_solidSegments = 16;
+    bool m_inPass = false;
+};
+
+// Draws over the finished picture between passes (a zoom band, cursor lines): while it lives, a
+// painter is open on the canvas's up-to-date buffer and the buffer's platform canvas is current;
+// both are closed when it ends. The caller then repaints the area it drew on, whose paint copies
+// the buffer. It opens nothing during a pass or without an up-to-date buffer (isOpen() is false).
+class CanvasOverlay
+{
+public:
+    explicit CanvasOverlay(TPlotCanvas3D &canvas);
+    ~CanvasOverlay();
+    CanvasOverlay(const CanvasOverlay &) = delete;
+    CanvasOverlay &operator=(const CanvasOverlay &) = delete;
+    bool isOpen() const { return m_open; }
+
+private:
+    TPlotCanvas3D &m_canvas;
+    QPointer<GuiCanvas> m_previous;
+    bool m_open = false;
 };

@@ -15,6 +15,7 @@ TPlotCustomShape::TPlotCustomShape(PlotPanelHost *parentChart, QObject *owner)
     : TPlotCustomShapeBrushPen(parentChart, owner)
     , m_font(std::make_unique<TPlotFont>(this))
     , m_shadow(std::make_unique<TPlotShadow>(this))
+    , m_gradient(this, [this](TPlotGradient *g) { connect(g, &TCustomPlotGradient::changed, this, &TPlotCustomShape::Repaint); })
 {
     // A black shadow of 3 pixels, also as the values that are not stored.
     m_shadow->setDefaults(clBlack, 3);
@@ -87,21 +88,13 @@ void TPlotCustomShape::SetTransparent(bool value)
 
 TPlotGradient *TPlotCustomShape::Gradient()
 {
-    if (!m_gradient) {
-        m_gradient = std::make_unique<TPlotGradient>(this);
-        connect(m_gradient.get(), &TCustomPlotGradient::changed, this, &TPlotCustomShape::Repaint);
-    }
-    return m_gradient.get();
+    return m_gradient.getOrCreate();
 }
 
 void TPlotCustomShape::SetGradient(const TPlotGradient *value)
 {
-    if (value) {
-        Gradient()->Assign(*value);
-    } else if (m_gradient) {
-        m_gradient.reset();
+    if (m_gradient.set(value))
         Repaint();
-    }
 }
 
 void TPlotCustomShape::SetTransparency(int value)

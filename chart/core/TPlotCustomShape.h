@@ -2,6 +2,7 @@
 // rectangle, transparency, drawn rotated or not at a depth. Descendants draw the text inside.
 #pragma once
 
+#include "OptionalChild.h"
 #include "TCustomPlotGradient.h"
 #include "TPlotCustomShapeBrushPen.h"
 #include "TPlotFont.h"
@@ -80,7 +81,7 @@ private:
     // Children of the shape; the gradient only once read or written.
     std::unique_ptr<TPlotFont> m_font;
     std::unique_ptr<TPlotShadow> m_shadow;
-    std::unique_ptr<TPlotGradient> m_gradient;
+    OptionalChild<TPlotGradient> m_gradient;
     TChartObjectShapeStyle m_shapeStyle = fosRectangle;
     TTextFormat m_textFormat = ttfNormal;
     bool m_transparent = false;

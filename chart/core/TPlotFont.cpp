@@ -9,6 +9,9 @@
 
 TPlotFont::TPlotFont(QObject *owner)
     : TFont(owner)
+    , m_gradient(this, [this](TPlotFontGradient *g) { connect(g, &TCustomPlotGradient::changed, this, &TFont::changed); })
+    , m_outLine(this, [this](TChartHiddenPen *p) { connect(p, &TPen::changed, this, &TFont::changed); })
+    , m_shadow(this, [this](TPlotShadow *s) { connect(s, &TPlotShadow::changed, this, &TFont::changed); })
 {
     SetColor(clBlack);
     SetCharset(1);
@@ -26,21 +29,13 @@ TPlotCanvas *TPlotFont::canvas() const
 
 TPlotFontGradient *TPlotFont::Gradient()
 {
-    if (!m_gradient) {
-        m_gradient = std::make_unique<TPlotFontGradient>(this);
-        connect(m_gradient.get(), &TCustomPlotGradient::changed, this, &TFont::changed);
-    }
-    return m_gradient.get();
+    return m_gradient.getOrCreate();
 }
 
 void TPlotFont::SetGradient(const TPlotFontGradient *value)
 {
-    if (value) {
-        Gradient()->Assign(*value); // notifies through the font when it changed
-    } else if (m_gradient) {
-        m_gradient.reset();
+    if (m_gradient.set(value)) // a copied value notifies through the font itself
         Changed();
-    }
 }
 
 void TPlotFont::SetInterCharSize(int value)
@@ -53,40 +48,24 @@ void TPlotFont::SetInterCharSize(int value)
 
 TChartHiddenPen *TPlotFont::OutLine()
 {
-    if (!m_outLine) {
-        m_outLine = std::make_unique<TChartHiddenPen>(this);
-        connect(m_outLine.get(), &TPen::changed, this, &TFont::changed);
-    }
-    return m_outLine.get();
+    return m_outLine.getOrCreate();
 }
 
 void TPlotFont::SetOutLine(const TChartHiddenPen *value)
 {
-    if (value) {
-        OutLine()->Assign(*value); // notifies through the font when it changed
-    } else if (m_outLine) {
-        m_outLine.reset();
+    if (m_outLine.set(value)) // a copied value notifies through the font itself
         Changed();
-    }
 }
 
 TPlotShadow *TPlotFont::Shadow()
 {
-    if (!m_shadow) {
-        m_shadow = std::make_unique<TPlotShadow>(this);
-        connect(m_shadow.get(), &TPlotShadow::changed, this, &TFont::changed);
-    }
-    return m_shadow.get();
+    return m_shadow.getOrCreate();
 }
 
 void TPlotFont::SetShadow(const TPlotShadow *value)
 {
-    if (value) {
-        Shadow()->Assign(*value); // notifies through the font when it changed
-    } else if (m_shadow) {
-        m_shadow.reset();
+    if (m_shadow.set(value)) // a copied value notifies through the font itself
         Changed();
-    }
 }
 
 namespace {
@@ -104,14 +83,11 @@ bool announcesChange(T *object, const std::function<void()> &action)
 
 // Copies an optional sub-object: none frees ours, another is assigned into ours.
 template <class T>
-bool assignOptional(std::unique_ptr<T> &ours, const T *theirs, const std::function<T *()> &create)
+bool assignOptional(OptionalChild<T> &ours, const T *theirs)
 {
-    if (!theirs) {
-        const bool had = ours != nullptr;
-        ours.reset();
-        return had;
-    }
-    T *target = create();
+    if (!theirs)
+        return ours.set(nullptr);
+    T *target = ours.getOrCreate();
     return announcesChange(target, [&] { target->Assign(*theirs); });
 }
 
@@ -126,9 +102,9 @@ void TPlotFont::Assign(const TFont &source)
         // The sub-objects' own notifications would repaint once each.
         const QSignalBlocker quiet(this);
         if (const auto *font = qobject_cast<const TPlotFont *>(&source)) {
-            changed |= assignOptional<TPlotFontGradient>(m_gradient, font->m_gradient.get(), [this] { return Gradient(); });
-            changed |= assignOptional<TChartHiddenPen>(m_outLine, font->m_outLine.get(), [this] { return OutLine(); });
-            changed |= assignOptional<TPlotShadow>(m_shadow, font->m_shadow.get(), [this] { return Shadow(); });
+            changed |= assignOptional(m_gradient, font->m_gradient.get());
+            changed |= assignOptional(m_outLine, font->m_outLine.get());
+            changed |= assignOptional(m_shadow, font->m_shadow.get());
             changed |= m_interCharSize != font->m_interCharSize;
             m_interCharSize = font->m_interCharSize;
         }

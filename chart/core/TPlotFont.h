@@ -1,6 +1,7 @@
 // A chart font: outline pen, shadow, gradient and extra character spacing, each created on first read.
 #pragma once
 
+#include "OptionalChild.h"
 #include "TChartPen.h"
 #include "TCustomPlotGradient.h"
 #include "TFont.h"
@@ -49,11 +50,10 @@ public:
     void setCanvas(std::weak_ptr<TPlotCanvas *const> canvas) { m_canvas = std::move(canvas); }
 
 private:
-    // Children of the font; the pointers free them first when none is written.
-    std::unique_ptr<TPlotFontGradient> m_gradient;
+    OptionalChild<TPlotFontGradient> m_gradient;
     int m_interCharSize = 0;
-    std::unique_ptr<TChartHiddenPen> m_outLine;
-    std::unique_ptr<TPlotShadow> m_shadow;
+    OptionalChild<TChartHiddenPen> m_outLine;
+    OptionalChild<TPlotShadow> m_shadow;
     std::weak_ptr<TPlotCanvas *const> m_canvas;
     TColor m_defaultColor = clBlack;
     TFontStyles m_defaultStyle;

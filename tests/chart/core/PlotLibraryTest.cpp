@@ -2,6 +2,7 @@
 #include "ChartTestSetup.h"
 #include "PlotColor.h"
 #include "PlotException.h"
+#include "PlotImaging.h"
 #include "PlotLibrary.h"
 #include "TPlotFont.h"
 
@@ -53,6 +54,8 @@ TEST(PlotException, EveryLibraryExceptionIsAPlotExceptionAndAStdException)
     };
     check(HtmlParserException(QStringLiteral("Missing > at B y")), "Missing > at B y");
     check(PlotConvertError(QStringLiteral("Unknown colour: gr\u00FCn")), "Unknown colour: gr\xC3\xBCn");
+    QImage target(10, 10, QImage::Format_RGB32);
+    EXPECT_THROW(PlotImaging::ResampleBitmap(QImage(1, 100, QImage::Format_RGB32), target, true), PlotException);
 }
 
 TEST(PlotColor, StringToColorReadsNamesHexadecimalAndDecimal)
