@@ -271,3 +271,23 @@ TEST_F(AxisScaleTest, ClickedInTheBandFromTheLabelsToTheLine)
     axis.SetShown(false);
     EXPECT_FALSE(axis.Clicked(x, axis.PosAxis()));
 }
+
+TEST_F(AxisScaleTest, ScrollWithinTheSeriesLimits)
+{
+    StubSeries series;
+    series.bindTo(&axis);
+    series.add(0, 1);
+    series.add(20, 1);
+    host.series = {&series};
+    axis.SetMinMax(5, 15);
+    axis.Scroll(3, true); // the series reach beyond 15: applied
+    EXPECT_EQ(std::pair(axis.Minimum(), axis.Maximum()), std::pair(8.0, 18.0));
+    axis.Scroll(5, true);
+    axis.Scroll(-10, true);
+    EXPECT_EQ(std::pair(axis.Minimum(), axis.Maximum()), std::pair(3.0, 13.0)) << "up to 23, then down to 3";
+    axis.Scroll(-5, true); // the series start at 0, below the minimum 3: applied
+    axis.Scroll(-5, true); // the minimum -2 lies below every value: refused
+    EXPECT_EQ(axis.Minimum(), -2.0);
+    axis.Scroll(-5, false);
+    EXPECT_EQ(axis.Minimum(), -7.0);
+}

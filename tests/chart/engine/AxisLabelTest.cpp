@@ -377,3 +377,21 @@ TEST_F(AxisLabelPass, AxisLineAsCylinderOrBox)
         EXPECT_EQ(host.canvas.count(QStringLiteral("HorizLine3D")), 0);
     }
 }
+
+TEST_F(AxisLabelPass, DrawLabelEventMovesRenamesOrSkips)
+{
+    axis.SetIncrement(5);
+    axis.SetOnDrawLabel([](TChartAxis *, int &x, int &y, int &, QString &text, bool &draw) {
+        draw = text != QStringLiteral("5");
+        text += QStringLiteral(" K");
+        x += 1;
+        y = 3;
+    });
+    draw(0, 10);
+    const auto out = host.canvas.calls(QStringLiteral("TextOut"));
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].text, QStringLiteral("10 K"));
+    EXPECT_EQ(out[0].args[0], axis.ValueToPixel(10) + 1);
+    EXPECT_EQ(out[0].args[1], 3);
+    EXPECT_EQ(out[1].text, QStringLiteral("0 K"));
+}
