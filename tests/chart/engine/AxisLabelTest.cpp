@@ -395,3 +395,22 @@ TEST_F(AxisLabelPass, DrawLabelEventMovesRenamesOrSkips)
     EXPECT_EQ(out[0].args[1], 3);
     EXPECT_EQ(out[1].text, QStringLiteral("0 K"));
 }
+
+TEST_F(AxisLabelPass, ExactDatesStepByCalendarMonths)
+{
+    StubSeries dates;
+    dates.x.SetDateTime(true);
+    dates.add(45292, 0); // 1 Jan 2024
+    dates.add(45473, 0); // 30 Jun 2024
+    dates.bindTo(&axis);
+    host.series = {&dates};
+    axis.SetAutomatic(true);
+    axis.SetDateTimeFormat(QStringLiteral("yyyy-mm-dd"));
+    axis.SetIncrement(30);
+    axis.SetLabelsSeparation(0);
+    axis.RecalcMinMax();
+    axis.CalcPixelExtent();
+    host.canvas.clear();
+    axis.DrawTitleAndLabels(true);
+    EXPECT_EQ(texts(), QStringList({"2024-06-01", "2024-05-01", "2024-04-01", "2024-03-01", "2024-02-01", "2024-01-01"}));
+}
