@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
