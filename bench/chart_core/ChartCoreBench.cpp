@@ -1,4 +1,4 @@
-// Canvas throughput on a 1920 x 1080 image: gradient, lines, rectangles and a 50 % blend.
+// Canvas throughput on a 1920 x 1080 image: gradient, lines, rectangles, a 50 % blend and text measuring.
 #include "GuiCanvas.h"
 #include "PlotImaging.h"
 #include "TPlotBlend.h"
@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QStringList>
 
 #include <benchmark/benchmark.h>
 
@@ -103,6 +104,23 @@ void BlendBitmapsOnly(benchmark::State &state)
         PlotImaging::BlendBitmaps(background, target, {0, 0}, 50);
 }
 BENCHMARK(BlendBitmapsOnly)->Unit(benchmark::kMillisecond);
+
+// Axis labels and legend entries are measured one by one, each in the same font.
+void TextWidthOfShortLabels(benchmark::State &state)
+{
+    Surface s;
+    QStringList labels;
+    for (int i = 0; i < 1000; ++i)
+        labels << QString::number(i * 0.25, 'f', 2);
+    for (auto _ : state) {
+        int total = 0;
+        for (int i = 0; i < 100000; ++i)
+            total += s.canvas.TextWidth(labels.at(i % 1000));
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(TextWidthOfShortLabels)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -11,10 +11,9 @@ GuiCanvas::GuiCanvas(QPaintDevice *device, QObject *parent)
     , m_font(new TFont(this))
     , m_dc(m_pen, m_brush, m_font)
 {
-    auto invalidate = [this] { m_dc.invalidateState(); };
-    connect(m_pen, &TPen::changed, this, invalidate);
-    connect(m_brush, &TBrush::changed, this, invalidate);
-    connect(m_font, &TFont::changed, this, invalidate);
+    connect(m_pen, &TPen::changed, this, [this] { m_dc.invalidatePen(); });
+    connect(m_brush, &TBrush::changed, this, [this] { m_dc.invalidateBrush(); });
+    connect(m_font, &TFont::changed, this, [this] { m_dc.invalidateFont(); });
 }
 
 GuiCanvas::~GuiCanvas()

@@ -1,7 +1,10 @@
 // Colour conversions and the fixed system-colour table.
 #include "PlotColor.h"
 
+#include "PlotException.h"
+
 #include <algorithm>
+#include <limits>
 
 namespace PlotColor {
 
@@ -67,6 +70,40 @@ TColor grey(TColor color)
     const TColor c = ColorToRGB(color);
     const int g = (redOf(c) + greenOf(c) + blueOf(c)) / 3;
     return makeColor(g, g, g);
+}
+
+namespace {
+
+struct NamedColor
+{
+    const char *name;
+    TColor color;
+};
+
+constexpr NamedColor kNamedColors[] = {
+    {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
+    {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
+    {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
+    {"clBlue", clBlue}, {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clWhite", clWhite},
+    {"clNone", clNone}, {"clDefault", clDefault}, {"clBtnFace", clBtnFace}, {"clBtnShadow", clBtnShadow},
+    {"clBtnHighlight", clBtnHighlight}, {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight},
+    {"clInfoBk", clInfoBk}, {"clWindow", clWindow}, {"clWindowText", clWindowText},
+};
+
+} // namespace
+
+TColor StringToColor(const QString &text)
+{
+    const QString t = text.trimmed();
+    for (const NamedColor &named : kNamedColors)
+        if (t.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0)
+            return named.color;
+    bool ok = false;
+    const qlonglong value = t.startsWith(QLatin1Char('$')) ? t.mid(1).toLongLong(&ok, 16) : t.toLongLong(&ok, 10);
+    // 32 bits either way: system colours are written as negative numbers.
+    if (!ok || value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::uint32_t>::max())
+        throw PlotConvertError(QStringLiteral("Unknown colour: ") + text);
+    return TColor(std::uint32_t(value));
 }
 
 } // namespace PlotColor

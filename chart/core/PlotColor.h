@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QRgb>
+#include <QString>
 
 namespace PlotColor {
 
@@ -24,5 +25,10 @@ TColor lighten(TColor color, int amount);
 TColor darken(TColor color, int amount);
 // (r + g + b) div 3 in all three channels.
 TColor grey(TColor color);
+
+// A colour written as text: a colour name of the library ("clRed", "clBtnFace"; any case), "$"
+// and hexadecimal digits, or a decimal number (system colours are negative). Anything else
+// raises PlotConvertError "Unknown colour: " and the text.
+TColor StringToColor(const QString &text);
 
 } // namespace PlotColor

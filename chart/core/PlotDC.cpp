@@ -1,7 +1,9 @@
 // The one place that paints through QPainter, with the platform's pixel conventions.
 #include "PlotDC.h"
 
+#include "GuardBand.h"
 #include "PlotColor.h"
+#include "PlotGeometry.h"
 #include "PlotRound.h"
 #include "TBrush.h"
 #include "TFont.h"
@@ -30,14 +32,6 @@ const QImage &referenceDevice()
         return img;
     }();
     return image;
-}
-
-QPolygon toPolygon(const TPoint *points, int count)
-{
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
-    return polygon;
 }
 
 // The elliptic sector the platform defines by a bounding box and two radial points: the curve is
@@ -87,38 +81,6 @@ EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, 
     return sweep;
 }
 
-// Cuts the segment to the square |x|, |y| <= limit; false when nothing of it lies inside.
-bool clipToSquare(double &x0, double &y0, double &x1, double &y1, double limit)
-{
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double dx = x1 - x0;
-    const double dy = y1 - y0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 + limit, limit - x0, y0 + limit, limit - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
-        return false;
-    const double ox = x0;
-    const double oy = y0;
-    x0 = ox + t0 * dx;
-    y0 = oy + t0 * dy;
-    x1 = ox + t1 * dx;
-    y1 = oy + t1 * dy;
-    return true;
-}
-
 } // namespace
 
 PlotDC::PlotDC(TPen *pen, TBrush *brush, TFont *font)
@@ -146,7 +108,7 @@ bool PlotDC::begin(QPaintDevice *device)
     m_device = device;
     m_painter = m_ownPainter.get();
     m_painter->setRenderHint(QPainter::Antialiasing, false);
-    m_appliedGeneration = 0;
+    applyAllAgain();
     return true;
 }
 
@@ -157,7 +119,14 @@ void PlotDC::attach(QPainter *painter)
     m_device = painter ? painter->device() : nullptr;
     if (m_painter)
         m_painter->setRenderHint(QPainter::Antialiasing, false);
-    m_appliedGeneration = 0;
+    applyAllAgain();
+}
+
+void PlotDC::applyAllAgain()
+{
+    m_appliedPen = 0;
+    m_appliedBrush = 0;
+    m_appliedBack = 0;
 }
 
 void PlotDC::end()
@@ -180,53 +149,92 @@ QImage *PlotDC::image() const
 
 void PlotDC::setBackMode(int value)
 {
+    if (value == m_backMode)
+        return;
     m_backMode = value;
-    invalidateState();
+    invalidateBack();
 }
 
 void PlotDC::setBackColor(TColor value)
 {
+    if (value == m_backColor)
+        return;
     m_backColor = value;
-    invalidateState();
+    invalidateBack();
 }
 
 void PlotDC::setCharExtra(int value)
 {
+    if (value == m_charExtra)
+        return;
     m_charExtra = value;
-    invalidateState();
+    invalidateFont();
 }
 
 void PlotDC::setTemporaryFont(const std::optional<QFont> &font)
 {
+    if (!font && !m_temporaryFont)
+        return;
     m_temporaryFont = font;
-    invalidateState();
+    invalidateFont();
 }
 
-QFont PlotDC::currentFont() const
+const QFont &PlotDC::currentFont() const
 {
-    QFont font = m_temporaryFont ? *m_temporaryFont : m_font->toQFont();
-    if (m_charExtra != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, m_charExtra);
-    return font;
+    if (m_fontBuiltFor != m_fontGeneration) {
+        m_builtFont = m_temporaryFont ? *m_temporaryFont : m_font->toQFont();
+        if (m_charExtra != 0)
+            m_builtFont.setLetterSpacing(QFont::AbsoluteSpacing, m_charExtra);
+        m_fontBuiltFor = m_fontGeneration;
+        ++m_fontBuilds;
+    }
+    return m_builtFont;
+}
+
+const QFontMetrics &PlotDC::metrics() const
+{
+    const QFont &font = currentFont();
+    if (m_metricsBuiltFor != m_fontGeneration || !m_metrics) {
+        m_metrics.emplace(font, &const_cast<QImage &>(referenceDevice()));
+        m_metricsBuiltFor = m_fontGeneration;
+        ++m_metricsBuilds;
+    }
+    return *m_metrics;
 }
 
 void PlotDC::sync()
 {
-    if (!m_painter || m_appliedGeneration == m_generation)
+    if (!m_painter)
         return;
-    m_painter->setPen(m_pen->toQPen());
-    m_painter->setBrush(m_brush->toQBrush());
-    m_painter->setBrushOrigin(0, 0);
-    m_painter->setFont(currentFont());
-    m_painter->setBackgroundMode(m_backMode == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
-    m_painter->setBackground(PlotColor::toQColor(m_backColor));
-    applyCompositionForPen();
-    m_appliedGeneration = m_generation;
+    // The font is not the painter's business here: text output sets it where it draws.
+    if (m_appliedPen != m_penGeneration) {
+        m_painter->setPen(m_pen->toQPen());
+        applyCompositionForPen();
+        m_appliedPen = m_penGeneration;
+    }
+    if (m_appliedBrush != m_brushGeneration) {
+        m_painter->setBrush(m_brush->toQBrush());
+        m_painter->setBrushOrigin(0, 0);
+        m_appliedBrush = m_brushGeneration;
+    }
+    if (m_appliedBack != m_backGeneration) {
+        m_painter->setBackgroundMode(m_backMode == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+        m_painter->setBackground(PlotColor::toQColor(m_backColor));
+        m_appliedBack = m_backGeneration;
+    }
+}
+
+void PlotDC::setCopyModeOnly(bool value)
+{
+    if (value == m_copyModeOnly)
+        return;
+    m_copyModeOnly = value;
+    invalidatePen();
 }
 
 void PlotDC::applyCompositionForPen()
 {
-    m_painter->setCompositionMode(m_pen->compositionMode());
+    m_painter->setCompositionMode(m_copyModeOnly ? QPainter::CompositionMode_SourceOver : m_pen->compositionMode());
 }
 
 void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
@@ -235,16 +243,12 @@ void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
     const int period = spacing >= 1 ? spacing + 1 : 2;
     // The walk below visits every pixel: a line to a point far off the picture (a zoomed series)
     // would take billions of steps. Far ends are cut back, keeping the phase of the dots.
-    constexpr int kReach = 1 << 20;
     TPoint from = lineFrom;
     TPoint to = lineTo;
     std::int64_t skipped = 0;
-    const auto offPicture = [](const TPoint &p) {
-        return std::abs(std::int64_t(p.x)) > kReach || std::abs(std::int64_t(p.y)) > kReach;
-    };
-    if (offPicture(from) || offPicture(to)) {
+    if (!GuardBand::inside(from) || !GuardBand::inside(to)) {
         double x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
-        if (!clipToSquare(x0, y0, x1, y1, kReach))
+        if (!GuardBand::clipSegment(x0, y0, x1, y1))
             return;
         from = {plotRound(x0), plotRound(y0)};
         to = {plotRound(x1), plotRound(y1)};
@@ -285,10 +289,19 @@ void PlotDC::lineTo(int x, int y)
     if (!m_painter)
         return;
     sync();
-    if (m_pen->handle().kind == TPen::Handle::SmallDots)
+    if (m_pen->handle().kind == TPen::Handle::SmallDots) {
         smallDotsLine(from, m_position);
-    else if (m_painter->pen().style() != Qt::NoPen)
+        return;
+    }
+    if (m_painter->pen().style() == Qt::NoPen)
+        return;
+    if (GuardBand::inside(from) && GuardBand::inside(m_position)) {
         m_painter->drawLine(from.x, from.y, x, y);
+        return;
+    }
+    double x0 = from.x, y0 = from.y, x1 = x, y1 = y;
+    if (GuardBand::clipSegment(x0, y0, x1, y1))
+        m_painter->drawLine(plotRound(x0), plotRound(y0), plotRound(x1), plotRound(y1));
 }
 
 void PlotDC::polyline(const TPoint *points, int count)
@@ -301,7 +314,10 @@ void PlotDC::polyline(const TPoint *points, int count)
             smallDotsLine(points[i - 1], points[i]);
         return;
     }
-    m_painter->drawPolyline(toPolygon(points, count));
+    if (GuardBand::allInside(points, count))
+        m_painter->drawPolyline(PlotGeometry::ToPolygon(points, count));
+    else
+        drawPolyline(PlotGeometry::ToPolygonF(points, count));
 }
 
 void PlotDC::polygon(const TPoint *points, int count)
@@ -309,7 +325,23 @@ void PlotDC::polygon(const TPoint *points, int count)
     if (!m_painter || count < 2)
         return;
     sync();
-    m_painter->drawPolygon(toPolygon(points, count), Qt::OddEvenFill);
+    if (GuardBand::allInside(points, count))
+        m_painter->drawPolygon(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill);
+    else
+        drawPolygon(PlotGeometry::ToPolygonF(points, count));
+}
+
+void PlotDC::drawPolygon(const QPolygonF &polygon)
+{
+    const QPolygon clipped = GuardBand::clipPolygon(polygon);
+    if (clipped.size() >= 2)
+        m_painter->drawPolygon(clipped, Qt::OddEvenFill);
+}
+
+void PlotDC::drawPolyline(const QPolygonF &polyline)
+{
+    for (const QPolygon &run : GuardBand::clipPolyline(polyline))
+        m_painter->drawPolyline(run);
 }
 
 void PlotDC::rectangle(int left, int top, int right, int bottom)
@@ -317,7 +349,9 @@ void PlotDC::rectangle(int left, int top, int right, int bottom)
     if (!m_painter)
         return;
     sync();
-    const QRect inner = gdiBox(left, top, right, bottom);
+    // Cut to the square: the outline of a cut side lies far off any picture.
+    const QRect inner = gdiBox(GuardBand::clamp(left), GuardBand::clamp(top), GuardBand::clamp(right),
+                               GuardBand::clamp(bottom));
     if (m_painter->pen().style() == Qt::NoPen) {
         // A clear pen fills one pixel less on the right and bottom.
         if (inner.width() > 0 && inner.height() > 0)
@@ -333,7 +367,11 @@ void PlotDC::ellipse(int left, int top, int right, int bottom)
     if (!m_painter)
         return;
     sync();
-    m_painter->drawEllipse(gdiBox(left, top, right, bottom));
+    const QRect box = gdiBox(left, top, right, bottom);
+    if (GuardBand::boxInside(left, top, right, bottom))
+        m_painter->drawEllipse(box);
+    else
+        drawPolygon(GuardBand::ellipsePoints(QRectF(box), 0.0, 360.0));
 }
 
 void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
@@ -341,8 +379,14 @@ void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth
     if (!m_painter)
         return;
     sync();
-    m_painter->drawRoundedRect(gdiBox(left, top, right, bottom), cornerWidth / 2.0,
-                               cornerHeight / 2.0, Qt::AbsoluteSize);
+    const QRect box = gdiBox(left, top, right, bottom);
+    if (GuardBand::boxInside(left, top, right, bottom)) {
+        m_painter->drawRoundedRect(box, cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+        return;
+    }
+    QPainterPath path;
+    path.addRoundedRect(QRectF(box), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+    drawPolygon(path.toFillPolygon());
 }
 
 void PlotDC::arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
@@ -351,6 +395,10 @@ void PlotDC::arc(int left, int top, int right, int bottom, int startX, int start
         return;
     sync();
     const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
+    if (!GuardBand::boxInside(left, top, right, bottom)) {
+        drawPolyline(GuardBand::ellipsePoints(sweep.box, sweep.startDegrees, sweep.spanDegrees));
+        return;
+    }
     QPainterPath path;
     path.arcMoveTo(sweep.box, sweep.startDegrees);
     path.arcTo(sweep.box, sweep.startDegrees, sweep.spanDegrees);
@@ -363,6 +411,12 @@ void PlotDC::pie(int left, int top, int right, int bottom, int startX, int start
         return;
     sync();
     const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
+    if (!GuardBand::boxInside(left, top, right, bottom)) {
+        QPolygonF points = GuardBand::ellipsePoints(sweep.box, sweep.startDegrees, sweep.spanDegrees);
+        points << sweep.box.center();
+        drawPolygon(points);
+        return;
+    }
     QPainterPath path;
     path.moveTo(sweep.box.center());
     path.arcTo(sweep.box, sweep.startDegrees, sweep.spanDegrees);
@@ -383,6 +437,10 @@ void PlotDC::fillRect(int left, int top, int right, int bottom)
     if (!m_painter || right <= left || bottom <= top)
         return;
     sync();
+    left = GuardBand::clamp(left);
+    top = GuardBand::clamp(top);
+    right = GuardBand::clamp(right);
+    bottom = GuardBand::clamp(bottom);
     // A pattern copy: the pen's mix mode does not apply to it, as it does to outlined shapes.
     const QPainter::CompositionMode mode = m_painter->compositionMode();
     if (mode != QPainter::CompositionMode_SourceOver)
@@ -416,25 +474,34 @@ TColor PlotDC::pixel(int x, int y) const
 
 int PlotDC::textWidth(const QString &text) const
 {
-    const QFontMetrics fm(currentFont(), &const_cast<QImage &>(referenceDevice()));
-    return fm.horizontalAdvance(text);
+    constexpr qsizetype kMaxCachedWidths = 4096;
+    if (m_widthsFor != m_fontGeneration) {
+        m_widths.clear();
+        m_widthsFor = m_fontGeneration;
+    }
+    if (const auto it = m_widths.constFind(text); it != m_widths.constEnd())
+        return *it;
+    if (m_widths.size() >= kMaxCachedWidths)
+        m_widths.clear();
+    const int width = metrics().horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
 }
 
 int PlotDC::textHeight(const QString &text) const
 {
     Q_UNUSED(text);
-    const QFontMetrics fm(currentFont(), &const_cast<QImage &>(referenceDevice()));
-    return fm.height();
+    return metrics().height();
 }
 
 int PlotDC::ascent() const
 {
-    return QFontMetrics(currentFont(), &const_cast<QImage &>(referenceDevice())).ascent();
+    return metrics().ascent();
 }
 
 int PlotDC::descent() const
 {
-    return QFontMetrics(currentFont(), &const_cast<QImage &>(referenceDevice())).descent();
+    return metrics().descent();
 }
 
 void PlotDC::textOut(int x, int y, const QString &text)
@@ -442,8 +509,8 @@ void PlotDC::textOut(int x, int y, const QString &text)
     if (!m_painter)
         return;
     sync();
-    const QFont font = currentFont();
-    const QFontMetrics fm(font, &const_cast<QImage &>(referenceDevice()));
+    const QFont &font = currentFont();
+    const QFontMetrics &fm = metrics();
     const int w = fm.horizontalAdvance(text);
     const int horizontal = m_textAlign & TA_CENTER;
     const int vertical = m_textAlign & TA_BASELINE;

@@ -4,8 +4,11 @@
 #include "PlotTypes.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRegion>
 
 #include <memory>
@@ -37,8 +40,11 @@ public:
     // The image under the painter, when it paints on one (reading pixels, blending).
     QImage *image() const;
 
-    // Something about the pen, brush or font changed: apply it before the next primitive.
-    void invalidateState() { ++m_generation; }
+    // Something about the pen, the brush or the font changed: only that is applied again before
+    // the next primitive, and only a font change rebuilds the font and its metrics.
+    void invalidatePen() { ++m_penGeneration; }
+    void invalidateBrush() { ++m_brushGeneration; }
+    void invalidateFont() { ++m_fontGeneration; }
 
     int textAlign() const { return m_textAlign; }
     void setTextAlign(int value) { m_textAlign = value; }
@@ -48,6 +54,8 @@ public:
     void setBackColor(TColor value);
     TColor textColor() const { return m_textColor; }
     void setTextColor(TColor value) { m_textColor = value; }
+    // Metafiles and printers know no raster operations: while set, every pen draws in copy mode.
+    void setCopyModeOnly(bool value);
     int charExtra() const { return m_charExtra; }
     void setCharExtra(int value);
     // Overrides the font of the next text primitives (rotated and zoomed text).
@@ -55,7 +63,8 @@ public:
     // Counter-clockwise angle of text output in degrees (rotated labels).
     void setTextAngle(double degrees) { m_textAngle = degrees; }
     double textAngle() const { return m_textAngle; }
-    QFont currentFont() const;
+    // The font of the next text, built once per font change.
+    const QFont &currentFont() const;
 
     TPoint currentPosition() const { return m_position; }
     void moveTo(int x, int y) { m_position = {x, y}; }
@@ -90,10 +99,21 @@ public:
     int ascent() const;
     int descent() const;
 
+    // How many fonts and metrics objects were built (the caches' misses), for tests.
+    int fontBuilds() const { return m_fontBuilds; }
+    int metricsBuilds() const { return m_metricsBuilds; }
+
 private:
     void sync();
+    void invalidateBack() { ++m_backGeneration; }
+    void applyAllAgain();
     void applyCompositionForPen();
+    // Metrics of the current font on the 96-dpi reference image, built once per font change.
+    const QFontMetrics &metrics() const;
     void smallDotsLine(const TPoint &from, const TPoint &to);
+    // Closed and open outlines in any coordinates, cut to the guard square first.
+    void drawPolygon(const QPolygonF &polygon);
+    void drawPolyline(const QPolygonF &polyline);
 
     TPen *m_pen;
     TBrush *m_brush;
@@ -101,14 +121,31 @@ private:
     QPaintDevice *m_device = nullptr;
     QPainter *m_painter = nullptr;
     std::unique_ptr<QPainter> m_ownPainter;
-    quint64 m_generation = 1;
-    quint64 m_appliedGeneration = 0;
+    // Each counter starts at 1 and only grows; 0 means "not applied to this painter yet".
+    quint64 m_penGeneration = 1;
+    quint64 m_brushGeneration = 1;
+    quint64 m_fontGeneration = 1;
+    quint64 m_backGeneration = 1;
+    quint64 m_appliedPen = 0;
+    quint64 m_appliedBrush = 0;
+    quint64 m_appliedBack = 0;
+    mutable quint64 m_fontBuiltFor = 0;
+    mutable quint64 m_metricsBuiltFor = 0;
+    mutable QFont m_builtFont;
+    mutable std::optional<QFontMetrics> m_metrics;
+    // Widths of the texts measured in the current font: shaping costs microseconds, and axis
+    // labels and legend texts are measured again and again in one font.
+    mutable QHash<QString, int> m_widths;
+    mutable quint64 m_widthsFor = 0;
+    mutable int m_fontBuilds = 0;
+    mutable int m_metricsBuilds = 0;
     TPoint m_position;
     int m_textAlign = 0;
     int m_backMode = cbmOpaque;
     TColor m_backColor = clWhite;
     TColor m_textColor = clBlack;
     int m_charExtra = 0;
+    bool m_copyModeOnly = false;
     std::optional<QFont> m_temporaryFont;
     double m_textAngle = 0.0;
     std::optional<QRegion> m_savedClip;

@@ -128,4 +128,21 @@ TPointArray ConvexHull(TPointArray points)
     return hull;
 }
 
+QPolygon ToPolygon(const TPoint *points, int count)
+{
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    return polygon;
+}
+
+QPolygonF ToPolygonF(const TPoint *points, int count)
+{
+    QPolygonF polygon;
+    polygon.reserve(count);
+    for (int i = 0; i < count; ++i)
+        polygon << QPointF(points[i].x, points[i].y);
+    return polygon;
+}
+
 } // namespace PlotGeometry

@@ -3,6 +3,9 @@
 
 #include "PlotTypes.h"
 
+#include <QPolygon>
+#include <QPolygonF>
+
 namespace PlotGeometry {
 
 bool IsClockwise(const TPoint &p0, const TPoint &p1, const TPoint &p2);
@@ -23,5 +26,8 @@ double Hypotenuse(double x, double y);
 TRect PolygonBounds(const TPoint *points, int count);
 // Convex hull by a scan around the topmost point; the result runs as a polygon.
 TPointArray ConvexHull(TPointArray points);
+// The points as Qt polygons, for the device layer and clip regions.
+QPolygon ToPolygon(const TPoint *points, int count);
+QPolygonF ToPolygonF(const TPoint *points, int count);
 
 } // namespace PlotGeometry

@@ -1,6 +1,7 @@
 // Per-pixel blending and integer-weight resampling.
 #include "PlotImaging.h"
 
+#include "PlotException.h"
 #include "PlotRound.h"
 
 #include <QtMath>
@@ -111,9 +112,9 @@ void SmoothStretch(const QImage &source, QImage &target, Filter filter, double s
     if (source.isNull() || target.isNull())
         return;
     if (source.width() < 2 || source.height() < 2)
-        throw std::runtime_error("SmoothStretch: Source bitmap too small");
+        throw PlotException(QStringLiteral("SmoothStretch: Source bitmap too small"));
     if (target.width() < 2 || target.height() < 2)
-        throw std::runtime_error("SmoothStretch: Destination bitmap too small");
+        throw PlotException(QStringLiteral("SmoothStretch: Destination bitmap too small"));
     const QImage src = source.convertToFormat(QImage::Format_RGB32);
     if (target.format() != QImage::Format_RGB32)
         target = target.convertToFormat(QImage::Format_RGB32);

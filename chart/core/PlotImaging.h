@@ -14,7 +14,7 @@ using Filter = double (*)(double);
 double triangleFilter(double x);
 double lanczosFilter(double x);
 
-// Resamples source into target's size; throws std::runtime_error for images under 2 x 2.
+// Resamples source into target's size; throws PlotException for images under 2 x 2.
 void SmoothStretch(const QImage &source, QImage &target, Filter filter, double support);
 void ResampleBitmap(const QImage &source, QImage &target, bool fast);
 

@@ -1,6 +1,7 @@
 // Shared small services of the chart library.
 #include "PlotProcs.h"
 
+#include "CanvasStateGuard.h"
 #include "PlotRound.h"
 #include "TBrush.h"
 #include "TPen.h"
@@ -347,12 +348,9 @@ double GetDeviceAspectRatio(const QPaintDevice *device)
 void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused*/, bool isCheckBox)
 {
     constexpr int kSize = 13;
+    const CanvasStateGuard saved(canvas);
     TPen &pen = *canvas.Pen();
     TBrush &brush = *canvas.Brush();
-    TPen savedPen(nullptr);
-    savedPen.Assign(pen);
-    TBrush savedBrush(nullptr);
-    savedBrush.Assign(brush);
 
     pen.SetStyle(psSolid);
     pen.SetWidth(1);
@@ -379,8 +377,20 @@ void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool /*unused
             canvas.Ellipse(x + 4, y + 4, x + 8, y + 8);
         }
     }
-    pen.Assign(savedPen);
-    brush.Assign(savedBrush);
+}
+
+void DrawBevel(TPlotCanvas &canvas, TBevelCut bevel, TRect &rect, int roundSize, int width)
+{
+    if (bevel == bvNone)
+        return;
+    if (roundSize >= 1) {
+        canvas.Pen()->SetColor(bevel == bvLowered ? clBtnShadow : clBtnHighlight);
+        canvas.RoundRect(rect.left, rect.top, rect.right, rect.bottom, roundSize, roundSize);
+        rect = {rect.left + width, rect.top + width, rect.right - width, rect.bottom - width};
+        return;
+    }
+    canvas.Frame3D(rect, bevel == bvLowered ? clBtnShadow : clBtnHighlight, bevel == bvRaised ? clBtnShadow : clBtnHighlight,
+                   width);
 }
 
 QCursor PlotCursor(int cursorNumber)

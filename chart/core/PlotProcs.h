@@ -81,6 +81,10 @@ double GetDeviceAspectRatio(const QPaintDevice *device);
 // export canvases receive it too. The canvas's pen and brush are left as they were.
 void DrawCheckBox(int x, int y, TPlotCanvas &canvas, bool checked, bool unused, bool isCheckBox);
 
+// The bevel of a panel or shape: nothing for bvNone; a rounded rectangle for roundSize >= 1, else a
+// 3D frame of the given width in the button highlight and shadow colours. rect shrinks by width.
+void DrawBevel(TPlotCanvas &canvas, TBevelCut bevel, TRect &rect, int roundSize, int width);
+
 // Cursor numbers as the panels and tools store them: the library's hand cursor is 2020, the
 // negative numbers are the standard screen cursors (-21 the pointing hand, -3 the cross...).
 inline constexpr int crPlotHand = 2020;

@@ -101,6 +101,9 @@ Q_ENUM_NS(TBrushStyle)
 
 enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 Q_ENUM_NS(TFontStyle)
+// A set of styles: streamed and edited as one, e.g. "fsBold|fsItalic".
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
 
 enum TGradientDirection {
     gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter, gdFromTopLeft,
@@ -108,6 +111,40 @@ enum TGradientDirection {
 };
 Q_ENUM_NS(TGradientDirection)
 
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+Q_ENUM_NS(TBevelCut)
+
+enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle };
+Q_ENUM_NS(TChartObjectShapeStyle)
+
+// Whether a shape's text is plain or carries the chart text markup.
+enum TTextFormat { ttfNormal, ttfHtml };
+Q_ENUM_NS(TTextFormat)
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+Q_ENUM_NS(TMouseButton)
+
+enum TShiftStateFlag { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
+Q_ENUM_NS(TShiftStateFlag)
+Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+Q_FLAG_NS(TShiftState)
+
+// Margins of a chart panel in percent of its size or in pixels.
+enum TPlotUnits { muPercent, muPixels };
+Q_ENUM_NS(TPlotUnits)
+
+enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+Q_ENUM_NS(TPanningMode)
+
+enum TPlotBackImageMode { pbmStretch, pbmTile, pbmCenter, pbmCustom };
+Q_ENUM_NS(TPlotBackImageMode)
+
+enum TPlotZoomDirection { tzdHorizontal, tzdVertical, tzdBoth };
+Q_ENUM_NS(TPlotZoomDirection)
+
 } // namespace PlotEnums
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(PlotEnums::TFontStyles)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PlotEnums::TShiftState)
 
 using namespace PlotEnums;

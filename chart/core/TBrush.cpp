@@ -10,53 +10,65 @@ TBrush::TBrush(QObject *parent)
 
 void TBrush::SetColor(TColor value)
 {
-    if (value == m_color)
+    if (value == m_values.color)
         return;
-    m_color = value;
+    m_values.color = value;
     Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle value)
 {
-    if (value == m_style)
+    if (value == m_values.style)
         return;
-    m_style = value;
+    m_values.style = value;
     Changed();
 }
 
 void TBrush::SetBitmap(const QImage &bitmap)
 {
-    if (bitmap.isNull() && m_bitmap.isNull())
+    if (bitmap.isNull() && m_values.bitmap.isNull())
         return;
-    m_bitmap = bitmap;
+    m_values.bitmap = bitmap;
     Changed();
+}
+
+void TBrush::setValues(const BrushValues &values)
+{
+    if (values == m_values)
+        return;
+    m_values = values;
+    Changed();
+}
+
+bool TBrush::copyBrushValues(const TBrush &source)
+{
+    if (source.m_values == m_values)
+        return false;
+    m_values = source.m_values;
+    return true;
 }
 
 void TBrush::Assign(const TBrush &source)
 {
-    if (&source == this)
-        return;
-    m_color = source.m_color;
-    m_style = source.m_style;
-    m_bitmap = source.m_bitmap;
-    Changed();
+    if (&source != this && copyBrushValues(source))
+        Changed();
 }
 
-QBrush TBrush::toQBrush() const
+QBrush BrushValues::toQBrush() const
 {
-    const QColor color = PlotColor::toQColor(m_color);
-    if (!m_bitmap.isNull())
-        return QBrush(m_bitmap);
-    switch (m_style) {
-    case bsSolid: return QBrush(color, Qt::SolidPattern);
+    const QColor qcolor = PlotColor::toQColor(color);
+    if (!bitmap.isNull())
+        return QBrush(bitmap);
+    switch (style) {
+    case bsSolid: return QBrush(qcolor, Qt::SolidPattern);
     case bsClear: return QBrush(Qt::NoBrush);
-    case bsHorizontal: return QBrush(color, Qt::HorPattern);
-    case bsVertical: return QBrush(color, Qt::VerPattern);
+    case bsHorizontal: return QBrush(qcolor, Qt::HorPattern);
+    case bsVertical: return QBrush(qcolor, Qt::VerPattern);
     // Both run their lines the same way: forward diagonals fall from left to right.
-    case bsFDiagonal: return QBrush(color, Qt::FDiagPattern);
-    case bsBDiagonal: return QBrush(color, Qt::BDiagPattern);
-    case bsCross: return QBrush(color, Qt::CrossPattern);
-    case bsDiagCross: return QBrush(color, Qt::DiagCrossPattern);
+    case bsFDiagonal: return QBrush(qcolor, Qt::FDiagPattern);
+    case bsBDiagonal: return QBrush(qcolor, Qt::BDiagPattern);
+    case bsCross: return QBrush(qcolor, Qt::CrossPattern);
+    case bsDiagCross: return QBrush(qcolor, Qt::DiagCrossPattern);
     }
-    return QBrush(color);
+    return QBrush(qcolor);
 }

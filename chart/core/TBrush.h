@@ -7,6 +7,18 @@
 #include <QImage>
 #include <QObject>
 
+// The values of a brush, without the object: what drawing code saves, restores and draws from.
+struct BrushValues
+{
+    TColor color = clWhite;
+    TBrushStyle style = bsSolid;
+    QImage bitmap; // pattern; a null image means none
+    friend bool operator==(const BrushValues &, const BrushValues &) = default;
+
+    // Hatches are drawn in the brush colour; the back colour is the device layer's business.
+    QBrush toQBrush() const;
+};
+
 class TBrush : public QObject
 {
     Q_OBJECT
@@ -15,27 +27,30 @@ class TBrush : public QObject
 public:
     explicit TBrush(QObject *parent = nullptr);
 
-    TColor Color() const { return m_color; }
+    TColor Color() const { return m_values.color; }
     void SetColor(TColor value);
-    TBrushStyle Style() const { return m_style; }
+    TBrushStyle Style() const { return m_values.style; }
     void SetStyle(TBrushStyle value);
     // Pattern bitmap; a null image means none.
-    const QImage &Bitmap() const { return m_bitmap; }
+    const QImage &Bitmap() const { return m_values.bitmap; }
     void SetBitmap(const QImage &bitmap);
+
+    const BrushValues &values() const { return m_values; }
+    // Takes all values at once; one notification when anything differs.
+    void setValues(const BrushValues &values);
 
     virtual void Assign(const TBrush &source);
 
-    // Hatches are drawn in the brush colour; the back colour is the device layer's business.
-    QBrush toQBrush() const;
+    QBrush toQBrush() const { return m_values.toQBrush(); }
 
 Q_SIGNALS:
     void changed();
 
 protected:
     void Changed() { Q_EMIT changed(); }
+    // Copies the brush part of source without notifying; true when a value changed.
+    bool copyBrushValues(const TBrush &source);
 
 private:
-    TColor m_color = clWhite;
-    TBrushStyle m_style = bsSolid;
-    QImage m_bitmap;
+    BrushValues m_values;
 };

@@ -1,6 +1,7 @@
 // Base bodies of the 3D canvas: 2D brackets, projected rectangles and pictures in a plane.
 #include "TCanvas3D.h"
 
+#include "CanvasStateGuard.h"
 #include "GuiCanvas.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
@@ -55,13 +56,9 @@ void TCanvas3D::DrawGraphic3D(const TRect &rect, int z, const QImage *graphic)
     // An empty picture would divide the cell size by zero.
     if (!graphic || graphic->width() <= 0 || graphic->height() <= 0)
         return;
-    TPen *pen = Pen();
+    const CanvasStateGuard saved(*this);
     TBrush *brush = Brush();
-    if (!pen)
-        return;
-    const TColor savedColor = brush->Color();
-    const TBrushStyle savedStyle = brush->Style();
-    pen->SetStyle(psClear);
+    Pen()->SetStyle(psClear);
     brush->SetStyle(bsSolid);
     const QImage image = graphic->convertToFormat(QImage::Format_RGB32);
     const double sx = double(rect.width()) / image.width();
@@ -77,6 +74,4 @@ void TCanvas3D::DrawGraphic3D(const TRect &rect, int z, const QImage *graphic)
                      Calc3DPoint(left, bottom, z)});
         }
     }
-    brush->SetColor(savedColor);
-    brush->SetStyle(savedStyle);
 }

@@ -3,28 +3,23 @@
 
 #include "TPicture.h"
 
+#include <QSignalBlocker>
+
 TChartBrush::TChartBrush(QObject *owner)
     : TBrush(owner)
+    , m_image(this, [this](TPicture *image) { connect(image, &TPicture::changed, this, &TBrush::changed); })
 {
     SetColor(clDefault);
 }
 
 TPicture *TChartBrush::Image()
 {
-    if (!m_image) {
-        m_image = std::make_unique<TPicture>();
-        connect(m_image.get(), &TPicture::changed, this, &TBrush::changed);
-    }
-    return m_image.get();
+    return m_image.getOrCreate();
 }
 
 void TChartBrush::SetImage(const TPicture *value)
 {
-    if (value) {
-        Image()->Assign(*value);
-    } else {
-        m_image.reset();
-    }
+    m_image.set(value);
     Changed();
 }
 
@@ -32,7 +27,19 @@ TChartBrush::~TChartBrush() = default;
 
 void TChartBrush::Assign(const TBrush &source)
 {
-    if (const auto *brush = qobject_cast<const TChartBrush *>(&source))
-        SetImage(brush->m_image.get());
-    TBrush::Assign(source);
+    if (&source == this)
+        return;
+    bool changed = false;
+    if (const auto *brush = qobject_cast<const TChartBrush *>(&source)) {
+        const TPicture *theirs = brush->m_image.get();
+        if (!theirs) {
+            changed = m_image.set(nullptr);
+        } else if (!m_image || m_image->Graphic() != theirs->Graphic()) {
+            changed = true;
+            const QSignalBlocker quiet(Image());
+            m_image->Assign(*theirs);
+        }
+    }
+    if (copyBrushValues(source) || changed)
+        Changed();
 }

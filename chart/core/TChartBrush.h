@@ -1,6 +1,7 @@
 // A chart element's fill: a brush whose default colour means "the element's own colour".
 #pragma once
 
+#include "OptionalChild.h"
 #include "TBrush.h"
 #include "TPicture.h"
 
@@ -9,20 +10,21 @@
 class TChartBrush : public TBrush
 {
     Q_OBJECT
-    Q_PROPERTY(TPicture *Image READ Image WRITE SetImage NOTIFY changed)
+    // Reading the property never creates the picture.
+    Q_PROPERTY(TPicture *Image READ imageIfAny WRITE SetImage NOTIFY changed)
 public:
     explicit TChartBrush(QObject *owner = nullptr);
 
     // Created on first read.
     TPicture *Image();
     void SetImage(const TPicture *value);
-    bool HasImage() const { return m_image != nullptr; }
+    bool HasImage() const { return bool(m_image); }
     ~TChartBrush() override;
     // The picture if there is one, without creating it.
-    const TPicture *imageIfAny() const { return m_image.get(); }
+    TPicture *imageIfAny() const { return m_image.get(); }
 
     void Assign(const TBrush &source) override;
 
 private:
-    std::unique_ptr<TPicture> m_image; // no Qt parent: writing none frees it
+    OptionalChild<TPicture> m_image;
 };

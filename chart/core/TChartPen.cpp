@@ -40,13 +40,19 @@ void TChartPen::SetVisible(bool value)
 
 void TChartPen::Assign(const TPen &source)
 {
+    if (&source == this)
+        return;
+    bool changed = false;
     if (const auto *pen = qobject_cast<const TChartPen *>(&source)) {
+        changed = m_visible != pen->m_visible || m_smallDots != pen->m_smallDots
+                  || m_smallSpace != pen->m_smallSpace || m_endStyle != pen->m_endStyle;
         m_visible = pen->m_visible;
         m_smallDots = pen->m_smallDots;
         m_smallSpace = pen->m_smallSpace;
         m_endStyle = pen->m_endStyle;
     }
-    TPen::Assign(source);
+    if (copyPenValues(source) || changed)
+        Changed();
 }
 
 TChartHiddenPen::TChartHiddenPen(QObject *owner)

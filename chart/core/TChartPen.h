@@ -24,10 +24,16 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
 
-    bool IsEndStyleStored() const { return m_endStyle != m_defaultEndStyle; }
-    bool IsVisibleStored() const { return m_visible != m_defaultVisible; }
+    Q_INVOKABLE bool IsEndStyleStored() const { return m_endStyle != m_defaultEndStyle; }
+    Q_INVOKABLE bool IsVisibleStored() const { return m_visible != m_defaultVisible; }
 
     void Assign(const TPen &source) override;
+    // Owners that publish another end style set it together with its unstored default.
+    void SetDefaultEndStyle(TPenEndStyle value)
+    {
+        m_endStyle = value;
+        m_defaultEndStyle = value;
+    }
 
 protected:
     void setDefaultVisible(bool value)

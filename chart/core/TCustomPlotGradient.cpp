@@ -1,6 +1,7 @@
 // Gradient setters, the mid-colour switch and drawing: banded, three-colour split and radial.
 #include "TCustomPlotGradient.h"
 
+#include "CanvasStateGuard.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
 #include "PlotRound.h"
@@ -18,103 +19,104 @@ TCustomPlotGradient::TCustomPlotGradient(QObject *owner)
 
 void TCustomPlotGradient::SetBalance(int value)
 {
-    if (value == m_balance)
+    if (value == m_values.balance)
         return;
-    m_balance = value;
+    m_values.balance = value;
     Changed();
 }
 
 void TCustomPlotGradient::SetDirection(TGradientDirection value)
 {
-    if (value == m_direction)
+    if (value == m_values.direction)
         return;
-    m_direction = value;
+    m_values.direction = value;
     Changed();
 }
 
 void TCustomPlotGradient::SetEndColor(TColor value)
 {
-    if (value == m_endColor)
+    if (value == m_values.endColor)
         return;
-    m_endColor = value;
+    m_values.endColor = value;
     Changed();
 }
 
 void TCustomPlotGradient::SetMidColor(TColor value)
 {
-    if (m_useMid) {
+    if (m_values.useMid) {
         if (value == clNone) {
-            m_useMid = false;
+            m_values.useMid = false;
             Changed();
-        } else if (value != m_midColor) {
-            m_midColor = value;
+        } else if (value != m_values.midColor) {
+            m_values.midColor = value;
             Changed();
         }
     } else if (value != clNone) {
-        m_useMid = true;
-        m_midColor = value;
+        m_values.useMid = true;
+        m_values.midColor = value;
         Changed();
     }
 }
 
 void TCustomPlotGradient::UseMidColor()
 {
-    if (m_useMid)
+    if (m_values.useMid)
         return;
-    m_useMid = true;
+    m_values.useMid = true;
     Changed();
 }
 
 void TCustomPlotGradient::SetRadialX(int value)
 {
-    if (value == m_radialX)
+    if (value == m_values.radialX)
         return;
-    m_radialX = value;
+    m_values.radialX = value;
     Changed();
 }
 
 void TCustomPlotGradient::SetRadialY(int value)
 {
-    if (value == m_radialY)
+    if (value == m_values.radialY)
         return;
-    m_radialY = value;
+    m_values.radialY = value;
     Changed();
 }
 
 void TCustomPlotGradient::SetStartColor(TColor value)
 {
-    if (value == m_startColor)
+    if (value == m_values.startColor)
         return;
-    m_startColor = value;
+    m_values.startColor = value;
     Changed();
 }
 
 void TCustomPlotGradient::SetVisible(bool value)
 {
-    if (value == m_visible)
+    if (value == m_values.visible)
         return;
-    m_visible = value;
+    m_values.visible = value;
     Changed();
+}
+
+bool TCustomPlotGradient::copyGradientValues(const TCustomPlotGradient &source)
+{
+    if (source.m_values == m_values)
+        return false;
+    m_values = source.m_values;
+    return true;
 }
 
 void TCustomPlotGradient::Assign(const TCustomPlotGradient &source)
 {
-    m_balance = source.m_balance;
-    m_direction = source.m_direction;
-    m_endColor = source.m_endColor;
-    m_midColor = source.m_midColor;
-    m_radialX = source.m_radialX;
-    m_radialY = source.m_radialY;
-    m_startColor = source.m_startColor;
-    m_visible = source.m_visible;
-    m_useMid = source.m_useMid;
+    if (&source != this && copyGradientValues(source))
+        Changed();
 }
 
-void TCustomPlotGradient::Draw(TCanvas3D &canvas, const TRect &r, int roundSize)
+void GradientValues::draw(TCanvas3D &canvas, const TRect &r, int roundSize) const
 {
-    TColor start = m_startColor;
-    TColor end = m_endColor;
-    TColor mid = MidColor();
+    TColor start = startColor;
+    TColor end = endColor;
+    TColor mid = effectiveMidColor();
     if (canvas.GetMonochrome()) {
         start = PlotColor::grey(start);
         end = PlotColor::grey(end);
@@ -123,33 +125,33 @@ void TCustomPlotGradient::Draw(TCanvas3D &canvas, const TRect &r, int roundSize)
     }
     if (roundSize > 0)
         canvas.ClipRoundRectangle(r, roundSize);
-    if (m_direction == gdRadial) {
+    if (direction == gdRadial) {
         drawRadial(canvas, r, start, end);
-    } else if (!m_useMid || m_direction == gdDiagonalUp || m_direction == gdDiagonalDown) {
-        canvas.GradientFill(r, start, end, m_direction, m_balance);
+    } else if (!useMid || direction == gdDiagonalUp || direction == gdDiagonalDown) {
+        canvas.GradientFill(r, start, end, direction, balance);
     } else {
         int cx = 0;
         int cy = 0;
         PlotGeometry::RectCenter(r, cx, cy);
-        switch (m_direction) {
+        switch (direction) {
         case gdTopBottom:
-            canvas.GradientFill({r.left, r.top, r.right, cy}, mid, end, m_direction, 50);
-            canvas.GradientFill({r.left, cy, r.right, r.bottom}, start, mid, m_direction, 50);
+            canvas.GradientFill({r.left, r.top, r.right, cy}, mid, end, direction, 50);
+            canvas.GradientFill({r.left, cy, r.right, r.bottom}, start, mid, direction, 50);
             break;
         case gdBottomTop:
-            canvas.GradientFill({r.left, r.top, r.right, cy}, start, mid, m_direction, 50);
-            canvas.GradientFill({r.left, cy, r.right, r.bottom}, mid, end, m_direction, 50);
+            canvas.GradientFill({r.left, r.top, r.right, cy}, start, mid, direction, 50);
+            canvas.GradientFill({r.left, cy, r.right, r.bottom}, mid, end, direction, 50);
             break;
         case gdLeftRight:
-            canvas.GradientFill({r.left, r.top, cx, r.bottom}, mid, end, m_direction, 50);
-            canvas.GradientFill({cx, r.top, r.right, r.bottom}, start, mid, m_direction, 50);
+            canvas.GradientFill({r.left, r.top, cx, r.bottom}, mid, end, direction, 50);
+            canvas.GradientFill({cx, r.top, r.right, r.bottom}, start, mid, direction, 50);
             break;
         case gdRightLeft:
-            canvas.GradientFill({r.left, r.top, cx, r.bottom}, start, mid, m_direction, 50);
-            canvas.GradientFill({cx, r.top, r.right, r.bottom}, mid, end, m_direction, 50);
+            canvas.GradientFill({r.left, r.top, cx, r.bottom}, start, mid, direction, 50);
+            canvas.GradientFill({cx, r.top, r.right, r.bottom}, mid, end, direction, 50);
             break;
         default:
-            canvas.GradientFill(r, start, end, m_direction, 50);
+            canvas.GradientFill(r, start, end, direction, 50);
             break;
         }
     }
@@ -157,7 +159,7 @@ void TCustomPlotGradient::Draw(TCanvas3D &canvas, const TRect &r, int roundSize)
         canvas.UnClipRectangle();
 }
 
-void TCustomPlotGradient::drawRadial(TCanvas3D &canvas, const TRect &rect, TColor start, TColor end)
+void GradientValues::drawRadial(TCanvas3D &canvas, const TRect &rect, TColor start, TColor end) const
 {
     const TRect r = PlotGeometry::OrientRect(rect);
     const int w = r.width();
@@ -173,26 +175,24 @@ void TCustomPlotGradient::drawRadial(TCanvas3D &canvas, const TRect &rect, TColo
     double dr = PlotColor::redOf(e) - PlotColor::redOf(s);
     double dg = PlotColor::greenOf(e) - PlotColor::greenOf(s);
     double db = PlotColor::blueOf(e) - PlotColor::blueOf(s);
-    if (m_balance == 50) {
+    if (balance == 50) {
         dr *= f;
         dg *= f;
         db *= f;
     }
-    TPen *pen = canvas.Pen();
+    const CanvasStateGuard saved(canvas);
     TBrush *brush = canvas.Brush();
-    const TPenStyle savedPenStyle = pen->Style();
-    const TColor savedBrushColor = brush->Color();
-    pen->SetStyle(psClear);
+    canvas.Pen()->SetStyle(psClear);
     brush->SetColor(e);
     canvas.FillRect(r);
     if (w % 2 != 0 || h % 2 != 0)
         --n;
-    const double cx = m_radialX + 1 + (r.left + r.right) * 0.5;
-    const double cy = m_radialY + 1 + (r.top + r.bottom) * 0.5;
+    const double cx = radialX + 1 + (r.left + r.right) * 0.5;
+    const double cy = radialY + 1 + (r.top + r.bottom) * 0.5;
     for (int i = n; i >= 0; --i) {
         double t = i;
-        if (m_balance != 50)
-            t = std::pow((1.0 + i) / (1.0 + n), m_balance * 0.015 + 0.5);
+        if (balance != 50)
+            t = std::pow((1.0 + i) / (1.0 + n), balance * 0.015 + 0.5);
         brush->SetColor(PlotColor::makeColor(PlotColor::redOf(s) + plotRound(t * dr),
                                              PlotColor::greenOf(s) + plotRound(t * dg),
                                              PlotColor::blueOf(s) + plotRound(t * db)));
@@ -201,8 +201,6 @@ void TCustomPlotGradient::drawRadial(TCanvas3D &canvas, const TRect &rect, TColo
         canvas.Ellipse(plotRound(cx - di * w * 0.5 * f), plotRound(cy - di * h * 0.5 * f),
                        plotRound(cx + di * w * 0.5 * f), plotRound(cy + di * h * 0.5 * f));
     }
-    brush->SetColor(savedBrushColor);
-    pen->SetStyle(savedPenStyle);
     canvas.UnClipRectangle();
 }
 

@@ -7,6 +7,29 @@
 
 class TCanvas3D;
 
+// The values of a gradient, without the object: what the canvas fills from.
+struct GradientValues
+{
+    int balance = 50;
+    TGradientDirection direction = gdTopBottom;
+    TColor endColor = clYellow;
+    TColor midColor = clNone;
+    int radialX = 0;
+    int radialY = 0;
+    TColor startColor = clWhite;
+    bool visible = false;
+    bool useMid = false;
+    friend bool operator==(const GradientValues &, const GradientValues &) = default;
+
+    // clNone while no mid colour is used.
+    TColor effectiveMidColor() const { return useMid ? midColor : clNone; }
+    // Fills the rectangle, clipped to a rounded rectangle when roundSize > 0.
+    void draw(TCanvas3D &canvas, const TRect &rect, int roundSize = 0) const;
+
+private:
+    void drawRadial(TCanvas3D &canvas, const TRect &rect, TColor start, TColor end) const;
+};
+
 class TCustomPlotGradient : public QObject
 {
     Q_OBJECT
@@ -19,28 +42,30 @@ class TCustomPlotGradient : public QObject
 public:
     explicit TCustomPlotGradient(QObject *owner = nullptr);
 
-    int Balance() const { return m_balance; }
+    int Balance() const { return m_values.balance; }
     void SetBalance(int value);
-    TGradientDirection Direction() const { return m_direction; }
+    TGradientDirection Direction() const { return m_values.direction; }
     void SetDirection(TGradientDirection value);
-    TColor EndColor() const { return m_endColor; }
+    TColor EndColor() const { return m_values.endColor; }
     void SetEndColor(TColor value);
     // clNone while no mid colour is used.
-    TColor MidColor() const { return m_useMid ? m_midColor : clNone; }
+    TColor MidColor() const { return m_values.effectiveMidColor(); }
     void SetMidColor(TColor value);
     void UseMidColor();
-    int RadialX() const { return m_radialX; }
+    int RadialX() const { return m_values.radialX; }
     void SetRadialX(int value);
-    int RadialY() const { return m_radialY; }
+    int RadialY() const { return m_values.radialY; }
     void SetRadialY(int value);
-    TColor StartColor() const { return m_startColor; }
+    TColor StartColor() const { return m_values.startColor; }
     void SetStartColor(TColor value);
-    bool Visible() const { return m_visible; }
+    bool Visible() const { return m_values.visible; }
     void SetVisible(bool value);
+
+    const GradientValues &values() const { return m_values; }
 
     virtual void Assign(const TCustomPlotGradient &source);
 
-    void Draw(TCanvas3D &canvas, const TRect &rect, int roundSize = 0);
+    void Draw(TCanvas3D &canvas, const TRect &rect, int roundSize = 0) const { m_values.draw(canvas, rect, roundSize); }
     void DrawFourPoints(TCanvas3D &canvas, const TFourPoints &points);
     void Draw3D(TCanvas3D &canvas, const TFourPoints &points, int z);
 
@@ -49,19 +74,11 @@ Q_SIGNALS:
 
 protected:
     void Changed() { Q_EMIT changed(); }
+    // Copies the gradient part of source without notifying; true when a value changed.
+    bool copyGradientValues(const TCustomPlotGradient &source);
 
 private:
-    void drawRadial(TCanvas3D &canvas, const TRect &rect, TColor start, TColor end);
-
-    int m_balance = 50;
-    TGradientDirection m_direction = gdTopBottom;
-    TColor m_endColor = clYellow;
-    TColor m_midColor = clNone;
-    int m_radialX = 0;
-    int m_radialY = 0;
-    TColor m_startColor = clWhite;
-    bool m_visible = false;
-    bool m_useMid = false;
+    GradientValues m_values;
 };
 
 // The published gradient, with the radial centre offsets.
@@ -97,9 +114,15 @@ public:
     }
     void Assign(const TCustomPlotGradient &source) override
     {
-        if (const auto *g = qobject_cast<const TPlotFontGradient *>(&source))
+        if (&source == this)
+            return;
+        bool changed = false;
+        if (const auto *g = qobject_cast<const TPlotFontGradient *>(&source)) {
+            changed = m_outline != g->m_outline;
             m_outline = g->m_outline;
-        TPlotGradient::Assign(source);
+        }
+        if (copyGradientValues(source) || changed)
+            Changed();
     }
 
 private:

@@ -37,7 +37,7 @@ void TFont::SetHeight(int value)
     SetSize(value < 0 ? mulDiv(-value, 72, m_pixelsPerInch) : -value);
 }
 
-void TFont::SetStyle(int value)
+void TFont::SetStyle(TFontStyles value)
 {
     if (value == m_style)
         return;
@@ -61,17 +61,25 @@ void TFont::SetCharset(int value)
     Changed();
 }
 
-void TFont::Assign(const TFont &source)
+bool TFont::copyFontValues(const TFont &source)
 {
-    if (&source == this)
-        return;
+    if (m_name == source.m_name && m_size == source.m_size && m_style == source.m_style
+        && m_color == source.m_color && m_charset == source.m_charset
+        && m_pixelsPerInch == source.m_pixelsPerInch)
+        return false;
     m_name = source.m_name;
     m_size = source.m_size;
     m_style = source.m_style;
     m_color = source.m_color;
     m_charset = source.m_charset;
     m_pixelsPerInch = source.m_pixelsPerInch;
-    Changed();
+    return true;
+}
+
+void TFont::Assign(const TFont &source)
+{
+    if (&source != this && copyFontValues(source))
+        Changed();
 }
 
 int TFont::pixelSize() const
@@ -79,13 +87,23 @@ int TFont::pixelSize() const
     return std::max(1, std::abs(Height()));
 }
 
+void TFont::SetPixelsPerInch(int value)
+{
+    if (value == m_pixelsPerInch)
+        return;
+    m_pixelsPerInch = value;
+    Changed();
+}
+
 QFont TFont::toQFont() const
 {
-    QFont font(m_name);
+    if (m_qfont)
+        return *m_qfont;
+    QFont &font = m_qfont.emplace(m_name);
     font.setPixelSize(pixelSize());
-    font.setBold(m_style & fsBold);
-    font.setItalic(m_style & fsItalic);
-    font.setUnderline(m_style & fsUnderline);
-    font.setStrikeOut(m_style & fsStrikeOut);
+    font.setBold(m_style.testFlag(fsBold));
+    font.setItalic(m_style.testFlag(fsItalic));
+    font.setUnderline(m_style.testFlag(fsUnderline));
+    font.setStrikeOut(m_style.testFlag(fsStrikeOut));
     return font;
 }

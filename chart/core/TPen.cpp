@@ -10,87 +10,99 @@ TPen::TPen(QObject *parent)
 
 void TPen::SetColor(TColor value)
 {
-    if (value == m_color && m_handle.kind == Handle::Cosmetic)
+    if (value == m_values.color && m_values.handle.kind == Handle::Cosmetic)
         return;
-    m_color = value;
-    resetHandle();
+    m_values.color = value;
+    m_values.handle = Handle{};
     Changed();
 }
 
 void TPen::SetWidth(int value)
 {
-    if (value == m_width && m_handle.kind == Handle::Cosmetic)
+    if (value == m_values.width && m_values.handle.kind == Handle::Cosmetic)
         return;
-    m_width = value;
-    resetHandle();
+    m_values.width = value;
+    m_values.handle = Handle{};
     Changed();
 }
 
 void TPen::SetStyle(TPenStyle value)
 {
-    if (value == m_style && m_handle.kind == Handle::Cosmetic)
+    if (value == m_values.style && m_values.handle.kind == Handle::Cosmetic)
         return;
-    m_style = value;
-    resetHandle();
+    m_values.style = value;
+    m_values.handle = Handle{};
     Changed();
 }
 
 void TPen::SetMode(TPenMode value)
 {
-    if (value == m_mode)
+    if (value == m_values.mode)
         return;
-    m_mode = value;
+    m_values.mode = value;
     Changed();
 }
 
 void TPen::setHandle(const Handle &handle)
 {
-    if (handle == m_handle)
+    if (handle == m_values.handle)
         return;
-    m_handle = handle;
+    m_values.handle = handle;
     Changed();
+}
+
+void TPen::setValues(const PenValues &values)
+{
+    if (values == m_values)
+        return;
+    m_values = values;
+    Changed();
+}
+
+bool TPen::copyPenValues(const TPen &source)
+{
+    PenValues values = source.m_values;
+    values.handle = Handle{};
+    if (values == m_values)
+        return false;
+    m_values = values;
+    return true;
 }
 
 void TPen::Assign(const TPen &source)
 {
-    if (&source == this)
-        return;
-    m_color = source.m_color;
-    m_width = source.m_width;
-    m_style = source.m_style;
-    m_mode = source.m_mode;
-    resetHandle();
-    Changed();
+    if (&source != this && copyPenValues(source))
+        Changed();
 }
 
-QPen TPen::toQPen() const
+QPen PenValues::toQPen() const
 {
-    if (m_style == psClear && m_handle.kind != Handle::SmallDots)
+    if (style == psClear && handle.kind != PenHandle::SmallDots)
         return QPen(Qt::NoPen);
-    if (m_handle.kind == Handle::SmallDots) {
+    if (handle.kind == PenHandle::SmallDots) {
         // Drawn dot by dot by the device layer; the pen only carries the colour.
-        QPen pen(PlotColor::toQColor(m_handle.color), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        QPen pen(PlotColor::toQColor(handle.color), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         pen.setCosmetic(true);
         return pen;
     }
-    QPen pen(PlotColor::toQColor(m_color));
-    switch (m_style) {
+    QPen pen(PlotColor::toQColor(color));
+    switch (style) {
     case psDash: pen.setStyle(Qt::DashLine); break;
     case psDot: pen.setStyle(Qt::DotLine); break;
     case psDashDot: pen.setStyle(Qt::DashDotLine); break;
     case psDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
     default: pen.setStyle(Qt::SolidLine); break;
     }
-    if (m_width <= 1) {
+    if (width <= 1) {
         pen.setWidth(0);
         pen.setCosmetic(true);
         pen.setCapStyle(Qt::FlatCap);
         pen.setJoinStyle(Qt::MiterJoin);
         return pen;
     }
-    pen.setWidth(m_width);
-    if (m_handle.kind == Handle::Geometric) {
-        switch (m_handle.endStyle) {
+    pen.setWidth(width);
+    if (handle.kind == PenHandle::Geometric) {
+        switch (handle.endStyle) {
         case esSquare:
             pen.setCapStyle(Qt::SquareCap);
             pen.setJoinStyle(Qt::BevelJoin);
@@ -111,9 +123,9 @@ QPen TPen::toQPen() const
     return pen;
 }
 
-QPainter::CompositionMode TPen::compositionMode() const
+QPainter::CompositionMode PenValues::compositionMode() const
 {
-    return compositionForMode(m_mode);
+    return TPen::compositionForMode(mode);
 }
 
 QPainter::CompositionMode TPen::compositionForMode(TPenMode mode)

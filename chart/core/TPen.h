@@ -7,6 +7,32 @@
 #include <QPainter>
 #include <QPen>
 
+// What the platform pen handle is, when a chart pen replaced it by a special one.
+struct PenHandle
+{
+    enum Kind { Cosmetic, Geometric, SmallDots };
+    Kind kind = Cosmetic;
+    TPenEndStyle endStyle = esRound;
+    int spacing = 0; // small dots: gap in pixels; below 1 every other pixel
+    TColor color = clBlack;
+    friend bool operator==(const PenHandle &, const PenHandle &) = default;
+};
+
+// The values of a pen, without the object: what drawing code saves, restores and draws from.
+struct PenValues
+{
+    TColor color = clBlack;
+    int width = 1;
+    TPenStyle style = psSolid;
+    TPenMode mode = pmCopy;
+    PenHandle handle;
+    friend bool operator==(const PenValues &, const PenValues &) = default;
+
+    // The Qt pen for aliased drawing: widths up to 1 are cosmetic with flat caps, so lines omit their last pixel.
+    QPen toQPen() const;
+    QPainter::CompositionMode compositionMode() const;
+};
+
 class TPen : public QObject
 {
     Q_OBJECT
@@ -15,37 +41,32 @@ class TPen : public QObject
     Q_PROPERTY(PlotEnums::TPenStyle Style READ Style WRITE SetStyle NOTIFY changed)
     Q_PROPERTY(PlotEnums::TPenMode Mode READ Mode WRITE SetMode NOTIFY changed)
 public:
-    // What the platform pen handle is, when a chart pen replaced it by a special one.
-    struct Handle
-    {
-        enum Kind { Cosmetic, Geometric, SmallDots };
-        Kind kind = Cosmetic;
-        TPenEndStyle endStyle = esRound;
-        int spacing = 0; // small dots: gap in pixels; below 1 every other pixel
-        TColor color = clBlack;
-        friend bool operator==(const Handle &, const Handle &) = default;
-    };
+    using Handle = PenHandle;
 
     explicit TPen(QObject *parent = nullptr);
 
-    TColor Color() const { return m_color; }
+    TColor Color() const { return m_values.color; }
     void SetColor(TColor value);
-    int Width() const { return m_width; }
+    int Width() const { return m_values.width; }
     void SetWidth(int value);
-    TPenStyle Style() const { return m_style; }
+    TPenStyle Style() const { return m_values.style; }
     void SetStyle(TPenStyle value);
-    TPenMode Mode() const { return m_mode; }
+    TPenMode Mode() const { return m_values.mode; }
     void SetMode(TPenMode value);
 
-    const Handle &handle() const { return m_handle; }
+    const Handle &handle() const { return m_values.handle; }
     void setHandle(const Handle &handle);
 
-    // Copies colour, width, style and mode; the handle becomes a plain one again.
+    const PenValues &values() const { return m_values; }
+    // Takes all values at once; one notification when anything differs.
+    void setValues(const PenValues &values);
+
+    // Copies colour, width, style and mode; the handle becomes a plain one again. One
+    // notification when anything changed, none otherwise (so does every Assign of the library).
     virtual void Assign(const TPen &source);
 
-    // The Qt pen for aliased drawing: widths up to 1 are cosmetic with flat caps, so lines omit their last pixel.
-    QPen toQPen() const;
-    QPainter::CompositionMode compositionMode() const;
+    QPen toQPen() const { return m_values.toQPen(); }
+    QPainter::CompositionMode compositionMode() const { return m_values.compositionMode(); }
     static QPainter::CompositionMode compositionForMode(TPenMode mode);
 
 Q_SIGNALS:
@@ -53,13 +74,9 @@ Q_SIGNALS:
 
 protected:
     void Changed() { Q_EMIT changed(); }
+    // Copies the pen part of source without notifying; true when a value changed.
+    bool copyPenValues(const TPen &source);
 
 private:
-    void resetHandle() { m_handle = Handle{}; }
-
-    TColor m_color = clBlack;
-    int m_width = 1;
-    TPenStyle m_style = psSolid;
-    TPenMode m_mode = pmCopy;
-    Handle m_handle;
+    PenValues m_values;
 };

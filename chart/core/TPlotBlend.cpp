@@ -35,7 +35,7 @@ void TPlotBlend::CaptureRect(const TRect &rect)
         return;
     // The surface attached now: the buffer while drawing buffered, otherwise the target image.
     GuiCanvas *gui = m_canvas.ReferenceCanvas();
-    const QImage *surface = gui ? gui->dc().image() : nullptr;
+    const QImage *surface = gui->dc().image();
     if (!surface)
         return;
     m_bitmap = std::as_const(*surface).copy(r.left, r.top, r.width(), r.height()).convertToFormat(QImage::Format_RGB32);
@@ -46,7 +46,7 @@ void TPlotBlend::DoBlend(int transparency)
     if (m_canvas.metafiling() || !m_valid || m_bitmap.isNull())
         return;
     GuiCanvas *gui = m_canvas.ReferenceCanvas();
-    const QImage *surface = gui ? gui->dc().image() : nullptr;
+    const QImage *surface = gui->dc().image();
     if (!surface)
         return;
     QImage now = std::as_const(*surface).copy(m_rect.left, m_rect.top, m_rect.width(), m_rect.height())

@@ -4,8 +4,9 @@
 #include "GuiCanvas.h"
 #include "PlotCanvasPens.h"
 #include "PlotColor.h"
-#include "PlotConst.h"
 #include "PlotGeometry.h"
+#include "PlotHtml.h"
+#include "PlotLibrary.h"
 #include "PlotRound.h"
 #include "TChartBrush.h"
 #include "TChartPen.h"
@@ -21,12 +22,20 @@ TPlotCanvas::~TPlotCanvas() = default;
 
 void TPlotCanvas::SetCanvas(GuiCanvas *canvas)
 {
+    GuiCanvas *old = ReferenceCanvas();
     m_canvas = canvas;
+    if (ReferenceCanvas() != old) {
+        old->dc().setCopyModeOnly(false);
+        ReferenceCanvas()->dc().setCopyModeOnly(m_metafiling);
+    }
 }
 
-TPen *TPlotCanvas::Pen() const { return m_canvas ? m_canvas->Pen() : nullptr; }
-TBrush *TPlotCanvas::Brush() const { return m_canvas ? m_canvas->Brush() : nullptr; }
-TFont *TPlotCanvas::Font() const { return m_canvas ? m_canvas->Font() : nullptr; }
+void TPlotCanvas::setMetafiling(bool value)
+{
+    m_metafiling = value;
+    ReferenceCanvas()->dc().setCopyModeOnly(value);
+}
+
 TPlotFont *TPlotCanvas::plotFont() const { return m_plotFont; }
 
 void TPlotCanvas::AssignVisiblePenColor(const TPen &pen, TColor color)
@@ -55,8 +64,6 @@ void TPlotCanvas::AssignVisiblePen(const TPen &pen)
 void TPlotCanvas::DarkenBrush(TColor color, int amount)
 {
     TBrush *brush = Brush();
-    if (!brush)
-        return;
     const TColor dark = PlotColor::darken(color, amount);
     if (brush->Style() == bsSolid)
         brush->SetColor(dark);
@@ -126,12 +133,12 @@ int TPlotCanvas::WideTextHeight(const QString &text)
 
 int TPlotCanvas::rawTextWidth(const QString &text)
 {
-    return m_canvas ? m_canvas->dc().textWidth(text) : 0;
+    return ReferenceCanvas()->dc().textWidth(text);
 }
 
 int TPlotCanvas::rawTextHeight(const QString &text)
 {
-    return m_canvas ? m_canvas->dc().textHeight(text) : 0;
+    return ReferenceCanvas()->dc().textHeight(text);
 }
 
 void TPlotCanvas::ClipRoundRectangle(const TRect &rect, int cornerSize)
@@ -159,7 +166,7 @@ void TPlotCanvas::AssignSettings(const TPlotCanvas &source)
 void TPlotCanvas::AssignFont(TPlotFont *font)
 {
     TFont *current = Font();
-    if (!font || !current)
+    if (!font)
         return;
     font->SetPixelsPerInch(current->PixelsPerInch());
     current->Assign(*font);
@@ -167,10 +174,18 @@ void TPlotCanvas::AssignFont(TPlotFont *font)
         current->SetSize(plotRound(current->Size() * m_fontZoom * 0.01));
     if (GetMonochrome())
         current->SetColor(clBlack);
-    if (m_canvas && m_canvas->dc().charExtra() != font->InterCharSize())
-        m_canvas->dc().setCharExtra(font->InterCharSize());
+    if (ReferenceCanvas()->dc().charExtra() != font->InterCharSize())
+        ReferenceCanvas()->dc().setCharExtra(font->InterCharSize());
     m_plotFont = font;
-    font->setCanvas(this);
+    font->setCanvas(m_link);
+}
+
+void TPlotCanvas::TextOutFormat(int x, int y, const QString &text, bool markup)
+{
+    if (markup)
+        PlotHtml::HtmlTextOut(*this, x, y, text);
+    else
+        TextOut(x, y, text);
 }
 
 void TPlotCanvas::ResetState()
@@ -178,18 +193,16 @@ void TPlotCanvas::ResetState()
     TPen *pen = Pen();
     TBrush *brush = Brush();
     TFont *font = Font();
-    if (!pen)
-        return;
     pen->SetColor(clBlack);
     pen->SetWidth(1);
     pen->SetStyle(psSolid);
     brush->SetColor(clWhite);
     brush->SetStyle(bsSolid);
     font->SetColor(clBlack);
-    font->SetStyle(0);
+    font->SetStyle({});
     font->SetCharset(1);
-    font->SetName(PlotConst::message(PlotConst::msgDefaultFontName));
-    font->SetSize(PlotConst::message(PlotConst::msgDefaultFontSize).toInt());
+    font->SetName(PlotDefaultFontName());
+    font->SetSize(PlotDefaultFontSize());
     // The font zoom stays: zeroing it here gave size-0 fonts until the next pass.
     SetBackColor(clWhite);
     SetBackMode(cbmTransparent);
@@ -204,16 +217,13 @@ void TPlotCanvas::AssignBrush(TChartBrush &brush, TColor backColor)
 void TPlotCanvas::AssignBrushColor(TChartBrush &brush, TColor color, TColor backColor)
 {
     TBrush *current = Brush();
-    if (!current)
-        return;
     const TColor used = GetMonochrome() ? clWhite : color;
     const TPicture *picture = brush.imageIfAny();
     const QImage pattern = picture && !picture->IsEmpty() ? picture->Graphic() : brush.Bitmap();
     if (!pattern.isNull()) {
         current->SetBitmap(pattern);
         current->SetStyle(bsClear);
-        if (m_canvas)
-            m_canvas->dc().setTextColor(used);
+        ReferenceCanvas()->dc().setTextColor(used);
         SetBackMode(cbmOpaque);
         SetBackColor(backColor);
         return;

@@ -1,6 +1,7 @@
 // The abstract 2D drawing object every chart element draws through.
 #pragma once
 
+#include "GuiCanvas.h"
 #include "PlotTypes.h"
 #include "TPlotBlend.h"
 #include "TPlotFont.h"
@@ -10,15 +11,12 @@
 
 #include <memory>
 
-class GuiCanvas;
 class QImage;
 class QPainter;
 class TBrush;
 class TChartBrush;
 class TFont;
 class TPen;
-
-
 
 class TPlotCanvas
 {
@@ -85,15 +83,21 @@ public:
     virtual void AssignSettings(const TPlotCanvas &source);
 
     // Non-virtual services on top of the slots.
+    // Draws through the given platform canvas; none falls back to the canvas's own device-less one.
     void SetCanvas(GuiCanvas *canvas);
-    GuiCanvas *ReferenceCanvas() const { return m_canvas; }
-    TPen *Pen() const;
-    TBrush *Brush() const;
-    TFont *Font() const;
+    // The platform canvas in force, never none: the attached one, else the canvas's own.
+    GuiCanvas *ReferenceCanvas() const { return m_canvas ? m_canvas.data() : m_ownCanvas.get(); }
+    // The current attribute objects, never none. They belong to the platform canvas in force and
+    // change identity when InitWindow and FlushBuffer switch it: never keep them across a pass.
+    TPen *Pen() const { return ReferenceCanvas()->Pen(); }
+    TBrush *Brush() const { return ReferenceCanvas()->Brush(); }
+    TFont *Font() const { return ReferenceCanvas()->Font(); }
     void AssignFont(TPlotFont *font);
     TPlotFont *plotFont() const;
     int FontHeight() { return TextHeight(QStringLiteral("W")); }
     void ResetState();
+    // TextOut, or with markup the chart text markup drawn from (x, y).
+    void TextOutFormat(int x, int y, const QString &text, bool markup);
     void RectangleRect(const TRect &r) { Rectangle(r.left, r.top, r.right, r.bottom); }
     void EllipseRect(const TRect &r) { Ellipse(r.left, r.top, r.right, r.bottom); }
     void RoundRectRect(const TRect &r, int cornerWidth, int cornerHeight)
@@ -108,9 +112,10 @@ public:
     double FontZoom() const { return m_fontZoom; }
     void setFontZoom(double value) { m_fontZoom = value; }
     const TRect &Bounds() const { return m_bounds; }
-    // True while drawing into a metafile: blending is skipped there.
+    // True while drawing into a metafile or onto a printer: blending is skipped there, and raster
+    // pen modes draw in copy mode.
     bool metafiling() const { return m_metafiling; }
-    void setMetafiling(bool value) { m_metafiling = value; }
+    void setMetafiling(bool value);
 
 protected:
     // Text extent in the current font, without the chart font's shadow.
@@ -119,7 +124,11 @@ protected:
     void setBounds(const TRect &r) { m_bounds = r; }
 
 private:
-    GuiCanvas *m_canvas = nullptr;
+    // Drawing on it does nothing; it holds the pen, brush and font while no canvas is attached.
+    // Chart fonts keep a weak link to the canvas they were applied to; it dies with the canvas.
+    const std::shared_ptr<TPlotCanvas *const> m_link = std::make_shared<TPlotCanvas *const>(this);
+    std::unique_ptr<GuiCanvas> m_ownCanvas = std::make_unique<GuiCanvas>();
+    QPointer<GuiCanvas> m_canvas;
     QPointer<TPlotFont> m_plotFont;
     TRect m_bounds;
     double m_fontZoom = 100.0;

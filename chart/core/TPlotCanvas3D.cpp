@@ -1,10 +1,12 @@
 // Screen canvas: platform mappings, buffer, projection, text with shadow and outline, clipping, gradients.
 #include "TPlotCanvas3D.h"
 
+#include "CanvasStateGuard.h"
 #include "GradientBands.h"
 #include "GuiCanvas.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
+#include "PlotLibrary.h"
 #include "PlotRound.h"
 #include "TCustomPlotGradient.h"
 #include "TPlotBlend.h"
@@ -19,60 +21,50 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QRegion polygonRegion(const TPoint *points, int count)
+TPlotCanvas3D::TPlotCanvas3D()
 {
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
-    return QRegion(polygon, Qt::OddEvenFill);
+    PlotLibraryStart();
 }
-
-} // namespace
-
-TPlotCanvas3D::TPlotCanvas3D() = default;
 
 TPlotCanvas3D::~TPlotCanvas3D()
 {
+    endOwnPainters();
     FreeBuffer();
 }
 
 TColor TPlotCanvas3D::GetBackColor() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().backColor() : clWhite;
+    return ReferenceCanvas()->dc().backColor();
 }
 
 int TPlotCanvas3D::GetBackMode() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().backMode() : cbmOpaque;
+    return ReferenceCanvas()->dc().backMode();
 }
 
 QPainter *TPlotCanvas3D::GetHandle() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().painter() : nullptr;
+    return ReferenceCanvas()->dc().painter();
 }
 
 TColor TPlotCanvas3D::GetPixel(int x, int y) const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().pixel(x, y) : 0xFFFFFFFFu;
+    return ReferenceCanvas()->dc().pixel(x, y);
 }
 
 int TPlotCanvas3D::GetTextAlign() const
 {
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().textAlign() : 0;
+    return ReferenceCanvas()->dc().textAlign();
 }
 
 void TPlotCanvas3D::SetBackColor(TColor color)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setBackColor(PlotColor::ColorToRGB(color));
+    ReferenceCanvas()->dc().setBackColor(PlotColor::ColorToRGB(color));
 }
 
 void TPlotCanvas3D::SetBackMode(int mode)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setBackMode(mode);
+    ReferenceCanvas()->dc().setBackMode(mode);
 }
 
 void TPlotCanvas3D::SetMonochrome(bool value)
@@ -82,19 +74,17 @@ void TPlotCanvas3D::SetMonochrome(bool value)
     m_monochrome = value;
     m_bufferOutOfDate = true;
     if (View3DOptions())
-        Q_EMIT View3DOptions()->changed();
+        View3DOptions()->Repaint();
 }
 
 void TPlotCanvas3D::SetPixel(int x, int y, TColor color)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setPixel(x, y, color);
+    ReferenceCanvas()->dc().setPixel(x, y, color);
 }
 
 void TPlotCanvas3D::SetTextAlign(int align)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().setTextAlign(align);
+    ReferenceCanvas()->dc().setTextAlign(align);
 }
 
 void TPlotCanvas3D::SetBuffered(bool value)
@@ -106,102 +96,61 @@ void TPlotCanvas3D::SetBuffered(bool value)
         FreeBuffer();
         m_bufferOutOfDate = true;
     } else if (value && m_buffer) {
-        m_bufferCanvas->beginPaint();
+        // No painter here: painters live from InitWindow to FlushBuffer only.
         SetCanvas(m_bufferCanvas.get());
     }
 }
 
 void TPlotCanvas3D::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().arc(left, top, right, bottom, startX, startY, endX, endY);
-}
-
-void TPlotCanvas3D::Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
-                          double holePercent)
-{
-    if (!ReferenceCanvas())
-        return;
-    const double toDeg = 180.0 / M_PI;
-    const QRectF outer(xCenter - xRadius, yCenter - yRadius, 2.0 * xRadius, 2.0 * yRadius);
-    const double hx = xRadius * holePercent * 0.01;
-    const double hy = yRadius * holePercent * 0.01;
-    const QRectF inner(xCenter - hx, yCenter - hy, 2.0 * hx, 2.0 * hy);
-    const double a0 = startAngle * toDeg;
-    const double span = (endAngle - startAngle) * toDeg;
-    QPainterPath path;
-    path.arcMoveTo(outer, a0);
-    path.arcTo(outer, a0, span);
-    if (hx > 0 && hy > 0)
-        path.arcTo(inner, a0 + span, -span);
-    else
-        path.lineTo(xCenter, yCenter);
-    path.closeSubpath();
-    ReferenceCanvas()->dc().fillPath(path);
+    ReferenceCanvas()->dc().arc(left, top, right, bottom, startX, startY, endX, endY);
 }
 
 void TPlotCanvas3D::Draw(int x, int y, const QImage *graphic)
 {
-    if (graphic && !graphic->isNull() && ReferenceCanvas())
+    if (graphic && !graphic->isNull())
         ReferenceCanvas()->dc().drawImage(x, y, *graphic);
 }
 
 void TPlotCanvas3D::Ellipse(int left, int top, int right, int bottom)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().ellipse(left, top, right, bottom);
+    ReferenceCanvas()->dc().ellipse(left, top, right, bottom);
 }
 
 void TPlotCanvas3D::FillRect(const TRect &rect)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().fillRect(rect.left, rect.top, rect.right, rect.bottom);
+    ReferenceCanvas()->dc().fillRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void TPlotCanvas3D::LineTo(int x, int y)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().lineTo(x, y);
+    ReferenceCanvas()->dc().lineTo(x, y);
 }
 
 void TPlotCanvas3D::MoveTo(int x, int y)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().moveTo(x, y);
+    ReferenceCanvas()->dc().moveTo(x, y);
 }
 
 void TPlotCanvas3D::Pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().pie(left, top, right, bottom, startX, startY, endX, endY);
+    ReferenceCanvas()->dc().pie(left, top, right, bottom, startX, startY, endX, endY);
 }
 
 void TPlotCanvas3D::Rectangle(int left, int top, int right, int bottom)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().rectangle(left, top, right, bottom);
+    ReferenceCanvas()->dc().rectangle(left, top, right, bottom);
 }
 
 void TPlotCanvas3D::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+    ReferenceCanvas()->dc().roundRect(left, top, right, bottom, cornerWidth, cornerHeight);
 }
 
 void TPlotCanvas3D::StretchDraw(const TRect &rect, const QImage *graphic)
 {
-    if (graphic && !graphic->isNull() && ReferenceCanvas())
+    if (graphic && !graphic->isNull())
         ReferenceCanvas()->dc().stretchImage(rect, *graphic);
-}
-
-int TPlotCanvas3D::rawTextWidth(const QString &text)
-{
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().textWidth(text) : 0;
-}
-
-int TPlotCanvas3D::rawTextHeight(const QString &text)
-{
-    return ReferenceCanvas() ? ReferenceCanvas()->dc().textHeight(text) : 0;
 }
 
 TRect TPlotCanvas3D::textRect(int x, int y, const QString &text)
@@ -219,10 +168,8 @@ TRect TPlotCanvas3D::textRect(int x, int y, const QString &text)
     switch (align & TA_BASELINE) {
     case TA_BOTTOM: r.top = y - h; r.bottom = y; break;
     case TA_BASELINE:
-        if (ReferenceCanvas()) {
-            r.top = y - ReferenceCanvas()->dc().ascent();
-            r.bottom = y + ReferenceCanvas()->dc().descent();
-        }
+        r.top = y - ReferenceCanvas()->dc().ascent();
+        r.bottom = y + ReferenceCanvas()->dc().descent();
         break;
     default: break;
     }
@@ -237,8 +184,6 @@ void TPlotCanvas3D::plainTextOut(int x, int y, const QString &text)
 void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
 {
     GuiCanvas *gui = ReferenceCanvas();
-    if (!gui)
-        return;
     PlotDC &dc = gui->dc();
     TPlotFont *font = plotFont();
     const TPlotShadow *shadow = font ? font->shadowIfAny() : nullptr;
@@ -273,10 +218,7 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
     path.addText(QPointF(tr.left, tr.top + dc.ascent()), qfont, text);
     const int savedMode = GetBackMode();
     SetBackMode(cbmTransparent);
-    TPen *pen = Pen();
-    TBrush *brush = Brush();
-    const TColor savedBrushColor = brush->Color();
-    const TBrushStyle savedBrushStyle = brush->Style();
+    const CanvasStateGuard saved(*this);
     if (withGradient) {
         QPainterPath clipPath = path;
         if (gradient->Outline()) {
@@ -286,37 +228,38 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
             clipPath = stroker.createStroke(path);
         }
         dc.intersectClip(QRegion(clipPath.toFillPolygon().toPolygon(), Qt::WindingFill));
-        font->Gradient()->Draw(*this, tr);
+        gradient->Draw(*this, tr);
         UnClipRectangle();
         if (gradient->Outline()) {
             SetBackMode(savedMode);
             return;
         }
-        brush->SetStyle(bsClear);
+        Brush()->SetStyle(bsClear);
     } else {
-        brush->SetColor(Font()->Color());
-        brush->SetStyle(font->Color() == clNone ? bsClear : bsSolid);
+        Brush()->SetColor(Font()->Color());
+        Brush()->SetStyle(font->Color() == clNone ? bsClear : bsSolid);
     }
     if (withOutline)
         AssignVisiblePenColor(*outline, outline->Color());
     else
-        pen->SetStyle(psClear);
+        Pen()->SetStyle(psClear);
     dc.fillPath(path);
-    brush->SetColor(savedBrushColor);
-    brush->SetStyle(savedBrushStyle);
     SetBackMode(savedMode);
 }
 
 void TPlotCanvas3D::ClipRectangle(const TRect &rect)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().intersectClip(QRegion(rect.left, rect.top, rect.width(), rect.height()));
+    ReferenceCanvas()->dc().intersectClip(QRegion(rect.left, rect.top, rect.width(), rect.height()));
 }
 
+// The shaped clips need a painter's region; without one (an export canvas) the base bodies clip
+// to the bounding rectangle through ClipRectangle.
 void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
 {
-    if (!ReferenceCanvas())
+    if (!GetHandle()) {
+        TCanvas3D::ClipRoundRectangle(rect, cornerSize);
         return;
+    }
     QPainterPath path;
     path.addRoundedRect(QRectF(rect.left, rect.top, rect.width(), rect.height()), cornerSize / 2.0, cornerSize / 2.0);
     ReferenceCanvas()->dc().intersectClip(QRegion(path.toFillPolygon().toPolygon()));
@@ -324,8 +267,10 @@ void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
 
 void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
 {
-    if (!ReferenceCanvas())
+    if (!GetHandle()) {
+        TCanvas3D::ClipEllipse(rect, inverted);
         return;
+    }
     const QRegion region(rect.left, rect.top, rect.width(), rect.height(), QRegion::Ellipse);
     if (inverted)
         ReferenceCanvas()->dc().excludeClip(region);
@@ -335,14 +280,17 @@ void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
 
 void TPlotCanvas3D::ClipPolygon(const TPoint *points, int count)
 {
-    if (ReferenceCanvas() && count > 0)
-        ReferenceCanvas()->dc().intersectClip(polygonRegion(points, count));
+    if (!GetHandle()) {
+        TCanvas3D::ClipPolygon(points, count);
+        return;
+    }
+    if (count > 0)
+        ReferenceCanvas()->dc().intersectClip(QRegion(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill));
 }
 
 void TPlotCanvas3D::UnClipRectangle()
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().unclip();
+    ReferenceCanvas()->dc().unclip();
 }
 
 void TPlotCanvas3D::HorizLine(int left, int right, int y)
@@ -365,38 +313,31 @@ void TPlotCanvas3D::Line(int x0, int y0, int x1, int y1)
 
 void TPlotCanvas3D::Polyline(const TPointArray &points)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().polyline(points.data(), int(points.size()));
+    ReferenceCanvas()->dc().polyline(points.data(), int(points.size()));
 }
 
 void TPlotCanvas3D::Polygon(const TPointArray &points)
 {
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().polygon(points.data(), int(points.size()));
+    ReferenceCanvas()->dc().polygon(points.data(), int(points.size()));
 }
 
 void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
                                  int balance)
 {
-    if (!ReferenceCanvas())
-        return;
     const TRect r = PlotGeometry::OrientRect(rect);
     if (direction == gdRadial) {
-        TPlotGradient gradient;
-        gradient.SetDirection(gdRadial);
-        gradient.SetStartColor(startColor);
-        gradient.SetEndColor(endColor);
+        GradientValues gradient;
+        gradient.direction = gdRadial;
+        gradient.startColor = startColor;
+        gradient.endColor = endColor;
         // The temporary gradient keeps its own balance: the radial fill ignores the one given here.
-        gradient.Draw(*this, r);
+        gradient.draw(*this, r);
         return;
     }
+    const CanvasStateGuard saved(*this);
     TPen *pen = Pen();
     TBrush *brush = Brush();
-    const TColor savedBrushColor = brush->Color();
-    const TBrushStyle savedBrushStyle = brush->Style();
     if (direction == gdDiagonalUp || direction == gdDiagonalDown) {
-        TPen saved;
-        saved.Assign(*pen);
         pen->SetWidth(1);
         pen->SetStyle(psSolid);
         pen->SetMode(pmCopy);
@@ -404,7 +345,6 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
             pen->SetColor(s.color);
             Line(s.from.x, s.from.y, s.to.x, s.to.y);
         }
-        pen->Assign(saved);
         return;
     }
     brush->SetStyle(bsSolid);
@@ -412,15 +352,11 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
         brush->SetColor(band.color); // an unchanged colour changes no state
         ReferenceCanvas()->dc().fillRect(band.rect.left, band.rect.top, band.rect.right, band.rect.bottom);
     }
-    brush->SetColor(savedBrushColor);
-    brush->SetStyle(savedBrushStyle);
 }
 
 void TPlotCanvas3D::RotateLabel(int x, int y, const QString &text, double angle)
 {
     GuiCanvas *gui = ReferenceCanvas();
-    if (!gui)
-        return;
     while (angle > 360.0)
         angle -= 360.0;
     Brush()->SetStyle(bsClear);
@@ -445,7 +381,7 @@ void TPlotCanvas3D::TextOut3D(int x, int y, int z, const QString &text)
 {
     const TPoint p = Calc3DPoint(x, y, z);
     GuiCanvas *gui = ReferenceCanvas();
-    if (gui && m_zoomText && m_projection.zoomFactor != 1.0) {
+    if (m_zoomText && m_projection.zoomFactor != 1.0) {
         const int size = zoomedFontSize();
         if (size != Font()->Size()) {
             QFont font = gui->dc().currentFont();
@@ -474,7 +410,7 @@ TColor TPlotCanvas3D::GetPixel3D(int x, int y, int z)
 void TPlotCanvas3D::SetPixel3D(int x, int y, int z, TColor color)
 {
     const TPoint p = Calc3DPoint(x, y, z);
-    if (Pen() && Pen()->Width() != 1) {
+    if (Pen()->Width() != 1) {
         MoveTo(p.x, p.y);
         LineTo(p.x, p.y);
     } else {
@@ -503,10 +439,8 @@ void TPlotCanvas3D::calcTrigValues()
         m_projection.calcTrigValues(0.0, 0.0, 0);
 }
 
-TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options, TColor backColor, bool is3D,
-                                const TRect &rect)
+void TPlotCanvas3D::initProjection(TView3DOptions *options, bool is3D, const TRect &rect)
 {
-    Q_UNUSED(backColor);
     setBounds(rect);
     setView3DOptions(options);
     if (options)
@@ -523,6 +457,14 @@ TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options,
     }
     // Without options the rotated values are the neutral ones; calculated in every case.
     calcTrigValues();
+}
+
+TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options, TColor backColor, bool is3D,
+                                const TRect &rect)
+{
+    Q_UNUSED(backColor);
+    initProjection(options, is3D, rect);
+    m_inPass = true;
     if (m_buffered) {
         const int w = std::max(rect.width(), 1);
         const int h = std::max(rect.height(), 1);
@@ -541,8 +483,9 @@ TRect TPlotCanvas3D::InitWindow(GuiCanvas *destination, TView3DOptions *options,
         SetCanvas(m_bufferCanvas.get());
         return {0, 0, rect.width(), rect.height()};
     }
-    if (destination)
-        destination->beginPaint();
+    // A painter attached from outside (a widget's, a printer's) stays its owner's to end.
+    if (destination && !destination->isPainting() && destination->beginPaint())
+        m_beganDestination = destination;
     SetCanvas(destination);
     return rect;
 }
@@ -573,15 +516,15 @@ void TPlotCanvas3D::CopyBufferTo(int x, int y, GuiCanvas *destination)
 {
     if (!m_buffer || !destination)
         return;
-    if (m_bufferCanvas)
-        m_bufferCanvas->endPaint();
-    destination->beginPaint();
+    const bool began = !destination->isPainting() && destination->beginPaint();
     destination->dc().putImage(x, y, *m_buffer);
+    if (began)
+        destination->endPaint();
 }
 
 bool TPlotCanvas3D::RepaintFromBuffer()
 {
-    if (m_bufferOutOfDate || !m_buffer || !ReferenceCanvas())
+    if (m_bufferOutOfDate || !m_buffer)
         return false;
     CopyBufferTo(0, 0, ReferenceCanvas());
     return true;
@@ -589,11 +532,51 @@ bool TPlotCanvas3D::RepaintFromBuffer()
 
 void TPlotCanvas3D::FlushBuffer(GuiCanvas *destination, GuiCanvas *defaultCanvas, const TRect &rect)
 {
+    m_inPass = false;
+    endOwnPainters();
     if (m_buffered && m_buffer) {
         CopyBufferTo(rect.left, rect.top, destination);
         m_bufferOutOfDate = false;
     }
     SetCanvas(defaultCanvas);
+}
+
+void TPlotCanvas3D::AbortPass(GuiCanvas *defaultCanvas)
+{
+    ReferenceCanvas()->dc().unclip();
+    while (is2DOpen())
+        End2D();
+    endOwnPainters();
+    m_bufferOutOfDate = true;
+    m_inPass = false;
+    SetCanvas(defaultCanvas);
+}
+
+CanvasOverlay::CanvasOverlay(TPlotCanvas3D &canvas)
+    : m_canvas(canvas)
+{
+    if (canvas.m_inPass || !canvas.m_buffer || canvas.m_bufferOutOfDate || !canvas.m_bufferCanvas->beginPaint())
+        return;
+    m_previous = canvas.ReferenceCanvas();
+    canvas.SetCanvas(canvas.m_bufferCanvas.get());
+    m_open = true;
+}
+
+CanvasOverlay::~CanvasOverlay()
+{
+    if (!m_open)
+        return;
+    m_canvas.m_bufferCanvas->endPaint();
+    m_canvas.SetCanvas(m_previous);
+}
+
+void TPlotCanvas3D::endOwnPainters()
+{
+    if (m_bufferCanvas)
+        m_bufferCanvas->endPaint();
+    if (m_beganDestination)
+        m_beganDestination->endPaint();
+    m_beganDestination = nullptr;
 }
 
 void TPlotCanvas3D::Disable3D()
@@ -620,18 +603,6 @@ void TPlotCanvas3D::ClipCube(const TRect &rect, int minZ, int maxZ)
                 corners.push_back(Calc3DPoint(x, y, z));
     const TPointArray hull = PlotGeometry::ConvexHull(corners);
     ClipPolygon(hull.data(), int(hull.size()));
-}
-
-void TPlotCanvas3D::EllipseWithZ(int left, int top, int right, int bottom, int z)
-{
-    if (!m_projection.is3D && !m_projection.orthogonal) {
-        // The flat form takes the box with its right and bottom edge included.
-        Ellipse(left, top, right + 1, bottom + 1);
-        return;
-    }
-    const TPoint a = Calc3DPoint(left, top, z);
-    const TPoint b = Calc3DPoint(right, bottom, z);
-    Ellipse(a.x, a.y, b.x, b.y);
 }
 
 void TPlotCanvas3D::HorizLine3D(int left, int right, int y, int z)
@@ -678,80 +649,3 @@ void TPlotCanvas3D::LineTo3D(int x, int y, int z)
     LineTo(p.x, p.y);
 }
 
-void TPlotCanvas3D::Plane3D(const TPoint &a, const TPoint &b, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(a.x, a.y, z0), Calc3DPoint(b.x, b.y, z0), Calc3DPoint(b.x, b.y, z1),
-                    Calc3DPoint(a.x, a.y, z1)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::PlaneWithZ(const TFourPoints &points, int z)
-{
-    for (std::size_t i = 0; i < 4; ++i)
-        m_fourPoints[i] = Calc3DPoint(points[i].x, points[i].y, z);
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::PlaneFour3D(TFourPoints points, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(points[0].x, points[0].y, z0), Calc3DPoint(points[1].x, points[1].y, z0),
-                    Calc3DPoint(points[2].x, points[2].y, z1), Calc3DPoint(points[3].x, points[3].y, z1)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::PolygonWithZ(TPointArray points, int z)
-{
-    for (TPoint &p : points)
-        p = Calc3DPoint(p.x, p.y, z);
-    Polygon(points);
-}
-
-void TPlotCanvas3D::PolylineWithZ(TPointArray points, int z)
-{
-    for (TPoint &p : points)
-        p = Calc3DPoint(p.x, p.y, z);
-    Polyline(points);
-}
-
-void TPlotCanvas3D::RectangleWithZ(const TRect &rect, int z)
-{
-    if (!m_projection.is3D && !m_projection.orthogonal) {
-        Rectangle(rect.left, rect.top, rect.right, rect.bottom);
-        return;
-    }
-    m_fourPoints = FourPointsFromRect(rect, z);
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::RectangleY(int left, int y, int right, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(left, y, z0), Calc3DPoint(right, y, z0), Calc3DPoint(right, y, z1),
-                    Calc3DPoint(left, y, z1)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::RectangleZ(int x, int top, int bottom, int z0, int z1)
-{
-    m_fourPoints = {Calc3DPoint(x, top, z0), Calc3DPoint(x, top, z1), Calc3DPoint(x, bottom, z1),
-                    Calc3DPoint(x, bottom, z0)};
-    PolygonFourPoints();
-}
-
-void TPlotCanvas3D::CircleWithZ(int xCenter, int yCenter, double radius, int z)
-{
-    int l = 0, t = 0, r = 0, b = 0;
-    m_projection.calc3DPosDouble(xCenter - radius, yCenter - radius, z, l, t);
-    m_projection.calc3DPosDouble(xCenter + radius, yCenter + radius, z, r, b);
-    Ellipse(l, t, r, b);
-}
-
-void TPlotCanvas3D::TriangleWithZ(const TPoint &p0, const TPoint &p1, const TPoint &p2, int z)
-{
-    Polygon({Calc3DPoint(p0.x, p0.y, z), Calc3DPoint(p1.x, p1.y, z), Calc3DPoint(p2.x, p2.y, z)});
-}
-
-void TPlotCanvas3D::PolygonFourPoints()
-{
-    if (ReferenceCanvas())
-        ReferenceCanvas()->dc().polygon(m_fourPoints.data(), 4);
-}

@@ -4,6 +4,9 @@
 #include "TCanvas3D.h"
 
 #include <QImage>
+#include <QPointer>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -66,7 +69,13 @@ public:
     void CalcProjection(int maxDepth, const TRect &rect) override;
     void FlushBuffer(GuiCanvas *destination, GuiCanvas *defaultCanvas, const TRect &rect) override;
     bool RepaintFromBuffer() override;
+    void Arrow(bool filled, const TPoint &from, const TPoint &to, int headWidth, int headLength, int z,
+               double bodyPercent) override;
     void ClipCube(const TRect &rect, int minZ, int maxZ) override;
+    void Cone(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides,
+              int conePercent) override;
+    void Cube(int left, int right, int top, int bottom, int z0, int z1, bool darkSides) override;
+    void Cylinder(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides) override;
     void Disable3D() override;
     void Restore3D() override;
     void EllipseWithZ(int left, int top, int right, int bottom, int z) override;
@@ -76,22 +85,35 @@ public:
     void LineWithZ(int x0, int y0, int x1, int y1, int z) override;
     void MoveTo3D(int x, int y, int z) override;
     void LineTo3D(int x, int y, int z) override;
+    void Pie3D(int xCenter, int yCenter, int xRadius, int yRadius, int z0, int z1, double startAngle, double endAngle,
+               bool darkSides, bool drawSides, int donutPercent, const TCustomPlotGradient *gradient) override;
     void Plane3D(const TPoint &a, const TPoint &b, int z0, int z1) override;
     void PlaneWithZ(const TFourPoints &points, int z) override;
     void PlaneFour3D(TFourPoints points, int z0, int z1) override;
     void PolygonWithZ(TPointArray points, int z) override;
     void PolylineWithZ(TPointArray points, int z) override;
+    void Pyramid(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides) override;
+    void TruncatedPyramid(const TRect &rect, int z0, int z1, int topHalfWidth, int topHalfDepth) override;
     void RectangleWithZ(const TRect &rect, int z) override;
     void RectangleY(int left, int y, int right, int z0, int z1) override;
     void RectangleZ(int x, int top, int bottom, int z0, int z1) override;
     void RotateLabel3D(int x, int y, int z, const QString &text, double angle) override;
     void CircleWithZ(int xCenter, int yCenter, double radius, int z) override;
     void TextOut3D(int x, int y, int z, const QString &text) override;
+    void Triangle3D(const TPoint3D &p0, const TPoint3D &p1, const TPoint3D &p2, TColor color) override;
     void TriangleWithZ(const TPoint &p0, const TPoint &p1, const TPoint &p2, int z) override;
     // Fills the stored four-point face.
     virtual void PolygonFourPoints();
     virtual void FreeBuffer();
     virtual void CopyBufferTo(int x, int y, GuiCanvas *destination);
+
+    // Shading of the solids' faces, and the points on the circle of a cone or cylinder.
+    static constexpr int DarkSideAmount = 128;
+    static constexpr int DarkTopAmount = 64;
+    static constexpr int PieDarkAmount = 32;
+    int SolidSegments() const { return m_solidSegments; }
+    // At least 3; a bar series draws a four-sided "cylinder" by setting 4 for one call.
+    void SetSolidSegments(int value) { m_solidSegments = std::max(value, 3); }
 
     // The rectangle a text occupies at (x, y) under the current alignment.
     TRect textRect(int x, int y, const QString &text);
@@ -99,21 +121,39 @@ public:
     void setKeepBufferWhenUnbuffering(bool value) { m_keepBuffer = value; }
     bool bufferOutOfDate() const { return m_bufferOutOfDate; }
     const QImage *buffer() const { return m_buffer.get(); }
+    // True from InitWindow to FlushBuffer.
+    bool inPass() const { return m_inPass; }
+    // Ends a pass that failed half way: painters this canvas began are ended, clipping removed,
+    // 2D brackets closed, the buffer marked stale; then defaultCanvas is attached.
+    void AbortPass(GuiCanvas *defaultCanvas);
     bool zoomText() const { return m_zoomText; }
     TFourPoints &fourPoints() { return m_fourPoints; }
 
 protected:
-    int rawTextWidth(const QString &text) override;
-    int rawTextHeight(const QString &text) override;
+    // The projection part of InitWindow: bounds, view options, font zoom and projection, without
+    // buffer or painter. Canvases that draw without a device (export, recording) call only this.
+    void initProjection(TView3DOptions *options, bool is3D, const TRect &rect);
     // Writes the text once at the point in the DC's text colour; shadow and outline are done around it.
     virtual void plainTextOut(int x, int y, const QString &text);
 
 private:
+    friend class CanvasOverlay;
+
     void calcTrigValues();
+    // Colour of a solid's faces: the brush colour of a solid brush, else the back colour.
+    TColor faceColor() const;
+    void setFaceColor(TColor color);
+    // Projected point, also from double-precision model coordinates.
+    TPoint projected(double x, double y, double z) const;
+    // Fills the four points as the canvas's face.
+    void drawFace(const TFourPoints &points);
+    // Ends the painters this canvas began: on the buffer, or on the destination of an unbuffered pass.
+    void endOwnPainters();
     int zoomedFontSize() const;
 
     std::unique_ptr<QImage> m_buffer;
     std::unique_ptr<GuiCanvas> m_bufferCanvas;
+    QPointer<GuiCanvas> m_beganDestination;
     bool m_bufferOutOfDate = true;
     bool m_monochrome = false;
     bool m_zoomText = true;
@@ -121,4 +161,25 @@ private:
     bool m_saved3D = false;
     bool m_keepBuffer = false;
     TFourPoints m_fourPoints{};
+    int m_solidSegments = 16;
+    bool m_inPass = false;
+};
+
+// Draws over the finished picture between passes (a zoom band, cursor lines): while it lives, a
+// painter is open on the canvas's up-to-date buffer and the buffer's platform canvas is current;
+// both are closed when it ends. The caller then repaints the area it drew on, whose paint copies
+// the buffer. It opens nothing during a pass or without an up-to-date buffer (isOpen() is false).
+class CanvasOverlay
+{
+public:
+    explicit CanvasOverlay(TPlotCanvas3D &canvas);
+    ~CanvasOverlay();
+    CanvasOverlay(const CanvasOverlay &) = delete;
+    CanvasOverlay &operator=(const CanvasOverlay &) = delete;
+    bool isOpen() const { return m_open; }
+
+private:
+    TPlotCanvas3D &m_canvas;
+    QPointer<GuiCanvas> m_previous;
+    bool m_open = false;
 };

@@ -1,6 +1,8 @@
 // The listeners of a panel (the chart tools) and the events the panel sends them.
 #pragma once
 
+#include "PlotTypes.h"
+
 #include <QList>
 
 #include <functional>
@@ -13,6 +15,24 @@ class TPlotEvent
 public:
     virtual ~TPlotEvent() = default;
     QObject *Sender = nullptr;
+};
+
+// A mouse event a panel sends its listeners (the chart tools). A listener that handles it may set
+// the panel's CancelMouse; the remaining listeners are then skipped.
+class TPlotMouseEvent : public TPlotEvent
+{
+public:
+    enum EventKind { meDown, meUp, meMove };
+    EventKind Kind = meDown;
+    TMouseButton Button = mbLeft;
+    TShiftState Shift;
+    int X = 0;
+    int Y = 0;
+};
+
+// Sent when the panel switches between 2D and 3D; it reaches every listener.
+class TPlotView3DEvent : public TPlotEvent
+{
 };
 
 class TPlotEventListener

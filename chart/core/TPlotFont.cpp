@@ -1,48 +1,41 @@
 // Chart font with its optional attribute objects.
 #include "TPlotFont.h"
 
-#include "PlotConst.h"
+#include "PlotLibrary.h"
 
-namespace {
+#include <QSignalBlocker>
 
-QString defaultFontName()
-{
-    return PlotConst::message(PlotConst::msgDefaultFontName);
-}
-
-int defaultFontSize()
-{
-    return PlotConst::message(PlotConst::msgDefaultFontSize).toInt();
-}
-
-} // namespace
+#include <functional>
 
 TPlotFont::TPlotFont(QObject *owner)
     : TFont(owner)
+    , m_gradient(this, [this](TPlotFontGradient *g) { connect(g, &TCustomPlotGradient::changed, this, &TFont::changed); })
+    , m_outLine(this, [this](TChartHiddenPen *p) { connect(p, &TPen::changed, this, &TFont::changed); })
+    , m_shadow(this, [this](TPlotShadow *s) { connect(s, &TPlotShadow::changed, this, &TFont::changed); })
 {
     SetColor(clBlack);
     SetCharset(1);
-    SetName(defaultFontName());
-    SetSize(defaultFontSize());
+    SetName(PlotDefaultFontName());
+    SetSize(PlotDefaultFontSize());
 }
 
 TPlotFont::~TPlotFont() = default;
 
+TPlotCanvas *TPlotFont::canvas() const
+{
+    const auto link = m_canvas.lock();
+    return link ? *link : nullptr;
+}
+
 TPlotFontGradient *TPlotFont::Gradient()
 {
-    if (!m_gradient) {
-        m_gradient = std::make_unique<TPlotFontGradient>();
-        connect(m_gradient.get(), &TCustomPlotGradient::changed, this, &TFont::changed);
-    }
-    return m_gradient.get();
+    return m_gradient.getOrCreate();
 }
 
 void TPlotFont::SetGradient(const TPlotFontGradient *value)
 {
-    if (value)
-        Gradient()->Assign(*value);
-    else
-        m_gradient.reset();
+    if (m_gradient.set(value)) // a copied value notifies through the font itself
+        Changed();
 }
 
 void TPlotFont::SetInterCharSize(int value)
@@ -55,45 +48,68 @@ void TPlotFont::SetInterCharSize(int value)
 
 TChartHiddenPen *TPlotFont::OutLine()
 {
-    if (!m_outLine) {
-        m_outLine = std::make_unique<TChartHiddenPen>();
-        connect(m_outLine.get(), &TPen::changed, this, &TFont::changed);
-    }
-    return m_outLine.get();
+    return m_outLine.getOrCreate();
 }
 
 void TPlotFont::SetOutLine(const TChartHiddenPen *value)
 {
-    if (value)
-        OutLine()->Assign(*value);
-    else
-        m_outLine.reset();
+    if (m_outLine.set(value)) // a copied value notifies through the font itself
+        Changed();
 }
 
 TPlotShadow *TPlotFont::Shadow()
 {
-    if (!m_shadow) {
-        m_shadow = std::make_unique<TPlotShadow>();
-        connect(m_shadow.get(), &TPlotShadow::changed, this, &TFont::changed);
-    }
-    return m_shadow.get();
+    return m_shadow.getOrCreate();
 }
 
 void TPlotFont::SetShadow(const TPlotShadow *value)
 {
-    if (value)
-        Shadow()->Assign(*value);
-    else
-        m_shadow.reset();
+    if (m_shadow.set(value)) // a copied value notifies through the font itself
+        Changed();
 }
+
+namespace {
+
+// Runs the action and tells whether the object announced a change meanwhile.
+template <class T>
+bool announcesChange(T *object, const std::function<void()> &action)
+{
+    bool changed = false;
+    const QMetaObject::Connection watch = QObject::connect(object, &T::changed, [&changed] { changed = true; });
+    action();
+    QObject::disconnect(watch);
+    return changed;
+}
+
+// Copies an optional sub-object: none frees ours, another is assigned into ours.
+template <class T>
+bool assignOptional(OptionalChild<T> &ours, const T *theirs)
+{
+    if (!theirs)
+        return ours.set(nullptr);
+    T *target = ours.getOrCreate();
+    return announcesChange(target, [&] { target->Assign(*theirs); });
+}
+
+} // namespace
 
 void TPlotFont::Assign(const TFont &source)
 {
-    if (const auto *font = qobject_cast<const TPlotFont *>(&source); font && font != this) {
-        SetGradient(font->m_gradient.get());
-        m_interCharSize = font->m_interCharSize;
-        SetOutLine(font->m_outLine.get());
-        SetShadow(font->m_shadow.get());
+    if (&source == this)
+        return;
+    bool changed = false;
+    {
+        // The sub-objects' own notifications would repaint once each.
+        const QSignalBlocker quiet(this);
+        if (const auto *font = qobject_cast<const TPlotFont *>(&source)) {
+            changed |= assignOptional(m_gradient, font->m_gradient.get());
+            changed |= assignOptional(m_outLine, font->m_outLine.get());
+            changed |= assignOptional(m_shadow, font->m_shadow.get());
+            changed |= m_interCharSize != font->m_interCharSize;
+            m_interCharSize = font->m_interCharSize;
+        }
+        changed |= copyFontValues(source);
     }
-    TFont::Assign(source);
+    if (changed)
+        Changed();
 }

@@ -1,6 +1,7 @@
 // A chart font: outline pen, shadow, gradient and extra character spacing, each created on first read.
 #pragma once
 
+#include "OptionalChild.h"
 #include "TChartPen.h"
 #include "TCustomPlotGradient.h"
 #include "TFont.h"
@@ -15,10 +16,11 @@ class TPlotCanvas;
 class TPlotFont : public TFont
 {
     Q_OBJECT
-    Q_PROPERTY(TPlotFontGradient *Gradient READ Gradient NOTIFY changed)
+    // Reading a property never creates the object: none until the C++ accessor or a write makes it.
+    Q_PROPERTY(TPlotFontGradient *Gradient READ gradientIfAny WRITE SetGradient NOTIFY changed)
     Q_PROPERTY(int InterCharSize READ InterCharSize WRITE SetInterCharSize NOTIFY changed)
-    Q_PROPERTY(TChartHiddenPen *OutLine READ OutLine NOTIFY changed)
-    Q_PROPERTY(TPlotShadow *Shadow READ Shadow NOTIFY changed)
+    Q_PROPERTY(TChartHiddenPen *OutLine READ outLineIfAny WRITE SetOutLine NOTIFY changed)
+    Q_PROPERTY(TPlotShadow *Shadow READ shadowIfAny WRITE SetShadow NOTIFY changed)
 public:
     explicit TPlotFont(QObject *owner = nullptr);
     ~TPlotFont() override;
@@ -33,25 +35,26 @@ public:
     void SetShadow(const TPlotShadow *value);
 
     // Read without creating.
-    const TPlotFontGradient *gradientIfAny() const { return m_gradient.get(); }
-    const TChartHiddenPen *outLineIfAny() const { return m_outLine.get(); }
-    const TPlotShadow *shadowIfAny() const { return m_shadow.get(); }
+    TPlotFontGradient *gradientIfAny() const { return m_gradient.get(); }
+    TChartHiddenPen *outLineIfAny() const { return m_outLine.get(); }
+    TPlotShadow *shadowIfAny() const { return m_shadow.get(); }
 
-    bool IsColorStored() const { return Color() != m_defaultColor; }
-    bool IsStyleStored() const { return Style() != m_defaultStyle; }
+    Q_INVOKABLE bool IsColorStored() const { return Color() != m_defaultColor; }
+    Q_INVOKABLE bool IsStyleStored() const { return Style() != m_defaultStyle; }
 
     void Assign(const TFont &source) override;
 
-    // The canvas this font was last applied to; not owned.
-    TPlotCanvas *canvas() const { return m_canvas; }
-    void setCanvas(TPlotCanvas *canvas) { m_canvas = canvas; }
+    // The canvas this font was last applied to, or none once that canvas is gone; not owned.
+    TPlotCanvas *canvas() const;
+    // The canvas's link expires when the canvas dies.
+    void setCanvas(std::weak_ptr<TPlotCanvas *const> canvas) { m_canvas = std::move(canvas); }
 
 private:
-    std::unique_ptr<TPlotFontGradient> m_gradient;
+    OptionalChild<TPlotFontGradient> m_gradient;
     int m_interCharSize = 0;
-    std::unique_ptr<TChartHiddenPen> m_outLine;
-    std::unique_ptr<TPlotShadow> m_shadow;
-    TPlotCanvas *m_canvas = nullptr;
+    OptionalChild<TChartHiddenPen> m_outLine;
+    OptionalChild<TPlotShadow> m_shadow;
+    std::weak_ptr<TPlotCanvas *const> m_canvas;
     TColor m_defaultColor = clBlack;
-    int m_defaultStyle = 0;
+    TFontStyles m_defaultStyle;
 };

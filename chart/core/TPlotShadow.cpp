@@ -72,11 +72,15 @@ void TPlotShadow::setDefaults(TColor color, int size)
 
 void TPlotShadow::Assign(const TPlotShadow &source)
 {
+    if (m_color == source.m_color && m_horizSize == source.m_horizSize && m_smooth == source.m_smooth
+        && m_transparency == source.m_transparency && m_vertSize == source.m_vertSize)
+        return;
     m_color = source.m_color;
     m_horizSize = source.m_horizSize;
     m_smooth = source.m_smooth;
     m_transparency = source.m_transparency;
     m_vertSize = source.m_vertSize;
+    Q_EMIT changed();
 }
 
 bool TPlotShadow::isVisible() const
@@ -182,11 +186,11 @@ void TPlotShadow::DrawEllipse(TCanvas3D &canvas, const TRect &r, int z)
     if (m_smooth) {
         const TRect projected = canvas.RectFromRectZ(moved, z);
         canvas.ClipEllipse(projected, false);
-        TPlotGradient gradient;
-        gradient.SetDirection(gdRadial);
-        gradient.SetStartColor(PlotColor::darken(m_color, 128));
-        gradient.SetEndColor(PlotColor::lighten(m_color, 32));
-        gradient.Draw(canvas, projected);
+        GradientValues gradient;
+        gradient.direction = gdRadial;
+        gradient.startColor = PlotColor::darken(m_color, 128);
+        gradient.endColor = PlotColor::lighten(m_color, 32);
+        gradient.draw(canvas, projected);
         canvas.UnClipRectangle();
     } else {
         canvas.EllipseWithZ(moved.left, moved.top, moved.right, moved.bottom, z);

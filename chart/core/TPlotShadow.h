@@ -37,9 +37,9 @@ public:
 
     // Owners that publish other defaults change them together with the values.
     void setDefaults(TColor color, int size);
-    bool IsColorStored() const { return m_color != m_defaultColor; }
-    bool IsHorizSizeStored() const { return m_horizSize != m_defaultSize; }
-    bool IsVertSizeStored() const { return m_vertSize != m_defaultSize; }
+    Q_INVOKABLE bool IsColorStored() const { return m_color != m_defaultColor; }
+    Q_INVOKABLE bool IsHorizSizeStored() const { return m_horizSize != m_defaultSize; }
+    Q_INVOKABLE bool IsVertSizeStored() const { return m_vertSize != m_defaultSize; }
 
     void Assign(const TPlotShadow &source);
 

@@ -57,6 +57,9 @@ public:
     double OrthoRatio() const;
     void Assign(const TView3DOptions &source);
 
+    // Asks the owning panel to repaint (the canvas does when its monochrome switch changes).
+    void Repaint() { Q_EMIT changed(); }
+
     std::function<void(bool horizontal)> onScroll;
     std::function<void(int zoom)> onZoom;
 
@@ -65,8 +68,6 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void Repaint() { Q_EMIT changed(); }
-
     double m_elevation = 345.0;
     int m_fontZoom = 100;
     int m_horizOffset = 0;

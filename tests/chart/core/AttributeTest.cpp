@@ -3,11 +3,14 @@
 #include "TChartPen.h"
 #include "TCustomPlotGradient.h"
 #include "TPicture.h"
+#include "TPlotCanvas3D.h"
 #include "TPlotFont.h"
 #include "TPlotShadow.h"
 #include "TView3DOptions.h"
 
 #include <QMetaProperty>
+#include <QPointer>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -139,21 +142,22 @@ TEST(TChartPen, PresetsAndAssign)
 
 TEST(TPen, QtFormFollowsEndStyleAndMode)
 {
-    TPen pen;
-    pen.SetWidth(3);
+    // Wide chart pens reach the device through the canvas, which gives them the geometric handle.
+    TPlotCanvas3D canvas;
+    TChartPen chartPen;
+    chartPen.SetWidth(3);
     const struct { TPenEndStyle end; Qt::PenCapStyle cap; Qt::PenJoinStyle join; } cases[] = {
         {esSquare, Qt::SquareCap, Qt::BevelJoin}, {esFlat, Qt::FlatCap, Qt::MiterJoin}, {esRound, Qt::RoundCap, Qt::RoundJoin}};
     for (const auto &c : cases) {
         SCOPED_TRACE(int(c.end));
-        TPen::Handle handle;
-        handle.kind = TPen::Handle::Geometric;
-        handle.endStyle = c.end;
-        pen.setHandle(handle);
-        const QPen q = pen.toQPen();
+        chartPen.SetEndStyle(c.end);
+        canvas.AssignVisiblePen(chartPen);
+        const QPen q = canvas.Pen()->toQPen();
         EXPECT_EQ(q.capStyle(), c.cap);
         EXPECT_EQ(q.joinStyle(), c.join);
         EXPECT_EQ(q.width(), 3);
     }
+    TPen pen;
     pen.SetWidth(1);
     EXPECT_TRUE(pen.toQPen().isCosmetic());
     EXPECT_EQ(pen.toQPen().capStyle(), Qt::FlatCap);
@@ -220,4 +224,114 @@ TEST(TPlotFont, DefaultsAndAttributeObjectsOnDemand)
     QObject::connect(&copy, &TFont::changed, [&] { ++n; });
     copy.Shadow()->SetColor(clRed); // a sub-object's change repaints through the font
     EXPECT_EQ(n, 1);
+}
+
+TEST(AttributeObjects, ReadingPropertiesCreatesNothingAndSubObjectsAreChildren)
+{
+    TPlotFont font;
+    TChartBrush brush;
+    for (QObject *object : std::initializer_list<QObject *>{&font, &brush}) {
+        SCOPED_TRACE(object->metaObject()->className());
+        const QMetaObject *meta = object->metaObject();
+        for (int i = 0; i < meta->propertyCount(); ++i)
+            meta->property(i).read(object);
+        EXPECT_TRUE(object->children().isEmpty());
+    }
+    QPointer<QObject> shadow = font.Shadow();
+    QPointer<QObject> image = brush.Image();
+    EXPECT_TRUE(font.children().contains(shadow.data()));
+    EXPECT_TRUE(brush.children().contains(image.data()));
+    EXPECT_EQ(font.property("Shadow").value<TPlotShadow *>(), shadow.data());
+    {
+        TPlotFont scoped;
+        shadow = scoped.Shadow();
+    }
+    EXPECT_TRUE(shadow.isNull());
+    font.SetShadow(nullptr);
+    EXPECT_TRUE(font.children().isEmpty());
+}
+
+namespace {
+
+// Assigns a source equal to the target, then one that differs in the given way; counts notifications.
+template <class T, class Assign>
+void expectOneNotificationPerRealChange(const std::function<void(T &)> &makeDifferent, Assign assign)
+{
+    T target;
+    T same;
+    T different;
+    makeDifferent(different);
+    QSignalSpy spy(&target, &T::changed);
+    assign(target, same);
+    EXPECT_EQ(spy.count(), 0);
+    assign(target, different);
+    EXPECT_EQ(spy.count(), 1);
+    assign(target, different);
+    EXPECT_EQ(spy.count(), 1);
+}
+
+} // namespace
+
+TEST(AttributeObjects, AssignNotifiesOnceForAChangeAndNeverOtherwise)
+{
+    const auto assign = [](auto &target, const auto &source) { target.Assign(source); };
+    {
+        SCOPED_TRACE("TPen");
+        expectOneNotificationPerRealChange<TPen>([](TPen &p) { p.SetWidth(4); p.SetColor(clRed); }, assign);
+    }
+    {
+        SCOPED_TRACE("TChartPen, chart part only");
+        expectOneNotificationPerRealChange<TChartPen>([](TChartPen &p) { p.SetSmallDots(true); }, assign);
+    }
+    {
+        SCOPED_TRACE("TBrush");
+        expectOneNotificationPerRealChange<TBrush>([](TBrush &b) { b.SetStyle(bsCross); }, assign);
+    }
+    {
+        SCOPED_TRACE("TChartBrush, picture only");
+        expectOneNotificationPerRealChange<TChartBrush>(
+            [](TChartBrush &b) { b.Image()->SetGraphic(QImage(2, 2, QImage::Format_RGB32)); }, assign);
+    }
+    {
+        SCOPED_TRACE("TFont");
+        expectOneNotificationPerRealChange<TFont>([](TFont &f) { f.SetName(QStringLiteral("Courier New")); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotFont, shadow and outline");
+        expectOneNotificationPerRealChange<TPlotFont>(
+            [](TPlotFont &f) { f.Shadow()->SetSize(2); f.OutLine()->Show(); f.SetSize(12); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotShadow");
+        expectOneNotificationPerRealChange<TPlotShadow>([](TPlotShadow &s) { s.SetTransparency(40); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotGradient");
+        expectOneNotificationPerRealChange<TPlotGradient>([](TPlotGradient &g) { g.SetMidColor(clRed); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotFontGradient, outline only");
+        expectOneNotificationPerRealChange<TPlotFontGradient>([](TPlotFontGradient &g) { g.SetOutline(true); }, assign);
+    }
+    {
+        SCOPED_TRACE("TPlotFont, writing none");
+        TPlotFont font;
+        font.Gradient();
+        QSignalSpy spy(&font, &TFont::changed);
+        font.SetGradient(nullptr);
+        font.SetGradient(nullptr);
+        font.SetShadow(nullptr);
+        EXPECT_EQ(spy.count(), 1);
+    }
+}
+
+TEST(TFont, StyleIsAFlagSetThatStreamsAsText)
+{
+    TPlotFont font;
+    const QMetaProperty style = font.metaObject()->property(font.metaObject()->indexOfProperty("Style"));
+    ASSERT_TRUE(style.isValid());
+    EXPECT_TRUE(style.isFlagType());
+    EXPECT_TRUE(style.write(&font, QStringLiteral("fsBold|fsItalic")));
+    EXPECT_EQ(font.Style(), TFontStyles(fsBold | fsItalic));
+    EXPECT_EQ(style.enumerator().valueToKeys(int(font.Style())), "fsBold|fsItalic");
 }

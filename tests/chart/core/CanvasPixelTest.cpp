@@ -623,3 +623,50 @@ TEST(CanvasPixels, UnbufferedExportBlendsIntoTheTargetNotTheKeptBuffer)
     target.endPaint();
     EXPECT_EQ(exported.pixel(5, 5), qRgb(200, 100, 50));
 }
+
+TEST(CanvasPixels, FarAwayCoordinatesAreCutToTheGuardSquare)
+{
+    constexpr int kFar = 67108863; // the farthest pixel the chart engine sends
+    Pass2D line(400, 300);
+    line.canvas.Line(-kFar, 10, kFar, 10);
+    for (int y = 0; y < 300; ++y)
+        ASSERT_EQ(inkedColumns(line.image, y).size(), y == 10 ? 400u : 0u) << "row " << y;
+
+    // The same pixels as with the far sides pulled in to the edge of the picture and beyond.
+    const auto draw = [](int reach) {
+        Pass2D p(400, 300);
+        p.canvas.Brush()->SetColor(clRed);
+        p.canvas.Rectangle(-reach, 20, reach, 40);
+        p.canvas.Polygon({{-reach, 50}, {reach, 50}, {reach, 100}, {-reach, 100}});
+        p.canvas.Polyline({{-reach, 120}, {200, 120}, {200, 130}, {reach, 130}});
+        p.canvas.FillRect({-reach, 140, reach, 150});
+        return p.image.copy();
+    };
+    EXPECT_TRUE(draw(kFar) == draw(1000));
+
+    // Curves whose box leaves the square are drawn as polygons: a very wide, flat ellipse.
+    Pass2D ellipse(400, 300);
+    ellipse.canvas.Brush()->SetColor(clRed);
+    ellipse.canvas.Ellipse(200 - 50000000, 100, 200 + 50000000, 200);
+    EXPECT_EQ(ellipse.image.pixel(200, 150), rgb(clRed));
+    EXPECT_EQ(ellipse.image.pixel(5, 150), rgb(clRed));
+    EXPECT_EQ(ellipse.image.pixel(200, 99), kWhite);
+    EXPECT_EQ(ellipse.image.pixel(200, 201), kWhite);
+    ellipse.canvas.Pie(-kFar, -kFar, kFar, kFar, kFar, 0, 0, -kFar);
+    ellipse.canvas.Arc(-kFar, -kFar, kFar, kFar, kFar, 0, 0, -kFar);
+    ellipse.canvas.RoundRect(-kFar, 250, kFar, 290, 16, 16);
+    EXPECT_EQ(ellipse.image.pixel(200, 270), rgb(clRed));
+}
+
+TEST(CanvasPixels, RasterModesDrawInCopyModeWhileMetafiling)
+{
+    for (bool metafiling : {true, false}) {
+        SCOPED_TRACE(metafiling);
+        Pass2D p;
+        p.canvas.setMetafiling(metafiling);
+        p.canvas.Pen()->SetMode(pmXor);
+        p.canvas.Pen()->SetColor(clRed);
+        p.canvas.Line(0, 5, 30, 5);
+        EXPECT_EQ(p.image.pixel(10, 5), metafiling ? rgb(clRed) : rgb(clAqua)); // white xor red
+    }
+}

@@ -1,6 +1,8 @@
 // Test set-up helpers.
 #include "ChartTestSetup.h"
 
+#include "PlotLibrary.h"
+
 #include <QFont>
 #include <QFontDatabase>
 
@@ -15,16 +17,19 @@ QImage whiteImage(int width, int height)
 
 void registerTestFont()
 {
-    static const bool done = [] {
+    // The library's own substitutions first, then ours in their place, on every call: a test of
+    // the library start may have put the library's back.
+    PlotLibraryStart();
+    static const QString family = [] {
         const int id = QFontDatabase::addApplicationFont(QStringLiteral(TENSIMO_TEST_DATA_DIR "/chart/DejaVuSans.ttf"));
-        if (id >= 0) {
-            const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
-            QFont::insertSubstitution(QStringLiteral("Arial"), family);
-            QFont::insertSubstitution(QStringLiteral("Courier New"), family);
-        }
-        return true;
+        return id >= 0 ? QFontDatabase::applicationFontFamilies(id).value(0) : QString();
     }();
-    Q_UNUSED(done);
+    if (family.isEmpty())
+        return;
+    for (const QString &name : {QStringLiteral("Arial"), QStringLiteral("Courier New")}) {
+        QFont::removeSubstitutions(name);
+        QFont::insertSubstitution(name, family);
+    }
 }
 
 ScreenPass::ScreenPass(int width, int height, bool view3D_)

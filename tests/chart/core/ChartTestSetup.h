@@ -10,6 +10,7 @@
 #include <memory>
 
 QImage whiteImage(int width, int height);
+// Puts the bundled DejaVu Sans in for Arial and Courier New, so text metrics are the same everywhere.
 void registerTestFont();
 
 // A screen canvas over a white image, unbuffered, after InitWindow and CalcProjection(100, rect).

@@ -27,7 +27,8 @@ QString RecordedCall::line() const
     parts << QStringLiteral("pen=%1/%2/%3").arg(penVisible() ? hex(penColor) : QStringLiteral("clear")).arg(penWidth).arg(int(penMode));
     parts << QStringLiteral("brush=%1/%2").arg(hex(brushColor)).arg(int(brushStyle));
     if (!text.isNull())
-        parts << QStringLiteral("text=%1").arg(hex(textColor));
+        parts << QStringLiteral("text=%1").arg(hex(textColor))
+              << QStringLiteral("font=%1/%2/%3").arg(fontName).arg(fontSize).arg(int(fontStyle));
     parts << QStringLiteral("clip=%1").arg(clipDepth) << (in3D ? QStringLiteral("3d") : QStringLiteral("2d"));
     return parts.join(QLatin1Char(' '));
 }
@@ -93,6 +94,7 @@ RecordedCall &RecordingCanvas::record(const QString &op, std::vector<int> args)
     c.brushStyle = brush->Style();
     c.fontName = font->Name();
     c.fontSize = font->Size();
+    c.fontStyle = font->Style();
     c.fontColor = font->Color();
     c.textColor = m_gui.dc().textColor();
     c.fontPixelSize = m_gui.dc().currentFont().pixelSize();
@@ -201,9 +203,10 @@ TRect RecordingCanvas::InitWindow(GuiCanvas *destination, TView3DOptions *option
                                   const TRect &rect)
 {
     Q_UNUSED(destination);
-    const TRect r = TPlotCanvas3D::InitWindow(&m_gui, options, backColor, is3D, rect);
+    Q_UNUSED(backColor);
+    initProjection(options, is3D, rect);
     record(QStringLiteral("InitWindow"), {rect.left, rect.top, rect.right, rect.bottom, is3D ? 1 : 0});
-    return r;
+    return rect;
 }
 
 void RecordingCanvas::FlushBuffer(GuiCanvas *, GuiCanvas *, const TRect &rect)
@@ -269,4 +272,72 @@ int RecordingCanvas::rawTextWidth(const QString &text)
 int RecordingCanvas::rawTextHeight(const QString &)
 {
     return m_metrics.height;
+}
+
+// Angles in thousandths of a radian, percentages as given.
+void RecordingCanvas::Arrow(bool filled, const TPoint &from, const TPoint &to, int headWidth, int headLength, int z,
+                            double bodyPercent)
+{
+    if (!m_logSolids)
+        return TPlotCanvas3D::Arrow(filled, from, to, headWidth, headLength, z, bodyPercent);
+    record(QStringLiteral("Arrow"), {filled ? 1 : 0, from.x, from.y, to.x, to.y, headWidth, headLength, z, plotRound(bodyPercent)});
+}
+
+void RecordingCanvas::Cone(bool vertical, int l, int t, int r, int b, int z0, int z1, bool dark, int percent)
+{
+    if (!m_logSolids)
+        return TPlotCanvas3D::Cone(vertical, l, t, r, b, z0, z1, dark, percent);
+    record(QStringLiteral("Cone"), {vertical ? 1 : 0, l, t, r, b, z0, z1, dark ? 1 : 0, percent});
+}
+
+void RecordingCanvas::Cube(int l, int r, int t, int b, int z0, int z1, bool dark)
+{
+    if (!m_logSolids)
+        return TPlotCanvas3D::Cube(l, r, t, b, z0, z1, dark);
+    record(QStringLiteral("Cube"), {l, r, t, b, z0, z1, dark ? 1 : 0});
+}
+
+void RecordingCanvas::Cylinder(bool vertical, int l, int t, int r, int b, int z0, int z1, bool dark)
+{
+    if (!m_logSolids)
+        return TPlotCanvas3D::Cylinder(vertical, l, t, r, b, z0, z1, dark);
+    record(QStringLiteral("Cylinder"), {vertical ? 1 : 0, l, t, r, b, z0, z1, dark ? 1 : 0});
+}
+
+void RecordingCanvas::Pie3D(int x, int y, int xr, int yr, int z0, int z1, double start, double end, bool dark,
+                            bool sides, int donut, const TCustomPlotGradient *gradient)
+{
+    if (!m_logSolids)
+        return TPlotCanvas3D::Pie3D(x, y, xr, yr, z0, z1, start, end, dark, sides, donut, gradient);
+    record(QStringLiteral("Pie3D"), {x, y, xr, yr, z0, z1, plotRound(start * 1000), plotRound(end * 1000), dark ? 1 : 0,
+                                     sides ? 1 : 0, donut, gradient ? 1 : 0});
+}
+
+void RecordingCanvas::Pyramid(bool vertical, int l, int t, int r, int b, int z0, int z1, bool dark)
+{
+    if (!m_logSolids)
+        return TPlotCanvas3D::Pyramid(vertical, l, t, r, b, z0, z1, dark);
+    record(QStringLiteral("Pyramid"), {vertical ? 1 : 0, l, t, r, b, z0, z1, dark ? 1 : 0});
+}
+
+void RecordingCanvas::TruncatedPyramid(const TRect &rect, int z0, int z1, int topHalfWidth, int topHalfDepth)
+{
+    if (!m_logSolids)
+        return TPlotCanvas3D::TruncatedPyramid(rect, z0, z1, topHalfWidth, topHalfDepth);
+    record(QStringLiteral("TruncatedPyramid"), {rect.left, rect.top, rect.right, rect.bottom, z0, z1, topHalfWidth, topHalfDepth});
+}
+
+RecordingPass::RecordingPass(bool view3D_, FakeMetrics metrics)
+    : canvas(metrics)
+    , view3D(view3D_)
+{
+    begin();
+}
+
+void RecordingPass::begin()
+{
+    const TRect bounds{0, 0, 400, 300};
+    canvas.InitWindow(nullptr, &options, clWhite, view3D, bounds);
+    canvas.CalcProjection(100, bounds);
+    canvas.clear();
 }

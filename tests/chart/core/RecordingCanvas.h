@@ -3,6 +3,7 @@
 
 #include "GuiCanvas.h"
 #include "TPlotCanvas3D.h"
+#include "TView3DOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,7 @@ struct RecordedCall
     TBrushStyle brushStyle = bsSolid;
     QString fontName;
     int fontSize = 0;
+    TFontStyles fontStyle;
     TColor fontColor = clBlack;
     TColor textColor = clBlack;
     int fontPixelSize = 0;
@@ -54,6 +56,23 @@ public:
     QString dump() const;
     void clear() { m_calls.clear(); }
     GuiCanvas &gui() { return m_gui; }
+
+    // The answer to IsNonGdiCanvas, as the export canvases give it (pens then skip the extended path).
+    void setNonGdi(bool value) { m_nonGdi = value; }
+    bool IsNonGdiCanvas() const override { return m_nonGdi; }
+    // Off by default. When on, Cube, Cone, Cylinder, Pyramid, TruncatedPyramid, Pie3D and Arrow are
+    // recorded as one call with their arguments instead of their faces ("one cube here").
+    void setLogSolids(bool value) { m_logSolids = value; }
+    void Arrow(bool filled, const TPoint &from, const TPoint &to, int headWidth, int headLength, int z,
+               double bodyPercent) override;
+    void Cone(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides,
+              int conePercent) override;
+    void Cube(int left, int right, int top, int bottom, int z0, int z1, bool darkSides) override;
+    void Cylinder(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides) override;
+    void Pie3D(int xCenter, int yCenter, int xRadius, int yRadius, int z0, int z1, double startAngle, double endAngle,
+               bool darkSides, bool drawSides, int donutPercent, const TCustomPlotGradient *gradient) override;
+    void Pyramid(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides) override;
+    void TruncatedPyramid(const TRect &rect, int z0, int z1, int topHalfWidth, int topHalfDepth) override;
 
     void SetPixel(int x, int y, TColor color) override;
     void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) override;
@@ -106,4 +125,17 @@ private:
     FakeMetrics m_metrics;
     std::vector<RecordedCall> m_calls;
     int m_clipDepth = 0;
+    bool m_nonGdi = false;
+    bool m_logSolids = false;
+};
+
+// A recording canvas after InitWindow and CalcProjection(100) over (0, 0, 400, 300), its log
+// cleared: the recording checks' standard pass. begin() runs the pass again after the options changed.
+struct RecordingPass
+{
+    explicit RecordingPass(bool view3D = false, FakeMetrics metrics = {});
+    void begin();
+    TView3DOptions options;
+    RecordingCanvas canvas;
+    bool view3D;
 };

@@ -1,44 +1,18 @@
 // Call sequences of gradients, shadows and text, seen through the recording canvas.
+#include "GoldenFiles.h"
 #include "PlotColor.h"
 #include "RecordingCanvas.h"
 #include "TCustomPlotGradient.h"
 #include "TPlotFont.h"
 #include "TPlotShadow.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Recorder
-{
-    explicit Recorder(bool view3D = false)
-    {
-        canvas.InitWindow(nullptr, &options, clWhite, view3D, {0, 0, 400, 300});
-        canvas.CalcProjection(100, {0, 0, 400, 300});
-        canvas.clear();
-    }
-    TView3DOptions options;
-    RecordingCanvas canvas;
-};
+using Recorder = RecordingPass;
 
 std::vector<int> args(std::initializer_list<int> values) { return values; }
-
-// Compares with a golden call log; UPDATE_GOLDEN=1 rewrites it.
-void expectMatchesGolden(const QString &actual, const QString &name)
-{
-    const QString path = QStringLiteral(TENSIMO_TEST_DATA_DIR "/chart/") + name;
-    if (qEnvironmentVariableIsSet("UPDATE_GOLDEN")) {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(actual.toUtf8());
-        return;
-    }
-    QFile in(path);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << path.toStdString();
-    EXPECT_EQ(QString::fromUtf8(in.readAll()).toStdString(), actual.toStdString());
-}
 
 } // namespace
 

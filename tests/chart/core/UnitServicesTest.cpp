@@ -2,6 +2,7 @@
 #include "PlotGeometry.h"
 #include "PlotProcs.h"
 #include "PlotRound.h"
+#include "ScopedLocale.h"
 
 #include <QImage>
 #include <QLocale>
@@ -92,18 +93,22 @@ TEST(TextFields, UniqueNames)
 
 TEST(TextFields, LocalSeparatorsRoundTrip)
 {
-    QLocale::setDefault(QLocale(QLocale::German));
-    EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#.##0,###"));
-    EXPECT_EQ(FormatFromLocalSeparators(QStringLiteral("#.##0,###")), QStringLiteral("#,##0.###"));
-    // French groups with a (narrow) no-break space, beyond Latin-1 but one character: swapped and back.
-    QLocale::setDefault(QLocale(QLocale::French));
-    const QString group = QLocale().groupSeparator();
-    ASSERT_EQ(group.size(), 1);
-    ASSERT_GT(group.at(0).unicode(), 0x7F);
-    const QString french = QStringLiteral("#") + group + QStringLiteral("##0,###");
-    EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), french);
-    EXPECT_EQ(FormatFromLocalSeparators(french), QStringLiteral("#,##0.###"));
-    QLocale::setDefault(QLocale::c());
+    {
+        const ScopedLocale german(QLocale(QLocale::German));
+        EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#.##0,###"));
+        EXPECT_EQ(FormatFromLocalSeparators(QStringLiteral("#.##0,###")), QStringLiteral("#,##0.###"));
+    }
+    {
+        // French groups with a (narrow) no-break space, beyond Latin-1 but one character: swapped and back.
+        const ScopedLocale french(QLocale(QLocale::French));
+        const QString group = QLocale().groupSeparator();
+        ASSERT_EQ(group.size(), 1);
+        ASSERT_GT(group.at(0).unicode(), 0x7F);
+        const QString format = QStringLiteral("#") + group + QStringLiteral("##0,###");
+        EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), format);
+        EXPECT_EQ(FormatFromLocalSeparators(format), QStringLiteral("#,##0.###"));
+    }
+    const ScopedLocale c(QLocale::c());
     EXPECT_EQ(FormatToLocalSeparators(QStringLiteral("#,##0.###")), QStringLiteral("#,##0.###"));
 }
 

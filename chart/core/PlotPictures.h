@@ -1,0 +1,34 @@
+// Pictures by file extension and the loader of image sources: two hooks, empty until a later part
+// of the program installs them (the export formats, a host that fetches images).
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// A picture of one registered format, loaded from its file's bytes.
+class TGraphic
+{
+public:
+    virtual ~TGraphic() = default;
+    // False when the bytes are no picture of this format.
+    virtual bool LoadFromData(const QByteArray &data) = 0;
+    virtual QImage Image() const = 0;
+};
+
+namespace PlotPictures {
+
+// Given an extension with its dot, upper case (".PNG"), a new empty picture of the format that
+// claims it, or none.
+using GraphicClassLookup = std::function<std::unique_ptr<TGraphic>(const QString &extension)>;
+GraphicClassLookup &PlotGraphicClassForExtension();
+
+// Given an image source as markup names it and an empty buffer, fills the buffer with the
+// picture's bytes; 0 on success, any other number when it failed.
+using ImageLoader = std::function<int(const QString &source, QByteArray &stream)>;
+ImageLoader &PlotImageLoader();
+
+} // namespace PlotPictures

@@ -1,0 +1,54 @@
+// Non-published and legacy stream properties: the one mechanism the native chart files, the
+// property links and the tests go through, and the rule of which published properties are stored.
+#pragma once
+
+#include "PlotTypes.h"
+
+#include <QList>
+#include <QMetaProperty>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class QObject;
+
+// Implemented by whoever reads or writes objects (a chart file, a test's map). Values are a bool,
+// an int, a QString (identifiers such as "bsSingle" or "clRed") or a QVariantList of ints.
+class PropertyFiler
+{
+public:
+    using Reader = std::function<void(const QVariant &value)>;
+    using Writer = std::function<QVariant()>;
+    using WrittenWhen = std::function<bool()>;
+
+    virtual ~PropertyFiler() = default;
+    // Registers one stream property. A legacy property that is only read has neither a writer nor
+    // a predicate; one with a writer is written only when its predicate (if any) holds.
+    virtual void DefineProperty(const QString &name, Reader reader, Writer writer = {}, WrittenWhen writtenWhen = {}) = 0;
+};
+
+// A class with stream properties beyond its published ones.
+class PropertyDefiner
+{
+public:
+    virtual ~PropertyDefiner() = default;
+    virtual void defineProperties(PropertyFiler &filer) = 0;
+};
+
+// Readers of stream values. A value of another type raises PlotException naming the property,
+// before anything is stored, so the object keeps its value.
+namespace FilerValues {
+
+bool toBool(const QVariant &value, const QString &property);
+int toInt(const QVariant &value, const QString &property);
+QString toIdent(const QVariant &value, const QString &property);
+// An identifier of a colour ("clRed") or a number.
+TColor toColor(const QVariant &value, const QString &property);
+QList<int> toIntList(const QVariant &value, const QString &property, int count);
+
+} // namespace FilerValues
+
+// Whether a published property is written: the property must be STORED, and when the class has an
+// invokable "Is<Name>Stored()" (Qt 6 allows no function in STORED) that must answer true.
+bool IsPropertyStored(const QObject &object, const QMetaProperty &property);

@@ -1,0 +1,113 @@
+// Editor buttons: the symbol drawn through a chart canvas, the linked colour property.
+#include "TPlotButton.h"
+
+#include "GuiCanvas.h"
+#include "PlotColor.h"
+#include "PlotColorDialog.h"
+#include "TPlotCanvas3D.h"
+
+#include <QEvent>
+#include <QPainter>
+
+TPlotButton::TPlotButton(QWidget *parent)
+    : QPushButton(parent)
+{
+    resize(75, 25);
+}
+
+void TPlotButton::LinkProperty(QObject *instance, const QString &propName)
+{
+    m_instance = instance;
+    m_property = QMetaProperty();
+    if (instance && !propName.isEmpty()) {
+        const QMetaObject *meta = instance->metaObject();
+        const int index = meta->indexOfProperty(propName.toLatin1().constData());
+        if (index >= 0)
+            m_property = meta->property(index);
+    }
+    update();
+}
+
+TRect TPlotButton::GetSwatchRect() const
+{
+    const int w = width();
+    const int h = height();
+    return {w - 19, h - 3 * (h / 4), w - 6, h - h / 4};
+}
+
+QVariant TPlotButton::readLinked() const
+{
+    return HasLinkedProperty() ? m_property.read(m_instance) : QVariant();
+}
+
+void TPlotButton::writeLinked(const QVariant &value)
+{
+    if (HasLinkedProperty())
+        m_property.write(m_instance, value);
+}
+
+void TPlotButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    GuiCanvas gui;
+    gui.attachPainter(&painter);
+    TPlotCanvas3D canvas;
+    canvas.SetBuffered(false);
+    canvas.InitWindow(&gui, nullptr, clWhite, false, {0, 0, width(), height()});
+    DrawSymbol(canvas);
+    canvas.FlushBuffer(&gui, nullptr, {0, 0, width(), height()});
+    gui.endPaint();
+}
+
+void TPlotButton::changeEvent(QEvent *event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        update();
+}
+
+TButtonColor::TButtonColor(QWidget *parent)
+    : TPlotButton(parent)
+{
+    connect(this, &QPushButton::clicked, this, &TButtonColor::pickColor);
+}
+
+TColor TButtonColor::GetLinkedColor() const
+{
+    if (GetColorQuery)
+        return GetColorQuery();
+    if (HasLinkedProperty())
+        return PlotColor::ColorToRGB(TColor(std::uint32_t(readLinked().toLongLong())));
+    return m_color;
+}
+
+void TButtonColor::SetLinkedColor(TColor color)
+{
+    if (HasLinkedProperty())
+        writeLinked(QVariant::fromValue(color));
+    else
+        m_color = color;
+}
+
+void TButtonColor::DrawSymbol(TCanvas3D &canvas)
+{
+    const TColor color = GetLinkedColor();
+    if (color == clNone)
+        return;
+    canvas.Brush()->SetColor(color);
+    canvas.Brush()->SetStyle(bsSolid);
+    if (!isEnabled())
+        canvas.Pen()->SetStyle(psClear);
+    canvas.RectangleRect(GetSwatchRect());
+}
+
+void TButtonColor::pickColor()
+{
+    TColor color = GetLinkedColor();
+    if (!PlotColorDialog::EditColorDialog(this, color))
+        return;
+    SetLinkedColor(color);
+    update();
+    Q_EMIT OnClick();
+}
