@@ -39,6 +39,7 @@ enum Message : int {
     msgCourierNew = 45,
     msgDefaultFontSize = 89,
     msgDefaultFontName = 105,
+    msgPointerSize = 106,
     msgSmallDots = 143,
     msgSubFoot = 270,
 };

@@ -109,7 +109,39 @@ QDateTime fromDateValue(double value)
 QString DateTimeDefaultFormat(double step)
 {
     const QLocale locale;
-    return step <= 1.0 ? locale.timeFormat(QLocale::ShortFormat) : locale.dateFormat(QLocale::ShortFormat);
+    return DateTimeFormatFromQt(step <= 1.0 ? locale.timeFormat(QLocale::ShortFormat)
+                                            : locale.dateFormat(QLocale::ShortFormat));
+}
+
+QString DateTimeFormatFromQt(const QString &qtFormat)
+{
+    QString result;
+    for (int i = 0; i < qtFormat.size(); ++i) {
+        const QChar c = qtFormat.at(i);
+        if (c == u'\'') {
+            const qsizetype end = qtFormat.indexOf(u'\'', i + 1);
+            const qsizetype stop = end < 0 ? qtFormat.size() - 1 : end;
+            result += qtFormat.mid(i, stop - i + 1);
+            i = int(stop);
+        } else if (c == u'M') {
+            result += u'm';
+        } else if (c == u'H') {
+            result += u'h';
+        } else if (c == u'm') {
+            result += u'n';
+        } else if (c == u'A' || c == u'a') {
+            result += QStringLiteral("ampm");
+            if (i + 1 < qtFormat.size() && (qtFormat.at(i + 1) == u'P' || qtFormat.at(i + 1) == u'p'))
+                ++i;
+        } else if (c == u't') {
+            // The zone of a day number means nothing; drop it with the blank before it.
+            while (result.endsWith(u' '))
+                result.chop(1);
+        } else {
+            result += c;
+        }
+    }
+    return result.trimmed();
 }
 
 double RoundDateToStep(int stepIndex, double value)

@@ -33,8 +33,12 @@ double NextTimeStep(double value);
 double RoundDateToStep(int stepIndex, double value);
 void StepDateTime(bool calendar, bool up, double &value, int stepIndex, double step);
 double toDateValue(const QDateTime &dateTime);
-// The locale's short time format for steps up to a day, else its short date format.
+// The locale's short time format for steps up to a day, else its short date format, in the
+// library's date-time codes (see DateTimeFormatFromQt).
 QString DateTimeDefaultFormat(double step);
+// A Qt date-time format in the library's codes: M -> m, H -> h, minutes m -> n, AP -> ampm;
+// the time zone is dropped.
+QString DateTimeFormatFromQt(const QString &qtFormat);
 QDateTime fromDateValue(double value);
 
 TColor GetDefaultColor(int index);

@@ -223,13 +223,21 @@ TEST(Geometry, OrientationOfFarApartCornersDoesNotOverflow)
     EXPECT_FALSE(PlotGeometry::IsClockwise({-big, 0}, {0, 0}, {big, 0})); // collinear
 }
 
-TEST(UnitServices, DefaultFormatFollowsTheStep)
+TEST(UnitServices, DefaultFormatFollowsTheStepInTheLibraryCodes)
 {
-    const QLocale locale;
-    EXPECT_EQ(DateTimeDefaultFormat(1.0), locale.timeFormat(QLocale::ShortFormat));
-    EXPECT_EQ(DateTimeDefaultFormat(1.0 / 24), locale.timeFormat(QLocale::ShortFormat));
-    EXPECT_EQ(DateTimeDefaultFormat(1.5), locale.dateFormat(QLocale::ShortFormat));
-    EXPECT_NE(locale.timeFormat(QLocale::ShortFormat), locale.dateFormat(QLocale::ShortFormat));
+    // Qt's short formats "HH:mm", "dd.MM.yy" and "h:mm AP", "M/d/yy" in the chart's own codes.
+    const struct { QLocale locale; const char *time; const char *date; } cases[] = {
+        {QLocale(QLocale::German), "hh:nn", "dd.mm.yy"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "h:nn ampm", "m/d/yy"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        const ScopedLocale locale(c.locale);
+        EXPECT_EQ(DateTimeDefaultFormat(0.5), QLatin1StringView(c.time));
+        EXPECT_EQ(DateTimeDefaultFormat(1.0), QLatin1StringView(c.time));
+        EXPECT_EQ(DateTimeDefaultFormat(2.0), QLatin1StringView(c.date));
+    }
+    EXPECT_EQ(DateTimeFormatFromQt(QStringLiteral("HH:mm:ss t")), QStringLiteral("hh:nn:ss"));
+    EXPECT_EQ(DateTimeFormatFromQt(QStringLiteral("d 'de' MMMM")), QStringLiteral("d 'de' mmmm"));
 }
 
 TEST(UnitServices, EnableControlsSkipsAbsentOnes)

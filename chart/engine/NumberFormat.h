@@ -1,0 +1,18 @@
+// Number texts of the chart library: the plain conversion and the sectioned number formats.
+#pragma once
+
+#include <QString>
+
+namespace PlotFormat {
+
+// 15 significant digits without trailing zeros; fixed form for 1e-5 <= |v| < 1e15, otherwise
+// mantissa, "E" and exponent ("1E20", "1.5E-6"). The locale's decimal separator; "" when not finite.
+QString FloatToStr(double value);
+
+// A number format of up to three sections "positive;negative;zero" with the placeholders "0" and
+// "#", a decimal point ".", grouping "," and an exponent "E+0"/"E-0"; anything else, and quoted
+// text, is copied where it stands. Rounds the 15-digit text half away from zero at the last digit
+// shown, so 2.675 with "0.00" gives "2.68". "" for a value that is not finite.
+QString FormatFloat(const QString &format, double value);
+
+} // namespace PlotFormat

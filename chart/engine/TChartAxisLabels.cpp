@@ -1,0 +1,525 @@
+// Chart axis: the label pass, which labels and ticks which values, and how one label is laid out.
+#include "TChartAxis.h"
+
+#include "AxisHost.h"
+#include "AxisSeriesView.h"
+#include "NumberFormat.h"
+#include "TChartValueList.h"
+
+#include "PlotProcs.h"
+#include "PlotRound.h"
+#include "TCanvas3D.h"
+#include "TPlotFont.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The value loop refuses ranges of this many increments or more.
+constexpr double kMaxValueLabels = 10000.0;
+// A value loop whose step no longer changes the value ends here at the latest.
+constexpr int kMaxValueLoopLabels = 10001;
+constexpr int kMaxEventLabels = 2000;
+constexpr int kMaxLogLabels = 2000;
+constexpr double kEventTolerance = 1e-7;
+
+} // namespace
+
+int TChartAxis::LineCount(const QString &text)
+{
+    return text.isEmpty() ? 0 : int(text.count(u'\r')) + 1;
+}
+
+std::vector<int> TChartAxis::TickPositions() const
+{
+    std::vector<int> pixels;
+    pixels.reserve(m_tickMarks.size());
+    for (const Tick &t : m_tickMarks)
+        pixels.push_back(t.pixel);
+    return pixels;
+}
+
+int TChartAxis::timeStepIndex(double increment) const
+{
+    if (!m_labelsDateTime || !m_exactDateTime || m_increment == 0.0)
+        return PlotProcs::kNoTimeStep;
+    int k = PlotProcs::FindTimeStepIndex(m_increment);
+    if (k != PlotProcs::kNoTimeStep)
+        while (PlotProcs::TimeStep(k) < increment && k < 26)
+            ++k;
+    return k;
+}
+
+void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
+{
+    m_labelsDateTime = IsDateTime();
+    if (calcPosAxis)
+        m_posAxis = CalcPosAxis();
+    m_tickMarks.clear();
+    m_axisSeries.clear();
+    m_outerRow = !m_horizontal;
+    TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
+    if (canvas)
+        drawTitle();
+    const TAxisLabelStyle style = GetLabelStyle();
+    if (canvas && !m_items->IsEmpty()) {
+        drawItems();
+    } else if (canvas && style != talNone) {
+        canvas->AssignFont(LabelsFont());
+        const double r = CalcDrawIncrement();
+        const int k = timeStepIndex(r);
+        if ((r > 0.0 || (k > 19 && k < 27)) && m_scale.workMinimum <= m_scale.workMaximum) {
+            if (style == talValue) {
+                if (m_host->OnGetNextAxisLabel())
+                    drawEventLoop(r, k);
+                else if (m_logarithmic && m_increment == 0.0)
+                    drawLogLoop();
+                else
+                    drawValueLoop(r, k);
+            } else if (!m_depthAxis) {
+                drawPointLabels(style);
+            } else if (style == talText) {
+                drawDepthTitles();
+            }
+        }
+    }
+    DrawAxisLines();
+}
+
+void TChartAxis::addTick(int pixel, double value)
+{
+    m_tickMarks.push_back({pixel, value});
+}
+
+bool TChartAxis::drawValue(double value)
+{
+    const int p = ValueToPixel(value);
+    if (!m_labelsOnAxis && !(m_scale.startPixel < p && p < m_scale.endPixel))
+        return false;
+    if (!m_tickOnLabelsOnly)
+        addTick(p, value);
+    if (Labels()) {
+        if (m_tickOnLabelsOnly)
+            addTick(p, value);
+        drawLabelAt(p, FormatLabelValue(value));
+    }
+    return true;
+}
+
+void TChartAxis::drawValueLoop(double increment, int stepIndex)
+{
+    const double minimum = m_scale.workMinimum;
+    const double maximum = m_scale.workMaximum;
+    if (std::fabs(m_scale.workRange / increment) >= kMaxValueLabels)
+        return;
+    const bool calendar = m_labelsDateTime && m_exactDateTime && stepIndex >= 20 && stepIndex < 27;
+    const bool sameText = PlotFormat::FloatToStr(minimum) == PlotFormat::FloatToStr(maximum);
+    auto stepDown = [&](double &v) {
+        if (calendar)
+            PlotProcs::StepDateTime(true, false, v, stepIndex, increment);
+        else
+            v -= increment;
+    };
+    double v = maximum;
+    if (m_labelsDateTime && m_exactDateTime && stepIndex >= 16 && stepIndex < 27)
+        v = PlotProcs::RoundDateToStep(stepIndex, maximum);
+    else if (m_roundFirstLabel && !sameText)
+        v = std::trunc(maximum / increment) * increment;
+    for (int i = 0; v > maximum && i < kMaxValueLoopLabels; ++i)
+        stepDown(v);
+    if (m_scale.rangeIsZero || std::fabs(maximum - minimum) < 1e-10 || sameText) {
+        drawValue(v);
+        return;
+    }
+    const double lower = minimum < 0.0 ? minimum : (minimum - 1e-12) / (1.0 + 1e-12);
+    // Subtracting an increment below the precision of v leaves v where it was: stop there.
+    for (int count = 0; v >= lower && count < kMaxValueLoopLabels; ++count) {
+        drawValue(v);
+        const double previous = v;
+        stepDown(v);
+        if (!(v < previous))
+            break;
+    }
+}
+
+void TChartAxis::drawLogLoop()
+{
+    const double minimum = m_scale.workMinimum;
+    const double maximum = m_scale.workMaximum;
+    const double base = m_logarithmicBase;
+    if (minimum == maximum || !(base > 1.0))
+        return;
+    double start = minimum;
+    if (minimum > 0.0)
+        start = LogIncrement(minimum);
+    else
+        start = minimum == 0.0 ? 0.1 : LogIncrement(1e-10);
+    bool drawn = false;
+    double v = start;
+    for (int i = 0; v <= maximum && i < kMaxLogLabels; ++i, v *= base)
+        if (v >= minimum)
+            drawn = drawValue(v) || drawn;
+    if (drawn)
+        return;
+    // No power of the base inside: label the range in steps of a tenth of the start.
+    const double step = start / base;
+    if (!(step > 0.0) || (maximum - start) / step >= kMaxValueLabels)
+        return;
+    v = start;
+    for (int i = 0; v <= maximum && i < int(kMaxValueLabels); ++i, v = start + (i * step))
+        if (v >= minimum)
+            drawValue(v);
+}
+
+void TChartAxis::drawEventLoop(double increment, int stepIndex)
+{
+    double v = m_scale.workMinimum;
+    bool stop = true;
+    for (int index = 0; index < kMaxEventLabels; ++index) {
+        m_host->OnGetNextAxisLabel()(this, index, v, stop);
+        if (stop) {
+            if (index == 0)
+                drawValueLoop(increment, stepIndex);
+            return;
+        }
+        if (v < m_scale.workMinimum - kEventTolerance || v > m_scale.workMaximum + kEventTolerance)
+            return;
+        drawValue(v);
+    }
+}
+
+void TChartAxis::drawPointLabels(TAxisLabelStyle style)
+{
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < m_host->SeriesCount(); ++i) {
+        AxisSeriesView *s = m_host->Series(i);
+        if (!s || !s->Active() || !s->AssociatedToAxis(*this))
+            continue;
+        m_axisSeries.push_back(s);
+        if (s->FirstValueIndex() < 0)
+            continue;
+        first = first < 0 ? s->FirstValueIndex() : std::min(first, s->FirstValueIndex());
+        last = std::max(last, s->LastValueIndex());
+    }
+    if (first < 0)
+        return;
+    TCanvas3D &canvas = *m_host->Canvas();
+    bool hasPrevious = false;
+    int lastPixel = 0;
+    int lastHalf = 0;
+    for (int i = first; i <= last; ++i) {
+        AxisSeriesView *series = nullptr;
+        for (AxisSeriesView *s : m_axisSeries)
+            if (s->FirstValueIndex() >= 0 && s->FirstValueIndex() <= i && i <= s->LastValueIndex()
+                && i < s->Count()) {
+                series = s;
+                break;
+            }
+        if (!series)
+            continue;
+        QString text = style == talMark ? series->MarkText(i) : series->PointLabel(i);
+        if (m_host->OnGetAxisLabel())
+            m_host->OnGetAxisLabel()(this, series, i, text);
+        const TChartValueList *list = m_horizontal ? series->XValues() : series->YValues();
+        const double value = list->Values()[std::size_t(i)];
+        if (text.isEmpty() || value < m_scale.workMinimum || value > m_scale.workMaximum)
+            continue;
+        const int p = ValueToPixel(value);
+        if (!m_tickOnLabelsOnly)
+            addTick(p, value);
+        int lines = 0;
+        const int width = m_host->MultiLineTextWidth(text, lines);
+        const int size = labelsRunAcrossAxis() ? canvas.FontHeight() * lines : width;
+        int half = size / 2;
+        if (m_labelsSeparation != 0 && hasPrevious) {
+            half = (size + int(std::trunc(size * 0.02 * m_labelsSeparation))) / 2;
+            const bool clears = p >= lastPixel ? p - half >= lastPixel + lastHalf : p + half <= lastPixel - lastHalf;
+            // A skipped label leaves the last drawn one as the reference.
+            if (!clears)
+                continue;
+        }
+        if (!Labels())
+            continue;
+        if (m_tickOnLabelsOnly)
+            addTick(p, value);
+        drawLabelAt(p, text);
+        hasPrevious = true;
+        lastPixel = p;
+        lastHalf = half;
+    }
+}
+
+void TChartAxis::drawDepthTitles()
+{
+    bool anyActive = false;
+    for (int i = 0; i < m_host->SeriesCount(); ++i)
+        anyActive = anyActive || (m_host->Series(i) && m_host->Series(i)->Active());
+    if (!anyActive)
+        return;
+    const double from = std::trunc(m_scale.workMinimum);
+    const double to = std::trunc(m_scale.workMaximum);
+    for (int i = int(std::max(from, 0.0)); i <= to && i - from < kMaxValueLabels; ++i) {
+        QString text = m_host->SeriesTitleLegend(i);
+        if (m_host->OnGetAxisLabel())
+            m_host->OnGetAxisLabel()(this, nullptr, i, text);
+        const double value = m_scale.workMaximum - i - 0.5;
+        const int p = ValueToPixel(value);
+        if (!m_tickOnLabelsOnly)
+            addTick(p, value);
+        if (Labels()) {
+            if (m_tickOnLabelsOnly)
+                addTick(p, value);
+            drawLabelAt(p, text);
+        }
+    }
+}
+
+void TChartAxis::drawItems()
+{
+    TCanvas3D &canvas = *m_host->Canvas();
+    for (int i = 0; i < m_items->Count(); ++i) {
+        TAxisItem *item = m_items->Item(i);
+        const double value = item->Value();
+        if (value < m_minimum || value > m_maximum)
+            continue;
+        const int p = ValueToPixel(value);
+        if (!m_tickOnLabelsOnly)
+            addTick(p, value);
+        if (!item->Visible())
+            continue;
+        if (m_tickOnLabelsOnly)
+            addTick(p, value);
+        canvas.AssignFont(item->Font());
+        drawLabelAt(p, item->Text().isEmpty() ? FormatLabelValue(value) : item->Text(), item);
+    }
+}
+
+void TChartAxis::drawTitle()
+{
+    const QString caption = m_title->Caption();
+    if (!m_title->Visible() || caption.isEmpty())
+        return;
+    TCanvas3D &canvas = *m_host->Canvas();
+    canvas.AssignFont(m_title->Font());
+    if (m_depthAxis) {
+        canvas.TextOut3D(m_posTitle, m_host->ChartRect().bottom, m_host->Width3D() / 2, caption);
+        return;
+    }
+    const int angle = m_title->Angle();
+    int along = m_scale.centerPixel;
+    // Text at 90 degrees runs up from its anchor, at 270 down: centre it on the axis.
+    if (!m_horizontal && (angle == 90 || angle == 270)) {
+        int lines = 0;
+        const int width = m_host->MultiLineTextWidth(caption, lines);
+        along += angle == 90 ? width / 2 : -(width / 2);
+    }
+    if (m_horizontal)
+        drawAxisLabel(along, m_posTitle, m_depthPixel, angle, caption, false, m_title);
+    else
+        drawAxisLabel(m_posTitle, along, m_depthPixel, angle, caption, false, m_title);
+}
+
+void TChartAxis::drawLabelAt(int pixel, const QString &text, TPlotCustomShape *format)
+{
+    if (!format)
+        format = m_items->Format();
+    if (m_depthAxis) {
+        drawAxisLabel(m_posLabels, m_host->ChartRect().bottom, pixel, m_labelsAngle, text, false, format);
+        return;
+    }
+    int row = m_posLabels;
+    if (m_labelsAlternate) {
+        if (m_outerRow) {
+            const int size = m_horizontal ? m_host->Canvas()->FontHeight() : MaxLabelsWidth();
+            row = outward(row, size);
+        }
+        m_outerRow = !m_outerRow;
+    }
+    if (m_horizontal)
+        drawAxisLabel(pixel, row, m_depthPixel, m_labelsAngle, text, m_labelsExponent, format);
+    else
+        drawAxisLabel(row, pixel, m_depthPixel, m_labelsAngle, text, m_labelsExponent, format);
+}
+
+void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm,
+                               TPlotCustomShape *format)
+{
+    // The title is laid out as a label, but never in the opposite alignment or the exponent form.
+    const bool isTitle = format == m_title;
+    TCanvas3D &canvas = *m_host->Canvas();
+    if (m_onDrawLabel) {
+        bool drawLabel = true;
+        m_onDrawLabel(this, x, y, z, text, drawLabel);
+        if (!drawLabel)
+            return;
+    }
+    int h = canvas.FontHeight();
+    if (angle == 180 || angle == 270)
+        h = -h;
+    const int lines = LineCount(text);
+    const int total = plotRound(double(h) * lines);
+    int align = TA_LEFT;
+    if (m_horizontal) {
+        switch (angle) {
+        case 0:
+            align = TA_CENTER | (m_otherSide ? TA_BOTTOM : TA_TOP);
+            break;
+        case 180:
+            align = TA_CENTER | (m_otherSide ? TA_TOP : TA_BOTTOM);
+            break;
+        case 90:
+        case 270:
+            // Rotated text lies beside its anchor: half its height centres it on the tick.
+            align = (angle == 90) != m_otherSide ? TA_RIGHT : TA_LEFT;
+            x += h / 2;
+            break;
+        case 45:
+            x -= plotRound(canvas.TextWidth(text) * std::sin(M_PI / 4));
+            break;
+        default:
+            break;
+        }
+        if (angle == 0)
+            y -= m_otherSide ? total : h;
+        else if (angle == 180)
+            y -= m_otherSide ? h : total;
+        else if (angle == 90 || angle == 270)
+            x -= plotRound(h * 0.5 * (lines + 1));
+    } else {
+        if (angle == 0 || angle == 180) {
+            const bool right = (angle == 0) != m_otherSide;
+            align = right ? TA_RIGHT : TA_LEFT;
+            if (m_labelsAlign == alOpposite && !isTitle) {
+                align = right ? TA_LEFT : TA_RIGHT;
+                x = outward(x, MaxLabelsWidth());
+            }
+            y -= h / 2;
+            y -= plotRound(h * 0.5 * (lines + 1));
+        } else if (angle == 90 || angle == 270) {
+            // The lines step by h away from the first anchor (a 90-degree line lies right of its
+            // anchor, a 270-degree one left): the block starts at the labels position when it grows
+            // outward, else one block further in. For the left axis at 90 and the right axis at 270
+            // this is the move by the block's height; the other two no longer fall into the chart.
+            const int outwardSign = m_otherSide ? 1 : -1;
+            if (outwardSign * h < 0)
+                x -= total;
+        }
+    }
+    if (format && !format->Transparent() && angle == 0)
+        drawLabelFrame(canvas, *format, x, y, z, align, text, lines);
+    canvas.SetTextAlign(align);
+    const QStringList parts = text.split(u'\r');
+    for (const QString &line : parts) {
+        if (angle == 0) {
+            y += h;
+            if (exponentForm)
+                drawExponentLabel(canvas, x, y, z, line);
+            else
+                canvas.TextOut3D(x, y, z, line);
+        } else if (angle == 180) {
+            y += h;
+            canvas.RotateLabel3D(x, y, z, line, angle);
+        } else if (angle == 90 || angle == 270) {
+            // Drawn before the step: the line extends one height beyond its anchor.
+            canvas.RotateLabel3D(x, y, z, line, angle);
+            x += h;
+        } else {
+            canvas.RotateLabel3D(x, y, z, line, angle);
+        }
+    }
+}
+
+void TChartAxis::drawLabelFrame(TCanvas3D &canvas, TPlotCustomShape &format, int x, int y, int z, int align,
+                                const QString &text, int lines)
+{
+    int width = 0;
+    for (const QString &line : text.split(u'\r'))
+        width = std::max(width, canvas.TextWidth(line));
+    const int height = canvas.FontHeight() * lines;
+    TRect r{x, y + canvas.FontHeight(), 0, 0};
+    if ((align & TA_BASELINE) == TA_BOTTOM)
+        r.top -= height;
+    r.bottom = r.top + height;
+    r.right = r.left + width;
+    if ((align & TA_CENTER) == TA_RIGHT) {
+        r.right = r.left;
+        r.left -= width;
+    } else if ((align & TA_CENTER) == TA_CENTER) {
+        const int shift = (r.right - r.left) / 2;
+        r.left -= shift;
+        r.right -= shift;
+    }
+    const int margin = canvas.TextWidth(QStringLiteral("W")) >> 1;
+    r.left -= margin;
+    r.right += margin;
+    if (z != 0)
+        r = canvas.CalcRect3D(r, z);
+    format.DrawRectRotated(r, 0, z);
+    // The frame's brush must not fill behind the text.
+    canvas.SetBackMode(cbmTransparent);
+}
+
+void TChartAxis::drawExponentLabel(TCanvas3D &canvas, int x, int y, int z, const QString &text)
+{
+    // "1.5 x10 E+3": mantissa in the label font, exponent a quarter smaller and raised.
+    const qsizetype e = text.indexOf(u'E', 0, Qt::CaseInsensitive);
+    if (e < 0) {
+        canvas.TextOut3D(x, y, z, text);
+        return;
+    }
+    const QString mantissa = text.left(e).trimmed();
+    const QString exponent = text.mid(e + 1);
+    TFont *font = canvas.Font();
+    const int size = font->Size();
+    const int small = size - size / 4;
+    const int raise = (canvas.FontHeight() - 1) / 2 - 2;
+    font->SetSize(small);
+    const int exponentWidth = canvas.TextWidth(exponent);
+    font->SetSize(size);
+    if ((canvas.GetTextAlign() & TA_CENTER) == TA_LEFT) {
+        canvas.TextOut3D(x, y, z, mantissa);
+        const int exponentX = x + canvas.TextWidth(mantissa) + 1;
+        font->SetSize(small);
+        canvas.TextOut3D(exponentX, y - raise, z, exponent);
+    } else {
+        font->SetSize(small);
+        canvas.TextOut3D(x, y - raise, z, exponent);
+        font->SetSize(size);
+        canvas.TextOut3D(x - (exponentWidth + 1), y, z, mantissa);
+    }
+    font->SetSize(size);
+}
+
+int TChartAxis::MaxLabelsWidth() const
+{
+    if (!m_host)
+        return 0;
+    int lines = 0;
+    switch (GetLabelStyle()) {
+    case talValue: {
+        double low = m_scale.workMinimum;
+        double high = m_scale.workMaximum;
+        if ((m_labelsDateTime && m_exactDateTime) || m_roundFirstLabel) {
+            const double r = CalcDrawIncrement();
+            low = std::trunc(low / r) * r;
+            high = std::trunc(high / r) * r;
+        }
+        // Measuring must not run the panel's label event.
+        m_labelEventOff = true;
+        const int width = std::max(m_host->MultiLineTextWidth(FormatLabelValue(low), lines),
+                                   m_host->MultiLineTextWidth(FormatLabelValue(high), lines));
+        m_labelEventOff = false;
+        return width + (m_host->Canvas() ? m_host->Canvas()->TextWidth(QStringLiteral(" ")) : 0);
+    }
+    case talMark:
+        return m_host->MaxMarkWidth();
+    case talText:
+        return m_host->MaxLabelsWidth();
+    default:
+        return 0;
+    }
+}

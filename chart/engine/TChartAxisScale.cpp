@@ -1,0 +1,349 @@
+// Chart axis: range, scales, pixel extent, line placement and label increments.
+#include "TChartAxis.h"
+
+#include "AxisHost.h"
+#include "AxisSeriesView.h"
+#include "DateTimeFormat.h"
+#include "NumberFormat.h"
+#include "PlotEngine.h"
+#include "TChartValueList.h"
+
+#include "PlotProcs.h"
+#include "PlotRound.h"
+#include "TCanvas3D.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Backstop of every increment search: each step grows r, but a loop must end whatever the data.
+constexpr int kMaxIncrementSteps = 2000;
+// The date-time rule never asks for more labels than this.
+constexpr double kMaxDateTimeLabels = 1000000.0;
+
+} // namespace
+
+void TChartAxis::BindAxisPosFunctions()
+{
+    m_scale.mode = m_depthAxis ? AxisScale::Depth : (m_logarithmic ? AxisScale::Logarithmic : AxisScale::Linear);
+    m_scale.horizontal = m_horizontal;
+    m_scale.inverted = m_inverted;
+}
+
+void TChartAxis::RecalcScales()
+{
+    if (m_logarithmic && m_scale.workMinimum <= 0.0) {
+        // The label pass starts a log axis at 0.1 (or 1e-10 for a negative minimum); the scale must
+        // start there too, or labels and points below 1 fall outside the axis.
+        double replacement = m_scale.workMinimum == 0.0 ? 0.1 : LogIncrement(1e-10);
+        if (replacement >= m_scale.workMaximum)
+            replacement = LogIncrement(1e-10);
+        if (replacement < m_scale.workMaximum)
+            m_scale.workMinimum = replacement;
+    }
+    m_scale.recalc(m_logarithmic);
+    const double depth = m_depthAxis && m_host ? m_host->ChartRect().height() : (m_host ? m_host->Width3D() : 0);
+    m_depthPixel = plotRound(depth * m_zPosition * 0.01);
+}
+
+void TChartAxis::SetWorkRange(double minimum, double maximum)
+{
+    m_scale.workMinimum = minimum;
+    m_scale.workMaximum = maximum;
+    RecalcScales();
+}
+
+void TChartAxis::CalcPixelExtent()
+{
+    int length = 0;
+    int origin = 0;
+    if (m_host) {
+        const TRect r = m_host->ChartRect();
+        if (m_depthAxis) {
+            length = m_host->Width3D();
+        } else if (m_horizontal) {
+            length = r.width();
+            origin = r.left;
+        } else {
+            length = r.height();
+            origin = r.top;
+        }
+    }
+    m_scale.setExtent(origin + plotRound(length * 0.01 * m_startPosition),
+                      origin + plotRound(length * 0.01 * m_endPosition));
+    RecalcScales();
+}
+
+int TChartAxis::CalcPosAxis() const
+{
+    const TRect r = m_host ? m_host->ChartRect() : TRect{};
+    if (m_horizontal)
+        return (m_otherSide ? r.top : r.bottom) + positionOffset();
+    return (m_otherSide ? r.right : r.left) + positionOffset();
+}
+
+int TChartAxis::SizeToPixels(double size) const
+{
+    if (size <= 0.0 || m_scale.rangeIsZero)
+        return 0;
+    return m_logarithmic ? plotRound(std::log(size) * m_scale.logPixelScale) : plotRound(size * m_scale.pixelScale);
+}
+
+void TChartAxis::RecalcMinMax()
+{
+    if (m_host) {
+        if (m_automatic || m_automaticMaximum)
+            m_maximum = m_host->AxisSeriesMinMax(*this, false, m_horizontal);
+        if (m_automatic || m_automaticMinimum)
+            m_minimum = m_host->AxisSeriesMinMax(*this, true, m_horizontal);
+    }
+    m_scale.workMaximum = m_maximum;
+    m_scale.workMinimum = m_minimum;
+    RecalcScales();
+}
+
+void TChartAxis::SetMinMax(double minimum, double maximum)
+{
+    m_automatic = m_automaticMinimum = m_automaticMaximum = false;
+    if (minimum > maximum)
+        std::swap(minimum, maximum);
+    m_minimum = minimum;
+    m_maximum = maximum;
+    if (m_maximum - m_minimum < PlotEngine::MinAxisRange)
+        m_maximum = m_minimum + PlotEngine::MinAxisRange;
+    Repaint();
+    if (m_host)
+        m_host->SyncMinMax(*this);
+}
+
+void TChartAxis::Scroll(double offset, bool checkLimits)
+{
+    if (checkLimits) {
+        if (offset == 0.0 || !m_host)
+            return;
+        const bool isMin = offset < 0.0;
+        const double limit = m_host->AxisSeriesMinMax(*this, isMin, m_horizontal);
+        if (isMin ? !(limit < m_minimum) : !(limit > m_maximum))
+            return;
+    }
+    m_maximum += offset;
+    m_minimum += offset;
+    m_automatic = m_automaticMinimum = m_automaticMaximum = false;
+    Repaint();
+}
+
+void TChartAxis::FitRangeToMargins(const TRect &margins)
+{
+    const int a = m_horizontal ? margins.left : margins.top;
+    const int b = m_horizontal ? margins.right : margins.bottom;
+    // Margins as wide as the axis would collapse the range to a point (or flip a log axis).
+    if (double(m_scale.pixelSize) - a - b < 1.0)
+        return;
+    const int oldStart = m_scale.startPixel;
+    const int oldEnd = m_scale.endPixel;
+    m_scale.setExtent(oldStart + a, oldEnd - b);
+    m_scale.recalc(m_logarithmic);
+    double minimum = PixelToValue(oldStart);
+    double maximum = PixelToValue(oldEnd);
+    CalcPixelExtent();
+    if (minimum > maximum)
+        std::swap(minimum, maximum);
+    m_scale.workMinimum = minimum;
+    m_scale.workMaximum = maximum;
+    RecalcScales();
+}
+
+TChartValueList *TChartAxis::seriesValueList(const AxisSeriesView &series) const
+{
+    if (!series.AssociatedToAxis(*this))
+        return nullptr;
+    return m_horizontal ? series.XValues() : series.YValues();
+}
+
+bool TChartAxis::IsDateTime() const
+{
+    if (!m_host)
+        return false;
+    for (int i = 0; i < m_host->SeriesCount(); ++i) {
+        const AxisSeriesView *series = m_host->Series(i);
+        if (!series || !series->Active())
+            continue;
+        if (const TChartValueList *list = seriesValueList(*series))
+            return list->DateTime();
+    }
+    return false;
+}
+
+double TChartAxis::LogIncrement(double value) const
+{
+    if (value <= 0.0)
+        return value;
+    const double base = m_logarithmicBase;
+    return std::pow(base, std::nearbyint(std::log(value) / std::log(base)));
+}
+
+double TChartAxis::CalcIncrementForLabelCount(int maxLabels) const
+{
+    if (maxLabels <= 0)
+        return m_labelsDateTime ? kMinDateTimeIncrement : PlotEngine::MinAxisIncrement;
+    return m_labelsDateTime ? dateTimeIncrement(maxLabels) : numericIncrement(maxLabels);
+}
+
+double TChartAxis::numericIncrement(int maxLabels) const
+{
+    const double range = m_scale.workRange;
+    double r = 0.0;
+    if (m_increment > 0.0) {
+        r = m_increment;
+    } else if (range == 0.0) {
+        r = 1.0;
+    } else {
+        r = std::fabs(range) / (maxLabels + 1);
+        if (m_logarithmic)
+            r = LogIncrement(r);
+        // An axis showing the point positions of a few points labels whole positions only.
+        if (range >= 1.0 && m_host) {
+            for (int i = 0; i < m_host->SeriesCount(); ++i) {
+                const AxisSeriesView *s = m_host->Series(i);
+                if (s && s->Active() && s->AssociatedToAxis(*this) && s->YMandatory() == m_horizontal
+                    && s->Count() <= maxLabels) {
+                    r = std::max(r, 1.0);
+                    break;
+                }
+            }
+        }
+    }
+    if (m_labelsSeparation > 0) {
+        // A log base below 1 would shrink r forever: step by whichever of base and 1/base grows.
+        const double logStep = std::max(m_logarithmicBase, 1.0 / m_logarithmicBase);
+        auto stepUp = [&] { r = m_logarithmic ? r * logStep : PlotEngine::NextStep(r); };
+        long long c = maxLabels + 1;
+        for (int step = 0; step < kMaxIncrementSteps; ++step) {
+            const double q = range / r;
+            if (std::fabs(q) >= 2147483647.0) {
+                stepUp();
+            } else {
+                c = std::llround(q);
+                if (c > maxLabels)
+                    stepUp();
+            }
+            if (c <= maxLabels || r > range || std::isinf(r))
+                break;
+        }
+    }
+    if (std::isinf(r))
+        return range;
+    return std::max(PlotEngine::MinAxisIncrement, r);
+}
+
+double TChartAxis::dateTimeIncrement(int maxLabels) const
+{
+    const double range = m_scale.workRange;
+    double r = std::max(PlotProcs::TimeStep(0), m_increment);
+    if (r > 0.0 && maxLabels >= 1) {
+        if (range / r > kMaxDateTimeLabels)
+            r = range / kMaxDateTimeLabels;
+        for (int step = 0; step < kMaxIncrementSteps; ++step) {
+            const double c = std::nearbyint(range / r);
+            if (!(c > maxLabels))
+                break;
+            if (r >= PlotProcs::TimeStep(26))
+                r *= 2.0;
+            else if (r >= PlotProcs::TimeStep(2))
+                r = PlotProcs::NextTimeStep(r);
+            else
+                r = PlotEngine::NextStep(r);
+        }
+    }
+    return std::max(PlotProcs::TimeStep(0), r);
+}
+
+double TChartAxis::CalcIncrementForLabelSize(double size) const
+{
+    int maxLabels = 1;
+    if (size >= 1.0) {
+        double width = size;
+        if (m_labelsSeparation > 0)
+            width += plotRound(m_labelsSeparation * 0.01 * size);
+        maxLabels = plotRound(m_scale.pixelSize / width);
+    }
+    return CalcIncrementForLabelCount(maxLabels);
+}
+
+bool TChartAxis::labelsRunAcrossAxis() const
+{
+    return m_horizontal ? (m_labelsAngle == 90 || m_labelsAngle == 270)
+                        : (m_labelsAngle == 0 || m_labelsAngle == 180);
+}
+
+int TChartAxis::LabelSizeOfValue(double value) const
+{
+    if (!m_host)
+        return 0;
+    int lines = 0;
+    const int width = m_host->MultiLineTextWidth(FormatLabelValue(value), lines);
+    if (!labelsRunAcrossAxis())
+        return width;
+    TCanvas3D *canvas = m_host->Canvas();
+    return canvas ? canvas->FontHeight() * lines : 0;
+}
+
+double TChartAxis::CalcDrawIncrement() const
+{
+    const double minimum = m_scale.workMinimum;
+    const double maximum = m_scale.workMaximum;
+    int size = std::max(LabelSizeOfValue(minimum), LabelSizeOfValue(maximum));
+    if (m_increment != 0.0)
+        size = std::max({size, LabelSizeOfValue(minimum + m_increment), LabelSizeOfValue(maximum - m_increment)});
+    else
+        size = std::max(size, LabelSizeOfValue((maximum + minimum) * 0.5));
+    double r = CalcIncrementForLabelSize(size);
+    if (m_labelsAlternate)
+        r = m_logarithmic ? r / m_logarithmicBase : r * 0.5;
+    return r;
+}
+
+QString TChartAxis::FormatLabelValue(double value) const
+{
+    QString text;
+    if (m_labelsDateTime) {
+        if (value >= 0.0) {
+            const QString format = m_dateTimeFormat.isEmpty()
+                                       ? PlotProcs::DateTimeDefaultFormat(m_scale.workRange)
+                                       : m_dateTimeFormat;
+            text = PlotFormat::FormatDateTime(format, value);
+        }
+    } else {
+        text = PlotFormat::FormatFloat(m_axisValuesFormat, value);
+    }
+    if (m_host && !m_labelEventOff && m_host->OnGetAxisLabel())
+        m_host->OnGetAxisLabel()(this, nullptr, -1, text);
+    if (m_labelsMultiLine)
+        text.replace(u' ', u'\r');
+    return text;
+}
+
+TAxisLabelStyle TChartAxis::CalcLabelStyle() const
+{
+    if (!m_host)
+        return talNone;
+    bool associated = false;
+    for (int i = 0; i < m_host->SeriesCount(); ++i) {
+        const AxisSeriesView *s = m_host->Series(i);
+        if (!s || !s->Active() || !s->AssociatedToAxis(*this))
+            continue;
+        associated = true;
+        if (!s->HasZValues() && s->YMandatory() == m_horizontal)
+            for (int j = 0; j < s->Count(); ++j)
+                if (!s->PointLabel(j).isEmpty())
+                    return talText;
+    }
+    return associated ? talValue : talNone;
+}
+
+TAxisLabelStyle TChartAxis::GetLabelStyle() const
+{
+    return m_labelStyle == talAuto ? CalcLabelStyle() : m_labelStyle;
+}

@@ -1,0 +1,295 @@
+// Value lists: ordered insertion, growth, deletion, sorting by permutation and lazy statistics.
+#include "TChartValueList.h"
+
+#include "PlotEngine.h"
+#include "PlotExceptions.h"
+#include "ValueListOwner.h"
+
+#include "PlotConst.h"
+#include "PlotProcs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+// Blocks of 1000 while the list is small; beyond, half the capacity, so appends stay linear.
+constexpr int kGrowth = 1000;
+constexpr int kBlockGrowthLimit = 65536;
+
+} // namespace
+
+TChartValueList::TChartValueList(ValueListOwner *owner, const QString &name, QObject *parent)
+    : QObject(parent)
+    , m_owner(owner)
+    , m_name(name)
+{
+}
+
+void TChartValueList::SetDateTime(bool value)
+{
+    if (m_owner)
+        m_owner->SetBooleanProperty(m_dateTime, value);
+    else
+        m_dateTime = value;
+}
+
+void TChartValueList::InitDateTime(bool value)
+{
+    m_dateTime = value;
+    m_defaultDateTime = value;
+}
+
+void TChartValueList::SetValueSource(const QString &value)
+{
+    if (value == m_valueSource)
+        return;
+    m_valueSource = value;
+    if (m_owner)
+        m_owner->CheckDataSource();
+}
+
+void TChartValueList::checkIndex(int index, int last) const
+{
+    if (index < 0 || index > last)
+        throw ChartException(PlotConst::plotFormat(QStringLiteral("Value list %s: index %d out of bounds (0 to %d)."),
+                                                   {m_name, index, last}));
+}
+
+double TChartValueList::Value(int index) const
+{
+    checkIndex(index, Count() - 1);
+    return m_values[std::size_t(index)];
+}
+
+void TChartValueList::SetValue(int index, double value)
+{
+    checkIndex(index, Count() - 1);
+    m_values[std::size_t(index)] = value;
+    changed();
+}
+
+void TChartValueList::reserveFor(int count)
+{
+    int capacity = Capacity();
+    if (count <= capacity)
+        return;
+    while (capacity < count)
+        capacity += capacity < kBlockGrowthLimit ? kGrowth : capacity / 2;
+    m_values.reserve(std::size_t(capacity));
+}
+
+int TChartValueList::InsertSortedValue()
+{
+    const double v = m_tempValue;
+    const int n = Count();
+    int index = n;
+    // Data arriving in order is appended without a scan; equal values go after the last of them.
+    if (m_order != loNone && n > 0) {
+        const double last = m_values.back();
+        const bool append = m_order == loAscending ? v >= last : v <= last;
+        if (!append) {
+            int i = n - 1;
+            if (m_order == loAscending)
+                while (i >= 0 && m_values[std::size_t(i)] > v)
+                    --i;
+            else
+                while (i >= 0 && m_values[std::size_t(i)] < v)
+                    --i;
+            index = i + 1;
+        }
+    }
+    reserveFor(n + 1);
+    m_values.insert(m_values.begin() + index, v);
+    changed();
+    return index;
+}
+
+int TChartValueList::AddValue(double value)
+{
+    m_tempValue = value;
+    return InsertSortedValue();
+}
+
+void TChartValueList::InsertValue(int index, double value)
+{
+    checkIndex(index, Count());
+    reserveFor(Count() + 1);
+    m_values.insert(m_values.begin() + index, value);
+    changed();
+}
+
+void TChartValueList::Delete(int index)
+{
+    checkIndex(index, Count() - 1);
+    m_values.erase(m_values.begin() + index);
+    changed();
+}
+
+void TChartValueList::DeleteRange(int start, int quantity)
+{
+    // Quantity beyond the end used to move memory that was not there.
+    if (start < 0 || quantity <= 0 || start >= Count())
+        return;
+    quantity = std::min(quantity, Count() - start);
+    m_values.erase(m_values.begin() + start, m_values.begin() + start + quantity);
+    changed();
+}
+
+void TChartValueList::ClearValues()
+{
+    m_values = std::vector<double>();
+    changed();
+}
+
+void TChartValueList::notifyModified(int index)
+{
+    if (m_owner)
+        m_owner->NotifyValue(TValueEvent::Modified, index);
+}
+
+void TChartValueList::SwapValues(int a, int b)
+{
+    checkIndex(a, Count() - 1);
+    checkIndex(b, Count() - 1);
+    std::swap(m_values[std::size_t(a)], m_values[std::size_t(b)]);
+    changed();
+    notifyModified(a);
+}
+
+void TChartValueList::FillSequence()
+{
+    std::iota(m_values.begin(), m_values.end(), 0.0);
+    changed();
+    notifyModified(-1);
+}
+
+void TChartValueList::RotateFirstToEnd()
+{
+    if (!m_values.empty())
+        std::rotate(m_values.begin(), m_values.begin() + 1, m_values.end());
+}
+
+void TChartValueList::ApplyPermutation(const std::vector<int> &order)
+{
+    if (int(order.size()) != Count())
+        return;
+    std::vector<double> reordered(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        reordered[i] = m_values[std::size_t(order[i])];
+    reordered.reserve(m_values.capacity());
+    m_values.swap(reordered);
+    changed();
+}
+
+int TChartValueList::CompareByIndex(int a, int b) const
+{
+    const double va = m_values[std::size_t(a)];
+    const double vb = m_values[std::size_t(b)];
+    const int result = va < vb ? -1 : (va > vb ? 1 : 0);
+    return m_order == loDescending ? -result : result;
+}
+
+void TChartValueList::Sort()
+{
+    if (m_order == loNone || Count() < 2)
+        return;
+    // The quicksort runs on positions; the points move once, in the order point swaps would give.
+    std::vector<int> order(static_cast<std::size_t>(Count()));
+    std::iota(order.begin(), order.end(), 0);
+    PlotProcs::PlotSort(
+        0, Count() - 1,
+        [&](int a, int b) { return CompareByIndex(order[std::size_t(a)], order[std::size_t(b)]); },
+        [&](int a, int b) { std::swap(order[std::size_t(a)], order[std::size_t(b)]); });
+    if (m_owner)
+        m_owner->PermutePoints(order);
+    else
+        ApplyPermutation(order);
+}
+
+int TChartValueList::LocateInRange(double value, int fromIndex, int toIndex) const
+{
+    fromIndex = std::max(fromIndex, 0);
+    toIndex = std::min(toIndex, Count() - 1);
+    if (toIndex < fromIndex)
+        return -1;
+    const auto first = m_values.begin() + fromIndex;
+    const auto last = m_values.begin() + toIndex + 1;
+    auto found = last;
+    if (m_order == loAscending)
+        found = std::lower_bound(first, last, value);
+    else if (m_order == loDescending)
+        found = std::lower_bound(first, last, value, std::greater<double>());
+    else
+        found = std::find(first, last, value);
+    return found != last && *found == value ? int(found - m_values.begin()) : -1;
+}
+
+void TChartValueList::recalcStats() const
+{
+    if (!m_statsStale)
+        return;
+    m_minValue = m_maxValue = m_total = m_totalAbs = 0.0;
+    if (!m_values.empty()) {
+        m_minValue = m_maxValue = m_total = m_values.front();
+        m_totalAbs = std::fabs(m_values.front());
+        for (std::size_t i = 1; i < m_values.size(); ++i) {
+            const double x = m_values[i];
+            if (x < m_minValue)
+                m_minValue = x;
+            else if (x > m_maxValue)
+                m_maxValue = x;
+            m_total += x;
+            m_totalAbs += std::fabs(x);
+        }
+    }
+    m_statsStale = false;
+}
+
+double TChartValueList::MinValue() const
+{
+    recalcStats();
+    return m_minValue;
+}
+
+double TChartValueList::MaxValue() const
+{
+    recalcStats();
+    return m_maxValue;
+}
+
+double TChartValueList::Total() const
+{
+    recalcStats();
+    return m_total;
+}
+
+double TChartValueList::TotalAbs() const
+{
+    recalcStats();
+    return m_totalAbs;
+}
+
+void TChartValueList::Assign(const TChartValueList &source)
+{
+    m_order = source.m_order;
+    m_dateTime = source.m_dateTime;
+    m_valueSource = source.m_valueSource;
+}
+
+void TChartValueList::defineProperties(PropertyFiler &filer)
+{
+    filer.DefineProperty(QStringLiteral("Multiplier"), [this](const QVariant &value) {
+        const int type = value.metaType().id();
+        if (type != QMetaType::Double && type != QMetaType::Float && type != QMetaType::Int
+            && type != QMetaType::LongLong)
+            throw PlotException(QStringLiteral("Invalid value of property Multiplier"));
+        if (value.toDouble() == 1.0 || m_multiplierReported)
+            return;
+        // Told once per list; the values stay as they were stored.
+        m_multiplierReported = true;
+        PlotEngine::ShowErrorBox(QStringLiteral("Error: Multiplier property is obsolete.\r"
+                                                "Modify PlotDefs.inc (enable Multiplier) and recompile."));
+    });
+}

@@ -1,0 +1,112 @@
+// Number and date texts: the format tables, the plain conversion and the locale's part in them.
+#include "DateTimeFormat.h"
+#include "EngineTestSupport.h"
+#include "NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace PlotFormat;
+
+namespace {
+
+struct FloatCase
+{
+    const char *format;
+    double value;
+    const char *text;
+};
+
+} // namespace
+
+TEST(FormatFloat, TableOfFormatsInEnglish)
+{
+    const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const double inf = std::numeric_limits<double>::infinity();
+    const FloatCase cases[] = {
+        {"#,##0.###", 1234.5, "1,234.5"},
+        {"0.00", 2.675, "2.68"},
+        {"0.00", -0.004, "0.00"},
+        {"#,##0.###", 0.0005, "0.001"},
+        {"##0.## %", 12.345, "12.35 %"},
+        {"0.0;(0.0);zero", 1.25, "1.3"},
+        {"0.0;(0.0);zero", -1.25, "(1.3)"},
+        {"0.0;(0.0);zero", 0.04, "zero"},
+        {"#.0 \"x10\" E+0", 1500, "1.5 x10 E+3"},
+        {"0.000E-00", 0.00012345, "1.235E-04"},
+        {"#,##0", 1234567.5, "1,234,568"},
+        {"", 0.1, "0.1"},
+        {"#,##0.###", std::nan(""), ""},
+        {"#,##0.###", inf, ""},
+        // Beyond the acceptance table: sign, carries, literals, exponent signs, long integers.
+        {"#,##0.###", -1500, "-1,500"},
+        {"0.00", 9.996, "10.00"},
+        {"0.0;;zero", -2.0, "-2"},
+        {"'x='0.0", 3.14159, "x=3.1"},
+        {"0.0E+00", 99960, "1.0E+05"},
+        {"0.0e-0", 12, "1.2e1"},
+        {"#", 0.4, ""},
+        {"000.0", 5.5, "005.5"},
+        {"#,##0", 1e20, "1E20"},
+        {"0.00E+0", 0.0, "0.00E+0"},
+    };
+    for (const FloatCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.format << " " << c.value);
+        EXPECT_EQ(FormatFloat(QString::fromUtf8(c.format), c.value), QString::fromUtf8(c.text));
+    }
+}
+
+TEST(FormatFloat, GermanLocaleSwapsTheSeparators)
+{
+    const ScopedLocale german(QLocale(QLocale::German));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.###"), 1234.5), QStringLiteral("1.234,5"));
+    EXPECT_EQ(FloatToStr(1.5e-6), QStringLiteral("1,5E-6"));
+}
+
+TEST(FloatToStr, FifteenDigitsFixedOrExponent)
+{
+    const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const struct { double value; const char *text; } cases[] = {
+        {0.1, "0.1"}, {1.0 / 3.0, "0.333333333333333"}, {123456789012345.0, "123456789012345"},
+        {1e15, "1E15"}, {0.00001, "0.00001"}, {1.5e-6, "1.5E-6"}, {-2.5, "-2.5"}, {0.0, "0"},
+        {999999999999999.9, "1E15"}, {std::nan(""), ""}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(FloatToStr(c.value), QString::fromUtf8(c.text));
+    }
+}
+
+TEST(FormatDateTime, CodesOnTheTwentiethOfMarch2024)
+{
+    const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const double days = 45371.4375; // 20 Mar 2024 10:30
+    const struct { const char *format; const char *text; } cases[] = {
+        {"dd.mm.yyyy hh:nn", "20.03.2024 10:30"},
+        {"yyyy-mm-dd", "2024-03-20"},
+        {"hh:mm", "10:30"},
+        {"d mmm yy", "20 Mar 24"},
+        {"dddd, mmmm d", "Wednesday, March 20"},
+        {"ddddd", "3/20/24"},
+        {"h:nn am/pm", "10:30 am"},
+        {"h A/P", "10 A"},
+        {"t", "10:30 AM"},
+        {"yyyy/mm/dd", "2024/03/20"},
+        {"\"at\" hh 'h'", "at 10 h"},
+        {"hh:nn:ss.zzz", "10:30:00.000"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.format);
+        EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.format), days), QString::fromUtf8(c.text));
+    }
+    EXPECT_EQ(FormatDateTime(QStringLiteral("hh:nn"), 45371.9999999999), QStringLiteral("00:00"));
+    EXPECT_EQ(FormatDateTime(QStringLiteral("yyyy"), std::nan("")), QString());
+}
+
+TEST(FormatDateTime, GermanSeparatorsAndDefaultFormats)
+{
+    const ScopedLocale german(QLocale(QLocale::German));
+    EXPECT_EQ(FormatDateTime(QStringLiteral("dd/mm hh:nn"), 45371.4375), QStringLiteral("20.03 10:30"));
+    EXPECT_EQ(FormatDateTime(QStringLiteral("ddddd"), 45371.4375), QStringLiteral("20.03.24"));
+}
