@@ -1,0 +1,82 @@
+// Vapour pressure estimated from the normal boiling point and the critical data (Riedel).
+#include "app/core/Riedel.h"
+
+#include "app/core/InterpolateLogPressure.h"
+#include "app/core/Power.h"
+#include "app/core/PressureUnits.h"
+#include "app/core/RootIteration.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
+
+// Riedel's functions of a reduced temperature x; x^6 as exp(6 ln x), as the method's tables do.
+long double phi(long double x)
+{
+    return 42.0L * std::log(x) + 36.0L / x - 35.0L - fractionalPower(x, 6.0L);
+}
+
+long double riedelA(long double x)
+{
+    return 0.1183L * phi(x) - 7.0L * std::log10(x);
+}
+
+long double riedelB(long double x)
+{
+    return 0.0364L * phi(x) - std::log10(x);
+}
+
+bool accepted(long double Tb, long double Tc, long double PcBar)
+{
+    return Tb > 0.0L && Tb < Tc && PcBar > 0.0L && std::isfinite(Tc) && std::isfinite(PcBar);
+}
+
+// log10 of the reduced pressure p/Pc at T.
+long double logReducedPressure(long double alphaC, long double Tc, long double T)
+{
+    const long double x = T / Tc;
+    return -riedelA(x) - (alphaC - 7.0L) * riedelB(x);
+}
+
+long double finiteOrNaN(long double x)
+{
+    return std::isfinite(x) ? x : kNaN;
+}
+
+} // namespace
+
+long double riedelAlphaC(long double Tb, long double Tc, long double PcBar)
+{
+    if (!accepted(Tb, Tc, PcBar))
+        return kNaN;
+    const long double PcAtm = PcBar / kNormalPressureBar;
+    const long double xb = Tb / Tc;
+    return finiteOrNaN((std::log10(PcAtm) - riedelA(xb)) / riedelB(xb) + 7.0L);
+}
+
+long double riedelPressureBar(long double Tb, long double Tc, long double PcBar, long double T)
+{
+    const long double alphaC = riedelAlphaC(Tb, Tc, PcBar);
+    if (std::isnan(alphaC) || !(T > 0.0L))
+        return kNaN;
+    const long double PcAtm = PcBar / kNormalPressureBar;
+    return finiteOrNaN(powerOfTen(logReducedPressure(alphaC, Tc, T)) * PcAtm * kNormalPressureBar);
+}
+
+long double riedelTemperatureK(long double Tb, long double Tc, long double PcBar, long double pBar)
+{
+    const long double alphaC = riedelAlphaC(Tb, Tc, PcBar);
+    if (std::isnan(alphaC) || !(pBar > 0.0L) || !std::isfinite(pBar))
+        return kNaN;
+    const long double target = std::log10(pBar / PcBar);
+    const auto residual = [&](long double T) { return logReducedPressure(alphaC, Tc, T) - target; };
+    long double start = interpolateLogPressure(pBar, Tb, kNormalPressureBar, Tc, PcBar);
+    // Far below 1 atm the straight line passes 0 K; the curve itself never does.
+    if (!(start > 0.0L))
+        start = Tb;
+    const long double T = solveByForwardNewton(residual, start, RootDomain{0.0L});
+    return T > 0.0L ? finiteOrNaN(T) : kNaN;
+}
