@@ -63,7 +63,8 @@ long double riedelPressureBar(long double Tb, long double Tc, long double PcBar,
     if (std::isnan(alphaC) || !(T > 0.0L))
         return kNaN;
     const long double PcAtm = PcBar / kNormalPressureBar;
-    return finiteOrNaN(powerOfTen(logReducedPressure(alphaC, Tc, T)) * PcAtm * kNormalPressureBar);
+    const long double p = powerOfTen(logReducedPressure(alphaC, Tc, T)) * PcAtm * kNormalPressureBar;
+    return p > 0.0L ? finiteOrNaN(p) : kNaN;
 }
 
 long double riedelTemperatureK(long double Tb, long double Tc, long double PcBar, long double pBar)

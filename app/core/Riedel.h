@@ -7,7 +7,7 @@
 long double riedelAlphaC(long double boilingPointK, long double criticalTemperatureK, long double criticalPressureBar);
 
 // The vapour pressure in bar at T; p(Tb) = 1.01325 bar and p(Tc) = Pc. NaN when the data are
-// refused (as above), T is not above 0 K, or the result is no finite number.
+// refused (as above), T is not above 0 K, or the result is not a finite number above 0.
 long double riedelPressureBar(long double boilingPointK, long double criticalTemperatureK,
                               long double criticalPressureBar, long double temperatureK);
 

@@ -8,6 +8,7 @@
 #include "app/data/DataFiles.h"
 #include "app/data/SubstanceDatabase.h"
 #include "app/windows/SubstanceListBox.h"
+#include "app/windows/TDatenbank_erweiternDlg.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
 #include "app/windows/TeinstellungenDlg.h"
@@ -463,7 +464,13 @@ TEST_F(MainWindow, ChangeIsRefusedForRecordsTheUserDidNotCreate)
     EXPECT_EQ(messages.shown().first().text, formText(44));
     EXPECT_EQ(messages.shown().first().caption, form->globalText(GlobalText::NoteCaption));
     EXPECT_EQ(messages.shown().first().flags, 48);
-    clickRow(0); // Eigen, the user's own record
+    clickRow(0); // Eigen, the user's own record: the editor opens on it
+    TDatenbank_erweiternDlg *editor = form->recordEditorDialog();
+    QTimer::singleShot(0, editor, [&] {
+        EXPECT_EQ(editor->editMode(), TDatenbank_erweiternDlg::kModeChange);
+        EXPECT_EQ(editor->edit(2)->text(), QStringLiteral("Eigen"));
+        editor->reject();
+    });
     form->Datensatzndern1->trigger();
     EXPECT_EQ(messages.shown().size(), 1);
 }
