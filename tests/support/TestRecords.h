@@ -19,6 +19,14 @@ inline QString makeRecord(std::initializer_list<std::pair<int, QString>> fields)
     return parts.join(u'\t');
 }
 
+// The line with field n (1-based) replaced.
+inline QString withField(const QString &line, int n, const QString &value)
+{
+    QStringList fields = line.split(u'\t');
+    fields[n - 1] = value;
+    return fields.join(u'\t');
+}
+
 // Record of a water-like test substance with a Torr/°C Antoine equation, valid 1-100 °C.
 inline QString w2000Record()
 {

@@ -111,6 +111,7 @@ TEST(KollarProszt, CoefficientsAndPressuresOfTheMethod)
     EXPECT_NEAR(double(estimateKollarProszt(373.15L, 333.15L)), 0.265422989221, 1e-11);
     EXPECT_NEAR(double(estimateKollarProszt(353.2L, 298.15L)), 0.128879281884, 1e-11);
     EXPECT_NEAR(double(estimateKollarProsztTemperature(373.15L, 0.5L)), 350.722845274, 1e-8);
+    EXPECT_NEAR(double(estimateKollarProsztTemperature(373.15L, 1.01325L)), 373.15, 1e-4);
     // Tb or T at 0 K, p at 0, and C + t = 0 (T = 479 a^2 K) have no result.
     EXPECT_TRUE(std::isnan(estimateKollarProszt(0.0L, 298.15L)));
     EXPECT_TRUE(std::isnan(estimateKollarProszt(373.15L, 0.0L)));

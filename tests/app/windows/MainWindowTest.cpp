@@ -1,8 +1,7 @@
 // The main window driven through its widgets: start, list, search, calculation, delete, settings.
 #include "app/windows/TForm1.h"
 
-#include "ScriptedMessageService.h"
-#include "TestProgramFolder.h"
+#include "MainWindowFixture.h"
 #include "app/container/DataPasswords.h"
 #include "app/core/RecordFields.h"
 #include "app/data/DataFiles.h"
@@ -43,34 +42,9 @@
 
 namespace {
 
-QString withField(QString record, int field, const QString &value)
-{
-    QStringList fields = record.split(u'\t');
-    fields[field - 1] = value;
-    return fields.join(u'\t');
-}
-
-class MainWindow : public testing::Test
+class MainWindow : public MainWindowFixture
 {
 protected:
-    TestProgramFolder folder;
-    ScriptedMessageService messages;
-    std::unique_ptr<TForm1> form;
-
-    void start(const QStringList &records)
-    {
-        folder.writeDatabase(records);
-        startAgain();
-    }
-
-    void startAgain()
-    {
-        form = std::make_unique<TForm1>();
-        ASSERT_TRUE(form->started());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
     QStringList listTexts() const
     {
         QStringList texts;
