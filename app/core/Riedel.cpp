@@ -13,20 +13,23 @@ namespace {
 
 constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 
-// Riedel's functions of a reduced temperature x; x^6 as exp(6 ln x), as the method's tables do.
-long double phi(long double x)
-{
-    return 42.0L * std::log(x) + 36.0L / x - 35.0L - fractionalPower(x, 6.0L);
-}
+constexpr long double kLn10 = 2.302585092994045684017991454684364208L;
 
-long double riedelA(long double x)
+// Riedel's functions of a reduced temperature x:
+//   phi(x) = 42 ln x + 36/x - 35 - x^6, A(x) = 0.1183 phi - 7 log10 x, B(x) = 0.0364 phi - log10 x.
+// One logarithm serves all three, and x^6 is exp(6 ln x) as the method's tables form it.
+struct RiedelTerms
 {
-    return 0.1183L * phi(x) - 7.0L * std::log10(x);
-}
+    long double A;
+    long double B;
+};
 
-long double riedelB(long double x)
+RiedelTerms riedelTerms(long double x)
 {
-    return 0.0364L * phi(x) - std::log10(x);
+    const long double lnX = std::log(x);
+    const long double phi = 42.0L * lnX + 36.0L / x - 35.0L - std::exp(6.0L * lnX);
+    const long double log10X = lnX / kLn10;
+    return {0.1183L * phi - 7.0L * log10X, 0.0364L * phi - log10X};
 }
 
 bool accepted(long double Tb, long double Tc, long double PcBar)
@@ -37,8 +40,8 @@ bool accepted(long double Tb, long double Tc, long double PcBar)
 // log10 of the reduced pressure p/Pc at T.
 long double logReducedPressure(long double alphaC, long double Tc, long double T)
 {
-    const long double x = T / Tc;
-    return -riedelA(x) - (alphaC - 7.0L) * riedelB(x);
+    const RiedelTerms terms = riedelTerms(T / Tc);
+    return -terms.A - (alphaC - 7.0L) * terms.B;
 }
 
 long double finiteOrNaN(long double x)
@@ -53,8 +56,8 @@ long double riedelAlphaC(long double Tb, long double Tc, long double PcBar)
     if (!accepted(Tb, Tc, PcBar))
         return kNaN;
     const long double PcAtm = PcBar / kNormalPressureBar;
-    const long double xb = Tb / Tc;
-    return finiteOrNaN((std::log10(PcAtm) - riedelA(xb)) / riedelB(xb) + 7.0L);
+    const RiedelTerms atTb = riedelTerms(Tb / Tc);
+    return finiteOrNaN((std::log10(PcAtm) - atTb.A) / atTb.B + 7.0L);
 }
 
 long double riedelPressureBar(long double Tb, long double Tc, long double PcBar, long double T)
