@@ -51,8 +51,8 @@ QLineEdit *EstimationDialog::makeEdit(const QString &name)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
+    // Enter in an edit presses BitBtn1, the dialog's default button.
     connect(edit, &QLineEdit::textChanged, this, &EstimationDialog::resetResult);
-    connect(edit, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
     return edit;
 }
 

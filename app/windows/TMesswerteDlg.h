@@ -40,9 +40,6 @@ public:
     QLabel *Label5 = nullptr; // result
     QPushButton *CancelBtn = nullptr;
 
-    // The listed lines of the data file, in list order.
-    const QStringList &measuredList() const { return m_measuredList; }
-
     void MediumListboxClick();
     void BitBtn1Click();
     void Edit1Change();
