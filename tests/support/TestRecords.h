@@ -47,6 +47,17 @@ inline QString testRecord(const QString &name, const QString &cas, int carbon, i
         .join(u'\t');
 }
 
+// A line of the measured-values file for a water-like test substance: CAS 7732-18-5, names `name` and
+// "Test " + name, formula H2O, the source in field 11, then the points (temperature °C, pressure kPa).
+inline QString measuredLine(const QString &name, const QString &source, const QStringList &points)
+{
+    return QStringList{QStringLiteral("M"), QStringLiteral("T"), QStringLiteral("7732-18-5"), QString(), name,
+                       QString(), QStringLiteral("Test ") + name, QString(), QStringLiteral("H2O"),
+                       QString::number(points.size() / 2), source}
+               .join(u'\t')
+        + u'\t' + points.join(u'\t');
+}
+
 // The lines of a UTF-8 text file (LF or CR LF; a final line end adds no empty line).
 inline QStringList readTextLines(const QString &path)
 {

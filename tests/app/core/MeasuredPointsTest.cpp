@@ -1,5 +1,7 @@
 // The measured points of a data line: which are read, how the list shows them, and the
 // interpolation on the stored values.
+#include "TestRecords.h"
+
 #include "app/core/MeasuredPoints.h"
 
 #include <QStringList>
@@ -10,14 +12,9 @@
 
 namespace {
 
-// Fields 1-11 of a line, then the points.
 QString measuredLine(const QStringList &points)
 {
-    return QStringList{QStringLiteral("M1"), QStringLiteral("T"), QStringLiteral("7732-18-5"), QString(),
-                       QStringLiteral("Wasser-Test"), QString(), QStringLiteral("Test Wasser-Test"), QString(),
-                       QStringLiteral("H2O"), QStringLiteral("3"), QStringLiteral("Testdaten")}
-               .join(u'\t')
-        + u'\t' + points.join(u'\t');
+    return measuredLine(QStringLiteral("Wasser-Test"), QStringLiteral("Testdaten"), points);
 }
 
 const QString kWaterTest = measuredLine({"20", "2,339", "40", "7,385", "60", "19,946"});

@@ -12,16 +12,6 @@ namespace {
 
 const QString kPassword = QString::fromLatin1(DataPasswords::kMeasuredValues);
 
-// A data line: fields 1-11, then the points (°C, kPa).
-QString measuredLine(const QString &name, const QString &source, const QStringList &points)
-{
-    return QStringList{QStringLiteral("M"), QStringLiteral("T"), QStringLiteral("7732-18-5"), QString(), name,
-                       QString(), QStringLiteral("Test ") + name, QString(), QStringLiteral("H2O"),
-                       QString::number(points.size() / 2), source}
-               .join(u'\t')
-        + u'\t' + points.join(u'\t');
-}
-
 QStringList measuredFile()
 {
     QStringList lines(10, QStringLiteral("Kopf"));
