@@ -92,6 +92,14 @@ protected:
 
 TEST_F(RecordEditor, ANewRecordIsAppendedAsTypedAndSelectedInTheList)
 {
+    // An equation is always chosen: the list is closed and opens on its first item.
+    editor->setEditMode(TDatenbank_erweiternDlg::kModeNew);
+    editor->show();
+    EXPECT_FALSE(editor->ComboBox1->isEditable());
+    EXPECT_EQ(editor->ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(editor->Label1->text(), QStringLiteral("log10(p/kPa) = A - [B/(T + C)]"));
+    EXPECT_EQ(editor->windowTitle(), editorText(1));
+
     const QStringList before = folder.databaseLines();
     save(TDatenbank_erweiternDlg::kModeNew, kNew);
     EXPECT_EQ(folder.databaseLines(), before + QStringList{kNewLine});
