@@ -51,6 +51,7 @@ QLineEdit *EstimationDialog::makeEdit(const QString &name)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     // Enter in an edit presses BitBtn1, the dialog's default button.
     connect(edit, &QLineEdit::textChanged, this, &EstimationDialog::resetResult);
     return edit;
@@ -106,6 +107,7 @@ QGridLayout *EstimationDialog::pointsGrid(QLabel *heading1, QLabel *heading2, co
     grid->addWidget(target.caption, row, 0);
     grid->addWidget(target.edit, row, 1);
     grid->addWidget(target.unit, row, 3);
+    grid->setColumnStretch(2, 1);
     return grid;
 }
 
@@ -114,6 +116,7 @@ void EstimationDialog::arrange(std::initializer_list<QLabel *> heading, QGridLay
 {
     m_result = result;
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    inputs->setColumnStretch(1, 1);
     auto *layout = new QVBoxLayout(this);
     for (QLabel *label : heading) {
         label->setWordWrap(true);
