@@ -5,17 +5,25 @@
 #include "app/core/PressureUnits.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
-struct TorrCelsiusAntoine
+// A positive finite result, else NaN: C + t = 0 divides by zero, and Tb or p at or below 0 leave
+// the method's domain.
+long double positiveOrNaN(long double x)
 {
-    long double A;
-    long double B;
-    long double C;
-};
+    return x > 0.0L && std::isfinite(x) ? x : std::numeric_limits<long double>::quiet_NaN();
+}
 
-TorrCelsiusAntoine coefficientsFor(long double boilingPointK)
+const PressureUnit &torr()
+{
+    return kPressureUnits[kTorrUnitIndex];
+}
+
+} // namespace
+
+KollarProsztAntoine kollarProsztCoefficients(long double boilingPointK)
 {
     const long double a = 0.0025014L * power(boilingPointK, 0.8303L);
     const long double C = 273.15L - 479.0L * a * a;
@@ -26,24 +34,20 @@ TorrCelsiusAntoine coefficientsFor(long double boilingPointK)
     return {A, B, C};
 }
 
-const PressureUnit &torr()
-{
-    return kPressureUnits[kTorrUnitIndex];
-}
-
-} // namespace
-
 long double estimateKollarProszt(long double boilingPointK, long double temperatureK)
 {
-    const TorrCelsiusAntoine k = coefficientsFor(boilingPointK);
+    const KollarProsztAntoine k = kollarProsztCoefficients(boilingPointK);
     const long double t = temperatureK - 273.15L;
     const long double pressureTorr = powerOfTen(k.A - k.B / (k.C + t));
-    return pressureUnitToBar(torr(), pressureTorr);
+    return boilingPointK > 0.0L && temperatureK > 0.0L ? positiveOrNaN(pressureUnitToBar(torr(), pressureTorr))
+                                                       : std::numeric_limits<long double>::quiet_NaN();
 }
 
 long double estimateKollarProsztTemperature(long double boilingPointK, long double pressureBar)
 {
-    const TorrCelsiusAntoine k = coefficientsFor(boilingPointK);
+    const KollarProsztAntoine k = kollarProsztCoefficients(boilingPointK);
     const long double pressureTorr = barToPressureUnit(torr(), pressureBar);
-    return k.B / (k.A - std::log10(pressureTorr)) - k.C + 273.15L;
+    if (!(boilingPointK > 0.0L) || !(pressureBar > 0.0L))
+        return std::numeric_limits<long double>::quiet_NaN();
+    return positiveOrNaN(k.B / (k.A - std::log10(pressureTorr)) - k.C + 273.15L);
 }

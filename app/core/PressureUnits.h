@@ -37,6 +37,9 @@ inline constexpr std::array<PressureUnit, 15> kPressureUnits{{
 
 inline constexpr int kTorrUnitIndex = 10;
 
+// 1 atm: the pressure at which a substance boils at its normal boiling point.
+inline constexpr long double kNormalPressureBar = 1.01325L;
+
 // Index into kPressureUnits, compared exactly ("kPa" is not "KPa"); -1 when absent.
 int pressureUnitIndex(QStringView unit);
 

@@ -4,6 +4,7 @@
 #include "app/core/InterpolateLogPressure.h"
 #include "app/core/KollarProszt.h"
 #include "app/core/Power.h"
+#include "app/core/PressureUnits.h"
 #include "app/core/RecordFields.h"
 #include "app/core/RootIteration.h"
 #include "app/core/WaterSaturation.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
-constexpr long double kAtmosphereBar = 1.01325L;
 constexpr long double kTorrPerBar = 750.062L; // as the "2000" records were fitted
 // Above this fraction of Tc the Wagner forms return Pc; above this fraction of Pc their
 // inverse returns Tc.
@@ -135,7 +135,7 @@ long double rawVapourPressure(const VapourPressureCoefficients &c, long double T
 // gives no number; Tb is then the start as well.
 long double startFromBoilingPoint(const VapourPressureCoefficients &c, long double p)
 {
-    const long double start = interpolateLogPressure(p, c.Tb, kAtmosphereBar, c.Tc, c.Pc);
+    const long double start = interpolateLogPressure(p, c.Tb, kNormalPressureBar, c.Tc, c.Pc);
     return std::isfinite(start) && start >= c.Tb ? start : c.Tb;
 }
 
@@ -159,7 +159,7 @@ long double rawBoilingTemperature(const VapourPressureCoefficients &c, long doub
         // the equation's range is the next known point on the curve.
         const long double Tlow = std::isfinite(c.Tm) && c.Tm > 0.0L ? c.Tm : c.Tmin;
         const long double pLow = vapourPressureBar(c, Tlow);
-        return solveByForwardNewton(residual, interpolateLogPressure(p, Tlow, pLow, c.Tb, kAtmosphereBar), positive);
+        return solveByForwardNewton(residual, interpolateLogPressure(p, Tlow, pLow, c.Tb, kNormalPressureBar), positive);
     }
     case EquationCode::WagnerLnTau: {
         if (p > kWagnerPressureLimit * c.Pc)

@@ -31,3 +31,18 @@ RecordFileEditResult editDatabaseFile(const RecordFileChange &change);
 
 // The change that removes the first line equal to the record.
 RecordFileChange removingFirstRecord(const QString &record);
+
+// Why the record editor's change was not made.
+enum class UserRecordRefusal {
+    None,
+    DuplicateName, // another record of the file has the name in the name field
+    RecordMissing, // the record to be changed is no longer in the file
+};
+
+// The record editor's save. Without an old line it appends the new one; with one, it replaces
+// every line equal to it (none there: RecordMissing). Either way it is refused when a record of
+// the file (not one of those replaced) has the new line's name in nameField (5 in German, 7
+// otherwise): lookups by name and formula would find the wrong record. The refusal is written to
+// *refusal.
+RecordFileChange savingUserRecord(const QString &oldLine, const QString &newLine, int nameField,
+                                  UserRecordRefusal *refusal);

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kHeaderLines = 3;
-
 int atomCount(QStringView record, int field)
 {
     bool ok = false;
@@ -40,7 +38,7 @@ SubstanceDatabase splitDatabaseFile(const QStringList &fileLines)
     SubstanceDatabase database;
     if (!fileLines.isEmpty())
         database.label = getField(fileLines.first(), 2).toString();
-    for (qsizetype i = kHeaderLines; i < fileLines.size(); ++i) {
+    for (qsizetype i = kDatabaseHeaderLines; i < fileLines.size(); ++i) {
         if (!fileLines.at(i).trimmed().isEmpty())
             database.records.append(fileLines.at(i));
     }

@@ -13,6 +13,9 @@ enum class SubstanceFilter {
     Inorganic = 2, // no C atom
 };
 
+// The database file starts with three header lines; the records follow.
+inline constexpr int kDatabaseHeaderLines = 3;
+
 struct SubstanceDatabase
 {
     // Field 2 of the first header line, shown in the element count.

@@ -19,7 +19,15 @@
 #include "app/windows/QtTranslation.h"
 #include "app/windows/SingleValueView.h"
 #include "app/windows/SubstanceListBox.h"
+#include "app/windows/TAbschaetzung1Dlg.h"
+#include "app/windows/TAbschaetzung1SiedepDlg.h"
+#include "app/windows/TAbschaetzung2Dlg.h"
+#include "app/windows/TAbschaetzung2MessDlg.h"
+#include "app/windows/TAbschaetzung2SiedepDlg.h"
+#include "app/windows/TDatenbank_erweiternDlg.h"
 #include "app/windows/TInfo.h"
+#include "app/windows/TMesswerteDlg.h"
+#include "app/windows/TSiedepAbschae2MessDlg.h"
 #include "app/windows/TTabelleDlg.h"
 #include "app/windows/TeinstellungenDlg.h"
 #include "app/windows/UnitComboBox.h"
@@ -89,8 +97,16 @@ TForm1::TForm1(QWidget *parent)
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
     m_table = new TTabelleDlg(*this, this);
+    m_kollarProszt = new TAbschaetzung1Dlg(*this, this);
+    m_riedel = new TAbschaetzung2Dlg(*this, this);
+    m_measuredValues = new TMesswerteDlg(*this, this);
+    m_twoPoint = new TAbschaetzung2MessDlg(*this, this);
     m_settings = new TeinstellungenDlg(m_texts, this);
     m_settings->setOnAccepted([this] { ShowRecordDetails(currentRecord()); });
+    m_recordEditor = new TDatenbank_erweiternDlg(*this, this);
+    m_twoPointBoiling = new TSiedepAbschae2MessDlg(*this, this);
+    m_kollarProsztBoiling = new TAbschaetzung1SiedepDlg(*this, this);
+    m_riedelBoiling = new TAbschaetzung2SiedepDlg(*this, this);
 }
 
 TForm1::~TForm1() = default;
@@ -122,27 +138,27 @@ void TForm1::buildMenus()
     Tensimo1 = bar->addMenu(QStringLiteral("T&ensimo"));
     Tabelle1 = addMenuAction(Tensimo1, QStringLiteral("Tabelle1"), QStringLiteral("&Tabelle"), true);
     Diagramm1 = addMenuAction(Tensimo1, QStringLiteral("Diagramm1"), QStringLiteral("&Diagramm"), false);
-    Mewerte1 = addMenuAction(Tensimo1, QStringLiteral("Mewerte1"), QStringLiteral("&Messwerte..."), false);
+    Mewerte1 = addMenuAction(Tensimo1, QStringLiteral("Mewerte1"), QStringLiteral("&Messwerte..."), true);
     Abschaetzungen1 = Tensimo1->addMenu(QStringLiteral("&Abschätzungen"));
     auszweiMewerten1 = addMenuAction(Abschaetzungen1, QStringLiteral("auszweiMewerten1"),
-                                     QStringLiteral("aus zwei &Meßwerten..."), false);
+                                     QStringLiteral("aus zwei &Meßwerten..."), true);
     ausnormalerSiedetemperatur1 = addMenuAction(Abschaetzungen1, QStringLiteral("ausnormalerSiedetemperatur1"),
-                                                QStringLiteral("aus normaler &Siedetemperatur..."), false);
+                                                QStringLiteral("aus normaler &Siedetemperatur..."), true);
     ausSiedetempkritTempukritDruck1
         = addMenuAction(Abschaetzungen1, QStringLiteral("ausSiedetempkritTempukritDruck1"),
-                        QStringLiteral("aus Siedetemp., &krit. Temp. u. krit. Druck..."), false);
+                        QStringLiteral("aus Siedetemp., &krit. Temp. u. krit. Druck..."), true);
 
     Siedepunkt1 = bar->addMenu(QStringLiteral("&Siedepunkt"));
     abelle1 = addMenuAction(Siedepunkt1, QStringLiteral("abelle1"), QStringLiteral("&Tabelle"), true);
     Diagramm2 = addMenuAction(Siedepunkt1, QStringLiteral("Diagramm2"), QStringLiteral("&Diagramm"), false);
     Abschaetzungen2 = Siedepunkt1->addMenu(QStringLiteral("&Abschätzungen"));
     Aus2Messwerten1 = addMenuAction(Abschaetzungen2, QStringLiteral("Aus2Messwerten1"),
-                                    QStringLiteral("aus zwei Messwerten..."), false);
+                                    QStringLiteral("aus zwei Messwerten..."), true);
     ausnormalerSiedetemperatur2 = addMenuAction(Abschaetzungen2, QStringLiteral("ausnormalerSiedetemperatur2"),
-                                                QStringLiteral("aus normaler Siedetemperatur..."), false);
+                                                QStringLiteral("aus normaler Siedetemperatur..."), true);
     ausSiedetempkritTempukritDruck2
         = addMenuAction(Abschaetzungen2, QStringLiteral("ausSiedetempkritTempukritDruck2"),
-                        QStringLiteral("aus Siedetemp., krit. Temp. u. krit. Druck..."), false);
+                        QStringLiteral("aus Siedetemp., krit. Temp. u. krit. Druck..."), true);
 
     Mischungen1 = bar->addMenu(QStringLiteral("&Mischungen"));
     FlssigFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FlssigFlssig1"), QStringLiteral("&Flüssig / Flüssig..."),
@@ -153,7 +169,7 @@ void TForm1::buildMenus()
 
     Datenbank1 = bar->addMenu(QStringLiteral("Daten&bank"));
     Datenbankerweitern1 = addMenuAction(Datenbank1, QStringLiteral("Datenbankerweitern1"),
-                                        QStringLiteral("Datensatz &neu..."), false);
+                                        QStringLiteral("Datensatz &neu..."), true);
     Datensatzlschen1 = addMenuAction(Datenbank1, QStringLiteral("Datensatzlschen1"),
                                      QStringLiteral("Datensatz &löschen"), true);
     Datensatzndern1 = addMenuAction(Datenbank1, QStringLiteral("Datensatzndern1"),
@@ -195,6 +211,18 @@ void TForm1::buildMenus()
     connect(Datensatzndern1, &QAction::triggered, this, &TForm1::Datensatzndern1Click);
     connect(Datensatzndern2, &QAction::triggered, this, &TForm1::Datensatzndern1Click);
     connect(Einstellungen, &QAction::triggered, this, &TForm1::EinstellungenClick);
+    connect(Datenbankerweitern1, &QAction::triggered, this, &TForm1::Datenbankerweitern1Click);
+    // The dialogs are created after the menus; each command shows its own.
+    const auto opens = [this](QAction *action, auto dialog) {
+        connect(action, &QAction::triggered, this, [this, dialog] { (this->*dialog)()->exec(); });
+    };
+    opens(Mewerte1, &TForm1::measuredValuesDialog);
+    opens(auszweiMewerten1, &TForm1::twoPointDialog);
+    opens(ausnormalerSiedetemperatur1, &TForm1::kollarProsztDialog);
+    opens(ausSiedetempkritTempukritDruck1, &TForm1::riedelDialog);
+    opens(Aus2Messwerten1, &TForm1::twoPointBoilingDialog);
+    opens(ausnormalerSiedetemperatur2, &TForm1::kollarProsztBoilingDialog);
+    opens(ausSiedetempkritTempukritDruck2, &TForm1::riedelBoilingDialog);
     connect(Index1, &QAction::triggered, this, &TForm1::Index1Click);
     connect(berKorvexTensimo1, &QAction::triggered, this, &TForm1::berKorvexTensimo1Click);
 }
@@ -622,6 +650,16 @@ CalculationMode TForm1::calculationMode() const
                                                                             : CalculationMode::VapourPressure;
 }
 
+void TForm1::selectRecord(const QString &record)
+{
+    const qsizetype row = m_database.indexOf(record);
+    if (row >= 0) {
+        selectRow(int(row));
+        ListBox1->scrollToItem(ListBox1->item(int(row)));
+    }
+    ListBox1Click();
+}
+
 QString TForm1::currentRecord() const
 {
     const int row = ListBox1->currentRow();
@@ -814,10 +852,18 @@ void TForm1::Datensatzndern1Click()
     if (record.isEmpty())
         return;
     if (getField(record, 2) == u"E001") {
-        // Records of the user are changed in the record editor, which this program does not have yet.
+        // Only the user's own records: a shipped record can never be changed.
+        m_recordEditor->setEditMode(TDatenbank_erweiternDlg::kModeChange);
+        m_recordEditor->exec();
         return;
     }
     showMessage(m_changeRefusal, m_texts.globalText(GlobalText::NoteCaption), MbOk | MbIconWarning);
+}
+
+void TForm1::Datenbankerweitern1Click()
+{
+    m_recordEditor->setEditMode(TDatenbank_erweiternDlg::kModeNew);
+    m_recordEditor->exec();
 }
 
 void TForm1::Tabelle1Click()

@@ -23,7 +23,15 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 class SubstanceListBox;
+class TAbschaetzung1Dlg;
+class TAbschaetzung1SiedepDlg;
+class TAbschaetzung2Dlg;
+class TAbschaetzung2MessDlg;
+class TAbschaetzung2SiedepDlg;
+class TDatenbank_erweiternDlg;
 class TInfo;
+class TMesswerteDlg;
+class TSiedepAbschae2MessDlg;
 class TTabelleDlg;
 class TeinstellungenDlg;
 
@@ -83,10 +91,20 @@ public:
     const RangeLimits &range() const { return m_range; }
     // The mode list's choice.
     CalculationMode calculationMode() const;
+    // Selects the listed record equal to the line (the first row when none is), as a click would.
+    void selectRecord(const QString &record);
 
     TInfo *infoDialog() const { return m_info; }
     TTabelleDlg *tableDialog() const { return m_table; }
     TeinstellungenDlg *settingsDialog() const { return m_settings; }
+    TAbschaetzung1Dlg *kollarProsztDialog() const { return m_kollarProszt; }
+    TAbschaetzung2Dlg *riedelDialog() const { return m_riedel; }
+    TMesswerteDlg *measuredValuesDialog() const { return m_measuredValues; }
+    TAbschaetzung2MessDlg *twoPointDialog() const { return m_twoPoint; }
+    TDatenbank_erweiternDlg *recordEditorDialog() const { return m_recordEditor; }
+    TSiedepAbschae2MessDlg *twoPointBoilingDialog() const { return m_twoPointBoiling; }
+    TAbschaetzung1SiedepDlg *kollarProsztBoilingDialog() const { return m_kollarProsztBoiling; }
+    TAbschaetzung2SiedepDlg *riedelBoilingDialog() const { return m_riedelBoiling; }
 
     // Components other windows and tests reach by their names.
     SubstanceListBox *ListBox1 = nullptr;
@@ -177,6 +195,7 @@ public:
     void SpeedButton3Click();
     void Datensatzlschen1Click();
     void Datensatzndern1Click();
+    void Datenbankerweitern1Click();
     void Tabelle1Click();
     void abelle1Click();
     void EinstellungenClick();
@@ -214,4 +233,12 @@ private:
     TInfo *m_info = nullptr;
     TTabelleDlg *m_table = nullptr;
     TeinstellungenDlg *m_settings = nullptr;
+    TAbschaetzung1Dlg *m_kollarProszt = nullptr;
+    TAbschaetzung2Dlg *m_riedel = nullptr;
+    TMesswerteDlg *m_measuredValues = nullptr;
+    TAbschaetzung2MessDlg *m_twoPoint = nullptr;
+    TDatenbank_erweiternDlg *m_recordEditor = nullptr;
+    TSiedepAbschae2MessDlg *m_twoPointBoiling = nullptr;
+    TAbschaetzung1SiedepDlg *m_kollarProsztBoiling = nullptr;
+    TAbschaetzung2SiedepDlg *m_riedelBoiling = nullptr;
 };

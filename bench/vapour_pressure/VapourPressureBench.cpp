@@ -1,5 +1,8 @@
 // Cost of one vapour pressure and one boiling temperature per equation code, from the record
-// line (read anew on every call, as tables and diagrams call it) and from parsed coefficients.
+// line (read anew on every call, as tables and diagrams call it) and from parsed coefficients;
+// and of the estimations from little data (Riedel, two measured points).
+#include "app/core/Riedel.h"
+#include "app/core/TwoPointRelation.h"
 #include "app/core/VapourPressure.h"
 
 #include <QString>
@@ -102,6 +105,32 @@ void readCoefficients(benchmark::State &state)
         benchmark::DoNotOptimize(readVapourPressureCoefficients(r.line));
 }
 
+// Water from Tb, Tc and Pc; the temperature iterates from the straight log p line.
+void riedelPressure(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(riedelPressureBar(373.15L, 647.1L, 220.64L, 330.0L));
+}
+
+void riedelTemperature(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(riedelTemperatureK(373.15L, 647.1L, 220.64L, 0.3L));
+}
+
+// Water from (1 atm, 373.15 K) and (0.1 bar, 318.95 K): the constants and one value, as a click computes them.
+void twoPointPressure(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(twoPointPressureBar(twoPointRelation(373.15L, 1.01325L, 318.95L, 0.1L), 330.0L));
+}
+
+void twoPointTemperature(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(twoPointTemperatureK(twoPointRelation(373.15L, 1.01325L, 318.95L, 0.1L), 0.3L));
+}
+
 } // namespace
 
 BENCHMARK(pressureFromLine)->DenseRange(0, 10);
@@ -109,5 +138,9 @@ BENCHMARK(pressureFromCoefficients)->DenseRange(0, 10);
 BENCHMARK(boilingFromLine)->DenseRange(0, 10);
 BENCHMARK(boilingFromCoefficients)->DenseRange(0, 10);
 BENCHMARK(readCoefficients);
+BENCHMARK(riedelPressure);
+BENCHMARK(riedelTemperature);
+BENCHMARK(twoPointPressure);
+BENCHMARK(twoPointTemperature);
 
 BENCHMARK_MAIN();

@@ -19,6 +19,14 @@ inline QString makeRecord(std::initializer_list<std::pair<int, QString>> fields)
     return parts.join(u'\t');
 }
 
+// The line with field n (1-based) replaced.
+inline QString withField(const QString &line, int n, const QString &value)
+{
+    QStringList fields = line.split(u'\t');
+    fields[n - 1] = value;
+    return fields.join(u'\t');
+}
+
 // Record of a water-like test substance with a Torr/°C Antoine equation, valid 1-100 °C.
 inline QString w2000Record()
 {
@@ -37,6 +45,17 @@ inline QString testRecord(const QString &name, const QString &cas, int carbon, i
                        QStringLiteral("233,426"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("274,15"),
                        QStringLiteral("373,15"), QStringLiteral("647,3"), QStringLiteral("221,2")}
         .join(u'\t');
+}
+
+// A line of the measured-values file for a water-like test substance: CAS 7732-18-5, names `name` and
+// "Test " + name, formula H2O, the source in field 11, then the points (temperature °C, pressure kPa).
+inline QString measuredLine(const QString &name, const QString &source, const QStringList &points)
+{
+    return QStringList{QStringLiteral("M"), QStringLiteral("T"), QStringLiteral("7732-18-5"), QString(), name,
+                       QString(), QStringLiteral("Test ") + name, QString(), QStringLiteral("H2O"),
+                       QString::number(points.size() / 2), source}
+               .join(u'\t')
+        + u'\t' + points.join(u'\t');
 }
 
 // The lines of a UTF-8 text file (LF or CR LF; a final line end adds no empty line).

@@ -14,7 +14,10 @@ struct Block {
 };
 
 // Every window block the program ships, with its exact number of lines.
-const Block kShippedBlocks[] = {{"Form1", 51}, {"Info", 2}, {"einstellungenDlg", 4}, {"TabelleDlg", 6}};
+const Block kShippedBlocks[] = {{"Form1", 51}, {"Info", 2}, {"einstellungenDlg", 4}, {"TabelleDlg", 6},
+                                {"Datenbank_erweiternDlg", 18}, {"MesswerteDlg", 2}, {"Abschaetzung2MessDlg", 5},
+                                {"SiedepAbschae2MessDlg", 5}, {"Abschaetzung2Dlg", 5}, {"Abschaetzung2SiedepDlg", 5},
+                                {"Abschaetzung1Dlg", 5}, {"Abschaetzung1SiedepDlg", 5}};
 
 bool isBlockName(QStringView field)
 {

@@ -35,8 +35,12 @@ void TestProgramFolder::writeDatabase(const QStringList &records, const QString 
 {
     QStringList lines{QStringLiteral("H\t") + label, QStringLiteral("H"), QStringLiteral("H")};
     lines += records;
-    EXPECT_EQ(saveCryptFile(kDatabaseFile, QString::fromLatin1(DataPasswords::kDatabase), lines),
-              DataFileError::None);
+    writeDataFile(kDatabaseFile, QString::fromLatin1(DataPasswords::kDatabase), lines);
+}
+
+void TestProgramFolder::writeDataFile(const QString &name, const QString &password, const QStringList &lines)
+{
+    EXPECT_EQ(saveCryptFile(name, password, lines), DataFileError::None) << name.toStdString();
 }
 
 QStringList TestProgramFolder::databaseLines() const

@@ -27,6 +27,8 @@ public:
     void writeDatabase(const QStringList &records, const QString &label = QStringLiteral("TEST"));
     // The database file's decrypted lines.
     QStringList databaseLines() const;
+    // Encrypts the lines into a data file of the folder.
+    void writeDataFile(const QString &name, const QString &password, const QStringList &lines);
 
 private:
     QTemporaryDir m_dir;

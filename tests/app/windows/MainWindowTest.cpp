@@ -1,13 +1,13 @@
 // The main window driven through its widgets: start, list, search, calculation, delete, settings.
 #include "app/windows/TForm1.h"
 
-#include "ScriptedMessageService.h"
-#include "TestProgramFolder.h"
+#include "MainWindowFixture.h"
 #include "app/container/DataPasswords.h"
 #include "app/core/RecordFields.h"
 #include "app/data/DataFiles.h"
 #include "app/data/SubstanceDatabase.h"
 #include "app/windows/SubstanceListBox.h"
+#include "app/windows/TDatenbank_erweiternDlg.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
 #include "app/windows/TeinstellungenDlg.h"
@@ -42,34 +42,9 @@
 
 namespace {
 
-QString withField(QString record, int field, const QString &value)
-{
-    QStringList fields = record.split(u'\t');
-    fields[field - 1] = value;
-    return fields.join(u'\t');
-}
-
-class MainWindow : public testing::Test
+class MainWindow : public MainWindowFixture
 {
 protected:
-    TestProgramFolder folder;
-    ScriptedMessageService messages;
-    std::unique_ptr<TForm1> form;
-
-    void start(const QStringList &records)
-    {
-        folder.writeDatabase(records);
-        startAgain();
-    }
-
-    void startAgain()
-    {
-        form = std::make_unique<TForm1>();
-        ASSERT_TRUE(form->started());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
     QStringList listTexts() const
     {
         QStringList texts;
@@ -463,7 +438,13 @@ TEST_F(MainWindow, ChangeIsRefusedForRecordsTheUserDidNotCreate)
     EXPECT_EQ(messages.shown().first().text, formText(44));
     EXPECT_EQ(messages.shown().first().caption, form->globalText(GlobalText::NoteCaption));
     EXPECT_EQ(messages.shown().first().flags, 48);
-    clickRow(0); // Eigen, the user's own record
+    clickRow(0); // Eigen, the user's own record: the editor opens on it
+    TDatenbank_erweiternDlg *editor = form->recordEditorDialog();
+    QTimer::singleShot(0, editor, [&] {
+        EXPECT_EQ(editor->editMode(), TDatenbank_erweiternDlg::kModeChange);
+        EXPECT_EQ(editor->edit(2)->text(), QStringLiteral("Eigen"));
+        editor->reject();
+    });
     form->Datensatzndern1->trigger();
     EXPECT_EQ(messages.shown().size(), 1);
 }

@@ -30,13 +30,6 @@
 
 namespace {
 
-QString withField(QString record, int field, const QString &value)
-{
-    QStringList fields = record.split(u'\t');
-    fields[field - 1] = value;
-    return fields.join(u'\t');
-}
-
 QString kelvinField(long double kelvin)
 {
     return QString::asprintf("%.6Lf", kelvin).replace(u'.', u',');

@@ -1,0 +1,18 @@
+// Vapour pressure estimated from the normal boiling point and the critical data (Riedel).
+#pragma once
+
+// Riedel's constant alpha_c of a substance: the slope of its reduced vapour-pressure curve at the
+// critical point, fitted so that the curve passes through (Tb, 1 atm). NaN unless
+// 0 < Tb < Tc and Pc > 0.
+long double riedelAlphaC(long double boilingPointK, long double criticalTemperatureK, long double criticalPressureBar);
+
+// The vapour pressure in bar at T; p(Tb) = 1.01325 bar and p(Tc) = Pc. NaN when the data are
+// refused (as above), T is not above 0 K, or the result is not a finite number above 0.
+long double riedelPressureBar(long double boilingPointK, long double criticalTemperatureK,
+                              long double criticalPressureBar, long double temperatureK);
+
+// The temperature in K at which the estimate gives pressureBar: Newton iteration from the
+// straight log p line through (Tb, 1 atm) and (Tc, Pc), kept above 0 K. NaN when the data or the
+// pressure (not above 0) are refused, or the iteration finds no number.
+long double riedelTemperatureK(long double boilingPointK, long double criticalTemperatureK,
+                               long double criticalPressureBar, long double pressureBar);
