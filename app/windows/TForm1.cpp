@@ -19,6 +19,7 @@
 #include "app/windows/QtTranslation.h"
 #include "app/windows/SingleValueView.h"
 #include "app/windows/SubstanceListBox.h"
+#include "app/windows/TFlueFlueDlg.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
 #include "app/windows/TeinstellungenDlg.h"
@@ -89,6 +90,7 @@ TForm1::TForm1(QWidget *parent)
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
     m_table = new TTabelleDlg(*this, this);
+    m_mixture = new TFlueFlueDlg(*this, this);
     m_settings = new TeinstellungenDlg(m_texts, this);
     m_settings->setOnAccepted([this] { ShowRecordDetails(currentRecord()); });
 }
@@ -146,7 +148,7 @@ void TForm1::buildMenus()
 
     Mischungen1 = bar->addMenu(QStringLiteral("&Mischungen"));
     FlssigFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FlssigFlssig1"), QStringLiteral("&Flüssig / Flüssig..."),
-                                  false);
+                                  true);
     FestFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FestFlssig1"), QStringLiteral("F&est / Flüssig..."), false);
     WssrigeLsungen1 = addMenuAction(Mischungen1, QStringLiteral("WssrigeLsungen1"),
                                     QStringLiteral("&Wässrige Lösungen..."), false);
@@ -190,6 +192,7 @@ void TForm1::buildMenus()
     connect(TensimoTabelle1, &QAction::triggered, this, &TForm1::Tabelle1Click);
     connect(abelle1, &QAction::triggered, this, &TForm1::abelle1Click);
     connect(SiedepunktTabelle1, &QAction::triggered, this, &TForm1::abelle1Click);
+    connect(FlssigFlssig1, &QAction::triggered, this, &TForm1::FlssigFlssig1Click);
     connect(Datensatzlschen1, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzlschen2, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzndern1, &QAction::triggered, this, &TForm1::Datensatzndern1Click);
@@ -839,6 +842,11 @@ void TForm1::abelle1Click()
         ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
     m_table->setMode(CalculationMode::BoilingPoint);
     m_table->exec();
+}
+
+void TForm1::FlssigFlssig1Click()
+{
+    m_mixture->exec();
 }
 
 void TForm1::EinstellungenClick()

@@ -23,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 class SubstanceListBox;
+class TFlueFlueDlg;
 class TInfo;
 class TTabelleDlg;
 class TeinstellungenDlg;
@@ -86,6 +87,7 @@ public:
 
     TInfo *infoDialog() const { return m_info; }
     TTabelleDlg *tableDialog() const { return m_table; }
+    TFlueFlueDlg *mixtureDialog() const { return m_mixture; }
     TeinstellungenDlg *settingsDialog() const { return m_settings; }
 
     // Components other windows and tests reach by their names.
@@ -179,6 +181,7 @@ public:
     void Datensatzndern1Click();
     void Tabelle1Click();
     void abelle1Click();
+    void FlssigFlssig1Click();
     void EinstellungenClick();
     void Index1Click();
     void berKorvexTensimo1Click();
@@ -213,5 +216,6 @@ private:
 
     TInfo *m_info = nullptr;
     TTabelleDlg *m_table = nullptr;
+    TFlueFlueDlg *m_mixture = nullptr;
     TeinstellungenDlg *m_settings = nullptr;
 };

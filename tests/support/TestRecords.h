@@ -25,6 +25,14 @@ inline QString makeRecord(std::initializer_list<std::pair<int, QString>> fields)
     return makeLine(24, fields);
 }
 
+// The line with field n (from 1) replaced.
+inline QString recordWithField(const QString &record, int n, const QString &value)
+{
+    QStringList fields = record.split(u'\t');
+    fields[n - 1] = value;
+    return fields.join(u'\t');
+}
+
 // Record of a water-like test substance with a Torr/°C Antoine equation, valid 1-100 °C.
 inline QString w2000Record()
 {

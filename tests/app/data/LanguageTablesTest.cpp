@@ -14,7 +14,19 @@ struct Block {
 };
 
 // Every window block the program ships, with its exact number of lines.
-const Block kShippedBlocks[] = {{"Form1", 51}, {"Info", 2}, {"einstellungenDlg", 4}, {"TabelleDlg", 6}};
+const Block kShippedBlocks[] = {
+    {"Form1", 51},
+    {"Info", 2},
+    {"einstellungenDlg", 4},
+    {"TabelleDlg", 6},
+    {"FlueFlueDlg", 4},
+    {"FestFlueDlg", 5},
+    {"WaessrigDlg", 7},
+    {"Konz_Bereiche_Dlg", 3},
+    {"TabelleMischungDlg", 8},
+    {"TabMischFestDlg", 9},
+    {"TabelleWaessrigDlg", 10},
+};
 
 bool isBlockName(QStringView field)
 {

@@ -39,6 +39,11 @@ void TestProgramFolder::writeDatabase(const QStringList &records, const QString 
               DataFileError::None);
 }
 
+void TestProgramFolder::writeDataFile(const QString &name, const QString &password, const QStringList &lines)
+{
+    EXPECT_EQ(saveCryptFile(name, password, lines), DataFileError::None);
+}
+
 QStringList TestProgramFolder::databaseLines() const
 {
     QStringList lines;

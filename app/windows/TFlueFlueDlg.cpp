@@ -1,0 +1,393 @@
+// The liquid-liquid mixture dialog.
+#include "app/windows/TFlueFlueDlg.h"
+
+#include "app/core/RangeLimits.h"
+#include "app/core/RecordFields.h"
+#include "app/core/SingleValue.h"
+#include "app/core/SystemBoiling.h"
+#include "app/core/SystemRange.h"
+#include "app/data/LanguageTables.h"
+#include "app/data/SubstanceDatabase.h"
+#include "app/windows/CompositionGrid.h"
+#include "app/windows/SubstanceListBox.h"
+#include "app/windows/TForm1.h"
+#include "app/windows/TTabelleMischungDlg.h"
+#include "platform/MessageService.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kGridWidth = 300;
+// Percentages that add up to 100 in decimal need not do so in binary: 0.1 + 84.2 + 15.7.
+constexpr long double kSumTolerance = 1e-9L;
+
+} // namespace
+
+bool TFlueFlueDlg::Percentages::addUp() const
+{
+    return badRows.empty() && std::fabs(sum - 100.0L) <= kSumTolerance;
+}
+
+TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
+    : SystemDialog(form, QStringLiteral("FlueFlueDlg"), QStringLiteral("BitBtn3"), parent)
+{
+    setWindowTitle(QStringLiteral("Mischung Flüssig / Flüssig"));
+    BitBtn3 = calculateButton();
+    Label1 = new QLabel(QStringLiteral("Medienauswahl:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ListBox1 = new SubstanceListBox(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    Label3 = new QLabel(QStringLiteral("Mischung:"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    StringGrid1 = new CompositionGrid(kComponentRows, this);
+    const auto toolButton = [this](const char *name, QStyle::StandardPixmap icon) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setIcon(style()->standardIcon(icon));
+        return button;
+    };
+    SpeedButton1 = toolButton("SpeedButton1", QStyle::SP_ArrowRight);
+    SpeedButton2 = toolButton("SpeedButton2", QStyle::SP_ArrowLeft);
+    SpeedButton3 = toolButton("SpeedButton3", QStyle::SP_MessageBoxInformation);
+    const auto button = [this](const char *name, const char *caption) {
+        auto *created = new QPushButton(QString::fromUtf8(caption), this);
+        created->setObjectName(QString::fromLatin1(name));
+        return created;
+    };
+    BitBtn4 = button("BitBtn4", "&Tabelle");
+    BitBtn1 = button("BitBtn1", "&Diagramm");
+    BitBtn2 = button("BitBtn2", "&Schließen");
+    BitBtn4->setEnabled(false);
+    // The diagram window is not part of the program yet.
+    BitBtn1->setEnabled(false);
+
+    auto *lists = new QGridLayout;
+    lists->addWidget(Label1, 0, 0);
+    lists->addWidget(Label3, 0, 2);
+    lists->addWidget(ListBox1, 1, 0);
+    auto *moves = new QVBoxLayout;
+    moves->addStretch(1);
+    moves->addWidget(SpeedButton1);
+    moves->addWidget(SpeedButton2);
+    moves->addStretch(1);
+    lists->addLayout(moves, 1, 1);
+    lists->addWidget(StringGrid1, 1, 2, Qt::AlignTop);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(SpeedButton3);
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn4);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(lists, 1);
+    layout->addWidget(Panel2);
+    layout->addLayout(buttons);
+    resize(720, 560);
+
+    m_table = new TTabelleMischungDlg(form, *this, this);
+
+    connect(ListBox1, &SubstanceListBox::Click, this, &TFlueFlueDlg::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TFlueFlueDlg::SpeedButton1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TFlueFlueDlg::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TFlueFlueDlg::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TFlueFlueDlg::SpeedButton3Click);
+    connect(StringGrid1, &QTableWidget::cellClicked, this, &TFlueFlueDlg::StringGrid1Click);
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TFlueFlueDlg::SpeedButton2Click);
+    connect(StringGrid1, &CompositionGrid::percentEdited, this, &TFlueFlueDlg::percentEdited);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn5Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFlueFlueDlg::showEvent(QShowEvent *event)
+{
+    SystemDialog::showEvent(event);
+    FormShow();
+}
+
+void TFlueFlueDlg::FormShow()
+{
+    const LanguageTables &language = texts();
+    FormTextReader reader = language.block(u"FlueFlueDlg");
+    setWindowTitle(reader.next(windowTitle()));
+    TextBadPercentage = reader.next();
+    TextSumNot100 = reader.next();
+    TextRangeCheckFailed = reader.next();
+    Label1->setText(withoutAccelerator(language.globalText(GlobalText::SubstanceSelectionCaption)) + u':');
+    Label3->setText(withoutAccelerator(language.globalText(GlobalText::MixtureCaption)) + u':');
+    applyPanelTexts();
+    BitBtn4->setText(language.globalText(GlobalText::TableCaption));
+    BitBtn1->setText(language.globalText(GlobalText::DiagramCaption));
+    BitBtn2->setText(language.globalText(GlobalText::CloseCaption));
+
+    MixTmin = 0.0L;
+    MixTmax = 5000.0L;
+    ComponentCount = 0;
+    ListBox1->clear();
+    for (const QString &record : form().databaseList())
+        ListBox1->addItem(listItemText(record, language.languageLetter()));
+    ListBox1->setCurrentRow(0);
+    ListBox1Click();
+    Label10->clear();
+    StringGrid1->setCells(0, 0, language.globalText(GlobalText::SubstanceSelectionCaption));
+    StringGrid1->setCells(1, 0, language.globalText(GlobalText::FormulaHeading));
+    StringGrid1->setCells(2, 0, QStringLiteral("Ma.%"));
+    StringGrid1->setColumnWidths(kGridWidth);
+    updateRange();
+}
+
+void TFlueFlueDlg::FormClose()
+{
+    // The composition does not outlive the dialog; the heading is written again at the next show.
+    StringGrid1->clearCells();
+}
+
+int TFlueFlueDlg::recordIndex(int row) const
+{
+    const QString item = StringGrid1->Cells(0, row) + u'\t' + StringGrid1->Cells(1, row);
+    const QStringList &records = form().databaseList();
+    for (int i = 0; i < records.size(); ++i) {
+        if (listItemText(records.at(i), texts().languageLetter()) == item)
+            return i;
+    }
+    return -1;
+}
+
+void TFlueFlueDlg::updateRange()
+{
+    TemperatureRange range;
+    const int used = StringGrid1->usedRows();
+    for (int row = 1; row <= used; ++row) {
+        const int index = recordIndex(row);
+        if (index < 0)
+            continue;
+        const QString &record = form().databaseList().at(index);
+        range.narrow(numericField(record, kFieldMinTemperatureK), numericField(record, kFieldMaxTemperatureK));
+    }
+    MixTmin = range.TminK;
+    MixTmax = range.TmaxK;
+    m_rangeValid = used == 0 || range.isValid();
+    const LanguageTables &language = texts();
+    if (used == 0) {
+        Label10->clear();
+    } else if (!m_rangeValid) {
+        // Nothing can be computed until the set of components changes; the label says why.
+        showMessage(language.globalText(GlobalText::RangesDoNotOverlap),
+                    language.globalText(GlobalText::InformationCaption), MbOk | MbIconInformation);
+        Label10->setText(language.globalText(GlobalText::RangesDoNotOverlap));
+    } else if (calculationMode() == CalculationMode::BoilingPoint) {
+        Label10->clear();
+    } else {
+        Label10->setText(temperatureRangeLabel(ComboBox1->currentText(), MixTmin, MixTmax));
+    }
+    updateButtons();
+}
+
+void TFlueFlueDlg::updateButtons()
+{
+    const bool usable = StringGrid1->usedRows() > 0 && m_rangeValid;
+    BitBtn3->setEnabled(usable);
+    BitBtn4->setEnabled(usable);
+    BitBtn5->setEnabled(usable);
+}
+
+void TFlueFlueDlg::CalcMoleFractions()
+{
+    std::vector<long double> percents;
+    std::vector<long double> molarMasses;
+    std::vector<VapourPressureCoefficients> equations;
+    RecordIndexes.clear();
+    // Every named row counts, in grid order, so that the records stay with their percentages.
+    for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
+        const int index = recordIndex(row);
+        if (index < 0)
+            continue;
+        const QString &record = form().databaseList().at(index);
+        // An empty percentage is 0 %; the checks have refused unreadable ones before.
+        percents.push_back(parseInputValue(StringGrid1->Cells(2, row)).value_or(0.0L));
+        molarMasses.push_back(numericField(record, 12));
+        equations.push_back(readVapourPressureCoefficients(record));
+        RecordIndexes.push_back(index);
+    }
+    MoleFractions = moleFractions(percents, molarMasses);
+    ComponentCount = int(RecordIndexes.size());
+    m_components.clear();
+    for (int k = 0; k < ComponentCount; ++k)
+        m_components.push_back({equations[std::size_t(k)], MoleFractions[std::size_t(k)]});
+}
+
+long double TFlueFlueDlg::CalcMixturePressure(long double temperatureK) const
+{
+    return mixturePressureBar(m_components, temperatureK);
+}
+
+long double TFlueFlueDlg::CalcMixtureBoilingTemperature(long double pressureBar) const
+{
+    const PressureAtTemperature pressureAt = [this](long double T) { return CalcMixturePressure(T); };
+    return systemBoilingTemperatureK(pressureAt, logLinearStartK(pressureAt, MixTmin, MixTmax, pressureBar),
+                                     pressureBar);
+}
+
+TFlueFlueDlg::Percentages TFlueFlueDlg::readPercentages() const
+{
+    Percentages percentages;
+    for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
+        const QString text = StringGrid1->Cells(2, row).trimmed();
+        const std::optional<long double> percent = text.isEmpty() ? 0.0L : parseInputValue(text);
+        // Negative shares or more than the whole would give mole fractions outside 0 to 1.
+        if (percent && *percent >= 0.0L && *percent <= 100.0L)
+            percentages.sum += *percent;
+        else
+            percentages.badRows.push_back(row);
+    }
+    return percentages;
+}
+
+bool TFlueFlueDlg::checkPercentages(bool blankBeforeRow)
+{
+    const Percentages percentages = readPercentages();
+    for (const int row : percentages.badRows) {
+        showError(TextBadPercentage + (blankBeforeRow ? QStringLiteral(" ") : QString()) + QString::number(row)
+                      + u'!',
+                  StringGrid1);
+    }
+    if (std::fabs(percentages.sum - 100.0L) > kSumTolerance)
+        showError(TextSumNot100, StringGrid1);
+    return percentages.addUp();
+}
+
+void TFlueFlueDlg::computePressureRange()
+{
+    CalcMoleFractions();
+    MixPmin = CalcMixturePressure(MixTmin);
+    MixPmax = CalcMixturePressure(MixTmax);
+    showPressureRange(MixPmin, MixPmax);
+}
+
+bool TFlueFlueDlg::CheckComposition()
+{
+    if (StringGrid1->usedRows() == 0 || !m_rangeValid)
+        return false;
+    return checkPercentages(true);
+}
+
+void TFlueFlueDlg::ListBox1Click()
+{
+    SpeedButton1->setEnabled(ListBox1->count() > 0);
+    SpeedButton2->setEnabled(false);
+}
+
+void TFlueFlueDlg::StringGrid1Click()
+{
+    SpeedButton1->setEnabled(false);
+    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
+    showResultCaption();
+    if (calculationMode() == CalculationMode::BoilingPoint)
+        Label10->clear();
+}
+
+void TFlueFlueDlg::percentEdited()
+{
+    showResultCaption();
+    if (calculationMode() == CalculationMode::BoilingPoint)
+        Label10->clear();
+}
+
+void TFlueFlueDlg::SpeedButton1Click()
+{
+    const int row = StringGrid1->firstFreeRow();
+    const QListWidgetItem *selected = ListBox1->currentItem();
+    if (row > 0 && selected) {
+        const QString item = selected->text();
+        StringGrid1->setCells(0, row, item.section(u'\t', 0, 0));
+        StringGrid1->setCells(1, row, item.section(u'\t', 1));
+        showResultCaption();
+        updateRange();
+    }
+    updateButtons();
+}
+
+void TFlueFlueDlg::SpeedButton2Click()
+{
+    StringGrid1->deleteRow(StringGrid1->Row());
+    StringGrid1->setCurrentCell(0, 0);
+    showResultCaption();
+    updateRange();
+    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
+}
+
+void TFlueFlueDlg::SpeedButton3Click()
+{
+    const LanguageTables &language = texts();
+    showMessage(language.globalText(GlobalText::ModelNote1) + u'\r' + language.globalText(GlobalText::ModelNote2),
+                QString(), MbOk | MbIconInformation);
+}
+
+void TFlueFlueDlg::BitBtn3Click()
+{
+    if (StringGrid1->usedRows() == 0 || !m_rangeValid || Edit1->text().isEmpty())
+        return;
+    const std::optional<long double> value = inputValue();
+    if (calculationMode() == CalculationMode::VapourPressure) {
+        // An unreadable or out-of-range temperature computes nothing, without a message.
+        if (!value)
+            return;
+        const long double temperatureK = inputInBaseUnit(*value);
+        RangeLimits limits;
+        limits.TminK = MixTmin;
+        limits.TmaxK = MixTmax;
+        if (!withinTemperatureLimits(limits, temperatureK) || !checkPercentages(false))
+            return;
+        CalcMoleFractions();
+        showResult(CalcMixturePressure(temperatureK));
+        return;
+    }
+    if (!value) {
+        form().ShowInputError(Edit1->text(), Edit1);
+        return;
+    }
+    if (!checkPercentages(false))
+        return;
+    // The range of this composition, not of the one the range button saw last.
+    computePressureRange();
+    const long double pressureBar = inputInBaseUnit(*value);
+    RangeLimits limits;
+    limits.pminBar = MixPmin;
+    limits.pmaxBar = MixPmax;
+    if (!withinPressureLimits(limits, pressureBar)) {
+        showError(texts().globalText(GlobalText::PressureOutOfRange), Edit1);
+        return;
+    }
+    showResult(CalcMixtureBoilingTemperature(pressureBar));
+}
+
+void TFlueFlueDlg::BitBtn4Click()
+{
+    if (!CheckComposition())
+        return;
+    m_table->setMode(calculationMode());
+    m_table->exec();
+}
+
+void TFlueFlueDlg::BitBtn5Click()
+{
+    if (StringGrid1->usedRows() == 0 || !m_rangeValid)
+        return;
+    if (!readPercentages().addUp()) {
+        showError(TextRangeCheckFailed, StringGrid1);
+        return;
+    }
+    computePressureRange();
+}
