@@ -294,14 +294,16 @@ void TFlueFlueDlg::StringGrid1Click()
     SpeedButton1->setEnabled(false);
     SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
     showResultCaption();
-    if (calculationMode() == CalculationMode::BoilingPoint)
+    // The pressure range shown belongs to the composition before the change.
+    if (calculationMode() == CalculationMode::BoilingPoint && m_rangeValid)
         Label10->clear();
 }
 
 void TFlueFlueDlg::percentEdited()
 {
     showResultCaption();
-    if (calculationMode() == CalculationMode::BoilingPoint)
+    // The pressure range shown belongs to the composition before the change.
+    if (calculationMode() == CalculationMode::BoilingPoint && m_rangeValid)
         Label10->clear();
 }
 

@@ -19,6 +19,7 @@
 #include "app/windows/QtTranslation.h"
 #include "app/windows/SingleValueView.h"
 #include "app/windows/SubstanceListBox.h"
+#include "app/windows/TFestFlueDlg.h"
 #include "app/windows/TFlueFlueDlg.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
@@ -91,6 +92,7 @@ TForm1::TForm1(QWidget *parent)
     m_info = new TInfo(m_texts, this);
     m_table = new TTabelleDlg(*this, this);
     m_mixture = new TFlueFlueDlg(*this, this);
+    m_solidLiquid = new TFestFlueDlg(*this, this);
     m_settings = new TeinstellungenDlg(m_texts, this);
     m_settings->setOnAccepted([this] { ShowRecordDetails(currentRecord()); });
 }
@@ -149,7 +151,7 @@ void TForm1::buildMenus()
     Mischungen1 = bar->addMenu(QStringLiteral("&Mischungen"));
     FlssigFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FlssigFlssig1"), QStringLiteral("&Flüssig / Flüssig..."),
                                   true);
-    FestFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FestFlssig1"), QStringLiteral("F&est / Flüssig..."), false);
+    FestFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FestFlssig1"), QStringLiteral("F&est / Flüssig..."), true);
     WssrigeLsungen1 = addMenuAction(Mischungen1, QStringLiteral("WssrigeLsungen1"),
                                     QStringLiteral("&Wässrige Lösungen..."), false);
 
@@ -193,6 +195,7 @@ void TForm1::buildMenus()
     connect(abelle1, &QAction::triggered, this, &TForm1::abelle1Click);
     connect(SiedepunktTabelle1, &QAction::triggered, this, &TForm1::abelle1Click);
     connect(FlssigFlssig1, &QAction::triggered, this, &TForm1::FlssigFlssig1Click);
+    connect(FestFlssig1, &QAction::triggered, this, &TForm1::FestFlssig1Click);
     connect(Datensatzlschen1, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzlschen2, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzndern1, &QAction::triggered, this, &TForm1::Datensatzndern1Click);
@@ -847,6 +850,11 @@ void TForm1::abelle1Click()
 void TForm1::FlssigFlssig1Click()
 {
     m_mixture->exec();
+}
+
+void TForm1::FestFlssig1Click()
+{
+    m_solidLiquid->exec();
 }
 
 void TForm1::EinstellungenClick()

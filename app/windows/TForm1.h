@@ -23,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 class SubstanceListBox;
+class TFestFlueDlg;
 class TFlueFlueDlg;
 class TInfo;
 class TTabelleDlg;
@@ -88,6 +89,7 @@ public:
     TInfo *infoDialog() const { return m_info; }
     TTabelleDlg *tableDialog() const { return m_table; }
     TFlueFlueDlg *mixtureDialog() const { return m_mixture; }
+    TFestFlueDlg *solidLiquidDialog() const { return m_solidLiquid; }
     TeinstellungenDlg *settingsDialog() const { return m_settings; }
 
     // Components other windows and tests reach by their names.
@@ -182,6 +184,7 @@ public:
     void Tabelle1Click();
     void abelle1Click();
     void FlssigFlssig1Click();
+    void FestFlssig1Click();
     void EinstellungenClick();
     void Index1Click();
     void berKorvexTensimo1Click();
@@ -217,5 +220,6 @@ private:
     TInfo *m_info = nullptr;
     TTabelleDlg *m_table = nullptr;
     TFlueFlueDlg *m_mixture = nullptr;
+    TFestFlueDlg *m_solidLiquid = nullptr;
     TeinstellungenDlg *m_settings = nullptr;
 };
