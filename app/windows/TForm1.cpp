@@ -23,6 +23,7 @@
 #include "app/windows/TFlueFlueDlg.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TTabelleDlg.h"
+#include "app/windows/TWaessrigDlg.h"
 #include "app/windows/TeinstellungenDlg.h"
 #include "app/windows/UnitComboBox.h"
 #include "platform/MessageService.h"
@@ -93,6 +94,7 @@ TForm1::TForm1(QWidget *parent)
     m_table = new TTabelleDlg(*this, this);
     m_mixture = new TFlueFlueDlg(*this, this);
     m_solidLiquid = new TFestFlueDlg(*this, this);
+    m_aqueous = new TWaessrigDlg(*this, this);
     m_settings = new TeinstellungenDlg(m_texts, this);
     m_settings->setOnAccepted([this] { ShowRecordDetails(currentRecord()); });
 }
@@ -153,7 +155,7 @@ void TForm1::buildMenus()
                                   true);
     FestFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FestFlssig1"), QStringLiteral("F&est / Flüssig..."), true);
     WssrigeLsungen1 = addMenuAction(Mischungen1, QStringLiteral("WssrigeLsungen1"),
-                                    QStringLiteral("&Wässrige Lösungen..."), false);
+                                    QStringLiteral("&Wässrige Lösungen..."), true);
 
     Datenbank1 = bar->addMenu(QStringLiteral("Daten&bank"));
     Datenbankerweitern1 = addMenuAction(Datenbank1, QStringLiteral("Datenbankerweitern1"),
@@ -196,6 +198,7 @@ void TForm1::buildMenus()
     connect(SiedepunktTabelle1, &QAction::triggered, this, &TForm1::abelle1Click);
     connect(FlssigFlssig1, &QAction::triggered, this, &TForm1::FlssigFlssig1Click);
     connect(FestFlssig1, &QAction::triggered, this, &TForm1::FestFlssig1Click);
+    connect(WssrigeLsungen1, &QAction::triggered, this, &TForm1::WssrigeLsungen1Click);
     connect(Datensatzlschen1, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzlschen2, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzndern1, &QAction::triggered, this, &TForm1::Datensatzndern1Click);
@@ -855,6 +858,11 @@ void TForm1::FlssigFlssig1Click()
 void TForm1::FestFlssig1Click()
 {
     m_solidLiquid->exec();
+}
+
+void TForm1::WssrigeLsungen1Click()
+{
+    m_aqueous->exec();
 }
 
 void TForm1::EinstellungenClick()

@@ -27,6 +27,7 @@ class TFestFlueDlg;
 class TFlueFlueDlg;
 class TInfo;
 class TTabelleDlg;
+class TWaessrigDlg;
 class TeinstellungenDlg;
 
 class TForm1 : public QMainWindow
@@ -90,6 +91,7 @@ public:
     TTabelleDlg *tableDialog() const { return m_table; }
     TFlueFlueDlg *mixtureDialog() const { return m_mixture; }
     TFestFlueDlg *solidLiquidDialog() const { return m_solidLiquid; }
+    TWaessrigDlg *aqueousDialog() const { return m_aqueous; }
     TeinstellungenDlg *settingsDialog() const { return m_settings; }
 
     // Components other windows and tests reach by their names.
@@ -185,6 +187,7 @@ public:
     void abelle1Click();
     void FlssigFlssig1Click();
     void FestFlssig1Click();
+    void WssrigeLsungen1Click();
     void EinstellungenClick();
     void Index1Click();
     void berKorvexTensimo1Click();
@@ -221,5 +224,6 @@ private:
     TTabelleDlg *m_table = nullptr;
     TFlueFlueDlg *m_mixture = nullptr;
     TFestFlueDlg *m_solidLiquid = nullptr;
+    TWaessrigDlg *m_aqueous = nullptr;
     TeinstellungenDlg *m_settings = nullptr;
 };

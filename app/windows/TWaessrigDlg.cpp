@@ -1,0 +1,471 @@
+// The aqueous-solution dialog.
+#include "app/windows/TWaessrigDlg.h"
+
+#include "app/container/DataPasswords.h"
+#include "app/core/NumberText.h"
+#include "app/core/PressureUnits.h"
+#include "app/core/RangeLimits.h"
+#include "app/core/RecordFields.h"
+#include "app/core/SingleValue.h"
+#include "app/core/SystemRange.h"
+#include "app/core/TemperatureUnits.h"
+#include "app/core/WaterSaturation.h"
+#include "app/data/DataFiles.h"
+#include "app/data/LanguageTables.h"
+#include "app/windows/CompositionGrid.h"
+#include "app/windows/InputErrorBox.h"
+#include "app/windows/SubstanceListBox.h"
+#include "app/windows/TForm1.h"
+#include "app/windows/TKonz_Bereiche_Dlg.h"
+#include "app/windows/TTabelleWaessrigDlg.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kGridWidth = 300;
+constexpr long double kCelsiusOffsetK = 273.15L;
+// Percentages that add up to 80 in decimal need not do so in binary.
+constexpr long double kSumTolerance = 1e-9L;
+constexpr long double kMostSolutesPercent = 80.0L;
+
+} // namespace
+
+TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
+    : SystemDialog(form, QStringLiteral("WaessrigDlg"), QStringLiteral("BitBtn4"), parent)
+{
+    setWindowTitle(QStringLiteral("Wässrige Lösungen"));
+    BitBtn4 = calculateButton();
+    Label1 = new QLabel(QStringLiteral("Gelöster Feststoff:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ListBox1 = new SubstanceListBox(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Label3 = new QLabel(QStringLiteral("Zusammensetzung:"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    StringGrid1 = new CompositionGrid(kComponentRows, this);
+    const auto toolButton = [this](const char *name, QStyle::StandardPixmap icon) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setIcon(style()->standardIcon(icon));
+        return button;
+    };
+    SpeedButton1 = toolButton("SpeedButton1", QStyle::SP_ArrowRight);
+    SpeedButton2 = toolButton("SpeedButton2", QStyle::SP_ArrowLeft);
+    const auto button = [this](const char *name, const char *caption) {
+        auto *created = new QPushButton(QString::fromUtf8(caption), this);
+        created->setObjectName(QString::fromLatin1(name));
+        return created;
+    };
+    BitBtn3 = button("BitBtn3", "&Konz.bereiche");
+    BitBtn6 = button("BitBtn6", "&Tabelle");
+    BitBtn7 = button("BitBtn7", "&Diagramm");
+    BitBtn8 = button("BitBtn8", "&Schließen");
+    BitBtn6->setEnabled(false);
+    // The diagram window is not part of the program yet.
+    BitBtn7->setEnabled(false);
+
+    auto *lists = new QGridLayout;
+    lists->addWidget(Label1, 0, 0);
+    lists->addWidget(Label3, 0, 2);
+    lists->addWidget(ListBox1, 1, 0, 2, 1);
+    auto *moves = new QVBoxLayout;
+    moves->addStretch(1);
+    moves->addWidget(SpeedButton1);
+    moves->addWidget(SpeedButton2);
+    moves->addStretch(1);
+    lists->addLayout(moves, 1, 1, 2, 1);
+    lists->addWidget(StringGrid1, 1, 2, Qt::AlignTop);
+    lists->addWidget(BitBtn3, 2, 2, Qt::AlignTop);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn6);
+    buttons->addWidget(BitBtn7);
+    buttons->addWidget(BitBtn8);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(lists, 1);
+    layout->addWidget(Panel2);
+    layout->addLayout(buttons);
+    resize(720, 520);
+
+    m_table = new TTabelleWaessrigDlg(form, *this, this);
+    m_ranges = new TKonz_Bereiche_Dlg(form, *this, this);
+
+    connect(ListBox1, &SubstanceListBox::Click, this, &TWaessrigDlg::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TWaessrigDlg::SpeedButton1Click);
+    connect(ListBox1, &QWidget::customContextMenuRequested, this, &TWaessrigDlg::showSoluteInformation);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TWaessrigDlg::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TWaessrigDlg::SpeedButton2Click);
+    connect(StringGrid1, &QTableWidget::cellClicked, this, &TWaessrigDlg::StringGrid1Click);
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TWaessrigDlg::SpeedButton2Click);
+    connect(StringGrid1, &CompositionGrid::percentEdited, this, &TWaessrigDlg::percentEdited);
+    connect(BitBtn3, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn6Click);
+    connect(BitBtn8, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TWaessrigDlg::showEvent(QShowEvent *event)
+{
+    SystemDialog::showEvent(event);
+    FormShow();
+}
+
+void TWaessrigDlg::FormShow()
+{
+    const LanguageTables &language = texts();
+    FormTextReader reader = language.block(u"WaessrigDlg");
+    setWindowTitle(reader.next(windowTitle()));
+    BitBtn3->setText(reader.next(BitBtn3->text()));
+    TextOnlyAt = reader.next();
+    TextBadPercentage = reader.next();
+    TextSumAbove80 = reader.next();
+    TextOutsideRange = reader.next();
+    TextRangeInfo = reader.next();
+    Label1->setText(withoutAccelerator(language.globalText(GlobalText::DissolvedSolidCaption)) + u':');
+    Label3->setText(withoutAccelerator(language.globalText(GlobalText::CompositionCaption)) + u':');
+    applyPanelTexts();
+    BitBtn6->setText(language.globalText(GlobalText::TableCaption));
+    BitBtn7->setText(language.globalText(GlobalText::DiagramCaption));
+    BitBtn8->setText(language.globalText(GlobalText::CloseCaption));
+
+    AqTmin = 0;
+    AqTmax = 5000;
+    Label10->clear();
+    StringGrid1->setCells(0, 0, language.globalText(GlobalText::SubstanceSelectionCaption));
+    StringGrid1->setCells(1, 0, language.globalText(GlobalText::FormulaHeading));
+    StringGrid1->setCells(2, 0, QStringLiteral("Ma.%"));
+    StringGrid1->setColumnWidths(kGridWidth);
+    loadSolutes();
+    ListBox1->clear();
+    for (const AqueousSolute &solute : m_solutes)
+        ListBox1->addItem(solute.itemText(language.languageLetter()));
+    ListBox1->setCurrentRow(0);
+    ListBox1Click();
+    updateRange();
+}
+
+void TWaessrigDlg::loadSolutes()
+{
+    m_solutes.clear();
+    const QString password = QString::fromLatin1(DataPasswords::kAqueous);
+    QStringList soluteLines;
+    QStringList coefficientLines;
+    // A missing or undecryptable file has been reported by the loader.
+    if (!form().LoadCryptFile(kAqueousSolutesFile, password, &soluteLines)
+        || !form().LoadCryptFile(kAqueousCoefficientsFile, password, &coefficientLines))
+        return;
+    AqueousData data = readAqueousData(soluteLines, coefficientLines, texts().languageLetter());
+    if (data.fault != AqueousDataFault::None) {
+        const QString &file
+            = data.fault == AqueousDataFault::Solutes ? kAqueousSolutesFile : kAqueousCoefficientsFile;
+        showDataFileError(texts(), DataFileError::Damaged, programFilePath(file));
+        return;
+    }
+    m_solutes = std::move(data.solutes);
+}
+
+void TWaessrigDlg::FormClose()
+{
+    // The composition does not outlive the dialog; the heading is written again at the next show.
+    StringGrid1->clearCells();
+    m_solutes.clear();
+}
+
+const AqueousSolute *TWaessrigDlg::soluteOfRow(int row) const
+{
+    const QString key = StringGrid1->Cells(1, row);
+    const auto found = std::find_if(m_solutes.begin(), m_solutes.end(),
+                                    [&](const AqueousSolute &solute) { return solute.key == key; });
+    return found == m_solutes.end() ? nullptr : &*found;
+}
+
+long double TWaessrigDlg::rowPercent(int row) const
+{
+    // An empty percentage counts as 0 %; the checks have refused unreadable ones before.
+    return parseInputValue(StringGrid1->Cells(2, row)).value_or(0.0L);
+}
+
+bool TWaessrigDlg::usable() const
+{
+    return StringGrid1->usedRows() > 0 && m_rangeValid;
+}
+
+void TWaessrigDlg::updateButtons()
+{
+    BitBtn4->setEnabled(usable());
+    BitBtn5->setEnabled(usable());
+    // A table or diagram of one temperature shows nothing.
+    BitBtn6->setEnabled(usable() && !m_singleTemperature);
+}
+
+void TWaessrigDlg::updateRange()
+{
+    const int used = StringGrid1->usedRows();
+    AqTmin = 0;
+    AqTmax = 5000;
+    for (int row = 1; row <= used; ++row) {
+        if (const AqueousSolute *solute = soluteOfRow(row)) {
+            AqTmin = std::max(AqTmin, solute->lowerC);
+            AqTmax = std::min(AqTmax, solute->upperC);
+        }
+    }
+    m_rangeValid = AqTmin <= AqTmax;
+    m_singleTemperature = used > 0 && AqTmin == AqTmax;
+    const LanguageTables &language = texts();
+    const QString unit = ComboBox1->currentText();
+    const bool vapourPressureMode = calculationMode() == CalculationMode::VapourPressure;
+    if (used == 0) {
+        Label10->clear();
+    } else if (!m_rangeValid) {
+        // Nothing can be computed until the set of solutes changes; the label says why.
+        showMessage(language.globalText(GlobalText::RangesDoNotOverlap),
+                    language.globalText(GlobalText::InformationCaption), MbOk | MbIconInformation);
+        Label10->setText(language.globalText(GlobalText::RangesDoNotOverlap));
+    } else if (m_singleTemperature && vapourPressureMode) {
+        const long double inUnit = kelvinToTemperatureUnit(unit, AqTmin + kCelsiusOffsetK);
+        QString text = QString::number(AqTmin);
+        if (unit == u"K")
+            text = swapDecimalSeparator(fixedText(inUnit, 2), u'.', u',', language.languageLetter()).trimmed();
+        else if (unit != u"°C")
+            text = QString::number(qint64(std::trunc(inUnit)));
+        Edit1->setText(text);
+        Label10->setText(TextOnlyAt + u' ' + text + u' ' + unit);
+    } else if (m_singleTemperature) {
+        // The pressure at that temperature follows from the pressure range.
+        Edit1->clear();
+        Label10->setText(TextOnlyAt + QStringLiteral("  "));
+    } else if (vapourPressureMode) {
+        Label10->setText(celsiusRangeLabel(unit, AqTmin, AqTmax));
+    } else {
+        Label10->clear();
+    }
+    updateButtons();
+}
+
+void TWaessrigDlg::UpdatePressureRange()
+{
+    CalcMolalities();
+    CalcSoluteCoefficients(AqTmin);
+    AqPmin = CalcSolutionPressure(waterSaturationPressureBar(AqTmin + kCelsiusOffsetK));
+    CalcSoluteCoefficients(AqTmax);
+    AqPmax = CalcSolutionPressure(waterSaturationPressureBar(AqTmax + kCelsiusOffsetK));
+    if (AqPmin != AqPmax) {
+        showPressureRange(AqPmin, AqPmax);
+        return;
+    }
+    const QString unit = ComboBox1->currentText();
+    const QString value
+        = swapDecimalSeparator(fixedText(barToPressureUnit(unit, AqPmin), 2), u'.', u',', texts().languageLetter());
+    Edit1->setText(value.trimmed());
+    Label10->setText(TextOnlyAt + u' ' + value + u' ' + unit);
+}
+
+void TWaessrigDlg::CalcMolalities()
+{
+    m_components.clear();
+    for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
+        const AqueousSolute *solute = soluteOfRow(row);
+        if (!solute)
+            continue;
+        m_components.push_back({solute->selection, solute->group, solute->molarMassGPerMol, rowPercent(row)});
+    }
+    Molality = molalities(m_components);
+    SoluteCoefficient.assign(m_components.size(), 0.0L);
+}
+
+void TWaessrigDlg::CalcSoluteCoefficients(long double temperatureC)
+{
+    SoluteCoefficient = soluteCoefficients(m_components, Molality, temperatureC);
+}
+
+long double TWaessrigDlg::CalcSolutionPressure(long double waterPressureBar) const
+{
+    return solutionPressureBar(waterPressureBar, Molality, SoluteCoefficient);
+}
+
+long double TWaessrigDlg::CalcSolutionBoilingTemperature(long double pressureBar) const
+{
+    return solutionBoilingTemperatureK(m_components, Molality, pressureBar);
+}
+
+bool TWaessrigDlg::checkPercentages()
+{
+    long double sum = 0.0L;
+    for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
+        const QString text = StringGrid1->Cells(2, row).trimmed();
+        const std::optional<long double> percent = text.isEmpty() ? 0.0L : parseInputValue(text);
+        if (!percent) {
+            showError(TextBadPercentage + QString::number(row), StringGrid1);
+            return false;
+        }
+        sum += *percent;
+    }
+    if (sum > kMostSolutesPercent + kSumTolerance) {
+        showError(TextSumAbove80, StringGrid1);
+        return false;
+    }
+    return true;
+}
+
+bool TWaessrigDlg::checkConcentrations()
+{
+    bool inside = true;
+    for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
+        const AqueousSolute *solute = soluteOfRow(row);
+        const long double percent = rowPercent(row);
+        if (!solute || (percent >= solute->massPercentMin && percent <= solute->massPercentMax))
+            continue;
+        showError(TextOutsideRange + u'\r' + solute->key + u'\r' + solute->massPercentMinText + QStringLiteral(" - ")
+                      + solute->massPercentMaxText + QStringLiteral(" % !"),
+                  StringGrid1);
+        inside = false;
+    }
+    return inside;
+}
+
+bool TWaessrigDlg::CheckComposition()
+{
+    return usable() && !m_singleTemperature && checkPercentages() && checkConcentrations();
+}
+
+void TWaessrigDlg::ListBox1Click()
+{
+    SpeedButton1->setEnabled(ListBox1->count() > 0);
+    SpeedButton2->setEnabled(false);
+}
+
+void TWaessrigDlg::StringGrid1Click()
+{
+    SpeedButton1->setEnabled(false);
+    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
+    percentEdited();
+}
+
+void TWaessrigDlg::percentEdited()
+{
+    // The pressure range shown belongs to the composition before the change.
+    if (calculationMode() == CalculationMode::BoilingPoint && m_rangeValid && !m_singleTemperature)
+        Label10->clear();
+    showResultCaption();
+}
+
+void TWaessrigDlg::SpeedButton1Click()
+{
+    const int row = StringGrid1->firstFreeRow();
+    const int index = ListBox1->currentRow();
+    if (row > 0 && index >= 0 && index < int(m_solutes.size())) {
+        const AqueousSolute &solute = m_solutes[std::size_t(index)];
+        StringGrid1->setCells(0, row, solute.name(texts().languageLetter()));
+        StringGrid1->setCells(1, row, solute.key);
+        showResultCaption();
+        updateRange();
+    }
+}
+
+void TWaessrigDlg::SpeedButton2Click()
+{
+    StringGrid1->deleteRow(StringGrid1->Row());
+    StringGrid1->setCurrentCell(0, 0);
+    showResultCaption();
+    updateRange();
+    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
+}
+
+void TWaessrigDlg::showSoluteInformation()
+{
+    const int index = ListBox1->currentRow();
+    if (index < 0 || index >= int(m_solutes.size()))
+        return;
+    const AqueousSolute &solute = m_solutes[std::size_t(index)];
+    const LanguageTables &language = texts();
+    const QString temperatures = solute.singleTemperature
+        ? QString::number(solute.lowerC)
+        : QString::number(solute.lowerC) + u'-' + QString::number(solute.upperC);
+    const QStringList lines{
+        solute.name(language.languageLetter()), TextRangeInfo,
+        language.globalText(GlobalText::ConcentrationWord) + QStringLiteral(" Ma% (") + solute.massPercentMinText + u'-'
+            + solute.massPercentMaxText + u')',
+        withoutAccelerator(language.globalText(GlobalText::TemperatureWord)) + QStringLiteral(" °C (") + temperatures
+            + u')'};
+    showMessage(lines.join(QStringLiteral("\r\n")), language.globalText(GlobalText::InformationCaption),
+                MbOk | MbIconInformation);
+}
+
+void TWaessrigDlg::BitBtn3Click()
+{
+    m_ranges->exec();
+}
+
+void TWaessrigDlg::BitBtn4Click()
+{
+    if (!usable())
+        return;
+    const std::optional<long double> value = inputValue();
+    const bool vapourPressureMode = calculationMode() == CalculationMode::VapourPressure;
+    // A solution of one temperature takes its temperature or pressure, whatever Edit1 holds.
+    if (!m_singleTemperature) {
+        if (Edit1->text().isEmpty())
+            return;
+        if (!value && !vapourPressureMode) {
+            form().ShowInputError(Edit1->text(), Edit1);
+            return;
+        }
+        RangeLimits limits;
+        limits.TminK = AqTmin + kCelsiusOffsetK;
+        limits.TmaxK = AqTmax + kCelsiusOffsetK;
+        // An unreadable or out-of-range temperature computes nothing, without a message.
+        if (vapourPressureMode && (!value || !withinTemperatureLimits(limits, inputInBaseUnit(*value))))
+            return;
+    }
+    // The percentages first: no model sees a sum of 100 % or an unreadable one.
+    if (!checkPercentages() || !checkConcentrations())
+        return;
+    if (vapourPressureMode) {
+        CalcMolalities();
+        const long double temperatureK
+            = m_singleTemperature ? AqTmin + kCelsiusOffsetK : inputInBaseUnit(*value);
+        CalcSoluteCoefficients(temperatureK - kCelsiusOffsetK);
+        showResult(CalcSolutionPressure(waterSaturationPressureBar(temperatureK)));
+        return;
+    }
+    // The range of this composition, not of the one the range button saw last.
+    UpdatePressureRange();
+    const long double pressureBar = m_singleTemperature ? AqPmin : inputInBaseUnit(*value);
+    RangeLimits limits;
+    limits.pminBar = AqPmin;
+    limits.pmaxBar = AqPmax;
+    if (!withinPressureLimits(limits, pressureBar)) {
+        showError(texts().globalText(GlobalText::PressureOutOfRange), Edit1);
+        return;
+    }
+    showResult(CalcSolutionBoilingTemperature(pressureBar));
+}
+
+void TWaessrigDlg::BitBtn5Click()
+{
+    if (usable() && checkPercentages() && checkConcentrations())
+        UpdatePressureRange();
+}
+
+void TWaessrigDlg::BitBtn6Click()
+{
+    if (!CheckComposition())
+        return;
+    m_table->setMode(calculationMode());
+    m_table->exec();
+}

@@ -1,0 +1,112 @@
+// The aqueous-solution dialog: water with up to three solutes of the solute file, the solution's
+// vapour pressure at a temperature or its boiling temperature at a pressure, its table window and
+// the window of the solutes' concentration ranges.
+#pragma once
+
+#include "app/core/AqueousSolution.h"
+#include "app/data/AqueousFiles.h"
+#include "app/windows/SystemDialog.h"
+
+#include <QString>
+
+#include <vector>
+
+class CompositionGrid;
+class QToolButton;
+class SubstanceListBox;
+class TKonz_Bereiche_Dlg;
+class TTabelleWaessrigDlg;
+
+class TWaessrigDlg : public SystemDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kComponentRows = 3;
+
+    TWaessrigDlg(TForm1 &form, QWidget *parent);
+
+    SubstanceListBox *ListBox1 = nullptr; // the solutes: name TAB key
+    QToolButton *SpeedButton1 = nullptr; // add the selected solute
+    QToolButton *SpeedButton2 = nullptr; // remove the selected row
+    CompositionGrid *StringGrid1 = nullptr; // name, key, mass percentage
+    QLabel *Label1 = nullptr; // heading of the list
+    QLabel *Label3 = nullptr; // heading of the grid
+    QPushButton *BitBtn3 = nullptr; // concentration ranges
+    QPushButton *BitBtn4 = nullptr; // calculate
+    QPushButton *BitBtn6 = nullptr; // table
+    QPushButton *BitBtn7 = nullptr; // diagram
+    QPushButton *BitBtn8 = nullptr; // close
+
+    // The range of the listed solutes in whole °C (0 and 5000 without solutes), and the
+    // solution's pressures there.
+    int AqTmin = 0;
+    int AqTmax = 5000;
+    long double AqPmin = 0.0L;
+    long double AqPmax = 0.0L;
+    // Per used grid row: mol per kg water, and the coefficient k at the last temperature.
+    std::vector<long double> Molality;
+    std::vector<long double> SoluteCoefficient;
+
+    // The solutes of the files in list order; emptied when the dialog closes.
+    const std::vector<AqueousSolute> &SoluteLines() const { return m_solutes; }
+
+    // The molalities of the used rows from their percentages (an empty one is 0 %).
+    void CalcMolalities();
+    // The coefficients at t (°C), computed anew; after CalcMolalities.
+    void CalcSoluteCoefficients(long double temperatureC);
+    // The solution's pressure (bar) over pure water of waterPressureBar; after the coefficients.
+    long double CalcSolutionPressure(long double waterPressureBar) const;
+    // The temperature (K) at which the solution boils at p (bar); NaN when none is found.
+    long double CalcSolutionBoilingTemperature(long double pressureBar) const;
+    // The checks of the table button: solutes are listed, their ranges overlap in more than one
+    // temperature, every percentage is readable, they add up to at most 80 and each lies in its
+    // solute's range. Shows their boxes; true when a table or a diagram may open.
+    bool CheckComposition();
+
+    TTabelleWaessrigDlg *tableDialog() const { return m_table; }
+    TKonz_Bereiche_Dlg *rangesDialog() const { return m_ranges; }
+
+    void ListBox1Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void StringGrid1Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    // The information box on the selected solute: its name and ranges.
+    void showSoluteInformation();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void updateRange() override;
+    void FormClose() override;
+
+private:
+    void FormShow();
+    void loadSolutes();
+    void updateButtons();
+    bool usable() const;
+    void percentEdited();
+    const AqueousSolute *soluteOfRow(int row) const;
+    long double rowPercent(int row) const;
+    // Readable percentages that add up to at most 80; the first failure's box, false then.
+    bool checkPercentages();
+    // Each percentage within its solute's range; a box for every row outside, false then.
+    bool checkConcentrations();
+    void UpdatePressureRange();
+
+    TTabelleWaessrigDlg *m_table = nullptr;
+    TKonz_Bereiche_Dlg *m_ranges = nullptr;
+    std::vector<AqueousSolute> m_solutes;
+    std::vector<AqueousComponent> m_components;
+    // False when the solutes' temperature ranges do not overlap: nothing can be computed.
+    bool m_rangeValid = true;
+    // The solutes share one temperature: the input is that temperature or its pressure.
+    bool m_singleTemperature = false;
+    QString TextOnlyAt;
+    QString TextBadPercentage;
+    QString TextSumAbove80;
+    QString TextOutsideRange;
+    QString TextRangeInfo;
+};
