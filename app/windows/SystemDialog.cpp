@@ -11,6 +11,7 @@
 #include "app/windows/TForm1.h"
 #include "app/windows/TeinstellungenDlg.h"
 #include "app/windows/UnitComboBox.h"
+#include "app/windows/ValueTableDialog.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QToolButton>
 
 SystemDialog::SystemDialog(TForm1 &form, const QString &formName, const QString &calculateButtonName,
                            QWidget *parent)
@@ -173,6 +176,71 @@ void SystemDialog::showPressureRange(long double pminBar, long double pmaxBar)
 void SystemDialog::showError(const QString &message, QWidget *control) const
 {
     showErrorBox(texts(), message, control);
+}
+
+QLabel *SystemDialog::addLabel(const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton *SystemDialog::addButton(const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QToolButton *SystemDialog::addToolButton(const char *name, int standardIcon)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(style()->standardIcon(QStyle::StandardPixmap(standardIcon)));
+    return button;
+}
+
+void SystemDialog::calculate()
+{
+    if (!canCalculate())
+        return;
+    const bool vapourPressureMode = calculationMode() == CalculationMode::VapourPressure;
+    std::optional<long double> value;
+    if (!inputFixed()) {
+        if (Edit1->text().isEmpty())
+            return;
+        value = inputValue();
+        if (!value && !vapourPressureMode) {
+            m_form.ShowInputError(Edit1->text(), Edit1);
+            return;
+        }
+        // A temperature that is no number or out of range computes nothing, without a message.
+        if (vapourPressureMode && (!value || !withinTemperatureLimits(temperatureLimits(), inputInBaseUnit(*value))))
+            return;
+    }
+    if (!checkInputComposition())
+        return;
+    if (vapourPressureMode) {
+        prepareModel();
+        showResult(modelPressureBar(inputFixed() ? fixedInputInBaseUnit() : inputInBaseUnit(*value)));
+        return;
+    }
+    // The range of this composition, not of the one the range button saw last.
+    const RangeLimits range = updatePressureRange();
+    const long double pressureBar = inputFixed() ? fixedInputInBaseUnit() : inputInBaseUnit(*value);
+    if (!withinPressureLimits(range, pressureBar)) {
+        showError(texts().globalText(GlobalText::PressureOutOfRange), Edit1);
+        return;
+    }
+    showResult(modelBoilingTemperatureK(pressureBar));
+}
+
+void SystemDialog::openTable(ValueTableDialog *table)
+{
+    if (!CheckComposition())
+        return;
+    table->setMode(calculationMode());
+    table->exec();
 }
 
 void SystemDialog::ComboBox1Change()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/core/CalculationMode.h"
+#include "app/core/RangeLimits.h"
 
 #include <QDialog>
 
@@ -15,8 +16,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 class TForm1;
 class TeinstellungenDlg;
+class ValueTableDialog;
 
 class SystemDialog : public QDialog
 {
@@ -37,6 +40,11 @@ public:
     QLabel *Label19 = nullptr; // maximum value
 
     CalculationMode calculationMode() const;
+
+    // The checks the table button runs before its window opens, with their boxes: something is
+    // listed, the ranges overlap, the composition can be computed. True when a table or a
+    // diagram of the system may open.
+    virtual bool CheckComposition() = 0;
 
     void ComboBox1Change();
     void ComboBox2Change();
@@ -59,6 +67,37 @@ protected:
     virtual void updateRange() = 0;
     // Runs when the dialog closes, however it closes.
     virtual void FormClose() {}
+
+    // The system of the calculate button, in the order it runs them.
+    // Components are listed and their ranges overlap.
+    virtual bool canCalculate() const = 0;
+    // The system's temperature limits in K, for the input in vapour-pressure mode.
+    virtual RangeLimits temperatureLimits() const = 0;
+    // A system of one temperature takes its own input, whatever Edit1 holds.
+    virtual bool inputFixed() const { return false; }
+    // That input in K or bar; in boiling-point mode after updatePressureRange.
+    virtual long double fixedInputInBaseUnit() const { return 0.0L; }
+    // The composition's own checks with their boxes, before any model sees it.
+    virtual bool checkInputComposition() = 0;
+    // Reads the composition into the model.
+    virtual void prepareModel() = 0;
+    // Prepares the model, computes and shows the pressure range of the current composition.
+    virtual RangeLimits updatePressureRange() = 0;
+    virtual long double modelPressureBar(long double temperatureK) = 0;
+    virtual long double modelBoilingTemperatureK(long double pressureBar) = 0;
+
+    // The calculate button: the input (empty: nothing; a temperature that is no number or out
+    // of range: nothing, without a message; a pressure that is no number: the input-error box),
+    // the composition's checks, then the vapour pressure, or the pressure range of this very
+    // composition, the range check and the boiling temperature.
+    void calculate();
+    // The table button: its checks, then the table window in the dialog's mode.
+    void openTable(ValueTableDialog *table);
+
+    // Children of the dialog under their component names.
+    QLabel *addLabel(const char *name, const QString &text);
+    QPushButton *addButton(const char *name, const QString &caption);
+    QToolButton *addToolButton(const char *name, int standardIcon);
 
     // Label17 back to its caption: "Dampfdruck = " or "Siedepunkt = ".
     void showResultCaption();

@@ -50,18 +50,13 @@ TFestFlueDlg::TFestFlueDlg(TForm1 &form, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Mischung Fest / Flüssig"));
     BitBtn3 = calculateButton();
-    const auto label = [this](const char *name, const char *text) {
-        auto *created = new QLabel(QString::fromUtf8(text), this);
-        created->setObjectName(QString::fromLatin1(name));
-        return created;
-    };
-    Label1 = label("Label1", "Lösungsmittel:");
-    Label2 = label("Label2", "Gelöster Feststoff:");
-    Label5 = label("Label5", "");
-    Label6 = label("Label6", "");
-    Label7 = label("Label7", "");
-    Label8 = label("Label8", "");
-    Label3 = label("Label3", "");
+    Label1 = addLabel("Label1", QStringLiteral("Lösungsmittel:"));
+    Label2 = addLabel("Label2", QStringLiteral("Gelöster Feststoff:"));
+    Label5 = addLabel("Label5", QString());
+    Label6 = addLabel("Label6", QString());
+    Label7 = addLabel("Label7", QString());
+    Label8 = addLabel("Label8", QString());
+    Label3 = addLabel("Label3", QString());
     emphasise(Label6);
     emphasise(Label8);
     ListBox1 = new SubstanceListBox(this);
@@ -70,17 +65,10 @@ TFestFlueDlg::TFestFlueDlg(TForm1 &form, QWidget *parent)
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     Edit3 = new QLineEdit(this);
     Edit3->setObjectName(QStringLiteral("Edit3"));
-    SpeedButton3 = new QToolButton(this);
-    SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
-    SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    const auto button = [this](const char *name, const char *caption) {
-        auto *created = new QPushButton(QString::fromUtf8(caption), this);
-        created->setObjectName(QString::fromLatin1(name));
-        return created;
-    };
-    BitBtn4 = button("BitBtn4", "&Tabelle");
-    BitBtn6 = button("BitBtn6", "&Diagramm");
-    BitBtn7 = button("BitBtn7", "&Schließen");
+    SpeedButton3 = addToolButton("SpeedButton3", QStyle::SP_MessageBoxInformation);
+    BitBtn4 = addButton("BitBtn4", QStringLiteral("&Tabelle"));
+    BitBtn6 = addButton("BitBtn6", QStringLiteral("&Diagramm"));
+    BitBtn7 = addButton("BitBtn7", QStringLiteral("&Schließen"));
     // The diagram window is not part of the program yet.
     BitBtn6->setEnabled(false);
 
@@ -194,9 +182,17 @@ const SolidEntry *TFestFlueDlg::selectedSolid() const
     return row >= 0 && row < int(m_solids.size()) ? &m_solids[std::size_t(row)] : nullptr;
 }
 
-bool TFestFlueDlg::usable() const
+bool TFestFlueDlg::canCalculate() const
 {
     return !solventRecord().isEmpty() && selectedSolid() && m_rangeValid;
+}
+
+RangeLimits TFestFlueDlg::temperatureLimits() const
+{
+    RangeLimits limits;
+    limits.TminK = MixTmin;
+    limits.TmaxK = MixTmax;
+    return limits;
 }
 
 void TFestFlueDlg::updateRange()
@@ -224,10 +220,8 @@ void TFestFlueDlg::updateRange()
 
 void TFestFlueDlg::updateButtons()
 {
-    const bool enabled = usable();
-    BitBtn3->setEnabled(enabled);
-    BitBtn4->setEnabled(enabled);
-    BitBtn5->setEnabled(enabled);
+    for (QPushButton *button : {BitBtn3, BitBtn4, BitBtn5})
+        button->setEnabled(canCalculate());
 }
 
 void TFestFlueDlg::CalcSolventMoleFraction()
@@ -267,17 +261,21 @@ bool TFestFlueDlg::checkEdit3()
     return true;
 }
 
-void TFestFlueDlg::computePressureRange()
+RangeLimits TFestFlueDlg::updatePressureRange()
 {
     CalcSolventMoleFraction();
     MixPmin = CalcSolutionPressure(MixTmin);
     MixPmax = CalcSolutionPressure(MixTmax);
     showPressureRange(MixPmin, MixPmax);
+    RangeLimits limits = temperatureLimits();
+    limits.pminBar = MixPmin;
+    limits.pmaxBar = MixPmax;
+    return limits;
 }
 
 bool TFestFlueDlg::CheckComposition()
 {
-    return usable() && checkEdit3();
+    return canCalculate() && checkEdit3();
 }
 
 void TFestFlueDlg::ListBox1Click()
@@ -312,52 +310,16 @@ void TFestFlueDlg::SpeedButton3Click()
 
 void TFestFlueDlg::BitBtn3Click()
 {
-    if (!usable() || Edit1->text().isEmpty())
-        return;
-    const std::optional<long double> value = inputValue();
-    if (calculationMode() == CalculationMode::VapourPressure) {
-        // An unreadable or out-of-range temperature computes nothing, without a message.
-        if (!value)
-            return;
-        const long double temperatureK = inputInBaseUnit(*value);
-        RangeLimits limits;
-        limits.TminK = MixTmin;
-        limits.TmaxK = MixTmax;
-        if (!withinTemperatureLimits(limits, temperatureK) || !checkEdit3())
-            return;
-        CalcSolventMoleFraction();
-        showResult(CalcSolutionPressure(temperatureK));
-        return;
-    }
-    if (!value) {
-        form().ShowInputError(Edit1->text(), Edit1);
-        return;
-    }
-    if (!checkEdit3())
-        return;
-    // The range of this solution, not of the one the range button saw last.
-    computePressureRange();
-    const long double pressureBar = inputInBaseUnit(*value);
-    RangeLimits limits;
-    limits.pminBar = MixPmin;
-    limits.pmaxBar = MixPmax;
-    if (!withinPressureLimits(limits, pressureBar)) {
-        showError(texts().globalText(GlobalText::PressureOutOfRange), Edit1);
-        return;
-    }
-    showResult(CalcSolutionBoilingTemperature(pressureBar));
+    calculate();
 }
 
 void TFestFlueDlg::BitBtn4Click()
 {
-    if (!CheckComposition())
-        return;
-    m_table->setMode(calculationMode());
-    m_table->exec();
+    openTable(m_table);
 }
 
 void TFestFlueDlg::BitBtn5Click()
 {
-    if (usable() && checkEdit3())
-        computePressureRange();
+    if (canCalculate() && checkEdit3())
+        updatePressureRange();
 }

@@ -56,7 +56,7 @@ public:
     // The checks of the table button: a solvent and a solid are selected, their ranges overlap
     // and Edit3 holds a percentage from 0 to below 100. Shows their boxes; true when a table or
     // a diagram may open.
-    bool CheckComposition();
+    bool CheckComposition() override;
 
     TTabMischFestDlg *tableDialog() const { return m_table; }
 
@@ -72,16 +72,24 @@ protected:
     void showEvent(QShowEvent *event) override;
     void updateRange() override;
     void FormClose() override;
+    bool canCalculate() const override;
+    RangeLimits temperatureLimits() const override;
+    bool checkInputComposition() override { return checkEdit3(); }
+    void prepareModel() override { CalcSolventMoleFraction(); }
+    RangeLimits updatePressureRange() override;
+    long double modelPressureBar(long double temperatureK) override { return CalcSolutionPressure(temperatureK); }
+    long double modelBoilingTemperatureK(long double pressureBar) override
+    {
+        return CalcSolutionBoilingTemperature(pressureBar);
+    }
 
 private:
     void FormShow();
     void loadSolids();
     void updateButtons();
-    bool usable() const;
     // Edit3 as a mass percentage: a box and the focus on Edit3 when it is empty, unreadable or
     // outside 0 to below 100.
     bool checkEdit3();
-    void computePressureRange();
     QString solventRecord() const;
     const SolidEntry *selectedSolid() const;
 

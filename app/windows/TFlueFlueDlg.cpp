@@ -44,30 +44,17 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Mischung Flüssig / Flüssig"));
     BitBtn3 = calculateButton();
-    Label1 = new QLabel(QStringLiteral("Medienauswahl:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = addLabel("Label1", QStringLiteral("Medienauswahl:"));
     ListBox1 = new SubstanceListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Label3 = new QLabel(QStringLiteral("Mischung:"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = addLabel("Label3", QStringLiteral("Mischung:"));
     StringGrid1 = new CompositionGrid(kComponentRows, this);
-    const auto toolButton = [this](const char *name, QStyle::StandardPixmap icon) {
-        auto *button = new QToolButton(this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setIcon(style()->standardIcon(icon));
-        return button;
-    };
-    SpeedButton1 = toolButton("SpeedButton1", QStyle::SP_ArrowRight);
-    SpeedButton2 = toolButton("SpeedButton2", QStyle::SP_ArrowLeft);
-    SpeedButton3 = toolButton("SpeedButton3", QStyle::SP_MessageBoxInformation);
-    const auto button = [this](const char *name, const char *caption) {
-        auto *created = new QPushButton(QString::fromUtf8(caption), this);
-        created->setObjectName(QString::fromLatin1(name));
-        return created;
-    };
-    BitBtn4 = button("BitBtn4", "&Tabelle");
-    BitBtn1 = button("BitBtn1", "&Diagramm");
-    BitBtn2 = button("BitBtn2", "&Schließen");
+    SpeedButton1 = addToolButton("SpeedButton1", QStyle::SP_ArrowRight);
+    SpeedButton2 = addToolButton("SpeedButton2", QStyle::SP_ArrowLeft);
+    SpeedButton3 = addToolButton("SpeedButton3", QStyle::SP_MessageBoxInformation);
+    BitBtn4 = addButton("BitBtn4", QStringLiteral("&Tabelle"));
+    BitBtn1 = addButton("BitBtn1", QStringLiteral("&Diagramm"));
+    BitBtn2 = addButton("BitBtn2", QStringLiteral("&Schließen"));
     BitBtn4->setEnabled(false);
     // The diagram window is not part of the program yet.
     BitBtn1->setEnabled(false);
@@ -197,10 +184,8 @@ void TFlueFlueDlg::updateRange()
 
 void TFlueFlueDlg::updateButtons()
 {
-    const bool usable = StringGrid1->usedRows() > 0 && m_rangeValid;
-    BitBtn3->setEnabled(usable);
-    BitBtn4->setEnabled(usable);
-    BitBtn5->setEnabled(usable);
+    for (QPushButton *button : {BitBtn3, BitBtn4, BitBtn5})
+        button->setEnabled(canCalculate());
 }
 
 void TFlueFlueDlg::CalcMoleFractions()
@@ -268,19 +253,34 @@ bool TFlueFlueDlg::checkPercentages(bool blankBeforeRow)
     return percentages.addUp();
 }
 
-void TFlueFlueDlg::computePressureRange()
+bool TFlueFlueDlg::canCalculate() const
+{
+    return StringGrid1->usedRows() > 0 && m_rangeValid;
+}
+
+RangeLimits TFlueFlueDlg::temperatureLimits() const
+{
+    RangeLimits limits;
+    limits.TminK = MixTmin;
+    limits.TmaxK = MixTmax;
+    return limits;
+}
+
+RangeLimits TFlueFlueDlg::updatePressureRange()
 {
     CalcMoleFractions();
     MixPmin = CalcMixturePressure(MixTmin);
     MixPmax = CalcMixturePressure(MixTmax);
     showPressureRange(MixPmin, MixPmax);
+    RangeLimits limits = temperatureLimits();
+    limits.pminBar = MixPmin;
+    limits.pmaxBar = MixPmax;
+    return limits;
 }
 
 bool TFlueFlueDlg::CheckComposition()
 {
-    if (StringGrid1->usedRows() == 0 || !m_rangeValid)
-        return false;
-    return checkPercentages(true);
+    return canCalculate() && checkPercentages(true);
 }
 
 void TFlueFlueDlg::ListBox1Click()
@@ -339,57 +339,21 @@ void TFlueFlueDlg::SpeedButton3Click()
 
 void TFlueFlueDlg::BitBtn3Click()
 {
-    if (StringGrid1->usedRows() == 0 || !m_rangeValid || Edit1->text().isEmpty())
-        return;
-    const std::optional<long double> value = inputValue();
-    if (calculationMode() == CalculationMode::VapourPressure) {
-        // An unreadable or out-of-range temperature computes nothing, without a message.
-        if (!value)
-            return;
-        const long double temperatureK = inputInBaseUnit(*value);
-        RangeLimits limits;
-        limits.TminK = MixTmin;
-        limits.TmaxK = MixTmax;
-        if (!withinTemperatureLimits(limits, temperatureK) || !checkPercentages(false))
-            return;
-        CalcMoleFractions();
-        showResult(CalcMixturePressure(temperatureK));
-        return;
-    }
-    if (!value) {
-        form().ShowInputError(Edit1->text(), Edit1);
-        return;
-    }
-    if (!checkPercentages(false))
-        return;
-    // The range of this composition, not of the one the range button saw last.
-    computePressureRange();
-    const long double pressureBar = inputInBaseUnit(*value);
-    RangeLimits limits;
-    limits.pminBar = MixPmin;
-    limits.pmaxBar = MixPmax;
-    if (!withinPressureLimits(limits, pressureBar)) {
-        showError(texts().globalText(GlobalText::PressureOutOfRange), Edit1);
-        return;
-    }
-    showResult(CalcMixtureBoilingTemperature(pressureBar));
+    calculate();
 }
 
 void TFlueFlueDlg::BitBtn4Click()
 {
-    if (!CheckComposition())
-        return;
-    m_table->setMode(calculationMode());
-    m_table->exec();
+    openTable(m_table);
 }
 
 void TFlueFlueDlg::BitBtn5Click()
 {
-    if (StringGrid1->usedRows() == 0 || !m_rangeValid)
+    if (!canCalculate())
         return;
     if (!readPercentages().addUp()) {
         showError(TextRangeCheckFailed, StringGrid1);
         return;
     }
-    computePressureRange();
+    updatePressureRange();
 }

@@ -57,7 +57,7 @@ public:
     // The checks of the table button: a component is listed, the ranges overlap, every
     // percentage is readable and within 0 to 100, and they add up to 100. Shows their boxes;
     // true when a table or a diagram may open.
-    bool CheckComposition();
+    bool CheckComposition() override;
 
     TTabelleMischungDlg *tableDialog() const { return m_table; }
 
@@ -74,6 +74,16 @@ protected:
     void showEvent(QShowEvent *event) override;
     void updateRange() override;
     void FormClose() override;
+    bool canCalculate() const override;
+    RangeLimits temperatureLimits() const override;
+    bool checkInputComposition() override { return checkPercentages(false); }
+    void prepareModel() override { CalcMoleFractions(); }
+    RangeLimits updatePressureRange() override;
+    long double modelPressureBar(long double temperatureK) override { return CalcMixturePressure(temperatureK); }
+    long double modelBoilingTemperatureK(long double pressureBar) override
+    {
+        return CalcMixtureBoilingTemperature(pressureBar);
+    }
 
 private:
     void FormShow();
@@ -91,7 +101,6 @@ private:
     // Reports every bad row (the table button writes a blank before the row number) and a sum
     // other than 100; false when any was found.
     bool checkPercentages(bool blankBeforeRow);
-    void computePressureRange();
     // The line of the main window's database list that a grid row names; -1 when none does.
     int recordIndex(int row) const;
 

@@ -48,11 +48,7 @@ void TTabMischFestDlg::applyTexts()
     CheckBox1->setText(reader.next(CheckBox1->text()));
     reader.next(); // a line the window does not use
     m_notePrefix = reader.next();
-    m_questions.size1 = reader.next();
-    m_questions.size2 = reader.next();
-    m_questions.size3 = reader.next();
-    m_questions.print = reader.next();
-    m_questions.blankBeforePageCount = true;
+    readQuestions(reader, true);
     m_temperatureHeading = reader.next();
     Label3->setText(withoutAccelerator(language.globalText(GlobalText::SolventCaption)) + u':');
     Label7->setText(withoutAccelerator(language.globalText(GlobalText::MassFractionCaption)) + u':');
@@ -80,13 +76,8 @@ ValueTableDialog::TableSystem TTabMischFestDlg::prepareSystem()
 
 void TTabMischFestDlg::rowsBuilt()
 {
-    const QString value = system().limits.pmaxBar > kNotePressureBar ? normalBoilingText() : QString();
-    if (value.isEmpty()) {
-        Label15->clear();
-        return;
-    }
-    const QString separator = mode() == CalculationMode::VapourPressure ? QStringLiteral(" ") : QStringLiteral(" in ");
-    Label15->setText(m_notePrefix + separator + temperatureUnit() + QStringLiteral(": ") + value);
+    // Only a solution that boils inside its range at 1.013 bar has a note.
+    Label15->setText(system().limits.pmaxBar > kNotePressureBar ? boilingNote(m_notePrefix, false) : QString());
 }
 
 ValueTableDialog::PrintTexts TTabMischFestDlg::printTexts() const

@@ -25,10 +25,7 @@ void TTabelleDlg::applyTexts()
     FormTextReader reader = texts().block(u"TabelleDlg");
     CheckBox1->setText(reader.next(CheckBox1->text()));
     reader.next(); // a line the window does not use
-    m_questions.size1 = reader.next();
-    m_questions.size2 = reader.next();
-    m_questions.size3 = reader.next();
-    m_questions.print = reader.next();
+    readQuestions(reader, false);
 }
 
 ValueTableDialog::TableSystem TTabelleDlg::prepareSystem()

@@ -7,29 +7,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QVBoxLayout>
-
-namespace {
-
-constexpr int kGridWidth = 300;
-
-} // namespace
 
 TTabelleMischungDlg::TTabelleMischungDlg(TForm1 &form, TFlueFlueDlg &mixture, QWidget *parent)
-    : ValueTableDialog(form, QStringLiteral("TabelleMischungDlg"), parent)
+    : CompositionTableDialog(form, QStringLiteral("TabelleMischungDlg"), TFlueFlueDlg::kComponentRows, parent)
     , m_mixture(mixture)
 {
-    Label3 = new QLabel(Bevel1);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    StringGrid1 = new CompositionGrid(TFlueFlueDlg::kComponentRows, Bevel1);
-    StringGrid1->setColumnWidths(kGridWidth);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Label4 = new QLabel(Bevel1);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    systemArea()->addWidget(Label3);
-    systemArea()->addWidget(StringGrid1);
-    noteArea()->addWidget(Label4);
-    resize(420, 760);
+    m_noteInBothTables = true;
 }
 
 void TTabelleMischungDlg::applyTexts()
@@ -39,19 +22,14 @@ void TTabelleMischungDlg::applyTexts()
     CheckBox1->setText(reader.next(CheckBox1->text()));
     reader.next(); // a line the window does not use
     m_notePrefix = reader.next();
-    m_questions.size1 = reader.next();
-    m_questions.size2 = reader.next();
-    m_questions.size3 = reader.next();
-    m_questions.print = reader.next();
-    m_questions.blankBeforePageCount = false;
+    readQuestions(reader, false);
     m_temperatureHeading = reader.next();
     Label3->setText(withoutAccelerator(language.globalText(GlobalText::MixtureCaption)) + u':');
 }
 
 ValueTableDialog::TableSystem TTabelleMischungDlg::prepareSystem()
 {
-    StringGrid1->copyFrom(*m_mixture.StringGrid1);
-    Label4->clear();
+    copyComposition(*m_mixture.StringGrid1);
     m_mixture.CalcMoleFractions();
     TableSystem system;
     system.available = m_mixture.ComponentCount > 0;
@@ -62,14 +40,6 @@ ValueTableDialog::TableSystem TTabelleMischungDlg::prepareSystem()
     system.model.pressureBarAt = [this](long double T) { return m_mixture.CalcMixturePressure(T); };
     system.model.temperatureKAt = [this](long double p) { return m_mixture.CalcMixtureBoilingTemperature(p); };
     return system;
-}
-
-void TTabelleMischungDlg::rowsBuilt()
-{
-    const QString value = normalBoilingText();
-    Label4->setText(value.isEmpty() ? QString()
-                                    : m_notePrefix + QStringLiteral(" in ") + temperatureUnit() + QStringLiteral(": ")
-                                        + value);
 }
 
 ValueTableDialog::PrintTexts TTabelleMischungDlg::printTexts() const

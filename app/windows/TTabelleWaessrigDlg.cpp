@@ -9,30 +9,17 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 
-constexpr int kGridWidth = 300;
 constexpr long double kCelsiusOffsetK = 273.15L;
 
 } // namespace
 
 TTabelleWaessrigDlg::TTabelleWaessrigDlg(TForm1 &form, TWaessrigDlg &solution, QWidget *parent)
-    : ValueTableDialog(form, QStringLiteral("TabelleWaessrigDlg"), parent)
+    : CompositionTableDialog(form, QStringLiteral("TabelleWaessrigDlg"), TWaessrigDlg::kComponentRows, parent)
     , m_solution(solution)
 {
-    Label3 = new QLabel(Bevel1);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    StringGrid1 = new CompositionGrid(TWaessrigDlg::kComponentRows, Bevel1);
-    StringGrid1->setColumnWidths(kGridWidth);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Label4 = new QLabel(Bevel1);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    systemArea()->addWidget(Label3);
-    systemArea()->addWidget(StringGrid1);
-    noteArea()->addWidget(Label4);
-    resize(400, 640);
 }
 
 void TTabelleWaessrigDlg::applyTexts()
@@ -42,19 +29,14 @@ void TTabelleWaessrigDlg::applyTexts()
     CheckBox1->setText(reader.next(CheckBox1->text()));
     reader.next(); // a line the window does not use
     m_notePrefix = reader.next();
-    m_questions.size1 = reader.next();
-    m_questions.size2 = reader.next();
-    m_questions.size3 = reader.next();
-    m_questions.print = reader.next();
-    m_questions.blankBeforePageCount = true;
+    readQuestions(reader, true);
     m_temperatureHeading = reader.next();
     m_printHeading = reader.next();
 }
 
 ValueTableDialog::TableSystem TTabelleWaessrigDlg::prepareSystem()
 {
-    StringGrid1->copyFrom(*m_solution.StringGrid1);
-    Label4->clear();
+    copyComposition(*m_solution.StringGrid1);
     TWaessrigDlg &solution = m_solution;
     solution.CalcMolalities();
     const auto pressureAt = [&solution](long double temperatureK) {
@@ -78,17 +60,6 @@ std::optional<StepRange> TTabelleWaessrigDlg::temperatureSteps(const QString &un
     if (unit == u"°C")
         return StepRange{m_solution.AqTmin, m_solution.AqTmax};
     return ValueTableDialog::temperatureSteps(unit);
-}
-
-void TTabelleWaessrigDlg::rowsBuilt()
-{
-    const QString value = normalBoilingText();
-    if (value.isEmpty()) {
-        Label4->clear();
-        return;
-    }
-    const QString separator = mode() == CalculationMode::VapourPressure ? QStringLiteral(" ") : QStringLiteral(" in ");
-    Label4->setText(m_notePrefix + separator + temperatureUnit() + QStringLiteral(": ") + value);
 }
 
 ValueTableDialog::PrintTexts TTabelleWaessrigDlg::printTexts() const

@@ -49,31 +49,18 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Wässrige Lösungen"));
     BitBtn4 = calculateButton();
-    Label1 = new QLabel(QStringLiteral("Gelöster Feststoff:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = addLabel("Label1", QStringLiteral("Gelöster Feststoff:"));
     ListBox1 = new SubstanceListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    Label3 = new QLabel(QStringLiteral("Zusammensetzung:"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = addLabel("Label3", QStringLiteral("Zusammensetzung:"));
     StringGrid1 = new CompositionGrid(kComponentRows, this);
-    const auto toolButton = [this](const char *name, QStyle::StandardPixmap icon) {
-        auto *button = new QToolButton(this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setIcon(style()->standardIcon(icon));
-        return button;
-    };
-    SpeedButton1 = toolButton("SpeedButton1", QStyle::SP_ArrowRight);
-    SpeedButton2 = toolButton("SpeedButton2", QStyle::SP_ArrowLeft);
-    const auto button = [this](const char *name, const char *caption) {
-        auto *created = new QPushButton(QString::fromUtf8(caption), this);
-        created->setObjectName(QString::fromLatin1(name));
-        return created;
-    };
-    BitBtn3 = button("BitBtn3", "&Konz.bereiche");
-    BitBtn6 = button("BitBtn6", "&Tabelle");
-    BitBtn7 = button("BitBtn7", "&Diagramm");
-    BitBtn8 = button("BitBtn8", "&Schließen");
+    SpeedButton1 = addToolButton("SpeedButton1", QStyle::SP_ArrowRight);
+    SpeedButton2 = addToolButton("SpeedButton2", QStyle::SP_ArrowLeft);
+    BitBtn3 = addButton("BitBtn3", QStringLiteral("&Konz.bereiche"));
+    BitBtn6 = addButton("BitBtn6", QStringLiteral("&Tabelle"));
+    BitBtn7 = addButton("BitBtn7", QStringLiteral("&Diagramm"));
+    BitBtn8 = addButton("BitBtn8", QStringLiteral("&Schließen"));
     BitBtn6->setEnabled(false);
     // The diagram window is not part of the program yet.
     BitBtn7->setEnabled(false);
@@ -200,17 +187,36 @@ long double TWaessrigDlg::rowPercent(int row) const
     return parseInputValue(StringGrid1->Cells(2, row)).value_or(0.0L);
 }
 
-bool TWaessrigDlg::usable() const
+bool TWaessrigDlg::canCalculate() const
 {
     return StringGrid1->usedRows() > 0 && m_rangeValid;
 }
 
+RangeLimits TWaessrigDlg::temperatureLimits() const
+{
+    RangeLimits limits;
+    limits.TminK = AqTmin + kCelsiusOffsetK;
+    limits.TmaxK = AqTmax + kCelsiusOffsetK;
+    return limits;
+}
+
+long double TWaessrigDlg::fixedInputInBaseUnit() const
+{
+    return calculationMode() == CalculationMode::VapourPressure ? AqTmin + kCelsiusOffsetK : AqPmin;
+}
+
+long double TWaessrigDlg::modelPressureBar(long double temperatureK)
+{
+    CalcSoluteCoefficients(temperatureK - kCelsiusOffsetK);
+    return CalcSolutionPressure(waterSaturationPressureBar(temperatureK));
+}
+
 void TWaessrigDlg::updateButtons()
 {
-    BitBtn4->setEnabled(usable());
-    BitBtn5->setEnabled(usable());
+    BitBtn4->setEnabled(canCalculate());
+    BitBtn5->setEnabled(canCalculate());
     // A table or diagram of one temperature shows nothing.
-    BitBtn6->setEnabled(usable() && !m_singleTemperature);
+    BitBtn6->setEnabled(canCalculate() && !m_singleTemperature);
 }
 
 void TWaessrigDlg::updateRange()
@@ -257,22 +263,24 @@ void TWaessrigDlg::updateRange()
     updateButtons();
 }
 
-void TWaessrigDlg::UpdatePressureRange()
+RangeLimits TWaessrigDlg::updatePressureRange()
 {
     CalcMolalities();
-    CalcSoluteCoefficients(AqTmin);
-    AqPmin = CalcSolutionPressure(waterSaturationPressureBar(AqTmin + kCelsiusOffsetK));
-    CalcSoluteCoefficients(AqTmax);
-    AqPmax = CalcSolutionPressure(waterSaturationPressureBar(AqTmax + kCelsiusOffsetK));
+    AqPmin = modelPressureBar(AqTmin + kCelsiusOffsetK);
+    AqPmax = modelPressureBar(AqTmax + kCelsiusOffsetK);
+    RangeLimits limits = temperatureLimits();
+    limits.pminBar = AqPmin;
+    limits.pmaxBar = AqPmax;
     if (AqPmin != AqPmax) {
         showPressureRange(AqPmin, AqPmax);
-        return;
+        return limits;
     }
     const QString unit = ComboBox1->currentText();
     const QString value
         = swapDecimalSeparator(fixedText(barToPressureUnit(unit, AqPmin), 2), u'.', u',', texts().languageLetter());
     Edit1->setText(value.trimmed());
     Label10->setText(TextOnlyAt + u' ' + value + u' ' + unit);
+    return limits;
 }
 
 void TWaessrigDlg::CalcMolalities()
@@ -340,7 +348,7 @@ bool TWaessrigDlg::checkConcentrations()
 
 bool TWaessrigDlg::CheckComposition()
 {
-    return usable() && !m_singleTemperature && checkPercentages() && checkConcentrations();
+    return canCalculate() && !m_singleTemperature && checkPercentages() && checkConcentrations();
 }
 
 void TWaessrigDlg::ListBox1Click()
@@ -413,59 +421,16 @@ void TWaessrigDlg::BitBtn3Click()
 
 void TWaessrigDlg::BitBtn4Click()
 {
-    if (!usable())
-        return;
-    const std::optional<long double> value = inputValue();
-    const bool vapourPressureMode = calculationMode() == CalculationMode::VapourPressure;
-    // A solution of one temperature takes its temperature or pressure, whatever Edit1 holds.
-    if (!m_singleTemperature) {
-        if (Edit1->text().isEmpty())
-            return;
-        if (!value && !vapourPressureMode) {
-            form().ShowInputError(Edit1->text(), Edit1);
-            return;
-        }
-        RangeLimits limits;
-        limits.TminK = AqTmin + kCelsiusOffsetK;
-        limits.TmaxK = AqTmax + kCelsiusOffsetK;
-        // An unreadable or out-of-range temperature computes nothing, without a message.
-        if (vapourPressureMode && (!value || !withinTemperatureLimits(limits, inputInBaseUnit(*value))))
-            return;
-    }
-    // The percentages first: no model sees a sum of 100 % or an unreadable one.
-    if (!checkPercentages() || !checkConcentrations())
-        return;
-    if (vapourPressureMode) {
-        CalcMolalities();
-        const long double temperatureK
-            = m_singleTemperature ? AqTmin + kCelsiusOffsetK : inputInBaseUnit(*value);
-        CalcSoluteCoefficients(temperatureK - kCelsiusOffsetK);
-        showResult(CalcSolutionPressure(waterSaturationPressureBar(temperatureK)));
-        return;
-    }
-    // The range of this composition, not of the one the range button saw last.
-    UpdatePressureRange();
-    const long double pressureBar = m_singleTemperature ? AqPmin : inputInBaseUnit(*value);
-    RangeLimits limits;
-    limits.pminBar = AqPmin;
-    limits.pmaxBar = AqPmax;
-    if (!withinPressureLimits(limits, pressureBar)) {
-        showError(texts().globalText(GlobalText::PressureOutOfRange), Edit1);
-        return;
-    }
-    showResult(CalcSolutionBoilingTemperature(pressureBar));
+    calculate();
 }
 
 void TWaessrigDlg::BitBtn5Click()
 {
-    if (usable() && checkPercentages() && checkConcentrations())
-        UpdatePressureRange();
+    if (canCalculate() && checkInputComposition())
+        updatePressureRange();
 }
 
 void TWaessrigDlg::BitBtn6Click()
 {
-    if (!CheckComposition())
-        return;
-    m_table->setMode(calculationMode());
-    m_table->exec();
+    openTable(m_table);
 }

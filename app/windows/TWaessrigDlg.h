@@ -61,7 +61,7 @@ public:
     // The checks of the table button: solutes are listed, their ranges overlap in more than one
     // temperature, every percentage is readable, they add up to at most 80 and each lies in its
     // solute's range. Shows their boxes; true when a table or a diagram may open.
-    bool CheckComposition();
+    bool CheckComposition() override;
 
     TTabelleWaessrigDlg *tableDialog() const { return m_table; }
     TKonz_Bereiche_Dlg *rangesDialog() const { return m_ranges; }
@@ -81,12 +81,23 @@ protected:
     void showEvent(QShowEvent *event) override;
     void updateRange() override;
     void FormClose() override;
+    bool canCalculate() const override;
+    RangeLimits temperatureLimits() const override;
+    bool inputFixed() const override { return m_singleTemperature; }
+    long double fixedInputInBaseUnit() const override;
+    bool checkInputComposition() override { return checkPercentages() && checkConcentrations(); }
+    void prepareModel() override { CalcMolalities(); }
+    RangeLimits updatePressureRange() override;
+    long double modelPressureBar(long double temperatureK) override;
+    long double modelBoilingTemperatureK(long double pressureBar) override
+    {
+        return CalcSolutionBoilingTemperature(pressureBar);
+    }
 
 private:
     void FormShow();
     void loadSolutes();
     void updateButtons();
-    bool usable() const;
     void percentEdited();
     const AqueousSolute *soluteOfRow(int row) const;
     long double rowPercent(int row) const;
@@ -94,7 +105,6 @@ private:
     bool checkPercentages();
     // Each percentage within its solute's range; a box for every row outside, false then.
     bool checkConcentrations();
-    void UpdatePressureRange();
 
     TTabelleWaessrigDlg *m_table = nullptr;
     TKonz_Bereiche_Dlg *m_ranges = nullptr;

@@ -192,6 +192,24 @@ QString ValueTableDialog::normalBoilingText() const
     return oneDecimalText(kelvinToTemperatureUnit(temperatureUnit(), temperatureK), 1, texts().languageLetter());
 }
 
+QString ValueTableDialog::boilingNote(const QString &prefix, bool inInBoth) const
+{
+    const QString value = normalBoilingText();
+    if (value.isEmpty())
+        return {};
+    const bool in = inInBoth || m_mode == CalculationMode::BoilingPoint;
+    return prefix + (in ? QStringLiteral(" in ") : QStringLiteral(" ")) + temperatureUnit() + QStringLiteral(": ") + value;
+}
+
+void ValueTableDialog::readQuestions(FormTextReader &reader, bool blankBeforePageCount)
+{
+    m_questions.size1 = reader.next();
+    m_questions.size2 = reader.next();
+    m_questions.size3 = reader.next();
+    m_questions.print = reader.next();
+    m_questions.blankBeforePageCount = blankBeforePageCount;
+}
+
 void ValueTableDialog::reportFailedRow(const QString &quantityText, long double value, const QString &unit)
 {
     // A row without a number ends the table: it is reported instead of printed as "nan".

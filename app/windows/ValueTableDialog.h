@@ -16,6 +16,7 @@
 
 #include <optional>
 
+class FormTextReader;
 class LanguageTables;
 class QCheckBox;
 class QComboBox;
@@ -124,6 +125,12 @@ protected:
     // The system's boiling temperature at 1.013 bar in the temperature unit, one decimal; empty
     // when it is no number. The notes use 1.013 bar, not 1.01325.
     QString normalBoilingText() const;
+    // The boiling note: prefix, " in " (in the temperature table only " " unless inInBoth), the
+    // unit, ": " and the value; empty when the value is.
+    QString boilingNote(const QString &prefix, bool inInBoth) const;
+    // The next four lines of a language block: the size question's three and the print
+    // question's start.
+    void readQuestions(FormTextReader &reader, bool blankBeforePageCount);
 
     QuestionTexts m_questions;
 

@@ -83,6 +83,7 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
         {"by temperature, second line", {{"TC", "10"}}, "60", "189,509", {}},
         {"by temperature, first line", {{"TC", "10"}}, "50", "120,393", {}},
         {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "", {}},
+        {"80,01 %", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20,01"}}, "25", "", {sumAbove80}},
         {"above 80 %: the sum is checked before the ranges", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "26,01"}}, "25",
          "", {sumAbove80}},
         {"outside the range", {{"NaCl", "30"}}, "25", "", {outsideRange("NaCl", "0 - 26")}},
