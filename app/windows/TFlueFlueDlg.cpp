@@ -15,7 +15,6 @@
 #include "platform/MessageService.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +27,6 @@
 
 namespace {
 
-constexpr int kGridWidth = 300;
 // Percentages that add up to 100 in decimal need not do so in binary: 0.1 + 84.2 + 15.7.
 constexpr long double kSumTolerance = 1e-9L;
 
@@ -40,17 +38,12 @@ bool TFlueFlueDlg::Percentages::addUp() const
 }
 
 TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
-    : SystemDialog(form, QStringLiteral("FlueFlueDlg"), QStringLiteral("BitBtn3"), parent)
+    : CompositionDialog(form, QStringLiteral("FlueFlueDlg"), QStringLiteral("BitBtn3"), kComponentRows, parent)
 {
     setWindowTitle(QStringLiteral("Mischung Flüssig / Flüssig"));
     BitBtn3 = calculateButton();
-    Label1 = addLabel("Label1", QStringLiteral("Medienauswahl:"));
-    ListBox1 = new SubstanceListBox(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Label3 = addLabel("Label3", QStringLiteral("Mischung:"));
-    StringGrid1 = new CompositionGrid(kComponentRows, this);
-    SpeedButton1 = addToolButton("SpeedButton1", QStyle::SP_ArrowRight);
-    SpeedButton2 = addToolButton("SpeedButton2", QStyle::SP_ArrowLeft);
+    Label1->setText(QStringLiteral("Medienauswahl:"));
+    Label3->setText(QStringLiteral("Mischung:"));
     SpeedButton3 = addToolButton("SpeedButton3", QStyle::SP_MessageBoxInformation);
     BitBtn4 = addButton("BitBtn4", QStringLiteral("&Tabelle"));
     BitBtn1 = addButton("BitBtn1", QStringLiteral("&Diagramm"));
@@ -59,17 +52,6 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
     // The diagram window is not part of the program yet.
     BitBtn1->setEnabled(false);
 
-    auto *lists = new QGridLayout;
-    lists->addWidget(Label1, 0, 0);
-    lists->addWidget(Label3, 0, 2);
-    lists->addWidget(ListBox1, 1, 0);
-    auto *moves = new QVBoxLayout;
-    moves->addStretch(1);
-    moves->addWidget(SpeedButton1);
-    moves->addWidget(SpeedButton2);
-    moves->addStretch(1);
-    lists->addLayout(moves, 1, 1);
-    lists->addWidget(StringGrid1, 1, 2, Qt::AlignTop);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(SpeedButton3);
     buttons->addStretch(1);
@@ -77,21 +59,14 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(lists, 1);
+    layout->addLayout(listAndGridLayout(), 1);
     layout->addWidget(Panel2);
     layout->addLayout(buttons);
     resize(720, 560);
 
     m_table = new TTabelleMischungDlg(form, *this, this);
 
-    connect(ListBox1, &SubstanceListBox::Click, this, &TFlueFlueDlg::ListBox1Click);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TFlueFlueDlg::SpeedButton1Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TFlueFlueDlg::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TFlueFlueDlg::SpeedButton2Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TFlueFlueDlg::SpeedButton3Click);
-    connect(StringGrid1, &QTableWidget::cellClicked, this, &TFlueFlueDlg::StringGrid1Click);
-    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TFlueFlueDlg::SpeedButton2Click);
-    connect(StringGrid1, &CompositionGrid::percentEdited, this, &TFlueFlueDlg::percentEdited);
     connect(BitBtn3, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn4Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn5Click);
@@ -122,16 +97,11 @@ void TFlueFlueDlg::FormShow()
     MixTmin = 0.0L;
     MixTmax = 5000.0L;
     ComponentCount = 0;
-    ListBox1->clear();
+    QStringList items;
     for (const QString &record : form().databaseList())
-        ListBox1->addItem(listItemText(record, language.languageLetter()));
-    ListBox1->setCurrentRow(0);
-    ListBox1Click();
+        items << listItemText(record, language.languageLetter());
+    showHeadingsAndList(items);
     Label10->clear();
-    StringGrid1->setCells(0, 0, language.globalText(GlobalText::SubstanceSelectionCaption));
-    StringGrid1->setCells(1, 0, language.globalText(GlobalText::FormulaHeading));
-    StringGrid1->setCells(2, 0, QStringLiteral("Ma.%"));
-    StringGrid1->setColumnWidths(kGridWidth);
     updateRange();
 }
 
@@ -281,53 +251,6 @@ RangeLimits TFlueFlueDlg::updatePressureRange()
 bool TFlueFlueDlg::CheckComposition()
 {
     return canCalculate() && checkPercentages(true);
-}
-
-void TFlueFlueDlg::ListBox1Click()
-{
-    SpeedButton1->setEnabled(ListBox1->count() > 0);
-    SpeedButton2->setEnabled(false);
-}
-
-void TFlueFlueDlg::StringGrid1Click()
-{
-    SpeedButton1->setEnabled(false);
-    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
-    showResultCaption();
-    // The pressure range shown belongs to the composition before the change.
-    if (calculationMode() == CalculationMode::BoilingPoint && m_rangeValid)
-        Label10->clear();
-}
-
-void TFlueFlueDlg::percentEdited()
-{
-    showResultCaption();
-    // The pressure range shown belongs to the composition before the change.
-    if (calculationMode() == CalculationMode::BoilingPoint && m_rangeValid)
-        Label10->clear();
-}
-
-void TFlueFlueDlg::SpeedButton1Click()
-{
-    const int row = StringGrid1->firstFreeRow();
-    const QListWidgetItem *selected = ListBox1->currentItem();
-    if (row > 0 && selected) {
-        const QString item = selected->text();
-        StringGrid1->setCells(0, row, item.section(u'\t', 0, 0));
-        StringGrid1->setCells(1, row, item.section(u'\t', 1));
-        showResultCaption();
-        updateRange();
-    }
-    updateButtons();
-}
-
-void TFlueFlueDlg::SpeedButton2Click()
-{
-    StringGrid1->deleteRow(StringGrid1->Row());
-    StringGrid1->setCurrentCell(0, 0);
-    showResultCaption();
-    updateRange();
-    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
 }
 
 void TFlueFlueDlg::SpeedButton3Click()

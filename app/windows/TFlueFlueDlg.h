@@ -4,19 +4,16 @@
 #pragma once
 
 #include "app/core/RaoultMixture.h"
-#include "app/windows/SystemDialog.h"
+#include "app/windows/CompositionDialog.h"
 
 #include <QString>
 
 #include <optional>
 #include <vector>
 
-class CompositionGrid;
-class QToolButton;
-class SubstanceListBox;
 class TTabelleMischungDlg;
 
-class TFlueFlueDlg : public SystemDialog
+class TFlueFlueDlg : public CompositionDialog
 {
     Q_OBJECT
 public:
@@ -24,13 +21,8 @@ public:
 
     TFlueFlueDlg(TForm1 &form, QWidget *parent);
 
-    SubstanceListBox *ListBox1 = nullptr; // the main window's substances: name TAB formula
-    QToolButton *SpeedButton1 = nullptr; // add the selected substance
-    QToolButton *SpeedButton2 = nullptr; // remove the selected component
+    // ListBox1: the main window's substances, name TAB formula; StringGrid1: name, formula, %.
     QToolButton *SpeedButton3 = nullptr; // notes on the model
-    CompositionGrid *StringGrid1 = nullptr; // name, formula, mass percentage
-    QLabel *Label1 = nullptr; // heading of the list
-    QLabel *Label3 = nullptr; // heading of the grid
     QPushButton *BitBtn1 = nullptr; // diagram
     QPushButton *BitBtn2 = nullptr; // close
     QPushButton *BitBtn3 = nullptr; // calculate
@@ -61,11 +53,7 @@ public:
 
     TTabelleMischungDlg *tableDialog() const { return m_table; }
 
-    void ListBox1Click();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
     void SpeedButton3Click();
-    void StringGrid1Click();
     void BitBtn3Click();
     void BitBtn4Click();
     void BitBtn5Click();
@@ -74,6 +62,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void updateRange() override;
     void FormClose() override;
+    bool showsPressureRange() const override { return m_rangeValid; }
     bool canCalculate() const override;
     RangeLimits temperatureLimits() const override;
     bool checkInputComposition() override { return checkPercentages(false); }
@@ -88,7 +77,6 @@ protected:
 private:
     void FormShow();
     void updateButtons();
-    void percentEdited();
     // The percentages of the named rows: the rows that are unreadable or outside 0 to 100 (an
     // empty one is 0 %), and the sum of the others.
     struct Percentages

@@ -36,7 +36,6 @@
 
 namespace {
 
-constexpr int kGridWidth = 300;
 constexpr long double kCelsiusOffsetK = 273.15L;
 // Percentages that add up to 80 in decimal need not do so in binary.
 constexpr long double kSumTolerance = 1e-9L;
@@ -45,18 +44,13 @@ constexpr long double kMostSolutesPercent = 80.0L;
 } // namespace
 
 TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
-    : SystemDialog(form, QStringLiteral("WaessrigDlg"), QStringLiteral("BitBtn4"), parent)
+    : CompositionDialog(form, QStringLiteral("WaessrigDlg"), QStringLiteral("BitBtn4"), kComponentRows, parent)
 {
     setWindowTitle(QStringLiteral("Wässrige Lösungen"));
     BitBtn4 = calculateButton();
-    Label1 = addLabel("Label1", QStringLiteral("Gelöster Feststoff:"));
-    ListBox1 = new SubstanceListBox(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    Label1->setText(QStringLiteral("Gelöster Feststoff:"));
+    Label3->setText(QStringLiteral("Zusammensetzung:"));
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    Label3 = addLabel("Label3", QStringLiteral("Zusammensetzung:"));
-    StringGrid1 = new CompositionGrid(kComponentRows, this);
-    SpeedButton1 = addToolButton("SpeedButton1", QStyle::SP_ArrowRight);
-    SpeedButton2 = addToolButton("SpeedButton2", QStyle::SP_ArrowLeft);
     BitBtn3 = addButton("BitBtn3", QStringLiteral("&Konz.bereiche"));
     BitBtn6 = addButton("BitBtn6", QStringLiteral("&Tabelle"));
     BitBtn7 = addButton("BitBtn7", QStringLiteral("&Diagramm"));
@@ -65,17 +59,7 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
     // The diagram window is not part of the program yet.
     BitBtn7->setEnabled(false);
 
-    auto *lists = new QGridLayout;
-    lists->addWidget(Label1, 0, 0);
-    lists->addWidget(Label3, 0, 2);
-    lists->addWidget(ListBox1, 1, 0, 2, 1);
-    auto *moves = new QVBoxLayout;
-    moves->addStretch(1);
-    moves->addWidget(SpeedButton1);
-    moves->addWidget(SpeedButton2);
-    moves->addStretch(1);
-    lists->addLayout(moves, 1, 1, 2, 1);
-    lists->addWidget(StringGrid1, 1, 2, Qt::AlignTop);
+    QGridLayout *lists = listAndGridLayout();
     lists->addWidget(BitBtn3, 2, 2, Qt::AlignTop);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -91,14 +75,7 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
     m_table = new TTabelleWaessrigDlg(form, *this, this);
     m_ranges = new TKonz_Bereiche_Dlg(form, *this, this);
 
-    connect(ListBox1, &SubstanceListBox::Click, this, &TWaessrigDlg::ListBox1Click);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TWaessrigDlg::SpeedButton1Click);
     connect(ListBox1, &QWidget::customContextMenuRequested, this, &TWaessrigDlg::showSoluteInformation);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TWaessrigDlg::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TWaessrigDlg::SpeedButton2Click);
-    connect(StringGrid1, &QTableWidget::cellClicked, this, &TWaessrigDlg::StringGrid1Click);
-    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TWaessrigDlg::SpeedButton2Click);
-    connect(StringGrid1, &CompositionGrid::percentEdited, this, &TWaessrigDlg::percentEdited);
     connect(BitBtn3, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn4Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn5Click);
@@ -133,16 +110,11 @@ void TWaessrigDlg::FormShow()
     AqTmin = 0;
     AqTmax = 5000;
     Label10->clear();
-    StringGrid1->setCells(0, 0, language.globalText(GlobalText::SubstanceSelectionCaption));
-    StringGrid1->setCells(1, 0, language.globalText(GlobalText::FormulaHeading));
-    StringGrid1->setCells(2, 0, QStringLiteral("Ma.%"));
-    StringGrid1->setColumnWidths(kGridWidth);
     loadSolutes();
-    ListBox1->clear();
+    QStringList items;
     for (const AqueousSolute &solute : m_solutes)
-        ListBox1->addItem(solute.itemText(language.languageLetter()));
-    ListBox1->setCurrentRow(0);
-    ListBox1Click();
+        items << solute.itemText(language.languageLetter());
+    showHeadingsAndList(items);
     updateRange();
 }
 
@@ -349,49 +321,6 @@ bool TWaessrigDlg::checkConcentrations()
 bool TWaessrigDlg::CheckComposition()
 {
     return canCalculate() && !m_singleTemperature && checkPercentages() && checkConcentrations();
-}
-
-void TWaessrigDlg::ListBox1Click()
-{
-    SpeedButton1->setEnabled(ListBox1->count() > 0);
-    SpeedButton2->setEnabled(false);
-}
-
-void TWaessrigDlg::StringGrid1Click()
-{
-    SpeedButton1->setEnabled(false);
-    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
-    percentEdited();
-}
-
-void TWaessrigDlg::percentEdited()
-{
-    // The pressure range shown belongs to the composition before the change.
-    if (calculationMode() == CalculationMode::BoilingPoint && m_rangeValid && !m_singleTemperature)
-        Label10->clear();
-    showResultCaption();
-}
-
-void TWaessrigDlg::SpeedButton1Click()
-{
-    const int row = StringGrid1->firstFreeRow();
-    const int index = ListBox1->currentRow();
-    if (row > 0 && index >= 0 && index < int(m_solutes.size())) {
-        const AqueousSolute &solute = m_solutes[std::size_t(index)];
-        StringGrid1->setCells(0, row, solute.name(texts().languageLetter()));
-        StringGrid1->setCells(1, row, solute.key);
-        showResultCaption();
-        updateRange();
-    }
-}
-
-void TWaessrigDlg::SpeedButton2Click()
-{
-    StringGrid1->deleteRow(StringGrid1->Row());
-    StringGrid1->setCurrentCell(0, 0);
-    showResultCaption();
-    updateRange();
-    SpeedButton2->setEnabled(StringGrid1->usedRows() > 0);
 }
 
 void TWaessrigDlg::showSoluteInformation()

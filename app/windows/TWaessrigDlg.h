@@ -5,19 +5,16 @@
 
 #include "app/core/AqueousSolution.h"
 #include "app/data/AqueousFiles.h"
-#include "app/windows/SystemDialog.h"
+#include "app/windows/CompositionDialog.h"
 
 #include <QString>
 
 #include <vector>
 
-class CompositionGrid;
-class QToolButton;
-class SubstanceListBox;
 class TKonz_Bereiche_Dlg;
 class TTabelleWaessrigDlg;
 
-class TWaessrigDlg : public SystemDialog
+class TWaessrigDlg : public CompositionDialog
 {
     Q_OBJECT
 public:
@@ -25,12 +22,7 @@ public:
 
     TWaessrigDlg(TForm1 &form, QWidget *parent);
 
-    SubstanceListBox *ListBox1 = nullptr; // the solutes: name TAB key
-    QToolButton *SpeedButton1 = nullptr; // add the selected solute
-    QToolButton *SpeedButton2 = nullptr; // remove the selected row
-    CompositionGrid *StringGrid1 = nullptr; // name, key, mass percentage
-    QLabel *Label1 = nullptr; // heading of the list
-    QLabel *Label3 = nullptr; // heading of the grid
+    // ListBox1: the solutes, name TAB key; StringGrid1: name, key, mass percentage.
     QPushButton *BitBtn3 = nullptr; // concentration ranges
     QPushButton *BitBtn4 = nullptr; // calculate
     QPushButton *BitBtn6 = nullptr; // table
@@ -66,10 +58,6 @@ public:
     TTabelleWaessrigDlg *tableDialog() const { return m_table; }
     TKonz_Bereiche_Dlg *rangesDialog() const { return m_ranges; }
 
-    void ListBox1Click();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void StringGrid1Click();
     void BitBtn3Click();
     void BitBtn4Click();
     void BitBtn5Click();
@@ -81,6 +69,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void updateRange() override;
     void FormClose() override;
+    bool showsPressureRange() const override { return m_rangeValid && !m_singleTemperature; }
     bool canCalculate() const override;
     RangeLimits temperatureLimits() const override;
     bool inputFixed() const override { return m_singleTemperature; }
@@ -98,7 +87,6 @@ private:
     void FormShow();
     void loadSolutes();
     void updateButtons();
-    void percentEdited();
     const AqueousSolute *soluteOfRow(int row) const;
     long double rowPercent(int row) const;
     // Readable percentages that add up to at most 80; the first failure's box, false then.
