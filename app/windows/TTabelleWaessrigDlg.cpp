@@ -37,20 +37,19 @@ void TTabelleWaessrigDlg::applyTexts()
 ValueTableDialog::TableSystem TTabelleWaessrigDlg::prepareSystem()
 {
     copyComposition(*m_solution.StringGrid1);
-    TWaessrigDlg &solution = m_solution;
-    solution.CalcMolalities();
-    const auto pressureAt = [&solution](long double temperatureK) {
-        solution.CalcSoluteCoefficients(temperatureK - kCelsiusOffsetK);
-        return solution.CalcSolutionPressure(waterSaturationPressureBar(temperatureK));
+    m_solution.CalcMolalities();
+    const auto pressureAt = [this](long double temperatureK) {
+        m_solution.CalcSoluteCoefficients(temperatureK - kCelsiusOffsetK);
+        return m_solution.CalcSolutionPressure(waterSaturationPressureBar(temperatureK));
     };
     TableSystem system;
-    system.available = solution.StringGrid1->usedRows() > 0;
-    system.limits.TminK = solution.AqTmin + kCelsiusOffsetK;
-    system.limits.TmaxK = solution.AqTmax + kCelsiusOffsetK;
+    system.available = m_solution.StringGrid1->usedRows() > 0;
+    system.limits.TminK = m_solution.AqTmin + kCelsiusOffsetK;
+    system.limits.TmaxK = m_solution.AqTmax + kCelsiusOffsetK;
     system.limits.pminBar = pressureAt(system.limits.TminK);
     system.limits.pmaxBar = pressureAt(system.limits.TmaxK);
     system.model.pressureBarAt = pressureAt;
-    system.model.temperatureKAt = [&solution](long double p) { return solution.CalcSolutionBoilingTemperature(p); };
+    system.model.temperatureKAt = [this](long double p) { return m_solution.CalcSolutionBoilingTemperature(p); };
     return system;
 }
 
