@@ -36,16 +36,7 @@ protected:
         open(dialog);
     }
 
-    // Adds the solute of that key with its percentage, as the user does.
-    void add(const QString &key, const QString &percent)
-    {
-        const QList<QListWidgetItem *> found = dialog->ListBox1->findItems(u'\t' + key, Qt::MatchEndsWith);
-        ASSERT_EQ(found.size(), 1) << key.toStdString();
-        dialog->ListBox1->setCurrentItem(found.first());
-        dialog->SpeedButton1->click();
-        const int row = dialog->StringGrid1->usedRows();
-        dialog->StringGrid1->item(row - 1, CompositionGrid::kPercentColumn)->setText(percent);
-    }
+    void add(const QString &key, const QString &percent) { addComponent(dialog, key, percent); }
 
     QString calculate(const QString &input)
     {
@@ -77,11 +68,8 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
     const Case cases[] = {
         {"NaCl 10 %", {{"NaCl", "10"}}, "25", "29,735", {}},
         {"a solute without percentage adds nothing", {{"NaCl", "10"}, {"TB", ""}}, "25", "29,735", {}},
-        {"by mass, third line", {{"TB", "25"}}, "25", "25,178", {}},
         {"by mass, second line", {{"TB", "15"}}, "25", "29,223", {}},
-        {"by mass, first line", {{"TB", "10"}}, "25", "30,897", {}},
         {"by temperature, second line", {{"TC", "10"}}, "60", "189,509", {}},
-        {"by temperature, first line", {{"TC", "10"}}, "50", "120,393", {}},
         {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "", {}},
         {"80,01 %", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20,01"}}, "25", "", {sumAbove80}},
         {"above 80 %: the sum is checked before the ranges", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "26,01"}}, "25",

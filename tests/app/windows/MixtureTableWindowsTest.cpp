@@ -45,11 +45,8 @@ protected:
     {
         TFlueFlueDlg *dialog = form->mixtureDialog();
         open(dialog);
-        for (const auto &[name, percent] : rows) {
-            dialog->ListBox1->setCurrentItem(dialog->ListBox1->findItems(name + u'\t', Qt::MatchStartsWith).value(0));
-            dialog->SpeedButton1->click();
-            dialog->StringGrid1->item(dialog->StringGrid1->usedRows() - 1, 2)->setText(percent);
-        }
+        for (const auto &[name, percent] : rows)
+            addComponent(dialog, name, percent);
         return dialog;
     }
 
@@ -67,9 +64,7 @@ protected:
     {
         TWaessrigDlg *dialog = form->aqueousDialog();
         open(dialog);
-        dialog->ListBox1->setCurrentItem(dialog->ListBox1->findItems(u'\t' + key, Qt::MatchEndsWith).value(0));
-        dialog->SpeedButton1->click();
-        dialog->StringGrid1->item(0, 2)->setText(percent);
+        addComponent(dialog, key, percent);
         return dialog;
     }
 

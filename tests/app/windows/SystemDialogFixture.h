@@ -7,6 +7,9 @@
 #include "TestProgramFolder.h"
 #include "app/data/LanguageTables.h"
 #include "app/print/TablePrinter.h"
+#include "app/windows/CompositionDialog.h"
+#include "app/windows/CompositionGrid.h"
+#include "app/windows/SubstanceListBox.h"
 #include "app/windows/TForm1.h"
 #include "app/windows/TeinstellungenDlg.h"
 #include "app/windows/ValueTableDialog.h"
@@ -19,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +80,23 @@ protected:
     {
         dialog->hide();
         dialog->show();
+    }
+
+    // Adds the list item whose name or second column is `item` with its percentage, as the user
+    // does: select, add, type the percentage.
+    static void addComponent(CompositionDialog *dialog, const QString &item, const QString &percent)
+    {
+        QListWidgetItem *found = nullptr;
+        for (int i = 0; i < dialog->ListBox1->count() && !found; ++i) {
+            const QString text = dialog->ListBox1->item(i)->text();
+            if (text.section(u'\t', 0, 0) == item || text.section(u'\t', 1) == item)
+                found = dialog->ListBox1->item(i);
+        }
+        ASSERT_NE(found, nullptr) << item.toStdString();
+        dialog->ListBox1->setCurrentItem(found);
+        dialog->SpeedButton1->click();
+        const int row = dialog->StringGrid1->usedRows();
+        dialog->StringGrid1->item(row - 1, CompositionGrid::kPercentColumn)->setText(percent);
     }
 
     // Clicks a component row of a grid, as the user selects it.
