@@ -82,6 +82,12 @@ TEST_F(MixtureDialog, VapourPressureOfMixturesByRaoultsLaw)
         dialog->BitBtn2->click();
     }
     EXPECT_EQ(dialog->StringGrid1->usedRows(), 0);
+
+    // A pressure too small for three decimals is written in the exponent form, never "0,000".
+    open(dialog);
+    add(kEthanol, QStringLiteral("100"));
+    dialog->ComboBox3->setCurrentText(QStringLiteral("MPa"));
+    EXPECT_TRUE(calculate(QStringLiteral("-21")).endsWith(QStringLiteral("e-04"))) << dialog->Label17->text().toStdString();
 }
 
 TEST_F(MixtureDialog, BoilingPointsWithinThePressureRange)
