@@ -125,8 +125,8 @@ TEST_F(SolidDialog, RangeIsTheSolventsUpToTheSolidsLimit)
     for (const QPushButton *button : {dialog->BitBtn3, dialog->BitBtn4, dialog->BitBtn5, dialog->BitBtn6})
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
     EXPECT_FALSE(dialog->CheckComposition());
-    dialog->Edit3->setText(QStringLiteral("5"));
     dialog->ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
+    dialog->Edit3->setText(QStringLiteral("5"));
     EXPECT_EQ(dialog->Label10->text(), global(GlobalText::RangesDoNotOverlap));
     EXPECT_TRUE(messages.shown().isEmpty());
 }
