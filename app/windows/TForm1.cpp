@@ -25,10 +25,13 @@
 #include "app/windows/TAbschaetzung2MessDlg.h"
 #include "app/windows/TAbschaetzung2SiedepDlg.h"
 #include "app/windows/TDatenbank_erweiternDlg.h"
+#include "app/windows/TFestFlueDlg.h"
+#include "app/windows/TFlueFlueDlg.h"
 #include "app/windows/TInfo.h"
 #include "app/windows/TMesswerteDlg.h"
 #include "app/windows/TSiedepAbschae2MessDlg.h"
 #include "app/windows/TTabelleDlg.h"
+#include "app/windows/TWaessrigDlg.h"
 #include "app/windows/TeinstellungenDlg.h"
 #include "app/windows/UnitComboBox.h"
 #include "platform/MessageService.h"
@@ -97,8 +100,11 @@ TForm1::TForm1(QWidget *parent)
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
     m_table = new TTabelleDlg(*this, this);
+    m_mixture = new TFlueFlueDlg(*this, this);
+    m_solidLiquid = new TFestFlueDlg(*this, this);
     m_kollarProszt = new TAbschaetzung1Dlg(*this, this);
     m_riedel = new TAbschaetzung2Dlg(*this, this);
+    m_aqueous = new TWaessrigDlg(*this, this);
     m_measuredValues = new TMesswerteDlg(*this, this);
     m_twoPoint = new TAbschaetzung2MessDlg(*this, this);
     m_settings = new TeinstellungenDlg(m_texts, this);
@@ -162,10 +168,10 @@ void TForm1::buildMenus()
 
     Mischungen1 = bar->addMenu(QStringLiteral("&Mischungen"));
     FlssigFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FlssigFlssig1"), QStringLiteral("&Flüssig / Flüssig..."),
-                                  false);
-    FestFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FestFlssig1"), QStringLiteral("F&est / Flüssig..."), false);
+                                  true);
+    FestFlssig1 = addMenuAction(Mischungen1, QStringLiteral("FestFlssig1"), QStringLiteral("F&est / Flüssig..."), true);
     WssrigeLsungen1 = addMenuAction(Mischungen1, QStringLiteral("WssrigeLsungen1"),
-                                    QStringLiteral("&Wässrige Lösungen..."), false);
+                                    QStringLiteral("&Wässrige Lösungen..."), true);
 
     Datenbank1 = bar->addMenu(QStringLiteral("Daten&bank"));
     Datenbankerweitern1 = addMenuAction(Datenbank1, QStringLiteral("Datenbankerweitern1"),
@@ -206,6 +212,9 @@ void TForm1::buildMenus()
     connect(TensimoTabelle1, &QAction::triggered, this, &TForm1::Tabelle1Click);
     connect(abelle1, &QAction::triggered, this, &TForm1::abelle1Click);
     connect(SiedepunktTabelle1, &QAction::triggered, this, &TForm1::abelle1Click);
+    connect(FlssigFlssig1, &QAction::triggered, this, &TForm1::FlssigFlssig1Click);
+    connect(FestFlssig1, &QAction::triggered, this, &TForm1::FestFlssig1Click);
+    connect(WssrigeLsungen1, &QAction::triggered, this, &TForm1::WssrigeLsungen1Click);
     connect(Datensatzlschen1, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzlschen2, &QAction::triggered, this, &TForm1::Datensatzlschen1Click);
     connect(Datensatzndern1, &QAction::triggered, this, &TForm1::Datensatzndern1Click);
@@ -885,6 +894,21 @@ void TForm1::abelle1Click()
         ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
     m_table->setMode(CalculationMode::BoilingPoint);
     m_table->exec();
+}
+
+void TForm1::FlssigFlssig1Click()
+{
+    m_mixture->exec();
+}
+
+void TForm1::FestFlssig1Click()
+{
+    m_solidLiquid->exec();
+}
+
+void TForm1::WssrigeLsungen1Click()
+{
+    m_aqueous->exec();
 }
 
 void TForm1::EinstellungenClick()

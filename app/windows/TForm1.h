@@ -29,10 +29,13 @@ class TAbschaetzung2Dlg;
 class TAbschaetzung2MessDlg;
 class TAbschaetzung2SiedepDlg;
 class TDatenbank_erweiternDlg;
+class TFestFlueDlg;
+class TFlueFlueDlg;
 class TInfo;
 class TMesswerteDlg;
 class TSiedepAbschae2MessDlg;
 class TTabelleDlg;
+class TWaessrigDlg;
 class TeinstellungenDlg;
 
 class TForm1 : public QMainWindow
@@ -96,6 +99,9 @@ public:
 
     TInfo *infoDialog() const { return m_info; }
     TTabelleDlg *tableDialog() const { return m_table; }
+    TFlueFlueDlg *mixtureDialog() const { return m_mixture; }
+    TFestFlueDlg *solidLiquidDialog() const { return m_solidLiquid; }
+    TWaessrigDlg *aqueousDialog() const { return m_aqueous; }
     TeinstellungenDlg *settingsDialog() const { return m_settings; }
     TAbschaetzung1Dlg *kollarProsztDialog() const { return m_kollarProszt; }
     TAbschaetzung2Dlg *riedelDialog() const { return m_riedel; }
@@ -198,6 +204,9 @@ public:
     void Datenbankerweitern1Click();
     void Tabelle1Click();
     void abelle1Click();
+    void FlssigFlssig1Click();
+    void FestFlssig1Click();
+    void WssrigeLsungen1Click();
     void EinstellungenClick();
     void Index1Click();
     void berKorvexTensimo1Click();
@@ -232,6 +241,9 @@ private:
 
     TInfo *m_info = nullptr;
     TTabelleDlg *m_table = nullptr;
+    TFlueFlueDlg *m_mixture = nullptr;
+    TFestFlueDlg *m_solidLiquid = nullptr;
+    TWaessrigDlg *m_aqueous = nullptr;
     TeinstellungenDlg *m_settings = nullptr;
     TAbschaetzung1Dlg *m_kollarProszt = nullptr;
     TAbschaetzung2Dlg *m_riedel = nullptr;

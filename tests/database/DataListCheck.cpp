@@ -4,32 +4,13 @@
 #include "app/core/RecordFields.h"
 #include "app/data/GermanCollator.h"
 
-#include <QFile>
 #include <QSet>
 
 #include <limits>
 
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
-}
-
-QString withField(const QString &line, int n, const QString &value)
-{
-    QStringList fields = line.split(QLatin1Char('\t'));
-    fields[n - 1] = value;
-    return fields.join(QLatin1Char('\t'));
-}
-
 QStringList sourceLines(const QString &relativePath)
 {
-    return fileLines(QStringLiteral(TENSIMO_SOURCE_DIR "/") + relativePath);
+    return readTextLines(QStringLiteral(TENSIMO_SOURCE_DIR "/") + relativePath);
 }
 
 long double dataNumber(QStringView field)

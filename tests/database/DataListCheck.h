@@ -2,16 +2,11 @@
 // names that must be unique and lines that must stand in the program's German order.
 #pragma once
 
+#include "TestRecords.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-
-// The lines of a text file without their line ends and without a last empty line; empty when the
-// file cannot be read.
-QStringList fileLines(const QString &path);
-
-// The line with field n (counted from 1) replaced by value.
-QString withField(const QString &line, int n, const QString &value);
 
 // A readable source below the repository folder, as the build encrypts it.
 QStringList sourceLines(const QString &relativePath);

@@ -3,9 +3,9 @@
 // solute, and coefficients that reproduce the published water activities they were fitted to.
 #include "DataListCheck.h"
 
+#include "app/core/AqueousSolution.h"
 #include "app/core/RecordFields.h"
-#include "app/core/RootIteration.h"
-#include "app/core/WaterSaturation.h"
+#include "app/data/AqueousFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +14,20 @@
 
 namespace {
 
-constexpr int kSoluteHeaderLines = 11;
-constexpr int kCoefficientHeaderLines = 7;
 constexpr int kGermanName = 3;
 constexpr int kKey = 5;
 constexpr long double kTolerance = 0.005L; // relative, in a_w
 
-struct AqueousData
+struct AqueousSources
 {
     QStringList solutes;
     QStringList coefficients;
 };
 
-AqueousData shipped()
+AqueousSources shipped()
 {
-    return {sourceLines(QStringLiteral("data/tenso5.tsv")).mid(kSoluteHeaderLines),
-            sourceLines(QStringLiteral("data/tenso6.tsv")).mid(kCoefficientHeaderLines)};
+    return {sourceLines(QStringLiteral("data/tenso5.tsv")).mid(kAqueousSolutesHeaderLines),
+            sourceLines(QStringLiteral("data/tenso6.tsv")).mid(kAqueousCoefficientsHeaderLines)};
 }
 
 QString soluteLine(const QStringList &solutes, QStringView key)
@@ -84,7 +82,7 @@ QStringList soluteProblems(QStringView line)
 
 // Every solute owns one group of the size its type asks for; every group belongs to a solute;
 // thresholds and coefficients are numbers.
-QStringList groupProblems(const AqueousData &data)
+QStringList groupProblems(const AqueousSources &data)
 {
     QStringList problems;
     QStringList keys;
@@ -113,38 +111,47 @@ QStringList groupProblems(const AqueousData &data)
     return problems;
 }
 
-// a_w of water with one solute by the program's formula, p/p_w = exp(2.3026 m k), the coefficient
-// line chosen as the solution window chooses it. Kept here until the aqueous model lands in the core.
-long double waterActivity(QStringView solute, const QStringList &group, long double massPercent, long double celsius)
+// The solutes as the aqueous-solution dialog reads them from its files.
+std::vector<AqueousSolute> programSolutes(const AqueousSources &data)
 {
-    const long double m = massPercent * 1000.0L / dataNumber(getField(solute, 6)) / (100.0L - massPercent);
-    qsizetype j = 0;
-    const auto stepPast = [&](int field, long double value) {
-        if (j + 1 < group.size() && dataNumber(getField(group.at(j), field)) < value)
-            ++j;
-    };
-    if (getField(solute, 7) == u"B") {
-        stepPast(7, massPercent);
-        stepPast(7, massPercent);
-    } else if (getField(solute, 7) == u"C") {
-        stepPast(9, celsius);
-    }
-    const auto c = [&](int n) { return dataNumber(getField(group.at(j), 10 + n)); };
-    const long double t = celsius;
-    const long double k = c(1) + c(2) * t + c(3) * m + c(4) * t * t + c(5) * t * m + c(6) * t * t * m;
-    return std::exp(2.3026L * m * k);
+    const QStringList soluteHeader(kAqueousSolutesHeaderLines);
+    const QStringList coefficientHeader(kAqueousCoefficientsHeaderLines);
+    return readAqueousData(soluteHeader + data.solutes, coefficientHeader + data.coefficients, u'D').solutes;
 }
 
-QStringList checkedActivityProblems(const AqueousData &data, const QStringList &checkRows)
+const AqueousSolute *findSolute(const std::vector<AqueousSolute> &solutes, QStringView key)
+{
+    for (const AqueousSolute &solute : solutes) {
+        if (solute.key == key)
+            return &solute;
+    }
+    return nullptr;
+}
+
+std::vector<AqueousComponent> solution(const AqueousSolute &solute, long double massPercent)
+{
+    return {{solute.selection, solute.group, solute.molarMassGPerMol, massPercent}};
+}
+
+// a_w of water with one solute by the program's model: p / p_water.
+long double waterActivity(const AqueousSolute &solute, long double massPercent, long double celsius)
+{
+    const std::vector<AqueousComponent> components = solution(solute, massPercent);
+    const std::vector<long double> m = molalities(components);
+    return solutionPressureBar(1.0L, m, soluteCoefficients(components, m, celsius));
+}
+
+QStringList checkedActivityProblems(const AqueousSources &data, const QStringList &checkRows)
 {
     QStringList problems;
+    const std::vector<AqueousSolute> solutes = programSolutes(data);
     for (const QString &row : checkRows) {
         const QStringView key = getField(row, 1);
-        const QString solute = soluteLine(data.solutes, key);
+        const AqueousSolute *solute = findSolute(solutes, key);
         const long double w = dataNumber(getField(row, 2));
         const long double t = dataNumber(getField(row, 3));
         const long double expected = dataNumber(getField(row, 4));
-        const long double aw = solute.isEmpty() ? std::numeric_limits<long double>::quiet_NaN() : waterActivity(solute, groupOf(data.coefficients, key), w, t);
+        const long double aw = solute ? waterActivity(*solute, w, t) : std::numeric_limits<long double>::quiet_NaN();
         if (!(std::fabs(aw / expected - 1.0L) <= kTolerance))
             problems << QStringLiteral("%1 %2 % %3 °C: a_w %4 instead of %5")
                             .arg(key).arg(double(w)).arg(double(t)).arg(double(aw)).arg(double(expected));
@@ -154,28 +161,25 @@ QStringList checkedActivityProblems(const AqueousData &data, const QStringList &
 
 // Sodium chloride, 10 % (1.90 mol/kg): a_w within 0.5 % of the Pitzer value 0.9352 at 25 °C, and
 // boiling at 101.9 °C +- 0.3 K under 1.01325 bar.
-QStringList sodiumChlorideProblems(const AqueousData &data)
+QStringList sodiumChlorideProblems(const AqueousSources &data)
 {
-    const QString solute = soluteLine(data.solutes, u"NaCl");
-    const QStringList group = groupOf(data.coefficients, u"NaCl");
-    if (solute.isEmpty() || group.isEmpty())
+    const std::vector<AqueousSolute> solutes = programSolutes(data);
+    const AqueousSolute *solute = findSolute(solutes, u"NaCl");
+    if (!solute)
         return {QStringLiteral("no NaCl")};
     QStringList problems;
-    const long double aw = waterActivity(solute, group, 10.0L, 25.0L);
+    const long double aw = waterActivity(*solute, 10.0L, 25.0L);
     if (!(std::fabs(aw / 0.9352L - 1.0L) <= kTolerance))
         problems << QStringLiteral("a_w %1").arg(double(aw));
-    const long double pressureBar = 1.01325L;
-    const auto residual = [&](long double kelvin) {
-        return waterActivity(solute, group, 10.0L, kelvin - 273.15L) * waterSaturationPressureBar(kelvin) - pressureBar;
-    };
-    const long double celsius = solveByForwardNewton(residual, waterSaturationTemperatureK(pressureBar)) - 273.15L;
+    const std::vector<AqueousComponent> components = solution(*solute, 10.0L);
+    const long double celsius = solutionBoilingTemperatureK(components, molalities(components), 1.01325L) - 273.15L;
     if (!(std::fabs(celsius - 101.9L) <= 0.3L))
         problems << QStringLiteral("boils at %1 °C").arg(double(celsius));
     return problems;
 }
 
 // The data with the coefficient line at index i replaced (or removed when replacement is empty).
-AqueousData withCoefficientLine(AqueousData data, qsizetype i, const QString &replacement)
+AqueousSources withCoefficientLine(AqueousSources data, qsizetype i, const QString &replacement)
 {
     if (replacement.isEmpty())
         data.coefficients.removeAt(i);
@@ -188,7 +192,7 @@ AqueousData withCoefficientLine(AqueousData data, qsizetype i, const QString &re
 
 TEST(ShippedAqueous, SolutesAreSoundUniqueAndInTheProgramsOrder)
 {
-    const AqueousData data = shipped();
+    const AqueousSources data = shipped();
     EXPECT_GE(data.solutes.size(), 15);
     for (const QString &line : data.solutes) {
         SCOPED_TRACE(line.toStdString());
@@ -208,11 +212,13 @@ TEST(ShippedAqueous, SolutesAreSoundUniqueAndInTheProgramsOrder)
 TEST(ShippedAqueous, EverySoluteHasItsCoefficientGroup)
 {
     EXPECT_EQ(groupProblems(shipped()), QStringList());
+    // The aqueous-solution dialog lists every solute.
+    EXPECT_EQ(qsizetype(programSolutes(shipped()).size()), shipped().solutes.size());
 }
 
 TEST(ShippedAqueous, CoefficientsReproduceThePublishedWaterActivities)
 {
-    const QStringList rows = fileLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv")).mid(1);
+    const QStringList rows = readTextLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv")).mid(1);
     EXPECT_GE(rows.size(), 100);
     EXPECT_EQ(checkedActivityProblems(shipped(), rows), QStringList());
 }
@@ -241,13 +247,13 @@ TEST(ShippedAqueous, ChecksReportBrokenLines)
         EXPECT_FALSE(soluteProblems(c.line).isEmpty());
     }
 
-    const AqueousData data = shipped();
+    const AqueousSources data = shipped();
     const qsizetype nacl = data.coefficients.indexOf(groupOf(data.coefficients, u"NaCl").value(0));
     const qsizetype mgcl2 = data.coefficients.indexOf(groupOf(data.coefficients, u"MgCl2").value(0)); // 3 lines by mass %
     ASSERT_GE(nacl, 0);
     ASSERT_GE(mgcl2, 0);
     const QString naclLine = data.coefficients.at(nacl);
-    struct Broken { const char *what; AqueousData data; };
+    struct Broken { const char *what; AqueousSources data; };
     const Broken broken[] = {
         {"a key without its group", withCoefficientLine(data, nacl, QString())},
         {"a group cut short", withCoefficientLine(data, mgcl2 + 1, QString())},
@@ -263,13 +269,13 @@ TEST(ShippedAqueous, ChecksReportBrokenLines)
 
     // One NaCl coefficient off by 20 %: the check rows and the 10 % point both notice.
     QStringList naclRows;
-    for (const QString &row : fileLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv"))) {
+    for (const QString &row : readTextLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv"))) {
         if (getField(row, 1) == u"NaCl")
             naclRows << row;
     }
     ASSERT_FALSE(naclRows.isEmpty());
     const long double c1 = dataNumber(getField(naclLine, 11));
-    const AqueousData shifted =
+    const AqueousSources shifted =
         withCoefficientLine(data, nacl, withField(naclLine, 11, QString::number(double(1.2L * c1), 'g', 12)));
     EXPECT_FALSE(checkedActivityProblems(shifted, naclRows).isEmpty());
     EXPECT_FALSE(sodiumChlorideProblems(shifted).isEmpty());

@@ -178,7 +178,7 @@ TEST(ShippedDatabase, WaterRecordReproducesIf97VerificationValues)
 
 TEST(ShippedDatabase, CommonSubstancesBoilWithinHalfAKelvinOfTheReference)
 {
-    const QStringList reference = fileLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/database/nbp_reference.tsv"));
+    const QStringList reference = readTextLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/database/nbp_reference.tsv"));
     ASSERT_EQ(reference.size(), 19); // header and 18 substances
     QHash<QString, QString> byCas;
     for (const QString &line : records())

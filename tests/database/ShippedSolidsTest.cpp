@@ -3,6 +3,7 @@
 #include "DataListCheck.h"
 
 #include "app/core/RecordFields.h"
+#include "app/data/SolidsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,12 @@ TEST(ShippedSolids, EveryLineIsSound)
     for (const QString &line : lines) {
         SCOPED_TRACE(line.toStdString());
         EXPECT_EQ(solidProblems(line), QStringList());
+    }
+    // The solid-liquid dialog lists every one of them in both languages.
+    for (const QChar language : {u'D', u'E'}) {
+        const SolidsList listed = readSolids(sourceLines(QStringLiteral("data/tenso4.tsv")), language);
+        EXPECT_FALSE(listed.damaged);
+        EXPECT_EQ(qsizetype(listed.solids.size()), lines.size());
     }
 }
 

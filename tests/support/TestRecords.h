@@ -10,10 +10,10 @@
 #include <initializer_list>
 #include <utility>
 
-// A 24-field record line with the given fields (1-based) filled and the rest empty.
-inline QString makeRecord(std::initializer_list<std::pair<int, QString>> fields)
+// A line of fieldCount tab-separated fields with the given fields (1-based) filled and the rest empty.
+inline QString makeLine(int fieldCount, std::initializer_list<std::pair<int, QString>> fields)
 {
-    QStringList parts(24);
+    QStringList parts(fieldCount);
     for (const auto &[n, text] : fields)
         parts[n - 1] = text;
     return parts.join(u'\t');
@@ -25,6 +25,12 @@ inline QString withField(const QString &line, int n, const QString &value)
     QStringList fields = line.split(u'\t');
     fields[n - 1] = value;
     return fields.join(u'\t');
+}
+
+// A 24-field record line with the given fields (1-based) filled and the rest empty.
+inline QString makeRecord(std::initializer_list<std::pair<int, QString>> fields)
+{
+    return makeLine(24, fields);
 }
 
 // Record of a water-like test substance with a Torr/°C Antoine equation, valid 1-100 °C.
@@ -56,6 +62,27 @@ inline QString measuredLine(const QString &name, const QString &source, const QS
                        QString::number(points.size() / 2), source}
                .join(u'\t')
         + u'\t' + points.join(u'\t');
+}
+
+// Water and ethanol with Torr/°C Antoine equations, for the mixture and solution tests.
+inline QString waterTestRecord()
+{
+    return makeRecord({{5, QStringLiteral("Wasser-Test")}, {7, QStringLiteral("Water-Test")}, {9, QStringLiteral("H2O")},
+                       {10, QStringLiteral("0")}, {11, QStringLiteral("2")}, {12, QStringLiteral("18.015")},
+                       {13, QStringLiteral("273.15")}, {14, QStringLiteral("373.15")}, {15, QStringLiteral("2000")},
+                       {16, QStringLiteral("8.07131")}, {17, QStringLiteral("1730.63")}, {18, QStringLiteral("233.426")},
+                       {21, QStringLiteral("274.0")}, {22, QStringLiteral("373.0")}, {23, QStringLiteral("647.1")},
+                       {24, QStringLiteral("220.64")}});
+}
+
+inline QString ethanolTestRecord(const QString &name = QStringLiteral("Ethanol-Test"),
+                                 const QString &molarMass = QStringLiteral("46.07"))
+{
+    return makeRecord({{5, name}, {7, name}, {9, QStringLiteral("C2H6O")}, {10, QStringLiteral("2")},
+                       {11, QStringLiteral("6")}, {12, molarMass}, {13, QStringLiteral("159.0")},
+                       {14, QStringLiteral("351.44")}, {15, QStringLiteral("2000")}, {16, QStringLiteral("8.20417")},
+                       {17, QStringLiteral("1642.89")}, {18, QStringLiteral("230.300")}, {21, QStringLiteral("250.3")},
+                       {22, QStringLiteral("370.0")}, {23, QStringLiteral("513.9")}, {24, QStringLiteral("61.48")}});
 }
 
 // The lines of a UTF-8 text file (LF or CR LF; a final line end adds no empty line).

@@ -14,10 +14,27 @@ struct Block {
 };
 
 // Every window block the program ships, with its exact number of lines.
-const Block kShippedBlocks[] = {{"Form1", 51}, {"Info", 2}, {"einstellungenDlg", 4}, {"TabelleDlg", 6},
-                                {"Datenbank_erweiternDlg", 18}, {"MesswerteDlg", 2}, {"Abschaetzung2MessDlg", 5},
-                                {"SiedepAbschae2MessDlg", 5}, {"Abschaetzung2Dlg", 5}, {"Abschaetzung2SiedepDlg", 5},
-                                {"Abschaetzung1Dlg", 5}, {"Abschaetzung1SiedepDlg", 5}};
+const Block kShippedBlocks[] = {
+    {"Form1", 51},
+    {"Info", 2},
+    {"einstellungenDlg", 4},
+    {"TabelleDlg", 6},
+    {"Datenbank_erweiternDlg", 18},
+    {"MesswerteDlg", 2},
+    {"Abschaetzung2MessDlg", 5},
+    {"SiedepAbschae2MessDlg", 5},
+    {"Abschaetzung2Dlg", 5},
+    {"Abschaetzung2SiedepDlg", 5},
+    {"Abschaetzung1Dlg", 5},
+    {"Abschaetzung1SiedepDlg", 5},
+    {"FlueFlueDlg", 4},
+    {"FestFlueDlg", 5},
+    {"WaessrigDlg", 7},
+    {"Konz_Bereiche_Dlg", 3},
+    {"TabelleMischungDlg", 8},
+    {"TabMischFestDlg", 9},
+    {"TabelleWaessrigDlg", 10},
+};
 
 bool isBlockName(QStringView field)
 {

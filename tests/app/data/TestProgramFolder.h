@@ -25,10 +25,10 @@ public:
 
     // Writes the database file: three header lines (label in field 2 of the first), then records.
     void writeDatabase(const QStringList &records, const QString &label = QStringLiteral("TEST"));
+    // Writes a data file of the program folder (header lines included) under its password.
+    void writeDataFile(const QString &name, const QString &password, const QStringList &lines);
     // The database file's decrypted lines.
     QStringList databaseLines() const;
-    // Encrypts the lines into a data file of the folder.
-    void writeDataFile(const QString &name, const QString &password, const QStringList &lines);
 
 private:
     QTemporaryDir m_dir;

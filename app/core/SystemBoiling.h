@@ -1,0 +1,14 @@
+// Boiling temperature of a mixture or solution whose vapour pressure is known at any temperature.
+#pragma once
+
+#include "app/core/VapourPressureModel.h"
+
+// The start of the iteration: T on the straight line of T over log10 p through the system's
+// pressures at T1 = trunc(TminK) + 1 and T2 = trunc(TmaxK).
+long double logLinearStartK(const PressureAtTemperature &pressureBarAt, long double TminK, long double TmaxK,
+                            long double pressureBar);
+
+// The temperature at which pressureBarAt equals pressureBar, by the forward-difference Newton
+// iteration from startK. NaN when no number comes out; the caller reports it.
+long double systemBoilingTemperatureK(const PressureAtTemperature &pressureBarAt, long double startK,
+                                      long double pressureBar);
