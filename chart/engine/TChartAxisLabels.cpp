@@ -134,7 +134,11 @@ void TChartAxis::drawValueLoop(double increment, int stepIndex)
         drawValue(v);
         return;
     }
-    const double lower = minimum < 0.0 ? minimum : (minimum - 1e-12) / (1.0 + 1e-12);
+    // The tolerance lets a label at the minimum survive rounding. Relative to a minimum far from zero
+    // it could reach thousands of increments below a narrow range, off the axis: a hundredth of an
+    // increment is the most it may take.
+    const double lower = minimum < 0.0 ? minimum
+                                       : std::max((minimum - 1e-12) / (1.0 + 1e-12), minimum - 0.01 * increment);
     // Subtracting an increment below the precision of v leaves v where it was: stop there.
     for (int count = 0; v >= lower && count < kMaxValueLoopLabels; ++count) {
         drawValue(v);

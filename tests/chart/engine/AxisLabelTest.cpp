@@ -166,6 +166,23 @@ TEST_F(AxisLabelPass, FaultyBasesAndHugeValuesEndThePass)
     EXPECT_EQ(host.canvas.count(QStringLiteral("TextOut")), 1);
 }
 
+TEST_F(AxisLabelPass, NarrowRangesFarFromZeroKeepTheirLabelsOnTheAxis)
+{
+    // A temperature axis zoomed to its smallest range, and a range of a few units near 1e17: the
+    // tolerance below the minimum must not reach below the axis.
+    for (const auto &[minimum, maximum] : {std::pair{373.15, 373.15 + 1e-10}, std::pair{1e17 - 96, 1e17}}) {
+        SCOPED_TRACE(minimum);
+        draw(minimum, maximum);
+        const auto labels = host.canvas.calls(QStringLiteral("TextOut"));
+        ASSERT_FALSE(labels.empty());
+        EXPECT_LE(labels.size(), 10u);
+        const auto outside = std::count_if(labels.begin(), labels.end(), [&](const RecordedCall &c) {
+            return c.args[0] < axis.StartPixel() || c.args[0] > axis.EndPixel();
+        });
+        EXPECT_EQ(outside, 0);
+    }
+}
+
 TEST_F(AxisLabelPass, FormatLabelValueAndMultiLineLabels)
 {
     const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
