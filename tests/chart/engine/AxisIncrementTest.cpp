@@ -178,6 +178,11 @@ TEST_F(AxisScaleTest, ExtentAndLinePlacementOnTheChartRectangle)
     axis.CalcPixelExtent();
     EXPECT_EQ(axis.StartPixel(), 88);
     EXPECT_EQ(axis.EndPixel(), 312);
+    // Positions far off the chart are clamped like every pixel, not wrapped around.
+    axis.SetStartPosition(-1e12);
+    axis.SetEndPosition(1e12);
+    axis.CalcPixelExtent();
+    EXPECT_EQ(std::pair(axis.StartPixel(), axis.EndPixel()), std::pair(-0x3FFFFFF, 0x3FFFFFF));
     const struct { bool horizontal, otherSide; TPlotUnits units; int position; } cases[] = {
         {false, false, muPercent, 50}, {false, true, muPercent, 350}, {true, false, muPercent, 216},
         {true, true, muPercent, 34}, {false, false, muPixels, 23}};
