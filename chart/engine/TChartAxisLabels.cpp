@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -264,9 +265,12 @@ void TChartAxis::drawDepthTitles()
         anyActive = anyActive || (m_host->Series(i) && m_host->Series(i)->Active());
     if (!anyActive)
         return;
-    const double from = std::trunc(m_scale.workMinimum);
-    const double to = std::trunc(m_scale.workMaximum);
-    for (int i = int(std::max(from, 0.0)); i <= to && i - from < kMaxValueLabels; ++i) {
+    // Series indexes are ints: a range beyond them (or NaN) has no titles to show.
+    const double from = std::max(std::trunc(m_scale.workMinimum), 0.0);
+    const double to = std::min({std::trunc(m_scale.workMaximum), from + (kMaxValueLabels - 1),
+                                double(std::numeric_limits<int>::max())});
+    for (double index = from; index <= to; ++index) {
+        const int i = int(index);
         QString text = m_host->SeriesTitleLegend(i);
         if (m_host->OnGetAxisLabel())
             m_host->OnGetAxisLabel()(this, nullptr, i, text);
