@@ -130,7 +130,9 @@ void TChartAxis::drawGridLine(TCanvas3D &canvas, int pixel)
 std::vector<int> TChartAxis::minorTickPositions() const
 {
     std::vector<int> result;
-    const int count = m_minorTickCount;
+    // More minor ticks than the axis has pixels would only repeat positions (and a huge count would
+    // overflow the spacing arithmetic).
+    const int count = std::min(m_minorTickCount, std::abs(m_scale.pixelSize));
     if (count <= 0)
         return result;
     auto keep = [&](int p) {

@@ -288,6 +288,14 @@ TEST_F(AxisLabelPass, MinorTicksAndCentredGrid)
         for (int i = 2; i <= 9; ++i)
             expected.push_back(axis.ValueToPixel(decade * i));
     EXPECT_EQ(linesFromAxis(2), expected);
+
+    // A count beyond the pixels of the axis gives no more ticks in each of the two intervals than
+    // the axis has pixels.
+    axis.SetLogarithmic(false);
+    axis.SetIncrement(5);
+    axis.SetMinorTickCount(100000);
+    draw(0, 10);
+    EXPECT_LE(linesFromAxis(2).size(), 2 * std::size_t(axis.PixelSize()));
 }
 
 TEST_F(AxisLabelPass, ExponentFormRaisesASmallerExponent)
