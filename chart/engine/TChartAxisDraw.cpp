@@ -2,6 +2,7 @@
 #include "TChartAxis.h"
 
 #include "AxisHost.h"
+#include "PlotEngine.h"
 
 #include "PlotProcs.h"
 #include "PlotRound.h"
@@ -24,9 +25,10 @@ int TChartAxis::positionOffset() const
     if (m_positionPercent == 0.0)
         return 0;
     const TRect r = m_host ? m_host->ChartRect() : TRect{};
-    int offset = m_positionUnits == muPixels
-                     ? plotRound(m_positionPercent)
-                     : plotRound(0.01 * m_positionPercent * (m_horizontal ? r.height() : r.width()));
+    const double exact = m_positionUnits == muPixels ? m_positionPercent
+                                                     : 0.01 * m_positionPercent * (m_horizontal ? r.height() : r.width());
+    // Far off the chart the line stays within the pixel clamp, where sums and negation cannot overflow.
+    int offset = plotRound(std::clamp(exact, double(-PlotEngine::MaxAxisPixel), double(PlotEngine::MaxAxisPixel)));
     if (m_otherSide)
         offset = -offset;
     if (m_horizontal)

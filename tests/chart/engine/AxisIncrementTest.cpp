@@ -183,16 +183,18 @@ TEST_F(AxisScaleTest, ExtentAndLinePlacementOnTheChartRectangle)
     axis.SetEndPosition(1e12);
     axis.CalcPixelExtent();
     EXPECT_EQ(std::pair(axis.StartPixel(), axis.EndPixel()), std::pair(-0x3FFFFFF, 0x3FFFFFF));
-    const struct { bool horizontal, otherSide; TPlotUnits units; int position; } cases[] = {
-        {false, false, muPercent, 50}, {false, true, muPercent, 350}, {true, false, muPercent, 216},
-        {true, true, muPercent, 34}, {false, false, muPixels, 23}};
+    // A line moved far off the chart stays within the pixel clamp.
+    const struct { bool horizontal, otherSide; TPlotUnits units; double percent; int position; } cases[] = {
+        {false, false, muPercent, 10, 50}, {false, true, muPercent, 10, 350}, {true, false, muPercent, 10, 216},
+        {true, true, muPercent, 10, 34}, {false, false, muPixels, 10, 23},
+        {false, false, muPixels, 1e10, 13 + 0x3FFFFFF}, {true, false, muPercent, 1e12, 239 - 0x3FFFFFF}};
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.horizontal << c.otherSide << c.units);
         TChartAxis placed(&host);
         placed.SetHorizontal(c.horizontal);
         placed.SetOtherSide(c.otherSide);
         placed.SetPositionUnits(c.units);
-        placed.SetPositionPercent(10);
+        placed.SetPositionPercent(c.percent);
         EXPECT_EQ(placed.CalcPosAxis(), c.position);
     }
 }
