@@ -4,6 +4,7 @@
 #include "AxisHost.h"
 #include "AxisSeriesView.h"
 #include "NumberFormat.h"
+#include "PlotEngine.h"
 #include "TChartValueList.h"
 
 #include "PlotProcs.h"
@@ -241,7 +242,9 @@ void TChartAxis::drawPointLabels(TAxisLabelStyle style)
         const int size = labelsRunAcrossAxis() ? canvas.FontHeight() * lines : width;
         int half = size / 2;
         if (m_labelsSeparation != 0 && hasPrevious) {
-            half = (size + int(std::trunc(size * 0.02 * m_labelsSeparation))) / 2;
+            // A huge separation gives a gap wider than any axis, not an int overflow.
+            const double gap = std::min(std::trunc(size * 0.02 * m_labelsSeparation), double(PlotEngine::MaxAxisPixel));
+            half = (size + int(gap)) / 2;
             const bool clears = p >= lastPixel ? p - half >= lastPixel + lastHalf : p + half <= lastPixel - lastHalf;
             // A skipped label leaves the last drawn one as the reference.
             if (!clears)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -223,6 +224,15 @@ TEST_F(AxisLabelPass, PointLabelsSkipOverlapsByTheirSeparation)
         draw(0, 400);
         EXPECT_EQ(texts(), c.drawn ? QStringList({"abcd", "efgh"}) : QStringList({"abcd"}));
     }
+    // The largest separation keeps every later label away, wide labels too.
+    axis.SetLabelsSeparation(std::numeric_limits<int>::max());
+    StubSeries wide;
+    wide.add(50, 1, QStringLiteral("abcdefgh"));
+    wide.add(350, 1, QStringLiteral("ijklmnop"));
+    wide.bindTo(&axis);
+    host.series = {&wide};
+    draw(0, 400);
+    EXPECT_EQ(texts(), QStringList({"abcdefgh"}));
 }
 
 TEST_F(AxisLabelPass, EventDrivenLabels)
