@@ -25,8 +25,8 @@ int TChartAxis::positionOffset() const
     if (m_positionPercent == 0.0)
         return 0;
     const TRect r = m_host ? m_host->ChartRect() : TRect{};
-    const double exact = m_positionUnits == muPixels ? m_positionPercent
-                                                     : 0.01 * m_positionPercent * (m_horizontal ? r.height() : r.width());
+    const double side = m_horizontal ? r.height() : r.width();
+    const double exact = m_positionUnits == muPixels ? m_positionPercent : 0.01 * m_positionPercent * side;
     // Far off the chart the line stays within the pixel clamp, where sums and negation cannot overflow.
     int offset = plotRound(std::clamp(exact, double(-PlotEngine::MaxAxisPixel), double(PlotEngine::MaxAxisPixel)));
     if (m_otherSide)

@@ -243,7 +243,8 @@ void TChartAxis::drawPointLabels(TAxisLabelStyle style)
         int half = size / 2;
         if (m_labelsSeparation != 0 && hasPrevious) {
             // A huge separation gives a gap wider than any axis, not an int overflow.
-            const double gap = std::min(std::trunc(size * 0.02 * m_labelsSeparation), double(PlotEngine::MaxAxisPixel));
+            const double gap =
+                std::min(std::trunc(size * 0.02 * m_labelsSeparation), double(PlotEngine::MaxAxisPixel));
             half = (size + int(gap)) / 2;
             const bool clears = p >= lastPixel ? p - half >= lastPixel + lastHalf : p + half <= lastPixel - lastHalf;
             // A skipped label leaves the last drawn one as the reference.
