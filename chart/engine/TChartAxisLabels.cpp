@@ -64,6 +64,13 @@ void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
     m_axisSeries.clear();
     m_outerRow = !m_horizontal;
     TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
+    // Measured once, in the labels' font, before any label: a measure per label would redo the
+    // increment and the label style for each, and switch the font under a custom item.
+    m_passLabelsWidth = 0;
+    if (canvas && !m_horizontal && (m_labelsAlternate || m_labelsAlign == alOpposite)) {
+        canvas->AssignFont(LabelsFont());
+        m_passLabelsWidth = MaxLabelsWidth();
+    }
     if (canvas)
         drawTitle();
     const TAxisLabelStyle style = GetLabelStyle();
@@ -346,7 +353,7 @@ void TChartAxis::drawLabelAt(int pixel, const QString &text, TPlotCustomShape *f
     int row = m_posLabels;
     if (m_labelsAlternate) {
         if (m_outerRow) {
-            const int size = m_horizontal ? m_host->Canvas()->FontHeight() : MaxLabelsWidth();
+            const int size = m_horizontal ? m_host->Canvas()->FontHeight() : m_passLabelsWidth;
             row = outward(row, size);
         }
         m_outerRow = !m_outerRow;
@@ -407,7 +414,7 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
             align = right ? TA_RIGHT : TA_LEFT;
             if (m_labelsAlign == alOpposite && !isTitle) {
                 align = right ? TA_LEFT : TA_RIGHT;
-                x = outward(x, MaxLabelsWidth());
+                x = outward(x, m_passLabelsWidth);
             }
             y -= h / 2;
             y -= plotRound(h * 0.5 * (lines + 1));
@@ -511,6 +518,19 @@ int TChartAxis::MaxLabelsWidth() const
     if (!m_host)
         return 0;
     int lines = 0;
+    if (!m_items->IsEmpty()) {
+        // Custom items alone are labelled, each in its own font.
+        TCanvas3D *canvas = m_host->Canvas();
+        int widest = 0;
+        for (int i = 0; i < m_items->Count(); ++i) {
+            const TAxisItem *item = m_items->Item(i);
+            if (canvas)
+                canvas->AssignFont(item->Font());
+            const QString text = item->Text().isEmpty() ? FormatLabelValue(item->Value()) : item->Text();
+            widest = std::max(widest, m_host->MultiLineTextWidth(text, lines));
+        }
+        return widest;
+    }
     switch (GetLabelStyle()) {
     case talValue: {
         double low = m_scale.workMinimum;

@@ -388,6 +388,27 @@ TEST_F(AxisLabelPass, CustomItemsAloneAreLabelledEachInItsShape)
     EXPECT_EQ(axis.TickPositions(), std::vector<int>({x, axis.ValueToPixel(7)}));
 }
 
+TEST_F(AxisLabelPass, CustomItemsSetTheRoomAndTheAlternateRowsOfAVerticalAxis)
+{
+    TChartAxis left(&host);
+    left.Items()->AddText(2, QStringLiteral("Triple point")); // 12 characters: 84 pixels
+    left.Items()->AddText(8, QStringLiteral("Boiling"));
+    left.SetLabelsAlternate(true);
+    left.SetMinMax(0, 10);
+    left.RecalcMinMax();
+    left.CalcPixelExtent();
+    EXPECT_EQ(left.MaxLabelsWidth(), 84);
+    TRect rect = host.chartRect;
+    left.CalcSpace(rect, true);
+    EXPECT_EQ(rect.left - host.chartRect.left, 2 * 84 + 7);
+    host.canvas.clear();
+    left.DrawTitleAndLabels(true);
+    const auto out = host.canvas.calls(QStringLiteral("TextOut"));
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].args[0], left.PosLabels() - 84); // the first label takes the outer row
+    EXPECT_EQ(out[1].args[0], left.PosLabels());
+}
+
 TEST_F(AxisLabelPass, TitleTakesItsRoomAndIsDrawnCentred)
 {
     axis.Title()->SetCaption(QStringLiteral("Temperature"));
