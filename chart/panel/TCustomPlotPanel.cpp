@@ -576,6 +576,8 @@ void TCustomPlotPanel::paintEvent(QPaintEvent *)
 
 void TCustomPlotPanel::resizeEvent(QResizeEvent *event)
 {
+    // The buffer holds the picture at the old size: the paint that follows draws a whole pass.
+    m_canvas->Invalidate();
     applyBorderRound();
     QWidget::resizeEvent(event);
 }
