@@ -1,10 +1,13 @@
 // The small controls of the chart editor forms.
 #include "PlotColorDialog.h"
+#include "PlotException.h"
 #include "PropertyFiler.h"
+#include "ScriptedMessageService.h"
 #include "TComboFlat.h"
 #include "TPen.h"
 #include "TPlotButton.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -86,6 +89,19 @@ TEST(TButtonColor, ClickPicksAColourWritesItAndDrawsTheSwatch)
     const QImage picture = button.grab().toImage();
     const TRect swatch = button.GetSwatchRect();
     EXPECT_EQ(picture.pixel((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2), qRgb(255, 0, 0));
+}
+
+TEST(TButtonColor, ASymbolThatFailsIsReportedOnceAfterThePaint)
+{
+    ScriptedMessageService messages;
+    TButtonColor button;
+    button.GetColorQuery = []() -> TColor { throw PlotException(QStringLiteral("No colour to show")); };
+    button.grab();
+    button.grab();
+    EXPECT_TRUE(messages.shown().isEmpty()); // no box inside a paint event
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("No colour to show"));
 }
 
 TEST(PlotColorDialog, EditColorKeepsCustomColoursOnlyWhenConfirmed)
