@@ -163,3 +163,38 @@ TEST(CanvasLifecycle, TheStateGuardPutsPenAndBrushBackWhenADrawingThrows)
     EXPECT_EQ(canvas.Pen()->values(), pen);
     EXPECT_EQ(canvas.Brush()->values(), brush);
 }
+
+TEST(CanvasLifecycle, DrawingOverThePictureLeavesTheNextPassItsState)
+{
+    QImage target = whiteImage(40, 30);
+    GuiCanvas gui(&target);
+    TView3DOptions options;
+    TPlotCanvas3D canvas;
+    const TRect bounds{0, 0, 40, 30};
+    canvas.InitWindow(&gui, &options, clWhite, false, bounds);
+    const PenValues pen = canvas.Pen()->values();
+    const BrushValues brush = canvas.Brush()->values();
+    const int backMode = canvas.GetBackMode();
+    const TColor backColor = canvas.GetBackColor();
+    const int align = canvas.GetTextAlign();
+    canvas.FlushBuffer(&gui, &gui, bounds);
+    {
+        // A rubber band in not-xor mode over the finished picture.
+        const CanvasOverlay overlay(canvas);
+        ASSERT_TRUE(overlay.isOpen());
+        canvas.Pen()->SetMode(pmNotXor);
+        canvas.Pen()->SetColor(clYellow);
+        canvas.Brush()->SetStyle(bsClear);
+        canvas.SetBackMode(backMode == cbmOpaque ? cbmTransparent : cbmOpaque);
+        canvas.SetBackColor(clNavy);
+        canvas.SetTextAlign(align ^ TA_CENTER);
+        canvas.Rectangle(5, 5, 20, 20);
+    }
+    canvas.InitWindow(&gui, &options, clWhite, false, bounds);
+    EXPECT_EQ(canvas.Pen()->values(), pen);
+    EXPECT_EQ(canvas.Brush()->values(), brush);
+    EXPECT_EQ(canvas.GetBackMode(), backMode);
+    EXPECT_EQ(canvas.GetBackColor(), backColor);
+    EXPECT_EQ(canvas.GetTextAlign(), align);
+    canvas.FlushBuffer(&gui, &gui, bounds);
+}
