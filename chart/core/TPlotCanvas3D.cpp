@@ -271,7 +271,7 @@ void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
         TCanvas3D::ClipEllipse(rect, inverted);
         return;
     }
-    const QRegion region(rect.left, rect.top, rect.width(), rect.height(), QRegion::Ellipse);
+    const QRegion region = ReferenceCanvas()->dc().ellipseRegion(rect.left, rect.top, rect.width(), rect.height());
     if (inverted)
         ReferenceCanvas()->dc().excludeClip(region);
     else
