@@ -94,8 +94,12 @@ TColor TButtonColor::GetLinkedColor() const
 {
     if (GetColorQuery)
         return GetColorQuery();
-    if (HasLinkedProperty())
-        return PlotColor::ColorToRGB(TColor(std::uint32_t(readLinked().toLongLong())));
+    if (HasLinkedProperty()) {
+        // Only system colours are turned into what they look like: the "no colour" and "default
+        // colour" values stay themselves (masked to 24 bits they read as white and black).
+        const TColor color = TColor(std::uint32_t(readLinked().toLongLong()));
+        return (color & 0x80000000u) ? PlotColor::ColorToRGB(color) : color;
+    }
     return m_color;
 }
 

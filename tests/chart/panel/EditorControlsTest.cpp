@@ -57,10 +57,12 @@ TEST(TButtonColor, LinkedPropertyQueryAndOwnColour)
     EXPECT_EQ(button.GetLinkedColor(), clYellow);
     EXPECT_EQ(pen.Color(), clRed);
 
-    // System colours show as what they look like.
+    // System colours show as what they look like; "no colour" stays itself and shows no swatch.
     pen.SetColor(clBtnFace);
     button.LinkProperty(&pen, QStringLiteral("Color"));
     EXPECT_EQ(button.GetLinkedColor(), 0xF0F0F0u);
+    pen.SetColor(clNone);
+    EXPECT_EQ(button.GetLinkedColor(), clNone);
 }
 
 TEST(TButtonColor, ClickPicksAColourWritesItAndDrawsTheSwatch)
