@@ -118,6 +118,13 @@ TEST(KollarProszt, CoefficientsAndPressuresOfTheMethod)
     EXPECT_TRUE(std::isnan(estimateKollarProszt(373.15L, 273.15L - k.C)));
     EXPECT_TRUE(std::isnan(estimateKollarProsztTemperature(0.0L, 0.5L)));
     EXPECT_TRUE(std::isnan(estimateKollarProsztTemperature(373.15L, 0.0L)));
+    // Beyond the pole (C + t < 0) the equation gives huge pressures at low temperatures, and low
+    // temperatures for huge pressures: no estimate.
+    for (const long double T : {10.0L, 50.0L, 55.9L})
+        EXPECT_TRUE(std::isnan(estimateKollarProszt(373.15L, T))) << double(T);
+    EXPECT_GT(estimateKollarProszt(373.15L, 100.0L), 0.0L);
+    for (const long double p : {1e20L, 1e30L})
+        EXPECT_TRUE(std::isnan(estimateKollarProsztTemperature(373.15L, p))) << double(p);
 }
 
 TEST(EstimatedTemperature, ConvertsWithItsOwnFahrenheitZeroAndShowsOnlyTemperaturesAbove0K)

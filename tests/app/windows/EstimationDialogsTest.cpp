@@ -174,6 +174,7 @@ TEST_F(EstimationDialogs, KollarProsztGivesThePressureAndTheBoilingTemperatureOr
          p + QStringLiteral(" 57,183")},
         {"Tb 0 K", kelvin + Inputs{{"Edit1", "0"}, {"Edit2", "298,15"}}, p, noResult()},
         {"T 0 K", kelvin + Inputs{{"Edit1", "373,15"}, {"Edit2", "0"}}, p, noResult()},
+        {"T 50 K, beyond the pole", kelvin + Inputs{{"Edit1", "373,15"}, {"Edit2", "50"}}, p, noResult()},
         {"no T", kelvin + Inputs{{"Edit1", "373,15"}}, p, inputErrorText(QStringLiteral("Temperatur:")), "Edit2"},
     };
     for (const Calculation &run : pressures)
