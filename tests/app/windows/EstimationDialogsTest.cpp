@@ -143,6 +143,7 @@ TEST_F(EstimationDialogs, RiedelGivesThePressureAndTheBoilingTemperatureOrRefuse
         {"no Pc", kWater + Inputs{{"Edit2", "25"}, {"Edit4", ""}}, p, pcCaption, "Edit4"},
         {"Pc 0", kWater + Inputs{{"Edit2", "25"}, {"Edit4", "0"}}, p, pcCaption, "Edit4"},
         {"Tb = Tc", kWater + Inputs{{"Edit2", "25"}, {"Edit3", "373,15"}}, p, noResult()},
+        {"Pc below 1 atm", kWater + Inputs{{"Edit2", "25"}, {"Edit4", "0,5"}}, p, noResult()},
     };
     for (const Calculation &run : pressures)
         check(form->riedelDialog(), "Label8", run);
