@@ -229,6 +229,21 @@ TEST_F(EstimationDialogs, EveryEditAndUnitChangeTakesTheResultBackToItsCaption)
     }
 }
 
+TEST_F(EstimationDialogs, EnterInAnEditCalculatesOnce)
+{
+    QWidget *const dialogs[] = {form->kollarProsztDialog(), form->kollarProsztBoilingDialog(), form->riedelDialog(),
+                                form->riedelBoilingDialog(),  form->twoPointDialog(),            form->twoPointBoilingDialog()};
+    for (QWidget *dialog : dialogs) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        showAgain(dialog);
+        messages.clear();
+        // Every edit is empty: one calculation reports the first of them, once.
+        QTest::keyClick(edit(dialog, "Edit1"), Qt::Key_Return);
+        EXPECT_TRUE(onlyErrorBox().startsWith(g(GlobalText::InvalidInput)));
+        EXPECT_TRUE(dialog->isVisible());
+    }
+}
+
 TEST_F(EstimationDialogs, UnitListsOpenAtTheSettingsUnitsAtEveryShow)
 {
     QWidget *const dialogs[] = {form->kollarProsztDialog(), form->kollarProsztBoilingDialog(), form->riedelDialog(),
