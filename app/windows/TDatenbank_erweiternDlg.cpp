@@ -155,6 +155,10 @@ TDatenbank_erweiternDlg::TDatenbank_erweiternDlg(TForm1 &form, QWidget *parent)
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2 = new QPushButton(QStringLiteral("&Schließen"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    // Enter in a field neither saves nor closes: a half-typed record would give one box for every
+    // field still empty. Saving is a click on BitBtn1.
+    for (QPushButton *button : {BitBtn1, BitBtn2})
+        button->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Label22, 1);
     buttons->addWidget(BitBtn1);

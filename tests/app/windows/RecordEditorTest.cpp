@@ -171,6 +171,13 @@ TEST_F(RecordEditor, EveryBadFieldIsReportedInFieldOrderAndNothingIsSaved)
         EXPECT_EQ(onlyErrorBox(), input(caption));
         EXPECT_EQ(fileBytes(), before);
     }
+    // Enter after the first field saves nothing and shows no box for each field still empty.
+    fill(TDatenbank_erweiternDlg::kModeNew, {{"Edit2", "Wasser-Neu"}});
+    messages.clear();
+    QTest::keyClick(editor->edit(2), Qt::Key_Return);
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(fileBytes(), before);
     // Tc = Tmax passes.
     save(TDatenbank_erweiternDlg::kModeNew, kNew + Inputs{{"Edit20", "373.0"}});
     EXPECT_EQ(folder.databaseLines().last(), withField(kNewLine, 23, QStringLiteral("373.0")));
