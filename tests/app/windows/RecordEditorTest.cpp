@@ -145,6 +145,7 @@ TEST_F(RecordEditor, EveryBadFieldIsReportedInFieldOrderAndNothingIsSaved)
         {"Tc below Tmax", kNew + Inputs{{"Edit20", "300"}}, 2, {editorText(7)}, "Edit19"},
         {"exp overflows at Tmin", kNew + Inputs{{"Edit13", "20000"}, {"Edit16", "0"}, {"Edit17", "0"}}, 4,
          {editorText(5)}, "Edit18"},
+        {"C + t = 0 at Tmax (99.85 °C)", kNew + Inputs{{"Edit15", "-99.85"}}, 2, {editorText(6)}, "Edit19"},
     };
     const QByteArray before = fileBytes();
     for (const Case &c : cases) {
@@ -153,6 +154,7 @@ TEST_F(RecordEditor, EveryBadFieldIsReportedInFieldOrderAndNothingIsSaved)
         QStringList texts;
         for (const ScriptedMessageService::Shown &box : messages.shown()) {
             texts.append(box.text);
+            EXPECT_EQ(box.caption, form->globalText(GlobalText::ErrorCaption));
             EXPECT_EQ(box.flags, 16);
         }
         EXPECT_EQ(texts, c.boxes);
