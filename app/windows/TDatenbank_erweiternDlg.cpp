@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
@@ -175,7 +176,10 @@ TDatenbank_erweiternDlg::TDatenbank_erweiternDlg(TForm1 &form, QWidget *parent)
 void TDatenbank_erweiternDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from the task bar gets a spontaneous show: that is no new show, and the
+    // user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TDatenbank_erweiternDlg::applyTexts()

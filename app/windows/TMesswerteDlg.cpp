@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -117,7 +118,10 @@ TMesswerteDlg::TMesswerteDlg(TForm1 &form, QWidget *parent)
 void TMesswerteDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from the task bar gets a spontaneous show: that is no new show, and the
+    // user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TMesswerteDlg::loadMeasuredList()

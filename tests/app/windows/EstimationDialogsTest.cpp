@@ -263,6 +263,23 @@ TEST_F(EstimationDialogs, UnitListsOpenAtTheSettingsUnitsAtEveryShow)
     }
 }
 
+TEST_F(EstimationDialogs, AWindowRestoredFromTheTaskBarKeepsItsInput)
+{
+    QDialog *const dialogs[] = {form->kollarProsztDialog(), form->kollarProsztBoilingDialog(), form->riedelDialog(),
+                                form->riedelBoilingDialog(),  form->twoPointDialog(),            form->twoPointBoilingDialog(),
+                                form->measuredValuesDialog(), form->recordEditorDialog()};
+    for (QDialog *dialog : dialogs) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        showAgain(dialog);
+        QLineEdit *typed = dialog->findChild<QLineEdit *>(dialog == form->recordEditorDialog() ? "Edit2" : "Edit1");
+        typed->setText(QStringLiteral("42"));
+        dialog->showMinimized();
+        dialog->showNormal();
+        EXPECT_EQ(typed->text(), QStringLiteral("42"));
+        dialog->hide();
+    }
+}
+
 TEST_F(EstimationDialogs, MenuCommandsOpenTheirWindows)
 {
     // Every window's menu command is there and opens it modally; the editor opens for a new record.
