@@ -171,7 +171,7 @@ TEST_F(EstimationDialogs, KollarProsztGivesThePressureAndTheBoilingTemperatureOr
         {"60 °C", kelvin + Inputs{{"Edit1", "373,15"}, {"Edit2", "333,15"}}, p + QStringLiteral(" 265,423")},
         {"Tb 353,2 K", kelvin + Inputs{{"Edit1", "353,2"}, {"Edit2", "298,15"}}, p + QStringLiteral(" 128,879")},
         // One unit for both temperatures: 100 and 25 in °C are H1's 373.15 K and 298.15 K.
-        {"both in °C", {{"Edit1", "100"}, {"Edit2", "25"}, {"ComboBox3", "mbar"}, {"ComboBox1", "°C"}},
+        {"both in °C", {{"ComboBox1", "K"}, {"Edit1", "100"}, {"Edit2", "25"}, {"ComboBox3", "mbar"}, {"ComboBox1", "°C"}},
          p + QStringLiteral(" 57,183")},
         {"Tb 0 K", kelvin + Inputs{{"Edit1", "0"}, {"Edit2", "298,15"}}, p, noResult()},
         {"T 0 K", kelvin + Inputs{{"Edit1", "373,15"}, {"Edit2", "0"}}, p, noResult()},
