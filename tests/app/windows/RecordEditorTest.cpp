@@ -118,6 +118,7 @@ TEST_F(RecordEditor, ANewRecordIsAppendedAsTypedAndSelectedInTheList)
         return form->Label16->text();
     };
     const QString withPoint = pressureAt50();
+    EXPECT_EQ(withPoint, QStringLiteral("0,123")); // log10(p/Torr) = 8.07131 - 1730.63 / (233.426 + 50)
     save(TDatenbank_erweiternDlg::kModeNew, kNew + Inputs{{"Edit2", "Wasser-Komma"}, {"Edit13", "8,07131"}});
     EXPECT_EQ(getField(form->currentRecord(), 16), u"8,07131");
     EXPECT_EQ(form->Label5->text(), QStringLiteral("Wasser-Komma"));
