@@ -68,6 +68,7 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
     const Case cases[] = {
         {"NaCl 10 %", {{"NaCl", "10"}}, "25", "29,735", {}},
         {"a solute without percentage adds nothing", {{"NaCl", "10"}, {"TB", ""}}, "25", "29,735", {}},
+        {"blanks around a percentage", {{"NaCl", "10 "}}, "25", "29,735", {}},
         {"by mass, second line", {{"TB", "15"}}, "25", "29,223", {}},
         {"by temperature, second line", {{"TC", "10"}}, "60", "189,509", {}},
         {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "", {}},

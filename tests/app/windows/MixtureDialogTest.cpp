@@ -64,6 +64,8 @@ TEST_F(MixtureDialog, VapourPressureOfMixturesByRaoultsLaw)
         // A named row with an empty percentage in the middle drops no other component.
         {"a row without percentage", {{kWater, "50"}, {QStringLiteral("Testwasser"), ""}, {kEthanol, "50"}},
          QStringLiteral("Dampfdruck = 274,266")},
+        // Blanks around a typed percentage are no part of the number: 50 % of water, not 0 %.
+        {"blanks around a percentage", {{kWater, " 50 "}, {kEthanol, "50"}}, QStringLiteral("Dampfdruck = 274,266")},
         // Decimal percentages that add up to 100 only in decimal are accepted.
         {"0,1 + 84,2 + 15,7", {{kWater, "0,1"}, {kEthanol, "84,2"}, {QStringLiteral("Testwasser"), "15,7"}}, {}},
     };
