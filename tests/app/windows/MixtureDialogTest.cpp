@@ -131,6 +131,20 @@ TEST_F(MixtureDialog, BoilingPointsWithinThePressureRange)
         }
         dialog->BitBtn2->click();
     }
+
+    // Enter in the input calculates once: one box, not two.
+    open(dialog);
+    setMode(CalculationMode::BoilingPoint);
+    add(kWater, QStringLiteral("50"));
+    add(kEthanol, QStringLiteral("50"));
+    messages.clear();
+    for (const char *pressure : {"5", "1,01325"}) {
+        dialog->Edit1->setText(QString::fromLatin1(pressure));
+        QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+    }
+    EXPECT_EQ(shownTexts(), QStringList{pressureOutOfRange});
+    EXPECT_EQ(dialog->Label17->text(), QStringLiteral("Siedepunkt =  91,8"));
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(MixtureDialog, RangeLabelsFollowTheComponentsAndTheUnits)
