@@ -203,6 +203,8 @@ void TWaessrigDlg::updateRange()
     }
     m_rangeValid = AqTmin <= AqTmax;
     m_singleTemperature = used > 0 && AqTmin == AqTmax;
+    // The input of a single-temperature system is the program's: the result belongs to it.
+    Edit1->setReadOnly(m_singleTemperature);
     const LanguageTables &language = texts();
     const QString unit = ComboBox1->currentText();
     const bool vapourPressureMode = calculationMode() == CalculationMode::VapourPressure;

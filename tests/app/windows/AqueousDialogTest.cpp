@@ -144,6 +144,9 @@ TEST_F(AqueousDialog, ASoluteOfOneTemperatureFixesTheInput)
     EXPECT_FALSE(dialog->CheckComposition());
     dialog->ComboBox1->setCurrentText(QStringLiteral("K"));
     EXPECT_EQ(dialog->Edit1->text(), QStringLiteral("298,15"));
+    // Nothing can be typed: the input shows the temperature of the result.
+    QTest::keyClicks(dialog->Edit1, QStringLiteral("3"));
+    EXPECT_EQ(dialog->Edit1->text(), QStringLiteral("298,15"));
     // What is typed is not taken: the result is the one at 25 °C.
     EXPECT_EQ(calculate(QStringLiteral("350")), QStringLiteral("Dampfdruck = 30,984"));
 
@@ -160,6 +163,12 @@ TEST_F(AqueousDialog, ASoluteOfOneTemperatureFixesTheInput)
     EXPECT_EQ(calculate(QString()), QStringLiteral("Siedepunkt =  25,0"));
     EXPECT_EQ(dialog->Edit1->text(), QStringLiteral("0,03"));
     EXPECT_EQ(dialog->Label10->text(), onlyAt + QStringLiteral(" 0,03 bar"));
+    EXPECT_TRUE(dialog->Edit1->isReadOnly());
+
+    // Without the solute the input is the user's again.
+    clickRow(dialog->StringGrid1, 1);
+    dialog->SpeedButton2->click();
+    EXPECT_FALSE(dialog->Edit1->isReadOnly());
 }
 
 TEST_F(AqueousDialog, TheSolutesNarrowTheRangeUntilNothingIsLeft)
