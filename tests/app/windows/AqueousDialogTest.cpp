@@ -8,6 +8,7 @@
 #include "app/windows/CompositionGrid.h"
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TKonz_Bereiche_Dlg.h"
+#include "app/windows/TTabelleWaessrigDlg.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAction>
@@ -260,4 +261,34 @@ TEST_F(AqueousDialog, FilesThatBreakTheRulesListNothing)
     start({waterTestRecord()});
     open(form->aqueousDialog());
     EXPECT_EQ(shownTexts(), QStringList{global(GlobalText::FileUnreadable) + u' ' + programFilePath(kAqueousSolutesFile)});
+}
+
+TEST_F(AqueousDialog, TheTableButtonChecksThePercentagesFirst)
+{
+    startWith();
+    add(QStringLiteral("NaCl"), QStringLiteral("10"));
+    struct Case {
+        const char *percent;
+        QStringList boxes; // none: the table window opens
+    };
+    const Case cases[] = {
+        {"abc", {blockText(u"WaessrigDlg", 4) + u'1'}},
+        {"81", {blockText(u"WaessrigDlg", 5)}},
+        {"30", {outsideRange(QStringLiteral("NaCl"), QStringLiteral("0 - 26"))}},
+        {"10", {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.percent);
+        dialog->StringGrid1->item(0, CompositionGrid::kPercentColumn)->setText(QString::fromLatin1(c.percent));
+        messages.clear();
+        bool opened = false;
+        QTimer::singleShot(0, dialog, [&] {
+            opened = dialog->tableDialog()->isVisible();
+            dialog->tableDialog()->reject();
+        });
+        dialog->BitBtn6->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shownTexts(), c.boxes);
+        EXPECT_EQ(opened, c.boxes.isEmpty());
+    }
 }
