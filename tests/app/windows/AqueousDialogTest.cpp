@@ -175,6 +175,12 @@ TEST_F(AqueousDialog, ASoluteOfOneTemperatureFixesTheInput)
 TEST_F(AqueousDialog, TheSolutesNarrowTheRangeUntilNothingIsLeft)
 {
     startWith();
+    // The headings stand right above the list and the grid, however short the grid is.
+    QCoreApplication::processEvents();
+    for (const auto &[heading, headed] : {std::pair<QWidget *, QWidget *>{dialog->Label1, dialog->ListBox1},
+                                          {dialog->Label3, dialog->StringGrid1}})
+        EXPECT_LE(headed->y() - heading->y(), heading->sizeHint().height() + 12)
+            << heading->objectName().toStdString();
     EXPECT_FALSE(dialog->BitBtn6->isEnabled());
     EXPECT_FALSE(dialog->BitBtn4->isEnabled());
     EXPECT_FALSE(dialog->CheckComposition());
