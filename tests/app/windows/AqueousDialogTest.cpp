@@ -72,7 +72,7 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
         {"blanks around a percentage", {{"NaCl", "10 "}}, "25", "29,735", {}},
         {"by mass, second line", {{"TB", "15"}}, "25", "29,223", {}},
         {"by temperature, second line", {{"TC", "10"}}, "60", "189,509", {}},
-        {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "", {}},
+        {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "4,479", {}},
         {"80,01 %", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20,01"}}, "25", "", {sumAbove80}},
         {"above 80 %: the sum is checked before the ranges", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "26,01"}}, "25",
          "", {sumAbove80}},
@@ -89,10 +89,7 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
             add(key, percent);
         messages.clear();
         const QString result = calculate(c.celsius);
-        if (c.boxes.isEmpty() && c.expected.isEmpty())
-            EXPECT_GT(result.size(), QStringLiteral("Dampfdruck = ").size());
-        else
-            EXPECT_EQ(result, QStringLiteral("Dampfdruck = ") + c.expected);
+        EXPECT_EQ(result, QStringLiteral("Dampfdruck = ") + c.expected);
         EXPECT_EQ(shownTexts(), c.boxes);
         dialog->BitBtn8->click();
     }
