@@ -171,7 +171,7 @@ void TFlueFlueDlg::CalcMoleFractions()
         const QString &record = form().databaseList().at(index);
         // An empty percentage is 0 %; the checks have refused unreadable ones before.
         percents.push_back(StringGrid1->percent(row).value_or(0.0L));
-        molarMasses.push_back(numericField(record, 12));
+        molarMasses.push_back(numericField(record, kFieldMolarMass));
         equations.push_back(readVapourPressureCoefficients(record));
         RecordIndexes.push_back(index);
     }

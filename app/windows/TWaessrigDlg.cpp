@@ -35,7 +35,6 @@
 
 namespace {
 
-constexpr long double kCelsiusOffsetK = 273.15L;
 // Percentages that add up to 80 in decimal need not do so in binary.
 constexpr long double kSumTolerance = 1e-9L;
 constexpr long double kMostSolutesPercent = 80.0L;
