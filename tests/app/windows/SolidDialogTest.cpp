@@ -57,6 +57,13 @@ TEST_F(SolidDialog, VapourPressureAndBoilingPointOfASolution)
     dialog->ComboBox3->setCurrentText(QStringLiteral("mbar"));
     EXPECT_EQ(calculate(QStringLiteral("10"), QStringLiteral("60")), QStringLiteral("Dampfdruck = 192,121"));
     EXPECT_EQ(calculate(QStringLiteral("0"), QStringLiteral("60")), QStringLiteral("Dampfdruck = 198,701"));
+    // A new percentage or another solid leaves only the caption.
+    dialog->Edit3->setText(QStringLiteral("5"));
+    EXPECT_EQ(dialog->Label17->text(), QStringLiteral("Dampfdruck = "));
+    calculate(QStringLiteral("0"), QStringLiteral("60"));
+    select(dialog->ListBox2, QStringLiteral("Testsalz-350"));
+    EXPECT_EQ(dialog->Label17->text(), QStringLiteral("Dampfdruck = "));
+    select(dialog->ListBox2, QStringLiteral("Natriumchlorid"));
 
     dialog->ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
     EXPECT_EQ(dialog->ComboBox1->currentText(), QStringLiteral("bar"));
