@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr int kMolarMassField = 12;
-
 // Like the main window's current substance: bold and blue.
 void emphasise(QLabel *label)
 {
@@ -230,7 +228,7 @@ void TFestFlueDlg::CalcSolventMoleFraction()
     const SolidEntry *solid = selectedSolid();
     m_solvent = readVapourPressureCoefficients(solvent);
     const long double massPercent = parseInputValue(Edit3->text()).value_or(0.0L);
-    SolventMoleFraction = solid ? solventMoleFraction(numericField(solvent, kMolarMassField), massPercent, solid->molarMass)
+    SolventMoleFraction = solid ? solventMoleFraction(numericField(solvent, kFieldMolarMass), massPercent, solid->molarMass)
                                 : 1.0L;
 }
 

@@ -29,13 +29,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// The pressure of the boiling notes: 1.013 bar as the notes have always said, not 1.01325.
-constexpr long double kNotePressureBar = 1.013L;
-
-} // namespace
-
 ValueTableDialog::ValueTableDialog(TForm1 &form, const QString &formName, QWidget *parent)
     : QDialog(parent)
     , m_form(form)
