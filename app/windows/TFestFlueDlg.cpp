@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -110,7 +111,9 @@ TFestFlueDlg::TFestFlueDlg(TForm1 &form, QWidget *parent)
 void TFestFlueDlg::showEvent(QShowEvent *event)
 {
     SystemDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TFestFlueDlg::FormShow()

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -75,7 +76,9 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
 void TFlueFlueDlg::showEvent(QShowEvent *event)
 {
     SystemDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TFlueFlueDlg::FormShow()

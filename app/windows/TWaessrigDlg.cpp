@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -84,7 +85,9 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
 void TWaessrigDlg::showEvent(QShowEvent *event)
 {
     SystemDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TWaessrigDlg::FormShow()

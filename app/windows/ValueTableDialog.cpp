@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
@@ -120,7 +121,9 @@ QStringList ValueTableDialog::rows() const
 void ValueTableDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void ValueTableDialog::FormShow()

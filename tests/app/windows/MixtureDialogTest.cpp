@@ -339,3 +339,24 @@ TEST_F(MixtureDialog, NoticeNamesTheModel)
     EXPECT_EQ(messages.shown().first().text, global(GlobalText::ModelNote1) + u'\r' + global(GlobalText::ModelNote2));
     EXPECT_EQ(messages.shown().first().flags, 64);
 }
+
+TEST_F(MixtureDialog, WindowsRestoredFromTheTaskBarKeepTheirInput)
+{
+    // Restoring a minimised window sends a spontaneous show; it must not start the window afresh.
+    startWith({waterTestRecord(), ethanolTestRecord()});
+    add(kWater, QStringLiteral("50"));
+    dialog->showMinimized();
+    dialog->showNormal();
+    EXPECT_EQ(dialog->StringGrid1->usedRows(), 1);
+    dialog->hide();
+
+    // The settings remember what Cancel goes back to when they open, not when they are restored.
+    TeinstellungenDlg *settings = form->settingsDialog();
+    open(settings);
+    const QString points = settings->Edit1->text();
+    settings->Edit1->setText(QStringLiteral("999"));
+    settings->showMinimized();
+    settings->showNormal();
+    settings->BitBtn2->click();
+    EXPECT_EQ(settings->Edit1->text(), points);
+}
