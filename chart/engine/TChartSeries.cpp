@@ -269,12 +269,16 @@ void TChartSeries::AddXYArray(std::span<const double> x, std::span<const double>
                         || std::is_sorted(values.begin() + std::max(before - 1, 0), values.end(),
                                           [order](double a, double b) { return order == loAscending ? a < b : a > b; });
     if (!sorted) {
-        std::vector<int> permutation(values.size());
-        std::iota(permutation.begin(), permutation.end(), 0);
-        std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-            return order == loAscending ? values[std::size_t(a)] < values[std::size_t(b)]
-                                        : values[std::size_t(a)] > values[std::size_t(b)];
+        // Keys beside their positions: the sort reads memory in order, not through the indexes.
+        std::vector<std::pair<double, int>> keyed(values.size());
+        for (std::size_t i = 0; i < values.size(); ++i)
+            keyed[i] = {values[i], int(i)};
+        std::stable_sort(keyed.begin(), keyed.end(), [order](const auto &a, const auto &b) {
+            return order == loAscending ? a.first < b.first : a.first > b.first;
         });
+        std::vector<int> permutation(keyed.size());
+        for (std::size_t i = 0; i < keyed.size(); ++i)
+            permutation[i] = keyed[i].second;
         PermutePoints(permutation);
     }
     if (m_updateCount == 0)
@@ -675,14 +679,10 @@ TChartValueList *TChartSeries::GetAxisValueList(const TChartAxis &axis) const
     return axis.Horizontal() ? m_xValues : m_yValues;
 }
 
-int TChartSeries::CalcXPosValue(double value) const
+bool TChartSeries::HasPointLabels() const
 {
-    return m_horizAxisObject ? m_horizAxisObject->ValueToPixel(value) : 0;
-}
-
-int TChartSeries::CalcYPosValue(double value) const
-{
-    return m_vertAxisObject ? m_vertAxisObject->ValueToPixel(value) : 0;
+    const std::span<const QString> labels = m_labels.Items();
+    return std::any_of(labels.begin(), labels.end(), [](const QString &label) { return !label.isEmpty(); });
 }
 
 // Joining and leaving a chart.

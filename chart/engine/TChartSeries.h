@@ -137,6 +137,7 @@ public:
     TChartValueList *XValues() const override { return m_xValues; }
     TChartValueList *YValues() const override { return m_yValues; }
     QString PointLabel(int index) const override { return m_labels.GetLabel(index); }
+    bool HasPointLabels() const override;
     QString MarkText(int index) const override { return GetMarkText(index); }
     bool HasZValues() const override { return false; }
     double MinZValue() const override;
@@ -265,8 +266,16 @@ public:
     virtual bool UseAxis() const { return true; }
 
     // Pixels of values and points through the bound axes.
-    int CalcXPosValue(double value) const;
-    int CalcYPosValue(double value) const;
+    int CalcXPosValue(double value) const
+    {
+        const TChartAxis *axis = m_horizAxisObject.data();
+        return axis ? axis->ValueToPixel(value) : 0;
+    }
+    int CalcYPosValue(double value) const
+    {
+        const TChartAxis *axis = m_vertAxisObject.data();
+        return axis ? axis->ValueToPixel(value) : 0;
+    }
     int CalcPosValue(double value) const { return m_yMandatory ? CalcYPosValue(value) : CalcXPosValue(value); }
     int CalcXPos(int index) const { return CalcXPosValue(m_xValues->Values()[std::size_t(index)]); }
     int CalcYPos(int index) const { return CalcYPosValue(m_yValues->Values()[std::size_t(index)]); }

@@ -72,6 +72,32 @@ TEST(TChartSeries, AddXYPlacesPointsByXWithTheirLabelsAndColours)
     EXPECT_FALSE(series.IsNull(0));
 }
 
+TEST(TChartSeries, AddXYArrayGivesTheSamePointsAsAddingEach)
+{
+    std::mt19937 random(3);
+    for (const TChartListOrder order : {loAscending, loDescending, loNone}) {
+        SCOPED_TRACE(int(order));
+        TChartSeries each;
+        TChartSeries bulk;
+        std::vector<double> x;
+        std::vector<double> y;
+        for (int i = 0; i < 200; ++i) {
+            x.push_back(double(random() % 20)); // many equal X values: their order must match too
+            y.push_back(i);
+        }
+        for (TChartSeries *s : {&each, &bulk}) {
+            s->XValues()->SetOrder(order);
+            for (int i = 0; i < 5; ++i)
+                s->AddXY(i * 4.0, -1.0 - i);
+        }
+        for (std::size_t i = 0; i < x.size(); ++i)
+            each.AddXY(x[i], y[i]);
+        bulk.AddXYArray(x, y);
+        EXPECT_EQ(values(*bulk.XValues()), values(*each.XValues()));
+        EXPECT_EQ(values(*bulk.YValues()), values(*each.YValues()));
+    }
+}
+
 TEST(TChartSeries, DeleteOutsideThePointsRaisesAndKeepsThem)
 {
     TChartSeries series;
