@@ -747,8 +747,8 @@ void TChartSeries::Assign(const TCustomChartElement &source)
     for (std::size_t k = 2; k < std::min(m_valueLists.size(), s->m_valueLists.size()); ++k)
         m_valueLists[k]->Assign(*s->m_valueLists[k]);
     m_marks->Assign(*s->m_marks);
-    m_defaultColor = s->m_defaultColor;
     SetSeriesColor(s->m_seriesColor);
+    m_defaultColor = s->m_defaultColor;
     m_colorEachPoint = s->m_colorEachPoint;
     m_valueFormat = s->m_valueFormat;
     m_percentFormat = s->m_percentFormat;

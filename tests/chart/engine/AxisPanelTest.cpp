@@ -38,6 +38,24 @@ private:
     QStringList &m_log;
 };
 
+// Logs the points it draws; a point is under the mouse at x = 10 * index.
+class LoggingSeries : public TChartSeries
+{
+public:
+    LoggingSeries(QObject *owner, QStringList &log, const QString &name)
+        : TChartSeries(owner)
+        , m_log(log)
+        , m_name(name)
+    {
+    }
+    void DrawValue(int valueIndex) override { m_log << m_name + QString::number(valueIndex); }
+    int Clicked(int x, int) const override { return x % 10 == 0 && x / 10 < Count() ? x / 10 : -1; }
+
+private:
+    QStringList &m_log;
+    QString m_name;
+};
+
 int indexOf(const QStringList &ops, const QString &op, int from = 0)
 {
     return int(ops.indexOf(op, from));
@@ -118,6 +136,59 @@ TEST(TCustomAxisPanel, ExportCanvasesGetBackgroundAndTitlesAfterTheLayout)
         EXPECT_EQ(walls < titles, nonGdi);
         EXPECT_EQ(walls < background, nonGdi);
     }
+}
+
+TEST(TCustomAxisPanel, SeriesOfOneDepthDrawPointByPointInTurn)
+{
+    StubChart chart;
+    chart.useRecordingCanvas();
+    chart.SetView3D(true);
+    QStringList log;
+    auto *a = new LoggingSeries(&chart, log, QStringLiteral("a"));
+    auto *b = new LoggingSeries(&chart, log, QStringLiteral("b"));
+    for (TChartSeries *s : {static_cast<TChartSeries *>(a), static_cast<TChartSeries *>(b)}) {
+        chart.AddSeries(s);
+        for (int i = 0; i < 3; ++i)
+            s->AddXY(i, i);
+    }
+    chart.drawPass();
+    EXPECT_EQ(log.join(u' '), QStringLiteral("a0 a1 a2 b0 b1 b2"));
+    EXPECT_EQ(a->GetZOrder(), 1); // the first series stands at the back
+    EXPECT_EQ(b->GetZOrder(), 0);
+    a->SetZOrder(0);
+    b->SetZOrder(0);
+    log.clear();
+    chart.drawPass();
+    EXPECT_EQ(log.join(u' '), QStringLiteral("a0 b0 a1 b1 a2 b2"));
+}
+
+TEST(TChartSeries, LegendSymbolAndMouseOverPoints)
+{
+    StubChart chart;
+    RecordingCanvas &canvas = chart.useRecordingCanvas();
+    QStringList log;
+    auto *series = new LoggingSeries(&chart, log, QStringLiteral("s"));
+    chart.AddSeries(series);
+    series->AddXY(0, 1);
+    series->AddXY(1, 2, QString(), clRed);
+    series->DrawLegend(1, {10, 10, 20, 20});
+    series->DrawLegend(-1, {30, 10, 40, 20});
+    series->SetColorEachPoint(true);
+    series->DrawLegend(-1, {50, 10, 60, 20}); // the points have their own colours: no symbol
+    const auto boxes = canvas.calls(QStringLiteral("Rectangle"));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].args, (std::vector<int>{10, 10, 20, 20}));
+    EXPECT_EQ(boxes[0].brushColor, clRed);
+    EXPECT_EQ(boxes[1].brushColor, series->Color());
+    EXPECT_TRUE(chart.AutoRepaint);
+
+    int entered = 0;
+    int left = 0;
+    series->OnMouseEnter = [&](TChartSeries *) { ++entered; };
+    series->OnMouseLeave = [&](TChartSeries *) { ++left; };
+    for (int x : {10, 10, 5, 0, 25})
+        chart.CheckMouseOverSeries(x, 0);
+    EXPECT_EQ(std::pair(entered, left), std::pair(2, 2));
 }
 
 TEST(TCustomAxisPanel, PagesScaleTheBottomAxis)

@@ -63,6 +63,10 @@ TEST(SeriesData, LayoutOfTheStoredPoints)
     labelled.Add(2, QStringLiteral("b"));
     EXPECT_EQ(labelled.WriteData(),
               header(4, 2) + doubleBytes(1) + QByteArray(1, '\0') + doubleBytes(2) + QByteArray("\x01" "b", 2));
+
+    TChartSeries old; // an 8-bit label of an old file, no valid UTF-8
+    old.ReadData(header(4, 1) + doubleBytes(7) + QByteArray("\x01\xE4", 2));
+    EXPECT_EQ(old.Labels().GetLabel(0), QString(QChar(0xE4)));
 }
 
 TEST(SeriesData, PointsComeBackAsTheyWere)

@@ -5,6 +5,7 @@
 #include "PlotExceptions.h"
 #include "SeriesUnit.h"
 #include "TPlotCustomTool.h"
+#include "TPlotSeriesSource.h"
 #include "VisibleRange.h"
 
 #include "PlotConst.h"
@@ -365,4 +366,92 @@ TEST(SeriesUnit, NamesAndOwnXValues)
             series.AddXY(x, 1.0);
         EXPECT_EQ(PlotEngine::SeriesHasOwnXValues(series), c.own) << c.x.back();
     }
+}
+
+namespace {
+
+// Fills its series with the points it was given when it opens.
+class ListSource : public TPlotSeriesSource
+{
+public:
+    using TPlotSeriesSource::TPlotSeriesSource;
+    void Load() override
+    {
+        TChartSeries *series = Series();
+        if (!series)
+            return;
+        series->Clear();
+        for (double y : points)
+            series->Add(y);
+    }
+    std::vector<double> points{4, 5, 6};
+};
+
+} // namespace
+
+TEST(TPlotSeriesSource, LoadsWhenOpenAndMovesWithItsSeries)
+{
+    StubChart chart;
+    auto *first = new TChartSeries(&chart);
+    auto *second = new TChartSeries(&chart);
+    chart.AddSeries(first);
+    chart.AddSeries(second);
+    auto *source = new ListSource(first); // the first series owns it
+    source->SetSeries(first);
+    EXPECT_EQ(first->DataSource(), source);
+    EXPECT_TRUE(source->IsSourceOf(*first));
+    source->Open();
+    EXPECT_EQ(first->Count(), 3);
+    source->Close();
+    EXPECT_EQ(first->Count(), 0);
+
+    source->Open();
+    second->SetDataSource(source); // taken over: closed, moved, reopened
+    EXPECT_EQ(source->parent(), second);
+    EXPECT_EQ(source->Series(), second);
+    EXPECT_EQ(first->DataSource(), nullptr);
+    EXPECT_EQ(second->Count(), 3);
+    source->points = {1};
+    chart.RefreshDataSource(*second);
+    EXPECT_EQ(second->Count(), 1);
+}
+
+TEST(TChartSeries, AssignCopiesEveryStoredPropertyAndThePoints)
+{
+    StubChart chart;
+    auto *source = new TChartSeries(&chart);
+    chart.AddSeries(source);
+    source->SetTitle(QStringLiteral("Ethanol"));
+    source->SetShowInLegend(false);
+    source->SetColorEachPoint(true);
+    source->SetColorSource(QStringLiteral("Colours"));
+    source->SetCursor(-21);
+    source->SetDepth(7);
+    source->SetHorizAxis(aTopAxis);
+    source->SetVertAxis(aRightAxis);
+    source->SetPercentFormat(QStringLiteral("0 %"));
+    source->SetValueFormat(QStringLiteral("0.0"));
+    source->SetSeriesColor(clTeal);
+    source->SetXLabelsSource(QStringLiteral("Names"));
+    source->Marks()->SetDrawEvery(4);
+    source->AddXY(1, 2, QStringLiteral("a"), clRed);
+    source->AddXY(3, 4);
+    source->SetManualData(true);
+
+    auto *copy = new TChartSeries(&chart);
+    chart.AddSeries(copy);
+    copy->Assign(*source);
+    const QMetaObject *meta = source->metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.metaType().flags().testFlag(QMetaType::PointerToQObject) || !IsPropertyStored(*source, property))
+            continue;
+        EXPECT_EQ(property.read(copy), property.read(source)) << property.name();
+    }
+    EXPECT_EQ(copy->Marks()->DrawEvery(), 4);
+    EXPECT_EQ(copy->GetHorizAxis(), chart.TopAxis());
+    ASSERT_EQ(copy->Count(), 2);
+    EXPECT_EQ(copy->Labels().GetLabel(0), QStringLiteral("a"));
+    EXPECT_EQ(copy->GetValueColor(0), clRed);
+    EXPECT_TRUE(copy->ManualData());
 }

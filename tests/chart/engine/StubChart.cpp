@@ -105,6 +105,12 @@ void PolylineTestSeries::DrawValue(int valueIndex)
         m_pointer->Draw(m_run.back().x, m_run.back().y, GetValueColor(valueIndex), m_pointer->Style());
 }
 
+void PolylineTestSeries::DoAfterDrawValues()
+{
+    flush(); // points a 3D group drew one by one
+    TChartSeries::DoAfterDrawValues();
+}
+
 void PolylineTestSeries::flush()
 {
     if (m_run.empty() || !ParentChart())

@@ -55,6 +55,7 @@ public:
     void CalcVerticalMargins(int &top, int &bottom) override;
     void DrawAllValues() override;
     void DrawValue(int valueIndex) override;
+    void DoAfterDrawValues() override;
     void Added() override;
     void Removed() override;
 
