@@ -14,9 +14,16 @@
 #include "ScriptedMessageService.h"
 #include "TPlotCanvas3D.h"
 
+#include "PrinterInfo.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -215,6 +222,35 @@ TEST(TCustomAxisPanel, PagesScaleTheBottomAxis)
         EXPECT_EQ(e.message(), QStringLiteral("MaxPointsPerPage must be >= 0"));
     }
     EXPECT_EQ(chart.MaxPointsPerPage(), 10);
+}
+
+TEST(TCustomAxisPanel, PrintsOnePrinterPagePerPageOfPoints)
+{
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("pages.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    PrinterDevice device(printer);
+    StubChart chart;
+    chart.SetPrinterInfo(&device);
+    auto *series = new TChartSeries(&chart);
+    chart.AddSeries(series);
+    for (int i = 0; i < 25; ++i)
+        series->AddXY(i, i);
+    chart.SetMaxPointsPerPage(10);
+    chart.SetPage(2);
+    chart.PrintPages();
+    EXPECT_EQ(chart.Page(), 2);
+    QProcess info;
+    info.start(pdfinfo, {file});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString output = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(output.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\b")))) << output.toStdString();
 }
 
 TEST(TCustomAxisPanel, DepthPercentAndTheSizeOfOneSeriesIn3D)
