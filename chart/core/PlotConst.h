@@ -40,7 +40,10 @@ enum Message : int {
     msgDefaultFontSize = 89,
     msgDefaultFontName = 105,
     msgPointerSize = 106,
+    msgFunctionPeriod = 115,
     msgSmallDots = 143,
+    msgSeries = 153,
+    msgSeriesDelete = 211,
     msgSubFoot = 270,
 };
 
