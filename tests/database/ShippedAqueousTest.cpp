@@ -19,8 +19,8 @@ namespace {
 constexpr int kGermanName = 3;
 constexpr int kKey = 5;
 constexpr long double kTolerance = 0.005L; // relative, in a_w
-// Up to 3 % a_w is so close to 1 that 0.5 % in a_w would allow any error of the lowering 1 - a_w,
-// which users read as the boiling-point elevation: there it is checked relative to itself.
+// Up to 3 mass % a_w is so close to 1 that 0.5 % in a_w lets the lowering 1 - a_w, which users read
+// as the boiling-point elevation, be off by a fifth and more: there it is checked relative to itself.
 constexpr long double kDiluteMassPercent = 3.0L;
 constexpr long double kLoweringTolerance = 0.03L;
 
