@@ -1,6 +1,7 @@
 // The aqueous-solution files as shipped (data/tenso5.tsv, data/tenso6.tsv): the solutes a user
 // expects, sound lines in the program's order, a coefficient group of the right size for every
-// solute, and coefficients that reproduce the published water activities they were fitted to.
+// solute, and coefficients that reproduce the published water activities they were fitted to, in
+// dilute solutions also the vapour-pressure lowering 1 - a_w.
 #include "DataListCheck.h"
 
 #include "app/core/AqueousSolution.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,6 +19,10 @@ namespace {
 constexpr int kGermanName = 3;
 constexpr int kKey = 5;
 constexpr long double kTolerance = 0.005L; // relative, in a_w
+// Up to 3 mass % a_w is so close to 1 that 0.5 % in a_w lets the lowering 1 - a_w, which users read
+// as the boiling-point elevation, be off by a fifth and more: there it is checked relative to itself.
+constexpr long double kDiluteMassPercent = 3.0L;
+constexpr long double kLoweringTolerance = 0.03L;
 
 struct AqueousSources
 {
@@ -141,7 +147,26 @@ long double waterActivity(const AqueousSolute &solute, long double massPercent, 
     return solutionPressureBar(1.0L, m, soluteCoefficients(components, m, celsius));
 }
 
-QStringList checkedActivityProblems(const AqueousSources &data, const QStringList &checkRows)
+QStringList checkRows()
+{
+    return readTextLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv")).mid(1);
+}
+
+QStringList diluteRows(const QStringList &rows)
+{
+    QStringList dilute;
+    for (const QString &row : rows) {
+        if (dataNumber(getField(row, 2)) <= kDiluteMassPercent)
+            dilute << row;
+    }
+    return dilute;
+}
+
+// What the program's a_w is compared by: a_w itself, or the lowering 1 - a_w.
+enum class Measure { WaterActivity, Lowering };
+
+QStringList checkedActivityProblems(const AqueousSources &data, const QStringList &checkRows,
+                                    Measure measure = Measure::WaterActivity)
 {
     QStringList problems;
     const std::vector<AqueousSolute> solutes = programSolutes(data);
@@ -152,7 +177,10 @@ QStringList checkedActivityProblems(const AqueousSources &data, const QStringLis
         const long double t = dataNumber(getField(row, 3));
         const long double expected = dataNumber(getField(row, 4));
         const long double aw = solute ? waterActivity(*solute, w, t) : std::numeric_limits<long double>::quiet_NaN();
-        if (!(std::fabs(aw / expected - 1.0L) <= kTolerance))
+        const bool close = measure == Measure::WaterActivity
+            ? std::fabs(aw / expected - 1.0L) <= kTolerance
+            : std::fabs(aw - expected) / (1.0L - expected) <= kLoweringTolerance;
+        if (!close)
             problems << QStringLiteral("%1 %2 % %3 °C: a_w %4 instead of %5")
                             .arg(key).arg(double(w)).arg(double(t)).arg(double(aw)).arg(double(expected));
     }
@@ -188,6 +216,17 @@ AqueousSources withCoefficientLine(AqueousSources data, qsizetype i, const QStri
     return data;
 }
 
+// The data with c1 of the count coefficient lines from index first on scaled by factor.
+AqueousSources withScaledC1(AqueousSources data, qsizetype first, qsizetype count, long double factor)
+{
+    for (qsizetype i = first; i < first + count; ++i) {
+        const QString &line = data.coefficients.at(i);
+        const long double c1 = dataNumber(getField(line, 11));
+        data.coefficients[i] = withField(line, 11, QString::number(double(factor * c1), 'g', 12));
+    }
+    return data;
+}
+
 } // namespace
 
 TEST(ShippedAqueous, SolutesAreSoundUniqueAndInTheProgramsOrder)
@@ -218,9 +257,21 @@ TEST(ShippedAqueous, EverySoluteHasItsCoefficientGroup)
 
 TEST(ShippedAqueous, CoefficientsReproduceThePublishedWaterActivities)
 {
-    const QStringList rows = readTextLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv")).mid(1);
+    const QStringList rows = checkRows();
     EXPECT_GE(rows.size(), 100);
     EXPECT_EQ(checkedActivityProblems(shipped(), rows), QStringList());
+}
+
+TEST(ShippedAqueous, DiluteSolutionsLowerTheVapourPressureByThePublishedAmount)
+{
+    const AqueousSources data = shipped();
+    const QStringList rows = diluteRows(checkRows());
+    for (const QString &solute : data.solutes) {
+        const QStringView key = getField(solute, kKey);
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const QString &row) { return getField(row, 1) == key; }))
+            << "no dilute check row for " << key.toString().toStdString();
+    }
+    EXPECT_EQ(checkedActivityProblems(data, rows, Measure::Lowering), QStringList());
 }
 
 TEST(ShippedAqueous, SodiumChlorideAtTenPercentMatchesPitzerAndBoilsAt1019)
@@ -267,16 +318,19 @@ TEST(ShippedAqueous, ChecksReportBrokenLines)
         EXPECT_FALSE(groupProblems(b.data).isEmpty());
     }
 
-    // One NaCl coefficient off by 20 %: the check rows and the 10 % point both notice.
+    // c1 of every NaCl set off by 20 %: the check rows and the 10 % point both notice.
     QStringList naclRows;
-    for (const QString &row : readTextLines(QStringLiteral(TENSIMO_TEST_DATA_DIR "/aqueous/aw_check.tsv"))) {
+    for (const QString &row : checkRows()) {
         if (getField(row, 1) == u"NaCl")
             naclRows << row;
     }
     ASSERT_FALSE(naclRows.isEmpty());
-    const long double c1 = dataNumber(getField(naclLine, 11));
-    const AqueousSources shifted =
-        withCoefficientLine(data, nacl, withField(naclLine, 11, QString::number(double(1.2L * c1), 'g', 12)));
+    const AqueousSources shifted = withScaledC1(data, nacl, groupOf(data.coefficients, u"NaCl").size(), 1.2L);
     EXPECT_FALSE(checkedActivityProblems(shifted, naclRows).isEmpty());
     EXPECT_FALSE(sodiumChlorideProblems(shifted).isEmpty());
+
+    // c1 of the dilute NaCl set off by 10 %: a_w stays within 0.5 %, the lowering at 0 °C does not.
+    const AqueousSources dilute = withScaledC1(data, nacl, 1, 1.1L);
+    EXPECT_EQ(checkedActivityProblems(dilute, naclRows), QStringList());
+    EXPECT_FALSE(checkedActivityProblems(dilute, diluteRows(naclRows), Measure::Lowering).isEmpty());
 }

@@ -8,11 +8,17 @@ k = c1 + c2 t + c3 m + c4 t^2 + c5 t m + c6 t^2 m (t in degC, m in mol per kg of
 solute of tools/aqueous/solutes.tsv this script computes water activities over the declared mass-%
 and temperature ranges, electrolytes from the Pitzer parameters of PITZER_DAT (single-salt osmotic
 coefficient, A-phi after Moller 1988), non-electrolytes from the Norrish equation, and fits c1..c6 by
-least squares in ln a_w. Where one set misses a_w by more than 0.5 %, the range is split into three
-mass-% bands (type "B") or two temperature bands (type "C"), whichever reaches the smaller error.
+least squares in k itself. That weighs every concentration by the relative error of ln a_w, so dilute
+solutions keep their vapour-pressure lowering 1 - a_w (the boiling-point elevation users read) right
+in relative terms; a fit in ln a_w would let them carry errors of up to 30 % of the lowering.
 
-Writes data/tenso5.tsv, data/tenso6.tsv and tests/data/aqueous/aw_check.tsv, then data/README.md.
-The output depends only on the inputs: a rerun gives the same bytes."""
+One set is kept where it misses the lowering by at most 1 % (relative) and a_w by at most 0.5 %.
+Otherwise the range is split into three mass-% bands (type "B") or two temperature bands (type "C"):
+the selection with the smallest relative error of the lowering among those within 0.5 % in a_w.
+
+Writes data/tenso5.tsv, data/tenso6.tsv, tests/data/aqueous/aw_check.tsv and
+tools/aqueous/fit_errors.tsv, then data/README.md. The output depends only on the inputs: a rerun
+gives the same bytes."""
 
 import math
 import os
@@ -31,7 +37,8 @@ LN_FACTOR = 2.3026  # the program's factor, not ln 10
 WATER_KG_PER_MOL = 0.018015
 REFERENCE_K = 298.15
 DEBYE_HUECKEL_B = 1.2  # kg^1/2 mol^-1/2
-TOLERANCE = 0.005  # largest relative a_w error of a fitted set
+AW_TOLERANCE = 0.005  # largest relative a_w error any fitted set may have
+LOWERING_TARGET = 0.01  # largest relative error of 1 - a_w at which one set is kept unsplit
 MASS_STEP = 0.5  # grid of the fit, mass %
 TEMPERATURE_STEP = 2.5  # degC
 
@@ -233,7 +240,8 @@ def solve(matrix, rhs):
 
 
 def fit(points, single):
-    """c1..c6 minimising the squared error in ln a_w, rounded to 8 significant digits as written."""
+    """c1..c6 minimising the squared error in k = ln a_w / (2.3026 m), rounded to 9 significant digits
+    as written."""
     used = [0, 2] if single else list(range(6))
     # Columns scaled to about 1 keep the normal equations well conditioned.
     scale = [1.0, 0.01, 0.1, 1e-4, 1e-3, 1e-5]
@@ -241,9 +249,10 @@ def fit(points, single):
     matrix = [[0.0] * n for _ in range(n)]
     rhs = [0.0] * n
     for w, t, m, ln_aw in points:
-        row = [LN_FACTOR * m * terms(t, m, single)[j] * scale[j] for j in used]
+        row = [terms(t, m, single)[j] * scale[j] for j in used]
+        k = ln_aw / (LN_FACTOR * m)
         for i in range(n):
-            rhs[i] += row[i] * ln_aw
+            rhs[i] += row[i] * k
             for j in range(n):
                 matrix[i][j] += row[i] * row[j]
     solution = solve(matrix, rhs)
@@ -257,18 +266,32 @@ def coefficient(c, t, m):
     return c[0] + c[1] * t + c[2] * m + c[3] * t * t + c[4] * t * m + c[5] * t * t * m
 
 
-def relative_error(c, point):
+def relative_errors(c, point):
+    """(relative error of a_w, relative error of the lowering 1 - a_w) of the set c at the point."""
     w, t, m, ln_aw = point
-    return abs(math.exp(LN_FACTOR * m * coefficient(c, t, m) - ln_aw) - 1.0)
+    fitted, published = math.exp(LN_FACTOR * m * coefficient(c, t, m)), math.exp(ln_aw)
+    return abs(fitted / published - 1.0), abs(fitted - published) / (1.0 - published)
+
+
+class Errors:
+    """Largest relative errors of a set or a selection over the points it serves."""
+
+    def __init__(self, aw, lowering):
+        self.aw = aw
+        self.lowering = lowering
+
+    @staticmethod
+    def largest(errors):
+        return Errors(max((e.aw for e in errors), default=0.0), max((e.lowering for e in errors), default=0.0))
 
 
 def band_fit(points, single, low, high, first, axis):
-    """Fit over the closed band [low, high] of the axis (0 mass %, 1 temperature); the error counts
+    """Fit over the closed band [low, high] of the axis (0 mass %, 1 temperature); the errors count
     the points the band serves: above low (from low on for the first band) up to high."""
     inside = [p for p in points if low <= p[axis] <= high]
     served = [p for p in inside if first or p[axis] > low]
     c = fit(inside, single)
-    return c, max((relative_error(c, p) for p in served), default=0.0)
+    return c, Errors.largest([Errors(*relative_errors(c, p)) for p in served])
 
 
 class Result:
@@ -276,19 +299,19 @@ class Result:
         self.kind = kind  # 'A' one set, 'B' by mass %, 'C' by temperature
         self.lines = lines
         self.thresholds = thresholds
-        self.errors = errors
+        self.errors = errors  # Errors of each line
 
-    def largest_error(self):
-        return max(self.errors)
+    def largest(self):
+        return Errors.largest(self.errors)
 
 
 def fit_solute(solute):
     points = solute.points()
     single = solute.single
-    c, error = band_fit(points, single, solute.w_low, solute.w_high, True, 0)
-    if error <= TOLERANCE:
-        return Result('A', [c], [], [error])
-    candidates = []
+    c, errors = band_fit(points, single, solute.w_low, solute.w_high, True, 0)
+    if errors.aw <= AW_TOLERANCE and errors.lowering <= LOWERING_TARGET:
+        return Result('A', [c], [], [errors])
+    candidates = [('A', [c], [], [errors])]
     cache = {}
 
     def band(low, high, first, axis):
@@ -301,19 +324,19 @@ def fit_solute(solute):
     for t1 in range(solute.w_low + 1, solute.w_high - 1):
         for t2 in range(t1 + 1, solute.w_high):
             bands = [band(solute.w_low, t1, True, 0), band(t1, t2, False, 0), band(t2, solute.w_high, False, 0)]
-            errors = [e for _, e in bands]
-            candidates.append((max(errors), 'B', [c for c, _ in bands], [t1, t2], errors))
+            candidates.append(('B', [c for c, _ in bands], [t1, t2], [e for _, e in bands]))
     # Two temperature bands, threshold on whole degrees.
     if not single:
         for t1 in range(solute.t_low + 5, solute.t_high - 4):
             bands = [band(solute.t_low, t1, True, 1), band(t1, solute.t_high, False, 1)]
-            errors = [e for _, e in bands]
-            candidates.append((max(errors), 'C', [c for c, _ in bands], [t1], errors))
-    best = min(candidates, key=lambda c: (c[0], c[1], c[3]))
-    if best[0] > TOLERANCE:
-        raise FitError('%s: no band split reaches %.1f %% (best %.3f %%)' % (solute.key, 100 * TOLERANCE,
-                                                                           100 * best[0]))
-    return Result(best[1], best[2], best[3], best[4])
+            candidates.append(('C', [c for c, _ in bands], [t1], [e for _, e in bands]))
+    results = [Result(*candidate) for candidate in candidates]
+    within = [r for r in results if r.largest().aw <= AW_TOLERANCE]
+    if not within:
+        best = min(r.largest().aw for r in results)
+        raise FitError('%s: no band split reaches %.1f %% in a_w (best %.3f %%)'
+                       % (solute.key, 100 * AW_TOLERANCE, 100 * best))
+    return min(within, key=lambda r: (r.largest().lowering, r.kind, r.thresholds))
 
 
 # ---- output ----------------------------------------------------------------------------------
@@ -340,7 +363,7 @@ def coefficient_lines(solute, result):
     for i in range(count):
         mass_limit = result.thresholds[i] if result.kind == 'B' and i < 2 else solute.w_high
         t_limit = result.thresholds[i] if result.kind == 'C' and i < 1 else solute.t_high
-        fields = [solute.key, str(i + 1), '%.3f' % (100 * result.errors[i]),
+        fields = [solute.key, str(i + 1), '%.3f' % (100 * result.errors[i].aw),
                   'PITZER' if solute.model_name == 'pitzer' else 'NORRISH',
                   solute.key if i == 0 else '', '', str(mass_limit), '', str(t_limit), '']
         fields += [number(c) for c in result.lines[i]]
@@ -348,10 +371,20 @@ def coefficient_lines(solute, result):
     return lines
 
 
+def error_lines(solute, result):
+    """The fit errors of each set, in per cent, for data/README.md."""
+    return ['%s\t%d\t%.3f\t%.3f' % (solute.key, i + 1, 100 * e.aw, 100 * e.lowering)
+            for i, e in enumerate(result.errors)]
+
+
 def check_points(solute):
-    """Rows of the check table: a spread of mass % and temperatures inside the declared ranges."""
+    """Rows of the check table: a spread of mass % and temperatures inside the declared ranges, with
+    a dilute 1 % where the range holds it."""
     span = solute.w_high - solute.w_low
-    masses = sorted({round(solute.w_low + span * f) for f in (0.1, 0.35, 0.6, 0.85, 1.0)} - {0})
+    masses = {round(solute.w_low + span * f) for f in (0.1, 0.35, 0.6, 0.85, 1.0)}
+    if solute.w_low < 1 < solute.w_high:
+        masses.add(1)
+    masses = sorted(masses - {0})
     if solute.single:
         temperatures = [solute.t_low]
     else:
@@ -415,12 +448,17 @@ def main():
     solute_lines = SOLUTE_HEADER + [solute_line(s, r) for s, r in results]
     coefficient_rows = COEFFICIENT_HEADER + [line for s, r in results for line in coefficient_lines(s, r)]
     checks = ['solute\tmass %\t°C\ta_w'] + [row for s, _ in results for row in check_points(s)]
+    errors = ['key\tset\tlargest a_w error %\tlargest error of 1 - a_w %'] + \
+        [line for s, r in results for line in error_lines(s, r)]
     write_lines(os.path.join(ROOT, 'data', 'tenso5.tsv'), solute_lines)
     write_lines(os.path.join(ROOT, 'data', 'tenso6.tsv'), coefficient_rows)
     os.makedirs(os.path.join(ROOT, 'tests', 'data', 'aqueous'), exist_ok=True)
     write_lines(os.path.join(ROOT, 'tests', 'data', 'aqueous', 'aw_check.tsv'), checks)
+    write_lines(os.path.join(HERE, 'fit_errors.tsv'), errors)
     for s, r in results:
-        print('%-10s type %s  largest a_w error %.3f %%' % (s.key, r.kind, 100 * r.largest_error()))
+        largest = r.largest()
+        print('%-10s type %s  largest error: a_w %.3f %%, 1 - a_w %.2f %%'
+              % (s.key, r.kind, 100 * largest.aw, 100 * largest.lowering))
     readme.write_readme()
 
 

@@ -3,8 +3,8 @@
 Every generator calls write_readme() after writing its files: the substance database
 (curate_substances.py), the solids (solids.py), the aqueous solutions (tools/aqueous/fit_aqueous.py)
 and the measured values (measured_values.py). Everything the README reports is read back from the
-data sources and the lists curate_substances.py leaves in tools/curate/, so whichever script runs
-last, the README is the same."""
+data sources, the lists curate_substances.py leaves in tools/curate/ and the fit errors
+fit_aqueous.py leaves in tools/aqueous/, so whichever script runs last, the README is the same."""
 
 import os
 import re
@@ -26,6 +26,8 @@ SOLID_HEADER_LINES = 5
 SOLUTE_HEADER_LINES = 11
 COEFFICIENT_HEADER_LINES = 7
 MEASURED_HEADER_LINES = 10
+# Per coefficient set: key, set, largest a_w error (%), largest relative error of 1 - a_w (%).
+AQUEOUS_FIT_ERRORS = os.path.normpath(os.path.join(HERE, '..', 'aqueous', 'fit_errors.tsv'))
 
 
 def rule_counts(rejected):
@@ -78,10 +80,12 @@ def solid_fields(data_dir):
 def solute_fields(data_dir):
     solutes = _rows(os.path.join(data_dir, 'tenso5.tsv'), SOLUTE_HEADER_LINES)
     coefficients = _rows(os.path.join(data_dir, 'tenso6.tsv'), COEFFICIENT_HEADER_LINES)
-    largest, sets = {}, {}
+    largest, sets, lowering = {}, {}, {}
     for line in coefficients:
         largest[line[0]] = max(largest.get(line[0], 0.0), float(line[2]))
         sets[line[0]] = sets.get(line[0], 0) + 1
+    for line in _rows(AQUEOUS_FIT_ERRORS, 1):
+        lowering[line[0]] = max(lowering.get(line[0], 0.0), float(line[3]))
     kinds = {'B': 'by mass %', 'C': 'by temperature'}
     rows = []
     for s in solutes:
@@ -90,8 +94,9 @@ def solute_fields(data_dir):
         m_max = w_high * 1000.0 / mass / (100 - w_high)
         split = '%d %s' % (sets[key], kinds[s[6]]) if s[6] in kinds else '1'
         source = 'Pitzer' if s[1] == 'PITZER' else 'Norrish'
-        rows.append('| %s | %s | %s | %s | %s-%s | %s | %.2f | %s | %s | %.2f %% |'
-                    % (key, s[2], s[3], s[5], s[7], s[8], temperatures, m_max, source, split, largest[key]))
+        rows.append('| %s | %s | %s | %s | %s-%s | %s | %.2f | %s | %s | %.2f %% | %.1f %% |'
+                    % (key, s[2], s[3], s[5], s[7], s[8], temperatures, m_max, source, split, largest[key],
+                       lowering[key]))
     return {'solute_count': str(len(solutes)), 'solute_rows': '\n'.join(rows)}
 
 
