@@ -42,9 +42,10 @@ enum Message : int {
     msgPointerSize = 106,
     msgSmallDots = 143,
     msgSubFoot = 270,
+    msgPrintJobFailed = 271,
 };
 
-inline constexpr int kMessageCount = 270;
+inline constexpr int kMessageCount = 271;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.
