@@ -41,6 +41,7 @@ enum Message : int {
     msgDefaultFontName = 105,
     msgPointerSize = 106,
     msgSmallDots = 143,
+    msgNavigateFirst = 157, // the navigator's hints, First .. Cancel in button order
     msgSubFoot = 270,
     msgPrintJobFailed = 271,
 };
