@@ -17,11 +17,10 @@ QPoint rounded(const QPointF &p)
     return {plotRound(p.x()), plotRound(p.y())};
 }
 
-// One Sutherland-Hodgman pass: keeps the side where coordinate(axis) * sign <= kReach.
-QPolygonF clipAgainst(const QPolygonF &in, int axis, double sign)
+// One Sutherland-Hodgman pass: keeps the side where coordinate(axis) * sign <= limit.
+QPolygonF clipAgainst(const QPolygonF &in, int axis, double sign, double limit)
 {
     const auto value = [axis, sign](const QPointF &p) { return (axis == 0 ? p.x() : p.y()) * sign; };
-    const double limit = kReach;
     QPolygonF out;
     for (qsizetype i = 0; i < in.size(); ++i) {
         const QPointF &a = in.at(i);
@@ -94,10 +93,18 @@ bool clipSegment(double &x0, double &y0, double &x1, double &y1)
 
 QPolygon clipPolygon(const QPolygonF &polygon)
 {
+    return clipPolygon(polygon, QRectF(-kReach, -kReach, 2.0 * kReach, 2.0 * kReach));
+}
+
+QPolygon clipPolygon(const QPolygonF &polygon, const QRectF &box)
+{
+    const QRectF b = box.intersected(QRectF(-kReach, -kReach, 2.0 * kReach, 2.0 * kReach));
+    const double limits[2][2] = {{b.right(), -b.left()}, {b.bottom(), -b.top()}};
     QPolygonF clipped = polygon;
-    for (int axis = 0; axis < 2 && !clipped.isEmpty(); ++axis)
-        for (double sign : {1.0, -1.0})
-            clipped = clipAgainst(clipped, axis, sign);
+    for (int axis = 0; axis < 2 && !clipped.isEmpty(); ++axis) {
+        clipped = clipAgainst(clipped, axis, 1.0, limits[axis][0]);
+        clipped = clipAgainst(clipped, axis, -1.0, limits[axis][1]);
+    }
     QPolygon result;
     result.reserve(clipped.size());
     for (const QPointF &p : clipped)

@@ -23,6 +23,8 @@ int clamp(int value);
 bool clipSegment(double &x0, double &y0, double &x1, double &y1);
 // The part of a closed polygon inside the square; edges along the square's sides close it.
 QPolygon clipPolygon(const QPolygonF &polygon);
+// The same inside a box (itself cut to the square).
+QPolygon clipPolygon(const QPolygonF &polygon, const QRectF &box);
 // The pieces of an open polyline inside the square, each to be drawn as one polyline.
 QList<QPolygon> clipPolyline(const QPolygonF &polyline);
 

@@ -571,6 +571,17 @@ void PlotDC::stretchImage(const TRect &rect, const QImage &image)
     m_painter->restore();
 }
 
+QRegion PlotDC::ellipseRegion(int left, int top, int width, int height) const
+{
+    constexpr int kExactSize = 4096;
+    if (!m_painter || width <= 0 || height <= 0 || (width <= kExactSize && height <= kExactSize))
+        return QRegion(left, top, width, height, QRegion::Ellipse);
+    const QRectF reach = m_painter->combinedTransform().inverted().mapRect(
+        QRectF(0, 0, m_device->width(), m_device->height()));
+    const QPolygonF outline = GuardBand::ellipsePoints(QRectF(left, top, width, height), 0.0, 360.0);
+    return QRegion(GuardBand::clipPolygon(outline, reach.adjusted(-1, -1, 1, 1)), Qt::OddEvenFill);
+}
+
 void PlotDC::intersectClip(const QRegion &region)
 {
     if (!m_painter)

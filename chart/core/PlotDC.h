@@ -87,6 +87,9 @@ public:
     void putImage(int x, int y, const QImage &image);
     void stretchImage(const TRect &rect, const QImage &image);
 
+    // The ellipse in the box as a region. QRegion's own ellipse comes out empty beyond 2^16 pixels
+    // and is slow long before: a big one is a polygon, cut to what the painter reaches.
+    QRegion ellipseRegion(int left, int top, int width, int height) const;
     // One saved slot per device context: a second clip before unclip replaces it.
     void intersectClip(const QRegion &region);
     void excludeClip(const QRegion &region);

@@ -43,8 +43,13 @@ const QDate kDayZero(1899, 12, 30);
 // Dates not after 1 Jan 1900 are not rounded.
 constexpr double kDateOrigin = 2.0;
 
+// Further from day zero than any calendar reaches: no date, and no integer conversion of a huge value.
+constexpr double kMaxDays = 1e15;
+
 QDate dateOf(double value)
 {
+    if (!(std::fabs(value) < kMaxDays))
+        return QDate();
     return kDayZero.addDays(std::int64_t(std::floor(value)));
 }
 
@@ -149,6 +154,8 @@ double RoundDateToStep(int stepIndex, double value)
     if (value <= kDateOrigin)
         return value;
     const QDate d = dateOf(value);
+    if (!d.isValid())
+        return value;
     if (stepIndex == 20)
         return valueOf(QDate(d.year(), d.month(), d.day() >= 15 ? 15 : 1));
     if (stepIndex >= 21 && stepIndex <= 25)
@@ -160,11 +167,11 @@ double RoundDateToStep(int stepIndex, double value)
 
 void StepDateTime(bool calendar, bool up, double &value, int stepIndex, double step)
 {
-    if (!calendar || stepIndex < 20 || stepIndex > 26) {
+    QDate d = dateOf(value);
+    if (!calendar || stepIndex < 20 || stepIndex > 26 || !d.isValid()) {
         value = up ? value + step : value - step;
         return;
     }
-    QDate d = dateOf(value);
     const int months[] = {0, 1, 2, 3, 4, 6};
     if (stepIndex >= 21 && stepIndex <= 25) {
         const QDate first(d.year(), d.month(), 1);

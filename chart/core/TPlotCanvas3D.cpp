@@ -271,7 +271,7 @@ void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
         TCanvas3D::ClipEllipse(rect, inverted);
         return;
     }
-    const QRegion region(rect.left, rect.top, rect.width(), rect.height(), QRegion::Ellipse);
+    const QRegion region = ReferenceCanvas()->dc().ellipseRegion(rect.left, rect.top, rect.width(), rect.height());
     if (inverted)
         ReferenceCanvas()->dc().excludeClip(region);
     else
@@ -559,6 +559,10 @@ CanvasOverlay::CanvasOverlay(TPlotCanvas3D &canvas)
         return;
     m_previous = canvas.ReferenceCanvas();
     canvas.SetCanvas(canvas.m_bufferCanvas.get());
+    m_state.emplace(canvas);
+    m_backMode = canvas.GetBackMode();
+    m_backColor = canvas.GetBackColor();
+    m_textAlign = canvas.GetTextAlign();
     m_open = true;
 }
 
@@ -566,6 +570,10 @@ CanvasOverlay::~CanvasOverlay()
 {
     if (!m_open)
         return;
+    m_state.reset();
+    m_canvas.SetBackMode(m_backMode);
+    m_canvas.SetBackColor(m_backColor);
+    m_canvas.SetTextAlign(m_textAlign);
     m_canvas.m_bufferCanvas->endPaint();
     m_canvas.SetCanvas(m_previous);
 }

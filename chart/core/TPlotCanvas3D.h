@@ -1,14 +1,15 @@
 // The canvas that paints on screen, printer and images, with an image buffer and the 3D projection.
 #pragma once
 
+#include "CanvasStateGuard.h"
 #include "TCanvas3D.h"
 
 #include <QImage>
 #include <QPointer>
 
 #include <algorithm>
-
 #include <memory>
+#include <optional>
 
 class TPlotCanvas3D : public TCanvas3D
 {
@@ -169,6 +170,8 @@ private:
 // painter is open on the canvas's up-to-date buffer and the buffer's platform canvas is current;
 // both are closed when it ends. The caller then repaints the area it drew on, whose paint copies
 // the buffer. It opens nothing during a pass or without an up-to-date buffer (isOpen() is false).
+// The next pass draws on the same platform canvas: pen, brush, back mode and colour and text
+// alignment are put back as they were, so a not-xor band pen does not draw the next picture.
 class CanvasOverlay
 {
 public:
@@ -181,5 +184,9 @@ public:
 private:
     TPlotCanvas3D &m_canvas;
     QPointer<GuiCanvas> m_previous;
+    std::optional<CanvasStateGuard> m_state;
+    int m_backMode = 0;
+    TColor m_backColor = 0;
+    int m_textAlign = 0;
     bool m_open = false;
 };

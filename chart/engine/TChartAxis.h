@@ -393,5 +393,7 @@ private:
     std::vector<Tick> m_tickMarks;
     std::vector<AxisSeriesView *> m_axisSeries;
     bool m_outerRow = false;
+    // The widest label of the current draw, for alternate rows and the opposite alignment.
+    int m_passLabelsWidth = 0;
     mutable bool m_labelEventOff = false;
 };

@@ -2,6 +2,7 @@
 #include "TChartAxis.h"
 
 #include "AxisHost.h"
+#include "PlotEngine.h"
 
 #include "PlotProcs.h"
 #include "PlotRound.h"
@@ -24,9 +25,10 @@ int TChartAxis::positionOffset() const
     if (m_positionPercent == 0.0)
         return 0;
     const TRect r = m_host ? m_host->ChartRect() : TRect{};
-    int offset = m_positionUnits == muPixels
-                     ? plotRound(m_positionPercent)
-                     : plotRound(0.01 * m_positionPercent * (m_horizontal ? r.height() : r.width()));
+    const double side = m_horizontal ? r.height() : r.width();
+    const double exact = m_positionUnits == muPixels ? m_positionPercent : 0.01 * m_positionPercent * side;
+    // Far off the chart the line stays within the pixel clamp, where sums and negation cannot overflow.
+    int offset = plotRound(std::clamp(exact, double(-PlotEngine::MaxAxisPixel), double(PlotEngine::MaxAxisPixel)));
     if (m_otherSide)
         offset = -offset;
     if (m_horizontal)
@@ -130,7 +132,9 @@ void TChartAxis::drawGridLine(TCanvas3D &canvas, int pixel)
 std::vector<int> TChartAxis::minorTickPositions() const
 {
     std::vector<int> result;
-    const int count = m_minorTickCount;
+    // More minor ticks than the axis has pixels would only repeat positions (and a huge count would
+    // overflow the spacing arithmetic).
+    const int count = std::min(m_minorTickCount, std::abs(m_scale.pixelSize));
     if (count <= 0)
         return result;
     auto keep = [&](int p) {

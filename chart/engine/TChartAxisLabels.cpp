@@ -4,6 +4,7 @@
 #include "AxisHost.h"
 #include "AxisSeriesView.h"
 #include "NumberFormat.h"
+#include "PlotEngine.h"
 #include "TChartValueList.h"
 
 #include "PlotProcs.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -62,6 +64,13 @@ void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
     m_axisSeries.clear();
     m_outerRow = !m_horizontal;
     TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
+    // Measured once, in the labels' font, before any label: a measure per label would redo the
+    // increment and the label style for each, and switch the font under a custom item.
+    m_passLabelsWidth = 0;
+    if (canvas && !m_horizontal && (m_labelsAlternate || m_labelsAlign == alOpposite)) {
+        canvas->AssignFont(LabelsFont());
+        m_passLabelsWidth = MaxLabelsWidth();
+    }
     if (canvas)
         drawTitle();
     const TAxisLabelStyle style = GetLabelStyle();
@@ -134,7 +143,11 @@ void TChartAxis::drawValueLoop(double increment, int stepIndex)
         drawValue(v);
         return;
     }
-    const double lower = minimum < 0.0 ? minimum : (minimum - 1e-12) / (1.0 + 1e-12);
+    // The tolerance lets a label at the minimum survive rounding. Relative to a minimum far from zero
+    // it could reach thousands of increments below a narrow range, off the axis: a hundredth of an
+    // increment is the most it may take.
+    const double lower = minimum < 0.0 ? minimum
+                                       : std::max((minimum - 1e-12) / (1.0 + 1e-12), minimum - 0.01 * increment);
     // Subtracting an increment below the precision of v leaves v where it was: stop there.
     for (int count = 0; v >= lower && count < kMaxValueLoopLabels; ++count) {
         drawValue(v);
@@ -236,7 +249,10 @@ void TChartAxis::drawPointLabels(TAxisLabelStyle style)
         const int size = labelsRunAcrossAxis() ? canvas.FontHeight() * lines : width;
         int half = size / 2;
         if (m_labelsSeparation != 0 && hasPrevious) {
-            half = (size + int(std::trunc(size * 0.02 * m_labelsSeparation))) / 2;
+            // A huge separation gives a gap wider than any axis, not an int overflow.
+            const double gap =
+                std::min(std::trunc(size * 0.02 * m_labelsSeparation), double(PlotEngine::MaxAxisPixel));
+            half = (size + int(gap)) / 2;
             const bool clears = p >= lastPixel ? p - half >= lastPixel + lastHalf : p + half <= lastPixel - lastHalf;
             // A skipped label leaves the last drawn one as the reference.
             if (!clears)
@@ -260,9 +276,12 @@ void TChartAxis::drawDepthTitles()
         anyActive = anyActive || (m_host->Series(i) && m_host->Series(i)->Active());
     if (!anyActive)
         return;
-    const double from = std::trunc(m_scale.workMinimum);
-    const double to = std::trunc(m_scale.workMaximum);
-    for (int i = int(std::max(from, 0.0)); i <= to && i - from < kMaxValueLabels; ++i) {
+    // Series indexes are ints: a range beyond them (or NaN) has no titles to show.
+    const double from = std::max(std::trunc(m_scale.workMinimum), 0.0);
+    const double to = std::min({std::trunc(m_scale.workMaximum), from + (kMaxValueLabels - 1),
+                                double(std::numeric_limits<int>::max())});
+    for (double index = from; index <= to; ++index) {
+        const int i = int(index);
         QString text = m_host->SeriesTitleLegend(i);
         if (m_host->OnGetAxisLabel())
             m_host->OnGetAxisLabel()(this, nullptr, i, text);
@@ -334,7 +353,7 @@ void TChartAxis::drawLabelAt(int pixel, const QString &text, TPlotCustomShape *f
     int row = m_posLabels;
     if (m_labelsAlternate) {
         if (m_outerRow) {
-            const int size = m_horizontal ? m_host->Canvas()->FontHeight() : MaxLabelsWidth();
+            const int size = m_horizontal ? m_host->Canvas()->FontHeight() : m_passLabelsWidth;
             row = outward(row, size);
         }
         m_outerRow = !m_outerRow;
@@ -395,7 +414,7 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
             align = right ? TA_RIGHT : TA_LEFT;
             if (m_labelsAlign == alOpposite && !isTitle) {
                 align = right ? TA_LEFT : TA_RIGHT;
-                x = outward(x, MaxLabelsWidth());
+                x = outward(x, m_passLabelsWidth);
             }
             y -= h / 2;
             y -= plotRound(h * 0.5 * (lines + 1));
@@ -499,6 +518,19 @@ int TChartAxis::MaxLabelsWidth() const
     if (!m_host)
         return 0;
     int lines = 0;
+    if (!m_items->IsEmpty()) {
+        // Custom items alone are labelled, each in its own font.
+        TCanvas3D *canvas = m_host->Canvas();
+        int widest = 0;
+        for (int i = 0; i < m_items->Count(); ++i) {
+            const TAxisItem *item = m_items->Item(i);
+            if (canvas)
+                canvas->AssignFont(item->Font());
+            const QString text = item->Text().isEmpty() ? FormatLabelValue(item->Value()) : item->Text();
+            widest = std::max(widest, m_host->MultiLineTextWidth(text, lines));
+        }
+        return widest;
+    }
     switch (GetLabelStyle()) {
     case talValue: {
         double low = m_scale.workMinimum;

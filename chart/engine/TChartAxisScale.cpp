@@ -71,8 +71,12 @@ void TChartAxis::CalcPixelExtent()
             origin = r.top;
         }
     }
-    m_scale.setExtent(origin + plotRound(length * 0.01 * m_startPosition),
-                      origin + plotRound(length * 0.01 * m_endPosition));
+    // Positions far beyond 100 % stay within the pixel clamp instead of overflowing an int.
+    auto edge = [&](double percent) {
+        const double pixel = origin + std::nearbyint(length * 0.01 * percent);
+        return plotRound(std::clamp(pixel, double(-PlotEngine::MaxAxisPixel), double(PlotEngine::MaxAxisPixel)));
+    };
+    m_scale.setExtent(edge(m_startPosition), edge(m_endPosition));
     RecalcScales();
 }
 

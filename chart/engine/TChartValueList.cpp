@@ -84,6 +84,7 @@ int TChartValueList::InsertSortedValue()
 {
     const double v = m_tempValue;
     const int n = Count();
+    const bool keepsOrder = m_orderState == OrderState::InOrder && !std::isnan(v);
     int index = n;
     // Data arriving in order is appended without a scan; equal values go after the last of them.
     if (m_order != loNone && n > 0) {
@@ -103,6 +104,8 @@ int TChartValueList::InsertSortedValue()
     reserveFor(n + 1);
     m_values.insert(m_values.begin() + index, v);
     changed();
+    if (keepsOrder)
+        m_orderState = OrderState::InOrder;
     return index;
 }
 
@@ -123,8 +126,11 @@ void TChartValueList::InsertValue(int index, double value)
 void TChartValueList::Delete(int index)
 {
     checkIndex(index, Count() - 1);
+    const OrderState order = m_orderState;
     m_values.erase(m_values.begin() + index);
     changed();
+    if (order == OrderState::InOrder)
+        m_orderState = order;
 }
 
 void TChartValueList::DeleteRange(int start, int quantity)
@@ -133,8 +139,11 @@ void TChartValueList::DeleteRange(int start, int quantity)
     if (start < 0 || quantity <= 0 || start >= Count())
         return;
     quantity = std::min(quantity, Count() - start);
+    const OrderState order = m_orderState;
     m_values.erase(m_values.begin() + start, m_values.begin() + start + quantity);
     changed();
+    if (order == OrderState::InOrder)
+        m_orderState = order;
 }
 
 void TChartValueList::ClearValues()
@@ -169,6 +178,7 @@ void TChartValueList::RotateFirstToEnd()
 {
     if (!m_values.empty())
         std::rotate(m_values.begin(), m_values.begin() + 1, m_values.end());
+    m_orderState = OrderState::Unknown;
 }
 
 void TChartValueList::ApplyPermutation(const std::vector<int> &order)
@@ -217,13 +227,26 @@ int TChartValueList::LocateInRange(double value, int fromIndex, int toIndex) con
     const auto first = m_values.begin() + fromIndex;
     const auto last = m_values.begin() + toIndex + 1;
     auto found = last;
-    if (m_order == loAscending)
+    if (m_order == loAscending && valuesInOrder())
         found = std::lower_bound(first, last, value);
-    else if (m_order == loDescending)
+    else if (m_order == loDescending && valuesInOrder())
         found = std::lower_bound(first, last, value, std::greater<double>());
     else
         found = std::find(first, last, value);
     return found != last && *found == value ? int(found - m_values.begin()) : -1;
+}
+
+bool TChartValueList::valuesInOrder() const
+{
+    if (m_orderState == OrderState::Unknown) {
+        // A NaN is in order with nothing: a list holding one is searched by a scan.
+        const bool ascending = m_order != loDescending;
+        const auto outOfOrder = [ascending](double a, double b) { return ascending ? !(a <= b) : !(a >= b); };
+        m_orderState = std::adjacent_find(m_values.begin(), m_values.end(), outOfOrder) == m_values.end()
+                           ? OrderState::InOrder
+                           : OrderState::OutOfOrder;
+    }
+    return m_orderState == OrderState::InOrder;
 }
 
 void TChartValueList::recalcStats() const
@@ -273,7 +296,7 @@ double TChartValueList::TotalAbs() const
 
 void TChartValueList::Assign(const TChartValueList &source)
 {
-    m_order = source.m_order;
+    SetOrder(source.m_order);
     m_dateTime = source.m_dateTime;
     m_valueSource = source.m_valueSource;
 }

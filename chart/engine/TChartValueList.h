@@ -33,7 +33,11 @@ public:
     QString Name() const { return m_name; }
     void SetName(const QString &value) { m_name = value; }
     TChartListOrder Order() const { return m_order; }
-    void SetOrder(TChartListOrder value) { m_order = value; }
+    void SetOrder(TChartListOrder value)
+    {
+        m_order = value;
+        m_orderState = OrderState::Unknown;
+    }
     QString ValueSource() const { return m_valueSource; }
     void SetValueSource(const QString &value);
     ValueListOwner *Owner() const { return m_owner; }
@@ -86,7 +90,14 @@ public:
 private:
     void checkIndex(int index, int last) const;
     void reserveFor(int count);
-    void changed() { m_statsStale = true; }
+    // Any change may break the order; the operations that keep it say so after calling this.
+    void changed()
+    {
+        m_statsStale = true;
+        m_orderState = OrderState::Unknown;
+    }
+    // Whether the values follow Order, so that a search may halve the list.
+    bool valuesInOrder() const;
     void recalcStats() const;
     void notifyModified(int index);
 
@@ -100,6 +111,9 @@ private:
     bool m_defaultDateTime = false;
     bool m_multiplierReported = false;
     mutable bool m_statsStale = true;
+    // Values set one by one, swapped or given an Order afterwards need not follow that Order.
+    enum class OrderState { Unknown, InOrder, OutOfOrder };
+    mutable OrderState m_orderState = OrderState::InOrder;
     mutable double m_minValue = 0.0;
     mutable double m_maxValue = 0.0;
     mutable double m_total = 0.0;

@@ -1,6 +1,7 @@
 // Chart panel: paint cycle, chart rectangle, bevels, events, export and printing.
 #include "TCustomPlotPanel.h"
 
+#include "EventFailure.h"
 #include "GuiCanvas.h"
 #include "PlotColor.h"
 #include "PlotException.h"
@@ -12,7 +13,6 @@
 #include "TPicture.h"
 #include "TPlotCanvas3D.h"
 #include "TZoomPanning.h"
-#include "platform/GuardedApplication.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -54,17 +54,6 @@ TShiftState shiftState(const QMouseEvent &event)
     if (event.type() == QEvent::MouseButtonDblClick)
         shift |= ssDouble;
     return shift;
-}
-
-// After the event that failed: the program's error box, or a warning without one.
-void reportLater(const QString &message)
-{
-    auto *app = qobject_cast<GuardedApplication *>(QCoreApplication::instance());
-    if (!app) {
-        qWarning("Chart: %s", qPrintable(message));
-        return;
-    }
-    QMetaObject::invokeMethod(app, [app, message] { app->reportException(message); }, Qt::QueuedConnection);
 }
 
 } // namespace
@@ -549,11 +538,11 @@ void TCustomPlotPanel::runGuarded(const std::function<void()> &work)
     } catch (const std::exception &e) {
         abandonPass();
         if (!std::exchange(m_failureReported, true))
-            reportLater(QString::fromUtf8(e.what()));
+            ReportAfterEvent(QString::fromUtf8(e.what()));
     } catch (...) {
         abandonPass();
         if (!std::exchange(m_failureReported, true))
-            reportLater(QStringLiteral("Chart: unknown failure"));
+            ReportAfterEvent(QStringLiteral("Chart: unknown failure"));
     }
 }
 
@@ -576,6 +565,8 @@ void TCustomPlotPanel::paintEvent(QPaintEvent *)
 
 void TCustomPlotPanel::resizeEvent(QResizeEvent *event)
 {
+    // The buffer holds the picture at the old size: the paint that follows draws a whole pass.
+    m_canvas->Invalidate();
     applyBorderRound();
     QWidget::resizeEvent(event);
 }

@@ -1,6 +1,7 @@
 // Editor buttons: the symbol drawn through a chart canvas, the linked colour property.
 #include "TPlotButton.h"
 
+#include "EventFailure.h"
 #include "GuiCanvas.h"
 #include "PlotColor.h"
 #include "PlotColorDialog.h"
@@ -8,6 +9,8 @@
 
 #include <QEvent>
 #include <QPainter>
+
+#include <utility>
 
 TPlotButton::TPlotButton(QWidget *parent)
     : QPushButton(parent)
@@ -54,10 +57,24 @@ void TPlotButton::paintEvent(QPaintEvent *event)
     gui.attachPainter(&painter);
     TPlotCanvas3D canvas;
     canvas.SetBuffered(false);
-    canvas.InitWindow(&gui, nullptr, clWhite, false, {0, 0, width(), height()});
-    DrawSymbol(canvas);
-    canvas.FlushBuffer(&gui, nullptr, {0, 0, width(), height()});
+    const TRect bounds{0, 0, width(), height()};
+    canvas.InitWindow(&gui, nullptr, clWhite, false, bounds);
+    // No exception may leave a paint event. A symbol that keeps failing is reported once, not at
+    // every repaint (closing the box repaints the button).
+    QString failure;
+    try {
+        DrawSymbol(canvas);
+    } catch (const std::exception &e) {
+        failure = QString::fromUtf8(e.what());
+    } catch (...) {
+        failure = QStringLiteral("Chart: unknown failure");
+    }
+    canvas.FlushBuffer(&gui, nullptr, bounds);
     gui.endPaint();
+    if (failure.isEmpty())
+        m_failureReported = false;
+    else if (!std::exchange(m_failureReported, true))
+        ReportAfterEvent(failure);
 }
 
 void TPlotButton::changeEvent(QEvent *event)
@@ -77,8 +94,12 @@ TColor TButtonColor::GetLinkedColor() const
 {
     if (GetColorQuery)
         return GetColorQuery();
-    if (HasLinkedProperty())
-        return PlotColor::ColorToRGB(TColor(std::uint32_t(readLinked().toLongLong())));
+    if (HasLinkedProperty()) {
+        // Only system colours are turned into what they look like: the "no colour" and "default
+        // colour" values stay themselves (masked to 24 bits they read as white and black).
+        const TColor color = TColor(std::uint32_t(readLinked().toLongLong()));
+        return (color & 0x80000000u) ? PlotColor::ColorToRGB(color) : color;
+    }
     return m_color;
 }
 

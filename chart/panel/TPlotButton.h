@@ -28,7 +28,7 @@ public:
     TRect GetSwatchRect() const;
 
 protected:
-    // Draws over the finished button; nothing here.
+    // Draws over the finished button; nothing here. A failure is reported after the paint.
     virtual void DrawSymbol(TCanvas3D &canvas) { Q_UNUSED(canvas); }
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -39,6 +39,7 @@ protected:
 private:
     QPointer<QObject> m_instance;
     QMetaProperty m_property;
+    bool m_failureReported = false;
 };
 
 class TButtonColor : public TPlotButton

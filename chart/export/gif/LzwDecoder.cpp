@@ -5,6 +5,8 @@
 #include "GIFInput.h"
 #include "GIFText.h"
 
+#include <cstring>
+
 namespace {
 
 // Where the next decoded pixel goes: rows in order, or in the four interlace passes.
@@ -27,6 +29,19 @@ public:
         m_pixels[m_row * m_width + m_column] = pixel;
         ++m_written;
         if (++m_column == m_width) {
+            m_column = 0;
+            NextRow();
+        }
+    }
+
+    // Sets every pixel from position on to value, a row at a time.
+    void FillFrom(std::int64_t position, std::uint8_t value)
+    {
+        for (std::int64_t rows = position / m_width; rows > 0 && !m_done; --rows)
+            NextRow();
+        m_column = position % m_width;
+        while (!m_done) {
+            std::memset(m_pixels + m_row * m_width + m_column, value, std::size_t(m_width - m_column));
             m_column = 0;
             NextRow();
         }
@@ -201,4 +216,10 @@ void LzwDecoder::SkipRest() noexcept
         m_input.SkipSubBlocks();
     m_zeroBlock = true;
     m_getDone = true;
+}
+
+void LzwDecoder::FillFrom(std::uint8_t *pixels, std::int64_t width, std::int64_t height, bool interlaced,
+                          std::int64_t position, std::uint8_t value)
+{
+    RowCursor(pixels, width, height, interlaced).FillFrom(position, value);
 }

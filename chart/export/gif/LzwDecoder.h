@@ -27,6 +27,10 @@ public:
     // Reads past the remaining data sub-blocks and the zero block. Never throws.
     void SkipRest() noexcept;
 
+    // Sets every pixel from position on, counted in the order Decode fills them, to value.
+    static void FillFrom(std::uint8_t *pixels, std::int64_t width, std::int64_t height, bool interlaced,
+                         std::int64_t position, std::uint8_t value);
+
     void SetTrace(CodeTrace trace) { m_trace = std::move(trace); }
 
 private:

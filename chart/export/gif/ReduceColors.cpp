@@ -32,9 +32,9 @@ QList<QRgb> colorTable(const TGIFPalette &palette)
     return table;
 }
 
-TGIFPalette quantizedPalette(const QImage &rgb, int colors, bool windows)
+TGIFPalette quantizedPalette(const QImage &rgb, int colors, int colorBits, bool windows)
 {
-    TColorQuantizer quantizer(colors, 8);
+    TColorQuantizer quantizer(colors, colorBits);
     quantizer.ProcessImage(rgb);
     const TGIFPalette quantized = quantizer.GetColorTable();
     if (!windows)
@@ -65,9 +65,9 @@ std::unique_ptr<TColorLookup> createLookup(const QImage &rgb, int method, int re
     case rmQuantize:
         if (reductionBits < 1 || reductionBits > 8)
             throw std::invalid_argument("reduction bits must be 1 to 8");
-        return std::make_unique<TFastColorLookup>(quantizedPalette(rgb, 1 << reductionBits, false));
+        return std::make_unique<TFastColorLookup>(quantizedPalette(rgb, 1 << reductionBits, 8, false));
     case rmQuantizeWindows:
-        return std::make_unique<TFastColorLookup>(quantizedPalette(rgb, 236, true));
+        return std::make_unique<TFastColorLookup>(quantizedPalette(rgb, 236, 8, true));
     case rmPalette:
         if (customPalette.empty())
             throw std::invalid_argument("reduction to a given palette needs a palette");
@@ -102,12 +102,7 @@ QImage ReduceColors(const QImage &bitmap, int colorReduction, int ditherMode, in
 
 TGIFPalette CreateOptimizedPaletteFromBitmap(const QImage &bitmap, int colors, int colorBits, bool windows)
 {
-    const QImage rgb = toRgb888(bitmap);
-    TColorQuantizer quantizer(windows ? 236 : colors, colorBits);
-    quantizer.ProcessImage(rgb);
-    if (!windows)
-        return quantizer.GetColorTable();
-    return quantizedPalette(rgb, 236, true);
+    return quantizedPalette(toRgb888(bitmap), windows ? 236 : colors, colorBits, windows);
 }
 
 QImage MapToExactPalette(const QImage &bitmap)

@@ -50,7 +50,9 @@ void TGIFGraphicControlExtension::LoadData(GIFInput &stream)
     ReadFixedBlock(stream, *this, block, 4);
     m_packedFields = block[0];
     m_delay = block[1] | (block[2] << 8);
-    SetTransparentColorIndex(block[3]);
+    // Stored as read: the frame's local map comes after its extensions, so the map this index belongs
+    // to is not known yet, and other readers take any index.
+    SetRawTransparentColorIndex(block[3]);
     // Normally just the terminator; anything else is skipped as sub-blocks.
     stream.SkipSubBlocks();
 }

@@ -49,6 +49,7 @@ void TGIFSubImage::Clear()
     m_transparent = false;
     m_colorMap.Clear();
     m_pixels = PixelBuffer();
+    m_pendingFill = {};
     if (m_image)
         m_image->ReleasePixels(PixelCount());
     m_left = m_top = m_width = m_height = 0;
@@ -67,6 +68,7 @@ void TGIFSubImage::SetBounds(int left, int top, int width, int height)
         if (m_image)
             m_image->ReservePixels(pixels, PixelCount());
         m_pixels = PixelBuffer();
+        m_pendingFill = {};
         m_width = width;
         m_height = height;
     }
@@ -92,8 +94,13 @@ const std::uint8_t *TGIFSubImage::ConstData() const
 {
     if (Empty())
         throw GIFException(GIFText::ImageEmpty);
-    if (m_pixels.IsNull())
+    if (m_pixels.IsNull()) {
         m_pixels = PixelBuffer(PixelCount(), FillValue());
+    } else if (m_pendingFill.From >= 0) {
+        LzwDecoder::FillFrom(m_pixels.Data(), m_width, m_height, m_pendingFill.Interlaced, m_pendingFill.From,
+                             m_pendingFill.Value);
+        m_pendingFill = {};
+    }
     return m_pixels.Data();
 }
 
@@ -216,15 +223,19 @@ void TGIFSubImage::Decompress(GIFInput &stream)
         stream.SkipSubBlocks();
         return;
     }
-    m_pixels = PixelBuffer(PixelCount(), FillValue());
+    m_pixels = PixelBuffer(PixelCount(), 0);
+    m_pendingFill = {};
     LzwDecoder decoder(stream, codeSize, [this](const char *message) { Warning(gsWarning, message); });
+    std::int64_t written = 0;
     try {
-        decoder.Decode(m_pixels.Data(), m_width, m_height, Interlaced());
+        written = decoder.Decode(m_pixels.Data(), m_width, m_height, Interlaced());
     } catch (...) {
         decoder.SkipRest();
         throw;
     }
     decoder.SkipRest();
+    if (written < PixelCount() && FillValue() != 0)
+        m_pendingFill = {written, FillValue(), Interlaced()};
 }
 
 void TGIFSubImage::Compress(GIFOutput &stream) const
@@ -281,6 +292,7 @@ void TGIFSubImage::Assign(const TGIFSubImage &source)
     m_colorMap.Assign(source.m_colorMap);
     if (!source.m_pixels.IsNull())
         m_pixels = source.m_pixels.Copy();
+    m_pendingFill = source.m_pendingFill;
     for (const auto &extension : source.m_extensions)
         AddExtension(extension->Clone(this));
     m_transparent = source.m_transparent;

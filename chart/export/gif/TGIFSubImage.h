@@ -83,6 +83,16 @@ private:
     std::uint8_t m_flags = 0;
     TGIFLocalColorMap m_colorMap;
     mutable PixelBuffer m_pixels;
+    // A transparent frame whose data ended early: the pixels from this position on (in decoding order)
+    // take the transparent index when first used, so that a short file never makes us touch memory
+    // for the whole frame.
+    struct PendingFill
+    {
+        std::int64_t From = -1;
+        std::uint8_t Value = 0;
+        bool Interlaced = false;
+    };
+    mutable PendingFill m_pendingFill;
     std::vector<std::unique_ptr<TGIFExtension>> m_extensions;
     TGIFGraphicControlExtension *m_graphicControlExtension = nullptr;
     bool m_transparent = false;

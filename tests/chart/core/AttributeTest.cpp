@@ -317,11 +317,15 @@ TEST(AttributeObjects, AssignNotifiesOnceForAChangeAndNeverOtherwise)
         SCOPED_TRACE("TPlotFont, writing none");
         TPlotFont font;
         font.Gradient();
+        font.OutLine();
         QSignalSpy spy(&font, &TFont::changed);
         font.SetGradient(nullptr);
         font.SetGradient(nullptr);
         font.SetShadow(nullptr);
         EXPECT_EQ(spy.count(), 1);
+        font.SetOutLine(nullptr);
+        font.SetOutLine(nullptr);
+        EXPECT_EQ(spy.count(), 2);
     }
 }
 

@@ -54,13 +54,30 @@ TEST(CanvasLifecycle, AChartFontForgetsACanvasThatDied)
     EXPECT_EQ(font.canvas(), nullptr);
 }
 
-TEST(CanvasLifecycle, PaintersAreOpenOnlyDuringAPass)
+namespace {
+
+// A buffered screen canvas whose passes end on a small white image.
+struct BufferedPasses
 {
     QImage target = whiteImage(40, 30);
-    GuiCanvas gui(&target);
+    GuiCanvas gui{&target};
     TView3DOptions options;
     TPlotCanvas3D canvas;
     const TRect bounds{0, 0, 40, 30};
+    void begin() { canvas.InitWindow(&gui, &options, clWhite, false, bounds); }
+    void end() { canvas.FlushBuffer(&gui, &gui, bounds); }
+};
+
+} // namespace
+
+TEST(CanvasLifecycle, PaintersAreOpenOnlyDuringAPass)
+{
+    BufferedPasses p;
+    QImage &target = p.target;
+    GuiCanvas &gui = p.gui;
+    TView3DOptions &options = p.options;
+    TPlotCanvas3D &canvas = p.canvas;
+    const TRect bounds = p.bounds;
     const auto pass = [&](TColor color) {
         canvas.InitWindow(&gui, &options, clWhite, false, bounds);
         EXPECT_NE(canvas.GetHandle(), nullptr);
@@ -162,4 +179,36 @@ TEST(CanvasLifecycle, TheStateGuardPutsPenAndBrushBackWhenADrawingThrows)
     EXPECT_THROW(drawing(), std::runtime_error);
     EXPECT_EQ(canvas.Pen()->values(), pen);
     EXPECT_EQ(canvas.Brush()->values(), brush);
+}
+
+TEST(CanvasLifecycle, DrawingOverThePictureLeavesTheNextPassItsState)
+{
+    BufferedPasses p;
+    TPlotCanvas3D &canvas = p.canvas;
+    p.begin();
+    const PenValues pen = canvas.Pen()->values();
+    const BrushValues brush = canvas.Brush()->values();
+    const int backMode = canvas.GetBackMode();
+    const TColor backColor = canvas.GetBackColor();
+    const int align = canvas.GetTextAlign();
+    p.end();
+    {
+        // A rubber band in not-xor mode over the finished picture.
+        const CanvasOverlay overlay(canvas);
+        ASSERT_TRUE(overlay.isOpen());
+        canvas.Pen()->SetMode(pmNotXor);
+        canvas.Pen()->SetColor(clYellow);
+        canvas.Brush()->SetStyle(bsClear);
+        canvas.SetBackMode(backMode == cbmOpaque ? cbmTransparent : cbmOpaque);
+        canvas.SetBackColor(clNavy);
+        canvas.SetTextAlign(align ^ TA_CENTER);
+        canvas.Rectangle(5, 5, 20, 20);
+    }
+    p.begin();
+    EXPECT_EQ(canvas.Pen()->values(), pen);
+    EXPECT_EQ(canvas.Brush()->values(), brush);
+    EXPECT_EQ(canvas.GetBackMode(), backMode);
+    EXPECT_EQ(canvas.GetBackColor(), backColor);
+    EXPECT_EQ(canvas.GetTextAlign(), align);
+    p.end();
 }

@@ -358,6 +358,27 @@ TEST(CanvasPixels, ClipUnclipAndHole)
     EXPECT_EQ(p.image.pixel(0, 29), rgb(clBlue));
 }
 
+TEST(CanvasPixels, AHugeEllipseClipsAsTheEllipse)
+{
+    // Wider than 2^16 pixels (a zoomed point): the clip is the ellipse, not nothing.
+    Pass2D p(400, 300);
+    p.canvas.Brush()->SetColor(clRed);
+    p.canvas.ClipEllipse({200 - 150000, 100, 200 + 150000, 200}, false);
+    p.canvas.FillRect({0, 0, 400, 300});
+    p.canvas.UnClipRectangle();
+    EXPECT_EQ(p.image.pixel(200, 150), rgb(clRed));
+    EXPECT_EQ(p.image.pixel(0, 150), rgb(clRed));
+    EXPECT_EQ(p.image.pixel(200, 98), kWhite);
+    EXPECT_EQ(p.image.pixel(200, 201), kWhite);
+    // A hole of that size leaves only what lies outside it.
+    p.canvas.Brush()->SetColor(clBlue);
+    p.canvas.ClipEllipse({-100000, -100000, 100000, 100000}, true);
+    p.canvas.FillRect({0, 0, 400, 300});
+    p.canvas.UnClipRectangle();
+    EXPECT_EQ(p.image.pixel(200, 150), rgb(clRed));
+    EXPECT_EQ(p.image.pixel(5, 5), kWhite);
+}
+
 TEST(CanvasPixels, ClipCubeIn2DInsetsLeftTopAndBottom)
 {
     Pass2D p(60, 60);

@@ -2,8 +2,11 @@
 #include "GoldenFiles.h"
 #include "PlotException.h"
 #include "PlotHtml.h"
+#include "PlotPictures.h"
 #include "RecordingCanvas.h"
 #include "TFont.h"
+
+#include <QBuffer>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +98,7 @@ TEST(Markup, FaultsRaiseTheirExceptions)
         EXPECT_EQ(e.message(), QStringLiteral("Missing > at B y"));
     }
     ASSERT_EQ(m.canvas.count("TextOut"), 1); // what came before the fault is drawn
+    EXPECT_EQ(m.canvas.calls("TextOut")[0].text, QStringLiteral("x"));
     const struct { const char *text; const char *message; } general[] = {
         {"<FONT FACE=Arial>a", "Unknown field in FONT: FACE"},
         {"<font weight=heavy>a", "Unknown field in FONT WEIGHT=HEAVY"}};
@@ -141,6 +145,64 @@ TEST(Markup, ImagesWithoutALoaderShowAPlaceholderAndDoNotAdvance)
     m.draw(QStringLiteral("<IMG SRC=\"pic.xyz\" WIDTH=10 HEIGHT=20>"));
     ASSERT_EQ(m.canvas.count("Rectangle"), 1);
     EXPECT_EQ(m.canvas.calls("Rectangle")[0].args, args({0, 0, 10, 20}));
+}
+
+namespace {
+
+// The picture hooks as an export format and a host would install them: PNG bytes for any source.
+struct PictureHooks
+{
+    class Png : public TGraphic
+    {
+    public:
+        bool LoadFromData(const QByteArray &data) override { return m_image.loadFromData(data, "PNG"); }
+        QImage Image() const override { return m_image; }
+
+    private:
+        QImage m_image;
+    };
+
+    PictureHooks()
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(6, 4, QImage::Format_RGB32).save(&buffer, "PNG");
+        PlotPictures::PlotGraphicClassForExtension() = [](const QString &extension) -> std::unique_ptr<TGraphic> {
+            return extension == QLatin1String(".PNG") ? std::make_unique<Png>() : nullptr;
+        };
+        PlotPictures::PlotImageLoader() = [this](const QString &source, QByteArray &stream) {
+            sources << source;
+            stream = png;
+            return 0;
+        };
+    }
+    ~PictureHooks()
+    {
+        PlotPictures::PlotGraphicClassForExtension() = {};
+        PlotPictures::PlotImageLoader() = {};
+    }
+    QByteArray png;
+    QStringList sources;
+};
+
+} // namespace
+
+TEST(Markup, PicturesFromTheHooksAreDrawnAndMoveThePosition)
+{
+    PictureHooks hooks;
+    MarkupPass m;
+    auto texts = m.draw(QStringLiteral("<IMG SRC=\"a.png\">t"));
+    EXPECT_EQ(hooks.sources, QStringList{QStringLiteral("a.png")});
+    ASSERT_EQ(m.canvas.count("Draw"), 1);
+    EXPECT_EQ(m.canvas.calls("Draw")[0].args, args({0, 0, 6, 4}));
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].args, args({6, 4, 0}));
+
+    texts = m.draw(QStringLiteral("<IMG SRC=b.png WIDTH=12>"));
+    ASSERT_EQ(m.canvas.count("StretchDraw"), 1);
+    EXPECT_EQ(m.canvas.calls("StretchDraw")[0].args, args({0, 0, 12, 4}));
+    m.draw(QStringLiteral("<IMG SRC=c.gif>")); // no format for it: the placeholder
+    EXPECT_EQ(m.canvas.count("Rectangle"), 1);
 }
 
 TEST(Markup, ExtentsMeasureWithoutDrawing)

@@ -132,6 +132,7 @@ TEST(Solids, CubeShowsTheFacesTurnedToTheViewerShadedAsSides)
     left.canvas.CubeRect({100, 100, 200, 200}, 0, 50, true);
     const auto leftFaces = left.canvas.calls("PolygonFourPoints");
     ASSERT_EQ(leftFaces.size(), 3u);
+    EXPECT_EQ(leftFaces[0].points, faces[0].points); // the front first
     EXPECT_EQ(leftFaces[1].points, (TPointArray{{100, 100}, {50, 50}, {50, 150}, {100, 200}}));
     EXPECT_EQ(leftFaces[2].points, (TPointArray{{100, 100}, {200, 100}, {150, 50}, {50, 50}}));
 

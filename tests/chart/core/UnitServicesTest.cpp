@@ -41,6 +41,11 @@ TEST(TimeSteps, RoundDateToStep)
     EXPECT_EQ(RoundDateToStep(26, t), dateValue(2024, 1, 1));
     EXPECT_EQ(RoundDateToStep(3, t), dateValue(2024, 3, 20));
     EXPECT_EQ(RoundDateToStep(26, 1.5), 1.5);
+    // No calendar reaches 1e19 days: the value stays, and a calendar step becomes a plain one.
+    EXPECT_EQ(RoundDateToStep(26, 1e19), 1e19);
+    double far = 1e19;
+    StepDateTime(true, false, far, 26, 4e18);
+    EXPECT_EQ(far, 6e18);
 }
 
 TEST(TimeSteps, CalendarStepping)

@@ -125,17 +125,22 @@ TEST_F(AxisScaleTest, SettersRaiseTheLibraryTextsAndKeepTheirValue)
     negative.add(-1, 1);
     host.series = {&negative};
     axis.SetMinMax(0, 10);
-    const struct { const char *name; std::function<void()> action; PlotConst::Message message; std::function<bool()> unchanged; } cases[] = {
-        {"base", [&] { axis.SetLogarithmicBase(1); }, PlotConst::msgAxisLogBase, [&] { return axis.LogarithmicBase() == 10; }},
-        {"base 0", [&] { axis.SetLogarithmicBase(0); }, PlotConst::msgAxisLogBase, [&] { return axis.LogarithmicBase() == 10; }},
-        {"increment", [&] { axis.SetIncrement(-1); }, PlotConst::msgAxisIncrementNeg, [&] { return axis.Increment() == 0; }},
-        {"separation", [&] { axis.SetLabelsSeparation(-1); }, PlotConst::msgAxisLabelSep, [&] { return axis.LabelsSeparation() == 10; }},
-        {"minimum", [&] { axis.SetMinimum(11); }, PlotConst::msgAxisMinMax, [&] { return axis.Minimum() == 0; }},
-        {"maximum", [&] { axis.SetMaximum(-1); }, PlotConst::msgAxisMaxMin, [&] { return axis.Maximum() == 10; }},
-        {"log negative", [&] { axis.SetAutomatic(true); axis.SetLogarithmic(true); }, PlotConst::msgAxisLogNotPositive,
-         [&] { return !axis.Logarithmic(); }},
-        {"log date", [&] { negative.x.SetDateTime(true); axis.SetLogarithmic(true); }, PlotConst::msgAxisLogDateTime,
-         [&] { return !axis.Logarithmic(); }},
+    const char *const logBase = "Axis Logarithmic Base should be <> 1 and > 0";
+    const struct { const char *name; std::function<void()> action; const char *message; std::function<bool()> unchanged; } cases[] = {
+        {"base", [&] { axis.SetLogarithmicBase(1); }, logBase, [&] { return axis.LogarithmicBase() == 10; }},
+        {"base 0", [&] { axis.SetLogarithmicBase(0); }, logBase, [&] { return axis.LogarithmicBase() == 10; }},
+        {"increment", [&] { axis.SetIncrement(-1); }, "Axis increment must be >= 0",
+         [&] { return axis.Increment() == 0; }},
+        {"separation", [&] { axis.SetLabelsSeparation(-1); }, "Labels Separation % must be greater than 0",
+         [&] { return axis.LabelsSeparation() == 10; }},
+        {"minimum", [&] { axis.SetMinimum(11); }, "Axis Minimum Value must be <= Maximum",
+         [&] { return axis.Minimum() == 0; }},
+        {"maximum", [&] { axis.SetMaximum(-1); }, "Axis Maximum Value must be >= Minimum",
+         [&] { return axis.Maximum() == 10; }},
+        {"log negative", [&] { axis.SetAutomatic(true); axis.SetLogarithmic(true); },
+         "Logarithmic Axis Min and Max values should be >= 0", [&] { return !axis.Logarithmic(); }},
+        {"log date", [&] { negative.x.SetDateTime(true); axis.SetLogarithmic(true); },
+         "DateTime Axis cannot be Logarithmic", [&] { return !axis.Logarithmic(); }},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -143,11 +148,10 @@ TEST_F(AxisScaleTest, SettersRaiseTheLibraryTextsAndKeepTheirValue)
             c.action();
             ADD_FAILURE() << "no exception";
         } catch (const AxisException &e) {
-            EXPECT_EQ(QString::fromUtf8(e.what()), PlotConst::message(c.message));
+            EXPECT_STREQ(e.what(), c.message);
         }
         EXPECT_TRUE(c.unchanged());
     }
-    EXPECT_EQ(PlotConst::message(PlotConst::msgAxisLogBase), QStringLiteral("Axis Logarithmic Base should be <> 1 and > 0"));
     EXPECT_NO_THROW(axis.SetLabelsSeparation(0));
     host.loading = true;
     axis.SetAutomatic(false);
@@ -174,16 +178,23 @@ TEST_F(AxisScaleTest, ExtentAndLinePlacementOnTheChartRectangle)
     axis.CalcPixelExtent();
     EXPECT_EQ(axis.StartPixel(), 88);
     EXPECT_EQ(axis.EndPixel(), 312);
-    const struct { bool horizontal, otherSide; TPlotUnits units; int position; } cases[] = {
-        {false, false, muPercent, 50}, {false, true, muPercent, 350}, {true, false, muPercent, 216},
-        {true, true, muPercent, 34}, {false, false, muPixels, 23}};
+    // Positions far off the chart are clamped like every pixel, not wrapped around.
+    axis.SetStartPosition(-1e12);
+    axis.SetEndPosition(1e12);
+    axis.CalcPixelExtent();
+    EXPECT_EQ(std::pair(axis.StartPixel(), axis.EndPixel()), std::pair(-0x3FFFFFF, 0x3FFFFFF));
+    // A line moved far off the chart stays within the pixel clamp.
+    const struct { bool horizontal, otherSide; TPlotUnits units; double percent; int position; } cases[] = {
+        {false, false, muPercent, 10, 50}, {false, true, muPercent, 10, 350}, {true, false, muPercent, 10, 216},
+        {true, true, muPercent, 10, 34}, {false, false, muPixels, 10, 23},
+        {false, false, muPixels, 1e10, 13 + 0x3FFFFFF}, {true, false, muPercent, 1e12, 239 - 0x3FFFFFF}};
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.horizontal << c.otherSide << c.units);
         TChartAxis placed(&host);
         placed.SetHorizontal(c.horizontal);
         placed.SetOtherSide(c.otherSide);
         placed.SetPositionUnits(c.units);
-        placed.SetPositionPercent(10);
+        placed.SetPositionPercent(c.percent);
         EXPECT_EQ(placed.CalcPosAxis(), c.position);
     }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -149,6 +150,8 @@ TEST_F(AxisLabelPass, FaultyBasesAndHugeValuesEndThePass)
     axis.SetLogarithmicBase(1000);
     draw(20, 80); // the additive step 0.001 would give 60 000 labels
     EXPECT_TRUE(texts().isEmpty());
+    draw(2, 900); // even its first 10 000 steps would label 2 .. 11
+    EXPECT_TRUE(texts().isEmpty());
 
     TChartAxis linear(&host);
     linear.SetHorizontal(true);
@@ -158,9 +161,27 @@ TEST_F(AxisLabelPass, FaultyBasesAndHugeValuesEndThePass)
     linear.SetMinMax(1e17 - 96, 1e17);
     linear.RecalcMinMax();
     linear.CalcPixelExtent();
+    host.canvas.clear();
     linear.DrawTitleAndLabels(true);
     // Below the precision of 1e17 a step of 1 changes nothing: one label, then the loop ends.
     EXPECT_EQ(host.canvas.count(QStringLiteral("TextOut")), 1);
+}
+
+TEST_F(AxisLabelPass, NarrowRangesFarFromZeroKeepTheirLabelsOnTheAxis)
+{
+    // A temperature axis zoomed to its smallest range, and a range of a few units near 1e17: the
+    // tolerance below the minimum must not reach below the axis.
+    for (const auto &[minimum, maximum] : {std::pair{373.15, 373.15 + 1e-10}, std::pair{1e17 - 96, 1e17}}) {
+        SCOPED_TRACE(minimum);
+        draw(minimum, maximum);
+        const auto labels = host.canvas.calls(QStringLiteral("TextOut"));
+        ASSERT_FALSE(labels.empty());
+        EXPECT_LE(labels.size(), 10u);
+        const auto outside = std::count_if(labels.begin(), labels.end(), [&](const RecordedCall &c) {
+            return c.args[0] < axis.StartPixel() || c.args[0] > axis.EndPixel();
+        });
+        EXPECT_EQ(outside, 0);
+    }
 }
 
 TEST_F(AxisLabelPass, FormatLabelValueAndMultiLineLabels)
@@ -203,6 +224,15 @@ TEST_F(AxisLabelPass, PointLabelsSkipOverlapsByTheirSeparation)
         draw(0, 400);
         EXPECT_EQ(texts(), c.drawn ? QStringList({"abcd", "efgh"}) : QStringList({"abcd"}));
     }
+    // The largest separation keeps every later label away, wide labels too.
+    axis.SetLabelsSeparation(std::numeric_limits<int>::max());
+    StubSeries wide;
+    wide.add(50, 1, QStringLiteral("abcdefgh"));
+    wide.add(350, 1, QStringLiteral("ijklmnop"));
+    wide.bindTo(&axis);
+    host.series = {&wide};
+    draw(0, 400);
+    EXPECT_EQ(texts(), QStringList({"abcdefgh"}));
 }
 
 TEST_F(AxisLabelPass, EventDrivenLabels)
@@ -268,6 +298,14 @@ TEST_F(AxisLabelPass, MinorTicksAndCentredGrid)
         for (int i = 2; i <= 9; ++i)
             expected.push_back(axis.ValueToPixel(decade * i));
     EXPECT_EQ(linesFromAxis(2), expected);
+
+    // A count beyond the pixels of the axis gives no more ticks in each of the two intervals than
+    // the axis has pixels.
+    axis.SetLogarithmic(false);
+    axis.SetIncrement(5);
+    axis.SetMinorTickCount(100000);
+    draw(0, 10);
+    EXPECT_LE(linesFromAxis(2).size(), 2 * std::size_t(axis.PixelSize()));
 }
 
 TEST_F(AxisLabelPass, ExponentFormRaisesASmallerExponent)
@@ -348,6 +386,27 @@ TEST_F(AxisLabelPass, CustomItemsAloneAreLabelledEachInItsShape)
     EXPECT_EQ(frames[0].args, std::vector<int>({x - 17 - 3, axis.PosLabels(), x - 17 + 35 + 3, axis.PosLabels() + 12}));
     EXPECT_EQ(frames[0].brushColor, clYellow);
     EXPECT_EQ(axis.TickPositions(), std::vector<int>({x, axis.ValueToPixel(7)}));
+}
+
+TEST_F(AxisLabelPass, CustomItemsSetTheRoomAndTheAlternateRowsOfAVerticalAxis)
+{
+    TChartAxis left(&host);
+    left.Items()->AddText(2, QStringLiteral("Triple point")); // 12 characters: 84 pixels
+    left.Items()->AddText(8, QStringLiteral("Boiling"));
+    left.SetLabelsAlternate(true);
+    left.SetMinMax(0, 10);
+    left.RecalcMinMax();
+    left.CalcPixelExtent();
+    EXPECT_EQ(left.MaxLabelsWidth(), 84);
+    TRect rect = host.chartRect;
+    left.CalcSpace(rect, true);
+    EXPECT_EQ(rect.left - host.chartRect.left, 2 * 84 + 7);
+    host.canvas.clear();
+    left.DrawTitleAndLabels(true);
+    const auto out = host.canvas.calls(QStringLiteral("TextOut"));
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].args[0], left.PosLabels() - 84); // the first label takes the outer row
+    EXPECT_EQ(out[1].args[0], left.PosLabels());
 }
 
 TEST_F(AxisLabelPass, TitleTakesItsRoomAndIsDrawnCentred)

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -25,19 +26,23 @@ AxisScale makeScale(AxisScale::Mode mode, int start, int end, double minimum, do
 TEST(NextStep, OneTwoFiveSequenceAndAlwaysAbove)
 {
     const struct { double x; double next; } cases[] = {
-        {1, 2}, {2, 5}, {0.3, 0.5}, {50, 100}, {9.99, 10}, {INFINITY, 1}, {1e-14, 2e-14}, {0.19999999999999998, 0.5}};
+        {1, 2}, {2, 5}, {0.3, 0.5}, {50, 100}, {9.99, 10}, {INFINITY, 1}, {1e-14, 2e-14}, {0.19999999999999998, 0.5},
+        {1e-300, 2e-300}, {3e-300, 5e-300}, {7e305, 1e306}, {1.5e308, INFINITY}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.x);
         EXPECT_EQ(PlotEngine::NextStep(c.x), c.next);
     }
     std::mt19937_64 random(13);
-    std::uniform_real_distribution<double> exponent(-14.0, 12.0);
-    int failures = 0;
-    for (int i = 0; i < 1000000; ++i) {
-        const double x = std::pow(10.0, exponent(random));
-        failures += PlotEngine::NextStep(x) > x ? 0 : 1;
+    // The usual decades densely, then every decade down to 1e-300.
+    for (const auto &[low, high, count] : {std::tuple{-14.0, 12.0, 1000000}, std::tuple{-300.0, 308.0, 100000}}) {
+        std::uniform_real_distribution<double> exponent(low, high);
+        int failures = 0;
+        for (int i = 0; i < count; ++i) {
+            const double x = std::pow(10.0, exponent(random));
+            failures += PlotEngine::NextStep(x) > x ? 0 : 1;
+        }
+        EXPECT_EQ(failures, 0) << low << ".." << high;
     }
-    EXPECT_EQ(failures, 0);
 }
 
 TEST(AxisScale, LinearFormsRoundTiesToEvenAndClamp)

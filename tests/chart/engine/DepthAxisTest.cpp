@@ -32,6 +32,12 @@ TEST(TChartDepthAxis, LabelsSeriesTitlesAlongTheDepthAndFollowsItsTwin)
         texts << c.text;
     EXPECT_EQ(texts, QStringList({"Water", "Ethanol"}));
     EXPECT_EQ(host.canvas.count(QStringLiteral("ZLine3D")), 1);
+    // A range far beyond any series index has nothing to title.
+    depth.SetMinMax(1e12, 1e12 + 2);
+    depth.RecalcMinMax();
+    host.canvas.clear();
+    depth.DrawTitleAndLabels(true);
+    EXPECT_EQ(host.canvas.count(QStringLiteral("TextOut")), 0);
 
     depth.SetInverted(true);
     EXPECT_TRUE(top.Inverted());

@@ -102,6 +102,8 @@ TEST(FormatDateTime, CodesOnTheTwentiethOfMarch2024)
     }
     EXPECT_EQ(FormatDateTime(QStringLiteral("hh:nn"), 45371.9999999999), QStringLiteral("00:00"));
     EXPECT_EQ(FormatDateTime(QStringLiteral("yyyy"), std::nan("")), QString());
+    for (const double beyond : {1e19, -1e19, 1e300})
+        EXPECT_EQ(FormatDateTime(QStringLiteral("hh:nn"), beyond), QString()) << beyond;
 }
 
 TEST(FormatDateTime, GermanSeparatorsAndDefaultFormats)

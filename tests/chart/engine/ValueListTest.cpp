@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 namespace {
@@ -117,6 +118,13 @@ TEST(TChartValueList, CompareLocateAndAssign)
     EXPECT_EQ(ascending->Locate(2.5), -1);
     EXPECT_EQ(ascending->LocateInRange(2, 3, 1), -1);
     EXPECT_EQ(ascending->LocateInRange(2, 2, 3), 2);
+    // Values that no longer follow the Order are still found: a value set out of order, an Order
+    // given after the values, a NaN among them.
+    ascending->SetValue(3, 0.5);
+    EXPECT_EQ(ascending->Locate(0.5), 3);
+    EXPECT_EQ(ascending->Locate(1), 0);
+    EXPECT_EQ(listOf(loAscending, {5, 1, 3})->Locate(5), 0);
+    EXPECT_EQ(listOf(loDescending, {9, std::nan(""), 7, 8})->Locate(8), 3);
 
     // Binary search (ordered) and scan (unordered) find the same first index.
     std::mt19937 random(5);

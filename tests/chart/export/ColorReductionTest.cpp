@@ -142,6 +142,21 @@ TEST(ReduceColors, QuantizeKeepsToTheRequestedNumberOfColours)
     EXPECT_EQ(exact.convertToFormat(QImage::Format_RGB32), four);
 }
 
+TEST(ReduceColors, OptimizedPaletteKeepsItsColourDepthBetweenTheSystemColours)
+{
+    // One bit per channel leaves the octree at most 8 colours; the Windows variant puts them between the
+    // first and last ten system colours.
+    const QImage source = colourfulImage();
+    const TGIFPalette plain = CreateOptimizedPaletteFromBitmap(source, 256, 1, false);
+    const TGIFPalette windows = CreateOptimizedPaletteFromBitmap(source, 256, 1, true);
+    EXPECT_LE(plain.size(), 8u);
+    ASSERT_EQ(windows.size(), plain.size() + 20);
+    EXPECT_TRUE(std::equal(plain.begin(), plain.end(), windows.begin() + 10));
+    const TGIFPalette system = SystemPalette20();
+    EXPECT_TRUE(std::equal(system.begin(), system.begin() + 10, windows.begin()));
+    EXPECT_TRUE(std::equal(system.begin() + 10, system.end(), windows.end() - 10));
+}
+
 TEST(ReduceColors, NearestWithWebPaletteIsTheDirectLookup)
 {
     const QImage source = colourfulImage().convertToFormat(QImage::Format_RGB888);

@@ -10,6 +10,7 @@
 #include "TRLEEncoder.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,22 @@ std::vector<std::uint8_t> decodeWithModel(const QByteArray &gif)
     return bytes;
 }
 
-// The encoder as first described: string table of 8009 slots, probe h -> 2h mod 8009.
+// R, G, B, A bytes of a frame as our model reads it: alpha 0 where the frame is transparent.
+QByteArray rgbaWithModel(const TGIFImage &image, int frame)
+{
+    const QImage indexed = image.ToImage(frame);
+    const QList<QRgb> table = indexed.colorTable();
+    QByteArray rgba;
+    for (int y = 0; y < indexed.height(); ++y)
+        for (int x = 0; x < indexed.width(); ++x) {
+            const QRgb c = table[indexed.pixelIndex(x, y)];
+            for (const int channel : {qRed(c), qGreen(c), qBlue(c), qAlpha(c)})
+                rgba.append(char(channel));
+        }
+    return rgba;
+}
+
+// The hash-table encoder: string table of 8009 slots, probe h -> 2h mod 8009.
 QByteArray referenceLzw(const std::vector<std::uint8_t> &pixels, int bitsPerPixel)
 {
     const int bpp = std::max(2, bitsPerPixel);
@@ -194,6 +210,77 @@ TEST(GifDecoder, ReadsWhatImageMagickAndGifsicleWrite)
         ASSERT_EQ(gifsicle.exitCode, 0) << gifsicle.err.toStdString();
         EXPECT_TRUE(decodeWithModel(gifsicle.out) == expected);
     }
+}
+
+TEST(GifDecoder, ReadsAnimationsThatImageMagickAndGifsicleOptimise)
+{
+    // Frames that share most pixels, the last in colours of its own: the writers crop frames, make unchanged
+    // pixels transparent and give frames their own colour maps. Each frame must read as ImageMagick reads it.
+    std::mt19937 rng(31);
+    QTemporaryDir dir;
+    QImage picture(90, 60, QImage::Format_RGB32);
+    const std::vector<std::uint8_t> base = toRgb(randomIndices(rng, 90, 60, 7), distinctPalette(7));
+    for (int i = 0; i < 90 * 60; ++i)
+        picture.setPixel(i % 90, i / 90, qRgb(base[3 * i], base[3 * i + 1], base[3 * i + 2]));
+    QStringList ppms, gifs;
+    for (int n = 0; n < 4; ++n) {
+        const QRect area = n < 3 ? QRect(10 * n, 8 * n, 30, 20) : picture.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (n == 3 || (x + y) % 3 != 0) // unchanged pixels inside the area become transparent
+                    picture.setPixel(x, y, qRgb(40 * n + int(rng() % 20), 7 * n, int(rng() % 2) * 90));
+        ppms << dir.filePath(QStringLiteral("%1.ppm").arg(n));
+        gifs << dir.filePath(QStringLiteral("%1.gif").arg(n));
+        ASSERT_TRUE(picture.save(ppms.back(), "PPM"));
+        TGIFImage frame;
+        frame.SetColorReduction(rmNone);
+        frame.Assign(picture);
+        frame.SaveToFile(gifs.back());
+    }
+    const ToolResult written[] = {
+        runTool(QStringLiteral("gifsicle"), QStringList{QStringLiteral("-O3")} + gifs),
+        runTool(QStringLiteral("convert"), ppms + QStringList{QStringLiteral("-layers"), QStringLiteral("Optimize"),
+                                                             QStringLiteral("gif:-")}),
+    };
+    // Every frame of the file as ImageMagick reads it equals the image's frame in our model.
+    const auto expectSameFrames = [](const TGIFImage &image, const QByteArray &file) {
+        for (int i = 0; i < image.Count(); ++i) {
+            SCOPED_TRACE(testing::Message() << "frame " << i);
+            const QByteArray ours = rgbaWithModel(image, i);
+            const QStringList frameOnly = {QStringLiteral("gif:-[%1]").arg(i), QStringLiteral("rgba:-")};
+            const ToolResult theirs = runTool(QStringLiteral("convert"), frameOnly, file);
+            ASSERT_EQ(ours.size(), theirs.out.size());
+            for (qsizetype p = 0; p < ours.size(); p += 4) {
+                ASSERT_EQ(ours[p + 3], theirs.out[p + 3]) << "alpha of pixel " << p / 4;
+                if (ours[p + 3] != 0) {
+                    ASSERT_EQ(ours.mid(p, 3), theirs.out.mid(p, 3)) << "pixel " << p / 4;
+                }
+            }
+        }
+    };
+    int cropped = 0, transparent = 0, ownMaps = 0;
+    for (const ToolResult &animation : written) {
+        SCOPED_TRACE(testing::Message() << "writer " << (&animation - written));
+        ASSERT_EQ(animation.exitCode, 0) << animation.err.toStdString();
+        TGIFImage image;
+        image.LoadFromData(reinterpret_cast<const std::uint8_t *>(animation.out.constData()), animation.out.size());
+        ASSERT_EQ(image.Count(), 4);
+        expectSameFrames(image, animation.out);
+        // Written back by us, with either encoder, the frames read the same.
+        for (const int compression : {gcLZW, gcRLE}) {
+            image.SetCompression(compression);
+            expectSameFrames(image, saveChecked(image));
+        }
+        for (int i = 0; i < 4; ++i) {
+            const TGIFSubImage &frame = image.Images(i);
+            cropped += frame.Width() < 90;
+            transparent += frame.Transparent();
+            ownMaps += frame.ColorMap().Count() > 0;
+        }
+    }
+    EXPECT_GT(cropped, 0);
+    EXPECT_GT(transparent, 0);
+    EXPECT_GT(ownMaps, 0);
 }
 
 TEST(GifEncoder, TwoColoursStartAtCodeSizeTwoAndFillWholeSubBlocks)

@@ -231,6 +231,31 @@ TEST(TGIFGraphicControlExtension, OddBlockSizesKeepTheStreamInStep)
     }
 }
 
+TEST(TGIFGraphicControlExtension, TransparentIndexBelongsToTheLocalMapThatFollows)
+{
+    // A two-colour global map; the frame's own map has eight colours and its transparent index is 5.
+    WatchedImage w;
+    w.image.Header().ColorMap().ImportPalette({{0, 0, 0}, {255, 255, 255}});
+    TGIFSubImage &frame = w.addFrame(8, 1, distinctPalette(3));
+    auto control = std::make_unique<TGIFGraphicControlExtension>(&frame);
+    control->SetTransparentColorIndex(5);
+    control->SetTransparent(true);
+    frame.AddExtension(std::move(control));
+    const QByteArray gif = saveChecked(w.image);
+    WatchedImage loaded;
+    loaded.load(gif);
+    EXPECT_TRUE(loaded.warnings.isEmpty()) << loaded.warnings.join(", ").toStdString();
+    const QImage image = loaded.image.ToImage(0);
+    const ToolResult alpha = runTool(QStringLiteral("convert"),
+                                     {QStringLiteral("gif:-"), QStringLiteral("-alpha"), QStringLiteral("extract"),
+                                      QStringLiteral("gray:-")},
+                                     gif);
+    ASSERT_EQ(alpha.out.size(), 8) << alpha.err.toStdString();
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(qAlpha(image.pixel(x, 0)), std::uint8_t(alpha.out[x])) << "pixel " << x << " as ImageMagick sees it";
+    EXPECT_EQ(qAlpha(image.pixel(5, 0)), 0);
+}
+
 TEST(TGIFSubImage, FrameImagesCoverEveryIndexAndShowTransparency)
 {
     WatchedImage w;
@@ -249,7 +274,9 @@ TEST(TGIFSubImage, FrameImagesCoverEveryIndexAndShowTransparency)
     // Without any colour table the frame shows a grey ramp.
     frame.ColorMap().Clear();
     EXPECT_EQ(w.image.ToImage(0).pixel(2, 0), qRgb(200, 200, 200));
-    EXPECT_EQ(QImage::fromData(saveChecked(w.image), "GIF").size(), QSize(3, 1));
+    const QByteArray noMap = saveChecked(w.image);
+    EXPECT_EQ(noMap[10], '\0') << "no table flag, and size bits of 0 rather than -1";
+    EXPECT_EQ(QImage::fromData(noMap, "GIF").size(), QSize(3, 1));
 }
 
 TEST(TGIFImage, AssignsPicturesWithTheirOwnColoursWhenNotReduced)

@@ -87,6 +87,12 @@ QByteArray descriptorWithData(int width, int height, const QByteArray &data)
     return gif;
 }
 
+// The same file with a graphic control extension before the frame: transparent, index 1.
+QByteArray transparent(QByteArray gif)
+{
+    return gif.insert(19, QByteArray("\x21\xF9\x04\x01\x00\x00\x01\x00", 8));
+}
+
 } // namespace
 
 TEST(GifHostileInput, FlipsAndTruncationsNeverCrash)
@@ -144,19 +150,40 @@ TEST(GifHostileInput, HandMadeStreamsEndWithTheRightMessage)
     EXPECT_EQ(image.Images(0).Pixels(1, 0), 2);
     EXPECT_EQ(image.Images(0).Pixels(2, 0), 1);
     EXPECT_EQ(image.Images(0).Pixels(3, 0), 0);
+    // In a transparent frame the pixels never reached take the transparent index, in interlaced order
+    // too: four pixels fill row 0 and the start of row 4.
+    CodeStream four(2);
+    four.clear();
+    for (int i = 0; i < 4; ++i)
+        four.code(0);
+    four.code(5);
+    QByteArray interlaced = descriptorWithData(3, 5, four.bytes());
+    interlaced[28] = 0x40;
+    interlaced = transparent(interlaced);
+    image.LoadFromData(reinterpret_cast<const std::uint8_t *>(interlaced.constData()), interlaced.size());
+    const int rows[5][3] = {{0, 0, 0}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {0, 1, 1}};
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(image.Images(0).Pixels(x, y), rows[y][x]) << x << ", " << y;
 }
 
 TEST(GifHostileInput, HugeFramesAreRefusedOrCostNoMemoryUntilDecoded)
 {
     const Outcome huge = load(descriptorWithData(65535, 65535, QByteArray("\x02\x01\x44\x00", 4)));
     EXPECT_EQ(huge.exception, GIFText::ImageTooLarge);
-    // Just under the frame limit, with three bytes of data: the untouched pixel memory stays unused.
-    const bool peakResets = resetPeakMemory();
-    const long long before = statusKb("VmRSS:");
-    const Outcome large = load(descriptorWithData(16384, 16383, QByteArray("\x02\x01\x44\x00", 4)), false);
-    EXPECT_FALSE(large.raised) << large.exception;
-    if (peakResets && before > 0) {
-        EXPECT_LT(statusKb("VmHWM:") - before, 256 * 1024) << "kB";
+    // Just under the frame limit, with three bytes of data: the untouched pixel memory stays unused, also
+    // in two transparent frames, whose pixels the data never reach take the transparent index.
+    const QByteArray large = descriptorWithData(16384, 16383, QByteArray("\x02\x01\x44\x00", 4));
+    QByteArray twoTransparent = transparent(large);
+    twoTransparent.insert(twoTransparent.size() - 1, twoTransparent.mid(19).chopped(1));
+    for (const QByteArray &gif : {large, twoTransparent}) {
+        const bool peakResets = resetPeakMemory();
+        const long long before = statusKb("VmRSS:");
+        const Outcome outcome = load(gif, false);
+        EXPECT_FALSE(outcome.raised) << outcome.exception;
+        if (peakResets && before > 0) {
+            EXPECT_LT(statusKb("VmHWM:") - before, 256 * 1024) << "kB";
+        }
     }
     // Frames together may not pass 2^30 pixels.
     QByteArray many("GIF89a\xFF\x3F\xFF\x3F\x00\x00\x00", 13);

@@ -1,10 +1,13 @@
 // The small controls of the chart editor forms.
 #include "PlotColorDialog.h"
+#include "PlotException.h"
 #include "PropertyFiler.h"
+#include "ScriptedMessageService.h"
 #include "TComboFlat.h"
 #include "TPen.h"
 #include "TPlotButton.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -54,10 +57,12 @@ TEST(TButtonColor, LinkedPropertyQueryAndOwnColour)
     EXPECT_EQ(button.GetLinkedColor(), clYellow);
     EXPECT_EQ(pen.Color(), clRed);
 
-    // System colours show as what they look like.
+    // System colours show as what they look like; "no colour" stays itself and shows no swatch.
     pen.SetColor(clBtnFace);
     button.LinkProperty(&pen, QStringLiteral("Color"));
     EXPECT_EQ(button.GetLinkedColor(), 0xF0F0F0u);
+    pen.SetColor(clNone);
+    EXPECT_EQ(button.GetLinkedColor(), clNone);
 }
 
 TEST(TButtonColor, ClickPicksAColourWritesItAndDrawsTheSwatch)
@@ -86,6 +91,19 @@ TEST(TButtonColor, ClickPicksAColourWritesItAndDrawsTheSwatch)
     const QImage picture = button.grab().toImage();
     const TRect swatch = button.GetSwatchRect();
     EXPECT_EQ(picture.pixel((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2), qRgb(255, 0, 0));
+}
+
+TEST(TButtonColor, ASymbolThatFailsIsReportedOnceAfterThePaint)
+{
+    ScriptedMessageService messages;
+    TButtonColor button;
+    button.GetColorQuery = []() -> TColor { throw PlotException(QStringLiteral("No colour to show")); };
+    button.grab();
+    button.grab();
+    EXPECT_TRUE(messages.shown().isEmpty()); // no box inside a paint event
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("No colour to show"));
 }
 
 TEST(PlotColorDialog, EditColorKeepsCustomColoursOnlyWhenConfirmed)

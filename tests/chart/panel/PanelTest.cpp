@@ -208,6 +208,19 @@ TEST(ChartPanel, OnlyRealChangesInvalidateAndNotWithoutAutoRepaint)
     EXPECT_FALSE(canvas.bufferOutOfDate());
 }
 
+TEST(ChartPanel, AResizedPanelDrawsAWholePassAtItsNewSize)
+{
+    TCustomPlotPanelExtended panel;
+    panel.SetColor(clRed);
+    panel.AutoRepaint = false; // a new size is no property change: it repaints all the same
+    panel.grab();
+    panel.resize(500, 300);
+    const QImage picture = panel.grab().toImage();
+    EXPECT_EQ(picture.pixel(450, 280), qRgb(255, 0, 0));
+    EXPECT_EQ(screenCanvas(panel).buffer()->size(), QSize(500, 300));
+    EXPECT_EQ(panel.ChartRect.right, 500 - 1 - 15);
+}
+
 TEST(ChartPanel, BackImageTilesCentresAndSkipsEmptyPictures)
 {
     TCustomPlotPanelExtended panel;
