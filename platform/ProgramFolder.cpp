@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 QString programFolder()
 {
@@ -15,16 +14,16 @@ QString programFolder()
 
 QString findFileIgnoringCase(const QString &folder, const QString &fileName)
 {
+    // Every spelling of a name must reach the same file: the database is read as "tenso20.dad" and
+    // saved as "TENSO20.DAD", and with two files that differ only in case a save would go to the
+    // file the list never reads. So the first match in name order wins, whatever case was asked for.
     const QDir dir(folder);
-    const QString exact = dir.filePath(fileName);
-    if (QFileInfo::exists(exact))
-        return exact;
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &entry : entries) {
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);
     }
-    return exact;
+    return dir.filePath(fileName);
 }
 
 QString programFilePath(const QString &fileName)

@@ -2,6 +2,7 @@
 #include "app/core/AqueousSolution.h"
 
 #include "app/core/SystemBoiling.h"
+#include "app/core/TemperatureUnits.h"
 #include "app/core/WaterSaturation.h"
 
 #include <cmath>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr long double kCelsiusOffsetK = 273.15L;
 constexpr long double kDecimalLogFactor = 2.3026L;
 
 } // namespace

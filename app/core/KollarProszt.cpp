@@ -38,16 +38,21 @@ long double estimateKollarProszt(long double boilingPointK, long double temperat
 {
     const KollarProsztAntoine k = kollarProsztCoefficients(boilingPointK);
     const long double t = temperatureK - 273.15L;
-    const long double pressureTorr = powerOfTen(k.A - k.B / (k.C + t));
-    return boilingPointK > 0.0L && temperatureK > 0.0L ? positiveOrNaN(pressureUnitToBar(torr(), pressureTorr))
-                                                       : std::numeric_limits<long double>::quiet_NaN();
+    // At and below t = -C (T = 479 a^2 K) the equation describes no vapour-pressure curve: beyond
+    // its pole the pressure falls as the temperature rises (1e220 bar at 50 K for Tb = 373.15 K).
+    if (!(boilingPointK > 0.0L && temperatureK > 0.0L && k.C + t > 0.0L))
+        return std::numeric_limits<long double>::quiet_NaN();
+    return positiveOrNaN(pressureUnitToBar(torr(), powerOfTen(k.A - k.B / (k.C + t))));
 }
 
 long double estimateKollarProsztTemperature(long double boilingPointK, long double pressureBar)
 {
     const KollarProsztAntoine k = kollarProsztCoefficients(boilingPointK);
     const long double pressureTorr = barToPressureUnit(torr(), pressureBar);
-    if (!(boilingPointK > 0.0L) || !(pressureBar > 0.0L))
+    // C + t = B / (A - log10 p) is above 0 only below p = 10^A Torr; above it the temperature
+    // would lie on the far side of the pole.
+    const long double logDistance = k.A - std::log10(pressureTorr);
+    if (!(boilingPointK > 0.0L) || !(pressureBar > 0.0L) || !(logDistance > 0.0L))
         return std::numeric_limits<long double>::quiet_NaN();
-    return positiveOrNaN(k.B / (k.A - std::log10(pressureTorr)) - k.C + 273.15L);
+    return positiveOrNaN(k.B / logDistance - k.C + 273.15L);
 }

@@ -12,10 +12,10 @@ struct KollarProsztAntoine
 
 KollarProsztAntoine kollarProsztCoefficients(long double boilingPointK);
 
-// Its pressure in bar at T. NaN unless Tb > 0, T > 0 and the result is a finite number above 0 (C + t = 0
-// has none).
+// Its pressure in bar at T. NaN unless Tb > 0, T > 0, C + t > 0 (the side of the equation's pole
+// where the curve lies) and the result is a finite number above 0.
 long double estimateKollarProszt(long double boilingPointK, long double temperatureK);
 
 // Its inverse: the temperature in K at which the estimate gives pressureBar. NaN unless Tb > 0,
-// p > 0 and the result is a finite number above 0 K.
+// p > 0, p < 10^A Torr (so that C + t > 0) and the result is a finite number above 0 K.
 long double estimateKollarProsztTemperature(long double boilingPointK, long double pressureBar);

@@ -15,6 +15,8 @@ constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 
 constexpr long double kLn10 = 2.302585092994045684017991454684364208L;
 
+constexpr long double kLowestRisingAlphaC = 7.0L - 0.1183L / 0.0364L;
+
 // Riedel's functions of a reduced temperature x:
 //   phi(x) = 42 ln x + 36/x - 35 - x^6, A(x) = 0.1183 phi - 7 log10 x, B(x) = 0.0364 phi - log10 x.
 // One logarithm serves all three, and x^6 is exp(6 ln x) as the method's tables form it.
@@ -57,7 +59,12 @@ long double riedelAlphaC(long double Tb, long double Tc, long double PcBar)
         return kNaN;
     const long double PcAtm = PcBar / kNormalPressureBar;
     const RiedelTerms atTb = riedelTerms(Tb / Tc);
-    return finiteOrNaN((std::log10(PcAtm) - atTb.A) / atTb.B + 7.0L);
+    const long double alphaC = (std::log10(PcAtm) - atTb.A) / atTb.B + 7.0L;
+    // The curve rises with the temperature only while 0.1183 + 0.0364 (alpha_c - 7) > 0, that is
+    // alpha_c > 3.75; helium, the lowest of real substances, has 3.9. Lower values come from data
+    // that contradict each other (a Pc below 1 atm, for one) and would give a vapour pressure that
+    // falls as the temperature rises.
+    return alphaC > kLowestRisingAlphaC ? finiteOrNaN(alphaC) : kNaN;
 }
 
 long double riedelPressureBar(long double Tb, long double Tc, long double PcBar, long double T)

@@ -3,7 +3,7 @@
 
 // Riedel's constant alpha_c of a substance: the slope of its reduced vapour-pressure curve at the
 // critical point, fitted so that the curve passes through (Tb, 1 atm). NaN unless
-// 0 < Tb < Tc and Pc > 0.
+// 0 < Tb < Tc, Pc > 0 and the curve rises with the temperature (alpha_c above 3.75).
 long double riedelAlphaC(long double boilingPointK, long double criticalTemperatureK, long double criticalPressureBar);
 
 // The vapour pressure in bar at T; p(Tb) = 1.01325 bar and p(Tc) = Pc. NaN when the data are

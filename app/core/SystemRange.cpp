@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr long double kCelsiusOffsetK = 273.15L;
-
 QString rangeLabel(const QString &unit, qint64 first, qint64 last)
 {
     const QString letter = unit == u"K" ? QStringLiteral("T") : QStringLiteral("t");

@@ -6,6 +6,9 @@
 
 #include <array>
 
+// 0 °C in kelvin.
+inline constexpr long double kCelsiusOffsetK = 273.15L;
+
 // List order is the index that windows pass between each other.
 inline constexpr std::array<QStringView, 3> kTemperatureUnits{u"°C", u"°F", u"K"};
 

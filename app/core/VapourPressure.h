@@ -4,6 +4,7 @@
 #include <QStringView>
 
 // Fields of a substance record line read here, counted from 1.
+inline constexpr int kFieldMolarMass = 12; // kg/kmol
 inline constexpr int kFieldMeltingPointK = 13;
 inline constexpr int kFieldBoilingPointK = 14;
 inline constexpr int kFieldEquationCode = 15;

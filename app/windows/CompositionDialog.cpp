@@ -51,6 +51,8 @@ QGridLayout *CompositionDialog::listAndGridLayout()
     moves->addStretch(1);
     lists->addLayout(moves, 1, 1, 2, 1);
     lists->addWidget(StringGrid1, 1, 2, Qt::AlignTop);
+    // Spare height goes to the list, not between the headings and what they head.
+    lists->setRowStretch(2, 1);
     return lists;
 }
 

@@ -2,6 +2,7 @@
 #include "app/windows/CompositionGrid.h"
 
 #include "app/core/Rounding.h"
+#include "app/core/SingleValue.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -78,6 +79,12 @@ int CompositionGrid::usedRows() const
     while (rows + 1 < RowCount() && isUsed(rows + 1))
         ++rows;
     return rows;
+}
+
+std::optional<long double> CompositionGrid::percent(int row) const
+{
+    const QString text = Cells(kPercentColumn, row).trimmed();
+    return text.isEmpty() ? std::optional<long double>(0.0L) : parseInputValue(text);
 }
 
 int CompositionGrid::firstFreeRow() const

@@ -5,6 +5,8 @@
 
 #include <QTableWidget>
 
+#include <optional>
+
 class CompositionGrid : public QTableWidget
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     // Whether a component row holds a name, and how many do from the top.
     bool isUsed(int row) const { return !Cells(kNameColumn, row).isEmpty(); }
     int usedRows() const;
+    // A row's mass percentage as typed, ',' or '.' as the decimal point and blanks around it
+    // ignored: an empty cell is 0 %, a cell that is no number has no value.
+    std::optional<long double> percent(int row) const;
     // The first component row without a name; 0 when the grid is full.
     int firstFreeRow() const;
     // Deletes a component row: the rows below move up, the last one is emptied.

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 EstimationDialog::EstimationDialog(TForm1 &form, const QString &componentName, const QString &designCaption,
@@ -177,7 +178,10 @@ void EstimationDialog::prepareInputs(std::initializer_list<QLineEdit *> edits,
 void EstimationDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from the task bar gets a spontaneous show: that is no new show, and the
+    // user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void EstimationDialog::resetResult()

@@ -53,6 +53,8 @@ SystemDialog::SystemDialog(TForm1 &form, const QString &formName, const QString 
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     m_calculate = new QPushButton(QStringLiteral("B&erechnen"), Panel2);
     m_calculate->setObjectName(calculateButtonName);
+    // Enter in an input presses the calculate button, the dialog's default, once.
+    m_calculate->setDefault(true);
     BitBtn5 = new QPushButton(QStringLiteral("p min/max"), Panel2);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
     BitBtn5->hide();
@@ -80,7 +82,6 @@ SystemDialog::SystemDialog(TForm1 &form, const QString &formName, const QString 
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &SystemDialog::ComboBox2Change);
     connect(ComboBox3, &QComboBox::currentIndexChanged, this, &SystemDialog::ComboBox3Change);
     connect(Edit1, &QLineEdit::textChanged, this, &SystemDialog::Edit1Change);
-    connect(Edit1, &QLineEdit::returnPressed, m_calculate, &QPushButton::click);
 }
 
 const LanguageTables &SystemDialog::texts() const

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
@@ -155,6 +156,10 @@ TDatenbank_erweiternDlg::TDatenbank_erweiternDlg(TForm1 &form, QWidget *parent)
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2 = new QPushButton(QStringLiteral("&Schließen"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    // Enter in a field neither saves nor closes: a half-typed record would give one box for every
+    // field still empty. Saving is a click on BitBtn1.
+    for (QPushButton *button : {BitBtn1, BitBtn2})
+        button->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Label22, 1);
     buttons->addWidget(BitBtn1);
@@ -171,7 +176,10 @@ TDatenbank_erweiternDlg::TDatenbank_erweiternDlg(TForm1 &form, QWidget *parent)
 void TDatenbank_erweiternDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from the task bar gets a spontaneous show: that is no new show, and the
+    // user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TDatenbank_erweiternDlg::applyTexts()

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -31,8 +32,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kMolarMassField = 12;
 
 // Like the main window's current substance: bold and blue.
 void emphasise(QLabel *label)
@@ -112,7 +111,9 @@ TFestFlueDlg::TFestFlueDlg(TForm1 &form, QWidget *parent)
 void TFestFlueDlg::showEvent(QShowEvent *event)
 {
     SystemDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TFestFlueDlg::FormShow()
@@ -230,7 +231,7 @@ void TFestFlueDlg::CalcSolventMoleFraction()
     const SolidEntry *solid = selectedSolid();
     m_solvent = readVapourPressureCoefficients(solvent);
     const long double massPercent = parseInputValue(Edit3->text()).value_or(0.0L);
-    SolventMoleFraction = solid ? solventMoleFraction(numericField(solvent, kMolarMassField), massPercent, solid->molarMass)
+    SolventMoleFraction = solid ? solventMoleFraction(numericField(solvent, kFieldMolarMass), massPercent, solid->molarMass)
                                 : 1.0L;
 }
 

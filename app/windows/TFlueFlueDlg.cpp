@@ -3,7 +3,6 @@
 
 #include "app/core/RangeLimits.h"
 #include "app/core/RecordFields.h"
-#include "app/core/SingleValue.h"
 #include "app/core/SystemBoiling.h"
 #include "app/core/SystemRange.h"
 #include "app/data/LanguageTables.h"
@@ -19,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -76,7 +76,9 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
 void TFlueFlueDlg::showEvent(QShowEvent *event)
 {
     SystemDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TFlueFlueDlg::FormShow()
@@ -171,8 +173,8 @@ void TFlueFlueDlg::CalcMoleFractions()
             continue;
         const QString &record = form().databaseList().at(index);
         // An empty percentage is 0 %; the checks have refused unreadable ones before.
-        percents.push_back(parseInputValue(StringGrid1->Cells(2, row)).value_or(0.0L));
-        molarMasses.push_back(numericField(record, 12));
+        percents.push_back(StringGrid1->percent(row).value_or(0.0L));
+        molarMasses.push_back(numericField(record, kFieldMolarMass));
         equations.push_back(readVapourPressureCoefficients(record));
         RecordIndexes.push_back(index);
     }
@@ -199,8 +201,7 @@ TFlueFlueDlg::Percentages TFlueFlueDlg::readPercentages() const
 {
     Percentages percentages;
     for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
-        const QString text = StringGrid1->Cells(2, row).trimmed();
-        const std::optional<long double> percent = text.isEmpty() ? 0.0L : parseInputValue(text);
+        const std::optional<long double> percent = StringGrid1->percent(row);
         // Negative shares or more than the whole would give mole fractions outside 0 to 1.
         if (percent && *percent >= 0.0L && *percent <= 100.0L)
             percentages.sum += *percent;

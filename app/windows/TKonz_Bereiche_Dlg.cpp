@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 TKonz_Bereiche_Dlg::TKonz_Bereiche_Dlg(TForm1 &form, TWaessrigDlg &solution, QWidget *parent)
@@ -41,7 +42,9 @@ TKonz_Bereiche_Dlg::TKonz_Bereiche_Dlg(TForm1 &form, TWaessrigDlg &solution, QWi
 void TKonz_Bereiche_Dlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TKonz_Bereiche_Dlg::FormShow()

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -77,6 +78,8 @@ TMesswerteDlg::TMesswerteDlg(TForm1 &form, QWidget *parent)
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     BitBtn1 = new QPushButton(QStringLiteral("&Berechnen"), Panel2);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    // Enter in Edit1 presses it, once: the edit does not click it as well.
+    BitBtn1->setDefault(true);
     auto *interpolation = new QGridLayout(Panel2);
     interpolation->addWidget(Label1, 0, 0, 1, 3);
     interpolation->addWidget(Label3, 1, 0);
@@ -108,7 +111,6 @@ TMesswerteDlg::TMesswerteDlg(TForm1 &form, QWidget *parent)
     connect(MediumListbox, &SubstanceListBox::Click, this, &TMesswerteDlg::MediumListboxClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TMesswerteDlg::BitBtn1Click);
     connect(Edit1, &QLineEdit::textChanged, this, &TMesswerteDlg::Edit1Change);
-    connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
     connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TMesswerteDlg::ComboBox3Change);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -116,7 +118,10 @@ TMesswerteDlg::TMesswerteDlg(TForm1 &form, QWidget *parent)
 void TMesswerteDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from the task bar gets a spontaneous show: that is no new show, and the
+    // user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TMesswerteDlg::loadMeasuredList()

@@ -13,9 +13,6 @@
 
 namespace {
 
-// The boiling note needs the solution to boil inside its range at the note's 1.013 bar.
-constexpr long double kNotePressureBar = 1.013L;
-
 QString nameOf(const QListWidgetItem *item)
 {
     return item ? item->text().section(u'\t', 0, 0) : QString();
@@ -76,7 +73,7 @@ ValueTableDialog::TableSystem TTabMischFestDlg::prepareSystem()
 
 void TTabMischFestDlg::rowsBuilt()
 {
-    // Only a solution that boils inside its range at 1.013 bar has a note.
+    // Only a solution that boils inside its range at the note's pressure has a note.
     Label15->setText(system().limits.pmaxBar > kNotePressureBar ? boilingNote(m_notePrefix, false) : QString());
 }
 

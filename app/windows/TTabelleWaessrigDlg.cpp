@@ -10,12 +10,6 @@
 #include <QCheckBox>
 #include <QLabel>
 
-namespace {
-
-constexpr long double kCelsiusOffsetK = 273.15L;
-
-} // namespace
-
 TTabelleWaessrigDlg::TTabelleWaessrigDlg(TForm1 &form, TWaessrigDlg &solution, QWidget *parent)
     : CompositionTableDialog(form, QStringLiteral("TabelleWaessrigDlg"), TWaessrigDlg::kComponentRows, parent)
     , m_solution(solution)

@@ -6,7 +6,6 @@
 #include "app/core/PressureUnits.h"
 #include "app/core/RangeLimits.h"
 #include "app/core/RecordFields.h"
-#include "app/core/SingleValue.h"
 #include "app/core/SystemRange.h"
 #include "app/core/TemperatureUnits.h"
 #include "app/core/WaterSaturation.h"
@@ -27,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,7 +36,6 @@
 
 namespace {
 
-constexpr long double kCelsiusOffsetK = 273.15L;
 // Percentages that add up to 80 in decimal need not do so in binary.
 constexpr long double kSumTolerance = 1e-9L;
 constexpr long double kMostSolutesPercent = 80.0L;
@@ -86,7 +85,9 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
 void TWaessrigDlg::showEvent(QShowEvent *event)
 {
     SystemDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TWaessrigDlg::FormShow()
@@ -156,7 +157,7 @@ const AqueousSolute *TWaessrigDlg::soluteOfRow(int row) const
 long double TWaessrigDlg::rowPercent(int row) const
 {
     // An empty percentage counts as 0 %; the checks have refused unreadable ones before.
-    return parseInputValue(StringGrid1->Cells(2, row)).value_or(0.0L);
+    return StringGrid1->percent(row).value_or(0.0L);
 }
 
 bool TWaessrigDlg::canCalculate() const
@@ -204,6 +205,8 @@ void TWaessrigDlg::updateRange()
     }
     m_rangeValid = AqTmin <= AqTmax;
     m_singleTemperature = used > 0 && AqTmin == AqTmax;
+    // The input of a single-temperature system is the program's: the result belongs to it.
+    Edit1->setReadOnly(m_singleTemperature);
     const LanguageTables &language = texts();
     const QString unit = ComboBox1->currentText();
     const bool vapourPressureMode = calculationMode() == CalculationMode::VapourPressure;
@@ -287,8 +290,7 @@ bool TWaessrigDlg::checkPercentages()
 {
     long double sum = 0.0L;
     for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
-        const QString text = StringGrid1->Cells(2, row).trimmed();
-        const std::optional<long double> percent = text.isEmpty() ? 0.0L : parseInputValue(text);
+        const std::optional<long double> percent = StringGrid1->percent(row);
         if (!percent) {
             showError(TextBadPercentage + QString::number(row), StringGrid1);
             return false;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 TeinstellungenDlg::TeinstellungenDlg(const LanguageTables &texts, QWidget *parent)
@@ -92,7 +93,9 @@ void TeinstellungenDlg::setValues(const StoredSettings &settings)
 
 void TeinstellungenDlg::showEvent(QShowEvent *event)
 {
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
     QDialog::showEvent(event);
 }
 

@@ -24,17 +24,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The pressure of the boiling notes: 1.013 bar as the notes have always said, not 1.01325.
-constexpr long double kNotePressureBar = 1.013L;
-
-} // namespace
 
 ValueTableDialog::ValueTableDialog(TForm1 &form, const QString &formName, QWidget *parent)
     : QDialog(parent)
@@ -127,7 +121,9 @@ QStringList ValueTableDialog::rows() const
 void ValueTableDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the user's input stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void ValueTableDialog::FormShow()

@@ -111,6 +111,9 @@ protected:
     // A new unit of the second column keeps the selected row of the temperature table.
     virtual bool keepsSelectionOnUnitChange() const { return false; }
 
+    // The pressure of the boiling notes: 1.013 bar as the notes have always said, not 1.01325.
+    static constexpr long double kNotePressureBar = 1.013L;
+
     TForm1 &form() const { return m_form; }
     const LanguageTables &texts() const;
     const TableSystem &system() const { return m_system; }

@@ -4,7 +4,7 @@
 #include "TChartAxis.h"
 #include "TChartValueList.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -153,7 +153,7 @@ BENCHMARK(LabelPass1920)->ArgName("N")->Arg(1000)->Arg(1000000)->Unit(benchmark:
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv); // the axis panel is a widget
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

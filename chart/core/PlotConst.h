@@ -40,8 +40,11 @@ enum Message : int {
     msgDefaultFontSize = 89,
     msgDefaultFontName = 105,
     msgPointerSize = 106,
+    msgFunctionPeriod = 115,
     msgSmallDots = 143,
+    msgSeries = 153,
     msgNavigateFirst = 157, // the navigator's hints, First .. Cancel in button order
+    msgSeriesDelete = 211,
     msgSubFoot = 270,
     msgPrintJobFailed = 271,
 };

@@ -201,6 +201,11 @@ TColor GetDefaultColor(int index)
     return colors[std::size_t(((index % n) + n) % n)];
 }
 
+int DefaultPaletteLength()
+{
+    return int(palette().size());
+}
+
 void SetDefaultPalette(const std::vector<TColor> &colors, int lastIndex)
 {
     if (lastIndex <= 0 || colors.empty()) {

@@ -42,6 +42,8 @@ QString DateTimeFormatFromQt(const QString &qtFormat);
 QDateTime fromDateValue(double value);
 
 TColor GetDefaultColor(int index);
+// Number of colours of the library palette.
+int DefaultPaletteLength();
 void SetDefaultPalette(const std::vector<TColor> &colors, int lastIndex);
 void ResetDefaultPalette();
 

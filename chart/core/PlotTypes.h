@@ -28,6 +28,8 @@ inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;
+// The series' own colour, or the default one while none is set: the same sentinel.
+inline constexpr TColor clPlotColor = clDefault;
 // System colours (index in the low byte).
 inline constexpr TColor clBtnFace = 0x8000000F;
 inline constexpr TColor clBtnShadow = 0x80000010;

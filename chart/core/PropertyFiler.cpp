@@ -71,6 +71,20 @@ QList<int> toIntList(const QVariant &value, const QString &property, int count)
     return numbers;
 }
 
+QStringList toStringList(const QVariant &value, const QString &property)
+{
+    if (value.metaType().id() != QMetaType::QStringList)
+        wrongType(property);
+    return value.toStringList();
+}
+
+QByteArray toBytes(const QVariant &value, const QString &property)
+{
+    if (value.metaType().id() != QMetaType::QByteArray)
+        wrongType(property);
+    return value.toByteArray();
+}
+
 } // namespace FilerValues
 
 bool IsPropertyStored(const QObject &object, const QMetaProperty &property)

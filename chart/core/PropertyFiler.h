@@ -4,9 +4,11 @@
 
 #include "PlotTypes.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QMetaProperty>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -14,7 +16,8 @@
 class QObject;
 
 // Implemented by whoever reads or writes objects (a chart file, a test's map). Values are a bool,
-// an int, a QString (identifiers such as "bsSingle" or "clRed") or a QVariantList of ints.
+// an int, a QString (identifiers such as "bsSingle" or "clRed"), a QVariantList of ints, a
+// QStringList (component names) or a QByteArray (binary blocks such as a series' points).
 class PropertyFiler
 {
 public:
@@ -46,6 +49,8 @@ QString toIdent(const QVariant &value, const QString &property);
 // An identifier of a colour ("clRed") or a number.
 TColor toColor(const QVariant &value, const QString &property);
 QList<int> toIntList(const QVariant &value, const QString &property, int count);
+QStringList toStringList(const QVariant &value, const QString &property);
+QByteArray toBytes(const QVariant &value, const QString &property);
 
 } // namespace FilerValues
 

@@ -15,7 +15,11 @@ TPlotCustomShape::TPlotCustomShape(PlotPanelHost *parentChart, QObject *owner)
     : TPlotCustomShapeBrushPen(parentChart, owner)
     , m_font(std::make_unique<TPlotFont>(this))
     , m_shadow(std::make_unique<TPlotShadow>(this))
-    , m_gradient(this, [this](TPlotGradient *g) { connect(g, &TCustomPlotGradient::changed, this, &TPlotCustomShape::Repaint); })
+    , m_gradient(this,
+                 [this](TPlotGradient *g) {
+                     gradientCreated(g);
+                     connect(g, &TCustomPlotGradient::changed, this, &TPlotCustomShape::Repaint);
+                 })
 {
     // A black shadow of 3 pixels, also as the values that are not stored.
     m_shadow->setDefaults(clBlack, 3);

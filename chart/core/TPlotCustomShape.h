@@ -37,8 +37,8 @@ public:
     void SetTransparent(bool value);
     bool DefaultTransparent() const { return m_defaultTransparent; }
     Q_INVOKABLE bool IsTransparentStored() const { return m_transparent != m_defaultTransparent; }
-    // Created on first read; writing none frees it.
-    TPlotGradient *Gradient();
+    // Created on first read; writing none frees it. Invokable: stream readers create it through it.
+    Q_INVOKABLE TPlotGradient *Gradient();
     TPlotGradient *gradientIfAny() const { return m_gradient.get(); }
     void SetGradient(const TPlotGradient *value);
     // Percent 0..100.
@@ -64,6 +64,8 @@ public:
     void DrawRectRotated(const TRect &rect, int angle, int z);
 
 protected:
+    // Gives a gradient created on first read the descendant's own defaults.
+    virtual void gradientCreated(TPlotGradient *gradient) { Q_UNUSED(gradient); }
     // Descendants set the Transparent value that is not stored.
     void setDefaultTransparent(bool value)
     {

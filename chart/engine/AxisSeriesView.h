@@ -24,6 +24,14 @@ public:
     virtual TChartValueList *YValues() const = 0;
     // Point label and mark text of a point; empty when it has none.
     virtual QString PointLabel(int index) const = 0;
+    // Whether any point has a label; series that know it without a scan answer directly.
+    virtual bool HasPointLabels() const
+    {
+        for (int i = 0; i < Count(); ++i)
+            if (!PointLabel(i).isEmpty())
+                return true;
+        return false;
+    }
     virtual QString MarkText(int index) const = 0;
     // Z values of the series' own (3D series types), and their range.
     virtual bool HasZValues() const = 0;

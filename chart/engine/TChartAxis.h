@@ -270,6 +270,9 @@ public:
     bool IsShown() const { return m_shown; }
     void SetShown(bool value) { m_shown = value; }
     void SetOnDrawLabel(TAxisDrawLabelEvent handler) { m_onDrawLabel = std::move(handler); }
+    // A custom axis takes the range its master axis is given (not stored; none by default).
+    TChartAxis *MasterAxis() const { return m_masterAxis; }
+    void SetMasterAxis(TChartAxis *axis) { m_masterAxis = axis; }
     // The grid-band tool's routine, run before the grid lines.
     void SetGridCallback(std::function<void(TChartAxis &)> callback) { m_gridCallback = std::move(callback); }
 
@@ -380,6 +383,7 @@ private:
     TChartAxisTitle *m_title = nullptr;
     TAxisItems *m_items = nullptr;
     TAxisDrawLabelEvent m_onDrawLabel;
+    QPointer<TChartAxis> m_masterAxis;
     std::function<void(TChartAxis &)> m_gridCallback;
 
     AxisScale m_scale;

@@ -339,10 +339,8 @@ TAxisLabelStyle TChartAxis::CalcLabelStyle() const
         if (!s || !s->Active() || !s->AssociatedToAxis(*this))
             continue;
         associated = true;
-        if (!s->HasZValues() && s->YMandatory() == m_horizontal)
-            for (int j = 0; j < s->Count(); ++j)
-                if (!s->PointLabel(j).isEmpty())
-                    return talText;
+        if (!s->HasZValues() && s->YMandatory() == m_horizontal && s->HasPointLabels())
+            return talText;
     }
     return associated ? talValue : talNone;
 }

@@ -123,6 +123,13 @@ void TChartValueList::InsertValue(int index, double value)
     changed();
 }
 
+void TChartValueList::AppendValues(std::span<const double> values)
+{
+    reserveFor(Count() + int(values.size()));
+    m_values.insert(m_values.end(), values.begin(), values.end());
+    changed();
+}
+
 void TChartValueList::Delete(int index)
 {
     checkIndex(index, Count() - 1);

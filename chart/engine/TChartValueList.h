@@ -59,6 +59,8 @@ public:
     virtual int AddValue(double value);
     // Order is ignored; the index may be Count.
     virtual void InsertValue(int index, double value);
+    // Appends in the order given, whatever the list's Order (the caller sorts the points after).
+    void AppendValues(std::span<const double> values);
     virtual void Delete(int index);
     // Quantity is cut to what is there; a negative start or no quantity removes nothing.
     void DeleteRange(int start, int quantity);

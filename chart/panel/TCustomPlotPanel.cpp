@@ -87,6 +87,8 @@ void TCustomPlotPanel::Invalidate()
 {
     if (!AutoRepaint)
         return;
+    // The chart changed: a failure of the next pass is news again.
+    m_failureReported = false;
     m_canvas->Invalidate();
     update();
 }

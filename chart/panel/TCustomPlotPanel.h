@@ -207,7 +207,7 @@ protected:
     virtual void DrawPanelBevels(TRect &rect);
     // Runs an event handler's work so that no exception leaves it: the pass is abandoned and the
     // failure reported after the event (a message box must not open inside a paint), once until a
-    // pass succeeds again, so a chart that keeps failing does not pile up boxes.
+    // pass succeeds or the chart changes, so a chart that keeps failing does not pile up boxes.
     void runGuarded(const std::function<void()> &work);
 
     void paintEvent(QPaintEvent *event) override;

@@ -57,11 +57,13 @@ TEST(ProgramFolder, FindsDataFilesWhateverTheCaseOfTheirNames)
     EXPECT_EQ(programFilePath(QStringLiteral("neu.dad")), dir.filePath(QStringLiteral("neu.dad")));
 }
 
-TEST(ProgramFolder, PrefersTheExactNameWhenTwoFilesDifferOnlyInCase)
+TEST(ProgramFolder, EverySpellingReachesOneFileWhenTwoDifferOnlyInCase)
 {
+    // The list reads "tenso20.dad" and the record editor saves "TENSO20.DAD": both must be one file.
     QTemporaryDir dir;
-    touch(dir.filePath(QStringLiteral("varglob.gru")));
-    touch(dir.filePath(QStringLiteral("VARGLOB.GRU")));
-    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("VARGLOB.GRU")), dir.filePath(QStringLiteral("VARGLOB.GRU")));
-    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("varglob.gru")), dir.filePath(QStringLiteral("varglob.gru")));
+    touch(dir.filePath(QStringLiteral("tenso20.dad")));
+    touch(dir.filePath(QStringLiteral("TENSO20.DAD")));
+    const QString found = findFileIgnoringCase(dir.path(), QStringLiteral("tenso20.dad"));
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("TENSO20.DAD")), found);
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("Tenso20.dad")), found);
 }

@@ -52,12 +52,16 @@ TEST(Riedel, RefusedDataGiveNaN)
 {
     const Substance refused[] = {{"Pc 0", 373.15L, 647.1L, 0.0L},   {"Pc < 0", 373.15L, 647.1L, -1.0L},
                                  {"Tb = Tc", 500.0L, 500.0L, 50.0L}, {"Tb > Tc", 600.0L, 500.0L, 50.0L},
-                                 {"Tb 0 K", 0.0L, 647.1L, 220.64L},  {"Pc NaN", 373.15L, 647.1L, kNaN}};
+                                 {"Tb 0 K", 0.0L, 647.1L, 220.64L},  {"Pc NaN", 373.15L, 647.1L, kNaN},
+                                 // A curve that would fall from 1 atm at Tb to Pc at Tc, or fall somewhere.
+                                 {"Pc 1 atm", 373.15L, 647.1L, 1.01325L}, {"Pc 2 bar", 373.15L, 647.1L, 2.0L}};
     for (const Substance &s : refused) {
         SCOPED_TRACE(s.name);
         EXPECT_TRUE(std::isnan(riedelPressureBar(s.Tb, s.Tc, s.Pc, 300.0L)));
         EXPECT_TRUE(std::isnan(riedelTemperatureK(s.Tb, s.Tc, s.Pc, 0.5L)));
     }
+    // Helium's alpha_c (3.88) lies just above the limit.
+    EXPECT_NEAR(double(riedelPressureBar(4.222L, 5.1953L, 2.2746L, 4.222L)), 1.01325, 1e-12);
     EXPECT_TRUE(std::isnan(riedelPressureBar(kWater.Tb, kWater.Tc, kWater.Pc, 0.0L)));
     EXPECT_TRUE(std::isnan(riedelTemperatureK(kWater.Tb, kWater.Tc, kWater.Pc, 0.0L)));
     EXPECT_TRUE(std::isnan(riedelTemperatureK(kWater.Tb, kWater.Tc, kWater.Pc, -1.0L)));
@@ -118,6 +122,13 @@ TEST(KollarProszt, CoefficientsAndPressuresOfTheMethod)
     EXPECT_TRUE(std::isnan(estimateKollarProszt(373.15L, 273.15L - k.C)));
     EXPECT_TRUE(std::isnan(estimateKollarProsztTemperature(0.0L, 0.5L)));
     EXPECT_TRUE(std::isnan(estimateKollarProsztTemperature(373.15L, 0.0L)));
+    // Beyond the pole (C + t < 0) the equation gives huge pressures at low temperatures, and low
+    // temperatures for huge pressures: no estimate.
+    for (const long double T : {10.0L, 50.0L, 55.9L})
+        EXPECT_TRUE(std::isnan(estimateKollarProszt(373.15L, T))) << double(T);
+    EXPECT_GT(estimateKollarProszt(373.15L, 100.0L), 0.0L);
+    for (const long double p : {1e20L, 1e30L})
+        EXPECT_TRUE(std::isnan(estimateKollarProsztTemperature(373.15L, p))) << double(p);
 }
 
 TEST(EstimatedTemperature, ConvertsWithItsOwnFahrenheitZeroAndShowsOnlyTemperaturesAbove0K)

@@ -143,6 +143,7 @@ TEST_F(EstimationDialogs, RiedelGivesThePressureAndTheBoilingTemperatureOrRefuse
         {"no Pc", kWater + Inputs{{"Edit2", "25"}, {"Edit4", ""}}, p, pcCaption, "Edit4"},
         {"Pc 0", kWater + Inputs{{"Edit2", "25"}, {"Edit4", "0"}}, p, pcCaption, "Edit4"},
         {"Tb = Tc", kWater + Inputs{{"Edit2", "25"}, {"Edit3", "373,15"}}, p, noResult()},
+        {"Pc below 1 atm", kWater + Inputs{{"Edit2", "25"}, {"Edit4", "0,5"}}, p, noResult()},
     };
     for (const Calculation &run : pressures)
         check(form->riedelDialog(), "Label8", run);
@@ -170,10 +171,11 @@ TEST_F(EstimationDialogs, KollarProsztGivesThePressureAndTheBoilingTemperatureOr
         {"60 °C", kelvin + Inputs{{"Edit1", "373,15"}, {"Edit2", "333,15"}}, p + QStringLiteral(" 265,423")},
         {"Tb 353,2 K", kelvin + Inputs{{"Edit1", "353,2"}, {"Edit2", "298,15"}}, p + QStringLiteral(" 128,879")},
         // One unit for both temperatures: 100 and 25 in °C are H1's 373.15 K and 298.15 K.
-        {"both in °C", {{"Edit1", "100"}, {"Edit2", "25"}, {"ComboBox3", "mbar"}, {"ComboBox1", "°C"}},
+        {"both in °C", {{"ComboBox1", "K"}, {"Edit1", "100"}, {"Edit2", "25"}, {"ComboBox3", "mbar"}, {"ComboBox1", "°C"}},
          p + QStringLiteral(" 57,183")},
         {"Tb 0 K", kelvin + Inputs{{"Edit1", "0"}, {"Edit2", "298,15"}}, p, noResult()},
         {"T 0 K", kelvin + Inputs{{"Edit1", "373,15"}, {"Edit2", "0"}}, p, noResult()},
+        {"T 50 K, beyond the pole", kelvin + Inputs{{"Edit1", "373,15"}, {"Edit2", "50"}}, p, noResult()},
         {"no T", kelvin + Inputs{{"Edit1", "373,15"}}, p, inputErrorText(QStringLiteral("Temperatur:")), "Edit2"},
     };
     for (const Calculation &run : pressures)
@@ -227,6 +229,21 @@ TEST_F(EstimationDialogs, EveryEditAndUnitChangeTakesTheResultBackToItsCaption)
     }
 }
 
+TEST_F(EstimationDialogs, EnterInAnEditCalculatesOnce)
+{
+    QWidget *const dialogs[] = {form->kollarProsztDialog(), form->kollarProsztBoilingDialog(), form->riedelDialog(),
+                                form->riedelBoilingDialog(),  form->twoPointDialog(),            form->twoPointBoilingDialog()};
+    for (QWidget *dialog : dialogs) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        showAgain(dialog);
+        messages.clear();
+        // Every edit is empty: one calculation reports the first of them, once.
+        QTest::keyClick(edit(dialog, "Edit1"), Qt::Key_Return);
+        EXPECT_TRUE(onlyErrorBox().startsWith(g(GlobalText::InvalidInput)));
+        EXPECT_TRUE(dialog->isVisible());
+    }
+}
+
 TEST_F(EstimationDialogs, UnitListsOpenAtTheSettingsUnitsAtEveryShow)
 {
     QWidget *const dialogs[] = {form->kollarProsztDialog(), form->kollarProsztBoilingDialog(), form->riedelDialog(),
@@ -243,6 +260,23 @@ TEST_F(EstimationDialogs, UnitListsOpenAtTheSettingsUnitsAtEveryShow)
                 c->setCurrentIndex(0); // a choice of the last show does not stay
             }
         }
+    }
+}
+
+TEST_F(EstimationDialogs, AWindowRestoredFromTheTaskBarKeepsItsInput)
+{
+    QDialog *const dialogs[] = {form->kollarProsztDialog(), form->kollarProsztBoilingDialog(), form->riedelDialog(),
+                                form->riedelBoilingDialog(),  form->twoPointDialog(),            form->twoPointBoilingDialog(),
+                                form->measuredValuesDialog(), form->recordEditorDialog()};
+    for (QDialog *dialog : dialogs) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        showAgain(dialog);
+        QLineEdit *typed = dialog->findChild<QLineEdit *>(dialog == form->recordEditorDialog() ? "Edit2" : "Edit1");
+        typed->setText(QStringLiteral("42"));
+        dialog->showMinimized();
+        dialog->showNormal();
+        EXPECT_EQ(typed->text(), QStringLiteral("42"));
+        dialog->hide();
     }
 }
 

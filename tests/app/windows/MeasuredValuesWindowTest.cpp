@@ -114,6 +114,15 @@ TEST_F(MeasuredValuesWindow, RefusesTemperaturesOutsideThePointsAndAcceptsTheLas
     interpolate(QStringLiteral("abc"));
     EXPECT_EQ(onlyErrorBox(), inputErrorText(QStringLiteral("abc")));
 
+    // Enter in the edit calculates once: one box, or the result.
+    dialog->Edit1->setText(QStringLiteral("19"));
+    QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+    EXPECT_EQ(onlyErrorBox(), form->globalText(GlobalText::TemperatureOutOfRange));
+    dialog->Edit1->setText(QStringLiteral("30"));
+    QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+    EXPECT_EQ(dialog->Label5->text(), QStringLiteral("Dampfdruck = 0,042"));
+    EXPECT_TRUE(dialog->isVisible());
+
     // 250 °C -> K -> °C lands just above 250 in long double; the limits allow for it.
     choose(QStringLiteral("Hoch-Test"));
     EXPECT_EQ(interpolate(QStringLiteral("250")), QStringLiteral("Dampfdruck = 40,000"));

@@ -118,6 +118,7 @@ TEST_F(RecordEditor, ANewRecordIsAppendedAsTypedAndSelectedInTheList)
         return form->Label16->text();
     };
     const QString withPoint = pressureAt50();
+    EXPECT_EQ(withPoint, QStringLiteral("0,123")); // log10(p/Torr) = 8.07131 - 1730.63 / (233.426 + 50)
     save(TDatenbank_erweiternDlg::kModeNew, kNew + Inputs{{"Edit2", "Wasser-Komma"}, {"Edit13", "8,07131"}});
     EXPECT_EQ(getField(form->currentRecord(), 16), u"8,07131");
     EXPECT_EQ(form->Label5->text(), QStringLiteral("Wasser-Komma"));
@@ -145,6 +146,7 @@ TEST_F(RecordEditor, EveryBadFieldIsReportedInFieldOrderAndNothingIsSaved)
         {"Tc below Tmax", kNew + Inputs{{"Edit20", "300"}}, 2, {editorText(7)}, "Edit19"},
         {"exp overflows at Tmin", kNew + Inputs{{"Edit13", "20000"}, {"Edit16", "0"}, {"Edit17", "0"}}, 4,
          {editorText(5)}, "Edit18"},
+        {"C + t = 0 at Tmax (99.85 °C)", kNew + Inputs{{"Edit15", "-99.85"}}, 2, {editorText(6)}, "Edit19"},
     };
     const QByteArray before = fileBytes();
     for (const Case &c : cases) {
@@ -153,6 +155,7 @@ TEST_F(RecordEditor, EveryBadFieldIsReportedInFieldOrderAndNothingIsSaved)
         QStringList texts;
         for (const ScriptedMessageService::Shown &box : messages.shown()) {
             texts.append(box.text);
+            EXPECT_EQ(box.caption, form->globalText(GlobalText::ErrorCaption));
             EXPECT_EQ(box.flags, 16);
         }
         EXPECT_EQ(texts, c.boxes);
@@ -171,6 +174,13 @@ TEST_F(RecordEditor, EveryBadFieldIsReportedInFieldOrderAndNothingIsSaved)
         EXPECT_EQ(onlyErrorBox(), input(caption));
         EXPECT_EQ(fileBytes(), before);
     }
+    // Enter after the first field saves nothing and shows no box for each field still empty.
+    fill(TDatenbank_erweiternDlg::kModeNew, {{"Edit2", "Wasser-Neu"}});
+    messages.clear();
+    QTest::keyClick(editor->edit(2), Qt::Key_Return);
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(fileBytes(), before);
     // Tc = Tmax passes.
     save(TDatenbank_erweiternDlg::kModeNew, kNew + Inputs{{"Edit20", "373.0"}});
     EXPECT_EQ(folder.databaseLines().last(), withField(kNewLine, 23, QStringLiteral("373.0")));

@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,19 @@ protected:
     {
         dialog->hide();
         dialog->show();
+    }
+
+    // Clicks a table button; true when its table window opened (it is closed again at once).
+    static bool opensTable(QPushButton *button, QDialog *table)
+    {
+        bool opened = false;
+        QTimer::singleShot(0, table, [&] {
+            opened = table->isVisible();
+            table->reject();
+        });
+        button->click();
+        QCoreApplication::processEvents();
+        return opened;
     }
 
     // Adds the list item whose name or second column is `item` with its percentage, as the user

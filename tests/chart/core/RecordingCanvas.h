@@ -55,6 +55,8 @@ public:
     QStringList opNames() const;
     QString dump() const;
     void clear() { m_calls.clear(); }
+    // Puts a named entry into the log, for test doubles that log their steps among the drawing.
+    void note(const QString &op) { record(op); }
     GuiCanvas &gui() { return m_gui; }
 
     // The answer to IsNonGdiCanvas, as the export canvases give it (pens then skip the extended path).

@@ -1,0 +1,300 @@
+// Published properties in the binary chart stream.
+#include "ComponentStream.h"
+
+#include "PlotExceptions.h"
+
+#include "PlotConst.h"
+#include "PropertyFiler.h"
+
+#include <QMetaEnum>
+#include <QMetaMethod>
+#include <QObject>
+#include <QStringList>
+#include <QtEndian>
+
+#include <cstring>
+#include <limits>
+
+namespace ComponentStream {
+
+namespace {
+
+[[noreturn]] void wrongFormat()
+{
+    throw ChartException(PlotConst::WrongFileFormatText());
+}
+
+QObject *objectValue(const QVariant &value)
+{
+    return value.metaType().flags().testFlag(QMetaType::PointerToQObject) ? qvariant_cast<QObject *>(value) : nullptr;
+}
+
+// The sub-object a dotted name passes through; an optional one that was not made yet is made by
+// its invokable getter of the same name.
+QObject *subObject(QObject &object, const QByteArray &name)
+{
+    const QMetaObject *meta = object.metaObject();
+    const int index = meta->indexOfProperty(name.constData());
+    if (index < 0)
+        wrongFormat();
+    if (QObject *child = objectValue(meta->property(index).read(&object)))
+        return child;
+    const int method = meta->indexOfMethod(name + "()");
+    if (method < 0)
+        wrongFormat();
+    void *made = nullptr;
+    const QMetaMethod getter = meta->method(method);
+    getter.invoke(&object, Qt::DirectConnection, QGenericReturnArgument(getter.typeName(), &made));
+    if (!made)
+        wrongFormat();
+    return static_cast<QObject *>(made);
+}
+
+} // namespace
+
+void Writer::writeInt32(qint32 value)
+{
+    const qint32 le = qToLittleEndian(value);
+    m_out.append(reinterpret_cast<const char *>(&le), sizeof le);
+}
+
+void Writer::writeShortString(const QByteArray &text)
+{
+    const QByteArray cut = text.left(255);
+    m_out.append(char(quint8(cut.size())));
+    m_out.append(cut);
+}
+
+void Writer::writeInteger(qint64 value)
+{
+    if (value >= std::numeric_limits<qint8>::min() && value <= std::numeric_limits<qint8>::max()) {
+        m_out.append(char(vaInt8));
+        m_out.append(char(qint8(value)));
+    } else if (value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max()) {
+        m_out.append(char(vaInt16));
+        const qint16 le = qToLittleEndian(qint16(value));
+        m_out.append(reinterpret_cast<const char *>(&le), sizeof le);
+    } else if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max()) {
+        m_out.append(char(vaInt32));
+        writeInt32(qint32(value));
+    } else {
+        m_out.append(char(vaInt64));
+        const qint64 le = qToLittleEndian(value);
+        m_out.append(reinterpret_cast<const char *>(&le), sizeof le);
+    }
+}
+
+void Writer::writeValue(const QMetaProperty &property, const QVariant &value)
+{
+    if (property.isEnumType()) {
+        const QMetaEnum meta = property.enumerator();
+        const int number = value.toInt();
+        if (meta.isFlag()) {
+            m_out.append(char(vaSet));
+            for (int i = 0; i < meta.keyCount(); ++i)
+                if (meta.value(i) != 0 && (number & meta.value(i)) == meta.value(i))
+                    writeShortString(meta.key(i));
+            writeShortString({});
+        } else {
+            m_out.append(char(vaIdent));
+            writeShortString(meta.valueToKey(number));
+        }
+        return;
+    }
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+        m_out.append(char(value.toBool() ? vaTrue : vaFalse));
+        return;
+    case QMetaType::UInt: // colours keep their bit pattern, system colours negative
+        writeInteger(qint32(value.toUInt()));
+        return;
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        writeInteger(value.toLongLong());
+        return;
+    case QMetaType::Double: {
+        m_out.append(char(vaDouble));
+        const double d = value.toDouble();
+        quint64 bits = 0;
+        std::memcpy(&bits, &d, sizeof bits);
+        const quint64 le = qToLittleEndian(bits);
+        m_out.append(reinterpret_cast<const char *>(&le), sizeof le);
+        return;
+    }
+    case QMetaType::QString: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        m_out.append(char(vaUTF8String));
+        writeInt32(qint32(utf8.size()));
+        m_out.append(utf8);
+        return;
+    }
+    case QMetaType::QStringList:
+        m_out.append(char(vaList));
+        for (const QString &line : value.toStringList()) {
+            const QByteArray utf8 = line.toUtf8();
+            m_out.append(char(vaUTF8String));
+            writeInt32(qint32(utf8.size()));
+            m_out.append(utf8);
+        }
+        m_out.append(char(vaNull));
+        return;
+    default:
+        m_out.append(char(vaNil));
+    }
+}
+
+void Writer::writeProperties(const QObject &object, const QByteArray &prefix)
+{
+    const QMetaObject *meta = object.metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!property.isReadable() || !IsPropertyStored(object, property))
+            continue;
+        const QVariant value = property.read(&object);
+        const QByteArray name = prefix + property.name();
+        if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
+            if (const QObject *child = objectValue(value))
+                writeProperties(*child, name + '.');
+            continue;
+        }
+        if (!property.isWritable())
+            continue;
+        writeShortString(name);
+        writeValue(property, value);
+    }
+}
+
+const char *Reader::take(qsizetype n)
+{
+    if (n < 0 || n > remaining())
+        wrongFormat();
+    const char *p = m_data.constData() + m_pos;
+    m_pos += n;
+    return p;
+}
+
+quint8 Reader::readByte()
+{
+    return quint8(*take(1));
+}
+
+qint32 Reader::readInt32()
+{
+    qint32 value = 0;
+    std::memcpy(&value, take(sizeof value), sizeof value);
+    return qFromLittleEndian(value);
+}
+
+QByteArray Reader::readShortString()
+{
+    const int n = readByte();
+    return QByteArray(take(n), n);
+}
+
+void Reader::readListBegin()
+{
+    if (readByte() != vaList)
+        wrongFormat();
+}
+
+bool Reader::readListEnd()
+{
+    if (remaining() < 1)
+        wrongFormat();
+    if (m_data[m_pos] != char(vaNull))
+        return false;
+    ++m_pos;
+    return true;
+}
+
+QVariant Reader::readValue(bool &isSet)
+{
+    isSet = false;
+    const quint8 tag = readByte();
+    switch (tag) {
+    case vaFalse: return false;
+    case vaTrue: return true;
+    case vaInt8: return int(qint8(readByte()));
+    case vaInt16: {
+        qint16 v = 0;
+        std::memcpy(&v, take(sizeof v), sizeof v);
+        return int(qFromLittleEndian(v));
+    }
+    case vaInt32: return readInt32();
+    case vaInt64: {
+        qint64 v = 0;
+        std::memcpy(&v, take(sizeof v), sizeof v);
+        return qlonglong(qFromLittleEndian(v));
+    }
+    case vaDouble: {
+        quint64 bits = 0;
+        std::memcpy(&bits, take(sizeof bits), sizeof bits);
+        bits = qFromLittleEndian(bits);
+        double d = 0.0;
+        std::memcpy(&d, &bits, sizeof d);
+        return d;
+    }
+    case vaIdent: return QString::fromLatin1(readShortString());
+    case vaUTF8String: {
+        const qint32 n = readInt32();
+        return QString::fromUtf8(take(n), n);
+    }
+    case vaSet: {
+        QStringList keys;
+        for (QByteArray key = readShortString(); !key.isEmpty(); key = readShortString())
+            keys << QString::fromLatin1(key);
+        isSet = true;
+        return keys.join(u'|');
+    }
+    case vaList: {
+        QStringList lines;
+        while (!readListEnd()) {
+            bool nestedSet = false;
+            const QVariant line = readValue(nestedSet);
+            if (line.metaType().id() != QMetaType::QString)
+                wrongFormat();
+            lines << line.toString();
+        }
+        return lines;
+    }
+    default: wrongFormat();
+    }
+}
+
+void Reader::readProperty(QObject &object)
+{
+    const QByteArray name = readShortString();
+    bool isSet = false;
+    QVariant value = readValue(isSet);
+    const QList<QByteArray> path = name.split('.');
+    QObject *target = &object;
+    for (qsizetype i = 0; i + 1 < path.size(); ++i)
+        target = subObject(*target, path[i]);
+    const QMetaObject *meta = target->metaObject();
+    const int index = meta->indexOfProperty(path.last().constData());
+    if (index < 0)
+        wrongFormat();
+    const QMetaProperty property = meta->property(index);
+    if (property.isEnumType()) {
+        const QMetaEnum enumeration = property.enumerator();
+        const QByteArray key = value.toString().toLatin1();
+        bool ok = false;
+        int number = 0;
+        if (enumeration.isFlag() && isSet) {
+            ok = key.isEmpty();
+            if (!ok)
+                number = enumeration.keysToValue(key.constData(), &ok);
+        } else if (!enumeration.isFlag() && !isSet && value.metaType().id() == QMetaType::QString) {
+            number = enumeration.keyToValue(key.constData(), &ok);
+        }
+        if (!ok || !property.write(target, QVariant(property.metaType(), &number)))
+            wrongFormat();
+        return;
+    }
+    if (isSet || (value.metaType() != property.metaType() && !value.convert(property.metaType())))
+        wrongFormat();
+    if (!property.write(target, value))
+        wrongFormat();
+}
+
+} // namespace ComponentStream

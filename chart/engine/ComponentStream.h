@@ -1,0 +1,69 @@
+// The binary encoding of published properties inside a chart stream: a property is its name (one
+// length byte, then the bytes) and a tagged value; a property list runs from a list-begin tag to an
+// empty name. Nested objects (a font, a gradient) write their properties under dotted names.
+// Readers raise ChartException with the wrong-format text for anything they cannot take.
+#pragma once
+
+#include <QByteArray>
+#include <QMetaProperty>
+#include <QVariant>
+
+class QObject;
+
+namespace ComponentStream {
+
+enum ValueTag : quint8 {
+    vaNull = 0, vaList = 1, vaInt8 = 2, vaInt16 = 3, vaInt32 = 4, vaExtended = 5, vaString = 6, vaIdent = 7,
+    vaFalse = 8, vaTrue = 9, vaBinary = 10, vaSet = 11, vaLString = 12, vaNil = 13, vaCollection = 14,
+    vaSingle = 15, vaCurrency = 16, vaDate = 17, vaWString = 18, vaInt64 = 19, vaUTF8String = 20, vaDouble = 21
+};
+
+class Writer
+{
+public:
+    explicit Writer(QByteArray &out)
+        : m_out(out)
+    {
+    }
+    void writeInt32(qint32 value);
+    void writeListBegin() { m_out.append(char(vaList)); }
+    // The empty name that ends a property list (the same byte as vaNull).
+    void writeListEnd() { m_out.append(char(vaNull)); }
+    // Every stored, writable published property of the object; objects it holds, by their properties.
+    void writeProperties(const QObject &object, const QByteArray &prefix = {});
+
+private:
+    void writeShortString(const QByteArray &text);
+    void writeValue(const QMetaProperty &property, const QVariant &value);
+    void writeInteger(qint64 value);
+
+    QByteArray &m_out;
+};
+
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &data)
+        : m_data(data)
+    {
+    }
+    qsizetype remaining() const { return m_data.size() - m_pos; }
+    qint32 readInt32();
+    void readListBegin();
+    // True (and consumed) when the next byte ends the list.
+    bool readListEnd();
+    // Reads one property and stores it into the object (nested names reach its sub-objects).
+    void readProperty(QObject &object);
+
+private:
+    quint8 readByte();
+    QByteArray readShortString();
+    // A set comes as its keys joined by '|', with isSet true.
+    QVariant readValue(bool &isSet);
+    const char *take(qsizetype n);
+
+    const QByteArray &m_data;
+    qsizetype m_pos = 0;
+};
+
+} // namespace ComponentStream

@@ -1,0 +1,119 @@
+// Tool bases: joining a chart, the series and axis bindings, the stored axis index.
+#include "TPlotCustomTool.h"
+
+#include "PlotConst.h"
+#include "PlotExceptions.h"
+#include "TChartAxis.h"
+#include "TChartSeries.h"
+#include "TCustomAxisPanel.h"
+
+TPlotCustomTool::TPlotCustomTool(QObject *owner)
+    : TCustomChartElement(owner)
+{
+}
+
+TPlotCustomTool::~TPlotCustomTool()
+{
+    markDestroying();
+    TPlotCustomTool::SetParentChart(nullptr);
+}
+
+void TPlotCustomTool::SetParentChart(TCustomAxisPanel *value)
+{
+    TCustomAxisPanel *old = ParentChart();
+    if (old == value)
+        return;
+    if (old) {
+        old->Tools().remove(this);
+        if (!value && !IsDestroying())
+            old->Invalidate();
+    }
+    TCustomChartElement::SetParentChart(value);
+    if (value) {
+        // The panel owns its tools, wherever they were made.
+        if (!parent())
+            setParent(value);
+        value->Tools().append(this);
+    }
+}
+
+TChartSeries *TPlotCustomToolSeries::Series() const
+{
+    return m_series;
+}
+
+void TPlotCustomToolSeries::SetSeries(TChartSeries *value)
+{
+    if (value == m_series)
+        return;
+    m_series = value;
+    Repaint();
+}
+
+QObject *TPlotCustomToolSeries::seriesObject() const
+{
+    return m_series;
+}
+
+void TPlotCustomToolSeries::setSeriesObject(QObject *value)
+{
+    SetSeries(qobject_cast<TChartSeries *>(value));
+}
+
+TChartAxis *TPlotCustomToolSeries::GetHorizAxis() const
+{
+    if (m_series)
+        return m_series->GetHorizAxis();
+    TCustomAxisPanel *chart = ParentChart();
+    if (!chart)
+        return nullptr;
+    if (!chart->SeriesUseAxis(*chart->BottomAxis(), false) && chart->SeriesUseAxis(*chart->TopAxis(), false))
+        return chart->TopAxis();
+    return chart->BottomAxis();
+}
+
+TChartAxis *TPlotCustomToolSeries::GetVertAxis() const
+{
+    if (m_series)
+        return m_series->GetVertAxis();
+    TCustomAxisPanel *chart = ParentChart();
+    if (!chart)
+        return nullptr;
+    if (!chart->SeriesUseAxis(*chart->LeftAxis(), false) && chart->SeriesUseAxis(*chart->RightAxis(), false))
+        return chart->RightAxis();
+    return chart->LeftAxis();
+}
+
+TChartAxis *TPlotCustomToolAxis::Axis() const
+{
+    return m_axis;
+}
+
+void TPlotCustomToolAxis::SetAxis(TChartAxis *value)
+{
+    if (value == m_axis)
+        return;
+    m_axis = value;
+    SetParentChart(value ? TCustomAxisPanel::FromHost(value->Host()) : nullptr);
+    Repaint();
+}
+
+void TPlotCustomToolAxis::defineProperties(PropertyFiler &filer)
+{
+    TPlotCustomTool::defineProperties(filer);
+    filer.DefineProperty(
+        QStringLiteral("AxisID"),
+        [this](const QVariant &value) {
+            const int index = FilerValues::toInt(value, QStringLiteral("AxisID"));
+            TCustomAxisPanel *chart = ParentChart();
+            // A stored index that names no axis comes from a damaged file.
+            if (!chart || index < 0 || index >= chart->Axes().Count())
+                throw ChartException(PlotConst::WrongFileFormatText());
+            SetAxis(chart->Axes()[index]);
+        },
+        [this] {
+            TCustomAxisPanel *chart = ParentChart();
+            return QVariant(chart ? chart->Axes().IndexOf(m_axis) : -1);
+        },
+        [this] { return !m_axis.isNull(); });
+}

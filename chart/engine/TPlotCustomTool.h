@@ -1,0 +1,75 @@
+// The bases of chart tools: a chart element that receives the chart's drawing and mouse events,
+// and the tools bound to one series or one axis.
+#pragma once
+
+#include "TCustomChartElement.h"
+
+#include <QPointer>
+
+class TChartAxis;
+class TChartSeries;
+
+// Mouse kinds of ChartMouseEvent; another order than the panel listeners' mouse events.
+enum class TChartMouseEventKind { cmeDown = 0, cmeMove = 1, cmeUp = 2 };
+
+class TPlotCustomTool : public TCustomChartElement
+{
+    Q_OBJECT
+public:
+    explicit TPlotCustomTool(QObject *owner = nullptr);
+    ~TPlotCustomTool() override;
+
+    // Drawing events (the panel's ToolEvent kinds); only active tools receive them. Empty here.
+    virtual void ChartEvent(int kind) { Q_UNUSED(kind); }
+    virtual void ChartMouseEvent(TChartMouseEventKind kind, TMouseButton button, TShiftState shift, int x, int y)
+    {
+        Q_UNUSED(kind);
+        Q_UNUSED(button);
+        Q_UNUSED(shift);
+        Q_UNUSED(x);
+        Q_UNUSED(y);
+    }
+    virtual QString Description() const { return {}; }
+
+    // Leaves the old chart's tools (repainting it when no chart follows) and joins the new one's.
+    void SetParentChart(TCustomAxisPanel *value) override;
+};
+
+class TPlotCustomToolSeries : public TPlotCustomTool
+{
+    Q_OBJECT
+    Q_PROPERTY(QObject *Series READ seriesObject WRITE setSeriesObject)
+public:
+    using TPlotCustomTool::TPlotCustomTool;
+
+    TChartSeries *Series() const;
+    virtual void SetSeries(TChartSeries *value);
+    QString GetEditorClassName() const override { return QStringLiteral("TSeriesToolEditor"); }
+    // The series' axes; without a series the bottom (left) axis unless only the top (right) one is used.
+    TChartAxis *GetHorizAxis() const;
+    TChartAxis *GetVertAxis() const;
+
+private:
+    QObject *seriesObject() const;
+    void setSeriesObject(QObject *value);
+
+    QPointer<TChartSeries> m_series;
+};
+
+class TPlotCustomToolAxis : public TPlotCustomTool
+{
+    Q_OBJECT
+public:
+    using TPlotCustomTool::TPlotCustomTool;
+
+    TChartAxis *Axis() const;
+    // Takes the axis' chart as its chart (none for no axis).
+    virtual void SetAxis(TChartAxis *value);
+    QString GetEditorClassName() const override { return QStringLiteral("TAxisToolEditor"); }
+    // "AxisID": the axis' index in the chart's axes list, written when an axis is set. An index
+    // outside the list raises ChartException with the wrong-format text.
+    void defineProperties(PropertyFiler &filer) override;
+
+private:
+    QPointer<TChartAxis> m_axis;
+};
