@@ -111,12 +111,12 @@ TEST_F(LanguageList, TheWalkTranslatesFixedTextsAndLeavesTheUsersAlone)
     seriesList->setProperty(kUserTextsProperty, true);
     seriesList->addItem(QStringLiteral("Visible"));
 
-    QList<QSignalSpy *> spies{new QSignalSpy(unsorted, &QComboBox::currentIndexChanged),
-                              new QSignalSpy(sorted, &QComboBox::currentIndexChanged),
-                              new QSignalSpy(edit, &QLineEdit::textChanged),
-                              new QSignalSpy(landscape, &QRadioButton::toggled),
-                              new QSignalSpy(tabs, &QTabWidget::currentChanged),
-                              new QSignalSpy(&form, &QWidget::windowTitleChanged)};
+    QSignalSpy spies[] = {QSignalSpy(unsorted, &QComboBox::currentIndexChanged),
+                          QSignalSpy(sorted, &QComboBox::currentIndexChanged),
+                          QSignalSpy(edit, &QLineEdit::textChanged),
+                          QSignalSpy(landscape, &QRadioButton::toggled),
+                          QSignalSpy(tabs, &QTabWidget::currentChanged),
+                          QSignalSpy(&form, &QWidget::windowTitleChanged)};
     registerChartEditor();
     registerChartEditor(); // a second start changes nothing
     PlotProcs::PlotTranslateControlExcept(&form, {kept});
@@ -141,10 +141,8 @@ TEST_F(LanguageList, TheWalkTranslatesFixedTextsAndLeavesTheUsersAlone)
     EXPECT_EQ(kept->toolTip(), QStringLiteral("Help"));
     EXPECT_EQ(edit->text(), QStringLiteral("Visible"));
     EXPECT_EQ(seriesList->item(0)->text(), QStringLiteral("Visible"));
-    for (QSignalSpy *spy : spies) {
-        EXPECT_EQ(spy->size(), 0) << spy->signal().toStdString();
-        delete spy;
-    }
+    for (const QSignalSpy &spy : spies)
+        EXPECT_EQ(spy.size(), 0) << spy.signal().toStdString();
     PlotProcs::PlotTranslateHook() = nullptr;
 }
 
