@@ -27,9 +27,11 @@ void TChartPreviewer::Execute()
     // No parent: the form is ours alone, whatever happens to the chart's window meanwhile.
     auto form = std::make_unique<TChartPreview>();
     m_form = form.get();
+    TPlotPreviewPanel *preview = form->PlotPreviewPanel1;
+    // The title names the window and the print job; without one the job takes the chart's name.
     if (!m_title.isEmpty())
         form->setWindowTitle(m_title);
-    TPlotPreviewPanel *preview = form->PlotPreviewPanel1;
+    preview->SetTitle(m_title);
     preview->SetPanel(chart);
     connect(preview, &TCustomPlotPanelExtended::OnAfterDraw, this, &TChartPreviewer::OnAfterDraw);
     form->setWindowState(m_windowState);

@@ -219,6 +219,7 @@ TEST_F(PreviewDialog, AFailedPrintIsReportedOnceAndTheDialogGoesOn)
     const QString file = dir.filePath(QStringLiteral("chart.pdf"));
     printers.setOutputFile(file);
     chart.failWhilePrinting = true;
+    previewer.SetTitle(QStringLiteral("Dampfdruckkurve Wasser"));
     runDialog([&](TChartPreview &form) {
         form.BPrint->click();
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -239,6 +240,7 @@ TEST_F(PreviewDialog, AFailedPrintIsReportedOnceAndTheDialogGoesOn)
         EXPECT_EQ(messages.shown().size(), 2);
         EXPECT_EQ(pdfInfo(file).pages, 1);
         EXPECT_EQ(printers.orientation(), QPageLayout::Landscape);
+        EXPECT_EQ(printers.lastJobTitle, QStringLiteral("Dampfdruckkurve Wasser"));
     });
 }
 
