@@ -3,11 +3,13 @@
 #include "app/core/TableLayout.h"
 
 #include "FakePrinterService.h"
+#include "PdfReader.h"
 #include "RecordingPrintSurface.h"
 #include "TestRecords.h"
 #include "app/data/LanguageTables.h"
 #include "app/print/TXPrint.h"
 #include "app/print/TablePrinter.h"
+#include "TPlotPreviewPanel.h"
 
 #include <QFile>
 #include <QLine>
@@ -269,4 +271,32 @@ TEST(TablePrinter, EveryJobStartsOnA4Portrait)
               PrintOutcome::Printed);
     EXPECT_NEAR(printer.XPrint1->PageWidth, 1700, 1);
     EXPECT_NEAR(printer.XPrint1->PageHeight, 2670, 1);
+}
+
+TEST(TablePrinter, ATableAfterALandscapeChartPrintIsA4PortraitOnTheSamePrinter)
+{
+    LanguageTables texts;
+    QTemporaryDir dir;
+    FakePrinterService printers;
+    TCustomPlotPanelExtended chart;
+    chart.resize(400, 250);
+    TPlotPreviewPanel preview;
+    preview.SetPanel(&chart);
+    preview.SetOrientation(TPlotPreviewPanel::ppoLandscape);
+    const QString chartFile = dir.filePath(QStringLiteral("chart.pdf"));
+    printers.setOutputFile(chartFile);
+    preview.Print();
+
+    TablePrinter printer(texts, nullptr);
+    EXPECT_EQ(&printer.XPrint1->printer(), &printers.printer());
+    const QString tableFile = dir.filePath(QStringLiteral("table.pdf"));
+    printers.setOutputFile(tableFile);
+    ASSERT_EQ(printer.PrintTable({QStringLiteral("1\t2")}, TableHeaderKind::PureSubstance, {}, {}, {}, {}),
+              PrintOutcome::Printed);
+    EXPECT_EQ(printers.jobs, 2);
+    const QSizeF chartPage = pdfInfo(chartFile).pageSizePoints;
+    EXPECT_GT(chartPage.width(), chartPage.height());
+    const QSizeF tablePage = pdfInfo(tableFile).pageSizePoints;
+    EXPECT_NEAR(tablePage.width(), 595.3, 1.0); // A4 portrait in points
+    EXPECT_NEAR(tablePage.height(), 841.9, 1.0);
 }
