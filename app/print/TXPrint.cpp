@@ -2,6 +2,7 @@
 #include "app/print/TXPrint.h"
 
 #include "app/core/Rounding.h"
+#include "platform/PrinterService.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -23,20 +24,22 @@ QFont tableFont()
     return font;
 }
 
-TXPrint::TXPrint(QObject *parent)
+TXPrint::TXPrint(PrinterService &service, QObject *parent)
     : QObject(parent)
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_service(service)
     , m_font(tableFont())
 {
-    setA4Portrait();
-    // Coordinates start at the paper's corner; the margins are ours.
-    m_printer->setFullPage(true);
+}
+
+QPrinter &TXPrint::printer() const
+{
+    return m_service.printer();
 }
 
 void TXPrint::setA4Portrait()
 {
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Portrait);
+    printer().setPageSize(QPageSize(QPageSize::A4));
+    printer().setPageOrientation(QPageLayout::Portrait);
 }
 
 TXPrint::~TXPrint()
@@ -79,20 +82,14 @@ void TXPrint::SetScaling(TScaling scaling)
 
 bool TXPrint::BeginDoc()
 {
-    if (m_printing)
-        return false;
-    if (!Title.isEmpty())
-        m_printer->setDocName(Title);
-    auto painter = std::make_unique<QPainter>();
     // No printer and no file to print into: nothing is printed.
-    if (!painter->begin(m_printer.get()))
+    if (m_printing || !m_service.beginJob(Title))
         return false;
-    m_painter = std::move(painter);
+    m_painter = m_service.jobPainter();
     m_printing = true;
-    m_failed = false;
-    m_dpiX = m_printer->logicalDpiX();
-    m_dpiY = m_printer->logicalDpiY();
-    const QRectF paper = m_printer->paperRect(QPrinter::DevicePixel);
+    m_dpiX = printer().logicalDpiX();
+    m_dpiY = printer().logicalDpiY();
+    const QRectF paper = printer().paperRect(QPrinter::DevicePixel);
     m_physicalWidth = int(paper.width());
     m_physicalHeight = int(paper.height());
     SetupPage();
@@ -121,8 +118,7 @@ void TXPrint::NewPage()
 {
     if (!m_printing)
         return;
-    if (!m_printer->newPage())
-        m_failed = true;
+    m_service.newPage();
     SetupPage();
     SetFontSize(m_fontSize);
 }
@@ -131,11 +127,10 @@ bool TXPrint::EndDoc()
 {
     if (!m_printing)
         return false;
-    const bool ended = m_painter->end();
-    m_painter.reset();
+    m_painter = nullptr;
     m_printing = false;
     m_font = tableFont();
-    return ended && !m_failed && m_printer->printerState() != QPrinter::Error;
+    return m_service.endJob();
 }
 
 void TXPrint::SetFontSize(int points)
@@ -156,14 +151,14 @@ int TXPrint::textWidth(const QString &text) const
 {
     if (!m_printing)
         return 0;
-    return roundHalfEven(QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text));
+    return roundHalfEven(QFontMetricsF(m_font, &printer()).horizontalAdvance(text));
 }
 
 void TXPrint::drawText(int x, int y, const QString &text)
 {
     if (!m_printing)
         return;
-    const QFontMetricsF metrics(m_font, m_printer.get());
+    const QFontMetricsF metrics(m_font, &printer());
     m_painter->drawText(QPointF(x, y + metrics.ascent()), text);
 }
 

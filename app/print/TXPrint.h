@@ -7,8 +7,7 @@
 #include <QFont>
 #include <QObject>
 
-#include <memory>
-
+class PrinterService;
 class QPainter;
 class QPrinter;
 
@@ -19,11 +18,12 @@ class TXPrint : public QObject, public PrintSurface
 {
     Q_OBJECT
 public:
-    explicit TXPrint(QObject *parent = nullptr);
+    // Prints on the service's shared printer.
+    explicit TXPrint(PrinterService &service, QObject *parent = nullptr);
     ~TXPrint() override;
 
-    // The printer of the job: the print dialog sets it up, tests point it at a PDF file.
-    QPrinter &printer() const { return *m_printer; }
+    PrinterService &service() const { return m_service; }
+    QPrinter &printer() const;
     // A4 portrait, the paper of the tables, whatever an earlier job chose.
     void setA4Portrait();
 
@@ -65,8 +65,8 @@ private:
     void SetupPage();
     int unitsPerInch(TScaling scaling) const;
 
-    std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<QPainter> m_painter;
+    PrinterService &m_service;
+    QPainter *m_painter = nullptr; // the service's, while a document is open
     TScaling m_scaling = TScaling::pscDot;
     int m_angle10 = 0;
     int m_dpiX = 300; // until a document reads the device
@@ -75,7 +75,6 @@ private:
     int m_physicalHeight = 0;
     int m_fontSize = 10;
     bool m_printing = false;
-    bool m_failed = false;
     QFont m_font;
 };
 

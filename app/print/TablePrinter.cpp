@@ -5,26 +5,15 @@
 #include "app/data/ProgramInfo.h"
 #include "app/print/TXPrint.h"
 #include "platform/BusyCursor.h"
+#include "platform/PrinterService.h"
 
 #include <QApplication>
-#include <QPrintDialog>
 #include <QPrinter>
-
-namespace {
-
-bool runQtPrintDialog(QPrinter &printer)
-{
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
-}
-
-} // namespace
 
 TablePrinter::TablePrinter(const LanguageTables &texts, QObject *parent)
     : QObject(parent)
-    , XPrint1(new TXPrint(this))
+    , XPrint1(new TXPrint(PrinterService::instance(), this))
     , m_texts(texts)
-    , m_printDialog(runQtPrintDialog)
 {
     XPrint1->SetScaling(TScaling::pscMetric10);
     XPrint1->MarginLeft = 200; // 20 mm
@@ -40,7 +29,7 @@ PrintOutcome TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind k
 {
     // The printer is shared: a job of another kind (a landscape preview) must not leak into tables.
     XPrint1->setA4Portrait();
-    if (!m_printDialog(XPrint1->printer()))
+    if (!XPrint1->service().printDialog(QApplication::activeWindow()))
         return PrintOutcome::Cancelled;
     const BusyCursor busy;
     if (!XPrint1->BeginDoc())

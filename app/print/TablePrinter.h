@@ -7,10 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class LanguageTables;
-class QPrinter;
+class PrinterService;
 class TXPrint;
 
 enum class PrintOutcome {
@@ -23,15 +21,12 @@ class TablePrinter : public QObject
 {
     Q_OBJECT
 public:
+    // Prints on the printer service in force when it is made.
     TablePrinter(const LanguageTables &texts, QObject *parent);
 
-    // Lets the user choose and set up the printer; false cancels the print. The Qt print
-    // dialog unless another is set (tests print to a file without a dialog).
-    using PrintDialog = std::function<bool(QPrinter &printer)>;
-    void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
-
     // Prints the rows (two TAB-separated fields each) under the header of the kind, with the
-    // header lines s1..s4. Every job starts on A4 portrait; the print dialog may change that.
+    // header lines s1..s4, after the service's print dialog. Every job starts on A4 portrait;
+    // the print dialog may change that.
     PrintOutcome PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
                             const QString &s3, const QString &s4);
 
@@ -42,5 +37,4 @@ public:
 
 private:
     const LanguageTables &m_texts;
-    PrintDialog m_printDialog;
 };

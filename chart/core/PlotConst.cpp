@@ -302,6 +302,7 @@ QStringList englishMessages()
         QStringLiteral("SVG files (*.svg)|*.svg"),
         QStringLiteral("SubTitle"),
         QStringLiteral("SubFoot"),
+        QStringLiteral("The print job on %s could not be started or finished"),
     };
 }
 

@@ -43,11 +43,13 @@ enum Message : int {
     msgFunctionPeriod = 115,
     msgSmallDots = 143,
     msgSeries = 153,
+    msgNavigateFirst = 157, // the navigator's hints, First .. Cancel in button order
     msgSeriesDelete = 211,
     msgSubFoot = 270,
+    msgPrintJobFailed = 271,
 };
 
-inline constexpr int kMessageCount = 270;
+inline constexpr int kMessageCount = 271;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.

@@ -149,6 +149,9 @@ public:
     BeforePrintHandler OnBeforePrint;
 
     bool Printing() const { return m_printing; }
+    // A print preview sets the flag while it renders the panel onto its sheet: the panel then
+    // draws as it prints (background by PrintBackground, clipping by ClipWhenPrinting).
+    void SetPrinting(bool value) { m_printing = value; }
     TZoomPanning *Panning() const { return m_panning.get(); }
     // Widths of the border, both bevels and the border pen: what the margins start from.
     int FrameWidth() const;

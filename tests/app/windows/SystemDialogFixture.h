@@ -3,6 +3,7 @@
 // tables print into a PDF.
 #pragma once
 
+#include "FakePrinterService.h"
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
 #include "app/data/LanguageTables.h"
@@ -16,7 +17,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -36,6 +36,7 @@ protected:
 
     TestProgramFolder folder;
     ScriptedMessageService messages;
+    FakePrinterService printers;
     std::unique_ptr<TForm1> form;
 
     void start(const QStringList &records)
@@ -121,13 +122,9 @@ protected:
     }
 
     // Prints a table window into a PDF and gives the text of its pages.
-    static QString printedText(ValueTableDialog *table, const QString &pdfFile)
+    QString printedText(ValueTableDialog *table, const QString &pdfFile)
     {
-        table->tablePrinter()->setPrintDialog([pdfFile](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfFile);
-            return true;
-        });
+        printers.setOutputFile(pdfFile);
         table->BitBtn1->click();
         QProcess process;
         process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),

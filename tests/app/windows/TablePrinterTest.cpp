@@ -2,11 +2,14 @@
 // print job into a PDF file.
 #include "app/core/TableLayout.h"
 
+#include "FakePrinterService.h"
+#include "PdfReader.h"
 #include "RecordingPrintSurface.h"
 #include "TestRecords.h"
 #include "app/data/LanguageTables.h"
 #include "app/print/TXPrint.h"
 #include "app/print/TablePrinter.h"
+#include "TPlotPreviewPanel.h"
 
 #include <QFile>
 #include <QLine>
@@ -186,9 +189,10 @@ TEST(TableLayout, RowsOfLaterPagesKeepTheirFontSize)
 TEST(TXPrint, A4PageInTenthsOfAMillimetreAndItsSettings)
 {
     QTemporaryDir dir;
-    TXPrint print;
-    print.printer().setOutputFormat(QPrinter::PdfFormat);
-    print.printer().setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    FakePrinterService printers;
+    printers.setOutputFile(dir.filePath(QStringLiteral("page.pdf")));
+    TXPrint print(printers);
+    print.setA4Portrait();
     print.SetScaling(TScaling::pscMetric10);
     print.MarginLeft = 200;
     print.MarginRight = 200;
@@ -221,14 +225,9 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
                                 shippedSourceLines(QStringLiteral("varglob.tsv"))));
     QTemporaryDir dir;
     const QString pdfFile = dir.filePath(QStringLiteral("table.pdf"));
+    FakePrinterService printers;
+    printers.setOutputFile(pdfFile);
     TablePrinter printer(texts, nullptr);
-    int dialogs = 0;
-    printer.setPrintDialog([&](QPrinter &target) {
-        ++dialogs;
-        target.setOutputFormat(QPrinter::PdfFormat);
-        target.setOutputFileName(pdfFile);
-        return true;
-    });
     QStringList rows = numberedRows(2000);
     rows.first() = QStringLiteral("-40\t0,00123");
     rows.last() = QStringLiteral("1959\t987,654");
@@ -236,7 +235,8 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
                                  QStringLiteral("Alle Ergebnisse sind ohne Gewähr."),
                                  QStringLiteral("Testwasser (°C / bar)")),
               PrintOutcome::Printed);
-    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(printers.printDialogs, 1);
+    EXPECT_EQ(printers.lastJobTitle, QStringLiteral("Tenso"));
 
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
@@ -252,7 +252,7 @@ TEST(TablePrinter, PrintsA2000RowTableIntoAPdfFile)
 
     // A cancelled dialog prints nothing.
     QFile::remove(pdfFile);
-    printer.setPrintDialog([](QPrinter &) { return false; });
+    printers.acceptPrintDialog = false;
     EXPECT_EQ(printer.PrintTable(rows, TableHeaderKind::PureSubstance, {}, {}, {}, {}), PrintOutcome::Cancelled);
     EXPECT_FALSE(QFile::exists(pdfFile));
 }
@@ -261,12 +261,9 @@ TEST(TablePrinter, EveryJobStartsOnA4Portrait)
 {
     LanguageTables texts;
     QTemporaryDir dir;
+    FakePrinterService printers;
+    printers.setOutputFile(dir.filePath(QStringLiteral("table.pdf")));
     TablePrinter printer(texts, nullptr);
-    printer.setPrintDialog([&](QPrinter &target) {
-        target.setOutputFormat(QPrinter::PdfFormat);
-        target.setOutputFileName(dir.filePath(QStringLiteral("table.pdf")));
-        return true;
-    });
     // What a print preview in landscape on other paper leaves behind in the shared printer.
     printer.XPrint1->printer().setPageOrientation(QPageLayout::Landscape);
     printer.XPrint1->printer().setPageSize(QPageSize(QPageSize::Letter));
@@ -274,4 +271,32 @@ TEST(TablePrinter, EveryJobStartsOnA4Portrait)
               PrintOutcome::Printed);
     EXPECT_NEAR(printer.XPrint1->PageWidth, 1700, 1);
     EXPECT_NEAR(printer.XPrint1->PageHeight, 2670, 1);
+}
+
+TEST(TablePrinter, ATableAfterALandscapeChartPrintIsA4PortraitOnTheSamePrinter)
+{
+    LanguageTables texts;
+    QTemporaryDir dir;
+    FakePrinterService printers;
+    TCustomPlotPanelExtended chart;
+    chart.resize(400, 250);
+    TPlotPreviewPanel preview;
+    preview.SetPanel(&chart);
+    preview.SetOrientation(TPlotPreviewPanel::ppoLandscape);
+    const QString chartFile = dir.filePath(QStringLiteral("chart.pdf"));
+    printers.setOutputFile(chartFile);
+    preview.Print();
+
+    TablePrinter printer(texts, nullptr);
+    EXPECT_EQ(&printer.XPrint1->printer(), &printers.printer());
+    const QString tableFile = dir.filePath(QStringLiteral("table.pdf"));
+    printers.setOutputFile(tableFile);
+    ASSERT_EQ(printer.PrintTable({QStringLiteral("1\t2")}, TableHeaderKind::PureSubstance, {}, {}, {}, {}),
+              PrintOutcome::Printed);
+    EXPECT_EQ(printers.jobs, 2);
+    const QSizeF chartPage = pdfInfo(chartFile).pageSizePoints;
+    EXPECT_GT(chartPage.width(), chartPage.height());
+    const QSizeF tablePage = pdfInfo(tableFile).pageSizePoints;
+    EXPECT_NEAR(tablePage.width(), 595.3, 1.0); // A4 portrait in points
+    EXPECT_NEAR(tablePage.height(), 841.9, 1.0);
 }

@@ -1,6 +1,7 @@
 // The pure-substance table window driven through the main window and its own widgets.
 #include "app/windows/TTabelleDlg.h"
 
+#include "FakePrinterService.h"
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
 #include "app/core/VapourPressure.h"
@@ -15,7 +16,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -50,9 +50,9 @@ class TableWindow : public testing::Test
 protected:
     TestProgramFolder folder;
     ScriptedMessageService messages;
+    FakePrinterService printers;
     std::unique_ptr<TForm1> form;
     TTabelleDlg *table = nullptr;
-    int printDialogs = 0;
 
     void start(const QStringList &records)
     {
@@ -64,20 +64,14 @@ protected:
         table = form->tableDialog();
         ASSERT_NE(table, nullptr);
         // The print dialog only counts; nothing reaches a printer.
-        table->tablePrinter()->setPrintDialog([this](QPrinter &) {
-            ++printDialogs;
-            return false;
-        });
+        printers.acceptPrintDialog = false;
     }
 
     // The print dialog answers with a PDF file instead of a printer.
     void printInto(const QString &pdfFile)
     {
-        table->tablePrinter()->setPrintDialog([pdfFile](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfFile);
-            return true;
-        });
+        printers.setOutputFile(pdfFile);
+        printers.acceptPrintDialog = true;
     }
 
     void setUnits(int temperatureIndex, int pressureIndex)
@@ -280,22 +274,22 @@ TEST_F(TableWindow, PrintAsksOnlyFromFiveHundredRows)
         setUnits(Kelvin, Bar);
         showTable(CalculationMode::VapourPressure);
         ASSERT_EQ(table->ListBox1->count(), rows);
-        printDialogs = 0;
+        printers.printDialogs = 0;
         messages.clear();
         if (rows == 500)
             messages.queueAnswer(IdNo);
         table->BitBtn1->click();
         if (rows == 499) {
             EXPECT_TRUE(messages.shown().isEmpty());
-            EXPECT_EQ(printDialogs, 1);
+            EXPECT_EQ(printers.printDialogs, 1);
         } else {
             ASSERT_EQ(messages.shown().size(), 1);
             EXPECT_EQ(messages.shown().first().text, QStringLiteral("Anzahl der Druckseiten: 2\rFortfahren?"));
             EXPECT_EQ(messages.shown().first().flags, 36);
-            EXPECT_EQ(printDialogs, 0);
+            EXPECT_EQ(printers.printDialogs, 0);
             messages.queueAnswer(IdYes);
             table->BitBtn1->click();
-            EXPECT_EQ(printDialogs, 1);
+            EXPECT_EQ(printers.printDialogs, 1);
         }
         form.reset();
     }

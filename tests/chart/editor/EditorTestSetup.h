@@ -1,0 +1,34 @@
+// Shared set-up of the chart editor tests: a chart panel with a known picture, mouse events.
+#pragma once
+
+#include "PlotTypes.h"
+#include "TCustomPlotPanelExtended.h"
+
+#include <QEvent>
+#include <QList>
+#include <QString>
+
+#include <ostream>
+
+void PrintTo(const TRect &r, std::ostream *os);
+
+// A 400 x 250 chart with the diagram window's print settings (margins 10 %, not proportional):
+// a blue plot area with a caption at its top-left.
+class SamplePanel : public TCustomPlotPanelExtended
+{
+    Q_OBJECT
+public:
+    explicit SamplePanel(QWidget *parent = nullptr);
+
+    QString caption = QStringLiteral("Dampfdruck");
+    // Raises a PlotException in a pass while the panel prints, as a broken series would.
+    bool failWhilePrinting = false;
+    // The bounds of every pass.
+    QList<TRect> drawnBounds;
+
+protected:
+    void DrawChartContents(const TRect &bounds) override;
+};
+
+// Sends a mouse event as the platform would.
+void sendMouse(QWidget &widget, QEvent::Type type, int x, int y, Qt::MouseButtons buttons = Qt::LeftButton);
