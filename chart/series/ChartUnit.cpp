@@ -1,0 +1,11 @@
+// Registration of the chart unit's classes.
+#include "ChartUnits.h"
+
+#include "ChartClassRegistry.h"
+#include "TChart.h"
+
+void registerChartUnit(ChartClassRegistry &registry)
+{
+    registry.add(TCustomChart::staticMetaObject);
+    registry.add<TChart>();
+}
