@@ -394,3 +394,17 @@ void TCustomChart::Assign(const TCustomPlotPanel &source)
     }
     TCustomAxisPanel::Assign(source);
 }
+
+void TCustomChart::defineProperties(PropertyFiler &filer)
+{
+    TCustomAxisPanel::defineProperties(filer);
+    filer.DefineProperty(
+        QStringLiteral("ColorPaletteIndex"),
+        [this](const QVariant &value) {
+            m_colorPaletteIndex = FilerValues::toInt(value, QStringLiteral("ColorPaletteIndex"));
+        },
+        [this] { return QVariant(m_colorPaletteIndex); }, [this] { return m_colorPaletteIndex >= 1; });
+    filer.DefineProperty(QStringLiteral("BackColor"), [this](const QVariant &value) {
+        SetBackColor(FilerValues::toColor(value, QStringLiteral("BackColor")));
+    });
+}

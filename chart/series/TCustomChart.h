@@ -71,6 +71,9 @@ public:
     QString AxisTitleOrName(const TChartAxis &axis) const;
 
     void Assign(const TCustomPlotPanel &source) override;
+    // "ColorPaletteIndex" (written from 1 on) and the legacy "BackColor" (read only: the back
+    // wall's colour).
+    void defineProperties(PropertyFiler &filer) override;
 
 private:
     // The range of one axis when a zoom started; the axis is held by identity, so axes added or

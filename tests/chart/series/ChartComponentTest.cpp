@@ -5,6 +5,8 @@
 #include "TChartAxis.h"
 
 #include "PlotColor.h"
+#include "PlotException.h"
+#include "TestPropertyFiler.h"
 
 #include <QMetaProperty>
 #include <QSignalSpy>
@@ -165,4 +167,17 @@ TEST_F(TChartTest, AColourIsFreeUnlessAnotherSeriesOrTheBackgroundShowsIt)
         SCOPED_TRACE(c.what);
         EXPECT_EQ(chart.IsFreeSeriesColor(c.color, c.checkBackground, c.asking), c.free);
     }
+}
+
+TEST_F(TChartTest, StreamsThePaletteIndexFromOneAndReadsTheLegacyBackColour)
+{
+    TestChart chart;
+    MapPropertyFiler filer;
+    EXPECT_FALSE(filer.save(chart).contains(QStringLiteral("ColorPaletteIndex")));
+    chart.SetColorPaletteIndex(2);
+    EXPECT_EQ(filer.save(chart).value(QStringLiteral("ColorPaletteIndex")), QVariant(2));
+    filer.load(chart, {{QStringLiteral("BackColor"), QStringLiteral("clRed")}});
+    EXPECT_EQ(chart.BackWall()->Color(), clRed);
+    EXPECT_THROW(filer.load(chart, {{QStringLiteral("BackColor"), QStringLiteral("no colour")}}), PlotException);
+    EXPECT_EQ(chart.BackWall()->Color(), clRed);
 }

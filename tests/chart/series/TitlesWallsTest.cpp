@@ -3,6 +3,7 @@
 #include "ChartTestSupport.h"
 
 #include "StubChart.h"
+#include "TChartDepthAxis.h"
 
 #include <QStringList>
 
@@ -211,4 +212,56 @@ TEST_F(TitlesWallsTest, WallsDrawRightBackLeftBottomAsPlanesOrBoxes)
     EXPECT_EQ(cubes[0].args[1] - cubes[0].args[0], 10);
     EXPECT_EQ(cubes[0].args[1], chart.ChartRect.left);
     EXPECT_EQ(cubes[0].brushColor, colours[2]);
+}
+
+TEST_F(TitlesWallsTest, AxesTakeTheSizeOfTheirVisibleWallOnlyIn3DWithWalls)
+{
+    TestChart chart;
+    chart.LeftWall()->SetSize(2);
+    chart.BottomWall()->SetSize(3);
+    chart.RightWall()->SetSize(4); // hidden
+    chart.BackWall()->SetSize(5);
+    struct Case { const TChartAxis *axis; int size; };
+    const Case cases[] = {{chart.LeftAxis(), 2}, {chart.BottomAxis(), 3}, {chart.RightAxis(), 0},
+                          {chart.TopAxis(), 5}, {chart.DepthAxis(), 5}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.axis->metaObject()->className());
+        EXPECT_EQ(chart.GetAxisWallSize(*c.axis), c.size);
+    }
+    chart.SetView3DWalls(false);
+    EXPECT_EQ(chart.GetAxisWallSize(*chart.LeftAxis()), 0);
+    chart.SetView3DWalls(true);
+    chart.SetView3D(false);
+    EXPECT_EQ(chart.GetAxisWallSize(*chart.BottomAxis()), 0);
+}
+
+TEST_F(TitlesWallsTest, AWallInFrontOfTheSeriesIsDrawnAfterThemUnlessItHidesItself)
+{
+    TestChart chart;
+    auto *series = new PolylineTestSeries(&chart);
+    series->AddXY(0, 0);
+    series->AddXY(1, 1);
+    chart.AddSeries(series);
+    chart.View3DOptions()->SetOrthogonal(true);
+    chart.View3DOptions()->SetOrthoAngle(45);
+    chart.RightWall()->SetVisible(true);
+    chart.RightWall()->SetColor(0x000005);
+    RecordingCanvas &canvas = chart.useRecordingCanvas();
+    chart.drawPass();
+    const auto rightWallCalls = [&](bool beforeSeries) {
+        canvas.clear();
+        if (beforeSeries)
+            chart.DrawWalls();
+        else
+            chart.DrawTitlesAndLegend(false);
+        int n = 0;
+        for (const RecordedCall &call : canvas.calls(QStringLiteral("PolygonFourPoints")))
+            n += call.brushColor == 0x000005 ? 1 : 0;
+        return n;
+    };
+    // At 45 degrees the right wall shows its outer face: it stands in front of the series.
+    EXPECT_EQ(rightWallCalls(true), 0);
+    EXPECT_EQ(rightWallCalls(false), 1);
+    chart.RightWall()->SetAutoHide(true);
+    EXPECT_EQ(rightWallCalls(false), 0);
 }
