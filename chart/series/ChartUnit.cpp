@@ -8,4 +8,8 @@ void registerChartUnit(ChartClassRegistry &registry)
 {
     registry.add(TCustomChart::staticMetaObject);
     registry.add<TChart>();
+    registry.add(TChartTitle::staticMetaObject);
+    registry.add(TChartFootTitle::staticMetaObject);
+    registry.add(TChartBackWall::staticMetaObject);
+    registry.add(TChartRightWall::staticMetaObject);
 }
