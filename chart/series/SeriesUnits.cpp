@@ -3,8 +3,18 @@
 #include "ChartUnits.h"
 
 #include "ChartClassRegistry.h"
+#include "THorizAreaSeries.h"
+#include "THorizLineSeries.h"
+#include "TPointSeries.h"
 
 void registerSeriesUnits(ChartClassRegistry &registry)
 {
-    Q_UNUSED(registry);
+    // Line, point and area series. The bases cannot be placed in a chart by themselves.
+    registry.add(TCustomLineSeries::staticMetaObject);
+    registry.add(TCustomSeries::staticMetaObject, {}, QStringLiteral("TCustomSeriesEditor"));
+    registry.add<TLineSeries>();
+    registry.add<THorizLineSeries>();
+    registry.add<TPointSeries>(QStringLiteral("TSeriesPointerEditor"));
+    registry.add<TAreaSeries>(QStringLiteral("TAreaSeriesEditor"));
+    registry.add<THorizAreaSeries>();
 }
