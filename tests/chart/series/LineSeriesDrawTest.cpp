@@ -233,6 +233,37 @@ TEST_F(SeriesDrawTest, StackedAreasStandOnTheSeriesBelow)
     EXPECT_EQ(upperPieces[1].points[1].y, chart.LeftAxis()->ValueToPixel(60));
 }
 
+TEST_F(SeriesDrawTest, AnAreaFillsDownToItsOriginAndStairsFillWholeSteps)
+{
+    auto *area = add<TAreaSeries>({{0, 10}, {1, 30}, {2, 20}});
+    area->SetSeriesColor(clGreen);
+    area->SetUseYOrigin(true);
+    area->SetYOrigin(-50);
+    EXPECT_EQ(area->MinYValue(), -50.0); // the origin stays in view
+    draw();
+    std::vector<RecordedCall> pieces;
+    for (const RecordedCall &call : canvas->calls(QStringLiteral("Polygon")))
+        if (call.brushColor == clGreen)
+            pieces.push_back(call);
+    ASSERT_EQ(pieces.size(), 2u);
+    const int origin = chart.LeftAxis()->ValueToPixel(-50);
+    EXPECT_EQ(pieces[0].points[2], (TPoint{area->CalcXPos(1), origin}));
+    EXPECT_EQ(pieces[1].points[3], (TPoint{area->CalcXPos(1), origin}));
+
+    // Stairs: each step a rectangle from the point before to one pixel past the point, at the
+    // earlier point's height.
+    area->SetStairs(true);
+    draw();
+    std::vector<RecordedCall> steps;
+    for (const RecordedCall &call : canvas->calls(QStringLiteral("Rectangle")))
+        if (call.brushColor == clGreen)
+            steps.push_back(call);
+    ASSERT_EQ(steps.size(), 2u);
+    const int stepOrigin = chart.LeftAxis()->ValueToPixel(-50); // the stairs' pen widens the margins
+    EXPECT_EQ(steps[1].args,
+              (std::vector<int>{area->CalcXPos(1), area->CalcYPos(1), area->CalcXPos(2) + 1, stepOrigin}));
+}
+
 TEST_F(SeriesDrawTest, TheShadowPassDrawsFirstAndLeavesTheChartAsItWas)
 {
     auto *series = add<TLineSeries>({{0, 10}, {1, 40}, {2, 20}});
