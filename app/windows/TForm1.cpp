@@ -15,6 +15,8 @@
 #include "app/data/RecordFileEdit.h"
 #include "app/data/StoredSettings.h"
 #include "app/data/SubstanceDatabase.h"
+#include "app/diagram/TMeddazuDlg.h"
+#include "app/windows/DiagramHost.h"
 #include "app/windows/InputErrorBox.h"
 #include "app/windows/QtTranslation.h"
 #include "app/windows/SingleValueView.h"
@@ -99,6 +101,7 @@ TForm1::TForm1(QWidget *parent)
 
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
+    m_mediumPicker = new TMeddazuDlg(DiagramHost(*this), this);
     m_table = new TTabelleDlg(*this, this);
     m_mixture = new TFlueFlueDlg(*this, this);
     m_solidLiquid = new TFestFlueDlg(*this, this);

@@ -32,6 +32,7 @@ class TDatenbank_erweiternDlg;
 class TFestFlueDlg;
 class TFlueFlueDlg;
 class TInfo;
+class TMeddazuDlg;
 class TMesswerteDlg;
 class TSiedepAbschae2MessDlg;
 class TTabelleDlg;
@@ -98,6 +99,7 @@ public:
     void selectRecord(const QString &record);
 
     TInfo *infoDialog() const { return m_info; }
+    TMeddazuDlg *mediumPicker() const { return m_mediumPicker; }
     TTabelleDlg *tableDialog() const { return m_table; }
     TFlueFlueDlg *mixtureDialog() const { return m_mixture; }
     TFestFlueDlg *solidLiquidDialog() const { return m_solidLiquid; }
@@ -240,6 +242,7 @@ private:
     RangeLimits m_range;
 
     TInfo *m_info = nullptr;
+    TMeddazuDlg *m_mediumPicker = nullptr;
     TTabelleDlg *m_table = nullptr;
     TFlueFlueDlg *m_mixture = nullptr;
     TFestFlueDlg *m_solidLiquid = nullptr;
