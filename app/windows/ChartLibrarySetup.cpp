@@ -1,0 +1,15 @@
+// The chart library's place in the program.
+#include "app/windows/ChartLibrarySetup.h"
+
+#include "chart/engine/PlotEngine.h"
+#include "platform/MessageService.h"
+
+#include <QGuiApplication>
+
+void setUpChartLibrary()
+{
+    // The caption is read when a box comes: the main window names the program after this runs.
+    PlotEngine::ShowErrorBoxHook() = [](const QString &text) {
+        showMessage(text, QGuiApplication::applicationDisplayName(), MbOk | MbIconError);
+    };
+}
