@@ -1,13 +1,15 @@
-// What the diagram windows take from the program: the mode of the visible dialog, and the
-// substances of the main list, selected as a click would.
+// What the diagram windows take from the program: the mode of the visible dialog, the current
+// medium, and the chart library's error boxes.
 #include "app/windows/DiagramHost.h"
 
 #include "MainWindowFixture.h"
 #include "TestRecords.h"
+#include "app/windows/ChartLibrarySetup.h"
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TFestFlueDlg.h"
 #include "app/windows/TFlueFlueDlg.h"
 #include "app/windows/TWaessrigDlg.h"
+#include "chart/engine/PlotEngine.h"
 
 namespace {
 
@@ -57,27 +59,25 @@ TEST_F(DiagramHostTest, TheModeComesFromTheFirstVisibleDialogElseFromTheMainWind
     }
 }
 
-TEST_F(DiagramHostTest, SelectsOnlyLinesOfTheMainListAsAClickWould)
+TEST_F(DiagramHostTest, TheCurrentMediumIsTheSelectedSubstanceOnly)
 {
     const DiagramHost host(*form);
-    const QStringList lines = host.substanceLines();
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(host.currentMedium(), lines[0]);
-
-    const QString status = form->StatusText->text();
-    EXPECT_TRUE(host.selectSubstance(lines[1]));
-    EXPECT_EQ(form->currentRecord(), form->databaseList().at(1));
-    EXPECT_EQ(host.currentMedium(), lines[1]);
-    EXPECT_NE(form->StatusText->text(), status);
-
-    // A line the list does not hold selects nothing and runs no click.
-    const QString advanced = form->StatusText->text();
-    EXPECT_FALSE(host.selectSubstance(QStringLiteral("Unbekannt\tXY")));
-    EXPECT_EQ(form->currentRecord(), form->databaseList().at(1));
-    EXPECT_EQ(form->StatusText->text(), advanced);
-
-    // Without a substance there is no current medium, whatever the labels held.
+    EXPECT_EQ(host.currentMedium(), host.substanceLines().at(0));
+    // The labels keep the last substance's name; an empty list selects none.
     folder.writeDatabase({});
     form->LoadDatabase();
     EXPECT_EQ(host.currentMedium(), QString());
+}
+
+TEST(ChartLibrarySetup, ChartErrorsComeAsErrorBoxesUnderTheProgramsName)
+{
+    ScriptedMessageService messages;
+    setUpChartLibrary();
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Korvex Tensimo 3.0"));
+    PlotEngine::ShowErrorBox(QStringLiteral("Achse: Minimum > Maximum"));
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().text, QStringLiteral("Achse: Minimum > Maximum"));
+    EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Korvex Tensimo 3.0"));
+    EXPECT_EQ(messages.shown().first().flags, MbOk | MbIconError);
+    PlotEngine::ShowErrorBoxHook() = nullptr;
 }
