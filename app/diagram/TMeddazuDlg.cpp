@@ -2,6 +2,7 @@
 #include "app/diagram/TMeddazuDlg.h"
 
 #include "app/data/LanguageTables.h"
+#include "app/diagram/NamedControl.h"
 #include "app/windows/SubstanceListBox.h"
 
 #include <QGridLayout>
@@ -15,19 +16,6 @@
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-// Tests and screen readers find the controls by their component names.
-template<typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(widget->objectName());
-    return widget;
-}
-
-} // namespace
 
 TMeddazuDlg::TMeddazuDlg(const DiagramHost &host, QWidget *parent)
     : QDialog(parent)

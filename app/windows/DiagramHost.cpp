@@ -72,6 +72,11 @@ QString DiagramHost::diagramPointsText() const
     return m_form->settingsDialog()->Edit1->text();
 }
 
+TMeddazuDlg &DiagramHost::mediumPicker() const
+{
+    return *m_form->mediumPicker();
+}
+
 TFlueFlueDlg &DiagramHost::liquidMixture() const
 {
     return *m_form->mixtureDialog();

@@ -13,6 +13,7 @@ class QComboBox;
 class TFestFlueDlg;
 class TFlueFlueDlg;
 class TForm1;
+class TMeddazuDlg;
 class TWaessrigDlg;
 
 // What a diagram draws: the picked substances, or the system of the visible dialog.
@@ -43,6 +44,9 @@ public:
     int temperatureUnitIndex() const;
     int pressureUnitIndex() const;
     QString diagramPointsText() const;
+
+    // The diagram window's medium picker.
+    TMeddazuDlg &mediumPicker() const;
 
     TFlueFlueDlg &liquidMixture() const;
     TWaessrigDlg &aqueousSolution() const;

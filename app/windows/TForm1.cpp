@@ -15,6 +15,7 @@
 #include "app/data/RecordFileEdit.h"
 #include "app/data/StoredSettings.h"
 #include "app/data/SubstanceDatabase.h"
+#include "app/diagram/TKurveDlg.h"
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/DiagramHost.h"
 #include "app/windows/InputErrorBox.h"
@@ -101,6 +102,7 @@ TForm1::TForm1(QWidget *parent)
 
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
+    m_diagram = new TKurveDlg(DiagramHost(*this), this);
     m_mediumPicker = new TMeddazuDlg(DiagramHost(*this), this);
     m_table = new TTabelleDlg(*this, this);
     m_mixture = new TFlueFlueDlg(*this, this);

@@ -32,6 +32,7 @@ class TDatenbank_erweiternDlg;
 class TFestFlueDlg;
 class TFlueFlueDlg;
 class TInfo;
+class TKurveDlg;
 class TMeddazuDlg;
 class TMesswerteDlg;
 class TSiedepAbschae2MessDlg;
@@ -99,6 +100,7 @@ public:
     void selectRecord(const QString &record);
 
     TInfo *infoDialog() const { return m_info; }
+    TKurveDlg *diagramWindow() const { return m_diagram; }
     TMeddazuDlg *mediumPicker() const { return m_mediumPicker; }
     TTabelleDlg *tableDialog() const { return m_table; }
     TFlueFlueDlg *mixtureDialog() const { return m_mixture; }
@@ -242,6 +244,7 @@ private:
     RangeLimits m_range;
 
     TInfo *m_info = nullptr;
+    TKurveDlg *m_diagram = nullptr;
     TMeddazuDlg *m_mediumPicker = nullptr;
     TTabelleDlg *m_table = nullptr;
     TFlueFlueDlg *m_mixture = nullptr;

@@ -63,21 +63,6 @@ TEST(DiagramCurves, SubstancePointsAreTheEquationsValuesFromLimitToLimit)
         EXPECT_NEAR(double(celsius.temperatures[std::size_t(j)]), j + 1.0, 1e-9);
 }
 
-TEST(DiagramCurves, MixturesTakeTheirPressureFunctionOverTheirLimits)
-{
-    int calls = 0;
-    const PressureAtTemperature pressureAt = [&calls](long double T) {
-        ++calls;
-        return 0.5L + T / 1000.0L;
-    };
-    const DiagramCurve curve = temperatureCurve(pressureAt, 300.0L, 320.0L, 5, {QStringLiteral("K"), QStringLiteral("mbar")});
-    EXPECT_EQ(calls, 5);
-    const std::vector<long double> expectedK{300.0L, 305.0L, 310.0L, 315.0L, 320.0L};
-    EXPECT_EQ(curve.temperatures, expectedK);
-    for (std::size_t j = 0; j < expectedK.size(); ++j)
-        expectRelative(curve.pressures[j], 1000.0L * (0.5L + expectedK[j] / 1000.0L), 1e-15);
-}
-
 TEST(DiagramCurves, AqueousCurvesComputeTheCoefficientsBeforeEachPressure)
 {
     std::vector<QString> calls;

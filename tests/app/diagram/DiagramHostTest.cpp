@@ -1,5 +1,5 @@
-// What the diagram windows take from the program: the mode of the visible dialog, the current
-// medium, and the chart library's error boxes.
+// What the diagram windows take from the program: the mode of the visible dialog and the chart
+// library's error boxes.
 #include "app/windows/DiagramHost.h"
 
 #include "MainWindowFixture.h"
@@ -57,16 +57,6 @@ TEST_F(DiagramHostTest, TheModeComesFromTheFirstVisibleDialogElseFromTheMainWind
         for (QDialog *dialog : c.visible)
             dialog->hide();
     }
-}
-
-TEST_F(DiagramHostTest, TheCurrentMediumIsTheSelectedSubstanceOnly)
-{
-    const DiagramHost host(*form);
-    EXPECT_EQ(host.currentMedium(), host.substanceLines().at(0));
-    // The labels keep the last substance's name; an empty list selects none.
-    folder.writeDatabase({});
-    form->LoadDatabase();
-    EXPECT_EQ(host.currentMedium(), QString());
 }
 
 TEST(ChartLibrarySetup, ChartErrorsComeAsErrorBoxesUnderTheProgramsName)
