@@ -20,6 +20,10 @@ QColor toQColor(TColor color);
 QRgb toQRgb(TColor color);
 TColor fromQRgb(QRgb rgb);
 
+// The library's usual amounts: shaded faces darken by 64, highlights lighten by 128.
+inline constexpr int kDarkenAmount = 64;
+inline constexpr int kLightenAmount = 128;
+
 // Each channel plus (or minus) amount, kept to a byte.
 TColor lighten(TColor color, int amount);
 TColor darken(TColor color, int amount);

@@ -1,6 +1,7 @@
 // The one place that paints through QPainter, with the platform's pixel conventions.
 #include "PlotDC.h"
 
+#include "CosmeticLine.h"
 #include "GuardBand.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
@@ -10,6 +11,7 @@
 #include "TPen.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -81,6 +83,22 @@ EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, 
     return sweep;
 }
 
+// Pens whose lines are drawn the same in a run: one pixel wide and solid. Dashes would restart
+// their pattern per line, small dots are drawn dot by dot.
+bool runPen(const PenValues &pen)
+{
+    return pen.handle.kind != PenHandle::SmallDots && pen.width <= 1
+           && (pen.style == psSolid || pen.style == psInsideFrame);
+}
+
+bool inside(const QRect &rect, const TPoint &p)
+{
+    return p.x >= rect.left() && p.x <= rect.right() && p.y >= rect.top() && p.y <= rect.bottom();
+}
+
+// The stroker's fixed-point steps overflow beyond 2^15 pixels; such devices draw line by line.
+constexpr int kRunCoordinateLimit = 32767;
+
 } // namespace
 
 PlotDC::PlotDC(TPen *pen, TBrush *brush, TFont *font)
@@ -131,6 +149,7 @@ void PlotDC::applyAllAgain()
 
 void PlotDC::end()
 {
+    flush();
     if (m_ownPainter && m_ownPainter->isActive())
         m_ownPainter->end();
     m_ownPainter.reset();
@@ -140,7 +159,19 @@ void PlotDC::end()
     m_savedHadClip = false;
 }
 
-QImage *PlotDC::image() const
+QPainter *PlotDC::painter()
+{
+    flush();
+    return m_painter;
+}
+
+QImage *PlotDC::image()
+{
+    flush();
+    return imageDevice();
+}
+
+QImage *PlotDC::imageDevice() const
 {
     if (!m_device || m_device->devType() != QInternal::Image)
         return nullptr;
@@ -228,6 +259,7 @@ void PlotDC::setCopyModeOnly(bool value)
 {
     if (value == m_copyModeOnly)
         return;
+    flush();
     m_copyModeOnly = value;
     invalidatePen();
 }
@@ -235,6 +267,93 @@ void PlotDC::setCopyModeOnly(bool value)
 void PlotDC::applyCompositionForPen()
 {
     m_painter->setCompositionMode(m_copyModeOnly ? QPainter::CompositionMode_SourceOver : m_pen->compositionMode());
+}
+
+void PlotDC::applyPenValues(const PenValues &pen)
+{
+    m_painter->setPen(pen.toQPen());
+    m_painter->setCompositionMode(m_copyModeOnly ? QPainter::CompositionMode_SourceOver : pen.compositionMode());
+}
+
+void PlotDC::setLineRuns(bool value)
+{
+    flush();
+    m_lineRuns = value;
+}
+
+void PlotDC::setAntialiasedLines(bool value)
+{
+    flush();
+    m_antialiasedLines = value;
+}
+
+bool PlotDC::runCanStart(const TPoint &from, const TPoint &to)
+{
+    if (!m_lineRuns || !runPen(m_pen->values()))
+        return false;
+    // Printers, metafiles and transformed painters get real lines, not pixels.
+    const QImage *img = imageDevice();
+    if (!img || m_painter->paintEngine()->type() != QPaintEngine::Raster
+        || m_painter->combinedTransform().type() != QTransform::TxNone)
+        return false;
+    QRect reach = img->rect() & QRect(0, 0, kRunCoordinateLimit, kRunCoordinateLimit);
+    // The stroker cuts lines to the clip's bounding box, which moves their pixels.
+    if (m_painter->hasClipping())
+        reach &= m_painter->clipBoundingRect().toAlignedRect();
+    if (!inside(reach, from) || !inside(reach, to))
+        return false;
+    m_runReach = reach;
+    return true;
+}
+
+bool PlotDC::addToRun(const TPoint &from, const TPoint &to)
+{
+    // The pen is compared by value when the line comes: a pen set to another colour and back
+    // (a pointer drawn between two lines) leaves the run going.
+    const bool extends = m_runActive && from == m_runEnd && m_pen->values() == m_runPen && inside(m_runReach, to);
+    if (!extends) {
+        flush();
+        if (!runCanStart(from, to))
+            return false;
+        m_runActive = true;
+        m_runPen = m_pen->values();
+        if (m_antialiasedLines)
+            m_runPoints.append(QPoint(from.x, from.y));
+    }
+    if (m_antialiasedLines)
+        m_runPoints.append(QPoint(to.x, to.y));
+    else if (from != to || m_backMode != cbmOpaque) // over an opaque background Qt draws no empty line
+        CosmeticLine::appendPixels(from, to, m_runPixels);
+    m_runEnd = to;
+    ++m_linesInRuns;
+    return true;
+}
+
+void PlotDC::flush()
+{
+    if (!m_runActive)
+        return;
+    m_runActive = false;
+    if (m_painter) {
+        if (m_pen->values() == m_runPen) {
+            sync();
+        } else {
+            applyPenValues(m_runPen);
+            m_appliedPen = 0; // the current pen goes on the painter before the next primitive
+        }
+        if (m_antialiasedLines) {
+            // Joints of an anti-aliased polyline are blended once, not once per line.
+            m_painter->setRenderHint(QPainter::Antialiasing, true);
+            m_painter->drawPolyline(m_runPoints);
+            m_painter->setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            // Qt's polyline joins lines with pixels of its own (drop-out control at turns), so the
+            // run is drawn as the exact pixels of its lines; pixels set twice mix twice, as before.
+            m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
+        }
+    }
+    m_runPixels.clear();
+    m_runPoints.clear();
 }
 
 void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
@@ -286,7 +405,7 @@ void PlotDC::lineTo(int x, int y)
 {
     const TPoint from = m_position;
     m_position = {x, y};
-    if (!m_painter)
+    if (!m_painter || addToRun(from, m_position))
         return;
     sync();
     if (m_pen->handle().kind == TPen::Handle::SmallDots) {
@@ -295,35 +414,45 @@ void PlotDC::lineTo(int x, int y)
     }
     if (m_painter->pen().style() == Qt::NoPen)
         return;
+    if (m_antialiasedLines)
+        m_painter->setRenderHint(QPainter::Antialiasing, true);
     if (GuardBand::inside(from) && GuardBand::inside(m_position)) {
         m_painter->drawLine(from.x, from.y, x, y);
-        return;
+    } else {
+        double x0 = from.x, y0 = from.y, x1 = x, y1 = y;
+        if (GuardBand::clipSegment(x0, y0, x1, y1))
+            m_painter->drawLine(plotRound(x0), plotRound(y0), plotRound(x1), plotRound(y1));
     }
-    double x0 = from.x, y0 = from.y, x1 = x, y1 = y;
-    if (GuardBand::clipSegment(x0, y0, x1, y1))
-        m_painter->drawLine(plotRound(x0), plotRound(y0), plotRound(x1), plotRound(y1));
+    if (m_antialiasedLines)
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
 }
 
 void PlotDC::polyline(const TPoint *points, int count)
 {
     if (!m_painter || count < 2)
         return;
+    flush();
     sync();
     if (m_pen->handle().kind == TPen::Handle::SmallDots) {
         for (int i = 1; i < count; ++i)
             smallDotsLine(points[i - 1], points[i]);
         return;
     }
+    if (m_antialiasedLines)
+        m_painter->setRenderHint(QPainter::Antialiasing, true);
     if (GuardBand::allInside(points, count))
         m_painter->drawPolyline(PlotGeometry::ToPolygon(points, count));
     else
         drawPolyline(PlotGeometry::ToPolygonF(points, count));
+    if (m_antialiasedLines)
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
 }
 
 void PlotDC::polygon(const TPoint *points, int count)
 {
     if (!m_painter || count < 2)
         return;
+    flush();
     sync();
     if (GuardBand::allInside(points, count))
         m_painter->drawPolygon(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill);
@@ -348,6 +477,7 @@ void PlotDC::rectangle(int left, int top, int right, int bottom)
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     // Cut to the square: the outline of a cut side lies far off any picture.
     const QRect inner = gdiBox(GuardBand::clamp(left), GuardBand::clamp(top), GuardBand::clamp(right),
@@ -366,6 +496,7 @@ void PlotDC::ellipse(int left, int top, int right, int bottom)
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     const QRect box = gdiBox(left, top, right, bottom);
     if (GuardBand::boxInside(left, top, right, bottom))
@@ -378,6 +509,7 @@ void PlotDC::roundRect(int left, int top, int right, int bottom, int cornerWidth
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     const QRect box = gdiBox(left, top, right, bottom);
     if (GuardBand::boxInside(left, top, right, bottom)) {
@@ -393,6 +525,7 @@ void PlotDC::arc(int left, int top, int right, int bottom, int startX, int start
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
     if (!GuardBand::boxInside(left, top, right, bottom)) {
@@ -409,6 +542,7 @@ void PlotDC::pie(int left, int top, int right, int bottom, int startX, int start
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     const EllipseSweep sweep = ellipseSweep(left, top, right, bottom, startX, startY, endX, endY);
     if (!GuardBand::boxInside(left, top, right, bottom)) {
@@ -428,6 +562,7 @@ void PlotDC::fillPath(const QPainterPath &path)
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     m_painter->drawPath(path);
 }
@@ -436,6 +571,7 @@ void PlotDC::fillRect(int left, int top, int right, int bottom)
 {
     if (!m_painter || right <= left || bottom <= top)
         return;
+    flush();
     sync();
     left = GuardBand::clamp(left);
     top = GuardBand::clamp(top);
@@ -454,6 +590,7 @@ void PlotDC::setPixel(int x, int y, TColor color)
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     m_painter->save();
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -464,7 +601,7 @@ void PlotDC::setPixel(int x, int y, TColor color)
     m_painter->restore();
 }
 
-TColor PlotDC::pixel(int x, int y) const
+TColor PlotDC::pixel(int x, int y)
 {
     const QImage *img = image();
     if (!img || !img->valid(x, y))
@@ -508,6 +645,7 @@ void PlotDC::textOut(int x, int y, const QString &text)
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     const QFont &font = currentFont();
     const QFontMetrics &fm = metrics();
@@ -542,6 +680,7 @@ void PlotDC::drawImage(int x, int y, const QImage &image)
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     m_painter->save();
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -553,6 +692,7 @@ void PlotDC::putImage(int x, int y, const QImage &image)
 {
     if (!m_painter)
         return;
+    flush();
     m_painter->save();
     m_painter->setClipping(false);
     m_painter->setCompositionMode(QPainter::CompositionMode_Source);
@@ -564,6 +704,7 @@ void PlotDC::stretchImage(const TRect &rect, const QImage &image)
 {
     if (!m_painter)
         return;
+    flush();
     sync();
     m_painter->save();
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -586,6 +727,7 @@ void PlotDC::intersectClip(const QRegion &region)
 {
     if (!m_painter)
         return;
+    flush();
     m_savedHadClip = m_painter->hasClipping();
     m_savedClip = m_painter->clipRegion();
     m_painter->setClipRegion(region, m_savedHadClip ? Qt::IntersectClip : Qt::ReplaceClip);
@@ -595,6 +737,7 @@ void PlotDC::excludeClip(const QRegion &region)
 {
     if (!m_painter)
         return;
+    flush();
     const QRegion current = m_painter->hasClipping()
                                 ? m_painter->clipRegion()
                                 : QRegion(0, 0, m_device->width(), m_device->height());
@@ -605,6 +748,7 @@ void PlotDC::unclip()
 {
     if (!m_painter)
         return;
+    flush();
     if (m_savedClip && m_savedHadClip)
         m_painter->setClipRegion(*m_savedClip);
     else

@@ -2,23 +2,26 @@
 #pragma once
 
 #include "PlotTypes.h"
+#include "TPen.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QPainterPath>
+#include <QPolygon>
 #include <QPolygonF>
+#include <QRect>
 #include <QRegion>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPaintDevice;
 class QPainter;
 class TBrush;
 class TFont;
-class TPen;
 
 class PlotDC
 {
@@ -34,11 +37,22 @@ public:
     void attach(QPainter *painter);
     void end();
     bool isActive() const { return m_painter != nullptr; }
-    // The painter drawing now, or none between passes: the canvas's device context.
-    QPainter *painter() const { return m_painter; }
+    // The painter drawing now, or none between passes: the canvas's device context. Whoever asks
+    // for it may draw or read through it, so the pending lines reach the device first.
+    QPainter *painter();
     QPaintDevice *device() const { return m_device; }
-    // The image under the painter, when it paints on one (reading pixels, blending).
-    QImage *image() const;
+    // The image under the painter, when it paints on one (reading pixels, blending); pending
+    // lines are drawn first.
+    QImage *image();
+
+    // Consecutive lineTo calls with one thin solid pen are collected into a run and drawn at once,
+    // before anything else reaches or reads the device. The picture is the same as line by line.
+    void flush();
+    // Off draws every lineTo at once, as a reference for the run.
+    void setLineRuns(bool value);
+    // Lines (lineTo and polylines) anti-aliased; other primitives and text are not affected.
+    void setAntialiasedLines(bool value);
+    bool antialiasedLines() const { return m_antialiasedLines; }
 
     // Something about the pen, the brush or the font changed: only that is applied again before
     // the next primitive, and only a font change rebuilds the font and its metrics.
@@ -80,7 +94,7 @@ public:
     // Fills exactly [left, right) x [top, bottom) with the current brush.
     void fillRect(int left, int top, int right, int bottom);
     void setPixel(int x, int y, TColor color);
-    TColor pixel(int x, int y) const;
+    TColor pixel(int x, int y);
     void textOut(int x, int y, const QString &text);
     void drawImage(int x, int y, const QImage &image);
     // Writes pixels as they are, without clip or mix (blending results).
@@ -105,8 +119,15 @@ public:
     // How many fonts and metrics objects were built (the caches' misses), for tests.
     int fontBuilds() const { return m_fontBuilds; }
     int metricsBuilds() const { return m_metricsBuilds; }
+    // How many lines went into runs, for tests.
+    int linesInRuns() const { return m_linesInRuns; }
 
 private:
+    QImage *imageDevice() const;
+    // Starts or extends the run with the line; false when the line must be drawn on its own.
+    bool addToRun(const TPoint &from, const TPoint &to);
+    bool runCanStart(const TPoint &from, const TPoint &to);
+    void applyPenValues(const PenValues &pen);
     void sync();
     void invalidateBack() { ++m_backGeneration; }
     void applyAllAgain();
@@ -142,6 +163,7 @@ private:
     mutable quint64 m_widthsFor = 0;
     mutable int m_fontBuilds = 0;
     mutable int m_metricsBuilds = 0;
+    int m_linesInRuns = 0;
     TPoint m_position;
     int m_textAlign = 0;
     int m_backMode = cbmOpaque;
@@ -153,4 +175,14 @@ private:
     double m_textAngle = 0.0;
     std::optional<QRegion> m_savedClip;
     bool m_savedHadClip = false;
+    // The pending run: its pen by value, the pixels of its lines (or its points when anti-aliased),
+    // and the device rectangle its lines must stay inside to be drawn pixel for pixel.
+    bool m_lineRuns = true;
+    bool m_antialiasedLines = false;
+    bool m_runActive = false;
+    PenValues m_runPen;
+    TPoint m_runEnd;
+    QRect m_runReach;
+    std::vector<QPoint> m_runPixels;
+    QPolygon m_runPoints;
 };

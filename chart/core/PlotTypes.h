@@ -123,6 +123,10 @@ Q_ENUM_NS(TChartObjectShapeStyle)
 enum TTextFormat { ttfNormal, ttfHtml };
 Q_ENUM_NS(TTextFormat)
 
+// Horizontal placement of a text block (titles).
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 Q_ENUM_NS(TMouseButton)
 

@@ -25,9 +25,18 @@ void TPlotCanvas::SetCanvas(GuiCanvas *canvas)
     GuiCanvas *old = ReferenceCanvas();
     m_canvas = canvas;
     if (ReferenceCanvas() != old) {
+        old->dc().flush();
         old->dc().setCopyModeOnly(false);
+        old->dc().setAntialiasedLines(false);
         ReferenceCanvas()->dc().setCopyModeOnly(m_metafiling);
+        ReferenceCanvas()->dc().setAntialiasedLines(m_antialiasedLines);
     }
+}
+
+void TPlotCanvas::setAntialiasedLinesOnDevice(bool value)
+{
+    m_antialiasedLines = value;
+    ReferenceCanvas()->dc().setAntialiasedLines(value);
 }
 
 void TPlotCanvas::setMetafiling(bool value)

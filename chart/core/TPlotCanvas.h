@@ -87,6 +87,9 @@ public:
     void SetCanvas(GuiCanvas *canvas);
     // The platform canvas in force, never none: the attached one, else the canvas's own.
     GuiCanvas *ReferenceCanvas() const { return m_canvas ? m_canvas.data() : m_ownCanvas.get(); }
+    // The device context of the platform canvas in force: for series that draw many lines
+    // themselves, below the canvas interface.
+    PlotDC &dc() const { return ReferenceCanvas()->dc(); }
     // The current attribute objects, never none. They belong to the platform canvas in force and
     // change identity when InitWindow and FlushBuffer switch it: never keep them across a pass.
     TPen *Pen() const { return ReferenceCanvas()->Pen(); }
@@ -122,6 +125,9 @@ protected:
     virtual int rawTextWidth(const QString &text);
     virtual int rawTextHeight(const QString &text);
     void setBounds(const TRect &r) { m_bounds = r; }
+    bool antialiasedLinesOnDevice() const { return m_antialiasedLines; }
+    // Passed on to every platform canvas this canvas draws through.
+    void setAntialiasedLinesOnDevice(bool value);
 
 private:
     // Drawing on it does nothing; it holds the pen, brush and font while no canvas is attached.
@@ -133,4 +139,5 @@ private:
     TRect m_bounds;
     double m_fontZoom = 100.0;
     bool m_metafiling = false;
+    bool m_antialiasedLines = false;
 };

@@ -516,6 +516,8 @@ void TPlotCanvas3D::CopyBufferTo(int x, int y, GuiCanvas *destination)
 {
     if (!m_buffer || !destination)
         return;
+    if (m_bufferCanvas)
+        m_bufferCanvas->dc().flush();
     const bool began = !destination->isPainting() && destination->beginPaint();
     destination->dc().putImage(x, y, *m_buffer);
     if (began)

@@ -128,6 +128,10 @@ public:
     // 2D brackets closed, the buffer marked stale; then defaultCanvas is attached.
     void AbortPass(GuiCanvas *defaultCanvas);
     bool zoomText() const { return m_zoomText; }
+    // Anti-aliased lines, for measuring them against other plotting tools; off by default and
+    // never saved with a chart.
+    void setAntialiasedLines(bool value) { setAntialiasedLinesOnDevice(value); }
+    bool antialiasedLines() const { return antialiasedLinesOnDevice(); }
     TFourPoints &fourPoints() { return m_fourPoints; }
 
 protected:

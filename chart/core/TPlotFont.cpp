@@ -113,3 +113,11 @@ void TPlotFont::Assign(const TFont &source)
     if (changed)
         Changed();
 }
+
+void TPlotFont::setDefaultColorAndStyle(TColor color, TFontStyles style)
+{
+    m_defaultColor = color;
+    m_defaultStyle = style;
+    SetColor(color);
+    SetStyle(style);
+}

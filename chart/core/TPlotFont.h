@@ -39,6 +39,8 @@ public:
     TChartHiddenPen *outLineIfAny() const { return m_outLine.get(); }
     TPlotShadow *shadowIfAny() const { return m_shadow.get(); }
 
+    // Sets colour and style and makes them the values that are not stored (a title's blue).
+    void setDefaultColorAndStyle(TColor color, TFontStyles style);
     Q_INVOKABLE bool IsColorStored() const { return Color() != m_defaultColor; }
     Q_INVOKABLE bool IsStyleStored() const { return Style() != m_defaultStyle; }
 

@@ -220,6 +220,12 @@ public:
     void UpdateLabelsDateTime() { m_labelsDateTime = IsDateTime(); }
     // Sets the working range directly, as the panel does when it fits the range itself.
     void SetWorkRange(double minimum, double maximum);
+    // Moves the pixel extent for one drawing and back (a series' shadow); the range stays.
+    void SetPixelExtent(int start, int end)
+    {
+        m_scale.setExtent(start, end);
+        m_scale.recalc(m_logarithmic);
+    }
 
     int ValueToPixel(double value) const { return m_scale.valueToPixel(value); }
     int HorizValueToPixel(double value) const { return m_scale.horizValueToPixel(value); }

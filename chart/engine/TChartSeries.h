@@ -277,8 +277,9 @@ public:
         return axis ? axis->ValueToPixel(value) : 0;
     }
     int CalcPosValue(double value) const { return m_yMandatory ? CalcYPosValue(value) : CalcXPosValue(value); }
-    int CalcXPos(int index) const { return CalcXPosValue(m_xValues->Values()[std::size_t(index)]); }
-    int CalcYPos(int index) const { return CalcYPosValue(m_yValues->Values()[std::size_t(index)]); }
+    // Series types that move their points (stacking) override these.
+    virtual int CalcXPos(int index) const { return CalcXPosValue(m_xValues->Values()[std::size_t(index)]); }
+    virtual int CalcYPos(int index) const { return CalcYPosValue(m_yValues->Values()[std::size_t(index)]); }
 
     // Drawing, called by the chart's contents draw.
     void SetVisibleRange(int first, int last)
@@ -345,7 +346,7 @@ public:
     // A random integer 0..limit-1 from the library's generator.
     static int RandomInt(int limit);
     // A small gallery sample of the series.
-    void PrepareForGallery(bool enabled);
+    virtual void PrepareForGallery(bool enabled);
     // Sub-styles the series type offers a gallery; the base offers "Normal".
     virtual void CreateSubGallery(const std::function<void(const QString &)> &addSubChart) const;
     virtual void SetSubGallery(int index) { Q_UNUSED(index); }

@@ -24,6 +24,17 @@ void TCustomChartSeries::SetActive(bool value)
     notifyChart(TPlotSeriesEvent::seActiveChanged);
 }
 
+bool TCustomChartSeries::SameClass(const TCustomChartSeries &other) const
+{
+    return metaObject()->inherits(other.metaObject()) || other.metaObject()->inherits(metaObject());
+}
+
+void TCustomChartSeries::SetChartView3D(bool value)
+{
+    if (TCustomAxisPanel *chart = ParentChart())
+        chart->SetView3D(value);
+}
+
 void TCustomChartSeries::notifyChart(int eventKind)
 {
     if (TCustomAxisPanel *chart = ParentChart()) {

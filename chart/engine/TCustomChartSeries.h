@@ -27,6 +27,13 @@ public:
     // Tells the chart (series event 5) and its change listener.
     void SetActive(bool value) override;
 
+    // True when either series is an instance of the other's class. The class may be one known only
+    // at run time (a stacked line series asks which other series follow its setting), so this asks
+    // the meta-objects rather than the compiler.
+    bool SameClass(const TCustomChartSeries &other) const;
+    // Sets the parent chart's View3D; nothing without a chart.
+    void SetChartView3D(bool value);
+
     // Pixels the series needs beyond its first and last point along each axis; 0 in the base.
     virtual void CalcHorizMargins(int &left, int &right)
     {

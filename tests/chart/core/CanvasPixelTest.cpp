@@ -227,14 +227,14 @@ TEST(CanvasPixels, LinesLeaveOutTheirLastPixel)
 {
     Pass2D p;
     p.canvas.Line(2, 5, 9, 5);
-    EXPECT_EQ(inkedColumns(p.image, 5), (std::vector<int>{2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(inkedColumns(p.drawn(), 5), (std::vector<int>{2, 3, 4, 5, 6, 7, 8}));
     p.canvas.VertLine(20, 1, 4);
-    EXPECT_EQ(p.image.pixel(20, 3), rgb(clBlack));
-    EXPECT_EQ(p.image.pixel(20, 4), kWhite);
+    EXPECT_EQ(p.drawn().pixel(20, 3), rgb(clBlack));
+    EXPECT_EQ(p.drawn().pixel(20, 4), kWhite);
     p.canvas.Polyline({{2, 10}, {6, 10}, {6, 14}});
-    EXPECT_EQ(inkedColumns(p.image, 10), (std::vector<int>{2, 3, 4, 5, 6}));
-    EXPECT_EQ(p.image.pixel(6, 13), rgb(clBlack));
-    EXPECT_EQ(p.image.pixel(6, 14), kWhite);
+    EXPECT_EQ(inkedColumns(p.drawn(), 10), (std::vector<int>{2, 3, 4, 5, 6}));
+    EXPECT_EQ(p.drawn().pixel(6, 13), rgb(clBlack));
+    EXPECT_EQ(p.drawn().pixel(6, 14), kWhite);
 }
 
 TEST(CanvasPixels, PolygonFillsByPixelCentresWithAlternateRule)
@@ -297,9 +297,9 @@ TEST(CanvasPixels, NotXorPenRestoresTheBackgroundWhenDrawnTwice)
     pen.SetColor(clBlack);
     p.canvas.AssignVisiblePen(pen);
     p.canvas.Line(0, 5, 30, 5);
-    EXPECT_NE(p.image, before);
+    EXPECT_NE(p.drawn(), before);
     p.canvas.Line(0, 5, 30, 5);
-    EXPECT_EQ(p.image, before);
+    EXPECT_EQ(p.drawn(), before);
 }
 
 TEST(CanvasPixels, FillsCopyTheirPatternWhateverThePenMode)
@@ -688,6 +688,6 @@ TEST(CanvasPixels, RasterModesDrawInCopyModeWhileMetafiling)
         p.canvas.Pen()->SetMode(pmXor);
         p.canvas.Pen()->SetColor(clRed);
         p.canvas.Line(0, 5, 30, 5);
-        EXPECT_EQ(p.image.pixel(10, 5), metafiling ? rgb(clRed) : rgb(clAqua)); // white xor red
+        EXPECT_EQ(p.drawn().pixel(10, 5), metafiling ? rgb(clRed) : rgb(clAqua)); // white xor red
     }
 }

@@ -47,3 +47,9 @@ void ScreenPass::begin(int depth)
     canvas.InitWindow(&gui, &options, clWhite, view3D, bounds);
     canvas.CalcProjection(depth, bounds);
 }
+
+const QImage &ScreenPass::drawn()
+{
+    canvas.dc().flush();
+    return image;
+}

@@ -18,6 +18,9 @@ struct ScreenPass
 {
     explicit ScreenPass(int width = 400, int height = 300, bool view3D = true);
     void begin(int depth = 100);
+    // The image with every line drawn so far: the device layer collects lines and draws them
+    // before anything reads the device, and a test reading the image is such a reader.
+    const QImage &drawn();
     QImage image;
     GuiCanvas gui;
     TView3DOptions options;

@@ -1,0 +1,94 @@
+// Full redraws of the chart benchmark scene, printed as tab-separated rows beside a plain QPainter
+// reference measured in the same run. Messages go to standard error only.
+#include "SceneOptions.h"
+#include "SceneRows.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct Timing
+{
+    int reps = 0;
+    double medianMs = 0.0;
+    double minMs = 0.0;
+    double maxMs = 0.0;
+};
+
+// Two untimed warm-ups, then up to maxReps draws or the budget, at least three.
+Timing measure(SceneRow &row, const SceneOptions &options)
+{
+    for (int i = 0; i < 2; ++i) {
+        row.beforeDraw();
+        row.draw();
+    }
+    std::vector<double> ms;
+    QElapsedTimer budget;
+    budget.start();
+    const qint64 budgetNs = qint64(options.budgetSeconds * 1e9);
+    while (ms.size() < 3 || (int(ms.size()) < options.maxReps && budget.nsecsElapsed() < budgetNs)) {
+        row.beforeDraw();
+        QElapsedTimer timer;
+        timer.start();
+        row.draw();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    const std::size_t n = ms.size();
+    Timing t;
+    t.reps = int(n);
+    t.medianMs = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2.0;
+    t.minMs = ms.front();
+    t.maxMs = ms.back();
+    return t;
+}
+
+void report(SceneRow &row, const SceneData &data, bool antialiased, const SceneOptions &options)
+{
+    const Timing t = measure(row, options);
+    const QByteArray variant = row.variant().toUtf8();
+    std::printf("tensimo-chart\t%s\t%s\t%d\t%d\t%d\t%.3f\t%.3f\t%.3f\n", variant.constData(),
+                antialiased ? "aa" : "noaa", data.pointCount, data.seriesCount, t.reps, t.medianMs, t.minMs, t.maxMs);
+    std::fflush(stdout);
+    if (options.outDir.isEmpty())
+        return;
+    const QString file = QStringLiteral("%1/%2-%3-%4.png")
+                             .arg(options.outDir, row.variant(), antialiased ? QStringLiteral("aa") : QStringLiteral("noaa"))
+                             .arg(data.pointCount);
+    if (!row.image().save(file))
+        std::fprintf(stderr, "chart_scene_bench: cannot write %s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QString message;
+    const std::optional<SceneOptions> options = SceneOptions::parse(app.arguments().mid(1), message);
+    if (!options) {
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(message), qPrintable(SceneOptions::usage()));
+        return 2;
+    }
+    if (!options->outDir.isEmpty() && !QDir().mkpath(options->outDir)) {
+        std::fprintf(stderr, "chart_scene_bench: cannot create %s\n", qPrintable(options->outDir));
+        return 1;
+    }
+    std::printf("tool\tvariant\taa\tN\tseries\treps\tmedian_ms\tmin_ms\tmax_ms\n");
+    for (const int n : options->pointCounts) {
+        const SceneData data(n);
+        for (const bool antialiased : options->antialiased) {
+            const QRect chartRect(80, 60, 1760, 960);
+            PolylineRow reference(data, chartRect, antialiased);
+            report(reference, data, antialiased, *options);
+        }
+    }
+    return 0;
+}

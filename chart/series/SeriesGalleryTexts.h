@@ -1,0 +1,38 @@
+// Numbers of the library texts that name the sub-styles of the line, point and area series.
+#pragma once
+
+#include "PlotConst.h"
+
+#include <QString>
+
+namespace SeriesGalleryTexts {
+
+enum Text : int {
+    msgGalleryStack = 32,
+    msgGalleryNoBorder = 175,
+    msgGalleryColors = 177,
+    msgGalleryMarks = 179,
+    msgGalleryStairs = 180,
+    msgGalleryPoints = 181,
+    msgGalleryHeight = 182,
+    msgGalleryHollow = 183,
+    msgGalleryPoint2D = 184,
+    msgGalleryTriangle = 185,
+    msgGalleryStar = 186,
+    msgGalleryCircle = 187,
+    msgGalleryDownTri = 188,
+    msgGalleryCross = 189,
+    msgGalleryDiamond = 190,
+    msgGalleryNoLines = 191,
+    msgGalleryStack100 = 192,
+    msgGalleryGradient = 226,
+    msgGalleryOutline = 253,
+};
+
+// The entries' texts are read when the gallery is built, so a translation renames them.
+inline QString text(Text number)
+{
+    return PlotConst::message(number);
+}
+
+} // namespace SeriesGalleryTexts

@@ -1,0 +1,7 @@
+// The published chart.
+#include "TChart.h"
+
+TChart::TChart(QWidget *parent)
+    : TCustomChart(parent)
+{
+}

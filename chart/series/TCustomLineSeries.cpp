@@ -1,0 +1,7 @@
+// The line-like series base.
+#include "TCustomLineSeries.h"
+
+TCustomLineSeries::TCustomLineSeries(QObject *owner)
+    : TChartSeries(owner)
+{
+}

@@ -1,0 +1,135 @@
+// Lines collected into runs in the device layer draw the same pixels as line by line.
+#include "ChartTestSetup.h"
+#include "PlotColor.h"
+#include "TChartPen.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+
+namespace {
+
+constexpr int kWidth = 160;
+constexpr int kHeight = 120;
+
+// 1000 lines of a walk: short steps, long jumps, some ends off the picture (drawn on their
+// own), moves elsewhere now and then, the pen set to black and back between some lines and
+// to a new colour between others.
+void randomWalk(TPlotCanvas3D &canvas, unsigned seed, bool penChanges = true)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> pick(0, 19);
+    std::uniform_int_distribution<int> step(-4, 4);
+    std::uniform_int_distribution<int> farX(-20, kWidth + 20);
+    std::uniform_int_distribution<int> farY(-20, kHeight + 20);
+    TColor colour = canvas.Pen()->Color();
+    TPoint p{kWidth / 2, kHeight / 2};
+    canvas.MoveTo(p.x, p.y);
+    for (int i = 0; i < 1000; ++i) {
+        const int kind = pick(random);
+        if (kind == 0)
+            p = {farX(random), farY(random)};
+        else
+            p = {std::clamp(p.x + step(random), 0, kWidth - 1), std::clamp(p.y + step(random), 0, kHeight - 1)};
+        if (kind == 1) {
+            canvas.MoveTo(p.x, p.y);
+            continue;
+        }
+        if (kind == 2 && penChanges) {
+            canvas.Pen()->SetColor(clBlack);
+            canvas.Pen()->SetColor(colour);
+        } else if (kind == 3 && penChanges) {
+            colour ^= 0x00C0C0;
+            canvas.Pen()->SetColor(colour);
+        }
+        canvas.LineTo(p.x, p.y);
+    }
+}
+
+struct Scene
+{
+    const char *name;
+    std::function<void(TPlotCanvas3D &)> draw;
+    bool runsExpected;
+};
+
+} // namespace
+
+TEST(LineRuns, DrawTheSamePixelsAsLineByLine)
+{
+    const Scene scenes[] = {
+        {"copy", [](TPlotCanvas3D &c) {
+             c.Pen()->SetColor(PlotColor::makeColor(31, 119, 180));
+             randomWalk(c, 1);
+         }, true},
+        {"not-xor over a fill", [](TPlotCanvas3D &c) {
+             c.Brush()->SetColor(clYellow);
+             c.FillRect({0, 0, kWidth, kHeight / 2});
+             c.Pen()->SetMode(pmNotXor);
+             randomWalk(c, 2);
+         }, true},
+        {"clipped", [](TPlotCanvas3D &c) {
+             c.ClipRectangle({20, 10, 120, 90});
+             randomWalk(c, 3);
+             c.UnClipRectangle();
+         }, true},
+        {"blend begun in a run", [](TPlotCanvas3D &c) {
+             c.MoveTo(0, 60);
+             for (int x = 8; x < kWidth; x += 8)
+                 c.LineTo(x, x % 16 ? 20 : 100);
+             auto blend = c.BeginBlending({30, 0, 130, kHeight}, 50);
+             c.Brush()->SetColor(clRed);
+             c.FillRect({0, 40, kWidth, 80});
+             c.EndBlending(std::move(blend));
+         }, true},
+        {"small dots", [](TPlotCanvas3D &c) {
+             TChartPen pen;
+             pen.SetSmallDots(true);
+             pen.SetSmallSpace(1);
+             c.AssignVisiblePen(pen);
+             randomWalk(c, 4, false);
+         }, false},
+    };
+    for (const Scene &scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        QImage images[2];
+        int linesInRuns[2] = {0, 0};
+        for (const bool runs : {false, true}) {
+            ScreenPass p(kWidth, kHeight, false);
+            p.begin();
+            p.canvas.dc().setLineRuns(runs);
+            scene.draw(p.canvas);
+            linesInRuns[runs] = p.canvas.dc().linesInRuns();
+            p.canvas.dc().flush();
+            images[runs] = p.image;
+        }
+        EXPECT_NE(images[0], whiteImage(kWidth, kHeight));
+        EXPECT_TRUE(images[0] == images[1]);
+        EXPECT_EQ(linesInRuns[0], 0);
+        EXPECT_EQ(linesInRuns[1] > 0, scene.runsExpected);
+    }
+}
+
+TEST(LineRuns, AntialiasingIsOffUntilAskedAndThenBlendsTheEdges)
+{
+    for (const bool antialiased : {false, true}) {
+        SCOPED_TRACE(antialiased);
+        ScreenPass p(kWidth, kHeight, false);
+        if (antialiased)
+            p.canvas.setAntialiasedLines(true);
+        p.begin();
+        p.canvas.MoveTo(0, 0);
+        p.canvas.LineTo(150, 37);
+        p.canvas.LineTo(10, 110);
+        p.canvas.dc().flush();
+        bool grey = false;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                grey = grey || (p.image.pixel(x, y) != 0xFFFFFFFF && p.image.pixel(x, y) != 0xFF000000);
+        EXPECT_EQ(grey, antialiased);
+    }
+}
