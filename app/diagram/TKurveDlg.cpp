@@ -10,6 +10,15 @@
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/UnitComboBox.h"
+#include "chart/core/PlotConst.h"
+#include "chart/core/PlotException.h"
+#include "chart/engine/PlotEngine.h"
+#include "chart/engine/TChartAxis.h"
+#include "chart/engine/TChartAxisTitle.h"
+#include "chart/series/TChart.h"
+#include "chart/series/TChartTitle.h"
+#include "chart/series/TChartWall.h"
+#include "chart/series/TLineSeries.h"
 #include "platform/BusyCursor.h"
 
 #include <QCheckBox>
@@ -28,6 +37,13 @@ namespace {
 constexpr int kClientWidth = 692;
 constexpr int kClientHeight = 472;
 constexpr int kPanelHeight = 72;
+constexpr int kChartMarginPercent = 2;
+constexpr int kPrintMargin = 10;
+constexpr int kTitlePixelHeight = -13; // negative: pixels, not points
+constexpr int kFootPixelHeight = -9;
+// A logarithmic pressure axis labels its decades as plain numbers down to 1e-10; the usual
+// "#,##0.###" would write every decade below 1e-3 as "0".
+const char *const kLogPressureFormat = "#,##0.##########";
 
 } // namespace
 
@@ -40,6 +56,8 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     setWindowTitle(QStringLiteral("Tensimo-Diagramm"));
     resize(kClientWidth, kClientHeight);
 
+    Chart1 = named(new TChart(this), "Chart1");
+    setUpChart();
     Panel2 = named(new QFrame(this), "Panel2");
     Panel2->setFixedHeight(kPanelHeight);
     CheckBox1 = named(new QCheckBox(QStringLiteral("Logarithmische Achse"), Panel2), "CheckBox1");
@@ -68,13 +86,30 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     strip->setColumnStretch(3, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
+    layout->addWidget(Chart1, 1);
     layout->addWidget(Panel2);
 
+    connect(CheckBox1, &QCheckBox::clicked, this, &TKurveDlg::CheckBox1Click);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TKurveDlg::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TKurveDlg::ComboBox2Change);
     connect(BitBtn2, &QPushButton::clicked, this, &TKurveDlg::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TKurveDlg::setUpChart()
+{
+    Chart1->SetColor(clSilver);
+    Chart1->SetView3D(false);
+    for (const auto side : {TChart::mLeft, TChart::mTop, TChart::mRight, TChart::mBottom})
+        Chart1->SetMargin(side, kChartMarginPercent);
+    Chart1->SetPrintProportional(false);
+    Chart1->SetPrintMargins({kPrintMargin, kPrintMargin, kPrintMargin, kPrintMargin});
+    Chart1->BackWall()->Brush()->SetColor(clWhite);
+    Chart1->BackWall()->Brush()->SetStyle(bsClear);
+    Chart1->Title()->Font()->SetHeight(kTitlePixelHeight);
+    Chart1->Foot()->Font()->SetColor(clBlack);
+    Chart1->Foot()->Font()->SetHeight(kFootPixelHeight);
+    Chart1->Foot()->Font()->SetStyle({});
 }
 
 TMeddazuDlg &TKurveDlg::picker() const
@@ -103,6 +138,7 @@ void TKurveDlg::FormShow()
         picker().ListBox2->addItem(medium);
     SetupUnitCombos();
     DrawDiagram();
+    Chart1->UndoZoom();
 }
 
 void TKurveDlg::LoadCaptions()
@@ -137,16 +173,58 @@ void TKurveDlg::DrawDiagram()
     QStringList media;
     for (int row = 0; row < picker().ListBox2->count(); ++row)
         media.append(picker().ListBox2->item(row)->text());
-    const DiagramContent content = buildDiagram(
-        m_host, media, diagramUnits(mode, ComboBox1->currentText(), ComboBox2->currentText()), m_pointCount);
+    showContent(buildDiagram(m_host, media, diagramUnits(mode, ComboBox1->currentText(), ComboBox2->currentText()),
+                             m_pointCount));
+}
 
+void TKurveDlg::showContent(const DiagramContent &content)
+{
     setWindowTitle(content.caption);
     Label1->setText(content.label1);
     Label2->setText(content.label2);
     // Substances only can be added; a mixture or solution is the dialog's.
     BitBtn2->setVisible(content.system == DiagramSystem::Substances);
-    const QSignalBlocker blocker(CheckBox1);
-    CheckBox1->setChecked(false);
+
+    Chart1->FreeAllSeries();
+    {
+        const QSignalBlocker blocker(CheckBox1);
+        CheckBox1->setChecked(false);
+    }
+    for (TChartAxis *axis : {Chart1->LeftAxis(), Chart1->BottomAxis()}) {
+        axis->SetLogarithmic(false);
+        axis->SetAxisValuesFormat(PlotConst::message(PlotConst::msgDefValueFormat));
+    }
+    for (const DiagramSeries &curve : content.series) {
+        auto *series = new TLineSeries(this);
+        series->Marks()->SetVisible(false);
+        series->Pointer()->SetVisible(false);
+        series->SetTitle(curve.title);
+        series->AddXYArray(curve.x, curve.y);
+        Chart1->AddSeries(series);
+    }
+    Chart1->BottomAxis()->Title()->SetCaption(content.bottomAxisTitle);
+    Chart1->LeftAxis()->Title()->SetCaption(content.leftAxisTitle);
+    Chart1->Title()->Font()->SetSize(content.titleFontSize);
+    Chart1->Title()->SetText(content.titleLines);
+    Chart1->Foot()->SetText(content.footLines);
+}
+
+void TKurveDlg::CheckBox1Click()
+{
+    Chart1->UndoZoom();
+    // The pressure axis: the left one of vapour pressures, the bottom one of boiling points.
+    TChartAxis *axis = m_host.mode() == CalculationMode::VapourPressure ? Chart1->LeftAxis() : Chart1->BottomAxis();
+    const bool logarithmic = CheckBox1->isChecked();
+    try {
+        axis->SetLogarithmic(logarithmic);
+        axis->SetAxisValuesFormat(logarithmic ? QString::fromLatin1(kLogPressureFormat)
+                                              : PlotConst::message(PlotConst::msgDefValueFormat));
+    } catch (const PlotException &refused) {
+        // An axis with values below zero cannot be logarithmic; it stays linear.
+        const QSignalBlocker blocker(CheckBox1);
+        CheckBox1->setChecked(false);
+        PlotEngine::ShowErrorBox(refused.message());
+    }
 }
 
 void TKurveDlg::ComboBox1Change()

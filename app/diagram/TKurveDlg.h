@@ -11,6 +11,8 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class TChart;
+struct DiagramContent;
 class TMeddazuDlg;
 
 class TKurveDlg : public QDialog
@@ -19,6 +21,7 @@ class TKurveDlg : public QDialog
 public:
     TKurveDlg(const DiagramHost &host, QWidget *parent);
 
+    TChart *Chart1 = nullptr;
     QFrame *Panel2 = nullptr; // the strip below the chart
     QCheckBox *CheckBox1 = nullptr; // logarithmic pressure axis
     QLabel *Label1 = nullptr; // heading of ComboBox1, the abscissa's unit
@@ -37,6 +40,7 @@ public:
     void LoadCaptions();
     void SetupUnitCombos();
     void DrawDiagram();
+    void CheckBox1Click();
     void ComboBox1Change();
     void ComboBox2Change();
     void BitBtn2Click();
@@ -45,6 +49,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void setUpChart();
+    void showContent(const DiagramContent &content);
     void done(int result) override;
     void FormClose();
 

@@ -1,5 +1,6 @@
-// The diagram window's strip below the chart: unit lists and headings by the mode, its texts, the
-// point count of the settings, and the picker's list from showing to closing.
+// The diagram window: curves from the calculation core in the chosen units, axis titles, the
+// logarithmic pressure axis, unit lists and headings by the mode, the point count of the
+// settings, and the picker's list from showing to closing.
 #include "app/diagram/TKurveDlg.h"
 
 #include "MainWindowFixture.h"
@@ -10,8 +11,15 @@
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TFlueFlueDlg.h"
 
+#include "chart/engine/TChartAxis.h"
+#include "chart/engine/TChartAxisTitle.h"
+#include "chart/engine/TChartSeries.h"
+#include "chart/series/TChart.h"
+#include "chart/series/TChartTitle.h"
+
 #include <QCheckBox>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -34,6 +42,10 @@ protected:
             texts.append(box->itemText(i));
         return texts;
     }
+
+    TChartSeries *series(int index) const { return window->Chart1->GetSeries(index); }
+
+    static void selectUnit(QComboBox *box, const char *unit) { box->setCurrentText(QString::fromUtf8(unit)); }
 
     QStringList picked() const
     {
@@ -124,4 +136,84 @@ TEST_F(DiagramWindow, EachShowingStartsThePickerWithTheCurrentMediumOnly)
     window->show();
     EXPECT_TRUE(picked().isEmpty());
     window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, CurvesAreTheCalculationCoresValuesInTheChosenUnits)
+{
+    startWith({w2000Record()});
+    const QString record = form->currentRecord();
+    form->settingsDialog()->Edit1->setText(QStringLiteral("100"));
+    struct Case
+    {
+        CalculationMode mode;
+        const char *temperatureList; // ComboBox1 or ComboBox2 by the mode
+        TChartAxis *(TChart::*pressureAxis)() const;
+    };
+    for (const Case &c : {Case{CalculationMode::VapourPressure, "ComboBox1", &TChart::LeftAxis},
+                          Case{CalculationMode::BoilingPoint, "ComboBox2", &TChart::BottomAxis}}) {
+        SCOPED_TRACE(int(c.mode));
+        form->ComboBox2->setCurrentIndex(int(c.mode));
+        window->show();
+        const bool vapour = c.mode == CalculationMode::VapourPressure;
+        QComboBox *temperatures = window->findChild<QComboBox *>(QString::fromLatin1(c.temperatureList));
+        QComboBox *pressures = vapour ? window->ComboBox2 : window->ComboBox1;
+        selectUnit(temperatures, "K");
+        for (const char *unit : {"bar", "Torr"}) {
+            SCOPED_TRACE(unit);
+            selectUnit(pressures, unit);
+            ASSERT_EQ(window->Chart1->SeriesCount(), 1);
+            TChartSeries *curve = series(0);
+            EXPECT_EQ(curve->Title(), QStringLiteral("Testwasser"));
+            ASSERT_EQ(curve->Count(), 100);
+            for (int j = 0; j < curve->Count(); ++j) {
+                const double kelvin = vapour ? curve->GetXValue(j) : curve->GetYValue(j);
+                const double pressure = vapour ? curve->GetYValue(j) : curve->GetXValue(j);
+                const long double expected = TForm1::BarToPressureUnit(
+                    QString::fromUtf8(unit), TForm1::CalcRecordPressure(record, kelvin));
+                EXPECT_NEAR(pressure / double(expected), 1.0, 1e-12) << j;
+            }
+        }
+        // The pressure axis alone becomes logarithmic, and back; the points stay.
+        const double first = series(0)->GetYValue(0);
+        window->CheckBox1->click();
+        EXPECT_TRUE((window->Chart1->*c.pressureAxis)()->Logarithmic());
+        EXPECT_FALSE((vapour ? window->Chart1->BottomAxis() : window->Chart1->LeftAxis())->Logarithmic());
+        EXPECT_EQ(series(0)->GetYValue(0), first);
+        EXPECT_FALSE(window->Chart1->grab().isNull()); // the logarithmic axis draws
+        window->CheckBox1->click();
+        EXPECT_FALSE((window->Chart1->*c.pressureAxis)()->Logarithmic());
+        window->BitBtn3->click();
+    }
+
+    // In °C the test substance's points lie on the whole degrees 1 to 100.
+    form->ComboBox2->setCurrentIndex(int(CalculationMode::VapourPressure));
+    setUnits(0, 0);
+    window->show();
+    for (int j = 0; j < 100; ++j)
+        EXPECT_NEAR(series(0)->GetXValue(j), j + 1.0, 1e-9);
+    EXPECT_EQ(window->Chart1->BottomAxis()->Title()->Caption(), QStringLiteral("Temperatur in °C"));
+    EXPECT_EQ(window->Chart1->LeftAxis()->Title()->Caption(), QStringLiteral("Dampfdruck in bar"));
+    EXPECT_EQ(window->Chart1->Title()->Text(), QStringList{QStringLiteral("Korvex Tensimo 3.0 - Dampfdruckkurven")});
+    EXPECT_EQ(window->Chart1->Foot()->Text(),
+              QStringList{form->globalText(GlobalText::DiagramFoot1) + u' ' + form->globalText(GlobalText::DiagramFoot2)});
+    window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
+{
+    startWith({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
+    window->show();
+    TMeddazuDlg *picker = form->mediumPicker();
+    picker->show();
+    picker->ListBox1->setCurrentRow(1);
+    picker->SpeedButton1->click();
+    picker->BitBtn2->click();
+    ASSERT_EQ(window->Chart1->SeriesCount(), 2);
+    EXPECT_EQ(series(0)->Title(), QStringLiteral("Methan"));
+    EXPECT_EQ(series(1)->Title(), QStringLiteral("Testwasser"));
+    picker->ListBox2->clear();
+    picker->BitBtn2->click();
+    EXPECT_EQ(window->Chart1->SeriesCount(), 0);
+    window->BitBtn3->click();
+    EXPECT_FALSE(picker->isVisible());
 }
