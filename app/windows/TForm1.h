@@ -208,6 +208,9 @@ public:
     void Datenbankerweitern1Click();
     void Tabelle1Click();
     void abelle1Click();
+    void Diagramm1Click();
+    void Diagramm2Click();
+    void ListBox1DblClick();
     void FlssigFlssig1Click();
     void FestFlssig1Click();
     void WssrigeLsungen1Click();
@@ -230,6 +233,9 @@ private:
     void advanceStatus();
     void showStatus(int index);
     void selectRow(int row);
+    // A command of one mode: false without a selected substance; otherwise the mode list is set
+    // to the mode (through its change handler, only when it differs).
+    bool prepareModeCommand(CalculationMode mode);
 
     LanguageTables m_texts;
     bool m_started = false;

@@ -9,6 +9,7 @@
 #include "app/core/TemperatureUnits.h"
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/SubstanceListBox.h"
+#include "app/windows/CompositionGrid.h"
 #include "app/windows/TFlueFlueDlg.h"
 
 #include "chart/engine/TChartAxis.h"
@@ -17,9 +18,14 @@
 #include "chart/series/TChart.h"
 #include "chart/series/TChartTitle.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
+
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -46,6 +52,21 @@ protected:
     TChartSeries *series(int index) const { return window->Chart1->GetSeries(index); }
 
     static void selectUnit(QComboBox *box, const char *unit) { box->setCurrentText(QString::fromUtf8(unit)); }
+
+    // Runs a command; the caption of the diagram window it opened (closed again at once), or
+    // nothing when none opened.
+    std::optional<QString> opensDiagram(const std::function<void()> &command)
+    {
+        std::optional<QString> caption;
+        QTimer::singleShot(0, window, [&] {
+            if (window->isVisible())
+                caption = window->windowTitle();
+            window->reject();
+        });
+        command();
+        QCoreApplication::processEvents();
+        return caption;
+    }
 
     QStringList picked() const
     {
@@ -216,4 +237,50 @@ TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
     EXPECT_EQ(window->Chart1->SeriesCount(), 0);
     window->BitBtn3->click();
     EXPECT_FALSE(picker->isVisible());
+}
+
+TEST_F(DiagramWindow, EveryCallerOpensItInItsModeOnlyWithSomethingToDraw)
+{
+    startWith({w2000Record()});
+    const QString vapour = QStringLiteral("Tensimo-Diagramm");
+    const QString boiling = QStringLiteral("Siedepunkts-Diagramm");
+    struct Case
+    {
+        QAction *command;
+        QString caption;
+    };
+    for (const Case &c : {Case{form->Diagramm2, boiling}, Case{form->Diagramm1, vapour},
+                          Case{form->SiedepunktsDiagramm1, boiling}, Case{form->TensimoDiagramm1, vapour}}) {
+        SCOPED_TRACE(c.command->objectName().toStdString());
+        EXPECT_EQ(opensDiagram([&] { c.command->trigger(); }), c.caption);
+        EXPECT_EQ(form->ComboBox2->currentIndex(), int(c.caption == vapour ? CalculationMode::VapourPressure
+                                                                          : CalculationMode::BoilingPoint));
+    }
+    // A double click keeps the current mode.
+    form->ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
+    const QPoint item = form->ListBox1->visualItemRect(form->ListBox1->item(0)).center();
+    EXPECT_EQ(opensDiagram([&] {
+                  QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {}, item);
+                  QTest::mouseDClick(form->ListBox1->viewport(), Qt::LeftButton, {}, item);
+              }),
+              boiling);
+
+    // A mixture's button runs the table button's checks first.
+    TFlueFlueDlg *mixture = form->mixtureDialog();
+    mixture->show();
+    mixture->ListBox1->setCurrentRow(0);
+    mixture->SpeedButton1->click();
+    mixture->StringGrid1->item(0, CompositionGrid::kPercentColumn)->setText(QStringLiteral("50"));
+    ASSERT_TRUE(mixture->BitBtn1->isEnabled());
+    EXPECT_EQ(opensDiagram([&] { mixture->BitBtn1->click(); }), std::nullopt);
+    EXPECT_EQ(messages.shown().size(), 1);
+    mixture->StringGrid1->item(0, CompositionGrid::kPercentColumn)->setText(QStringLiteral("100"));
+    mixture->ComboBox2->setCurrentIndex(int(CalculationMode::VapourPressure));
+    EXPECT_EQ(opensDiagram([&] { mixture->BitBtn1->click(); }), vapour);
+    mixture->hide();
+
+    // Nothing selected, nothing drawn.
+    folder.writeDatabase({});
+    form->LoadDatabase();
+    EXPECT_EQ(opensDiagram([&] { form->Diagramm1->trigger(); }), std::nullopt);
 }
