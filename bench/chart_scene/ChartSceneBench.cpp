@@ -1,11 +1,13 @@
 // Full redraws of the chart benchmark scene, printed as tab-separated rows beside a plain QPainter
 // reference measured in the same run. Messages go to standard error only.
+#include "ChartLibrary.h"
+#include "ChartRows.h"
 #include "SceneOptions.h"
 #include "SceneRows.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -70,7 +72,7 @@ void report(SceneRow &row, const SceneData &data, bool antialiased, const SceneO
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QString message;
     const std::optional<SceneOptions> options = SceneOptions::parse(app.arguments().mid(1), message);
     if (!options) {
@@ -81,13 +83,28 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "chart_scene_bench: cannot create %s\n", qPrintable(options->outDir));
         return 1;
     }
+    registerChartLibrary();
+    std::fprintf(stderr, "chart_scene_bench: the chart rows are drawn without the scene's legend, "
+                         "which the chart does not draw yet\n");
     std::printf("tool\tvariant\taa\tN\tseries\treps\tmedian_ms\tmin_ms\tmax_ms\n");
     for (const int n : options->pointCounts) {
         const SceneData data(n);
         for (const bool antialiased : options->antialiased) {
-            const QRect chartRect(80, 60, 1760, 960);
-            PolylineRow reference(data, chartRect, antialiased);
+            ChartRow line(QStringLiteral("line"), data, {.antialiased = antialiased});
+            // One untimed draw lays the chart out: the reference draws into its plot area.
+            line.draw();
+            PolylineRow reference(data, line.plotRect(), antialiased);
             report(reference, data, antialiased, *options);
+            report(line, data, antialiased, *options);
+            ChartRow afterAxisChange(QStringLiteral("line-after-axis-change"), data,
+                                     {.antialiased = antialiased, .axisChange = true});
+            report(afterAxisChange, data, antialiased, *options);
+            if (n != 10000)
+                continue;
+            ChartRow pointers(QStringLiteral("line-pointers"), data, {.antialiased = antialiased, .pointers = true});
+            report(pointers, data, antialiased, *options);
+            ChartRow view3D(QStringLiteral("line-3d"), data, {.antialiased = antialiased, .view3D = true});
+            report(view3D, data, antialiased, *options);
         }
     }
     return 0;

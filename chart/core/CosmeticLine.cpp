@@ -36,18 +36,23 @@ void walk(int a1, int b1, int a2, int b2, Emit emit)
 
 void appendPixels(const TPoint &from, const TPoint &to, std::vector<QPoint> &pixels)
 {
-    if (from.x == to.x && from.y == to.y) {
-        pixels.emplace_back(from.x, from.y);
+    if (from.x == to.x && from.y == to.y)
         return;
-    }
     const int x1 = from.x * 64;
     const int y1 = from.y * 64;
     const int x2 = to.x * 64;
     const int y2 = to.y * 64;
-    if (std::abs(x2 - x1) < std::abs(y2 - y1))
+    const std::size_t first = pixels.size();
+    const bool yMajor = std::abs(x2 - x1) < std::abs(y2 - y1);
+    if (yMajor)
         walk(y1, x1, y2, x2, [&pixels](int y, int x) { pixels.emplace_back(x, y); });
     else
         walk(x1, y1, x2, y2, [&pixels](int x, int y) { pixels.emplace_back(x, y); });
+    // The walk starts exactly on the end with the smaller coordinate and stops before the other.
+    // Going toward smaller coordinates, that start is the last pixel: trade it for the first.
+    const bool backwards = yMajor ? y2 < y1 : x2 < x1;
+    if (backwards)
+        pixels[first] = QPoint(from.x, from.y);
 }
 
 } // namespace CosmeticLine

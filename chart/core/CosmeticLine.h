@@ -1,4 +1,4 @@
-// The pixels of an aliased one-pixel line exactly as Qt's raster engine draws it alone.
+// The pixels of an aliased one-pixel line, with the platform's end-point rule.
 #pragma once
 
 #include "PlotTypes.h"
@@ -9,10 +9,12 @@
 
 namespace CosmeticLine {
 
-// Appends the pixels QPainter::drawLine sets for a cosmetic, solid, flat-capped pen without
-// anti-aliasing, with both ends inside the device and no transformation. Qt's stroker walks the
-// longer axis from the smaller coordinate and leaves out the pixel at the larger one; a line of
-// length zero sets its one pixel.
+// Appends the pixels of a one-pixel line from `from` to `to`: the first pixel set, the last one
+// left out, in every direction, so that lines drawn one after another join without gaps or
+// pixels set twice. A line of length zero sets nothing. Between its ends the line has the pixels
+// of Qt's aliased cosmetic stroker (a walk along the longer axis in its fixed-point steps); Qt
+// itself leaves out the end with the larger coordinate instead of the last one, so its lines
+// going up or to the left would lose their first pixel and set their last one.
 void appendPixels(const TPoint &from, const TPoint &to, std::vector<QPoint> &pixels);
 
 } // namespace CosmeticLine

@@ -289,7 +289,7 @@ void PlotDC::setAntialiasedLines(bool value)
 
 bool PlotDC::runCanStart(const TPoint &from, const TPoint &to)
 {
-    if (!m_lineRuns || !runPen(m_pen->values()))
+    if (!runPen(m_pen->values()))
         return false;
     // Printers, metafiles and transformed painters get real lines, not pixels.
     const QImage *img = imageDevice();
@@ -322,10 +322,13 @@ bool PlotDC::addToRun(const TPoint &from, const TPoint &to)
     }
     if (m_antialiasedLines)
         m_runPoints.append(QPoint(to.x, to.y));
-    else if (from != to || m_backMode != cbmOpaque) // over an opaque background Qt draws no empty line
+    else
         CosmeticLine::appendPixels(from, to, m_runPixels);
     m_runEnd = to;
-    ++m_linesInRuns;
+    if (m_lineRuns)
+        ++m_linesInRuns;
+    else
+        flush();
     return true;
 }
 
@@ -347,8 +350,8 @@ void PlotDC::flush()
             m_painter->drawPolyline(m_runPoints);
             m_painter->setRenderHint(QPainter::Antialiasing, false);
         } else {
-            // Qt's polyline joins lines with pixels of its own (drop-out control at turns), so the
-            // run is drawn as the exact pixels of its lines; pixels set twice mix twice, as before.
+            // The exact pixels of the run's lines, each with its first pixel and without its last.
+            // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
             m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
         }
     }

@@ -45,8 +45,10 @@ public:
     // lines are drawn first.
     QImage *image();
 
-    // Consecutive lineTo calls with one thin solid pen are collected into a run and drawn at once,
-    // before anything else reaches or reads the device. The picture is the same as line by line.
+    // Thin solid lines on an image are set pixel by pixel with the platform's rule: a line sets its
+    // first pixel and leaves out its last, whichever way it goes. Consecutive lineTo calls with
+    // one such pen are collected into a run and drawn at once, before anything else reaches or
+    // reads the device; the picture is the same as line by line.
     void flush();
     // Off draws every lineTo at once, as a reference for the run.
     void setLineRuns(bool value);

@@ -114,6 +114,22 @@ TEST(LineRuns, DrawTheSamePixelsAsLineByLine)
     }
 }
 
+TEST(LineRuns, EveryLineSetsItsFirstPixelAndLeavesOutItsLast)
+{
+    // Lines up and to the left lost their first pixel: rising curves were drawn dashed.
+    const TPoint from{20, 15};
+    const TPoint targets[] = {{26, 15}, {14, 15}, {20, 21}, {20, 9}, {26, 9}, {14, 21}, {23, 9}, {14, 12}, {17, 9}};
+    for (const TPoint &to : targets) {
+        SCOPED_TRACE(testing::Message() << to.x << "," << to.y);
+        ScreenPass p(40, 30, false);
+        p.begin();
+        p.canvas.MoveTo(from.x, from.y);
+        p.canvas.LineTo(to.x, to.y);
+        EXPECT_NE(p.drawn().pixel(from.x, from.y), 0xFFFFFFFF);
+        EXPECT_EQ(p.drawn().pixel(to.x, to.y), 0xFFFFFFFF);
+    }
+}
+
 TEST(LineRuns, AntialiasingIsOffUntilAskedAndThenBlendsTheEdges)
 {
     for (const bool antialiased : {false, true}) {

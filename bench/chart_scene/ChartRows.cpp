@@ -1,0 +1,82 @@
+// The scene as a chart: white, fixed axes, light grid, axis titles, bold title, 1-px series pens.
+#include "ChartRows.h"
+
+#include "TChart.h"
+#include "TChartAxis.h"
+#include "TChartAxisTitle.h"
+#include "TChartTitle.h"
+#include "TChartWall.h"
+#include "TLineSeries.h"
+#include "TPlotCanvas3D.h"
+#include "TView3DOptions.h"
+
+#include <span>
+
+namespace {
+
+// The scene's colours as the chart's 0x00BBGGRR values.
+constexpr TColor kSeriesColors[] = {0xB4771F, 0x0E7FFF, 0x2CA02C, 0x2827D6, 0xBD6794};
+constexpr TColor kLightGrey = 0xE0E0E0;
+
+} // namespace
+
+ChartRow::ChartRow(QString variant, const SceneData &data, const ChartRowSetup &setup)
+    : m_variant(std::move(variant))
+    , m_setup(setup)
+    , m_lastX(data.pointCount - 1)
+    , m_image(kSceneWidth, kSceneHeight, QImage::Format_RGB32)
+    , m_canvas(&m_image)
+    , m_chart(std::make_unique<TChart>())
+{
+    m_image.fill(Qt::white);
+    TChart &chart = *m_chart;
+    chart.resize(kSceneWidth, kSceneHeight);
+    chart.SetColor(clWhite);
+    chart.SetBevelOuter(bvNone);
+    chart.SetView3D(setup.view3D);
+    if (setup.view3D) {
+        chart.View3DOptions()->SetOrthogonal(true);
+        chart.RightWall()->SetVisible(true);
+    }
+    chart.Title()->SetText({QStringLiteral("Chart scene")});
+    chart.Title()->Font()->SetStyle(fsBold);
+    chart.BottomAxis()->SetMinMax(0.0, m_lastX);
+    chart.LeftAxis()->SetMinMax(kSceneMinY, kSceneMaxY);
+    chart.BottomAxis()->Title()->SetCaption(QStringLiteral("x"));
+    chart.LeftAxis()->Title()->SetCaption(QStringLiteral("y"));
+    for (TChartAxis *axis : {chart.BottomAxis(), chart.LeftAxis()}) {
+        axis->Grid()->SetColor(kLightGrey);
+        axis->Grid()->SetStyle(psSolid);
+    }
+    for (int k = 0; k < data.seriesCount; ++k) {
+        auto *series = chart.AddSeriesOfClass<TLineSeries>();
+        series->SetSeriesColor(kSeriesColors[k]);
+        series->Pointer()->SetVisible(setup.pointers);
+        series->AddXYArray(std::span<const double>(data.x), std::span<const double>(data.y[std::size_t(k)]));
+    }
+    auto *canvas = dynamic_cast<TPlotCanvas3D *>(chart.Canvas());
+    canvas->SetBuffered(false); // straight into the image, as the reference draws
+    canvas->setAntialiasedLines(setup.antialiased);
+}
+
+ChartRow::~ChartRow() = default;
+
+void ChartRow::beforeDraw()
+{
+    if (!m_setup.axisChange)
+        return;
+    m_shifted = !m_shifted;
+    const double offset = m_shifted ? 0.1 * m_lastX : 0.0;
+    m_chart->BottomAxis()->SetMinMax(offset, offset + 0.9 * m_lastX);
+}
+
+void ChartRow::draw()
+{
+    m_chart->Draw(&m_canvas, {0, 0, kSceneWidth, kSceneHeight});
+}
+
+QRect ChartRow::plotRect() const
+{
+    const TRect &r = m_chart->ChartRect;
+    return QRect(r.left, r.top, r.width(), r.height());
+}
