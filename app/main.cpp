@@ -1,5 +1,6 @@
 // Program start: the application object, the main window with its windows, the event loop.
 #include "app/data/ProgramInfo.h"
+#include "app/windows/ChartLibrarySetup.h"
 #include "app/windows/TForm1.h"
 #include "platform/GuardedApplication.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
     GuardedApplication app(argc, argv);
     GuardedApplication::setApplicationName(QStringLiteral("Tensimo"));
     GuardedApplication::setOrganizationName(QStringLiteral("Korvex"));
+    setUpChartLibrary();
     TForm1 form1;
     if (!form1.started())
         return 1;

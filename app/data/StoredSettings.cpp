@@ -25,13 +25,6 @@ QString settingsKeyPath(const QString &pathPrefix)
     return pathPrefix + QStringLiteral("Einstellungen");
 }
 
-bool isValidDiagramPoints(const QString &text)
-{
-    bool ok = false;
-    const int points = text.trimmed().toInt(&ok);
-    return ok && points >= 2;
-}
-
 StoredSettings readStoredSettings(const SettingsStore &store)
 {
     const StoredSettings defaults;

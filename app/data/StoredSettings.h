@@ -1,6 +1,8 @@
 // The user's settings as they are kept between runs: units, notation, diagram points.
 #pragma once
 
+#include "app/core/DiagramPoints.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,12 +25,9 @@ struct StoredSettings
 QString settingsKeyPath(const QString &pathPrefix);
 
 // Missing or empty values give the defaults; a unit that is not an item of its list and a
-// point count that is no whole number of at least 2 give the defaults too, so no window
-// ever sees "no selection" or a useless point count. "Notation" other than exactly "dez"
+// point count that isValidDiagramPoints refuses give the defaults too, so no window ever
+// sees "no selection" or a useless point count. "Notation" other than exactly "dez"
 // means scientific.
 StoredSettings readStoredSettings(const SettingsStore &store);
 // Writes all four values as strings; false when they could not be kept.
 bool writeStoredSettings(SettingsStore &store, const StoredSettings &settings);
-
-// A diagram needs at least two points.
-bool isValidDiagramPoints(const QString &text);

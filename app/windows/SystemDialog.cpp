@@ -7,6 +7,7 @@
 #include "app/core/SystemRange.h"
 #include "app/core/TemperatureUnits.h"
 #include "app/data/LanguageTables.h"
+#include "app/diagram/TKurveDlg.h"
 #include "app/windows/InputErrorBox.h"
 #include "app/windows/TForm1.h"
 #include "app/windows/TeinstellungenDlg.h"
@@ -242,6 +243,13 @@ void SystemDialog::openTable(ValueTableDialog *table)
         return;
     table->setMode(calculationMode());
     table->exec();
+}
+
+void SystemDialog::openDiagram()
+{
+    if (!CheckComposition())
+        return;
+    m_form.diagramWindow()->exec();
 }
 
 void SystemDialog::ComboBox1Change()

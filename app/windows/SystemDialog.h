@@ -93,6 +93,8 @@ protected:
     void calculate();
     // The table button: its checks, then the table window in the dialog's mode.
     void openTable(ValueTableDialog *table);
+    // The diagram button: the table button's checks, then the diagram of this dialog's system.
+    void openDiagram();
 
     // Children of the dialog under their component names.
     QLabel *addLabel(const char *name, const QString &text);

@@ -68,7 +68,6 @@ TFestFlueDlg::TFestFlueDlg(TForm1 &form, QWidget *parent)
     BitBtn4 = addButton("BitBtn4", QStringLiteral("&Tabelle"));
     BitBtn6 = addButton("BitBtn6", QStringLiteral("&Diagramm"));
     BitBtn7 = addButton("BitBtn7", QStringLiteral("&Schließen"));
-    // The diagram window is not part of the program yet.
     BitBtn6->setEnabled(false);
 
     auto *lists = new QGridLayout;
@@ -104,6 +103,7 @@ TFestFlueDlg::TFestFlueDlg(TForm1 &form, QWidget *parent)
     connect(SpeedButton3, &QToolButton::clicked, this, &TFestFlueDlg::SpeedButton3Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TFestFlueDlg::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFestFlueDlg::BitBtn4Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TFestFlueDlg::openDiagram);
     connect(BitBtn5, &QPushButton::clicked, this, &TFestFlueDlg::BitBtn5Click);
     connect(BitBtn7, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -221,7 +221,7 @@ void TFestFlueDlg::updateRange()
 
 void TFestFlueDlg::updateButtons()
 {
-    for (QPushButton *button : {BitBtn3, BitBtn4, BitBtn5})
+    for (QPushButton *button : {BitBtn3, BitBtn4, BitBtn5, BitBtn6})
         button->setEnabled(canCalculate());
 }
 

@@ -49,7 +49,6 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
     BitBtn1 = addButton("BitBtn1", QStringLiteral("&Diagramm"));
     BitBtn2 = addButton("BitBtn2", QStringLiteral("&Schließen"));
     BitBtn4->setEnabled(false);
-    // The diagram window is not part of the program yet.
     BitBtn1->setEnabled(false);
 
     auto *buttons = new QHBoxLayout;
@@ -69,6 +68,7 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
     connect(SpeedButton3, &QToolButton::clicked, this, &TFlueFlueDlg::SpeedButton3Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn4Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFlueFlueDlg::openDiagram);
     connect(BitBtn5, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn5Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -156,7 +156,7 @@ void TFlueFlueDlg::updateRange()
 
 void TFlueFlueDlg::updateButtons()
 {
-    for (QPushButton *button : {BitBtn3, BitBtn4, BitBtn5})
+    for (QPushButton *button : {BitBtn3, BitBtn4, BitBtn5, BitBtn1})
         button->setEnabled(canCalculate());
 }
 

@@ -15,6 +15,9 @@
 #include "app/data/RecordFileEdit.h"
 #include "app/data/StoredSettings.h"
 #include "app/data/SubstanceDatabase.h"
+#include "app/diagram/TKurveDlg.h"
+#include "app/diagram/TMeddazuDlg.h"
+#include "app/windows/DiagramHost.h"
 #include "app/windows/InputErrorBox.h"
 #include "app/windows/QtTranslation.h"
 #include "app/windows/SingleValueView.h"
@@ -99,6 +102,8 @@ TForm1::TForm1(QWidget *parent)
 
     // The program's windows, each created once, in their fixed order.
     m_info = new TInfo(m_texts, this);
+    m_diagram = new TKurveDlg(DiagramHost(*this), this);
+    m_mediumPicker = new TMeddazuDlg(DiagramHost(*this), this);
     m_table = new TTabelleDlg(*this, this);
     m_mixture = new TFlueFlueDlg(*this, this);
     m_solidLiquid = new TFestFlueDlg(*this, this);
@@ -143,7 +148,7 @@ void TForm1::buildMenus()
 
     Tensimo1 = bar->addMenu(QStringLiteral("T&ensimo"));
     Tabelle1 = addMenuAction(Tensimo1, QStringLiteral("Tabelle1"), QStringLiteral("&Tabelle"), true);
-    Diagramm1 = addMenuAction(Tensimo1, QStringLiteral("Diagramm1"), QStringLiteral("&Diagramm"), false);
+    Diagramm1 = addMenuAction(Tensimo1, QStringLiteral("Diagramm1"), QStringLiteral("&Diagramm"), true);
     Mewerte1 = addMenuAction(Tensimo1, QStringLiteral("Mewerte1"), QStringLiteral("&Messwerte..."), true);
     Abschaetzungen1 = Tensimo1->addMenu(QStringLiteral("&Abschätzungen"));
     auszweiMewerten1 = addMenuAction(Abschaetzungen1, QStringLiteral("auszweiMewerten1"),
@@ -156,7 +161,7 @@ void TForm1::buildMenus()
 
     Siedepunkt1 = bar->addMenu(QStringLiteral("&Siedepunkt"));
     abelle1 = addMenuAction(Siedepunkt1, QStringLiteral("abelle1"), QStringLiteral("&Tabelle"), true);
-    Diagramm2 = addMenuAction(Siedepunkt1, QStringLiteral("Diagramm2"), QStringLiteral("&Diagramm"), false);
+    Diagramm2 = addMenuAction(Siedepunkt1, QStringLiteral("Diagramm2"), QStringLiteral("&Diagramm"), true);
     Abschaetzungen2 = Siedepunkt1->addMenu(QStringLiteral("&Abschätzungen"));
     Aus2Messwerten1 = addMenuAction(Abschaetzungen2, QStringLiteral("Aus2Messwerten1"),
                                     QStringLiteral("aus zwei Messwerten..."), true);
@@ -195,12 +200,12 @@ void TForm1::buildMenus()
     TensimoTabelle1 = addMenuAction(PopupMenu1, QStringLiteral("TensimoTabelle1"), QStringLiteral("Tensimo-Tabelle"),
                                     true);
     TensimoDiagramm1 = addMenuAction(PopupMenu1, QStringLiteral("TensimoDiagramm1"),
-                                     QStringLiteral("Tensimo-Diagramm"), false);
+                                     QStringLiteral("Tensimo-Diagramm"), true);
     PopupMenu1->addSeparator();
     SiedepunktTabelle1 = addMenuAction(PopupMenu1, QStringLiteral("SiedepunktTabelle1"),
                                        QStringLiteral("Siedepunkt-Tabelle"), true);
     SiedepunktsDiagramm1 = addMenuAction(PopupMenu1, QStringLiteral("SiedepunktsDiagramm1"),
-                                         QStringLiteral("Siedepunkts-Diagramm"), false);
+                                         QStringLiteral("Siedepunkts-Diagramm"), true);
     PopupMenu1->addSeparator();
     Datensatzndern2 = addMenuAction(PopupMenu1, QStringLiteral("Datensatzndern2"), QStringLiteral("Datensatz ändern"),
                                     true);
@@ -212,6 +217,10 @@ void TForm1::buildMenus()
     connect(TensimoTabelle1, &QAction::triggered, this, &TForm1::Tabelle1Click);
     connect(abelle1, &QAction::triggered, this, &TForm1::abelle1Click);
     connect(SiedepunktTabelle1, &QAction::triggered, this, &TForm1::abelle1Click);
+    connect(Diagramm1, &QAction::triggered, this, &TForm1::Diagramm1Click);
+    connect(TensimoDiagramm1, &QAction::triggered, this, &TForm1::Diagramm1Click);
+    connect(Diagramm2, &QAction::triggered, this, &TForm1::Diagramm2Click);
+    connect(SiedepunktsDiagramm1, &QAction::triggered, this, &TForm1::Diagramm2Click);
     connect(FlssigFlssig1, &QAction::triggered, this, &TForm1::FlssigFlssig1Click);
     connect(FestFlssig1, &QAction::triggered, this, &TForm1::FestFlssig1Click);
     connect(WssrigeLsungen1, &QAction::triggered, this, &TForm1::WssrigeLsungen1Click);
@@ -364,6 +373,7 @@ void TForm1::buildPanels()
     statusBar()->addWidget(StatusText, 1);
 
     connect(ListBox1, &SubstanceListBox::Click, this, &TForm1::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm1::ListBox1DblClick);
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(pos)); });
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
@@ -875,25 +885,49 @@ void TForm1::Datenbankerweitern1Click()
     m_recordEditor->exec();
 }
 
-void TForm1::Tabelle1Click()
+bool TForm1::prepareModeCommand(CalculationMode mode)
 {
     if (currentRecord().isEmpty())
-        return;
+        return false;
     // Switching the mode applies it through the mode list's change handler.
-    if (calculationMode() != CalculationMode::VapourPressure)
-        ComboBox2->setCurrentIndex(int(CalculationMode::VapourPressure));
+    if (calculationMode() != mode)
+        ComboBox2->setCurrentIndex(int(mode));
+    return true;
+}
+
+void TForm1::Tabelle1Click()
+{
+    if (!prepareModeCommand(CalculationMode::VapourPressure))
+        return;
     m_table->setMode(CalculationMode::VapourPressure);
     m_table->exec();
 }
 
 void TForm1::abelle1Click()
 {
-    if (currentRecord().isEmpty())
+    if (!prepareModeCommand(CalculationMode::BoilingPoint))
         return;
-    if (calculationMode() != CalculationMode::BoilingPoint)
-        ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
     m_table->setMode(CalculationMode::BoilingPoint);
     m_table->exec();
+}
+
+void TForm1::Diagramm1Click()
+{
+    if (prepareModeCommand(CalculationMode::VapourPressure))
+        m_diagram->exec();
+}
+
+void TForm1::Diagramm2Click()
+{
+    if (prepareModeCommand(CalculationMode::BoilingPoint))
+        m_diagram->exec();
+}
+
+void TForm1::ListBox1DblClick()
+{
+    // The diagram in the current mode.
+    if (!currentRecord().isEmpty())
+        m_diagram->exec();
 }
 
 void TForm1::FlssigFlssig1Click()

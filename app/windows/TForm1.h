@@ -32,6 +32,8 @@ class TDatenbank_erweiternDlg;
 class TFestFlueDlg;
 class TFlueFlueDlg;
 class TInfo;
+class TKurveDlg;
+class TMeddazuDlg;
 class TMesswerteDlg;
 class TSiedepAbschae2MessDlg;
 class TTabelleDlg;
@@ -98,6 +100,8 @@ public:
     void selectRecord(const QString &record);
 
     TInfo *infoDialog() const { return m_info; }
+    TKurveDlg *diagramWindow() const { return m_diagram; }
+    TMeddazuDlg *mediumPicker() const { return m_mediumPicker; }
     TTabelleDlg *tableDialog() const { return m_table; }
     TFlueFlueDlg *mixtureDialog() const { return m_mixture; }
     TFestFlueDlg *solidLiquidDialog() const { return m_solidLiquid; }
@@ -204,6 +208,9 @@ public:
     void Datenbankerweitern1Click();
     void Tabelle1Click();
     void abelle1Click();
+    void Diagramm1Click();
+    void Diagramm2Click();
+    void ListBox1DblClick();
     void FlssigFlssig1Click();
     void FestFlssig1Click();
     void WssrigeLsungen1Click();
@@ -226,6 +233,9 @@ private:
     void advanceStatus();
     void showStatus(int index);
     void selectRow(int row);
+    // A command of one mode: false without a selected substance; otherwise the mode list is set
+    // to the mode (through its change handler, only when it differs).
+    bool prepareModeCommand(CalculationMode mode);
 
     LanguageTables m_texts;
     bool m_started = false;
@@ -240,6 +250,8 @@ private:
     RangeLimits m_range;
 
     TInfo *m_info = nullptr;
+    TKurveDlg *m_diagram = nullptr;
+    TMeddazuDlg *m_mediumPicker = nullptr;
     TTabelleDlg *m_table = nullptr;
     TFlueFlueDlg *m_mixture = nullptr;
     TFestFlueDlg *m_solidLiquid = nullptr;

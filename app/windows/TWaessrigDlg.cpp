@@ -55,7 +55,6 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
     BitBtn7 = addButton("BitBtn7", QStringLiteral("&Diagramm"));
     BitBtn8 = addButton("BitBtn8", QStringLiteral("&Schließen"));
     BitBtn6->setEnabled(false);
-    // The diagram window is not part of the program yet.
     BitBtn7->setEnabled(false);
 
     QGridLayout *lists = listAndGridLayout();
@@ -79,6 +78,7 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
     connect(BitBtn4, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn4Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn5Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn6Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &TWaessrigDlg::openDiagram);
     connect(BitBtn8, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -190,6 +190,7 @@ void TWaessrigDlg::updateButtons()
     BitBtn5->setEnabled(canCalculate());
     // A table or diagram of one temperature shows nothing.
     BitBtn6->setEnabled(canCalculate() && !m_singleTemperature);
+    BitBtn7->setEnabled(BitBtn6->isEnabled());
 }
 
 void TWaessrigDlg::updateRange()

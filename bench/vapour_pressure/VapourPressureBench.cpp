@@ -1,6 +1,9 @@
 // Cost of one vapour pressure and one boiling temperature per equation code, from the record
 // line (read anew on every call, as tables and diagrams call it) and from parsed coefficients;
-// and of the estimations from little data (Riedel, two measured points).
+// of the estimations from little data (Riedel, two measured points); and of a diagram curve of
+// the most points a curve may have.
+#include "app/core/DiagramCurves.h"
+#include "app/core/DiagramPoints.h"
 #include "app/core/Riedel.h"
 #include "app/core/TwoPointRelation.h"
 #include "app/core/VapourPressure.h"
@@ -131,6 +134,17 @@ void twoPointTemperature(benchmark::State &state)
         benchmark::DoNotOptimize(twoPointTemperatureK(twoPointRelation(373.15L, 1.01325L, 318.95L, 0.1L), 0.3L));
 }
 
+// A curve over water's range (273.16 to 647.096 K), °C and mbar, as the diagram window builds it.
+void diagramCurve(benchmark::State &state)
+{
+    const BenchRecord &r = records()[std::size_t(state.range(0))];
+    const DiagramUnits units{QStringLiteral("°C"), QStringLiteral("mbar")};
+    state.SetLabel(r.name);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(substanceCurve(r.line, 273.16L, 647.096L, kMaxDiagramPoints, units));
+    state.SetItemsProcessed(state.iterations() * kMaxDiagramPoints);
+}
+
 } // namespace
 
 BENCHMARK(pressureFromLine)->DenseRange(0, 10);
@@ -142,5 +156,7 @@ BENCHMARK(riedelPressure);
 BENCHMARK(riedelTemperature);
 BENCHMARK(twoPointPressure);
 BENCHMARK(twoPointTemperature);
+// Equation codes "3", "101" and "999".
+BENCHMARK(diagramCurve)->Arg(0)->Arg(9)->Arg(10)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

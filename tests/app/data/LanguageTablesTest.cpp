@@ -34,6 +34,8 @@ const Block kShippedBlocks[] = {
     {"TabelleMischungDlg", 8},
     {"TabMischFestDlg", 9},
     {"TabelleWaessrigDlg", 10},
+    {"KurveDlg", 7},
+    {"MeddazuDlg", 4},
 };
 
 bool isBlockName(QStringView field)

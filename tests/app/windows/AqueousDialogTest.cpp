@@ -186,6 +186,7 @@ TEST_F(AqueousDialog, TheSolutesNarrowTheRangeUntilNothingIsLeft)
     dialog->ComboBox1->setCurrentText(QStringLiteral("K"));
     EXPECT_EQ(dialog->Label10->text(), QStringLiteral("T min. 294 K; T max. 353 K"));
     EXPECT_TRUE(dialog->BitBtn6->isEnabled());
+    EXPECT_TRUE(dialog->BitBtn7->isEnabled());
 
     messages.clear();
     add(QStringLiteral("R90"), QStringLiteral("10"));

@@ -241,6 +241,7 @@ TEST_F(MixtureDialog, GridHoldsFourteenComponentsAndOnlyPercentagesAreTyped)
     for (int i = 0; i < TFlueFlueDlg::kComponentRows; ++i)
         add(i % 2 ? kWater : kEthanol, QStringLiteral("1"));
     EXPECT_TRUE(dialog->BitBtn4->isEnabled());
+    EXPECT_TRUE(dialog->BitBtn1->isEnabled());
     dialog->SpeedButton1->click();
     EXPECT_EQ(dialog->StringGrid1->usedRows(), TFlueFlueDlg::kComponentRows);
     EXPECT_TRUE(dialog->BitBtn4->isEnabled());

@@ -35,7 +35,7 @@ TEST(StoredSettings, MissingOrUnusableValuesGiveTheDefaults)
     };
     // A unit that is no item and a useless point count fall back; any notation but "dez" is scientific.
     for (const Case &c : {Case{"Temp", "Kelvin"}, Case{"Tenso", "m H2O"}, Case{"Notation", "Dez"}, Case{"ABP", "1"},
-                          Case{"ABP", "abc"}, Case{"ABP", "2.5"}}) {
+                          Case{"ABP", "abc"}, Case{"ABP", "2.5"}, Case{"ABP", "100001"}}) {
         SCOPED_TRACE(c.stored);
         store.writeString(QString::fromUtf8(c.name), QString::fromUtf8(c.stored));
         read = readStoredSettings(store);
@@ -117,12 +117,12 @@ TEST_F(SettingsDialog, CancelRestoresUnitsPointsAndNotation)
     EXPECT_EQ(values.diagramPoints, QStringLiteral("300"));
 }
 
-TEST_F(SettingsDialog, OkRefusesAPointCountThatIsNoWholeNumberOfAtLeastTwo)
+TEST_F(SettingsDialog, OkRefusesAPointCountThatIsNoWholeNumberFromTwoTo100000)
 {
     TeinstellungenDlg dialog(texts, nullptr);
     int accepted = 0;
     dialog.setOnAccepted([&] { ++accepted; });
-    for (const char *points : {"abc", "1", "12.5", ""}) {
+    for (const char *points : {"abc", "1", "12.5", "", "100001"}) {
         SCOPED_TRACE(points);
         messages.clear();
         const int result = runDialog(dialog, [&] {
@@ -139,11 +139,11 @@ TEST_F(SettingsDialog, OkRefusesAPointCountThatIsNoWholeNumberOfAtLeastTwo)
 
     const int result = runDialog(dialog, [&] {
         dialog.ComboBox2->setCurrentIndex(8);
-        dialog.Edit1->setText(QStringLiteral("400"));
+        dialog.Edit1->setText(QStringLiteral("100000"));
         dialog.BitBtn1->click();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(accepted, 1);
     EXPECT_EQ(dialog.values().pressureUnit, QStringLiteral("m WS"));
-    EXPECT_EQ(dialog.values().diagramPoints, QStringLiteral("400"));
+    EXPECT_EQ(dialog.values().diagramPoints, QStringLiteral("100000"));
 }

@@ -1,0 +1,61 @@
+// The diagram window: vapour-pressure or boiling-point curves of the picked substances, or of
+// the visible dialog's mixture or solution, in the units of the two lists below the chart.
+#pragma once
+
+#include "app/windows/DiagramHost.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class TChart;
+struct DiagramContent;
+class TMeddazuDlg;
+
+class TKurveDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    TKurveDlg(const DiagramHost &host, QWidget *parent);
+
+    TChart *Chart1 = nullptr;
+    QFrame *Panel2 = nullptr; // the strip below the chart
+    QCheckBox *CheckBox1 = nullptr; // logarithmic pressure axis
+    QLabel *Label1 = nullptr; // heading of ComboBox1, the abscissa's unit
+    QComboBox *ComboBox1 = nullptr;
+    QLabel *Label2 = nullptr; // heading of ComboBox2, the ordinate's unit
+    QComboBox *ComboBox2 = nullptr;
+    QPushButton *BitBtn1 = nullptr; // print
+    QPushButton *BitBtn2 = nullptr; // add a substance
+    QPushButton *BitBtn3 = nullptr; // close
+    QPushButton *BitBtn4 = nullptr; // edit
+
+    // The points of each curve, read from the settings at every showing.
+    int pointCount() const { return m_pointCount; }
+
+    void FormShow();
+    void LoadCaptions();
+    void SetupUnitCombos();
+    void DrawDiagram();
+    void CheckBox1Click();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void BitBtn2Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setUpChart();
+    void showContent(const DiagramContent &content);
+    void done(int result) override;
+    void FormClose();
+
+    TMeddazuDlg &picker() const;
+
+    DiagramHost m_host;
+    int m_pointCount = 0;
+};

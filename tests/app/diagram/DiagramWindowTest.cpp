@@ -1,0 +1,286 @@
+// The diagram window: curves from the calculation core in the chosen units, axis titles, the
+// logarithmic pressure axis, unit lists and headings by the mode, the point count of the
+// settings, and the picker's list from showing to closing.
+#include "app/diagram/TKurveDlg.h"
+
+#include "MainWindowFixture.h"
+#include "TestRecords.h"
+#include "app/core/PressureUnits.h"
+#include "app/core/TemperatureUnits.h"
+#include "app/diagram/TMeddazuDlg.h"
+#include "app/windows/SubstanceListBox.h"
+#include "app/windows/CompositionGrid.h"
+#include "app/windows/TFlueFlueDlg.h"
+
+#include "chart/engine/TChartAxis.h"
+#include "chart/engine/TChartAxisTitle.h"
+#include "chart/engine/TChartSeries.h"
+#include "chart/series/TChart.h"
+#include "chart/series/TChartTitle.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+class DiagramWindow : public MainWindowFixture
+{
+protected:
+    TKurveDlg *window = nullptr;
+
+    void startWith(const QStringList &records)
+    {
+        start(records);
+        window = form->diagramWindow();
+        ASSERT_NE(window, nullptr);
+    }
+
+    static QStringList items(const QComboBox *box)
+    {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts.append(box->itemText(i));
+        return texts;
+    }
+
+    TChartSeries *series(int index) const { return window->Chart1->GetSeries(index); }
+
+    static void selectUnit(QComboBox *box, const char *unit) { box->setCurrentText(QString::fromUtf8(unit)); }
+
+    // Runs a command; the caption of the diagram window it opened (closed again at once), or
+    // nothing when none opened.
+    std::optional<QString> opensDiagram(const std::function<void()> &command)
+    {
+        std::optional<QString> caption;
+        QTimer::singleShot(0, window, [&] {
+            if (window->isVisible())
+                caption = window->windowTitle();
+            window->reject();
+        });
+        command();
+        QCoreApplication::processEvents();
+        return caption;
+    }
+
+    QStringList picked() const
+    {
+        QStringList lines;
+        for (int row = 0; row < form->mediumPicker()->ListBox2->count(); ++row)
+            lines.append(form->mediumPicker()->ListBox2->item(row)->text());
+        return lines;
+    }
+};
+
+} // namespace
+
+TEST_F(DiagramWindow, UnitListsAndHeadingsFollowTheModeAndTheSettingsIndexes)
+{
+    startWith({w2000Record()});
+    setUnits(2, 8); // K and "m WS", which the diagram lists as "m H2O"
+    struct Case
+    {
+        CalculationMode mode;
+        QStringList list1, list2;
+        QString unit1, unit2, label1, label2, caption;
+    };
+    const Case cases[] = {
+        {CalculationMode::VapourPressure, temperatureUnitTexts(), pressureUnitTexts(), "K", "m H2O", "Temperatur",
+         "Dampfdruck", "Tensimo-Diagramm"},
+        {CalculationMode::BoilingPoint, pressureUnitTexts(), temperatureUnitTexts(), "m H2O", "K", "Druck",
+         "Temperatur", "Siedepunkts-Diagramm"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        form->ComboBox2->setCurrentIndex(int(c.mode));
+        window->show();
+        EXPECT_EQ(items(window->ComboBox1), c.list1);
+        EXPECT_EQ(items(window->ComboBox2), c.list2);
+        EXPECT_EQ(window->ComboBox1->currentText(), c.unit1);
+        EXPECT_EQ(window->ComboBox2->currentText(), c.unit2);
+        EXPECT_EQ(window->Label1->text(), c.label1);
+        EXPECT_EQ(window->Label2->text(), c.label2);
+        EXPECT_EQ(window->windowTitle(), c.caption);
+        EXPECT_EQ(window->CheckBox1->text(), QStringLiteral("Logarithmische Achse"));
+        EXPECT_EQ(window->BitBtn2->text(), QStringLiteral("Medium hinzufügen"));
+        EXPECT_EQ(window->BitBtn3->text(), QStringLiteral("&Schließen"));
+        EXPECT_TRUE(window->BitBtn2->isVisible());
+        window->BitBtn3->click();
+    }
+    // With the mixture dialog open only the mixture is drawn: nothing can be added.
+    form->mixtureDialog()->show();
+    window->show();
+    EXPECT_FALSE(window->BitBtn2->isVisible());
+    window->BitBtn3->click();
+    form->mixtureDialog()->hide();
+}
+
+TEST_F(DiagramWindow, ThePointCountOfTheSettingsIsHeldWithinItsBounds)
+{
+    startWith({w2000Record()});
+    struct Case
+    {
+        const char *text;
+        int count;
+    };
+    for (const Case &c : {Case{"1", 2}, Case{"0", 2}, Case{"-5", 2}, Case{"1000000000", 100000}, Case{"abc", 250},
+                          Case{" 300 ", 300}}) {
+        SCOPED_TRACE(c.text);
+        form->settingsDialog()->Edit1->setText(QString::fromUtf8(c.text));
+        window->show();
+        EXPECT_EQ(window->pointCount(), c.count);
+        window->BitBtn3->click();
+    }
+}
+
+TEST_F(DiagramWindow, EachShowingStartsThePickerWithTheCurrentMediumOnly)
+{
+    startWith({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
+    const QString current = DiagramHost(*form).currentMedium();
+    window->show();
+    form->mediumPicker()->ListBox2->addItem(form->ListBox1->item(1)->text());
+    EXPECT_EQ(picked().size(), 2);
+    window->BitBtn3->click();
+    EXPECT_TRUE(picked().isEmpty());
+    window->show();
+    EXPECT_EQ(picked(), QStringList{current});
+    window->BitBtn3->click();
+
+    // Without a substance there is no current medium to add.
+    folder.writeDatabase({});
+    form->LoadDatabase();
+    window->show();
+    EXPECT_TRUE(picked().isEmpty());
+    window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, CurvesAreTheCalculationCoresValuesInTheChosenUnits)
+{
+    startWith({w2000Record()});
+    const QString record = form->currentRecord();
+    form->settingsDialog()->Edit1->setText(QStringLiteral("100"));
+    struct Case
+    {
+        CalculationMode mode;
+        const char *temperatureList; // ComboBox1 or ComboBox2 by the mode
+        TChartAxis *(TChart::*pressureAxis)() const;
+    };
+    for (const Case &c : {Case{CalculationMode::VapourPressure, "ComboBox1", &TChart::LeftAxis},
+                          Case{CalculationMode::BoilingPoint, "ComboBox2", &TChart::BottomAxis}}) {
+        SCOPED_TRACE(int(c.mode));
+        form->ComboBox2->setCurrentIndex(int(c.mode));
+        window->show();
+        const bool vapour = c.mode == CalculationMode::VapourPressure;
+        QComboBox *temperatures = window->findChild<QComboBox *>(QString::fromLatin1(c.temperatureList));
+        QComboBox *pressures = vapour ? window->ComboBox2 : window->ComboBox1;
+        selectUnit(temperatures, "K");
+        for (const char *unit : {"bar", "Torr"}) {
+            SCOPED_TRACE(unit);
+            selectUnit(pressures, unit);
+            ASSERT_EQ(window->Chart1->SeriesCount(), 1);
+            TChartSeries *curve = series(0);
+            EXPECT_EQ(curve->Title(), QStringLiteral("Testwasser"));
+            ASSERT_EQ(curve->Count(), 100);
+            for (int j = 0; j < curve->Count(); ++j) {
+                const double kelvin = vapour ? curve->GetXValue(j) : curve->GetYValue(j);
+                const double pressure = vapour ? curve->GetYValue(j) : curve->GetXValue(j);
+                const long double expected = TForm1::BarToPressureUnit(
+                    QString::fromUtf8(unit), TForm1::CalcRecordPressure(record, kelvin));
+                EXPECT_NEAR(pressure / double(expected), 1.0, 1e-12) << j;
+            }
+        }
+        // The pressure axis alone becomes logarithmic, and back; the points stay.
+        const double first = series(0)->GetYValue(0);
+        window->CheckBox1->click();
+        EXPECT_TRUE((window->Chart1->*c.pressureAxis)()->Logarithmic());
+        EXPECT_FALSE((vapour ? window->Chart1->BottomAxis() : window->Chart1->LeftAxis())->Logarithmic());
+        EXPECT_EQ(series(0)->GetYValue(0), first);
+        EXPECT_FALSE(window->Chart1->grab().isNull()); // the logarithmic axis draws
+        window->CheckBox1->click();
+        EXPECT_FALSE((window->Chart1->*c.pressureAxis)()->Logarithmic());
+        window->BitBtn3->click();
+    }
+
+    // In °C the test substance's points lie on the whole degrees 1 to 100.
+    form->ComboBox2->setCurrentIndex(int(CalculationMode::VapourPressure));
+    setUnits(0, 0);
+    window->show();
+    for (int j = 0; j < 100; ++j)
+        EXPECT_NEAR(series(0)->GetXValue(j), j + 1.0, 1e-9);
+    EXPECT_EQ(window->Chart1->BottomAxis()->Title()->Caption(), QStringLiteral("Temperatur in °C"));
+    EXPECT_EQ(window->Chart1->LeftAxis()->Title()->Caption(), QStringLiteral("Dampfdruck in bar"));
+    EXPECT_EQ(window->Chart1->Title()->Text(), QStringList{QStringLiteral("Korvex Tensimo 3.0 - Dampfdruckkurven")});
+    EXPECT_EQ(window->Chart1->Foot()->Text(),
+              QStringList{form->globalText(GlobalText::DiagramFoot1) + u' ' + form->globalText(GlobalText::DiagramFoot2)});
+    window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
+{
+    startWith({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
+    window->show();
+    TMeddazuDlg *picker = form->mediumPicker();
+    picker->show();
+    picker->ListBox1->setCurrentRow(1);
+    picker->SpeedButton1->click();
+    picker->BitBtn2->click();
+    ASSERT_EQ(window->Chart1->SeriesCount(), 2);
+    EXPECT_EQ(series(0)->Title(), QStringLiteral("Methan"));
+    EXPECT_EQ(series(1)->Title(), QStringLiteral("Testwasser"));
+    picker->ListBox2->clear();
+    picker->BitBtn2->click();
+    EXPECT_EQ(window->Chart1->SeriesCount(), 0);
+    window->BitBtn3->click();
+    EXPECT_FALSE(picker->isVisible());
+}
+
+TEST_F(DiagramWindow, EveryCallerOpensItInItsModeOnlyWithSomethingToDraw)
+{
+    startWith({w2000Record()});
+    const QString vapour = QStringLiteral("Tensimo-Diagramm");
+    const QString boiling = QStringLiteral("Siedepunkts-Diagramm");
+    struct Case
+    {
+        QAction *command;
+        QString caption;
+    };
+    for (const Case &c : {Case{form->Diagramm2, boiling}, Case{form->Diagramm1, vapour},
+                          Case{form->SiedepunktsDiagramm1, boiling}, Case{form->TensimoDiagramm1, vapour}}) {
+        SCOPED_TRACE(c.command->objectName().toStdString());
+        EXPECT_EQ(opensDiagram([&] { c.command->trigger(); }), c.caption);
+        EXPECT_EQ(form->ComboBox2->currentIndex(), int(c.caption == vapour ? CalculationMode::VapourPressure
+                                                                          : CalculationMode::BoilingPoint));
+    }
+    // A double click keeps the current mode.
+    form->ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
+    const QPoint item = form->ListBox1->visualItemRect(form->ListBox1->item(0)).center();
+    EXPECT_EQ(opensDiagram([&] {
+                  QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {}, item);
+                  QTest::mouseDClick(form->ListBox1->viewport(), Qt::LeftButton, {}, item);
+              }),
+              boiling);
+
+    // A mixture's button runs the table button's checks first.
+    TFlueFlueDlg *mixture = form->mixtureDialog();
+    mixture->show();
+    mixture->ListBox1->setCurrentRow(0);
+    mixture->SpeedButton1->click();
+    mixture->StringGrid1->item(0, CompositionGrid::kPercentColumn)->setText(QStringLiteral("50"));
+    ASSERT_TRUE(mixture->BitBtn1->isEnabled());
+    EXPECT_EQ(opensDiagram([&] { mixture->BitBtn1->click(); }), std::nullopt);
+    EXPECT_EQ(messages.shown().size(), 1);
+    mixture->StringGrid1->item(0, CompositionGrid::kPercentColumn)->setText(QStringLiteral("100"));
+    mixture->ComboBox2->setCurrentIndex(int(CalculationMode::VapourPressure));
+    EXPECT_EQ(opensDiagram([&] { mixture->BitBtn1->click(); }), vapour);
+    mixture->hide();
+
+    // Nothing selected, nothing drawn.
+    folder.writeDatabase({});
+    form->LoadDatabase();
+    EXPECT_EQ(opensDiagram([&] { form->Diagramm1->trigger(); }), std::nullopt);
+}
