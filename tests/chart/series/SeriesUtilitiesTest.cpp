@@ -80,6 +80,23 @@ TEST_F(SeriesUtilitiesTest, ChangingTheTypeKeepsTitlePointsPlaceNameAndDependent
     EXPECT_EQ(series, same);
 }
 
+TEST_F(SeriesUtilitiesTest, AClonedSeriesIsANewNamedCopyInTheGivenChart)
+{
+    TestChart chart;
+    TestChart other;
+    TChartSeries *series = CreateNewSeries(&chart, &chart, registeredClass(TPointSeries::staticMetaObject));
+    series->SetTitle(QStringLiteral("Ethanol"));
+    series->AddXY(1.0, 2.0);
+    for (TestChart *target : {&chart, &other}) {
+        const TChartSeries *copy = CloneChartSeries(*series, target == &chart ? nullptr : target);
+        ASSERT_NE(qobject_cast<const TPointSeries *>(copy), nullptr);
+        EXPECT_NE(copy->Name(), series->Name());
+        EXPECT_EQ(copy->ParentChart(), target);
+        EXPECT_EQ(copy->Title(), QStringLiteral("Ethanol"));
+        EXPECT_EQ(copy->Count(), 1);
+    }
+}
+
 TEST_F(SeriesUtilitiesTest, ALegendCheckBoxTogglesOrSelectsItsSeries)
 {
     TestChart chart;
