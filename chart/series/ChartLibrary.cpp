@@ -3,16 +3,20 @@
 #include "ChartLibrary.h"
 
 #include "ChartClassRegistry.h"
+#include "ChartTypeRegistries.h"
 #include "ChartUnits.h"
+
+#include <mutex>
 
 void registerChartLibrary()
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    // The chart unit first: the series, function and tool units refer to it.
-    registerChartUnit(ChartClassRegistry::instance());
-    // Series units of this library, in gallery order.
-    registerSeriesUnits(ChartClassRegistry::instance());
+    static std::once_flag registered;
+    std::call_once(registered, [] {
+        // The type registries exist before any unit registers into them.
+        createChartRegistries();
+        // The chart unit first: the series, function and tool units refer to it.
+        registerChartUnit(ChartClassRegistry::instance());
+        // Series units of this library, in gallery order.
+        registerSeriesUnits(ChartClassRegistry::instance());
+    });
 }

@@ -1,8 +1,11 @@
 // Chart component test set-up.
 #include "ChartTestSupport.h"
 
+#include "ChartClassRegistry.h"
 #include "ChartLibrary.h"
 #include "ChartTestSetup.h"
+
+#include <stdexcept>
 
 TestChart::TestChart(QWidget *parent)
     : TChart(parent)
@@ -35,4 +38,12 @@ void ChartTest::SetUpTestSuite()
 {
     registerChartLibrary();
     registerTestFont();
+}
+
+const ChartClassDescriptor &registeredClass(const QMetaObject &metaObject)
+{
+    const ChartClassDescriptor *descriptor = ChartClassRegistry::instance().find(metaObject);
+    if (!descriptor)
+        throw std::runtime_error(std::string("class not registered: ") + metaObject.className());
+    return *descriptor;
 }

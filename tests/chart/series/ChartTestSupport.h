@@ -32,3 +32,8 @@ class ChartTest : public testing::Test
 protected:
     static void SetUpTestSuite();
 };
+
+struct ChartClassDescriptor;
+struct QMetaObject;
+// The registered descriptor of a chart class; a failure of the test when the class is unknown.
+const ChartClassDescriptor &registeredClass(const QMetaObject &metaObject);
