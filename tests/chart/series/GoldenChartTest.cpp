@@ -154,3 +154,23 @@ TEST_F(GoldenChartTest, TheDemoCurveStaysInsideTheFrame)
     EXPECT_GT(symbol, 0) << "the legend shows the curve's symbol";
     EXPECT_EQ(outside, 0);
 }
+
+TEST_F(GoldenChartTest, ThreeCurvesWithATitledCheckBoxLegend)
+{
+    TestChart chart;
+    chart.SetView3D(false);
+    chart.Title()->SetText({QStringLiteral("Three curves")});
+    const TColor colors[] = {clRed, clBlue, clGreen};
+    const char *names[] = {"Water", "Ethanol", "Benzene"};
+    for (int k = 0; k < 3; ++k) {
+        auto *curve = chart.AddSeriesOfClass<TLineSeries>();
+        curve->SetSeriesColor(colors[k]);
+        curve->SetTitle(QLatin1String(names[k]));
+        addWave(*curve, 1.2 * k, k);
+    }
+    chart.GetSeries(1)->SetActive(false);
+    TChartLegend &legend = *chart.Legend();
+    legend.SetCheckBoxes(true);
+    legend.Title()->SetText({QStringLiteral("Curves")});
+    expectGolden(chart, "legend", true);
+}
