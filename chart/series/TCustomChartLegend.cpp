@@ -147,12 +147,12 @@ TChartSeries *TCustomChartLegend::seriesAt(int index) const
     return m_chart ? m_chart->SeriesLegend(index, !m_checkBoxes) : nullptr;
 }
 
-int TCustomChartLegend::countItems() const
+int TCustomChartLegend::countItems(TLegendStyle style, int first) const
 {
     if (!m_chart)
         return 0;
     int count = 0;
-    if (m_style == lsValues) {
+    if (style == lsValues) {
         const TChartSeries *series = LegendSeries();
         count = series ? series->CountLegendItems() : 0;
     } else {
@@ -160,17 +160,12 @@ int TCustomChartLegend::countItems() const
             if (series->ShowInLegend() && (m_checkBoxes || series->Active()))
                 ++count;
     }
-    return std::max(0, count - m_first);
+    return std::max(0, count - first);
 }
 
 bool TCustomChartLegend::HasItems() const
 {
-    if (!Visible() || !m_chart)
-        return false;
-    TCustomChartLegend &self = const_cast<TCustomChartLegend &>(*this);
-    self.m_style = ResolvedStyle();
-    self.m_first = m_firstValue;
-    return countItems() > 0;
+    return Visible() && m_chart && countItems(ResolvedStyle(), m_firstValue) > 0;
 }
 
 QString TCustomChartLegend::FormatLegendText(int index) const
@@ -288,7 +283,7 @@ void TCustomChartLegend::DrawLegend()
     m_first = m_firstValue;
     if (chart.MaxPointsPerPage() > 0)
         m_first = m_style == lsValues && m_currentPage ? (chart.Page() - 1) * chart.MaxPointsPerPage() : 0;
-    int count = countItems();
+    int count = countItems(m_style, m_first);
     if (chart.MaxPointsPerPage() > 0 && m_style == lsValues && m_currentPage)
         count = std::min(count, chart.MaxPointsPerPage());
     m_totalItems = count;
@@ -305,7 +300,10 @@ void TCustomChartLegend::DrawLegend()
 
     const int shadow = chart.Shadow()->Size();
     if (!IsVertical()) {
-        m_last = m_first + count - 1;
+        // No item is narrower than 8 pixels, so no more than this many can be shown: the texts
+        // of a long value list are not all built.
+        const int most = std::max(0, (chartWidth - 2 * frame - 8) / 8) * std::max(0, m_maxNumRows);
+        m_last = m_first + std::min(count, most) - 1;
         calcTexts();
         const int textWidth = m_columnWidths[0] + m_columnGap + m_columnWidths[1];
         m_symbolWidth = m_symbol->CalcWidth(textWidth);
@@ -323,6 +321,8 @@ void TCustomChartLegend::DrawLegend()
             m_rows = std::max(m_rows, 0);
         }
         m_last = m_first + std::min(count, m_columns * m_rows) - 1;
+        if (m_last >= m_first)
+            m_texts.resize(std::size_t(m_last - m_first + 1));
     } else {
         if (!custom)
             r.top = chart.ChartBounds.top + plotRound(m_topPos * chartHeight * 0.01);

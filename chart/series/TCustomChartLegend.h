@@ -126,7 +126,7 @@ private:
     }
 
     int frameWidth() const;
-    int countItems() const;
+    int countItems(TLegendStyle style, int first) const;
     TChartSeries *seriesAt(int index) const;
     // Texts and the two column widths of the items first..last.
     void calcTexts();

@@ -374,3 +374,29 @@ TEST_F(LegendTest, ACheckBoxOnTheScreenIsTheLibrarysCheckBox)
             differing += (image.pixel(x + dx, y + dy) | 0xFF000000u) != (expected.pixel(x + dx, y + dy) | 0xFF000000u);
     EXPECT_EQ(differing, 0);
 }
+
+TEST_F(LegendTest, AValueLegendOfAMillionPointsBuildsOnlyWhatItCanShow)
+{
+    struct Case { TLegendAlignment alignment; int most; };
+    // A side legend builds its rows; one on top no more than its widest possible grid.
+    const Case cases[] = {{laRight, 20}, {laTop, (400 - 8) / 8 * 10}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.alignment);
+        TestChart chart;
+        chart.useRecordingCanvas();
+        auto *series = chart.AddSeriesOfClass<TLineSeries>();
+        std::vector<double> x(1000000);
+        std::vector<double> y(x.size(), 1.0);
+        for (std::size_t i = 0; i < x.size(); ++i)
+            x[i] = double(i);
+        series->AddXYArray(std::span<const double>(x), std::span<const double>(y));
+        chart.Legend()->SetAlignment(c.alignment);
+        int built = 0;
+        chart.OnGetLegendText = [&built](TCustomChart &, TLegendStyle, int, QString &) { ++built; };
+        layOut(chart);
+        EXPECT_EQ(chart.Legend()->TotalItems(), 1000000);
+        EXPECT_GT(built, 0);
+        EXPECT_LE(built, c.most);
+        EXPECT_LE(chart.Legend()->LastIndex() - chart.Legend()->FirstIndex() + 1, built);
+    }
+}
