@@ -352,8 +352,13 @@ void TCustomChartLegend::DrawLegend()
     int checkBoxX = 0;
     if (!IsVertical()) {
         int width = (m_columns - 1) * 6 + 4 + (textWidth + m_symbolWidth) * m_columns + 12;
-        if (m_checkBoxes)
+        if (m_checkBoxes) {
             width += m_columns * kCheckBoxSize + 4 + 4;
+            // Check-box columns step 2 pixels more than the box width counts for each: from six
+            // columns on, the last text would stand out of the box.
+            const int lastTextEnd = kCheckBoxIndent + 15 + (m_columns - 1) * itemStep() + 6 + m_symbolWidth + 4 + textWidth;
+            width = std::max(width, lastTextEnd + 6);
+        }
         width = std::max(width, titleWidth);
         const int half = std::min(chartWidth, width) / 2;
         if (!custom)
@@ -396,9 +401,14 @@ void TCustomChartLegend::DrawLegend()
         resizeChart();
 }
 
+int TCustomChartLegend::itemStep() const
+{
+    return m_symbolWidth + m_columnWidths[0] + m_columnGap + m_columnWidths[1] + (m_checkBoxes ? 21 : 6);
+}
+
 void TCustomChartLegend::drawItems(int itemLeft, int checkBoxX)
 {
-    const int step = m_symbolWidth + m_columnWidths[0] + m_columnGap + m_columnWidths[1] + (m_checkBoxes ? 21 : 6);
+    const int step = itemStep();
     for (int index = m_first; index <= m_last; ++index) {
         const int position = m_inverted ? m_last - index : index - m_first;
         int row = position;

@@ -131,6 +131,8 @@ private:
     // Texts and the two column widths of the items first..last.
     void calcTexts();
     int textWidth(const QString &text) const;
+    // The distance between two columns of a top or bottom legend.
+    int itemStep() const;
     void drawItems(int itemLeft, int checkBoxX);
     void drawItem(int index, int position, int x, int y, int checkBoxX);
     void resizeChart();

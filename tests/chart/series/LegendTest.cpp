@@ -400,3 +400,20 @@ TEST_F(LegendTest, AValueLegendOfAMillionPointsBuildsOnlyWhatItCanShow)
         EXPECT_LE(chart.Legend()->LastIndex() - chart.Legend()->FirstIndex() + 1, built);
     }
 }
+
+TEST_F(LegendTest, EveryCheckBoxColumnOfATopLegendStaysInsideTheBox)
+{
+    for (const int series : {5, 6}) {
+        SCOPED_TRACE(series);
+        TestChart chart;
+        RecordingCanvas &canvas = chart.useRecordingCanvas();
+        addSeries(chart, numbered(QStringLiteral("c"), series));
+        TChartLegend &legend = *chart.Legend();
+        legend.SetAlignment(laTop);
+        legend.SetCheckBoxes(true);
+        layOut(chart);
+        ASSERT_EQ(legend.Columns(), series);
+        const int lastText = textX(canvas, numbered(QStringLiteral("c"), series).last());
+        EXPECT_LE(lastText + 3 * 7, legend.LegendRect().right);
+    }
+}
