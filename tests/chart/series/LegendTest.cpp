@@ -9,6 +9,8 @@
 #include "PlotExceptions.h"
 #include "PlotProcs.h"
 
+#include <algorithm>
+
 using LegendTest = ChartTest;
 
 namespace {
@@ -204,9 +206,10 @@ TEST_F(LegendTest, ClicksFindTheDrawnItem)
         // The item drawn in the first row is the one the click found.
         const QString firstDrawn = c.inverted ? QStringLiteral("d") : QStringLiteral("a");
         const std::vector<RecordedCall> texts = canvas.calls(QStringLiteral("TextOut"));
-        for (const RecordedCall &call : texts)
-            if (call.text == firstDrawn)
-                EXPECT_EQ(call.args[1], top);
+        const auto drawn = std::find_if(texts.begin(), texts.end(),
+                                        [&](const RecordedCall &call) { return call.text == firstDrawn; });
+        ASSERT_NE(drawn, texts.end());
+        EXPECT_EQ(drawn->args[1], top);
     }
 }
 
@@ -327,8 +330,9 @@ TEST_F(LegendTest, ASideLegendComesBeforeTheTitlesAndATopOneAfter)
         ASSERT_GE(legendText, 0);
         ASSERT_GE(titleText, 0);
         EXPECT_EQ(legendText < titleText, c.legendFirst);
-        if (!c.legendFirst)
+        if (!c.legendFirst) {
             EXPECT_GT(chart.Legend()->LegendRect().top, chart.Title()->TitleRect().bottom);
+        }
     }
 }
 
