@@ -51,9 +51,12 @@ ChartRow::ChartRow(QString variant, const SceneData &data, const ChartRowSetup &
     for (int k = 0; k < data.seriesCount; ++k) {
         auto *series = chart.AddSeriesOfClass<TLineSeries>();
         series->SetSeriesColor(kSeriesColors[k]);
+        series->SetTitle(QStringLiteral("Series %1").arg(k + 1));
         series->Pointer()->SetVisible(setup.pointers);
         series->AddXYArray(std::span<const double>(data.x), std::span<const double>(data.y[std::size_t(k)]));
     }
+    // One entry per series, also when the scene has only one.
+    chart.Legend()->SetLegendStyle(lsSeries);
     auto *canvas = dynamic_cast<TPlotCanvas3D *>(chart.Canvas());
     canvas->SetBuffered(false); // straight into the image, as the reference draws
     canvas->setAntialiasedLines(setup.antialiased);

@@ -84,8 +84,6 @@ int main(int argc, char **argv)
         return 1;
     }
     registerChartLibrary();
-    std::fprintf(stderr, "chart_scene_bench: the chart rows are drawn without the scene's legend, "
-                         "which the chart does not draw yet\n");
     std::printf("tool\tvariant\taa\tN\tseries\treps\tmedian_ms\tmin_ms\tmax_ms\n");
     for (const int n : options->pointCounts) {
         const SceneData data(n);

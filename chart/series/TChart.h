@@ -10,6 +10,7 @@ class TChart : public TCustomChart
     Q_PROPERTY(TChartWall *BottomWall READ BottomWall WRITE SetBottomWall)
     Q_PROPERTY(TChartFootTitle *Foot READ Foot WRITE SetFoot)
     Q_PROPERTY(TChartPen *Frame READ Frame WRITE SetFrame)
+    Q_PROPERTY(TChartLegend *Legend READ Legend WRITE SetLegend)
     Q_PROPERTY(TChartWall *LeftWall READ LeftWall WRITE SetLeftWall)
     Q_PROPERTY(TChartRightWall *RightWall READ RightWall WRITE SetRightWall)
     Q_PROPERTY(PlotEnums::TMouseButton ScrollMouseButton READ ScrollMouseButton WRITE SetScrollMouseButton)

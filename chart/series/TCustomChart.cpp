@@ -24,6 +24,7 @@ TCustomChart::TCustomChart(QWidget *parent)
     m_foot = new TChartFootTitle(this);
     m_subFoot = new TChartFootTitle(this);
     m_walls = new TChartWalls(this);
+    m_legend = new TChartLegend(this);
     AutoRepaint = autoRepaint;
 }
 
@@ -89,12 +90,29 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeAxes)
     canvas.Begin2D();
     {
         const auto end2D = qScopeGuard([&] { canvas.End2D(); });
-        // Titles that stand at their own place are painted over the series, the others take
-        // their room first.
-        for (TChartTitle *title : {m_title, m_subTitle, static_cast<TChartTitle *>(m_foot),
-                                   static_cast<TChartTitle *>(m_subFoot)})
-            if (title->CustomPosition() != beforeAxes)
-                title->DrawTitle();
+        const auto drawTitles = [&] {
+            // Titles that stand at their own place are painted over the series, the others take
+            // their room first.
+            for (TChartTitle *title : {m_title, m_subTitle, static_cast<TChartTitle *>(m_foot),
+                                       static_cast<TChartTitle *>(m_subFoot)})
+                if (title->CustomPosition() != beforeAxes)
+                    title->DrawTitle();
+        };
+        const bool legendNow = m_legend->CustomPosition() != beforeAxes && m_legend->HasItems();
+        if (beforeAxes && legendNow) {
+            // A legend at the side takes its room before the titles, one above or below after them.
+            if (m_legend->IsVertical()) {
+                m_legend->DrawLegend();
+                drawTitles();
+            } else {
+                drawTitles();
+                m_legend->DrawLegend();
+            }
+        } else {
+            if (legendNow)
+                m_legend->DrawLegend();
+            drawTitles();
+        }
     }
     if (beforeAxes || !View3D() || !WallsDrawn())
         return;
@@ -118,6 +136,13 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeAxes)
         if (m_walls->Back()->ShouldDraw())
             drawBackWall();
     }
+}
+
+// Legend.
+
+QString TCustomChart::GetValueLegendText(const TChartSeries &series, int valueIndex) const
+{
+    return series.GetLegendText(valueIndex, m_legend->TextStyle());
 }
 
 // Walls.
@@ -386,6 +411,7 @@ void TCustomChart::Assign(const TCustomPlotPanel &source)
     if (const auto *chart = qobject_cast<const TCustomChart *>(&source); chart && chart != this) {
         m_colorPaletteIndex = chart->m_colorPaletteIndex;
         m_foot->Assign(*chart->m_foot);
+        m_legend->Assign(*chart->m_legend);
         m_scrollMouseButton = chart->m_scrollMouseButton;
         m_subFoot->Assign(*chart->m_subFoot);
         m_subTitle->Assign(*chart->m_subTitle);

@@ -3,11 +3,14 @@
 // handling are built on top of it.
 #pragma once
 
+#include "TChartLegend.h"
 #include "TChartTitle.h"
 #include "TChartWalls.h"
 #include "TCustomAxisPanel.h"
 
 #include <QPointer>
+
+#include <functional>
 
 #include <vector>
 
@@ -49,6 +52,16 @@ public:
     // The frame around the plot is the back wall's pen.
     TChartPen *Frame() const { return m_walls->Back()->Pen(); }
     void SetFrame(const TChartPen *value) { m_walls->Back()->SetPen(value); }
+    // Legend.
+    TChartLegend *Legend() const { return m_legend; }
+    void SetLegend(const TChartLegend *value) { m_legend->Assign(*value); }
+    // The legend text of a point: the series' text in the legend's text style.
+    QString GetValueLegendText(const TChartSeries &series, int valueIndex) const override;
+    // May change an item's text, the legend rectangle, or an item's position.
+    std::function<void(TCustomChart &chart, TLegendStyle style, int index, QString &text)> OnGetLegendText;
+    std::function<void(TCustomChart &chart, TRect &rect)> OnGetLegendRect;
+    std::function<void(TCustomChart &chart, int index, int &x, int &y)> OnGetLegendPos;
+
     // The back wall's colour; once the chart is on a window (not while loading), a solid brush.
     void SetBackColor(TColor value);
 
@@ -103,6 +116,7 @@ private:
     TChartFootTitle *m_foot = nullptr;
     TChartFootTitle *m_subFoot = nullptr;
     TChartWalls *m_walls = nullptr;
+    TChartLegend *m_legend = nullptr;
     TMouseButton m_scrollMouseButton = mbRight;
     int m_colorPaletteIndex = 0;
     std::vector<SavedAxis> m_savedAxes;

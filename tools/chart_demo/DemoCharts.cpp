@@ -34,6 +34,7 @@ void fill(TChart &chart, bool view3D)
     chart.Title()->SetText({QStringLiteral("Vapour pressure")});
     chart.SubTitle()->SetText({QStringLiteral("Water and ethanol, Antoine equation")});
     chart.Foot()->SetText({QStringLiteral("Tensimo chart demo")});
+    chart.Legend()->SetCheckBoxes(true);
     chart.LeftAxis()->SetLogarithmic(true);
     chart.LeftAxis()->Title()->SetCaption(QStringLiteral("p / bar"));
     chart.BottomAxis()->Title()->SetCaption(QString::fromUtf8("t / \u00B0C"));

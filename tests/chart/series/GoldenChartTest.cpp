@@ -21,8 +21,10 @@ namespace {
 class GoldenChartTest : public ChartTest
 {
 protected:
-    void expectGolden(TestChart &chart, const char *scene)
+    // The scenes of the series show no legend: its own scene has one.
+    void expectGolden(TestChart &chart, const char *scene, bool legend = false)
     {
+        chart.Legend()->SetVisible(legend);
         expectMatchesGoldenImage(chart.render(), QStringLiteral("golden/%1.png").arg(QLatin1String(scene)),
                                  kChartImageTolerance);
     }
@@ -135,13 +137,40 @@ TEST_F(GoldenChartTest, TheDemoCurveStaysInsideTheFrame)
     DemoCharts::fill(chart, false);
     const QImage image = chart.render();
     const TRect r = chart.ChartRect;
+    const TRect legend = chart.Legend()->LegendRect();
+    ASSERT_TRUE(chart.Legend()->Shown());
+    const auto within = [](const TRect &rect, int x, int y) {
+        return x >= rect.left && x <= rect.right && y >= rect.top && y <= rect.bottom;
+    };
     const QRgb water = PlotColor::toQRgb(0xB4771F);
     int inside = 0;
     int outside = 0;
+    int symbol = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if ((image.pixel(x, y) & 0xFFFFFF) == (water & 0xFFFFFF))
-                ++(x >= r.left && x <= r.right && y >= r.top && y <= r.bottom ? inside : outside);
+                ++(within(r, x, y) ? inside : within(legend, x, y) ? symbol : outside);
     EXPECT_GT(inside, 500);
+    EXPECT_GT(symbol, 0) << "the legend shows the curve's symbol";
     EXPECT_EQ(outside, 0);
+}
+
+TEST_F(GoldenChartTest, ThreeCurvesWithATitledCheckBoxLegend)
+{
+    TestChart chart;
+    chart.SetView3D(false);
+    chart.Title()->SetText({QStringLiteral("Three curves")});
+    const TColor colors[] = {clRed, clBlue, clGreen};
+    const char *names[] = {"Water", "Ethanol", "Benzene"};
+    for (int k = 0; k < 3; ++k) {
+        auto *curve = chart.AddSeriesOfClass<TLineSeries>();
+        curve->SetSeriesColor(colors[k]);
+        curve->SetTitle(QLatin1String(names[k]));
+        addWave(*curve, 1.2 * k, k);
+    }
+    chart.GetSeries(1)->SetActive(false);
+    TChartLegend &legend = *chart.Legend();
+    legend.SetCheckBoxes(true);
+    legend.Title()->SetText({QStringLiteral("Curves")});
+    expectGolden(chart, "legend", true);
 }

@@ -27,6 +27,8 @@ protected:
     void SetUp() override
     {
         chart.SetView3D(false);
+        // The legend draws the series' symbols too; these tests count the series' own calls.
+        chart.Legend()->SetVisible(false);
         canvas = &chart.useRecordingCanvas();
     }
     template <class Series>
