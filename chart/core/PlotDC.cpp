@@ -98,6 +98,19 @@ bool inside(const QRect &rect, const TPoint &p)
 
 // The stroker's fixed-point steps overflow beyond 2^15 pixels; such devices draw line by line.
 constexpr int kRunCoordinateLimit = 32767;
+// From this length a horizontal or vertical line of a run is one span for Qt, not its pixels.
+constexpr int kSpanLength = 8;
+
+// The span of a horizontal or vertical line with its first pixel and without its last, as a
+// line Qt draws the same way: Qt leaves out the end with the larger coordinate.
+std::optional<QLine> spanLine(const TPoint &from, const TPoint &to)
+{
+    if (from.y == to.y && std::abs(to.x - from.x) >= kSpanLength)
+        return to.x > from.x ? QLine(from.x, from.y, to.x, to.y) : QLine(to.x + 1, to.y, from.x + 1, from.y);
+    if (from.x == to.x && std::abs(to.y - from.y) >= kSpanLength)
+        return to.y > from.y ? QLine(from.x, from.y, to.x, to.y) : QLine(to.x, to.y + 1, from.x, from.y + 1);
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -322,6 +335,8 @@ bool PlotDC::addToRun(const TPoint &from, const TPoint &to)
     }
     if (m_antialiasedLines)
         m_runPoints.append(QPoint(to.x, to.y));
+    else if (const std::optional<QLine> span = spanLine(from, to))
+        m_runSpans.push_back(*span);
     else
         CosmeticLine::appendPixels(from, to, m_runPixels);
     m_runEnd = to;
@@ -352,10 +367,14 @@ void PlotDC::flush()
         } else {
             // The exact pixels of the run's lines, each with its first pixel and without its last.
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
+            // One pen sets them all, so the order does not change the picture, in any mix mode.
             m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
+            for (const QLine &span : m_runSpans)
+                m_painter->drawLine(span);
         }
     }
     m_runPixels.clear();
+    m_runSpans.clear();
     m_runPoints.clear();
 }
 

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
+#include <QLine>
 #include <QPainterPath>
 #include <QPolygon>
 #include <QPolygonF>
@@ -177,8 +178,9 @@ private:
     double m_textAngle = 0.0;
     std::optional<QRegion> m_savedClip;
     bool m_savedHadClip = false;
-    // The pending run: its pen by value, the pixels of its lines (or its points when anti-aliased),
-    // and the device rectangle its lines must stay inside to be drawn pixel for pixel.
+    // The pending run: its pen by value, the pixels of its lines and its long horizontal and
+    // vertical lines (or its points when anti-aliased), and the device rectangle its lines must
+    // stay inside to be drawn pixel for pixel.
     bool m_lineRuns = true;
     bool m_antialiasedLines = false;
     bool m_runActive = false;
@@ -186,5 +188,6 @@ private:
     TPoint m_runEnd;
     QRect m_runReach;
     std::vector<QPoint> m_runPixels;
+    std::vector<QLine> m_runSpans;
     QPolygon m_runPoints;
 };
