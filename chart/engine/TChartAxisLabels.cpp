@@ -535,7 +535,9 @@ int TChartAxis::MaxLabelsWidth() const
     case talValue: {
         double low = m_scale.workMinimum;
         double high = m_scale.workMaximum;
-        if ((m_labelsDateTime && m_exactDateTime) || m_roundFirstLabel) {
+        // A logarithmic axis labels powers of its base: rounding its ends by the linear step would
+        // measure "0" and "1" for a range from 0.0065 to 1.01 and leave too little room.
+        if (((m_labelsDateTime && m_exactDateTime) || m_roundFirstLabel) && !m_logarithmic) {
             const double r = CalcDrawIncrement();
             low = std::trunc(low / r) * r;
             high = std::trunc(high / r) * r;

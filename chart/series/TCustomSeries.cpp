@@ -254,10 +254,9 @@ void TCustomSeries::CalcHorizMargins(int &left, int &right)
     TCustomLineSeries::CalcHorizMargins(left, right);
     m_pointer->CalcHorizMargins(left, right);
     if (m_drawLine) {
-        if (m_stairs)
-            left = right = std::max({left, right, LinePen()->Width()});
-        if (m_outLine->Visible())
-            left = right = std::max({left, right, m_outLine->Width()});
+        const int pen = std::max(m_stairs ? LinePen()->Width() : 0, m_outLine->Visible() ? m_outLine->Width() : 0);
+        left = std::max(left, pen);
+        right = std::max(right, pen);
     }
     if (Marks()->Visible() && !YMandatory())
         right = std::max(left, MarksExtent());
@@ -268,10 +267,9 @@ void TCustomSeries::CalcVerticalMargins(int &top, int &bottom)
     TCustomLineSeries::CalcVerticalMargins(top, bottom);
     m_pointer->CalcVerticalMargins(top, bottom);
     if (m_drawLine) {
-        if (m_stairs)
-            top = bottom = std::max({top, bottom, LinePen()->Width()});
-        if (m_outLine->Visible())
-            top = bottom = std::max({top, bottom, m_outLine->Width()});
+        const int pen = std::max(m_stairs ? LinePen()->Width() : 0, m_outLine->Visible() ? m_outLine->Width() : 0);
+        top = std::max(top, pen);
+        bottom = std::max(bottom, pen);
     }
     if (Marks()->Visible() && YMandatory())
         top = std::max(bottom, MarksExtent());

@@ -139,6 +139,7 @@ private:
         int origin = 0;
         int prevOrigin = 0;
         double slope = 0.0;
+        bool forward = true; // the drawing direction, asked once per pass
     };
     // What the shadow and outline passes change, undone by a scope guard.
     struct PassState

@@ -91,6 +91,7 @@ void TCustomSeries::fillPixelCache()
 void TCustomSeries::DoBeforeDrawValues()
 {
     m_state = DrawState{}; // the first point drawn starts a fresh line
+    m_state.forward = DrawValuesForward();
     TCustomLineSeries::DoBeforeDrawValues();
 }
 
@@ -108,6 +109,7 @@ void TCustomSeries::DrawAllValues()
 void TCustomSeries::drawPass()
 {
     m_state = DrawState{};
+    m_state.forward = DrawValuesForward();
     fillPixelCache();
     const auto dropCache = qScopeGuard([this] { m_cacheValid = false; });
     TCustomLineSeries::DrawAllValues();
@@ -225,7 +227,7 @@ void TCustomSeries::DrawValue(int valueIndex)
     m_state.origin = m_drawArea ? GetOriginPos(valueIndex) : 0;
     if (m_state.prevColor == clNone)
         m_state.prevOrigin = m_state.origin;
-    const bool forward = DrawValuesForward();
+    const bool forward = m_state.forward;
     const bool isLast = forward ? valueIndex == LastValueIndex() : valueIndex == FirstValueIndex();
     const bool isFirst = valueIndex == (forward ? FirstValueIndex() : LastValueIndex());
     if (isFirst) {

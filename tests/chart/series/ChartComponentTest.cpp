@@ -181,3 +181,19 @@ TEST_F(TChartTest, StreamsThePaletteIndexFromOneAndReadsTheLegacyBackColour)
     EXPECT_THROW(filer.load(chart, {{QStringLiteral("BackColor"), QStringLiteral("no colour")}}), PlotException);
     EXPECT_EQ(chart.BackWall()->Color(), clRed);
 }
+
+// Room for the labels of a logarithmic axis: its ends rounded by a linear step once measured "0"
+// and "1", and the axis title was drawn over the wider labels "0.01" and "0.1".
+TEST_F(TChartTest, ALogarithmicAxisLeavesRoomForItsWidestLabel)
+{
+    TestChart chart;
+    chart.SetView3D(false);
+    auto *series = new PolylineTestSeries(&chart);
+    chart.AddSeries(series);
+    series->AddXY(0, 0.0065);
+    series->AddXY(1, 1.013);
+    chart.LeftAxis()->SetLogarithmic(true);
+    chart.render();
+    chart.Canvas()->AssignFont(chart.LeftAxis()->LabelsFont());
+    EXPECT_GE(chart.LeftAxis()->MaxLabelsWidth(), chart.Canvas()->TextWidth(QStringLiteral("0.01")));
+}

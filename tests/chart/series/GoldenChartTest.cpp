@@ -11,6 +11,7 @@
 #include "TSeriesPointer.h"
 
 #include "GoldenFiles.h"
+#include "PlotColor.h"
 #include "ScopedLocale.h"
 
 #include <cmath>
@@ -123,4 +124,24 @@ TEST_F(GoldenChartTest, TitlesAboveAndBelowOneLineSeries)
     chart.Foot()->SetText({QStringLiteral("Foot")});
     chart.SubFoot()->SetText({QStringLiteral("SubFoot")});
     expectGolden(chart, "titles");
+}
+
+// The demo's picture as a new user sees it: every pixel of the water curve and its pointers lies
+// within the plot's frame.
+TEST_F(GoldenChartTest, TheDemoCurveStaysInsideTheFrame)
+{
+    TestChart chart;
+    chart.resize(560, 380);
+    DemoCharts::fill(chart, false);
+    const QImage image = chart.render();
+    const TRect r = chart.ChartRect;
+    const QRgb water = PlotColor::toQRgb(0xB4771F);
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (water & 0xFFFFFF))
+                ++(x >= r.left && x <= r.right && y >= r.top && y <= r.bottom ? inside : outside);
+    EXPECT_GT(inside, 500);
+    EXPECT_EQ(outside, 0);
 }
