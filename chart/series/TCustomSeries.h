@@ -140,6 +140,9 @@ private:
         int prevOrigin = 0;
         double slope = 0.0;
         bool forward = true; // the drawing direction, asked once per pass
+        // The line pen colour last put on the canvas, while nothing else has drawn since.
+        bool linePenSet = false;
+        TColor linePenColor = clNone;
     };
     // What the shadow and outline passes change, undone by a scope guard.
     struct PassState
@@ -199,5 +202,6 @@ private:
     std::vector<int> m_yPixels;
     int m_cacheFirst = 0;
     bool m_cacheValid = false;
+    bool m_inPass = false; // DrawValue runs in this series' own loop: nothing else draws between points
     TPointArray m_polygon;
 };

@@ -13,8 +13,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
+
+// Marks a cached point whose values are not finite: no pixel lies this far out.
+constexpr int kNoPixel = std::numeric_limits<int>::min();
 
 // A pixel plus an offset, kept within the pixel bound.
 int offsetPixel(int pixel, int offset)
@@ -47,16 +51,16 @@ TColor TCustomSeries::drawColor(int valueIndex) const
 
 bool TCustomSeries::pointPixel(int valueIndex, int &x, int &y) const
 {
+    if (m_cacheValid && valueIndex >= m_cacheFirst && valueIndex - m_cacheFirst < int(m_xPixels.size())) {
+        x = m_xPixels[std::size_t(valueIndex - m_cacheFirst)];
+        y = m_yPixels[std::size_t(valueIndex - m_cacheFirst)];
+        return x != kNoPixel;
+    }
     const auto i = std::size_t(valueIndex);
     const double xValue = XValues()->Values()[i];
     const double yValue = YValues()->Values()[i];
     if (!std::isfinite(xValue) || !std::isfinite(yValue))
         return false;
-    if (m_cacheValid && valueIndex >= m_cacheFirst && valueIndex - m_cacheFirst < int(m_xPixels.size())) {
-        x = m_xPixels[std::size_t(valueIndex - m_cacheFirst)];
-        y = m_yPixels[std::size_t(valueIndex - m_cacheFirst)];
-        return true;
-    }
     if (isStacking()) {
         const std::optional<int> stacked = stackedPixel(valueIndex, YMandatory() ? yValue : xValue);
         if (!stacked)
@@ -82,8 +86,14 @@ void TCustomSeries::fillPixelCache()
     // The buffers keep their capacity from pass to pass: no allocation per point or per draw.
     m_xPixels.resize(std::size_t(n));
     m_yPixels.resize(std::size_t(n));
-    horiz->ValueToPixels(XValues()->Values().data() + first, n, m_xPixels.data());
-    vert->ValueToPixels(YValues()->Values().data() + first, n, m_yPixels.data());
+    const double *xValues = XValues()->Values().data() + first;
+    const double *yValues = YValues()->Values().data() + first;
+    horiz->ValueToPixels(xValues, n, m_xPixels.data());
+    vert->ValueToPixels(yValues, n, m_yPixels.data());
+    // The axes give NaN a pixel of its own; a point that cannot be drawn is marked instead.
+    for (int k = 0; k < n; ++k)
+        if (!std::isfinite(xValues[k]) || !std::isfinite(yValues[k]))
+            m_xPixels[std::size_t(k)] = kNoPixel;
     m_cacheFirst = first;
     m_cacheValid = true;
 }
@@ -111,7 +121,11 @@ void TCustomSeries::drawPass()
     m_state = DrawState{};
     m_state.forward = DrawValuesForward();
     fillPixelCache();
-    const auto dropCache = qScopeGuard([this] { m_cacheValid = false; });
+    m_inPass = true;
+    const auto dropCache = qScopeGuard([this] {
+        m_cacheValid = false;
+        m_inPass = false;
+    });
     TCustomLineSeries::DrawAllValues();
 }
 
@@ -256,6 +270,8 @@ void TCustomSeries::drawSegment(int valueIndex, int x, int y, TColor color, bool
     const bool samePixel = m_state.prevX == x && m_state.prevY == y;
     if (!samePixel) {
         const bool view3D = chart->View3D();
+        if (view3D || m_drawArea)
+            m_state.linePenSet = false;
         if (view3D && (m_drawArea || m_drawLine))
             drawRibbon(canvas, x, y, color, isLast);
         if (m_drawArea)
@@ -275,9 +291,16 @@ void TCustomSeries::drawFlatLine(TCanvas3D &canvas, int x, int y, TColor color)
 {
     const int ox = m_state.prevX;
     const int oy = m_state.prevY;
-    // Equal pens and brushes are not assigned again: this costs a comparison per point.
-    canvas.AssignVisiblePenColor(linePen(), ColorEachPoint() && m_colorEachLine ? color : seriesDrawColor());
-    canvas.Brush()->SetStyle(bsClear);
+    // Within the series' own loop the pen stays on the canvas from point to point: assigning it
+    // again would cost two pen changes per point (the chart pen's colour, then the series'), for
+    // the same picture. Anything else that draws forgets it.
+    const TColor penColor = ColorEachPoint() && m_colorEachLine ? color : seriesDrawColor();
+    if (!m_state.linePenSet || m_state.linePenColor != penColor) {
+        canvas.AssignVisiblePenColor(linePen(), penColor);
+        canvas.Brush()->SetStyle(bsClear);
+        m_state.linePenSet = m_inPass;
+        m_state.linePenColor = penColor;
+    }
     if (!m_stairs) {
         canvas.Line(ox, oy, x, y);
         return;
@@ -497,6 +520,7 @@ void TCustomSeries::drawAreaPiece(TCanvas3D &canvas, int x, int y, TColor color,
 
 void TCustomSeries::drawPointerAt(int valueIndex, int x, int y, TColor color)
 {
+    m_state.linePenSet = false;
     PreparePointer(valueIndex);
     m_pointer->Draw(x, y, color, pointerStyle(valueIndex));
 }

@@ -163,6 +163,25 @@ TEST_F(SeriesDrawTest, ALonePointDrawsItsPointerAndPointsOnOnePixelDrawNothingBe
     }
 }
 
+TEST_F(SeriesDrawTest, EachSegmentTakesItsEndPointsColourBetweenPointers)
+{
+    const TColor colors[] = {clRed, clGreen, clGreen, clBlue};
+    auto *series = add<TLineSeries>();
+    for (int i = 0; i < 4; ++i)
+        series->AddXY(i, 10.0 * (i % 2), {}, colors[i]);
+    series->SetColorEachPoint(true);
+    for (bool pointers : {false, true}) {
+        SCOPED_TRACE(pointers ? "with pointers" : "line only");
+        series->Pointer()->SetVisible(pointers);
+        draw();
+        std::vector<TColor> drawn;
+        for (const RecordedCall &call : canvas->calls(QStringLiteral("Line")))
+            if (start(call).x >= series->CalcXPos(0))
+                drawn.push_back(call.penColor);
+        EXPECT_EQ(drawn, (std::vector<TColor>{clGreen, clGreen, clBlue}));
+    }
+}
+
 TEST_F(SeriesDrawTest, StackedHundredPercentPutsAllZeroPointsAtTheAxisEnd)
 {
     std::vector<TLineSeries *> stack;
