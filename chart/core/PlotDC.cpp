@@ -101,14 +101,16 @@ constexpr int kRunCoordinateLimit = 32767;
 // From this length a horizontal or vertical line of a run is one span for Qt, not its pixels.
 constexpr int kSpanLength = 8;
 
-// The span of a horizontal or vertical line with its first pixel and without its last, as a
-// line Qt draws the same way: Qt leaves out the end with the larger coordinate.
-std::optional<QLine> spanLine(const TPoint &from, const TPoint &to)
+// The pixels of a horizontal or vertical line with its first pixel and without its last, as a
+// rectangle one pixel thick: filled, it sets what Qt's line sets, without the stroker's walk.
+std::optional<QRect> spanRect(const TPoint &from, const TPoint &to)
 {
     if (from.y == to.y && std::abs(to.x - from.x) >= kSpanLength)
-        return to.x > from.x ? QLine(from.x, from.y, to.x, to.y) : QLine(to.x + 1, to.y, from.x + 1, from.y);
+        return to.x > from.x ? QRect(QPoint(from.x, from.y), QPoint(to.x - 1, to.y))
+                             : QRect(QPoint(to.x + 1, to.y), QPoint(from.x, from.y));
     if (from.x == to.x && std::abs(to.y - from.y) >= kSpanLength)
-        return to.y > from.y ? QLine(from.x, from.y, to.x, to.y) : QLine(to.x, to.y + 1, from.x, from.y + 1);
+        return to.y > from.y ? QRect(QPoint(from.x, from.y), QPoint(to.x, to.y - 1))
+                             : QRect(QPoint(to.x, to.y + 1), QPoint(from.x, from.y));
     return std::nullopt;
 }
 
@@ -335,7 +337,7 @@ bool PlotDC::addToRun(const TPoint &from, const TPoint &to)
     }
     if (m_antialiasedLines)
         m_runPoints.append(QPoint(to.x, to.y));
-    else if (const std::optional<QLine> span = spanLine(from, to))
+    else if (const std::optional<QRect> span = spanRect(from, to))
         m_runSpans.push_back(*span);
     else
         CosmeticLine::appendPixels(from, to, m_runPixels);
@@ -369,8 +371,9 @@ void PlotDC::flush()
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
             // One pen sets them all, so the order does not change the picture, in any mix mode.
             m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
-            for (const QLine &span : m_runSpans)
-                m_painter->drawLine(span);
+            const QBrush penBrush = m_painter->pen().brush();
+            for (const QRect &span : m_runSpans)
+                m_painter->fillRect(span, penBrush);
         }
     }
     m_runPixels.clear();

@@ -188,6 +188,6 @@ private:
     TPoint m_runEnd;
     QRect m_runReach;
     std::vector<QPoint> m_runPixels;
-    std::vector<QLine> m_runSpans;
+    std::vector<QRect> m_runSpans;
     QPolygon m_runPoints;
 };
