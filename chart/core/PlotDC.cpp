@@ -637,16 +637,24 @@ TColor PlotDC::pixel(int x, int y)
 int PlotDC::textWidth(const QString &text) const
 {
     constexpr qsizetype kMaxCachedWidths = 4096;
-    if (m_widthsFor != m_fontGeneration) {
-        m_widths.clear();
+    constexpr std::size_t kMaxCachedFonts = 16;
+    if (m_widthsFor != m_fontGeneration || !m_widths) {
+        const QFont &font = currentFont();
+        auto it = m_widthsByFont.find(font);
+        if (it == m_widthsByFont.end()) {
+            if (m_widthsByFont.size() >= kMaxCachedFonts)
+                m_widthsByFont.clear();
+            it = m_widthsByFont.emplace(font, QHash<QString, int>{}).first;
+        }
+        m_widths = &it->second;
         m_widthsFor = m_fontGeneration;
     }
-    if (const auto it = m_widths.constFind(text); it != m_widths.constEnd())
+    if (const auto it = m_widths->constFind(text); it != m_widths->constEnd())
         return *it;
-    if (m_widths.size() >= kMaxCachedWidths)
-        m_widths.clear();
+    if (m_widths->size() >= kMaxCachedWidths)
+        m_widths->clear();
     const int width = metrics().horizontalAdvance(text);
-    m_widths.insert(text, width);
+    m_widths->insert(text, width);
     return width;
 }
 
@@ -674,7 +682,8 @@ void PlotDC::textOut(int x, int y, const QString &text)
     sync();
     const QFont &font = currentFont();
     const QFontMetrics &fm = metrics();
-    const int w = fm.horizontalAdvance(text);
+    // Labels are measured for the layout before they are drawn: the width is known by then.
+    const int w = textWidth(text);
     const int horizontal = m_textAlign & TA_CENTER;
     const int vertical = m_textAlign & TA_BASELINE;
     int dx = 0;

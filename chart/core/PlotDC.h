@@ -15,6 +15,7 @@
 #include <QRect>
 #include <QRegion>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -160,9 +161,10 @@ private:
     mutable quint64 m_metricsBuiltFor = 0;
     mutable QFont m_builtFont;
     mutable std::optional<QFontMetrics> m_metrics;
-    // Widths of the texts measured in the current font: shaping costs microseconds, and axis
-    // labels and legend texts are measured again and again in one font.
-    mutable QHash<QString, int> m_widths;
+    // Widths of measured texts, per font: shaping costs microseconds, and axis labels and legend
+    // texts are measured again and again, in fonts a redraw switches between.
+    mutable std::map<QFont, QHash<QString, int>> m_widthsByFont;
+    mutable QHash<QString, int> *m_widths = nullptr;
     mutable quint64 m_widthsFor = 0;
     mutable int m_fontBuilds = 0;
     mutable int m_metricsBuilds = 0;
