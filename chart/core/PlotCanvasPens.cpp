@@ -16,20 +16,21 @@ TPen::Handle CreateSmallDotsPen(TColor color, int spacing)
 
 void ApplyChartPen(TPen &pen, const TChartPen &chartPen, TColor color)
 {
-    pen.Assign(chartPen);
+    // All values at once: a series applies its pen for every point, and assigning the chart
+    // pen's own colour first, then the series colour, notified two changes each time.
+    PenValues values = chartPen.values();
+    values.handle = TPen::Handle{};
     if (chartPen.SmallDots()) {
-        pen.setHandle(CreateSmallDotsPen(color, chartPen.SmallSpace()));
-        pen.SetMode(chartPen.Mode());
-        return;
+        values.handle = CreateSmallDotsPen(color, chartPen.SmallSpace());
+    } else {
+        values.color = color;
+        if (chartPen.Width() >= 2) {
+            values.handle.kind = TPen::Handle::Geometric;
+            values.handle.endStyle = chartPen.EndStyle();
+            values.handle.color = color;
+        }
     }
-    pen.SetColor(color);
-    if (chartPen.Width() >= 2) {
-        TPen::Handle handle;
-        handle.kind = TPen::Handle::Geometric;
-        handle.endStyle = chartPen.EndStyle();
-        handle.color = color;
-        pen.setHandle(handle);
-    }
+    pen.setValues(values);
 }
 
 } // namespace PlotCanvas

@@ -98,6 +98,21 @@ bool inside(const QRect &rect, const TPoint &p)
 
 // The stroker's fixed-point steps overflow beyond 2^15 pixels; such devices draw line by line.
 constexpr int kRunCoordinateLimit = 32767;
+// From this length a horizontal or vertical line of a run is one span for Qt, not its pixels.
+constexpr int kSpanLength = 8;
+
+// The pixels of a horizontal or vertical line with its first pixel and without its last, as a
+// rectangle one pixel thick: filled, it sets what Qt's line sets, without the stroker's walk.
+std::optional<QRect> spanRect(const TPoint &from, const TPoint &to)
+{
+    if (from.y == to.y && std::abs(to.x - from.x) >= kSpanLength)
+        return to.x > from.x ? QRect(QPoint(from.x, from.y), QPoint(to.x - 1, to.y))
+                             : QRect(QPoint(to.x + 1, to.y), QPoint(from.x, from.y));
+    if (from.x == to.x && std::abs(to.y - from.y) >= kSpanLength)
+        return to.y > from.y ? QRect(QPoint(from.x, from.y), QPoint(to.x, to.y - 1))
+                             : QRect(QPoint(to.x, to.y + 1), QPoint(from.x, from.y));
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -322,6 +337,8 @@ bool PlotDC::addToRun(const TPoint &from, const TPoint &to)
     }
     if (m_antialiasedLines)
         m_runPoints.append(QPoint(to.x, to.y));
+    else if (const std::optional<QRect> span = spanRect(from, to))
+        m_runSpans.push_back(*span);
     else
         CosmeticLine::appendPixels(from, to, m_runPixels);
     m_runEnd = to;
@@ -352,10 +369,15 @@ void PlotDC::flush()
         } else {
             // The exact pixels of the run's lines, each with its first pixel and without its last.
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
+            // One pen sets them all, so the order does not change the picture, in any mix mode.
             m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
+            const QBrush penBrush = m_painter->pen().brush();
+            for (const QRect &span : m_runSpans)
+                m_painter->fillRect(span, penBrush);
         }
     }
     m_runPixels.clear();
+    m_runSpans.clear();
     m_runPoints.clear();
 }
 
@@ -615,16 +637,24 @@ TColor PlotDC::pixel(int x, int y)
 int PlotDC::textWidth(const QString &text) const
 {
     constexpr qsizetype kMaxCachedWidths = 4096;
-    if (m_widthsFor != m_fontGeneration) {
-        m_widths.clear();
+    constexpr std::size_t kMaxCachedFonts = 16;
+    if (m_widthsFor != m_fontGeneration || !m_widths) {
+        const QFont &font = currentFont();
+        auto it = m_widthsByFont.find(font);
+        if (it == m_widthsByFont.end()) {
+            if (m_widthsByFont.size() >= kMaxCachedFonts)
+                m_widthsByFont.clear();
+            it = m_widthsByFont.emplace(font, QHash<QString, int>{}).first;
+        }
+        m_widths = &it->second;
         m_widthsFor = m_fontGeneration;
     }
-    if (const auto it = m_widths.constFind(text); it != m_widths.constEnd())
+    if (const auto it = m_widths->constFind(text); it != m_widths->constEnd())
         return *it;
-    if (m_widths.size() >= kMaxCachedWidths)
-        m_widths.clear();
+    if (m_widths->size() >= kMaxCachedWidths)
+        m_widths->clear();
     const int width = metrics().horizontalAdvance(text);
-    m_widths.insert(text, width);
+    m_widths->insert(text, width);
     return width;
 }
 
@@ -652,7 +682,8 @@ void PlotDC::textOut(int x, int y, const QString &text)
     sync();
     const QFont &font = currentFont();
     const QFontMetrics &fm = metrics();
-    const int w = fm.horizontalAdvance(text);
+    // Labels are measured for the layout before they are drawn: the width is known by then.
+    const int w = textWidth(text);
     const int horizontal = m_textAlign & TA_CENTER;
     const int vertical = m_textAlign & TA_BASELINE;
     int dx = 0;

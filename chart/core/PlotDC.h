@@ -8,12 +8,14 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
+#include <QLine>
 #include <QPainterPath>
 #include <QPolygon>
 #include <QPolygonF>
 #include <QRect>
 #include <QRegion>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -159,9 +161,10 @@ private:
     mutable quint64 m_metricsBuiltFor = 0;
     mutable QFont m_builtFont;
     mutable std::optional<QFontMetrics> m_metrics;
-    // Widths of the texts measured in the current font: shaping costs microseconds, and axis
-    // labels and legend texts are measured again and again in one font.
-    mutable QHash<QString, int> m_widths;
+    // Widths of measured texts, per font: shaping costs microseconds, and axis labels and legend
+    // texts are measured again and again, in fonts a redraw switches between.
+    mutable std::map<QFont, QHash<QString, int>> m_widthsByFont;
+    mutable QHash<QString, int> *m_widths = nullptr;
     mutable quint64 m_widthsFor = 0;
     mutable int m_fontBuilds = 0;
     mutable int m_metricsBuilds = 0;
@@ -177,8 +180,9 @@ private:
     double m_textAngle = 0.0;
     std::optional<QRegion> m_savedClip;
     bool m_savedHadClip = false;
-    // The pending run: its pen by value, the pixels of its lines (or its points when anti-aliased),
-    // and the device rectangle its lines must stay inside to be drawn pixel for pixel.
+    // The pending run: its pen by value, the pixels of its lines and its long horizontal and
+    // vertical lines (or its points when anti-aliased), and the device rectangle its lines must
+    // stay inside to be drawn pixel for pixel.
     bool m_lineRuns = true;
     bool m_antialiasedLines = false;
     bool m_runActive = false;
@@ -186,5 +190,6 @@ private:
     TPoint m_runEnd;
     QRect m_runReach;
     std::vector<QPoint> m_runPixels;
+    std::vector<QRect> m_runSpans;
     QPolygon m_runPoints;
 };

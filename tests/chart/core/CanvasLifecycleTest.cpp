@@ -130,6 +130,7 @@ TEST(CanvasLifecycle, OnlyAFontChangeBuildsAFontAndItsMetrics)
     EXPECT_EQ(dc.fontBuilds(), fonts);
     EXPECT_EQ(dc.metricsBuilds(), metrics);
     const int smallWidth = p.canvas.TextWidth(QStringLiteral("label 1"));
+    const int size = p.canvas.Font()->Size();
     p.canvas.Font()->SetSize(14);
     EXPECT_GT(p.canvas.TextWidth(QStringLiteral("label 1")), smallWidth); // no width kept from the old font
     int total = 0;
@@ -138,6 +139,11 @@ TEST(CanvasLifecycle, OnlyAFontChangeBuildsAFontAndItsMetrics)
     EXPECT_GT(total, 0);
     EXPECT_EQ(dc.fontBuilds(), fonts + 1);
     EXPECT_EQ(dc.metricsBuilds(), metrics + 1);
+    // Widths are kept per font: back in the first font its widths hold, spacing makes another font.
+    p.canvas.Font()->SetSize(size);
+    EXPECT_EQ(p.canvas.TextWidth(QStringLiteral("label 1")), smallWidth);
+    p.canvas.ReferenceCanvas()->dc().setCharExtra(3);
+    EXPECT_EQ(p.canvas.TextWidth(QStringLiteral("label 1")), smallWidth + 7 * 3);
 }
 
 TEST(CanvasLifecycle, ARecordingCanvasProjectsAsTheScreenCanvasWithoutAPainter)

@@ -16,8 +16,8 @@ namespace {
 constexpr int kWidth = 160;
 constexpr int kHeight = 120;
 
-// 1000 lines of a walk: short steps, long jumps, some ends off the picture (drawn on their
-// own), moves elsewhere now and then, the pen set to black and back between some lines and
+// 1000 lines of a walk: short steps, long jumps, long horizontal and vertical lines, some ends
+// off the picture (drawn on their own), moves elsewhere now and then, the pen set to black and back between some lines and
 // to a new colour between others.
 void randomWalk(TPlotCanvas3D &canvas, unsigned seed, bool penChanges = true)
 {
@@ -33,6 +33,10 @@ void randomWalk(TPlotCanvas3D &canvas, unsigned seed, bool penChanges = true)
         const int kind = pick(random);
         if (kind == 0)
             p = {farX(random), farY(random)};
+        else if (kind == 4)
+            p.x = std::clamp(farX(random), 0, kWidth - 1);
+        else if (kind == 5)
+            p.y = std::clamp(farY(random), 0, kHeight - 1);
         else
             p = {std::clamp(p.x + step(random), 0, kWidth - 1), std::clamp(p.y + step(random), 0, kHeight - 1)};
         if (kind == 1) {
@@ -118,7 +122,8 @@ TEST(LineRuns, EveryLineSetsItsFirstPixelAndLeavesOutItsLast)
 {
     // Lines up and to the left lost their first pixel: rising curves were drawn dashed.
     const TPoint from{20, 15};
-    const TPoint targets[] = {{26, 15}, {14, 15}, {20, 21}, {20, 9}, {26, 9}, {14, 21}, {23, 9}, {14, 12}, {17, 9}};
+    const TPoint targets[] = {{26, 15}, {14, 15}, {20, 21}, {20, 9}, {26, 9}, {14, 21}, {23, 9},
+                              {14, 12}, {17, 9}, {39, 15}, {0, 15}, {20, 29}, {20, 0}};
     for (const TPoint &to : targets) {
         SCOPED_TRACE(testing::Message() << to.x << "," << to.y);
         ScreenPass p(40, 30, false);
