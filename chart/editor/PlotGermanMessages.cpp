@@ -423,7 +423,7 @@ const GermanMessage kGerman[] = {
     {G, 199, "Konus"},
     {G, 200, "Tortenschnitte"},
     {G, 201, "Stopp"},
-    {G, 202, "Ausführen !"},
+    {G, 202, "Ausführen!"},
     {G, 203, "Designs"},
     {G, 204, "2D-Beleuchtung"},
     {G, 205, "Aktuell"},
