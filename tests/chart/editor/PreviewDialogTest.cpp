@@ -351,3 +351,28 @@ TEST_F(PreviewDialog, SpeaksGermanOnceGermanIsSelectedAndEnglishBefore)
         }
     }
 }
+
+TEST_F(PreviewDialog, AClearBackWallLeavesThePlotAreaPaperWhiteOnTheSheet)
+{
+    // As the diagram window sets it up: a silver chart whose background is not printed.
+    registerChartLibrary();
+    TChart real;
+    real.resize(400, 250);
+    real.SetColor(clSilver);
+    real.SetPrintProportional(false);
+    real.SetPrintMargins({10, 10, 10, 10});
+    real.BackWall()->Brush()->SetColor(clWhite);
+    real.BackWall()->Brush()->SetStyle(bsClear);
+    auto *series = new TLineSeries(&real);
+    for (const auto &[x, y] : {std::pair{0.0, 6.1}, {50.0, 123.5}, {100.0, 1013.3}})
+        series->AddXY(x, y);
+    real.AddSeries(series);
+    previewer.SetChart(&real);
+    runDialog([](TChartPreview &form) {
+        const QImage sheet = form.PlotPreviewPanel1->grab().toImage();
+        const TRect r = form.PlotPreviewPanel1->SheetChartRect();
+        // Inside the plot area, between grid lines, away from the curve.
+        EXPECT_EQ(QColor(sheet.pixel(r.left + r.width() * 3 / 10 + 1, r.top + r.height() * 3 / 10 + 1)).name(),
+                  QStringLiteral("#ffffff"));
+    });
+}
