@@ -9,9 +9,12 @@
 #include "app/diagram/DiagramContent.h"
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/SubstanceListBox.h"
+#include "app/windows/TForm1.h"
 #include "app/windows/UnitComboBox.h"
 #include "chart/core/PlotConst.h"
 #include "chart/core/PlotException.h"
+#include "chart/editor/PlotGerman.h"
+#include "chart/editor/TChartPreviewer.h"
 #include "chart/engine/PlotEngine.h"
 #include "chart/engine/TChartAxis.h"
 #include "chart/engine/TChartAxisTitle.h"
@@ -69,8 +72,10 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     BitBtn2 = named(new QPushButton(QStringLiteral("Medium hinzufügen"), Panel2), "BitBtn2");
     BitBtn3 = named(new QPushButton(QStringLiteral("&Schließen"), Panel2), "BitBtn3");
     BitBtn4 = named(new QPushButton(QStringLiteral("Diagramm bearbeiten"), Panel2), "BitBtn4");
-    // The print preview and the chart editor are not part of the program yet.
-    BitBtn1->setEnabled(false);
+    ChartPreviewer1 = new TChartPreviewer(this);
+    ChartPreviewer1->setObjectName(QStringLiteral("ChartPreviewer1"));
+    ChartPreviewer1->SetChart(Chart1);
+    // The chart editor is not part of the program yet.
     BitBtn4->setEnabled(false);
 
     auto *strip = new QGridLayout(Panel2);
@@ -92,6 +97,7 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     connect(CheckBox1, &QCheckBox::clicked, this, &TKurveDlg::CheckBox1Click);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TKurveDlg::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TKurveDlg::ComboBox2Change);
+    connect(BitBtn1, &QPushButton::clicked, this, &TKurveDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TKurveDlg::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -128,6 +134,9 @@ void TKurveDlg::showEvent(QShowEvent *event)
 void TKurveDlg::FormShow()
 {
     LoadCaptions();
+    // The chart library's dialogs opened from here speak the program's language.
+    if (m_host.form().languageLetter() == u'D')
+        PlotGerman::SelectGermanLanguage();
     // The picker, created after this window, redraws this diagram while it is open.
     picker().setOnRedraw([this] { DrawDiagram(); });
     // A stored count that is no number or out of bounds draws the default or the nearer bound.
@@ -235,6 +244,11 @@ void TKurveDlg::ComboBox1Change()
 void TKurveDlg::ComboBox2Change()
 {
     DrawDiagram();
+}
+
+void TKurveDlg::BitBtn1Click()
+{
+    ChartPreviewer1->Execute();
 }
 
 void TKurveDlg::BitBtn2Click()

@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class TChart;
+class TChartPreviewer;
 struct DiagramContent;
 class TMeddazuDlg;
 
@@ -22,6 +23,7 @@ public:
     TKurveDlg(const DiagramHost &host, QWidget *parent);
 
     TChart *Chart1 = nullptr;
+    TChartPreviewer *ChartPreviewer1 = nullptr; // the print preview of Chart1
     QFrame *Panel2 = nullptr; // the strip below the chart
     QCheckBox *CheckBox1 = nullptr; // logarithmic pressure axis
     QLabel *Label1 = nullptr; // heading of ComboBox1, the abscissa's unit
@@ -43,6 +45,7 @@ public:
     void CheckBox1Click();
     void ComboBox1Change();
     void ComboBox2Change();
+    void BitBtn1Click();
     void BitBtn2Click();
 
 protected:

@@ -2,6 +2,7 @@
 #include "app/windows/ChartLibrarySetup.h"
 
 #include "chart/engine/PlotEngine.h"
+#include "chart/editor/ChartEditorLibrary.h"
 #include "chart/series/ChartLibrary.h"
 #include "platform/MessageService.h"
 
@@ -10,6 +11,7 @@
 void setUpChartLibrary()
 {
     registerChartLibrary();
+    registerChartEditor();
     // The caption is read when a box comes: the main window names the program after this runs.
     PlotEngine::ShowErrorBoxHook() = [](const QString &text) {
         showMessage(text, QGuiApplication::applicationDisplayName(), MbOk | MbIconError);

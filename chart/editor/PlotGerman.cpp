@@ -2,6 +2,7 @@
 #include "PlotGerman.h"
 
 #include "PlotConst.h"
+#include "PlotProCo.h"
 #include "PlotTranslate.h"
 
 #include <QFile>
@@ -41,6 +42,8 @@ void ApplyGermanMessages()
     for (const GermanMessage &m : germanMessages()) {
         if (m.table == MessageTable::Library)
             PlotConst::setMessage(m.number, QString::fromUtf8(m.text));
+        else
+            PlotProCo::setText(m.number, QString::fromUtf8(m.text));
     }
 }
 

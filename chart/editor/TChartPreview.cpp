@@ -75,7 +75,9 @@ TChartPreview::TChartPreview(QWidget *parent)
     BClose->setDefault(true);
 
     Panel2 = panelFrame("Panel2", this);
-    Panel2->setFixedWidth(112);
+    // At least the form's width; German captions are longer and widen it rather than being cut.
+    Panel2->setMinimumWidth(112);
+    Panel2->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     Orientation = new QGroupBox(QStringLiteral("Orien&tation:"), Panel2);
     Orientation->setObjectName(QStringLiteral("Orientation"));
     OrientationItems = new QButtonGroup(Orientation);

@@ -18,6 +18,11 @@ TChartPreviewer::TChartPreviewer(QObject *parent)
 {
 }
 
+TChartPreview *TChartPreviewer::Form() const
+{
+    return m_form;
+}
+
 void TChartPreviewer::Execute()
 {
     // The chart may go while the dialog runs its own event loop.

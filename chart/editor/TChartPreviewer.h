@@ -49,7 +49,7 @@ public:
     void SetWindowState(Qt::WindowStates value) { m_windowState = value; }
 
     // The dialog while it shows; none otherwise.
-    TChartPreview *Form() const { return m_form; }
+    TChartPreview *Form() const;
     void Execute() override;
 
 Q_SIGNALS:

@@ -230,8 +230,16 @@ void TPlotPreviewPanel::drawPanel(TCanvas3D &canvas, TCustomPlotPanel &panel, co
     QPainter *painter = canvas.GetHandle();
     if (!painter)
         return;
-    // The recording is replayed scaled from its render size into the chart's rectangle.
+    // The recording is replayed scaled from its render size into the chart's rectangle. It holds
+    // only the state its drawing changed, so it replays from a fresh painter's pen, brush, background
+    // and mode: the sheet's last brush would otherwise fill every shape the chart drew unfilled.
     painter->save();
+    painter->setPen(QPen());
+    painter->setBrush(Qt::NoBrush);
+    painter->setBackground(Qt::white);
+    painter->setBackgroundMode(Qt::TransparentMode);
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter->setOpacity(1.0);
     painter->translate(rect.left, rect.top);
     painter->scale(double(rect.width()) / std::max(1, size.width()), double(rect.height()) / std::max(1, size.height()));
     painter->drawPicture(0, 0, *picture);

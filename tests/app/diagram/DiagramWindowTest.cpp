@@ -3,15 +3,23 @@
 // settings, and the picker's list from showing to closing.
 #include "app/diagram/TKurveDlg.h"
 
+#include "FakePrinterService.h"
 #include "MainWindowFixture.h"
+#include "PdfReader.h"
 #include "TestRecords.h"
 #include "app/core/PressureUnits.h"
 #include "app/core/TemperatureUnits.h"
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/CompositionGrid.h"
+#include "app/windows/ChartLibrarySetup.h"
 #include "app/windows/TFlueFlueDlg.h"
 
+#include "chart/core/PlotConst.h"
+#include "chart/editor/TChartPreview.h"
+#include "chart/editor/TChartPreviewer.h"
+#include "chart/editor/TPlotPreviewPanel.h"
+#include "chart/engine/PlotEngine.h"
 #include "chart/engine/TChartAxis.h"
 #include "chart/engine/TChartAxisTitle.h"
 #include "chart/engine/TChartSeries.h"
@@ -19,8 +27,12 @@
 #include "chart/series/TChartTitle.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -66,6 +78,29 @@ protected:
         command();
         QCoreApplication::processEvents();
         return caption;
+    }
+
+    // Opens the vapour-pressure diagram, presses its print button, runs the steps on the preview
+    // dialog and closes both.
+    void inPrintPreview(const std::function<void(TChartPreview &)> &steps)
+    {
+        bool previewed = false;
+        QTimer::singleShot(0, window, [&] {
+            const auto shown = QObject::connect(window->ChartPreviewer1, &TCustomChartEditor::OnShow, [&](QWidget *form) {
+                auto *preview = qobject_cast<TChartPreview *>(form);
+                QTimer::singleShot(0, preview, [&, preview] {
+                    previewed = true;
+                    steps(*preview);
+                    preview->BClose->click();
+                });
+            });
+            window->BitBtn1->click();
+            QObject::disconnect(shown);
+            window->reject();
+        });
+        form->Diagramm1->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(previewed);
     }
 
     QStringList picked() const
@@ -283,4 +318,45 @@ TEST_F(DiagramWindow, EveryCallerOpensItInItsModeOnlyWithSomethingToDraw)
     folder.writeDatabase({});
     form->LoadDatabase();
     EXPECT_EQ(opensDiagram([&] { form->Diagramm1->trigger(); }), std::nullopt);
+}
+
+TEST_F(DiagramWindow, ItsPrintButtonPreviewsTheDiagramOnALandscapeSheetAndPrintsIt)
+{
+    startWith({w2000Record()});
+    FakePrinterService printers;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("diagramm.pdf"));
+    printers.setOutputFile(file);
+    inPrintPreview([&](TChartPreview &preview) {
+        EXPECT_TRUE(window->BitBtn1->isEnabled());
+        EXPECT_EQ(preview.PlotPreviewPanel1->Panel(), window->Chart1);
+        for (const QSpinBox *margin : {preview.SETopMa, preview.SELeftMa, preview.SEBotMa, preview.SERightMa})
+            EXPECT_EQ(margin->value(), 10);
+        EXPECT_EQ(preview.OrientationItems->checkedId(), 1);
+        preview.BPrint->click();
+    });
+    const PdfInfo info = pdfInfo(file);
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_GT(info.pageSizePoints.width(), info.pageSizePoints.height());
+    QStringList words;
+    for (const PdfWord &word : pdfWords(file))
+        words.append(word.text);
+    EXPECT_TRUE(words.join(u' ').contains(QStringLiteral("Die angeg. Daten sind Rechenwerte,"))) << words.join(u' ').toStdString();
+}
+
+TEST_F(DiagramWindow, ShowingItMakesTheChartLibraryGermanButLeavesItsOwnCaptions)
+{
+    setUpChartLibrary();
+    startWith({w2000Record()});
+    ASSERT_EQ(form->languageLetter(), u'D');
+    FakePrinterService printers;
+    QString margins;
+    inPrintPreview([&](TChartPreview &preview) {
+        margins = preview.GBMargins->title();
+        EXPECT_EQ(window->BitBtn1->text(), QStringLiteral("Diagramm drucken"));
+        EXPECT_EQ(window->CheckBox1->text(), QStringLiteral("Logarithmische Achse"));
+    });
+    EXPECT_EQ(PlotConst::message(PlotConst::msgGalleryExtended), QStringLiteral("Erweitert"));
+    EXPECT_EQ(margins, QStringLiteral("Rand (%)"));
+    PlotEngine::ShowErrorBoxHook() = nullptr;
 }

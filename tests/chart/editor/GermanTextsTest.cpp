@@ -1,7 +1,12 @@
 // The shipped German texts: the language list and the German wording of the messages.
 #include "PlotGerman.h"
 
+#include "ChartClassRegistry.h"
+#include "ChartLibrary.h"
+#include "ChartTextRef.h"
+#include "ChartTypeRegistries.h"
 #include "PlotConst.h"
+#include "PlotProCo.h"
 #include "PlotTranslate.h"
 
 #include <QFile>
@@ -26,6 +31,7 @@ protected:
         PlotTranslate::PlotCurrentLanguage = nullptr;
         PlotTranslate::PlotHotkeyAfterText = false;
         PlotConst::SetLibraryMessages();
+        PlotProCo::SetGalleryTexts();
     }
 };
 
@@ -98,30 +104,37 @@ TEST_F(German, TheShippedRowsFollowTheListsRules)
     EXPECT_EQ(repeated, (QStringList{QStringLiteral("ALIGNMENT"), QStringLiteral("AREA LINES"), QStringLiteral("AXIS LINE")}));
 }
 
-TEST_F(German, EveryLibraryTextIsGermanOrListedAsEnglishWithItsPlaceholders)
+TEST_F(German, EveryTextOfBothTablesIsGermanOrListedAsEnglishWithItsPlaceholders)
 {
-    PlotConst::SetLibraryMessages();
-    std::map<int, int> german;
-    for (const GermanMessage &m : germanMessages())
-        if (m.table == MessageTable::Library)
+    struct Table
+    {
+        MessageTable table;
+        int count;
+        QString (*english)(int);
+    };
+    const Table tables[] = {{MessageTable::Library, PlotConst::kMessageCount, [](int n) { return PlotConst::message(n); }},
+                            {MessageTable::Gallery, PlotProCo::kGalleryTextCount, PlotProCo::text}};
+    for (const Table &t : tables) {
+        SCOPED_TRACE(int(t.table));
+        std::map<int, int> german;
+        for (const GermanMessage &m : germanMessages()) {
+            if (m.table != t.table)
+                continue;
             ++german[m.number];
-    QSet<int> english;
-    for (const EnglishMessage &m : englishMessages())
-        if (m.table == MessageTable::Library)
-            english.insert(m.number);
-    for (int n = 1; n <= PlotConst::kMessageCount; ++n) {
-        SCOPED_TRACE(n);
-        const int inGerman = german.count(n) ? german[n] : 0;
-        EXPECT_LE(inGerman, 1);
-        EXPECT_NE(inGerman == 1, english.contains(n)) << PlotConst::message(n).toStdString();
-    }
-    EXPECT_EQ(german.rbegin()->first, PlotConst::kMessageCount);
-
-    for (const GermanMessage &m : germanMessages()) {
-        if (m.table != MessageTable::Library)
-            continue;
-        SCOPED_TRACE(m.number);
-        EXPECT_EQ(placeholders(QString::fromUtf8(m.text)), placeholders(PlotConst::message(m.number)));
+            SCOPED_TRACE(m.number);
+            EXPECT_EQ(placeholders(QString::fromUtf8(m.text)), placeholders(t.english(m.number)));
+        }
+        QSet<int> english;
+        for (const EnglishMessage &m : englishMessages())
+            if (m.table == t.table)
+                english.insert(m.number);
+        for (int n = 1; n <= t.count; ++n) {
+            SCOPED_TRACE(n);
+            const int inGerman = german.count(n) ? german[n] : 0;
+            EXPECT_LE(inGerman, 1);
+            EXPECT_NE(inGerman == 1, english.contains(n)) << t.english(n).toStdString();
+        }
+        EXPECT_EQ(german.rbegin()->first, t.count);
     }
 }
 
@@ -147,9 +160,29 @@ TEST_F(German, SelectingGermanGivesTheQuotedWordingOnceBuiltAndAgainOnEveryCall)
         EXPECT_EQ(PlotConst::message(number), QString::fromUtf8(text));
     }
     EXPECT_EQ(PlotConst::message(45), QStringLiteral("Courier New")); // listed as English
+    for (const auto &[number, text] : {std::pair{196, "Turm"}, {197, "Einzelne Farbe"}, {198, "Abdeckung"},
+                                       {199, "Konus"}, {200, "Tortenschnitte"}})
+        EXPECT_EQ(PlotProCo::text(number), QString::fromUtf8(text)) << number;
 
     PlotConst::setMessage(48, QStringLiteral("Extended"));
     SelectGermanLanguage();
     EXPECT_EQ(PlotGermanLanguage(), list); // built once
     EXPECT_EQ(PlotConst::message(48), QStringLiteral("Erweitert"));
+}
+
+TEST_F(German, TheRegistriesReadTheCurrentLanguageWithoutRegisteringAgain)
+{
+    registerChartLibrary();
+    const ChartClassDescriptor *line = ChartClassRegistry::instance().find(QStringLiteral("TLineSeries"));
+    const TPlotSeriesType *type = PlotSeriesTypes().FindSeriesType(line);
+    ASSERT_NE(type, nullptr);
+    const auto pages = [&] {
+        return QStringList{type->Description.text(), type->GalleryPage.text(), ChartTextRef::library(PlotConst::msgGalleryExtended).text(),
+                           ChartTextRef::library(PlotConst::msgGalleryFunctions).text(), ChartTextRef::gallery(196).text()};
+    };
+    EXPECT_EQ(pages(), (QStringList{QStringLiteral("Line"), QStringLiteral("Standard"), QStringLiteral("Extended"),
+                                    QStringLiteral("Functions"), QStringLiteral("Tower")}));
+    SelectGermanLanguage();
+    EXPECT_EQ(pages(), (QStringList{QStringLiteral("Linie"), QStringLiteral("Standard"), QStringLiteral("Erweitert"),
+                                    QStringLiteral("Funktionen"), QStringLiteral("Turm")}));
 }

@@ -2,6 +2,7 @@
 #include "TChartPreview.h"
 
 #include "ChartEditorLibrary.h"
+#include "ChartLibrary.h"
 #include "EditorTestSetup.h"
 #include "FakePrinterService.h"
 #include "PdfReader.h"
@@ -10,7 +11,10 @@
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
 #include "ScriptedMessageService.h"
+#include "TChart.h"
 #include "TChartPreviewer.h"
+#include "TChartTitle.h"
+#include "TLineSeries.h"
 #include "TComboFlat.h"
 #include "TPlotCanvas3D.h"
 #include "TPlotPreviewPanel.h"
@@ -244,6 +248,43 @@ TEST_F(PreviewDialog, AFailedPrintIsReportedOnceAndTheDialogGoesOn)
     });
 }
 
+TEST_F(PreviewDialog, PreviewsAndPrintsARealChartWithALineSeries)
+{
+    registerChartLibrary();
+    TChart real;
+    real.resize(400, 250);
+    real.SetPrintProportional(false);
+    real.SetPrintMargins({10, 10, 10, 10});
+    real.Title()->SetText({QStringLiteral("Siedekurve")});
+    auto *series = new TLineSeries(&real);
+    for (const auto &[x, y] : {std::pair{0.0, 6.1}, {50.0, 123.5}, {100.0, 1013.3}})
+        series->AddXY(x, y);
+    real.AddSeries(series);
+    previewer.SetChart(&real);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("chart.pdf"));
+    printers.setOutputFile(file);
+    runDialog([](TChartPreview &form) {
+        form.PlotPreviewPanel1->grab();
+        EXPECT_EQ(form.PlotPreviewPanel1->SheetChartRect(), (TRect{78, 56, 354, 256}));
+        form.BPrint->click();
+    });
+    const PdfInfo info = pdfInfo(file);
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_GT(info.pageSizePoints.width(), info.pageSizePoints.height());
+    const QSizeF page = info.pageSizePoints;
+    const QRectF margins(page.width() * 0.1, page.height() * 0.1, page.width() * 0.8, page.height() * 0.8);
+    int titles = 0;
+    for (const PdfWord &word : pdfWords(file)) {
+        if (word.text == QStringLiteral("Siedekurve")) {
+            ++titles;
+            EXPECT_TRUE(margins.contains(word.boxPoints)) << word.boxPoints.x() << ", " << word.boxPoints.y();
+        }
+    }
+    EXPECT_EQ(titles, 1);
+}
+
 namespace {
 
 // What a user reads on the dialog: the caption, every label, button and group title, and the
@@ -309,4 +350,29 @@ TEST_F(PreviewDialog, SpeaksGermanOnceGermanIsSelectedAndEnglishBefore)
             hotkeys.append(letter);
         }
     }
+}
+
+TEST_F(PreviewDialog, AClearBackWallLeavesThePlotAreaPaperWhiteOnTheSheet)
+{
+    // As the diagram window sets it up: a silver chart whose background is not printed.
+    registerChartLibrary();
+    TChart real;
+    real.resize(400, 250);
+    real.SetColor(clSilver);
+    real.SetPrintProportional(false);
+    real.SetPrintMargins({10, 10, 10, 10});
+    real.BackWall()->Brush()->SetColor(clWhite);
+    real.BackWall()->Brush()->SetStyle(bsClear);
+    auto *series = new TLineSeries(&real);
+    for (const auto &[x, y] : {std::pair{0.0, 6.1}, {50.0, 123.5}, {100.0, 1013.3}})
+        series->AddXY(x, y);
+    real.AddSeries(series);
+    previewer.SetChart(&real);
+    runDialog([](TChartPreview &form) {
+        const QImage sheet = form.PlotPreviewPanel1->grab().toImage();
+        const TRect r = form.PlotPreviewPanel1->SheetChartRect();
+        // Inside the plot area, between grid lines, away from the curve.
+        EXPECT_EQ(QColor(sheet.pixel(r.left + r.width() * 3 / 10 + 1, r.top + r.height() * 3 / 10 + 1)).name(),
+                  QStringLiteral("#ffffff"));
+    });
 }
