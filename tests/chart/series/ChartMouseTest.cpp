@@ -1,0 +1,192 @@
+// The chart's mouse: clicks and their events, zoom by dragging and undo by dragging back,
+// panning with the scroll button and scrolling with the wheel, driven by real Qt events.
+#include "ChartTestSupport.h"
+
+#include "TChartAxis.h"
+#include "TLineSeries.h"
+#include "TPlotEventListeners.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+class ChartMouseTest : public ChartTest
+{
+protected:
+    void SetUp() override
+    {
+        chart.Legend()->SetVisible(false);
+        chart.Title()->SetVisible(false);
+        auto *series = chart.AddSeriesOfClass<TLineSeries>();
+        for (int i = 0; i <= 10; ++i)
+            series->AddXY(i, 10.0 * i);
+        chart.render(); // lays the axes out on the chart's rectangle
+    }
+
+    void drag(Qt::MouseButton button, QPoint from, QPoint to)
+    {
+        QTest::mousePress(&chart, button, {}, from);
+        QTest::mouseMove(&chart, to);
+        QTest::mouseRelease(&chart, button, {}, to);
+    }
+
+    void wheel(int delta)
+    {
+        const QPointF at(200, 120);
+        QWheelEvent event(at, chart.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&chart, &event);
+    }
+
+    TestChart chart;
+};
+
+// Sets CancelMouse on every mouse event, as a tool that takes the mouse does.
+class CancellingTool : public TPlotEventListener
+{
+public:
+    explicit CancellingTool(TCustomPlotPanel &panel) : m_panel(panel) {}
+    void PlotEvent(TPlotEvent &event) override
+    {
+        if (dynamic_cast<TPlotMouseEvent *>(&event))
+            m_panel.CancelMouse = true;
+    }
+
+private:
+    TCustomPlotPanel &m_panel;
+};
+
+} // namespace
+
+TEST_F(ChartMouseTest, DraggingARectangleZoomsAndDraggingBackUndoes)
+{
+    TChartAxis &bottom = *chart.BottomAxis();
+    TChartAxis &left = *chart.LeftAxis();
+    const double xFrom = bottom.PixelToValue(100), xTo = bottom.PixelToValue(300);
+    const double yTop = left.PixelToValue(60), yBottom = left.PixelToValue(180);
+    const double autoMax = bottom.Maximum();
+
+    QTest::mousePress(&chart, Qt::LeftButton, {}, {100, 60});
+    EXPECT_EQ(chart.cursor().shape(), Qt::CrossCursor);
+    QTest::mouseMove(&chart, {300, 180});
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {300, 180});
+    EXPECT_NE(chart.cursor().shape(), Qt::CrossCursor);
+    EXPECT_TRUE(chart.Zoomed);
+    EXPECT_DOUBLE_EQ(bottom.Minimum(), xFrom);
+    EXPECT_DOUBLE_EQ(bottom.Maximum(), xTo);
+    EXPECT_DOUBLE_EQ(left.Minimum(), yBottom);
+    EXPECT_DOUBLE_EQ(left.Maximum(), yTop);
+
+    // Back, but shorter than MinimumPixels (16): nothing changes.
+    drag(Qt::LeftButton, {300, 180}, {290, 170});
+    EXPECT_DOUBLE_EQ(bottom.Maximum(), xTo);
+    // Back to the upper left: the axes are automatic again.
+    drag(Qt::LeftButton, {300, 180}, {100, 60});
+    EXPECT_TRUE(bottom.Automatic());
+    EXPECT_TRUE(left.Automatic());
+    EXPECT_DOUBLE_EQ(bottom.Maximum(), autoMax);
+    EXPECT_FALSE(chart.Zoomed);
+}
+
+TEST_F(ChartMouseTest, PanningMovesTheAllowedAxesUnlessRefused)
+{
+    struct Case { TPanningMode mode; bool allow; bool bottomMoves; bool leftMoves; };
+    const Case cases[] = {
+        {pmHorizontal, true, true, false},
+        {pmVertical, true, false, true},
+        {pmBoth, true, true, true},
+        {pmBoth, false, false, false},
+        {pmNone, true, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.mode) * 10 + c.allow);
+        chart.UndoZoom();
+        chart.render();
+        chart.SetAllowPanning(c.mode);
+        chart.OnAllowScroll = [&](TCustomChart &, TChartAxis *, double &, double &, bool &allow) { allow = c.allow; };
+        const double bottomMin = chart.BottomAxis()->Minimum(), leftMin = chart.LeftAxis()->Minimum();
+        const double dx = chart.BottomAxis()->PixelToValue(200) - chart.BottomAxis()->PixelToValue(150);
+        const double dy = chart.LeftAxis()->PixelToValue(120) - chart.LeftAxis()->PixelToValue(90);
+        drag(Qt::RightButton, {200, 120}, {150, 90});
+        EXPECT_DOUBLE_EQ(chart.BottomAxis()->Minimum(), bottomMin + (c.bottomMoves ? dx : 0.0));
+        EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), leftMin + (c.leftMoves ? dy : 0.0));
+        EXPECT_FALSE(chart.Panning()->Active);
+    }
+}
+
+TEST_F(ChartMouseTest, LeavingTheChartRectangleEndsPanning)
+{
+    QTest::mousePress(&chart, Qt::RightButton, {}, {200, 120});
+    EXPECT_TRUE(chart.Panning()->Active);
+    EXPECT_EQ(chart.cursor().shape(), Qt::SizeAllCursor);
+    QTest::mouseMove(&chart, {2, 2});
+    EXPECT_FALSE(chart.Panning()->Active);
+    QTest::mouseRelease(&chart, Qt::RightButton, {}, {2, 2});
+}
+
+TEST_F(ChartMouseTest, WheelNotchesScrollTheVerticalAxesAndPartsAddUp)
+{
+    struct Case { std::vector<int> deltas; int notches; };
+    const Case cases[] = {{{120}, 1}, {{-120}, -1}, {{60, 60}, 1}, {{240}, 2}, {{90, -90}, 0}, {{60}, 0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.notches);
+        chart.UndoZoom();
+        chart.render();
+        const double minimum = chart.LeftAxis()->Minimum();
+        const double range = chart.LeftAxis()->Maximum() - minimum;
+        const double bottomMin = chart.BottomAxis()->Minimum();
+        for (const int delta : c.deltas)
+            wheel(delta);
+        // Each notch moves by 3 % of the range it finds.
+        double expected = minimum;
+        for (int i = 0; i < std::abs(c.notches); ++i)
+            expected += (c.notches > 0 ? 0.03 : -0.03) * range;
+        EXPECT_NEAR(chart.LeftAxis()->Minimum(), expected, 1e-9 * range);
+        EXPECT_DOUBLE_EQ(chart.BottomAxis()->Minimum(), bottomMin);
+    }
+}
+
+TEST_F(ChartMouseTest, ClicksFireTheirEventsUnlessAToolCancels)
+{
+    QStringList fired;
+    chart.OnClickBackground = [&](TCustomChart &, TMouseButton, TShiftState, int, int) { fired << "background"; };
+    chart.OnClickAxis = [&](TCustomChart &, TChartAxis *axis, TMouseButton, TShiftState, int, int) {
+        fired << (axis == chart.LeftAxis() ? "left axis" : "other axis");
+    };
+    chart.Zoom()->SetAllow(false);
+    chart.SetAllowPanning(pmNone);
+    const int axisX = chart.LeftAxis()->PosAxis();
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, {200, 120});
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, {axisX, 120});
+    EXPECT_EQ(fired, QStringList({"background", "left axis"}));
+    EXPECT_EQ(chart.CalcClickedPart(200, 120).Part, TCustomChart::cpChartRect);
+    EXPECT_EQ(chart.CalcClickedPart(2, 2).Part, TCustomChart::cpNone);
+
+    CancellingTool tool(chart);
+    chart.Listeners().Add(&tool);
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, {200, 120});
+    chart.RemoveListener(&tool);
+    EXPECT_EQ(fired.size(), 2);
+}
+
+TEST_F(ChartMouseTest, ALegendCheckBoxClickTogglesItsSeriesBeforeTheEvent)
+{
+    auto *second = chart.AddSeriesOfClass<TLineSeries>();
+    second->AddXY(0, 5);
+    second->AddXY(10, 50);
+    chart.Legend()->SetVisible(true);
+    chart.Legend()->SetCheckBoxes(true);
+    chart.render();
+    TChartLegend &legend = *chart.Legend();
+    ASSERT_TRUE(legend.Shown());
+    const QPoint first(legend.LegendRect().left + 8, legend.FirstItemTop() + legend.ItemHeight() / 2);
+    ASSERT_EQ(chart.CalcClickedPart(first.x(), first.y()).Part, TCustomChart::cpLegend);
+    std::vector<bool> activeAtEvent;
+    chart.OnClickLegend = [&](TCustomChart &, TMouseButton, TShiftState, int, int) {
+        activeAtEvent.push_back(chart.GetSeries(0)->Active());
+    };
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, first);
+    EXPECT_EQ(activeAtEvent, std::vector<bool>{false});
+    EXPECT_TRUE(second->Active());
+}
