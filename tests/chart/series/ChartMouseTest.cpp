@@ -190,3 +190,49 @@ TEST_F(ChartMouseTest, ALegendCheckBoxClickTogglesItsSeriesBeforeTheEvent)
     EXPECT_EQ(activeAtEvent, std::vector<bool>{false});
     EXPECT_TRUE(second->Active());
 }
+
+TEST_F(ChartMouseTest, OneDirectionZoomKeepsTheOtherSideAtTheChartRectangle)
+{
+    struct Case { TPlotZoomDirection direction; bool animated; };
+    const Case cases[] = {{tzdBoth, false}, {tzdHorizontal, false}, {tzdVertical, true}, {tzdBoth, true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.direction) * 10 + c.animated);
+        chart.UndoZoom();
+        chart.render();
+        chart.Zoom()->SetDirection(c.direction);
+        chart.Zoom()->SetAnimated(c.animated);
+        const TChartAxis &bottom = *chart.BottomAxis();
+        const TChartAxis &left = *chart.LeftAxis();
+        const TRect r = chart.ChartRect;
+        const bool freeX = c.direction != tzdVertical, freeY = c.direction != tzdHorizontal;
+        const double x0 = bottom.PixelToValue(freeX ? 100 : r.left), x1 = bottom.PixelToValue(freeX ? 300 : r.right);
+        const double y0 = left.PixelToValue(freeY ? 180 : r.bottom), y1 = left.PixelToValue(freeY ? 60 : r.top);
+        drag(Qt::LeftButton, {100, 60}, {300, 180});
+        EXPECT_DOUBLE_EQ(bottom.Minimum(), x0);
+        EXPECT_DOUBLE_EQ(bottom.Maximum(), x1);
+        EXPECT_DOUBLE_EQ(left.Minimum(), y0);
+        EXPECT_DOUBLE_EQ(left.Maximum(), y1);
+    }
+}
+
+TEST_F(ChartMouseTest, ASeriesClickReachesTheSeriesThenTheChart)
+{
+    TChartSeries &series = *chart.GetSeries(0);
+    QStringList fired;
+    series.OnClick = [&](TChartSeries *, int index, TMouseButton, TShiftState, int, int) {
+        fired << QStringLiteral("click %1").arg(index);
+    };
+    series.OnDblClick = [&](TChartSeries *, int index, TMouseButton, TShiftState, int, int) {
+        fired << QStringLiteral("double %1").arg(index);
+    };
+    chart.OnClickSeries = [&](TCustomChart &, TChartSeries *, int index, TMouseButton, TShiftState, int, int) {
+        fired << QStringLiteral("chart %1").arg(index);
+    };
+    const QPoint point(series.CalcXPos(5), series.CalcYPos(5));
+    ASSERT_EQ(chart.CalcClickedPart(point.x(), point.y()).Part, TCustomChart::cpSeries);
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, point);
+    EXPECT_EQ(fired, QStringList({"click 5", "chart 5"}));
+    fired.clear();
+    QTest::mouseDClick(&chart, Qt::LeftButton, {}, point);
+    EXPECT_TRUE(fired.contains("double 5")) << fired.join(", ").toStdString();
+}
