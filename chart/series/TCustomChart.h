@@ -183,6 +183,8 @@ private:
     bool m_axesRestored = true;
     // The cursor before a zoom or panning switched to the action cursor.
     std::optional<QCursor> m_cursorBeforeAction;
+    // The cursor before a series under the mouse showed its own.
+    std::optional<QCursor> m_cursorBeforeSeries;
     QPoint m_lastMovePoint{-1, -1};
     // Wheel deltas short of a notch, kept until they make one.
     int m_wheelRemainder = 0;

@@ -256,7 +256,12 @@ void TCustomChart::chartMouseMove(int x, int y)
             panTo(x, y);
     } else if (QPoint(x, y) != m_lastMovePoint) {
         m_lastMovePoint = QPoint(x, y);
-        CheckMouseOverSeries(x, y);
+        const QCursor before = cursor();
+        const bool over = CheckMouseOverSeries(x, y);
+        if (over && !m_cursorBeforeSeries)
+            m_cursorBeforeSeries = before;
+        else if (!over && m_cursorBeforeSeries)
+            setCursor(*std::exchange(m_cursorBeforeSeries, std::nullopt));
     }
 }
 
@@ -341,6 +346,10 @@ void TCustomChart::endAction()
 void TCustomChart::leaveEvent(QEvent *event)
 {
     m_lastMovePoint = QPoint(-1, -1);
+    // The panel puts the chart's own cursor back and ends a panning.
+    m_cursorBeforeSeries.reset();
+    if (Panning()->Active)
+        m_cursorBeforeAction.reset();
     runGuarded([this] { BroadcastToolEvent(teMouseLeave); });
     TCustomAxisPanel::leaveEvent(event);
 }

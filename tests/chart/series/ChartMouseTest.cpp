@@ -236,3 +236,14 @@ TEST_F(ChartMouseTest, ASeriesClickReachesTheSeriesThenTheChart)
     QTest::mouseDClick(&chart, Qt::LeftButton, {}, point);
     EXPECT_TRUE(fired.contains("double 5")) << fired.join(", ").toStdString();
 }
+
+TEST_F(ChartMouseTest, ASeriesUnderTheMouseShowsItsCursorUntilTheMouseLeavesIt)
+{
+    TChartSeries &series = *chart.GetSeries(0);
+    series.SetCursor(-21); // the pointing hand
+    const QPoint point(series.CalcXPos(5), series.CalcYPos(5));
+    QTest::mouseMove(&chart, point);
+    EXPECT_EQ(chart.cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(&chart, {point.x(), point.y() + 40});
+    EXPECT_EQ(chart.cursor().shape(), Qt::ArrowCursor);
+}
