@@ -247,3 +247,20 @@ TEST_F(ChartMouseTest, ASeriesUnderTheMouseShowsItsCursorUntilTheMouseLeavesIt)
     QTest::mouseMove(&chart, {point.x(), point.y() + 40});
     EXPECT_EQ(chart.cursor().shape(), Qt::ArrowCursor);
 }
+
+TEST_F(ChartMouseTest, TheZoomBandFollowsTheMouseAndLeavesNoTrace)
+{
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    const QImage before = chart.grab().toImage();
+    QTest::mousePress(&chart, Qt::LeftButton, {}, {100, 60});
+    QTest::mouseMove(&chart, {300, 180});
+    const QImage dragging = chart.grab().toImage();
+    EXPECT_NE(dragging.pixel(200, 60), before.pixel(200, 60)) << "band's top edge";
+    EXPECT_NE(dragging.pixel(299, 120), before.pixel(299, 120)) << "band's right edge (the right side is exclusive)";
+    // Back near the start: the drag is too short to zoom, and the band is erased.
+    QTest::mouseMove(&chart, {105, 65});
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {105, 65});
+    EXPECT_TRUE(chart.BottomAxis()->Automatic());
+    EXPECT_EQ(chart.grab().toImage(), before);
+}
