@@ -23,9 +23,7 @@
 
 #include <cmath>
 
-namespace {
-
-TMouseButton mouseButton(Qt::MouseButton button)
+TMouseButton TCustomPlotPanel::mouseButton(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::RightButton: return mbRight;
@@ -34,29 +32,31 @@ TMouseButton mouseButton(Qt::MouseButton button)
     }
 }
 
-TShiftState shiftState(const QMouseEvent &event)
+TShiftState TCustomPlotPanel::shiftState(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons)
 {
     TShiftState shift;
-    const Qt::KeyboardModifiers keys = event.modifiers();
     if (keys & Qt::ShiftModifier)
         shift |= ssShift;
     if (keys & Qt::AltModifier)
         shift |= ssAlt;
     if (keys & Qt::ControlModifier)
         shift |= ssCtrl;
-    const Qt::MouseButtons buttons = event.buttons();
     if (buttons & Qt::LeftButton)
         shift |= ssLeft;
     if (buttons & Qt::RightButton)
         shift |= ssRight;
     if (buttons & Qt::MiddleButton)
         shift |= ssMiddle;
+    return shift;
+}
+
+TShiftState TCustomPlotPanel::shiftState(const QMouseEvent &event)
+{
+    TShiftState shift = shiftState(event.modifiers(), event.buttons());
     if (event.type() == QEvent::MouseButtonDblClick)
         shift |= ssDouble;
     return shift;
 }
-
-} // namespace
 
 TCustomPlotPanel::TCustomPlotPanel(QWidget *parent)
     : QWidget(parent)

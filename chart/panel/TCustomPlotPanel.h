@@ -169,6 +169,10 @@ public:
     TPlotEvent &BroadcastPlotEvent(TPlotEvent &event);
     void BroadcastMouseEvent(TPlotMouseEvent::EventKind kind, TMouseButton button, TShiftState shift, int x, int y);
     QPoint GetCursorPos() const;
+    // Qt's button and the keys and buttons held, as the chart's mouse events carry them.
+    static TMouseButton mouseButton(Qt::MouseButton button);
+    static TShiftState shiftState(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons);
+    static TShiftState shiftState(const QMouseEvent &event);
 
     // Copies the panel settings of another panel.
     virtual void Assign(const TCustomPlotPanel &source);

@@ -19,6 +19,8 @@ TCustomChart::TCustomChart(QWidget *parent)
     : TCustomAxisPanel(parent)
 {
     const bool autoRepaint = std::exchange(AutoRepaint, false);
+    // Moves without a button pressed show series cursors and reach the tools.
+    setMouseTracking(true);
     m_title = new TChartTitle(this);
     m_subTitle = new TChartTitle(this);
     m_foot = new TChartFootTitle(this);

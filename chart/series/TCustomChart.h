@@ -8,7 +8,10 @@
 #include "TChartWalls.h"
 #include "TCustomAxisPanel.h"
 
+#include <QCursor>
 #include <QPointer>
+
+#include <optional>
 
 #include <functional>
 
@@ -76,6 +79,46 @@ public:
     bool AxesRestored() const { return m_axesRestored; }
     void UndoZoom() override;
 
+    // What lies under a point of the chart (first match in hit-test order).
+    enum TChartClickedPartStyle {
+        cpNone, cpLegend, cpAxis, cpSeries, cpTitle, cpFoot, cpChartRect, cpSeriesMarks, cpSubTitle, cpSubFoot
+    };
+    struct TChartClickedPart
+    {
+        TChartClickedPartStyle Part = cpNone;
+        int PointIndex = -1;
+        TChartSeries *ASeries = nullptr;
+        TChartAxis *AAxis = nullptr;
+    };
+    TChartClickedPart CalcClickedPart(int x, int y) const;
+
+    // The ranges a zoom goes to, per axis side.
+    struct TZoomTarget
+    {
+        double LeftMin = 0, LeftMax = 0, RightMin = 0, RightMax = 0;
+        double TopMin = 0, TopMax = 0, BottomMin = 0, BottomMax = 0;
+    };
+    // The rectangle's corners in the values of the four axes, then ZoomValues.
+    void ZoomRect(const TRect &rect);
+    // Saves the axes once, approaches the target in steps when animated, then sets the four axes.
+    void ZoomValues(const TZoomTarget &target);
+
+    // Mouse events of the chart. A handler that is called counts as handling the click unless it
+    // clears CancelMouse, which is set before the call.
+    using TClickHandler = std::function<void(TCustomChart &chart, TMouseButton button, TShiftState shift, int x, int y)>;
+    TClickHandler OnClickBackground;
+    TClickHandler OnClickLegend;
+    std::function<void(TCustomChart &chart, TChartAxis *axis, TMouseButton button, TShiftState shift, int x, int y)>
+        OnClickAxis;
+    std::function<void(TCustomChart &chart, TChartSeries *series, int valueIndex, TMouseButton button,
+                       TShiftState shift, int x, int y)>
+        OnClickSeries;
+    std::function<void(TCustomChart &chart, TChartTitle *title, TMouseButton button, TShiftState shift, int x, int y)>
+        OnClickTitle;
+    // May change the new range of a scrolled axis, or refuse the scroll.
+    std::function<void(TCustomChart &chart, TChartAxis *axis, double &minimum, double &maximum, bool &allow)>
+        OnAllowScroll;
+
     // Whether walls belong to the picture: no active series, or an active one that uses axes.
     bool WallsDrawn() const;
     TChartSeries *GetFirstActiveSeries() const;
@@ -88,7 +131,24 @@ public:
     // wall's colour).
     void defineProperties(PropertyFiler &filer) override;
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
 private:
+    // Mouse handling of the chart itself, after the tools.
+    void chartMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    bool callClickHandler(const std::function<void()> &call);
+    void startZoomOrPanning(TMouseButton button, TShiftState shift, int x, int y);
+    void chartMouseMove(int x, int y);
+    void panTo(int x, int y);
+    void chartMouseUp(TMouseButton button, int x, int y);
+    void endAction();
+    void scrollVerticalAxes(bool up);
+
     // The range of one axis when a zoom started; the axis is held by identity, so axes added or
     // removed during the zoom neither shift nor outrun the saved states.
     struct SavedAxis
@@ -121,4 +181,19 @@ private:
     int m_colorPaletteIndex = 0;
     std::vector<SavedAxis> m_savedAxes;
     bool m_axesRestored = true;
+    // The cursor before a zoom or panning switched to the action cursor.
+    std::optional<QCursor> m_cursorBeforeAction;
+    // The cursor before a series under the mouse showed its own.
+    std::optional<QCursor> m_cursorBeforeSeries;
+    QPoint m_lastMovePoint{-1, -1};
+    // Wheel deltas short of a notch, kept until they make one.
+    int m_wheelRemainder = 0;
 };
+
+namespace ChartMouse {
+// The wheel scrolls the vertical axes; panning needs these keys held with the scroll button.
+inline bool WheelScrolls = true;
+inline TShiftState ScrollKeyShift;
+// One wheel notch in angleDelta units.
+inline constexpr int kWheelNotch = 120;
+} // namespace ChartMouse
