@@ -241,6 +241,9 @@ TEST_F(ChartMouseTest, ASeriesUnderTheMouseShowsItsCursorUntilTheMouseLeavesIt)
 {
     TChartSeries &series = *chart.GetSeries(0);
     series.SetCursor(-21); // the pointing hand
+    // Moves without a pressed button reach only a shown widget.
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
     const QPoint point(series.CalcXPos(5), series.CalcYPos(5));
     QTest::mouseMove(&chart, point);
     EXPECT_EQ(chart.cursor().shape(), Qt::PointingHandCursor);
