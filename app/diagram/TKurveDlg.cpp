@@ -19,6 +19,7 @@
 #include "chart/engine/TChartAxis.h"
 #include "chart/engine/TChartAxisTitle.h"
 #include "chart/series/TChart.h"
+#include "chart/series/TChartLegend.h"
 #include "chart/series/TChartTitle.h"
 #include "chart/series/TChartWall.h"
 #include "chart/series/TLineSeries.h"
@@ -116,6 +117,8 @@ void TKurveDlg::setUpChart()
     Chart1->Foot()->Font()->SetColor(clBlack);
     Chart1->Foot()->Font()->SetHeight(kFootPixelHeight);
     Chart1->Foot()->Font()->SetStyle({});
+    Chart1->Legend()->SetAlignment(laTop);
+    Chart1->Legend()->SetLegendStyle(lsSeries);
 }
 
 TMeddazuDlg &TKurveDlg::picker() const
@@ -216,6 +219,7 @@ void TKurveDlg::showContent(const DiagramContent &content)
     Chart1->Title()->Font()->SetSize(content.titleFontSize);
     Chart1->Title()->SetText(content.titleLines);
     Chart1->Foot()->SetText(content.footLines);
+    Chart1->Legend()->SetVisible(content.legendVisible);
 }
 
 void TKurveDlg::CheckBox1Click()

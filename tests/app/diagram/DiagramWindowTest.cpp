@@ -24,6 +24,7 @@
 #include "chart/engine/TChartAxisTitle.h"
 #include "chart/engine/TChartSeries.h"
 #include "chart/series/TChart.h"
+#include "chart/series/TChartLegend.h"
 #include "chart/series/TChartTitle.h"
 
 #include <QAction>
@@ -267,6 +268,11 @@ TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
     ASSERT_EQ(window->Chart1->SeriesCount(), 2);
     EXPECT_EQ(series(0)->Title(), QStringLiteral("Methan"));
     EXPECT_EQ(series(1)->Title(), QStringLiteral("Testwasser"));
+    // Compared curves are told apart by a legend of their names above the plot.
+    const TChartLegend *legend = window->Chart1->Legend();
+    EXPECT_TRUE(legend->Visible());
+    EXPECT_EQ(legend->Alignment(), laTop);
+    EXPECT_EQ(legend->LegendStyle(), lsSeries);
     picker->ListBox2->clear();
     picker->BitBtn2->click();
     EXPECT_EQ(window->Chart1->SeriesCount(), 0);
