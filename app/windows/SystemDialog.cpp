@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
@@ -274,6 +275,13 @@ void SystemDialog::ComboBox3Change()
 void SystemDialog::Edit1Change()
 {
     showResultCaption();
+}
+
+void SystemDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void SystemDialog::done(int result)

@@ -65,6 +65,9 @@ protected:
     // Recomputes the range of the system and shows it in Label10, after every change of the
     // system, of the input unit and of the mode.
     virtual void updateRange() = 0;
+    // Runs when the dialog is shown anew; restoring it from the task bar (a spontaneous show)
+    // keeps the user's input.
+    virtual void FormShow() = 0;
     // Runs when the dialog closes, however it closes.
     virtual void FormClose() {}
 
@@ -117,6 +120,7 @@ protected:
     void showError(const QString &message, QWidget *control) const;
 
 private:
+    void showEvent(QShowEvent *event) override;
     void done(int result) override;
     void fillUnits();
 

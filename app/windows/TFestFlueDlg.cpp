@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -106,14 +105,6 @@ TFestFlueDlg::TFestFlueDlg(TForm1 &form, QWidget *parent)
     connect(BitBtn6, &QPushButton::clicked, this, &TFestFlueDlg::openDiagram);
     connect(BitBtn5, &QPushButton::clicked, this, &TFestFlueDlg::BitBtn5Click);
     connect(BitBtn7, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TFestFlueDlg::showEvent(QShowEvent *event)
-{
-    SystemDialog::showEvent(event);
-    // Restoring a minimised window is no new show: the user's input stays.
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TFestFlueDlg::FormShow()

@@ -69,7 +69,7 @@ public:
     void BitBtn5Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormShow() override;
     void updateRange() override;
     void FormClose() override;
     bool canCalculate() const override;
@@ -84,7 +84,6 @@ protected:
     }
 
 private:
-    void FormShow();
     void loadSolids();
     void updateButtons();
     // Edit3 as a mass percentage: a box and the focus on Edit3 when it is empty, unreadable or

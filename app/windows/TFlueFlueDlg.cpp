@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -71,14 +70,6 @@ TFlueFlueDlg::TFlueFlueDlg(TForm1 &form, QWidget *parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TFlueFlueDlg::openDiagram);
     connect(BitBtn5, &QPushButton::clicked, this, &TFlueFlueDlg::BitBtn5Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TFlueFlueDlg::showEvent(QShowEvent *event)
-{
-    SystemDialog::showEvent(event);
-    // Restoring a minimised window is no new show: the user's input stays.
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TFlueFlueDlg::FormShow()

@@ -59,7 +59,7 @@ public:
     void BitBtn5Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormShow() override;
     void updateRange() override;
     void FormClose() override;
     bool showsPressureRange() const override { return m_rangeValid; }
@@ -75,7 +75,6 @@ protected:
     }
 
 private:
-    void FormShow();
     void updateButtons();
     // The percentages of the named rows: the rows that are unreadable or outside 0 to 100 (an
     // empty one is 0 %), and the sum of the others.

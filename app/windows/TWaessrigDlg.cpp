@@ -26,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -80,14 +79,6 @@ TWaessrigDlg::TWaessrigDlg(TForm1 &form, QWidget *parent)
     connect(BitBtn6, &QPushButton::clicked, this, &TWaessrigDlg::BitBtn6Click);
     connect(BitBtn7, &QPushButton::clicked, this, &TWaessrigDlg::openDiagram);
     connect(BitBtn8, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TWaessrigDlg::showEvent(QShowEvent *event)
-{
-    SystemDialog::showEvent(event);
-    // Restoring a minimised window is no new show: the user's input stays.
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TWaessrigDlg::FormShow()

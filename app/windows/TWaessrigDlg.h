@@ -66,7 +66,7 @@ public:
     void showSoluteInformation();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormShow() override;
     void updateRange() override;
     void FormClose() override;
     bool showsPressureRange() const override { return m_rangeValid && !m_singleTemperature; }
@@ -84,7 +84,6 @@ protected:
     }
 
 private:
-    void FormShow();
     void loadSolutes();
     void updateButtons();
     const AqueousSolute *soluteOfRow(int row) const;
