@@ -4,7 +4,6 @@
 #include "TChartAxis.h"
 #include "TChartValueList.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -149,13 +148,3 @@ void LabelPass1920(benchmark::State &state)
 BENCHMARK(LabelPass1920)->ArgName("N")->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv); // the axis panel is a widget
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // once with a stale buffer (a whole pass), once from the buffer (one copy).
 #include "TCustomPlotPanelExtended.h"
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -44,13 +43,3 @@ void PaintFromBuffer(benchmark::State &state)
 BENCHMARK(PaintFromBuffer)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

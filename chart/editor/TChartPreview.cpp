@@ -186,7 +186,7 @@ TChartPreview::TChartPreview(QWidget *parent)
     connect(OrientationItems, &QButtonGroup::idClicked, this, &TChartPreview::OrientationClick);
     connect(Resolution, &QSlider::valueChanged, this, [this](int position) {
         if (TCustomPlotPanel *p = panel())
-            p->SetPrintPercentage(position - 100); // -100 at "More", 0 at "Normal"
+            p->SetPrintResolution(position - 100); // -100 at "More", 0 at "Normal"
         PlotPreviewPanel1->Invalidate();
     });
     connect(PlotPreviewPanel1, &TPlotPreviewPanel::OnChangeMargins, this, &TChartPreview::PlotPreviewPanel1ChangeMargins);
@@ -242,7 +242,7 @@ void TChartPreview::FormShow()
         const QSignalBlocker blockProportional(CBProp);
         CBProp->setChecked(p->PrintProportional());
         const QSignalBlocker blockResolution(Resolution);
-        Resolution->setValue(p->PrintPercentage() + 100);
+        Resolution->setValue(p->PrintResolution() + 100);
         m_savedMargins = p->PrintMargins();
         updateMargins();
         if (m_navigator)

@@ -170,7 +170,7 @@ TRect TPlotPreviewPanel::calcChartRect(TCustomPlotPanel *panel, bool hasPrinter)
 TRect TPlotPreviewPanel::renderRect(const TCustomPlotPanel &panel)
 {
     const TRect own = panel.GetRectangle();
-    const int r = panel.PrintPercentage();
+    const int r = panel.PrintResolution();
     return {0, 0, own.width() - mulDiv(own.width(), r, 100), own.height() - mulDiv(own.height(), r, 100)};
 }
 

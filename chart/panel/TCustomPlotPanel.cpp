@@ -333,7 +333,7 @@ void TCustomPlotPanel::Assign(const TCustomPlotPanel &source)
     SetBufferedDisplay(source.BufferedDisplay());
     m_printMargins = source.m_printMargins;
     m_printProportional = source.m_printProportional;
-    m_printPercentage = source.m_printPercentage;
+    m_printResolution = source.m_printResolution;
     m_margins = source.m_margins;
     m_marginUnits = source.m_marginUnits;
     SetMonochrome(source.Monochrome());
@@ -451,8 +451,8 @@ void TCustomPlotPanel::PrintPartialCanvas(GuiCanvas *canvas, const TRect &rect)
     // keep their 96-ppi panel sizes and scale with the mapping.
     const int targetWidth = std::max(1, target.width());
     const int targetHeight = std::max(1, target.height());
-    const int panelWidth = std::max(1, panel.width() - mulDiv(panel.width(), m_printPercentage, 100));
-    const int panelHeight = std::max(1, panel.height() - mulDiv(panel.height(), m_printPercentage, 100));
+    const int panelWidth = std::max(1, panel.width() - mulDiv(panel.width(), m_printResolution, 100));
+    const int panelHeight = std::max(1, panel.height() - mulDiv(panel.height(), m_printResolution, 100));
     TRect logical{mulDiv(target.left, panelWidth, targetWidth), mulDiv(target.top, panelHeight, targetHeight),
                   mulDiv(target.right, panelWidth, targetWidth), mulDiv(target.bottom, panelHeight, targetHeight)};
     painter->save();

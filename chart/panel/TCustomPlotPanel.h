@@ -118,8 +118,8 @@ public:
     const std::array<int, 4> &PrintMargins() const { return m_printMargins; }
     void SetPrintMargins(const std::array<int, 4> &value) { m_printMargins = value; }
     // The page extent is reduced by this percent of itself when printing (0 at creation).
-    int PrintPercentage() const { return m_printPercentage; }
-    void SetPrintPercentage(int value) { m_printPercentage = value; }
+    int PrintResolution() const { return m_printResolution; }
+    void SetPrintResolution(int value) { m_printResolution = value; }
     TPlotShadow *Shadow() const { return m_shadow.get(); }
     void SetShadow(const TPlotShadow *value);
     bool View3D() const { return m_view3D; }
@@ -257,7 +257,7 @@ private:
     TPlotUnits m_marginUnits = muPercent;
     bool m_printProportional = true;
     std::array<int, 4> m_printMargins{15, 15, 15, 15};
-    int m_printPercentage = 0;
+    int m_printResolution = 0;
     bool m_view3D = true;
     bool m_printing = false;
     bool m_destroying = false;

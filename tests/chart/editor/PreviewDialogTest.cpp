@@ -153,13 +153,13 @@ TEST_F(PreviewDialog, AHandChangeEnablesResetWhichRestoresTheMarginsOfTheShowing
 
 TEST_F(PreviewDialog, DetailAndSmoothingSwitches)
 {
-    chart.SetPrintPercentage(-40);
+    chart.SetPrintResolution(-40);
     runDialog([this](TChartPreview &form) {
         EXPECT_EQ(form.Resolution->value(), 60);
         form.Resolution->setValue(0);
-        EXPECT_EQ(chart.PrintPercentage(), -100);
+        EXPECT_EQ(chart.PrintResolution(), -100);
         form.Resolution->setValue(100);
-        EXPECT_EQ(chart.PrintPercentage(), 0);
+        EXPECT_EQ(chart.PrintResolution(), 0);
         EXPECT_FALSE(form.PlotPreviewPanel1->AsBitmap());
         form.CheckBox1->click();
         EXPECT_TRUE(form.PlotPreviewPanel1->AsBitmap());

@@ -164,7 +164,7 @@ TEST_F(PreviewPanel, TheChartRendersAtItsPrintResolution)
 {
     for (const auto &[resolution, size] : {std::pair{-100, TRect{0, 0, 800, 500}}, std::pair{0, TRect{0, 0, 400, 250}}}) {
         SCOPED_TRACE(resolution);
-        chart.SetPrintPercentage(resolution);
+        chart.SetPrintResolution(resolution);
         chart.drawnBounds.clear();
         paint();
         ASSERT_FALSE(chart.drawnBounds.isEmpty());
