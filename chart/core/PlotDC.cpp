@@ -296,6 +296,12 @@ void PlotDC::setLineRuns(bool value)
     m_lineRuns = value;
 }
 
+void PlotDC::setDirectPixels(bool value)
+{
+    flush();
+    m_directPixels = value;
+}
+
 void PlotDC::setAntialiasedLines(bool value)
 {
     flush();
@@ -370,7 +376,8 @@ void PlotDC::flush()
             // The exact pixels of the run's lines, each with its first pixel and without its last.
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
             // One pen sets them all, so the order does not change the picture, in any mix mode.
-            m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
+            if (!writeRunPixels())
+                m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
             const QBrush penBrush = m_painter->pen().brush();
             for (const QRect &span : m_runSpans)
                 m_painter->fillRect(span, penBrush);
@@ -379,6 +386,35 @@ void PlotDC::flush()
     m_runPixels.clear();
     m_runSpans.clear();
     m_runPoints.clear();
+}
+
+bool PlotDC::writeRunPixels()
+{
+    // Qt maps every point through the transform and blends it as a span of its own, which is most
+    // of a long curve's time. An opaque solid pen replacing the pixels of a plain 32-bit image
+    // under a rectangular clip (the run stays inside it) sets exactly the pen's colour there.
+    QImage *img = imageDevice();
+    if (!m_directPixels || m_runPixels.empty() || !img || img->devicePixelRatio() != 1.0
+        || (img->format() != QImage::Format_RGB32 && img->format() != QImage::Format_ARGB32_Premultiplied))
+        return false;
+    // Qt copies an image taken while it is painted; should it ever be shared all the same, bits()
+    // would copy it and the painter would go on drawing into the old pixels.
+    if (!img->isDetached())
+        return false;
+    const QPen &pen = m_painter->pen();
+    const QPainter::CompositionMode mode = m_painter->compositionMode();
+    if (pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255 || m_painter->opacity() != 1.0
+        || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source))
+        return false;
+    if (m_painter->hasClipping() && m_painter->clipRegion().rectCount() != 1)
+        return false;
+    const QRgb colour = pen.color().rgba();
+    uchar *const bits = img->bits();
+    const qsizetype stride = img->bytesPerLine();
+    for (const QPoint &p : m_runPixels)
+        reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = colour;
+    ++m_runsWritten;
+    return true;
 }
 
 void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)

@@ -54,6 +54,9 @@ public:
     void flush();
     // Off draws every lineTo at once, as a reference for the run.
     void setLineRuns(bool value);
+    // Off hands every run to the painter, as a reference for the pixels written straight into
+    // an image.
+    void setDirectPixels(bool value);
     // Lines (lineTo and polylines) anti-aliased; other primitives and text are not affected.
     void setAntialiasedLines(bool value);
     bool antialiasedLines() const { return m_antialiasedLines; }
@@ -125,12 +128,17 @@ public:
     int metricsBuilds() const { return m_metricsBuilds; }
     // How many lines went into runs, for tests.
     int linesInRuns() const { return m_linesInRuns; }
+    // How many runs were written straight into the image, for tests.
+    int runsWritten() const { return m_runsWritten; }
 
 private:
     QImage *imageDevice() const;
     // Starts or extends the run with the line; false when the line must be drawn on its own.
     bool addToRun(const TPoint &from, const TPoint &to);
     bool runCanStart(const TPoint &from, const TPoint &to);
+    // Writes the run's pixels into the image's scan lines where that gives the painter's picture;
+    // false when the painter must draw them.
+    bool writeRunPixels();
     void applyPenValues(const PenValues &pen);
     void sync();
     void invalidateBack() { ++m_backGeneration; }
@@ -169,6 +177,7 @@ private:
     mutable int m_fontBuilds = 0;
     mutable int m_metricsBuilds = 0;
     int m_linesInRuns = 0;
+    int m_runsWritten = 0;
     TPoint m_position;
     int m_textAlign = 0;
     int m_backMode = cbmOpaque;
@@ -184,6 +193,7 @@ private:
     // vertical lines (or its points when anti-aliased), and the device rectangle its lines must
     // stay inside to be drawn pixel for pixel.
     bool m_lineRuns = true;
+    bool m_directPixels = true;
     bool m_antialiasedLines = false;
     bool m_runActive = false;
     PenValues m_runPen;

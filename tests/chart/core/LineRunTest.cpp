@@ -118,6 +118,56 @@ TEST(LineRuns, DrawTheSamePixelsAsLineByLine)
     }
 }
 
+TEST(LineRuns, PixelsWrittenIntoTheImageAreThePaintersPixels)
+{
+    const TPoint hole[] = {{40, 20}, {120, 30}, {90, 100}};
+    struct WriteScene
+    {
+        const char *name;
+        QImage::Format format;
+        std::function<void(TPlotCanvas3D &)> draw;
+        bool written;
+    };
+    const WriteScene scenes[] = {
+        {"copy", QImage::Format_RGB32, [](TPlotCanvas3D &c) { randomWalk(c, 5); }, true},
+        {"premultiplied", QImage::Format_ARGB32_Premultiplied, [](TPlotCanvas3D &c) { randomWalk(c, 6); }, true},
+        {"rectangle clip", QImage::Format_RGB32, [](TPlotCanvas3D &c) {
+             c.ClipRectangle({20, 10, 120, 90});
+             randomWalk(c, 7);
+             c.UnClipRectangle();
+         }, true},
+        {"polygon clip", QImage::Format_RGB32, [&hole](TPlotCanvas3D &c) {
+             c.ClipPolygon(hole, 3);
+             randomWalk(c, 8);
+             c.UnClipRectangle();
+         }, false},
+        {"xor", QImage::Format_RGB32, [](TPlotCanvas3D &c) {
+             c.Pen()->SetMode(pmXor);
+             randomWalk(c, 9);
+         }, false},
+        {"16-bit image", QImage::Format_RGB16, [](TPlotCanvas3D &c) { randomWalk(c, 10); }, false},
+    };
+    for (const WriteScene &scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        QImage images[2];
+        int written[2] = {0, 0};
+        for (const bool direct : {false, true}) {
+            ScreenPass p(kWidth, kHeight, false);
+            p.image = p.image.convertToFormat(scene.format);
+            p.begin();
+            p.canvas.dc().setDirectPixels(direct);
+            scene.draw(p.canvas);
+            p.canvas.dc().flush();
+            written[direct] = p.canvas.dc().runsWritten();
+            images[direct] = p.image;
+        }
+        EXPECT_NE(images[0], whiteImage(kWidth, kHeight).convertToFormat(scene.format));
+        EXPECT_TRUE(images[0] == images[1]);
+        EXPECT_EQ(written[0], 0);
+        EXPECT_EQ(written[1] > 0, scene.written);
+    }
+}
+
 TEST(LineRuns, EveryLineSetsItsFirstPixelAndLeavesOutItsLast)
 {
     // Lines up and to the left lost their first pixel: rising curves were drawn dashed.
