@@ -135,8 +135,9 @@ TEST_F(SeriesUtilitiesTest, ASeriesLegendSymbolIsPaintedOnAnyCanvasThroughTheCha
         const GuiCanvas *before = lender ? lender->Canvas()->ReferenceCanvas() : nullptr;
         PaintSeriesLegend(series, canvas, rect, reference);
         EXPECT_FALSE(canvas.isPainting()); // begun and ended by the call
-        if (lender)
+        if (lender) {
             EXPECT_EQ(lender->Canvas()->ReferenceCanvas(), before);
+        }
         return image;
     };
 
