@@ -319,6 +319,9 @@ public:
     virtual QString GetLegendText(int legendIndex, TLegendTextStyle style) const;
     // The legend symbol of a point (-1: the whole series) in the rectangle.
     void DrawLegend(int valueIndex, const TRect &rect);
+    // The same for a series that belongs to no chart: it draws through this chart's canvas and
+    // settings for the call, without joining its series list. A series with a chart uses its own.
+    void DrawLegendThrough(TCustomAxisPanel &chart, int valueIndex, const TRect &rect);
     virtual void DrawLegendShape(int valueIndex, const TRect &rect);
     virtual void PrepareLegendCanvas(int valueIndex, TColor &backColor, TBrushStyle &brushStyle);
 

@@ -331,6 +331,17 @@ void TChartSeries::DrawLegend(int valueIndex, const TRect &rect)
     DrawLegendShape(valueIndex, rect);
 }
 
+void TChartSeries::DrawLegendThrough(TCustomAxisPanel &chart, int valueIndex, const TRect &rect)
+{
+    if (ParentChart()) {
+        DrawLegend(valueIndex, rect);
+        return;
+    }
+    storeParentChart(&chart);
+    const auto unlend = qScopeGuard([this] { storeParentChart(nullptr); });
+    DrawLegend(valueIndex, rect);
+}
+
 void TChartSeries::DrawLegendShape(int valueIndex, const TRect &rect)
 {
     Q_UNUSED(valueIndex);

@@ -2,11 +2,17 @@
 #include "SeriesUtilities.h"
 
 #include "ChartClassRegistry.h"
+#include "TCustomChart.h"
+
+#include "GuiCanvas.h"
 #include "PlotProcs.h"
+#include "TCanvas3D.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
 #include "TPlotCustomTool.h"
 #include "TPlotFunction.h"
+
+#include <QScopeGuard>
 
 #include <memory>
 #include <vector>
@@ -134,4 +140,35 @@ void ChangeSeriesType(TChartSeries *&series, const ChartClassDescriptor &newClas
     TChartSeries *made = CreateNewSeries(series->parent(), series->ParentChart(), newClass);
     if (made)
         AssignSeries(series, made);
+}
+
+void PaintSeriesLegend(TChartSeries &series, GuiCanvas &canvas, const TRect &rect, TCustomAxisPanel *referenceChart)
+{
+    std::unique_ptr<TCustomChart> made;
+    TCustomAxisPanel *chart = series.ParentChart() ? series.ParentChart() : referenceChart;
+    if (!chart) {
+        made = std::make_unique<TCustomChart>();
+        chart = made.get();
+    }
+    const bool began = !canvas.isPainting() && canvas.beginPaint();
+    if (!canvas.isPainting())
+        return;
+    // The chart draws through the given canvas for the call; the canvas keeps its line smoothing.
+    TCanvas3D &chartCanvas = *chart->Canvas();
+    GuiCanvas *previous = chartCanvas.ReferenceCanvas();
+    const bool antialiased = canvas.dc().antialiasedLines();
+    chartCanvas.SetCanvas(&canvas);
+    const auto restore = qScopeGuard([&] {
+        chartCanvas.SetCanvas(previous);
+        canvas.dc().setAntialiasedLines(antialiased);
+        if (began)
+            canvas.endPaint();
+    });
+    if (const auto *owner = qobject_cast<TCustomChart *>(chart)) {
+        const TCustomChartLegend &legend = *owner->Legend();
+        chartCanvas.Brush()->SetStyle(bsSolid);
+        chartCanvas.Brush()->SetColor(legend.Color());
+        chartCanvas.AssignVisiblePen(*legend.Symbol()->Pen());
+    }
+    series.DrawLegendThrough(*chart, -1, rect);
 }

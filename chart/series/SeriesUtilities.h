@@ -1,7 +1,10 @@
 // Series utilities of the galleries and editors: new series and functions with unique names,
-// copies, and replacing a series by one of another type in place.
+// copies, replacing a series by one of another type in place, and its legend symbol drawn anywhere.
 #pragma once
 
+#include "PlotTypes.h"
+
+class GuiCanvas;
 class QObject;
 class TChartSeries;
 class TCustomAxisPanel;
@@ -26,3 +29,10 @@ void AssignSeries(TChartSeries *&oldSeries, TChartSeries *newSeries);
 // Replaces the series by a new one of the class in the same chart; the variable then refers to it.
 // Nothing happens when the class is the series' own or cannot make a series.
 void ChangeSeriesType(TChartSeries *&series, const ChartClassDescriptor &newClass);
+
+// Draws the series' legend symbol (for the whole series) into the rectangle of a canvas outside any
+// chart, such as a list row or a grid header. The chart that lends its canvas settings and legend
+// is the series' own, else the reference chart, else one made for the call. A canvas that is not
+// painting yet is begun and ended here.
+void PaintSeriesLegend(TChartSeries &series, GuiCanvas &canvas, const TRect &rect,
+                       TCustomAxisPanel *referenceChart = nullptr);

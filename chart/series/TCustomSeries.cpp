@@ -2,7 +2,9 @@
 #include "TCustomSeries.h"
 
 #include "SeriesPixel.h"
+#include "TChartAxis.h"
 #include "TCustomAxisPanel.h"
+#include "VisibleRange.h"
 
 #include "PlotProcs.h"
 #include "TCanvas3D.h"
@@ -341,6 +343,33 @@ bool TCustomSeries::clickedSegment(int x, int y, const TPoint &previous, const T
     return PlotProcs::PointInPolygon(click, quad, 3);
 }
 
+// On a flat chart, with the values along the series' own axis in ascending order, only the points
+// within a few pixels of the mouse along that axis, and the two segments that lead out of them, can
+// be under it: a binary search finds them, so that a mouse move over a million points does not
+// walk them all. The draw trusts the same order. Pointers keep the whole walk: a series may size
+// them per point.
+void TCustomSeries::narrowToMouse(int x, int y, int &first, int &last) const
+{
+    const TChartValueList *list = NotMandatoryValueList();
+    const TChartAxis *axis = YMandatory() ? GetHorizAxis() : GetVertAxis();
+    const TCustomAxisPanel *chart = ParentChart();
+    if (m_pointer->Visible() || list->Order() != loAscending || !axis || !chart || chart->View3D())
+        return;
+    // Beyond a segment's tolerance of one pixel and the rounding of the points' pixels.
+    constexpr int kReach = 3;
+    const int at = YMandatory() ? x : y;
+    const double a = axis->PixelToValue(at - kReach);
+    const double b = axis->PixelToValue(at + kReach);
+    const PlotEngine::IndexRange near =
+        PlotEngine::VisibleRangeBySearch(list->Values(), std::min(a, b), std::max(a, b), true);
+    if (near.first < 0) { // every point lies before the mouse
+        last = first - 1;
+        return;
+    }
+    first = std::max(first, near.first - 1);
+    last = std::min(last, near.last);
+}
+
 int TCustomSeries::Clicked(int x, int y) const
 {
     const TCustomAxisPanel *chart = ParentChart();
@@ -356,11 +385,12 @@ int TCustomSeries::Clicked(int x, int y) const
     int first = FirstValueIndex();
     if (m_clickableLine && first > 0)
         --first;
-    const int n = Count();
+    int last = std::min(LastValueIndex(), Count() - 1);
+    narrowToMouse(x, y, first, last);
     bool havePrevious = false;
     TPoint previous;
     int prevOrigin = 0;
-    for (int i = first; i <= LastValueIndex() && i < n; ++i) {
+    for (int i = first; i <= last; ++i) {
         int px = 0;
         int py = 0;
         if (IsNull(i) || !pointPixel(i, px, py)) {

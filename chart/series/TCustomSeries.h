@@ -157,6 +157,8 @@ private:
     double stackedLimit(bool maximum) const;
     // The point's pixel, or none when a value cannot be drawn (not finite).
     bool pointPixel(int valueIndex, int &x, int &y) const;
+    // Narrows the points the hit test walks to those that can lie under the mouse.
+    void narrowToMouse(int x, int y, int &first, int &last) const;
     TColor drawColor(int valueIndex) const;
     TColor seriesDrawColor() const { return m_pass.color != clNone ? m_pass.color : Color(); }
     const TChartPen &linePen() const { return m_pass.linePen ? *m_pass.linePen : *LinePen(); }

@@ -6,9 +6,13 @@
 #include "TLineSeries.h"
 #include "TPlotEventListeners.h"
 
+#include "ScriptedMessageService.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <stdexcept>
 
 namespace {
 
@@ -128,7 +132,8 @@ TEST_F(ChartMouseTest, LeavingTheChartRectangleEndsPanning)
 TEST_F(ChartMouseTest, WheelNotchesScrollTheVerticalAxesAndPartsAddUp)
 {
     struct Case { std::vector<int> deltas; int notches; };
-    const Case cases[] = {{{120}, 1}, {{-120}, -1}, {{60, 60}, 1}, {{240}, 2}, {{90, -90}, 0}, {{60}, 0}};
+    const Case cases[] = {{{120}, 1}, {{-120}, -1}, {{60, 60}, 1}, {{40, 40, 40}, 1}, {{240}, 2}, {{90, -90}, 0},
+                          {{60}, 0}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.notches);
         chart.UndoZoom();
@@ -145,6 +150,17 @@ TEST_F(ChartMouseTest, WheelNotchesScrollTheVerticalAxesAndPartsAddUp)
         EXPECT_NEAR(chart.LeftAxis()->Minimum(), expected, 1e-9 * range);
         EXPECT_DOUBLE_EQ(chart.BottomAxis()->Minimum(), bottomMin);
     }
+
+    // A left axis of 0..100: a notch up moves both ends up by 3; with the wheel switched off, none.
+    chart.LeftAxis()->SetMinMax(0, 100);
+    wheel(120);
+    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), 3.0);
+    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Maximum(), 103.0);
+    ChartMouse::WheelScrolls = false;
+    wheel(120);
+    ChartMouse::WheelScrolls = true;
+    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), 3.0);
+    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Maximum(), 103.0);
 }
 
 TEST_F(ChartMouseTest, ClicksFireTheirEventsUnlessAToolCancels)
@@ -189,6 +205,13 @@ TEST_F(ChartMouseTest, ALegendCheckBoxClickTogglesItsSeriesBeforeTheEvent)
     QTest::mouseClick(&chart, Qt::LeftButton, {}, first);
     EXPECT_EQ(activeAtEvent, std::vector<bool>{false});
     EXPECT_TRUE(second->Active());
+
+    // Radio style: the clicked series becomes the only active one.
+    legend.SetCheckBoxesStyle(cbsRadio);
+    chart.render();
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, first);
+    EXPECT_TRUE(chart.GetSeries(0)->Active());
+    EXPECT_FALSE(second->Active());
 }
 
 TEST_F(ChartMouseTest, OneDirectionZoomKeepsTheOtherSideAtTheChartRectangle)
@@ -266,4 +289,153 @@ TEST_F(ChartMouseTest, TheZoomBandFollowsTheMouseAndLeavesNoTrace)
     QTest::mouseRelease(&chart, Qt::LeftButton, {}, {105, 65});
     EXPECT_TRUE(chart.BottomAxis()->Automatic());
     EXPECT_EQ(chart.grab().toImage(), before);
+}
+
+TEST_F(ChartMouseTest, TitlesAndTheTopmostSeriesAreFoundAndTheirEventsFire)
+{
+    auto *over = chart.AddSeriesOfClass<TLineSeries>(); // the same points, drawn over the first series
+    for (int i = 0; i <= 10; ++i)
+        over->AddXY(i, 10.0 * i);
+    chart.Title()->SetVisible(true);
+    chart.Title()->SetText({QStringLiteral("Vapour pressure")});
+    chart.SubFoot()->SetVisible(true);
+    chart.SubFoot()->SetText({QStringLiteral("Measured")});
+    chart.render();
+    QStringList fired;
+    chart.OnClickTitle = [&](TCustomChart &, TChartTitle *title, TMouseButton, TShiftState, int, int) {
+        fired << (title == chart.Title() ? "title" : title == chart.SubFoot() ? "subfoot" : "other title");
+    };
+    chart.OnClickSeries = [&](TCustomChart &, TChartSeries *series, int index, TMouseButton, TShiftState, int, int) {
+        fired << QStringLiteral("series %1 point %2").arg(chart.SeriesList().IndexOf(series)).arg(index);
+    };
+    const auto centre = [](const TRect &r) { return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); };
+    struct Case { QPoint at; TCustomChart::TChartClickedPartStyle part; QString fired; };
+    const Case cases[] = {
+        {centre(chart.Title()->TitleRect()), TCustomChart::cpTitle, "title"},
+        {centre(chart.SubFoot()->TitleRect()), TCustomChart::cpSubFoot, "subfoot"},
+        {QPoint(over->CalcXPos(4), over->CalcYPos(4)), TCustomChart::cpSeries, "series 1 point 4"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.fired.toStdString());
+        fired.clear();
+        EXPECT_EQ(chart.CalcClickedPart(c.at.x(), c.at.y()).Part, c.part);
+        QTest::mouseClick(&chart, Qt::LeftButton, {}, c.at);
+        EXPECT_EQ(fired, QStringList{c.fired});
+        EXPECT_FALSE(chart.Zoom()->Active); // a handled click starts no zoom
+    }
+}
+
+namespace {
+
+// Counts the mouse events that reach it.
+class CountingTool : public TPlotEventListener
+{
+public:
+    void PlotEvent(TPlotEvent &event) override
+    {
+        if (dynamic_cast<TPlotMouseEvent *>(&event))
+            ++count;
+    }
+    int count = 0;
+};
+
+} // namespace
+
+TEST_F(ChartMouseTest, AToolThatCancelsTheMouseDownStopsEveryClickEventTheZoomAndLaterTools)
+{
+    chart.Title()->SetVisible(true);
+    chart.Title()->SetText({QStringLiteral("Vapour pressure")});
+    chart.Legend()->SetVisible(true);
+    chart.render();
+    QStringList fired;
+    chart.OnClickBackground = [&](TCustomChart &, TMouseButton, TShiftState, int, int) { fired << "background"; };
+    chart.OnClickLegend = [&](TCustomChart &, TMouseButton, TShiftState, int, int) { fired << "legend"; };
+    chart.OnClickAxis = [&](TCustomChart &, TChartAxis *, TMouseButton, TShiftState, int, int) { fired << "axis"; };
+    chart.OnClickTitle = [&](TCustomChart &, TChartTitle *, TMouseButton, TShiftState, int, int) { fired << "title"; };
+    chart.OnClickSeries = [&](TCustomChart &, TChartSeries *, int, TMouseButton, TShiftState, int, int) {
+        fired << "series";
+    };
+    const TChartSeries &series = *chart.GetSeries(0);
+    const TChartLegend &legend = *chart.Legend();
+    const TRect &title = chart.Title()->TitleRect();
+    struct Case { QPoint at; TCustomChart::TChartClickedPartStyle part; };
+    const Case cases[] = {
+        {{series.CalcXPos(5), series.CalcYPos(5)}, TCustomChart::cpSeries},
+        {{legend.LegendRect().left + 20, legend.FirstItemTop() + legend.ItemHeight() / 2}, TCustomChart::cpLegend},
+        {{chart.LeftAxis()->PosAxis(), 120}, TCustomChart::cpAxis},
+        {{(title.left + title.right) / 2, (title.top + title.bottom) / 2}, TCustomChart::cpTitle},
+        {{150, 60}, TCustomChart::cpChartRect},
+    };
+    CancellingTool cancelling(chart);
+    CountingTool later;
+    chart.Listeners().Add(&cancelling);
+    chart.Listeners().Add(&later);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.part));
+        ASSERT_EQ(chart.CalcClickedPart(c.at.x(), c.at.y()).Part, c.part);
+        QTest::mousePress(&chart, Qt::LeftButton, {}, c.at);
+        EXPECT_FALSE(chart.Zoom()->Active);
+        QTest::mouseRelease(&chart, Qt::LeftButton, {}, c.at);
+    }
+    chart.RemoveListener(&later);
+    chart.RemoveListener(&cancelling);
+    EXPECT_EQ(fired, QStringList());
+    EXPECT_EQ(later.count, 0);
+    EXPECT_TRUE(chart.GetSeries(0)->Active());
+}
+
+TEST_F(ChartMouseTest, AnAnimatedZoomRepaintsEachStepAThirdOfTheRemainingWayOn)
+{
+    chart.Zoom()->SetAnimated(true);
+    chart.Zoom()->SetAnimatedSteps(8);
+    chart.show(); // repaint() draws only a shown widget
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    const TChartAxis &bottom = *chart.BottomAxis();
+    const double start = bottom.Minimum(), startMax = bottom.Maximum();
+    const double target = bottom.PixelToValue(100), targetMax = bottom.PixelToValue(300);
+    std::vector<std::pair<double, double>> drawn;
+    QTest::mousePress(&chart, Qt::LeftButton, {}, {100, 60});
+    QTest::mouseMove(&chart, {300, 180});
+    chart.OnBeforeDrawSeries = [&](TCustomAxisPanel *) { drawn.emplace_back(bottom.Minimum(), bottom.Maximum()); };
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {300, 180});
+    chart.OnBeforeDrawSeries = nullptr;
+
+    ASSERT_EQ(drawn.size(), 7u);
+    const double range = startMax - start;
+    double left = 1.0; // the part of the way still to go
+    for (std::size_t k = 0; k < drawn.size(); ++k) {
+        SCOPED_TRACE(k);
+        left *= 2.0 / 3.0;
+        EXPECT_NEAR(drawn[k].first, target + left * (start - target), 1e-9 * range);
+        EXPECT_NEAR(drawn[k].second, targetMax + left * (startMax - targetMax), 1e-9 * range);
+    }
+    EXPECT_DOUBLE_EQ(bottom.Minimum(), target);
+    EXPECT_DOUBLE_EQ(bottom.Maximum(), targetMax);
+}
+
+TEST_F(ChartMouseTest, ASeriesClickHandlerThatThrowsIsReportedOnceAndTheChartGoesOn)
+{
+    ScriptedMessageService messages;
+    const TChartSeries &series = *chart.GetSeries(0);
+    chart.OnClickSeries = [](TCustomChart &, TChartSeries *, int, TMouseButton, TShiftState, int, int) {
+        throw std::runtime_error("Point 5 cannot be shown");
+    };
+    const QPointF at(series.CalcXPos(5), series.CalcYPos(5));
+    // Straight to the widget, past the application's own guard: nothing may leave the handler.
+    QMouseEvent press(QEvent::MouseButtonPress, at, chart.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, at, chart.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+    QObject &receiver = chart;
+    EXPECT_NO_THROW(receiver.event(&press));
+    EXPECT_NO_THROW(receiver.event(&release));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("Point 5 cannot be shown"));
+
+    chart.OnClickSeries = nullptr;
+    chart.render();
+    const double zoomedMax = chart.BottomAxis()->PixelToValue(300);
+    drag(Qt::LeftButton, {100, 60}, {300, 180});
+    EXPECT_TRUE(chart.Zoomed);
+    EXPECT_DOUBLE_EQ(chart.BottomAxis()->Maximum(), zoomedMax);
+    EXPECT_EQ(messages.shown().size(), 1);
 }

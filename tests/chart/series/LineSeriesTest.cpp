@@ -144,6 +144,57 @@ TEST_F(LineSeriesTest, ClicksFindPointsSegmentsAndStairCorners)
     EXPECT_EQ(series->Clicked(p3.x, p4.y), 3);
 }
 
+TEST_F(LineSeriesTest, ClicksFindTheSameInOrderedPointsAsInAWalkOverAll)
+{
+    struct Case { const char *what; bool horizontal; bool area; bool stairs; bool inverted; };
+    const Case cases[] = {
+        {"line", false, false, false, false},
+        {"area", false, true, false, false},
+        {"stairs", false, false, true, false},
+        {"inverted axis", false, false, false, true},
+        {"horizontal line", true, false, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        chart.RemoveAllSeries();
+        TCustomSeries *series = c.horizontal ? static_cast<TCustomSeries *>(add<THorizLineSeries>())
+                                : c.area     ? static_cast<TCustomSeries *>(add<TAreaSeries>())
+                                             : add<TLineSeries>();
+        series->SetStairs(c.stairs);
+        // Positions in order with repeats and gaps, values jumping about, one null.
+        unsigned seed = 7;
+        double position = 0;
+        for (int i = 0; i < 300; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            position += (seed >> 16) % 3 == 0 ? 0.0 : double((seed >> 8) % 5);
+            const double value = double((seed >> 4) % 1000);
+            const double x = c.horizontal ? value : position, y = c.horizontal ? position : value;
+            if (i == 150)
+                series->AddNullXY(x, y);
+            else
+                series->AddXY(x, y);
+        }
+        (c.horizontal ? chart.LeftAxis() : chart.BottomAxis())->SetInverted(c.inverted);
+        chart.drawPass();
+        TChartValueList &positions = *series->NotMandatoryValueList();
+        ASSERT_EQ(positions.Order(), loAscending);
+        int differing = 0;
+        int hits = 0;
+        const TRect r = chart.ChartRect;
+        for (int y = r.top; y < r.bottom; y += 2)
+            for (int x = r.left; x < r.right; x += 2) {
+                const int found = series->Clicked(x, y);
+                positions.SetOrder(loNone); // the walk over every point
+                differing += series->Clicked(x, y) != found;
+                positions.SetOrder(loAscending);
+                hits += found != -1;
+            }
+        EXPECT_EQ(differing, 0);
+        EXPECT_GT(hits, 100);
+        (c.horizontal ? chart.LeftAxis() : chart.BottomAxis())->SetInverted(false);
+    }
+}
+
 TEST_F(LineSeriesTest, ClicksInRotated3DFindTheProjectedPoint)
 {
     auto *series = add<TLineSeries>();

@@ -11,6 +11,7 @@
 #include "TLineSeries.h"
 
 #include <array>
+#include <deque>
 
 namespace {
 
@@ -58,15 +59,26 @@ TEST_F(RegistriesTest, TheStartRegistersTheSeriesTypesOnceInGalleryOrder)
     }
 }
 
+// The registries live as long as the process: a function class of its own for each run keeps the
+// test below true when it runs again.
+const ChartClassDescriptor &functionNewToThisRun()
+{
+    static std::deque<ChartClassDescriptor> made;
+    ChartClassDescriptor &function = made.emplace_back(kTestFunction);
+    function.name += QString::number(made.size());
+    return function;
+}
+
 TEST_F(RegistriesTest, RegisteringAgainAddsOnlyANewSeriesAndFunctionPairOrANewTool)
 {
     const ChartClassDescriptor &line = registeredClass(TLineSeries::staticMetaObject);
     const ChartTextRef name = ChartTextRef::library(PlotConst::msgGalleryLine);
+    const ChartClassDescriptor &function = functionNewToThisRun();
     const int before = PlotSeriesTypes().Count();
     RegisterPlotBasicSeries(&line, name);
     EXPECT_EQ(PlotSeriesTypes().Count(), before);
-    RegisterPlotSeriesFunction(&line, &kTestFunction, name, name, 1);
-    RegisterPlotSeriesFunction(&line, &kTestFunction, name, name, 1);
+    RegisterPlotSeriesFunction(&line, &function, name, name, 1);
+    RegisterPlotSeriesFunction(&line, &function, name, name, 1);
     EXPECT_EQ(PlotSeriesTypes().Count(), before + 1);
     EXPECT_EQ(PlotSeriesTypes().FindSeriesType(&line)->FunctionClass, nullptr);
 

@@ -1,8 +1,11 @@
-// New series and functions with unique names, replacing a series by another type, legend check boxes.
+// New series and functions with unique names, replacing a series by another type, legend check boxes
+// and legend symbols painted outside the chart.
 #include "ChartClassRegistry.h"
 #include "ChartTestSupport.h"
+#include "GuiCanvas.h"
 #include "LegendCheckBox.h"
 #include "SeriesUtilities.h"
+#include "TCanvas3D.h"
 #include "TLineSeries.h"
 #include "TPlotFunction.h"
 #include "TPointSeries.h"
@@ -116,6 +119,70 @@ TEST_F(SeriesUtilitiesTest, ALegendCheckBoxTogglesOrSelectsItsSeries)
     EXPECT_EQ(actives(), (std::vector<bool>{true, true, true}));
     EXPECT_TRUE(DoLegendCheckBox(chart, 2, true, true));
     EXPECT_EQ(actives(), (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(SeriesUtilitiesTest, ASeriesLegendSymbolIsPaintedOnAnyCanvasThroughTheChartItFinds)
+{
+    constexpr TColor kColor = 0x3060C0;
+    const QRgb seriesPixel = qRgb(0xC0, 0x60, 0x30);
+    const QRgb white = qRgb(255, 255, 255);
+    // The chart that lent its canvas draws on its own one again afterwards.
+    const auto paint = [](TChartSeries &series, QSize size, const TRect &rect, TCustomAxisPanel *reference) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        GuiCanvas canvas(&image);
+        TCustomAxisPanel *lender = series.ParentChart() ? series.ParentChart() : reference;
+        const GuiCanvas *before = lender ? lender->Canvas()->ReferenceCanvas() : nullptr;
+        PaintSeriesLegend(series, canvas, rect, reference);
+        EXPECT_FALSE(canvas.isPainting()); // begun and ended by the call
+        if (lender) {
+            EXPECT_EQ(lender->Canvas()->ReferenceCanvas(), before);
+        }
+        return image;
+    };
+
+    // In its own chart: the same pixels as the chart's legend shows for it.
+    {
+        TestChart chart;
+        auto *series = chart.AddSeriesOfClass<TLineSeries>();
+        series->SetSeriesColor(kColor);
+        series->AddXY(0, 1);
+        chart.Legend()->SetLegendStyle(lsSeries);
+        chart.Legend()->Symbol()->SetWidthUnits(lcsPixels);
+        const QImage shown = chart.render();
+        const TRect r = chart.Legend()->Items().Item(0).SymbolRect;
+        ASSERT_GT(r.width(), 4);
+        const QImage painted = paint(*series, shown.size(), r, nullptr);
+        int differing = 0;
+        int coloured = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                differing += (shown.pixel(x, y) | 0xFF000000u) != (painted.pixel(x, y) | 0xFF000000u);
+                coloured += (painted.pixel(x, y) | 0xFF000000u) == seriesPixel;
+            }
+        EXPECT_EQ(differing, 0);
+        EXPECT_GT(coloured, 0);
+    }
+
+    // Without a chart: a flat reference chart draws a line through the middle; with none, a chart
+    // made for the call (3D, as charts start) draws a filled box. The series joins neither.
+    TLineSeries loose;
+    loose.SetSeriesColor(kColor);
+    const TRect r{4, 4, 44, 20};
+    const int middle = (r.top + r.bottom) / 2;
+    TestChart flat;
+    flat.SetView3D(false);
+    struct Case { TCustomAxisPanel *reference; QRgb aboveMiddle; };
+    const Case cases[] = {{&flat, white}, {nullptr, seriesPixel}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.reference ? "reference chart" : "chart made for the call");
+        const QImage painted = paint(loose, {48, 24}, r, c.reference);
+        EXPECT_EQ(painted.pixel(24, middle) | 0xFF000000u, seriesPixel);
+        EXPECT_EQ(painted.pixel(24, r.top + 2) | 0xFF000000u, c.aboveMiddle);
+        EXPECT_EQ(painted.pixel(46, middle) | 0xFF000000u, white); // nothing outside the rectangle
+        EXPECT_EQ(loose.ParentChart(), nullptr);
+    }
+    EXPECT_EQ(flat.SeriesCount(), 0);
 }
 
 } // namespace
