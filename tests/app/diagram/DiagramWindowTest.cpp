@@ -16,6 +16,7 @@
 #include "app/windows/CompositionGrid.h"
 #include "app/windows/ChartLibrarySetup.h"
 #include "app/windows/TFlueFlueDlg.h"
+#include "platform/SettingsStore.h"
 
 #include "chart/core/PlotConst.h"
 #include "chart/editor/TChartPreview.h"
@@ -270,7 +271,9 @@ TEST_F(DiagramWindow, CurvesAreTheCalculationCoresValuesInTheChosenUnits)
 
 TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
 {
-    startWith({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
+    const QString methane = testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4);
+    startWith({w2000Record(), withField(withField(methane, 21, QStringLiteral("300")), 22, QStringLiteral("320"))});
+    setUnits(2, 0);
     window->show();
     TMeddazuDlg *picker = form->mediumPicker();
     picker->show();
@@ -280,11 +283,20 @@ TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
     ASSERT_EQ(window->Chart1->SeriesCount(), 2);
     EXPECT_EQ(series(0)->Title(), QStringLiteral("Methan"));
     EXPECT_EQ(series(1)->Title(), QStringLiteral("Testwasser"));
+    // Each over its own range, with the settings' count.
+    const double ranges[][2] = {{300, 320}, {274.15, 373.15}};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(series(i)->Count(), 250);
+        EXPECT_DOUBLE_EQ(series(i)->GetXValue(0), ranges[i][0]);
+        EXPECT_DOUBLE_EQ(series(i)->GetXValue(249), ranges[i][1]);
+    }
     // Compared curves are told apart by a legend of their names above the plot.
     const TChartLegend *legend = window->Chart1->Legend();
     EXPECT_TRUE(legend->Visible());
     EXPECT_EQ(legend->Alignment(), laTop);
     EXPECT_EQ(legend->LegendStyle(), lsSeries);
+    window->Chart1->grab();
+    EXPECT_EQ(legend->TotalItems(), 2);
     picker->ListBox2->clear();
     picker->BitBtn2->click();
     EXPECT_EQ(window->Chart1->SeriesCount(), 0);
@@ -559,4 +571,22 @@ TEST_F(DiagramWindow, TheLogarithmicAxisBoxUndoesAMouseZoomFirst)
         EXPECT_DOUBLE_EQ(left->Maximum(), full[3]);
     }
     window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, AStoredPointCountOutsideItsBoundsDrawsTheDefault)
+{
+    folder.writeDatabase({w2000Record()});
+    for (const char *stored : {"1", "0", "-5", "abc", "1000000000"}) {
+        SCOPED_TRACE(stored);
+        form.reset(); // a closing main window writes its settings
+        SettingsStore(QStringLiteral("Software\\Korvex\\Tensimo\\Einstellungen"))
+            .writeString(QStringLiteral("ABP"), QString::fromLatin1(stored));
+        startAgain();
+        window = form->diagramWindow();
+        whileOpen([&] { form->Diagramm1->trigger(); }, [&] {
+            ASSERT_EQ(window->Chart1->SeriesCount(), 1);
+            EXPECT_EQ(series(0)->Count(), 250);
+        });
+        EXPECT_TRUE(messages.shown().isEmpty());
+    }
 }
