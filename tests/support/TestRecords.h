@@ -103,6 +103,17 @@ inline QStringList shippedSourceLines(const QString &sourceName)
     return readTextLines(QStringLiteral(TENSIMO_SOURCE_DIR "/data/") + sourceName);
 }
 
+// The shipped database's records of a CAS number (field 3).
+inline QStringList shippedRecords(QStringView cas)
+{
+    QStringList records;
+    for (const QString &line : shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3)) {
+        if (line.section(u'\t', 2, 2) == cas)
+            records.append(line);
+    }
+    return records;
+}
+
 // Rows of a tab-separated fixture below tests/data, header line and empty lines dropped.
 inline QList<QStringList> readFixtureRows(const QString &relativePath)
 {

@@ -2,11 +2,8 @@
 // or one curve of the visible dialog's mixture or solution with its composition in the title.
 #include "app/diagram/DiagramContent.h"
 
-#include "SolutionTestData.h"
 #include "SystemDialogFixture.h"
-#include "app/container/DataPasswords.h"
 #include "app/core/DiagramPoints.h"
-#include "app/data/DataFiles.h"
 #include "app/windows/TFestFlueDlg.h"
 #include "app/windows/TFlueFlueDlg.h"
 #include "app/windows/TWaessrigDlg.h"
@@ -117,10 +114,7 @@ TEST_F(DiagramContentTest, EachPickedLineOfTheMainListIsOneCurveOverItsOwnRange)
 
 TEST_F(DiagramContentTest, TheVisibleDialogsSystemIsOneCurveWithItsCompositionInTheTitle)
 {
-    const QString password = QString::fromLatin1(DataPasswords::kAqueous);
-    folder.writeDataFile(kAqueousSolutesFile, password, aqueousSoluteFileLines());
-    folder.writeDataFile(kAqueousCoefficientsFile, password, aqueousCoefficientFileLines());
-    folder.writeDataFile(kSolidsFile, QString::fromLatin1(DataPasswords::kSolids), solidsFileLines());
+    writeSolutionDataFiles();
     QStringList records{waterTestRecord()};
     for (const char *name : {"A", "B", "C", "D"})
         records.append(testRecord(QString::fromLatin1(name), QStringLiteral("1-1-1"), 1, 1));

@@ -6,7 +6,9 @@
 #include "FakePrinterService.h"
 #include "MainWindowFixture.h"
 #include "PdfReader.h"
+#include "ScopedLocale.h"
 #include "TestRecords.h"
+#include "WhileShown.h"
 #include "app/core/PressureUnits.h"
 #include "app/core/TemperatureUnits.h"
 #include "app/diagram/TMeddazuDlg.h"
@@ -14,6 +16,7 @@
 #include "app/windows/CompositionGrid.h"
 #include "app/windows/ChartLibrarySetup.h"
 #include "app/windows/TFlueFlueDlg.h"
+#include "platform/SettingsStore.h"
 
 #include "chart/core/PlotConst.h"
 #include "chart/editor/TChartPreview.h"
@@ -37,6 +40,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 
@@ -71,14 +76,22 @@ protected:
     std::optional<QString> opensDiagram(const std::function<void()> &command)
     {
         std::optional<QString> caption;
-        QTimer::singleShot(0, window, [&] {
-            if (window->isVisible())
-                caption = window->windowTitle();
-            window->reject();
-        });
-        command();
-        QCoreApplication::processEvents();
+        whileShown(window, command, [&] { caption = window->windowTitle(); });
         return caption;
+    }
+
+    // Runs a command that opens the diagram, the steps while it is shown, then closes it.
+    void whileOpen(const std::function<void()> &command, const std::function<void()> &steps)
+    {
+        EXPECT_TRUE(whileShown(window, command, steps));
+    }
+
+    std::vector<double> values(int index, bool abscissa) const
+    {
+        std::vector<double> list;
+        for (int j = 0; j < series(index)->Count(); ++j)
+            list.push_back(abscissa ? series(index)->GetXValue(j) : series(index)->GetYValue(j));
+        return list;
     }
 
     // Opens the vapour-pressure diagram, presses its print button, runs the steps on the preview
@@ -258,7 +271,9 @@ TEST_F(DiagramWindow, CurvesAreTheCalculationCoresValuesInTheChosenUnits)
 
 TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
 {
-    startWith({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
+    const QString methane = testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4);
+    startWith({w2000Record(), withField(withField(methane, 21, QStringLiteral("300")), 22, QStringLiteral("320"))});
+    setUnits(2, 0);
     window->show();
     TMeddazuDlg *picker = form->mediumPicker();
     picker->show();
@@ -268,11 +283,20 @@ TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
     ASSERT_EQ(window->Chart1->SeriesCount(), 2);
     EXPECT_EQ(series(0)->Title(), QStringLiteral("Methan"));
     EXPECT_EQ(series(1)->Title(), QStringLiteral("Testwasser"));
+    // Each over its own range, with the settings' count.
+    const double ranges[][2] = {{300, 320}, {274.15, 373.15}};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(series(i)->Count(), 250);
+        EXPECT_DOUBLE_EQ(series(i)->GetXValue(0), ranges[i][0]);
+        EXPECT_DOUBLE_EQ(series(i)->GetXValue(249), ranges[i][1]);
+    }
     // Compared curves are told apart by a legend of their names above the plot.
     const TChartLegend *legend = window->Chart1->Legend();
     EXPECT_TRUE(legend->Visible());
     EXPECT_EQ(legend->Alignment(), laTop);
     EXPECT_EQ(legend->LegendStyle(), lsSeries);
+    window->Chart1->grab();
+    EXPECT_EQ(legend->TotalItems(), 2);
     picker->ListBox2->clear();
     picker->BitBtn2->click();
     EXPECT_EQ(window->Chart1->SeriesCount(), 0);
@@ -365,4 +389,204 @@ TEST_F(DiagramWindow, ShowingItMakesTheChartLibraryGermanButLeavesItsOwnCaptions
     EXPECT_EQ(PlotConst::message(PlotConst::msgGalleryExtended), QStringLiteral("Erweitert"));
     EXPECT_EQ(margins, QStringLiteral("Rand (%)"));
     PlotEngine::ShowErrorBoxHook() = nullptr;
+}
+
+TEST_F(DiagramWindow, AtWholeDegreesTheCurveReadsAsTheSingleValueCalculation)
+{
+    startWith({w2000Record()});
+    useFixedNotation();
+    setUnits(0, 0);
+    form->settingsDialog()->Edit1->setText(QStringLiteral("100"));
+    const QStringList degrees{QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("100")};
+    QStringList drawn;
+    whileOpen([&] { form->Diagramm1->trigger(); }, [&] {
+        ASSERT_EQ(series(0)->Count(), 100);
+        for (const QString &celsius : degrees) {
+            const int j = celsius.toInt() - 1; // the points lie on 1, 2, … 100 °C
+            EXPECT_NEAR(series(0)->GetXValue(j), celsius.toDouble(), 1e-9);
+            drawn.append(form->FormatResult(series(0)->GetYValue(j)).trimmed());
+        }
+    });
+    QStringList calculated;
+    for (const QString &celsius : degrees) {
+        form->Edit1->setText(celsius);
+        form->BitBtn1->click();
+        calculated.append(form->Label16->text().trimmed());
+    }
+    EXPECT_EQ(drawn, calculated);
+    EXPECT_EQ(calculated.at(1), QStringLiteral("0,123"));
+}
+
+TEST_F(DiagramWindow, TheLogarithmicPressureAxisIsLabelledInDecades)
+{
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    startWith({w2000Record()});
+    setUnits(0, 0);
+    window->show();
+    TChartAxis *left = window->Chart1->LeftAxis();
+    QStringList labels;
+    left->SetOnDrawLabel([&](TChartAxis *, int &, int &, int &, QString &text, bool &) {
+        if (text != left->Title()->Caption())
+            labels.append(text);
+    });
+    window->CheckBox1->click();
+    ASSERT_TRUE(left->Logarithmic());
+    window->Chart1->grab();
+    EXPECT_TRUE(labels.contains(QStringLiteral("0,1"))) << labels.join(u' ').toStdString();
+    EXPECT_TRUE(labels.contains(QStringLiteral("1"))) << labels.join(u' ').toStdString();
+    const QLocale locale;
+    for (const QString &label : labels) {
+        bool number = false;
+        const double exponent = std::log10(locale.toDouble(label, &number));
+        EXPECT_TRUE(number && exponent == std::nearbyint(exponent)) << label.toStdString();
+    }
+    // Linear again: labels between the decades.
+    labels.clear();
+    window->CheckBox1->click();
+    window->Chart1->grab();
+    EXPECT_FALSE(left->Logarithmic());
+    EXPECT_TRUE(labels.contains(QStringLiteral("0,2"))) << labels.join(u' ').toStdString();
+    left->SetOnDrawLabel(nullptr);
+    window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, ACurveSpansItsSubstancesRangeWithTheSettingsPointCount)
+{
+    startWith({withField(withField(w2000Record(), 21, QStringLiteral("280,65")), 22, QStringLiteral("320,9"))});
+    setUnits(0, 0);
+    form->settingsDialog()->Edit1->setText(QStringLiteral("50"));
+    whileOpen([&] { form->Diagramm1->trigger(); }, [&] {
+        ASSERT_EQ(series(0)->Count(), 50);
+        const QLocale german(QLocale::German);
+        const struct
+        {
+            double x;
+            long double kelvin;
+            QLabel *label;
+        } ends[] = {{series(0)->GetXValue(0), form->range().TminK, form->Label19},
+                    {series(0)->GetXValue(49), form->range().TmaxK, form->Label20}};
+        for (const auto &end : ends) {
+            EXPECT_EQ(end.x, double(TForm1::KelvinToTemperatureUnit(QStringLiteral("°C"), end.kelvin)));
+            bool number = false;
+            EXPECT_NEAR(end.x, german.toDouble(end.label->text(), &number), 1.0);
+            EXPECT_TRUE(number) << end.label->text().toStdString();
+        }
+    });
+}
+
+TEST_F(DiagramWindow, ShippedWaterBoilsAtOneAtmosphereOnTheCurve)
+{
+    const QStringList records = shippedRecords(u"7732-18-5");
+    ASSERT_EQ(records.size(), 1);
+    startWith(records);
+    setUnits(0, 0);
+    whileOpen([&] { form->Diagramm1->trigger(); }, [&] {
+        ASSERT_EQ(window->Chart1->SeriesCount(), 1);
+        EXPECT_EQ(series(0)->Title(), QStringLiteral("Wasser"));
+        const std::vector<double> t = values(0, true), p = values(0, false);
+        const auto above = std::upper_bound(t.begin(), t.end(), 100.0);
+        ASSERT_TRUE(above != t.begin() && above != t.end());
+        const std::size_t j = std::size_t(above - t.begin());
+        const double at100 = p[j - 1] + (p[j] - p[j - 1]) * (100.0 - t[j - 1]) / (t[j] - t[j - 1]);
+        EXPECT_NEAR(at100 / 1.01325, 1.0, 0.02) << at100;
+    });
+}
+
+TEST_F(DiagramWindow, AnotherUnitRescalesTheCurveAndRetitlesItsAxis)
+{
+    startWith({w2000Record()});
+    setUnits(0, 0);
+    window->show();
+    const std::vector<double> celsius = values(0, true), bar = values(0, false);
+    struct Case
+    {
+        QComboBox *list;
+        const char *unit;
+        double scale, offset;
+        const char *axisTitle;
+    };
+    const Case cases[] = {
+        {window->ComboBox2, "mbar", 1000, 0, "Dampfdruck in mbar"},
+        {window->ComboBox2, "Pa", 100000, 0, "Dampfdruck in Pa"},
+        {window->ComboBox1, "K", 1, 273.15, "Temperatur in K"},
+        {window->ComboBox1, "°F", 1.8, 32, "Temperatur in °F"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.unit);
+        selectUnit(window->ComboBox1, "°C");
+        selectUnit(window->ComboBox2, "bar");
+        selectUnit(c.list, c.unit);
+        ASSERT_EQ(window->Chart1->SeriesCount(), 1);
+        const bool abscissa = c.list == window->ComboBox1;
+        const std::vector<double> &base = abscissa ? celsius : bar;
+        const std::vector<double> drawn = values(0, abscissa);
+        ASSERT_EQ(drawn.size(), base.size());
+        for (std::size_t j = 0; j < base.size(); ++j)
+            EXPECT_NEAR(drawn[j] / (base[j] * c.scale + c.offset), 1.0, 1e-12) << j;
+        // The other coordinate stays.
+        EXPECT_EQ(values(0, !abscissa), abscissa ? bar : celsius);
+        const TChartAxis *axis = abscissa ? window->Chart1->BottomAxis() : window->Chart1->LeftAxis();
+        EXPECT_EQ(axis->Title()->Caption(), QString::fromUtf8(c.axisTitle));
+    }
+    window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, TheLogarithmicAxisBoxUndoesAMouseZoomFirst)
+{
+    startWith({w2000Record()});
+    setUnits(0, 0);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    TChart *chart = window->Chart1;
+    TChartAxis *bottom = chart->BottomAxis();
+    TChartAxis *left = chart->LeftAxis();
+    chart->grab(); // lays the axes out
+    const double full[] = {bottom->Minimum(), bottom->Maximum(), left->Minimum(), left->Maximum()};
+    for (const bool logarithmic : {true, false}) {
+        SCOPED_TRACE(logarithmic);
+        const QPoint from(bottom->ValueToPixel(20), left->ValueToPixel(0.8));
+        const QPoint to(bottom->ValueToPixel(60), left->ValueToPixel(0.1));
+        const double zoomed[] = {bottom->PixelToValue(from.x()), bottom->PixelToValue(to.x()),
+                                 left->PixelToValue(to.y()), left->PixelToValue(from.y())};
+        QTest::mousePress(chart, Qt::LeftButton, {}, from);
+        QTest::mouseMove(chart, to);
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
+        ASSERT_TRUE(chart->Zoomed);
+        EXPECT_DOUBLE_EQ(bottom->Minimum(), zoomed[0]);
+        EXPECT_DOUBLE_EQ(bottom->Maximum(), zoomed[1]);
+        EXPECT_DOUBLE_EQ(left->Minimum(), zoomed[2]);
+        EXPECT_DOUBLE_EQ(left->Maximum(), zoomed[3]);
+
+        window->CheckBox1->click();
+        EXPECT_EQ(window->CheckBox1->isChecked(), logarithmic);
+        EXPECT_EQ(left->Logarithmic(), logarithmic);
+        EXPECT_FALSE(chart->Zoomed);
+        EXPECT_TRUE(bottom->Automatic());
+        EXPECT_TRUE(left->Automatic());
+        chart->grab();
+        EXPECT_DOUBLE_EQ(bottom->Minimum(), full[0]);
+        EXPECT_DOUBLE_EQ(bottom->Maximum(), full[1]);
+        // A logarithmic axis spans the same values.
+        EXPECT_DOUBLE_EQ(left->Minimum(), full[2]);
+        EXPECT_DOUBLE_EQ(left->Maximum(), full[3]);
+    }
+    window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, AStoredPointCountOutsideItsBoundsDrawsTheDefault)
+{
+    folder.writeDatabase({w2000Record()});
+    for (const char *stored : {"1", "0", "-5", "abc", "1000000000"}) {
+        SCOPED_TRACE(stored);
+        form.reset(); // a closing main window writes its settings
+        SettingsStore(QStringLiteral("Software\\Korvex\\Tensimo\\Einstellungen"))
+            .writeString(QStringLiteral("ABP"), QString::fromLatin1(stored));
+        startAgain();
+        window = form->diagramWindow();
+        whileOpen([&] { form->Diagramm1->trigger(); }, [&] {
+            ASSERT_EQ(window->Chart1->SeriesCount(), 1);
+            EXPECT_EQ(series(0)->Count(), 250);
+        });
+        EXPECT_TRUE(messages.shown().isEmpty());
+    }
 }

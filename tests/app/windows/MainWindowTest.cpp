@@ -499,11 +499,7 @@ TEST_F(MainWindow, HelpThatCannotBeOpenedIsReported)
 
 TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
 {
-    QStringList records;
-    for (const QString &line : shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3)) {
-        if (getField(line, 3) == u"7732-18-5")
-            records.append(line);
-    }
+    const QStringList records = shippedRecords(u"7732-18-5");
     ASSERT_EQ(records.size(), 1);
     start(records);
     setScientific(false);

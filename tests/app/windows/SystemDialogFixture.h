@@ -5,7 +5,10 @@
 
 #include "FakePrinterService.h"
 #include "ScriptedMessageService.h"
+#include "SolutionTestData.h"
 #include "TestProgramFolder.h"
+#include "app/container/DataPasswords.h"
+#include "app/data/DataFiles.h"
 #include "app/data/LanguageTables.h"
 #include "app/print/TablePrinter.h"
 #include "app/windows/CompositionDialog.h"
@@ -48,6 +51,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         setUnits(Celsius, Bar);
         form->settingsDialog()->CheckBox2->setChecked(false);
+    }
+
+    // The test solids and aqueous solutes, written before the start.
+    void writeSolutionDataFiles()
+    {
+        const QString aqueous = QString::fromLatin1(DataPasswords::kAqueous);
+        folder.writeDataFile(kAqueousSolutesFile, aqueous, aqueousSoluteFileLines());
+        folder.writeDataFile(kAqueousCoefficientsFile, aqueous, aqueousCoefficientFileLines());
+        folder.writeDataFile(kSolidsFile, QString::fromLatin1(DataPasswords::kSolids), solidsFileLines());
     }
 
     void setUnits(int temperatureIndex, int pressureIndex)
