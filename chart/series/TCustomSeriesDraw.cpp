@@ -462,11 +462,11 @@ void TCustomSeries::drawAreaPiece(TCanvas3D &canvas, int x, int y, TColor color,
     const TColor lineColor = m_pass.color != clNone ? m_pass.color : pen.Color();
 
     if (!m_stairs) {
-        m_polygon.clear();
-        if (vertical)
-            m_polygon.insert(m_polygon.end(), {TPoint{ox, oy}, TPoint{x, y}, TPoint{x, origin}, TPoint{ox, prevOrigin}});
-        else
-            m_polygon.insert(m_polygon.end(), {TPoint{ox, oy}, TPoint{x, y}, TPoint{origin, y}, TPoint{prevOrigin, oy}});
+        m_polygon.resize(4);
+        m_polygon[0] = {ox, oy};
+        m_polygon[1] = {x, y};
+        m_polygon[2] = vertical ? TPoint{x, origin} : TPoint{origin, y};
+        m_polygon[3] = vertical ? TPoint{ox, prevOrigin} : TPoint{prevOrigin, oy};
         TRect bounds{m_polygon[0].x, m_polygon[0].y, m_polygon[0].x, m_polygon[0].y};
         for (const TPoint &p : m_polygon) {
             bounds.left = std::min(bounds.left, p.x);
