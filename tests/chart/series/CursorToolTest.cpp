@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -102,6 +103,14 @@ TEST_F(CursorToolTest, ToolsGetTheDrawingMomentsAndMouseEventsOnceEachWhileActiv
     chart.repaint();
     EXPECT_EQ(recorder->mouse.size(), 3u);
     EXPECT_EQ(recorder->events, seen);
+
+    // The cursor tool before it takes a press on its line: the press goes no further.
+    recorder->SetActive(true);
+    placeLines(200, 150);
+    QTest::mousePress(&chart, Qt::LeftButton, {}, {260, 150});
+    EXPECT_EQ(tool->Dragging(), TCursorTool::ccHorizontal);
+    EXPECT_EQ(recorder->mouse.size(), 3u);
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, {260, 150});
 }
 
 TEST_F(CursorToolTest, TheFirstDrawPutsBothLinesInTheMiddleOfTheirAxes)
@@ -134,6 +143,25 @@ TEST_F(CursorToolTest, HitTestFindsTheLinesWithinTheToleranceInsideTheArea)
         tool->SetStyle(c.style);
         EXPECT_EQ(tool->Clicked(c.at.x(), c.at.y()), c.part) << c.style << " at " << c.at.x() << "," << c.at.y();
     }
+}
+
+TEST_F(CursorToolTest, InThreeDimensionsTheLinesAreHitWhereTheSeriesDepthShowsThem)
+{
+    // A second series in front puts the first one deeper.
+    auto *front = chart.AddSeriesOfClass<TLineSeries>();
+    front->AddXY(0, 0);
+    front->AddXY(10, 100);
+    chart.SetView3D(true);
+    chart.SetChart3DPercent(40);
+    tool->SetSeries(series);
+    tool->SetUseSeriesZ(true);
+    chart.render();
+    const TPoint shown = chart.Canvas()->Calc3DPoint(tool->VerticalLineX(), tool->HorizontalLineY(), series->StartZ());
+    ASSERT_GT(std::abs(shown.x - tool->VerticalLineX()), tool->ClickTolerance());
+    ASSERT_GT(std::abs(shown.y - tool->HorizontalLineY()), tool->ClickTolerance());
+    EXPECT_EQ(tool->Clicked(shown.x, shown.y), TCursorTool::ccBoth);
+    tool->SetUseSeriesZ(false);
+    EXPECT_EQ(tool->Clicked(shown.x, shown.y), TCursorTool::ccNone);
 }
 
 TEST_F(CursorToolTest, OverALineTheCursorChangesAndTheChartLeavesTheMouseAlone)
