@@ -69,6 +69,16 @@ void TCursorTool::SetActive(bool value)
     TPlotCustomToolSeries::SetActive(value);
 }
 
+void TCursorTool::SetParentChart(TCustomAxisPanel *value)
+{
+    if (value == ParentChart())
+        return;
+    m_drawn.reset();
+    m_cursorBefore.reset();
+    TPlotCustomToolSeries::SetParentChart(value);
+    Repaint();
+}
+
 TRect TCursorTool::GetCursorArea()
 {
     TCustomAxisPanel *chart = ParentChart();

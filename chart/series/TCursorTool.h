@@ -87,6 +87,8 @@ public:
     void SetSeries(TChartSeries *value) override;
     // Inactive, the lines leave the picture with the next draw.
     void SetActive(bool value) override;
+    // The lines drawn on the former chart stay with its picture; the new chart draws its own.
+    void SetParentChart(TCustomAxisPanel *value) override;
     void ChartEvent(int kind) override;
     void ChartMouseEvent(TChartMouseEventKind kind, TMouseButton button, TShiftState shift, int x, int y) override;
     QString Description() const override;
