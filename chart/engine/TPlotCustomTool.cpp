@@ -25,6 +25,7 @@ void TPlotCustomTool::SetParentChart(TCustomAxisPanel *value)
         return;
     if (old) {
         old->Tools().remove(this);
+        old->RemoveListener(this);
         if (!value && !IsDestroying())
             old->Invalidate();
     }
@@ -34,7 +35,23 @@ void TPlotCustomTool::SetParentChart(TCustomAxisPanel *value)
         if (!parent())
             setParent(value);
         value->Tools().append(this);
+        value->Listeners().Add(this);
     }
+}
+
+void TPlotCustomTool::PlotEvent(TPlotEvent &event)
+{
+    const auto *mouse = dynamic_cast<const TPlotMouseEvent *>(&event);
+    if (!mouse || !Active())
+        return;
+    // The listeners number their kinds down, up, move; tools down, move, up.
+    TChartMouseEventKind kind = TChartMouseEventKind::cmeDown;
+    switch (mouse->Kind) {
+    case TPlotMouseEvent::meDown: kind = TChartMouseEventKind::cmeDown; break;
+    case TPlotMouseEvent::meMove: kind = TChartMouseEventKind::cmeMove; break;
+    case TPlotMouseEvent::meUp: kind = TChartMouseEventKind::cmeUp; break;
+    }
+    ChartMouseEvent(kind, mouse->Button, mouse->Shift, mouse->X, mouse->Y);
 }
 
 TChartSeries *TPlotCustomToolSeries::Series() const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TCustomChartElement.h"
+#include "TPlotEventListeners.h"
 
 #include <QPointer>
 
@@ -12,7 +13,9 @@ class TChartSeries;
 // Mouse kinds of ChartMouseEvent; another order than the panel listeners' mouse events.
 enum class TChartMouseEventKind { cmeDown = 0, cmeMove = 1, cmeUp = 2 };
 
-class TPlotCustomTool : public TCustomChartElement
+// A tool listens to its chart's mouse: the chart passes each mouse event to its listeners in
+// order until one sets CancelMouse, and an active tool turns it into ChartMouseEvent.
+class TPlotCustomTool : public TCustomChartElement, public TPlotEventListener
 {
     Q_OBJECT
 public:
@@ -31,8 +34,12 @@ public:
     }
     virtual QString Description() const { return {}; }
 
-    // Leaves the old chart's tools (repainting it when no chart follows) and joins the new one's.
+    // Leaves the old chart's tools and listeners (repainting it when no chart follows) and joins
+    // the new one's.
     void SetParentChart(TCustomAxisPanel *value) override;
+
+    // TPlotEventListener: mouse events of the chart reach ChartMouseEvent while the tool is active.
+    void PlotEvent(TPlotEvent &event) override;
 };
 
 class TPlotCustomToolSeries : public TPlotCustomTool

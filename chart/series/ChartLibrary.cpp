@@ -18,5 +18,6 @@ void registerChartLibrary()
         registerChartUnit(ChartClassRegistry::instance());
         // Series units of this library, in gallery order.
         registerSeriesUnits(ChartClassRegistry::instance());
+        registerToolUnits(ChartClassRegistry::instance());
     });
 }

@@ -8,3 +8,5 @@ class ChartClassRegistry;
 void registerChartUnit(ChartClassRegistry &registry);
 // The standard series types (line, point, area and the others as they are built).
 void registerSeriesUnits(ChartClassRegistry &registry);
+// The chart tools.
+void registerToolUnits(ChartClassRegistry &registry);

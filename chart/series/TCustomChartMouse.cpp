@@ -346,11 +346,11 @@ void TCustomChart::endAction()
 void TCustomChart::leaveEvent(QEvent *event)
 {
     m_lastMovePoint = QPoint(-1, -1);
-    // The panel puts the chart's own cursor back and ends a panning.
+    // The panel puts the chart's own cursor back and ends a panning; the axis panel tells the
+    // tools that the mouse left.
     m_cursorBeforeSeries.reset();
     if (Panning()->Active)
         m_cursorBeforeAction.reset();
-    runGuarded([this] { BroadcastToolEvent(teMouseLeave); });
     TCustomAxisPanel::leaveEvent(event);
 }
 

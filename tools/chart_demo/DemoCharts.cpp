@@ -5,6 +5,7 @@
 #include "TChart.h"
 #include "TChartAxis.h"
 #include "TChartAxisTitle.h"
+#include "TCursorTool.h"
 #include "TLineSeries.h"
 #include "TSeriesPointer.h"
 
@@ -57,6 +58,14 @@ void fill(TChart &chart, bool view3D)
     water->Pointer()->SetVisible(true);
     for (const auto &[t, p] : curve(kWater, 1.0, 100.0, 34))
         water->AddXY(t, p);
+
+    // A cross-hair that follows the mouse and snaps to the water curve.
+    auto *cursor = new TCursorTool(&chart);
+    cursor->SetParentChart(&chart);
+    cursor->SetFollowMouse(true);
+    cursor->SetSeries(water);
+    cursor->SetSnap(true);
+    cursor->Pen()->SetColor(0x3030D0);
 }
 
 } // namespace DemoCharts

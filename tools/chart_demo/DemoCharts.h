@@ -24,7 +24,8 @@ double pressureBar(const Antoine &antoine, double celsius);
 std::vector<std::pair<double, double>> curve(const Antoine &antoine, double firstC, double lastC, int count);
 
 // Fills an empty chart: titles, water as a line with pointers on a logarithmic pressure axis and
-// ethanol as an area. In 3D the two series are ribbons in front of all four walls.
+// ethanol as an area, and a cursor tool that follows the mouse. In 3D the two series are ribbons
+// in front of all four walls.
 void fill(TChart &chart, bool view3D);
 
 } // namespace DemoCharts

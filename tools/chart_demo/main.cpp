@@ -1,14 +1,37 @@
 // A small program that shows the chart component: the same chart in 2D and in 3D. With
-// "--screenshot FILE" it saves the 2D chart as a picture and ends.
+// "--screenshot FILE" it zooms the 2D chart by a mouse drag, moves the mouse over it and saves it
+// as a picture, then ends.
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
 #include "TChart.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QTextStream>
 #include <QWidget>
+
+namespace {
+
+void sendMouse(QWidget &widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, widget.mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+    QApplication::processEvents();
+}
+
+// What a user does first: drags a rectangle to zoom in, then points at the curve.
+void zoomAndPoint(QWidget &chart)
+{
+    const QPoint from(190, 70), to(430, 300), pointAt(330, 150);
+    sendMouse(chart, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(chart, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    sendMouse(chart, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    sendMouse(chart, QEvent::MouseMove, pointAt, Qt::NoButton, Qt::NoButton);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -37,6 +60,7 @@ int main(int argc, char **argv)
         window.resize(1160, 420);
         window.show();
         QApplication::processEvents();
+        zoomAndPoint(*flat);
         if (!flat->grab().save(args[option + 1])) {
             QTextStream(stderr) << "cannot write " << args[option + 1] << '\n';
             return 1;

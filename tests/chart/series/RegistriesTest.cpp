@@ -8,6 +8,7 @@
 #include "PlotConst.h"
 #include "PlotProCo.h"
 #include "PlotProcs.h"
+#include "TCursorTool.h"
 #include "TLineSeries.h"
 
 #include <array>
@@ -25,7 +26,6 @@ ChartClassDescriptor namedClass(const char *name)
     return descriptor;
 }
 const ChartClassDescriptor kTestFunction = namedClass("TTestRegistryFunction");
-const ChartClassDescriptor kTestTool = namedClass("TTestRegistryTool");
 
 TEST_F(RegistriesTest, TheStartRegistersTheSeriesTypesOnceInGalleryOrder)
 {
@@ -82,13 +82,16 @@ TEST_F(RegistriesTest, RegisteringAgainAddsOnlyANewSeriesAndFunctionPairOrANewTo
     EXPECT_EQ(PlotSeriesTypes().Count(), before + 1);
     EXPECT_EQ(PlotSeriesTypes().FindSeriesType(&line)->FunctionClass, nullptr);
 
+    // The start registered the cursor tool, for the gallery and for streaming by name.
+    const ChartClassDescriptor &cursor = registeredClass(TCursorTool::staticMetaObject);
+    ASSERT_GE(PlotToolTypes().IndexOf(&cursor), 0);
     const int tools = PlotToolTypes().Count();
-    RegisterPlotTools({&kTestTool});
-    RegisterPlotTools({&kTestTool});
-    EXPECT_EQ(PlotToolTypes().Count(), tools + 1);
-    EXPECT_EQ(PlotToolTypes().GetItem(tools), &kTestTool);
-    UnRegisterPlotTools({&kTestTool});
-    EXPECT_EQ(PlotToolTypes().IndexOf(&kTestTool), -1);
+    RegisterPlotTools({&cursor});
+    registerChartLibrary();
+    EXPECT_EQ(PlotToolTypes().Count(), tools);
+    const std::unique_ptr<QObject> made = ChartClassRegistry::instance().create(QStringLiteral("TCursorTool"));
+    ASSERT_NE(qobject_cast<TCursorTool *>(made.get()), nullptr);
+    EXPECT_EQ(ChartClassRegistry::instance().editorClassName(*made), QStringLiteral("TCursorToolEditor"));
 }
 
 TEST_F(RegistriesTest, RecordsReadTheirTextsByNumberSoATranslationRenamesThem)
@@ -100,11 +103,11 @@ TEST_F(RegistriesTest, RecordsReadTheirTextsByNumberSoATranslationRenamesThem)
     PlotConst::SetLibraryMessages();
     EXPECT_EQ(GetGallerySeriesName(*series), QStringLiteral("Line"));
 
-    const ChartTextRef cursor = ChartTextRef::gallery(PlotProCo::txtCursor);
+    const TCursorTool cursor;
     PlotProCo::setText(97, QStringLiteral("Kursor"));
-    EXPECT_EQ(cursor.text(), QStringLiteral("Kursor"));
+    EXPECT_EQ(cursor.Description(), QStringLiteral("Kursor"));
     PlotProCo::SetGalleryTexts();
-    EXPECT_EQ(cursor.text(), QStringLiteral("Cursor"));
+    EXPECT_EQ(cursor.Description(), QStringLiteral("Cursor"));
 }
 
 TEST(GalleryTextsTest, HoldTheEnglishTextsAndIgnoreNumbersOutsideTheTable)

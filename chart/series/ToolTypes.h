@@ -1,0 +1,15 @@
+// Enumerations of the chart tools, published through the meta-object.
+#pragma once
+
+#include <QObject>
+
+namespace ToolEnums {
+Q_NAMESPACE
+
+// Which lines a cursor tool shows.
+enum TCursorToolStyle { cssHorizontal, cssVertical, cssBoth };
+Q_ENUM_NS(TCursorToolStyle)
+
+} // namespace ToolEnums
+
+using namespace ToolEnums;
