@@ -174,7 +174,7 @@ void TCustomPlotPanel::SetView3DOptions(const TView3DOptions *value)
 void TCustomPlotPanel::Draw(GuiCanvas *userCanvas, const TRect &userRect)
 {
     try {
-        ChartBounds = m_canvas->InitWindow(userCanvas, m_view3DOptions.get(), m_color, m_view3D, userRect);
+        ChartBounds = m_canvas->InitWindow(userCanvas, m_view3DOptions.get(), paintColor(), m_view3D, userRect);
         if (!CustomChartRect)
             CalcChartRect();
         CalcChartDimensions();
@@ -289,7 +289,7 @@ void TCustomPlotPanel::DrawPanelBevels(TRect &r)
     pen->SetMode(pmCopy);
     PlotProcs::DrawBevel(canvas, m_bevelOuter, r, m_borderRound, m_bevelWidth);
     if (m_borderWidth > 0)
-        canvas.Frame3D(r, m_color, m_color, m_borderWidth);
+        canvas.Frame3D(r, paintColor(), paintColor(), m_borderWidth);
     PlotProcs::DrawBevel(canvas, m_bevelInner, r, m_borderRound, m_bevelWidth);
     canvas.End2D();
 }

@@ -73,7 +73,7 @@ public:
     // The panel's own platform canvas: attached to the widget's painter while it paints.
     GuiCanvas *PaintCanvas() const { return m_paintCanvas.get(); }
 
-    virtual TColor GetBackColor() const { return m_color; }
+    virtual TColor GetBackColor() const { return paintColor(); }
     // Draws the chart on the canvas over the rectangle: the whole pass.
     virtual void Draw(GuiCanvas *userCanvas, const TRect &userRect);
     // The panel's rectangle: (0, 0, width, height).
@@ -90,6 +90,8 @@ public:
     int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int value) { setPanelProperty(m_borderWidth, std::max(value, 0)); }
     TColor Color() const { return m_color; }
+    // The colour the panel is painted in: the default colour is the button face, as for a window.
+    TColor paintColor() const { return m_color == clDefault ? clBtnFace : m_color; }
     void SetColor(TColor value) { setPanelProperty(m_color, value); }
     TChartHiddenPen *Border() const { return m_border.get(); }
     void SetBorder(const TChartHiddenPen *value);
@@ -187,7 +189,7 @@ public:
     void DrawToMetaCanvas(GuiCanvas *canvas, const TRect &rect);
     std::unique_ptr<QPicture> CreateMetafile(const TRect &rect);
     QImage CreateBitmap(TColor backColor, const TRect &rect);
-    QImage CreateDefaultBitmap() { return CreateBitmap(m_color, GetRectangle()); }
+    QImage CreateDefaultBitmap() { return CreateBitmap(paintColor(), GetRectangle()); }
 
     // Printing. The printer is the one set (not owned) or a default QPrinter of the panel's own.
     void SetPrinterInfo(PrinterInfo *printer) { m_printer = printer; }

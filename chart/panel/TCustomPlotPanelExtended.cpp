@@ -100,7 +100,7 @@ void TCustomPlotPanelExtended::FillPanelRect(const TRect &rect)
     if (m_gradient && m_gradient->Visible()) {
         m_gradient->Draw(canvas, rect, 0);
     } else if (!(Printing() && !PrintBackground) && Color() != clNone) {
-        canvas.Brush()->SetColor(Color());
+        canvas.Brush()->SetColor(paintColor());
         canvas.Brush()->SetStyle(bsSolid);
         canvas.EraseBackground(rect);
     }
@@ -116,7 +116,7 @@ void TCustomPlotPanelExtended::DrawPanelBackground(const TRect &rect)
         // Around the shadow lies what the parent shows.
         const TColor parentColor = parentWidget()
                                        ? PlotColor::fromQRgb(parentWidget()->palette().color(QPalette::Window).rgb())
-                                       : Color();
+                                       : paintColor();
         canvas.Brush()->SetColor(parentColor);
         canvas.Brush()->SetStyle(bsSolid);
         canvas.EraseBackground(rect);

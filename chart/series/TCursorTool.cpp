@@ -207,8 +207,7 @@ TCursorTool::DrawnLines TCursorTool::currentLines()
     lines.vertical = m_style != cssHorizontal;
     lines.in3D = chart.View3D();
     // Xor with the background: where the lines cross the background they show in the pen colour.
-    const TColor back = chart.Color() == clDefault ? clBtnFace : chart.Color();
-    lines.color = PlotColor::ColorToRGB(Pen()->Color()) ^ PlotColor::ColorToRGB(back);
+    lines.color = PlotColor::ColorToRGB(Pen()->Color()) ^ PlotColor::ColorToRGB(chart.paintColor());
     return lines;
 }
 

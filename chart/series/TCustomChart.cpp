@@ -327,7 +327,7 @@ bool TCustomChart::IsFreeSeriesColor(TColor color, bool checkBackground, const T
 TColor TCustomChart::GetBackColor() const
 {
     const TChartBackWall &back = *m_walls->Back();
-    return back.Transparent() ? Color() : back.Color();
+    return back.Transparent() ? paintColor() : back.Color();
 }
 
 void TCustomChart::SetBackColor(TColor value)

@@ -2,6 +2,7 @@
 #include "ChartTestSetup.h"
 #include "GoldenFiles.h"
 #include "PanelTestSetup.h"
+#include "PlotColor.h"
 #include "PlotException.h"
 #include "RecordingCanvas.h"
 #include "ScriptedMessageService.h"
@@ -219,6 +220,15 @@ TEST(ChartPanel, AResizedPanelDrawsAWholePassAtItsNewSize)
     EXPECT_EQ(picture.pixel(450, 280), qRgb(255, 0, 0));
     EXPECT_EQ(screenCanvas(panel).buffer()->size(), QSize(500, 300));
     EXPECT_EQ(panel.ChartRect.right, 500 - 1 - 15);
+}
+
+TEST(ChartPanel, TheDefaultColourPaintsTheButtonFace)
+{
+    TCustomPlotPanelExtended panel;
+    panel.SetColor(clDefault);
+    const QImage picture = panel.grab().toImage();
+    EXPECT_EQ(picture.pixel(200, 150), PlotColor::toQRgb(clBtnFace));
+    EXPECT_EQ(panel.GetBackColor(), clBtnFace);
 }
 
 TEST(ChartPanel, BackImageTilesCentresAndSkipsEmptyPictures)

@@ -274,12 +274,10 @@ TEST_F(CursorToolTest, LinesXorThePixelsUnderThemWithPenAndBackground)
 {
     tool->Pen()->SetColor(0x0000C0);
     chart.BackWall()->SetTransparent(true); // the panel's colour shows behind the lines
-    // A panel of the default colour itself paints black: there only the xor value is checked.
-    struct Case { TColor color; bool panelShowsResolvedColor; };
-    const Case cases[] = {{clBtnFace, true}, {clDefault, false}, {0xE0FFFF, true}};
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.color);
-        chart.SetColor(c.color);
+    // The default colour paints the button face, so the lines show in the pen colour there too.
+    for (const TColor color : {clBtnFace, clDefault, TColor(0xE0FFFF)}) {
+        SCOPED_TRACE(color);
+        chart.SetColor(color);
         tool->SetActive(false);
         show();
         placeLines(180, 102); // between grid lines
@@ -288,7 +286,7 @@ TEST_F(CursorToolTest, LinesXorThePixelsUnderThemWithPenAndBackground)
         tool->SetActive(true);
         chart.repaint();
         const QImage over = buffer();
-        const TColor back = PlotColor::ColorToRGB(c.color == clDefault ? clBtnFace : c.color);
+        const TColor back = PlotColor::ColorToRGB(color == clDefault ? clBtnFace : color);
         const QRgb background = PlotColor::toQColor(back).rgb() & 0xFFFFFF;
         const QRgb pen = PlotColor::toQColor(tool->Pen()->Color()).rgb() & 0xFFFFFF;
         const TRect area = tool->GetCursorArea();
@@ -301,8 +299,7 @@ TEST_F(CursorToolTest, LinesXorThePixelsUnderThemWithPenAndBackground)
             ASSERT_EQ(over.pixel(x, y) & 0xFFFFFF, expected) << x;
             overBackground += below == background;
         }
-        if (c.panelShowsResolvedColor)
-            EXPECT_GT(overBackground, 0);
+        EXPECT_GT(overBackground, 0);
     }
 }
 
