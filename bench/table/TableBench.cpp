@@ -9,6 +9,7 @@
 #include "app/core/TableRows.h"
 #include "app/core/VapourPressure.h"
 #include "app/print/TXPrint.h"
+#include "platform/PrinterService.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -170,7 +171,7 @@ void BM_PrintTableToPdf(benchmark::State &state)
                                   QStringLiteral("Wasser (mbar / °C)")};
     int pages = 0;
     for (auto _ : state) {
-        TXPrint print;
+        TXPrint print(PrinterService::instance());
         print.printer().setOutputFormat(QPrinter::PdfFormat);
         print.printer().setOutputFileName(dir.filePath(QStringLiteral("table.pdf")));
         print.SetScaling(TScaling::pscMetric10);
