@@ -1,6 +1,7 @@
 // One repaint of the print preview's sheet carrying a chart of five line series of 10 000 points
 // each: through the recorded picture, and through the bitmap at normal and at double rendering
 // size, smoothed onto the sheet or stretched. These set how fast the sheet follows a margin drag.
+#include "BenchScene.h"
 #include "TChart.h"
 #include "TChartAxis.h"
 #include "TLineSeries.h"
@@ -10,14 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
+#include <numeric>
 #include <vector>
 
 namespace {
 
 constexpr int kPoints = 10000;
-constexpr int kSeries = 5;
-constexpr TColor kSeriesColors[kSeries] = {0xB4771F, 0x0E7FFF, 0x2CA02C, 0x2827D6, 0xBD6794};
 
 // The preview as a maximised dialog shows it, and a diagram window's chart of the usual size.
 struct PreviewScene
@@ -28,18 +27,14 @@ struct PreviewScene
         chart.resize(1000, 620);
         chart.SetView3D(false); // flat, as the diagram window draws
         chart.BottomAxis()->SetMinMax(0.0, kPoints - 1);
-        chart.LeftAxis()->SetMinMax(-1100.0, 1500.0);
+        chart.LeftAxis()->SetMinMax(BenchScene::kMinY, BenchScene::kMaxY);
         std::vector<double> x(kPoints);
-        std::vector<double> y(kPoints);
-        for (int k = 0; k < kSeries; ++k) {
-            for (int i = 0; i < kPoints; ++i) {
-                x[std::size_t(i)] = i;
-                y[std::size_t(i)] = 1000.0 * std::sin(i * 0.001 * (k + 1)) + k * 100.0;
-            }
+        std::iota(x.begin(), x.end(), 0.0);
+        for (int k = 0; k < BenchScene::kSeriesCount; ++k) {
             auto *series = chart.AddSeriesOfClass<TLineSeries>();
-            series->SetSeriesColor(kSeriesColors[k]);
+            series->SetSeriesColor(BenchScene::kChartColors[k]);
             series->SetTitle(QStringLiteral("Series %1").arg(k + 1));
-            series->AddXYArray(x, y);
+            series->AddXYArray(x, BenchScene::values(k, kPoints));
         }
         chart.SetPrintResolution(printResolution);
         preview.resize(image.size());

@@ -2,6 +2,8 @@
 // points, the stored points and the mark texts.
 #include "StubChart.h"
 
+#include "BenchScene.h"
+
 #include "TChartDepthAxis.h"
 #include "VisibleRange.h"
 
@@ -13,21 +15,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <random>
 #include <vector>
 
 namespace {
-
-// The scene: series k has x_i = i, y_i = 1000 sin(0.001 (k + 1) i) + 100 k.
-double sceneY(int k, int i)
-{
-    return 1000.0 * std::sin(i * 0.001 * (k + 1)) + k * 100.0;
-}
-
-// #1f77b4 #ff7f0e #2ca02c #d62728 #9467bd as 0x00BBGGRR.
-constexpr TColor kSceneColors[] = {0xB4771F, 0x0E7FFF, 0x2CA02C, 0x2827D6, 0xBD6794};
 
 struct SceneChart
 {
@@ -39,12 +31,12 @@ struct SceneChart
         for (int k = 0; k < seriesCount; ++k) {
             auto *series = new PolylineTestSeries(&chart);
             chart.AddSeries(series);
-            series->SetSeriesColor(kSceneColors[k]);
+            series->SetSeriesColor(BenchScene::kChartColors[k]);
             std::vector<double> x(static_cast<std::size_t>(n));
             std::vector<double> y(static_cast<std::size_t>(n));
             for (int i = 0; i < n; ++i) {
                 x[std::size_t(i)] = i;
-                y[std::size_t(i)] = sceneY(k, i);
+                y[std::size_t(i)] = BenchScene::value(k, i);
             }
             series->AddXYArray(x, y);
         }
@@ -102,7 +94,7 @@ void AddXYInOrder(benchmark::State &state)
     for (auto _ : state) {
         TChartSeries series;
         for (int i = 0; i < 1000000; ++i)
-            series.AddXY(i, sceneY(0, i));
+            series.AddXY(i, BenchScene::value(0, i));
         benchmark::DoNotOptimize(series.Count());
     }
     state.SetItemsProcessed(state.iterations() * 1000000);
@@ -115,7 +107,7 @@ void AddXYArrayUnordered(benchmark::State &state)
     std::shuffle(x.begin(), x.end(), std::mt19937(5));
     std::vector<double> y(x.size());
     for (std::size_t i = 0; i < x.size(); ++i)
-        y[i] = sceneY(0, int(x[i]));
+        y[i] = BenchScene::value(0, int(x[i]));
     for (auto _ : state) {
         TChartSeries series;
         series.AddXYArray(x, y);
@@ -132,7 +124,7 @@ void StoredData(benchmark::State &state)
     std::vector<double> y(x.size());
     for (std::size_t i = 0; i < x.size(); ++i) {
         x[i] = i * 0.5; // own X values: 16 bytes a point
-        y[i] = sceneY(0, int(i));
+        y[i] = BenchScene::value(0, int(i));
     }
     source.AddXYArray(x, y);
     const QByteArray data = source.WriteData();
@@ -158,7 +150,7 @@ void MarkTextsAndSizes(benchmark::State &state)
     auto *series = new TChartSeries(&chart);
     chart.AddSeries(series);
     for (int i = 0; i < 10000; ++i)
-        series->AddXY(i, sceneY(0, i));
+        series->AddXY(i, BenchScene::value(0, i));
     series->Marks()->SetVisible(true);
     series->Marks()->SetStyle(smsLabelPercent);
     for (auto _ : state)

@@ -1,5 +1,6 @@
 // GIF codec speed on a 1920 x 1080 chart-like picture: reduction with Floyd-Steinberg, LZW and RLE encoding,
 // decoding; beside it, in the same run, gifsicle, ImageMagick and (when built with it) giflib.
+#include "BenchScene.h"
 #include "GIFInput.h"
 #include "GIFOutput.h"
 #include "LzwDecoder.h"
@@ -17,7 +18,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstring>
 
 #ifdef TENSIMO_HAVE_GIFLIB
@@ -43,13 +43,12 @@ QImage chartPicture()
     background.setColorAt(0.75, QColor(140, 170, 120));
     background.setColorAt(1, QColor(230, 230, 250));
     painter.fillRect(image.rect(), background);
-    const QColor colours[5] = {QColor(0x1f77b4), QColor(0xff7f0e), QColor(0x2ca02c), QColor(0xd62728), QColor(0x9467bd)};
     constexpr int n = 10000;
-    for (int k = 0; k < 5; ++k) {
-        painter.setPen(QPen(colours[k], 1));
+    for (int k = 0; k < BenchScene::kSeriesCount; ++k) {
+        painter.setPen(QPen(QColor(QRgb(BenchScene::kRgb[k])), 1));
         QPolygonF line;
         for (int i = 0; i < n; ++i) {
-            const double y = 1000 * std::sin(i * 0.001 * (k + 1)) + k * 100;
+            const double y = BenchScene::value(k, i);
             line << QPointF(i * (kWidth - 1.0) / (n - 1), (1500 - y) * (kHeight - 1.0) / 2600);
         }
         painter.drawPolyline(line);

@@ -14,8 +14,6 @@
 
 namespace {
 
-// The scene's colours as the chart's 0x00BBGGRR values.
-constexpr TColor kSeriesColors[] = {0xB4771F, 0x0E7FFF, 0x2CA02C, 0x2827D6, 0xBD6794};
 constexpr TColor kLightGrey = 0xE0E0E0;
 
 } // namespace
@@ -50,7 +48,7 @@ ChartRow::ChartRow(QString variant, const SceneData &data, const ChartRowSetup &
     }
     for (int k = 0; k < data.seriesCount; ++k) {
         auto *series = chart.AddSeriesOfClass<TLineSeries>();
-        series->SetSeriesColor(kSeriesColors[k]);
+        series->SetSeriesColor(BenchScene::kChartColors[k]);
         series->SetTitle(QStringLiteral("Series %1").arg(k + 1));
         series->Pointer()->SetVisible(setup.pointers);
         series->AddXYArray(std::span<const double>(data.x), std::span<const double>(data.y[std::size_t(k)]));

@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QPen>
 
-#include <cmath>
-
 SceneData::SceneData(int pointCount_)
     : pointCount(pointCount_)
     , seriesCount(pointCount_ >= 1000000 ? 1 : 5)
@@ -15,7 +13,7 @@ SceneData::SceneData(int pointCount_)
     for (int i = 0; i < pointCount; ++i) {
         x[std::size_t(i)] = i;
         for (int k = 0; k < seriesCount; ++k)
-            y[std::size_t(k)][std::size_t(i)] = 1000.0 * std::sin(i * 0.001 * (k + 1)) + k * 100.0;
+            y[std::size_t(k)][std::size_t(i)] = BenchScene::value(k, i);
     }
 }
 
@@ -42,7 +40,7 @@ void PolylineRow::draw()
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, m_antialiased);
     for (std::size_t k = 0; k < m_points.size(); ++k) {
-        QPen pen(QColor(QRgb(kSceneColours[k])), 1.0);
+        QPen pen(QColor(QRgb(BenchScene::kRgb[k])), 1.0);
         pen.setCosmetic(true); // Qt's one-pixel fast path, as a plotting tool would draw
         painter.setPen(pen);
         painter.drawPolyline(m_points[k].data(), int(m_points[k].size()));

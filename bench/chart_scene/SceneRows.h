@@ -1,6 +1,8 @@
 // The rows of the chart scene benchmark: what one timed draw does, and the scene's data.
 #pragma once
 
+#include "BenchScene.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -17,12 +19,10 @@ struct SceneData
     std::vector<std::vector<double>> y;
 };
 
-constexpr int kSceneWidth = 1920;
-constexpr int kSceneHeight = 1080;
-constexpr double kSceneMinY = -1100.0;
-constexpr double kSceneMaxY = 1500.0;
-// The series colours #1f77b4 #ff7f0e #2ca02c #d62728 #9467bd.
-constexpr unsigned kSceneColours[] = {0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd};
+constexpr int kSceneWidth = BenchScene::kWidth;
+constexpr int kSceneHeight = BenchScene::kHeight;
+constexpr double kSceneMinY = BenchScene::kMinY;
+constexpr double kSceneMaxY = BenchScene::kMaxY;
 
 class SceneRow
 {

@@ -6,15 +6,9 @@
 #include "TChartTitle.h"
 #include "TLineSeries.h"
 
-#include <cmath>
+#include "BenchScene.h"
+
 #include <span>
-
-namespace {
-
-// #1f77b4 #ff7f0e #2ca02c #d62728 #9467bd as 0x00BBGGRR.
-constexpr TColor kSceneColors[] = {0xB4771F, 0x0E7FFF, 0x2CA02C, 0x2827D6, 0xBD6794};
-
-} // namespace
 
 BenchChart::BenchChart()
     : image(kWidth, kHeight, QImage::Format_RGB32)
@@ -38,7 +32,7 @@ BenchChart::BenchChart()
 TLineSeries &BenchChart::addSeries(const std::vector<double> &y, int k)
 {
     auto *series = chart.AddSeriesOfClass<TLineSeries>();
-    series->SetSeriesColor(kSceneColors[k % 5]);
+    series->SetSeriesColor(BenchScene::kChartColors[k % BenchScene::kSeriesCount]);
     series->SetTitle(QStringLiteral("Series %1").arg(k + 1));
     std::vector<double> x(y.size());
     for (std::size_t i = 0; i < x.size(); ++i)
@@ -56,12 +50,4 @@ void BenchChart::fixAxes(double lastX)
 void BenchChart::drawPass()
 {
     chart.Draw(&canvas, {0, 0, kWidth, kHeight});
-}
-
-std::vector<double> sceneValues(int k, int n)
-{
-    std::vector<double> y(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
-        y[std::size_t(i)] = 1000.0 * std::sin(i * 0.001 * (k + 1)) + k * 100.0;
-    return y;
 }

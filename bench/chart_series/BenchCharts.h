@@ -29,6 +29,3 @@ public:
     QImage image;
     GuiCanvas canvas;
 };
-
-// The scene's values of series k: y_i = 1000 sin(0.001 (k + 1) i) + 100 k.
-std::vector<double> sceneValues(int k, int n);

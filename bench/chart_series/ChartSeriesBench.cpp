@@ -1,6 +1,7 @@
 // Speed of the chart component: the hit test of one mouse move over a million points, the value
 // legend of a million points, and the animated zoom of the benchmark scene.
 #include "BenchCharts.h"
+#include "BenchScene.h"
 
 #include "ChartLibrary.h"
 #include "TChartAxis.h"
@@ -93,7 +94,7 @@ void ValueLegendPass(benchmark::State &state)
 {
     const int points = int(state.range(0));
     BenchChart bench;
-    TLineSeries &series = bench.addSeries(sceneValues(0, std::max(points, 1)), 0);
+    TLineSeries &series = bench.addSeries(BenchScene::values(0, std::max(points, 1)), 0);
     series.SetActive(false);
     TChartLegend &legend = *bench.chart.Legend();
     legend.SetVisible(points > 0);
@@ -115,7 +116,7 @@ void ZoomScene(benchmark::State &state)
     BenchChart bench;
     TChart &chart = bench.chart;
     for (int k = 0; k < 5; ++k)
-        bench.addSeries(sceneValues(k, 10000), k);
+        bench.addSeries(BenchScene::values(k, 10000), k);
     chart.Legend()->SetLegendStyle(lsSeries);
     bench.fixAxes(9999);
     chart.Zoom()->SetAnimated(animated);

@@ -2,6 +2,7 @@
 // scene (five series of 10 000 points): the old lines erased on the screen buffer, the new ones
 // drawn, and the changed pixels copied to the window. A whole redraw of the same chart is timed
 // beside it, which is what a move would cost without the overlay.
+#include "BenchScene.h"
 #include "ChartLibrary.h"
 #include "TChart.h"
 #include "TChartAxis.h"
@@ -14,12 +15,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+constexpr int kWidth = BenchScene::kWidth;
+constexpr int kHeight = BenchScene::kHeight;
 constexpr int kPoints = 10000;
 
 struct Scene
@@ -31,13 +30,12 @@ struct Scene
         chart.SetView3D(false);
         chart.Title()->SetText({QStringLiteral("Chart scene")});
         chart.BottomAxis()->SetMinMax(0.0, kPoints - 1);
-        chart.LeftAxis()->SetMinMax(-1100.0, 1500.0);
-        const TColor colors[] = {0xB4771F, 0x0E7FFF, 0x2CA02C, 0x2827D6, 0xBD6794};
-        for (int k = 0; k < 5; ++k) {
+        chart.LeftAxis()->SetMinMax(BenchScene::kMinY, BenchScene::kMaxY);
+        for (int k = 0; k < BenchScene::kSeriesCount; ++k) {
             auto *series = chart.AddSeriesOfClass<TLineSeries>();
-            series->SetSeriesColor(colors[k]);
+            series->SetSeriesColor(BenchScene::kChartColors[k]);
             for (int i = 0; i < kPoints; ++i)
-                series->AddXY(i, 1000.0 * std::sin(i * 0.001 * (k + 1)) + k * 100.0);
+                series->AddXY(i, BenchScene::value(k, i));
         }
         tool = new TCursorTool(&chart);
         tool->SetParentChart(&chart);
