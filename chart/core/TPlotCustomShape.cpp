@@ -31,10 +31,7 @@ TPlotCustomShape::~TPlotCustomShape() = default;
 
 void TPlotCustomShape::SetBevel(TBevelCut value)
 {
-    if (value == m_bevel)
-        return;
-    m_bevel = value;
-    Repaint();
+    setShapeProperty(m_bevel, value);
 }
 
 void TPlotCustomShape::SetBevelWidth(int value)
@@ -48,10 +45,7 @@ void TPlotCustomShape::SetBevelWidth(int value)
 
 void TPlotCustomShape::SetColor(TColor value)
 {
-    if (value == m_color)
-        return;
-    m_color = value;
-    Repaint();
+    setShapeProperty(m_color, value);
 }
 
 void TPlotCustomShape::SetFont(const TPlotFont *value)
@@ -68,26 +62,17 @@ void TPlotCustomShape::SetShadow(const TPlotShadow *value)
 
 void TPlotCustomShape::SetShapeStyle(TChartObjectShapeStyle value)
 {
-    if (value == m_shapeStyle)
-        return;
-    m_shapeStyle = value;
-    Repaint();
+    setShapeProperty(m_shapeStyle, value);
 }
 
 void TPlotCustomShape::SetTextFormat(TTextFormat value)
 {
-    if (value == m_textFormat)
-        return;
-    m_textFormat = value;
-    Repaint();
+    setShapeProperty(m_textFormat, value);
 }
 
 void TPlotCustomShape::SetTransparent(bool value)
 {
-    if (value == m_transparent)
-        return;
-    m_transparent = value;
-    Repaint();
+    setShapeProperty(m_transparent, value);
 }
 
 TPlotGradient *TPlotCustomShape::Gradient()

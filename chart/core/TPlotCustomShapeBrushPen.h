@@ -38,6 +38,17 @@ public:
     // Asks the panel to repaint, when there is one.
     void Repaint();
 
+protected:
+    // The setters of published values: store and repaint, only when the value changed.
+    template <class T>
+    void setShapeProperty(T &field, const T &value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Repaint();
+    }
+
 private:
     PlotPanelHost *m_parentChart = nullptr;
     // Children of the shape.

@@ -25,18 +25,12 @@ TChartFootTitle::TChartFootTitle(TCustomChart *chart)
 
 void TChartTitle::SetAdjustFrame(bool value)
 {
-    if (value == m_adjustFrame)
-        return;
-    m_adjustFrame = value;
-    Repaint();
+    setShapeProperty(m_adjustFrame, value);
 }
 
 void TChartTitle::SetAlignment(TAlignment value)
 {
-    if (value == m_alignment)
-        return;
-    m_alignment = value;
-    Repaint();
+    setShapeProperty(m_alignment, value);
 }
 
 void TChartTitle::SetText(const QStringList &value)

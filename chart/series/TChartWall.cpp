@@ -21,26 +21,17 @@ TChartBackWall::TChartBackWall(TCustomChart *chart, QObject *owner)
 
 void TCustomChartWall::SetAutoHide(bool value)
 {
-    if (value == m_autoHide)
-        return;
-    m_autoHide = value;
-    Repaint();
+    setShapeProperty(m_autoHide, value);
 }
 
 void TCustomChartWall::SetDark3D(bool value)
 {
-    if (value == m_dark3D)
-        return;
-    m_dark3D = value;
-    Repaint();
+    setShapeProperty(m_dark3D, value);
 }
 
 void TCustomChartWall::SetSize(int value)
 {
-    if (value == m_size)
-        return;
-    m_size = value;
-    Repaint();
+    setShapeProperty(m_size, value);
 }
 
 bool TCustomChartWall::ShouldDraw() const

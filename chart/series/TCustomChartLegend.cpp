@@ -74,7 +74,7 @@ void TCustomChartLegend::SetFirstValue(int value)
 {
     if (value < 0)
         throw LegendException(PlotConst::message(PlotConst::msgLegendFirstValue));
-    set(m_firstValue, value);
+    setShapeProperty(m_firstValue, value);
 }
 
 void TCustomChartLegend::SetSymbol(const TLegendSymbol *value)

@@ -27,51 +27,51 @@ public:
     ~TCustomChartLegend() override;
 
     TLegendAlignment Alignment() const { return m_alignment; }
-    void SetAlignment(TLegendAlignment value) { set(m_alignment, value); }
+    void SetAlignment(TLegendAlignment value) { setShapeProperty(m_alignment, value); }
     bool CheckBoxes() const { return m_checkBoxes; }
-    void SetCheckBoxes(bool value) { set(m_checkBoxes, value); }
+    void SetCheckBoxes(bool value) { setShapeProperty(m_checkBoxes, value); }
     TCheckBoxesStyle CheckBoxesStyle() const { return m_checkBoxesStyle; }
     // Radio style leaves only the first active series of the legend active.
     void SetCheckBoxesStyle(TCheckBoxesStyle value);
     int ColorWidth() const { return m_symbol->Width(); }
     void SetColorWidth(int value) { m_symbol->SetWidth(value); }
     bool CurrentPage() const { return m_currentPage; }
-    void SetCurrentPage(bool value) { set(m_currentPage, value); }
+    void SetCurrentPage(bool value) { setShapeProperty(m_currentPage, value); }
     TChartHiddenPen *DividingLines() const { return m_dividingLines.get(); }
     void SetDividingLines(const TChartPen *value);
     int FirstValue() const { return m_firstValue; }
     // Raises LegendException below 0.
     void SetFirstValue(int value);
     bool FontSeriesColor() const { return m_fontSeriesColor; }
-    void SetFontSeriesColor(bool value) { set(m_fontSeriesColor, value); }
+    void SetFontSeriesColor(bool value) { setShapeProperty(m_fontSeriesColor, value); }
     int HorizMargin() const { return m_horizMargin; }
-    void SetHorizMargin(int value) { set(m_horizMargin, value); }
+    void SetHorizMargin(int value) { setShapeProperty(m_horizMargin, value); }
     int VertMargin() const { return m_vertMargin; }
-    void SetVertMargin(int value) { set(m_vertMargin, value); }
+    void SetVertMargin(int value) { setShapeProperty(m_vertMargin, value); }
     bool Inverted() const { return m_inverted; }
-    void SetInverted(bool value) { set(m_inverted, value); }
+    void SetInverted(bool value) { setShapeProperty(m_inverted, value); }
     int LeftPercent() const { return m_leftPercent; }
-    void SetLeftPercent(int value) { set(m_leftPercent, value); }
+    void SetLeftPercent(int value) { setShapeProperty(m_leftPercent, value); }
     int TopPercent() const { return m_topPercent; }
-    void SetTopPercent(int value) { set(m_topPercent, value); }
+    void SetTopPercent(int value) { setShapeProperty(m_topPercent, value); }
     TLegendStyle LegendStyle() const { return m_legendStyle; }
-    void SetLegendStyle(TLegendStyle value) { set(m_legendStyle, value); }
+    void SetLegendStyle(TLegendStyle value) { setShapeProperty(m_legendStyle, value); }
     int MaxNumRows() const { return m_maxNumRows; }
-    void SetMaxNumRows(int value) { set(m_maxNumRows, value); }
+    void SetMaxNumRows(int value) { setShapeProperty(m_maxNumRows, value); }
     TPlotUnits PositionUnits() const { return m_positionUnits; }
-    void SetPositionUnits(TPlotUnits value) { set(m_positionUnits, value); }
+    void SetPositionUnits(TPlotUnits value) { setShapeProperty(m_positionUnits, value); }
     bool ResizeChart() const { return m_resizeChart; }
-    void SetResizeChart(bool value) { set(m_resizeChart, value); }
+    void SetResizeChart(bool value) { setShapeProperty(m_resizeChart, value); }
     TLegendSymbol *Symbol() const { return m_symbol.get(); }
     void SetSymbol(const TLegendSymbol *value);
     TLegendTextStyle TextStyle() const { return m_textStyle; }
-    void SetTextStyle(TLegendTextStyle value) { set(m_textStyle, value); }
+    void SetTextStyle(TLegendTextStyle value) { setShapeProperty(m_textStyle, value); }
     TLegendTitle *Title() const { return m_title.get(); }
     void SetTitle(const TLegendTitle *value);
     int TopPos() const { return m_topPos; }
-    void SetTopPos(int value) { set(m_topPos, value); }
+    void SetTopPos(int value) { setShapeProperty(m_topPos, value); }
     int VertSpacing() const { return m_vertSpacing; }
-    void SetVertSpacing(int value) { set(m_vertSpacing, value); }
+    void SetVertSpacing(int value) { setShapeProperty(m_vertSpacing, value); }
     TLegendItems &Items() { return m_items; }
 
     // The series whose values a value legend lists; none: the first active series in the legend.
@@ -116,15 +116,6 @@ protected:
     void gradientCreated(TPlotGradient *gradient) override;
 
 private:
-    template <class T>
-    void set(T &field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
-    }
-
     int frameWidth() const;
     int countItems(TLegendStyle style, int first) const;
     TChartSeries *seriesAt(int index) const;

@@ -23,10 +23,7 @@ void TLegendTitle::SetText(const QStringList &value)
 
 void TLegendTitle::SetTextAlignment(TAlignment value)
 {
-    if (value == m_textAlignment)
-        return;
-    m_textAlignment = value;
-    Repaint();
+    setShapeProperty(m_textAlignment, value);
 }
 
 int TLegendTitle::frameWidth() const

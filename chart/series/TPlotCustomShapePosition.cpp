@@ -3,10 +3,7 @@
 
 void TPlotCustomShapePosition::SetCustomPosition(bool value)
 {
-    if (value == m_customPosition)
-        return;
-    m_customPosition = value;
-    Repaint();
+    setShapeProperty(m_customPosition, value);
 }
 
 void TPlotCustomShapePosition::SetLeft(int value)
