@@ -2,9 +2,8 @@
 // each: through the recorded picture, and through the bitmap at normal and at double rendering
 // size, smoothed onto the sheet or stretched. These set how fast the sheet follows a margin drag.
 #include "BenchScene.h"
+#include "SceneChart.h"
 #include "TChart.h"
-#include "TChartAxis.h"
-#include "TLineSeries.h"
 #include "TPlotPreviewPanel.h"
 
 #include <QImage>
@@ -26,16 +25,11 @@ struct PreviewScene
     {
         chart.resize(1000, 620);
         chart.SetView3D(false); // flat, as the diagram window draws
-        chart.BottomAxis()->SetMinMax(0.0, kPoints - 1);
-        chart.LeftAxis()->SetMinMax(BenchScene::kMinY, BenchScene::kMaxY);
+        fixSceneAxes(chart, kPoints - 1);
         std::vector<double> x(kPoints);
         std::iota(x.begin(), x.end(), 0.0);
-        for (int k = 0; k < BenchScene::kSeriesCount; ++k) {
-            auto *series = chart.AddSeriesOfClass<TLineSeries>();
-            series->SetSeriesColor(BenchScene::kChartColors[k]);
-            series->SetTitle(QStringLiteral("Series %1").arg(k + 1));
-            series->AddXYArray(x, BenchScene::values(k, kPoints));
-        }
+        for (int k = 0; k < BenchScene::kSeriesCount; ++k)
+            addSceneSeries(chart, k, x, BenchScene::values(k, kPoints));
         chart.SetPrintResolution(printResolution);
         preview.resize(image.size());
         preview.SetPanel(&chart); // takes the chart's own choice of bitmap or picture

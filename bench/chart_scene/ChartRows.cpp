@@ -1,22 +1,15 @@
 // The scene as a chart: white, fixed axes, light grid, axis titles, bold title, 1-px series pens.
 #include "ChartRows.h"
 
+#include "SceneChart.h"
+
 #include "TChart.h"
-#include "TChartAxis.h"
-#include "TChartAxisTitle.h"
-#include "TChartTitle.h"
+#include "TChartLegend.h"
 #include "TChartWall.h"
 #include "TLineSeries.h"
 #include "TPlotCanvas3D.h"
 #include "TView3DOptions.h"
 
-#include <span>
-
-namespace {
-
-constexpr TColor kLightGrey = 0xE0E0E0;
-
-} // namespace
 
 ChartRow::ChartRow(QString variant, const SceneData &data, const ChartRowSetup &setup)
     : m_variant(std::move(variant))
@@ -28,31 +21,15 @@ ChartRow::ChartRow(QString variant, const SceneData &data, const ChartRowSetup &
 {
     m_image.fill(Qt::white);
     TChart &chart = *m_chart;
-    chart.resize(kSceneWidth, kSceneHeight);
-    chart.SetColor(clWhite);
-    chart.SetBevelOuter(bvNone);
+    setUpSceneChart(chart);
     chart.SetView3D(setup.view3D);
     if (setup.view3D) {
         chart.View3DOptions()->SetOrthogonal(true);
         chart.RightWall()->SetVisible(true);
     }
-    chart.Title()->SetText({QStringLiteral("Chart scene")});
-    chart.Title()->Font()->SetStyle(fsBold);
-    chart.BottomAxis()->SetMinMax(0.0, m_lastX);
-    chart.LeftAxis()->SetMinMax(kSceneMinY, kSceneMaxY);
-    chart.BottomAxis()->Title()->SetCaption(QStringLiteral("x"));
-    chart.LeftAxis()->Title()->SetCaption(QStringLiteral("y"));
-    for (TChartAxis *axis : {chart.BottomAxis(), chart.LeftAxis()}) {
-        axis->Grid()->SetColor(kLightGrey);
-        axis->Grid()->SetStyle(psSolid);
-    }
-    for (int k = 0; k < data.seriesCount; ++k) {
-        auto *series = chart.AddSeriesOfClass<TLineSeries>();
-        series->SetSeriesColor(BenchScene::kChartColors[k]);
-        series->SetTitle(QStringLiteral("Series %1").arg(k + 1));
-        series->Pointer()->SetVisible(setup.pointers);
-        series->AddXYArray(std::span<const double>(data.x), std::span<const double>(data.y[std::size_t(k)]));
-    }
+    fixSceneAxes(chart, m_lastX);
+    for (int k = 0; k < data.seriesCount; ++k)
+        addSceneSeries(chart, k, data.x, data.y[std::size_t(k)]).Pointer()->SetVisible(setup.pointers);
     // One entry per series, also when the scene has only one.
     chart.Legend()->SetLegendStyle(lsSeries);
     auto *canvas = dynamic_cast<TPlotCanvas3D *>(chart.Canvas());
