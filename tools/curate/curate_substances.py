@@ -55,13 +55,27 @@ class Sources:
                 self.names.setdefault(r.cas, []).append(r[1])
 
 
+# A registry or depositor code ("ac1l1dfd", "SCHEMBL12345"): one token mixing letters and digits.
+REGISTRY_CODE = re.compile(r'(?=[^\d]*\d)(?=\d*[A-Za-z])[A-Za-z0-9]+')
+
+
+def is_registry_code(name):
+    return REGISTRY_CODE.fullmatch(name.strip()) is not None
+
+
+def english_names(src, cas):
+    """Candidate English names in order: CRC, ChemSep, PubChem's common name, the correlations' own
+    names, PubChem's IUPAC name."""
+    names = [table[cas][1] for table in (src.crc_org, src.crc_inorg, src.chemsep_by_cas) if cas in table]
+    pub = src.pubchem.get(cas)
+    names.append(pub.field(8) if pub else '')
+    names += src.names.get(cas, [])
+    names.append(pub.field(7) if pub else '')
+    return [name for name in names if name and not is_registry_code(name)]
+
+
 def english_name(src, cas):
-    for table, col in ((src.crc_org, 1), (src.crc_inorg, 1), (src.chemsep_by_cas, 1)):
-        if cas in table and table[cas][col]:
-            return table[cas][col]
-    if cas in src.pubchem and len(src.pubchem[cas]) > 8 and src.pubchem[cas][8]:
-        return src.pubchem[cas][8]
-    return src.names.get(cas, [''])[0]
+    return (english_names(src, cas) or [''])[0]
 
 
 def capitalise(name):
@@ -168,8 +182,8 @@ def build(folder):
             german = german_name(english)
         english2 = ''
         pub = src.pubchem.get(cas)
-        if pub and len(pub) > 8 and pub[8] and pub[8].lower() != english.lower():
-            english2 = pub[8]
+        if pub and pub.field(8) and pub.field(8).lower() != english.lower() and not is_registry_code(pub.field(8)):
+            english2 = pub.field(8)
         records.append([cas, outcome.source, german, german2, english, english2, formula, counts['C'], counts['H'],
                         mw, tm or NOT_KNOWN, outcome.record_tb or NOT_KNOWN, outcome.code, outcome.coefficients,
                         outcome.tmin_text, outcome.tmax_text, outcome.tc, outcome.pc])
