@@ -4,6 +4,8 @@
 #include "app/core/RecordFields.h"
 #include "app/core/VapourPressure.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 
@@ -177,5 +179,49 @@ QStringList recordPlausibilityProblems(QStringView line)
                             .arg(double(kExtrapolationFloorAtm))
                             .arg(double(bound));
     }
+    return problems;
+}
+
+std::optional<long double> criticalPressureMiss(QStringView line)
+{
+    const long double tmax = numericField(line, 22);
+    const long double tc = numericField(line, 23);
+    const long double pc = numericField(line, 24);
+    if (!(tc > 0 && pc > 0) || getField(line, 15) == u"999" || tmax < tc - kCriticalReachK)
+        return std::nullopt;
+    return calcRecordPressure(line, std::min(tc, tmax)) / pc - 1.0L;
+}
+
+bool isRegistryCode(QStringView name)
+{
+    static const QRegularExpression code(QStringLiteral("^(?=[^0-9]*[0-9])(?=[0-9]*[A-Za-z])[A-Za-z0-9]+$"));
+    return code.match(name.trimmed()).hasMatch();
+}
+
+QStringList fitEvidenceProblems(QStringView line, const QList<FitEvidence> &evidence)
+{
+    QStringList problems;
+    QList<FitEvidence> boiling;
+    for (const FitEvidence &point : evidence) {
+        if (point.kind == u"Tb") {
+            boiling.append(point);
+            continue;
+        }
+        const long double miss = calcRecordPressure(line, point.kelvin) / point.bar - 1.0L;
+        if (!(std::fabs(miss) <= point.tolerance * (1.0L + 1e-6L)))
+            problems << QStringLiteral("%1 %2 K: %3 % off, tolerance %4 %")
+                            .arg(point.kind).arg(double(point.kelvin)).arg(double(100 * miss)).arg(double(100 * point.tolerance));
+    }
+    if (boiling.isEmpty())
+        return problems;
+    // p at the lowest listed Tb not above 1 atm and at the highest not below: 1 atm lies between them.
+    const auto lowest = std::min_element(boiling.begin(), boiling.end(), [](const auto &a, const auto &b) { return a.kelvin < b.kelvin; });
+    const auto highest = std::max_element(boiling.begin(), boiling.end(), [](const auto &a, const auto &b) { return a.kelvin < b.kelvin; });
+    const long double low = calcRecordPressure(line, lowest->kelvin) / lowest->bar - 1.0L;
+    const long double high = calcRecordPressure(line, highest->kelvin) / highest->bar - 1.0L;
+    const bool between = low <= 0 && high >= 0;
+    const long double nearest = std::min(std::fabs(low), std::fabs(high));
+    if (!between && !(nearest <= lowest->tolerance * (1.0L + 1e-6L)))
+        problems << QStringLiteral("Tb %1-%2 K: %3 % off 1 atm").arg(double(lowest->kelvin)).arg(double(highest->kelvin)).arg(double(100 * nearest));
     return problems;
 }

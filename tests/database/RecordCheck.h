@@ -1,9 +1,12 @@
 // Checks one shipped substance record: layout, numbers, and the behaviour of its equation.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 // The "not known" marker of the German language column, allowed for melting and boiling points.
 inline constexpr QStringView kNotKnown = u"k.A.";
@@ -40,3 +43,26 @@ inline constexpr long double kExtrapolationFloorAtm = 0.5L;
 // Problems with what the record implies beyond its own range: the pressure ceiling, and the
 // Clausius-Clapeyron extrapolation to a Tb outside the range.
 QStringList recordPlausibilityProblems(QStringView line);
+
+// A record is valid to Tc when its range ends at most this far below Tc.
+inline constexpr long double kCriticalReachK = 0.5L;
+
+// For a record valid to Tc: p(min(Tc, Tmax)) / Pc - 1, the miss of its critical pressure.
+std::optional<long double> criticalPressureMiss(QStringView line);
+
+// A registry or depositor code ("ac1l1dfd"): one token mixing letters and digits, no separators.
+bool isRegistryCode(QStringView name);
+
+// One point a fitted record was fitted to: the kind ("Tb", "critical", "handbook", ...), T, p and
+// the relative tolerance.
+struct FitEvidence
+{
+    QString kind;
+    long double kelvin = 0;
+    long double bar = 0;
+    long double tolerance = 0;
+};
+
+// Points the record misses beyond their tolerance. The boiling points of the compilations count as
+// met where the record reaches 1 atm between them.
+QStringList fitEvidenceProblems(QStringView line, const QList<FitEvidence> &evidence);

@@ -2,6 +2,8 @@
 #include "DataListCheck.h"
 #include "RecordCheck.h"
 
+#include "app/core/VapourPressure.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -190,4 +192,53 @@ TEST(RecordCheck, ReportsExtrapolationsToTbOutOfBounds)
     EXPECT_NEAR(double(extrapolationBound(100.0L)), 3.6442, 1e-4);
     EXPECT_NEAR(double(extrapolationBound(200.0L)), 22.046, 1e-3);
     EXPECT_EQ(double(extrapolationBound(400.0L)), 30.0);
+}
+
+TEST(RecordCheck, MeasuresTheMissOfTheCriticalPressure)
+{
+    // Perry's benzene reaches 48.9 bar at its Tc of 562.05 K.
+    struct Case { const char *what; QString line; bool valid; bool beyond5Percent; };
+    const Case cases[] = {
+        {"sound", kBenzene, true, false},
+        {"Pc 20 % too low", withField(kBenzene, 24, QStringLiteral("40")), true, true},
+        {"range ends 0.4 K below Tc", withField(kBenzene, 22, QStringLiteral("561.65")), true, false},
+        {"range ends 1 K below Tc", withField(withField(kBenzene, 22, QStringLiteral("561.05")), 24, QStringLiteral("40")), false, false},
+        {"no critical data", withField(kBenzeneAntoine, 24, QStringLiteral("0")), false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::optional<long double> miss = criticalPressureMiss(c.line);
+        ASSERT_EQ(miss.has_value(), c.valid);
+        if (miss) {
+            EXPECT_EQ(std::fabs(double(*miss)) > 0.05, c.beyond5Percent) << double(*miss);
+        }
+    }
+}
+
+TEST(RecordCheck, RecognisesRegistryCodes)
+{
+    struct Case { const char *name; bool code; };
+    const Case cases[] = {{"Ac1l1dfd", true}, {"SCHEMBL12345", true}, {"surecn12006", true},
+                          {"Benzene", false}, {"1-Butanol", false}, {"2,2,4-Trimethylpentane", false},
+                          {"r-1, c-2, t-3-Trimethylcyclo-pentane", false}, {"", false}, {"1234", false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isRegistryCode(QString::fromUtf8(c.name)), c.code);
+    }
+}
+
+TEST(RecordCheck, ReportsFitsThatMissTheirEvidence)
+{
+    // Benzene's own pressures as evidence, then moved beyond their tolerance.
+    const long double at300 = calcRecordPressure(kBenzene, 300.0L);
+    const long double atTb = calcRecordPressure(kBenzene, 353.24L); // about 1 atm
+    const FitEvidence sound{QStringLiteral("handbook"), 300.0L, at300, 0.01L};
+    EXPECT_TRUE(fitEvidenceProblems(kBenzene, {sound}).isEmpty());
+    EXPECT_EQ(fitEvidenceProblems(kBenzene, {{QStringLiteral("curve"), 300.0L, 1.02L * at300, 0.01L}}).size(), 1);
+    // Two compilations' boiling points: met where the record reaches 1 atm between them.
+    const QList<FitEvidence> between{{QStringLiteral("Tb"), 352.9L, 1.01325L, 0.005L}, {QStringLiteral("Tb"), 353.6L, 1.01325L, 0.005L}};
+    EXPECT_TRUE(fitEvidenceProblems(kBenzene, between).isEmpty());
+    const QList<FitEvidence> above{{QStringLiteral("Tb"), 355.0L, 1.01325L, 0.005L}, {QStringLiteral("Tb"), 356.0L, 1.01325L, 0.005L}};
+    EXPECT_EQ(fitEvidenceProblems(kBenzene, above).size(), 1);
+    EXPECT_NEAR(double(atTb), 1.01325, 0.02);
 }

@@ -1,6 +1,7 @@
 // The substance database as shipped: every record loads, its equation behaves across its own
-// range, it boils at 1 atm where it should, it stays plausible towards a Tb outside its range,
-// and the identity fields are unique.
+// range, it boils at 1 atm where it should, it stays plausible towards a Tb outside its range, it
+// reaches Pc where it is valid to Tc, a fit meets the evidence it was fitted to, and the identity
+// fields are unique, stable and no registry codes.
 #include "DataListCheck.h"
 #include "RecordCheck.h"
 
@@ -34,6 +35,20 @@ QStringList records()
 QString label(const QString &line)
 {
     return getField(line, 3).toString() + QLatin1Char(' ') + getField(line, 7).toString();
+}
+
+// Every shipped substance keeps its record: the database never holds fewer.
+constexpr int kSubstancesShipped = 3628;
+
+QList<QStringList> curationRows(const QString &name)
+{
+    QList<QStringList> rows;
+    const QStringList lines = sourceLines(QStringLiteral("tools/curate/") + name);
+    for (const QString &line : lines.mid(1)) {
+        if (!line.isEmpty())
+            rows.append(line.split(QLatin1Char('\t')));
+    }
+    return rows;
 }
 
 void expectNoFailures(const QStringList &failures)
@@ -190,4 +205,83 @@ TEST(ShippedDatabase, CommonSubstancesBoilWithinHalfAKelvinOfTheReference)
         ASSERT_TRUE(byCas.contains(cas));
         EXPECT_NEAR(double(calcRecordBoilingTemperature(byCas.value(cas), 1.01325L)), kelvin, 0.5);
     }
+}
+
+TEST(ShippedDatabase, RecordsValidToTcReachTheirCriticalPressure)
+{
+    QStringList failures;
+    int checked = 0;
+    for (const QString &line : records()) {
+        const std::optional<long double> miss = criticalPressureMiss(line);
+        if (!miss)
+            continue;
+        ++checked;
+        if (!(std::fabs(double(*miss)) <= 0.05))
+            failures << label(line) + QStringLiteral(": misses Pc by %1 %").arg(double(100 * *miss));
+    }
+    EXPECT_GT(checked, 400);
+    expectNoFailures(failures);
+}
+
+TEST(ShippedDatabase, FitRecordsMeetTheEvidenceTheyWereFittedTo)
+{
+    QHash<QString, QList<FitEvidence>> evidence;
+    for (const QStringList &row : curationRows(QStringLiteral("fit_evidence.tsv")))
+        evidence[row.at(0)].append({row.at(3), parseNumber(row.at(5)).value, parseNumber(row.at(6)).value,
+                                    parseNumber(row.at(7)).value / 100});
+    QStringList failures;
+    int fits = 0;
+    for (const QString &line : records()) {
+        const QString cas = getField(line, 3).toString();
+        if (getField(line, 2) != u"FIT") {
+            if (evidence.contains(cas))
+                failures << label(line) + QLatin1String(": evidence listed, but not a fit");
+            continue;
+        }
+        ++fits;
+        EXPECT_EQ(getField(line, 15), u"1");
+        if (evidence.value(cas).size() < 4)
+            failures << label(line) + QLatin1String(": fewer than four evidence points listed");
+        const QStringList problems = fitEvidenceProblems(line, evidence.value(cas));
+        if (!problems.isEmpty())
+            failures << label(line) + QLatin1String(": ") + problems.join(QLatin1String("; "));
+    }
+    EXPECT_GT(fits, 0);
+    EXPECT_EQ(fits, evidence.size());
+    expectNoFailures(failures);
+}
+
+TEST(ShippedDatabase, RecordIdsFollowTheRegistry)
+{
+    QHash<QString, QString> ids;
+    for (const QStringList &row : curationRows(QStringLiteral("record_ids.tsv")))
+        ids.insert(row.at(1), QStringLiteral("S%1").arg(row.at(0).toInt(), 5, 10, QLatin1Char('0')));
+    QStringList failures;
+    QSet<QString> seen;
+    for (const QString &line : records()) {
+        const QString id = getField(line, 1).toString();
+        if (id != ids.value(getField(line, 3).toString()))
+            failures << label(line) + QStringLiteral(": id %1, the registry says %2").arg(id, ids.value(getField(line, 3).toString()));
+        if (seen.contains(id))
+            failures << QLatin1String("id twice: ") + id;
+        seen.insert(id);
+    }
+    expectNoFailures(failures);
+}
+
+TEST(ShippedDatabase, NoSubstanceLosesItsRecord)
+{
+    EXPECT_GE(records().size(), kSubstancesShipped);
+}
+
+TEST(ShippedDatabase, NoRecordNameIsARegistryCode)
+{
+    QStringList failures;
+    for (const QString &line : records()) {
+        for (const int n : {5, 6, 7, 8}) {
+            if (isRegistryCode(getField(line, n)))
+                failures << label(line) + QStringLiteral(": field %1 \"%2\"").arg(n).arg(getField(line, n));
+        }
+    }
+    expectNoFailures(failures);
 }

@@ -1,13 +1,17 @@
 // The measured-values file as shipped (data/tenso7.tsv): every line names its source and has
-// ascending points, its names find exactly one substance of the database, and the computed water
-// line agrees with the program's own saturation pressure.
+// ascending points, its names find exactly one substance of the database, its points lie within
+// 50 % of that record where it holds, and the computed water line agrees with the program's own
+// saturation pressure.
 #include "DataListCheck.h"
 
 #include "app/core/RecordFields.h"
+#include "app/core/VapourPressure.h"
 #include "app/data/SubstanceDatabase.h"
 #include "app/core/WaterSaturation.h"
 
 #include <gtest/gtest.h>
+
+#include <QHash>
 
 #include <cmath>
 #include <limits>
@@ -154,4 +158,27 @@ TEST(ShippedMeasuredValues, ChecksReportBrokenLines)
     EXPECT_FALSE(nameProblems(withField(water, 7, QStringLiteral("Dihydrogen oxide")), records).isEmpty());
     EXPECT_FALSE(nameProblems(water, records + QStringList{water}).isEmpty()); // two records of that name
     EXPECT_FALSE(waterProblems(withField(water, kFirstPoint + 3, QStringLiteral("1,22830"))).isEmpty());
+}
+
+TEST(ShippedMeasuredValues, PointsLieWithinHalfOfTheirRecordWhereItIsValid)
+{
+    QHash<QString, QString> byCas;
+    for (const QString &record : databaseRecords())
+        byCas.insert(getField(record, 3).toString(), record);
+    int checked = 0;
+    for (const QString &line : measuredLines()) {
+        const QString record = byCas.value(getField(line, 3).toString());
+        ASSERT_FALSE(record.isEmpty());
+        SCOPED_TRACE(getField(line, 5).toString().toStdString());
+        for (const Point &p : points(line)) {
+            const long double kelvin = p.celsius + 273.15L;
+            if (kelvin < numericField(record, 21) || kelvin > numericField(record, 22))
+                continue;
+            ++checked;
+            const long double ratio = 100.0L * calcRecordPressure(record, kelvin) / p.kPa;
+            EXPECT_TRUE(ratio >= 0.5L && ratio <= 1.5L) << double(p.celsius) << " °C: the record gives " << double(ratio)
+                                                        << " times the point";
+        }
+    }
+    EXPECT_GT(checked, 250);
 }

@@ -7,8 +7,10 @@ Every point of the table (columns CAS, Name, T_K, P_Pa) becomes t = T_K - 273.15
 p = P_Pa / 1000 kPa, both exact, written as plain decimals with a decimal comma. Water gets one more
 line of IAPWS-IF97 saturation pressures computed with the program's coefficients. Names, CAS and
 formula come from the record of data/tenso20.tsv with the same CAS number; a fluid without a record is
-left out and named in the header and in data/README.md. A row that cannot be read stops the script
-before anything is written. Rerun it whenever tenso20.tsv changes; the output depends only on the inputs."""
+left out and named in the header and in data/README.md, and so is every point that
+tools/curate/handbook_suspects.tsv lists (curate_substances.py writes it: no correlation of the
+substance comes within 50 % of it). A row that cannot be read stops the script before anything is
+written. Rerun it whenever tenso20.tsv changes; the output depends only on the inputs."""
 
 import os
 import re
@@ -29,6 +31,7 @@ IF97_SOURCE = 'IAPWS-IF97, berechnete Werte (keine Messwerte)'
 # 0,01 degC (the triple point), every 10 degC from 10 to 370 degC, and the critical point.
 WATER_CELSIUS = [Decimal('0.01')] + [Decimal(t) for t in range(10, 371, 10)] + [Decimal('373.946')]
 NONE_LEFT_OUT = 'keine'
+SUSPECTS = os.path.join(HERE, 'handbook_suspects.tsv')
 
 
 class RowError(Exception):
@@ -85,6 +88,13 @@ def read_points(path):
     return {cas: sorted((t - KELVIN_OFFSET, p / 1000) for t, p in points) for cas, points in fluids.items()}
 
 
+def read_suspects(path=SUSPECTS):
+    """{(CAS, T in K)} of the handbook points not shipped."""
+    with open(path, encoding='utf-8') as f:
+        rows = [line.split('\t') for line in f.read().splitlines()[1:] if line.strip()]
+    return {(row[0], Decimal(row[2])) for row in rows}
+
+
 def read_records(path):
     with open(path, encoding='utf-8') as f:
         lines = f.read().splitlines()[3:]
@@ -104,8 +114,10 @@ def measured_line(record, source_code, source, points):
     return '\t'.join(fields)
 
 
-def build(reference_path, database_path):
+def build(reference_path, database_path, suspects=frozenset()):
     fluids = read_points(reference_path)
+    fluids = {cas: [(t, p) for t, p in points if (cas, t + KELVIN_OFFSET) not in suspects]
+              for cas, points in fluids.items()}
     records = read_records(database_path)
     lines, left_out = [], []
     names = {}
@@ -136,7 +148,8 @@ def header(left_out):
         'VDI\tVDI-Wärmeatlas, 2. Aufl., Springer 2010: Tabellenwerte der Sättigungsdrücke, '
         'übertragen in CalebBell/chemicals (MIT-Lizenz)',
         'IF97\tIAPWS R7-97(2012), Region 4, mit den Koeffizienten des Programms berechnet',
-        'Hinweis\tgeglättete Handbuchwerte und berechnete Werte, keine Rohmesswerte',
+        'Hinweis\tgeglättete Handbuchwerte und berechnete Werte, keine Rohmesswerte; zweifelhafte Punkte '
+        'ausgelassen (siehe data/README.md)',
         'Namen\taus dem Datensatz gleicher CAS-Nummer in tenso20.dad',
         'Umrechnung\tt = T - 273,15 K; p = Pa / 1000, beides exakt',
         'Ohne Datensatz\t%s' % ('; '.join(left_out) if left_out else NONE_LEFT_OUT),
@@ -148,7 +161,7 @@ def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     try:
-        lines, left_out = build(sys.argv[1], os.path.join(ROOT, 'data', 'tenso20.tsv'))
+        lines, left_out = build(sys.argv[1], os.path.join(ROOT, 'data', 'tenso20.tsv'), read_suspects())
     except (RowError, OSError) as err:
         sys.exit('measured_values: %s; nothing written' % err)
     with open(os.path.join(ROOT, 'data', 'tenso7.tsv'), 'w', encoding='utf-8', newline='\n') as f:

@@ -9,13 +9,16 @@ fit_aqueous.py leaves in tools/aqueous/, so whichever script runs last, the READ
 import os
 import re
 
+import choice
+import fits as fitting
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.normpath(os.path.join(HERE, '..', '..', 'data'))
 
 SOURCE_ROWS = (('PER', 'Perry Table 2-8', '101'), ('MCG', 'McGarry 1983 Wagner', '1'),
                ('POL', 'Poling 2000 Antoine', '1.8'), ('CHS', 'ChemSep 8.3', '101 / 3'),
                ('LAN', 'Landolt-Börnstein IV/20 Antoine', '3'), ('ALC', 'Alcock et al. 1984', '101'),
-               ('IF97', 'IAPWS-IF97', '999'))
+               ('FIT', 'Wagner fit to published values (listed below)', '1'), ('IF97', 'IAPWS-IF97', '999'))
 
 # Rejection reasons of the plausibility rules, as screen words them, and how the README names them.
 RULES = (('above the ceiling', 'pressure above the ceiling'),
@@ -66,6 +69,47 @@ def substance_fields(data_dir):
                                     for e in exceptions),
         'second_tb_rows': '\n'.join('| %s |' % ' | '.join(d) for d in second),
         'rule_rows': '\n'.join('| %s | %s | %d |' % (rule, source, n) for (rule, source), n in sorted(by_rule.items())),
+    }
+
+
+def choice_fields(data_dir):
+    database = _rows(os.path.join(data_dir, 'tenso20.tsv'), 3)
+    ranges = {rec[2]: (rec[20], rec[21]) for rec in database}
+    changes = _rows(os.path.join(HERE, 'choice_changes.tsv'), 1)
+    pairs = {}
+    for row in changes:
+        pairs[(row[2], row[3])] = pairs.get((row[2], row[3]), 0) + 1
+    order = [code for code, _, _ in SOURCE_ROWS]
+    change_rows = ['| %s | %s | %d |' % (a, b, n) for (a, b), n in
+                   sorted(pairs.items(), key=lambda item: (order.index(item[0][0]), order.index(item[0][1])))]
+    change_rows.append('| all | | %d |' % len(changes))
+    deviations = _rows(os.path.join(HERE, 'source_deviations.tsv'), 1)
+    deviation_rows = ['| %s | %s | %s | %s | %s |' % tuple(row[:2] + [row[2]] + [
+        v + ' %' if v != '-' else v for v in row[3:5]]) for row in deviations]
+    fits, kinds = {}, {}
+    for row in _rows(os.path.join(HERE, 'fit_evidence.tsv'), 1):
+        fit = fits.setdefault(row[0], {'name': row[1], 'kind': row[2], 'evidence': {}, 'worst': 0.0})
+        if row[3] == 'critical point of the fit':
+            fit['critical'] = '%s %s K' % (row[4], row[5])
+            continue
+        key = row[4] if row[3] in ('curve', 'candidate') else '%s %s' % (row[3], row[4])
+        fit['evidence'][key] = fit['evidence'].get(key, 0) + 1
+        fit['worst'] = max(fit['worst'], abs(float(row[8])) / float(row[7]))
+    fit_rows = []
+    for cas, fit in fits.items():
+        kinds[fit['kind']] = kinds.get(fit['kind'], 0) + 1
+        evidence = '; '.join('%s (%d)' % (key, n) for key, n in fit['evidence'].items())
+        fit_rows.append('| %s | %s | %s | %s-%s | %s | %s | %.2f |' % (
+            cas, fit['name'], fit['kind'], ranges[cas][0], ranges[cas][1], fit['critical'], evidence, fit['worst']))
+    suspects = _rows(os.path.join(HERE, 'handbook_suspects.tsv'), 1)
+    return {
+        'grid_points': str(choice.GRID_POINTS), 'within_accuracy': str(choice.WITHIN_ACCURACY),
+        'curve_samples': str(fitting.CURVE_SAMPLES), 'fit_min_points': str(fitting.FIT_MIN_POINTS),
+        'points_per_curve': str(fitting.POINTS_PER_CURVE), 'fit_min_span': '%g' % (100 * fitting.FIT_MIN_SPAN),
+        'change_rows': '\n'.join(change_rows), 'deviation_rows': '\n'.join(deviation_rows),
+        'fit_count': str(len(fits)), 'fit_evidence_count': str(kinds.get('evidence', 0)),
+        'fit_repair_count': str(kinds.get('repair', 0)), 'fit_rows': '\n'.join(fit_rows),
+        'suspect_rows': '\n'.join('| %s | %s | %s | %s | %s |' % tuple(row[:5]) for row in suspects),
     }
 
 
@@ -122,7 +166,7 @@ def write_readme(data_dir=DATA):
     with open(os.path.join(HERE, 'README_template.md'), encoding='utf-8') as f:
         text = f.read()
     fields = {}
-    for part in (substance_fields, solid_fields, solute_fields, measured_fields):
+    for part in (substance_fields, choice_fields, solid_fields, solute_fields, measured_fields):
         fields.update(part(data_dir))
     unknown = set(re.findall(r'\{([a-z_]+)\}', text)) - set(fields)
     if unknown:

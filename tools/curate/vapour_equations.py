@@ -41,16 +41,27 @@ class Correlation:
         self.pc = float(pc)
 
 
-def _secant(residual, start):
-    # Same stepping as the program: forward difference h = 1e-8, tolerance 1e-8, at most 100 steps.
+def _secant(residual, start, lower=-math.inf, upper=math.inf):
+    # Same stepping as the program: forward difference h = 1e-8, tolerance 1e-8, at most 100 steps; a
+    # step that would leave the open interval (lower, upper) where the residual is defined is halved.
+    def inside(x):
+        return lower < x and x + 1e-8 < upper
     x = start
     x_new = x
     for _ in range(100):
         r0 = residual(x)
         r1 = residual(x + 1e-8)
-        if r1 == r0 or math.isnan(r0) or math.isnan(r1):
+        if r1 == r0 or not math.isfinite(r0) or not math.isfinite(r1):
             return float('nan')
-        x_new = x - 1e-8 * r0 / (r1 - r0)
+        step = -1e-8 * r0 / (r1 - r0)
+        x_new = x + step
+        for _ in range(64):
+            if inside(x_new):
+                break
+            step /= 2.0
+            x_new = x + step
+        if not (math.isfinite(x_new) and inside(x_new)):
+            return float('nan')
         if abs(x - x_new) < 1e-8:
             break
         x = x_new
@@ -107,7 +118,7 @@ def boiling_temperature_k(k, p):
             if tau < 0:
                 return float('nan')
             return (k.tc / t) * (k.a * tau + k.b * tau ** 1.5 + k.c * tau ** 3 + k.d * tau ** 6) - target
-        return _secant(residual, k.tb)
+        return _secant(residual, k.tb, 0.0, k.tc)
     if code == '101':
         start = _interpolate_log(p, k.tb, ATM_BAR, k.tc, k.pc)
         if start < k.tb:
@@ -118,7 +129,7 @@ def boiling_temperature_k(k, p):
                 return math.exp(k.a + k.b / t + k.c * math.log(t) + k.d * t ** k.e) - 1e5 * p
             except (OverflowError, ValueError):
                 return float('nan')
-        return _secant(residual, start)
+        return _secant(residual, start, 0.0)
     raise ValueError('code not screened: ' + code)
 
 

@@ -1,0 +1,91 @@
+"""What a substance ships: the choice by agreement with the evidence (choice.py), a fit where none
+agrees (fits.py), or the chosen correlation narrowed; beside it the priority choice of the same run."""
+
+import candidates as cd
+import choice as ch
+import evidence as ev
+import fits
+import vapour_equations as ve
+from sources import num
+
+
+class Outcome:
+    """What one substance ships, beside the priority choice of the same run."""
+
+    def __init__(self, cas, english, priority, chosen, assessed, substance):
+        self.cas = cas
+        self.english = english
+        self.priority = priority
+        self.chosen = chosen
+        self.assessed = assessed
+        self.substance = substance
+        self.source = chosen.source
+        self.code = chosen.code
+        self.coefficients = chosen.coefficients
+        self.tmin_text, self.tmax_text = chosen.tmin_text, chosen.tmax_text
+        self.tc, self.pc = chosen.tc, chosen.pc
+        self.record_tb = chosen.record_tb
+        self.fit = None
+        self.fit_failure = None
+        self.assessment = assessed[chosen]
+
+    def narrow(self, lo, hi):
+        self.tmin_text = fmt_temperature(lo) if lo != self.chosen.tmin else self.chosen.tmin_text
+        self.tmax_text = fmt_temperature(hi) if hi != self.chosen.tmax else self.chosen.tmax_text
+        self.assessment = self.substance.assess(self.substance.curves[self.chosen], lo, hi)
+
+    def use_fit(self, fit):
+        self.fit = fit
+        self.source, self.code, self.coefficients = 'FIT', '1', fit.coefficients
+        self.tmin_text, self.tmax_text = fmt_temperature(fit.tmin), fit.tc_text
+        self.tc, self.pc = fit.tc_text, fit.pc_text
+        self.assessment = fit_assessment(self.substance, fit, self.chosen)
+
+    def changed(self):
+        p = self.priority
+        return (self.source, self.tmin_text, self.tmax_text) != (p.source, p.tmin_text, p.tmax_text)
+
+
+def fit_assessment(substance, fit, chosen):
+    k = ve.Correlation('1', fit.coefficients, tb=num(chosen.record_tb), tc=fit.tc_text, pc=fit.pc_text)
+    return substance.assess(ev.Curve('FIT', 'fit', fit.tmin, fit.tmax, lambda t: ve.pressure_bar(k, t)))
+
+
+def fmt_temperature(t):
+    return repr(float('%.12g' % t))
+
+
+def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects):
+    """The Outcome of one substance, or None when no candidate passes the screen."""
+    priority = cd.priority_choice(cands, tb)
+    if priority is None:
+        return None
+    ok = [c for c in cands if c.reason is None]
+    entries = ev.critical_entries(src.tables, cas)
+    points = []
+    for point in handbook:
+        reason = ev.suspect_reason(point, [c.curve() for c in ok])
+        if reason:
+            suspects.append((cas, point, reason))
+        else:
+            points.append(point)
+    substance = ch.SubstanceEvidence(ev.boiling_point_evidence(src.tables, cas), ev.critical_points(entries),
+                                     points, curves, ok, num(tm))
+    chosen, assessed = ch.choose(substance, priority)
+    outcome = Outcome(cas, english, priority, chosen, assessed, substance)
+    if substance.misses(assessed[chosen]) or substance.misses(assessed[priority]) or not ch.pc_passes(chosen):
+        lo, hi = ch.narrowed_range(substance, chosen, assessed[chosen])
+        fit, why = fits.evidence_fit(substance, num(tm), num(chosen.record_tb))
+        fit, why = fits.keeping_range(fit, why, lo)
+        if fit and fit_assessment(substance, fit, chosen).score > assessed[chosen].score + ch.WITHIN_ACCURACY:
+            fit, why = None, 'the fit agrees worse with the evidence than the published correlation'
+
+        if fit is None and not ch.pc_passes(chosen):
+            fit, why = fits.keeping_range(*fits.repair_fit(substance, chosen, num(tm), num(chosen.record_tb)), lo)
+        if fit:
+            outcome.use_fit(fit)
+            return outcome
+        outcome.fit_failure = why
+        if (lo, hi) != (chosen.tmin, chosen.tmax) and ve.screen(chosen.k, lo, hi, num(tb))[0] is None:
+            outcome.narrow(lo, hi)
+    return outcome

@@ -1,0 +1,66 @@
+"""The lists the substance script leaves in tools/curate/ beside the database: what the choice by
+agreement changed, the evidence of every fit, the handbook points not believed and how the shipped
+records of each source agree with the evidence. data/README.md is written from them."""
+
+import math
+import statistics
+
+import choice as ch
+
+CHANGES_HEADER = ['CAS', 'name', 'priority source', 'chosen source', 'priority range K', 'chosen range K',
+                  'priority score', 'chosen score', 'why']
+FIT_HEADER = ['CAS', 'name', 'fit', 'evidence', 'source', 'T K', 'p bar', 'tolerance %', 'deviation %']
+SUSPECT_HEADER = ['CAS', 'name', 'T K', 'p Pa', 'reason', 'done']
+DEVIATION_HEADER = ['source', 'records', 'points', 'median %', '95th percentile %']
+# The evidence of the source table: boiling points, critical points and handbook points.
+DEVIATION_KINDS = ('Tb', 'critical', 'handbook')
+SUSPECT_DONE = 'left out of the evidence and of data/tenso7.tsv'
+
+
+def change_row(o):
+    p = o.priority
+    if o.fit:
+        what = 'fit to the evidence' if o.fit.kind == 'evidence' else 'fit through the critical point'
+        why = 'no published correlation agrees: %s (%s)' % (what, ch.miss_text(o.substance, o.assessed[o.chosen]))
+    elif o.chosen is not p:
+        why = 'agrees better with the evidence'
+    else:
+        why = 'narrowed: %s' % ch.miss_text(o.substance, o.assessed[o.chosen])
+    return (o.cas, o.english, p.source, o.source, '%s-%s' % (p.tmin_text, p.tmax_text),
+            '%s-%s' % (o.tmin_text, o.tmax_text), '%.2f' % o.assessed[p].score, '%.2f' % o.assessment.score, why)
+
+
+def fit_rows(o):
+    """One row per evidence temperature of a fit; the critical point it goes through first."""
+    f = o.fit
+    rows = [(o.cas, o.english, f.kind, 'critical point of the fit', f.crit.source, f.tc_text,
+             '%.9g' % f.crit.p, '0', '+0.000')]
+    for point, tolerance, dev in f.points:
+        for t in point.temperatures:
+            rows.append((o.cas, o.english, f.kind, point.kind, point.source, '%.10g' % t, '%.9g' % point.p,
+                         '%.4g' % (100 * tolerance), '%+.3f' % (100 * dev)))
+    return rows
+
+
+def suspect_row(cas, point, reason):
+    return (cas, point.name, point.text[0], point.text[1], reason, SUSPECT_DONE)
+
+
+def percentile(values, share):
+    """Nearest-rank percentile."""
+    ordered = sorted(values)
+    return ordered[max(0, math.ceil(share * len(ordered)) - 1)]
+
+
+def deviation_rows(outcomes, sources):
+    """Per source: records, evidence points covered, median and 95th-percentile |deviation| in %."""
+    rows = []
+    for source in sources:
+        chosen = [o for o in outcomes if o.source == source]
+        devs = [abs(d) for o in chosen for p, d in o.assessment.covered() if p.kind in DEVIATION_KINDS]
+        if not devs:
+            rows.append((source, str(len(chosen)), '0', '-', '-'))
+            continue
+        rows.append((source, str(len(chosen)), str(len(devs)), '%.2f' % (100 * statistics.median(devs)),
+                     '%.2f' % (100 * percentile(devs, 0.95))))
+    return rows
