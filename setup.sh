@@ -17,6 +17,7 @@ packages=(
     giflib-tools gifsicle imagemagick netpbm
     clang-14 libfuzzer-14-dev libgif-dev
     qt6-translations-l10n
+    python3
 )
 
 install_missing_packages() {
