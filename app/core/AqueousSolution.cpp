@@ -12,6 +12,12 @@ namespace {
 
 constexpr long double kDecimalLogFactor = 2.3026L;
 
+// mol per kg of water of massPercent of a solute in a solution of totalPercent solutes.
+long double molality(long double molarMassGPerMol, long double massPercent, long double totalPercent)
+{
+    return massPercent * 1000.0L / molarMassGPerMol / (100.0L - totalPercent);
+}
+
 } // namespace
 
 int coefficientGroupSize(CoefficientSelection selection)
@@ -62,8 +68,13 @@ std::vector<long double> molalities(const std::vector<AqueousComponent> &compone
     std::vector<long double> result;
     result.reserve(components.size());
     for (const AqueousComponent &component : components)
-        result.push_back(component.massPercent * 1000.0L / component.molarMassGPerMol / (100.0L - sum));
+        result.push_back(molality(component.molarMassGPerMol, component.massPercent, sum));
     return result;
+}
+
+long double molalityAlone(long double molarMassGPerMol, long double massPercent)
+{
+    return molality(molarMassGPerMol, massPercent, massPercent);
 }
 
 std::vector<long double> soluteCoefficients(const std::vector<AqueousComponent> &components,

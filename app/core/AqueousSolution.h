@@ -42,6 +42,11 @@ long double soluteCoefficient(const CoefficientLine &line, long double temperatu
 // mol per kg of water of each solute: w 1000 / M / (100 - S), S the sum of all percentages.
 std::vector<long double> molalities(const std::vector<AqueousComponent> &components);
 
+// mol per kg of water of a solute alone at massPercent: w 1000 / M / (100 - w). At the highest mass
+// percentage of its range this is the highest molality its coefficients were fitted for; in a
+// mixture every percentage may lie in its range while the water left puts a solute far above it.
+long double molalityAlone(long double molarMassGPerMol, long double massPercent);
+
 // k of each solute at t (°C), computed anew at every call.
 std::vector<long double> soluteCoefficients(const std::vector<AqueousComponent> &components,
                                             const std::vector<long double> &molalities, long double temperatureC);

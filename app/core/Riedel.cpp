@@ -67,10 +67,20 @@ long double riedelAlphaC(long double Tb, long double Tc, long double PcBar)
     return alphaC > kLowestRisingAlphaC ? finiteOrNaN(alphaC) : kNaN;
 }
 
+RangeLimits riedelRangeLimits(long double Tc, long double PcBar)
+{
+    RangeLimits limits;
+    limits.TminK = 0.0L;
+    limits.TmaxK = Tc;
+    limits.pminBar = 0.0L;
+    limits.pmaxBar = PcBar;
+    return limits;
+}
+
 long double riedelPressureBar(long double Tb, long double Tc, long double PcBar, long double T)
 {
     const long double alphaC = riedelAlphaC(Tb, Tc, PcBar);
-    if (std::isnan(alphaC) || !(T > 0.0L))
+    if (std::isnan(alphaC) || !(T > 0.0L) || !withinTemperatureLimits(riedelRangeLimits(Tc, PcBar), T))
         return kNaN;
     const long double PcAtm = PcBar / kNormalPressureBar;
     const long double p = powerOfTen(logReducedPressure(alphaC, Tc, T)) * PcAtm * kNormalPressureBar;
@@ -80,7 +90,7 @@ long double riedelPressureBar(long double Tb, long double Tc, long double PcBar,
 long double riedelTemperatureK(long double Tb, long double Tc, long double PcBar, long double pBar)
 {
     const long double alphaC = riedelAlphaC(Tb, Tc, PcBar);
-    if (std::isnan(alphaC) || !(pBar > 0.0L) || !std::isfinite(pBar))
+    if (std::isnan(alphaC) || !(pBar > 0.0L) || !withinPressureLimits(riedelRangeLimits(Tc, PcBar), pBar))
         return kNaN;
     const long double target = std::log10(pBar / PcBar);
     const auto residual = [&](long double T) { return logReducedPressure(alphaC, Tc, T) - target; };

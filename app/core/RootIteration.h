@@ -1,4 +1,5 @@
-// Newton iteration with a forward-difference slope, used for every implicit equation.
+// Newton iteration with a forward-difference slope, used for every implicit equation, and the
+// bisection that keeps its root inside a range.
 #pragma once
 
 #include <cmath>
@@ -7,6 +8,8 @@
 inline constexpr long double kRootStep = 1e-8L; // in the unit of the unknown
 inline constexpr long double kRootTolerance = 1e-8L;
 inline constexpr int kRootMaxSteps = 100;
+// A root this close outside its range is taken as the range's end, as it stands.
+inline constexpr long double kRangeSlack = 1e-9L;
 
 // Open interval where the residual is defined. A step that would leave it (or put the
 // slope point x + step outside it) is halved until it stays inside; an iteration that
@@ -46,4 +49,29 @@ long double solveByForwardNewton(const Residual &residual, long double start, co
             return xNew;
         x = xNew;
     }
+}
+
+// A root x of f(x) = target that an iteration left outside [low, high] or did not find (NaN),
+// while f rises there and f(low) <= target <= f(high) brackets one inside: finished by bisection
+// until the interval stops shrinking. Any other x is returned as it stands, and so is x when f
+// gives no number on the way.
+template <typename Function>
+long double keepRootInsideRange(const Function &f, long double x, long double low, long double high,
+                                long double target)
+{
+    constexpr int kMaxHalvings = 200;
+    if (!(low < high) || (x >= low - kRangeSlack && x <= high + kRangeSlack))
+        return x;
+    if (!(f(low) <= target && target <= f(high)))
+        return x;
+    for (int i = 0; i < kMaxHalvings; ++i) {
+        const long double middle = (low + high) / 2.0L;
+        if (middle <= low || middle >= high)
+            break;
+        const long double atMiddle = f(middle);
+        if (!std::isfinite(atMiddle))
+            return x;
+        (atMiddle < target ? low : high) = middle;
+    }
+    return (low + high) / 2.0L;
 }

@@ -23,7 +23,7 @@ TwoPointRelation twoPointRelation(long double T1, long double p1Bar, long double
         return {kNaN, kNaN};
     const long double B = (std::log10(p2Bar) - std::log10(p1Bar)) / (1.0L / T1 - 1.0L / T2);
     const long double A = std::log10(p1Bar) + B / T1;
-    if (!std::isfinite(A) || !std::isfinite(B))
+    if (!std::isfinite(A) || !std::isfinite(B) || B < 0.0L)
         return {kNaN, kNaN};
     return {A, B};
 }

@@ -9,7 +9,8 @@ struct TwoPointRelation
 };
 
 // The line through (T1, p1) and (T2, p2) in log10 p over 1/T. A and B are NaN unless both
-// temperatures and both pressures are above 0 and the temperatures differ. Equal pressures give
+// temperatures and both pressures are above 0, the temperatures differ and the pressure does not
+// fall as the temperature rises (B < 0: no vapour-pressure curve does). Equal pressures give
 // B = 0: the same pressure at every temperature.
 TwoPointRelation twoPointRelation(long double T1, long double p1Bar, long double T2, long double p2Bar);
 

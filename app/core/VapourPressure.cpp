@@ -231,24 +231,7 @@ bool isIterated(EquationCode code)
 // and can run to a false root at 1700 K) is finished by bisection there.
 long double rootInsideRange(const VapourPressureCoefficients &c, long double p, long double T)
 {
-    constexpr long double kSlackK = 1e-9L;
-    constexpr int kMaxHalvings = 200;
-    if (!(c.Tmin < c.Tmax) || (T >= c.Tmin - kSlackK && T <= c.Tmax + kSlackK))
-        return T;
-    long double low = c.Tmin;
-    long double high = c.Tmax;
-    if (!(vapourPressureBar(c, low) <= p && p <= vapourPressureBar(c, high)))
-        return T;
-    for (int i = 0; i < kMaxHalvings; ++i) {
-        const long double middle = (low + high) / 2.0L;
-        if (middle <= low || middle >= high)
-            break;
-        const long double pMiddle = vapourPressureBar(c, middle);
-        if (!std::isfinite(pMiddle))
-            return T;
-        (pMiddle < p ? low : high) = middle;
-    }
-    return (low + high) / 2.0L;
+    return keepRootInsideRange([&](long double x) { return vapourPressureBar(c, x); }, T, c.Tmin, c.Tmax, p);
 }
 
 // The record fields that each equation reads, as a bit per field number.

@@ -2,6 +2,8 @@
 #include "app/windows/RiedelDialog.h"
 
 #include "app/core/Riedel.h"
+#include "app/core/SingleValue.h"
+#include "app/windows/SingleValueView.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -71,6 +73,12 @@ void RiedelDialog::BitBtn1Click()
     // Tb = Tc leaves the method without a slope.
     if (!(Tb > 0.0L && Tc > 0.0L && Tb < Tc) || (!boiling && !(T > 0.0L))) {
         reportNoResult();
+        return;
+    }
+    // Above the critical point the curve has ended: the input is out of the estimate's range.
+    const SingleValueError outside = rangeError(m_mode, boiling ? pBar : T, riedelRangeLimits(Tc, PcBar));
+    if (outside != SingleValueError::None) {
+        showSingleValueError(texts(), outside, Edit2);
         return;
     }
     if (boiling)

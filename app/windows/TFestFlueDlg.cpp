@@ -234,8 +234,7 @@ long double TFestFlueDlg::CalcSolutionPressure(long double temperatureK) const
 long double TFestFlueDlg::CalcSolutionBoilingTemperature(long double pressureBar) const
 {
     const PressureAtTemperature pressureAt = [this](long double T) { return CalcSolutionPressure(T); };
-    return systemBoilingTemperatureK(pressureAt, logLinearStartK(pressureAt, MixTmin, MixTmax, pressureBar),
-                                     pressureBar);
+    return systemBoilingTemperatureInRangeK(pressureAt, MixTmin, MixTmax, pressureBar);
 }
 
 bool TFestFlueDlg::checkEdit3()

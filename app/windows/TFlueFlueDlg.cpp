@@ -184,8 +184,7 @@ long double TFlueFlueDlg::CalcMixturePressure(long double temperatureK) const
 long double TFlueFlueDlg::CalcMixtureBoilingTemperature(long double pressureBar) const
 {
     const PressureAtTemperature pressureAt = [this](long double T) { return CalcMixturePressure(T); };
-    return systemBoilingTemperatureK(pressureAt, logLinearStartK(pressureAt, MixTmin, MixTmax, pressureBar),
-                                     pressureBar);
+    return systemBoilingTemperatureInRangeK(pressureAt, MixTmin, MixTmax, pressureBar);
 }
 
 TFlueFlueDlg::Percentages TFlueFlueDlg::readPercentages() const

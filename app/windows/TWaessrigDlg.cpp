@@ -250,15 +250,19 @@ RangeLimits TWaessrigDlg::updatePressureRange()
     return limits;
 }
 
+std::vector<AqueousComponent> TWaessrigDlg::rowComponents() const
+{
+    std::vector<AqueousComponent> components;
+    for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
+        if (const AqueousSolute *solute = soluteOfRow(row))
+            components.push_back({solute->selection, solute->group, solute->molarMassGPerMol, rowPercent(row)});
+    }
+    return components;
+}
+
 void TWaessrigDlg::CalcMolalities()
 {
-    m_components.clear();
-    for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
-        const AqueousSolute *solute = soluteOfRow(row);
-        if (!solute)
-            continue;
-        m_components.push_back({solute->selection, solute->group, solute->molarMassGPerMol, rowPercent(row)});
-    }
+    m_components = rowComponents();
     Molality = molalities(m_components);
     SoluteCoefficient.assign(m_components.size(), 0.0L);
 }
@@ -298,11 +302,18 @@ bool TWaessrigDlg::checkPercentages()
 
 bool TWaessrigDlg::checkConcentrations()
 {
+    const std::vector<long double> inMixture = molalities(rowComponents());
+    std::size_t component = 0;
     bool inside = true;
     for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
         const AqueousSolute *solute = soluteOfRow(row);
+        if (!solute)
+            continue;
         const long double percent = rowPercent(row);
-        if (!solute || (percent >= solute->massPercentMin && percent <= solute->massPercentMax))
+        // The mass percentage in the range of the solute's data, and its molality no higher than
+        // that range gives it alone: beyond it the coefficients give numbers they were not fitted for.
+        const bool fitted = inMixture[component++] <= molalityAlone(solute->molarMassGPerMol, solute->massPercentMax);
+        if (percent >= solute->massPercentMin && percent <= solute->massPercentMax && fitted)
             continue;
         showError(TextOutsideRange + u'\r' + solute->key + u'\r' + solute->massPercentMinText + QStringLiteral(" - ")
                       + solute->massPercentMaxText + QStringLiteral(" % !"),

@@ -52,7 +52,8 @@ public:
     long double CalcSolutionBoilingTemperature(long double pressureBar) const;
     // The checks of the table button: solutes are listed, their ranges overlap in more than one
     // temperature, every percentage is readable, they add up to at most 80 and each lies in its
-    // solute's range. Shows their boxes; true when a table or a diagram may open.
+    // solute's range, by mass and by molality. Shows their boxes; true when a table or a diagram
+    // may open.
     bool CheckComposition() override;
 
     TTabelleWaessrigDlg *tableDialog() const { return m_table; }
@@ -90,8 +91,11 @@ private:
     long double rowPercent(int row) const;
     // Readable percentages that add up to at most 80; the first failure's box, false then.
     bool checkPercentages();
-    // Each percentage within its solute's range; a box for every row outside, false then.
+    // Each percentage within its solute's range, and each molality no higher than the range's
+    // highest percentage gives alone; a box for every row outside, false then.
     bool checkConcentrations();
+    // The used rows whose solute is listed, in grid order, as the model takes them.
+    std::vector<AqueousComponent> rowComponents() const;
 
     TTabelleWaessrigDlg *m_table = nullptr;
     TKonz_Bereiche_Dlg *m_ranges = nullptr;

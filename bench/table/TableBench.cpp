@@ -118,7 +118,7 @@ void BM_MixtureBoilingTableTenthSteps(benchmark::State &state)
     const std::vector<MixtureComponent> mixture = fourteenComponents();
     const PressureAtTemperature pressureAt = [&](long double T) { return mixturePressureBar(mixture, T); };
     const TemperatureAtPressure boilingAt = [&](long double p) {
-        return systemBoilingTemperatureK(pressureAt, logLinearStartK(pressureAt, kMixtureTminK, kMixtureTmaxK, p), p);
+        return systemBoilingTemperatureInRangeK(pressureAt, kMixtureTminK, kMixtureTmaxK, p);
     };
     measureTable(state, [&] {
         return buildPressureRows(kBoilingRange, QStringLiteral("mbar"), QStringLiteral("°C"), boilingAt, kTenthSteps);

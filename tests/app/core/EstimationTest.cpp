@@ -67,6 +67,24 @@ TEST(Riedel, RefusedDataGiveNaN)
     EXPECT_TRUE(std::isnan(riedelTemperatureK(kWater.Tb, kWater.Tc, kWater.Pc, -1.0L)));
 }
 
+TEST(Riedel, TheCurveEndsAtTheCriticalPoint)
+{
+    constexpr Substance kEthanol{"ethanol", 351.44L, 513.9L, 61.48L};
+    for (const Substance &s : {kWater, kBenzene, kEthanol}) {
+        SCOPED_TRACE(s.name);
+        // T = Tc gives Pc and p = Pc gives Tc.
+        EXPECT_NEAR(double(riedelPressureBar(s.Tb, s.Tc, s.Pc, s.Tc) / s.Pc), 1.0, 1e-12);
+        EXPECT_NEAR(double(riedelTemperatureK(s.Tb, s.Tc, s.Pc, s.Pc)), double(s.Tc), 1e-9);
+        // Beyond it the formula still gives numbers (ethanol at 400 °C: 1181 bar); the estimate none.
+        for (const long double aboveK : {1e-6L, 1.0L, 159.25L})
+            EXPECT_TRUE(std::isnan(riedelPressureBar(s.Tb, s.Tc, s.Pc, s.Tc + aboveK))) << double(aboveK);
+        for (const long double factor : {1.000001L, 1.1L, 100.0L / 61.48L})
+            EXPECT_TRUE(std::isnan(riedelTemperatureK(s.Tb, s.Tc, s.Pc, s.Pc * factor))) << double(factor);
+        // Tc typed in another unit lands a few ulps beside it and is still Tc.
+        EXPECT_NEAR(double(riedelPressureBar(s.Tb, s.Tc, s.Pc, s.Tc + 1e-12L) / s.Pc), 1.0, 1e-12);
+    }
+}
+
 TEST(TwoPointRelation, PassesThroughBothPointsAndInvertsIt)
 {
     const TwoPointRelation r = twoPointRelation(373.15L, 1.01325L, 318.95L, 0.1L);
@@ -91,7 +109,10 @@ TEST(TwoPointRelation, RefusedInputsGiveNaN)
     };
     const Case cases[] = {{"equal temperatures", 300.0L, 0.1L, 300.0L, 1.0L}, {"p1 = 0", 300.0L, 0.0L, 350.0L, 1.0L},
                           {"p2 < 0", 300.0L, 0.1L, 350.0L, -1.0L},           {"T1 = 0 K", 0.0L, 0.1L, 350.0L, 1.0L},
-                          {"T2 < 0 K", 300.0L, 0.1L, -26.85L, 1.0L}};
+                          {"T2 < 0 K", 300.0L, 0.1L, -26.85L, 1.0L},
+                          // A pressure that falls as the temperature rises, in either order.
+                          {"falling pressure", 373.15L, 1.01325L, 423.15L, 0.1L},
+                          {"falling pressure, swapped", 423.15L, 0.1L, 373.15L, 1.01325L}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const TwoPointRelation r = twoPointRelation(c.T1, c.p1, c.T2, c.p2);

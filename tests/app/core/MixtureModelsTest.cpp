@@ -44,7 +44,17 @@ long double boilingK(const std::vector<MixtureComponent> &components, long doubl
                      long double pressureBar)
 {
     const PressureAtTemperature pressureAt = [&](long double T) { return mixturePressureBar(components, T); };
-    return systemBoilingTemperatureK(pressureAt, logLinearStartK(pressureAt, TminK, TmaxK, pressureBar), pressureBar);
+    return systemBoilingTemperatureInRangeK(pressureAt, TminK, TmaxK, pressureBar);
+}
+
+// ln p/bar = A - B / T: a synthetic substance boiling at 1 bar at boilsAtK.
+VapourPressureCoefficients synthetic(long double A, long double boilsAtK)
+{
+    VapourPressureCoefficients c;
+    c.code = EquationCode::AntoineLnBar;
+    c.A = A;
+    c.B = A * boilsAtK;
+    return c;
 }
 
 AqueousComponent solute(long double molarMass, long double massPercent, CoefficientSelection selection,
@@ -114,10 +124,38 @@ TEST(SystemBoiling, BoilingTemperaturesFromTheLogLinearStart)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_NEAR(double(boilingK(c.components, c.TminK, c.TmaxK, c.pressureBar)), double(c.expectedK), 1e-3);
+        const long double T = boilingK(c.components, c.TminK, c.TmaxK, c.pressureBar);
+        EXPECT_NEAR(double(T), double(c.expectedK), 1e-3);
+        // Where the iteration from the line's start finds the root, its result stands to the last bit.
+        const PressureAtTemperature pressureAt = [&](long double t) { return mixturePressureBar(c.components, t); };
+        EXPECT_EQ(T, systemBoilingTemperatureK(pressureAt, logLinearStartK(pressureAt, c.TminK, c.TmaxK, c.pressureBar),
+                                               c.pressureBar));
     }
     // No pressure, no number: the caller reports it.
     EXPECT_TRUE(std::isnan(boilingK({{water(), 0.0L}}, 274.0L, 373.0L, 1.0L)));
+}
+
+TEST(SystemBoiling, RangesOfLessThanTwoWholeKelvinsFindTheRootInside)
+{
+    // trunc(Tmin) + 1 = trunc(Tmax): the start line has one point only.
+    const std::vector<MixtureComponent> two{{synthetic(10.0L, 452.0L), 0.5L}, {synthetic(11.0L, 455.0L), 0.5L}};
+    struct Case {
+        long double TminK, TmaxK, rootK;
+    };
+    for (const Case &c : {Case{452.0L, 453.0L, 452.7L}, Case{452.3L, 453.9L, 453.5L}, Case{452.9L, 453.1L, 452.95L}}) {
+        SCOPED_TRACE(testing::Message() << double(c.TminK) << '-' << double(c.TmaxK) << " K");
+        const long double p = mixturePressureBar(two, c.rootK);
+        ASSERT_LT(mixturePressureBar(two, c.TminK), p);
+        ASSERT_GT(mixturePressureBar(two, c.TmaxK), p);
+        EXPECT_NEAR(double(boilingK(two, c.TminK, c.TmaxK, p)), double(c.rootK), 1e-9);
+    }
+
+    // A slope the forward difference cannot see (zero at the middle, where the iteration starts):
+    // bisection inside the range finds the root.
+    const PressureAtTemperature flatInTheMiddle = [](long double T) { return 1.0L + std::pow(T - 452.5L, 3.0L); };
+    EXPECT_NEAR(double(systemBoilingTemperatureInRangeK(flatInTheMiddle, 452.0L, 453.0L, 1.008L)), 452.7, 1e-9);
+    // A pressure beyond the ends keeps what the iteration gives: the dialogs refuse it before.
+    EXPECT_TRUE(std::isnan(systemBoilingTemperatureInRangeK(flatInTheMiddle, 452.0L, 453.0L, 2.0L)));
 }
 
 TEST(AqueousSolution, SodiumChlorideAndPureWater)
@@ -134,6 +172,21 @@ TEST(AqueousSolution, SodiumChlorideAndPureWater)
     const std::vector<AqueousComponent> none{solute(58.44L, 0.0L, CoefficientSelection::Single, {-0.0146L})};
     EXPECT_NEAR(double(solutionBoilingTemperatureK(none, molalities(none), 0.9L)), 369.837, 1e-3);
     EXPECT_NEAR(double(solutionBoilingTemperatureK({}, {}, 0.9L) / waterSaturationTemperatureK(0.9L)), 1.0, 1e-12);
+}
+
+TEST(AqueousSolution, AMixtureCanTakeASoluteBeyondTheMolalityOfItsRange)
+{
+    // NaCl 20 % + sucrose 40 % + CaCl2 10 %: with 30 % water NaCl is at 11.4 mol/kg, where the top
+    // of its range, 26 %, gives 6.01 alone; sucrose (up to 65 %) and CaCl2 (up to 30 %) stay below.
+    const auto single = CoefficientSelection::Single;
+    const std::vector<long double> m = molalities(
+        {solute(58.44L, 20, single, {0}), solute(342.297L, 40, single, {0}), solute(110.978L, 10, single, {0})});
+    EXPECT_NEAR(double(m[0]), 11.4077, 1e-4);
+    EXPECT_NEAR(double(molalityAlone(58.44L, 26)), 6.01217, 1e-5);
+    EXPECT_LT(m[1], molalityAlone(342.297L, 65));
+    EXPECT_LT(m[2], molalityAlone(110.978L, 30));
+    // Alone, the top of the range is the highest molality to the last bit.
+    EXPECT_EQ(molalities({solute(58.44L, 26, single, {0})}).front(), molalityAlone(58.44L, 26));
 }
 
 TEST(AqueousSolution, CoefficientLinesAreChosenInsideTheirGroup)

@@ -72,11 +72,18 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
         {"blanks around a percentage", {{"NaCl", "10 "}}, "25", "29,735", {}},
         {"by mass, second line", {{"TB", "15"}}, "25", "29,223", {}},
         {"by temperature, second line", {{"TC", "10"}}, "60", "189,509", {}},
-        {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "4,479", {}},
+        // 80 % passes the sum; with 20 % water left every solute is far above the molality of its range.
+        {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "",
+         {outsideRange("TB", "0 - 30"), outsideRange("TC", "0 - 30"), outsideRange("NaCl", "0 - 26")}},
         {"80,01 %", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20,01"}}, "25", "", {sumAbove80}},
         {"above 80 %: the sum is checked before the ranges", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "26,01"}}, "25",
          "", {sumAbove80}},
         {"outside the range", {{"NaCl", "30"}}, "25", "", {outsideRange("NaCl", "0 - 26")}},
+        {"the top of the range", {{"NaCl", "26"}}, "25", "25,897", {}},
+        // Each percentage in its range, but NaCl at 6.8 mol/kg in 50 % water, where 26 % alone gives 6.0.
+        {"a molality beyond the range's", {{"NaCl", "20"}, {"TB", "20"}, {"TC", "10"}}, "25", "",
+         {outsideRange("NaCl", "0 - 26")}},
+        {"the molalities of the range", {{"NaCl", "15"}, {"TB", "20"}, {"TC", "10"}}, "25", "21,978", {}},
         {"every row outside is reported", {{"NaCl", "27"}, {"TB", "31"}}, "25", "",
          {outsideRange("NaCl", "0 - 26"), outsideRange("TB", "0 - 30")}},
         {"an unreadable percentage", {{"NaCl", "10"}, {"TB", "1x"}}, "25", "", {blockText(u"WaessrigDlg", 4) + u'2'}},
@@ -288,4 +295,16 @@ TEST_F(AqueousDialog, TheTableButtonChecksThePercentagesFirst)
         EXPECT_EQ(opensTable(dialog->BitBtn6, dialog->tableDialog()), c.boxes.isEmpty());
         EXPECT_EQ(shownTexts(), c.boxes);
     }
+
+    // Beside 30 % of other solutes, 20 % NaCl is above the molality its range reaches alone: no
+    // table, and no pressure range.
+    add(QStringLiteral("TB"), QStringLiteral("20"));
+    add(QStringLiteral("TC"), QStringLiteral("10"));
+    dialog->StringGrid1->item(0, CompositionGrid::kPercentColumn)->setText(QStringLiteral("20"));
+    dialog->ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
+    messages.clear();
+    EXPECT_FALSE(opensTable(dialog->BitBtn6, dialog->tableDialog()));
+    dialog->BitBtn5->click();
+    EXPECT_EQ(shownTexts(), QStringList(2, outsideRange(QStringLiteral("NaCl"), QStringLiteral("0 - 26"))));
+    EXPECT_TRUE(dialog->Label10->text().isEmpty());
 }

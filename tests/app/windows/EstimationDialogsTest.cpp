@@ -29,6 +29,8 @@ const Inputs kTwoPointsBoiling{{"Edit1", "1,01325"}, {"Edit2", "373,15"}, {"Edit
                                {"ComboBox1", "bar"},  {"ComboBox2", "K"},    {"ComboBox3", "bar"}};
 const Inputs kWater{{"Edit1", "373,15"}, {"ComboBox1", "K"},  {"Edit3", "647,1"},
                     {"ComboBox2", "K"},  {"Edit4", "220,64"}, {"ComboBox3", "bar"}};
+const Inputs kEthanol{{"Edit1", "351,44"}, {"ComboBox1", "K"},  {"Edit3", "513,9"},
+                      {"ComboBox2", "K"},  {"Edit4", "61,48"}, {"ComboBox3", "bar"}};
 const Inputs kBenzene{{"Edit1", "353,2"}, {"ComboBox1", "K"},  {"Edit3", "562,05"},
                       {"ComboBox2", "K"}, {"Edit4", "48,95"}, {"ComboBox3", "bar"}};
 
@@ -110,6 +112,10 @@ TEST_F(EstimationDialogs, TwoPointsGiveThePressureAndTheBoilingTemperatureOrRefu
         {"p2 -1", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit4", "-1"}}, p, pressureCaption, "Edit4"},
         {"T1 -300 °C", kTwoPoints + Inputs{{"Edit5", "350"}, {"ComboBox1", "°C"}, {"Edit1", "-300"}}, p, noResult()},
         {"T1 = T2", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit3", "373,15"}}, p, noResult()},
+        {"p falls as T rises", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit3", "423,15"}}, p, noResult()},
+        {"p falls as T rises, swapped",
+         kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit1", "423,15"}, {"Edit2", "0,1"}, {"Edit3", "373,15"}, {"Edit4", "1,01325"}},
+         p, noResult()},
         {"no target", kTwoPoints, p, inputErrorText(QStringLiteral("Temperatur für den Dampfdruck:")), "Edit5"},
     };
     for (const Calculation &run : pressures)
@@ -126,6 +132,10 @@ TEST_F(EstimationDialogs, TwoPointsGiveThePressureAndTheBoilingTemperatureOrRefu
          "Edit1"},
         {"T1 = T2", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit4", "373,15"}}, t, noResult()},
         {"p1 = p2", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit3", "1,01325"}}, t, noResult()},
+        {"p falls as T rises", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit4", "423,15"}}, t, noResult()},
+        {"p falls as T rises, swapped",
+         kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit1", "0,1"}, {"Edit2", "423,15"}, {"Edit3", "1,01325"}, {"Edit4", "373,15"}},
+         t, noResult()},
     };
     for (const Calculation &run : temperatures)
         check(form->twoPointBoilingDialog(), "Label4", run);
@@ -144,6 +154,9 @@ TEST_F(EstimationDialogs, RiedelGivesThePressureAndTheBoilingTemperatureOrRefuse
         {"Pc 0", kWater + Inputs{{"Edit2", "25"}, {"Edit4", "0"}}, p, pcCaption, "Edit4"},
         {"Tb = Tc", kWater + Inputs{{"Edit2", "25"}, {"Edit3", "373,15"}}, p, noResult()},
         {"Pc below 1 atm", kWater + Inputs{{"Edit2", "25"}, {"Edit4", "0,5"}}, p, noResult()},
+        {"water at Tc", kWater + Inputs{{"Edit2", "647,1"}, {"ComboBox4", "K"}}, p + QStringLiteral(" 220,640")},
+        {"ethanol at 400 °C, above Tc", kEthanol + Inputs{{"Edit2", "400"}}, p, g(GlobalText::TemperatureOutOfRange),
+         "Edit2"},
     };
     for (const Calculation &run : pressures)
         check(form->riedelDialog(), "Label8", run);
@@ -156,6 +169,9 @@ TEST_F(EstimationDialogs, RiedelGivesThePressureAndTheBoilingTemperatureOrRefuse
         {"p 0", kWater + Inputs{{"Edit2", "0"}}, t, inputErrorText(QStringLiteral("Druck:")), "Edit2"},
         {"Pc 0", kWater + Inputs{{"Edit2", "0,5"}, {"Edit4", "0"}}, t, pcCaption, "Edit4"},
         {"Tb = Tc", kWater + Inputs{{"Edit2", "0,5"}, {"Edit3", "373,15"}}, t, noResult()},
+        {"water at Pc", kWater + Inputs{{"Edit2", "220,64"}, {"ComboBox5", "K"}}, t + QStringLiteral("  647,1")},
+        {"ethanol at 100 bar, above Pc", kEthanol + Inputs{{"Edit2", "100"}}, t, g(GlobalText::PressureOutOfRange),
+         "Edit2"},
     };
     for (const Calculation &run : temperatures)
         check(form->riedelBoilingDialog(), "Label8", run);
