@@ -9,6 +9,8 @@
 #include "app/data/LanguageTables.h"
 #include "app/print/TXPrint.h"
 #include "app/print/TablePrinter.h"
+#include "TChartPreview.h"
+#include "TComboFlat.h"
 #include "TPlotPreviewPanel.h"
 
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -299,4 +302,55 @@ TEST(TablePrinter, ATableAfterALandscapeChartPrintIsA4PortraitOnTheSamePrinter)
     const QSizeF tablePage = pdfInfo(tableFile).pageSizePoints;
     EXPECT_NEAR(tablePage.width(), 595.3, 1.0); // A4 portrait in points
     EXPECT_NEAR(tablePage.height(), 841.9, 1.0);
+}
+
+TEST(TablePrinter, ThePreviewPrintsOnThePrinterItShowsNeverIntoATablesFile)
+{
+    const struct { const char *what; bool chosenInTheBox; } cases[] = {
+        {"the printer the box shows", false},
+        {"a printer chosen in the box", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        LanguageTables texts;
+        QTemporaryDir dir;
+        FakePrinterService printers;
+        const QString laser = dir.filePath(QStringLiteral("laser.pdf"));
+        const QString ink = dir.filePath(QStringLiteral("ink.pdf"));
+        printers.setOutputFile(laser);
+        printers.addPrinter(QStringLiteral("Tinte"), ink);
+        printers.usePrinter(1);
+
+        // The table goes into a file chosen in the print dialog.
+        const QString tableFile = dir.filePath(QStringLiteral("table.pdf"));
+        printers.printDialogFile = tableFile;
+        TablePrinter table(texts, nullptr);
+        ASSERT_EQ(table.PrintTable({QStringLiteral("1\t2")}, TableHeaderKind::PureSubstance, {}, {}, {}, {}),
+                  PrintOutcome::Printed);
+        QFile tablePdf(tableFile);
+        ASSERT_TRUE(tablePdf.open(QIODevice::ReadOnly));
+        const QByteArray printedTable = tablePdf.readAll();
+        tablePdf.close();
+        ASSERT_FALSE(printedTable.isEmpty());
+
+        TCustomPlotPanelExtended chart;
+        chart.resize(400, 250);
+        TChartPreview preview;
+        preview.TagPanel = &chart;
+        preview.show();
+        if (c.chosenInTheBox) {
+            for (const int index : {0, 1}) {
+                preview.CBPrinters->setCurrentIndex(index);
+                Q_EMIT preview.CBPrinters->activated(index);
+            }
+        }
+        ASSERT_EQ(preview.CBPrinters->currentText(), QStringLiteral("Tinte"));
+        preview.BPrint->click();
+
+        ASSERT_TRUE(tablePdf.open(QIODevice::ReadOnly));
+        EXPECT_EQ(tablePdf.readAll(), printedTable);
+        EXPECT_EQ(printers.jobs, 2);
+        EXPECT_EQ(pdfInfo(ink).pages, 1);
+        EXPECT_FALSE(QFile::exists(laser));
+    }
 }
