@@ -85,10 +85,12 @@ TEST_F(GermanLocale, NumberTextsAreThoseOfTheCLocale)
         ASSERT_FALSE(record.isEmpty());
         const RangeLimits limits = recordRangeLimits(record);
         const RangeTexts texts = pressureRangeText(u"bar", limits.pminBar, limits.pmaxBar, u'D');
-        if (c.min)
+        if (c.min) {
             EXPECT_EQ(texts.minValue, QString::fromUtf16(c.min));
-        if (c.max)
+        }
+        if (c.max) {
             EXPECT_EQ(texts.maxValue, QString::fromUtf16(c.max));
+        }
     }
     ASSERT_EQ(systemDecimalSeparator(), u',');
     EXPECT_EQ(formatResult(0.0004L, false, u'D', systemDecimalSeparator()), u"4,00000e-04");
