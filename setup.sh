@@ -18,6 +18,7 @@ packages=(
     clang-14 libfuzzer-14-dev libgif-dev
     qt6-translations-l10n
     python3
+    locales
 )
 
 install_missing_packages() {
@@ -42,7 +43,22 @@ build() {
     cmake --build "$dir" -j "$jobs"
 }
 
+# One test program runs under de_DE.UTF-8 (number texts under a German system locale); Debian
+# builds a locale only once /etc/locale.gen names it.
+generate_test_locale() {
+    locale -a 2>/dev/null | grep -ix 'de_DE.utf8' >/dev/null && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if grep -q '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        "${sudo[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    elif ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+    "${sudo[@]}" locale-gen
+}
+
 install_missing_packages
+generate_test_locale
 
 case "$action" in
 run)

@@ -21,7 +21,10 @@ public:
     bool hasPrinter() const { return !printerNames().isEmpty(); }
     // Index of the current printer in printerNames(), -1 without printers.
     virtual int printerIndex() const = 0;
-    virtual void setPrinterIndex(int index) = 0;
+    // Sends the next jobs to the printer of the index, and never into a file: a file chosen in an
+    // earlier print dialog stays in the shared printer and would be overwritten. Also for the
+    // current printer's index; ignored while a job runs.
+    virtual void usePrinter(int index) = 0;
 
     virtual QPageLayout::Orientation orientation() const = 0;
     virtual void setOrientation(QPageLayout::Orientation orientation) = 0;

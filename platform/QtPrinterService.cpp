@@ -39,10 +39,15 @@ int QtPrinterService::printerIndex() const
     return std::max(0, int(names.indexOf(QPrinterInfo::defaultPrinterName())));
 }
 
-void QtPrinterService::setPrinterIndex(int index)
+void QtPrinterService::usePrinter(int index)
 {
+    if (m_painter)
+        return;
+    // The file first: while one is set the jobs go into it whatever printer is named, and
+    // setPrinterName does nothing for an unchanged name.
+    m_printer->setOutputFileName(QString());
     const QStringList names = printerNames();
-    if (index >= 0 && index < names.size() && !m_painter)
+    if (index >= 0 && index < names.size())
         m_printer->setPrinterName(names.at(index));
 }
 

@@ -13,7 +13,7 @@ public:
 
     QStringList printerNames() const override;
     int printerIndex() const override;
-    void setPrinterIndex(int index) override;
+    void usePrinter(int index) override;
     QPageLayout::Orientation orientation() const override;
     void setOrientation(QPageLayout::Orientation orientation) override;
     QSize pageSize() const override;

@@ -6,28 +6,32 @@
 #include "app/core/RecordFields.h"
 #include "app/core/TemperatureUnits.h"
 
-#include <QByteArray>
 #include <QLocale>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <string>
+#include <system_error>
 
 namespace {
 
-QString printed(const char *format, int width, int decimals, long double x)
+// x fixed-point or in exponent form with the decimals, right-aligned in a field of the width,
+// always with '.': printf follows the C locale that QApplication takes from LANG, and a German
+// system would write "61,1", which no reader of these texts accepts.
+QString printed(std::chars_format format, int width, int decimals, long double x)
 {
-    char buffer[128];
-    const int length = std::snprintf(buffer, sizeof buffer, format, width, decimals, x);
-    if (length < 0)
+    std::string text(64, '\0');
+    std::to_chars_result written = std::to_chars(text.data(), text.data() + text.size(), x, format, decimals);
+    if (written.ec == std::errc::value_too_large) {
+        // A large value written fixed-point has thousands of digits; cut short it would be another number.
+        text.resize(std::size_t(std::numeric_limits<long double>::max_exponent10 + decimals + 8));
+        written = std::to_chars(text.data(), text.data() + text.size(), x, format, decimals);
+    }
+    if (written.ec != std::errc())
         return {};
-    if (length < int(sizeof buffer))
-        return QString::fromLatin1(buffer, length);
-    // A large value written fixed-point has hundreds of digits; cut short it would be another number.
-    QByteArray text(length, '\0');
-    std::snprintf(text.data(), std::size_t(length) + 1, format, width, decimals, x);
-    return QString::fromLatin1(text);
+    return QString::fromLatin1(text.data(), written.ptr - text.data()).rightJustified(width, u' ');
 }
 
 struct RangeEnd
@@ -121,14 +125,14 @@ QString fixedText(long double x, int decimals)
 {
     if (!std::isfinite(x))
         return {};
-    return printed("%*.*Lf", magnitudeClass(double(x)) + 3, decimals, x);
+    return printed(std::chars_format::fixed, magnitudeClass(double(x)) + 3, decimals, x);
 }
 
 QString oneDecimalText(long double value, int extraWidth, QChar languageLetter)
 {
     if (!std::isfinite(value))
         return {};
-    const QString text = printed("%*.*Lf", magnitudeClass(double(value)) + extraWidth, 1, value);
+    const QString text = printed(std::chars_format::fixed, magnitudeClass(double(value)) + extraWidth, 1, value);
     return swapDecimalSeparator(text, u'.', u',', languageLetter);
 }
 
@@ -142,7 +146,7 @@ QString scientificText(long double x, QChar decimalSeparator)
 {
     if (!std::isfinite(x))
         return {};
-    QString text = printed("%*.*Le", 9, 5, x);
+    QString text = printed(std::chars_format::scientific, 9, 5, x);
     text.replace(u'.', decimalSeparator);
     return text;
 }

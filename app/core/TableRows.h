@@ -46,10 +46,11 @@ inline bool exceedsRowLimit(const StepRange &range, bool tenthSteps)
     return tableRowCount(range, tenthSteps) > kMaxTableRows;
 }
 
-// Pages the print question names; kept as rows div 500 + 1 although a page holds more rows.
-inline int printPageCount(qsizetype rows)
+// Printing a table of this many rows or more asks first, naming the pages it prints.
+inline constexpr qsizetype kPrintQuestionRows = 500;
+inline bool needsPrintQuestion(qsizetype rows)
 {
-    return int(rows / 500 + 1);
+    return rows >= kPrintQuestionRows;
 }
 
 // The unit a pressure table falls back to when its range spans no whole step of the chosen

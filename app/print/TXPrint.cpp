@@ -87,14 +87,39 @@ bool TXPrint::BeginDoc()
         return false;
     m_painter = m_service.jobPainter();
     m_printing = true;
+    m_measuring = false;
+    readDevice();
+    SetupPage();
+    SetFontSize(m_fontSize);
+    return true;
+}
+
+void TXPrint::BeginMeasure()
+{
+    if (m_printing)
+        return;
+    m_measuring = true;
+    readDevice();
+    SetupPage();
+    SetFontSize(m_fontSize);
+}
+
+void TXPrint::EndMeasure()
+{
+    if (!m_measuring)
+        return;
+    m_measuring = false;
+    m_font = tableFont();
+    m_metrics.reset();
+}
+
+void TXPrint::readDevice()
+{
     m_dpiX = printer().logicalDpiX();
     m_dpiY = printer().logicalDpiY();
     const QRectF paper = printer().paperRect(QPrinter::DevicePixel);
     m_physicalWidth = int(paper.width());
     m_physicalHeight = int(paper.height());
-    SetupPage();
-    SetFontSize(m_fontSize);
-    return true;
 }
 
 void TXPrint::SetupPage()
@@ -106,6 +131,8 @@ void TXPrint::SetupPage()
     const int bottom = int(qint64(MarginBottom) * m_dpiY / units);
     PageWidth = int(qint64(units) * (m_physicalWidth - left - right - 1) / m_dpiX);
     PageHeight = int(qint64(units) * (m_physicalHeight - top - bottom - 1) / m_dpiY);
+    if (!m_painter)
+        return;
     // One inch of the device is `units` logical units, and logical (0, 0) is the margin corner.
     m_painter->setViewport(left, top, m_dpiX, m_dpiY);
     m_painter->setWindow(0, 0, units, units);
@@ -130,6 +157,7 @@ bool TXPrint::EndDoc()
     m_painter = nullptr;
     m_printing = false;
     m_font = tableFont();
+    m_metrics.reset();
     return m_service.endJob();
 }
 
@@ -137,29 +165,30 @@ void TXPrint::SetFontSize(int points)
 {
     m_fontSize = points;
     const int size = std::abs(points);
-    if (!m_printing) {
+    if (!measures()) {
         m_font.setPointSize(qMax(1, size));
         return;
     }
     // Points converted to logical units: the device turns this size into size/72 inch of
     // `units` logical units each.
     m_font.setPointSizeF(qMax(0.01, double(size) * unitsPerInch(m_scaling) / m_dpiY));
-    m_painter->setFont(m_font);
+    m_metrics.emplace(m_font, &printer());
+    if (m_painter)
+        m_painter->setFont(m_font);
 }
 
 int TXPrint::textWidth(const QString &text) const
 {
-    if (!m_printing)
+    if (!measures())
         return 0;
-    return roundHalfEven(QFontMetricsF(m_font, &printer()).horizontalAdvance(text));
+    return roundHalfEven(m_metrics->horizontalAdvance(text));
 }
 
 void TXPrint::drawText(int x, int y, const QString &text)
 {
     if (!m_printing)
         return;
-    const QFontMetricsF metrics(m_font, &printer());
-    m_painter->drawText(QPointF(x, y + metrics.ascent()), text);
+    m_painter->drawText(QPointF(x, y + m_metrics->ascent()), text);
 }
 
 void TXPrint::drawLine(int x1, int y1, int x2, int y2)

@@ -5,7 +5,10 @@
 #include "app/core/PrintSurface.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QObject>
+
+#include <optional>
 
 class PrinterService;
 class QPainter;
@@ -43,6 +46,10 @@ public:
     int PageHeight = 0;
 
     bool BeginDoc();
+    // Reads the page and the font sizes of the printer's current paper without a job, so that a
+    // layout can be measured and its pages counted; drawing does nothing meanwhile.
+    void BeginMeasure();
+    void EndMeasure();
     void NewPage();
     // False when the job failed anywhere: a page that could not start, a device error, a file
     // that could not be finished.
@@ -62,8 +69,10 @@ public:
     void drawLine(int x1, int y1, int x2, int y2) override;
 
 private:
+    void readDevice();
     void SetupPage();
     int unitsPerInch(TScaling scaling) const;
+    bool measures() const { return m_printing || m_measuring; }
 
     PrinterService &m_service;
     QPainter *m_painter = nullptr; // the service's, while a document is open
@@ -75,7 +84,11 @@ private:
     int m_physicalHeight = 0;
     int m_fontSize = 10;
     bool m_printing = false;
+    bool m_measuring = false;
     QFont m_font;
+    // Of m_font on the printer, made again when the font size changes: one per text would cost
+    // more than the text itself on long tables.
+    std::optional<QFontMetricsF> m_metrics;
 };
 
 // The fixed-pitch font of the printed tables: Liberation Mono (metric-compatible with the font

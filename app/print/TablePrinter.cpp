@@ -39,6 +39,18 @@ PrintOutcome TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind k
     return XPrint1->EndDoc() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
+int TablePrinter::PageCount(const QStringList &rows, TableHeaderKind kind)
+{
+    if (XPrint1->printing())
+        return 0;
+    XPrint1->setA4Portrait();
+    XPrint1->BeginMeasure();
+    // The header texts take no room of their own: only the kind moves the rows.
+    const int pages = layOutTable(*XPrint1, rows, kind, {});
+    XPrint1->EndMeasure();
+    return pages;
+}
+
 QString TablePrinter::outputFileName() const
 {
     return XPrint1->printer().outputFileName();

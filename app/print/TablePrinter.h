@@ -30,6 +30,9 @@ public:
     PrintOutcome PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
                             const QString &s3, const QString &s4);
 
+    // The pages PrintTable prints the rows on, on A4 portrait, the paper every job starts on.
+    int PageCount(const QStringList &rows, TableHeaderKind kind);
+
     // The file the last job printed into, empty for a printer.
     QString outputFileName() const;
 

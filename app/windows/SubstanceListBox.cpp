@@ -156,10 +156,16 @@ void SubstanceListBox::changeEvent(QEvent *event)
 
 void SubstanceListBox::mousePressEvent(QMouseEvent *event)
 {
-    // Only the left button selects: a right click that moved the selection without a Click
-    // would let the context menu act on a record other than the one the panel shows.
-    // The event stays unaccepted, so the context menu still comes.
+    // A right press on an item selects it with a Click, so that its owner shows the record
+    // before the context menu acts on it; beside the items it changes nothing. The other buttons
+    // never select. The event stays unaccepted, so the context menu still comes.
     if (event->button() != Qt::LeftButton) {
+        if (event->button() == Qt::RightButton) {
+            if (const QListWidgetItem *pressed = itemAt(event->position().toPoint())) {
+                setCurrentRow(row(pressed));
+                Q_EMIT Click();
+            }
+        }
         event->ignore();
         return;
     }

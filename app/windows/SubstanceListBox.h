@@ -20,8 +20,8 @@ public:
     void reset() override;
 
 Q_SIGNALS:
-    // A click on an item, also on the selected one, or a selection moved by the keyboard;
-    // never a selection made by the program.
+    // A click on an item, also on the selected one, a right press on one, or a selection moved
+    // by the keyboard; never a selection made by the program.
     void Click();
 
 protected:

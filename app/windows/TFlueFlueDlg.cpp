@@ -192,10 +192,12 @@ TFlueFlueDlg::Percentages TFlueFlueDlg::readPercentages() const
     Percentages percentages;
     for (int row = 1; row <= StringGrid1->usedRows(); ++row) {
         const std::optional<long double> percent = StringGrid1->percent(row);
-        // Negative shares or more than the whole would give mole fractions outside 0 to 1.
-        if (percent && *percent >= 0.0L && *percent <= 100.0L)
+        // Every number counts in the sum, also one refused below: 110 and -10 do add up, and
+        // their rows are the only fault to report.
+        if (percent)
             percentages.sum += *percent;
-        else
+        // Negative shares or more than the whole would give mole fractions outside 0 to 1.
+        if (!percent || *percent < 0.0L || *percent > 100.0L)
             percentages.badRows.push_back(row);
     }
     return percentages;

@@ -336,14 +336,15 @@ void ValueTableDialog::BitBtn1Click()
 {
     const LanguageTables &language = texts();
     const PrintTexts print = printTexts();
-    const int pages = printPageCount(ListBox1->count());
-    if (pages > 1) {
+    const QStringList tableRows = rows();
+    if (needsPrintQuestion(tableRows.size())) {
+        const int pages = m_printer->PageCount(tableRows, print.kind);
         const QString question = m_questions.print + (m_questions.blankBeforePageCount ? QStringLiteral(" ") : QString())
             + QString::number(pages) + u'\r' + m_questions.size3;
         if (showMessage(question, language.globalText(GlobalText::NoteCaption), MbYesNo | MbIconQuestion) == IdNo)
             return;
     }
-    if (m_printer->PrintTable(rows(), print.kind, print.s1, print.s2, print.s3, print.s4) == PrintOutcome::Failed)
+    if (m_printer->PrintTable(tableRows, print.kind, print.s1, print.s2, print.s3, print.s4) == PrintOutcome::Failed)
         showPrintFailure(language, m_printer->outputFileName());
 }
 

@@ -348,7 +348,7 @@ void TChartPreview::CBPropClick(bool checked)
 
 void TChartPreview::CBPrintersChange(int index)
 {
-    PrinterService::instance().setPrinterIndex(index);
+    PrinterService::instance().usePrinter(index);
     showOrientation();
     OrientationClick(OrientationItems->checkedId());
 }
@@ -373,6 +373,8 @@ void TChartPreview::BPrintClick()
     QString failure;
     {
         const BusyCursor busy;
+        // The printer the box shows, whatever a table's print dialog chose before.
+        PrinterService::instance().usePrinter(CBPrinters->currentIndex());
         try {
             if (m_navigator && m_navigator->PageCount() > 1)
                 m_navigator->Print();

@@ -8,11 +8,10 @@
 
 FakePrinterService::FakePrinterService(Kind kind)
     : m_previous(&PrinterService::instance())
-    , m_kind(kind)
 {
     if (kind == PdfPrinter)
-        setOutputFile(QDir::temp().filePath(QStringLiteral("tensimo-fake-printer-%1.pdf")
-                                                .arg(QCoreApplication::applicationPid())));
+        addPrinter(QStringLiteral("PDF"), QDir::temp().filePath(QStringLiteral("tensimo-fake-printer-%1.pdf")
+                                                                      .arg(QCoreApplication::applicationPid())));
     setPortraitPageSize(m_portraitPixels);
     printer().setPageOrientation(QPageLayout::Portrait);
     PrinterService::install(this);
@@ -23,9 +22,30 @@ FakePrinterService::~FakePrinterService()
     PrinterService::install(m_previous);
 }
 
+void FakePrinterService::addPrinter(const QString &name, const QString &file)
+{
+    m_printers.append({name, file});
+    if (m_current < 0) {
+        m_current = 0;
+        printInto(file);
+    }
+}
+
 void FakePrinterService::setOutputFile(const QString &path)
 {
-    m_outputFile = path;
+    if (m_current < 0)
+        return;
+    m_printers[m_current].file = path;
+    printInto(path);
+}
+
+QString FakePrinterService::outputFile() const
+{
+    return m_current < 0 ? QString() : m_printers.at(m_current).file;
+}
+
+void FakePrinterService::printInto(const QString &path)
+{
     printer().setOutputFormat(QPrinter::PdfFormat);
     printer().setOutputFileName(path);
     // A new output engine may bring another resolution: the page keeps its size in pixels.
@@ -42,7 +62,23 @@ void FakePrinterService::setPortraitPageSize(QSize pixels)
 
 QStringList FakePrinterService::printerNames() const
 {
-    return m_kind == PdfPrinter ? QStringList{QStringLiteral("PDF")} : QStringList{};
+    QStringList names;
+    for (const Printer &p : m_printers)
+        names.append(p.name);
+    return names;
+}
+
+void FakePrinterService::usePrinter(int index)
+{
+    if (printing())
+        return;
+    QtPrinterService::usePrinter(index);
+    if (index < 0 || index >= m_printers.size())
+        return;
+    m_current = index;
+    // The jobs reach the printer, here its file, only when Qt's service dropped the output file.
+    if (printer().outputFileName().isEmpty())
+        printInto(m_printers.at(index).file);
 }
 
 bool FakePrinterService::setupDialog(QWidget *)
@@ -54,13 +90,15 @@ bool FakePrinterService::setupDialog(QWidget *)
 bool FakePrinterService::printDialog(QWidget *)
 {
     ++printDialogs;
+    if (acceptPrintDialog && !printDialogFile.isEmpty())
+        printInto(printDialogFile);
     return acceptPrintDialog;
 }
 
 bool FakePrinterService::beginJob(const QString &title)
 {
     ++jobs;
-    if (m_kind == NoPrinter)
+    if (m_printers.isEmpty())
         return false;
     if (!QtPrinterService::beginJob(title))
         return false;

@@ -1,9 +1,10 @@
-// Test double of the printer service: no printer, or one printer that writes a PDF file, with a
+// Test double of the printer service: no printer, or printers that each write a PDF file, with a
 // settable page and screen size. The jobs run on Qt's printer service, so what they print is real.
 #pragma once
 
 #include "platform/QtPrinterService.h"
 
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -12,7 +13,7 @@ class FakePrinterService : public QtPrinterService
 public:
     enum Kind { NoPrinter, PdfPrinter };
 
-    // Installs itself for its lifetime. The PDF printer starts in portrait on a page of
+    // Installs itself for its lifetime. The PDF printer "PDF" starts in portrait on a page of
     // 4800 x 6600 device pixels and prints into a scratch file.
     explicit FakePrinterService(Kind kind = PdfPrinter);
     ~FakePrinterService() override;
@@ -20,15 +21,18 @@ public:
     FakePrinterService(const FakePrinterService &) = delete;
     FakePrinterService &operator=(const FakePrinterService &) = delete;
 
+    // One more printer, which prints into the file.
+    void addPrinter(const QString &name, const QString &file);
+    // The current printer prints into the file from now on.
     void setOutputFile(const QString &path);
-    QString outputFile() const { return m_outputFile; }
+    QString outputFile() const;
     // The sheet in portrait, in device pixels of the printer's resolution; the orientation turns it.
     void setPortraitPageSize(QSize pixels);
     void setScreenSize(QSize size) { m_screen = size; }
 
     QStringList printerNames() const override;
-    int printerIndex() const override { return m_kind == PdfPrinter ? 0 : -1; }
-    void setPrinterIndex(int) override {}
+    int printerIndex() const override { return m_current; }
+    void usePrinter(int index) override;
     QSize screenSize() const override { return m_screen; }
     bool setupDialog(QWidget *parent) override;
     bool printDialog(QWidget *parent) override;
@@ -36,6 +40,9 @@ public:
 
     // The print dialog's answer, and how often each dialog and job was asked for.
     bool acceptPrintDialog = true;
+    // A file chosen in the print dialog ("print to file"): the accepted dialog leaves it in the
+    // shared printer, as Qt's dialog does. Empty: the dialog keeps the printer.
+    QString printDialogFile;
     int printDialogs = 0;
     int setupDialogs = 0;
     int jobs = 0;
@@ -43,9 +50,16 @@ public:
     QString lastJobTitle;
 
 private:
+    struct Printer
+    {
+        QString name;
+        QString file;
+    };
+    void printInto(const QString &path);
+
     PrinterService *m_previous = nullptr;
-    Kind m_kind;
-    QString m_outputFile;
+    QList<Printer> m_printers;
+    int m_current = -1;
     QSize m_screen{1920, 1080};
     QSize m_portraitPixels{4800, 6600};
 };

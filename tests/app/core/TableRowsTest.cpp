@@ -153,10 +153,10 @@ TEST(TableRows, SizeQuestionAndPageCountLimits)
     EXPECT_TRUE(refused.rowLimitExceeded);
     EXPECT_TRUE(refused.rows.isEmpty());
 
-    EXPECT_EQ(printPageCount(0), 1);
-    EXPECT_EQ(printPageCount(499), 1);
-    EXPECT_EQ(printPageCount(500), 2);
-    EXPECT_EQ(printPageCount(2000), 5);
+    EXPECT_FALSE(needsPrintQuestion(0));
+    EXPECT_FALSE(needsPrintQuestion(499));
+    EXPECT_TRUE(needsPrintQuestion(500));
+    EXPECT_TRUE(needsPrintQuestion(2000));
 }
 
 TEST(TableRows, BoilingTemperatureRowsHaveOneDecimal)

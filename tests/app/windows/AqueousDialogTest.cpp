@@ -226,12 +226,14 @@ TEST_F(AqueousDialog, InformationOnASoluteAndItsConcentrationRanges)
         {1, {"Kaliumchlorid", info, concentration + " Ma% (0-25)", temperature + " °C (25)"}},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.row);
         messages.clear();
-        dialog->ListBox1->setCurrentRow(c.row);
-        const QRect item = dialog->ListBox1->visualItemRect(dialog->ListBox1->item(c.row));
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, item.center(),
-                                     dialog->ListBox1->viewport()->mapToGlobal(item.center()));
-        QApplication::sendEvent(dialog->ListBox1->viewport(), &rightClick);
+        // The other solute is selected: the right click names the one it is made on.
+        dialog->ListBox1->setCurrentRow(1 - c.row);
+        const QPoint item = dialog->ListBox1->visualItemRect(dialog->ListBox1->item(c.row)).center();
+        QTest::mouseClick(dialog->windowHandle(), Qt::RightButton, {},
+                          dialog->ListBox1->viewport()->mapTo(dialog, item));
+        EXPECT_EQ(dialog->ListBox1->currentRow(), c.row);
         ASSERT_EQ(messages.shown().size(), 1);
         EXPECT_EQ(messages.shown().first().text.split(QStringLiteral("\r\n")), c.lines);
         EXPECT_EQ(messages.shown().first().caption, global(GlobalText::InformationCaption));

@@ -513,27 +513,39 @@ TEST_F(MainWindow, ThePanelAlwaysNamesTheRecordTheCommandsActOn)
     ASSERT_EQ(form->Label5->text(), QStringLiteral("Methan"));
     QWidget *viewport = form->ListBox1->viewport();
     const QPoint second = form->ListBox1->visualItemRect(form->ListBox1->item(1)).center();
-    // Other buttons do not select.
-    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-        SCOPED_TRACE(int(button));
-        QTest::mouseClick(viewport, button, {}, second);
-        EXPECT_EQ(form->ListBox1->currentRow(), 0);
-        EXPECT_EQ(displayName(form->currentRecord(), u'D'), form->Label5->text());
-    }
-    // A right click through the window still asks for the context menu.
+    const QPoint belowTheItems(second.x(), viewport->height() - 2);
+    ASSERT_EQ(form->ListBox1->itemAt(belowTheItems), nullptr);
+    // The middle button does not select.
+    QTest::mouseClick(viewport, Qt::MiddleButton, {}, second);
+    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("Methan"));
+
+    // A right click through the window asks for the context menu; on a record it first shows that
+    // record, beside the items it keeps the selected one.
     int menuRequests = 0;
     QObject::connect(form->ListBox1, &QWidget::customContextMenuRequested, form.get(), [&] { ++menuRequests; });
-    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, viewport->mapTo(form.get(), second));
-    EXPECT_EQ(menuRequests, 1);
-    EXPECT_EQ(form->ListBox1->currentRow(), 0);
-    form->PopupMenu1->hide();
+    const struct { QPoint at; int row; const char *shown; } clicks[] = {
+        {belowTheItems, 0, "Methan"},
+        {second, 1, "Testwasser"},
+        {belowTheItems, 1, "Testwasser"},
+    };
+    for (const auto &click : clicks) {
+        SCOPED_TRACE(click.at.y());
+        const int before = menuRequests;
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, viewport->mapTo(form.get(), click.at));
+        EXPECT_EQ(menuRequests, before + 1);
+        EXPECT_EQ(form->ListBox1->currentRow(), click.row);
+        EXPECT_EQ(form->Label5->text(), QString::fromLatin1(click.shown));
+        EXPECT_EQ(displayName(form->currentRecord(), u'D'), form->Label5->text());
+        form->PopupMenu1->hide();
+    }
 
     // The context menu's delete asks about the record it deletes.
     messages.queueAnswer(IdYes);
     form->Datensatzlschen2->trigger();
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_TRUE(messages.shown().first().text.endsWith(QStringLiteral("\rMethan")));
-    EXPECT_EQ(listTexts(), QStringList{"Testwasser\tH2O"});
+    EXPECT_TRUE(messages.shown().first().text.endsWith(QStringLiteral("\rTestwasser")));
+    EXPECT_EQ(listTexts(), QStringList{"Methan\tH2O"});
 }
 
 TEST_F(MainWindow, APressLetGoBesideTheItemsStillShowsTheSelectedRecord)

@@ -207,7 +207,11 @@ TEST_F(MixtureDialog, PercentagesAreCheckedByCalculateAndTheTableButton)
     const Case cases[] = {
         {"60 and 30", "60", "30", {sumNot100}, {sumNot100}},
         {"abc in row 2", "60", "abc", {badRow("2!"), sumNot100}, {badRow(" 2!"), sumNot100}},
-        {"150 and -50", "150", "-50", {badRow("1!"), badRow("2!"), sumNot100}, {badRow(" 1!"), badRow(" 2!"), sumNot100}},
+        // Out of range, yet they add up: only the two rows are reported.
+        {"110 and -10", "110", "-10", {badRow("1!"), badRow("2!")}, {badRow(" 1!"), badRow(" 2!")}},
+        {"150 and -40", "150", "-40", {badRow("1!"), badRow("2!"), sumNot100}, {badRow(" 1!"), badRow(" 2!"), sumNot100}},
+        // An unreadable row counts 0 in the sum.
+        {"100 and abc", "100", "abc", {badRow("2!")}, {badRow(" 2!")}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,6 +1,7 @@
 // The table windows of the mixture, solid-liquid and aqueous dialogs: their rows, notes, print
 // headers, questions and notices.
 #include "app/windows/TTabMischFestDlg.h"
+#include "app/windows/TTabelleDlg.h"
 #include "app/windows/TTabelleMischungDlg.h"
 #include "app/windows/TTabelleWaessrigDlg.h"
 
@@ -18,9 +19,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -197,6 +201,64 @@ TEST_F(MixtureTableWindows, PrintedHeadersNameTheSystem)
     }
 }
 
+namespace {
+
+// The rows of a printed table read back: every line of numbers alone splits at its blanks into
+// first field, second field, first field, ...; a line where two fields ran together (a word that
+// is no number, or an odd count) gives no rows.
+QStringList rowsReadBack(const QString &layout)
+{
+    static const QRegularExpression number(QStringLiteral("^-?\\d+([,.]\\d+)?(e[+-]\\d+)?$"));
+    QStringList rows;
+    for (const QString &line : layout.split(u'\n')) {
+        const QStringList words = line.simplified().split(u' ', Qt::SkipEmptyParts);
+        const bool numbers = std::all_of(words.begin(), words.end(), [](const QString &w) {
+            return number.match(w).hasMatch();
+        });
+        if (!numbers || words.size() % 2 != 0)
+            continue;
+        for (qsizetype i = 0; i < words.size(); i += 2)
+            rows.append(words.at(i) + u'\t' + words.at(i + 1));
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST_F(MixtureTableWindows, PrintedTablesInScientificNotationKeepTheirFieldsApart)
+{
+    setUnits(Celsius, Millibar);
+    struct Case {
+        const char *what;
+        std::function<ValueTableDialog *()> prepare;
+    };
+    const Case cases[] = {
+        {"pure substance",
+         [&]() -> ValueTableDialog * {
+             form->selectRecord(w2000Record());
+             return form->tableDialog();
+         }},
+        {"mixture", [&] { return mixture({{"Wasser-Test", "60"}, {"Ethanol-Test", "40"}})->tableDialog(); }},
+        {"solid", [&] { return solid(QStringLiteral("Wasser-Test"), QStringLiteral("10"))->tableDialog(); }},
+        {"aqueous", [&] { return aqueous(QStringLiteral("NaCl"), QStringLiteral("10"))->tableDialog(); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ValueTableDialog *table = c.prepare();
+        showTable(table, CalculationMode::VapourPressure);
+        table->CheckBox2->setChecked(true);
+        QStringList expected;
+        for (const QString &row : table->rows())
+            expected.append(column(row, 0).trimmed() + u'\t' + column(row, 1).trimmed());
+        ASSERT_GT(expected.size(), 82);
+        ASSERT_TRUE(column(expected.first(), 1).contains(u'e'));
+        QStringList printed = rowsReadBack(printedLayout(table, pdfFolder.filePath(QString::fromLatin1(c.what) + ".pdf")));
+        printed.sort();
+        expected.sort();
+        EXPECT_EQ(printed.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+    }
+}
+
 TEST_F(MixtureTableWindows, PrintQuestionsAndNotices)
 {
     const QString notes = global(GlobalText::ModelNote1) + u'\r' + global(GlobalText::ModelNote2);
@@ -204,12 +266,12 @@ TEST_F(MixtureTableWindows, PrintQuestionsAndNotices)
         const char *what;
         std::function<ValueTableDialog *()> prepare;
         QString block;
-        QString pageCount; // as the print question writes it
+        QString pageCount; // as the print question writes it: the pages the rows are printed on
         QString notice;
     };
     const Case cases[] = {
-        {"mixture", [&] { return mixture({{"Wasser-Test", "100"}})->tableDialog(); }, "TabelleMischungDlg", "2", notes},
-        {"solid", [&] { return solid(QStringLiteral("Wasser-Test"), QStringLiteral("10"))->tableDialog(); }, "TabMischFestDlg", " 2", notes},
+        {"mixture", [&] { return mixture({{"Wasser-Test", "100"}})->tableDialog(); }, "TabelleMischungDlg", "3", notes},
+        {"solid", [&] { return solid(QStringLiteral("Wasser-Test"), QStringLiteral("10"))->tableDialog(); }, "TabMischFestDlg", " 3", notes},
         {"aqueous", [&] { return aqueous(QStringLiteral("NaCl"), QStringLiteral("10"))->tableDialog(); },
          "TabelleWaessrigDlg", " 3", global(GlobalText::ModelNote1)},
     };

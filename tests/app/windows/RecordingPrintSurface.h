@@ -45,8 +45,8 @@ public:
     int pageWidth() const override { return m_width; }
     int pageHeight() const override { return m_height; }
     void setFontSize(int points) override { m_points = points; }
-    // One point is 254/720 units of 0.1 mm; a character is 0.6 em wide.
-    int textWidth(const QString &text) const override { return int(text.size() * m_points * 254 * 6 / 7200); }
+    // One point is 2540/720 units of 0.1 mm; a character is 0.6 em wide (19.05 units at 9 points).
+    int textWidth(const QString &text) const override { return int(text.size() * m_points * 2540 * 6 / 7200); }
     void drawText(int x, int y, const QString &text) override { texts.append({m_pages, x, y, m_points, text}); }
     void drawLine(int x1, int y1, int x2, int y2) override { lines.append({m_pages, x1, y1, x2, y2}); }
 

@@ -133,15 +133,22 @@ protected:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
-    // Prints a table window into a PDF and gives the text of its pages.
-    QString printedText(ValueTableDialog *table, const QString &pdfFile)
+    // Prints a table window into a PDF and gives the text of its pages as pdftotext lays it out.
+    QString printedLayout(ValueTableDialog *table, const QString &pdfFile)
     {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        EXPECT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed; setup.sh installs it";
         printers.setOutputFile(pdfFile);
         table->BitBtn1->click();
         QProcess process;
-        process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-                      {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
+        process.start(pdftotext, {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
         EXPECT_TRUE(process.waitForFinished(30000));
-        return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // The same text with its runs of white space made single blanks.
+    QString printedText(ValueTableDialog *table, const QString &pdfFile)
+    {
+        return printedLayout(table, pdfFile).simplified();
     }
 };

@@ -9,6 +9,8 @@
 #include "app/data/LanguageTables.h"
 #include "app/print/TXPrint.h"
 #include "app/print/TablePrinter.h"
+#include "TChartPreview.h"
+#include "TComboFlat.h"
 #include "TPlotPreviewPanel.h"
 
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -172,6 +175,63 @@ TEST(TableLayout, PagesHold492RowsAndTheLastPageIsNeverEmpty)
     }
 }
 
+TEST(TableLayout, FieldsTooWideForSixColumnsGetFewerWiderOnes)
+{
+    struct Case {
+        const char *what;
+        QString row; // every row of the table has its fields' widths
+        int columns;
+        int column; // PageWidth / columns, rounded
+        int firstRight;
+        int secondRight;
+    };
+    // At 9 points a character is 19 units wide and a blank 19: six columns of 283 give the second
+    // field 253 - 92 = 161 units after the first field's edge.
+    const Case cases[] = {
+        {"fixed notation fits", QStringLiteral("100\t1,013"), 6, kColumn, 92, 253},
+        {"%9.5e beside two or three digits", QStringLiteral("-40\t9,54003e-03"), 5, 340, 310 - 209 - 19, 310},
+        {"%9.5e beside four digits", QStringLiteral("1000\t1,23457e+02"), 4, 425, 395 - 209 - 19, 395},
+        {"pascal with tenth steps", QStringLiteral("100,5\t101325,000"), 4, 425, 395 - 190 - 19, 395},
+        {"wider than a page", QStringLiteral("1\t") + QString(80, u'9'), 1, kA4Width, 1670 - 1524 - 19, 1670},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingPrintSurface surface(kA4Width, kA4Height);
+        surface.beginDocument();
+        const int perPage = 82 * c.columns;
+        EXPECT_EQ(layOutTable(surface, QStringList(perPage + 1, c.row), TableHeaderKind::PureSubstance, kHeader), 2);
+        const int column = c.column;
+        QList<int> frameLines;
+        for (const RecordingPrintSurface::Line &line : surface.lines) {
+            if (line.page == 1 && line.x1 == line.x2 && line.x1 > 0 && line.x1 < kA4Width)
+                frameLines.append(line.x1);
+        }
+        QList<int> expectedLines;
+        for (int i = 1; i < c.columns; ++i)
+            expectedLines.append(i * column);
+        EXPECT_EQ(frameLines, expectedLines);
+
+        QList<RecordingPrintSurface::Text> fields;
+        for (const RecordingPrintSurface::Text &text : surface.texts) {
+            if (text.points == 9)
+                fields.append(text);
+        }
+        ASSERT_EQ(fields.size(), 2 * (perPage + 1));
+        const int blank = surface.textWidth(QStringLiteral(" "));
+        for (qsizetype i = 0; i < fields.size(); i += 2) {
+            const RecordingPrintSurface::Text &first = fields.at(i);
+            const RecordingPrintSurface::Text &second = fields.at(i + 1);
+            const int left = first.x / column * column; // the column's left line
+            SCOPED_TRACE(testing::Message() << "row " << i / 2 << " at x " << first.x);
+            ASSERT_EQ(first.x + surface.textWidth(first.text), left + c.firstRight);
+            ASSERT_EQ(second.x + surface.textWidth(second.text), left + c.secondRight);
+            ASSERT_GE(second.x, first.x + surface.textWidth(first.text) + blank);
+            ASSERT_LE(second.x + surface.textWidth(second.text), left + column);
+        }
+        EXPECT_EQ(fields.last().page, 2);
+    }
+}
+
 TEST(TableLayout, RowsOfLaterPagesKeepTheirFontSize)
 {
     RecordingPrintSurface surface(kA4Width, kA4Height);
@@ -299,4 +359,55 @@ TEST(TablePrinter, ATableAfterALandscapeChartPrintIsA4PortraitOnTheSamePrinter)
     const QSizeF tablePage = pdfInfo(tableFile).pageSizePoints;
     EXPECT_NEAR(tablePage.width(), 595.3, 1.0); // A4 portrait in points
     EXPECT_NEAR(tablePage.height(), 841.9, 1.0);
+}
+
+TEST(TablePrinter, ThePreviewPrintsOnThePrinterItShowsNeverIntoATablesFile)
+{
+    const struct { const char *what; bool chosenInTheBox; } cases[] = {
+        {"the printer the box shows", false},
+        {"a printer chosen in the box", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        LanguageTables texts;
+        QTemporaryDir dir;
+        FakePrinterService printers;
+        const QString laser = dir.filePath(QStringLiteral("laser.pdf"));
+        const QString ink = dir.filePath(QStringLiteral("ink.pdf"));
+        printers.setOutputFile(laser);
+        printers.addPrinter(QStringLiteral("Tinte"), ink);
+        printers.usePrinter(1);
+
+        // The table goes into a file chosen in the print dialog.
+        const QString tableFile = dir.filePath(QStringLiteral("table.pdf"));
+        printers.printDialogFile = tableFile;
+        TablePrinter table(texts, nullptr);
+        ASSERT_EQ(table.PrintTable({QStringLiteral("1\t2")}, TableHeaderKind::PureSubstance, {}, {}, {}, {}),
+                  PrintOutcome::Printed);
+        QFile tablePdf(tableFile);
+        ASSERT_TRUE(tablePdf.open(QIODevice::ReadOnly));
+        const QByteArray printedTable = tablePdf.readAll();
+        tablePdf.close();
+        ASSERT_FALSE(printedTable.isEmpty());
+
+        TCustomPlotPanelExtended chart;
+        chart.resize(400, 250);
+        TChartPreview preview;
+        preview.TagPanel = &chart;
+        preview.show();
+        if (c.chosenInTheBox) {
+            for (const int index : {0, 1}) {
+                preview.CBPrinters->setCurrentIndex(index);
+                Q_EMIT preview.CBPrinters->activated(index);
+            }
+        }
+        ASSERT_EQ(preview.CBPrinters->currentText(), QStringLiteral("Tinte"));
+        preview.BPrint->click();
+
+        ASSERT_TRUE(tablePdf.open(QIODevice::ReadOnly));
+        EXPECT_EQ(tablePdf.readAll(), printedTable);
+        EXPECT_EQ(printers.jobs, 2);
+        EXPECT_EQ(pdfInfo(ink).pages, 1);
+        EXPECT_FALSE(QFile::exists(laser));
+    }
 }

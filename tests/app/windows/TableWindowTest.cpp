@@ -2,6 +2,7 @@
 #include "app/windows/TTabelleDlg.h"
 
 #include "FakePrinterService.h"
+#include "PdfReader.h"
 #include "ScriptedMessageService.h"
 #include "TestProgramFolder.h"
 #include "app/core/VapourPressure.h"
@@ -293,6 +294,26 @@ TEST_F(TableWindow, PrintAsksOnlyFromFiveHundredRows)
         }
         form.reset();
     }
+}
+
+TEST_F(TableWindow, ThePrintQuestionNamesThePagesThatArePrinted)
+{
+    start({withField(w2000Record(), 22, QStringLiteral("365,0"))});
+    setUnits(Kelvin, Bar);
+    showTable(CalculationMode::VapourPressure);
+    table->CheckBox1->setChecked(true);
+    // "275,1" beside "%9.5e" needs four columns of 82 rows: 328 rows a page, not 500.
+    table->CheckBox2->setChecked(true);
+    ASSERT_EQ(table->ListBox1->count(), 901);
+    QTemporaryDir dir;
+    const QString pdfFile = dir.filePath(QStringLiteral("w2000.pdf"));
+    printInto(pdfFile);
+    messages.clear();
+    messages.queueAnswer(IdYes);
+    table->BitBtn1->click();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().text, QStringLiteral("Anzahl der Druckseiten: 3\rFortfahren?"));
+    EXPECT_EQ(pdfInfo(pdfFile).pages, 3);
 }
 
 TEST_F(TableWindow, PrintsHeadingAndDisclaimerIntoAPdf)
