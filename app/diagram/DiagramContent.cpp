@@ -100,8 +100,9 @@ void drawLiquidMixture(DiagramContent &content, const DiagramHost &host, const D
         mixture.MixTmax, count, units);
     content.series.push_back(toSeries(QString(), curve, content.mode));
     content.titleLines.append(compositionLines(*mixture.StringGrid1));
-    content.footLines = {host.texts().globalText(GlobalText::DiagramFoot3),
-                         host.texts().globalText(GlobalText::DiagramFoot4)};
+    // The chart draws a foot's first line lowest: the sentence's second half goes first.
+    content.footLines = {host.texts().globalText(GlobalText::DiagramFoot4),
+                         host.texts().globalText(GlobalText::DiagramFoot3)};
 }
 
 void drawSolidSolution(DiagramContent &content, const DiagramHost &host, const DiagramUnits &units, int count)

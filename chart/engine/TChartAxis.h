@@ -305,10 +305,18 @@ private:
         int pixel;
         double value;
     };
+    // The last label a loop drew, for the test that skips a label overlapping it.
+    struct DrawnLabel
+    {
+        bool any = false;
+        int pixel = 0;
+        int half = 0;
+    };
 
     double numericIncrement(int maxLabels) const;
     double dateTimeIncrement(int maxLabels) const;
     bool labelsRunAcrossAxis() const;
+    int labelSizeOfText(const QString &text) const;
     TChartValueList *seriesValueList(const AxisSeriesView &series) const;
     int ticksSize() const;
     int labelsSizeAcross() const;
@@ -318,6 +326,13 @@ private:
 
     // The label pass.
     int timeStepIndex(double increment) const;
+    // Whether the pass labels anything with this increment and time step.
+    bool labelsDrawn(double increment, int stepIndex) const;
+    bool usesLogLoop() const;
+    void forEachValueLoopLabel(double increment, int stepIndex, const std::function<void(double)> &visit) const;
+    std::vector<double> logLabelValues() const;
+    bool onAxis(int pixel) const;
+    bool clearsLastLabel(const DrawnLabel &last, int pixel, int size, int &half) const;
     void drawValueLoop(double increment, int stepIndex);
     void drawLogLoop();
     void drawEventLoop(double increment, int stepIndex);
@@ -325,7 +340,7 @@ private:
     void drawDepthTitles();
     void drawTitle();
     void drawItems();
-    bool drawValue(double value);
+    bool drawValue(double value, DrawnLabel *last = nullptr);
     void addTick(int pixel, double value);
     void drawLabelAt(int pixel, const QString &text, TPlotCustomShape *format = nullptr);
     void drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm, TPlotCustomShape *format);

@@ -80,11 +80,11 @@ void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
         canvas->AssignFont(LabelsFont());
         const double r = CalcDrawIncrement();
         const int k = timeStepIndex(r);
-        if ((r > 0.0 || (k > 19 && k < 27)) && m_scale.workMinimum <= m_scale.workMaximum) {
+        if (labelsDrawn(r, k)) {
             if (style == talValue) {
                 if (m_host->OnGetNextAxisLabel())
                     drawEventLoop(r, k);
-                else if (m_logarithmic && m_increment == 0.0)
+                else if (usesLogLoop())
                     drawLogLoop();
                 else
                     drawValueLoop(r, k);
@@ -98,27 +98,60 @@ void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
     DrawAxisLines();
 }
 
+bool TChartAxis::labelsDrawn(double increment, int stepIndex) const
+{
+    return (increment > 0.0 || (stepIndex > 19 && stepIndex < 27)) && m_scale.workMinimum <= m_scale.workMaximum;
+}
+
+bool TChartAxis::usesLogLoop() const
+{
+    return m_logarithmic && m_increment == 0.0;
+}
+
 void TChartAxis::addTick(int pixel, double value)
 {
     m_tickMarks.push_back({pixel, value});
 }
 
-bool TChartAxis::drawValue(double value)
+bool TChartAxis::onAxis(int pixel) const
+{
+    return m_labelsOnAxis || (m_scale.startPixel < pixel && pixel < m_scale.endPixel);
+}
+
+bool TChartAxis::clearsLastLabel(const DrawnLabel &last, int pixel, int size, int &half) const
+{
+    half = size / 2;
+    if (m_labelsSeparation == 0 || !last.any)
+        return true;
+    // A huge separation gives a gap wider than any axis, not an int overflow.
+    const double gap = std::min(std::trunc(size * 0.02 * m_labelsSeparation), double(PlotEngine::MaxAxisPixel));
+    half = (size + int(gap)) / 2;
+    return pixel >= last.pixel ? pixel - half >= last.pixel + last.half : pixel + half <= last.pixel - last.half;
+}
+
+bool TChartAxis::drawValue(double value, DrawnLabel *last)
 {
     const int p = ValueToPixel(value);
-    if (!m_labelsOnAxis && !(m_scale.startPixel < p && p < m_scale.endPixel))
+    if (!onAxis(p))
         return false;
     if (!m_tickOnLabelsOnly)
         addTick(p, value);
-    if (Labels()) {
-        if (m_tickOnLabelsOnly)
-            addTick(p, value);
-        drawLabelAt(p, FormatLabelValue(value));
-    }
+    if (!Labels())
+        return true;
+    const QString text = FormatLabelValue(value);
+    int half = 0;
+    // A skipped label leaves the last drawn one as the reference.
+    if (last && !clearsLastLabel(*last, p, labelSizeOfText(text), half))
+        return true;
+    if (m_tickOnLabelsOnly)
+        addTick(p, value);
+    drawLabelAt(p, text);
+    if (last)
+        *last = {true, p, half};
     return true;
 }
 
-void TChartAxis::drawValueLoop(double increment, int stepIndex)
+void TChartAxis::forEachValueLoopLabel(double increment, int stepIndex, const std::function<void(double)> &visit) const
 {
     const double minimum = m_scale.workMinimum;
     const double maximum = m_scale.workMaximum;
@@ -140,7 +173,7 @@ void TChartAxis::drawValueLoop(double increment, int stepIndex)
     for (int i = 0; v > maximum && i < kMaxValueLoopLabels; ++i)
         stepDown(v);
     if (m_scale.rangeIsZero || std::fabs(maximum - minimum) < 1e-10 || sameText) {
-        drawValue(v);
+        visit(v);
         return;
     }
     // The tolerance lets a label at the minimum survive rounding. Relative to a minimum far from zero
@@ -150,7 +183,7 @@ void TChartAxis::drawValueLoop(double increment, int stepIndex)
                                        : std::max((minimum - 1e-12) / (1.0 + 1e-12), minimum - 0.01 * increment);
     // Subtracting an increment below the precision of v leaves v where it was: stop there.
     for (int count = 0; v >= lower && count < kMaxValueLoopLabels; ++count) {
-        drawValue(v);
+        visit(v);
         const double previous = v;
         stepDown(v);
         if (!(v < previous))
@@ -158,33 +191,67 @@ void TChartAxis::drawValueLoop(double increment, int stepIndex)
     }
 }
 
-void TChartAxis::drawLogLoop()
+void TChartAxis::drawValueLoop(double increment, int stepIndex)
+{
+    forEachValueLoopLabel(increment, stepIndex, [this](double v) { drawValue(v); });
+}
+
+std::vector<double> TChartAxis::logLabelValues() const
 {
     const double minimum = m_scale.workMinimum;
     const double maximum = m_scale.workMaximum;
     const double base = m_logarithmicBase;
+    std::vector<double> values;
     if (minimum == maximum || !(base > 1.0))
-        return;
+        return values;
     double start = minimum;
     if (minimum > 0.0)
         start = LogIncrement(minimum);
     else
         start = minimum == 0.0 ? 0.1 : LogIncrement(1e-10);
-    bool drawn = false;
     double v = start;
     for (int i = 0; v <= maximum && i < kMaxLogLabels; ++i, v *= base)
         if (v >= minimum)
-            drawn = drawValue(v) || drawn;
-    if (drawn)
-        return;
-    // No power of the base inside: label the range in steps of a tenth of the start.
+            values.push_back(v);
+    const auto shown = [&] {
+        return std::count_if(values.begin(), values.end(), [&](double value) { return onAxis(ValueToPixel(value)); });
+    };
+    // Zoomed into less than a whole decade, a base-10 axis holds one power of ten at most (0.3 to
+    // 7: only "1"): 2 and 5 times the powers label it as well.
+    const bool belowDecade = base == 10.0 && minimum > 0.0 && shown() < 2;
+    if (belowDecade) {
+        for (double k = std::floor(std::log10(minimum)); k <= std::floor(std::log10(maximum)); ++k)
+            for (const double mantissa : {2.0, 5.0}) {
+                // Dividing by an exact power keeps 0.2 and 0.05 the nearest doubles.
+                const double value = k < 0 ? mantissa / std::pow(10.0, -k) : mantissa * std::pow(10.0, k);
+                if (value >= minimum && value <= maximum)
+                    values.push_back(value);
+            }
+        std::sort(values.begin(), values.end());
+    }
+    if (belowDecade ? shown() >= 2 : shown() > 0)
+        return values;
+    // Still too few: label the range in steps of a tenth of the start as well.
     const double step = start / base;
     if (!(step > 0.0) || (maximum - start) / step >= kMaxValueLabels)
-        return;
+        return values;
     v = start;
     for (int i = 0; v <= maximum && i < int(kMaxValueLabels); ++i, v = start + (i * step))
         if (v >= minimum)
-            drawValue(v);
+            values.push_back(v);
+    std::sort(values.begin(), values.end());
+    // A power of the base the additive steps reach again, up to rounding, is labelled once.
+    const auto same = [](double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fabs(b); };
+    values.erase(std::unique(values.begin(), values.end(), same), values.end());
+    return values;
+}
+
+void TChartAxis::drawLogLoop()
+{
+    // Ascending values: a label overlapping the one drawn before it is skipped, as point labels are.
+    DrawnLabel last;
+    for (const double v : logLabelValues())
+        drawValue(v, &last);
 }
 
 void TChartAxis::drawEventLoop(double increment, int stepIndex)
@@ -207,7 +274,7 @@ void TChartAxis::drawEventLoop(double increment, int stepIndex)
 void TChartAxis::drawPointLabels(TAxisLabelStyle style)
 {
     int first = -1;
-    int last = -1;
+    int lastIndex = -1;
     for (int i = 0; i < m_host->SeriesCount(); ++i) {
         AxisSeriesView *s = m_host->Series(i);
         if (!s || !s->Active() || !s->AssociatedToAxis(*this))
@@ -216,15 +283,12 @@ void TChartAxis::drawPointLabels(TAxisLabelStyle style)
         if (s->FirstValueIndex() < 0)
             continue;
         first = first < 0 ? s->FirstValueIndex() : std::min(first, s->FirstValueIndex());
-        last = std::max(last, s->LastValueIndex());
+        lastIndex = std::max(lastIndex, s->LastValueIndex());
     }
     if (first < 0)
         return;
-    TCanvas3D &canvas = *m_host->Canvas();
-    bool hasPrevious = false;
-    int lastPixel = 0;
-    int lastHalf = 0;
-    for (int i = first; i <= last; ++i) {
+    DrawnLabel last;
+    for (int i = first; i <= lastIndex; ++i) {
         AxisSeriesView *series = nullptr;
         for (AxisSeriesView *s : m_axisSeries)
             if (s->FirstValueIndex() >= 0 && s->FirstValueIndex() <= i && i <= s->LastValueIndex()
@@ -244,28 +308,14 @@ void TChartAxis::drawPointLabels(TAxisLabelStyle style)
         const int p = ValueToPixel(value);
         if (!m_tickOnLabelsOnly)
             addTick(p, value);
-        int lines = 0;
-        const int width = m_host->MultiLineTextWidth(text, lines);
-        const int size = labelsRunAcrossAxis() ? canvas.FontHeight() * lines : width;
-        int half = size / 2;
-        if (m_labelsSeparation != 0 && hasPrevious) {
-            // A huge separation gives a gap wider than any axis, not an int overflow.
-            const double gap =
-                std::min(std::trunc(size * 0.02 * m_labelsSeparation), double(PlotEngine::MaxAxisPixel));
-            half = (size + int(gap)) / 2;
-            const bool clears = p >= lastPixel ? p - half >= lastPixel + lastHalf : p + half <= lastPixel - lastHalf;
-            // A skipped label leaves the last drawn one as the reference.
-            if (!clears)
-                continue;
-        }
-        if (!Labels())
+        int half = 0;
+        // A skipped label leaves the last drawn one as the reference.
+        if (!clearsLastLabel(last, p, labelSizeOfText(text), half) || !Labels())
             continue;
         if (m_tickOnLabelsOnly)
             addTick(p, value);
         drawLabelAt(p, text);
-        hasPrevious = true;
-        lastPixel = p;
-        lastHalf = half;
+        last = {true, p, half};
     }
 }
 
@@ -325,6 +375,7 @@ void TChartAxis::drawTitle()
     TCanvas3D &canvas = *m_host->Canvas();
     canvas.AssignFont(m_title->Font());
     if (m_depthAxis) {
+        canvas.SetBackMode(cbmTransparent);
         canvas.TextOut3D(m_posTitle, m_host->ChartRect().bottom, m_host->Width3D() / 2, caption);
         return;
     }
@@ -430,6 +481,9 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
     }
     if (format && !format->Transparent() && angle == 0)
         drawLabelFrame(canvas, *format, x, y, z, align, text, lines);
+    // The walls leave the canvas opaque in the chart's colour: on paper that is a grey box behind
+    // every label, and a frame's brush must not fill behind the text either.
+    canvas.SetBackMode(cbmTransparent);
     canvas.SetTextAlign(align);
     const QStringList parts = text.split(u'\r');
     for (const QString &line : parts) {
@@ -478,8 +532,6 @@ void TChartAxis::drawLabelFrame(TCanvas3D &canvas, TPlotCustomShape &format, int
     if (z != 0)
         r = canvas.CalcRect3D(r, z);
     format.DrawRectRotated(r, 0, z);
-    // The frame's brush must not fill behind the text.
-    canvas.SetBackMode(cbmTransparent);
 }
 
 void TChartAxis::drawExponentLabel(TCanvas3D &canvas, int x, int y, int z, const QString &text)
@@ -533,19 +585,34 @@ int TChartAxis::MaxLabelsWidth() const
     }
     switch (GetLabelStyle()) {
     case talValue: {
+        const double r = CalcDrawIncrement();
         double low = m_scale.workMinimum;
         double high = m_scale.workMaximum;
         // A logarithmic axis labels powers of its base: rounding its ends by the linear step would
         // measure "0" and "1" for a range from 0.0065 to 1.01 and leave too little room.
         if (((m_labelsDateTime && m_exactDateTime) || m_roundFirstLabel) && !m_logarithmic) {
-            const double r = CalcDrawIncrement();
             low = std::trunc(low / r) * r;
             high = std::trunc(high / r) * r;
         }
         // Measuring must not run the panel's label event.
         m_labelEventOff = true;
-        const int width = std::max(m_host->MultiLineTextWidth(FormatLabelValue(low), lines),
-                                   m_host->MultiLineTextWidth(FormatLabelValue(high), lines));
+        int width = 0;
+        const auto measure = [&](double value) {
+            width = std::max(width, m_host->MultiLineTextWidth(FormatLabelValue(value), lines));
+        };
+        measure(low);
+        measure(high);
+        // An inner label can be wider than both ends ("0.95" between "0" and "1"): the room must
+        // hold every label the pass draws, or the axis title lies under them.
+        const int k = timeStepIndex(r);
+        if (!m_host->OnGetNextAxisLabel() && labelsDrawn(r, k)) {
+            if (usesLogLoop()) {
+                for (const double v : logLabelValues())
+                    measure(v);
+            } else {
+                forEachValueLoopLabel(r, k, measure);
+            }
+        }
         m_labelEventOff = false;
         return width + (m_host->Canvas() ? m_host->Canvas()->TextWidth(QStringLiteral(" ")) : 0);
     }

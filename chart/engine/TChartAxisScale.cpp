@@ -284,10 +284,15 @@ bool TChartAxis::labelsRunAcrossAxis() const
 
 int TChartAxis::LabelSizeOfValue(double value) const
 {
+    return labelSizeOfText(FormatLabelValue(value));
+}
+
+int TChartAxis::labelSizeOfText(const QString &text) const
+{
     if (!m_host)
         return 0;
     int lines = 0;
-    const int width = m_host->MultiLineTextWidth(FormatLabelValue(value), lines);
+    const int width = m_host->MultiLineTextWidth(text, lines);
     if (!labelsRunAcrossAxis())
         return width;
     TCanvas3D *canvas = m_host->Canvas();

@@ -352,7 +352,8 @@ void TCustomChartLegend::DrawLegend()
     int itemLeft = 0;
     int checkBoxX = 0;
     if (!IsVertical()) {
-        int width = (m_columns - 1) * 6 + 4 + (textWidth + m_symbolWidth) * m_columns + 12;
+        // Each column also holds the 4 pixels of the item step that follow the text (itemStep).
+        int width = (m_columns - 1) * 6 + 4 + (textWidth + m_symbolWidth + 4) * m_columns + 12;
         if (m_checkBoxes) {
             width += m_columns * kCheckBoxSize + 4 + 4;
             // Check-box columns step 2 pixels more than the box width counts for each: from six
@@ -404,7 +405,9 @@ void TCustomChartLegend::DrawLegend()
 
 int TCustomChartLegend::itemStep() const
 {
-    return m_symbolWidth + m_columnWidths[0] + m_columnGap + m_columnWidths[1] + (m_checkBoxes ? 21 : 6);
+    // The text starts 6 + symbol + 4 into its item: a step of symbol + text + 6 ran the widest text
+    // 4 pixels into the next item ("Methanol— Aceton").
+    return m_symbolWidth + m_columnWidths[0] + m_columnGap + m_columnWidths[1] + (m_checkBoxes ? 25 : 10);
 }
 
 void TCustomChartLegend::drawItems(int itemLeft, int checkBoxX)

@@ -51,3 +51,11 @@ QList<PdfWord> pdfWords(const QString &file)
     }
     return words;
 }
+
+QImage pdfPageImage(const QString &file, int dotsPerInch)
+{
+    const QString prefix = file + QStringLiteral("-page");
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dotsPerInch),
+                                     QStringLiteral("-singlefile"), file, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}

@@ -1,6 +1,7 @@
-// Reads a printed PDF back through poppler-utils (pdfinfo, pdftotext), as a user would look at it.
+// Reads a printed PDF back through poppler-utils (pdfinfo, pdftotext, pdftoppm), as a user would look at it.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QSizeF>
@@ -22,3 +23,5 @@ struct PdfWord
 PdfInfo pdfInfo(const QString &file);
 // The words of every page with their boxes.
 QList<PdfWord> pdfWords(const QString &file);
+// The first page rendered by pdftoppm at the resolution, written beside the file; null on failure.
+QImage pdfPageImage(const QString &file, int dotsPerInch);

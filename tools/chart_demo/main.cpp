@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTest>
 #include <QTextStream>
 #include <QWidget>
 
@@ -59,7 +60,13 @@ int main(int argc, char **argv)
         }
         window.resize(1160, 420);
         window.show();
-        QApplication::processEvents();
+        // A real display maps the window some time after show(): mouse events sent before it is
+        // exposed and the chart drawn once reach a chart without axes and zoom nothing.
+        if (!QTest::qWaitForWindowExposed(&window, 10000)) {
+            QTextStream(stderr) << "the window was never shown\n";
+            return 1;
+        }
+        flat->repaint();
         zoomAndPoint(*flat);
         if (!flat->grab().save(args[option + 1])) {
             QTextStream(stderr) << "cannot write " << args[option + 1] << '\n';

@@ -133,7 +133,7 @@ TEST_F(DiagramContentTest, TheVisibleDialogsSystemIsOneCurveWithItsCompositionIn
               (QStringList{title, QStringLiteral("A 25 Ma.%; B 25 Ma.%; C 25 Ma.%"), QStringLiteral("D 25 Ma.%")}));
     EXPECT_EQ(content.titleFontSize, 8);
     EXPECT_FALSE(content.legendVisible);
-    EXPECT_EQ(content.footLines, (QStringList{global(GlobalText::DiagramFoot3), global(GlobalText::DiagramFoot4)}));
+    EXPECT_EQ(content.footLines, (QStringList{global(GlobalText::DiagramFoot4), global(GlobalText::DiagramFoot3)}));
     ASSERT_EQ(content.series.size(), 1u);
     const DiagramSeries &curve = content.series.front();
     ASSERT_EQ(curve.x.size(), 50u);

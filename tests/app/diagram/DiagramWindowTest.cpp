@@ -34,6 +34,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -115,6 +116,20 @@ protected:
         form->Diagramm1->trigger();
         QCoreApplication::processEvents();
         EXPECT_TRUE(previewed);
+    }
+
+    // Prints the diagram from its preview, after the steps there, into a PDF in the folder; its path.
+    QString printFromPreview(const QTemporaryDir &dir, const std::function<void(TChartPreview &)> &steps = {})
+    {
+        FakePrinterService printers;
+        const QString file = dir.filePath(QStringLiteral("diagramm.pdf"));
+        printers.setOutputFile(file);
+        inPrintPreview([&](TChartPreview &preview) {
+            if (steps)
+                steps(preview);
+            preview.BPrint->click();
+        });
+        return file;
     }
 
     QStringList picked() const
@@ -353,17 +368,13 @@ TEST_F(DiagramWindow, EveryCallerOpensItInItsModeOnlyWithSomethingToDraw)
 TEST_F(DiagramWindow, ItsPrintButtonPreviewsTheDiagramOnALandscapeSheetAndPrintsIt)
 {
     startWith({w2000Record()});
-    FakePrinterService printers;
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("diagramm.pdf"));
-    printers.setOutputFile(file);
-    inPrintPreview([&](TChartPreview &preview) {
+    const QString file = printFromPreview(dir, [&](TChartPreview &preview) {
         EXPECT_TRUE(window->BitBtn1->isEnabled());
         EXPECT_EQ(preview.PlotPreviewPanel1->Panel(), window->Chart1);
         for (const QSpinBox *margin : {preview.SETopMa, preview.SELeftMa, preview.SEBotMa, preview.SERightMa})
             EXPECT_EQ(margin->value(), 10);
         EXPECT_EQ(preview.OrientationItems->checkedId(), 1);
-        preview.BPrint->click();
     });
     const PdfInfo info = pdfInfo(file);
     EXPECT_EQ(info.pages, 1);
@@ -372,6 +383,37 @@ TEST_F(DiagramWindow, ItsPrintButtonPreviewsTheDiagramOnALandscapeSheetAndPrints
     for (const PdfWord &word : pdfWords(file))
         words.append(word.text);
     EXPECT_TRUE(words.join(u' ').contains(QStringLiteral("Die angeg. Daten sind Rechenwerte,"))) << words.join(u' ').toStdString();
+}
+
+// The walls left the canvas opaque in the chart's silver: the printout had a grey box behind every
+// axis label and title, where the screen shows silver on silver.
+TEST_F(DiagramWindow, ThePrintedDiagramIsWhiteBehindItsAxisLabels)
+{
+    startWith({w2000Record()});
+    QTemporaryDir dir;
+    const QString file = printFromPreview(dir);
+    constexpr int dpi = 144;
+    const QImage page = pdfPageImage(file, dpi);
+    ASSERT_FALSE(page.isNull());
+    int checked = 0;
+    for (const PdfWord &word : pdfWords(file)) {
+        bool number = false;
+        QString(word.text).replace(u',', u'.').toDouble(&number);
+        if (!number && word.text != QStringLiteral("Temperatur"))
+            continue;
+        SCOPED_TRACE(word.text.toStdString());
+        const QRectF box = word.boxPoints;
+        const QRect pixels(QPoint(int(box.left() * dpi / 72), int(box.top() * dpi / 72)),
+                           QPoint(int(box.right() * dpi / 72), int(box.bottom() * dpi / 72)));
+        int white = 0;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
+                white += qGray(page.pixel(x, y)) >= 245 ? 1 : 0;
+        // Glyphs cover far less than half of their box; the rest is the paper.
+        EXPECT_GT(white, pixels.width() * pixels.height() / 2);
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
 }
 
 TEST_F(DiagramWindow, ShowingItMakesTheChartLibraryGermanButLeavesItsOwnCaptions)

@@ -3,6 +3,7 @@
 #include "app/diagram/TKurveDlg.h"
 
 #include "SystemDialogFixture.h"
+#include "RecordingCanvas.h"
 #include "WhileShown.h"
 #include "app/windows/TFestFlueDlg.h"
 #include "app/windows/TFlueFlueDlg.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -94,7 +96,7 @@ TEST_F(SystemDiagram, EachDialogsButtonDrawsItsSystemAloneWithItsCompositionAndF
          [&] {
              return QStringList{title, QStringLiteral("A 25 Ma.%; B 25 Ma.%; C 25 Ma.%"), QStringLiteral("D 25 Ma.%")};
          },
-         {global(GlobalText::DiagramFoot3), global(GlobalText::DiagramFoot4)},
+         {global(GlobalText::DiagramFoot4), global(GlobalText::DiagramFoot3)}, // the first line lowest
          [&] { return double(mixture->MixTmin) - 273.15; }},
         {solid, solid->BitBtn6, [&] { solid->Edit3->setText(QStringLiteral("10")); },
          [&] {
@@ -123,4 +125,28 @@ TEST_F(SystemDiagram, EachDialogsButtonDrawsItsSystemAloneWithItsCompositionAndF
         });
         c.dialog->hide();
     }
+}
+
+// The chart draws a foot's first line lowest: the two foot lines of a mixture read in reverse
+// ("reale Mischungen … können abweichen." above "Ideales Verhalten angenommen …").
+TEST_F(SystemDiagram, AMixturesTwoFootLinesReadFromTheTopDown)
+{
+    TFlueFlueDlg *mixture = form->mixtureDialog();
+    open(mixture);
+    addComponent(mixture, QStringLiteral("A"), QStringLiteral("50"));
+    addComponent(mixture, QStringLiteral("B"), QStringLiteral("50"));
+    std::map<QString, int> lineTops;
+    inDiagram(mixture->BitBtn1, [&] {
+        TChart &chart = *window->Chart1;
+        chart.SetCanvas(std::make_unique<RecordingCanvas>());
+        chart.Draw(nullptr, chart.GetRectangle());
+        const auto *canvas = dynamic_cast<const RecordingCanvas *>(chart.Canvas());
+        for (const RecordedCall &call : canvas->calls(QStringLiteral("TextOut")))
+            lineTops[call.text] = call.args[1];
+    });
+    mixture->hide();
+    const QString first = global(GlobalText::DiagramFoot3);
+    const QString second = global(GlobalText::DiagramFoot4);
+    ASSERT_TRUE(lineTops.count(first) && lineTops.count(second));
+    EXPECT_LT(lineTops[first], lineTops[second]);
 }

@@ -98,7 +98,9 @@ RecordedCall &RecordingCanvas::record(const QString &op, std::vector<int> args)
     c.fontColor = font->Color();
     c.textColor = m_gui.dc().textColor();
     c.fontPixelSize = m_gui.dc().currentFont().pixelSize();
-    c.textAngleTenths = plotRound(m_gui.dc().textAngle() * 10.0);
+    // The angle is set on the platform canvas in force, which a chart's pass may have switched.
+    c.textAngleTenths = plotRound(dc().textAngle() * 10.0);
+    c.backMode = GetBackMode();
     c.clipDepth = m_clipDepth;
     c.in3D = projection().is3D;
     m_calls.push_back(std::move(c));

@@ -29,6 +29,7 @@ struct RecordedCall
     TColor textColor = clBlack;
     int fontPixelSize = 0;
     int textAngleTenths = 0;
+    int backMode = 0; // cbmTransparent or cbmOpaque
     int clipDepth = 0;
     bool in3D = false;
 

@@ -109,9 +109,9 @@ TEST_F(AxisLabelPass, LogarithmicAxesLabelTheirDecades)
     axis.SetLogarithmic(true);
     draw(1, 1000);
     EXPECT_EQ(texts(), QStringList({"1", "10", "100", "1,000"}));
-    // No power of ten inside: the additive fallback.
+    // No power of ten inside, but 2 and 5 times one.
     draw(20, 80);
-    EXPECT_EQ(texts(), numbers(20, 80));
+    EXPECT_EQ(texts(), QStringList({"20", "50"}));
 
     // A vapour-pressure curve on the automatic vertical axis.
     StubSeries curve;
@@ -126,6 +126,32 @@ TEST_F(AxisLabelPass, LogarithmicAxesLabelTheirDecades)
     host.canvas.clear();
     left.DrawTitleAndLabels(true);
     EXPECT_EQ(texts(), QStringList({"0.1", "1", "10"}));
+}
+
+// Zoomed to less than a decade a base-10 axis showed one label or none (0.3 to 7 bar: only "1").
+TEST_F(AxisLabelPass, ALogarithmicAxisBelowADecadeAddsTwoAndFiveTimesItsPowers)
+{
+    axis.SetLogarithmic(true);
+    struct Case { double minimum; double maximum; QStringList labels; };
+    const Case cases[] = {
+        {0.3, 7, {"0.5", "1", "2", "5"}},
+        {0.012, 0.09, {"0.02", "0.05"}},
+        {0.9, 1.9, {"1", "1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7", "1.8", "1.9"}}, // one: steps added
+        {1.1, 1.9, {"1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7", "1.8", "1.9"}},      // none: the steps alone
+        {2, 25, {"2", "5", "10", "20"}},
+        // A whole decade or more keeps the powers alone.
+        {1, 10, {"1", "10"}},
+        {0.3, 70, {"1", "10"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.minimum << " .. " << c.maximum);
+        draw(c.minimum, c.maximum);
+        EXPECT_EQ(texts(), c.labels);
+    }
+    // Another base keeps its powers and its additive fallback.
+    axis.SetLogarithmicBase(2);
+    draw(1.5, 2.5);
+    EXPECT_EQ(texts(), QStringList({"2"}));
 }
 
 TEST_F(AxisLabelPass, LogarithmicScaleStartsWhereTheLabelsStart)

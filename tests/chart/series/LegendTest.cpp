@@ -421,3 +421,36 @@ TEST_F(LegendTest, EveryCheckBoxColumnOfATopLegendStaysInsideTheBox)
         EXPECT_LE(lastText + 3 * 7, legend.LegendRect().right);
     }
 }
+
+// The text starts 6 + symbol + 4 into its item: a step of symbol + text + 6 ran the widest text 4
+// pixels into the next item ("Methanol— Aceton").
+TEST_F(LegendTest, TopLegendItemsStepPastTheirWidestTextAndTheBoxHoldsThem)
+{
+    // The widest text "Methanol" is 56 pixels, the symbol 14.
+    // With check boxes the next item's box (13) and its gap (2) stand before the symbol's indent.
+    struct Case { bool checkBoxes; int step; int width; int gap; };
+    const Case cases[] = {{false, 14 + 56 + 10, 3 * (14 + 56 + 10) + 10, 6}, {true, 14 + 56 + 25, 296, 15 + 6}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.checkBoxes);
+        TestChart chart;
+        RecordingCanvas &canvas = chart.useRecordingCanvas();
+        addSeries(chart, {QStringLiteral("Methanol"), QStringLiteral("Aceton"), QStringLiteral("Wasser")});
+        TChartLegend &legend = *chart.Legend();
+        legend.SetAlignment(laTop);
+        legend.Pen()->SetVisible(false);
+        legend.Symbol()->SetWidthUnits(lcsPixels);
+        legend.Symbol()->SetWidth(14);
+        legend.SetCheckBoxes(c.checkBoxes);
+        layOut(chart);
+        ASSERT_EQ(legend.Columns(), 3);
+        const int methanol = textX(canvas, QStringLiteral("Methanol"));
+        const int aceton = textX(canvas, QStringLiteral("Aceton"));
+        const int wasser = textX(canvas, QStringLiteral("Wasser"));
+        EXPECT_EQ(aceton - methanol, c.step);
+        EXPECT_EQ(wasser - aceton, c.step);
+        // "Methanol" ends the symbol's indent of 6 pixels before the next item's symbol.
+        EXPECT_EQ((aceton - 4 - 14) - (methanol + 56), c.gap);
+        EXPECT_EQ(legend.LegendRect().right - legend.LegendRect().left, c.width);
+        EXPECT_LE(wasser + 56, legend.LegendRect().right);
+    }
+}

@@ -1,0 +1,152 @@
+// The axes' labels and titles on a whole chart, read back from the recording canvas with fake
+// metrics: the room they take, the labels a logarithmic axis leaves out, and what lies behind them.
+#include "ChartTestSupport.h"
+
+#include "TLineSeries.h"
+
+#include <QRect>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+using AxisLabelLayoutTest = ChartTest;
+
+namespace {
+
+constexpr int kCharWidth = 7; // FakeMetrics
+constexpr int kTextHeight = 12;
+
+// A 2D chart of the size without a legend, drawing on a recording canvas.
+RecordingCanvas &recordPlainChart(TestChart &chart, QSize size)
+{
+    chart.resize(size);
+    RecordingCanvas &canvas = chart.useRecordingCanvas();
+    chart.SetView3D(false);
+    chart.Legend()->SetVisible(false);
+    return canvas;
+}
+
+// A line series through the points, on the chart's left and bottom axes.
+void addCurve(TChart &chart, const std::vector<std::pair<double, double>> &points)
+{
+    auto *series = chart.AddSeriesOfClass<TLineSeries>();
+    for (const auto &[x, y] : points)
+        series->AddXY(x, y);
+}
+
+// Where a recorded unrotated or 90-degree text lies: unrotated by its alignment, hanging below its
+// anchor; at 90 degrees running up from its anchor and one text height to the right of it.
+QRect textRect(const RecordedCall &call)
+{
+    const int width = kCharWidth * int(call.text.size());
+    const int x = call.args[0];
+    const int y = call.args[1];
+    if (call.textAngleTenths == 900)
+        return {x, y - width, kTextHeight, width};
+    switch (call.args[2] & TA_CENTER) {
+    case TA_RIGHT:
+        return {x - width, y, width, kTextHeight};
+    case TA_CENTER:
+        return {x - width / 2, y, width, kTextHeight};
+    default:
+        return {x, y, width, kTextHeight};
+    }
+}
+
+std::vector<RecordedCall> textsAligned(const RecordingCanvas &canvas, int align)
+{
+    std::vector<RecordedCall> result;
+    for (const RecordedCall &call : canvas.calls(QStringLiteral("TextOut")))
+        if ((call.args[2] & TA_CENTER) == align && call.textAngleTenths == 0)
+            result.push_back(call);
+    return result;
+}
+
+} // namespace
+
+// The room of a vertical axis' labels once held only its two end labels, "0" and "1", and its
+// title lay under the wider "0.95" between them.
+TEST_F(AxisLabelLayoutTest, TheVerticalAxisTitleClearsEveryLabel)
+{
+    for (const QSize size : {QSize(300, 200), QSize(1600, 1000)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
+        TestChart chart;
+        RecordingCanvas &canvas = recordPlainChart(chart, size);
+        addCurve(chart, {{0, 0.03}, {100, 1.01}});
+        TChartAxis &left = *chart.LeftAxis();
+        left.SetMinMax(0.03, 1.01);
+        left.SetIncrement(0.05);
+        left.Title()->SetCaption(QStringLiteral("Dampfdruck in bar"));
+        chart.drawPass();
+
+        const auto titles = canvas.calls(QStringLiteral("TextOut"));
+        const auto title = std::find_if(titles.begin(), titles.end(), [](const RecordedCall &c) {
+            return c.text == QStringLiteral("Dampfdruck in bar");
+        });
+        ASSERT_NE(title, titles.end());
+        const QRect titleRect = textRect(*title);
+        const std::vector<RecordedCall> labels = textsAligned(canvas, TA_RIGHT);
+        ASSERT_GT(labels.size(), 2u);
+        int widest = 0;
+        for (const RecordedCall &label : labels) {
+            SCOPED_TRACE(label.text.toStdString());
+            widest = std::max(widest, int(label.text.size()));
+            EXPECT_FALSE(textRect(label).intersects(titleRect));
+        }
+        EXPECT_GT(widest, 1) << "an inner label is wider than the ends";
+    }
+}
+
+// The log loop had no overlap rule: in a small chart the labels of many decades ran into each
+// other ("0.00000001 0.0000001"), on the vertical axis and on a horizontal one.
+TEST_F(AxisLabelLayoutTest, NeighbouringLogarithmicLabelsNeverOverlap)
+{
+    for (const bool horizontal : {false, true}) {
+        for (const bool tickOnLabelsOnly : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "horizontal " << horizontal << ", ticks on labels only "
+                                            << tickOnLabelsOnly);
+            TestChart chart;
+            RecordingCanvas &canvas = recordPlainChart(chart, QSize(300, 200));
+            std::vector<std::pair<double, double>> points;
+            for (int decade = -12; decade <= 2; ++decade) {
+                const double value = std::pow(10.0, decade);
+                points.emplace_back(horizontal ? value : decade, horizontal ? decade : value);
+            }
+            addCurve(chart, points);
+            TChartAxis &axis = horizontal ? *chart.BottomAxis() : *chart.LeftAxis();
+            axis.SetLogarithmic(true);
+            axis.SetTickOnLabelsOnly(tickOnLabelsOnly);
+            chart.drawPass();
+
+            const std::vector<RecordedCall> labels = textsAligned(canvas, horizontal ? TA_CENTER : TA_RIGHT);
+            ASSERT_GE(labels.size(), 2u);
+            EXPECT_LT(labels.size(), 15u) << "some of the fifteen decades are left out";
+            for (std::size_t i = 0; i < labels.size(); ++i)
+                for (std::size_t j = i + 1; j < labels.size(); ++j)
+                    EXPECT_FALSE(textRect(labels[i]).intersects(textRect(labels[j])))
+                        << labels[i].text.toStdString() << " and " << labels[j].text.toStdString();
+            // A label left out keeps its tick only when every loop value gets one.
+            if (tickOnLabelsOnly)
+                EXPECT_EQ(axis.TickPositions().size(), labels.size());
+            else
+                EXPECT_GT(axis.TickPositions().size(), labels.size());
+        }
+    }
+}
+
+// The walls leave the canvas opaque in the chart's silver: on paper every axis label and title
+// had a grey box behind it.
+TEST_F(AxisLabelLayoutTest, EveryAxisTextIsDrawnTransparent)
+{
+    TestChart chart;
+    RecordingCanvas &canvas = recordPlainChart(chart, QSize(400, 250));
+    addCurve(chart, {{0, 1}, {100, 220}});
+    chart.LeftAxis()->Title()->SetCaption(QStringLiteral("Dampfdruck in bar"));
+    chart.BottomAxis()->Title()->SetCaption(QStringLiteral("Temperatur"));
+    chart.drawPass();
+    const auto texts = canvas.calls(QStringLiteral("TextOut"));
+    ASSERT_GT(texts.size(), 4u);
+    for (const RecordedCall &text : texts)
+        EXPECT_EQ(text.backMode, cbmTransparent) << text.text.toStdString();
+}
