@@ -120,8 +120,8 @@ void TGanttSeries::DrawValue(int valueIndex)
 void TGanttSeries::DrawMark(int valueIndex, const QString &text, TSeriesMarkPosition &position)
 {
     const std::optional<int> end = endPixel(valueIndex);
-    if (!end)
-        return;
+    if (!end || !startPoint(valueIndex))
+        return; // the task draws no bar
     const TPoint offset{(*end - position.ArrowFrom.x) / 2, position.Height / 2};
     for (TPoint *p : {&position.LeftTop, &position.ArrowFrom, &position.ArrowTo}) {
         p->x += offset.x;

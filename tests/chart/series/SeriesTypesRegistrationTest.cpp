@@ -203,6 +203,7 @@ TEST_F(SeriesTypesTest, HostileExtraValuesDrawNothingAndKeepTheAxesFinite)
             blocks << source->WriteData();
         }
         TChartSeries *series = addByName(chart, className);
+        series->Marks()->SetVisible(true);
         if (auto *target = qobject_cast<TChartShape *>(series))
             target->SetXYStyle(xysPixels);
         for (const QByteArray &block : blocks) {
