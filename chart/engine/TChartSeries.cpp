@@ -805,13 +805,12 @@ void TChartSeries::FillSampleValues(int numValues)
     m_manualData = false;
 }
 
-void TChartSeries::calcRandomBounds(int numValues, double &startX, double &stepX, double &startY,
-                                    double &rangeY) const
+TChartSeries::RandomBounds TChartSeries::CalcRandomBounds(int numValues) const
 {
     double minX = 0.0;
     double rangeX = numValues - 1;
     double minY = 0.0;
-    rangeY = 1000.0;
+    double rangeY = 1000.0;
     const TCustomAxisPanel *chart = ParentChart();
     const TChartAxis *horiz = GetHorizAxis();
     const TChartAxis *vert = GetVertAxis();
@@ -831,19 +830,20 @@ void TChartSeries::calcRandomBounds(int numValues, double &startX, double &stepX
     } else if (m_xValues->DateTime()) {
         minX = PlotProcs::toDateValue(QDateTime(QDate::currentDate(), QTime()));
     }
-    stepX = numValues > 1 ? rangeX / (numValues - 1) : 0.0;
-    rangeY = std::clamp(rangeY, -2147483647.0, 2147483647.0);
-    startX = minX;
-    startY = minY + RandomInt(100) * 0.01 * rangeY;
+    RandomBounds bounds;
+    bounds.stepX = numValues > 1 ? rangeX / (numValues - 1) : 0.0;
+    bounds.rangeY = std::clamp(rangeY, -2147483647.0, 2147483647.0);
+    bounds.startX = minX;
+    bounds.startY = minY + RandomInt(100) * 0.01 * bounds.rangeY;
+    return bounds;
 }
 
 void TChartSeries::AddSampleValues(int numValues, bool onlyMandatory)
 {
-    double x = 0.0;
-    double stepX = 0.0;
-    double y = 0.0;
-    double rangeY = 0.0;
-    calcRandomBounds(numValues, x, stepX, y, rangeY);
+    const RandomBounds bounds = CalcRandomBounds(numValues);
+    double x = bounds.startX;
+    double y = bounds.startY;
+    const double rangeY = bounds.rangeY;
     for (int i = 0; i < numValues; ++i) {
         y = std::fabs(RandomInt(100) / 100.0 * rangeY / 4.0 + y - rangeY / 8.0);
         if (onlyMandatory)
@@ -852,7 +852,7 @@ void TChartSeries::AddSampleValues(int numValues, bool onlyMandatory)
             AddXY(x, y);
         else
             AddXY(y, x);
-        x += stepX;
+        x += bounds.stepX;
     }
 }
 

@@ -375,6 +375,16 @@ protected:
     void setHorizAxisObject(TChartAxis *axis) { m_horizAxisObject = axis; }
     // The colour list with an entry for every point, created on demand.
     std::vector<TColor> &ensureColors();
+    // Where samples of numValues points go: the first X, the X step, the first Y and the Y range,
+    // from the axes when the chart shows active series, else from 0 (today for date-time X).
+    struct RandomBounds
+    {
+        double startX = 0.0;
+        double stepX = 0.0;
+        double startY = 0.0;
+        double rangeY = 0.0;
+    };
+    RandomBounds CalcRandomBounds(int numValues) const;
 
 private:
     friend class TPlotFunction;
@@ -386,7 +396,6 @@ private:
     void resolveStoredSources();
     int readAxisIndex(const QVariant &value, const QString &property) const;
     int customAxisIndex(const TChartAxis *axis) const;
-    void calcRandomBounds(int numValues, double &startX, double &stepX, double &startY, double &rangeY) const;
 
     std::vector<TChartValueList *> m_valueLists;
     TChartValueList *m_xValues = nullptr;

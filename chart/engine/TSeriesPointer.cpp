@@ -12,6 +12,25 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+namespace {
+
+// centre - size and centre + size, the lower first, saturated one short of the int limits: the
+// shapes reach one pixel beyond their box.
+std::pair<int, int> orderedSpan(int centre, int size)
+{
+    const auto clampToInt = [](std::int64_t v) {
+        return int(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min() + 1, std::numeric_limits<int>::max() - 1));
+    };
+    const std::int64_t a = std::int64_t(centre) - size;
+    const std::int64_t b = std::int64_t(centre) + size;
+    return {clampToInt(std::min(a, b)), clampToInt(std::max(a, b))};
+}
+
+} // namespace
 
 TSeriesPointer::TSeriesPointer(AxisSeriesView *series, PlotPanelHost *parentChart, QObject *owner)
     : TPlotCustomShapeBrushPen(parentChart, owner)
@@ -138,7 +157,14 @@ void TSeriesPointer::Draw(int x, int y, TColor color, TSeriesPointerStyle style)
 void TSeriesPointer::DrawPointer(TCanvas3D &canvas, bool is3D, int x, int y, int horizSize, int vertSize,
                                  TColor color, TSeriesPointerStyle style)
 {
-    const TRect box{x - horizSize, y - vertSize, x + horizSize, y + vertSize};
+    // Series that size their pointers per point pass sizes of 0 (a bubble of radius 0) and below
+    // (a task that ends before it starts): a circle of no size is nothing, and every other shape
+    // is drawn over its box with the corners in order.
+    if (style == psCircle && (horizSize <= 0 || vertSize <= 0))
+        return;
+    const auto [left, right] = orderedSpan(x, horizSize);
+    const auto [top, bottom] = orderedSpan(y, vertSize);
+    const TRect box{left, top, right, bottom};
     PrepareCanvas(canvas, color);
     std::unique_ptr<TPlotBlend> blend;
     if (m_transparency > 0) {

@@ -8,5 +8,8 @@ class ChartClassRegistry;
 void registerChartUnit(ChartClassRegistry &registry);
 // The standard series types (line, point, area and the others as they are built).
 void registerSeriesUnits(ChartClassRegistry &registry);
+// The bubble, arrow, Gantt and shape series: called at the end of registerSeriesUnits, so that
+// they follow the standard types and come before the functions.
+void registerExtendedSeriesUnits(ChartClassRegistry &registry);
 // The chart tools.
 void registerToolUnits(ChartClassRegistry &registry);

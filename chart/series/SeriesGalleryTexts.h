@@ -1,4 +1,4 @@
-// Numbers of the library texts that name the sub-styles of the line, point and area series.
+// Numbers of the library texts that name the sub-styles of the series types and their samples.
 #pragma once
 
 #include "PlotConst.h"
@@ -27,6 +27,19 @@ enum Text : int {
     msgGalleryStack100 = 192,
     msgGalleryGradient = 226,
     msgGalleryOutline = 253,
+    // The shape series' styles, and the texts of the Gantt and shape samples.
+    msgShapeRectangle = 202,
+    msgShapeVertLine = 203,
+    msgShapeHorizLine = 204,
+    msgShapeEllipse = 194,
+    msgShapeLine = 205,
+    msgShapeCube = 206,
+    msgShapeDiagCross = 207,
+    msgShapePyramid = 193,
+    msgShapeInvPyramid = 195,
+    msgGanttDesign = 60, // the first of the ten task names, "Design" .. "Banking"
+    msgShapeSampleAbc = 124,
+    msgShapeSample123 = 125,
 };
 
 // The entries' texts are read when the gallery is built, so a translation renames them.

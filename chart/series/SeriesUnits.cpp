@@ -28,4 +28,7 @@ void registerSeriesUnits(ChartClassRegistry &registry)
     RegisterPlotBasicSeries(&point, Ref::library(PlotConst::msgGalleryPoint));
     RegisterPlotSeries(&horizLine, Ref::library(PlotConst::msgGalleryHorizLine), standard, 1);
     RegisterPlotSeries(&horizArea, Ref::library(PlotConst::msgGalleryHorizArea), standard, 1);
+
+    // The further series types, after the standard ones.
+    registerExtendedSeriesUnits(registry);
 }

@@ -1,11 +1,15 @@
-// A small program that shows the chart component: the same chart in 2D and in 3D. With
-// "--screenshot FILE" it zooms the 2D chart by a mouse drag, moves the mouse over it and saves it
-// as a picture, then ends.
+// A small program that shows the chart component: the same chart in 2D and in 3D, and in a second
+// window the bubble, Gantt and shape series. With "--screenshot FILE" it zooms the 2D chart by a
+// mouse drag, moves the mouse over it and saves it as a picture, then ends; with
+// "--series-pictures DIR" it saves the second window's charts at 800 x 500 as PNG files in DIR.
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
+#include "SeriesTypeCharts.h"
 #include "TChart.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QStringList>
@@ -32,6 +36,22 @@ void zoomAndPoint(QWidget &chart)
     sendMouse(chart, QEvent::MouseMove, pointAt, Qt::NoButton, Qt::NoButton);
 }
 
+// The further series types, each drawn at 800 x 500 into DIR/<scene>.png without a window.
+int saveSeriesPictures(const QString &directory)
+{
+    for (const SeriesTypeCharts::Scene &scene : SeriesTypeCharts::kScenes) {
+        TChart chart;
+        chart.resize(800, 500);
+        scene.fill(chart);
+        const QString file = QDir(directory).filePath(QString::fromLatin1(scene.name) + QStringLiteral(".png"));
+        if (!chart.CreateBitmap(clWhite, chart.GetRectangle()).save(file)) {
+            QTextStream(stderr) << "cannot write " << file << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -52,6 +72,14 @@ int main(int argc, char **argv)
     DemoCharts::fill(*deep, true);
 
     const QStringList args = app.arguments();
+    const qsizetype pictures = args.indexOf(QStringLiteral("--series-pictures"));
+    if (pictures >= 0) {
+        if (pictures + 1 >= args.size()) {
+            QTextStream(stderr) << "usage: chart_demo [--series-pictures DIR]\n";
+            return 2;
+        }
+        return saveSeriesPictures(args[pictures + 1]);
+    }
     const qsizetype option = args.indexOf(QStringLiteral("--screenshot"));
     if (option >= 0) {
         if (option + 1 >= args.size()) {
@@ -75,5 +103,16 @@ int main(int argc, char **argv)
         return 0;
     }
     window.show();
+
+    QWidget seriesWindow;
+    seriesWindow.setWindowTitle(QStringLiteral("Tensimo chart demo: bubble, Gantt and shape series"));
+    auto *seriesLayout = new QHBoxLayout(&seriesWindow);
+    for (const SeriesTypeCharts::Scene &scene : SeriesTypeCharts::kScenes) {
+        auto *chart = new TChart(&seriesWindow);
+        chart->setMinimumSize(400, 250);
+        seriesLayout->addWidget(chart);
+        scene.fill(*chart);
+    }
+    seriesWindow.show();
     return app.exec();
 }

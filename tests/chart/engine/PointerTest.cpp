@@ -86,6 +86,23 @@ TEST_F(PointerTest, SizesBelowOneRaiseButChangeSizeAcceptsThem)
     EXPECT_FALSE(canvas.calls().empty());
 }
 
+TEST_F(PointerTest, SizesOfNoneAndBelowDrawTheOrderedBoxAndNoCircle)
+{
+    // A pointer that a series sizes itself: a bar from x + h to x - h, a bubble of radius 0.
+    pointer.DrawPointer(canvas, false, 100, 50, -10, 4, clRed, psRectangle);
+    EXPECT_EQ(only(QStringLiteral("Rectangle")).args, std::vector<int>({90, 46, 111, 55}));
+    canvas.clear();
+    pointer.DrawPointer(canvas, false, 100, 50, 0, 0, clRed, psCircle);
+    pointer.DrawPointer(canvas, false, 100, 50, 5, -1, clRed, psCircle);
+    EXPECT_TRUE(canvas.calls().empty());
+    canvas.InitWindow(nullptr, &host.options, clWhite, true, {0, 0, 400, 250});
+    canvas.CalcProjection(100, {0, 0, 400, 250});
+    canvas.setLogSolids(true);
+    canvas.clear();
+    pointer.DrawPointer(canvas, true, 100, 50, -10, -4, clRed, psRectangle);
+    EXPECT_EQ(only(QStringLiteral("Cube")).args, std::vector<int>({90, 110, 46, 54, 0, 0, 1}));
+}
+
 TEST_F(PointerTest, SolidsIn3DFromStartToEndDepth)
 {
     canvas.InitWindow(nullptr, &host.options, clWhite, true, {0, 0, 400, 250});

@@ -1,6 +1,6 @@
 // Line, point and area series drawn on a chart: edges, nulls, coincident points, stacking, the
 // shadow pass, values that cannot be drawn, and the curve on a real image.
-#include "ChartTestSupport.h"
+#include "SeriesDrawTestSupport.h"
 
 #include "TAreaSeries.h"
 #include "TChartAxis.h"
@@ -21,25 +21,9 @@
 
 namespace {
 
-class SeriesDrawTest : public ChartTest
+class SeriesDrawTest : public SeriesDrawTestBase
 {
 protected:
-    void SetUp() override
-    {
-        chart.SetView3D(false);
-        // The legend draws the series' symbols too; these tests count the series' own calls.
-        chart.Legend()->SetVisible(false);
-        canvas = &chart.useRecordingCanvas();
-    }
-    template <class Series>
-    Series *add(std::initializer_list<std::pair<double, double>> points = {})
-    {
-        auto *series = new Series(&chart);
-        chart.AddSeries(series);
-        for (const auto &[x, y] : points)
-            series->AddXY(x, y);
-        return series;
-    }
     // The Line calls of the last pass, drawn in the colour.
     std::vector<RecordedCall> lines(TColor color) const
     {
@@ -57,23 +41,10 @@ protected:
             n += call.brushColor == color ? 1 : 0;
         return n;
     }
-    void draw()
-    {
-        canvas->clear();
-        chart.drawPass();
-    }
     static TPoint start(const RecordedCall &line) { return {line.args[0], line.args[1]}; }
     static TPoint end(const RecordedCall &line) { return {line.args[2], line.args[3]}; }
     static bool touches(const RecordedCall &line, const TPoint &p) { return start(line) == p || end(line) == p; }
-
-    TestChart chart;
-    RecordingCanvas *canvas = nullptr;
 };
-
-TPoint pixelOf(const TChartSeries &series, int index)
-{
-    return {series.CalcXPos(index), series.CalcYPos(index)};
-}
 
 } // namespace
 
