@@ -1,4 +1,5 @@
-// The scene as a chart: white, fixed axes, light grid, axis titles, bold title, 1-px series pens.
+// The scene as a chart: white, fixed axes, light grid, axis titles, bold title, 1-px series pens;
+// the series as line or fast line series.
 #include "ChartRows.h"
 
 #include "SceneChart.h"
@@ -6,6 +7,7 @@
 #include "TChart.h"
 #include "TChartLegend.h"
 #include "TChartWall.h"
+#include "TFastLineSeries.h"
 #include "TLineSeries.h"
 #include "TPlotCanvas3D.h"
 #include "TView3DOptions.h"
@@ -28,8 +30,13 @@ ChartRow::ChartRow(QString variant, const SceneData &data, const ChartRowSetup &
         chart.RightWall()->SetVisible(true);
     }
     fixSceneAxes(chart, m_lastX);
-    for (int k = 0; k < data.seriesCount; ++k)
-        addSceneSeries(chart, k, data.x, data.y[std::size_t(k)]).Pointer()->SetVisible(setup.pointers);
+    for (int k = 0; k < data.seriesCount; ++k) {
+        const std::vector<double> &y = data.y[std::size_t(k)];
+        if (setup.kind == ChartRowSetup::Line)
+            addSceneSeries(chart, k, data.x, y).Pointer()->SetVisible(setup.pointers);
+        else
+            addSceneFastLine(chart, k, data.x, y).SetDrawAllPoints(setup.kind == ChartRowSetup::FastLine);
+    }
     // One entry per series, also when the scene has only one.
     chart.Legend()->SetLegendStyle(lsSeries);
     auto *canvas = dynamic_cast<TPlotCanvas3D *>(chart.Canvas());

@@ -13,6 +13,9 @@ class TLineSeries;
 
 struct ChartRowSetup
 {
+    // The kind of the five series.
+    enum Kind { Line, FastLine, FastLineColumns };
+    Kind kind = Line;
     bool antialiased = false;
     bool pointers = false;
     bool view3D = false;

@@ -97,6 +97,12 @@ int main(int argc, char **argv)
             ChartRow afterAxisChange(QStringLiteral("line-after-axis-change"), data,
                                      {.antialiased = antialiased, .axisChange = true});
             report(afterAxisChange, data, antialiased, *options);
+            ChartRow fastLine(QStringLiteral("fastline"), data,
+                              {.kind = ChartRowSetup::FastLine, .antialiased = antialiased});
+            report(fastLine, data, antialiased, *options);
+            ChartRow fastLineColumns(QStringLiteral("fastline-columns"), data,
+                                     {.kind = ChartRowSetup::FastLineColumns, .antialiased = antialiased});
+            report(fastLineColumns, data, antialiased, *options);
             if (n != 10000)
                 continue;
             ChartRow pointers(QStringLiteral("line-pointers"), data, {.antialiased = antialiased, .pointers = true});

@@ -14,11 +14,25 @@ BenchChart::BenchChart()
     chart.SetView3D(false);
 }
 
+namespace {
+
+std::vector<double> indexes(std::size_t n)
+{
+    std::vector<double> x(n);
+    std::iota(x.begin(), x.end(), 0.0);
+    return x;
+}
+
+} // namespace
+
 TLineSeries &BenchChart::addSeries(const std::vector<double> &y, int k)
 {
-    std::vector<double> x(y.size());
-    std::iota(x.begin(), x.end(), 0.0);
-    return addSceneSeries(chart, k, x, y);
+    return addSceneSeries(chart, k, indexes(y.size()), y);
+}
+
+TFastLineSeries &BenchChart::addFastLine(const std::vector<double> &y, int k)
+{
+    return addSceneFastLine(chart, k, indexes(y.size()), y);
 }
 
 void BenchChart::fixAxes(double lastX)

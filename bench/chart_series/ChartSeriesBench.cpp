@@ -1,11 +1,12 @@
-// Speed of the chart component: the hit test of one mouse move over a million points, the value
-// legend of a million points, and the animated zoom of the benchmark scene.
+// Speed of the chart component: the hit test of one mouse move over a million points of a line and
+// of a fast line, the value legend of a million points, and the animated zoom of the benchmark scene.
 #include "BenchCharts.h"
 #include "BenchScene.h"
 
 #include "ChartLibrary.h"
 #include "TChartAxis.h"
 #include "TChartLegend.h"
+#include "TFastLineSeries.h"
 #include "TLineSeries.h"
 
 #include "PlotLibrary.h"
@@ -16,13 +17,16 @@
 
 #include <cmath>
 #include <memory>
+#include <type_traits>
 
 namespace {
 
 constexpr int kMillion = 1000000;
 
 // One series of a million points in two bands, -700 and +700 (+-200), that a steep segment
-// joins half-way: the mouse can rest on a point, on that segment, or on the empty middle.
+// joins half-way: the mouse can rest on a point, on that segment, or on the empty middle. The
+// series is a line series or a fast line.
+template <class Series>
 struct MouseScene
 {
     MouseScene()
@@ -30,7 +34,10 @@ struct MouseScene
         std::vector<double> y(kMillion);
         for (int i = 0; i < kMillion; ++i)
             y[std::size_t(i)] = (i < kMillion / 2 ? -700.0 : 700.0) + 200.0 * std::sin(i * 0.001);
-        series = &bench.addSeries(y, 0);
+        if constexpr (std::is_same_v<Series, TFastLineSeries>)
+            series = &bench.addFastLine(y, 0);
+        else
+            series = &bench.addSeries(y, 0);
         series->SetCursor(-21); // the pointing hand
         bench.chart.Legend()->SetVisible(false);
         bench.fixAxes(kMillion - 1);
@@ -42,23 +49,32 @@ struct MouseScene
     }
 
     BenchChart bench;
-    TLineSeries *series = nullptr;
+    Series *series = nullptr;
     QPoint places[3];
 };
 
 const char *const kPlaceNames[] = {"point", "segment", "background"};
 
-std::unique_ptr<MouseScene> g_mouse;
+std::unique_ptr<MouseScene<TLineSeries>> g_mouse;
+std::unique_ptr<MouseScene<TFastLineSeries>> g_fastMouse;
 
-MouseScene &mouseScene()
+template <class Series>
+MouseScene<Series> &mouseScene()
 {
-    if (!g_mouse)
-        g_mouse = std::make_unique<MouseScene>();
-    return *g_mouse;
+    if constexpr (std::is_same_v<Series, TFastLineSeries>) {
+        if (!g_fastMouse)
+            g_fastMouse = std::make_unique<MouseScene<TFastLineSeries>>();
+        return *g_fastMouse;
+    } else {
+        if (!g_mouse)
+            g_mouse = std::make_unique<MouseScene<TLineSeries>>();
+        return *g_mouse;
+    }
 }
 
 // The place must be what its name says, or the figure measures something else.
-bool checkPlace(benchmark::State &state, MouseScene &scene, int place)
+template <class Series>
+bool checkPlace(benchmark::State &state, MouseScene<Series> &scene, int place)
 {
     const QPoint p = scene.places[place];
     const int index = scene.series->Clicked(p.x(), p.y());
@@ -70,10 +86,10 @@ bool checkPlace(benchmark::State &state, MouseScene &scene, int place)
 }
 
 // One mouse move's hit test at the place of the benchmark's argument.
-template <class HitTest>
-void MouseMove(benchmark::State &state, HitTest hitTest)
+template <class Series, class HitTest>
+void mouseMove(benchmark::State &state, HitTest hitTest)
 {
-    MouseScene &scene = mouseScene();
+    MouseScene<Series> &scene = mouseScene<Series>();
     const int place = int(state.range(0));
     if (!checkPlace(state, scene, place))
         return;
@@ -81,11 +97,29 @@ void MouseMove(benchmark::State &state, HitTest hitTest)
     for (auto _ : state)
         benchmark::DoNotOptimize(hitTest(scene.bench.chart, p));
 }
-BENCHMARK_CAPTURE(MouseMove, CheckMouseOverSeries,
-                  [](TChart &chart, QPoint p) { return chart.CheckMouseOverSeries(p.x(), p.y()); })
+
+const auto checkMouseOverSeries = [](TChart &chart, QPoint p) { return chart.CheckMouseOverSeries(p.x(), p.y()); };
+const auto calcClickedPart = [](TChart &chart, QPoint p) { return chart.CalcClickedPart(p.x(), p.y()).Part; };
+
+template <class HitTest>
+void MouseMove(benchmark::State &state, HitTest hitTest)
+{
+    mouseMove<TLineSeries>(state, hitTest);
+}
+BENCHMARK_CAPTURE(MouseMove, CheckMouseOverSeries, checkMouseOverSeries)
     ->ArgName("place")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(MouseMove, CalcClickedPart,
-                  [](TChart &chart, QPoint p) { return chart.CalcClickedPart(p.x(), p.y()).Part; })
+BENCHMARK_CAPTURE(MouseMove, CalcClickedPart, calcClickedPart)
+    ->ArgName("place")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// The same on a fast line: the mark-tip tool asks on every mouse move.
+template <class HitTest>
+void FastLineMouseMove(benchmark::State &state, HitTest hitTest)
+{
+    mouseMove<TFastLineSeries>(state, hitTest);
+}
+BENCHMARK_CAPTURE(FastLineMouseMove, CheckMouseOverSeries, checkMouseOverSeries)
+    ->ArgName("place")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FastLineMouseMove, CalcClickedPart, calcClickedPart)
     ->ArgName("place")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 // A whole pass of a chart whose legend lists the values of an inactive series (so that its
@@ -155,5 +189,6 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_mouse.reset(); // before the application goes
+    g_fastMouse.reset();
     return 0;
 }

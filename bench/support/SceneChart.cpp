@@ -6,6 +6,7 @@
 #include "TChartAxis.h"
 #include "TChartAxisTitle.h"
 #include "TChartTitle.h"
+#include "TFastLineSeries.h"
 #include "TLineSeries.h"
 
 void setUpSceneChart(TChart &chart)
@@ -29,11 +30,26 @@ void fixSceneAxes(TChart &chart, double lastX)
     chart.LeftAxis()->SetMinMax(BenchScene::kMinY, BenchScene::kMaxY);
 }
 
-TLineSeries &addSceneSeries(TChart &chart, int k, std::span<const double> x, std::span<const double> y)
+namespace {
+
+template <class Series>
+Series &addSeries(TChart &chart, int k, std::span<const double> x, std::span<const double> y)
 {
-    auto *series = chart.AddSeriesOfClass<TLineSeries>();
+    auto *series = chart.AddSeriesOfClass<Series>();
     series->SetSeriesColor(BenchScene::kChartColors[k % BenchScene::kSeriesCount]);
     series->SetTitle(QStringLiteral("Series %1").arg(k + 1));
     series->AddXYArray(x, y);
     return *series;
+}
+
+} // namespace
+
+TLineSeries &addSceneSeries(TChart &chart, int k, std::span<const double> x, std::span<const double> y)
+{
+    return addSeries<TLineSeries>(chart, k, x, y);
+}
+
+TFastLineSeries &addSceneFastLine(TChart &chart, int k, std::span<const double> x, std::span<const double> y)
+{
+    return addSeries<TFastLineSeries>(chart, k, x, y);
 }

@@ -4,6 +4,7 @@
 #include <span>
 
 class TChart;
+class TFastLineSeries;
 class TLineSeries;
 
 // The scene's size and look: white without a bevel, a bold title, axis titles "x" and "y" and a
@@ -13,3 +14,5 @@ void setUpSceneChart(TChart &chart);
 void fixSceneAxes(TChart &chart, double lastX);
 // Series k of the scene in its colour, titled "Series k+1", with the points given.
 TLineSeries &addSceneSeries(TChart &chart, int k, std::span<const double> x, std::span<const double> y);
+// The same series as a fast line.
+TFastLineSeries &addSceneFastLine(TChart &chart, int k, std::span<const double> x, std::span<const double> y);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <span>
 
 class TChartValueList;
@@ -17,6 +18,9 @@ struct SeriesDataView
     TColor seriesColor = clDefault;
     std::span<const QString> labels;                     // may be shorter than the point count
     bool customMarkPositions = false;
+    // Whether a point belongs to the data; none: every point. The others are left out, and the
+    // X values of those that remain are compared with their new positions.
+    std::function<bool(int)> isStored;
 };
 
 namespace PlotEngine {

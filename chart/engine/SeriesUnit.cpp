@@ -35,9 +35,11 @@ void FillSeriesItems(std::vector<std::pair<QString, TChartSeries *>> &items, con
 
 namespace {
 
-SeriesDataView dataView(const TChartSeries &series)
+SeriesDataView dataView(const TChartSeries &series, bool storedOnly = false)
 {
     SeriesDataView view;
+    if (storedOnly)
+        view.isStored = [&series](int index) { return series.IsPointStored(index); };
     view.notMandatoryValues = series.OwnXValues ? series.NotMandatoryValueList() : nullptr;
     view.colors = series.ColorList();
     view.seriesColor = series.SeriesColor();
@@ -65,7 +67,7 @@ bool SeriesHasLabels(const TChartSeries &series)
 
 int SeriesDataFlags(const TChartSeries &series)
 {
-    return GetSeriesDataFlags(dataView(series));
+    return GetSeriesDataFlags(dataView(series, true));
 }
 
 void DrawClassBitmap(TPlotCanvas &canvas, const QObject &object, int x, int y)

@@ -25,6 +25,7 @@ void FillSeriesItems(std::vector<std::pair<QString, TChartSeries *>> &items, con
 bool SeriesHasOwnXValues(const TChartSeries &series);
 bool SeriesHasPointColors(const TChartSeries &series);
 bool SeriesHasLabels(const TChartSeries &series);
+// The flags of the points WriteData stores.
 int SeriesDataFlags(const TChartSeries &series);
 
 // Draws the bitmap named after the object's class (or its parent class) at (x, y).

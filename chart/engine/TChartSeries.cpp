@@ -795,7 +795,7 @@ void TChartSeries::FillSampleValues(int numValues)
     if (numValues < 0)
         throw ChartException(PlotConst::message(PlotConst::msgFillSample));
     if (numValues == 0)
-        numValues = SampleCount > 0 ? SampleCount : NumSampleValues;
+        numValues = DefaultSampleCount();
     Clear();
     PlotEngine::RandomSeed(unsigned(RandomInt(7774444)));
     UpdateScope update(*this);

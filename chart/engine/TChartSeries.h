@@ -124,6 +124,9 @@ public:
     int ValueEventMask = 15;
     // Sample points of FillSampleValues(0); 0 takes NumSampleValues.
     int SampleCount = 0;
+    // The points FillSampleValues(0) makes: SampleCount, else NumSampleValues; a type may ask
+    // the chart instead.
+    virtual int DefaultSampleCount() const { return SampleCount > 0 ? SampleCount : NumSampleValues; }
     // A flag the series types give meaning to; set by the constructor, copied by Assign.
     bool TypeFlag = true;
 
@@ -171,7 +174,8 @@ public:
     virtual TColor GetValueColor(int index) const;
     void SetValueColor(int index, TColor color);
     bool IsNull(int index) const;
-    void SwapValueIndex(int a, int b);
+    // Series types with per-point lists of their own swap them too.
+    virtual void SwapValueIndex(int a, int b);
     // The point's value along the mandatory list.
     virtual double GetMarkValue(int index) const { return MandatoryValueList()->Value(index); }
     virtual double GetOriginValue(int index) const { return GetMarkValue(index); }
@@ -225,7 +229,8 @@ public:
     void EndUpdate();
     int UpdateCount() const { return m_updateCount; }
     void RefreshSeries();
-    void NotifyNewValue(TChartSeries *sender, int index);
+    // Tells the dependents of a new point and repaints; a series type may draw the point itself.
+    virtual void NotifyNewValue(TChartSeries *sender, int index);
 
     // Data sources and dependents.
     TDataSourcesList &DataSources() { return m_dataSources; }
@@ -367,12 +372,27 @@ public:
     // wrong-format text and leaves the series empty. Labels longer than 255 UTF-8 bytes are cut.
     QByteArray WriteData() const;
     void ReadData(const QByteArray &data);
+    // Whether WriteData writes the point; every point in the base (a pie leaves out the slice it
+    // makes itself).
+    virtual bool IsPointStored(int index) const
+    {
+        Q_UNUSED(index);
+        return true;
+    }
     bool IsDataStored() const { return ForceSaveData || (m_manualData && !NeverSaveData); }
 
 protected:
     // A series type adds its extra lists (bar start, bubble radius...) from index 2 on.
     TChartValueList *addValueList(const QString &name);
     void setHorizAxisObject(TChartAxis *axis) { m_horizAxisObject = axis; }
+    // Narrows the depth CalcDepthPositions gave (bars of less than the whole depth).
+    void setDepthPositions(int startZ, int endZ)
+    {
+        m_startZ = startZ;
+        m_endZ = endZ;
+        m_middleZ = int((static_cast<long long>(startZ) + endZ) / 2);
+        m_marks->SetZPosition(m_middleZ);
+    }
     // The colour list with an entry for every point, created on demand.
     std::vector<TColor> &ensureColors();
     // Where samples of numValues points go: the first X, the X step, the first Y and the Y range,

@@ -153,7 +153,10 @@ TSeriesMarkPosition readPosition(BlobReader &in)
 QByteArray TChartSeries::WriteData() const
 {
     const int flags = PlotEngine::SeriesDataFlags(*this);
-    const int n = Count();
+    const int count = Count();
+    int n = 0;
+    for (int i = 0; i < count; ++i)
+        n += IsPointStored(i) ? 1 : 0;
     const std::span<const double> notMandatory = NotMandatoryValueList()->Values();
     const std::span<const double> mandatory = MandatoryValueList()->Values();
 
@@ -162,7 +165,9 @@ QByteArray TChartSeries::WriteData() const
     BlobWriter out(data);
     out.put<quint8>(quint8(flags));
     out.put<qint32>(n);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < count; ++i) {
+        if (!IsPointStored(i))
+            continue;
         if (flags & PlotEngine::sdfXValues)
             out.putDouble(notMandatory[std::size_t(i)]);
         out.putDouble(mandatory[std::size_t(i)]);

@@ -83,6 +83,13 @@ public:
     double Total() const;
     double TotalAbs() const;
     double ValueRange() const { return MaxValue() - MinValue(); }
+    // Replaces the absolute total until the next change: a series whose points stand for other
+    // points (a pie's grouped slices) counts them once.
+    void SetCachedTotalAbs(double value)
+    {
+        recalcStats();
+        m_totalAbs = value;
+    }
 
     // Copies Order, DateTime and ValueSource; neither the name nor the values.
     virtual void Assign(const TChartValueList &source);

@@ -92,6 +92,11 @@ void TCustomAxisPanel::drawContents(const TRect &bounds)
     calcSeriesDepths();
     CalcSeriesMargins();
     canvas.CalcProjection(Width3D, ChartRect);
+    // The axes label the points in view (their labels or marks): the ranges of this pass, not of
+    // the one before (the first pass had none and drew no point labels).
+    for (TChartSeries *series : m_seriesList)
+        if (series->Active())
+            series->CalcFirstLastVisibleIndex();
     if (nonGdi) {
         // Export canvases get background, titles and legend once the projection is known, over the
         // chart rectangle of before the axes took their room.

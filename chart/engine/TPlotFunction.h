@@ -61,8 +61,9 @@ public:
     // The parent series was cleared; nothing in the base.
     virtual void Clear() {}
 
-    // The parent series refills from a source (after its Clear, inside its update bracket).
-    void AddFunctionPoints(TChartSeries *source);
+    // The parent series refills from a source (after its Clear, inside its update bracket); none
+    // when the function needs no source, which adds nothing in the base.
+    virtual void AddFunctionPoints(TChartSeries *source);
 
     virtual void Assign(const TPlotFunction &source);
 

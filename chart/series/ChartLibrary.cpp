@@ -18,6 +18,8 @@ void registerChartLibrary()
         registerChartUnit(ChartClassRegistry::instance());
         // Series units of this library, in gallery order.
         registerSeriesUnits(ChartClassRegistry::instance());
+        // The functions after the series, before the tools.
+        registerFunctionUnits(ChartClassRegistry::instance());
         registerToolUnits(ChartClassRegistry::instance());
     });
 }

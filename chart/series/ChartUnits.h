@@ -6,10 +6,15 @@ class ChartClassRegistry;
 
 // The chart, its titles and walls.
 void registerChartUnit(ChartClassRegistry &registry);
-// The standard series types (line, point, area and the others as they are built).
+// The series types: the standard nine, then those of the further series units.
 void registerSeriesUnits(ChartClassRegistry &registry);
 // The bubble, arrow, Gantt and shape series: called at the end of registerSeriesUnits, so that
 // they follow the standard types and come before the functions.
 void registerExtendedSeriesUnits(ChartClassRegistry &registry);
+// The nine standard series types, in the order of the gallery's "Standard" page. A second call
+// adds nothing.
+void RegisterStandardSeries();
+// The calculated functions.
+void registerFunctionUnits(ChartClassRegistry &registry);
 // The chart tools.
 void registerToolUnits(ChartClassRegistry &registry);

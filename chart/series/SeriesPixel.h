@@ -2,6 +2,8 @@
 #pragma once
 
 #include "PlotEngine.h"
+#include "TChartAxis.h"
+#include "VisibleRange.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +29,17 @@ inline double interpolate(double x0, double y0, double x1, double y1, double x, 
     if (logarithmic && y0 > 0.0 && y1 > 0.0)
         return std::exp(std::log(y0) + t * (std::log(y1) - std::log(y0)));
     return y0 + t * (y1 - y0);
+}
+
+// The points of ascending values that can lie under a mouse at the pixel along the axis: those
+// within a few pixels (beyond a segment's tolerance of one pixel and the rounding of the points'
+// pixels), and the first one beyond them. (-1, -1) when every point lies before them.
+inline PlotEngine::IndexRange nearPixel(std::span<const double> values, const TChartAxis &axis, int pixel)
+{
+    constexpr int kReach = 3;
+    const double a = axis.PixelToValue(pixel - kReach);
+    const double b = axis.PixelToValue(pixel + kReach);
+    return PlotEngine::VisibleRangeBySearch(values, std::min(a, b), std::max(a, b), true);
 }
 
 } // namespace SeriesPixel

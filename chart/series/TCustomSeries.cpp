@@ -355,13 +355,7 @@ void TCustomSeries::narrowToMouse(int x, int y, int &first, int &last) const
     const TCustomAxisPanel *chart = ParentChart();
     if (m_pointer->Visible() || list->Order() != loAscending || !axis || !chart || chart->View3D())
         return;
-    // Beyond a segment's tolerance of one pixel and the rounding of the points' pixels.
-    constexpr int kReach = 3;
-    const int at = YMandatory() ? x : y;
-    const double a = axis->PixelToValue(at - kReach);
-    const double b = axis->PixelToValue(at + kReach);
-    const PlotEngine::IndexRange near =
-        PlotEngine::VisibleRangeBySearch(list->Values(), std::min(a, b), std::max(a, b), true);
+    const PlotEngine::IndexRange near = SeriesPixel::nearPixel(list->Values(), *axis, YMandatory() ? x : y);
     if (near.first < 0) { // every point lies before the mouse
         last = first - 1;
         return;

@@ -1,15 +1,17 @@
-// A small program that shows the chart component: the same chart in 2D and in 3D, and in a second
-// window the bubble, Gantt and shape series. With "--screenshot FILE" it zooms the 2D chart by a
-// mouse drag, moves the mouse over it and saves it as a picture, then ends; with
-// "--series-pictures DIR" it saves the second window's charts at 800 x 500 as PNG files in DIR.
+// A small program that shows the chart component: the same chart in 2D and in 3D, in a second
+// window bars, stacked bars, a pie and a fast line, and in a third the bubble, Gantt and shape
+// series. With "--screenshot FILE" it zooms the 2D chart by a mouse drag, moves the mouse over it
+// and saves it as a picture, then ends; with "--series-pictures DIR" it saves the charts of the
+// further windows at 800 x 500 as PNG files in DIR.
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
+#include "SeriesDemoCharts.h"
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QImage>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QStringList>
@@ -36,19 +38,44 @@ void zoomAndPoint(QWidget &chart)
     sendMouse(chart, QEvent::MouseMove, pointAt, Qt::NoButton, Qt::NoButton);
 }
 
-// The further series types, each drawn at 800 x 500 into DIR/<scene>.png without a window.
+struct SeriesScene
+{
+    const char *name;
+    void (*fill)(TChart &chart);
+};
+// The second window's charts; the third window's are SeriesTypeCharts::kScenes.
+const SeriesScene kSeriesScenes[] = {
+    {"series-bars", DemoCharts::fillBars},
+    {"series-stacked-bars", DemoCharts::fillStackedBars},
+    {"series-pie", DemoCharts::fillPie},
+    {"series-fast-line", DemoCharts::fillFastLine},
+};
+
+bool saveScene(const QString &directory, const char *name, void (*fill)(TChart &))
+{
+    TChart chart;
+    chart.resize(800, 500);
+    fill(chart);
+    const QString file = QDir(directory).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (chart.CreateBitmap(clWhite, chart.GetRectangle()).save(file))
+        return true;
+    QTextStream(stderr) << "cannot write " << file << '\n';
+    return false;
+}
+
+// The further windows' charts, each drawn at 800 x 500 into DIR/<scene>.png without a window.
 int saveSeriesPictures(const QString &directory)
 {
-    for (const SeriesTypeCharts::Scene &scene : SeriesTypeCharts::kScenes) {
-        TChart chart;
-        chart.resize(800, 500);
-        scene.fill(chart);
-        const QString file = QDir(directory).filePath(QString::fromLatin1(scene.name) + QStringLiteral(".png"));
-        if (!chart.CreateBitmap(clWhite, chart.GetRectangle()).save(file)) {
-            QTextStream(stderr) << "cannot write " << file << '\n';
-            return 1;
-        }
+    if (!QDir().mkpath(directory)) {
+        QTextStream(stderr) << "cannot create " << directory << '\n';
+        return 1;
     }
+    for (const SeriesScene &scene : kSeriesScenes)
+        if (!saveScene(directory, scene.name, scene.fill))
+            return 1;
+    for (const SeriesTypeCharts::Scene &scene : SeriesTypeCharts::kScenes)
+        if (!saveScene(directory, scene.name, scene.fill))
+            return 1;
     return 0;
 }
 
@@ -103,6 +130,17 @@ int main(int argc, char **argv)
         return 0;
     }
     window.show();
+
+    QWidget barsWindow;
+    barsWindow.setWindowTitle(QStringLiteral("Tensimo chart demo: bars, pie and fast line"));
+    auto *grid = new QGridLayout(&barsWindow);
+    for (int k = 0; k < 4; ++k) {
+        auto *chart = new TChart(&barsWindow);
+        chart->setMinimumSize(480, 300);
+        kSeriesScenes[k].fill(*chart);
+        grid->addWidget(chart, k / 2, k % 2);
+    }
+    barsWindow.show();
 
     QWidget seriesWindow;
     seriesWindow.setWindowTitle(QStringLiteral("Tensimo chart demo: bubble, Gantt and shape series"));

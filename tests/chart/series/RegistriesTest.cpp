@@ -8,8 +8,15 @@
 #include "PlotConst.h"
 #include "PlotProCo.h"
 #include "PlotProcs.h"
+#include "ChartUnits.h"
+#include "PlotFunctions.h"
+#include "TBarSeries.h"
 #include "TCursorTool.h"
+#include "TCustomPlotFunction.h"
+#include "TFastLineSeries.h"
+#include "THorizBarSeries.h"
 #include "TLineSeries.h"
+#include "TPieSeries.h"
 
 #include <array>
 #include <deque>
@@ -36,26 +43,109 @@ TEST_F(RegistriesTest, TheStartRegistersTheSeriesTypesOnceInGalleryOrder)
         const char *description;
         int numGallerySeries;
     };
-    const std::array<Expected, 5> expected{{{"TLineSeries", "Line", 2},
+    const std::array<Expected, 9> expected{{{"TLineSeries", "Line", 2},
+                                            {"TBarSeries", "Bar", 2},
+                                            {"THorizBarSeries", "Horizontal\rBar", 2},
                                             {"TAreaSeries", "Area", 2},
                                             {"TPointSeries", "Point", 2},
+                                            {"TPieSeries", "Pie", 1},
+                                            {"TFastLineSeries", "Fast Line", 2},
                                             {"THorizLineSeries", "Horizontal\rLine", 1},
                                             {"THorizAreaSeries", "Horizontal\rArea", 1}}};
+    // The first nine series records without a function are the standard types, in this order.
     const TPlotSeriesTypes &types = PlotSeriesTypes();
-    int previous = -1;
-    for (const Expected &e : expected) {
+    std::vector<const TPlotSeriesType *> series;
+    for (int i = 0; i < types.Count(); ++i)
+        if (types.GetItem(i).SeriesClass && !types.GetItem(i).FunctionClass)
+            series.push_back(&types.GetItem(i));
+    ASSERT_GE(series.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const Expected &e = expected[k];
         SCOPED_TRACE(e.className);
-        const ChartClassDescriptor *series = ChartClassRegistry::instance().find(QString::fromLatin1(e.className));
-        const TPlotSeriesType *type = types.FindSeriesType(series);
-        ASSERT_NE(type, nullptr);
-        EXPECT_EQ(type->Description.text(), QString::fromLatin1(e.description));
-        EXPECT_EQ(type->GalleryPage.text(), QStringLiteral("Standard"));
-        EXPECT_EQ(type->NumGallerySeries, e.numGallerySeries);
-        int index = 0;
-        while (&types.GetItem(index) != type)
-            ++index;
-        EXPECT_GT(index, previous);
-        previous = index;
+        EXPECT_EQ(series[k]->SeriesClass->name, QString::fromLatin1(e.className));
+        EXPECT_EQ(series[k]->Description.text(), QString::fromLatin1(e.description));
+        EXPECT_EQ(series[k]->GalleryPage.text(), QStringLiteral("Standard"));
+        EXPECT_EQ(series[k]->NumGallerySeries, e.numGallerySeries);
+    }
+}
+
+TEST_F(RegistriesTest, TheFunctionsFollowInGalleryOrder)
+{
+    const char *const expected[] = {"Add",  "Subtract", "Multiply", "Divide", "High",
+                                    "Low",  "Average",  "y = f(x)", "Median", "Mode"};
+    const TPlotSeriesTypes &types = PlotSeriesTypes();
+    std::size_t next = 0;
+    for (int i = 0; i < types.Count() && next < std::size(expected); ++i) {
+        const TPlotSeriesType &type = types.GetItem(i);
+        if (type.SeriesClass || !type.FunctionClass || type.Description.text() != QString::fromLatin1(expected[next]))
+            continue;
+        EXPECT_EQ(type.GalleryPage.text(), QStringLiteral("Standard"));
+        EXPECT_EQ(type.NumGallerySeries, 2);
+        ++next;
+    }
+    EXPECT_EQ(next, std::size(expected));
+    // Registering again adds nothing, through the start or directly.
+    const int count = types.Count();
+    registerChartLibrary();
+    RegisterStandardSeries();
+    EXPECT_EQ(types.Count(), count);
+}
+
+TEST_F(RegistriesTest, ATranslationRenamesTheSeriesAndFunctionRecords)
+{
+    const auto description = [](const QMetaObject &seriesClass, const QMetaObject *functionClass) {
+        const TPlotSeriesType *type = PlotSeriesTypes().find(&registeredClass(seriesClass),
+                                                             functionClass ? &registeredClass(*functionClass) : nullptr);
+        return type ? type->Description.text() : QString();
+    };
+    const int count = PlotSeriesTypes().Count();
+    PlotConst::setMessage(PlotConst::msgGalleryBar, QStringLiteral("Balken"));
+    PlotConst::setMessage(PlotConst::msgFunctionAdd, QStringLiteral("Summe"));
+    const TPlotSeriesType *add = nullptr;
+    for (int i = 0; i < PlotSeriesTypes().Count(); ++i)
+        if (PlotSeriesTypes().GetItem(i).FunctionClass == &registeredClass(TAddPlotFunction::staticMetaObject))
+            add = &PlotSeriesTypes().GetItem(i);
+    ASSERT_NE(add, nullptr);
+    EXPECT_EQ(description(TBarSeries::staticMetaObject, nullptr), QStringLiteral("Balken"));
+    EXPECT_EQ(add->Description.text(), QStringLiteral("Summe"));
+    PlotConst::SetLibraryMessages();
+    EXPECT_EQ(description(TBarSeries::staticMetaObject, nullptr), QStringLiteral("Bar"));
+    EXPECT_EQ(add->Description.text(), QStringLiteral("Add"));
+    EXPECT_EQ(PlotSeriesTypes().Count(), count);
+}
+
+TEST_F(RegistriesTest, SampleCountsAndEditorNamesOfTheNewTypes)
+{
+    TestChart chart;
+    auto *pie = chart.AddSeriesOfClass<TPieSeries>();
+    pie->FillSampleValues(0);
+    EXPECT_EQ(pie->Count(), 8);
+    pie->SetActive(false);
+    auto *alone = chart.AddSeriesOfClass<TBarSeries>();
+    alone->FillSampleValues(0);
+    EXPECT_EQ(alone->Count(), 6);
+    alone->FillSampleValues(4);
+    auto *beside = chart.AddSeriesOfClass<THorizBarSeries>();
+    beside->FillSampleValues(0);
+    EXPECT_EQ(beside->Count(), 4);
+
+    const std::pair<QObject *, const char *> editors[] = {
+        {alone, "TBarSeriesEditor"},
+        {pie, "TPieSeriesEditor"},
+        {chart.AddSeriesOfClass<TFastLineSeries>(), "TFastLineSeriesEditor"},
+    };
+    for (const auto &[object, name] : editors) {
+        EXPECT_EQ(qobject_cast<TCustomChartElement *>(object)->GetEditorClassName(), QString::fromLatin1(name));
+        EXPECT_EQ(ChartClassRegistry::instance().editorClassName(*object), QString::fromLatin1(name));
+    }
+    const TAveragePlotFunction average;
+    const TCustomPlotFunction custom;
+    const TAddPlotFunction add;
+    const std::pair<const TPlotFunction *, const char *> functions[] = {
+        {&average, "TAverageFuncEditor"}, {&custom, "TCustomFunctionEditor"}, {&add, "TPlotFunctionEditor"}};
+    for (const auto &[function, name] : functions) {
+        EXPECT_EQ(function->GetEditorClassName(), QString::fromLatin1(name));
+        EXPECT_EQ(ChartClassRegistry::instance().editorClassName(*function), QString::fromLatin1(name));
     }
 }
 

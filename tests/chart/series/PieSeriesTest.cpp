@@ -1,0 +1,264 @@
+// Pie series on a chart: rotation, the grid of several pies, slice angles, the "other" slice, the
+// 3D view while a pie is on the chart, samples, patterns, explode and the hit test.
+#include "ChartTestSupport.h"
+
+#include "TChartLegend.h"
+#include "TPieSeries.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+// Counts the repaints asked for while the chart repaints on changes.
+class RepaintCountingChart : public TestChart
+{
+public:
+    void Invalidate() override
+    {
+        repaints += AutoRepaint ? 1 : 0;
+        TestChart::Invalidate();
+    }
+    int repaints = 0;
+};
+
+class PieTest : public ChartTest
+{
+protected:
+    void SetUp() override
+    {
+        chart.SetView3D(false);
+        chart.Legend()->SetVisible(false);
+        canvas = &chart.useRecordingCanvas();
+    }
+    TPieSeries *add(std::initializer_list<double> values)
+    {
+        auto *pie = chart.AddSeriesOfClass<TPieSeries>();
+        for (const double v : values)
+            pie->Add(v);
+        return pie;
+    }
+    void draw()
+    {
+        canvas->clear();
+        chart.drawPass();
+    }
+
+    RepaintCountingChart chart;
+    RecordingCanvas *canvas = nullptr;
+};
+
+constexpr double kPi = std::numbers::pi;
+
+} // namespace
+
+TEST_F(PieTest, TheRotationKeepsTheRemainderOf360WithItsSign)
+{
+    TPieSeries pie;
+    const std::pair<int, int> cases[] = {{400, 40}, {-30, -30}, {-400, -40}, {720, 0}};
+    for (const auto &[given, stored] : cases) {
+        pie.SetRotationAngle(given);
+        EXPECT_EQ(pie.RotationAngle(), stored) << given;
+    }
+}
+
+TEST_F(PieTest, SeveralPiesShareTheChartInAGridThatRoundsHalvesToEven)
+{
+    const std::pair<int, QSize> grids[] = {{2, {1, 2}}, {3, {2, 2}}, {4, {2, 2}}, {9, {3, 4}}};
+    for (const auto &[count, grid] : grids)
+        EXPECT_EQ(TPieSeries::PieGrid(count), grid) << count;
+    std::vector<TPieSeries *> pies;
+    for (int k = 0; k < 4; ++k)
+        pies.push_back(add({1, 2, 3}));
+    draw();
+    // Two columns and two rows of equal circles, left to right, then down.
+    EXPECT_EQ(pies[0]->CircleYCenter(), pies[1]->CircleYCenter());
+    EXPECT_LT(pies[0]->CircleXCenter(), pies[1]->CircleXCenter());
+    EXPECT_EQ(pies[0]->CircleXCenter(), pies[2]->CircleXCenter());
+    EXPECT_LT(pies[0]->CircleYCenter(), pies[2]->CircleYCenter());
+    EXPECT_EQ(pies[3]->CircleRect().width(), pies[0]->CircleRect().width());
+    pies[0]->SetMultiPie(mpDisabled);
+    for (TPieSeries *pie : pies)
+        pie->SetMultiPie(mpDisabled);
+    draw();
+    EXPECT_EQ(pies[0]->CircleRect(), pies[3]->CircleRect());
+}
+
+TEST_F(PieTest, SliceAnglesFollowTheValuesAndStayFinite)
+{
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case
+    {
+        const char *name;
+        std::vector<double> values;
+        int angleSize;
+        std::vector<double> ends;
+    };
+    const Case cases[] = {
+        {"1, 1, 2", {1, 1, 2}, 360, {kPi / 2, kPi, 2 * kPi}},
+        {"half a pie", {1, 1, 2}, 180, {kPi / 4, kPi / 2, kPi}},
+        {"all zero", {0, 0, 0}, 360, {2 * kPi, 2 * kPi, 2 * kPi}},
+        {"NaN and huge values", {1, nan, 1e308, 1e308}, 360, {0, 0, kPi, 2 * kPi}},
+    };
+    TPieSeries *pie = add({});
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        pie->Clear();
+        for (const double v : c.values)
+            pie->Add(v);
+        pie->SetAngleSize(c.angleSize);
+        draw();
+        ASSERT_EQ(pie->Angles().size(), c.values.size());
+        for (std::size_t i = 0; i < c.values.size(); ++i) {
+            const TPieSeries::SliceAngles &a = pie->Angles()[i];
+            EXPECT_TRUE(std::isfinite(a.start) && std::isfinite(a.middle) && std::isfinite(a.end));
+            EXPECT_NEAR(a.end, c.ends[i], 1e-12);
+            if (std::isnan(c.values[i])) {
+                EXPECT_EQ(a.end, a.start);
+            }
+        }
+    }
+    // The NaN slice has no mark.
+    EXPECT_EQ(pie->Marks()->Positions().GetPosition(1), nullptr);
+}
+
+TEST_F(PieTest, SmallSlicesAreGroupedIntoOneOtherSliceOfTheirOwn)
+{
+    TPieSeries *pie = add({50, 30, 5, 5, 10});
+    pie->OtherSlice()->SetStyle(poBelowPercent);
+    pie->OtherSlice()->SetValue(10);
+    pie->OtherSlice()->Legend()->SetVisible(true);
+    chart.Legend()->SetVisible(true);
+    chart.repaints = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass);
+        draw();
+        ASSERT_EQ(pie->Count(), 6);
+        const int other = pie->OtherSliceIndex();
+        ASSERT_EQ(other, 5);
+        EXPECT_EQ(pie->GetXValue(other), 2147483647.0);
+        EXPECT_EQ(pie->GetYValue(other), 10);
+        EXPECT_EQ(pie->Labels().GetLabel(other), QStringLiteral("Other"));
+        EXPECT_TRUE(pie->IsGrouped(2) && pie->IsGrouped(3) && !pie->IsGrouped(4));
+        // The chart's legend shows the drawn slices, the other legend the grouped points.
+        EXPECT_EQ(chart.Legend()->TotalItems(), 4);
+        EXPECT_EQ(pie->OtherSlice()->Legend()->TotalItems(), 2);
+        // Percentages refer to the slices drawn.
+        EXPECT_EQ(pie->YValues()->TotalAbs(), 100);
+    }
+    EXPECT_EQ(chart.repaints, 0);
+    EXPECT_EQ(pie->Angles()[2].end, pie->Angles()[2].start);
+
+    // The stored points are the five of the user.
+    TPieSeries copy;
+    copy.ReadData(pie->WriteData());
+    ASSERT_EQ(copy.Count(), 5);
+    EXPECT_EQ(copy.GetYValue(4), 10);
+
+    // A point of that X the user added is an ordinary point.
+    TPieSeries *other = add({20, 30});
+    other->AddXY(2147483647.0, 40);
+    other->OtherSlice()->SetStyle(poBelowValue);
+    other->OtherSlice()->SetValue(1);
+    other->SetActive(true);
+    pie->SetActive(false);
+    draw();
+    draw();
+    EXPECT_EQ(other->Count(), 3);
+    EXPECT_EQ(other->GetYValue(2), 40);
+}
+
+TEST_F(PieTest, APieTurnsTheChartsViewAndGivesItBackWhenItLeaves)
+{
+    TestChart screen;
+    TView3DOptions &view = *screen.View3DOptions();
+    view.SetRotation(345);
+    view.SetElevation(345);
+    view.SetOrthogonal(true);
+    auto *pie = screen.AddSeriesOfClass<TPieSeries>();
+    EXPECT_FALSE(view.Orthogonal());
+    EXPECT_EQ(view.Rotation(), 360);
+    EXPECT_EQ(view.Elevation(), 315);
+    screen.RemoveSeries(pie);
+    EXPECT_TRUE(view.Orthogonal());
+    EXPECT_EQ(view.Rotation(), 345);
+    EXPECT_EQ(view.Elevation(), 345);
+    screen.AddSeries(pie);
+    pie->SetActive(false);
+    EXPECT_EQ(view.Elevation(), 345);
+    pie->SetActive(true);
+    EXPECT_EQ(view.Elevation(), 315);
+    std::unique_ptr<TPieSeries> freed(pie);
+    freed.reset();
+    EXPECT_EQ(view.Rotation(), 345);
+    EXPECT_EQ(view.Elevation(), 345);
+    EXPECT_TRUE(view.Orthogonal());
+}
+
+TEST_F(PieTest, SamplesAreEightLabelledValues)
+{
+    TPieSeries *pie = add({});
+    pie->FillSampleValues(0);
+    ASSERT_EQ(pie->Count(), 8);
+    const char *labels[] = {"Cars", "Phones", "Tables", "Monitors", "Lamps", "Keyboards", "Bikes", "Chairs"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(pie->Labels().GetLabel(i), QString::fromLatin1(labels[i]));
+        EXPECT_GE(pie->GetYValue(i), 1);
+        EXPECT_LE(pie->GetYValue(i), 1000);
+    }
+}
+
+TEST_F(PieTest, PatternsTakeSixHatchesInTurn)
+{
+    TPieSeries *pie = add({1, 1, 1, 1, 1, 1, 1});
+    pie->Marks()->SetVisible(false);
+    pie->SetUsePatterns(true);
+    draw();
+    const std::vector<RecordedCall> slices = canvas->calls(QStringLiteral("Pie"));
+    ASSERT_EQ(slices.size(), 7u);
+    const TBrushStyle expected[] = {bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross, bsHorizontal};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(slices[std::size_t(i)].brushStyle, expected[i]) << i;
+}
+
+TEST_F(PieTest, OneSliceIsAWholeEllipseAndTheBiggestExplodesWithinTheCircle)
+{
+    TPieSeries *pie = add({5});
+    pie->Marks()->SetVisible(false);
+    draw();
+    std::vector<RecordedCall> slices = canvas->calls(QStringLiteral("Pie"));
+    ASSERT_EQ(slices.size(), 1u);
+    const std::vector<int> &whole = slices[0].args;
+    EXPECT_EQ(whole[4], whole[6]);
+    EXPECT_EQ(whole[5], whole[7]);
+
+    pie->Clear();
+    for (const double v : {10.0, 20.0, 40.0, 30.0})
+        pie->Add(v);
+    draw();
+    const TRect plain = pie->CircleRect();
+    pie->SetExplodeBiggest(30);
+    draw();
+    const TRect shrunk = pie->CircleRect();
+    const double m = pie->Angles()[2].middle;
+    const TPoint before{int(std::nearbyint(plain.width() / 2 * 0.3 * std::cos(m))),
+                        int(std::nearbyint(plain.height() / 2 * 0.3 * std::sin(m)))};
+    EXPECT_EQ(shrunk.left - plain.left, std::abs(before.x) / 2);
+    EXPECT_EQ(shrunk.top - plain.top, std::abs(before.y) / 2);
+    const int rx = pie->XRadius();
+    const int ry = pie->YRadius();
+    const TPoint offset{int(std::nearbyint(rx * 0.3 * std::cos(m))), -int(std::nearbyint(ry * 0.3 * std::sin(m)))};
+    slices = canvas->calls(QStringLiteral("Pie"));
+    ASSERT_EQ(slices.size(), 4u);
+    EXPECT_EQ(slices[2].args[0], shrunk.left + offset.x);
+    EXPECT_EQ(slices[2].args[1], shrunk.top + offset.y);
+    EXPECT_EQ(slices[1].args[0], shrunk.left);
+
+    // Three quarters of the radius along slice 2's middle hits it; outside the circle nothing.
+    const int cx = pie->CircleXCenter() + offset.x;
+    const int cy = pie->CircleYCenter() + offset.y;
+    EXPECT_EQ(pie->Clicked(cx + int(std::lround(0.75 * rx * std::cos(m))), cy - int(std::lround(0.75 * ry * std::sin(m)))),
+              2);
+    EXPECT_EQ(pie->Clicked(shrunk.left - 20, shrunk.top - 20), -1);
+}
