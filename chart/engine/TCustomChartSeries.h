@@ -31,8 +31,9 @@ public:
     // at run time (a stacked line series asks which other series follow its setting), so this asks
     // the meta-objects rather than the compiler.
     bool SameClass(const TCustomChartSeries &other) const;
-    // Sets the parent chart's View3D; nothing without a chart.
-    void SetChartView3D(bool value);
+    // Sets the parent chart's View3D; nothing without a chart. Series with a view of their own
+    // (the circled ones) turn it as well.
+    virtual void SetChartView3D(bool value);
 
     // Pixels the series needs beyond its first and last point along each axis; 0 in the base.
     virtual void CalcHorizMargins(int &left, int &right)

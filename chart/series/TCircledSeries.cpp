@@ -131,6 +131,18 @@ void TCircledSeries::SetActive(bool value)
         m_savedView.restore();
 }
 
+void TCircledSeries::SetChartView3D(bool value)
+{
+    TChartSeries::SetChartView3D(value);
+    if (TCustomAxisPanel *chart = ParentChart()) {
+        TView3DOptions &view = *chart->View3DOptions();
+        view.SetOrthogonal(false);
+        view.SetRotation(0);
+        view.SetElevation(305);
+    }
+    SetCircled(!value);
+}
+
 void TCircledSeries::Added()
 {
     TChartSeries::Added();

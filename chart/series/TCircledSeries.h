@@ -90,6 +90,8 @@ public:
     bool UseAxis() const override { return false; }
     bool AssociatedToAxis(const TChartAxis &axis) const override;
     void SetActive(bool value) override;
+    // Also looks at the circle from its front (3D) or keeps it round (2D).
+    void SetChartView3D(bool value) override;
     void Added() override;
     void Removed() override;
     void Assign(const TCustomChartElement &source) override;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <numbers>
 
 namespace {
@@ -261,4 +262,98 @@ TEST_F(PieTest, OneSliceIsAWholeEllipseAndTheBiggestExplodesWithinTheCircle)
     EXPECT_EQ(pie->Clicked(cx + int(std::lround(0.75 * rx * std::cos(m))), cy - int(std::lround(0.75 * ry * std::sin(m)))),
               2);
     EXPECT_EQ(pie->Clicked(shrunk.left - 20, shrunk.top - 20), -1);
+}
+
+TEST_F(PieTest, ADonutLeavesTheMiddleOfTheCircleEmpty)
+{
+    TestChart screen;
+    screen.SetView3D(false);
+    screen.Legend()->SetVisible(false);
+    auto *pie = screen.AddSeriesOfClass<TPieSeries>();
+    pie->Marks()->SetVisible(false);
+    pie->Add(1, {}, clRed);
+    pie->Add(1, {}, clBlue);
+    const auto pixel = [&](double fraction, double angle) {
+        const QImage image = screen.render();
+        const int x = pie->CircleXCenter() + int(std::lround(fraction * pie->XRadius() * std::cos(angle)));
+        const int y = pie->CircleYCenter() - int(std::lround(fraction * pie->YRadius() * std::sin(angle)));
+        return image.pixel(x, y) & 0xFFFFFF;
+    };
+    // Slice 0 covers the upper half, slice 1 the lower one.
+    EXPECT_EQ(pixel(0.1, kPi / 2), 0xFF0000u);
+    pie->SetDonutPercent(50);
+    EXPECT_NE(pixel(0.0, 0.0), 0xFF0000u);
+    EXPECT_NE(pixel(0.0, 0.0), 0x0000FFu);
+    EXPECT_NE(pixel(0.3, kPi / 2), 0xFF0000u);
+    EXPECT_EQ(pixel(0.8, kPi / 2), 0xFF0000u);
+    EXPECT_EQ(pixel(0.8, -kPi / 2), 0x0000FFu);
+}
+
+TEST_F(PieTest, SliceHeightsLowerTheTopsOfTheirSlicesIn3D)
+{
+    chart.SetView3D(true);
+    canvas->setLogSolids(true);
+    TPieSeries *pie = add({1, 1, 1});
+    pie->Marks()->SetVisible(false);
+    pie->SliceHeight().SetValue(1, 50);
+    draw();
+    const std::vector<RecordedCall> slices = canvas->calls(QStringLiteral("Pie3D"));
+    ASSERT_EQ(slices.size(), 3u);
+    const int z0 = pie->StartZ();
+    const int z1 = pie->EndZ();
+    ASSERT_GT(z1, z0 + 1);
+    // The slices come in order of distance; each is known by its start angle (in thousandths).
+    std::map<int, RecordedCall> byStart;
+    for (const RecordedCall &slice : slices) {
+        EXPECT_EQ(slice.args[4], z0);
+        EXPECT_EQ(slice.args[9], 1) << "slices with heights show their cut faces";
+        byStart[slice.args[6]] = slice;
+    }
+    ASSERT_EQ(byStart.size(), 3u);
+    auto it = byStart.begin();
+    EXPECT_EQ(it->second.args[5], z0) << "an entry of 0 is a flat slice";
+    EXPECT_EQ((++it)->second.args[5], z0 + int(std::nearbyint((z1 - z0) * 0.5)));
+    EXPECT_EQ((++it)->second.args[5], z1) << "a slice beyond the list keeps the full depth";
+}
+
+TEST_F(PieTest, TurningTheViewThroughAPieLooksAtItsFrontAndKeepsA2DPieRound)
+{
+    TPieSeries *pie = add({1, 2});
+    TView3DOptions &view = *chart.View3DOptions();
+    pie->SetChartView3D(true);
+    EXPECT_TRUE(chart.View3D());
+    EXPECT_FALSE(view.Orthogonal());
+    EXPECT_EQ(view.Rotation(), 0);
+    EXPECT_EQ(view.Elevation(), 305);
+    EXPECT_FALSE(pie->Circled());
+    pie->SetChartView3D(false);
+    EXPECT_FALSE(chart.View3D());
+    EXPECT_TRUE(pie->Circled());
+}
+
+TEST_F(PieTest, TheCircleGradientFillsOnlyTheEllipseAndNothingWhenTurnedIn3D)
+{
+    TPieSeries *pie = add({1, 2});
+    pie->Marks()->SetVisible(false);
+    pie->Gradient()->SetVisible(true);
+    draw();
+    canvas->clear();
+    pie->DrawCircleGradient();
+    const std::vector<RecordedCall> clips = canvas->calls(QStringLiteral("ClipEllipse"));
+    ASSERT_EQ(clips.size(), 1u);
+    const TRect r = pie->CircleRect();
+    EXPECT_EQ(clips[0].args, (std::vector<int>{r.left, r.top, r.right, r.bottom, 0}));
+    EXPECT_EQ(canvas->calls().front().op, QStringLiteral("ClipEllipse"));
+    EXPECT_EQ(canvas->calls().back().op, QStringLiteral("UnClipRectangle"));
+    EXPECT_GT(canvas->calls().size(), 2u) << "the gradient itself is drawn between the clips";
+
+    chart.SetView3D(true);
+    draw();
+    canvas->clear();
+    pie->DrawCircleGradient();
+    EXPECT_TRUE(canvas->calls().empty());
+    pie->Gradient()->SetVisible(false);
+    chart.View3DOptions()->SetOrthogonal(true);
+    pie->DrawCircleGradient();
+    EXPECT_TRUE(canvas->calls().empty());
 }
