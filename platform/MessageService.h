@@ -1,6 +1,7 @@
 // The one road for every message box of the program, so that tests can script the answers.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 // Button and icon flags and the answers, numbered as the program's texts and callers use them.
@@ -29,6 +30,13 @@ public:
 
     // Shows a message box and returns the button pressed. Texts may use CR as line separator.
     virtual int messageBox(const QString &text, const QString &caption, int flags) = 0;
+    // The same box with its top-left corner at a place on the screen, for questions that belong
+    // next to a control. Services that cannot place a box show it where they always do.
+    virtual int messageBoxAt(const QString &text, const QString &caption, int flags, const QPoint &globalTopLeft)
+    {
+        Q_UNUSED(globalTopLeft);
+        return messageBox(text, caption, flags);
+    }
 
     // The service in force; the Qt one unless another is installed.
     static MessageService &instance();

@@ -15,6 +15,16 @@ QString QtMessageService::displayText(const QString &text)
 
 int QtMessageService::messageBox(const QString &text, const QString &caption, int flags)
 {
+    return show(text, caption, flags, std::nullopt);
+}
+
+int QtMessageService::messageBoxAt(const QString &text, const QString &caption, int flags, const QPoint &globalTopLeft)
+{
+    return show(text, caption, flags, globalTopLeft);
+}
+
+int QtMessageService::show(const QString &text, const QString &caption, int flags, std::optional<QPoint> globalTopLeft)
+{
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setText(displayText(text));
@@ -61,6 +71,8 @@ int QtMessageService::messageBox(const QString &text, const QString &caption, in
     box.setStandardButtons(buttons);
     box.setDefaultButton(choices.first().button);
 
+    if (globalTopLeft)
+        box.move(*globalTopLeft);
     const int pressed = box.exec();
     for (const Choice &choice : choices) {
         if (pressed == choice.button)

@@ -83,9 +83,25 @@ enum Message : int {
     msgDepthTopAxis = 251,
     msgSubFoot = 270,
     msgPrintJobFailed = 271,
+    // Texts of the editor forms.
+    msgEditing = 46, // "Editing %s"
+    msgChangeSeriesTitle = 70,
+    msgNewSeriesTitle = 71,
+    msgDeleteName = 77, // "Delete %s ?"
+    msgApplyChanges = 86,
+    msgSelectedSeries = 87,
+    msgEditorWidth = 90, // the editor's default size in pixels, "414" x "347"
+    msgEditorHeight = 91,
+    msgClear = 118,
+    msgBrowse = 119,
+    msgAll = 166,
+    msgAddNewGroup = 245,
+    msgChangeGroupName = 246,
+    msgGroupName = 247,
+    msgPictureUnreadable = 272, // "the picture file %s cannot be read"
 };
 
-inline constexpr int kMessageCount = 271;
+inline constexpr int kMessageCount = 272;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.

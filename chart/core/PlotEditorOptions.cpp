@@ -42,9 +42,25 @@ int ReadEditorInteger(const QString &name, int defaultValue)
 
 bool WriteEditorBool(const QString &name, bool value)
 {
+    return WriteEditorIntegers({{name, value ? 1 : 0}});
+}
+
+bool WriteEditorInteger(const QString &name, int value)
+{
+    return WriteEditorIntegers({{name, value}});
+}
+
+bool WriteEditorIntegers(const QList<QPair<QString, int>> &values)
+{
     SettingsStore store(EditorOptionsKey());
-    store.writeString(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const auto &[name, value] : values)
+        store.writeString(name, QString::number(value));
     return store.flush();
+}
+
+bool HasEditorValue(const QString &name)
+{
+    return readInteger(name).has_value();
 }
 
 } // namespace PlotProcs

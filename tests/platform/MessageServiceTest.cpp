@@ -94,3 +94,18 @@ TEST(ScriptedMessageService, ReplacesTheQtServiceWhileItLives)
     }
     EXPECT_EQ(&MessageService::instance(), before);
 }
+
+TEST(QtMessageService, MessageBoxAtPutsTheBoxAtThePlace)
+{
+    QtMessageService service;
+    QPoint shownAt;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownAt = box->pos();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(service.messageBoxAt(QStringLiteral("Delete S1 ?"), QStringLiteral("Tensimo"), MbYesNo, QPoint(120, 80)),
+              IdNo);
+    EXPECT_EQ(shownAt, QPoint(120, 80));
+}

@@ -14,13 +14,23 @@ ScriptedMessageService::~ScriptedMessageService()
 
 int ScriptedMessageService::messageBox(const QString &text, const QString &caption, int flags)
 {
-    const Shown shown{text, caption, flags};
+    return answer(Shown{text, caption, flags, std::nullopt});
+}
+
+int ScriptedMessageService::messageBoxAt(const QString &text, const QString &caption, int flags,
+                                         const QPoint &globalTopLeft)
+{
+    return answer(Shown{text, caption, flags, globalTopLeft});
+}
+
+int ScriptedMessageService::answer(const Shown &shown)
+{
     m_shown.append(shown);
     if (m_onShow)
         m_onShow(shown);
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
-    switch (flags & 0x0F) {
+    switch (shown.flags & 0x0F) {
     case MbYesNo:
     case MbYesNoCancel:
         return m_defaultAnswer;

@@ -4,9 +4,11 @@
 #include "platform/MessageService.h"
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class ScriptedMessageService : public MessageService
 {
@@ -15,6 +17,8 @@ public:
         QString text;
         QString caption;
         int flags = 0;
+        // Where the caller asked for the box; none for the default place.
+        std::optional<QPoint> place;
     };
 
     // Installs itself for its lifetime.
@@ -25,6 +29,7 @@ public:
     ScriptedMessageService &operator=(const ScriptedMessageService &) = delete;
 
     int messageBox(const QString &text, const QString &caption, int flags) override;
+    int messageBoxAt(const QString &text, const QString &caption, int flags, const QPoint &globalTopLeft) override;
 
     // Answers for the next boxes, in order; when none is queued an OK box answers IdOk and
     // a Yes/No box answers defaultAnswer.
@@ -37,6 +42,8 @@ public:
     void clear() { m_shown.clear(); }
 
 private:
+    int answer(const Shown &shown);
+
     MessageService *m_previous = nullptr;
     QList<Shown> m_shown;
     QList<int> m_answers;

@@ -58,3 +58,21 @@ TEST_F(EditorOptions, ValuesOfAnotherTypeGiveTheDefault)
     EXPECT_TRUE(ReadEditorBool(QStringLiteral("SmoothGallery"), true));
     EXPECT_FALSE(ReadEditorBool(QStringLiteral("SmoothGallery"), false));
 }
+
+TEST_F(EditorOptions, IntegersAreStoredAndOnlyNumbersCountAsPresent)
+{
+    ASSERT_TRUE(WriteEditorIntegers({{QStringLiteral("Left"), -40}, {QStringLiteral("TreeWidth"), 126}}));
+    ASSERT_TRUE(WriteEditorInteger(QStringLiteral("Top"), 2147483647));
+    SettingsStore store(EditorOptionsKey());
+    store.writeString(QStringLiteral("Width"), QStringLiteral("abc"));
+    store.writeString(QStringLiteral("Height"), QStringLiteral("99999999999"));
+    ASSERT_TRUE(store.flush());
+    const struct { const char *name; bool present; int value; } cases[] = {
+        {"Left", true, -40}, {"TreeWidth", true, 126}, {"Top", true, 2147483647},
+        {"Width", false, 7}, {"Height", false, 7}, {"Absent", false, 7}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(HasEditorValue(QString::fromLatin1(c.name)), c.present);
+        EXPECT_EQ(ReadEditorInteger(QString::fromLatin1(c.name), 7), c.value);
+    }
+}

@@ -1,0 +1,29 @@
+// The standard dialogs the editors ask for (a line of text, a font, a picture file), through one
+// service that tests can script.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+class DialogService
+{
+public:
+    virtual ~DialogService() = default;
+
+    // An input box with the prompt and the text prefilled; the answer, or none on Cancel.
+    virtual std::optional<QString> inputText(QWidget *owner, const QString &caption, const QString &prompt,
+                                             const QString &text) = 0;
+    // The font dialog on the font; the chosen font, or none on Cancel.
+    virtual std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) = 0;
+    // The open dialog for a picture file; its path, or empty on Cancel.
+    virtual QString openPictureFile(QWidget *owner) = 0;
+
+    // The service in force: the Qt one unless another is installed.
+    static DialogService &instance();
+    // Installs a service (not owned); nullptr goes back to the Qt one.
+    static void install(DialogService *service);
+};

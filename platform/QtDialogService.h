@@ -1,0 +1,16 @@
+// The standard dialogs shown with QInputDialog, QFontDialog and QFileDialog.
+#pragma once
+
+#include "platform/DialogService.h"
+
+class QtDialogService : public DialogService
+{
+public:
+    std::optional<QString> inputText(QWidget *owner, const QString &caption, const QString &prompt,
+                                     const QString &text) override;
+    std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) override;
+    QString openPictureFile(QWidget *owner) override;
+
+    // "Pictures (*.bmp *.gif ...)": every format the installed image readers decode.
+    static QString pictureFilter();
+};
