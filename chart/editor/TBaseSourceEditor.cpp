@@ -1,7 +1,7 @@
 // The data-source editor base.
 #include "TBaseSourceEditor.h"
 
-#include "ChartEditorTexts.h"
+#include "PlotConst.h"
 #include "ReportException.h"
 #include "TChartSeries.h"
 #include "platform/MessageService.h"
@@ -82,7 +82,8 @@ bool TBaseSourceEditor::FormCloseQuery()
 {
     if (!HasPendingChanges())
         return true;
-    const int answer = showMessage(ChartEditorTexts::text(ChartEditorTexts::msgApplyChanges), QString(), MbYesNoCancel | MbIconQuestion);
+    const int answer = showMessage(PlotConst::message(PlotConst::msgApplyChanges), QString(),
+                                   MbYesNoCancel | MbIconQuestion);
     if (answer == IdYes) {
         // An apply that throws or leaves Apply enabled has not taken the changes: keep the form.
         BApply->click();

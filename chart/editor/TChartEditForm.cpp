@@ -1,15 +1,14 @@
 // The chart editor dialog: its pages, tab visibility, the tree, the first tab and the settings.
 #include "TChartEditForm.h"
 
-#include "ChartEditorTexts.h"
 #include "ChartTypeRegistries.h"
+#include "PlotConst.h"
 #include "EditorRegistry.h"
 #include "PlotEditorOptions.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
 #include "SeriesUnit.h"
 #include "TFormPlotSeries.h"
-#include "platform/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -26,7 +25,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -58,18 +56,20 @@ QWidget *addTab(QTabWidget *pages, const char *name, const QString &caption)
     return tab;
 }
 
-int defaultNumber(ChartEditorTexts::Number number, int fallback)
+int defaultNumber(PlotConst::Message number, int fallback)
 {
     bool ok = false;
-    const int value = ChartEditorTexts::text(number).toInt(&ok);
+    const int value = PlotConst::message(number).toInt(&ok);
     return ok && value > 0 ? value : fallback;
 }
 
 // A stored integer; none when absent or not a number.
 std::optional<int> storedInteger(const char *name)
 {
-    const int value = PlotProcs::ReadEditorInteger(QString::fromLatin1(name), INT_MIN);
-    return value == INT_MIN ? std::nullopt : std::optional<int>(value);
+    const QString key = QString::fromLatin1(name);
+    if (!PlotProcs::HasEditorValue(key))
+        return std::nullopt;
+    return PlotProcs::ReadEditorInteger(key, 0);
 }
 
 } // namespace
@@ -87,7 +87,7 @@ TChartEditForm::TChartEditForm(QWidget *parent)
     setSizeGripEnabled(true);
     buildPages();
     // The default size is the library's two texts, in device-independent pixels.
-    resize(defaultNumber(ChartEditorTexts::msgEditorWidth, 414), defaultNumber(ChartEditorTexts::msgEditorHeight, 347));
+    resize(defaultNumber(PlotConst::msgEditorWidth, 414), defaultNumber(PlotConst::msgEditorHeight, 347));
     RememberPosition = PlotProcs::ReadEditorBool(QStringLiteral("RememberPosition"), true);
     RememberSize = PlotProcs::ReadEditorBool(QStringLiteral("RememberSize"), true);
     m_treeMode = PlotProcs::ReadEditorBool(QStringLiteral("TreeMode"), false);
@@ -273,7 +273,7 @@ void TChartEditForm::FormShow()
         return;
     CBNames->setVisible(false); // no design state: names and titles are the user's
     if (windowTitle().isEmpty())
-        setWindowTitle(PlotConst::plotFormat(ChartEditorTexts::text(ChartEditorTexts::msgEditingChart),
+        setWindowTitle(PlotConst::plotFormat(PlotConst::message(PlotConst::msgEditing),
                                              {m_chart->objectName()}));
     ButtonHelp->setVisible(Options.testFlag(ceHelp));
     // No help folder is registered here: a Help button that cannot open anything stays disabled.
@@ -688,21 +688,22 @@ void TChartEditForm::saveSettings()
 {
     if (!m_chart || !(RememberPosition || RememberSize))
         return;
-    SettingsStore store(PlotProcs::EditorOptionsKey());
+    QList<QPair<QString, int>> values;
     if (RememberPosition) {
-        store.writeString(QStringLiteral("Left"), QString::number(x()));
-        store.writeString(QStringLiteral("Top"), QString::number(y()));
+        values.append({QStringLiteral("Left"), x()});
+        values.append({QStringLiteral("Top"), y()});
     }
     if (RememberSize) {
         const int width = m_treeMode && m_shown ? m_savedFormWidth : this->width();
         // Only a size the user changed is kept, so that a later change of the default applies.
-        if (width != defaultNumber(ChartEditorTexts::msgEditorWidth, 414))
-            store.writeString(QStringLiteral("Width"), QString::number(width));
-        if (height() != defaultNumber(ChartEditorTexts::msgEditorHeight, 347))
-            store.writeString(QStringLiteral("Height"), QString::number(height()));
+        if (width != defaultNumber(PlotConst::msgEditorWidth, 414))
+            values.append({QStringLiteral("Width"), width});
+        if (height() != defaultNumber(PlotConst::msgEditorHeight, 347))
+            values.append({QStringLiteral("Height"), height()});
         if (m_treeMode)
-            store.writeString(QStringLiteral("TreeWidth"), QString::number(m_treeWidth));
+            values.append({QStringLiteral("TreeWidth"), m_treeWidth});
     }
-    if (!store.flush())
-        qWarning("Chart editor: its place and size could not be kept in %s", qPrintable(store.fileName()));
+    // A failed write loses only the remembered place.
+    if (!PlotProcs::WriteEditorIntegers(values))
+        qWarning("Chart editor: its place and size could not be kept");
 }

@@ -1,7 +1,6 @@
 // The series editor: header, tabs, the rebuild for another series and the inserted tabs.
 #include "TFormPlotSeries.h"
 
-#include "ChartEditorTexts.h"
 #include "ChartTypeRegistries.h"
 #include "EditorSetter.h"
 #include "PlotColorDialog.h"

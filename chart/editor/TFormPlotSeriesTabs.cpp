@@ -1,8 +1,10 @@
 // The series editor's fixed tabs: General, Marks (Style and Arrows) and Data Source.
 #include "TFormPlotSeries.h"
 
-#include "ChartEditorTexts.h"
 #include "EditorRegistry.h"
+#include "PlotConst.h"
+#include "PlotCursorNames.h"
+#include "PlotPenDlg.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
 #include "SeriesStyle.h"
@@ -49,20 +51,6 @@ QLabel *buddyLabel(const QString &caption, QWidget *buddy, const char *name)
     return label;
 }
 
-// The value formats offered besides the series' own.
-QStringList defaultValueFormats()
-{
-    return {PlotConst::message(PlotConst::msgDefValueFormat),
-            QStringLiteral("0"),
-            QStringLiteral("0.0"),
-            QStringLiteral("0.#"),
-            QStringLiteral("#.#"),
-            QStringLiteral("#,##0.00;(#,##0.00)"),
-            QStringLiteral("00e-0"),
-            QStringLiteral("#.0 \"x10\" E+0"),
-            QStringLiteral("#.# x10E-#")};
-}
-
 // Mark styles that can put their text on several lines.
 bool styleAllowsMultiLine(int style)
 {
@@ -80,6 +68,9 @@ bool allMarksVisible(const TCustomAxisPanel *chart)
     }
     return true;
 }
+
+// "Custom ", the word before a custom axis' number.
+constexpr int kCustomAxisText = 152;
 
 enum SourceItem { siManual, siRandom, siFunction };
 
@@ -153,15 +144,16 @@ void TFormPlotSeries::buildGeneralTab()
     grid->addWidget(CBSort, 7, 1);
     grid->addWidget(CBPersistent, 8, 0, 1, 2);
     grid->setRowStretch(9, 1);
-    // The cursor names come with the editor utilities; absent, the combo stays hidden.
-    LabelCursor->hide();
-    CBCursor->hide();
 }
 
 void TFormPlotSeries::connectGeneralTab()
 {
     connect(CBShowInLegend, &QCheckBox::clicked, this, [this](bool on) {
         write([on](TChartSeries &s) { s.SetShowInLegend(on); }, [this] { fillGeneralTab(); });
+    });
+    connect(CBCursor, &QComboBox::activated, this, [this](int index) {
+        const int cursor = PlotPenDlg::CursorFromName(m_series ? m_series->Cursor() : 0, CBCursor->itemText(index));
+        write([cursor](TChartSeries &s) { s.SetCursor(cursor); }, [this] { fillGeneralTab(); });
     });
     connect(SEDepth, &QSpinBox::valueChanged, this, [this](int value) {
         if (ignoring() || CBDepthAuto->isChecked())
@@ -246,11 +238,13 @@ void TFormPlotSeries::fillGeneralTab()
     for (QWidget *w : widgets)
         blockers.push_back(std::make_unique<QSignalBlocker>(w));
     CBShowInLegend->setChecked(s.ShowInLegend());
+    PlotPenDlg::FillCursorList(*CBCursor, s.Cursor());
     CBDepthAuto->setChecked(s.Depth() == -1);
     SEDepth->setValue(s.Depth() == -1 ? 0 : s.Depth());
     SEDepth->setEnabled(s.Depth() != -1);
 
-    QStringList formats = defaultValueFormats();
+    QStringList formats;
+    PlotPenDlg::AddDefaultValueFormats(formats);
     if (!formats.contains(s.ValueFormat()))
         formats.append(s.ValueFormat());
     CBFormat->clear();
@@ -301,7 +295,7 @@ void TFormPlotSeries::fillAxisCombo(QComboBox *combo, bool horizontal)
             TChartAxis *axis = axes[i];
             if (axis->Horizontal() != horizontal)
                 continue;
-            combo->addItem(ChartEditorTexts::text(ChartEditorTexts::msgCustomAxis) + QLatin1Char(' ') +
+            combo->addItem(PlotConst::message(kCustomAxisText) + QLatin1Char(' ') +
                                QString::number(i - TChartAxes::kStandardCount),
                            QVariant::fromValue<QObject *>(axis));
         }
