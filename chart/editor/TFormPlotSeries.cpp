@@ -339,11 +339,17 @@ void TFormPlotSeries::SeriesRemoved()
         delete m_sourceEditor.data();
     }
     removeInsertedTabs();
+    // The chart tells before the series leaves its list: drop its item by hand.
+    QObject *gone = m_series.data();
     m_series = nullptr;
     m_previousSeries = nullptr;
     SeriesColor->SetSeries(nullptr);
     FillSeriesCombo();
     const QSignalBlocker blocker(CBSeries);
+    for (int i = CBSeries->count() - 1; i >= 0; --i) {
+        if (CBSeries->itemData(i).value<QObject *>() == gone || !CBSeries->itemData(i).value<QObject *>())
+            CBSeries->removeItem(i);
+    }
     CBSeries->setCurrentIndex(-1);
     showSelectedSeries();
 }

@@ -219,8 +219,8 @@ void TFormPlotSeries::connectGeneralTab()
                 TChartValueList *sorted = sortedList(s);
                 (sorted == s.XValues() ? s.YValues() : s.XValues())->SetOrder(loNone);
                 sorted->SetOrder(order);
-                if (order != loNone)
-                    s.CheckOrder();
+                // The points move with the list; "None" leaves them where they are.
+                sorted->Sort();
                 s.Repaint();
             },
             [this] { fillGeneralTab(); });
