@@ -4,6 +4,7 @@
 #include "ChartTypeRegistries.h"
 #include "PlotConst.h"
 #include "EditorRegistry.h"
+#include "EditorSetter.h"
 #include "PlotEditorOptions.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
@@ -102,6 +103,8 @@ void TChartEditForm::buildPages()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    // The stored size holds down to 100 pixels, below what the pages ask for.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     TreeSplitter = named(new QSplitter(Qt::Horizontal, this), "TreeSplitter");
     TreeSplitter->setChildrenCollapsible(false);
     layout->addWidget(TreeSplitter, 1);
@@ -111,6 +114,8 @@ void TChartEditForm::buildPages()
     Tree->setMinimumWidth(10);
     Tree->hide();
     MainPage = named(new QTabWidget(TreeSplitter), "MainPage");
+    // The tree keeps its stored width however narrow the stored size left the form.
+    MainPage->setMinimumSize(1, 1);
     TreeSplitter->addWidget(Tree);
     TreeSplitter->addWidget(MainPage);
     TreeSplitter->setStretchFactor(1, 1);
@@ -150,6 +155,21 @@ void TChartEditForm::buildPages()
     connect(MainPage, &QTabWidget::currentChanged, this, &TChartEditForm::mainTabChanged);
     connect(SubPage, &QTabWidget::currentChanged, this, &TChartEditForm::subTabChanged);
     connect(Tree, &QTreeWidget::itemSelectionChanged, this, &TChartEditForm::treeSelectionChanged);
+    // Only series nodes can be edited in place: the text becomes the series' title.
+    connect(Tree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
+        if (m_buildingTree || item->data(0, kNodeKindRole).toInt() != nkSeries)
+            return;
+        auto *series = qobject_cast<TChartSeries *>(item->data(0, kObjectRole).value<QObject *>());
+        const QString text = item->text(0);
+        if (series && !text.isEmpty() && text != PlotEngine::SeriesTitleOrName(*series))
+            editorSet([&] { series->SetTitle(text); });
+        if (series) {
+            const QSignalBlocker blocker(Tree);
+            item->setText(0, PlotEngine::SeriesTitleOrName(*series));
+        }
+        if (m_seriesForm)
+            m_seriesForm->FillSeriesCombo();
+    });
     connect(TreeSplitter, &QSplitter::splitterMoved, this, [this] {
         if (Tree->isVisible())
             m_treeWidth = Tree->width();
@@ -309,6 +329,13 @@ void TChartEditForm::FormShow()
         EditSeriesPage(EditSeries);
     } else if (!DefaultTab) {
         selectFirstSeries();
+    }
+    const bool seriesDefault = DefaultTab == cetSeriesGeneral || DefaultTab == cetSeriesMarks;
+    if (!EditSeries && seriesDefault && m_chart->SeriesCount() > 0 && MainPage->currentWidget() == TabChart &&
+        SubPage->currentWidget() == TabSeriesList) {
+        EditSeriesPage(m_chart->GetSeries(0));
+        if (m_seriesForm)
+            m_seriesForm->ActivateTab(*DefaultTab == cetSeriesMarks ? m_seriesForm->TabMarks : m_seriesForm->TabGeneral);
     }
     RefreshButtons();
 }
@@ -498,8 +525,12 @@ void TChartEditForm::ShowTab(TChartEditorTab tab)
 
 void TChartEditForm::EditSeriesPage(TChartSeries *series)
 {
-    if (m_seriesForm && m_seriesForm->TheSeries() != series && !m_seriesForm->CanLeave())
+    if (m_seriesForm && m_seriesForm->TheSeries() != series && !m_seriesForm->CanLeave()) {
+        // The series editor keeps its series: so does the tree.
+        if (m_treeMode && m_seriesForm->TheSeries())
+            selectTreeNodeFor(m_seriesForm->TheSeries());
         return;
+    }
     if (MainPage->currentWidget() != TabSeries)
         MainPage->setCurrentWidget(TabSeries);
     if (m_seriesForm)
