@@ -2,14 +2,14 @@
 #include "TChartEditForm.h"
 
 #include "ChartTypeRegistries.h"
-#include "PlotConst.h"
 #include "EditorRegistry.h"
 #include "EditorSetter.h"
+#include "PlotConst.h"
 #include "PlotEditorOptions.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
 #include "SeriesUnit.h"
-#include "TFormPlotSeries.h"
+#include "TChartListBox.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -207,6 +207,9 @@ void TChartEditForm::buildSeriesListPage()
     PanelList = named(new QWidget(TabSeriesList), "PanelList");
     auto *listLayout = new QVBoxLayout(PanelList);
     listLayout->setContentsMargins(0, 0, 0, 0);
+    LBSeries = named(new TChartListBox(PanelList), "LBSeries");
+    LBSeries->setProperty(PlotTranslate::kUserTextsProperty, true);
+    listLayout->addWidget(LBSeries);
     middle->addWidget(PanelList, 1);
 
     auto *right = new QVBoxLayout;
@@ -231,11 +234,13 @@ void TChartEditForm::buildSeriesListPage()
                        static_cast<QWidget *>(BChangeTypeSeries)})
         right->addWidget(w);
     right->addStretch(1);
+    connectSeriesList();
 }
 
 void TChartEditForm::SetChart(TCustomChart *chart)
 {
     m_chart = chart;
+    LBSeries->SetChart(chart);
     MainPage->setEnabled(chart);
     SubPage->setEnabled(chart);
     if (!chart || !(RememberPosition || RememberSize))
@@ -304,6 +309,11 @@ void TChartEditForm::FormShow()
         w->setVisible(groups);
     PanelGroups->setVisible(groups);
 
+    // The list's keys follow the options as its buttons do.
+    LBSeries->SetAllowDeleteSeries(Options.testFlag(ceDelete));
+    LBSeries->SetAllowAddSeries(Options.testFlag(ceAdd));
+    LBSeries->SetEnableDragSeries(Options.testFlag(ceOrderSeries));
+    LBSeries->Refill();
     applyTabVisibility();
     m_savedFormWidth = width();
     if (m_treeMode) {
@@ -431,9 +441,12 @@ void TChartEditForm::addSeriesNodes(QTreeWidgetItem *root)
 
 void TChartEditForm::selectFirstSeries()
 {
-    if (!m_chart || m_chart->SeriesCount() == 0)
+    if (LBSeries->ItemCount() == 0)
         return;
-    if (m_treeMode && m_seriesNode && m_seriesNode->childCount() > 0 && !Tree->currentItem())
+    if (LBSeries->isVisible())
+        LBSeries->setFocus();
+    LBSeries->SetItemIndex(0);
+    if (m_treeMode && m_seriesNode && !Tree->currentItem())
         Tree->setCurrentItem(m_seriesNode);
     RefreshButtons();
 }
@@ -535,6 +548,8 @@ void TChartEditForm::EditSeriesPage(TChartSeries *series)
         MainPage->setCurrentWidget(TabSeries);
     if (m_seriesForm)
         m_seriesForm->SelectSeries(series);
+    if (series && LBSeries->SelectedSeries() != series)
+        LBSeries->SelectSeries(series);
     if (m_treeMode)
         selectTreeNodeFor(series);
 }
@@ -685,19 +700,9 @@ TChartSeries *TChartEditForm::selectedSeries() const
         if (QTreeWidgetItem *item = Tree->currentItem(); item && item->data(0, kNodeKindRole).toInt() == nkSeries)
             return qobject_cast<TChartSeries *>(item->data(0, kObjectRole).value<QObject *>());
     }
+    if (TChartSeries *listed = LBSeries->SelectedSeries())
+        return listed;
     return m_seriesForm ? m_seriesForm->TheSeries() : nullptr;
-}
-
-void TChartEditForm::RefreshButtons()
-{
-    BAddSeries->setEnabled(Options.testFlag(ceAdd));
-    const bool order = Options.testFlag(ceOrderSeries);
-    BMoveUP->setVisible(order);
-    BMoveDown->setVisible(order);
-    if (m_treeMode && m_seriesNode && m_chart && m_seriesNode->childCount() != m_chart->SeriesCount()) {
-        const QSignalBlocker blocker(Tree);
-        addSeriesNodes(m_seriesNode);
-    }
 }
 
 void TChartEditForm::resizeEvent(QResizeEvent *event)

@@ -22,6 +22,7 @@ class QTabWidget;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TChartListBox;
 
 
 class TChartEditForm : public QDialog
@@ -51,7 +52,7 @@ public:
 
     // The series list page: the list, its buttons, the groups.
     QWidget *PanelList; // holds LBSeries
-    QWidget *LBSeries = nullptr;
+    TChartListBox *LBSeries;
     QToolButton *BMoveUP;
     QToolButton *BMoveDown;
     QPushButton *BAddSeries;
@@ -123,6 +124,9 @@ private:
     void highlight(QTabWidget *pages, int index);
     TChartSeries *selectedSeries() const;
     void RefreshButtons();
+    void connectSeriesList();
+    void seriesListChanged();
+    bool listHasSelection() const;
     void placeFromSettings();
     void saveSettings();
     int treeExtraWidth() const;

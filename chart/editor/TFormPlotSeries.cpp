@@ -7,7 +7,6 @@
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
 #include "SeriesColorBox.h"
-#include "SeriesStyle.h"
 #include "SeriesUnit.h"
 #include "TBaseSourceEditor.h"
 
@@ -205,7 +204,7 @@ void TFormPlotSeries::rebuild()
         Image1->hide();
     }
     SeriesColor->SetSeries(&series);
-    SeriesColor->setVisible(SeriesHasSingleColor(series));
+    SeriesColor->setVisible(series.HasSingleSeriesColor());
 
     QString description = GetGallerySeriesName(series);
     const int amp = description.indexOf(QLatin1Char('&'));
@@ -217,12 +216,12 @@ void TFormPlotSeries::rebuild()
     setTabShown(PageSeries, TabGeneral, ShowGeneral);
     setTabShown(PageSeries, TabMarks, ShowMarks);
     setTabShown(PageSeries, TabDataSource,
-                ShowDataSource && !(series.Style() & (ssIsTemplate | ssHideDataSource)));
+                ShowDataSource && !(series.Style() & (TCustomChartSeries::kStyleTemplate | TCustomChartSeries::kStyleHideDataSource)));
     const bool axes = series.UseAxis();
     GBHorizAxis->setVisible(axes);
     GBVertAxis->setVisible(axes);
-    CBPersistent->setVisible(ShowPersistent && !(series.Style() & ssIsTemplate));
-    CBPersistent->setChecked(series.Style() & ssIsPersistent);
+    CBPersistent->setVisible(ShowPersistent && !(series.Style() & TCustomChartSeries::kStyleTemplate));
+    CBPersistent->setChecked(series.Style() & TCustomChartSeries::kStylePersistent);
 
     removeInsertedTabs();
     const EditorFormFactory editor = GetSeriesEditorClass(&series);

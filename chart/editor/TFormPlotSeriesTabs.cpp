@@ -7,7 +7,6 @@
 #include "PlotPenDlg.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
-#include "SeriesStyle.h"
 #include "TBaseSourceEditor.h"
 #include "TChartAxis.h"
 #include "TPlotSeriesSource.h"
@@ -226,7 +225,7 @@ void TFormPlotSeries::connectGeneralTab()
             [this] { fillGeneralTab(); });
     });
     connect(CBPersistent, &QCheckBox::clicked, this, [this](bool on) {
-        write([on](TChartSeries &s) { s.SetStyle(on ? s.Style() | ssIsPersistent : s.Style() & ~ssIsPersistent); }, [this] { fillGeneralTab(); });
+        write([on](TChartSeries &s) { s.SetStyle(on ? s.Style() | TCustomChartSeries::kStylePersistent : s.Style() & ~TCustomChartSeries::kStylePersistent); }, [this] { fillGeneralTab(); });
     });
 }
 
@@ -277,7 +276,7 @@ void TFormPlotSeries::fillGeneralTab()
     default:
         CBSort->setCurrentIndex(2);
     }
-    CBPersistent->setChecked(s.Style() & ssIsPersistent);
+    CBPersistent->setChecked(s.Style() & TCustomChartSeries::kStylePersistent);
 }
 
 void TFormPlotSeries::fillAxisCombo(QComboBox *combo, bool horizontal)

@@ -132,6 +132,8 @@ public:
 
     // AxisSeriesView
     bool Active() const override { return TCustomChartElement::Active(); }
+    // False for types whose points each have their own colour (a pie): editors show no series colour.
+    virtual bool HasSingleSeriesColor() const { return true; }
     bool AssociatedToAxis(const TChartAxis &axis) const override;
     bool YMandatory() const override { return m_yMandatory; }
     int Count() const override { return m_xValues->Count(); }

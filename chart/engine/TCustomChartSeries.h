@@ -12,6 +12,12 @@ class TCustomChartSeries : public TCustomChartElement
 public:
     // Style bits the series types and editors give meaning to; kept, stored and copied as they are.
     static constexpr int kStyleMask = 0x3F;
+    static constexpr int kStyleTemplate = 1;
+    static constexpr int kStyleDenyDelete = 2;
+    static constexpr int kStyleDenyChangeType = 4;
+    static constexpr int kStyleDenyClone = 8;
+    static constexpr int kStylePersistent = 16;
+    static constexpr int kStyleHideDataSource = 32;
 
     explicit TCustomChartSeries(QObject *owner = nullptr);
 

@@ -99,6 +99,7 @@ public:
     virtual void DrawPie(int valueIndex);
 
     QString GetEditorClassName() const override { return QStringLiteral("TPieSeriesEditor"); }
+    bool HasSingleSeriesColor() const override { return false; }
     void Assign(const TCustomChartElement &source) override;
     void SetParentChart(TCustomAxisPanel *value) override;
     void Delete(int index) override;
