@@ -4,16 +4,21 @@
 
 #include "MainWindowFixture.h"
 #include "TestRecords.h"
+#include "ScriptedDialogService.h"
+#include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/ChartLibrarySetup.h"
+#include "app/windows/SubstanceListBox.h"
 
 #include "chart/editor/TChartEditForm.h"
 #include "chart/editor/TChartEditor.h"
+#include "chart/editor/TChartListBox.h"
 #include "chart/editor/TChartPreview.h"
 #include "chart/editor/TFormPlotSeries.h"
 #include "chart/engine/PlotEngine.h"
 #include "chart/engine/SeriesUnit.h"
 #include "chart/engine/TChartSeries.h"
 #include "chart/series/TChart.h"
+#include "chart/series/TChartLegend.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -21,7 +26,9 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <functional>
@@ -36,18 +43,32 @@ protected:
     void SetUp() override
     {
         setUpChartLibrary();
-        start({w2000Record()});
+        start({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
         window = form->diagramWindow();
         ASSERT_NE(window, nullptr);
+    }
+
+    // A second curve: the picker's next substance, then its redraw.
+    void pickSecondCurve()
+    {
+        TMeddazuDlg *picker = form->mediumPicker();
+        picker->show();
+        picker->ListBox1->setCurrentRow(1);
+        picker->SpeedButton1->click();
+        picker->BitBtn2->click();
+        picker->hide();
     }
     void TearDown() override { PlotEngine::ShowErrorBoxHook() = nullptr; }
 
     // Opens the diagram, presses "Diagramm bearbeiten", runs the steps on the editor form while it
     // shows and closes both.
-    void inEditor(const std::function<void(TChartEditForm &)> &steps)
+    void inEditor(const std::function<void(TChartEditForm &)> &steps, const std::function<void()> &before = {},
+                  const std::function<void()> &after = {})
     {
         bool edited = false;
         QTimer::singleShot(0, window, [&] {
+            if (before)
+                before();
             const auto shown = QObject::connect(window->ChartEditor1, &TCustomChartEditor::OnShow, [&](QWidget *editor) {
                 auto *editForm = qobject_cast<TChartEditForm *>(editor);
                 QTimer::singleShot(0, editForm, [&, editForm] {
@@ -59,6 +80,8 @@ protected:
             EXPECT_TRUE(window->BitBtn4->isEnabled());
             window->BitBtn4->click();
             QObject::disconnect(shown);
+            if (after)
+                after();
             window->reject();
         });
         form->Diagramm1->trigger();
@@ -134,4 +157,51 @@ TEST_F(DiagramEditor, ItsPlaceIsKeptAndItsDefaultSizeIsNot)
         EXPECT_EQ(editor.pos(), QPoint(60, 70));
         EXPECT_EQ(editor.size(), size);
     });
+}
+
+TEST_F(DiagramEditor, TheSeriesNodeOffersOnlyTheDiagramsOperations)
+{
+    ScriptedDialogService dialogs;
+    QString legendText;
+    inEditor(
+        [&](TChartEditForm &editor) {
+            TChart *chart = window->Chart1;
+            ASSERT_EQ(chart->SeriesCount(), 2);
+            TChartSeries *first = chart->GetSeries(0);
+            const QString oldTitle = first->Title();
+            editor.Tree->setCurrentItem(editor.Tree->topLevelItem(0));
+            EXPECT_EQ(editor.SubPage->currentWidget(), editor.TabSeriesList);
+            EXPECT_TRUE(editor.LBSeries->isVisible());
+            editor.LBSeries->SetItemIndex(0);
+            EXPECT_FALSE(editor.BAddSeries->isEnabled());
+            EXPECT_FALSE(editor.BDeleteSeries->isEnabled());
+            EXPECT_FALSE(editor.BCloneSeries->isEnabled());
+            EXPECT_TRUE(editor.BRenameSeries->isEnabled());
+            EXPECT_TRUE(editor.BMoveUP->isVisible());
+            EXPECT_FALSE(editor.BMoveUP->isEnabled());
+            EXPECT_TRUE(editor.BMoveDown->isEnabled());
+            // Delete is off in this editor: its key deletes no curve, and Insert adds none.
+            QTest::keyClick(editor.LBSeries, Qt::Key_Delete);
+            QTest::keyClick(editor.LBSeries, Qt::Key_Insert);
+            EXPECT_EQ(chart->SeriesCount(), 2);
+
+            editor.BMoveDown->click();
+            EXPECT_EQ(chart->GetSeries(1), first);
+            EXPECT_EQ(editor.Tree->topLevelItem(0)->child(1)->text(0), PlotEngine::SeriesTitleOrName(*first));
+
+            dialogs.queueText(QStringLiteral("Testkurve"));
+            editor.LBSeries->SelectSeries(first);
+            editor.BRenameSeries->click();
+            ASSERT_EQ(dialogs.calls().size(), 1);
+            EXPECT_EQ(dialogs.calls().first().caption, QStringLiteral("Reihentitel ändern"));
+            EXPECT_EQ(dialogs.calls().first().text, oldTitle);
+            EXPECT_EQ(first->Title(), QStringLiteral("Testkurve"));
+            EXPECT_EQ(editor.Tree->topLevelItem(0)->child(1)->text(0), QStringLiteral("Testkurve"));
+            // Cancel changes nothing.
+            editor.BRenameSeries->click();
+            EXPECT_EQ(first->Title(), QStringLiteral("Testkurve"));
+        },
+        [&] { pickSecondCurve(); },
+        [&] { legendText = window->Chart1->SeriesTitleLegend(1); });
+    EXPECT_EQ(legendText, QStringLiteral("Testkurve"));
 }
