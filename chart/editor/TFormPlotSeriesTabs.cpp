@@ -111,12 +111,14 @@ void TFormPlotSeries::buildGeneralTab()
 
     GBHorizAxis = named(new QGroupBox(QStringLiteral("Horizontal Axis:"), TabGeneral), "GBHorizAxis");
     CBHorizAxis = named(new QComboBox(GBHorizAxis), "CBHorizAxis");
+    CBHorizAxis->addItems({QStringLiteral("Top"), QStringLiteral("Bottom"), QStringLiteral("Top and Bottom")});
     CBXDateTime = named(new QCheckBox(QStringLiteral("Dat&eTime"), GBHorizAxis), "CBXDateTime");
     auto *horiz = new QVBoxLayout(GBHorizAxis);
     horiz->addWidget(CBHorizAxis);
     horiz->addWidget(CBXDateTime);
     GBVertAxis = named(new QGroupBox(QStringLiteral("Vertical Axis:"), TabGeneral), "GBVertAxis");
     CBVertAxis = named(new QComboBox(GBVertAxis), "CBVertAxis");
+    CBVertAxis->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Left and Right")});
     CBYDateTime = named(new QCheckBox(QStringLiteral("D&ateTime"), GBVertAxis), "CBYDateTime");
     auto *vert = new QVBoxLayout(GBVertAxis);
     vert->addWidget(CBVertAxis);
@@ -282,11 +284,9 @@ void TFormPlotSeries::fillGeneralTab()
 void TFormPlotSeries::fillAxisCombo(QComboBox *combo, bool horizontal)
 {
     TChartSeries &s = *m_series;
-    combo->clear();
-    if (horizontal)
-        combo->addItems({QStringLiteral("Top"), QStringLiteral("Bottom"), QStringLiteral("Top and Bottom")});
-    else
-        combo->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Left and Right")});
+    // The three fixed items stay as made (and translated); the custom axes follow the chart.
+    while (combo->count() > 3)
+        combo->removeItem(combo->count() - 1);
     TCustomAxisPanel *chart = s.ParentChart();
     if (chart) {
         const TChartAxes &axes = chart->Axes();
