@@ -8,6 +8,7 @@
 #include "TChart.h"
 #include "TChartEditForm.h"
 #include "TChartPreview.h"
+#include "TChartListBox.h"
 #include "TFormPlotSeries.h"
 #include "TLineSeries.h"
 #include "platform/SettingsStore.h"
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -340,4 +342,36 @@ TEST_F(ChartEditor, WithoutRememberingNothingIsReadOrWritten)
     const QString text = editorSettingsText(settingsDir);
     EXPECT_TRUE(text.contains(QStringLiteral("Left=40")));
     EXPECT_TRUE(text.contains(QStringLiteral("Width=500")));
+}
+
+TEST_F(ChartEditor, ListButtonsFollowTheOptionsTheSelectionAndTheSeriesStyle)
+{
+    TLineSeries *guarded = addLineSeries();
+    guarded->SetStyle(TCustomChartSeries::kStyleDenyDelete);
+    TLineSeries *pattern = addLineSeries();
+    pattern->SetStyle(TCustomChartSeries::kStyleTemplate);
+    addLineSeries();
+    execute([&](TChartEditForm &form) {
+        form.LBSeries->SelectSeries(guarded);
+        EXPECT_FALSE(form.BDeleteSeries->isEnabled());
+        EXPECT_TRUE(form.BCloneSeries->isEnabled());
+        form.LBSeries->setFocus();
+        QTest::keyClick(form.LBSeries, Qt::Key_Delete);
+        EXPECT_EQ(chart->SeriesCount(), 3); // the key keeps it as the button does
+        EXPECT_TRUE(messages.shown().isEmpty());
+
+        form.LBSeries->SelectSeries(pattern);
+        EXPECT_FALSE(form.BCloneSeries->isEnabled());
+        EXPECT_FALSE(form.BDeleteSeries->isEnabled());
+        EXPECT_TRUE(form.BRenameSeries->isEnabled());
+        form.LBSeries->selectAll();
+        EXPECT_FALSE(form.BRenameSeries->isEnabled()); // one title at a time
+        EXPECT_TRUE(form.BMoveUP->isVisible());
+    });
+    editor.Options &= ~TChartEditorOptions(ceOrderSeries);
+    execute([&](TChartEditForm &form) {
+        EXPECT_FALSE(form.BMoveUP->isVisible());
+        EXPECT_FALSE(form.BMoveDown->isVisible());
+        EXPECT_FALSE(form.LBSeries->EnableDragSeries());
+    });
 }
