@@ -235,6 +235,7 @@ void TChartEditForm::buildSeriesListPage()
         right->addWidget(w);
     right->addStretch(1);
     connectSeriesList();
+    connectGroups();
 }
 
 void TChartEditForm::SetChart(TCustomChart *chart)
@@ -308,6 +309,8 @@ void TChartEditForm::FormShow()
                        static_cast<QWidget *>(BRenameGroup)})
         w->setVisible(groups);
     PanelGroups->setVisible(groups);
+    if (groups)
+        fillGroups();
 
     // The list's keys follow the options as its buttons do.
     LBSeries->SetAllowDeleteSeries(Options.testFlag(ceDelete));

@@ -15,7 +15,10 @@
 #include <optional>
 
 class QCheckBox;
+class QDropEvent;
 class QListWidget;
+class QListWidgetItem;
+class TSeriesGroup;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
@@ -106,6 +109,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildPages();
@@ -125,6 +129,12 @@ private:
     TChartSeries *selectedSeries() const;
     void RefreshButtons();
     void connectSeriesList();
+    void connectGroups();
+    void fillGroups();
+    void groupChosen();
+    void groupChecked(QListWidgetItem *item);
+    TSeriesGroup *selectedGroup() const;
+    bool dropOnGroup(QDropEvent *event, bool drop);
     void seriesListChanged();
     bool listHasSelection() const;
     void placeFromSettings();
@@ -143,6 +153,7 @@ private:
     std::optional<QPoint> m_storedPosition;
     int m_highlightedMain = -1;
     int m_highlightedSub = -1;
+    bool m_fillingGroups = false;
 };
 
 // The form's tab of each page control index, for the registry and the tree.

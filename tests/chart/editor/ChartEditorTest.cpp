@@ -10,6 +10,8 @@
 #include "TChartPreview.h"
 #include "TChartListBox.h"
 #include "TFormPlotSeries.h"
+#include "TSeriesGroup.h"
+#include "ScriptedDialogService.h"
 #include "TLineSeries.h"
 #include "platform/SettingsStore.h"
 
@@ -17,7 +19,10 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QDragEnterEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -373,5 +378,63 @@ TEST_F(ChartEditor, ListButtonsFollowTheOptionsTheSelectionAndTheSeriesStyle)
         EXPECT_FALSE(form.BMoveUP->isVisible());
         EXPECT_FALSE(form.BMoveDown->isVisible());
         EXPECT_FALSE(form.LBSeries->EnableDragSeries());
+    });
+}
+
+TEST_F(ChartEditor, SeriesGroupsAreListedSwitchedAddedDeletedAndFilledByDropping)
+{
+    TLineSeries *first = addLineSeries();
+    TLineSeries *second = addLineSeries();
+    TSeriesGroup *mixed = chart->SeriesList().AddGroup(QStringLiteral("Gemisch"));
+    mixed->Series().Add(first);
+    mixed->Series().Add(second);
+    second->SetActive(false);
+    editor.Options |= TChartEditorOptions(ceGroups | ceGroupAll);
+    ScriptedDialogService dialogs;
+    execute([&](TChartEditForm &form) {
+        ASSERT_TRUE(form.PanelGroups->isVisible());
+        ASSERT_EQ(form.Groups->count(), 2);
+        EXPECT_EQ(form.Groups->item(0)->text(), QStringLiteral("(all)"));
+        EXPECT_EQ(form.Groups->item(0)->checkState(), Qt::Unchecked); // one series is off
+        EXPECT_EQ(form.Groups->item(1)->checkState(), Qt::PartiallyChecked);
+        EXPECT_FALSE(form.BDeleteGroup->isEnabled());
+
+        // "(all)" switches every series.
+        form.Groups->item(0)->setCheckState(Qt::Checked);
+        EXPECT_TRUE(second->Active());
+        EXPECT_EQ(form.Groups->item(1)->checkState(), Qt::Checked);
+
+        dialogs.queueText(QStringLiteral("G1"));
+        form.BAddGroup->click();
+        dialogs.queueText(QStringLiteral("  "));
+        form.BAddGroup->click();
+        form.BAddGroup->click(); // cancelled
+        ASSERT_EQ(chart->SeriesList().GroupCount(), 2);
+        EXPECT_EQ(dialogs.calls().first().caption, QStringLiteral("Add new group"));
+        EXPECT_EQ(dialogs.calls().first().prompt, QStringLiteral("Group name:"));
+        ASSERT_EQ(form.Groups->count(), 3);
+
+        // Dropping the first series of the list onto G1 adds it there.
+        std::unique_ptr<QMimeData> data(form.LBSeries->seriesMimeData(0));
+        const QPoint onG1 = form.Groups->visualItemRect(form.Groups->item(2)).center();
+        QDragEnterEvent enter(onG1, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.Groups->viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(onG1, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.Groups->viewport(), &drop);
+        EXPECT_TRUE(chart->SeriesList().Group(1)->Series().Contains(first));
+        EXPECT_EQ(form.Groups->currentRow(), 2);
+        // Chosen, G1 shows only its series in the list.
+        EXPECT_FALSE(form.LBSeries->isRowHidden(0));
+        EXPECT_TRUE(form.LBSeries->isRowHidden(1));
+
+        messages.queueAnswer(IdNo);
+        form.BDeleteGroup->click();
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown().first().text, QStringLiteral("Delete G1 ?"));
+        EXPECT_EQ(chart->SeriesList().GroupCount(), 2);
+        messages.queueAnswer(IdYes);
+        form.BDeleteGroup->click();
+        EXPECT_EQ(chart->SeriesList().GroupCount(), 1);
     });
 }
