@@ -20,6 +20,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class SeriesColorBox;
+class TButtonPen;
 
 
 class TFormPlotSeries : public QWidget, public TPlotEventListener
@@ -73,7 +74,7 @@ public:
     QComboBox *CBMarkStyle;
     QCheckBox *CBMultiLine;
     QCheckBox *CBAllVisible;
-    QPushButton *BMarksArrowPen;
+    TButtonPen *BMarksArrowPen;
     QSpinBox *SEArrowLength;
     QSpinBox *SEArrowDistance;
     QComboBox *CBArrowHead;

@@ -8,6 +8,7 @@
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
 #include "TBaseSourceEditor.h"
+#include "TButtonPen.h"
 #include "TChartAxis.h"
 #include "TPlotSeriesSource.h"
 #include "TSeriesMarks.h"
@@ -344,7 +345,8 @@ void TFormPlotSeries::buildMarksTab()
     style->setRowStretch(6, 1);
 
     auto *arrows = new QGridLayout(TabArrows);
-    BMarksArrowPen = named(new QPushButton(QStringLiteral("&Border..."), TabArrows), "BMarksArrowPen");
+    BMarksArrowPen = named(new TButtonPen(TabArrows), "BMarksArrowPen");
+    BMarksArrowPen->setText(QStringLiteral("&Border..."));
     SEArrowLength = spin(TabArrows, "SEArrowLength", -1000, 1000);
     SEArrowDistance = spin(TabArrows, "SEArrowDistance", -1000, 1000);
     CBArrowHead = named(new QComboBox(TabArrows), "CBArrowHead");
@@ -362,8 +364,7 @@ void TFormPlotSeries::buildMarksTab()
     arrows->addWidget(SEArrowHeadSize, 4, 1);
     arrows->addWidget(BPointer, 5, 0);
     arrows->setRowStretch(6, 1);
-    // The pen button comes with the pen dialog, the pointer editor later; absent, they stay hidden.
-    BMarksArrowPen->hide();
+    // The pointer editor comes later; absent, its button stays hidden.
     BPointer->hide();
 }
 
@@ -437,6 +438,7 @@ void TFormPlotSeries::fillMarksTab()
     CBMultiLine->setEnabled(styleAllowsMultiLine(int(marks.Style())));
     CBAllVisible->setChecked(allMarksVisible(m_series->ParentChart()));
     TMarksCallout &callout = *marks.Callout();
+    BMarksArrowPen->LinkPen(callout.Arrow());
     SEArrowLength->setValue(callout.Length());
     SEArrowDistance->setValue(callout.Distance());
     CBArrowHead->setCurrentIndex(int(callout.ArrowHead()));

@@ -19,8 +19,14 @@
 #include "chart/engine/TChartSeries.h"
 #include "chart/series/TChart.h"
 #include "chart/series/TChartLegend.h"
+#include "chart/core/TChartPen.h"
+#include "chart/editor/TButtonPen.h"
+#include "chart/engine/TCallout.h"
+#include "chart/engine/TSeriesMarks.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QSpinBox>
 #include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
@@ -204,4 +210,39 @@ TEST_F(DiagramEditor, TheSeriesNodeOffersOnlyTheDiagramsOperations)
         [&] { pickSecondCurve(); },
         [&] { legendText = window->Chart1->SeriesTitleLegend(1); });
     EXPECT_EQ(legendText, QStringLiteral("Testkurve"));
+}
+
+TEST_F(DiagramEditor, TheMarksArrowBorderIsEditedInPlaceAndEveryCancelGivesItBack)
+{
+    inEditor([&](TChartEditForm &editor) {
+        TChartSeries *curve = window->Chart1->GetSeries(0);
+        TFormPlotSeries &seriesForm = *editor.SeriesForm();
+        seriesForm.PageSeries->setCurrentWidget(seriesForm.TabMarks);
+        seriesForm.CBMarksVisible->click();
+        ASSERT_TRUE(curve->Marks()->Visible());
+        seriesForm.PageMarks->setCurrentWidget(seriesForm.TabArrows);
+        ASSERT_TRUE(seriesForm.BMarksArrowPen->isVisible());
+        const TPen *arrow = curve->Marks()->Callout()->Arrow();
+        const int before = arrow->Width();
+        // Width 4 while the dialog shows; then the way out: Cancel, or the window's close button.
+        for (const bool byCancel : {true, false}) {
+            SCOPED_TRACE(byCancel ? "Cancel" : "title bar");
+            int during = 0;
+            QTimer::singleShot(0, &editor, [&] {
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                ASSERT_NE(dialog, nullptr);
+                auto *width = dialog->findChild<QSpinBox *>(QStringLiteral("SEWidth"));
+                ASSERT_NE(width, nullptr);
+                width->setValue(4);
+                during = arrow->Width();
+                if (byCancel)
+                    dialog->findChild<QPushButton *>(QStringLiteral("BCancel"))->click();
+                else
+                    dialog->close();
+            });
+            seriesForm.BMarksArrowPen->click();
+            EXPECT_EQ(during, 4);
+            EXPECT_EQ(arrow->Width(), before);
+        }
+    });
 }
