@@ -286,9 +286,16 @@ bool TChartEditForm::IsTabShown(TChartEditorTab tab) const
 
 void TChartEditForm::showEvent(QShowEvent *event)
 {
-    if (!m_shown && !event->spontaneous()) {
-        m_shown = true;
-        FormShow();
+    if (!event->spontaneous()) {
+        if (!m_shown) {
+            m_shown = true;
+            FormShow();
+        } else if (m_chart) {
+            // Pages registered since the last showing join now.
+            applyTabVisibility();
+            if (m_treeMode)
+                buildTree();
+        }
     }
     QDialog::showEvent(event);
 }

@@ -250,21 +250,26 @@ TEST_F(ChartEditor, APageRegisteredAfterTheEditorWasMadeAppearsAtItsNextShowing)
     addLineSeries();
     TChartEditForm form;
     form.SetChart(chart.get());
-    form.DefaultTab = cetTools;
-    QTimer::singleShot(0, &form, [&] { form.BClose->click(); });
-    form.exec();
-    EXPECT_FALSE(form.MainPage->isTabVisible(form.MainPage->indexOf(form.TabExport)));
-    const ScopedEditorPage exportPage(cetExport, labelPage("ExportPage"));
-    TChartEditForm later;
-    later.SetChart(chart.get());
-    later.DefaultTab = cetExport;
-    QTimer::singleShot(0, &later, [&] {
-        EXPECT_TRUE(later.MainPage->isTabVisible(later.MainPage->indexOf(later.TabExport)));
-        EXPECT_EQ(later.MainPage->currentWidget(), later.TabExport);
-        EXPECT_NE(later.findChild<QLabel *>(QStringLiteral("ExportPage")), nullptr);
-        later.BClose->click();
+    form.SetTreeMode(true);
+    const auto showOnce = [&](const std::function<void()> &check) {
+        QTimer::singleShot(0, &form, [&] {
+            check();
+            form.BClose->click();
+        });
+        form.exec();
+    };
+    showOnce([&] {
+        EXPECT_FALSE(form.MainPage->isTabVisible(form.MainPage->indexOf(form.TabExport)));
+        EXPECT_EQ(rootNodes(form), (QStringList{QStringLiteral("Series"), QStringLiteral("Print")}));
     });
-    later.exec();
+    const ScopedEditorPage exportPage(cetExport, labelPage("ExportPage"));
+    showOnce([&] {
+        EXPECT_TRUE(form.MainPage->isTabVisible(form.MainPage->indexOf(form.TabExport)));
+        EXPECT_EQ(rootNodes(form),
+                  (QStringList{QStringLiteral("Series"), QStringLiteral("Export"), QStringLiteral("Print")}));
+        form.Tree->setCurrentItem(form.Tree->topLevelItem(1));
+        EXPECT_NE(form.findChild<QLabel *>(QStringLiteral("ExportPage")), nullptr);
+    });
 }
 
 TEST_F(ChartEditor, AFreshEditorClosedUnchangedKeepsItsPlaceButNoSize)

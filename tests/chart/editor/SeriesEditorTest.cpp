@@ -5,6 +5,7 @@
 #include "EditorTestSetup.h"
 #include "PlotColorDialog.h"
 #include "PlotExceptions.h"
+#include "PlotFunctions.h"
 #include "ScopedLocale.h"
 #include "SeriesColorBox.h"
 #include "TChart.h"
@@ -281,6 +282,23 @@ TEST_F(SeriesEditor, PendingSourceChangesAskBeforeAnotherSeriesAndCancelKeepsThe
         EXPECT_EQ(form.CBSeries->currentData().value<QObject *>(), c.shown);
     }
     EXPECT_EQ(form.SourceEditor(), nullptr);
+}
+
+TEST_F(SeriesEditor, ASeriesWithAFunctionOpensOnFunctionShownButNotEditableYet)
+{
+    TLineSeries *source = addLineSeries();
+    TLineSeries *average = addLineSeries();
+    average->SetFunction(new TAveragePlotFunction);
+    average->AddDataSource(source);
+    open(average);
+    form.PageSeries->setCurrentWidget(form.TabDataSource);
+    EXPECT_EQ(form.CBDataSourceStyle->currentText(), QStringLiteral("Function"));
+    EXPECT_FALSE(form.TabDataSource->isEnabled()); // the function editor is not registered
+    ASSERT_TRUE(form.SelectSeries(source));
+    form.PageSeries->setCurrentWidget(form.TabDataSource);
+    // Points added in code, not typed in: "Random"; the tab is editable again.
+    EXPECT_EQ(form.CBDataSourceStyle->currentText(), QStringLiteral("Random"));
+    EXPECT_TRUE(form.TabDataSource->isEnabled());
 }
 
 #include "SeriesEditorTest.moc"
