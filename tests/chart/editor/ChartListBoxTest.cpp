@@ -4,6 +4,7 @@
 #include "ChartLibrary.h"
 #include "ChartTestSetup.h"
 #include "EditorTestSetup.h"
+#include "PlotColorDialog.h"
 #include "PlotGalleryHooks.h"
 #include "ScriptedDialogService.h"
 #include "ScriptedMessageService.h"
@@ -336,4 +337,37 @@ TEST_F(ChartListBoxTest, RenameAsksWithTheTitleAndChangesNothingOnCancelOrEmpty)
     EXPECT_TRUE(list->RenameSeries());
     EXPECT_TRUE(series(0)->Title().isEmpty());
     EXPECT_EQ(rows().first(), QStringLiteral("S1"));
+}
+
+TEST_F(ChartListBoxTest, DoubleClicksRecolourRetypeOrReportTheRow)
+{
+    PlotColorDialog::DialogHook() = [](QWidget *, TColor, QList<QColor> &) { return std::optional<TColor>(clLime); };
+    std::vector<TChartSeries *> retyped;
+    PlotGalleryHooks::ChangeSeriesTypeGallery() = [&](TChartSeries *&s) {
+        retyped.push_back(s);
+        return nullptr;
+    };
+    QSignalSpy recoloured(list.get(), &TChartListBox::OnChangeColor);
+    QSignalSpy doubleClicked(list.get(), &TChartListBox::OnDblClickSeries);
+    auto doubleClick = [&](int row, int x) {
+        const QPoint p = rowPoint(row, x);
+        list->SetItemIndex(row);
+        sendMouse(*list->viewport(), QEvent::MouseButtonDblClick, p.x(), p.y());
+    };
+    doubleClick(1, 50);
+    EXPECT_EQ(series(1)->SeriesColor(), clLime);
+    EXPECT_EQ(recoloured.size(), 1);
+    doubleClick(2, 150);
+    ASSERT_EQ(doubleClicked.size(), 1);
+    EXPECT_EQ(doubleClicked.at(0).at(0).toInt(), 2);
+    doubleClick(0, 10);
+    EXPECT_EQ(retyped, std::vector<TChartSeries *>{series(0)});
+    list->SetEnableChangeColor(false);
+    list->SetEnableChangeType(false);
+    doubleClick(2, 50);
+    doubleClick(2, 10);
+    EXPECT_NE(series(2)->SeriesColor(), clLime);
+    EXPECT_EQ(retyped.size(), 1u);
+    PlotColorDialog::DialogHook() = {};
+    PlotGalleryHooks::ChangeSeriesTypeGallery() = {};
 }

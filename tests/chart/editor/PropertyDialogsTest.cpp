@@ -1,7 +1,11 @@
 // The pen, brush and shadow dialogs, driven through their widgets.
 #include "TPenDialog.h"
 
+#include "ChartEditorLibrary.h"
 #include "ChartTestSetup.h"
+#include "PlotConst.h"
+#include "PlotGerman.h"
+#include "PlotTranslate.h"
 #include "PlotColorDialog.h"
 #include "ScriptedDialogService.h"
 #include "ScriptedMessageService.h"
@@ -18,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -364,4 +369,80 @@ TEST_F(BrushDialogTest, EveryWayOutButOkGivesTheBrushBack)
     });
     EXPECT_TRUE(EditChartBrush(nullptr, brush));
     EXPECT_EQ(brush.Style(), bsVertical);
+}
+
+namespace {
+
+// Every text a user reads on a form: caption, labels, buttons, group titles, items.
+QStringList readableTexts(const QWidget &form)
+{
+    QStringList texts{form.windowTitle()};
+    for (const QWidget *w : form.findChildren<QWidget *>()) {
+        if (const auto *label = qobject_cast<const QLabel *>(w); label && !label->text().isEmpty())
+            texts.append(label->text());
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(w); button && !button->text().isEmpty())
+            texts.append(button->text());
+        else if (const auto *group = qobject_cast<const QGroupBox *>(w))
+            texts.append(group->title());
+        else if (const auto *combo = qobject_cast<const QComboBox *>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                texts.append(combo->itemText(i));
+        else if (const auto *list = qobject_cast<const QListWidget *>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts.append(list->item(i)->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(PropertyDialogs, SpeakGermanOnceGermanIsSelected)
+{
+    registerChartEditor();
+    TChartPen pen;
+    TChartBrush brush;
+    TPlotShadow shadow;
+    const auto texts = [&] {
+        std::vector<QStringList> result;
+        TPenDialog penDialog;
+        penDialog.SetPen(&pen);
+        penDialog.show();
+        result.push_back(readableTexts(penDialog));
+        TBrushDialog brushDialog;
+        brushDialog.SetBrush(&brush);
+        brushDialog.show();
+        result.push_back(readableTexts(brushDialog));
+        TPlotShadowEditor shadowEditor;
+        shadowEditor.RefreshControls(&shadow);
+        shadowEditor.show();
+        result.push_back(readableTexts(shadowEditor));
+        return result;
+    };
+    const std::vector<QStringList> english = texts();
+    PlotGerman::SelectGermanLanguage();
+    const std::vector<QStringList> german = texts();
+    PlotTranslate::PlotCurrentLanguage = nullptr;
+    PlotConst::SetLibraryMessages();
+
+    // Words German shares with English.
+    const QStringList shared{QStringLiteral("OK"), QStringLiteral("Horizontal"), QStringLiteral("Diagonal")};
+    for (std::size_t form = 0; form < english.size(); ++form) {
+        SCOPED_TRACE(english[form].first().toStdString());
+        ASSERT_EQ(german[form].size(), english[form].size());
+        QString hotkeys;
+        for (int i = 0; i < german[form].size(); ++i) {
+            const QString before = QString(english[form][i]).remove(u'&');
+            const QString after = QString(german[form][i]).remove(u'&');
+            SCOPED_TRACE(before.toStdString());
+            if (!shared.contains(before, Qt::CaseInsensitive)) {
+                EXPECT_NE(after, before);
+            }
+            const qsizetype marker = german[form][i].indexOf(u'&');
+            if (marker >= 0 && marker + 1 < german[form][i].size()) {
+                const QChar letter = german[form][i].at(marker + 1).toUpper();
+                EXPECT_FALSE(hotkeys.contains(letter)) << "hotkey " << letter.toLatin1() << " twice";
+                hotkeys.append(letter);
+            }
+        }
+    }
 }
