@@ -2,6 +2,7 @@
 // the operations that run through the series list box.
 #include "TChartEditForm.h"
 
+#include "PlotGalleryHooks.h"
 #include "SeriesUnit.h"
 #include "TChartListBox.h"
 
@@ -100,11 +101,13 @@ void TChartEditForm::RefreshButtons()
     TChartSeries *series = selected ? LBSeries->SelectedSeries() : nullptr;
     const int style = series ? series->Style() : 0;
     const int count = int(LBSeries->SelectedSeriesList().size());
-    BAddSeries->setEnabled(Options.testFlag(ceAdd));
+    // Adding and changing the type need the gallery; until it is installed they stay off.
+    BAddSeries->setEnabled(Options.testFlag(ceAdd) && bool(PlotGalleryHooks::CreateNewSeriesGallery()));
     BDeleteSeries->setEnabled(selected && Options.testFlag(ceDelete) &&
                               !(style & (TCustomChartSeries::kStyleTemplate | TCustomChartSeries::kStyleDenyDelete)));
     BRenameSeries->setEnabled(selected && count <= 1 && Options.testFlag(ceTitle));
-    const bool change = selected && Options.testFlag(ceChange) && !(style & TCustomChartSeries::kStyleDenyChangeType);
+    const bool change = selected && Options.testFlag(ceChange) && bool(PlotGalleryHooks::ChangeSeriesTypeGallery()) &&
+                        !(style & TCustomChartSeries::kStyleDenyChangeType);
     BChangeTypeSeries->setEnabled(change);
     if (!change && LBSeries->ShowSeriesIcon())
         LBSeries->SetEnableChangeType(false);

@@ -182,6 +182,7 @@ TEST_F(DiagramEditor, TheSeriesNodeOffersOnlyTheDiagramsOperations)
             EXPECT_FALSE(editor.BAddSeries->isEnabled());
             EXPECT_FALSE(editor.BDeleteSeries->isEnabled());
             EXPECT_FALSE(editor.BCloneSeries->isEnabled());
+            EXPECT_FALSE(editor.BChangeTypeSeries->isEnabled()); // no gallery yet
             EXPECT_TRUE(editor.BRenameSeries->isEnabled());
             EXPECT_TRUE(editor.BMoveUP->isVisible());
             EXPECT_FALSE(editor.BMoveUP->isEnabled());

@@ -5,6 +5,7 @@
 #include "EditorRegistry.h"
 #include "EditorTestSetup.h"
 #include "PlotEditorOptions.h"
+#include "PlotGalleryHooks.h"
 #include "TChart.h"
 #include "TChartEditForm.h"
 #include "TChartPreview.h"
@@ -365,6 +366,14 @@ TEST_F(ChartEditor, ListButtonsFollowTheOptionsTheSelectionAndTheSeriesStyle)
         form.LBSeries->SelectSeries(guarded);
         EXPECT_FALSE(form.BDeleteSeries->isEnabled());
         EXPECT_TRUE(form.BCloneSeries->isEnabled());
+        // Add and Change wait for the gallery.
+        EXPECT_FALSE(form.BAddSeries->isEnabled());
+        EXPECT_FALSE(form.BChangeTypeSeries->isEnabled());
+        PlotGalleryHooks::ChangeSeriesTypeGallery() = [](TChartSeries *&) -> const ChartClassDescriptor * { return nullptr; };
+        form.LBSeries->SelectSeries(pattern);
+        form.LBSeries->SelectSeries(guarded);
+        EXPECT_TRUE(form.BChangeTypeSeries->isEnabled());
+        PlotGalleryHooks::ChangeSeriesTypeGallery() = {};
         form.LBSeries->setFocus();
         QTest::keyClick(form.LBSeries, Qt::Key_Delete);
         EXPECT_EQ(chart->SeriesCount(), 3); // the key keeps it as the button does
