@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -450,5 +451,20 @@ TEST_F(ChartEditor, SeriesGroupsAreListedSwitchedAddedDeletedAndFilledByDropping
         messages.queueAnswer(IdYes);
         form.BDeleteGroup->click();
         EXPECT_EQ(chart->SeriesList().GroupCount(), 1);
+    });
+}
+
+TEST_F(ChartEditor, HighlightedTabsMarkOnlyTheActiveTab)
+{
+    addLineSeries();
+    editor.HighLightTabs = true;
+    editor.DefaultTab = cetPrintPreview;
+    execute([&](TChartEditForm &form) {
+        const QColor highlight = form.MainPage->palette().color(QPalette::Highlight);
+        const int print = form.MainPage->indexOf(form.TabPrint);
+        EXPECT_EQ(form.MainPage->tabBar()->tabTextColor(print), highlight);
+        form.MainPage->setCurrentWidget(form.TabSeries);
+        EXPECT_NE(form.MainPage->tabBar()->tabTextColor(print), highlight);
+        EXPECT_EQ(form.MainPage->tabBar()->tabTextColor(form.MainPage->indexOf(form.TabSeries)), highlight);
     });
 }

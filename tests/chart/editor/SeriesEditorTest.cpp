@@ -301,4 +301,26 @@ TEST_F(SeriesEditor, ASeriesWithAFunctionOpensOnFunctionShownButNotEditableYet)
     EXPECT_TRUE(form.TabDataSource->isEnabled());
 }
 
+TEST_F(SeriesEditor, TheChartMayGoBeforeTheFormOrAfterIt)
+{
+    for (const bool chartFirst : {true, false}) {
+        SCOPED_TRACE(chartFirst ? "chart first" : "form first");
+        auto ownChart = std::make_unique<TChart>();
+        auto *series = ownChart->AddSeriesOfClass<TLineSeries>();
+        series->AddXY(1, 2);
+        auto seriesForm = std::make_unique<TFormPlotSeries>();
+        seriesForm->SetChart(ownChart.get());
+        seriesForm->show();
+        ASSERT_TRUE(seriesForm->SelectSeries(series));
+        if (chartFirst) {
+            ownChart.reset();
+            EXPECT_EQ(seriesForm->TheSeries(), nullptr);
+            seriesForm->FillSeriesCombo();
+            EXPECT_EQ(seriesForm->CBSeries->count(), 0);
+        }
+        seriesForm.reset();
+        ownChart.reset();
+    }
+}
+
 #include "SeriesEditorTest.moc"
