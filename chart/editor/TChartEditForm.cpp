@@ -351,11 +351,16 @@ void TChartEditForm::FormShow()
         selectFirstSeries();
     }
     const bool seriesDefault = DefaultTab == cetSeriesGeneral || DefaultTab == cetSeriesMarks;
-    if (!EditSeries && seriesDefault && m_chart->SeriesCount() > 0 && MainPage->currentWidget() == TabChart &&
+    if (!EditSeries && m_chart->SeriesCount() > 0 && MainPage->currentWidget() == TabChart &&
         SubPage->currentWidget() == TabSeriesList) {
-        EditSeriesPage(m_chart->GetSeries(0));
-        if (m_seriesForm)
-            m_seriesForm->ActivateTab(*DefaultTab == cetSeriesMarks ? m_seriesForm->TabMarks : m_seriesForm->TabGeneral);
+        if (seriesDefault) {
+            EditSeriesPage(LBSeries->SelectedSeries() ? LBSeries->SelectedSeries() : m_chart->GetSeries(0));
+            if (m_seriesForm)
+                m_seriesForm->ActivateTab(*DefaultTab == cetSeriesMarks ? m_seriesForm->TabMarks
+                                                                        : m_seriesForm->TabGeneral);
+        } else {
+            selectFirstSeries();
+        }
     }
     RefreshButtons();
 }
@@ -598,6 +603,13 @@ void TChartEditForm::mainTabChanged(int index)
             m_seriesForm->ShowPersistent = false;
             m_seriesForm->SetChart(m_chart);
             m_seriesForm->OnSeriesChanged = [this](TChartSeries *) { RefreshButtons(); };
+            // A series chosen in the editor's own combo is the list's and the tree's too.
+            m_seriesForm->OnSeriesShown = [this](TChartSeries *series) {
+                if (series && LBSeries->SelectedSeries() != series)
+                    LBSeries->SelectSeries(series);
+                if (m_treeMode && series)
+                    selectTreeNodeFor(series);
+            };
             TabSeries->layout()->addWidget(m_seriesForm);
             PlotProcs::PlotTranslateControl(m_seriesForm);
             m_seriesForm->show();

@@ -182,6 +182,8 @@ void TFormPlotSeries::showSelectedSeries()
     fillActiveTab();
     SeriesColor->update();
     m_filling = false;
+    if (OnSeriesShown)
+        OnSeriesShown(m_series);
 }
 
 void TFormPlotSeries::rebuild()

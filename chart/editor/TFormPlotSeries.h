@@ -117,6 +117,8 @@ public:
 
     // Called with the form's series after a write from one of its controls.
     std::function<void(TChartSeries *)> OnSeriesChanged;
+    // Called with the series the form shows after the user or the code chose it.
+    std::function<void(TChartSeries *)> OnSeriesShown;
 
     void PlotEvent(TPlotEvent &event) override;
 

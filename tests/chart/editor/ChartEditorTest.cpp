@@ -16,6 +16,7 @@
 #include "TLineSeries.h"
 #include "platform/SettingsStore.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -229,6 +230,12 @@ TEST_F(ChartEditor, TheTreeListsTheSeriesAndTheShownPagesAndCollapsesManySeries)
         // Selecting a series node opens the series editor on it; the Print node the preview.
         form.Tree->setCurrentItem(seriesNode->child(3));
         EXPECT_EQ(form.SeriesForm()->TheSeries(), chart->GetSeries(3));
+        // The editor's own combo moves the tree and the list along.
+        QComboBox *combo = form.SeriesForm()->CBSeries;
+        combo->setCurrentIndex(5);
+        Q_EMIT combo->activated(5);
+        EXPECT_EQ(form.Tree->currentItem(), seriesNode->child(5));
+        EXPECT_EQ(form.LBSeries->SelectedSeries(), chart->GetSeries(5));
         form.Tree->setCurrentItem(form.Tree->topLevelItem(2));
         EXPECT_EQ(form.MainPage->currentWidget(), form.TabPrint);
         auto *preview = qobject_cast<TChartPreview *>(form.Page(cetPrintPreview));
