@@ -475,3 +475,21 @@ TEST_F(ChartEditor, HighlightedTabsMarkOnlyTheActiveTab)
         EXPECT_EQ(form.MainPage->tabBar()->tabTextColor(form.MainPage->indexOf(form.TabSeries)), highlight);
     });
 }
+
+TEST_F(ChartEditor, RememberSizeOffKeepsThePlaceButNeverTheSize)
+{
+    addLineSeries();
+    seed({{"Left", "40"}, {"Top", "50"}, {"Width", "500"}, {"Height", "400"}, {"RememberSize", "0"}});
+    editor.RememberPosition = true;
+    execute([&](TChartEditForm &form) {
+        EXPECT_EQ(form.pos(), QPoint(40, 50));
+        EXPECT_EQ(form.size(), QSize(414, 347));
+        form.move(70, 80);
+        form.resize(600, 450);
+    });
+    const QString text = editorSettingsText(settingsDir);
+    EXPECT_TRUE(text.contains(QStringLiteral("Left=70"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Top=80")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Width=500")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Height=400")));
+}
