@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 QWidget *makeTab(QTabWidget *pages, const char *name, const QString &caption)
@@ -241,7 +243,7 @@ void TFormPlotSeries::rebuild()
 void TFormPlotSeries::removeInsertedTabs()
 {
     if (m_formatEditor)
-        delete m_formatEditor.data();
+        std::unique_ptr<QWidget> freed(m_formatEditor.data());
     for (int i = PageSeries->count() - 1; i >= 0; --i) {
         QWidget *tab = PageSeries->widget(i);
         if (isFixedTab(*this, tab))
@@ -329,7 +331,7 @@ bool TFormPlotSeries::sourceEditorAgreesToClose()
 void TFormPlotSeries::closeSourceEditor()
 {
     if (m_sourceEditor && m_sourceEditor->FormCloseQuery())
-        delete m_sourceEditor.data();
+        std::unique_ptr<TBaseSourceEditor> freed(m_sourceEditor.data());
 }
 
 void TFormPlotSeries::SeriesRemoved()
@@ -337,7 +339,7 @@ void TFormPlotSeries::SeriesRemoved()
     if (m_sourceEditor) {
         // Its series is gone: there is nothing left to apply the changes to.
         m_sourceEditor->BApply->setEnabled(false);
-        delete m_sourceEditor.data();
+        std::unique_ptr<TBaseSourceEditor> freed(m_sourceEditor.data());
     }
     removeInsertedTabs();
     // The chart tells before the series leaves its list: drop its item by hand.

@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 template <class W>
@@ -570,7 +572,7 @@ void TFormPlotSeries::dataSourceStyleChosen(int index)
                 if (auto *source = qobject_cast<TPlotSeriesSource *>(series.DataSource());
                     source && source->parent() == &series) {
                     series.SetDataSource(nullptr);
-                    delete source;
+                    std::unique_ptr<TPlotSeriesSource> freed(source);
                     series.Clear();
                 }
                 if (index == siManual)
