@@ -8,6 +8,7 @@
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/ChartLibrarySetup.h"
 #include "app/windows/SubstanceListBox.h"
+#include "platform/SettingsStore.h"
 
 #include "chart/editor/TChartEditForm.h"
 #include "chart/editor/TChartEditor.h"
@@ -25,6 +26,9 @@
 #include "chart/engine/TSeriesMarks.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
 #include <QApplication>
 #include <QSpinBox>
 #include <QDirIterator>
@@ -245,5 +249,22 @@ TEST_F(DiagramEditor, TheMarksArrowBorderIsEditedInPlaceAndEveryCancelGivesItBac
             EXPECT_EQ(during, 4);
             EXPECT_EQ(arrow->Width(), before);
         }
+    });
+}
+
+TEST_F(DiagramEditor, AStoredPlaceOffTheScreenIsPulledBackAndATinyWidthGrowsTo100)
+{
+    SettingsStore store(QStringLiteral("SOFTWARE\\Korvex\\Plot\\Editor"));
+    store.writeString(QStringLiteral("Left"), QStringLiteral("99999"));
+    store.writeString(QStringLiteral("Top"), QStringLiteral("10"));
+    store.writeString(QStringLiteral("Width"), QStringLiteral("50"));
+    store.writeString(QStringLiteral("TreeWidth"), QStringLiteral("99999999999"));
+    ASSERT_TRUE(store.flush());
+    inEditor([&](TChartEditForm &editor) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableVirtualGeometry();
+        EXPECT_EQ(editor.Tree->width(), 126);
+        EXPECT_EQ(editor.width(), 100 + 126 + editor.TreeSplitter->handleWidth());
+        EXPECT_EQ(editor.x(), screen.x() + screen.width() - editor.width());
+        EXPECT_EQ(editor.y(), 10);
     });
 }
