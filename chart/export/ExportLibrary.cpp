@@ -4,6 +4,7 @@
 #include "ChartClassRegistry.h"
 #include "PlotExportFormats.h"
 #include "PlotPictures.h"
+#include "TBMPExportFormat.h"
 #include "TChartChart.h"
 
 #include <mutex>
@@ -13,6 +14,7 @@ void registerExportFormats()
     static std::once_flag registered;
     std::call_once(registered, [] {
         // Pictures: bitmap and metafile.
+        RegisterPlotExportFormat<TBMPExportFormat>(QStringLiteral("TBMPExportFormat"));
 
         // Vector formats: VML, EPS, SVG, PDF.
 
