@@ -341,7 +341,13 @@ void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant
             wrongFormat();
         return;
     }
-    if (isSet || (value.metaType() != property.metaType() && !value.convert(property.metaType())))
+    // Only numbers convert into one another: a text or a truth value of a damaged file must not
+    // pass for a number, or a number for either.
+    const auto kind = [](int type) {
+        return type == QMetaType::QString || type == QMetaType::Bool || type == QMetaType::QStringList ? type : 0;
+    };
+    if (isSet || kind(value.metaType().id()) != kind(property.metaType().id())
+        || (value.metaType() != property.metaType() && !value.convert(property.metaType())))
         wrongFormat();
     if (!property.write(target, value))
         wrongFormat();
