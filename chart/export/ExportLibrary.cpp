@@ -6,6 +6,7 @@
 #include "PlotPictures.h"
 #include "TBMPExportFormat.h"
 #include "TChartChart.h"
+#include "TEMFExportFormat.h"
 
 #include <mutex>
 
@@ -15,6 +16,7 @@ void registerExportFormats()
     std::call_once(registered, [] {
         // Pictures: bitmap and metafile.
         RegisterPlotExportFormat<TBMPExportFormat>(QStringLiteral("TBMPExportFormat"));
+        RegisterPlotExportFormat<TEMFExportFormat>(QStringLiteral("TEMFExportFormat"));
 
         // Vector formats: VML, EPS, SVG, PDF.
 
