@@ -16,6 +16,7 @@ packages=(
     poppler-utils
     giflib-tools gifsicle imagemagick netpbm
     clang-14 libfuzzer-14-dev libgif-dev
+    libpng-dev libpng16-16 libjpeg-dev pngcheck libjpeg-turbo-progs
     qt6-translations-l10n
     python3
     locales

@@ -100,4 +100,18 @@ qint64 differingPixels(const QImage &a, const QImage &b, int tolerance)
     return count;
 }
 
+double meanAbsoluteError(const QImage &a, const QImage &b)
+{
+    const QImage left = a.convertToFormat(QImage::Format_RGB888);
+    const QImage right = b.convertToFormat(QImage::Format_RGB888);
+    double sum = 0;
+    for (int y = 0; y < left.height(); ++y) {
+        const uchar *p = left.constScanLine(y);
+        const uchar *q = right.constScanLine(y);
+        for (int x = 0; x < 3 * left.width(); ++x)
+            sum += std::abs(int(p[x]) - int(q[x]));
+    }
+    return sum / (3.0 * left.width() * left.height());
+}
+
 } // namespace RasterTest

@@ -32,4 +32,7 @@ QImage readNetpbm(const QByteArray &bytes);
 // are compared in RGB888. Different sizes count every pixel.
 qint64 differingPixels(const QImage &a, const QImage &b, int tolerance = 0);
 
+// The mean absolute difference per channel, in RGB888; pictures of the same size.
+double meanAbsoluteError(const QImage &a, const QImage &b);
+
 } // namespace RasterTest
