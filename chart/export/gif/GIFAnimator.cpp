@@ -49,7 +49,10 @@ GIFAnimator::GIFAnimator(TGIFImage &image, Clock clock)
     if (screenPixels <= 0 || screenPixels > kMaxScreenPixels) {
         if (screenPixels > kMaxScreenPixels)
             m_image.Warning(gsWarning, GIFText::ImageTooLarge);
-        m_bitmap = m_image.Images(0).Empty() ? QImage() : FrameImage(0);
+        // Only a first frame that fits the limit itself is shown.
+        const TGIFSubImage &first = m_image.Images(0);
+        if (!first.Empty() && first.PixelCount() <= kMaxScreenPixels)
+            m_bitmap = FrameImage(0);
         m_ended = true;
         return;
     }

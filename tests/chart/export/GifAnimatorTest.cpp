@@ -1,10 +1,14 @@
 // The frame walk of animated pictures, stepped with a clock of our own: waits, loops and disposal.
 #include "GIFAnimator.h"
 
+#include "GIFException.h"
 #include "GIFText.h"
+#include "GifPaintWalk.h"
 #include "GifAnimationSupport.h"
 #include "TGIFImage.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -195,4 +199,56 @@ TEST(GIFAnimator, HugeScreenShowsItsFirstFrameWithAWarning)
     EXPECT_EQ(a.step(), GIFAnimator::kStop);
     EXPECT_EQ(a.animator->Bitmap().size(), QSize(4, 4));
     EXPECT_EQ(a.pixel(3, 3), kAnimationColours[1]);
+}
+
+TEST(GIFAnimator, HostilePicturesWalkOnePassSafely)
+{
+    struct Case
+    {
+        const char *name;
+        QByteArray gif;
+    };
+    std::vector<Case> cases;
+    for (int disposal = 0; disposal < 8; ++disposal) {
+        std::vector<FrameSpec> frames = threeFrames(10, disposal);
+        cases.push_back({"disposal value", animation(QSize(4, 4), frames)});
+    }
+    for (int delay : {0, 65535})
+        cases.push_back({"extreme delay", animation(QSize(4, 4), threeFrames(delay))});
+    for (int loops : {0, 65535})
+        cases.push_back({"extreme loop count", animation(QSize(4, 4), threeFrames(), loops)});
+    std::vector<FrameSpec> transparent = threeFrames();
+    transparent[1].transparentIndex = 3;
+    QByteArray beyondMap = animation(QSize(4, 4), transparent);
+    // The second graphic control extension names index 200 of a 4-entry map.
+    const qsizetype control = beyondMap.indexOf(QByteArray("\x21\xF9\x04", 3), beyondMap.indexOf(QByteArray("\x21\xF9\x04", 3)) + 1);
+    ASSERT_GT(control, 0);
+    beyondMap[control + 6] = char(200);
+    cases.push_back({"transparent index beyond the map", beyondMap});
+    QByteArray huge = animation(QSize(4, 4), threeFrames());
+    huge[6] = huge[7] = huge[8] = huge[9] = char(0xFF);
+    cases.push_back({"65535 x 65535 screen", huge});
+    const QDir regress(QStringLiteral(TENSIMO_TEST_DATA_DIR "/gif-regress"));
+    for (const QString &name : regress.entryList({QStringLiteral("*.gif")}, QDir::Files)) {
+        QFile file(regress.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        cases.push_back({"regression file", file.readAll()});
+    }
+
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const int options : {kUnthreaded, kThreaded | doTile | doClearFirst | doDither, doAnimate | doLoopForever}) {
+            TGIFImage image;
+            QStringList warnings;
+            image.SetOnWarning([&warnings](TGIFImage &, TGIFSeverity, const QString &text) { warnings << text; });
+            try {
+                image.LoadFromData(reinterpret_cast<const std::uint8_t *>(c.gif.constData()), c.gif.size());
+            } catch (const GIFException &) {
+                continue; // a clear error
+            }
+            const int steps = GifPaintWalk::walkOnePass(image, options);
+            EXPECT_GE(steps, 1);
+            EXPECT_LE(steps, image.Count() + 1);
+        }
+    }
 }
