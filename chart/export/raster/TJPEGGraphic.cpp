@@ -1,24 +1,21 @@
-// JPEG pictures read through QImageReader.
+// JPEG pictures read through QImageReader, with their own size limit.
 #include "TJPEGGraphic.h"
 
 #include <QBuffer>
 #include <QImageReader>
 
-bool TJPEGGraphic::LoadFromData(const QByteArray &data)
+bool TJPEGGraphic::complete(const QByteArray &data) const
 {
-    m_image = QImage();
-    m_bytes.clear();
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpeg");
+    reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPixels)
-        return false;
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return false;
-    m_image = image;
-    m_bytes = data;
-    return true;
+    return size.isValid() && qint64(size.width()) * size.height() <= kMaxJpegPixels;
+}
+
+std::unique_ptr<TGraphic> createJPEGGraphic()
+{
+    return std::make_unique<TJPEGGraphic>();
 }

@@ -1,21 +1,23 @@
-// JPEG pictures in charts, decoded by Qt's reader; the file's bytes stay with the picture so that a
-// PDF can embed them as they are.
+// JPEG pictures in charts, decoded by Qt's reader; the file's bytes stay with the image
+// (PlotImaging::encodedBytes) so that a PDF can embed them as they are.
 #pragma once
 
-#include "PlotPictures.h"
+#include "ImageReaderGraphic.h"
 
-class TJPEGGraphic : public TGraphic
+class TJPEGGraphic : public ImageReaderGraphic
 {
 public:
     // Larger pictures are refused from their header, before any pixel memory is taken.
-    static constexpr qint64 kMaxPixels = qint64(1) << 26;
+    static constexpr qint64 kMaxJpegPixels = qint64(1) << 26;
 
-    bool LoadFromData(const QByteArray &data) override;
-    QImage Image() const override { return m_image; }
-    // The file as it was read; empty while no picture is loaded.
-    const QByteArray &EncodedBytes() const { return m_bytes; }
+    TJPEGGraphic()
+        : ImageReaderGraphic("jpeg")
+    {
+    }
 
-private:
-    QImage m_image;
-    QByteArray m_bytes;
+protected:
+    bool complete(const QByteArray &data) const override;
 };
+
+// The JPEG format's picture class.
+std::unique_ptr<TGraphic> createJPEGGraphic();

@@ -5,6 +5,7 @@
 
 #include "GifAnimationSupport.h"
 #include "JpegWriter.h"
+#include "PlotImaging.h"
 #include "RasterTestSupport.h"
 #include "TBackImage.h"
 #include "TCustomPlotPanelExtended.h"
@@ -101,19 +102,22 @@ TEST(RasterPictures, GifAndJpegGraphicsLoadAndAPictureSharesThem)
     const QByteArray jpeg = jpegBytes(RasterTest::chartLikePicture(64, 48));
     TJPEGGraphic graphic;
     ASSERT_TRUE(graphic.LoadFromData(jpeg));
-    EXPECT_EQ(graphic.EncodedBytes(), jpeg);
+    EXPECT_EQ(PlotImaging::encodedBytes(graphic.Image()), jpeg);
     QBuffer buffer;
     buffer.setData(jpeg);
     EXPECT_EQ(graphic.Image(), QImageReader(&buffer, "jpeg").read());
 
-    // The frame header announces 60000 x 60000 pixels.
-    QByteArray huge = jpeg;
-    const qsizetype sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
+    // Frame headers that announce 60000 x 60000 and 9000 x 9000 pixels (above 2^26).
+    const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
     ASSERT_GT(sof, 0);
-    huge[sof + 5] = huge[sof + 7] = char(0xEA);
-    huge[sof + 6] = huge[sof + 8] = char(0x60);
-    EXPECT_FALSE(graphic.LoadFromData(huge));
-    EXPECT_TRUE(graphic.EncodedBytes().isEmpty());
+    for (const int side : {60000, 9000}) {
+        SCOPED_TRACE(side);
+        QByteArray huge = jpeg;
+        huge[sof + 5] = huge[sof + 7] = char(side >> 8);
+        huge[sof + 6] = huge[sof + 8] = char(side & 0xFF);
+        EXPECT_FALSE(graphic.LoadFromData(huge));
+        EXPECT_TRUE(graphic.Image().isNull());
+    }
 }
 
 TEST(RasterPictures, DamagedJpegFilesLoadOrFailCleanly)
