@@ -2,7 +2,10 @@
 #include "ExportTestSupport.h"
 #include "FileSizeLimit.h"
 #include "GIFTypes.h"
+#include "PlotConst.h"
 #include "PlotException.h"
+#include "PlotGerman.h"
+#include "PlotTranslate.h"
 #include "RadioGroup.h"
 #include "RasterTestSupport.h"
 #include "ReduceColors.h"
@@ -15,7 +18,9 @@
 #include "TCustomPlotGradient.h"
 
 #include <QClipboard>
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -235,4 +240,32 @@ TEST_F(RasterExport, CopiesCarryTheirFileBytes)
 
     format<TPCXExportFormat>()->CopyToClipboard();
     EXPECT_EQ(differingPixels(QGuiApplication::clipboard()->image(), bitmap), 0);
+}
+
+TEST_F(RasterExport, GermanShowsOnTheFormatsAndTheirForms)
+{
+    PlotGerman::SelectGermanLanguage();
+    auto pcx = format<TPCXExportFormat>();
+    auto png = format<TPNGExportFormat>();
+    auto gif = format<TGIFExportFormat>();
+    auto jpeg = format<TJPEGExportFormat>();
+    EXPECT_EQ(pcx->Description(), QStringLiteral("als PC&X"));
+    EXPECT_EQ(png->Description(), QStringLiteral("als &PNG"));
+    EXPECT_EQ(gif->Description(), QStringLiteral("als &GIF"));
+    EXPECT_EQ(jpeg->Description(), QStringLiteral("als &JPEG"));
+    QStringList texts;
+    for (TPlotExportFormat *f : {static_cast<TPlotExportFormat *>(png.get()), static_cast<TPlotExportFormat *>(gif.get()),
+                                 static_cast<TPlotExportFormat *>(jpeg.get())}) {
+        QWidget *form = f->Options();
+        form->show();
+        for (const QLabel *label : form->findChildren<QLabel *>())
+            texts << label->text().remove(u'&');
+        for (const QAbstractButton *button : form->findChildren<QAbstractButton *>())
+            texts << button->text().remove(u'&');
+        form->hide();
+    }
+    for (const char *german : {"Kompressionsstufe:", "Rasterung:", "Reduktion:", "Graustufen", "% Qualität:"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(german))) << german << " in " << texts.join(u'/').toStdString();
+    PlotTranslate::PlotCurrentLanguage = nullptr;
+    PlotConst::SetLibraryMessages();
 }
