@@ -2,15 +2,23 @@
 // window bars, stacked bars, a pie and a fast line, and in a third the bubble, Gantt and shape
 // series. With "--screenshot FILE" it zooms the 2D chart by a mouse drag, moves the mouse over it
 // and saves it as a picture, then ends; with "--series-pictures DIR" it saves the charts of the
-// further windows at 800 x 500 as PNG files in DIR.
+// further windows at 800 x 500 as PNG files in DIR; "--back-image FILE" shows a picture of a
+// registered format (an animated GIF plays) behind the 2D chart, and with "--screenshot FILE" a
+// second screenshot FILE-later 500 ms after the first.
+#include "ChartEditorLibrary.h"
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
+#include "ExportLibrary.h"
+#include "PlotExportFormats.h"
+#include "PlotPictures.h"
 #include "SeriesDemoCharts.h"
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -79,12 +87,28 @@ int saveSeriesPictures(const QString &directory)
     return 0;
 }
 
+// Loads the picture through the picture lookup as the chart's back image.
+bool setBackImage(TChart &chart, const QString &fileName)
+{
+    QFile file(fileName);
+    std::shared_ptr<TGraphic> graphic = GraphicClassFromExtension(u'.' + QFileInfo(fileName).suffix());
+    if (!graphic || !file.open(QIODevice::ReadOnly) || !graphic->LoadFromData(file.readAll())) {
+        QTextStream(stderr) << "cannot show " << fileName << " as a back image\n";
+        return false;
+    }
+    chart.BackImage()->SetMode(pbmStretch);
+    chart.BackImage()->SetGraphic(std::move(graphic));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     registerChartLibrary();
+    registerChartEditor();
+    registerExportFormats();
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tensimo chart demo"));
@@ -99,6 +123,9 @@ int main(int argc, char **argv)
     DemoCharts::fill(*deep, true);
 
     const QStringList args = app.arguments();
+    const qsizetype backImage = args.indexOf(QStringLiteral("--back-image"));
+    if (backImage >= 0 && (backImage + 1 >= args.size() || !setBackImage(*flat, args[backImage + 1])))
+        return 2;
     const qsizetype pictures = args.indexOf(QStringLiteral("--series-pictures"));
     if (pictures >= 0) {
         if (pictures + 1 >= args.size()) {
@@ -126,6 +153,16 @@ int main(int argc, char **argv)
         if (!flat->grab().save(args[option + 1])) {
             QTextStream(stderr) << "cannot write " << args[option + 1] << '\n';
             return 1;
+        }
+        // With a back image, a second picture 500 ms later shows whether it plays.
+        if (backImage >= 0) {
+            QTest::qWait(500);
+            const QFileInfo first(args[option + 1]);
+            const QString later = first.dir().filePath(first.completeBaseName() + QStringLiteral("-later.") + first.suffix());
+            if (!flat->grab().save(later)) {
+                QTextStream(stderr) << "cannot write " << later << '\n';
+                return 1;
+            }
         }
         return 0;
     }
