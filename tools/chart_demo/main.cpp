@@ -4,12 +4,15 @@
 // and saves it as a picture, then ends; with "--series-pictures DIR" it saves the charts of the
 // further windows at 800 x 500 as PNG files in DIR; "--back-image FILE" shows a picture of a
 // registered format (an animated GIF plays) behind the 2D chart, and with "--screenshot FILE" a
-// second screenshot FILE-later 500 ms after the first.
+// second screenshot FILE-later 500 ms after the first. "--save FILE" writes the 2D chart through the
+// export format of FILE's extension; "--options-page EXT FILE" saves that format's options page.
 #include "ChartEditorLibrary.h"
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
 #include "ExportLibrary.h"
+#include "PlotException.h"
 #include "PlotExportFormats.h"
+#include "TPlotExportFormat.h"
 #include "PlotPictures.h"
 #include "SeriesDemoCharts.h"
 #include "SeriesTypeCharts.h"
@@ -101,6 +104,39 @@ bool setBackImage(TChart &chart, const QString &fileName)
     return true;
 }
 
+// The 2D chart at 800 x 500 through the registered format of the file's extension.
+int saveThroughFormat(TChart &chart, const QString &fileName)
+{
+    chart.resize(800, 500);
+    const ExportFormatList list = createExportFormats(&chart);
+    TPlotExportFormat *format = formatForExtension(list, QFileInfo(fileName).suffix());
+    if (!format) {
+        QTextStream(stderr) << "no export format writes " << fileName << '\n';
+        return 1;
+    }
+    try {
+        format->SaveToFile(fileName);
+    } catch (const PlotException &e) {
+        QTextStream(stderr) << e.message() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int saveOptionsPage(TChart &chart, const QString &extension, const QString &fileName)
+{
+    const ExportFormatList list = createExportFormats(&chart);
+    TPlotExportFormat *format = formatForExtension(list, extension);
+    QWidget *page = format ? format->Options(true) : nullptr;
+    if (!page) {
+        QTextStream(stderr) << "no options page for " << extension << '\n';
+        return 1;
+    }
+    page->resize(page->sizeHint().expandedTo(QSize(320, 160)));
+    page->show();
+    return page->grab().save(fileName) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,6 +162,10 @@ int main(int argc, char **argv)
     const qsizetype backImage = args.indexOf(QStringLiteral("--back-image"));
     if (backImage >= 0 && (backImage + 1 >= args.size() || !setBackImage(*flat, args[backImage + 1])))
         return 2;
+    if (const qsizetype save = args.indexOf(QStringLiteral("--save")); save >= 0 && save + 1 < args.size())
+        return saveThroughFormat(*flat, args[save + 1]);
+    if (const qsizetype page = args.indexOf(QStringLiteral("--options-page")); page >= 0 && page + 2 < args.size())
+        return saveOptionsPage(*flat, args[page + 1], args[page + 2]);
     const qsizetype pictures = args.indexOf(QStringLiteral("--series-pictures"));
     if (pictures >= 0) {
         if (pictures + 1 >= args.size()) {
