@@ -16,6 +16,7 @@ packages=(
     poppler-utils
     giflib-tools gifsicle imagemagick netpbm
     clang-14 libfuzzer-14-dev libgif-dev
+    libpng-dev libpng16-16 libjpeg-dev pngcheck libjpeg-turbo-progs
     qt6-translations-l10n
     python3
     locales
@@ -89,7 +90,7 @@ fuzz)
     rm -rf build-fuzz/corpus build-fuzz/findings
     mkdir -p build-fuzz/findings
     build-fuzz/bin/gif_fuzz_seeds build-fuzz/corpus
-    for target in load lzw roundtrip; do
+    for target in load lzw roundtrip paint; do
         echo "== gif_${target}_fuzzer"
         build-fuzz/bin/gif_${target}_fuzzer -max_total_time=60 -timeout=1 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" "build-fuzz/corpus/${target}"

@@ -107,6 +107,14 @@ enum Message : int {
     msgExportMetafile = 171,
     msgMetafileFilter = 172,
     msgExportPanelNotSet = 173,
+    msgExportJPEG = 215,
+    msgJPEGFilter = 216,
+    msgExportGIF = 217,
+    msgGIFFilter = 218,
+    msgExportPNG = 219,
+    msgPNGFilter = 220,
+    msgExportPCX = 221,
+    msgPCXFilter = 222,
     msgColors = 177,
 };
 

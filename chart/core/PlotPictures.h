@@ -2,12 +2,17 @@
 // of the program installs them (the export formats, a host that fetches images).
 #pragma once
 
+#include "PlotTypes.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
 #include <functional>
 #include <memory>
+
+class PlotPanelHost;
+class TCanvas3D;
 
 // A picture of one registered format, loaded from its file's bytes.
 class TGraphic
@@ -16,7 +21,11 @@ public:
     virtual ~TGraphic() = default;
     // False when the bytes are no picture of this format.
     virtual bool LoadFromData(const QByteArray &data) = 0;
+    // The picture as it shows now; for an animated one, its current frame.
     virtual QImage Image() const = 0;
+    // Paints into the rectangle, for the panel it shows on (none off screen): an animated picture
+    // keeps playing there. The default stretches Image().
+    virtual void Draw(TCanvas3D &canvas, const TRect &rect, PlotPanelHost *host);
 };
 
 namespace PlotPictures {

@@ -5,9 +5,15 @@
 #include "PlotExportFormats.h"
 #include "PlotPictures.h"
 #include "TBMPExportFormat.h"
+#include "PngLibrary.h"
+#include "TGIFExportFormat.h"
+#include "TJPEGExportFormat.h"
+#include "TPCXExportFormat.h"
+#include "TPNGExportFormat.h"
 #include "TChartChart.h"
 #include "TEMFExportFormat.h"
 
+#include <cstdlib>
 #include <mutex>
 
 void registerExportFormats()
@@ -21,6 +27,11 @@ void registerExportFormats()
         // Vector formats: VML, EPS, SVG, PDF.
 
         // Raster formats: PCX, PNG (only when its library loads), GIF, JPEG.
+        RegisterPlotExportFormat<TPCXExportFormat>(QStringLiteral("TPCXExportFormat"));
+        TPNGExportFormat::Register(QString::fromLatin1(PngLibrary::kDefaultFileName));
+        RegisterPlotExportFormat<TGIFExportFormat>(QStringLiteral("TGIFExportFormat"));
+        RegisterPlotExportFormat<TJPEGExportFormat>(QStringLiteral("TJPEGExportFormat"));
+        std::atexit(TPNGExportFormat::Unregister);
 
         PlotPictures::PlotGraphicClassForExtension() = GraphicClassFromExtension;
         ChartClassRegistry::instance().add<TChartChart>();

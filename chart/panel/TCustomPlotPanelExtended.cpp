@@ -138,6 +138,17 @@ void TCustomPlotPanelExtended::DrawBackImage(const TRect &rect, int z)
     TCanvas3D &canvas = *Canvas();
     const QImage picture = m_backImage->drawnImage();
     const bool orthogonal = View3DOptions()->Orthogonal();
+    // A picture of a registered format draws itself, so that an animated one plays on this panel;
+    // it carries its own transparency. The rotated 3D plane takes its current frame.
+    const bool graphicDraws = m_backImage->SharedGraphic() != nullptr;
+    const auto drawFlat = [&](const TRect &target, bool stretch) {
+        if (graphicDraws)
+            m_backImage->Draw(canvas, target);
+        else if (stretch)
+            canvas.StretchDraw(target, &picture);
+        else
+            canvas.Draw(target.left, target.top, &picture);
+    };
     // At a depth in an orthogonal view the rectangle is projected; in a rotated one the picture
     // is drawn in the plane.
     const auto projectedRect = [&](TRect r) {
@@ -148,11 +159,11 @@ void TCustomPlotPanelExtended::DrawBackImage(const TRect &rect, int z)
     };
     if (m_backImage->Mode() == pbmStretch) {
         if (z < 1)
-            canvas.StretchDraw(rect, &picture);
+            drawFlat(rect, true);
         else if (!orthogonal)
             canvas.DrawGraphic3D(rect, z, &picture);
         else
-            canvas.StretchDraw(projectedRect(rect), &picture);
+            drawFlat(projectedRect(rect), true);
         return;
     }
     const bool clip = CanClip();
@@ -171,7 +182,7 @@ void TCustomPlotPanelExtended::DrawBackImage(const TRect &rect, int z)
             for (int y = 0; y < r.height(); y += h)
                 for (int x = 0; x < r.width(); x += w) {
                     if (flatDraw)
-                        canvas.Draw(r.left + x, r.top + y, &picture);
+                        drawFlat({r.left + x, r.top + y, r.left + x + w, r.top + y + h}, false);
                     else
                         canvas.DrawGraphic3D({r.left + x, r.top + y, r.left + x + w, r.top + y + h}, z, &picture);
                 }
@@ -187,7 +198,7 @@ void TCustomPlotPanelExtended::DrawBackImage(const TRect &rect, int z)
             target.bottom = target.top + h;
         }
         if (flatDraw)
-            canvas.Draw(target.left, target.top, &picture);
+            drawFlat(target, false);
         else
             canvas.DrawGraphic3D(target, z, &picture);
     }

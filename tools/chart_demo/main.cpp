@@ -2,19 +2,26 @@
 // window bars, stacked bars, a pie and a fast line, and in a third the bubble, Gantt and shape
 // series. With "--screenshot FILE" it zooms the 2D chart by a mouse drag, moves the mouse over it
 // and saves it as a picture, then ends; with "--series-pictures DIR" it saves the charts of the
-// further windows at 800 x 500 as PNG files in DIR; "--save FILE" and "--chart FILE" are the file
-// commands of ExportCommands.h.
+// further windows at 800 x 500 as PNG files in DIR; "--back-image FILE" shows a picture of a
+// registered format (an animated GIF plays) behind the 2D chart, and with "--screenshot FILE" a
+// second screenshot FILE-later 500 ms after the first; "--options-page EXT FILE" saves that export
+// format's options page; "--save FILE" and "--chart FILE" are the file commands of ExportCommands.h.
 #include "ChartEditorLibrary.h"
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
 #include "ExportCommands.h"
 #include "ExportLibrary.h"
+#include "PlotExportFormats.h"
+#include "PlotPictures.h"
+#include "TPlotExportFormat.h"
 #include "SeriesDemoCharts.h"
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -83,6 +90,34 @@ int saveSeriesPictures(const QString &directory)
     return 0;
 }
 
+// Loads the picture through the picture lookup as the chart's back image.
+bool setBackImage(TChart &chart, const QString &fileName)
+{
+    QFile file(fileName);
+    std::shared_ptr<TGraphic> graphic = GraphicClassFromExtension(u'.' + QFileInfo(fileName).suffix());
+    if (!graphic || !file.open(QIODevice::ReadOnly) || !graphic->LoadFromData(file.readAll())) {
+        QTextStream(stderr) << "cannot show " << fileName << " as a back image\n";
+        return false;
+    }
+    chart.BackImage()->SetMode(pbmStretch);
+    chart.BackImage()->SetGraphic(std::move(graphic));
+    return true;
+}
+
+int saveOptionsPage(TChart &chart, const QString &extension, const QString &fileName)
+{
+    const ExportFormatList list = createExportFormats(&chart);
+    TPlotExportFormat *format = formatForExtension(list, extension);
+    QWidget *page = format ? format->Options(true) : nullptr;
+    if (!page) {
+        QTextStream(stderr) << "no options page for " << extension << '\n';
+        return 1;
+    }
+    page->resize(page->sizeHint().expandedTo(QSize(320, 160)));
+    page->show();
+    return page->grab().save(fileName) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -105,6 +140,11 @@ int main(int argc, char **argv)
     DemoCharts::fill(*deep, true);
 
     const QStringList args = app.arguments();
+    const qsizetype backImage = args.indexOf(QStringLiteral("--back-image"));
+    if (backImage >= 0 && (backImage + 1 >= args.size() || !setBackImage(*flat, args[backImage + 1])))
+        return 2;
+    if (const qsizetype page = args.indexOf(QStringLiteral("--options-page")); page >= 0 && page + 2 < args.size())
+        return saveOptionsPage(*flat, args[page + 1], args[page + 2]);
     QWidget savedChartWindow;
     if (const int status = runExportCommand(args, *flat, savedChartWindow); status >= 0)
         return status;
@@ -135,6 +175,16 @@ int main(int argc, char **argv)
         if (!flat->grab().save(args[option + 1])) {
             QTextStream(stderr) << "cannot write " << args[option + 1] << '\n';
             return 1;
+        }
+        // With a back image, a second picture 500 ms later shows whether it plays.
+        if (backImage >= 0) {
+            QTest::qWait(500);
+            const QFileInfo first(args[option + 1]);
+            const QString later = first.dir().filePath(first.completeBaseName() + QStringLiteral("-later.") + first.suffix());
+            if (!flat->grab().save(later)) {
+                QTextStream(stderr) << "cannot write " << later << '\n';
+                return 1;
+            }
         }
         return 0;
     }

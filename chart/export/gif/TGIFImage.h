@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class GIFAnimator;
 class QByteArray;
 class QClipboard;
 class QIODevice;
@@ -38,6 +39,9 @@ class TGIFImage
 {
 public:
     using WarningEvent = std::function<void(TGIFImage &sender, TGIFSeverity severity, const QString &message)>;
+    // The painter's events: a pass starts, a frame is about to be painted, it was painted, the frames
+    // loop back, the walk ends.
+    using PainterEvent = std::function<void(GIFAnimator &painter)>;
     using ProgressEvent = std::function<void(TGIFImage &sender, TProgressStage stage, int percent, const QString &message)>;
 
     // The clipboard and drag type of GIF file bytes.
@@ -113,6 +117,16 @@ public:
     void SetDrawBackgroundColor(std::uint32_t value) { m_drawBackgroundColor = value; }
     void SetOnWarning(WarningEvent event) { m_onWarning = std::move(event); }
     void SetOnProgress(ProgressEvent event) { m_onProgress = std::move(event); }
+    const PainterEvent &OnPaintStart() const { return m_onPaintStart; }
+    void SetOnPaintStart(PainterEvent event) { m_onPaintStart = std::move(event); }
+    const PainterEvent &OnFramePaint() const { return m_onFramePaint; }
+    void SetOnFramePaint(PainterEvent event) { m_onFramePaint = std::move(event); }
+    const PainterEvent &OnFramePainted() const { return m_onFramePainted; }
+    void SetOnFramePainted(PainterEvent event) { m_onFramePainted = std::move(event); }
+    const PainterEvent &OnLoopRestart() const { return m_onLoopRestart; }
+    void SetOnLoopRestart(PainterEvent event) { m_onLoopRestart = std::move(event); }
+    const PainterEvent &OnPaintEnd() const { return m_onPaintEnd; }
+    void SetOnPaintEnd(PainterEvent event) { m_onPaintEnd = std::move(event); }
 
     void Warning(TGIFSeverity severity, const char *message);
     void Progress(TProgressStage stage, int percent, const char *message);
@@ -138,4 +152,9 @@ private:
     std::uint32_t m_drawBackgroundColor = kNoColor;
     WarningEvent m_onWarning;
     ProgressEvent m_onProgress;
+    PainterEvent m_onPaintStart;
+    PainterEvent m_onFramePaint;
+    PainterEvent m_onFramePainted;
+    PainterEvent m_onLoopRestart;
+    PainterEvent m_onPaintEnd;
 };

@@ -1,6 +1,7 @@
 // Writes the seed corpora of the three GIF fuzz targets: files and code streams from our own encoders,
 // and the hand-made damaged streams of the tests.
 #include "GIFOutput.h"
+#include "GifAnimationSupport.h"
 #include "TGIFApplicationExtension.h"
 #include "TGIFGraphicControlExtension.h"
 #include "TGIFImage.h"
@@ -107,5 +108,17 @@ int main(int argc, char **argv)
     }
     writeSeed(root + QStringLiteral("/load"), QStringLiteral("huge"),
               QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00\x2C\x00\x00\x00\x00\xFF\xFF\xFF\xFF\x00\x02\x01\x44\x00\x3B", 26));
+    // Animations for the paint target: every disposal value, transparency, delays and loop counts.
+    for (int disposal = 0; disposal < 8; ++disposal) {
+        for (const int loops : {-1, 0, 3}) {
+            std::vector<GifTest::FrameSpec> frames = {
+                {QRect(0, 0, 6, 5), 1, disposal, 0},
+                {QRect(2, 1, 3, 3), 2, (disposal + 1) % 8, 65535, 0},
+                {QRect(1, 1, 2, 2), 3, (disposal + 2) % 8, 7, 3},
+            };
+            writeSeed(root + QStringLiteral("/paint"), QStringLiteral("animation%1").arg(n++),
+                      GifTest::animation(QSize(6, 5), frames, loops));
+        }
+    }
     return 0;
 }
