@@ -14,6 +14,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
+    librsvg2-bin libxml2-utils ghostscript qpdf libjpeg-turbo-progs
     giflib-tools gifsicle imagemagick netpbm
     clang-14 libfuzzer-14-dev libgif-dev
     qt6-translations-l10n

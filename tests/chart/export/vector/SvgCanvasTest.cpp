@@ -1,0 +1,2 @@
+// The SVG canvas.
+#include "VectorTestSupport.h"
