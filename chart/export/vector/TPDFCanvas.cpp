@@ -348,7 +348,7 @@ void TPDFCanvas::Polyline(const TPointArray &points)
 
 void TPDFCanvas::image(const QImage &graphic, double x, double y, double w, double h)
 {
-    const int index = m_page.imageIndex(graphic);
+    const int index = m_page.imageIndex(graphic, m_encodedBytes ? m_encodedBytes(graphic) : QByteArray());
     m_content += "q ";
     number(w);
     m_content += " 0 0 ";

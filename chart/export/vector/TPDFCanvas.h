@@ -3,6 +3,8 @@
 
 #include "VectorCanvas.h"
 
+#include <functional>
+
 class TPlotPDFPage;
 
 class TPDFCanvas : public VectorCanvas
@@ -10,6 +12,11 @@ class TPDFCanvas : public VectorCanvas
 public:
     // The page is the caller's and outlives the canvas's drawing.
     explicit TPDFCanvas(TPlotPDFPage &page);
+
+    // The bytes of the JPEG file a picture was read from, when it keeps them: they go into the
+    // document as they are. Without a lookup every picture goes out as its pixels.
+    using EncodedBytesLookup = std::function<QByteArray(const QImage &)>;
+    void setEncodedBytesLookup(EncodedBytesLookup lookup) { m_encodedBytes = std::move(lookup); }
 
     bool GetMonochrome() const override { return false; }
     void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) override;
@@ -53,5 +60,6 @@ private:
 
     TPlotPDFPage &m_page;
     QByteArray &m_content;
+    EncodedBytesLookup m_encodedBytes;
     int m_clipDepth = 0;
 };

@@ -2,6 +2,7 @@
 // pictures as raw RGB rows, the cross-reference table and the trailer.
 #include "TPlotPDFPage.h"
 
+#include "JpegMarkers.h"
 #include "PdfFontTables.h"
 #include "VectorText.h"
 
@@ -168,13 +169,37 @@ int TPlotPDFPage::fontIndex(const QFont &font)
     return int(m_fonts.size()) - 1;
 }
 
-int TPlotPDFPage::imageIndex(const QImage &image)
+int TPlotPDFPage::imageIndex(const QImage &image, const QByteArray &jpegBytes)
 {
-    // The cache key finds the very same picture at once; equal pixels are the same picture too.
-    for (std::size_t i = 0; i < m_images.size(); ++i)
-        if (m_images[i].image.cacheKey() == image.cacheKey() || m_images[i].image == image)
+    TPlotPDFImageListEntry entry;
+    entry.image = image;
+    entry.width = image.width();
+    entry.height = image.height();
+    if (!jpegBytes.isEmpty()) {
+        // The bytes must also decode to the picture: damaged scan data passes every header check,
+        // and a reader would then draw, or refuse, something else than the chart shows.
+        const std::optional<JpegFrame> frame = embeddableJpegFrame(jpegBytes);
+        if (frame && frame->width == image.width() && frame->height == image.height() &&
+            QImage::fromData(jpegBytes, "JPEG").convertToFormat(QImage::Format_RGB32) ==
+                image.convertToFormat(QImage::Format_RGB32)) {
+            entry.jpeg = jpegBytes;
+            entry.components = frame->components;
+            // Adobe's CMYK JPEGs store the inks inverted.
+            entry.invertedCmyk = frame->components == 4 && frame->adobe;
+        }
+    }
+    for (std::size_t i = 0; i < m_images.size(); ++i) {
+        const TPlotPDFImageListEntry &known = m_images[i];
+        if (!entry.jpeg.isEmpty() || !known.jpeg.isEmpty()) {
+            if (known.jpeg == entry.jpeg)
+                return int(i);
+            continue;
+        }
+        // The cache key finds the very same picture at once.
+        if (known.image.cacheKey() == image.cacheKey() || known.image == image)
             return int(i);
-    m_images.push_back({image, image.width(), image.height()});
+    }
+    m_images.push_back(std::move(entry));
     return int(m_images.size()) - 1;
 }
 
@@ -252,20 +277,32 @@ QByteArray TPlotPDFPage::WritePDFDocument() const
 
     std::vector<int> imageObjects;
     for (std::size_t i = 0; i < m_images.size(); ++i) {
-        const QImage rgb = m_images[i].image.convertToFormat(QImage::Format_RGB888);
-        QByteArray data;
-        data.reserve(qsizetype(rgb.width()) * 3 * rgb.height());
-        for (int y = 0; y < rgb.height(); ++y)
-            data.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), qsizetype(rgb.width()) * 3);
+        const TPlotPDFImageListEntry &picture = m_images[i];
+        QByteArray data = picture.jpeg;
+        const char *colorSpace = "/DeviceRGB";
+        if (data.isEmpty()) {
+            const QImage rgb = picture.image.convertToFormat(QImage::Format_RGB888);
+            data.reserve(qsizetype(rgb.width()) * 3 * rgb.height());
+            for (int y = 0; y < rgb.height(); ++y)
+                data.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), qsizetype(rgb.width()) * 3);
+        } else if (picture.components == 1) {
+            colorSpace = "/DeviceGray";
+        } else if (picture.components == 4) {
+            colorSpace = "/DeviceCMYK";
+        }
         imageObjects.push_back(objects.open());
         line(out, "<< /Type /XObject");
         line(out, "/Subtype /Image");
         line(out, "/Name /Im" + number(qsizetype(i)));
         line(out, "/Length " + number(data.size()));
-        line(out, "/Width " + number(rgb.width()));
-        line(out, "/Height " + number(rgb.height()));
-        line(out, "/ColorSpace /DeviceRGB");
+        line(out, "/Width " + number(picture.width));
+        line(out, "/Height " + number(picture.height));
+        line(out, QByteArray("/ColorSpace ") + colorSpace);
         line(out, "/BitsPerComponent 8");
+        if (!picture.jpeg.isEmpty())
+            line(out, "/Filter [/DCTDecode]");
+        if (picture.invertedCmyk)
+            line(out, "/Decode [1 0 1 0 1 0 1 0]");
         line(out, ">>");
         line(out, "stream");
         out += data;

@@ -33,6 +33,11 @@ struct TPlotPDFImageListEntry
     QImage image;
     int width = 0;
     int height = 0;
+    // The bytes of the JPEG file the picture was read from, copied into the document as they
+    // are; empty when the picture goes out as raw RGB rows.
+    QByteArray jpeg;
+    int components = 3;
+    bool invertedCmyk = false;
 };
 
 class TPlotPDFPage
@@ -46,8 +51,10 @@ public:
     const QByteArray &content() const { return m_content; }
     // The index of the font's entry, made with its metrics the first time its name is met.
     int fontIndex(const QFont &font);
-    // The index of the picture's entry; equal pictures share one.
-    int imageIndex(const QImage &image);
+    // The index of the picture's entry; equal pictures share one: equal JPEG bytes, or without
+    // bytes equal pixels. JPEG bytes whose header a PDF reader cannot take, or that do not
+    // describe the picture, are dropped and the pixels go out instead.
+    int imageIndex(const QImage &image, const QByteArray &jpegBytes = {});
     const std::vector<TPlotPDFFontListEntry> &fonts() const { return m_fonts; }
     const std::vector<TPlotPDFImageListEntry> &images() const { return m_images; }
 
