@@ -94,6 +94,10 @@ fuzz)
         build-fuzz/bin/gif_${target}_fuzzer -max_total_time=60 -timeout=1 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" "build-fuzz/corpus/${target}"
     done
+    echo "== pdf_picture_fuzzer"
+    QT_QPA_PLATFORM=offscreen build-fuzz/bin/pdf_picture_fuzz_seeds build-fuzz/corpus
+    build-fuzz/bin/pdf_picture_fuzzer -max_total_time=60 -timeout=1 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/findings/pdf-picture-" build-fuzz/corpus/pdf_picture
     ;;
 *)
     echo "usage: $0 run|test|bench|sanitize|fuzz" >&2

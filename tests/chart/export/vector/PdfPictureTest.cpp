@@ -177,3 +177,20 @@ TEST_F(PdfPictureTest, ACutOrFlippedJpegNeverBreaksTheDocument)
         }
     }
 }
+
+TEST_F(PdfPictureTest, EveryInputThatOnceFailedGoesOutAsRawRows)
+{
+    const QDir dir(QStringLiteral(TENSIMO_TEST_DATA_DIR "/pdf-regress"));
+    const QStringList names = dir.entryList({QStringLiteral("*.jpg")}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = exportPicture(picture, file.readAll());
+        EXPECT_FALSE(pdf.contains("DCTDecode"));
+        EXPECT_TRUE(qpdfPasses(pdf));
+    }
+}
