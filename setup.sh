@@ -14,7 +14,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
-    librsvg2-bin libxml2-utils ghostscript qpdf libjpeg-turbo-progs
+    librsvg2-bin libxml2-utils ghostscript qpdf libjpeg-turbo-progs qt6-svg-dev
     giflib-tools gifsicle imagemagick netpbm
     clang-14 libfuzzer-14-dev libgif-dev
     qt6-translations-l10n
