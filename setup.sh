@@ -20,6 +20,7 @@ packages=(
     qt6-translations-l10n
     python3
     locales
+    python3-xlrd libxml2-utils
 )
 
 install_missing_packages() {

@@ -83,6 +83,15 @@ enum Message : int {
     msgDepthTopAxis = 251,
     msgSubFoot = 270,
     msgPrintJobFailed = 271,
+    // Export formats and data export.
+    msgIndex = 167,
+    msgText = 168,
+    msgExportBitmap = 169,
+    msgBitmapFilter = 170,
+    msgExportMetafile = 171,
+    msgMetafileFilter = 172,
+    msgExportPanelNotSet = 173,
+    msgColors = 177,
 };
 
 inline constexpr int kMessageCount = 271;
