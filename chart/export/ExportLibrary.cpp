@@ -6,6 +6,10 @@
 #include "PlotPictures.h"
 #include "TBMPExportFormat.h"
 #include "TChartChart.h"
+#include "TEPSExportFormat.h"
+#include "TPDFExportFormat.h"
+#include "TSVGExportFormat.h"
+#include "TVMLExportFormat.h"
 
 #include <mutex>
 
@@ -17,6 +21,10 @@ void registerExportFormats()
         RegisterPlotExportFormat<TBMPExportFormat>(QStringLiteral("TBMPExportFormat"));
 
         // Vector formats: VML, EPS, SVG, PDF.
+        RegisterPlotExportFormat<TVMLExportFormat>(QStringLiteral("TVMLExportFormat"));
+        RegisterPlotExportFormat<TEPSExportFormat>(QStringLiteral("TEPSExportFormat"));
+        RegisterPlotExportFormat<TSVGExportFormat>(QStringLiteral("TSVGExportFormat"));
+        RegisterPlotExportFormat<TPDFExportFormat>(QStringLiteral("TPDFExportFormat"));
 
         // Raster formats: PCX, PNG (only when its library loads), GIF, JPEG.
 

@@ -28,7 +28,7 @@ public:
     void UnClipRectangle() override {}
 
     // The page around the group: "<html>", "<body>", the comment first, "</body>", "</html>" last.
-    QByteArray page() const;
+    QByteArray document() const override;
 
 protected:
     void beginDocument() override;

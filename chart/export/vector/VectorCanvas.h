@@ -15,6 +15,8 @@ public:
     // The document written so far; whole after FlushBuffer.
     const QByteArray &output() const { return m_out; }
     QByteArray takeOutput() { return std::exchange(m_out, {}); }
+    // The file the canvas's drawing makes: the output, within its page for VML.
+    virtual QByteArray document() const { return m_out; }
 
     // Bounds and projection only: no buffer, no painter. The pen, brush and font stay those of
     // the platform canvas attached (the panel's), or the canvas's own device-less one.

@@ -12,7 +12,6 @@
 #include "TPieSeries.h"
 
 #include <QFile>
-#include <QProcess>
 
 #include <cstdio>
 #include <map>
@@ -32,10 +31,10 @@ QByteArray VectorTestChart::drawThrough(std::unique_ptr<VectorCanvas> canvas)
 {
     VectorCanvas *vector = canvas.get();
     const bool autoRepaint = std::exchange(AutoRepaint, false);
-    SetCanvas(std::move(canvas));
+    std::unique_ptr<TCanvas3D> screen = ReplaceCanvas(std::move(canvas));
     Draw(PaintCanvas(), GetRectangle());
-    QByteArray out = vector->takeOutput();
-    SetCanvas(std::make_unique<TPlotCanvas3D>());
+    QByteArray out = vector->document();
+    ReplaceCanvas(std::move(screen));
     AutoRepaint = autoRepaint;
     return out;
 }
@@ -78,22 +77,6 @@ void makeBarChart(TChart &chart)
     bars->Marks()->SetVisible(false);
     for (const double v : {3.0, 5.0, 4.0})
         bars->Add(v);
-}
-
-ToolResult runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    ToolResult result;
-    if (!process.waitForStarted(10000)) {
-        ADD_FAILURE() << "cannot start " << program.toStdString();
-        return result;
-    }
-    process.waitForFinished(60000);
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
 }
 
 ScratchFiles::ScratchFiles()

@@ -2,6 +2,7 @@
 // canvas, the independent readers run as processes, and the colour probes against the screen.
 #pragma once
 
+#include "ExternalTool.h"
 #include "TChart.h"
 #include "VectorCanvas.h"
 
@@ -27,7 +28,7 @@ public:
     // The chart as the screen canvas draws it, into a new white image.
     QImage screen();
     // One pass of the whole chart through the canvas, installed in the chart's place for it; the
-    // chart gets a screen canvas back afterwards. Returns the canvas's output.
+    // chart's screen canvas comes back afterwards. Returns the canvas's document.
     QByteArray drawThrough(std::unique_ptr<VectorCanvas> canvas);
 };
 
@@ -37,15 +38,6 @@ void addLineSeries(TChart &chart);
 TPieSeries *addPie(TChart &chart, std::initializer_list<double> values);
 // The 3D bar chart: a solid back wall, a bar series and the German label "1,5 bar" as title.
 void makeBarChart(TChart &chart);
-
-struct ToolResult
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-// Runs an installed program; a missing program fails the calling test.
-ToolResult runTool(const QString &program, const QStringList &arguments);
 
 // A scratch folder that keeps files for the readers.
 class ScratchFiles

@@ -20,7 +20,7 @@ struct VmlPass
     QByteArray finish()
     {
         canvas.FlushBuffer(nullptr, nullptr, kPage);
-        return canvas.page();
+        return canvas.document();
     }
     TVMLCanvas canvas;
 };
@@ -44,14 +44,7 @@ TEST_F(VmlTest, ThePageFramesTheGroupAndIsWellFormed)
 {
     VectorTestChart chart;
     addLineSeries(chart);
-    auto canvas = std::make_unique<TVMLCanvas>();
-    TVMLCanvas *vml = canvas.get();
-    const bool autoRepaint = std::exchange(chart.AutoRepaint, false);
-    chart.SetCanvas(std::move(canvas));
-    chart.Draw(chart.PaintCanvas(), chart.GetRectangle());
-    const QByteArray page = vml->page();
-    chart.SetCanvas(std::make_unique<TPlotCanvas3D>());
-    chart.AutoRepaint = autoRepaint;
+    const QByteArray page = chart.drawThrough(std::make_unique<TVMLCanvas>());
     const QByteArrayList lines = linesOf(page);
     ASSERT_GT(lines.size(), 9);
     const QByteArrayList head{"<html>",
