@@ -396,7 +396,9 @@ void TEPSCanvas::plainTextOut(int x, int y, const QString &text)
     m_out += " (";
     m_out += escapedText(font.Name());
     m_out += ") cvn findfont ";
-    appendInt(m_out, font.Size());
+    // One unit per screen pixel: the size in pixels keeps the text as large against the chart as
+    // on screen (its size in points would shrink it to three quarters).
+    appendShortest(m_out, font.Size() * 96.0 / 72.0);
     m_out += " scalefont setfont";
     m_out += kEol;
     // The text's baseline: half its height below the given top.
