@@ -398,7 +398,7 @@ void TSVGCanvas::ClipEllipse(const TRect &rect, bool inverted)
 {
     // An inverted clip (everything but the ellipse) has no single SVG shape: the bounds stay open.
     if (inverted) {
-        ClipRectangle(Bounds());
+        VectorCanvas::ClipEllipse(rect, inverted);
         return;
     }
     const QByteArray saved = std::exchange(m_out, QByteArray("<ellipse "));

@@ -75,6 +75,11 @@ void VectorCanvas::StretchDraw(const TRect &rect, const QImage *graphic)
     Q_UNUSED(graphic);
 }
 
+void VectorCanvas::ClipEllipse(const TRect &rect, bool inverted)
+{
+    ClipRectangle(inverted ? Bounds() : rect);
+}
+
 void VectorCanvas::GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
                                 int balance)
 {

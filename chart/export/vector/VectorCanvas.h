@@ -34,6 +34,9 @@ public:
     void GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
                       int balance) override;
     void EraseBackground(const TRect &rect) override { FillRect(rect); }
+    // Without a shape of their own, an ellipse clips to its box and an inverted one to the
+    // bounds: either opens a clip, so the caller's unclip closes this one and not an outer one.
+    void ClipEllipse(const TRect &rect, bool inverted) override;
     void Invalidate() override {}
 
     // A blend on a canvas without a surface captures and mixes nothing; the canvas keeps the

@@ -171,10 +171,16 @@ TEST_F(PdfTest, ClipsAreBalancedAndASurplusUnclipWritesNothing)
     pass.canvas.ClipRectangle({10, 10, 100, 100});
     pass.canvas.ClipRectangle({20, 20, 90, 90});
     pass.canvas.UnClipRectangle();
-    pass.canvas.Rectangle(30, 30, 60, 60); // the outer clip stays open
+    // An inverted ellipse clip opens a clip of its own: its unclip leaves the outer one open.
+    pass.canvas.ClipEllipse({30, 30, 60, 60}, true);
+    pass.canvas.UnClipRectangle();
+    const qsizetype stillClipped = pass.page.content().size();
+    pass.canvas.Rectangle(30, 30, 60, 60); // the outer clip stays open to the end
     const QByteArray content = contentOf(pass.finish());
-    EXPECT_EQ(content.count("q\r\n"), 2);
-    EXPECT_EQ(content.count("Q\r\n"), 2);
+    EXPECT_EQ(content.count("q\r\n"), 3);
+    EXPECT_EQ(content.count("Q\r\n"), 3);
+    EXPECT_TRUE(content.endsWith("Q\r\n"));
+    EXPECT_EQ(content.mid(stillClipped).count("Q\r\n"), 1);
 }
 
 TEST_F(PdfTest, AShapeDocumentMatchesItsGoldenFile)
