@@ -14,6 +14,7 @@
 #include "TVMLCanvas.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #ifdef TENSIMO_HAVE_QTSVG
@@ -34,6 +35,7 @@ TChart &sceneChart()
     static TChart *chart = [] {
         auto *c = new TChart; // lives to the end of the program, as the benchmarks share it
         setUpSceneChart(*c);
+        c->SetView3D(false);
         fixSceneAxes(*c, kPoints - 1);
         std::vector<double> x(kPoints);
         std::iota(x.begin(), x.end(), 0.0);
@@ -62,6 +64,18 @@ void reportSize(benchmark::State &state, qsizetype bytes)
     state.counters["bytes"] = double(bytes);
 }
 
+// With TENSIMO_EXPORT_BENCH_DIR set, the last document of a row is kept there, to be measured by
+// other programs (the PDF's size after qpdf --compress-streams=y, say).
+void keep(const char *name, const QByteArray &bytes)
+{
+    const QString dir = qEnvironmentVariable("TENSIMO_EXPORT_BENCH_DIR");
+    if (dir.isEmpty())
+        return;
+    QFile file(dir + QLatin1Char('/') + QLatin1String(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
 void BM_PdfExport(benchmark::State &state)
 {
     qsizetype size = 0;
@@ -71,6 +85,8 @@ void BM_PdfExport(benchmark::State &state)
         const QByteArray pdf = page.WritePDFDocument();
         size = pdf.size();
         benchmark::DoNotOptimize(pdf.data());
+        if (state.iterations() == 0)
+            keep("scene.pdf", pdf);
     }
     reportSize(state, size);
 }
