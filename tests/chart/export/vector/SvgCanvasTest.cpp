@@ -6,6 +6,7 @@
 #include "TBarSeries.h"
 #include "TBrush.h"
 #include "TChartAxis.h"
+#include "TChartTitle.h"
 #include "TChartWall.h"
 #include "TFont.h"
 #include "TPen.h"
@@ -195,4 +196,14 @@ TEST_F(SvgTest, WidePensWriteTheirCapsAndDashes)
     const QByteArray svg = pass.finish();
     EXPECT_TRUE(svg.contains(R"(stroke-width="3" stroke-linecap="butt"/>)")) << svg.toStdString();
     EXPECT_TRUE(svg.contains(R"(stroke-width="3" stroke-dasharray="4, 2"  stroke-linecap="square"/>)"));
+}
+
+TEST_F(SvgTest, OutlinedTextsAreWrittenAsText)
+{
+    VectorTestChart chart;
+    addLineSeries(chart);
+    chart.Title()->SetText({QStringLiteral("Outlined")});
+    chart.Title()->Font()->OutLine()->SetVisible(true);
+    const QByteArray svg = exportChart(chart);
+    EXPECT_TRUE(svg.contains("\r\nOutlined\r\n")) << svg.left(3000).toStdString();
 }
