@@ -6,6 +6,7 @@
 #include "PlotPictures.h"
 #include "TBMPExportFormat.h"
 #include "TChartChart.h"
+#include "TEMFExportFormat.h"
 #include "TEPSExportFormat.h"
 #include "TPDFExportFormat.h"
 #include "TSVGExportFormat.h"
@@ -19,6 +20,7 @@ void registerExportFormats()
     std::call_once(registered, [] {
         // Pictures: bitmap and metafile.
         RegisterPlotExportFormat<TBMPExportFormat>(QStringLiteral("TBMPExportFormat"));
+        RegisterPlotExportFormat<TEMFExportFormat>(QStringLiteral("TEMFExportFormat"));
 
         // Vector formats: VML, EPS, SVG, PDF.
         RegisterPlotExportFormat<TVMLExportFormat>(QStringLiteral("TVMLExportFormat"));

@@ -16,12 +16,7 @@
 #include <algorithm>
 
 TBMPExportFormat::TBMPExportFormat() = default;
-TBMPExportFormat::~TBMPExportFormat()
-{
-    // A dialog page that took the form as its child may have destroyed it already.
-    if (!m_options)
-        (void)m_ownOptions.release();
-}
+TBMPExportFormat::~TBMPExportFormat() = default;
 
 QString TBMPExportFormat::Description() const
 {
@@ -40,20 +35,16 @@ TPlotExportFormat::GraphicFactory TBMPExportFormat::GraphicClass() const
 
 QWidget *TBMPExportFormat::Options(bool create)
 {
-    if (!m_options && create) {
-        m_ownOptions = std::make_unique<TBMPOptions>();
-        m_options = m_ownOptions.get();
-    }
-    return m_options;
+    return m_options.get(create);
 }
 
 BmpDepth TBMPExportFormat::Depth()
 {
-    if (!m_options)
+    if (!m_options.get())
         return BmpDepth::Default;
-    if (m_options->CBMono->isChecked())
+    if (m_options.get()->CBMono->isChecked())
         return BmpDepth::Monochrome;
-    return BmpDepth(std::clamp(m_options->CBColors->currentIndex(), 0, int(BmpDepth::Bits32)));
+    return BmpDepth(std::clamp(m_options.get()->CBColors->currentIndex(), 0, int(BmpDepth::Bits32)));
 }
 
 QImage TBMPExportFormat::Bitmap()

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "BmpWriter.h"
+#include "OwnedOptionsForm.h"
 #include "TPlotExportFormat.h"
+#include "TBMPOptions.h"
 
 #include <QImage>
-#include <QPointer>
-
-class TBMPOptions;
 
 class TBMPExportFormat : public TPlotExportFormat
 {
@@ -32,7 +31,5 @@ protected:
     void DoCopyToClipboard() override;
 
 private:
-    // The form may go to a dialog page that is destroyed first.
-    QPointer<TBMPOptions> m_options;
-    std::unique_ptr<TBMPOptions> m_ownOptions;
+    OwnedOptionsForm<TBMPOptions> m_options;
 };

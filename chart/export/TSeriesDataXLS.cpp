@@ -1,12 +1,12 @@
 // BIFF2 spreadsheet records, little-endian.
 #include "TSeriesDataXLS.h"
 
+#include "Cp1252.h"
 #include "PlotExceptions.h"
 #include "TChartSeries.h"
 #include "TChartValueList.h"
 
 #include <QIODevice>
-#include <QList>
 #include <QtEndian>
 
 #include <cstring>
@@ -14,23 +14,6 @@
 namespace {
 
 enum Record : quint16 { BOF = 0x0809, DIMENSIONS = 0x0200, NUMBER = 0x0003, LABEL = 0x0004, BLANK = 0x0001, EOF_ = 0x000A };
-
-// Windows-1252 at 0x80..0x9F; 0 where the code page has no character.
-constexpr char16_t kCp1252High[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-                                      0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
-char cp1252(char32_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
-    for (int i = 0; i < 32; ++i) {
-        if (kCp1252High[i] != 0 && kCp1252High[i] == c)
-            return char(0x80 + i);
-    }
-    return '?';
-}
 
 class RecordWriter
 {
@@ -81,13 +64,8 @@ private:
 
 QByteArray TSeriesDataXLS::labelBytes(const QString &text)
 {
-    QByteArray bytes;
-    for (const char32_t c : text.toUcs4()) {
-        if (bytes.size() == 255)
-            break;
-        bytes.append(cp1252(c));
-    }
-    return bytes;
+    // Cut after encoding: the length byte counts code-page bytes.
+    return toCp1252(text).left(255);
 }
 
 QByteArray TSeriesDataXLS::Records() const

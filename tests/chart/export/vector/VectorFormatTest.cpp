@@ -67,11 +67,13 @@ TEST_F(VectorFormatTest, TheFormatsTakeTheirSlotsAndTexts)
     const auto at = [&](const char *name) {
         return std::find(names.begin(), names.end(), QLatin1String(name)) - names.begin();
     };
-    // After the pictures, in this order.
-    EXPECT_LT(at("TBMPExportFormat"), at("TVMLExportFormat"));
-    EXPECT_EQ(at("TEPSExportFormat"), at("TVMLExportFormat") + 1);
-    EXPECT_EQ(at("TSVGExportFormat"), at("TVMLExportFormat") + 2);
-    EXPECT_EQ(at("TPDFExportFormat"), at("TVMLExportFormat") + 3);
+    // After the bitmap and the metafile: third to sixth.
+    EXPECT_EQ(at("TBMPExportFormat"), 0);
+    EXPECT_EQ(at("TEMFExportFormat"), 1);
+    EXPECT_EQ(at("TVMLExportFormat"), 2);
+    EXPECT_EQ(at("TEPSExportFormat"), 3);
+    EXPECT_EQ(at("TSVGExportFormat"), 4);
+    EXPECT_EQ(at("TPDFExportFormat"), 5);
     const std::tuple<std::unique_ptr<TPlotExportFormat>, const char *, const char *, const char *> cases[] = {
         {std::make_unique<TVMLExportFormat>(), "as &VML (HTM)", "VML files (*.htm)|*.htm", "als &VML (HTM)"},
         {std::make_unique<TEPSExportFormat>(), "as PostScript", "PostScript files (*.eps)|*.eps", "als PostScript"},
