@@ -28,6 +28,8 @@ QString TSeriesData::AsString() const
     prepare();
     const int rows = MaxCount();
     QString text;
+    if (rows > 0)
+        text.reserve(qsizetype(rows) * 24);
     for (int i = 0; i < rows; ++i)
         text += PointToString(i) + QStringLiteral("\r\n");
     return text;

@@ -9,6 +9,8 @@
 #include "TChartValueList.h"
 #include "TCustomChart.h"
 
+#include <algorithm>
+
 TSeriesDataText::TSeriesDataText(TCustomChart *chart, TChartSeries *series)
     : TSeriesData(chart, series)
 {
@@ -41,7 +43,10 @@ QString TSeriesDataText::field(const QString &text) const
     const bool quotedAlready = TextQuotes == QLatin1String("\"") && text.startsWith(u'"');
     if (quotedAlready || TextDelimiter == u'"')
         return text;
-    if (!text.contains(TextDelimiter) && !text.contains(u'\r') && !text.contains(u'\n') && !text.contains(u'"'))
+    const bool plain = std::none_of(text.cbegin(), text.cend(), [&](QChar c) {
+        return c == TextDelimiter || c == u'\r' || c == u'\n' || c == u'"';
+    });
+    if (plain)
         return text;
     QString inner = text;
     inner.replace(QLatin1String("\""), QLatin1String("\"\""));
@@ -94,13 +99,21 @@ QStringList TSeriesDataText::headerFields() const
     return fields;
 }
 
-QStringList TSeriesDataText::pointFields(int index) const
+QString TSeriesDataText::PointToString(int index) const
 {
     const int flags = exportFormat();
     const std::vector<TChartSeries *> &all = exportedSeries();
-    QStringList fields;
+    // One field per column, appended in place: a row is built millions of times.
+    QString line;
+    bool first = true;
+    const auto add = [&](const QString &text) {
+        if (!first)
+            line += TextDelimiter;
+        first = false;
+        line += field(text);
+    };
     if (IncludeIndex)
-        fields << QString::number(index);
+        add(QString::number(index));
     if (flags & sfLabels) {
         QString label;
         for (const TChartSeries *series : all) {
@@ -109,24 +122,19 @@ QStringList TSeriesDataText::pointFields(int index) const
                 break;
             }
         }
-        fields << (label.isEmpty() ? label : quoted(label));
+        add(label.isEmpty() ? label : quoted(label));
     }
     if (flags & sfColors) {
-        const TChartSeries *first = all.empty() ? nullptr : all.front();
-        fields << colorText(first && index < first->Count() ? first->GetValueColor(index) : clDefault);
+        const TChartSeries *firstSeries = all.empty() ? nullptr : all.front();
+        add(colorText(firstSeries && index < firstSeries->Count() ? firstSeries->GetValueColor(index) : clDefault));
     }
     for (const TChartSeries *series : all) {
         if (flags & sfXValues)
-            fields << valueText(*series->NotMandatoryValueList(), index);
+            add(valueText(*series->NotMandatoryValueList(), index));
         for (const TChartValueList *list : valueListsAfterX(*series))
-            fields << valueText(*list, index);
+            add(valueText(*list, index));
     }
-    return fields;
-}
-
-QString TSeriesDataText::PointToString(int index) const
-{
-    return joined(pointFields(index));
+    return line;
 }
 
 QString TSeriesDataText::AsString() const

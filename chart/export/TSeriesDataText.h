@@ -25,7 +25,6 @@ protected:
 
 private:
     QStringList headerFields() const;
-    QStringList pointFields(int index) const;
     QString quoted(const QString &text) const;
     // One field: wrapped in '"' (inner quotes doubled) when it holds the delimiter, a line end or
     // a '"', so that a CSV reader keeps the columns.

@@ -238,8 +238,9 @@ TEST_F(NativeFile, EveryRegisteredClassRoundTripsToTheSameBytesAndPixels)
         const TChartSeries *series = empty->GetSeries(i);
         // As many points as a fresh series of the class has (a shape keeps its two corners).
         const auto fresh = ChartClassRegistry::instance().create(QString::fromLatin1(series->metaObject()->className()));
-        if (!series->FunctionType() && !series->DataSource())
+        if (!series->FunctionType() && !series->DataSource()) {
             EXPECT_EQ(series->Count(), qobject_cast<TChartSeries *>(fresh.get())->Count()) << series->metaObject()->className();
+        }
     }
 }
 
@@ -355,8 +356,9 @@ TEST_F(NativeFile, FileMessagesNameTheFile)
             ADD_FAILURE() << "no exception";
         } catch (const ChartException &e) {
             EXPECT_TRUE(e.message().endsWith(u'\r' + QDir::toNativeSeparators(path))) << e.what();
-            if (path == empty)
+            if (path == empty) {
                 EXPECT_TRUE(e.message().startsWith(QStringLiteral("Empty *.plot file")));
+            }
         }
     }
     const QString good = dir.filePath(QStringLiteral("good.plot"));

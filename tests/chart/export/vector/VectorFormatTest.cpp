@@ -161,3 +161,23 @@ TEST_F(VectorFormatTest, AJpegBackImageGoesIntoThePdfAsItsFile)
     EXPECT_NEAR(probe.red(), 128, 8);
     EXPECT_NEAR(probe.blue(), 128, 8);
 }
+
+TEST_F(VectorFormatTest, TheDemoSavesEachVectorFormatForItsReader)
+{
+    const auto reads = [&](const QString &file) -> ToolResult {
+        if (file.endsWith(QLatin1String(".pdf")))
+            return runTool(QStringLiteral("qpdf"), {"--check", file});
+        if (file.endsWith(QLatin1String(".eps")))
+            return runTool(QStringLiteral("gs"), {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=nullpage", file});
+        return runTool(QStringLiteral("xmllint"), {"--noout", file}); // SVG, and the VML page as XML
+    };
+    for (const char *name : {"demo.svg", "demo.htm", "demo.eps", "demo.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString file = files.path(QLatin1String(name));
+        const ToolResult saved = runTool(QStringLiteral(TENSIMO_CHART_DEMO), {"--save", file});
+        ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+        const ToolResult check = reads(file);
+        EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    }
+    EXPECT_FALSE(rasteriseSvg(files, read(files.path("demo.svg"))).isNull()); // and rsvg-convert draws it
+}
