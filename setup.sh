@@ -14,6 +14,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
+    librsvg2-bin libxml2-utils ghostscript qpdf libjpeg-turbo-progs qt6-svg-dev
     giflib-tools gifsicle imagemagick netpbm
     clang-14 libfuzzer-14-dev libgif-dev
     libpng-dev libpng16-16 libjpeg-dev pngcheck libjpeg-turbo-progs
@@ -103,6 +104,10 @@ fuzz)
             -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" \
             "build-fuzz/corpus/${target}"
     done
+    echo "== pdf_picture_fuzzer"
+    QT_QPA_PLATFORM=offscreen build-fuzz/bin/pdf_picture_fuzz_seeds build-fuzz/corpus
+    build-fuzz/bin/pdf_picture_fuzzer -max_total_time=60 -timeout=1 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/findings/pdf-picture-" build-fuzz/corpus/pdf_picture
     ;;
 *)
     echo "usage: $0 run|test|bench|sanitize|fuzz" >&2

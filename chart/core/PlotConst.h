@@ -116,6 +116,14 @@ enum Message : int {
     msgExportPCX = 221,
     msgPCXFilter = 222,
     msgColors = 177,
+    msgExportVML = 223,
+    msgVMLFilter = 224,
+    msgExportPDF = 234,
+    msgPDFFilter = 235,
+    msgExportEPS = 236,
+    msgEPSFilter = 237,
+    msgExportSVG = 267,
+    msgSVGFilter = 268,
 };
 
 inline constexpr int kMessageCount = 272;

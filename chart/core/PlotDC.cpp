@@ -2,6 +2,7 @@
 #include "PlotDC.h"
 
 #include "CosmeticLine.h"
+#include "EllipseSweep.h"
 #include "GuardBand.h"
 #include "PlotColor.h"
 #include "PlotGeometry.h"
@@ -34,53 +35,6 @@ const QImage &referenceDevice()
         return img;
     }();
     return image;
-}
-
-// The elliptic sector the platform defines by a bounding box and two radial points: the curve is
-// the ellipse drawn for the box, and each end lies where the ray from its centre through the
-// radial point meets it. Angles stay in double precision (Qt's 1/16 degree would move the ends).
-struct EllipseSweep
-{
-    QRectF box;
-    double startDegrees = 0.0;
-    double spanDegrees = 0.0;
-};
-
-// Qt's arc angles are parametric: the point at angle t is centre + (a cos t, -b sin t).
-double parametricDegrees(const QRectF &box, int x, int y)
-{
-    const double a = box.width() / 2.0;
-    const double b = box.height() / 2.0;
-    const QPointF c = box.center();
-    const double nx = a != 0.0 ? (x - c.x()) / a : 0.0;
-    const double ny = b != 0.0 ? (y - c.y()) / b : 0.0;
-    if (nx == 0.0 && ny == 0.0)
-        return 0.0;
-    return std::atan2(-ny, nx) * 180.0 / std::numbers::pi;
-}
-
-// The box a GDI shape outlines: corners in either order, right and bottom exclusive, so the
-// stroked rectangle (box + pen width) covers columns left..right-1 and rows top..bottom-1.
-QRect gdiBox(int left, int top, int right, int bottom)
-{
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    return QRect(left, top, right - left - 1, bottom - top - 1);
-}
-
-EllipseSweep ellipseSweep(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
-{
-    EllipseSweep sweep;
-    sweep.box = QRectF(gdiBox(left, top, right, bottom));
-    sweep.startDegrees = parametricDegrees(sweep.box, startX, startY);
-    double span = parametricDegrees(sweep.box, endX, endY) - sweep.startDegrees;
-    // Counter-clockwise from start to end; equal radials give the whole ellipse.
-    if (span <= 0.0)
-        span += 360.0;
-    sweep.spanDegrees = span;
-    return sweep;
 }
 
 // Pens whose lines are drawn the same in a run: one pixel wide and solid. Dashes would restart

@@ -207,7 +207,9 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
     const TPlotFontGradient *gradient = font ? font->gradientIfAny() : nullptr;
     const bool withOutline = outline && outline->Visible();
     const bool withGradient = gradient && gradient->Visible();
-    if (!withOutline && !withGradient) {
+    // Outlined and gradient texts are painter paths: a canvas without a painter (an export canvas)
+    // writes them as text in the font's colour rather than losing them.
+    if ((!withOutline && !withGradient) || !GetHandle()) {
         plainTextOut(x, y, text);
         return;
     }

@@ -12,6 +12,10 @@
 #include "TPNGExportFormat.h"
 #include "TChartChart.h"
 #include "TEMFExportFormat.h"
+#include "TEPSExportFormat.h"
+#include "TPDFExportFormat.h"
+#include "TSVGExportFormat.h"
+#include "TVMLExportFormat.h"
 
 #include <cstdlib>
 #include <mutex>
@@ -25,6 +29,10 @@ void registerExportFormats()
         RegisterPlotExportFormat<TEMFExportFormat>(QStringLiteral("TEMFExportFormat"));
 
         // Vector formats: VML, EPS, SVG, PDF.
+        RegisterPlotExportFormat<TVMLExportFormat>(QStringLiteral("TVMLExportFormat"));
+        RegisterPlotExportFormat<TEPSExportFormat>(QStringLiteral("TEPSExportFormat"));
+        RegisterPlotExportFormat<TSVGExportFormat>(QStringLiteral("TSVGExportFormat"));
+        RegisterPlotExportFormat<TPDFExportFormat>(QStringLiteral("TPDFExportFormat"));
 
         // Raster formats: PCX, PNG (only when its library loads), GIF, JPEG.
         RegisterPlotExportFormat<TPCXExportFormat>(QStringLiteral("TPCXExportFormat"));

@@ -1,0 +1,209 @@
+// The SVG canvas: the document's frame and namespace, attributes, escapes, clip groups,
+// transparency, sectors and turned texts, read back by xmllint and rsvg-convert.
+#include "VectorTestSupport.h"
+
+#include "ScopedLocale.h"
+#include "TBarSeries.h"
+#include "TBrush.h"
+#include "TChartAxis.h"
+#include "TChartTitle.h"
+#include "TChartWall.h"
+#include "TFont.h"
+#include "TPen.h"
+#include "TPieSeries.h"
+#include "TSVGCanvas.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const TRect kPage{0, 0, 400, 300};
+
+// A canvas between InitWindow and FlushBuffer.
+struct SvgPass
+{
+    explicit SvgPass(bool antiAlias = true)
+    {
+        canvas.SetTextAntiAlias(antiAlias);
+        canvas.InitWindow(nullptr, nullptr, clWhite, false, kPage);
+    }
+    QByteArray finish()
+    {
+        canvas.FlushBuffer(nullptr, nullptr, kPage);
+        return canvas.takeOutput();
+    }
+    TSVGCanvas canvas;
+};
+
+class SvgTest : public VectorExportTest
+{
+protected:
+    ToolResult xmllint(const QByteArray &svg, const QStringList &options = {})
+    {
+        return runTool(QStringLiteral("xmllint"), options + QStringList{files.write("check.svg", svg)});
+    }
+    ScratchFiles files;
+};
+
+QByteArray exportChart(VectorTestChart &chart)
+{
+    return chart.drawThrough(std::make_unique<TSVGCanvas>());
+}
+
+} // namespace
+
+TEST_F(SvgTest, TheDocumentIsSvgInItsNamespaceAndRendersLikeTheScreen)
+{
+    VectorTestChart chart;
+    addLineSeries(chart);
+    const QByteArray svg = exportChart(chart);
+    const QList<QByteArray> lines = svg.split('\n');
+    ASSERT_GT(lines.size(), 4);
+    EXPECT_EQ(lines[0], QByteArray(R"(<?xml version="1.0" standalone="no"?>)" "\r"));
+    EXPECT_EQ(lines[1], QByteArray(R"(<!DOCTYPE svg PUBLIC "-//W3C//DTD SVG 1.1//EN" )"
+                                   R"("http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd">)" "\r"));
+    EXPECT_TRUE(lines[2].startsWith(R"(<svg xmlns="http://www.w3.org/2000/svg" width="400px" height="300px")"));
+    EXPECT_EQ(lines[lines.size() - 2], QByteArray("</svg>\r"));
+    const ToolResult check = xmllint(svg, {"--noout"});
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_EQ(xmllint(svg, {"--xpath", "namespace-uri(/*)"}).out.trimmed(), QByteArray("http://www.w3.org/2000/svg"));
+    const QImage screen = chart.screen();
+    expectRendersLikeScreen(rasteriseSvg(files, svg), screen, solidProbes(screen));
+}
+
+TEST_F(SvgTest, RectanglesAndColoursAreWrittenAsTheScreenNamesThem)
+{
+    SvgPass pass;
+    pass.canvas.Pen()->SetStyle(psClear);
+    pass.canvas.Brush()->SetColor(0xFFFF00);
+    pass.canvas.Rectangle(20, 30, 10, 10); // corners in either order
+    pass.canvas.Brush()->SetColor(clRed);
+    pass.canvas.FillRect({0, 0, 5, 5});
+    const QByteArray svg = pass.finish();
+    EXPECT_TRUE(svg.contains(R"~(x="10" y="10"  width="9" height="19" fill="rgb(0,255,255)" stroke="none"/>)~"))
+        << svg.toStdString();
+    EXPECT_TRUE(svg.contains(R"(fill="red"/>)"));
+}
+
+TEST_F(SvgTest, TextsAndAttributesAreEscaped)
+{
+    SvgPass pass;
+    pass.canvas.Font()->SetName(QStringLiteral("A&B"));
+    pass.canvas.TextOut(10, 10, QStringLiteral("a b<&"));
+    pass.canvas.TextOut(10, 30, QStringLiteral("°C €"));
+    pass.canvas.TextOut(10, 50, QString::fromUtf8("\xF0\x9D\x84\x9E")); // one code point, two UTF-16 units
+    const QByteArray svg = pass.finish();
+    EXPECT_TRUE(svg.contains("\r\na&#32;b&#60;&#38;\r\n")) << svg.toStdString();
+    EXPECT_TRUE(svg.contains("\r\n&#176;C&#32;&#8364;\r\n"));
+    EXPECT_TRUE(svg.contains("\r\n&#119070;\r\n"));
+    EXPECT_TRUE(svg.contains(R"(font-family="A&amp;B")"));
+    EXPECT_EQ(xmllint(svg, {"--noout"}).exitCode, 0);
+}
+
+TEST_F(SvgTest, ClipGroupsNestAndStayBalanced)
+{
+    const auto groups = [](const QByteArray &svg) { return std::pair{int(svg.count("<g ")), int(svg.count("</g>"))}; };
+    {
+        SvgPass pass;
+        pass.canvas.ClipRectangle({10, 10, 100, 100});
+        pass.canvas.ClipRectangle({20, 20, 90, 90});
+        pass.canvas.UnClipRectangle();
+        pass.canvas.UnClipRectangle();
+        pass.canvas.UnClipRectangle(); // one too many: ignored
+        const QByteArray svg = pass.finish();
+        EXPECT_TRUE(svg.contains(R"~(<g clip-path="url(#Clip1)">)~"));
+        EXPECT_TRUE(svg.contains(R"~(<g clip-path="url(#Clip2)">)~"));
+        EXPECT_EQ(groups(svg), std::pair(2, 2));
+        EXPECT_LT(svg.indexOf("Clip2"), svg.indexOf("</g>")); // nested: the second opens inside the first
+    }
+    {
+        SvgPass pass;
+        pass.canvas.ClipEllipse({10, 10, 100, 100}, false);
+        pass.canvas.Rectangle(0, 0, 50, 50); // the clip stays open to the end
+        const QByteArray svg = pass.finish();
+        EXPECT_EQ(groups(svg), std::pair(1, 1));
+        EXPECT_EQ(xmllint(svg, {"--noout"}).exitCode, 0);
+    }
+}
+
+TEST_F(SvgTest, TransparencyIsAnOpacityInEveryLocaleAndEndsWithItsBlend)
+{
+    {
+        SvgPass pass(false);
+        const QByteArray svg = pass.finish();
+        EXPECT_FALSE(svg.split('\n').value(2).contains("style="));
+    }
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    VectorTestChart chart;
+    makeBarChart(chart);
+    chart.BackWall()->SetTransparency(30);
+    const QByteArray svg = exportChart(chart);
+    const QByteArrayList withOpacity = [&] {
+        QByteArrayList found;
+        for (const QByteArray &line : svg.split('\n'))
+            if (line.contains("fill-opacity"))
+                found << line;
+        return found;
+    }();
+    ASSERT_FALSE(withOpacity.isEmpty());
+    for (const QByteArray &line : withOpacity) {
+        EXPECT_TRUE(line.contains(R"(fill-opacity="0.7")")) << line.toStdString();
+        EXPECT_TRUE(line.contains(R"~(fill="rgb(240,192,64)")~")) << line.toStdString(); // the wall's colour only
+    }
+    EXPECT_TRUE(svg.contains(R"(fill="teal")")); // the bars, opaque
+}
+
+TEST_F(SvgTest, PiesRenderLikeTheScreenAndAOnePointPieIsAFullDisc)
+{
+    for (const auto &values : {std::vector<double>{3, 2, 4, 1}, std::vector<double>{5}}) {
+        SCOPED_TRACE(values.size());
+        VectorTestChart chart;
+        TPieSeries *pie = addPie(chart, {});
+        for (const double v : values)
+            pie->Add(v, {}, values.size() == 1 ? clLime : clPlotColor);
+        pie->SetRotationAngle(40);
+        const QImage screen = chart.screen();
+        const QByteArray svg = exportChart(chart);
+        EXPECT_FALSE(svg.contains(R"(stroke-linecap="flat")"));
+        expectRendersLikeScreen(rasteriseSvg(files, svg), screen, solidProbes(screen));
+    }
+}
+
+TEST_F(SvgTest, TheLeftAxisTitleIsTurnedAsOnScreen)
+{
+    VectorTestChart chart;
+    addLineSeries(chart);
+    chart.LeftAxis()->Title()->SetCaption(QStringLiteral("p / bar"));
+    const QByteArray svg = exportChart(chart);
+    const qsizetype title = svg.indexOf("\r\np&#32;/&#32;bar\r\n");
+    ASSERT_GT(title, 0);
+    const QByteArray element = svg.mid(svg.lastIndexOf("<text", title), title - svg.lastIndexOf("<text", title));
+    EXPECT_TRUE(element.contains(R"~(transform="rotate(-90 )~")) << element.toStdString();
+}
+
+TEST_F(SvgTest, WidePensWriteTheirCapsAndDashes)
+{
+    SvgPass pass;
+    TChartPen pen;
+    pen.SetWidth(3);
+    pen.SetEndStyle(esFlat);
+    pass.canvas.AssignVisiblePen(pen);
+    pass.canvas.Line(0, 0, 10, 10);
+    pen.SetEndStyle(esSquare);
+    pen.SetStyle(psDash);
+    pass.canvas.AssignVisiblePen(pen);
+    pass.canvas.Line(0, 0, 10, 10);
+    const QByteArray svg = pass.finish();
+    EXPECT_TRUE(svg.contains(R"(stroke-width="3" stroke-linecap="butt"/>)")) << svg.toStdString();
+    EXPECT_TRUE(svg.contains(R"(stroke-width="3" stroke-dasharray="4, 2"  stroke-linecap="square"/>)"));
+}
+
+TEST_F(SvgTest, OutlinedTextsAreWrittenAsText)
+{
+    VectorTestChart chart;
+    addLineSeries(chart);
+    chart.Title()->SetText({QStringLiteral("Outlined")});
+    chart.Title()->Font()->OutLine()->SetVisible(true);
+    const QByteArray svg = exportChart(chart);
+    EXPECT_TRUE(svg.contains("\r\nOutlined\r\n")) << svg.left(3000).toStdString();
+}

@@ -1,0 +1,183 @@
+// The vector and PDF formats: their slots and texts, files written through the export guard and
+// read back, the clipboard, and a JPEG back image copied into the PDF as its file.
+#include "VectorTestSupport.h"
+
+#include "ChartEditorLibrary.h"
+#include "ExportLibrary.h"
+#include "PlotConst.h"
+#include "PlotExportFormats.h"
+#include "PlotGerman.h"
+#include "PlotImaging.h"
+#include "TBackImage.h"
+#include "TEPSExportFormat.h"
+#include "TPDFExportFormat.h"
+#include "TPlotPDFPage.h"
+#include "TSVGExportFormat.h"
+#include "TSVGOptions.h"
+#include "TVMLExportFormat.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+
+class VectorFormatTest : public VectorExportTest
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        VectorExportTest::SetUpTestSuite();
+        registerChartEditor();
+        registerExportFormats();
+    }
+    void SetUp() override
+    {
+        addLineSeries(chart);
+        TPlotPDFPage::setClock([] { return QDateTime(QDate(2024, 3, 20), QTime(10, 0, 0)); });
+    }
+    void TearDown() override { TPlotPDFPage::setClock({}); }
+    template <class Format>
+    std::unique_ptr<Format> format()
+    {
+        auto f = std::make_unique<Format>();
+        f->SetPanel(&chart);
+        return f;
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    VectorTestChart chart;
+    ScratchFiles files;
+};
+
+} // namespace
+
+TEST_F(VectorFormatTest, TheFormatsTakeTheirSlotsAndTexts)
+{
+    std::vector<QString> names;
+    for (const PlotExportFormatClass &c : PlotExportFormats())
+        names.push_back(c.name);
+    const auto at = [&](const char *name) {
+        return std::find(names.begin(), names.end(), QLatin1String(name)) - names.begin();
+    };
+    // After the bitmap and the metafile: third to sixth.
+    EXPECT_EQ(at("TBMPExportFormat"), 0);
+    EXPECT_EQ(at("TEMFExportFormat"), 1);
+    EXPECT_EQ(at("TVMLExportFormat"), 2);
+    EXPECT_EQ(at("TEPSExportFormat"), 3);
+    EXPECT_EQ(at("TSVGExportFormat"), 4);
+    EXPECT_EQ(at("TPDFExportFormat"), 5);
+    const std::tuple<std::unique_ptr<TPlotExportFormat>, const char *, const char *, const char *> cases[] = {
+        {std::make_unique<TVMLExportFormat>(), "as &VML (HTM)", "VML files (*.htm)|*.htm", "als &VML (HTM)"},
+        {std::make_unique<TEPSExportFormat>(), "as PostScript", "PostScript files (*.eps)|*.eps", "als PostScript"},
+        {std::make_unique<TSVGExportFormat>(), "as &SVG", "SVG files (*.svg)|*.svg", "als &SVG"},
+        {std::make_unique<TPDFExportFormat>(), "as &PDF", "PDF files (*.pdf)|*.pdf", "als &PDF"},
+    };
+    for (const auto &[f, description, filter, german] : cases) {
+        EXPECT_EQ(f->Description(), QString::fromUtf8(description));
+        EXPECT_EQ(f->FileFilter(), QString::fromUtf8(filter));
+    }
+    PlotGerman::SelectGermanLanguage();
+    for (const auto &[f, description, filter, german] : cases)
+        EXPECT_EQ(f->Description(), QString::fromUtf8(german));
+    PlotConst::SetLibraryMessages();
+}
+
+TEST_F(VectorFormatTest, SavedFilesOpenInTheReadersAndTheScreenCanvasComesBack)
+{
+    TCanvas3D *screen = chart.Canvas();
+    chart.AutoRepaint = true;
+    const QString pdf = files.path("chart.pdf");
+    format<TPDFExportFormat>()->SaveToFile(pdf);
+    EXPECT_EQ(runTool(QStringLiteral("qpdf"), {"--check", pdf}).exitCode, 0);
+    const QString svg = files.path("chart.svg");
+    format<TSVGExportFormat>()->SaveToFile(svg);
+    EXPECT_EQ(runTool(QStringLiteral("xmllint"), {"--noout", svg}).exitCode, 0);
+    const QString eps = files.path("chart.eps");
+    format<TEPSExportFormat>()->SaveToFile(eps);
+    EXPECT_EQ(runTool(QStringLiteral("gs"), {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=nullpage", eps}).exitCode, 0);
+    const QString vml = files.path("chart.htm");
+    format<TVMLExportFormat>()->SaveToFile(vml);
+    EXPECT_TRUE(read(vml).startsWith("<html>\r\n<body>\r\n"));
+    EXPECT_EQ(chart.Canvas(), screen);
+    EXPECT_TRUE(chart.AutoRepaint);
+    const QImage rendered = rasteriseSvg(files, read(svg));
+    const QImage shown = chart.screen();
+    expectRendersLikeScreen(rendered, shown, solidProbes(shown));
+}
+
+TEST_F(VectorFormatTest, TheSvgOptionsTurnTextAntiAliasingOff)
+{
+    auto svg = format<TSVGExportFormat>();
+    EXPECT_TRUE(svg->Document().split('\n').value(2).contains("text-antialiasing:true"));
+    auto *options = qobject_cast<TSVGOptions *>(svg->Options());
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->CBAntiAlias->isChecked());
+    options->CBAntiAlias->setChecked(false);
+    EXPECT_FALSE(svg->Document().split('\n').value(2).contains("style="));
+}
+
+TEST_F(VectorFormatTest, CopyPutsTheDocumentOnTheClipboard)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    ASSERT_TRUE(clipboard);
+    format<TPDFExportFormat>()->CopyToClipboard();
+    const QByteArray pdf = clipboard->mimeData()->data(QStringLiteral("application/pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-1.4"));
+    EXPECT_EQ(runTool(QStringLiteral("qpdf"), {"--check", files.write("clip.pdf", pdf)}).exitCode, 0);
+    format<TSVGExportFormat>()->CopyToClipboard();
+    const QMimeData *svg = clipboard->mimeData();
+    EXPECT_TRUE(svg->text().startsWith(QStringLiteral("<?xml")));
+    EXPECT_EQ(svg->data(QStringLiteral("image/svg+xml")), svg->text().toUtf8());
+    format<TEPSExportFormat>()->CopyToClipboard();
+    EXPECT_TRUE(clipboard->text().startsWith(QStringLiteral("%!PS-Adobe-3.0 EPSF-3.0")));
+}
+
+TEST_F(VectorFormatTest, AJpegBackImageGoesIntoThePdfAsItsFile)
+{
+    QImage grey(40, 30, QImage::Format_RGB32);
+    grey.fill(QColor(128, 128, 128));
+    grey.save(files.path("grey.ppm"), "PPM");
+    ASSERT_EQ(runTool(QStringLiteral("cjpeg"), {"-grayscale", "-outfile", files.path("grey.jpg"), files.path("grey.ppm")})
+                  .exitCode,
+              0);
+    const QByteArray jpeg = read(files.path("grey.jpg"));
+    QImage picture = QImage::fromData(jpeg);
+    PlotImaging::keepEncodedBytes(picture, jpeg, "jpeg");
+    chart.BackImage()->SetGraphic(picture);
+    chart.SetBackImageMode(pbmStretch);
+    const QByteArray pdf = format<TPDFExportFormat>()->Document();
+    EXPECT_TRUE(pdf.contains("/ColorSpace /DeviceGray\r\n/BitsPerComponent 8\r\n/Filter [/DCTDecode]\r\n"));
+    const qsizetype stream = pdf.indexOf("stream\r\n", pdf.indexOf("/Subtype /Image")) + 8;
+    EXPECT_EQ(pdf.mid(stream, jpeg.size()), jpeg);
+    const QColor probe = rasterisePdf(files, pdf).pixelColor(5, 150); // the panel's left edge, behind no chart
+    EXPECT_NEAR(probe.red(), 128, 8);
+    EXPECT_NEAR(probe.blue(), 128, 8);
+}
+
+TEST_F(VectorFormatTest, TheDemoSavesEachVectorFormatForItsReader)
+{
+    const auto reads = [&](const QString &file) -> ToolResult {
+        if (file.endsWith(QLatin1String(".pdf")))
+            return runTool(QStringLiteral("qpdf"), {"--check", file});
+        if (file.endsWith(QLatin1String(".eps")))
+            return runTool(QStringLiteral("gs"), {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=nullpage", file});
+        return runTool(QStringLiteral("xmllint"), {"--noout", file}); // SVG, and the VML page as XML
+    };
+    for (const char *name : {"demo.svg", "demo.htm", "demo.eps", "demo.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString file = files.path(QLatin1String(name));
+        const ToolResult saved = runTool(QStringLiteral(TENSIMO_CHART_DEMO), {"--save", file});
+        ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+        const ToolResult check = reads(file);
+        EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    }
+    EXPECT_FALSE(rasteriseSvg(files, read(files.path("demo.svg"))).isNull()); // and rsvg-convert draws it
+}
