@@ -186,6 +186,24 @@ QImage *PlotDC::image()
     return imageDevice();
 }
 
+bool PlotDC::paintsRasterImage() const
+{
+    return m_painter && imageDevice() && m_painter->paintEngine()->type() == QPaintEngine::Raster
+           && m_painter->combinedTransform().type() == QTransform::TxNone;
+}
+
+QRect PlotDC::runReach() const
+{
+    const QImage *img = imageDevice();
+    if (!m_painter || !img)
+        return {};
+    QRect reach = img->rect() & QRect(0, 0, kRunCoordinateLimit, kRunCoordinateLimit);
+    // The stroker cuts lines to the clip's bounding box, which moves their pixels.
+    if (m_painter->hasClipping())
+        reach &= m_painter->clipBoundingRect().toAlignedRect();
+    return reach;
+}
+
 QImage *PlotDC::imageDevice() const
 {
     if (!m_device || m_device->devType() != QInternal::Image)
@@ -313,14 +331,9 @@ bool PlotDC::runCanStart(const TPoint &from, const TPoint &to)
     if (!runPen(m_pen->values()))
         return false;
     // Printers, metafiles and transformed painters get real lines, not pixels.
-    const QImage *img = imageDevice();
-    if (!img || m_painter->paintEngine()->type() != QPaintEngine::Raster
-        || m_painter->combinedTransform().type() != QTransform::TxNone)
+    if (!paintsRasterImage())
         return false;
-    QRect reach = img->rect() & QRect(0, 0, kRunCoordinateLimit, kRunCoordinateLimit);
-    // The stroker cuts lines to the clip's bounding box, which moves their pixels.
-    if (m_painter->hasClipping())
-        reach &= m_painter->clipBoundingRect().toAlignedRect();
+    const QRect reach = runReach();
     if (!inside(reach, from) || !inside(reach, to))
         return false;
     m_runReach = reach;
@@ -376,11 +389,12 @@ void PlotDC::flush()
             // The exact pixels of the run's lines, each with its first pixel and without its last.
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
             // One pen sets them all, so the order does not change the picture, in any mix mode.
-            if (!writeRunPixels())
+            if (!writeRunPixels()) {
                 m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
-            const QBrush penBrush = m_painter->pen().brush();
-            for (const QRect &span : m_runSpans)
-                m_painter->fillRect(span, penBrush);
+                const QBrush penBrush = m_painter->pen().brush();
+                for (const QRect &span : m_runSpans)
+                    m_painter->fillRect(span, penBrush);
+            }
         }
     }
     m_runPixels.clear();
@@ -388,32 +402,93 @@ void PlotDC::flush()
     m_runPoints.clear();
 }
 
-bool PlotDC::writeRunPixels()
+QImage *PlotDC::directImage() const
 {
-    // Qt maps every point through the transform and blends it as a span of its own, which is most
-    // of a long curve's time. An opaque solid pen replacing the pixels of a plain 32-bit image
-    // under a rectangular clip (the run stays inside it) sets exactly the pen's colour there.
+    // An opaque solid colour replacing the pixels of a plain 32-bit image, without opacity, under
+    // at most a rectangular clip sets exactly that colour there: the pixels may be written as
+    // they are, without Qt's per-span blending.
     QImage *img = imageDevice();
-    if (!m_directPixels || m_runPixels.empty() || !img || img->devicePixelRatio() != 1.0
+    if (!m_directPixels || !img || img->devicePixelRatio() != 1.0
         || (img->format() != QImage::Format_RGB32 && img->format() != QImage::Format_ARGB32_Premultiplied))
-        return false;
+        return nullptr;
     // Qt copies an image taken while it is painted; should it ever be shared all the same, bits()
     // would copy it and the painter would go on drawing into the old pixels.
     if (!img->isDetached())
-        return false;
-    const QPen &pen = m_painter->pen();
+        return nullptr;
     const QPainter::CompositionMode mode = m_painter->compositionMode();
-    if (pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255 || m_painter->opacity() != 1.0
-        || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source))
-        return false;
+    if (m_painter->opacity() != 1.0 || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source)
+        || m_painter->paintEngine()->type() != QPaintEngine::Raster
+        || m_painter->combinedTransform().type() != QTransform::TxNone)
+        return nullptr;
     if (m_painter->hasClipping() && m_painter->clipRegion().rectCount() != 1)
+        return nullptr;
+    return img;
+}
+
+bool PlotDC::writeRunPixels()
+{
+    // Qt maps every point through the transform and blends it as a span of its own, and fills a
+    // vertical line row by row: most of a long curve's time, and of a grid's. The run stays inside
+    // the clip.
+    QImage *img = m_runPixels.empty() && m_runSpans.empty() ? nullptr : directImage();
+    const QPen &pen = m_painter->pen();
+    if (!img || pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255)
         return false;
     const QRgb colour = pen.color().rgba();
     uchar *const bits = img->bits();
     const qsizetype stride = img->bytesPerLine();
     for (const QPoint &p : m_runPixels)
         reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = colour;
+    for (const QRect &span : m_runSpans)
+        for (int y = span.top(); y <= span.bottom(); ++y) {
+            QRgb *const line = reinterpret_cast<QRgb *>(bits + y * stride);
+            std::fill(line + span.left(), line + span.right() + 1, colour);
+        }
     ++m_runsWritten;
+    return true;
+}
+
+bool PlotDC::writeRectanglePixels(const QRect &box)
+{
+    // Qt's outline of the box with a thin pen covers its columns left..right + 1 and rows
+    // top..bottom + 1, over the brush's fill: a border in the pen's colour around the brush's.
+    // Written here in one pass, what Qt needs a fill and a stroke for (many small pointers).
+    if (box.width() < 1 || box.height() < 1)
+        return false;
+    const QPen &pen = m_painter->pen();
+    const QBrush &brush = m_painter->brush();
+    if (pen.style() != Qt::SolidLine || !pen.isCosmetic() || pen.widthF() > 1.0 || pen.brush().style() != Qt::SolidPattern
+        || pen.color().alpha() != 255 || m_painter->testRenderHint(QPainter::Antialiasing))
+        return false;
+    const bool filled = brush.style() != Qt::NoBrush;
+    if (filled && (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255))
+        return false;
+    QImage *img = directImage();
+    if (!img)
+        return false;
+    const QRect outline(box.topLeft(), QSize(box.width() + 1, box.height() + 1));
+    QRect reach = img->rect();
+    if (m_painter->hasClipping())
+        reach &= m_painter->clipBoundingRect().toAlignedRect();
+    // Qt's stroke of an outline cut by the clip or the image's edge moves pixels at the cut.
+    if (!reach.contains(outline))
+        return false;
+    const QRgb penColour = pen.color().rgba();
+    const QRgb brushColour = filled ? brush.color().rgba() : 0;
+    uchar *const bits = img->bits();
+    const qsizetype stride = img->bytesPerLine();
+    for (int y = outline.top(); y <= outline.bottom(); ++y) {
+        QRgb *const line = reinterpret_cast<QRgb *>(bits + y * stride);
+        if (y == outline.top() || y == outline.bottom()) {
+            std::fill(line + outline.left(), line + outline.right() + 1, penColour);
+            continue;
+        }
+        if (filled)
+            std::fill(line + outline.left() + 1, line + outline.right(), brushColour);
+        line[outline.left()] = penColour;
+        line[outline.right()] = penColour;
+    }
+    ++m_rectanglesWritten;
     return true;
 }
 
@@ -550,7 +625,8 @@ void PlotDC::rectangle(int left, int top, int right, int bottom)
         return;
     }
     // The outline covers columns left..right-1 and rows top..bottom-1.
-    m_painter->drawRect(inner);
+    if (!writeRectanglePixels(inner))
+        m_painter->drawRect(inner);
 }
 
 void PlotDC::ellipse(int left, int top, int right, int bottom)
