@@ -140,6 +140,7 @@ bool PlotDC::begin(QPaintDevice *device)
     }
     m_device = device;
     m_painter = m_ownPainter.get();
+    forgetDeviceState();
     m_painter->setRenderHint(QPainter::Antialiasing, false);
     applyAllAgain();
     return true;
@@ -150,6 +151,7 @@ void PlotDC::attach(QPainter *painter)
     end();
     m_painter = painter;
     m_device = painter ? painter->device() : nullptr;
+    forgetDeviceState();
     if (m_painter)
         m_painter->setRenderHint(QPainter::Antialiasing, false);
     applyAllAgain();
@@ -170,6 +172,7 @@ void PlotDC::end()
     m_ownPainter.reset();
     m_painter = nullptr;
     m_device = nullptr;
+    forgetDeviceState();
     m_savedClip.reset();
     m_savedHadClip = false;
 }
@@ -177,6 +180,7 @@ void PlotDC::end()
 QPainter *PlotDC::painter()
 {
     flush();
+    forgetDeviceState(); // whoever has the painter may clip or transform it
     return m_painter;
 }
 
@@ -186,22 +190,38 @@ QImage *PlotDC::image()
     return imageDevice();
 }
 
+const PlotDC::DeviceState &PlotDC::deviceState() const
+{
+    // Asking the painter for its clip region and transform costs more than a small primitive: the
+    // answers are kept until the clip changes or someone else gets the painter.
+    if (m_deviceState.known)
+        return m_deviceState;
+    DeviceState state;
+    state.known = true;
+    const QImage *img = imageDevice();
+    state.raster = m_painter && img && m_painter->paintEngine()->type() == QPaintEngine::Raster
+                   && m_painter->combinedTransform().type() == QTransform::TxNone;
+    if (state.raster) {
+        state.reach = img->rect() & QRect(0, 0, kRunCoordinateLimit, kRunCoordinateLimit);
+        state.rectangularClip = true;
+        // The stroker cuts lines to the clip's bounding box, which moves their pixels.
+        if (m_painter->hasClipping()) {
+            state.reach &= m_painter->clipBoundingRect().toAlignedRect();
+            state.rectangularClip = m_painter->clipRegion().rectCount() == 1;
+        }
+    }
+    m_deviceState = state;
+    return m_deviceState;
+}
+
 bool PlotDC::paintsRasterImage() const
 {
-    return m_painter && imageDevice() && m_painter->paintEngine()->type() == QPaintEngine::Raster
-           && m_painter->combinedTransform().type() == QTransform::TxNone;
+    return deviceState().raster;
 }
 
 QRect PlotDC::runReach() const
 {
-    const QImage *img = imageDevice();
-    if (!m_painter || !img)
-        return {};
-    QRect reach = img->rect() & QRect(0, 0, kRunCoordinateLimit, kRunCoordinateLimit);
-    // The stroker cuts lines to the clip's bounding box, which moves their pixels.
-    if (m_painter->hasClipping())
-        reach &= m_painter->clipBoundingRect().toAlignedRect();
-    return reach;
+    return deviceState().raster ? deviceState().reach : QRect();
 }
 
 QImage *PlotDC::imageDevice() const
@@ -416,13 +436,10 @@ QImage *PlotDC::directImage() const
     if (!img->isDetached())
         return nullptr;
     const QPainter::CompositionMode mode = m_painter->compositionMode();
-    if (m_painter->opacity() != 1.0 || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source)
-        || m_painter->paintEngine()->type() != QPaintEngine::Raster
-        || m_painter->combinedTransform().type() != QTransform::TxNone)
+    if (m_painter->opacity() != 1.0 || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source))
         return nullptr;
-    if (m_painter->hasClipping() && m_painter->clipRegion().rectCount() != 1)
-        return nullptr;
-    return img;
+    const DeviceState &state = deviceState();
+    return state.raster && state.rectangularClip ? img : nullptr;
 }
 
 bool PlotDC::writeRunPixels()
@@ -467,9 +484,7 @@ bool PlotDC::writeRectanglePixels(const QRect &box)
     if (!img)
         return false;
     const QRect outline(box.topLeft(), QSize(box.width() + 1, box.height() + 1));
-    QRect reach = img->rect();
-    if (m_painter->hasClipping())
-        reach &= m_painter->clipBoundingRect().toAlignedRect();
+    const QRect reach = deviceState().reach;
     // Qt's stroke of an outline cut by the clip or the image's edge moves pixels at the cut.
     if (!reach.contains(outline))
         return false;
@@ -877,6 +892,7 @@ void PlotDC::intersectClip(const QRegion &region)
     m_savedHadClip = m_painter->hasClipping();
     m_savedClip = m_painter->clipRegion();
     m_painter->setClipRegion(region, m_savedHadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+    forgetDeviceState();
 }
 
 void PlotDC::excludeClip(const QRegion &region)
@@ -888,6 +904,7 @@ void PlotDC::excludeClip(const QRegion &region)
                                 ? m_painter->clipRegion()
                                 : QRegion(0, 0, m_device->width(), m_device->height());
     m_painter->setClipRegion(current.subtracted(region));
+    forgetDeviceState();
 }
 
 void PlotDC::unclip()
@@ -901,6 +918,7 @@ void PlotDC::unclip()
         m_painter->setClipping(false);
     m_savedClip.reset();
     m_savedHadClip = false;
+    forgetDeviceState();
 }
 
 bool PlotDC::hasClip() const

@@ -141,6 +141,16 @@ public:
 
 private:
     QImage *imageDevice() const;
+    // What the painter's engine, transform and clip allow, noted until they may change.
+    struct DeviceState
+    {
+        bool known = false;
+        bool raster = false; // Qt's raster engine on an image, untransformed
+        bool rectangularClip = false; // no clip, or one rectangle
+        QRect reach;
+    };
+    const DeviceState &deviceState() const;
+    void forgetDeviceState() { m_deviceState.known = false; }
     // Starts or extends the run with the line; false when the line must be drawn on its own.
     bool addToRun(const TPoint &from, const TPoint &to);
     bool runCanStart(const TPoint &from, const TPoint &to);
@@ -192,6 +202,7 @@ private:
     int m_linesInRuns = 0;
     int m_runsWritten = 0;
     int m_rectanglesWritten = 0;
+    mutable DeviceState m_deviceState;
     TPoint m_position;
     int m_textAlign = 0;
     int m_backMode = cbmOpaque;
