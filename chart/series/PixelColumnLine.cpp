@@ -87,13 +87,15 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
         int high = -1;
         int edge = -1;
         int k = i;
-        if (!logarithmic && m_gapColors.empty()) {
+        if (!logarithmic) {
             low = high = i;
             double lowest = y(i);
             double highest = lowest;
+            const TColor *colors = m_gapColors.data();
+            const int coloured = int(m_gapColors.size());
             for (k = i + 1; k <= columnLast; ++k) {
                 const double v = y(k);
-                if (!(std::fabs(v) <= std::numeric_limits<double>::max()))
+                if (!(std::fabs(v) <= std::numeric_limits<double>::max()) || (k < coloured && colors[k] == clNone))
                     break;
                 if (v < lowest) {
                     lowest = v;
@@ -119,26 +121,37 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
             }
         }
         const int end = k - 1;
+        int kept[5] = {i, low, high, edge, end};
+        std::sort(std::begin(kept), std::end(kept));
+        int keptPixels[5] = {};
+        int top = std::numeric_limits<int>::max();
+        int bottom = std::numeric_limits<int>::min();
+        for (int n = 0; n < 5; ++n) {
+            if (kept[n] < 0)
+                continue;
+            keptPixels[n] = m_vert.ValueToPixel(y(kept[n]));
+            top = std::min(top, keptPixels[n]);
+            bottom = std::max(bottom, keptPixels[n]);
+        }
+        // A column wholly beside, above or below where lines can set pixels (a curve beyond the
+        // axis range) shows none of its vertical lines: only the lines into and out of it count.
+        const bool outside = pixel < m_reach.left || pixel > m_reach.right || bottom < m_reach.top || top > m_reach.bottom;
         // The last column before a gap (or the end) is drawn whole: no line leaves its last point,
         // so whether that pixel is set depends on the points between the extremes. A gap right
         // after the column used to be missed. So is a column whose lines, or the line leaving it,
         // reach beyond where lines keep the device's pixel rule.
-        bool whole = end == last || k <= columnLast || isGap(end + 1)
-                     || !insideReach(m_horiz.ValueToPixel(m_x[std::size_t(end + 1)]), m_vert.ValueToPixel(y(end + 1)));
-        int kept[5] = {i, low, high, edge, end};
-        int keptPixels[5] = {};
-        if (!whole) {
-            std::sort(std::begin(kept), std::end(kept));
-            for (int n = 0; n < 5 && !whole; ++n) {
-                if (kept[n] < 0)
-                    continue;
-                keptPixels[n] = m_vert.ValueToPixel(y(kept[n]));
-                whole = !insideReach(pixel, keptPixels[n]);
-            }
-        }
+        const bool whole = !outside
+                           && (end == last || k <= columnLast || isGap(end + 1) || !insideReach(pixel, top)
+                               || !insideReach(pixel, bottom)
+                               || !insideReach(m_horiz.ValueToPixel(m_x[std::size_t(end + 1)]),
+                                               m_vert.ValueToPixel(y(end + 1))));
         if (whole) {
             for (int j = i; j <= end; ++j)
                 point(pixel, m_vert.ValueToPixel(y(j)));
+        } else if (outside) {
+            point(pixel, m_vert.ValueToPixel(y(i)));
+            if (end != i)
+                point(pixel, keptPixels[4]); // the last kept point is the column's last
         } else {
             int previous = -1;
             for (int n = 0; n < 5; ++n) {
