@@ -156,6 +156,9 @@ bool TCustomSeries::columnPathApplies() const
     const auto *canvas = dynamic_cast<const TPlotCanvas3D *>(chart->Canvas());
     if (!canvas || canvas->antialiasedLines() || !canvas->paintsRasterImage())
         return false;
+    // Fewer than two points per column on average save no line and cost a search each.
+    if (LastValueIndex() - FirstValueIndex() + 1 < 2 * std::abs(horiz->PixelSize()))
+        return false;
     if (XValues()->Order() != loAscending || !XValues()->FiniteAndAscending())
         return false;
     // A logarithmic axis puts values of 0 and below at its edge, out of the order of the others.

@@ -89,7 +89,7 @@ TEST_F(LineColumnsTest, ColumnsSetThePixelsOfThePointByPointPath)
         {"a million points", 1000000, [](int i) { return scene(0, i); }, none},
         {"a sine curve with spikes beyond the chart", 50000, spiky, none},
         {"alternating extremes", 20000, [](int i) { return i % 2 ? 1000.0 : -1000.0; }, none},
-        {"one point per column and fewer", 300, [](int i) { return scene(3, i * 20); }, none},
+        {"one point per column and fewer: every point as before", 300, [](int i) { return scene(3, i * 20); }, none},
         {"NaN values",
          20000, [](int i) { return scene(1, i); },
          [](TestChart &, CountingLineSeries &s) {
@@ -120,7 +120,8 @@ TEST_F(LineColumnsTest, ColumnsSetThePixelsOfThePointByPointPath)
         screen.SetView3D(false);
         CountingLineSeries *series = add(screen, c.n, c.value);
         c.setUp(screen, *series);
-        EXPECT_EQ(expectSamePixels(screen, {series}), 1);
+        // Sparse points are drawn one by one: a column search would cost more than it saves.
+        EXPECT_EQ(expectSamePixels(screen, {series}), c.n < 1000 ? c.n : 1);
     }
 }
 
