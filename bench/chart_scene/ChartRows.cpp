@@ -32,9 +32,11 @@ ChartRow::ChartRow(QString variant, const SceneData &data, const ChartRowSetup &
     fixSceneAxes(chart, m_lastX);
     for (int k = 0; k < data.seriesCount; ++k) {
         const std::vector<double> &y = data.y[std::size_t(k)];
-        if (setup.kind == ChartRowSetup::Line)
-            addSceneSeries(chart, k, data.x, y).Pointer()->SetVisible(setup.pointers);
-        else
+        if (setup.kind == ChartRowSetup::Line) {
+            TLineSeries &series = addSceneSeries(chart, k, data.x, y);
+            series.Pointer()->SetVisible(setup.pointers);
+            series.setColumnPaths(!setup.columnsOff);
+        } else
             addSceneFastLine(chart, k, data.x, y).SetDrawAllPoints(setup.kind == ChartRowSetup::FastLine);
     }
     // One entry per series, also when the scene has only one.

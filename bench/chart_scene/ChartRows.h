@@ -19,6 +19,8 @@ struct ChartRowSetup
     bool antialiased = false;
     bool pointers = false;
     bool view3D = false;
+    // The line series drawn point by point, as they were before pixel columns.
+    bool columnsOff = false;
     // Before every draw the bottom axis alternates between two ranges of the same width.
     bool axisChange = false;
 };

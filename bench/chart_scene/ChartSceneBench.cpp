@@ -94,6 +94,9 @@ int main(int argc, char **argv)
             PolylineRow reference(data, line.plotRect(), antialiased);
             report(reference, data, antialiased, *options);
             report(line, data, antialiased, *options);
+            ChartRow columnsOff(QStringLiteral("line-columns-off"), data,
+                                {.antialiased = antialiased, .columnsOff = true});
+            report(columnsOff, data, antialiased, *options);
             ChartRow afterAxisChange(QStringLiteral("line-after-axis-change"), data,
                                      {.antialiased = antialiased, .axisChange = true});
             report(afterAxisChange, data, antialiased, *options);

@@ -94,6 +94,7 @@ bool PlotDC::begin(QPaintDevice *device)
     }
     m_device = device;
     m_painter = m_ownPainter.get();
+    forgetDeviceState();
     m_painter->setRenderHint(QPainter::Antialiasing, false);
     applyAllAgain();
     return true;
@@ -104,6 +105,7 @@ void PlotDC::attach(QPainter *painter)
     end();
     m_painter = painter;
     m_device = painter ? painter->device() : nullptr;
+    forgetDeviceState();
     if (m_painter)
         m_painter->setRenderHint(QPainter::Antialiasing, false);
     applyAllAgain();
@@ -124,6 +126,7 @@ void PlotDC::end()
     m_ownPainter.reset();
     m_painter = nullptr;
     m_device = nullptr;
+    forgetDeviceState();
     m_savedClip.reset();
     m_savedHadClip = false;
 }
@@ -131,6 +134,7 @@ void PlotDC::end()
 QPainter *PlotDC::painter()
 {
     flush();
+    forgetDeviceState(); // whoever has the painter may clip or transform it
     return m_painter;
 }
 
@@ -138,6 +142,40 @@ QImage *PlotDC::image()
 {
     flush();
     return imageDevice();
+}
+
+const PlotDC::DeviceState &PlotDC::deviceState() const
+{
+    // Asking the painter for its clip region and transform costs more than a small primitive: the
+    // answers are kept until the clip changes or someone else gets the painter.
+    if (m_deviceState.known)
+        return m_deviceState;
+    DeviceState state;
+    state.known = true;
+    const QImage *img = imageDevice();
+    state.raster = m_painter && img && m_painter->paintEngine()->type() == QPaintEngine::Raster
+                   && m_painter->combinedTransform().type() == QTransform::TxNone;
+    if (state.raster) {
+        state.reach = img->rect() & QRect(0, 0, kRunCoordinateLimit, kRunCoordinateLimit);
+        state.rectangularClip = true;
+        // The stroker cuts lines to the clip's bounding box, which moves their pixels.
+        if (m_painter->hasClipping()) {
+            state.reach &= m_painter->clipBoundingRect().toAlignedRect();
+            state.rectangularClip = m_painter->clipRegion().rectCount() == 1;
+        }
+    }
+    m_deviceState = state;
+    return m_deviceState;
+}
+
+bool PlotDC::paintsRasterImage() const
+{
+    return deviceState().raster;
+}
+
+QRect PlotDC::runReach() const
+{
+    return deviceState().raster ? deviceState().reach : QRect();
 }
 
 QImage *PlotDC::imageDevice() const
@@ -267,14 +305,9 @@ bool PlotDC::runCanStart(const TPoint &from, const TPoint &to)
     if (!runPen(m_pen->values()))
         return false;
     // Printers, metafiles and transformed painters get real lines, not pixels.
-    const QImage *img = imageDevice();
-    if (!img || m_painter->paintEngine()->type() != QPaintEngine::Raster
-        || m_painter->combinedTransform().type() != QTransform::TxNone)
+    if (!paintsRasterImage())
         return false;
-    QRect reach = img->rect() & QRect(0, 0, kRunCoordinateLimit, kRunCoordinateLimit);
-    // The stroker cuts lines to the clip's bounding box, which moves their pixels.
-    if (m_painter->hasClipping())
-        reach &= m_painter->clipBoundingRect().toAlignedRect();
+    const QRect reach = runReach();
     if (!inside(reach, from) || !inside(reach, to))
         return false;
     m_runReach = reach;
@@ -330,11 +363,12 @@ void PlotDC::flush()
             // The exact pixels of the run's lines, each with its first pixel and without its last.
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
             // One pen sets them all, so the order does not change the picture, in any mix mode.
-            if (!writeRunPixels())
+            if (!writeRunPixels()) {
                 m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
-            const QBrush penBrush = m_painter->pen().brush();
-            for (const QRect &span : m_runSpans)
-                m_painter->fillRect(span, penBrush);
+                const QBrush penBrush = m_painter->pen().brush();
+                for (const QRect &span : m_runSpans)
+                    m_painter->fillRect(span, penBrush);
+            }
         }
     }
     m_runPixels.clear();
@@ -342,32 +376,88 @@ void PlotDC::flush()
     m_runPoints.clear();
 }
 
-bool PlotDC::writeRunPixels()
+QImage *PlotDC::directImage() const
 {
-    // Qt maps every point through the transform and blends it as a span of its own, which is most
-    // of a long curve's time. An opaque solid pen replacing the pixels of a plain 32-bit image
-    // under a rectangular clip (the run stays inside it) sets exactly the pen's colour there.
+    // An opaque solid colour replacing the pixels of a plain 32-bit image, without opacity, under
+    // at most a rectangular clip sets exactly that colour there: the pixels may be written as
+    // they are, without Qt's per-span blending.
     QImage *img = imageDevice();
-    if (!m_directPixels || m_runPixels.empty() || !img || img->devicePixelRatio() != 1.0
+    if (!m_directPixels || !img || img->devicePixelRatio() != 1.0
         || (img->format() != QImage::Format_RGB32 && img->format() != QImage::Format_ARGB32_Premultiplied))
-        return false;
+        return nullptr;
     // Qt copies an image taken while it is painted; should it ever be shared all the same, bits()
     // would copy it and the painter would go on drawing into the old pixels.
     if (!img->isDetached())
-        return false;
-    const QPen &pen = m_painter->pen();
+        return nullptr;
     const QPainter::CompositionMode mode = m_painter->compositionMode();
-    if (pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255 || m_painter->opacity() != 1.0
-        || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source))
-        return false;
-    if (m_painter->hasClipping() && m_painter->clipRegion().rectCount() != 1)
+    if (m_painter->opacity() != 1.0 || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source))
+        return nullptr;
+    const DeviceState &state = deviceState();
+    return state.raster && state.rectangularClip ? img : nullptr;
+}
+
+bool PlotDC::writeRunPixels()
+{
+    // Qt maps every point through the transform and blends it as a span of its own, and fills a
+    // vertical line row by row: most of a long curve's time, and of a grid's. The run stays inside
+    // the clip.
+    QImage *img = m_runPixels.empty() && m_runSpans.empty() ? nullptr : directImage();
+    const QPen &pen = m_painter->pen();
+    if (!img || pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255)
         return false;
     const QRgb colour = pen.color().rgba();
     uchar *const bits = img->bits();
     const qsizetype stride = img->bytesPerLine();
     for (const QPoint &p : m_runPixels)
         reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = colour;
+    for (const QRect &span : m_runSpans)
+        for (int y = span.top(); y <= span.bottom(); ++y) {
+            QRgb *const line = reinterpret_cast<QRgb *>(bits + y * stride);
+            std::fill(line + span.left(), line + span.right() + 1, colour);
+        }
     ++m_runsWritten;
+    return true;
+}
+
+bool PlotDC::writeRectanglePixels(const QRect &box)
+{
+    // Qt's outline of the box with a thin pen covers its columns left..right + 1 and rows
+    // top..bottom + 1, over the brush's fill: a border in the pen's colour around the brush's.
+    // Written here in one pass, what Qt needs a fill and a stroke for (many small pointers).
+    if (box.width() < 1 || box.height() < 1)
+        return false;
+    const QPen &pen = m_painter->pen();
+    const QBrush &brush = m_painter->brush();
+    if (pen.style() != Qt::SolidLine || !pen.isCosmetic() || pen.widthF() > 1.0 || pen.brush().style() != Qt::SolidPattern
+        || pen.color().alpha() != 255 || m_painter->testRenderHint(QPainter::Antialiasing))
+        return false;
+    const bool filled = brush.style() != Qt::NoBrush;
+    if (filled && (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255))
+        return false;
+    QImage *img = directImage();
+    if (!img)
+        return false;
+    const QRect outline(box.topLeft(), QSize(box.width() + 1, box.height() + 1));
+    const QRect reach = deviceState().reach;
+    // Qt's stroke of an outline cut by the clip or the image's edge moves pixels at the cut.
+    if (!reach.contains(outline))
+        return false;
+    const QRgb penColour = pen.color().rgba();
+    const QRgb brushColour = filled ? brush.color().rgba() : 0;
+    uchar *const bits = img->bits();
+    const qsizetype stride = img->bytesPerLine();
+    for (int y = outline.top(); y <= outline.bottom(); ++y) {
+        QRgb *const line = reinterpret_cast<QRgb *>(bits + y * stride);
+        if (y == outline.top() || y == outline.bottom()) {
+            std::fill(line + outline.left(), line + outline.right() + 1, penColour);
+            continue;
+        }
+        if (filled)
+            std::fill(line + outline.left() + 1, line + outline.right(), brushColour);
+        line[outline.left()] = penColour;
+        line[outline.right()] = penColour;
+    }
+    ++m_rectanglesWritten;
     return true;
 }
 
@@ -504,7 +594,8 @@ void PlotDC::rectangle(int left, int top, int right, int bottom)
         return;
     }
     // The outline covers columns left..right-1 and rows top..bottom-1.
-    m_painter->drawRect(inner);
+    if (!writeRectanglePixels(inner))
+        m_painter->drawRect(inner);
 }
 
 void PlotDC::ellipse(int left, int top, int right, int bottom)
@@ -755,6 +846,7 @@ void PlotDC::intersectClip(const QRegion &region)
     m_savedHadClip = m_painter->hasClipping();
     m_savedClip = m_painter->clipRegion();
     m_painter->setClipRegion(region, m_savedHadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+    forgetDeviceState();
 }
 
 void PlotDC::excludeClip(const QRegion &region)
@@ -766,6 +858,7 @@ void PlotDC::excludeClip(const QRegion &region)
                                 ? m_painter->clipRegion()
                                 : QRegion(0, 0, m_device->width(), m_device->height());
     m_painter->setClipRegion(current.subtracted(region));
+    forgetDeviceState();
 }
 
 void PlotDC::unclip()
@@ -779,6 +872,7 @@ void PlotDC::unclip()
         m_painter->setClipping(false);
     m_savedClip.reset();
     m_savedHadClip = false;
+    forgetDeviceState();
 }
 
 bool PlotDC::hasClip() const

@@ -46,6 +46,12 @@ public:
     // The image under the painter, when it paints on one (reading pixels, blending); pending
     // lines are drawn first.
     QImage *image();
+    // Whether the painter sets the pixels of an image with Qt's raster engine, untransformed: the
+    // lines of a run then land pixel for pixel (printers and recordings get real lines).
+    bool paintsRasterImage() const;
+    // The rectangle lines must stay inside, ends included, to be drawn in a run pixel for pixel:
+    // the image under the clip. Empty when nothing is painted on an image.
+    QRect runReach() const;
 
     // Thin solid lines on an image are set pixel by pixel with the platform's rule: a line sets its
     // first pixel and leaves out its last, whichever way it goes. Consecutive lineTo calls with
@@ -54,8 +60,8 @@ public:
     void flush();
     // Off draws every lineTo at once, as a reference for the run.
     void setLineRuns(bool value);
-    // Off hands every run to the painter, as a reference for the pixels written straight into
-    // an image.
+    // Off hands every run and rectangle to the painter, as a reference for the pixels written
+    // straight into an image.
     void setDirectPixels(bool value);
     // Lines (lineTo and polylines) anti-aliased; other primitives and text are not affected.
     void setAntialiasedLines(bool value);
@@ -130,15 +136,32 @@ public:
     int linesInRuns() const { return m_linesInRuns; }
     // How many runs were written straight into the image, for tests.
     int runsWritten() const { return m_runsWritten; }
+    // How many rectangles were written straight into the image, for tests.
+    int rectanglesWritten() const { return m_rectanglesWritten; }
 
 private:
     QImage *imageDevice() const;
+    // What the painter's engine, transform and clip allow, noted until they may change.
+    struct DeviceState
+    {
+        bool known = false;
+        bool raster = false; // Qt's raster engine on an image, untransformed
+        bool rectangularClip = false; // no clip, or one rectangle
+        QRect reach;
+    };
+    const DeviceState &deviceState() const;
+    void forgetDeviceState() { m_deviceState.known = false; }
     // Starts or extends the run with the line; false when the line must be drawn on its own.
     bool addToRun(const TPoint &from, const TPoint &to);
     bool runCanStart(const TPoint &from, const TPoint &to);
     // Writes the run's pixels into the image's scan lines where that gives the painter's picture;
     // false when the painter must draw them.
     bool writeRunPixels();
+    // The image the current pen and brush may write straight into, or none.
+    QImage *directImage() const;
+    // Writes a thin-pen rectangle's outline and solid fill into the image where that gives the
+    // painter's picture; false when the painter must draw it.
+    bool writeRectanglePixels(const QRect &box);
     void applyPenValues(const PenValues &pen);
     void sync();
     void invalidateBack() { ++m_backGeneration; }
@@ -178,6 +201,8 @@ private:
     mutable int m_metricsBuilds = 0;
     int m_linesInRuns = 0;
     int m_runsWritten = 0;
+    int m_rectanglesWritten = 0;
+    mutable DeviceState m_deviceState;
     TPoint m_position;
     int m_textAlign = 0;
     int m_backMode = cbmOpaque;

@@ -29,14 +29,23 @@ void TPlotCanvas::SetCanvas(GuiCanvas *canvas)
         old->dc().setCopyModeOnly(false);
         old->dc().setAntialiasedLines(false);
         ReferenceCanvas()->dc().setCopyModeOnly(m_metafiling);
-        ReferenceCanvas()->dc().setAntialiasedLines(m_antialiasedLines);
+        ReferenceCanvas()->dc().setAntialiasedLines(m_antialiasedLines && !m_linesHeldAliased);
     }
 }
 
 void TPlotCanvas::setAntialiasedLinesOnDevice(bool value)
 {
     m_antialiasedLines = value;
-    ReferenceCanvas()->dc().setAntialiasedLines(value);
+    ReferenceCanvas()->dc().setAntialiasedLines(value && !m_linesHeldAliased);
+}
+
+void TPlotCanvas::holdLinesAliased(bool value)
+{
+    if (value == m_linesHeldAliased)
+        return;
+    m_linesHeldAliased = value;
+    if (m_antialiasedLines)
+        ReferenceCanvas()->dc().setAntialiasedLines(!value);
 }
 
 void TPlotCanvas::setMetafiling(bool value)

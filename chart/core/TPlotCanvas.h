@@ -118,6 +118,11 @@ public:
     // True while drawing into a metafile or onto a printer: blending is skipped there, and raster
     // pen modes draw in copy mode.
     bool metafiling() const { return m_metafiling; }
+    // While held, lines are drawn aliased whatever the anti-aliasing switch says: axis lines,
+    // ticks and grids lie on whole pixels, where smoothing only spreads them over two half-tone
+    // rows (and costs most of an anti-aliased redraw).
+    void holdLinesAliased(bool value);
+    bool linesHeldAliased() const { return m_linesHeldAliased; }
     void setMetafiling(bool value);
 
 protected:
@@ -140,4 +145,25 @@ private:
     double m_fontZoom = 100.0;
     bool m_metafiling = false;
     bool m_antialiasedLines = false;
+    bool m_linesHeldAliased = false;
+};
+
+// Holds the canvas's lines aliased (or lets them be smoothed again) for a scope, then puts back
+// what was: a chart smooths its series' lines only.
+class AliasedLinesScope
+{
+public:
+    AliasedLinesScope(TPlotCanvas &canvas, bool aliased)
+        : m_canvas(canvas)
+        , m_previous(canvas.linesHeldAliased())
+    {
+        canvas.holdLinesAliased(aliased);
+    }
+    ~AliasedLinesScope() { m_canvas.holdLinesAliased(m_previous); }
+    AliasedLinesScope(const AliasedLinesScope &) = delete;
+    AliasedLinesScope &operator=(const AliasedLinesScope &) = delete;
+
+private:
+    TPlotCanvas &m_canvas;
+    bool m_previous;
 };

@@ -132,6 +132,15 @@ public:
     // never saved with a chart.
     void setAntialiasedLines(bool value) { setAntialiasedLinesOnDevice(value); }
     bool antialiasedLines() const { return antialiasedLinesOnDevice(); }
+    // Painting now on an image in memory (the screen's buffer or an image), not on a printer.
+    bool paintsRasterImage() const { return ReferenceCanvas()->dc().paintsRasterImage(); }
+    // Where a thin solid line sets the pixels of the device's own rule, ends included; empty when
+    // no line does.
+    TRect lineRunReach() const
+    {
+        const QRect r = paintsRasterImage() ? ReferenceCanvas()->dc().runReach() : QRect();
+        return r.isEmpty() ? TRect{0, 0, -1, -1} : TRect{r.left(), r.top(), r.right(), r.bottom()};
+    }
     TFourPoints &fourPoints() { return m_fourPoints; }
 
 protected:

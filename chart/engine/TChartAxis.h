@@ -12,6 +12,7 @@
 #include "TChartPen.h"
 #include "TPlotFont.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -383,6 +384,11 @@ private:
     TDarkGrayPen *m_minorTicks = nullptr;
     TChartHiddenPen *m_minorGrid = nullptr;
     QString m_axisValuesFormat;
+    // Label texts of values in m_valueTextsFormat and the separators, by the value's bits: a
+    // redraw of an unchanged axis formats none of them again.
+    mutable QHash<quint64, QString> m_valueTexts;
+    mutable QString m_valueTextsFormat;
+    mutable QString m_valueTextsSeparators;
     QString m_dateTimeFormat;
     bool m_exactDateTime = true;
     TAxisLabelAlign m_labelsAlign = alDefault;

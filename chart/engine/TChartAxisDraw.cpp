@@ -181,6 +181,8 @@ void TChartAxis::DrawAxisLines()
     TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
     if (!canvas)
         return;
+    // Lines on whole pixels: smoothing would only spread them over two half-tone rows.
+    const AliasedLinesScope aliased(*canvas, true);
     const int z = m_depthPixel;
     if (m_axisPen->Visible()) {
         canvas->AssignVisiblePen(*m_axisPen);

@@ -13,6 +13,7 @@
 #include "TCanvas3D.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -314,6 +315,13 @@ double TChartAxis::CalcDrawIncrement() const
     return r;
 }
 
+namespace {
+
+// Enough for the labels of a few zoom steps; a longer history is dropped at once.
+constexpr qsizetype kMaxValueTexts = 512;
+
+} // namespace
+
 QString TChartAxis::FormatLabelValue(double value) const
 {
     QString text;
@@ -325,7 +333,20 @@ QString TChartAxis::FormatLabelValue(double value) const
             text = PlotFormat::FormatDateTime(format, value);
         }
     } else {
-        text = PlotFormat::FormatFloat(m_axisValuesFormat, value);
+        // The texts hold the separators of the locale they were made in.
+        const QString separators = PlotProcs::FormatToLocalSeparators(QStringLiteral(",."));
+        if (m_valueTextsFormat != m_axisValuesFormat || m_valueTextsSeparators != separators
+            || m_valueTexts.size() >= kMaxValueTexts) {
+            m_valueTexts.clear();
+            m_valueTextsFormat = m_axisValuesFormat;
+            m_valueTextsSeparators = separators;
+        }
+        // By bits, so that -0 keeps a text of its own.
+        const quint64 key = std::bit_cast<quint64>(value);
+        auto it = m_valueTexts.constFind(key);
+        if (it == m_valueTexts.constEnd())
+            it = m_valueTexts.insert(key, PlotFormat::FormatFloat(m_axisValuesFormat, value));
+        text = *it;
     }
     if (m_host && !m_labelEventOff && m_host->OnGetAxisLabel())
         m_host->OnGetAxisLabel()(this, nullptr, -1, text);

@@ -186,6 +186,7 @@ void TChartValueList::RotateFirstToEnd()
     if (!m_values.empty())
         std::rotate(m_values.begin(), m_values.begin() + 1, m_values.end());
     m_orderState = OrderState::Unknown;
+    m_finiteAscending = OrderState::Unknown;
 }
 
 void TChartValueList::ApplyPermutation(const std::vector<int> &order)
@@ -254,6 +255,17 @@ bool TChartValueList::valuesInOrder() const
                            : OrderState::OutOfOrder;
     }
     return m_orderState == OrderState::InOrder;
+}
+
+bool TChartValueList::FiniteAndAscending() const
+{
+    if (m_finiteAscending == OrderState::Unknown) {
+        bool ok = true;
+        for (std::size_t i = 0; ok && i < m_values.size(); ++i)
+            ok = std::isfinite(m_values[i]) && (i == 0 || m_values[i - 1] <= m_values[i]);
+        m_finiteAscending = ok ? OrderState::InOrder : OrderState::OutOfOrder;
+    }
+    return m_finiteAscending == OrderState::InOrder;
 }
 
 void TChartValueList::recalcStats() const

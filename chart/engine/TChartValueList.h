@@ -76,6 +76,9 @@ public:
     int CompareByIndex(int a, int b) const;
 
     int Locate(double value) const { return LocateInRange(value, 0, Count() - 1); }
+    // Whether every value is finite and none is below the one before it; noted until the next
+    // change, so that a redraw by pixel column does not walk the values again.
+    bool FiniteAndAscending() const;
     int LocateInRange(double value, int fromIndex, int toIndex) const;
 
     double MinValue() const;
@@ -104,6 +107,7 @@ private:
     {
         m_statsStale = true;
         m_orderState = OrderState::Unknown;
+        m_finiteAscending = OrderState::Unknown;
     }
     // Whether the values follow Order, so that a search may halve the list.
     bool valuesInOrder() const;
@@ -123,6 +127,7 @@ private:
     // Values set one by one, swapped or given an Order afterwards need not follow that Order.
     enum class OrderState { Unknown, InOrder, OutOfOrder };
     mutable OrderState m_orderState = OrderState::InOrder;
+    mutable OrderState m_finiteAscending = OrderState::Unknown;
     mutable double m_minValue = 0.0;
     mutable double m_maxValue = 0.0;
     mutable double m_total = 0.0;

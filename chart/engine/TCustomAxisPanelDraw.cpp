@@ -63,6 +63,9 @@ void TCustomAxisPanel::DrawChartContents(const TRect &bounds)
     const auto restoreRepaint = qScopeGuard([&] { AutoRepaint = autoRepaint; });
     const bool wasDrawing = std::exchange(m_drawing, true);
     const auto restoreDrawing = qScopeGuard([&] { m_drawing = wasDrawing; });
+    // Anti-aliased lines smooth the series' lines only: frames, axes, grids and legend keep
+    // their one-pixel lines.
+    const AliasedLinesScope aliased(*Canvas(), true);
     {
         const CanvasStateGuard penAndBrush(*Canvas());
         drawContents(bounds);
@@ -314,6 +317,7 @@ void TCustomAxisPanel::drawSeries(TChartSeries &series)
     series.DoBeforeDrawValues();
     {
         const CubeClip clip(*this, series.UseAxis() && m_clipPoints);
+        const AliasedLinesScope smoothed(*Canvas(), false);
         series.DrawAllValues();
     }
     drawSeriesMarks(series);
@@ -342,6 +346,7 @@ void TCustomAxisPanel::drawSeriesGroup(TChartSeries &series)
     }
     {
         const CubeClip clip(*this, m_clipPoints);
+        const AliasedLinesScope smoothed(*Canvas(), false);
         if (first != -1) {
             const bool forward = series.DrawValuesForward();
             for (int step = 0; step <= last - first; ++step) {

@@ -116,7 +116,13 @@ public:
     virtual void PreparePointer(int valueIndex) const { Q_UNUSED(valueIndex); }
     virtual TPlotGradient *GetGradient() const { return m_gradient; }
 
+    // Off draws every pass point by point: the reference for the drawing by pixel column (tests).
+    void setColumnPaths(bool value) { m_columnPaths = value; }
+
 protected:
+    // Whether a flat thin line may be drawn by pixel column: only types whose points are drawn
+    // by this class's DrawValue alone say yes.
+    virtual bool pixelColumnsAllowed() const { return false; }
     // The brush colour of an area or ribbon for a point colour.
     TColor areaColorOf(TColor pointColor) const;
     TSeriesPointerStyle pointerStyle(int valueIndex) const;
@@ -167,6 +173,9 @@ private:
     void drawShadowPass();
     void drawOutlinePass();
     void fillPixelCache();
+    // Whether this pass sets the same pixels by pixel column as point by point.
+    bool columnPathApplies() const;
+    void drawByColumns();
     bool enterFromEdge(int valueIndex, int x, int y);
     void breakLine();
     void drawSegment(int valueIndex, int x, int y, TColor color, bool withPointers, bool isLast);
@@ -204,6 +213,7 @@ private:
     std::vector<int> m_yPixels;
     int m_cacheFirst = 0;
     bool m_cacheValid = false;
+    bool m_columnPaths = true;
     bool m_inPass = false; // DrawValue runs in this series' own loop: nothing else draws between points
     TPointArray m_polygon;
 };

@@ -2,12 +2,14 @@
 // points as flat lines, 3D ribbons or areas, the pointers, marks and the legend symbol.
 #include "TCustomSeries.h"
 
+#include "PixelColumnLine.h"
 #include "SeriesPixel.h"
 #include "TChartAxis.h"
 #include "TCustomAxisPanel.h"
 
 #include "PlotColor.h"
 #include "TCanvas3D.h"
+#include "TPlotCanvas3D.h"
 
 #include <QScopeGuard>
 
@@ -120,13 +122,72 @@ void TCustomSeries::drawPass()
 {
     m_state = DrawState{};
     m_state.forward = DrawValuesForward();
-    fillPixelCache();
+    const bool byColumns = columnPathApplies();
+    if (byColumns)
+        m_cacheValid = false;
+    else
+        fillPixelCache();
     m_inPass = true;
     const auto dropCache = qScopeGuard([this] {
         m_cacheValid = false;
         m_inPass = false;
     });
-    TCustomLineSeries::DrawAllValues();
+    if (byColumns)
+        drawByColumns();
+    else
+        TCustomLineSeries::DrawAllValues();
+}
+
+bool TCustomSeries::columnPathApplies() const
+{
+    // Reduced to its extremes, a pixel column sets the same pixels only for a thin solid line in
+    // copy mode, drawn forward without steps, pointers, areas or per-point colours, whose pixels
+    // land on an image as the run writing sets them.
+    const TCustomAxisPanel *chart = ParentChart();
+    const TChartAxis *horiz = GetHorizAxis();
+    if (!m_columnPaths || !pixelColumnsAllowed() || !chart || chart->View3D() || !horiz || !GetVertAxis())
+        return false;
+    if (!m_drawLine || m_drawArea || m_stairs || pointersShown() || ColorEachPoint() || m_stacked != cssNone
+        || !YMandatory() || !m_state.forward)
+        return false;
+    const TChartPen &pen = linePen();
+    if (!pen.Visible() || pen.SmallDots() || pen.Width() > 1 || pen.Style() != psSolid || pen.Mode() != pmCopy)
+        return false;
+    const auto *canvas = dynamic_cast<const TPlotCanvas3D *>(chart->Canvas());
+    if (!canvas || canvas->antialiasedLines() || !canvas->paintsRasterImage())
+        return false;
+    // Fewer than two points per column on average save no line and cost a search each.
+    if (LastValueIndex() - FirstValueIndex() + 1 < 2 * std::abs(horiz->PixelSize()))
+        return false;
+    if (XValues()->Order() != loAscending || !XValues()->FiniteAndAscending())
+        return false;
+    // A logarithmic axis puts values of 0 and below at its edge, out of the order of the others.
+    return !(horiz->Logarithmic() && Count() > 0 && !(XValues()->Values()[0] > 0.0));
+}
+
+void TCustomSeries::drawByColumns()
+{
+    const int first = FirstValueIndex();
+    const int last = LastValueIndex();
+    if (first < 0 || last < first)
+        return;
+    // The first point as ever: it may enter from the chart's edge. The columns follow on from it.
+    DrawValue(first);
+    TCanvas3D &canvas = *ParentChart()->Canvas();
+    const TColor color = seriesDrawColor();
+    const TRect reach = dynamic_cast<const TPlotCanvas3D &>(canvas).lineRunReach();
+    const PixelColumnLine line(*GetHorizAxis(), *GetVertAxis(), XValues()->Values(), YValues()->Values(), ColorList(),
+                               reach);
+    line.drawExtremes(
+        first + 1, last,
+        [&](int x, int y) {
+            if (m_state.prevColor != clNone && (x != m_state.prevX || y != m_state.prevY))
+                drawFlatLine(canvas, x, y, color);
+            m_state.prevX = x;
+            m_state.prevY = y;
+            m_state.prevColor = color;
+        },
+        [this] { m_state.prevColor = clNone; });
 }
 
 void TCustomSeries::drawShadowPass()

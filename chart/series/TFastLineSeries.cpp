@@ -2,6 +2,7 @@
 // pixel column, the segment of an added point and the hit test.
 #include "TFastLineSeries.h"
 
+#include "PixelColumnLine.h"
 #include "SeriesGalleryTexts.h"
 #include "SeriesPixel.h"
 #include "TChartAxis.h"
@@ -125,51 +126,6 @@ void TFastLineSeries::SetSubGallery(int index)
     }
 }
 
-// Changes of the points.
-
-int TFastLineSeries::AddXY(double x, double y, const QString &label, TColor color)
-{
-    dataChanged();
-    return TCustomLineSeries::AddXY(x, y, label, color);
-}
-
-void TFastLineSeries::Delete(int index)
-{
-    dataChanged();
-    TCustomLineSeries::Delete(index);
-}
-
-void TFastLineSeries::ClearLists()
-{
-    dataChanged();
-    TCustomLineSeries::ClearLists();
-}
-
-void TFastLineSeries::PermutePoints(const std::vector<int> &order)
-{
-    dataChanged();
-    TCustomLineSeries::PermutePoints(order);
-}
-
-void TFastLineSeries::NotifyValue(TValueEvent event, int index)
-{
-    dataChanged();
-    TCustomLineSeries::NotifyValue(event, index);
-}
-
-bool TFastLineSeries::xAscendingAndFinite()
-{
-    if (!m_xChecked) {
-        const std::span<const double> x = XValues()->Values();
-        bool ok = XValues()->Order() == loAscending;
-        for (std::size_t i = 0; ok && i < x.size(); ++i)
-            ok = std::isfinite(x[i]) && (i == 0 || x[i - 1] <= x[i]);
-        m_xAscendingFinite = ok;
-        m_xChecked = true;
-    }
-    return m_xAscendingFinite && XValues()->Order() == loAscending;
-}
-
 // The line.
 
 void TFastLineSeries::beginLine(TCanvas3D &canvas)
@@ -252,7 +208,7 @@ bool TFastLineSeries::columnPathsApply(const TCanvas3D &canvas)
         return false;
     if (const auto *screen = dynamic_cast<const TPlotCanvas3D *>(&canvas); screen && screen->antialiasedLines())
         return false;
-    if (!xAscendingAndFinite())
+    if (XValues()->Order() != loAscending || !XValues()->FiniteAndAscending())
         return false;
     // A logarithmic axis puts values of 0 and below at its edge, out of the order of the others.
     const TChartAxis &horiz = *GetHorizAxis();
@@ -335,38 +291,6 @@ int TFastLineSeries::nextBreakAfter(int index) const
     return it == m_breaks.end() ? std::numeric_limits<int>::max() : *it;
 }
 
-int TFastLineSeries::columnEnd(int start, int limit, int column) const
-{
-    // The pixels of ascending X values never go back: gallop, then halve, on the axis' own pixels.
-    const TChartAxis &horiz = *GetHorizAxis();
-    const std::span<const double> x = XValues()->Values();
-    const auto inColumn = [&](int i) { return horiz.ValueToPixel(x[std::size_t(i)]) == column; };
-    int good = start;
-    int bad = -1;
-    for (long long step = 1;; step *= 2) {
-        const long long probe = good + step;
-        if (probe >= limit) {
-            if (inColumn(limit))
-                return limit;
-            bad = limit;
-            break;
-        }
-        if (!inColumn(int(probe))) {
-            bad = int(probe);
-            break;
-        }
-        good = int(probe);
-    }
-    while (bad - good > 1) {
-        const int middle = good + (bad - good) / 2;
-        if (inColumn(middle))
-            good = middle;
-        else
-            bad = middle;
-    }
-    return good;
-}
-
 void TFastLineSeries::drawFirstOfColumns(int start, int last)
 {
     // The first point of each pixel column: exactly the points the point-by-point rule draws. The
@@ -376,6 +300,7 @@ void TFastLineSeries::drawFirstOfColumns(int start, int last)
     const TChartAxis &vert = *GetVertAxis();
     const std::span<const double> x = XValues()->Values();
     const std::span<const double> y = YValues()->Values();
+    const PixelColumnLine columns(horiz, vert, x, y, {}, {});
     int i = start;
     while (i <= last) {
         const int nextBreak = nextBreakAfter(i - 1);
@@ -387,93 +312,20 @@ void TFastLineSeries::drawFirstOfColumns(int start, int last)
         const int pixel = horiz.ValueToPixel(x[std::size_t(i)]);
         stepTo(pixel, vert.ValueToPixel(y[std::size_t(i)]));
         const int limit = std::min(last, nextBreak - 1);
-        i = (i < limit ? columnEnd(i, limit, pixel) : i) + 1;
+        i = (i < limit ? columns.columnEnd(i, limit, pixel) : i) + 1;
     }
 }
 
 void TFastLineSeries::drawColumnExtremes(int start, int last)
 {
-    // Each pixel column by its first, lowest, highest and last point in index order: with a one
-    // pixel pen their segments set the pixels of all the column's segments (each line sets its
-    // first pixel and leaves out its last; the next column's line sets the last point's), and the
-    // points left out lie on the column's vertical line. The values are read once, and a value that
-    // cannot be drawn, or a null kept as a gap, ends the column's run where it stands.
-    const TChartAxis &horiz = *GetHorizAxis();
-    const TChartAxis &vert = *GetVertAxis();
-    const bool logarithmic = vert.Logarithmic();
-    const std::span<const double> x = XValues()->Values();
-    const std::span<const double> y = YValues()->Values();
-    const std::span<const TColor> colors = m_ignoreNulls ? std::span<const TColor>() : ColorList();
-    const auto isGap = [&](int k) {
-        const double v = y[std::size_t(k)];
-        return !(std::fabs(v) <= std::numeric_limits<double>::max())
-               || (std::size_t(k) < colors.size() && colors[std::size_t(k)] == clNone);
-    };
-    int i = start;
-    while (i <= last) {
-        if (isGap(i)) {
-            lift();
-            ++i;
-            continue;
-        }
-        const int pixel = horiz.ValueToPixel(x[std::size_t(i)]);
-        const int columnLast = i < last ? columnEnd(i, last, pixel) : i;
-        // The extremes by value: the axis keeps the order of the values, except that a logarithmic
-        // axis puts 0 and below at its edge, which is kept as a point of its own.
-        int low = -1;
-        int high = -1;
-        int edge = -1;
-        int k = i;
-        if (!logarithmic && colors.empty()) {
-            low = high = i;
-            double lowest = y[std::size_t(i)];
-            double highest = lowest;
-            for (k = i + 1; k <= columnLast; ++k) {
-                const double v = y[std::size_t(k)];
-                if (!(std::fabs(v) <= std::numeric_limits<double>::max()))
-                    break;
-                if (v < lowest) {
-                    lowest = v;
-                    low = k;
-                }
-                if (v > highest) {
-                    highest = v;
-                    high = k;
-                }
-            }
-        } else {
-            for (; k <= columnLast && !isGap(k); ++k) {
-                const double v = y[std::size_t(k)];
-                if (logarithmic && !(v > 0.0)) {
-                    if (edge < 0)
-                        edge = k;
-                    continue;
-                }
-                if (low < 0 || v < y[std::size_t(low)])
-                    low = k;
-                if (high < 0 || v > y[std::size_t(high)])
-                    high = k;
-            }
-        }
-        const int end = k - 1;
-        // The last column before a gap (or the end) is drawn whole: no line leaves its last point,
-        // so whether that pixel is set depends on the points between the extremes.
-        if (end == last || k <= columnLast) {
-            for (int j = i; j <= end; ++j)
-                stepTo(pixel, vert.ValueToPixel(y[std::size_t(j)]));
-        } else {
-            int kept[5] = {i, low, high, edge, end};
-            std::sort(std::begin(kept), std::end(kept));
-            int previous = -1;
-            for (const int j : kept) {
-                if (j < 0 || j == previous)
-                    continue;
-                stepTo(pixel, vert.ValueToPixel(y[std::size_t(j)]));
-                previous = j;
-            }
-        }
-        i = end + 1;
-    }
+    // On an image the reduction keeps to where lines set the pixels of the device's rule; other
+    // devices draw the lines themselves.
+    constexpr int kFar = std::numeric_limits<int>::max();
+    const auto *screen = dynamic_cast<const TPlotCanvas3D *>(m_canvas);
+    const TRect reach = screen && screen->paintsRasterImage() ? screen->lineRunReach() : TRect{-kFar, -kFar, kFar, kFar};
+    const PixelColumnLine line(*GetHorizAxis(), *GetVertAxis(), XValues()->Values(), YValues()->Values(),
+                               m_ignoreNulls ? std::span<const TColor>() : ColorList(), reach);
+    line.drawExtremes(start, last, [this](int x, int y) { stepTo(x, y); }, [this] { lift(); });
 }
 
 // A point added while AutoRepaint is off.

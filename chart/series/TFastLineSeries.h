@@ -69,13 +69,6 @@ public:
     void NotifyNewValue(TChartSeries *sender, int index) override;
     int Clicked(int x, int y) const override;
 
-    // Any change of the points forgets what the series noted about their X values.
-    int AddXY(double x, double y, const QString &label = {}, TColor color = clPlotColor) override;
-    void Delete(int index) override;
-    void ClearLists() override;
-    void PermutePoints(const std::vector<int> &order) override;
-    void NotifyValue(TValueEvent event, int index) override;
-
 private:
     // The pen of one pass (or of one added segment) on the canvas, the pen lifted.
     void beginLine(TCanvas3D &canvas);
@@ -87,7 +80,6 @@ private:
     // repeats (or, without DrawAllPoints, its column does).
     void stepTo(int x, int y);
     void lift() { m_lifted = true; }
-    bool xAscendingAndFinite();
     bool columnPathsApply(const TCanvas3D &canvas);
     void drawPointByPoint(int start, int last);
     void drawFirstOfColumns(int start, int last);
@@ -95,10 +87,7 @@ private:
     // The breaks among start..last, ascending.
     void collectBreaks(int start, int last);
     int nextBreakAfter(int index) const;
-    // The last index of start..limit in the pixel column of start.
-    int columnEnd(int start, int limit, int column) const;
     void drawAdded(int index);
-    void dataChanged() { m_xChecked = false; }
 
     bool m_autoRepaint = true;
     bool m_drawAllPoints = true;
@@ -115,9 +104,6 @@ private:
     int m_prevX = 0;
     int m_prevY = 0;
     bool m_lifted = true;
-    // What the series noted about its X values, until they change.
-    bool m_xChecked = false;
-    bool m_xAscendingFinite = false;
     // Buffers kept from pass to pass: no allocation per point or per draw.
     std::vector<int> m_xPixels;
     std::vector<int> m_yPixels;

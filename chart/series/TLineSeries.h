@@ -26,4 +26,7 @@ public:
     void CreateSubGallery(const std::function<void(const QString &)> &addSubChart) const override;
     void SetSubGallery(int index) override;
     void PrepareLegendCanvas(int valueIndex, TColor &backColor, TBrushStyle &brushStyle) override;
+
+protected:
+    bool pixelColumnsAllowed() const override { return true; }
 };

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include <gtest/gtest.h>
+
 QImage whiteImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -52,4 +54,26 @@ const QImage &ScreenPass::drawn()
 {
     canvas.dc().flush();
     return image;
+}
+
+int expectSamePixelsWrittenDirectly(int width, int height, QImage::Format format,
+                                    const std::function<void(TPlotCanvas3D &)> &draw,
+                                    const std::function<int(const PlotDC &)> &count)
+{
+    QImage images[2];
+    int written[2] = {0, 0};
+    for (const bool direct : {false, true}) {
+        ScreenPass p(width, height, false);
+        p.image = p.image.convertToFormat(format);
+        p.begin();
+        p.canvas.dc().setDirectPixels(direct);
+        draw(p.canvas);
+        p.canvas.dc().flush();
+        written[direct] = count(p.canvas.dc());
+        images[direct] = p.image;
+    }
+    EXPECT_NE(images[0], whiteImage(width, height).convertToFormat(format));
+    EXPECT_TRUE(images[0] == images[1]);
+    EXPECT_EQ(written[0], 0);
+    return written[1];
 }

@@ -7,6 +7,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 
 QImage whiteImage(int width, int height);
@@ -28,3 +29,11 @@ struct ScreenPass
     TRect bounds;
     bool view3D;
 };
+
+// Draws the scene on a white image of the format twice, with the device layer's direct pixel
+// writes off and on, and checks that the pictures are the same and not blank. Returns how many
+// runs or rectangles (as count reads them) went straight into the image with the writes on; none
+// may with them off.
+int expectSamePixelsWrittenDirectly(int width, int height, QImage::Format format,
+                                    const std::function<void(TPlotCanvas3D &)> &draw,
+                                    const std::function<int(const PlotDC &)> &count);

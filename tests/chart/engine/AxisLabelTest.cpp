@@ -2,6 +2,8 @@
 #include "EngineTestSupport.h"
 #include "TChartAxis.h"
 
+#include "PlotConst.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -217,6 +219,16 @@ TEST_F(AxisLabelPass, FormatLabelValueAndMultiLineLabels)
         {1234.5, "1,234.5"}, {1234.56789, "1,234.568"}, {0.0004, "0"}, {-1500, "-1,500"}};
     for (const auto &c : cases)
         EXPECT_EQ(axis.FormatLabelValue(c.value), QString::fromUtf8(c.text)) << c.value;
+    // Texts made once are not kept past a change of the format or of the locale's separators.
+    axis.SetAxisValuesFormat(QStringLiteral("0.00"));
+    EXPECT_EQ(axis.FormatLabelValue(1234.5), QStringLiteral("1234.50"));
+    {
+        const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+        EXPECT_EQ(axis.FormatLabelValue(1234.5), QStringLiteral("1234,50"));
+    }
+    EXPECT_EQ(axis.FormatLabelValue(1234.5), QStringLiteral("1234.50"));
+    axis.SetAxisValuesFormat(PlotConst::message(PlotConst::msgDefValueFormat));
+    EXPECT_EQ(axis.FormatLabelValue(1234.5), QStringLiteral("1,234.5"));
 
     StubSeries dates;
     dates.x.SetDateTime(true);
