@@ -5,7 +5,10 @@
 #include "TCustomChartElement.h"
 #include "TPlotEventListeners.h"
 
+#include <QCursor>
 #include <QPointer>
+
+#include <optional>
 
 class TChartAxis;
 class TChartSeries;
@@ -40,6 +43,19 @@ public:
 
     // TPlotEventListener: mouse events of the chart reach ChartMouseEvent while the tool is active.
     void PlotEvent(TPlotEvent &event) override;
+
+protected:
+    // Shows the numbered cursor (PlotProcs::PlotCursor) over the tool's target, remembering the
+    // chart's own cursor the first time.
+    void showToolCursor(int cursorNumber);
+    // Gives the chart its own cursor back when the tool showed one.
+    void restoreToolCursor();
+    // The panel has put its cursor back itself (the mouse left it).
+    void forgetToolCursor() { m_cursorBefore.reset(); }
+
+private:
+    // The chart's cursor before the tool showed its own.
+    std::optional<QCursor> m_cursorBefore;
 };
 
 class TPlotCustomToolSeries : public TPlotCustomTool

@@ -74,7 +74,6 @@ void TCursorTool::SetParentChart(TCustomAxisPanel *value)
     if (value == ParentChart())
         return;
     m_drawn.reset();
-    m_cursorBefore.reset();
     TPlotCustomToolSeries::SetParentChart(value);
     Repaint();
 }
@@ -257,7 +256,7 @@ void TCursorTool::ChartEvent(int kind)
     TCustomAxisPanel *chart = ParentChart();
     // The panel puts its own cursor back when the mouse leaves it.
     if (kind == TCustomAxisPanel::teMouseLeave)
-        m_cursorBefore.reset();
+        forgetToolCursor();
     if (kind != TCustomAxisPanel::teAfterDraw || !chart)
         return;
     CalcLinePositions();
@@ -314,18 +313,14 @@ void TCursorTool::mouseMove(int x, int y)
 
 void TCursorTool::showCursorFor(TCursorClicked part)
 {
-    TCustomAxisPanel &chart = *ParentChart();
     if (part == ccNone) {
-        if (m_cursorBefore)
-            chart.setCursor(*std::exchange(m_cursorBefore, std::nullopt));
+        restoreToolCursor();
         return;
     }
-    if (!m_cursorBefore)
-        m_cursorBefore = chart.cursor();
     const int number = part == ccHorizontal ? kHorizontalLineCursor
                        : part == ccVertical ? kVerticalLineCursor
                                             : kCrossingCursor;
-    chart.setCursor(PlotProcs::PlotCursor(number));
+    showToolCursor(number);
 }
 
 void TCursorTool::valuesFromPoint(const TPoint &point)

@@ -6,8 +6,6 @@
 
 #include "TPlotCustomTool.h"
 
-#include <QCursor>
-
 #include <functional>
 #include <optional>
 
@@ -139,6 +137,4 @@ private:
     TCursorClicked m_dragging = ccNone;
     int m_lastSnap = -1;
     std::optional<DrawnLines> m_drawn;
-    // The chart's cursor before the tool showed its own over a line.
-    std::optional<QCursor> m_cursorBefore;
 };

@@ -10,6 +10,10 @@ Q_NAMESPACE
 enum TCursorToolStyle { cssHorizontal, cssVertical, cssBoth };
 Q_ENUM_NS(TCursorToolStyle)
 
+// When a marks tip tool shows its tip: on mouse move or on mouse down.
+enum TMarkToolMouseAction { mtmMove, mtmClick };
+Q_ENUM_NS(TMarkToolMouseAction)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;

@@ -5,9 +5,18 @@
 #include "ChartClassRegistry.h"
 #include "ChartTypeRegistries.h"
 #include "TCursorTool.h"
+#include "TDragMarksTool.h"
+#include "TMarksTipTool.h"
 
 void registerToolUnits(ChartClassRegistry &registry)
 {
-    const ChartClassDescriptor &cursor = registry.add<TCursorTool>(QStringLiteral("TCursorToolEditor"));
-    RegisterPlotTools({&cursor});
+    // The bases first, with their editors: the registry keeps a class's first descriptor, and the
+    // tools without an editor of their own take their base's.
+    registry.add(TPlotCustomToolSeries::staticMetaObject, {}, QStringLiteral("TSeriesToolEditor"));
+    registry.add(TPlotCustomToolAxis::staticMetaObject, {}, QStringLiteral("TAxisToolEditor"));
+    RegisterPlotTools({
+        &registry.add<TCursorTool>(QStringLiteral("TCursorToolEditor")),
+        &registry.add<TDragMarksTool>(QStringLiteral("TDragMarksToolEditor")),
+        &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
+    });
 }

@@ -1,0 +1,72 @@
+// The tool registry after start: the tools in gallery order, their descriptions read from the
+// gallery texts, and one editor name per class through either lookup.
+#include "ChartTestSupport.h"
+
+#include "ChartClassRegistry.h"
+#include "ChartLibrary.h"
+#include "ChartTypeRegistries.h"
+#include "PlotProCo.h"
+#include "TPlotCustomTool.h"
+
+#include <memory>
+
+namespace {
+
+class ToolRegistryTest : public ChartTest
+{
+};
+
+struct RegisteredTool
+{
+    const char *className;
+    const char *description;
+    const char *editor;
+};
+
+// The gallery's order; a tool class added to the library is added here in its place.
+const RegisteredTool kTools[] = {
+    {"TCursorTool", "Cursor", "TCursorToolEditor"},
+    {"TDragMarksTool", "Drag Marks", "TDragMarksToolEditor"},
+    {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
+};
+
+std::unique_ptr<TPlotCustomTool> makeTool(const ChartClassDescriptor &descriptor)
+{
+    std::unique_ptr<QObject> made = descriptor.factory();
+    auto *tool = qobject_cast<TPlotCustomTool *>(made.get());
+    if (!tool)
+        return {};
+    made.release();
+    return std::unique_ptr<TPlotCustomTool>(tool);
+}
+
+TEST_F(ToolRegistryTest, HoldsTheToolsInGalleryOrderWithTheirDescriptionsAndEditors)
+{
+    registerChartLibrary();
+    const TPlotToolTypes &tools = PlotToolTypes();
+    ASSERT_EQ(tools.Count(), int(std::size(kTools)));
+    for (int i = 0; i < tools.Count(); ++i) {
+        const RegisteredTool &expected = kTools[i];
+        SCOPED_TRACE(expected.className);
+        const ChartClassDescriptor &descriptor = *tools.GetItem(i);
+        EXPECT_EQ(descriptor.name, QLatin1String(expected.className));
+        const std::unique_ptr<TPlotCustomTool> tool = makeTool(descriptor);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(tool->Description(), QLatin1String(expected.description));
+        EXPECT_EQ(tool->GetEditorClassName(), QLatin1String(expected.editor));
+        EXPECT_EQ(ChartClassRegistry::instance().editorClassName(*tool), QLatin1String(expected.editor));
+    }
+}
+
+TEST_F(ToolRegistryTest, ATranslatedGalleryTextRenamesATool)
+{
+    const ChartClassDescriptor *marksTip = ChartClassRegistry::instance().find(QStringLiteral("TMarksTipTool"));
+    ASSERT_NE(marksTip, nullptr);
+    const std::unique_ptr<TPlotCustomTool> tool = makeTool(*marksTip);
+    PlotProCo::setText(PlotProCo::txtMarkTips, QStringLiteral("Markierungstipps"));
+    EXPECT_EQ(tool->Description(), QStringLiteral("Markierungstipps"));
+    PlotProCo::SetGalleryTexts();
+    EXPECT_EQ(tool->Description(), QStringLiteral("Mark Tips"));
+}
+
+} // namespace
