@@ -74,6 +74,17 @@ void TPlotCustomTool::restoreToolCursor()
     m_cursorBefore.reset();
 }
 
+void TPlotCustomTool::hoverCursor(bool over, int cursorNumber)
+{
+    TCustomAxisPanel *chart = ParentChart();
+    if (!over || !chart) {
+        restoreToolCursor();
+        return;
+    }
+    showToolCursor(cursorNumber);
+    chart->CancelMouse = true;
+}
+
 TChartSeries *TPlotCustomToolSeries::Series() const
 {
     return m_series;

@@ -50,6 +50,9 @@ protected:
     void showToolCursor(int cursorNumber);
     // Gives the chart its own cursor back when the tool showed one.
     void restoreToolCursor();
+    // The mouse over the tool's target or not: the tool's cursor and the mouse taken, or the
+    // chart's cursor back.
+    void hoverCursor(bool over, int cursorNumber);
     // The panel has put its cursor back itself (the mouse left it).
     void forgetToolCursor() { m_cursorBefore.reset(); }
 

@@ -2,13 +2,10 @@
 #include "TDragMarksTool.h"
 
 #include "PlotProCo.h"
+#include "ToolTypes.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
 #include "TSeriesMarks.h"
-
-namespace {
-constexpr int kHandPointCursor = -21;
-}
 
 TDragMarksTool::TDragMarksTool(QObject *owner)
     : TPlotCustomToolSeries(owner)
@@ -65,12 +62,7 @@ void TDragMarksTool::ChartMouseEvent(TChartMouseEventKind kind, TMouseButton, TS
         }
         {
             int index = -1;
-            if (markAt(x, y, true, index)) {
-                showToolCursor(kHandPointCursor);
-                chart->CancelMouse = true;
-            } else {
-                restoreToolCursor();
-            }
+            hoverCursor(markAt(x, y, true, index) != nullptr, ToolCursor::kHandPoint);
         }
         break;
     case TChartMouseEventKind::cmeUp:

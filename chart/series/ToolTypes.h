@@ -14,6 +14,20 @@ Q_ENUM_NS(TCursorToolStyle)
 enum TMarkToolMouseAction { mtmMove, mtmClick };
 Q_ENUM_NS(TMarkToolMouseAction)
 
+// At which ends of its axis an axis arrow tool draws an arrow.
+enum TAxisArrowToolPosition { aaStart, aaEnd, aaBoth };
+Q_ENUM_NS(TAxisArrowToolPosition)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;
+
+// The cursor numbers tools show (PlotProcs::PlotCursor).
+namespace ToolCursor {
+inline constexpr int kHandPoint = -21;
+inline constexpr int kHorizontalSplit = -14;
+inline constexpr int kVerticalSplit = -15;
+inline constexpr int kSizeWestEast = -9;
+inline constexpr int kSizeNorthSouth = -7;
+inline constexpr int kCross = -3;
+} // namespace ToolCursor

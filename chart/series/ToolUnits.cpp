@@ -4,6 +4,8 @@
 
 #include "ChartClassRegistry.h"
 #include "ChartTypeRegistries.h"
+#include "TAxisArrowTool.h"
+#include "TAxisScrollTool.h"
 #include "TCursorTool.h"
 #include "TDragMarksTool.h"
 #include "TMarksTipTool.h"
@@ -17,6 +19,8 @@ void registerToolUnits(ChartClassRegistry &registry)
     RegisterPlotTools({
         &registry.add<TCursorTool>(QStringLiteral("TCursorToolEditor")),
         &registry.add<TDragMarksTool>(QStringLiteral("TDragMarksToolEditor")),
+        &registry.add<TAxisArrowTool>(QStringLiteral("TAxisArrowToolEditor")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
+        &registry.add<TAxisScrollTool>(),
     });
 }

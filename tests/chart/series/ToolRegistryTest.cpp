@@ -27,7 +27,9 @@ struct RegisteredTool
 const RegisteredTool kTools[] = {
     {"TCursorTool", "Cursor", "TCursorToolEditor"},
     {"TDragMarksTool", "Drag Marks", "TDragMarksToolEditor"},
+    {"TAxisArrowTool", "Axis Arrows", "TAxisArrowToolEditor"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
+    {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
 };
 
 std::unique_ptr<TPlotCustomTool> makeTool(const ChartClassDescriptor &descriptor)
