@@ -18,6 +18,10 @@ Q_ENUM_NS(TMarkToolMouseAction)
 enum TAxisArrowToolPosition { aaStart, aaEnd, aaBoth };
 Q_ENUM_NS(TAxisArrowToolPosition)
 
+// A drawn line: one segment, or two parallel ones through its two points.
+enum TDrawLineStyle { dlLine, dlHorizParallel, dlVertParallel };
+Q_ENUM_NS(TDrawLineStyle)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;

@@ -8,6 +8,7 @@
 #include "TAxisScrollTool.h"
 #include "TCursorTool.h"
 #include "TDragMarksTool.h"
+#include "TDrawLineTool.h"
 #include "TMarksTipTool.h"
 
 void registerToolUnits(ChartClassRegistry &registry)
@@ -20,6 +21,7 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TCursorTool>(QStringLiteral("TCursorToolEditor")),
         &registry.add<TDragMarksTool>(QStringLiteral("TDragMarksToolEditor")),
         &registry.add<TAxisArrowTool>(QStringLiteral("TAxisArrowToolEditor")),
+        &registry.add<TDrawLineTool>(QStringLiteral("TDrawLineEdit")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
         &registry.add<TAxisScrollTool>(),
     });

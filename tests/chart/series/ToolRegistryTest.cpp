@@ -28,6 +28,7 @@ const RegisteredTool kTools[] = {
     {"TCursorTool", "Cursor", "TCursorToolEditor"},
     {"TDragMarksTool", "Drag Marks", "TDragMarksToolEditor"},
     {"TAxisArrowTool", "Axis Arrows", "TAxisArrowToolEditor"},
+    {"TDrawLineTool", "Draw Line", "TDrawLineEdit"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
 };
