@@ -22,6 +22,10 @@ Q_ENUM_NS(TAxisArrowToolPosition)
 enum TDrawLineStyle { dlLine, dlHorizParallel, dlVertParallel };
 Q_ENUM_NS(TDrawLineStyle)
 
+// The marker of the nearest point.
+enum TNearestToolStyle { hsNone, hsCircle, hsRectangle, hsDiamond };
+Q_ENUM_NS(TNearestToolStyle)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;

@@ -10,6 +10,7 @@
 #include "TDragMarksTool.h"
 #include "TDrawLineTool.h"
 #include "TMarksTipTool.h"
+#include "TNearestTool.h"
 
 void registerToolUnits(ChartClassRegistry &registry)
 {
@@ -22,6 +23,7 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TDragMarksTool>(QStringLiteral("TDragMarksToolEditor")),
         &registry.add<TAxisArrowTool>(QStringLiteral("TAxisArrowToolEditor")),
         &registry.add<TDrawLineTool>(QStringLiteral("TDrawLineEdit")),
+        &registry.add<TNearestTool>(QStringLiteral("TNearestToolEdit")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
         &registry.add<TAxisScrollTool>(),
     });

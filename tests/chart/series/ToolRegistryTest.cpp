@@ -29,6 +29,7 @@ const RegisteredTool kTools[] = {
     {"TDragMarksTool", "Drag Marks", "TDragMarksToolEditor"},
     {"TAxisArrowTool", "Axis Arrows", "TAxisArrowToolEditor"},
     {"TDrawLineTool", "Draw Line", "TDrawLineEdit"},
+    {"TNearestTool", "Nearest Point", "TNearestToolEdit"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
 };
