@@ -146,6 +146,11 @@ void TPlotCustomToolAxis::SetAxis(TChartAxis *value)
     Repaint();
 }
 
+void TPlotCustomToolAxis::storeAxis(TChartAxis *value)
+{
+    m_axis = value;
+}
+
 void TPlotCustomToolAxis::defineProperties(PropertyFiler &filer)
 {
     TPlotCustomTool::defineProperties(filer);

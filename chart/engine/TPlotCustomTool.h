@@ -96,6 +96,10 @@ public:
     // outside the list raises ChartException with the wrong-format text.
     void defineProperties(PropertyFiler &filer) override;
 
+protected:
+    // Binds the axis without joining its chart: for tools that another tool owns and drives.
+    void storeAxis(TChartAxis *value);
+
 private:
     QPointer<TChartAxis> m_axis;
 };

@@ -26,6 +26,10 @@ Q_ENUM_NS(TDrawLineStyle)
 enum TNearestToolStyle { hsNone, hsCircle, hsRectangle, hsDiamond };
 Q_ENUM_NS(TNearestToolStyle)
 
+// Where a colour line stands on its axis.
+enum TColorLineStyle { clCustom, clMaximum, clCenter, clMinimum };
+Q_ENUM_NS(TColorLineStyle)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;

@@ -6,6 +6,7 @@
 #include "ChartTypeRegistries.h"
 #include "TAxisArrowTool.h"
 #include "TAxisScrollTool.h"
+#include "TColorLineTool.h"
 #include "TCursorTool.h"
 #include "TDragMarksTool.h"
 #include "TDrawLineTool.h"
@@ -24,6 +25,7 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TAxisArrowTool>(QStringLiteral("TAxisArrowToolEditor")),
         &registry.add<TDrawLineTool>(QStringLiteral("TDrawLineEdit")),
         &registry.add<TNearestTool>(QStringLiteral("TNearestToolEdit")),
+        &registry.add<TColorLineTool>(QStringLiteral("TColorLineToolEditor")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
         &registry.add<TAxisScrollTool>(),
     });
