@@ -104,53 +104,53 @@ int TColorLineTool::linePixel() const
     return Axis()->ValueToPixel(value);
 }
 
-void TColorLineTool::DrawBackLine()
+std::optional<TColorLineTool::Frame> TColorLineTool::frame()
 {
     TCustomAxisPanel *chart = drawingChart();
     const TChartAxis *axis = Axis();
     if (!chart || !axis || !std::isfinite(GetValue()))
-        return;
+        return std::nullopt;
     TCanvas3D &canvas = *chart->Canvas();
     canvas.AssignVisiblePen(*Pen());
     canvas.SetBackMode(cbmTransparent);
-    const TRect r = chart->ChartRect;
-    const int depth = chart->Width3D;
-    const int p = linePixel();
-    if (axis->Horizontal()) {
+    return Frame{canvas, chart->ChartRect, chart->Width3D, linePixel(), axis->Horizontal()};
+}
+
+void TColorLineTool::DrawBackLine()
+{
+    const std::optional<Frame> f = frame();
+    if (!f)
+        return;
+    const TRect &r = f->rect;
+    if (f->horizontal) {
         if (m_draw3D)
-            canvas.ZLine3D(p, r.bottom, 0, depth);
+            f->canvas.ZLine3D(f->p, r.bottom, 0, f->depth);
         if (m_drawBehind || m_draw3D)
-            canvas.VertLine3D(p, r.top, r.bottom, depth);
+            f->canvas.VertLine3D(f->p, r.top, r.bottom, f->depth);
     } else {
         if (m_draw3D)
-            canvas.ZLine3D(r.left, p, 0, depth);
+            f->canvas.ZLine3D(r.left, f->p, 0, f->depth);
         if (m_drawBehind || m_draw3D)
-            canvas.HorizLine3D(r.left, r.right, p, depth);
+            f->canvas.HorizLine3D(r.left, r.right, f->p, f->depth);
     }
 }
 
 void TColorLineTool::DrawFrontLine()
 {
-    TCustomAxisPanel *chart = drawingChart();
-    const TChartAxis *axis = Axis();
-    if (!chart || !axis || !std::isfinite(GetValue()))
+    const std::optional<Frame> f = frame();
+    if (!f)
         return;
-    TCanvas3D &canvas = *chart->Canvas();
-    canvas.AssignVisiblePen(*Pen());
-    canvas.SetBackMode(cbmTransparent);
-    const TRect r = chart->ChartRect;
-    const int depth = chart->Width3D;
-    const int p = linePixel();
-    if (axis->Horizontal()) {
+    const TRect &r = f->rect;
+    if (f->horizontal) {
         if (m_draw3D)
-            canvas.ZLine3D(p, r.top, 0, depth);
+            f->canvas.ZLine3D(f->p, r.top, 0, f->depth);
         if (!m_drawBehind)
-            canvas.VertLine3D(p, r.top, r.bottom, 0);
+            f->canvas.VertLine3D(f->p, r.top, r.bottom, 0);
     } else {
         if (m_draw3D)
-            canvas.ZLine3D(r.right, p, 0, depth);
+            f->canvas.ZLine3D(r.right, f->p, 0, f->depth);
         if (!m_drawBehind)
-            canvas.HorizLine3D(r.left, r.right, p, 0);
+            f->canvas.HorizLine3D(r.left, r.right, f->p, 0);
     }
 }
 

@@ -95,6 +95,17 @@ private:
         int width = 1;
     };
 
+    // What both parts draw with: the canvas with the pen set, the chart rectangle, the depth and
+    // the line's pixel; none without an axis or a finite value.
+    struct Frame
+    {
+        TCanvas3D &canvas;
+        TRect rect;
+        int depth = 0;
+        int p = 0;
+        bool horizontal = true;
+    };
+    std::optional<Frame> frame();
     bool xorDragging() const { return m_dragging && !m_dragRepaint; }
     // The back and front parts' segments, projected, each once.
     Drawn currentDrawn() const;
