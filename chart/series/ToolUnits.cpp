@@ -6,6 +6,7 @@
 #include "ChartTypeRegistries.h"
 #include "TAxisArrowTool.h"
 #include "TAxisScrollTool.h"
+#include "TColorBandTool.h"
 #include "TColorLineTool.h"
 #include "TCursorTool.h"
 #include "TDragMarksTool.h"
@@ -25,6 +26,7 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TAxisArrowTool>(QStringLiteral("TAxisArrowToolEditor")),
         &registry.add<TDrawLineTool>(QStringLiteral("TDrawLineEdit")),
         &registry.add<TNearestTool>(QStringLiteral("TNearestToolEdit")),
+        &registry.add<TColorBandTool>(QStringLiteral("TColorBandToolEditor")),
         &registry.add<TColorLineTool>(QStringLiteral("TColorLineToolEditor")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
         &registry.add<TAxisScrollTool>(),

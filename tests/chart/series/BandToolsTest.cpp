@@ -1,6 +1,7 @@
 // The colour line, colour band and grid band tools on a shown chart.
 #include "ToolTestSupport.h"
 
+#include "TColorBandTool.h"
 #include "TColorLineTool.h"
 
 #include "PlotColor.h"
@@ -112,6 +113,74 @@ TEST_F(ColorLineToolTest, AValueThatIsNoNumberIsNeitherDrawnNorHit)
     chart.repaint();
     EXPECT_EQ(redColumn(), -1);
     EXPECT_FALSE(line->Clicked(chart.BottomAxis()->EndPixel(), onLine(0).y()));
+}
+
+class ColorBandToolTest : public ToolTest
+{
+protected:
+    void SetUp() override
+    {
+        ToolTest::SetUp();
+        addDiagonal()->SetSeriesColor(clBlue);
+        band = new TColorBandTool(&chart);
+        band->SetAxis(chart.LeftAxis());
+        band->SetColor(kBandColor);
+        band->OnClick = [this](TColorBandTool *, TMouseButton, TShiftState, int, int) { ++clicks; };
+    }
+
+    static constexpr TColor kBandColor = 0x123456;
+    TColorBandTool *band = nullptr;
+    int clicks = 0;
+};
+
+TEST_F(ColorBandToolTest, FillsTheRangeBetweenItsValuesAcrossTheChart)
+{
+    band->SetStartValue(20);
+    band->SetEndValue(40);
+    show();
+    const QImage image = buffer();
+    const QColor fill(0x56, 0x34, 0x12); // the colour 0x00BBGGRR on the screen
+    const int x = (chart.ChartRect.left + chart.ChartRect.right) / 2 + 13;
+    EXPECT_EQ(QColor(image.pixel(x, chart.LeftAxis()->ValueToPixel(30))), fill);
+    EXPECT_NE(QColor(image.pixel(x, chart.LeftAxis()->ValueToPixel(50))), fill);
+    const QRect r(QPoint(x, chart.LeftAxis()->ValueToPixel(30)), QSize(1, 1));
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, r.topLeft());
+    EXPECT_EQ(clicks, 1);
+    // The edge lines are the band's own, in no tool list.
+    EXPECT_EQ(chart.Tools().Count(), 1);
+}
+
+TEST_F(ColorBandToolTest, ABandAboveTheAxisIsEmptyDrawsNothingAndIsNeverClicked)
+{
+    band->SetStartValue(150);
+    band->SetEndValue(std::numeric_limits<double>::infinity());
+    RecordingCanvas &canvas = chart.useRecordingCanvas();
+    chart.drawPass();
+    const TRect r = band->BoundsRect();
+    EXPECT_EQ(r.right - r.left, 0);
+    const auto fills = canvas.brushColors(QStringLiteral("Rectangle"));
+    EXPECT_EQ(std::count(fills.begin(), fills.end(), kBandColor), 0);
+    band->SetEndValue(160);
+    chart.drawPass();
+    EXPECT_EQ(band->BoundsRect().right - band->BoundsRect().left, 0);
+    EXPECT_FALSE(band->Clicked(200, 125));
+}
+
+TEST_F(ColorBandToolTest, DraggingAnActiveEndLineMovesTheBandsEnd)
+{
+    band->SetStartValue(20);
+    band->SetEndValue(40);
+    band->SetResizeEnd(true);
+    show();
+    const int x = (chart.ChartRect.left + chart.ChartRect.right) / 2;
+    const int y = chart.LeftAxis()->ValueToPixel(40);
+    drag({x, y}, {{x, y - 10}, {x, chart.LeftAxis()->ValueToPixel(60)}});
+    EXPECT_NEAR(band->EndValue(), 60, 0.5);
+    EXPECT_DOUBLE_EQ(band->StartValue(), 20);
+    // The inactive start line takes no drag.
+    const int y0 = chart.LeftAxis()->ValueToPixel(20);
+    drag({x, y0}, {{x, y0 - 20}});
+    EXPECT_DOUBLE_EQ(band->StartValue(), 20);
 }
 
 } // namespace

@@ -30,6 +30,7 @@ const RegisteredTool kTools[] = {
     {"TAxisArrowTool", "Axis Arrows", "TAxisArrowToolEditor"},
     {"TDrawLineTool", "Draw Line", "TDrawLineEdit"},
     {"TNearestTool", "Nearest Point", "TNearestToolEdit"},
+    {"TColorBandTool", "Color Band", "TColorBandToolEditor"},
     {"TColorLineTool", "Color Line", "TColorLineToolEditor"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
