@@ -11,6 +11,7 @@
 #include "TCursorTool.h"
 #include "TDragMarksTool.h"
 #include "TDrawLineTool.h"
+#include "TGridBandTool.h"
 #include "TMarksTipTool.h"
 #include "TNearestTool.h"
 
@@ -29,6 +30,7 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TColorBandTool>(QStringLiteral("TColorBandToolEditor")),
         &registry.add<TColorLineTool>(QStringLiteral("TColorLineToolEditor")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
+        &registry.add<TGridBandTool>(QStringLiteral("TGridBandToolEdit")),
         &registry.add<TAxisScrollTool>(),
     });
 }

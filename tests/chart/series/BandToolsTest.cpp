@@ -3,6 +3,7 @@
 
 #include "TColorBandTool.h"
 #include "TColorLineTool.h"
+#include "TGridBandTool.h"
 
 #include "PlotColor.h"
 
@@ -181,6 +182,87 @@ TEST_F(ColorBandToolTest, DraggingAnActiveEndLineMovesTheBandsEnd)
     const int y0 = chart.LeftAxis()->ValueToPixel(20);
     drag({x, y0}, {{x, y0 - 20}});
     EXPECT_DOUBLE_EQ(band->StartValue(), 20);
+}
+
+class GridBandToolTest : public ToolTest
+{
+protected:
+    void SetUp() override
+    {
+        ToolTest::SetUp();
+        addDiagonal();
+        // Ticks at 60 and 0 only.
+        chart.LeftAxis()->SetIncrement(60);
+        canvas = &chart.useRecordingCanvas();
+    }
+
+    TGridBandTool *addBand(TColor color)
+    {
+        auto *tool = new TGridBandTool(&chart);
+        tool->SetAxis(chart.LeftAxis());
+        tool->Band1()->SetStyle(bsSolid);
+        tool->Band1()->SetColor(color);
+        tool->Band2()->SetStyle(bsClear);
+        return tool;
+    }
+
+    std::vector<RecordedCall> bandsOf(TColor color)
+    {
+        canvas->clear();
+        chart.drawPass();
+        std::vector<RecordedCall> found;
+        for (const RecordedCall &call : canvas->calls(QStringLiteral("Rectangle")))
+            if (call.brushColor == color)
+                found.push_back(call);
+        return found;
+    }
+
+    RecordingCanvas *canvas = nullptr;
+};
+
+TEST_F(GridBandToolTest, TwoTicksGiveOneBandFromTheMaximumEndToTheFirstTick)
+{
+    addBand(0x123456);
+    const std::vector<RecordedCall> bands = bandsOf(0x123456);
+    ASSERT_EQ(bands.size(), 1u);
+    const TChartAxis &left = *chart.LeftAxis();
+    ASSERT_EQ(left.TickPositions().size(), 2u);
+    // On a flat chart the rectangle reaches one pixel further right, to the plot's edge.
+    const std::vector<int> expected{chart.ChartRect.left + 1, left.StartPixel() + 1, chart.ChartRect.right + 1,
+                                    left.ValueToPixel(60) + 1};
+    EXPECT_EQ(bands[0].args, expected);
+}
+
+TEST_F(GridBandToolTest, ClearBrushesDrawNothing)
+{
+    TGridBandTool *tool = addBand(0x123456);
+    tool->Band1()->SetStyle(bsClear);
+    canvas->clear();
+    chart.drawPass();
+    EXPECT_EQ(canvas->count(QStringLiteral("BeginBlending")), 0);
+    EXPECT_TRUE(bandsOf(0x123456).empty());
+}
+
+TEST_F(GridBandToolTest, TheHookGoesWithItsToolAndLeavesAnotherToolsHookInPlace)
+{
+    TGridBandTool *first = addBand(0x111111);
+    chart.LeftAxis()->SetIncrement(20);
+    EXPECT_FALSE(bandsOf(0x111111).empty());
+    // The second takes the axis' hook over; destroying the first then leaves it.
+    TGridBandTool *second = addBand(0x222222);
+    delete first;
+    EXPECT_TRUE(bandsOf(0x111111).empty());
+    const std::size_t seconds = bandsOf(0x222222).size();
+    EXPECT_GE(seconds, 2u);
+    delete second;
+    EXPECT_TRUE(bandsOf(0x222222).empty());
+    // A tool moved to another axis leaves nothing on the first.
+    TGridBandTool *moved = addBand(0x333333);
+    moved->SetAxis(chart.BottomAxis());
+    chart.LeftAxis()->SetIncrement(20);
+    const std::vector<RecordedCall> bands = bandsOf(0x333333);
+    ASSERT_FALSE(bands.empty());
+    EXPECT_EQ(bands[0].args[1], chart.ChartRect.top + 1); // vertical bands of the bottom axis
 }
 
 } // namespace

@@ -33,6 +33,7 @@ const RegisteredTool kTools[] = {
     {"TColorBandTool", "Color Band", "TColorBandToolEditor"},
     {"TColorLineTool", "Color Line", "TColorLineToolEditor"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
+    {"TGridBandTool", "Grid Band", "TGridBandToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
 };
 
