@@ -30,6 +30,10 @@ Q_ENUM_NS(TNearestToolStyle)
 enum TColorLineStyle { clCustom, clMaximum, clCenter, clMinimum };
 Q_ENUM_NS(TColorLineStyle)
 
+// Which angles a rotate tool changes.
+enum TRotateToolStyles { rsAll, rsRotation, rsElevation };
+Q_ENUM_NS(TRotateToolStyles)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;

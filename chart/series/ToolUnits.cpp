@@ -6,6 +6,7 @@
 #include "ChartTypeRegistries.h"
 #include "TAxisArrowTool.h"
 #include "TAxisScrollTool.h"
+#include "TChartImageTool.h"
 #include "TColorBandTool.h"
 #include "TColorLineTool.h"
 #include "TCursorTool.h"
@@ -14,6 +15,7 @@
 #include "TGridBandTool.h"
 #include "TMarksTipTool.h"
 #include "TNearestTool.h"
+#include "TRotateTool.h"
 
 void registerToolUnits(ChartClassRegistry &registry)
 {
@@ -29,6 +31,8 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TNearestTool>(QStringLiteral("TNearestToolEdit")),
         &registry.add<TColorBandTool>(QStringLiteral("TColorBandToolEditor")),
         &registry.add<TColorLineTool>(QStringLiteral("TColorLineToolEditor")),
+        &registry.add<TRotateTool>(QStringLiteral("TRotateToolEditor")),
+        &registry.add<TChartImageTool>(QStringLiteral("TChartImageToolEditor")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
         &registry.add<TGridBandTool>(QStringLiteral("TGridBandToolEdit")),
         &registry.add<TAxisScrollTool>(),

@@ -32,6 +32,8 @@ const RegisteredTool kTools[] = {
     {"TNearestTool", "Nearest Point", "TNearestToolEdit"},
     {"TColorBandTool", "Color Band", "TColorBandToolEditor"},
     {"TColorLineTool", "Color Line", "TColorLineToolEditor"},
+    {"TRotateTool", "Rotate", "TRotateToolEditor"},
+    {"TChartImageTool", "Image", "TChartImageToolEditor"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
     {"TGridBandTool", "Grid Band", "TGridBandToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
