@@ -78,6 +78,7 @@ enum Message : int {
     msgDepthAxis = 122,
     msgSmallDots = 143,
     msgSeries = 153,
+    msgPageOfPages = 155, // "Page %d of %d"
     msgNavigateFirst = 157, // the navigator's hints, First .. Cancel in button order
     msgSeriesDelete = 211,
     msgDepthTopAxis = 251,

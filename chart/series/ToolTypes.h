@@ -34,6 +34,10 @@ Q_ENUM_NS(TColorLineStyle)
 enum TRotateToolStyles { rsAll, rsRotation, rsElevation };
 Q_ENUM_NS(TRotateToolStyles)
 
+// The corner of the chart an annotation stands at, without a custom position.
+enum TAnnotationPosition { ppLeftTop, ppLeftBottom, ppRightTop, ppRightBottom };
+Q_ENUM_NS(TAnnotationPosition)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;

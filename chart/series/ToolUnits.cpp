@@ -4,6 +4,7 @@
 
 #include "ChartClassRegistry.h"
 #include "ChartTypeRegistries.h"
+#include "TAnnotationTool.h"
 #include "TAxisArrowTool.h"
 #include "TAxisScrollTool.h"
 #include "TChartImageTool.h"
@@ -34,6 +35,7 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TRotateTool>(QStringLiteral("TRotateToolEditor")),
         &registry.add<TChartImageTool>(QStringLiteral("TChartImageToolEditor")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
+        &registry.add<TAnnotationTool>(QStringLiteral("TAnnotationToolEdit")),
         &registry.add<TGridBandTool>(QStringLiteral("TGridBandToolEdit")),
         &registry.add<TAxisScrollTool>(),
     });

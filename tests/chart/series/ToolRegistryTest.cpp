@@ -35,8 +35,10 @@ const RegisteredTool kTools[] = {
     {"TRotateTool", "Rotate", "TRotateToolEditor"},
     {"TChartImageTool", "Image", "TChartImageToolEditor"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
+    {"TAnnotationTool", "Annotation", "TAnnotationToolEdit"},
     {"TGridBandTool", "Grid Band", "TGridBandToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
+    {"TPageNumTool", "Page Number", "TAnnotationToolEdit"},
 };
 
 std::unique_ptr<TPlotCustomTool> makeTool(const ChartClassDescriptor &descriptor)
