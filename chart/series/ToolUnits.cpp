@@ -16,6 +16,7 @@
 #include "TGridBandTool.h"
 #include "TMarksTipTool.h"
 #include "TNearestTool.h"
+#include "TRectangleTool.h"
 #include "TRotateTool.h"
 
 void registerToolUnits(ChartClassRegistry &registry)
@@ -38,5 +39,6 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TAnnotationTool>(QStringLiteral("TAnnotationToolEdit")),
         &registry.add<TGridBandTool>(QStringLiteral("TGridBandToolEdit")),
         &registry.add<TAxisScrollTool>(),
+        &registry.add<TRectangleTool>(),
     });
 }

@@ -7,6 +7,7 @@
 #include "PlotConst.h"
 #include "TAnnotationTool.h"
 #include "TPageNumTool.h"
+#include "TRectangleTool.h"
 
 #include <cmath>
 
@@ -129,6 +130,67 @@ TEST_F(AnnotationToolTest, ThePageNumbersDefaultFollowsTheLibraryTextAndIsNotSto
     TPageNumTool english;
     EXPECT_FALSE(english.IsFormatStored());
     EXPECT_EQ(english.GetText(), QStringLiteral("Page 1 of 1"));
+}
+
+class RectangleToolTest : public ToolTest
+{
+protected:
+    void SetUp() override
+    {
+        ToolTest::SetUp();
+        tool = new TRectangleTool(&chart);
+        tool->SetParentChart(&chart);
+        show();
+    }
+
+    TRectangleTool *tool = nullptr;
+};
+
+TEST_F(RectangleToolTest, StartsAsAFixedTranslucentBoxWithAHand)
+{
+    EXPECT_FALSE(tool->AutoSize());
+    EXPECT_EQ(tool->Shape()->Transparency(), 75);
+    EXPECT_EQ(tool->Cursor(), -21);
+    const TRect box = tool->BoxRect();
+    EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}), (std::vector<int>{10, 10, 60, 60}));
+    QTest::mouseMove(&chart, {35, 35});
+    EXPECT_EQ(chart.cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(RectangleToolTest, EdgesAreFoundLeftTopRightBottomAndShowTheirCursors)
+{
+    struct Case { QPoint at; TRectangleTool::TEdge edge; Qt::CursorShape shape; };
+    const Case cases[] = {{{11, 11}, TRectangleTool::reLeft, Qt::SizeHorCursor},
+                          {{58, 11}, TRectangleTool::reTop, Qt::SizeVerCursor},
+                          {{58, 58}, TRectangleTool::reRight, Qt::SizeHorCursor},
+                          {{35, 58}, TRectangleTool::reBottom, Qt::SizeVerCursor},
+                          {{35, 35}, TRectangleTool::reNone, Qt::PointingHandCursor}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.edge);
+        EXPECT_EQ(tool->ClickedEdge(c.at.x(), c.at.y()), c.edge);
+        QTest::mouseMove(&chart, c.at);
+        EXPECT_EQ(chart.cursor().shape(), c.shape);
+    }
+}
+
+TEST_F(RectangleToolTest, DragsMoveTheBoxAndResizesStopThreePixelsShort)
+{
+    int dragged = 0, resized = 0;
+    tool->OnDragged = [&](TRectangleTool *) { ++dragged; };
+    tool->OnResized = [&](TRectangleTool *) { ++resized; };
+    drag({35, 35}, {{45, 40}, {55, 45}});
+    TRect box = tool->BoxRect();
+    EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}), (std::vector<int>{30, 20, 80, 70}));
+    // The right edge dragged far past the left one, the bottom far above the top.
+    drag({79, 45}, {{10, 45}});
+    box = tool->BoxRect();
+    EXPECT_EQ(box.right - box.left, 3);
+    tool->Shape()->SetShapeBounds({30, 20, 80, 70});
+    drag({55, 69}, {{55, 5}});
+    box = tool->BoxRect();
+    EXPECT_EQ(box.bottom - box.top, 3);
+    EXPECT_EQ(dragged, 1);
+    EXPECT_EQ(resized, 2);
 }
 
 } // namespace

@@ -38,6 +38,7 @@ const RegisteredTool kTools[] = {
     {"TAnnotationTool", "Annotation", "TAnnotationToolEdit"},
     {"TGridBandTool", "Grid Band", "TGridBandToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
+    {"TRectangleTool", "Rectangle", "TAnnotationToolEdit"},
     {"TPageNumTool", "Page Number", "TAnnotationToolEdit"},
 };
 
