@@ -15,6 +15,7 @@ class TChart;
 class TChartPreviewer;
 struct DiagramContent;
 class TMeddazuDlg;
+class TPageNumTool;
 
 class TKurveDlg : public QDialog
 {
@@ -24,6 +25,7 @@ public:
 
     TChart *Chart1 = nullptr;
     TChartPreviewer *ChartPreviewer1 = nullptr; // the print preview of Chart1
+    TPageNumTool *ChartTool1 = nullptr; // on Chart1, off until the editor's paging page turns it on
     QFrame *Panel2 = nullptr; // the strip below the chart
     QCheckBox *CheckBox1 = nullptr; // logarithmic pressure axis
     QLabel *Label1 = nullptr; // heading of ComboBox1, the abscissa's unit
