@@ -8,6 +8,7 @@
 #include "TAxisArrowTool.h"
 #include "TAxisScrollTool.h"
 #include "TChartImageTool.h"
+#include "TClipSeriesTool.h"
 #include "TColorBandTool.h"
 #include "TColorLineTool.h"
 #include "TCursorTool.h"
@@ -40,5 +41,6 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TGridBandTool>(QStringLiteral("TGridBandToolEdit")),
         &registry.add<TAxisScrollTool>(),
         &registry.add<TRectangleTool>(),
+        &registry.add<TClipSeriesTool>(),
     });
 }

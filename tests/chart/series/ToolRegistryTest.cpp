@@ -39,6 +39,7 @@ const RegisteredTool kTools[] = {
     {"TGridBandTool", "Grid Band", "TGridBandToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
     {"TRectangleTool", "Rectangle", "TAnnotationToolEdit"},
+    {"TClipSeriesTool", "Clip Series", "TSeriesToolEditor"},
     {"TPageNumTool", "Page Number", "TAnnotationToolEdit"},
 };
 
