@@ -303,6 +303,7 @@ QStringList englishMessages()
         QStringLiteral("SubTitle"),
         QStringLiteral("SubFoot"),
         QStringLiteral("The print job on %s could not be started or finished"),
+        QStringLiteral("Series animation steps must be 1 or more"),
     };
 }
 

@@ -84,9 +84,10 @@ enum Message : int {
     msgDepthTopAxis = 251,
     msgSubFoot = 270,
     msgPrintJobFailed = 271,
+    msgAnimationSteps = 272, // a series animation needs at least one step
 };
 
-inline constexpr int kMessageCount = 271;
+inline constexpr int kMessageCount = 272;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.

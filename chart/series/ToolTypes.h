@@ -38,6 +38,10 @@ Q_ENUM_NS(TRotateToolStyles)
 enum TAnnotationPosition { ppLeftTop, ppLeftBottom, ppRightTop, ppRightBottom };
 Q_ENUM_NS(TAnnotationPosition)
 
+// How often a series animation runs: once, again and again, or growing and shrinking in turn.
+enum TSeriesAnimationLoop { salNo, salOneWay, salCircular };
+Q_ENUM_NS(TSeriesAnimationLoop)
+
 } // namespace ToolEnums
 
 using namespace ToolEnums;

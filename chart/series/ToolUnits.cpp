@@ -19,6 +19,7 @@
 #include "TNearestTool.h"
 #include "TRectangleTool.h"
 #include "TRotateTool.h"
+#include "TSeriesAnimationTool.h"
 
 void registerToolUnits(ChartClassRegistry &registry)
 {
@@ -38,6 +39,7 @@ void registerToolUnits(ChartClassRegistry &registry)
         &registry.add<TChartImageTool>(QStringLiteral("TChartImageToolEditor")),
         &registry.add<TMarksTipTool>(QStringLiteral("TMarksTipToolEdit")),
         &registry.add<TAnnotationTool>(QStringLiteral("TAnnotationToolEdit")),
+        &registry.add<TSeriesAnimationTool>(QStringLiteral("TSeriesAnimToolEditor")),
         &registry.add<TGridBandTool>(QStringLiteral("TGridBandToolEdit")),
         &registry.add<TAxisScrollTool>(),
         &registry.add<TRectangleTool>(),

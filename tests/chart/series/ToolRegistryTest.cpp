@@ -36,6 +36,7 @@ const RegisteredTool kTools[] = {
     {"TChartImageTool", "Image", "TChartImageToolEditor"},
     {"TMarksTipTool", "Mark Tips", "TMarksTipToolEdit"},
     {"TAnnotationTool", "Annotation", "TAnnotationToolEdit"},
+    {"TSeriesAnimationTool", "Series Animation", "TSeriesAnimToolEditor"},
     {"TGridBandTool", "Grid Band", "TGridBandToolEdit"},
     {"TAxisScrollTool", "Axis Scroll", "TAxisToolEditor"},
     {"TRectangleTool", "Rectangle", "TAnnotationToolEdit"},
