@@ -190,6 +190,14 @@ TEST_F(SeriesAnimationToolTest, NoStepsAreRefusedAndTheStepsStay)
         EXPECT_EQ(tool->Steps(), 7);
     }
     EXPECT_EQ(PlotConst::message(PlotConst::msgAnimationSteps), QStringLiteral("Series animation steps must be 1 or more"));
+    // A negative group size animates all points together.
+    tool->SetDrawEvery(-3);
+    int steps = 0;
+    tool->OnStep = [&](TSeriesAnimationTool *, int) { ++steps; };
+    const std::vector<double> real = values();
+    tool->Execute();
+    EXPECT_EQ(steps, 8);
+    EXPECT_EQ(values(), real);
 }
 
 TEST_F(SeriesAnimationToolTest, ARunEndsCleanlyWhenWhatItAnimatesGoesAway)
