@@ -74,13 +74,16 @@ TEST_F(ToolRegistryTest, HoldsTheToolsInGalleryOrderWithTheirDescriptionsAndEdit
 
 TEST_F(ToolRegistryTest, ATranslatedGalleryTextRenamesATool)
 {
-    const ChartClassDescriptor *marksTip = ChartClassRegistry::instance().find(QStringLiteral("TMarksTipTool"));
-    ASSERT_NE(marksTip, nullptr);
-    const std::unique_ptr<TPlotCustomTool> tool = makeTool(*marksTip);
-    PlotProCo::setText(PlotProCo::txtMarkTips, QStringLiteral("Markierungstipps"));
-    EXPECT_EQ(tool->Description(), QStringLiteral("Markierungstipps"));
+    const ChartClassDescriptor *rotate = ChartClassRegistry::instance().find(QStringLiteral("TRotateTool"));
+    ASSERT_NE(rotate, nullptr);
+    const std::unique_ptr<TPlotCustomTool> tool = makeTool(*rotate);
+    const int tools = PlotToolTypes().Count();
+    PlotProCo::setText(PlotProCo::txtRotate, QStringLiteral("Drehen"));
+    EXPECT_EQ(tool->Description(), QStringLiteral("Drehen"));
     PlotProCo::SetGalleryTexts();
-    EXPECT_EQ(tool->Description(), QStringLiteral("Mark Tips"));
+    EXPECT_EQ(tool->Description(), QStringLiteral("Rotate"));
+    EXPECT_EQ(PlotToolTypes().Count(), tools);
+    EXPECT_EQ(PageNumberToolClass, ChartClassRegistry::instance().find(QStringLiteral("TPageNumTool")));
 }
 
 } // namespace
