@@ -24,6 +24,7 @@
 #include "chart/series/TChartTitle.h"
 #include "chart/series/TChartWall.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPageNumTool.h"
 #include "platform/BusyCursor.h"
 
 #include <QCheckBox>
@@ -127,6 +128,11 @@ void TKurveDlg::setUpChart()
     Chart1->Foot()->Font()->SetStyle({});
     Chart1->Legend()->SetAlignment(laTop);
     Chart1->Legend()->SetLegendStyle(lsSeries);
+    ChartTool1 = new TPageNumTool(Chart1);
+    ChartTool1->setObjectName(QStringLiteral("ChartTool1"));
+    ChartTool1->SetParentChart(Chart1);
+    ChartTool1->SetActive(false);
+    ChartTool1->Callout()->Arrow()->SetVisible(false);
 }
 
 TMeddazuDlg &TKurveDlg::picker() const

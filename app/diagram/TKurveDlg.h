@@ -16,6 +16,7 @@ class TChartEditor;
 class TChartPreviewer;
 struct DiagramContent;
 class TMeddazuDlg;
+class TPageNumTool;
 
 class TKurveDlg : public QDialog
 {
@@ -26,6 +27,7 @@ public:
     TChart *Chart1 = nullptr;
     TChartPreviewer *ChartPreviewer1 = nullptr; // the print preview of Chart1
     TChartEditor *ChartEditor1 = nullptr; // the chart editor on Chart1
+    TPageNumTool *ChartTool1 = nullptr; // on Chart1, off until the editor's paging page turns it on
     QFrame *Panel2 = nullptr; // the strip below the chart
     QCheckBox *CheckBox1 = nullptr; // logarithmic pressure axis
     QLabel *Label1 = nullptr; // heading of ComboBox1, the abscissa's unit

@@ -304,6 +304,7 @@ QStringList englishMessages()
         QStringLiteral("SubFoot"),
         QStringLiteral("The print job on %s could not be started or finished"),
         QStringLiteral("the picture file %s cannot be read"),
+        QStringLiteral("Series animation steps must be 1 or more"),
     };
 }
 

@@ -78,6 +78,7 @@ enum Message : int {
     msgDepthAxis = 122,
     msgSmallDots = 143,
     msgSeries = 153,
+    msgPageOfPages = 155, // "Page %d of %d"
     msgNavigateFirst = 157, // the navigator's hints, First .. Cancel in button order
     msgSeriesDelete = 211,
     msgDepthTopAxis = 251,
@@ -124,9 +125,10 @@ enum Message : int {
     msgEPSFilter = 237,
     msgExportSVG = 267,
     msgSVGFilter = 268,
+    msgAnimationSteps = 273, // a series animation needs at least one step
 };
 
-inline constexpr int kMessageCount = 272;
+inline constexpr int kMessageCount = 273;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.

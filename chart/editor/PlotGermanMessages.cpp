@@ -252,6 +252,7 @@ const GermanMessage kGerman[] = {
     {L, 270, "Unterfußzeile"},
     {L, 271, "Der Druckauftrag auf %s konnte nicht gestartet oder beendet werden"},
     {L, 272, "Die Bilddatei %s kann nicht gelesen werden"},
+    {L, 273, "Die Schritte der Serienanimation müssen 1 oder mehr sein"},
     // The gallery: series, function and tool names, and the texts of their editors.
     {G, 2, "Kerze"},
     {G, 3, "Volumen"},

@@ -280,8 +280,20 @@ public:
     // A custom axis takes the range its master axis is given (not stored; none by default).
     TChartAxis *MasterAxis() const { return m_masterAxis; }
     void SetMasterAxis(TChartAxis *axis) { m_masterAxis = axis; }
-    // The grid-band tool's routine, run before the grid lines.
-    void SetGridCallback(std::function<void(TChartAxis &)> callback) { m_gridCallback = std::move(callback); }
+    // The grid-band tool's routine, run before the grid lines. One routine at a time: a second
+    // owner's replaces the first's, and clearing takes away only the owner's own.
+    void SetGridCallback(const void *owner, std::function<void(TChartAxis &)> callback)
+    {
+        m_gridCallbackOwner = owner;
+        m_gridCallback = std::move(callback);
+    }
+    void ClearGridCallback(const void *owner)
+    {
+        if (owner != m_gridCallbackOwner)
+            return;
+        m_gridCallbackOwner = nullptr;
+        m_gridCallback = nullptr;
+    }
 
 protected:
     void setDepthAxis(bool value) { m_depthAxis = value; }
@@ -412,6 +424,7 @@ private:
     TAxisDrawLabelEvent m_onDrawLabel;
     QPointer<TChartAxis> m_masterAxis;
     std::function<void(TChartAxis &)> m_gridCallback;
+    const void *m_gridCallbackOwner = nullptr;
 
     AxisScale m_scale;
     int m_depthPixel = 0;

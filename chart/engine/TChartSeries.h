@@ -97,6 +97,10 @@ public:
     // Events; each may throw, which reaches the caller (inside a chart pass, the panel's guard).
     TSeriesNotifyEvent AfterDrawValues;
     TSeriesNotifyEvent BeforeDrawValues;
+    // Hooks of tools around the drawing of the values, one pair per owner, beside the user's
+    // events: the before hooks run ahead of BeforeDrawValues, the after hooks behind AfterDrawValues.
+    void AddDrawValuesHooks(const void *owner, std::function<void()> before, std::function<void()> after);
+    void RemoveDrawValuesHooks(const void *owner);
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesNotifyEvent OnClearValues;
@@ -424,6 +428,13 @@ private:
     TChartValueList *m_yValues = nullptr;
     bool m_yMandatory = true;
     std::vector<TColor> m_colors;
+    struct DrawValuesHooks
+    {
+        const void *owner = nullptr;
+        std::function<void()> before;
+        std::function<void()> after;
+    };
+    std::vector<DrawValuesHooks> m_drawValuesHooks;
     TLabelsList m_labels;
     TSeriesMarks *m_marks = nullptr;
     TDataSourcesList m_dataSources;

@@ -107,6 +107,11 @@ bool TChartSeries::DrawSeriesForward(int valueIndex) const
 
 void TChartSeries::DoBeforeDrawValues()
 {
+    // A copy: a hook may add or remove hooks.
+    const std::vector<DrawValuesHooks> hooks = m_drawValuesHooks;
+    for (const DrawValuesHooks &hook : hooks)
+        if (hook.before)
+            hook.before();
     if (BeforeDrawValues)
         BeforeDrawValues(this);
 }
@@ -115,6 +120,21 @@ void TChartSeries::DoAfterDrawValues()
 {
     if (AfterDrawValues)
         AfterDrawValues(this);
+    const std::vector<DrawValuesHooks> hooks = m_drawValuesHooks;
+    for (const DrawValuesHooks &hook : hooks)
+        if (hook.after)
+            hook.after();
+}
+
+void TChartSeries::AddDrawValuesHooks(const void *owner, std::function<void()> before, std::function<void()> after)
+{
+    RemoveDrawValuesHooks(owner);
+    m_drawValuesHooks.push_back({owner, std::move(before), std::move(after)});
+}
+
+void TChartSeries::RemoveDrawValuesHooks(const void *owner)
+{
+    std::erase_if(m_drawValuesHooks, [owner](const DrawValuesHooks &hook) { return hook.owner == owner; });
 }
 
 // Depth.

@@ -38,6 +38,8 @@ public:
         m_order = value;
         m_orderState = OrderState::Unknown;
     }
+    // The values follow an ascending or descending Order, so that a search may halve the list.
+    bool IsOrdered() const { return m_order != loNone && valuesInOrder(); }
     QString ValueSource() const { return m_valueSource; }
     void SetValueSource(const QString &value);
     ValueListOwner *Owner() const { return m_owner; }

@@ -3,6 +3,7 @@
 
 #include "PlotConst.h"
 #include "PlotExceptions.h"
+#include "PlotProcs.h"
 #include "TChartAxis.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
@@ -29,6 +30,7 @@ void TPlotCustomTool::SetParentChart(TCustomAxisPanel *value)
         if (!value && !IsDestroying())
             old->Invalidate();
     }
+    m_cursorBefore.reset();
     TCustomChartElement::SetParentChart(value);
     if (value) {
         // The panel owns its tools, wherever they were made.
@@ -52,6 +54,35 @@ void TPlotCustomTool::PlotEvent(TPlotEvent &event)
     case TPlotMouseEvent::meUp: kind = TChartMouseEventKind::cmeUp; break;
     }
     ChartMouseEvent(kind, mouse->Button, mouse->Shift, mouse->X, mouse->Y);
+}
+
+void TPlotCustomTool::showToolCursor(int cursorNumber)
+{
+    TCustomAxisPanel *chart = ParentChart();
+    if (!chart)
+        return;
+    if (!m_cursorBefore)
+        m_cursorBefore = chart->cursor();
+    chart->setCursor(PlotProcs::PlotCursor(cursorNumber));
+}
+
+void TPlotCustomTool::restoreToolCursor()
+{
+    TCustomAxisPanel *chart = ParentChart();
+    if (chart && m_cursorBefore)
+        chart->setCursor(*m_cursorBefore);
+    m_cursorBefore.reset();
+}
+
+void TPlotCustomTool::hoverCursor(bool over, int cursorNumber)
+{
+    TCustomAxisPanel *chart = ParentChart();
+    if (!over || !chart) {
+        restoreToolCursor();
+        return;
+    }
+    showToolCursor(cursorNumber);
+    chart->CancelMouse = true;
 }
 
 TChartSeries *TPlotCustomToolSeries::Series() const
@@ -113,6 +144,11 @@ void TPlotCustomToolAxis::SetAxis(TChartAxis *value)
     m_axis = value;
     SetParentChart(value ? TCustomAxisPanel::FromHost(value->Host()) : nullptr);
     Repaint();
+}
+
+void TPlotCustomToolAxis::storeAxis(TChartAxis *value)
+{
+    m_axis = value;
 }
 
 void TPlotCustomToolAxis::defineProperties(PropertyFiler &filer)

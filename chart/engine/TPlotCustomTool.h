@@ -5,7 +5,10 @@
 #include "TCustomChartElement.h"
 #include "TPlotEventListeners.h"
 
+#include <QCursor>
 #include <QPointer>
+
+#include <optional>
 
 class TChartAxis;
 class TChartSeries;
@@ -40,6 +43,22 @@ public:
 
     // TPlotEventListener: mouse events of the chart reach ChartMouseEvent while the tool is active.
     void PlotEvent(TPlotEvent &event) override;
+
+protected:
+    // Shows the numbered cursor (PlotProcs::PlotCursor) over the tool's target, remembering the
+    // chart's own cursor the first time.
+    void showToolCursor(int cursorNumber);
+    // Gives the chart its own cursor back when the tool showed one.
+    void restoreToolCursor();
+    // The mouse over the tool's target or not: the tool's cursor and the mouse taken, or the
+    // chart's cursor back.
+    void hoverCursor(bool over, int cursorNumber);
+    // The panel has put its cursor back itself (the mouse left it).
+    void forgetToolCursor() { m_cursorBefore.reset(); }
+
+private:
+    // The chart's cursor before the tool showed its own.
+    std::optional<QCursor> m_cursorBefore;
 };
 
 class TPlotCustomToolSeries : public TPlotCustomTool
@@ -76,6 +95,10 @@ public:
     // "AxisID": the axis' index in the chart's axes list, written when an axis is set. An index
     // outside the list raises ChartException with the wrong-format text.
     void defineProperties(PropertyFiler &filer) override;
+
+protected:
+    // Binds the axis without joining its chart: for tools that another tool owns and drives.
+    void storeAxis(TChartAxis *value);
 
 private:
     QPointer<TChartAxis> m_axis;

@@ -214,11 +214,15 @@ protected:
     virtual void DrawChartContents(const TRect &bounds) { Q_UNUSED(bounds); }
     // Border pen, outer bevel, border frame and inner bevel; rect shrinks to the inside.
     virtual void DrawPanelBevels(TRect &rect);
+
+public:
     // Runs an event handler's work so that no exception leaves it: the pass is abandoned and the
     // failure reported after the event (a message box must not open inside a paint), once until a
     // pass succeeds or the chart changes, so a chart that keeps failing does not pile up boxes.
+    // Public for the tools' timers, whose slots are event handlers too.
     void runGuarded(const std::function<void()> &work);
 
+protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -21,5 +21,6 @@ void registerChartLibrary()
         // The functions after the series, before the tools.
         registerFunctionUnits(ChartClassRegistry::instance());
         registerToolUnits(ChartClassRegistry::instance());
+        registerPageNumToolUnit(ChartClassRegistry::instance());
     });
 }

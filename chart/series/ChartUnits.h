@@ -18,3 +18,5 @@ void RegisterStandardSeries();
 void registerFunctionUnits(ChartClassRegistry &registry);
 // The chart tools.
 void registerToolUnits(ChartClassRegistry &registry);
+// The page number tool, after the other tools; also the library's page number tool class.
+void registerPageNumToolUnit(ChartClassRegistry &registry);

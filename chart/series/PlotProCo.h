@@ -10,7 +10,22 @@ namespace PlotProCo {
 enum Text : int {
     txtCursorSeries = 10,
     txtCursor = 97,
+    txtDragMarks = 98,
+    txtAxisArrows = 99,
+    txtDrawLine = 100,
+    txtNearestPoint = 101,
+    txtColorBand = 102,
+    txtColorLine = 103,
+    txtRotate = 104,
+    txtImage = 105,
+    txtMarkTips = 106,
+    txtAnnotation = 107,
     txtPageNumber = 169,
+    txtSeriesAnimation = 183,
+    txtGridBand = 189,
+    txtAxisScroll = 212,
+    txtRectangle = 213,
+    txtClipSeries = 217,
 };
 
 inline constexpr int kGalleryTextCount = 223;

@@ -65,7 +65,7 @@ void TCursorTool::SetSeries(TChartSeries *value)
 void TCursorTool::SetActive(bool value)
 {
     if (!value)
-        m_drawn.reset();
+        m_overlay.forget();
     TPlotCustomToolSeries::SetActive(value);
 }
 
@@ -73,8 +73,7 @@ void TCursorTool::SetParentChart(TCustomAxisPanel *value)
 {
     if (value == ParentChart())
         return;
-    m_drawn.reset();
-    m_cursorBefore.reset();
+    m_overlay.forget();
     TPlotCustomToolSeries::SetParentChart(value);
     Repaint();
 }
@@ -257,19 +256,21 @@ void TCursorTool::ChartEvent(int kind)
     TCustomAxisPanel *chart = ParentChart();
     // The panel puts its own cursor back when the mouse leaves it.
     if (kind == TCustomAxisPanel::teMouseLeave)
-        m_cursorBefore.reset();
+        forgetToolCursor();
     if (kind != TCustomAxisPanel::teAfterDraw || !chart)
         return;
     CalcLinePositions();
     if (m_x == -1 || m_y == -1)
         return;
-    TCanvas3D &canvas = *chart->Canvas();
-    const DrawnLines lines = currentLines();
-    drawLines(canvas, lines);
-    // Only what lands in the screen buffer is erased later; an export keeps its lines.
-    const auto *screen = dynamic_cast<const TPlotCanvas3D *>(&canvas);
-    if (screen && screen->GetBuffered() && screen->inPass())
-        m_drawn = lines;
+    m_overlay.drawInPass(*chart->Canvas(), currentLines(), overlayDraw());
+}
+
+OverlayShape<TCursorTool::DrawnLines>::Draw TCursorTool::overlayDraw() const
+{
+    return [this](TCanvas3D &canvas, const DrawnLines &lines) {
+        drawLines(canvas, lines);
+        return linesRegion(lines);
+    };
 }
 
 void TCursorTool::ChartMouseEvent(TChartMouseEventKind kind, TMouseButton button, TShiftState shift, int x, int y)
@@ -314,18 +315,14 @@ void TCursorTool::mouseMove(int x, int y)
 
 void TCursorTool::showCursorFor(TCursorClicked part)
 {
-    TCustomAxisPanel &chart = *ParentChart();
     if (part == ccNone) {
-        if (m_cursorBefore)
-            chart.setCursor(*std::exchange(m_cursorBefore, std::nullopt));
+        restoreToolCursor();
         return;
     }
-    if (!m_cursorBefore)
-        m_cursorBefore = chart.cursor();
     const int number = part == ccHorizontal ? kHorizontalLineCursor
                        : part == ccVertical ? kVerticalLineCursor
                                             : kCrossingCursor;
-    chart.setCursor(PlotProcs::PlotCursor(number));
+    showToolCursor(number);
 }
 
 void TCursorTool::valuesFromPoint(const TPoint &point)
@@ -345,31 +342,16 @@ void TCursorTool::moveTo(const TPoint &point)
     TCustomAxisPanel &chart = *ParentChart();
     if (!GetHorizAxis() || !GetVertAxis())
         return;
-    // Between draws the lines live in the screen buffer: erased and drawn there, then only their
-    // pixels are repainted. Without an up-to-date buffer the next draw shows them.
-    auto *screen = dynamic_cast<TPlotCanvas3D *>(chart.Canvas());
-    std::optional<CanvasOverlay> overlay;
-    if (screen && !screen->inPass())
-        overlay.emplace(*screen);
-    const bool drawing = overlay && overlay->isOpen();
-    QRegion dirty;
-    if (drawing && m_drawn) {
-        drawLines(*screen, *m_drawn);
-        dirty += linesRegion(*m_drawn);
-        m_drawn.reset();
-    }
-    valuesFromPoint(point);
-    const int snapped = SnapToPoint();
-    CalcLinePositions();
-    if (drawing) {
-        const DrawnLines lines = currentLines();
-        drawLines(*screen, lines);
-        dirty += linesRegion(lines);
-        m_drawn = lines;
-    }
-    overlay.reset();
-    if (!dirty.isEmpty())
-        chart.update(dirty);
+    int snapped = -1;
+    m_overlay.move(
+        chart,
+        [&] {
+            valuesFromPoint(point);
+            snapped = SnapToPoint();
+            CalcLinePositions();
+            return std::optional<DrawnLines>(currentLines());
+        },
+        overlayDraw());
     DoChange(snapped);
     if (OnSnapChange && snapped != m_lastSnap)
         OnSnapChange(this, m_x, m_y, m_xValue, m_yValue, Series(), snapped);

@@ -2,11 +2,10 @@
 // that follows the mouse, optionally snapping to the nearest point of a series.
 #pragma once
 
+#include "OverlayShape.h"
 #include "ToolTypes.h"
 
 #include "TPlotCustomTool.h"
-
-#include <QCursor>
 
 #include <functional>
 #include <optional>
@@ -117,6 +116,7 @@ private:
     void drawLines(TCanvas3D &canvas, const DrawnLines &lines) const;
     // The pixels the lines cover, for repainting only those.
     QRegion linesRegion(const DrawnLines &lines) const;
+    OverlayShape<DrawnLines>::Draw overlayDraw() const;
     int depth() const;
     // The mouse point turned back onto the series' depth when the lines are drawn there.
     TPoint modelPoint(int x, int y) const;
@@ -138,7 +138,5 @@ private:
     int m_y = -1;
     TCursorClicked m_dragging = ccNone;
     int m_lastSnap = -1;
-    std::optional<DrawnLines> m_drawn;
-    // The chart's cursor before the tool showed its own over a line.
-    std::optional<QCursor> m_cursorBefore;
+    OverlayShape<DrawnLines> m_overlay;
 };

@@ -227,6 +227,21 @@ def icons():
     i.rect(9, 2, 13, 6, NAVY)
     i.rect(11, 3, 12, 4, CLEAR)
     result['TPLOTCUSTOMTOOL'] = i
+    # Bases of the series and axis tools and of the annotations: the icons of their subclasses.
+    i = Icon().axes()
+    i.line([(2, 11), (6, 7), (10, 9), (14, 4)], RED)
+    i.line([(6, 13), (12, 7)], GRAY, thick=True)
+    result['TPLOTCUSTOMTOOLSERIES'] = i
+    i = Icon().axes()
+    i.line([(5, 3), (14, 3)], BLUE, thick=True)
+    i.line([(11, 1), (14, 3), (11, 5)], BLUE)
+    result['TPLOTCUSTOMTOOLAXIS'] = i
+    i = Icon()
+    i.rect(2, 2, 13, 9, YELLOW)
+    i.frame(2, 2, 13, 9, NAVY)
+    i.line([(5, 9), (3, 14)], NAVY)
+    i.line([(4, 5), (11, 5)], GRAY)
+    result['TANNOTATIONTOOL'] = i
     return result
 
 

@@ -29,6 +29,7 @@
 #include "chart/series/TChart.h"
 #include "chart/series/TChartLegend.h"
 #include "chart/series/TChartTitle.h"
+#include "chart/series/TPageNumTool.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -282,6 +283,27 @@ TEST_F(DiagramWindow, CurvesAreTheCalculationCoresValuesInTheChosenUnits)
     EXPECT_EQ(window->Chart1->Foot()->Text(),
               QStringList{form->globalText(GlobalText::DiagramFoot1) + u' ' + form->globalText(GlobalText::DiagramFoot2)});
     window->BitBtn3->click();
+}
+
+TEST_F(DiagramWindow, ItsChartCarriesAnInactivePageNumberThatDrawsNothing)
+{
+    startWith({w2000Record()});
+    TChart &chart = *window->Chart1;
+    ASSERT_EQ(chart.Tools().Count(), 1);
+    auto *tool = qobject_cast<TPageNumTool *>(chart.Tools()[0]);
+    ASSERT_NE(tool, nullptr);
+    EXPECT_EQ(tool, window->ChartTool1);
+    EXPECT_EQ(tool->objectName(), QStringLiteral("ChartTool1"));
+    EXPECT_FALSE(tool->Active());
+    EXPECT_FALSE(tool->Callout()->Arrow()->Visible());
+    EXPECT_FALSE(tool->IsFormatStored());
+    whileOpen([&] { form->Diagramm1->trigger(); }, [&] {
+        const QImage withTool = chart.grab().toImage();
+        tool->SetParentChart(nullptr);
+        const QImage without = chart.grab().toImage();
+        tool->SetParentChart(&chart);
+        EXPECT_EQ(withTool, without);
+    });
 }
 
 TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
