@@ -14,6 +14,7 @@
 #include "chart/core/PlotConst.h"
 #include "chart/core/PlotException.h"
 #include "chart/editor/PlotGerman.h"
+#include "chart/editor/TChartEditor.h"
 #include "chart/editor/TChartPreviewer.h"
 #include "chart/engine/PlotEngine.h"
 #include "chart/engine/TChartAxis.h"
@@ -76,8 +77,14 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     ChartPreviewer1 = new TChartPreviewer(this);
     ChartPreviewer1->setObjectName(QStringLiteral("ChartPreviewer1"));
     ChartPreviewer1->SetChart(Chart1);
-    // The chart editor is not part of the program yet.
-    BitBtn4->setEnabled(false);
+    ChartEditor1 = new TChartEditor(this);
+    ChartEditor1->setObjectName(QStringLiteral("ChartEditor1"));
+    ChartEditor1->SetChart(Chart1);
+    ChartEditor1->DefaultTab = cetAllSeries;
+    ChartEditor1->HideTabs = {cetMain, cetGeneral, cetSeriesData, cetExportNative, cetTools};
+    ChartEditor1->Options = TChartEditorOptions(ceChange | ceTitle | ceGroupAll | ceOrderSeries);
+    ChartEditor1->RememberPosition = true;
+    ChartEditor1->TreeView = true;
 
     auto *strip = new QGridLayout(Panel2);
     strip->addWidget(CheckBox1, 0, 0, 1, 2);
@@ -100,6 +107,7 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TKurveDlg::ComboBox2Change);
     connect(BitBtn1, &QPushButton::clicked, this, &TKurveDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TKurveDlg::BitBtn2Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TKurveDlg::BitBtn4Click);
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -140,6 +148,7 @@ void TKurveDlg::FormShow()
     // The chart library's dialogs opened from here speak the program's language.
     if (m_host.form().languageLetter() == u'D')
         PlotGerman::SelectGermanLanguage();
+    ChartEditor1->Title = m_host.texts().globalText(GlobalText::ChartEditorCaption);
     // The picker, created after this window, redraws this diagram while it is open.
     picker().setOnRedraw([this] { DrawDiagram(); });
     // A stored count that is no number or out of bounds draws the default or the nearer bound.
@@ -253,6 +262,11 @@ void TKurveDlg::ComboBox2Change()
 void TKurveDlg::BitBtn1Click()
 {
     ChartPreviewer1->Execute();
+}
+
+void TKurveDlg::BitBtn4Click()
+{
+    ChartEditor1->Execute();
 }
 
 void TKurveDlg::BitBtn2Click()

@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class TChart;
+class TChartEditor;
 class TChartPreviewer;
 struct DiagramContent;
 class TMeddazuDlg;
@@ -24,6 +25,7 @@ public:
 
     TChart *Chart1 = nullptr;
     TChartPreviewer *ChartPreviewer1 = nullptr; // the print preview of Chart1
+    TChartEditor *ChartEditor1 = nullptr; // the chart editor on Chart1
     QFrame *Panel2 = nullptr; // the strip below the chart
     QCheckBox *CheckBox1 = nullptr; // logarithmic pressure axis
     QLabel *Label1 = nullptr; // heading of ComboBox1, the abscissa's unit
@@ -47,6 +49,7 @@ public:
     void ComboBox2Change();
     void BitBtn1Click();
     void BitBtn2Click();
+    void BitBtn4Click();
 
 protected:
     void showEvent(QShowEvent *event) override;

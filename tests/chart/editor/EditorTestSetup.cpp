@@ -1,12 +1,19 @@
 // Chart editor test helpers.
 #include "EditorTestSetup.h"
 
+#include "ChartEditorLibrary.h"
+#include "ChartLibrary.h"
 #include "ChartTestSetup.h"
 #include "PlotException.h"
 #include "TCanvas3D.h"
+#include "TChart.h"
+#include "TLineSeries.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QFile>
 #include <QMouseEvent>
+#include <QSettings>
 
 void PrintTo(const TRect &r, std::ostream *os)
 {
@@ -51,4 +58,38 @@ void sendMouse(QWidget &widget, QEvent::Type type, int x, int y, Qt::MouseButton
         buttons = Qt::NoButton;
     QMouseEvent event(type, local, widget.mapToGlobal(local), button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &event);
+}
+
+EditorChartTest::EditorChartTest()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    registerChartLibrary();
+    registerChartEditor();
+    registerTestFont();
+    chart = std::make_unique<TChart>();
+    chart->setObjectName(QStringLiteral("Chart1"));
+    chart->resize(400, 300);
+}
+
+EditorChartTest::~EditorChartTest() = default;
+
+TLineSeries *EditorChartTest::addLineSeries()
+{
+    auto *series = chart->AddSeriesOfClass<TLineSeries>();
+    series->SetTitle(QStringLiteral("S%1").arg(chart->SeriesCount()));
+    for (int i = 0; i < 5; ++i)
+        series->AddXY(i, (i * 7 + chart->SeriesCount()) % 5);
+    return series;
+}
+
+QString editorSettingsText(const QTemporaryDir &dir)
+{
+    QDirIterator it(dir.path(), {QStringLiteral("Plot.conf")}, QDir::Files, QDirIterator::Subdirectories);
+    if (!it.hasNext())
+        return {};
+    QFile file(it.next());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
 }

@@ -32,3 +32,33 @@ protected:
 
 // Sends a mouse event as the platform would.
 void sendMouse(QWidget &widget, QEvent::Type type, int x, int y, Qt::MouseButtons buttons = Qt::LeftButton);
+
+// A chart of line series for the editor forms, the library started and German off; settings kept
+// in a folder of the test's own; message boxes scripted.
+#include "ScriptedMessageService.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class TChart;
+class TLineSeries;
+
+class EditorChartTest : public testing::Test
+{
+protected:
+    EditorChartTest();
+    ~EditorChartTest() override;
+
+    // A line series titled "S<n>" with five points.
+    TLineSeries *addLineSeries();
+
+    QTemporaryDir settingsDir;
+    ScriptedMessageService messages;
+    std::unique_ptr<TChart> chart;
+};
+
+// The text of the settings file, read as the file stands.
+QString editorSettingsText(const QTemporaryDir &dir);

@@ -1,0 +1,160 @@
+// The chart editor dialog: the series list, the chart-wide pages, the series editor, data, tools,
+// export and print, as two levels of tabs or as a tree beside one page area. Pages other than the
+// series list and the series editor come from the page registry.
+#pragma once
+
+#include "ChartEditorTypes.h"
+#include "TChartSeries.h"
+#include "TFormPlotSeries.h"
+#include "TCustomChart.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QPointer>
+
+#include <optional>
+
+class QCheckBox;
+class QDropEvent;
+class QListWidget;
+class QListWidgetItem;
+class TSeriesGroup;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TChartListBox;
+
+
+class TChartEditForm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TChartEditForm(QWidget *parent = nullptr);
+    ~TChartEditForm() override;
+
+    QTabWidget *MainPage;
+    QWidget *TabChart;
+    QWidget *TabSeries;
+    QWidget *TabData;
+    QWidget *TabTools;
+    QWidget *TabExport;
+    QWidget *TabPrint;
+    QTabWidget *SubPage;
+    QWidget *TabSeriesList;
+    QWidget *TabGeneral;
+    QWidget *TabAxis;
+    QWidget *TabTitle;
+    QWidget *TabLegend;
+    QWidget *TabPanel;
+    QWidget *TabPaging;
+    QWidget *TabWalls;
+    QWidget *Tab3D;
+
+    // The series list page: the list, its buttons, the groups.
+    QWidget *PanelList; // holds LBSeries
+    TChartListBox *LBSeries;
+    QToolButton *BMoveUP;
+    QToolButton *BMoveDown;
+    QPushButton *BAddSeries;
+    QPushButton *BDeleteSeries;
+    QPushButton *BRenameSeries;
+    QPushButton *BCloneSeries;
+    QPushButton *BChangeTypeSeries;
+    QToolButton *BAddGroup;
+    QToolButton *BDeleteGroup;
+    QToolButton *BRenameGroup;
+    QCheckBox *CBNames;
+    QWidget *PanelGroups;
+    QListWidget *Groups;
+
+    QPushButton *ButtonHelp;
+    QPushButton *BClose;
+    QSplitter *TreeSplitter;
+    QTreeWidget *Tree;
+
+    TCustomChart *TheChart() const { return m_chart; }
+    // Gives the chart to the form and, when a remember flag is set, reads the stored place and size.
+    void SetChart(TCustomChart *chart);
+
+    QPointer<TChartSeries> EditSeries;
+    std::optional<TChartEditorTab> DefaultTab;
+    TChartEditorHiddenTabs HideTabs;
+    TChartEditorOptions Options = TChartEditorOptions::fromInt(kDefaultChartEditorOptions);
+    bool HighLightTabs = false;
+    bool RememberPosition = true;
+    bool RememberSize = true;
+    // Tree mode; read from the settings at creation, set by the component before showing.
+    bool TreeMode() const { return m_treeMode; }
+    void SetTreeMode(bool value) { m_treeMode = value; }
+
+    // The series editor, made on the first visit of the Series tab.
+    TFormPlotSeries *SeriesForm() const { return m_seriesForm; }
+    // The page made for a tab, none before its first showing.
+    QWidget *Page(TChartEditorTab tab) const { return m_pages.value(int(tab)); }
+    // Whether a tab shows: registered (or built in) and not hidden.
+    bool IsTabShown(TChartEditorTab tab) const;
+
+    // Shows the Series tab with the series editor on the series.
+    void EditSeriesPage(TChartSeries *series);
+    // Activates a main tab or a Chart sub tab (and selects its node in tree mode).
+    void ShowTab(TChartEditorTab tab);
+
+    // The list's order-change event, routed by the component.
+    std::function<void(TChartSeries *, TChartSeries *)> OnChangeSeriesOrder;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildPages();
+    void buildSeriesListPage();
+    void FormShow();
+    void applyTabVisibility();
+    void buildTree();
+    void addSeriesNodes(QTreeWidgetItem *root);
+    void selectDefaultTab();
+    void selectFirstSeries();
+    void mainTabChanged(int index);
+    void subTabChanged(int index);
+    void showRegisteredPage(TChartEditorTab tab, QWidget *host);
+    void treeSelectionChanged();
+    void selectTreeNodeFor(QObject *object);
+    void highlight(QTabWidget *pages, int index);
+    TChartSeries *selectedSeries() const;
+    void RefreshButtons();
+    void connectSeriesList();
+    void connectGroups();
+    void fillGroups();
+    void groupChosen();
+    void groupChecked(QListWidgetItem *item);
+    TSeriesGroup *selectedGroup() const;
+    bool dropOnGroup(QDropEvent *event, bool drop);
+    void seriesListChanged();
+    bool listHasSelection() const;
+    void placeFromSettings();
+    void saveSettings();
+    int treeExtraWidth() const;
+
+    QPointer<TCustomChart> m_chart;
+    QPointer<TFormPlotSeries> m_seriesForm;
+    QHash<int, QPointer<QWidget>> m_pages;
+    QTreeWidgetItem *m_seriesNode = nullptr;
+    bool m_treeMode = false;
+    bool m_shown = false;
+    bool m_buildingTree = false;
+    int m_treeWidth = 126;
+    int m_savedFormWidth = 0;
+    std::optional<QPoint> m_storedPosition;
+    int m_highlightedMain = -1;
+    int m_highlightedSub = -1;
+    bool m_fillingGroups = false;
+};
+
+// The form's tab of each page control index, for the registry and the tree.
+TChartEditorTab subTabOf(int subPageIndex);

@@ -1,0 +1,454 @@
+// The chart editor component and its form: tabs by option and registration, the first tab, the
+// tree, the remembered place and size, and what Execute does around the modal dialog.
+#include "TChartEditor.h"
+
+#include "EditorRegistry.h"
+#include "EditorTestSetup.h"
+#include "PlotEditorOptions.h"
+#include "PlotGalleryHooks.h"
+#include "TChart.h"
+#include "TChartEditForm.h"
+#include "TChartPreview.h"
+#include "TChartListBox.h"
+#include "TFormPlotSeries.h"
+#include "TSeriesGroup.h"
+#include "ScriptedDialogService.h"
+#include "TLineSeries.h"
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+class ChartEditor : public EditorChartTest
+{
+protected:
+    TChartEditor editor;
+
+    ChartEditor() { editor.SetChart(chart.get()); }
+
+    // Runs Execute; the check sees the form while it shows, then the form closes.
+    void execute(const std::function<void(TChartEditForm &)> &check)
+    {
+        const QMetaObject::Connection shown = QObject::connect(&editor, &TChartEditor::OnShow, [&](QWidget *form) {
+            QTimer::singleShot(0, form, [form, check] {
+                auto &editForm = *qobject_cast<TChartEditForm *>(form);
+                check(editForm);
+                editForm.BClose->click();
+            });
+        });
+        editor.Execute();
+        QObject::disconnect(shown);
+    }
+
+    static void seed(const QList<QPair<QString, QString>> &values)
+    {
+        SettingsStore store(PlotProcs::EditorOptionsKey());
+        for (const auto &[name, value] : values)
+            store.writeString(name, value);
+        ASSERT_TRUE(store.flush());
+    }
+
+    static bool subTabShown(const TChartEditForm &form, QWidget *tab)
+    {
+        return form.SubPage->isTabVisible(form.SubPage->indexOf(tab));
+    }
+    static bool mainTabShown(const TChartEditForm &form, QWidget *tab)
+    {
+        return form.MainPage->isTabVisible(form.MainPage->indexOf(tab));
+    }
+    static QStringList rootNodes(const TChartEditForm &form)
+    {
+        QStringList captions;
+        for (int i = 0; i < form.Tree->topLevelItemCount(); ++i)
+            captions << form.Tree->topLevelItem(i)->text(0);
+        return captions;
+    }
+};
+
+EditorPage labelPage(const char *name)
+{
+    EditorPage page;
+    page.create = [name](TChartEditForm &, QWidget *host) -> QWidget * {
+        auto *label = new QLabel(QString::fromLatin1(name), host);
+        label->setObjectName(QString::fromLatin1(name));
+        return label;
+    };
+    return page;
+}
+
+} // namespace
+
+TEST_F(ChartEditor, ExecuteWithoutAChartOrWithAPlainPanelOpensNothing)
+{
+    int shows = 0;
+    QObject::connect(&editor, &TChartEditor::OnShow, [&] { ++shows; });
+    editor.SetChart(nullptr);
+    editor.Execute();
+    SamplePanel panel;
+    editor.SetChart(&panel);
+    editor.Execute();
+    EXPECT_EQ(shows, 0);
+}
+
+TEST_F(ChartEditor, ShowAndCloseFireOnceAndTheMouseReleaseIsCancelled)
+{
+    addLineSeries();
+    int shows = 0;
+    int closes = 0;
+    QObject::connect(&editor, &TChartEditor::OnShow, [&] { ++shows; });
+    QObject::connect(&editor, &TChartEditor::OnClose, [&] { ++closes; });
+    chart->CancelMouse = false;
+    execute([&](TChartEditForm &form) {
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Editing Chart1"));
+        EXPECT_FALSE(form.TreeMode());
+    });
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(chart->CancelMouse);
+}
+
+TEST_F(ChartEditor, AutoRepaintIsOffForTheDialogAndBackAfterItEvenWhenAHandlerThrew)
+{
+    editor.AutoRepaint = false;
+    bool during = true;
+    execute([&](TChartEditForm &) { during = chart->AutoRepaint; });
+    EXPECT_FALSE(during);
+    EXPECT_TRUE(chart->AutoRepaint);
+
+    QObject::connect(&editor, &TChartEditor::OnClose, [] { throw std::runtime_error("closing handler failed"); });
+    EXPECT_THROW(execute([](TChartEditForm &) {}), std::runtime_error);
+    EXPECT_TRUE(chart->AutoRepaint);
+}
+
+TEST_F(ChartEditor, TabsFollowRegistrationHidingAndTheHelpOption)
+{
+    addLineSeries();
+    editor.Options |= ceHelp;
+    execute([&](TChartEditForm &form) {
+        // Only the series list among the Chart sub tabs, the series editor and Print are built here.
+        EXPECT_TRUE(subTabShown(form, form.TabSeriesList));
+        EXPECT_FALSE(subTabShown(form, form.TabAxis));
+        EXPECT_TRUE(mainTabShown(form, form.TabChart));
+        EXPECT_TRUE(mainTabShown(form, form.TabSeries));
+        EXPECT_TRUE(mainTabShown(form, form.TabPrint));
+        EXPECT_FALSE(mainTabShown(form, form.TabData));
+        EXPECT_FALSE(mainTabShown(form, form.TabExport));
+        EXPECT_TRUE(form.ButtonHelp->isVisible());
+        EXPECT_FALSE(form.ButtonHelp->isEnabled()); // no help file here
+    });
+    editor.Options &= ~TChartEditorOptions(ceHelp);
+    editor.HideTabs = {cetMain};
+    execute([&](TChartEditForm &form) {
+        EXPECT_FALSE(mainTabShown(form, form.TabChart)); // no sub tab left
+        EXPECT_FALSE(form.ButtonHelp->isVisible());
+    });
+}
+
+TEST_F(ChartEditor, AHiddenDefaultTabFallsToTheNextVisibleOneElseToTheLaterMainTabs)
+{
+    addLineSeries();
+    const ScopedEditorPage axis(cetAxis, labelPage("AxisPage"));
+    const ScopedEditorPage walls(cetWalls, labelPage("WallsPage"));
+    const struct {
+        const char *name;
+        TChartEditorTab defaultTab;
+        TChartEditorHiddenTabs hidden;
+        const char *mainTab;
+        const char *subTab;
+    } cases[] = {
+        {"visible sub tab", cetAxis, {}, "TabChart", "TabAxis"},
+        {"upwards to the next visible", cetLegend, {}, "TabChart", "TabWalls"},
+        {"downwards when none above", cet3D, {}, "TabChart", "TabWalls"},
+        {"downwards past hidden ones", cet3D, {cetWalls, cetAxis}, "TabChart", "TabSeriesList"},
+        {"no sub tab: Print", cetTitles, {cetMain, cetAxis, cetWalls}, "TabPrint", nullptr},
+        {"Print itself", cetPrintPreview, {}, "TabPrint", nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        editor.DefaultTab = c.defaultTab;
+        editor.HideTabs = c.hidden;
+        execute([&](TChartEditForm &form) {
+            EXPECT_EQ(form.MainPage->currentWidget()->objectName(), QString::fromLatin1(c.mainTab));
+            if (c.subTab)
+                EXPECT_EQ(form.SubPage->currentWidget()->objectName(), QString::fromLatin1(c.subTab));
+        });
+    }
+}
+
+TEST_F(ChartEditor, SeriesDefaultTabsOpenTheSeriesEditorOnTheFirstSeries)
+{
+    TLineSeries *first = addLineSeries();
+    addLineSeries();
+    const struct { TChartEditorTab tab; const char *seriesTab; } cases[] = {
+        {cetSeriesMarks, "TabMarks"}, {cetSeriesGeneral, "TabGeneral"}, {cetAllSeries, "TabGeneral"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.seriesTab);
+        editor.DefaultTab = c.tab;
+        execute([&](TChartEditForm &form) {
+            EXPECT_EQ(form.MainPage->currentWidget(), form.TabSeries);
+            ASSERT_NE(form.SeriesForm(), nullptr);
+            EXPECT_EQ(form.SeriesForm()->TheSeries(), first);
+            EXPECT_EQ(form.SeriesForm()->PageSeries->currentWidget()->objectName(), QString::fromLatin1(c.seriesTab));
+        });
+    }
+}
+
+TEST_F(ChartEditor, TheTreeListsTheSeriesAndTheShownPagesAndCollapsesManySeries)
+{
+    for (int i = 0; i < 11; ++i)
+        addLineSeries();
+    editor.TreeView = true;
+    const ScopedEditorPage axis(cetAxis, labelPage("AxisPage"));
+    execute([&](TChartEditForm &form) {
+        EXPECT_EQ(rootNodes(form), (QStringList{QStringLiteral("Series"), QStringLiteral("Chart"), QStringLiteral("Print")}));
+        QTreeWidgetItem *seriesNode = form.Tree->topLevelItem(0);
+        EXPECT_EQ(seriesNode->childCount(), 11);
+        EXPECT_FALSE(seriesNode->isExpanded());
+        EXPECT_EQ(form.Tree->topLevelItem(1)->child(0)->text(0), QStringLiteral("Axis"));
+        // Selecting a series node opens the series editor on it; the Print node the preview.
+        form.Tree->setCurrentItem(seriesNode->child(3));
+        EXPECT_EQ(form.SeriesForm()->TheSeries(), chart->GetSeries(3));
+        form.Tree->setCurrentItem(form.Tree->topLevelItem(2));
+        EXPECT_EQ(form.MainPage->currentWidget(), form.TabPrint);
+        auto *preview = qobject_cast<TChartPreview *>(form.Page(cetPrintPreview));
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->TagPanel, chart.get());
+        EXPECT_FALSE(preview->GBMargins->isVisible());
+        EXPECT_FALSE(preview->PanelMargins->isVisible());
+        EXPECT_FALSE(preview->BClose->isVisible());
+        // Editing a series node in place retitles the series; an empty text changes nothing.
+        QTreeWidgetItem *node = seriesNode->child(1);
+        node->setText(0, QStringLiteral("Kurve 2"));
+        EXPECT_EQ(chart->GetSeries(1)->Title(), QStringLiteral("Kurve 2"));
+        node->setText(0, QString());
+        EXPECT_EQ(chart->GetSeries(1)->Title(), QStringLiteral("Kurve 2"));
+        EXPECT_EQ(node->text(0), QStringLiteral("Kurve 2"));
+    });
+}
+
+TEST_F(ChartEditor, APageRegisteredAfterTheEditorWasMadeAppearsAtItsNextShowing)
+{
+    addLineSeries();
+    TChartEditForm form;
+    form.SetChart(chart.get());
+    form.SetTreeMode(true);
+    const auto showOnce = [&](const std::function<void()> &check) {
+        QTimer::singleShot(0, &form, [&] {
+            check();
+            form.BClose->click();
+        });
+        form.exec();
+    };
+    showOnce([&] {
+        EXPECT_FALSE(form.MainPage->isTabVisible(form.MainPage->indexOf(form.TabExport)));
+        EXPECT_EQ(rootNodes(form), (QStringList{QStringLiteral("Series"), QStringLiteral("Print")}));
+    });
+    const ScopedEditorPage exportPage(cetExport, labelPage("ExportPage"));
+    showOnce([&] {
+        EXPECT_TRUE(form.MainPage->isTabVisible(form.MainPage->indexOf(form.TabExport)));
+        EXPECT_EQ(rootNodes(form),
+                  (QStringList{QStringLiteral("Series"), QStringLiteral("Export"), QStringLiteral("Print")}));
+        form.Tree->setCurrentItem(form.Tree->topLevelItem(1));
+        EXPECT_NE(form.findChild<QLabel *>(QStringLiteral("ExportPage")), nullptr);
+    });
+}
+
+TEST_F(ChartEditor, AFreshEditorClosedUnchangedKeepsItsPlaceButNoSize)
+{
+    addLineSeries();
+    editor.TreeView = true;
+    editor.RememberPosition = true;
+    QPoint place;
+    execute([&](TChartEditForm &form) { place = form.pos(); });
+    const QString text = editorSettingsText(settingsDir);
+    EXPECT_TRUE(text.contains(QStringLiteral("[Editor]"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Left=%1").arg(place.x()))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Top=%1").arg(place.y())));
+    EXPECT_TRUE(text.contains(QStringLiteral("TreeWidth=126")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Width=4")));
+    EXPECT_FALSE(text.contains(QStringLiteral("\nWidth=")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Height=")));
+
+    // Moved and resized, it comes back there at that size.
+    execute([&](TChartEditForm &form) {
+        form.move(30, 40);
+        form.resize(form.width() + 50, 420);
+    });
+    execute([&](TChartEditForm &form) {
+        EXPECT_EQ(form.pos(), QPoint(30, 40));
+        EXPECT_EQ(form.height(), 420);
+        // The stored width is the one without the tree.
+        EXPECT_EQ(form.width(), 464 + 126 + form.TreeSplitter->handleWidth());
+    });
+    EXPECT_TRUE(editorSettingsText(settingsDir).contains(QStringLiteral("Width=464")));
+}
+
+TEST_F(ChartEditor, StoredValuesAreClampedPulledOnScreenOrIgnored)
+{
+    addLineSeries();
+    editor.RememberPosition = true;
+    const QRect screen = QGuiApplication::primaryScreen()->availableVirtualGeometry();
+    const struct {
+        const char *name;
+        QList<QPair<QString, QString>> seeded;
+        int width;
+        int treeWidth;
+        bool centred;
+    } cases[] = {
+        {"off the screen, too narrow", {{"Left", "99999"}, {"Top", "5"}, {"Width", "50"}}, 100, 126, false},
+        {"not numbers", {{"Left", "abc"}, {"Width", "-5"}, {"TreeWidth", "99999999999"}}, 100, 126, true},
+        {"tree too narrow", {{"TreeWidth", "3"}}, 414, 10, true},
+    };
+    editor.TreeView = true;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(QDir(settingsDir.path()).filePath(QStringLiteral("Korvex/Plot.conf")));
+        seed(c.seeded);
+        execute([&](TChartEditForm &form) {
+            const int extra = form.TreeSplitter->handleWidth() + c.treeWidth;
+            EXPECT_EQ(form.width(), c.width + extra);
+            EXPECT_EQ(form.Tree->width(), c.treeWidth);
+            if (c.centred) {
+                EXPECT_EQ(form.x(), screen.x() + (screen.width() - form.width()) / 2);
+            } else {
+                EXPECT_EQ(form.x(), screen.x() + screen.width() - form.width());
+                EXPECT_EQ(form.y(), 5);
+            }
+        });
+    }
+}
+
+TEST_F(ChartEditor, WithoutRememberingNothingIsReadOrWritten)
+{
+    addLineSeries();
+    seed({{"Left", "40"}, {"Top", "50"}, {"Width", "500"}, {"Height", "400"}, {"RememberPosition", "1"},
+          {"RememberSize", "0"}});
+    editor.RememberPosition = false; // the component's switch wins over the stored one
+    execute([&](TChartEditForm &form) {
+        EXPECT_NE(form.pos(), QPoint(40, 50));
+        EXPECT_EQ(form.size(), QSize(414, 347));
+        form.move(70, 80);
+        form.resize(600, 500);
+    });
+    const QString text = editorSettingsText(settingsDir);
+    EXPECT_TRUE(text.contains(QStringLiteral("Left=40")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Width=500")));
+}
+
+TEST_F(ChartEditor, ListButtonsFollowTheOptionsTheSelectionAndTheSeriesStyle)
+{
+    TLineSeries *guarded = addLineSeries();
+    guarded->SetStyle(TCustomChartSeries::kStyleDenyDelete);
+    TLineSeries *pattern = addLineSeries();
+    pattern->SetStyle(TCustomChartSeries::kStyleTemplate);
+    addLineSeries();
+    execute([&](TChartEditForm &form) {
+        form.LBSeries->SelectSeries(guarded);
+        EXPECT_FALSE(form.BDeleteSeries->isEnabled());
+        EXPECT_TRUE(form.BCloneSeries->isEnabled());
+        // Add and Change wait for the gallery.
+        EXPECT_FALSE(form.BAddSeries->isEnabled());
+        EXPECT_FALSE(form.BChangeTypeSeries->isEnabled());
+        PlotGalleryHooks::ChangeSeriesTypeGallery() = [](TChartSeries *&) -> const ChartClassDescriptor * { return nullptr; };
+        form.LBSeries->SelectSeries(pattern);
+        form.LBSeries->SelectSeries(guarded);
+        EXPECT_TRUE(form.BChangeTypeSeries->isEnabled());
+        PlotGalleryHooks::ChangeSeriesTypeGallery() = {};
+        form.LBSeries->setFocus();
+        QTest::keyClick(form.LBSeries, Qt::Key_Delete);
+        EXPECT_EQ(chart->SeriesCount(), 3); // the key keeps it as the button does
+        EXPECT_TRUE(messages.shown().isEmpty());
+
+        form.LBSeries->SelectSeries(pattern);
+        EXPECT_FALSE(form.BCloneSeries->isEnabled());
+        EXPECT_FALSE(form.BDeleteSeries->isEnabled());
+        EXPECT_TRUE(form.BRenameSeries->isEnabled());
+        form.LBSeries->selectAll();
+        EXPECT_FALSE(form.BRenameSeries->isEnabled()); // one title at a time
+        EXPECT_TRUE(form.BMoveUP->isVisible());
+    });
+    editor.Options &= ~TChartEditorOptions(ceOrderSeries);
+    execute([&](TChartEditForm &form) {
+        EXPECT_FALSE(form.BMoveUP->isVisible());
+        EXPECT_FALSE(form.BMoveDown->isVisible());
+        EXPECT_FALSE(form.LBSeries->EnableDragSeries());
+    });
+}
+
+TEST_F(ChartEditor, SeriesGroupsAreListedSwitchedAddedDeletedAndFilledByDropping)
+{
+    TLineSeries *first = addLineSeries();
+    TLineSeries *second = addLineSeries();
+    TSeriesGroup *mixed = chart->SeriesList().AddGroup(QStringLiteral("Gemisch"));
+    mixed->Series().Add(first);
+    mixed->Series().Add(second);
+    second->SetActive(false);
+    editor.Options |= TChartEditorOptions(ceGroups | ceGroupAll);
+    ScriptedDialogService dialogs;
+    execute([&](TChartEditForm &form) {
+        ASSERT_TRUE(form.PanelGroups->isVisible());
+        ASSERT_EQ(form.Groups->count(), 2);
+        EXPECT_EQ(form.Groups->item(0)->text(), QStringLiteral("(all)"));
+        EXPECT_EQ(form.Groups->item(0)->checkState(), Qt::Unchecked); // one series is off
+        EXPECT_EQ(form.Groups->item(1)->checkState(), Qt::PartiallyChecked);
+        EXPECT_FALSE(form.BDeleteGroup->isEnabled());
+
+        // "(all)" switches every series.
+        form.Groups->item(0)->setCheckState(Qt::Checked);
+        EXPECT_TRUE(second->Active());
+        EXPECT_EQ(form.Groups->item(1)->checkState(), Qt::Checked);
+
+        dialogs.queueText(QStringLiteral("G1"));
+        form.BAddGroup->click();
+        dialogs.queueText(QStringLiteral("  "));
+        form.BAddGroup->click();
+        form.BAddGroup->click(); // cancelled
+        ASSERT_EQ(chart->SeriesList().GroupCount(), 2);
+        EXPECT_EQ(dialogs.calls().first().caption, QStringLiteral("Add new group"));
+        EXPECT_EQ(dialogs.calls().first().prompt, QStringLiteral("Group name:"));
+        ASSERT_EQ(form.Groups->count(), 3);
+
+        // Dropping the first series of the list onto G1 adds it there.
+        std::unique_ptr<QMimeData> data(form.LBSeries->seriesMimeData(0));
+        const QPoint onG1 = form.Groups->visualItemRect(form.Groups->item(2)).center();
+        QDragEnterEvent enter(onG1, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.Groups->viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(onG1, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.Groups->viewport(), &drop);
+        EXPECT_TRUE(chart->SeriesList().Group(1)->Series().Contains(first));
+        EXPECT_EQ(form.Groups->currentRow(), 2);
+        // Chosen, G1 shows only its series in the list.
+        EXPECT_FALSE(form.LBSeries->isRowHidden(0));
+        EXPECT_TRUE(form.LBSeries->isRowHidden(1));
+
+        messages.queueAnswer(IdNo);
+        form.BDeleteGroup->click();
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown().first().text, QStringLiteral("Delete G1 ?"));
+        EXPECT_EQ(chart->SeriesList().GroupCount(), 2);
+        messages.queueAnswer(IdYes);
+        form.BDeleteGroup->click();
+        EXPECT_EQ(chart->SeriesList().GroupCount(), 1);
+    });
+}
