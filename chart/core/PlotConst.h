@@ -89,6 +89,11 @@ enum Message : int {
     msgChangeSeriesTitle = 70,
     msgNewSeriesTitle = 71,
     msgDeleteName = 77, // "Delete %s ?"
+    msgMaximum = 81,
+    msgMinimum = 82,
+    msgDesiredIncrement = 83, // "Desired %s Increment"
+    msgIncorrectValue = 84, // "Incorrect value. Reason: %s"
+    msgEnterDateTime = 85, // "Enter [Number of Days] [hh:nn:ss]"
     msgApplyChanges = 86,
     msgSelectedSeries = 87,
     msgEditorWidth = 90, // the editor's default size in pixels, "414" x "347"

@@ -148,7 +148,8 @@ private:
         const int selected = list.currentRow();
         for (int i = 0; i < list.count(); ++i) {
             QListWidgetItem *item = list.item(i);
-            translate(item->text(), [item](const QString &t) { item->setText(t); });
+            if (!item->data(kKeepTextRole).toBool())
+                translate(item->text(), [item](const QString &t) { item->setText(t); });
         }
         if (!sorted) {
             list.setCurrentRow(selected);

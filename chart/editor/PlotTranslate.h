@@ -20,6 +20,9 @@ inline bool PlotHotkeyAfterText = false;
 inline constexpr char kUserTextsProperty[] = "plotUserTexts";
 // A combo box whose items are kept sorted carries this property set to true.
 inline constexpr char kSortedProperty[] = "plotSorted";
+// A list item whose data under this role is true keeps its text (a name whose word the language
+// list translates in another sense).
+inline constexpr int kKeepTextRole = Qt::UserRole + 0x7000;
 
 // The translation hook: translates the form's fixed texts (caption, labels, buttons, group titles,
 // fixed-choice items, tabs, menus and hints), leaving out the objects in except and their
