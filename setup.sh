@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Tensimo, builds it, and then runs the program, the tests,
-# the benchmarks, a sanitizer build of the tests or the GIF fuzz targets.
+# the benchmarks, a sanitizer build of the tests or the fuzz targets (GIF codec, native chart files).
 #   ./setup.sh run | test | bench | sanitize | fuzz
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -19,6 +19,7 @@ packages=(
     qt6-translations-l10n
     python3
     locales
+    python3-xlrd libxml2-utils emf2svg libwmf-bin librsvg2-bin
 )
 
 install_missing_packages() {
@@ -92,6 +93,14 @@ fuzz)
         echo "== gif_${target}_fuzzer"
         build-fuzz/bin/gif_${target}_fuzzer -max_total_time=60 -timeout=1 -rss_limit_mb=2048 \
             -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" "build-fuzz/corpus/${target}"
+    done
+    # The native chart file reader, seeded by our own saves; the chart library draws offscreen.
+    QT_QPA_PLATFORM=offscreen build-fuzz/bin/native_fuzz_seeds build-fuzz/corpus
+    for target in native_binary native_text; do
+        echo "== ${target}_fuzzer"
+        QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 build-fuzz/bin/${target}_fuzzer -max_total_time=60 \
+            -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" \
+            "build-fuzz/corpus/${target}"
     done
     ;;
 *)

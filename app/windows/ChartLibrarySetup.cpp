@@ -3,6 +3,7 @@
 
 #include "chart/engine/PlotEngine.h"
 #include "chart/editor/ChartEditorLibrary.h"
+#include "chart/export/ExportLibrary.h"
 #include "chart/series/ChartLibrary.h"
 #include "platform/MessageService.h"
 
@@ -12,6 +13,7 @@ void setUpChartLibrary()
 {
     registerChartLibrary();
     registerChartEditor();
+    registerExportFormats();
     // The caption is read when a box comes: the main window names the program after this runs.
     PlotEngine::ShowErrorBoxHook() = [](const QString &text) {
         showMessage(text, QGuiApplication::applicationDisplayName(), MbOk | MbIconError);

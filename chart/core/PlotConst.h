@@ -99,6 +99,15 @@ enum Message : int {
     msgChangeGroupName = 246,
     msgGroupName = 247,
     msgPictureUnreadable = 272, // "the picture file %s cannot be read"
+    // Export formats and data export.
+    msgIndex = 167,
+    msgText = 168,
+    msgExportBitmap = 169,
+    msgBitmapFilter = 170,
+    msgExportMetafile = 171,
+    msgMetafileFilter = 172,
+    msgExportPanelNotSet = 173,
+    msgColors = 177,
 };
 
 inline constexpr int kMessageCount = 272;

@@ -18,4 +18,12 @@ double lanczosFilter(double x);
 void SmoothStretch(const QImage &source, QImage &target, Filter filter, double support);
 void ResampleBitmap(const QImage &source, QImage &target, bool fast);
 
+// Keeps the file bytes an image was decoded from (and their format, such as "jpeg") with the
+// image, so that a writer can pass them through instead of encoding the pixels again. Copies of
+// the image carry them; an image whose pixels changed since does not.
+void keepEncodedBytes(QImage &image, const QByteArray &bytes, const QByteArray &format);
+// The kept bytes, empty when none are kept or the pixels changed; format (when given) receives
+// their format.
+QByteArray encodedBytes(const QImage &image, QByteArray *format = nullptr);
+
 } // namespace PlotImaging

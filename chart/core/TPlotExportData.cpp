@@ -1,8 +1,10 @@
 // Clipboard, stream and file delivery of exported series data.
 #include "TPlotExportData.h"
 
+#include "platform/AtomicFile.h"
+
+#include <QBuffer>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 
 QString TPlotExportData::AsString() const
@@ -23,12 +25,15 @@ bool TPlotExportData::SaveToStream(QIODevice &stream) const
     return stream.write(bytes) == bytes.size();
 }
 
-bool TPlotExportData::SaveToFile(const QString &fileName) const
+bool TPlotExportData::SaveToFile(const QString &fileName, QString *errorText) const
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // A truncating write that fails half-way lost the user's previous export.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!SaveToStream(buffer)) {
+        if (errorText)
+            *errorText = buffer.errorString();
         return false;
-    const bool written = SaveToStream(file);
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    }
+    return writeFileAtomically(fileName, buffer.data(), errorText);
 }

@@ -20,6 +20,7 @@ public:
     virtual void CopyToClipboard() const;
     // Writes the text as UTF-8 bytes, without terminator or length prefix; false when not all were written.
     [[nodiscard]] virtual bool SaveToStream(QIODevice &stream) const;
-    // Creates or truncates the file and writes the text; false when the file could not be written.
-    [[nodiscard]] virtual bool SaveToFile(const QString &fileName) const;
+    // Builds the bytes of SaveToStream in memory and replaces the file with them at once: on
+    // failure the old file (or none) stays, false is returned and errorText says why.
+    [[nodiscard]] virtual bool SaveToFile(const QString &fileName, QString *errorText = nullptr) const;
 };

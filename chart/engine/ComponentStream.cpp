@@ -29,9 +29,10 @@ QObject *objectValue(const QVariant &value)
     return value.metaType().flags().testFlag(QMetaType::PointerToQObject) ? qvariant_cast<QObject *>(value) : nullptr;
 }
 
-// The sub-object a dotted name passes through; an optional one that was not made yet is made by
-// its invokable getter of the same name.
-QObject *subObject(QObject &object, const QByteArray &name)
+} // namespace
+
+// An optional sub-object that was not made yet is made by its invokable getter of the same name.
+QObject *Reader::subObject(QObject &object, const QByteArray &name)
 {
     const QMetaObject *meta = object.metaObject();
     const int index = meta->indexOfProperty(name.constData());
@@ -49,8 +50,6 @@ QObject *subObject(QObject &object, const QByteArray &name)
         wrongFormat();
     return static_cast<QObject *>(made);
 }
-
-} // namespace
 
 void Writer::writeInt32(qint32 value)
 {
@@ -101,6 +100,35 @@ void Writer::writeValue(const QMetaProperty &property, const QVariant &value)
         }
         return;
     }
+    writeFilerValue(value);
+}
+
+void Writer::writeDouble(double value)
+{
+    m_out.append(char(vaDouble));
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const quint64 le = qToLittleEndian(bits);
+    m_out.append(reinterpret_cast<const char *>(&le), sizeof le);
+}
+
+void Writer::writeUtf8(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    m_out.append(char(vaUTF8String));
+    writeInt32(qint32(utf8.size()));
+    m_out.append(utf8);
+}
+
+void Writer::writeBinary(const QByteArray &bytes)
+{
+    m_out.append(char(vaBinary));
+    writeInt32(qint32(bytes.size()));
+    m_out.append(bytes);
+}
+
+void Writer::writeFilerValue(const QVariant &value)
+{
     switch (value.metaType().id()) {
     case QMetaType::Bool:
         m_out.append(char(value.toBool() ? vaTrue : vaFalse));
@@ -112,30 +140,25 @@ void Writer::writeValue(const QMetaProperty &property, const QVariant &value)
     case QMetaType::LongLong:
         writeInteger(value.toLongLong());
         return;
-    case QMetaType::Double: {
-        m_out.append(char(vaDouble));
-        const double d = value.toDouble();
-        quint64 bits = 0;
-        std::memcpy(&bits, &d, sizeof bits);
-        const quint64 le = qToLittleEndian(bits);
-        m_out.append(reinterpret_cast<const char *>(&le), sizeof le);
+    case QMetaType::Double:
+        writeDouble(value.toDouble());
         return;
-    }
-    case QMetaType::QString: {
-        const QByteArray utf8 = value.toString().toUtf8();
-        m_out.append(char(vaUTF8String));
-        writeInt32(qint32(utf8.size()));
-        m_out.append(utf8);
+    case QMetaType::QString:
+        writeUtf8(value.toString());
         return;
-    }
+    case QMetaType::QByteArray:
+        writeBinary(value.toByteArray());
+        return;
     case QMetaType::QStringList:
         m_out.append(char(vaList));
-        for (const QString &line : value.toStringList()) {
-            const QByteArray utf8 = line.toUtf8();
-            m_out.append(char(vaUTF8String));
-            writeInt32(qint32(utf8.size()));
-            m_out.append(utf8);
-        }
+        for (const QString &line : value.toStringList())
+            writeUtf8(line);
+        m_out.append(char(vaNull));
+        return;
+    case QMetaType::QVariantList:
+        m_out.append(char(vaList));
+        for (const QVariant &item : value.toList())
+            writeInteger(item.toLongLong());
         m_out.append(char(vaNull));
         return;
     default:
@@ -176,6 +199,13 @@ const char *Reader::take(qsizetype n)
 quint8 Reader::readByte()
 {
     return quint8(*take(1));
+}
+
+quint8 Reader::peekByte() const
+{
+    if (remaining() < 1)
+        wrongFormat();
+    return quint8(m_data[m_pos]);
 }
 
 qint32 Reader::readInt32()
@@ -248,14 +278,29 @@ QVariant Reader::readValue(bool &isSet)
     }
     case vaList: {
         QStringList lines;
+        QVariantList numbers;
         while (!readListEnd()) {
-            bool nestedSet = false;
-            const QVariant line = readValue(nestedSet);
-            if (line.metaType().id() != QMetaType::QString)
+            // Items are single values: a list inside a list would let a file nest without bound.
+            const quint8 item = peekByte();
+            if (item == vaList || item == vaSet || item == vaCollection)
                 wrongFormat();
-            lines << line.toString();
+            bool nestedSet = false;
+            const QVariant value = readValue(nestedSet);
+            if (value.metaType().id() == QMetaType::QString && numbers.isEmpty())
+                lines << value.toString();
+            else if ((value.metaType().id() == QMetaType::Int || value.metaType().id() == QMetaType::LongLong)
+                     && lines.isEmpty())
+                numbers << value;
+            else
+                wrongFormat();
         }
+        if (!numbers.isEmpty())
+            return numbers;
         return lines;
+    }
+    case vaBinary: {
+        const qint32 n = readInt32();
+        return QByteArray(take(n), n);
     }
     default: wrongFormat();
     }
@@ -274,7 +319,12 @@ void Reader::readProperty(QObject &object)
     const int index = meta->indexOfProperty(path.last().constData());
     if (index < 0)
         wrongFormat();
-    const QMetaProperty property = meta->property(index);
+    storeValue(*target, meta->property(index), std::move(value), isSet);
+}
+
+void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant value, bool isSet)
+{
+    QObject *target = &object;
     if (property.isEnumType()) {
         const QMetaEnum enumeration = property.enumerator();
         const QByteArray key = value.toString().toLatin1();
@@ -291,7 +341,13 @@ void Reader::readProperty(QObject &object)
             wrongFormat();
         return;
     }
-    if (isSet || (value.metaType() != property.metaType() && !value.convert(property.metaType())))
+    // Only numbers convert into one another: a text or a truth value of a damaged file must not
+    // pass for a number, or a number for either.
+    const auto kind = [](int type) {
+        return type == QMetaType::QString || type == QMetaType::Bool || type == QMetaType::QStringList ? type : 0;
+    };
+    if (isSet || kind(value.metaType().id()) != kind(property.metaType().id())
+        || (value.metaType() != property.metaType() && !value.convert(property.metaType())))
         wrongFormat();
     if (!property.write(target, value))
         wrongFormat();

@@ -32,11 +32,18 @@ public:
     // Every stored, writable published property of the object; objects it holds, by their properties.
     void writeProperties(const QObject &object, const QByteArray &prefix = {});
 
-private:
     void writeShortString(const QByteArray &text);
     void writeValue(const QMetaProperty &property, const QVariant &value);
     void writeInteger(qint64 value);
+    void writeDouble(double value);
+    void writeUtf8(const QString &text);
+    // vaBinary: an int32 length and the bytes.
+    void writeBinary(const QByteArray &bytes);
+    // A stream property's value: bool, int, QString, QStringList, a QVariantList of ints or QByteArray.
+    void writeFilerValue(const QVariant &value);
+    void writeTag(ValueTag tag) { m_out.append(char(tag)); }
 
+private:
     QByteArray &m_out;
 };
 
@@ -55,12 +62,23 @@ public:
     // Reads one property and stores it into the object (nested names reach its sub-objects).
     void readProperty(QObject &object);
 
-private:
+    qsizetype position() const { return m_pos; }
     quint8 readByte();
+    // The next byte, not consumed; a wrong-format error at the end.
+    quint8 peekByte() const;
     QByteArray readShortString();
-    // A set comes as its keys joined by '|', with isSet true.
+    // A set comes as its keys joined by '|', with isSet true. A list holds strings (a QStringList)
+    // or integers (a QVariantList), never further lists; vaBinary gives a QByteArray.
     QVariant readValue(bool &isSet);
     const char *take(qsizetype n);
+
+    // The sub-object a dotted name passes through (an optional one is made); wrong format when none.
+    static QObject *subObject(QObject &object, const QByteArray &name);
+    // Stores a read value into a published property: enumeration keys and sets by name, other
+    // values converted to the property's type; wrong format when it does not fit.
+    static void storeValue(QObject &target, const QMetaProperty &property, QVariant value, bool isSet);
+
+private:
 
     const QByteArray &m_data;
     qsizetype m_pos = 0;

@@ -303,6 +303,11 @@ const ParsedFormat &parsedFormat(const QString &format)
 
 QString FloatToStr(double value)
 {
+    return FloatToStr(value, localSeparators().decimal);
+}
+
+QString FloatToStr(double value, QChar decimal)
+{
     if (!std::isfinite(value))
         return {};
     if (value == 0.0)
@@ -310,7 +315,6 @@ QString FloatToStr(double value)
     DecimalDigits d = decimalDigits(value);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
-    const QChar decimal = localSeparators().decimal;
     const int count = int(d.digits.size());
     QString text = value < 0 ? QStringLiteral("-") : QString();
     if (d.exponent >= -5 && d.exponent < kSignificantDigits) {

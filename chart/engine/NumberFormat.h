@@ -8,6 +8,8 @@ namespace PlotFormat {
 // 15 significant digits without trailing zeros; fixed form for 1e-5 <= |v| < 1e15, otherwise
 // mantissa, "E" and exponent ("1E20", "1.5E-6"). The locale's decimal separator; "" when not finite.
 QString FloatToStr(double value);
+// The same digits with a given decimal separator, for files that need "." whatever the locale.
+QString FloatToStr(double value, QChar decimalSeparator);
 
 // A number format of up to three sections "positive;negative;zero" with the placeholders "0" and
 // "#", a decimal point ".", grouping "," and an exponent "E+0"/"E-0"; anything else, and quoted

@@ -95,16 +95,22 @@ void TCustomPlotPanel::Invalidate()
 
 void TCustomPlotPanel::SetCanvas(std::unique_ptr<TCanvas3D> canvas)
 {
+    ReplaceCanvas(std::move(canvas));
+}
+
+std::unique_ptr<TCanvas3D> TCustomPlotPanel::ReplaceCanvas(std::unique_ptr<TCanvas3D> canvas)
+{
     if (!canvas)
-        return;
+        return {};
     canvas->SetCanvas(m_paintCanvas.get());
     if (m_canvas) {
         const bool autoRepaint = std::exchange(AutoRepaint, false);
         canvas->AssignSettings(*m_canvas);
         AutoRepaint = autoRepaint;
     }
-    m_canvas = std::move(canvas);
+    std::unique_ptr<TCanvas3D> previous = std::exchange(m_canvas, std::move(canvas));
     Invalidate();
+    return previous;
 }
 
 TRect TCustomPlotPanel::GetRectangle() const

@@ -70,6 +70,9 @@ public:
 
     // Installs another canvas (an export canvas): it takes the old one's settings and replaces it.
     void SetCanvas(std::unique_ptr<TCanvas3D> canvas);
+    // The same, handing the replaced canvas back (with its buffer) so that it can be put back later;
+    // none when canvas is none (nothing changes then).
+    std::unique_ptr<TCanvas3D> ReplaceCanvas(std::unique_ptr<TCanvas3D> canvas);
     // The panel's own platform canvas: attached to the widget's painter while it paints.
     GuiCanvas *PaintCanvas() const { return m_paintCanvas.get(); }
 

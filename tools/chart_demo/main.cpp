@@ -2,9 +2,13 @@
 // window bars, stacked bars, a pie and a fast line, and in a third the bubble, Gantt and shape
 // series. With "--screenshot FILE" it zooms the 2D chart by a mouse drag, moves the mouse over it
 // and saves it as a picture, then ends; with "--series-pictures DIR" it saves the charts of the
-// further windows at 800 x 500 as PNG files in DIR.
+// further windows at 800 x 500 as PNG files in DIR; "--save FILE" and "--chart FILE" are the file
+// commands of ExportCommands.h.
+#include "ChartEditorLibrary.h"
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
+#include "ExportCommands.h"
+#include "ExportLibrary.h"
 #include "SeriesDemoCharts.h"
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
@@ -85,6 +89,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     registerChartLibrary();
+    registerChartEditor();
+    registerExportFormats();
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tensimo chart demo"));
@@ -99,6 +105,9 @@ int main(int argc, char **argv)
     DemoCharts::fill(*deep, true);
 
     const QStringList args = app.arguments();
+    QWidget savedChartWindow;
+    if (const int status = runExportCommand(args, *flat, savedChartWindow); status >= 0)
+        return status;
     const qsizetype pictures = args.indexOf(QStringLiteral("--series-pictures"));
     if (pictures >= 0) {
         if (pictures + 1 >= args.size()) {

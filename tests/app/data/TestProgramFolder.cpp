@@ -7,7 +7,6 @@
 
 #include <QSettings>
 
-#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -49,19 +48,4 @@ QStringList TestProgramFolder::databaseLines() const
     EXPECT_EQ(loadCryptFile(kDatabaseFileForEditing, QString::fromLatin1(DataPasswords::kDatabase), &lines),
               DataFileError::None);
     return lines;
-}
-
-FileSizeLimit::FileSizeLimit()
-{
-    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &m_saved), 0);
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = m_saved;
-    tiny.rlim_cur = 8;
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    std::signal(SIGXFSZ, m_oldHandler);
 }

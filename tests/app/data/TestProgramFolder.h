@@ -1,13 +1,12 @@
 // A program folder of its own for a test: language tables, a test database, settings.
 #pragma once
 
+#include "FileSizeLimit.h"
 #include "TestRecords.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 class TestProgramFolder
 {
@@ -33,20 +32,4 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldFolder;
-};
-
-// A full disk for the time of a scope: files cannot grow beyond a few bytes (a file-size limit;
-// root ignores permissions, not this).
-class FileSizeLimit
-{
-public:
-    FileSizeLimit();
-    ~FileSizeLimit();
-
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
 };

@@ -1,8 +1,11 @@
 // Delivery of exported series data: clipboard, stream and file, all as UTF-8.
 #include "TPlotExportData.h"
 
+#include "FileSizeLimit.h"
+
 #include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -66,7 +69,28 @@ TEST(TPlotExportData, FileIsCreatedOrTruncated)
     ASSERT_TRUE(in.open(QIODevice::ReadOnly));
     EXPECT_EQ(in.readAll(), kTable.toUtf8());
 
-    EXPECT_FALSE(data.SaveToFile(dir.filePath(QStringLiteral("missing/folder/series.txt"))));
+    QString error;
+    EXPECT_FALSE(data.SaveToFile(dir.filePath(QStringLiteral("missing/folder/series.txt")), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(TPlotExportData, FailedWriteKeepsTheOldFileAndSaysWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("series.txt"));
+    const FixedExport old(QStringLiteral("old"));
+    ASSERT_TRUE(old.SaveToFile(path));
+    QString error;
+    {
+        const FileSizeLimit fullDisk;
+        EXPECT_FALSE(FixedExport(kTable).SaveToFile(path, &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    QFile in(path);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_EQ(in.readAll(), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("series.txt")});
 }
 
 TEST(TPlotExportData, ClipboardGetsTheText)

@@ -75,3 +75,23 @@ TEST(SmoothStretch, FastResampleInterpolatesLinearly)
     ResampleBitmap(filled(10, 10, qRgb(40, 80, 120)), shrunk, true);
     EXPECT_NEAR(qBlue(shrunk.pixel(1, 1)), 120, 1);
 }
+
+TEST(EncodedBytes, TravelWithCopiesButNotWithChangedPixels)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    EXPECT_TRUE(PlotImaging::encodedBytes(image).isEmpty());
+    const QByteArray bytes("\xff\xd8\x00binary\xff\xd9", 11);
+    PlotImaging::keepEncodedBytes(image, bytes, "jpeg");
+
+    const QImage copy = image; // NOLINT: the copy is the point
+    QByteArray format;
+    EXPECT_EQ(PlotImaging::encodedBytes(copy, &format), bytes);
+    EXPECT_EQ(format, QByteArray("jpeg"));
+
+    QImage edited = image;
+    edited.setPixel(1, 1, qRgb(0, 0, 255));
+    EXPECT_TRUE(PlotImaging::encodedBytes(edited, &format).isEmpty());
+    EXPECT_TRUE(format.isEmpty());
+    EXPECT_EQ(PlotImaging::encodedBytes(image), bytes);
+}

@@ -65,6 +65,14 @@ TEST(FormatFloat, GermanLocaleSwapsTheSeparators)
     EXPECT_EQ(FloatToStr(1.5e-6), QStringLiteral("1,5E-6"));
 }
 
+TEST(FloatToStr, GivenSeparatorIgnoresTheLocaleAndKeepsTheDigits)
+{
+    const ScopedLocale german(QLocale(QLocale::German));
+    EXPECT_EQ(FloatToStr((100 - 30) * 0.01, u'.'), QStringLiteral("0.7"));
+    EXPECT_EQ(FloatToStr(-1.5e-6, u'.'), QStringLiteral("-1.5E-6"));
+    EXPECT_EQ(FloatToStr(1.0 / 3.0, u'.'), FloatToStr(1.0 / 3.0).replace(u',', u'.'));
+}
+
 TEST(FloatToStr, FifteenDigitsFixedOrExponent)
 {
     const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));

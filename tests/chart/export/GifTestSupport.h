@@ -2,6 +2,7 @@
 // readers (ImageMagick, netpbm, gifsicle, giflib tools) run as processes.
 #pragma once
 
+#include "ExternalTool.h"
 #include "GIFTypes.h"
 
 #include <QByteArray>
@@ -16,15 +17,8 @@ class TGIFImage;
 
 namespace GifTest {
 
-struct ToolResult
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs a program with the bytes on standard input; fails the test when it cannot start.
-ToolResult runTool(const QString &program, const QStringList &arguments, const QByteArray &input = {});
+using ::ToolResult;
+using ::runTool;
 // gifsicle --info must accept every file the tests write.
 void expectGifsicleAccepts(const QByteArray &gif);
 // Saves through the model and checks the bytes with gifsicle.

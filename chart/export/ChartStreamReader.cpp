@@ -1,0 +1,228 @@
+// The chart stream reader: registry classes only, every length checked by the component reader,
+// references resolved once everything is read, then every component told it was loaded.
+#include "ChartStreamReader.h"
+
+#include "ChartClassRegistry.h"
+#include "ChartStreamWriter.h"
+#include "ComponentStream.h"
+#include "PlotConst.h"
+#include "PlotExceptions.h"
+#include "PropertyFiler.h"
+#include "TChartAxis.h"
+#include "TChartSeries.h"
+#include "TChartTools.h"
+#include "TCustomChart.h"
+#include "TPlotCustomTool.h"
+#include "TPlotFunction.h"
+
+#include <QMetaProperty>
+#include <QPointer>
+
+#include <vector>
+
+namespace {
+
+[[noreturn]] void wrongFormat()
+{
+    throw ChartException(PlotConst::WrongFileFormatText());
+}
+
+// The readers of an object's stream properties, by name.
+class ReadingFiler : public PropertyFiler
+{
+public:
+    void DefineProperty(const QString &name, Reader reader, Writer, WrittenWhen) override
+    {
+        if (reader && !found && name == wanted)
+            found = std::move(reader);
+    }
+    QString wanted;
+    Reader found;
+};
+
+class StreamReader
+{
+public:
+    explicit StreamReader(const QByteArray &data)
+        : m_in(data)
+    {
+    }
+
+    std::unique_ptr<TCustomChart> read()
+    {
+        if (m_in.remaining() < 4 || QByteArray(m_in.take(4), 4) != "TPF0")
+            wrongFormat();
+        const QByteArray className = m_in.readShortString();
+        const ChartClassDescriptor *chartClass = ChartClassRegistry::instance().find(TCustomChart::staticMetaObject);
+        const ChartClassDescriptor *descriptor = ChartClassRegistry::instance().find(QString::fromLatin1(className));
+        if (!descriptor || !chartClass || !descriptor->inherits(*chartClass) || !descriptor->factory)
+            throw ChartException(descriptor ? PlotConst::InvalidChartFileText() : PlotConst::WrongFileFormatText());
+        std::unique_ptr<QObject> made = descriptor->factory();
+        auto *chart = qobject_cast<TCustomChart *>(made.get());
+        if (!chart)
+            throw ChartException(PlotConst::InvalidChartFileText());
+        std::unique_ptr<TCustomChart> owned(chart);
+        (void)made.release();
+        m_chart = chart;
+        chart->BeginLoading();
+        chart->setObjectName(QString::fromUtf8(m_in.readShortString()));
+        readProperties(*chart);
+        readChildren(*chart, 1);
+        if (m_in.remaining() != 0)
+            wrongFormat();
+        resolveReferences();
+        for (const QPointer<TCustomChartElement> &element : m_loading)
+            if (element)
+                element->Loaded();
+        chart->Loaded();
+        return owned;
+    }
+
+private:
+    struct Reference
+    {
+        QPointer<QObject> target;
+        QMetaProperty property;
+        QString name;
+    };
+
+    void readProperties(QObject &object)
+    {
+        while (!m_in.readListEnd())
+            readProperty(object);
+    }
+
+    void readProperty(QObject &object)
+    {
+        const QByteArray name = m_in.readShortString();
+        if (name.isEmpty())
+            wrongFormat();
+        if (m_in.peekByte() == ComponentStream::vaCollection) {
+            readCollection(object, name);
+            return;
+        }
+        bool isSet = false;
+        QVariant value = m_in.readValue(isSet);
+        const QList<QByteArray> path = name.split('.');
+        QObject *target = &object;
+        for (qsizetype i = 0; i + 1 < path.size(); ++i)
+            target = ComponentStream::Reader::subObject(*target, path[i]);
+        const int index = target->metaObject()->indexOfProperty(path.last().constData());
+        if (index >= 0) {
+            const QMetaProperty property = target->metaObject()->property(index);
+            if (property.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
+                // A reference: the name of another component, or nil.
+                if (isSet || (value.isValid() && value.metaType().id() != QMetaType::QString))
+                    wrongFormat();
+                m_references.push_back({target, property, value.toString()});
+                return;
+            }
+            ComponentStream::Reader::storeValue(*target, property, std::move(value), isSet);
+            return;
+        }
+        auto *definer = dynamic_cast<PropertyDefiner *>(target);
+        if (!definer || isSet)
+            wrongFormat();
+        ReadingFiler filer;
+        filer.wanted = QString::fromLatin1(path.last());
+        definer->defineProperties(filer);
+        if (!filer.found)
+            wrongFormat();
+        filer.found(value);
+    }
+
+    void readCollection(QObject &object, const QByteArray &name)
+    {
+        auto *chart = qobject_cast<TCustomAxisPanel *>(&object);
+        if (!chart || name != "CustomAxes" || chart->CustomAxisCount() > 0)
+            wrongFormat();
+        m_in.readByte();
+        while (!m_in.readListEnd()) {
+            m_in.readListBegin();
+            TChartAxis *axis = chart->AddCustomAxis();
+            while (!m_in.readListEnd())
+                m_in.readProperty(*axis);
+        }
+    }
+
+    void readChildren(QObject &parent, int depth)
+    {
+        while (!m_in.readListEnd()) {
+            if (depth >= kMaxChartStreamDepth)
+                wrongFormat();
+            readChild(parent, depth);
+        }
+    }
+
+    void readChild(QObject &parent, int depth)
+    {
+        const QString className = QString::fromLatin1(m_in.readShortString());
+        const QString name = QString::fromUtf8(m_in.readShortString());
+        const ChartClassDescriptor *descriptor = ChartClassRegistry::instance().find(className);
+        if (!descriptor || !descriptor->factory)
+            wrongFormat();
+        std::unique_ptr<QObject> made = descriptor->factory();
+        QObject *child = made.get();
+        child->setObjectName(name);
+        // Each child joins its owner before its properties are read, so axis indexes resolve.
+        if (&parent == m_chart) {
+            if (auto *series = qobject_cast<TChartSeries *>(child)) {
+                series->setParent(m_chart);
+                (void)made.release();
+                m_chart->AddSeries(series);
+            } else if (auto *tool = qobject_cast<TPlotCustomTool *>(child)) {
+                (void)made.release();
+                m_chart->Tools().Add(tool);
+            } else {
+                wrongFormat();
+            }
+        } else if (auto *series = qobject_cast<TChartSeries *>(&parent)) {
+            auto *function = qobject_cast<TPlotFunction *>(child);
+            if (!function || series->FunctionType())
+                wrongFormat();
+            (void)made.release();
+            series->SetFunction(function);
+        } else {
+            wrongFormat();
+        }
+        if (auto *element = qobject_cast<TCustomChartElement *>(child)) {
+            element->BeginLoading();
+            m_loading.push_back(element);
+        }
+        readProperties(*child);
+        readChildren(*child, depth + 1);
+    }
+
+    void resolveReferences()
+    {
+        for (const Reference &reference : m_references) {
+            if (!reference.target)
+                wrongFormat();
+            QObject *found = nullptr;
+            if (!reference.name.isEmpty()) {
+                found = m_chart->findChild<QObject *>(reference.name);
+                if (!isComponentReference(found) || found == reference.target)
+                    wrongFormat();
+            }
+            void *none = nullptr;
+            QVariant value = found ? QVariant::fromValue(found) : QVariant(reference.property.metaType(), &none);
+            if (!value.convert(reference.property.metaType()) || !reference.property.write(reference.target, value))
+                wrongFormat();
+        }
+    }
+
+    ComponentStream::Reader m_in;
+    TCustomChart *m_chart = nullptr;
+    std::vector<Reference> m_references;
+    std::vector<QPointer<TCustomChartElement>> m_loading;
+};
+
+} // namespace
+
+std::unique_ptr<TCustomChart> readChartStream(const QByteArray &stream, QWidget *parent)
+{
+    std::unique_ptr<TCustomChart> chart = StreamReader(stream).read();
+    if (parent)
+        chart->setParent(parent);
+    return chart;
+}

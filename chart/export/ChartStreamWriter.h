@@ -1,0 +1,43 @@
+// Writes a chart as one component of the binary chart stream: the chart's published and stream
+// properties that differ from a fresh chart's, then its series (each with its function) and tools.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class QMetaProperty;
+class QObject;
+class TCustomAxisPanel;
+
+namespace ComponentStream {
+class Writer;
+}
+
+class ChartStreamWriter
+{
+public:
+    explicit ChartStreamWriter(QByteArray &out);
+    ~ChartStreamWriter();
+
+    // "TPF0" and the chart component.
+    void writeChart(TCustomAxisPanel &chart);
+
+private:
+    void writeComponent(QObject &component);
+    void writeProperties(const QObject &object, const QObject *defaults, const QByteArray &prefix);
+    void writeStreamProperties(QObject &object, const QByteArray &prefix);
+    // A fresh instance of the object's class, made once per class; none for a class the registry
+    // cannot make.
+    const QObject *defaultsFor(const QObject &object);
+
+    QByteArray &m_out;
+    std::unique_ptr<ComponentStream::Writer> m_writer;
+    std::map<QString, std::unique_ptr<QObject>> m_defaults;
+};
+
+// Whether a property pointing at an object names another component (a series, a tool, a chart):
+// such values are stored as the component's name, never as a copy.
+bool isComponentReference(const QObject *object);

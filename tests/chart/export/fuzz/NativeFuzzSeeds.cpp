@@ -1,0 +1,68 @@
+// Writes the seed corpora of the native chart file fuzz targets: our own saves of a few charts,
+// binary (without the 8 header bytes) and text, with and without their points.
+#include "NativeChartFile.h"
+#include "NativeFuzzSupport.h"
+#include "TChart.h"
+#include "TLineSeries.h"
+#include "TPieSeries.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::unique_ptr<TChart>> seedCharts()
+{
+    std::vector<std::unique_ptr<TChart>> charts;
+    charts.push_back(std::make_unique<TChart>());
+    auto lines = std::make_unique<TChart>();
+    auto *a = lines->AddSeriesOfClass<TLineSeries>();
+    a->setObjectName(QStringLiteral("SeriesA"));
+    a->SetTitle(QStringLiteral("Water \u00B0C"));
+    a->FillSampleValues(8);
+    auto *fed = lines->AddSeriesOfClass<TLineSeries>();
+    fed->SetDataSource(a);
+    lines->AddSeriesOfClass<TLineSeries>()->SetCustomVertAxis(lines->AddCustomAxis());
+    lines->SetColorPaletteIndex(3);
+    charts.push_back(std::move(lines));
+    auto pie = std::make_unique<TChart>();
+    pie->AddSeriesOfClass<TPieSeries>()->FillSampleValues(5);
+    charts.push_back(std::move(pie));
+    return charts;
+}
+
+bool writeSeed(const QString &folder, int number, const QByteArray &bytes)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("seed%1").arg(number)));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: native_fuzz_seeds CORPUS_FOLDER\n", stderr);
+        return 2;
+    }
+    startChartLibraries(&argc, &argv);
+    const QString root = QString::fromLocal8Bit(argv[1]);
+    const QString binary = root + QStringLiteral("/native_binary");
+    const QString text = root + QStringLiteral("/native_text");
+    if (!QDir().mkpath(binary) || !QDir().mkpath(text))
+        return 1;
+    int number = 0;
+    for (const auto &chart : seedCharts()) {
+        for (const bool data : {false, true}) {
+            ++number;
+            if (!writeSeed(binary, number, SaveChartToBytes(*chart, data, false).mid(8))
+                || !writeSeed(text, number, SaveChartToBytes(*chart, data, true)))
+                return 1;
+        }
+    }
+    return 0;
+}

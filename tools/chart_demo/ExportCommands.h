@@ -1,0 +1,13 @@
+// The demo's file commands: "--save FILE [--width W --height H] [--chart IN]" writes the 2D demo
+// chart (or the chart read from IN) through the export format registered for FILE's extension
+// (".plot" the native file); "--chart FILE" alone shows a saved chart.
+#pragma once
+
+#include <QStringList>
+
+class TChart;
+class QWidget;
+
+// The exit status of the command the arguments name, or -1 when they name none. window is the
+// demo's main window, shown for "--chart".
+int runExportCommand(const QStringList &arguments, TChart &demo, QWidget &window);
