@@ -108,6 +108,11 @@ enum Message : int {
     msgMetafileFilter = 172,
     msgExportPanelNotSet = 173,
     msgColors = 177,
+    // The export dialog.
+    msgBytes = 156, // "%d bytes"
+    msgNoTempFolder = 208,
+    msgMailError = 210, // "Can not email Plot. Mapi Error: %d"
+    msgDataFilterFirst = 254, // the eight data file filters, space delimited text .. Excel
 };
 
 inline constexpr int kMessageCount = 272;
