@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QString>
 
+#include <QStringList>
+
 #include <optional>
 
 class QWidget;
@@ -21,6 +23,16 @@ public:
     virtual std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) = 0;
     // The open dialog for a picture file; its path, or empty on Cancel.
     virtual QString openPictureFile(QWidget *owner) = 0;
+
+    // The chosen file of a save dialog and the 1-based position of the filter it was chosen under.
+    struct SavedFile {
+        QString path;
+        int filterIndex = 1;
+    };
+    // The save dialog on name filters ("Bitmaps (*.bmp)"), filterIndex (1-based) selected, asking
+    // before it overwrites; defaultSuffix is added to a name without one. None on Cancel.
+    virtual std::optional<SavedFile> saveFile(QWidget *owner, const QStringList &filters, int filterIndex,
+                                              const QString &defaultSuffix) = 0;
 
     // The service in force: the Qt one unless another is installed.
     static DialogService &instance();

@@ -31,6 +31,22 @@ QString QtDialogService::openPictureFile(QWidget *owner)
     return QFileDialog::getOpenFileName(owner, QString(), QString(), pictureFilter());
 }
 
+std::optional<DialogService::SavedFile> QtDialogService::saveFile(QWidget *owner, const QStringList &filters,
+                                                                 int filterIndex, const QString &defaultSuffix)
+{
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(filterIndex - 1));
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SavedFile{dialog.selectedFiles().constFirst(),
+                     int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
 QString QtDialogService::pictureFilter()
 {
     QStringList patterns;

@@ -10,6 +10,8 @@ public:
                                      const QString &text) override;
     std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) override;
     QString openPictureFile(QWidget *owner) override;
+    std::optional<SavedFile> saveFile(QWidget *owner, const QStringList &filters, int filterIndex,
+                                      const QString &defaultSuffix) override;
 
     // "Pictures (*.bmp *.gif ...)": every format the installed image readers decode.
     static QString pictureFilter();

@@ -131,6 +131,11 @@ enum Message : int {
     msgExportSVG = 267,
     msgSVGFilter = 268,
     msgAnimationSteps = 273, // a series animation needs at least one step
+    // The export dialog.
+    msgBytes = 156, // "%d bytes"
+    msgNoTempFolder = 208,
+    msgMailError = 210, // "Can not email Plot. Mapi Error: %d"
+    msgDataFilterFirst = 254, // the eight data file filters, space delimited text .. Excel
 };
 
 inline constexpr int kMessageCount = 273;

@@ -2,6 +2,7 @@
 #include "ExportLibrary.h"
 
 #include "ChartClassRegistry.h"
+#include "EditorRegistry.h"
 #include "PlotExportFormats.h"
 #include "PlotPictures.h"
 #include "TBMPExportFormat.h"
@@ -11,14 +12,40 @@
 #include "TPCXExportFormat.h"
 #include "TPNGExportFormat.h"
 #include "TChartChart.h"
+#include "TChartEditForm.h"
 #include "TEMFExportFormat.h"
 #include "TEPSExportFormat.h"
 #include "TPDFExportFormat.h"
 #include "TSVGExportFormat.h"
 #include "TVMLExportFormat.h"
+#include "TPlotExportForm.h"
+
+#include <QCheckBox>
 
 #include <cstdlib>
 #include <mutex>
+
+namespace {
+
+// The editor's Export tab: the export dialog on the edited chart, without its Close button and
+// file size, and without its Native page when the editor hides it.
+EditorPage exportPage()
+{
+    EditorPage page;
+    page.create = [](TChartEditForm &form, QWidget *host) -> QWidget * {
+        auto *exporter = new TPlotExportForm(host);
+        exporter->setWindowFlags(Qt::Widget);
+        exporter->SetExportPanel(form.TheChart());
+        exporter->HideCloseButton();
+        exporter->CBFileSize->setChecked(false);
+        if (form.HideTabs.contains(cetExportNative))
+            exporter->HideNativePage();
+        return exporter;
+    };
+    return page;
+}
+
+} // namespace
 
 void registerExportFormats()
 {
@@ -44,5 +71,6 @@ void registerExportFormats()
         PlotPictures::PlotGraphicClassForExtension() = GraphicClassFromExtension;
         ChartClassRegistry::instance().add<TChartChart>();
         ChartClassRegistry::instance().add<TODBCChart>();
+        RegisterEditorPage(cetExport, exportPage());
     });
 }

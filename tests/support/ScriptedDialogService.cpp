@@ -30,3 +30,15 @@ QString ScriptedDialogService::openPictureFile(QWidget *owner)
     m_calls.append({Kind::OpenPictureFile, owner, {}, {}, {}, {}});
     return m_files.isEmpty() ? QString() : m_files.takeFirst();
 }
+
+std::optional<DialogService::SavedFile> ScriptedDialogService::saveFile(QWidget *owner, const QStringList &filters,
+                                                                       int filterIndex, const QString &defaultSuffix)
+{
+    m_calls.append({Kind::SaveFile, owner, {}, {}, {}, {}, filters, filterIndex, defaultSuffix});
+    if (m_saves.isEmpty())
+        return std::nullopt;
+    SavedFile answer = m_saves.takeFirst();
+    if (answer.filterIndex == 0)
+        answer.filterIndex = filterIndex;
+    return answer;
+}

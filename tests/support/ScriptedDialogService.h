@@ -9,7 +9,7 @@
 class ScriptedDialogService : public DialogService
 {
 public:
-    enum class Kind { InputText, ChooseFont, OpenPictureFile };
+    enum class Kind { InputText, ChooseFont, OpenPictureFile, SaveFile };
     struct Call {
         Kind kind = Kind::InputText;
         QWidget *owner = nullptr;
@@ -17,6 +17,10 @@ public:
         QString prompt;
         QString text; // the prefilled text
         QFont font;
+        // A save dialog's name filters, selected filter and default suffix.
+        QStringList filters;
+        int filterIndex = 0;
+        QString defaultSuffix;
     };
 
     // Installs itself for its lifetime.
@@ -30,11 +34,15 @@ public:
                                      const QString &text) override;
     std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) override;
     QString openPictureFile(QWidget *owner) override;
+    // Answers with the queued path; a queued filter index 0 keeps the one the caller selected.
+    std::optional<SavedFile> saveFile(QWidget *owner, const QStringList &filters, int filterIndex,
+                                      const QString &defaultSuffix) override;
 
     // The next answers of each kind, in order; none queued means Cancel.
     void queueText(std::optional<QString> answer) { m_texts.append(std::move(answer)); }
     void queueFont(std::optional<QFont> answer) { m_fonts.append(std::move(answer)); }
     void queuePictureFile(const QString &path) { m_files.append(path); }
+    void queueSaveFile(const QString &path, int filterIndex = 0) { m_saves.append({path, filterIndex}); }
 
     const QList<Call> &calls() const { return m_calls; }
 
@@ -44,4 +52,5 @@ private:
     QList<std::optional<QString>> m_texts;
     QList<std::optional<QFont>> m_fonts;
     QList<QString> m_files;
+    QList<SavedFile> m_saves;
 };

@@ -14,6 +14,7 @@
 #include "chart/editor/TChartEditor.h"
 #include "chart/editor/TChartListBox.h"
 #include "chart/editor/TChartPreview.h"
+#include "chart/export/TPlotExportForm.h"
 #include "chart/editor/TFormPlotSeries.h"
 #include "chart/engine/PlotEngine.h"
 #include "chart/engine/SeriesUnit.h"
@@ -113,10 +114,11 @@ TEST_F(DiagramEditor, OpensInTreeModeInGermanOnTheFirstCurve)
     inEditor([&](TChartEditForm &editor) {
         EXPECT_EQ(editor.windowTitle(), form->globalText(GlobalText::ChartEditorCaption));
         EXPECT_TRUE(editor.Tree->isVisible());
-        ASSERT_EQ(editor.Tree->topLevelItemCount(), 2);
+        ASSERT_EQ(editor.Tree->topLevelItemCount(), 3);
         QTreeWidgetItem *seriesNode = editor.Tree->topLevelItem(0);
         EXPECT_EQ(seriesNode->text(0), QStringLiteral("Reihe"));
-        EXPECT_EQ(editor.Tree->topLevelItem(1)->text(0), QStringLiteral("Drucken"));
+        EXPECT_EQ(editor.Tree->topLevelItem(1)->text(0), QStringLiteral("Exportieren"));
+        EXPECT_EQ(editor.Tree->topLevelItem(2)->text(0), QStringLiteral("Drucken"));
         ASSERT_EQ(seriesNode->childCount(), window->Chart1->SeriesCount());
         EXPECT_TRUE(seriesNode->isExpanded());
         EXPECT_EQ(editor.Tree->currentItem(), seriesNode->child(0));
@@ -130,10 +132,22 @@ TEST_F(DiagramEditor, OpensInTreeModeInGermanOnTheFirstCurve)
     });
 }
 
-TEST_F(DiagramEditor, ThePrintNodeShowsTheChartsPreviewWithoutMarginsOrClose)
+TEST_F(DiagramEditor, TheExportNodeShowsTheExportPageWithoutNativeTabOrClose)
 {
     inEditor([&](TChartEditForm &editor) {
         editor.Tree->setCurrentItem(editor.Tree->topLevelItem(1));
+        auto *page = qobject_cast<TPlotExportForm *>(editor.Page(cetExport));
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->ExportPanel(), window->Chart1);
+        EXPECT_FALSE(page->PageControl1->isTabVisible(page->PageControl1->indexOf(page->TabNative)));
+        EXPECT_FALSE(page->BClose->isVisible());
+    });
+}
+
+TEST_F(DiagramEditor, ThePrintNodeShowsTheChartsPreviewWithoutMarginsOrClose)
+{
+    inEditor([&](TChartEditForm &editor) {
+        editor.Tree->setCurrentItem(editor.Tree->topLevelItem(2));
         EXPECT_EQ(editor.MainPage->currentWidget(), editor.TabPrint);
         auto *preview = qobject_cast<TChartPreview *>(editor.Page(cetPrintPreview));
         ASSERT_NE(preview, nullptr);
