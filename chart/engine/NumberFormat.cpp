@@ -334,6 +334,63 @@ QString FloatToStr(double value, QChar decimal)
     return text + QStringLiteral("E") + QString::number(d.exponent);
 }
 
+char16_t *FloatToChars(double value, char16_t decimal, char16_t *out)
+{
+    if (!std::isfinite(value))
+        return out;
+    if (value == 0.0) {
+        *out++ = u'0';
+        return out;
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                   kSignificantDigits - 1).ptr;
+    const char *e = std::find(buffer, end, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    // Mantissa digits without the point and without trailing zeros.
+    char digits[kSignificantDigits + 1];
+    int count = 0;
+    digits[count++] = buffer[0];
+    for (const char *p = buffer + 2; p < e; ++p)
+        digits[count++] = *p;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    if (value < 0)
+        *out++ = u'-';
+    if (exponent >= -5 && exponent < kSignificantDigits) {
+        if (exponent >= 0) {
+            for (int i = 0; i <= exponent; ++i)
+                *out++ = i < count ? char16_t(digits[i]) : u'0';
+            if (count > exponent + 1) {
+                *out++ = decimal;
+                for (int i = exponent + 1; i < count; ++i)
+                    *out++ = char16_t(digits[i]);
+            }
+        } else {
+            *out++ = u'0';
+            *out++ = decimal;
+            for (int i = 0; i < -exponent - 1; ++i)
+                *out++ = u'0';
+            for (int i = 0; i < count; ++i)
+                *out++ = char16_t(digits[i]);
+        }
+        return out;
+    }
+    *out++ = char16_t(digits[0]);
+    if (count > 1) {
+        *out++ = decimal;
+        for (int i = 1; i < count; ++i)
+            *out++ = char16_t(digits[i]);
+    }
+    *out++ = u'E';
+    char exponentText[8];
+    const char *exponentEnd = std::to_chars(exponentText, exponentText + sizeof exponentText, exponent).ptr;
+    for (const char *p = exponentText; p < exponentEnd; ++p)
+        *out++ = char16_t(*p);
+    return out;
+}
+
 QString FormatFloat(const QString &format, double value)
 {
     if (!std::isfinite(value))

@@ -10,6 +10,10 @@ namespace PlotFormat {
 QString FloatToStr(double value);
 // The same digits with a given decimal separator, for files that need "." whatever the locale.
 QString FloatToStr(double value, QChar decimalSeparator);
+// FloatToStr's text written into `out`, which holds at least kFloatTextCapacity characters, with
+// no allocation: for exports that write millions of numbers. Returns the end of the text.
+inline constexpr int kFloatTextCapacity = 32;
+char16_t *FloatToChars(double value, char16_t decimalSeparator, char16_t *out);
 
 // A number format of up to three sections "positive;negative;zero" with the placeholders "0" and
 // "#", a decimal point ".", grouping "," and an exponent "E+0"/"E-0"; anything else, and quoted

@@ -128,11 +128,31 @@ QString TSeriesDataText::PointToString(int index) const
         const TChartSeries *firstSeries = all.empty() ? nullptr : all.front();
         add(colorText(firstSeries && index < firstSeries->Count() ? firstSeries->GetValueColor(index) : clDefault));
     }
+    // Plain numbers are written straight into the row; only one holding the delimiter (a ","
+    // decimal separator in a ","-delimited file) takes the quoting path.
+    const char16_t decimal = PlotProcs::FormatToLocalSeparators(QStringLiteral(",.")).at(1).unicode();
+    const auto addValue = [&](const TChartValueList &list) {
+        if (index >= list.Count() || list.DateTime() || !ValueFormat.isEmpty()) {
+            add(valueText(list, index));
+            return;
+        }
+        char16_t buffer[PlotFormat::kFloatTextCapacity];
+        const char16_t *end = PlotFormat::FloatToChars(list.Value(index), decimal, buffer);
+        const QStringView number(buffer, end - buffer);
+        if (TextDelimiter != u'"' && number.contains(TextDelimiter)) {
+            add(number.toString());
+            return;
+        }
+        if (!first)
+            line += TextDelimiter;
+        first = false;
+        line += number;
+    };
     for (const TChartSeries *series : all) {
         if (flags & sfXValues)
-            add(valueText(*series->NotMandatoryValueList(), index));
+            addValue(*series->NotMandatoryValueList());
         for (const TChartValueList *list : valueListsAfterX(*series))
-            add(valueText(*list, index));
+            addValue(*list);
     }
     return line;
 }

@@ -33,8 +33,15 @@ QString TSeriesDataXML::pointLine(const TChartSeries &series, int index) const
         line += u' ' + attribute(QStringLiteral("text"), series.Labels().GetLabel(index));
     if (flags & sfColors)
         line += u' ' + attribute(QStringLiteral("color"), colorText(series.GetValueColor(index)));
+    // A number needs no escaping: its digits go straight into the line.
     const auto add = [&](const TChartValueList &list) {
-        line += u' ' + attribute(list.Name(), PlotFormat::FloatToStr(list.Value(index), u'.'));
+        char16_t buffer[PlotFormat::kFloatTextCapacity];
+        const char16_t *end = PlotFormat::FloatToChars(list.Value(index), u'.', buffer);
+        line += u' ';
+        line += list.Name();
+        line += QLatin1String("=\"");
+        line += QStringView(buffer, end - buffer);
+        line += u'"';
     };
     if (flags & sfXValues)
         add(*series.NotMandatoryValueList());

@@ -86,6 +86,23 @@ TEST(FloatToStr, FifteenDigitsFixedOrExponent)
     }
 }
 
+TEST(FloatToChars, WritesFloatToStrTextWithoutAllocating)
+{
+    const double cases[] = {0.0, -0.0, 1.0, -1.0, 0.1, 1.0 / 3.0, -2.0 / 3.0, 123456789012345.0, 1e14, 1e15,
+                            999999999999999.9, 0.00001, 0.0000099999999999999, 1.5e-6, -1.5e-6, 1e-300,
+                            4.9e-324, 1.7976931348623157e308, 1e100, 100.0, 120.5, 1234567.125, 0.000123,
+                            9.99999999999999e-6, std::nan(""), HUGE_VAL, -HUGE_VAL};
+    for (const char16_t separator : {u'.', u','}) {
+        for (const double value : cases) {
+            SCOPED_TRACE(value);
+            char16_t buffer[kFloatTextCapacity];
+            const char16_t *end = FloatToChars(value, separator, buffer);
+            ASSERT_LE(end - buffer, kFloatTextCapacity);
+            EXPECT_EQ(QStringView(buffer, end - buffer).toString(), FloatToStr(value, QChar(separator)));
+        }
+    }
+}
+
 TEST(FormatDateTime, CodesOnTheTwentiethOfMarch2024)
 {
     const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
