@@ -4,6 +4,7 @@
 #include "EditorRegistry.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
+#include "SeriesEditorForms.h"
 #include "TChartEditForm.h"
 #include "TChartPreview.h"
 #include "TPlotPreviewPanel.h"
@@ -42,4 +43,5 @@ void registerChartEditor()
     RegisterEditorForm(QStringLiteral("TChartEditForm"),
                        [](QWidget *owner, QObject *) -> QWidget * { return new TChartEditForm(owner); });
     RegisterEditorPage(cetPrintPreview, printPage());
+    registerSeriesEditorForms();
 }

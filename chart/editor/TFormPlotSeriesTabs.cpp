@@ -12,6 +12,7 @@
 #include "TChartAxis.h"
 #include "TPlotSeriesSource.h"
 #include "TSeriesMarks.h"
+#include "TSeriesPointerEditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -366,7 +367,7 @@ void TFormPlotSeries::buildMarksTab()
     arrows->addWidget(SEArrowHeadSize, 4, 1);
     arrows->addWidget(BPointer, 5, 0);
     arrows->setRowStretch(6, 1);
-    // The pointer editor comes later; absent, its button stays hidden.
+    // Shown while the pointer editor is registered.
     BPointer->hide();
 }
 
@@ -414,6 +415,10 @@ void TFormPlotSeries::connectMarksTab()
         if (!ignoring())
             write([value](TChartSeries &s) { s.Marks()->Callout()->SetDistance(value); }, refill);
     });
+    connect(BPointer, &QPushButton::clicked, this, [this] {
+        if (m_series)
+            EditSeriesPointer(this, m_series->Marks()->Callout());
+    });
     connect(CBArrowHead, &QComboBox::activated, this, [=](int index) {
         write([index](TChartSeries &s) { s.Marks()->Callout()->SetArrowHead(TArrowHeadStyle(index)); }, refill);
     });
@@ -445,6 +450,7 @@ void TFormPlotSeries::fillMarksTab()
     SEArrowDistance->setValue(callout.Distance());
     CBArrowHead->setCurrentIndex(int(callout.ArrowHead()));
     SEArrowHeadSize->setValue(callout.ArrowHeadSize());
+    BPointer->setVisible(bool(FindEditorForm(QStringLiteral("TSeriesPointerEditor"))));
     m_filling = wasFilling;
 }
 

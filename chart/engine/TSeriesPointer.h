@@ -54,6 +54,9 @@ public:
     void SetTransparency(int value);
     // False: the gradient's end colour follows the point colour.
     bool KeepGradientColors() const { return m_keepGradientColors; }
+    // False for series that size their pointer per point: editors then offer no size.
+    bool AllowChangeSize() const { return m_allowChangeSize; }
+    void SetAllowChangeSize(bool value) { m_allowChangeSize = value; }
 
     AxisSeriesView *Series() const { return m_series; }
     void SetSeries(AxisSeriesView *series) { m_series = series; }
@@ -91,4 +94,5 @@ private:
     TSeriesPointerStyle m_style = psRectangle;
     int m_transparency = 0;
     bool m_keepGradientColors = false;
+    bool m_allowChangeSize = true;
 };

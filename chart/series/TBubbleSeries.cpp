@@ -21,6 +21,7 @@ TBubbleSeries::TBubbleSeries(QObject *owner)
     TSeriesPointer *pointer = Pointer();
     pointer->SetInflateMargins(false);
     pointer->SetStyle(psCircle);
+    pointer->SetAllowChangeSize(false); // each bubble's radius sizes it
     // A circle has no sides to shade.
     pointer->SetDark3D(false);
     Marks()->Pen()->Hide();

@@ -1,0 +1,34 @@
+// Small builders the per-type editor forms share: named controls, buddy labels, spin boxes.
+#pragma once
+
+#include <QLabel>
+#include <QSpinBox>
+#include <QString>
+#include <QWidget>
+
+namespace EditorWidgets {
+
+// The control gets its name, by which tests and the translation find it.
+template <class W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+inline QSpinBox *spinBox(QWidget *parent, const char *name, int minimum, int maximum, int step = 1)
+{
+    auto *box = named(new QSpinBox(parent), name);
+    box->setRange(minimum, maximum);
+    box->setSingleStep(step);
+    return box;
+}
+
+inline QLabel *label(QWidget *parent, const QString &caption, QWidget *buddy, const char *name)
+{
+    auto *text = named(new QLabel(caption, parent), name);
+    text->setBuddy(buddy);
+    return text;
+}
+
+} // namespace EditorWidgets
