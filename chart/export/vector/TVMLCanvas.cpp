@@ -232,12 +232,10 @@ void TVMLCanvas::Ellipse(int left, int top, int right, int bottom)
     m_out += kEol;
 }
 
-void TVMLCanvas::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+// The bounding box and the two rim points of an arc path ("ar" and "at"), as VML lists them.
+void TVMLCanvas::appendArcPoints(int left, int top, int right, int bottom, int startX, int startY, int endX,
+                                 int endY)
 {
-    if (penClear())
-        return;
-    appendShapeHeader();
-    m_out += R"( <v:path v="ar )";
     appendPoint(left, top);
     m_out += ' ';
     appendPoint(right, bottom);
@@ -245,6 +243,15 @@ void TVMLCanvas::Arc(int left, int top, int right, int bottom, int startX, int s
     appendPoint(startX, startY);
     m_out += ' ';
     appendPoint(endX, endY);
+}
+
+void TVMLCanvas::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY)
+{
+    if (penClear())
+        return;
+    appendShapeHeader();
+    m_out += R"( <v:path v="ar )";
+    appendArcPoints(left, top, right, bottom, startX, startY, endX, endY);
     m_out += R"( e"/>)";
     m_out += kEol;
     m_out += "</v:shape>";
@@ -259,13 +266,7 @@ void TVMLCanvas::Pie(int left, int top, int right, int bottom, int startX, int s
     m_out += R"( <v:path v="m )";
     appendPoint((left + right) / 2, (top + bottom) / 2);
     m_out += " at ";
-    appendPoint(left, top);
-    m_out += ' ';
-    appendPoint(right, bottom);
-    m_out += ' ';
-    appendPoint(startX, startY);
-    m_out += ' ';
-    appendPoint(endX, endY);
+    appendArcPoints(left, top, right, bottom, startX, startY, endX, endY);
     m_out += R"( x e"/>)";
     m_out += kEol;
     m_out += "</v:shape>";

@@ -43,5 +43,6 @@ private:
     void appendWeight(const char *name);
     void appendShapeHeader();
     void appendBox(const char *element, int left, int top, int right, int bottom);
+    void appendArcPoints(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY);
     void path(const TPointArray &points, bool closed);
 };
