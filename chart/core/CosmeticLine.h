@@ -17,4 +17,10 @@ namespace CosmeticLine {
 // going up or to the left would lose their first pixel and set their last one.
 void appendPixels(const TPoint &from, const TPoint &to, std::vector<QPoint> &pixels);
 
+// Appends the pixels of Qt's one-pixel outline of a closed polygon with integer corners, no two
+// neighbours alike, lying wholly inside the clip: each edge walked as Qt walks a line, the joints
+// with the stroker's drop-out control (a pixel added or left out where two edges meet, an edge
+// turning back on the last one extended by half a pixel).
+void appendClosedOutline(const QPoint *corners, int count, std::vector<QPoint> &pixels);
+
 } // namespace CosmeticLine

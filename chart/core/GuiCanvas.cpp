@@ -11,8 +11,6 @@ GuiCanvas::GuiCanvas(QPaintDevice *device, QObject *parent)
     , m_font(new TFont(this))
     , m_dc(m_pen, m_brush, m_font)
 {
-    connect(m_pen, &TPen::changed, this, [this] { m_dc.invalidatePen(); });
-    connect(m_brush, &TBrush::changed, this, [this] { m_dc.invalidateBrush(); });
     connect(m_font, &TFont::changed, this, [this] { m_dc.invalidateFont(); });
 }
 

@@ -7,6 +7,7 @@
 #include "PlotColor.h"
 #include "PlotGeometry.h"
 #include "PlotRound.h"
+#include "PolygonFill.h"
 #include "TBrush.h"
 #include "TFont.h"
 #include "TPen.h"
@@ -18,6 +19,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -75,11 +77,15 @@ PlotDC::PlotDC(TPen *pen, TBrush *brush, TFont *font)
     , m_brush(brush)
     , m_font(font)
 {
+    m_pen->setChangeCount(&m_penGeneration);
+    m_brush->setChangeCount(&m_brushGeneration);
 }
 
 PlotDC::~PlotDC()
 {
     end();
+    m_pen->setChangeCount(nullptr);
+    m_brush->setChangeCount(nullptr);
 }
 
 bool PlotDC::begin(QPaintDevice *device)
@@ -113,6 +119,7 @@ void PlotDC::attach(QPainter *painter)
 
 void PlotDC::applyAllAgain()
 {
+    m_painterPen.reset();
     m_appliedPen = 0;
     m_appliedBrush = 0;
     m_appliedBack = 0;
@@ -161,7 +168,15 @@ const PlotDC::DeviceState &PlotDC::deviceState() const
         // The stroker cuts lines to the clip's bounding box, which moves their pixels.
         if (m_painter->hasClipping()) {
             state.reach &= m_painter->clipBoundingRect().toAlignedRect();
-            state.rectangularClip = m_painter->clipRegion().rectCount() == 1;
+            const QRegion clip = m_painter->clipRegion();
+            state.rectangularClip = clip.rectCount() == 1;
+            if (!state.rectangularClip) {
+                state.clipRects.assign(clip.begin(), clip.end());
+                for (const QRect &rect : state.clipRects)
+                    if (qint64(rect.width()) * rect.height()
+                        > qint64(state.largestClipRect.width()) * state.largestClipRect.height())
+                        state.largestClipRect = rect;
+            }
         }
     }
     m_deviceState = state;
@@ -246,8 +261,7 @@ void PlotDC::sync()
         return;
     // The font is not the painter's business here: text output sets it where it draws.
     if (m_appliedPen != m_penGeneration) {
-        m_painter->setPen(m_pen->toQPen());
-        applyCompositionForPen();
+        applyPenValues(m_pen->values());
         m_appliedPen = m_penGeneration;
     }
     if (m_appliedBrush != m_brushGeneration) {
@@ -268,18 +282,18 @@ void PlotDC::setCopyModeOnly(bool value)
         return;
     flush();
     m_copyModeOnly = value;
+    m_painterPen.reset(); // its mix mode changes
     invalidatePen();
-}
-
-void PlotDC::applyCompositionForPen()
-{
-    m_painter->setCompositionMode(m_copyModeOnly ? QPainter::CompositionMode_SourceOver : m_pen->compositionMode());
 }
 
 void PlotDC::applyPenValues(const PenValues &pen)
 {
+    // A run's pen and a pointer's take turns; the painter keeps the one it was given last.
+    if (m_painterPen && *m_painterPen == pen)
+        return;
     m_painter->setPen(pen.toQPen());
     m_painter->setCompositionMode(m_copyModeOnly ? QPainter::CompositionMode_SourceOver : pen.compositionMode());
+    m_painterPen = pen;
 }
 
 void PlotDC::setLineRuns(bool value)
@@ -348,6 +362,11 @@ void PlotDC::flush()
         return;
     m_runActive = false;
     if (m_painter) {
+        // Pixels written straight need no pen on the painter: it is set before the next primitive.
+        if (!m_antialiasedLines && writeRunPixels()) {
+            clearRun();
+            return;
+        }
         if (m_pen->values() == m_runPen) {
             sync();
         } else {
@@ -363,24 +382,57 @@ void PlotDC::flush()
             // The exact pixels of the run's lines, each with its first pixel and without its last.
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).
             // One pen sets them all, so the order does not change the picture, in any mix mode.
-            if (!writeRunPixels()) {
-                m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
-                const QBrush penBrush = m_painter->pen().brush();
-                for (const QRect &span : m_runSpans)
-                    m_painter->fillRect(span, penBrush);
-            }
+            m_painter->drawPoints(m_runPixels.data(), int(m_runPixels.size()));
+            const QBrush penBrush = m_painter->pen().brush();
+            for (const QRect &span : m_runSpans)
+                m_painter->fillRect(span, penBrush);
         }
     }
+    clearRun();
+}
+
+void PlotDC::clearRun()
+{
     m_runPixels.clear();
     m_runSpans.clear();
     m_runPoints.clear();
 }
 
-QImage *PlotDC::directImage() const
+std::optional<QRgb> PlotDC::directPenColour(const PenValues &pen) const
+{
+    // What toQPen makes a solid cosmetic line of, in a mode that replaces the pixels.
+    if (pen.handle.kind == PenHandle::SmallDots || pen.width > 1 || (pen.style != psSolid && pen.style != psInsideFrame))
+        return std::nullopt;
+    const QPainter::CompositionMode mode = m_copyModeOnly ? QPainter::CompositionMode_SourceOver : pen.compositionMode();
+    if (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source)
+        return std::nullopt;
+    return PlotColor::toQRgb(pen.color);
+}
+
+bool PlotDC::reachHolds(const QRect &box) const
+{
+    const DeviceState &state = deviceState();
+    if (!state.reach.contains(box))
+        return false;
+    if (state.rectangularClip)
+        return true;
+    if (state.largestClipRect.contains(box))
+        return true;
+    // The clip's rectangles come in bands from top to bottom: only the band of the box's top
+    // row can hold it.
+    auto rect = std::lower_bound(state.clipRects.begin(), state.clipRects.end(), box.top(),
+                                 [](const QRect &r, int top) { return r.bottom() < top; });
+    for (; rect != state.clipRects.end() && rect->top() <= box.top(); ++rect)
+        if (rect->contains(box))
+            return true;
+    return false;
+}
+
+QImage *PlotDC::directImage(bool anyClip) const
 {
     // An opaque solid colour replacing the pixels of a plain 32-bit image, without opacity, under
     // at most a rectangular clip sets exactly that colour there: the pixels may be written as
-    // they are, without Qt's per-span blending.
+    // they are, without Qt's per-span blending. The pen's mode is the caller's business.
     QImage *img = imageDevice();
     if (!m_directPixels || !img || img->devicePixelRatio() != 1.0
         || (img->format() != QImage::Format_RGB32 && img->format() != QImage::Format_ARGB32_Premultiplied))
@@ -389,11 +441,10 @@ QImage *PlotDC::directImage() const
     // would copy it and the painter would go on drawing into the old pixels.
     if (!img->isDetached())
         return nullptr;
-    const QPainter::CompositionMode mode = m_painter->compositionMode();
-    if (m_painter->opacity() != 1.0 || (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source))
+    if (m_painter->opacity() != 1.0 || m_painter->testRenderHint(QPainter::Antialiasing))
         return nullptr;
     const DeviceState &state = deviceState();
-    return state.raster && state.rectangularClip ? img : nullptr;
+    return state.raster && (state.rectangularClip || anyClip) ? img : nullptr;
 }
 
 bool PlotDC::writeRunPixels()
@@ -401,19 +452,18 @@ bool PlotDC::writeRunPixels()
     // Qt maps every point through the transform and blends it as a span of its own, and fills a
     // vertical line row by row: most of a long curve's time, and of a grid's. The run stays inside
     // the clip.
-    QImage *img = m_runPixels.empty() && m_runSpans.empty() ? nullptr : directImage();
-    const QPen &pen = m_painter->pen();
-    if (!img || pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255)
+    const std::optional<QRgb> colour = directPenColour(m_runPen);
+    QImage *img = !colour || (m_runPixels.empty() && m_runSpans.empty()) ? nullptr : directImage();
+    if (!img)
         return false;
-    const QRgb colour = pen.color().rgba();
     uchar *const bits = img->bits();
     const qsizetype stride = img->bytesPerLine();
     for (const QPoint &p : m_runPixels)
-        reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = colour;
+        reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = *colour;
     for (const QRect &span : m_runSpans)
         for (int y = span.top(); y <= span.bottom(); ++y) {
             QRgb *const line = reinterpret_cast<QRgb *>(bits + y * stride);
-            std::fill(line + span.left(), line + span.right() + 1, colour);
+            std::fill(line + span.left(), line + span.right() + 1, *colour);
         }
     ++m_runsWritten;
     return true;
@@ -423,17 +473,16 @@ bool PlotDC::writeRectanglePixels(const QRect &box)
 {
     // Qt's outline of the box with a thin pen covers its columns left..right + 1 and rows
     // top..bottom + 1, over the brush's fill: a border in the pen's colour around the brush's.
-    // Written here in one pass, what Qt needs a fill and a stroke for (many small pointers).
+    // Written here in one pass, what Qt needs a fill and a stroke for (many small pointers). The
+    // colours come from the device context's own pen and brush: the painter gets them only when
+    // it draws.
     if (box.width() < 1 || box.height() < 1)
         return false;
-    const QPen &pen = m_painter->pen();
-    const QBrush &brush = m_painter->brush();
-    if (pen.style() != Qt::SolidLine || !pen.isCosmetic() || pen.widthF() > 1.0 || pen.brush().style() != Qt::SolidPattern
-        || pen.color().alpha() != 255 || m_painter->testRenderHint(QPainter::Antialiasing))
+    const std::optional<QRgb> penColour = directPenColour(m_pen->values());
+    const BrushValues &brush = m_brush->values();
+    if (!penColour || !brush.bitmap.isNull() || (brush.style != bsSolid && brush.style != bsClear))
         return false;
-    const bool filled = brush.style() != Qt::NoBrush;
-    if (filled && (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255))
-        return false;
+    const bool filled = brush.style == bsSolid;
     QImage *img = directImage();
     if (!img)
         return false;
@@ -442,20 +491,19 @@ bool PlotDC::writeRectanglePixels(const QRect &box)
     // Qt's stroke of an outline cut by the clip or the image's edge moves pixels at the cut.
     if (!reach.contains(outline))
         return false;
-    const QRgb penColour = pen.color().rgba();
-    const QRgb brushColour = filled ? brush.color().rgba() : 0;
+    const QRgb brushColour = filled ? PlotColor::toQRgb(brush.color) : 0;
     uchar *const bits = img->bits();
     const qsizetype stride = img->bytesPerLine();
     for (int y = outline.top(); y <= outline.bottom(); ++y) {
         QRgb *const line = reinterpret_cast<QRgb *>(bits + y * stride);
         if (y == outline.top() || y == outline.bottom()) {
-            std::fill(line + outline.left(), line + outline.right() + 1, penColour);
+            std::fill(line + outline.left(), line + outline.right() + 1, *penColour);
             continue;
         }
         if (filled)
             std::fill(line + outline.left() + 1, line + outline.right(), brushColour);
-        line[outline.left()] = penColour;
-        line[outline.right()] = penColour;
+        line[outline.left()] = *penColour;
+        line[outline.right()] = *penColour;
     }
     ++m_rectanglesWritten;
     return true;
@@ -558,11 +606,68 @@ void PlotDC::polygon(const TPoint *points, int count)
     if (!m_painter || count < 2)
         return;
     flush();
+    if (writePolygonPixels(points, count))
+        return;
     sync();
     if (GuardBand::allInside(points, count))
         m_painter->drawPolygon(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill);
     else
         drawPolygon(PlotGeometry::ToPolygonF(points, count));
+}
+
+bool PlotDC::writePolygonPixels(const TPoint *points, int count)
+{
+    // Qt fills a small polygon and strokes its outline through its outline mapper, scan converter
+    // and stroker, each set up anew per polygon (the faces of a 3D line, one per point): the same
+    // pixels are set here from their fixed-point steps, where nothing cuts the polygon.
+    if (count < 3 || count > PolygonFill::kMaxCorners)
+        return false;
+    const PenValues &pen = m_pen->values();
+    const bool outlined = pen.style != psClear || pen.handle.kind == PenHandle::SmallDots;
+    const std::optional<QRgb> penColour = directPenColour(pen);
+    const BrushValues &brush = m_brush->values();
+    const bool filled = brush.style != bsClear || !brush.bitmap.isNull();
+    if ((outlined && !penColour) || (filled && (brush.style != bsSolid || !brush.bitmap.isNull())) || (!outlined && !filled))
+        return false;
+    std::array<QPoint, PolygonFill::kMaxCorners> corners;
+    for (int i = 0; i < count; ++i) {
+        corners[std::size_t(i)] = QPoint(points[i].x, points[i].y);
+        if (points[i] == points[(i + 1) % count])
+            return false; // the stroker's start rules for empty edges are its own
+    }
+    QImage *img = directImage(true);
+    if (!img)
+        return false;
+    // The outline reaches the corners' far sides, so they stay inside.
+    QPoint least = corners[0];
+    QPoint most = corners[0];
+    for (int i = 1; i < count; ++i) {
+        const QPoint &c = corners[std::size_t(i)];
+        least = {std::min(least.x(), c.x()), std::min(least.y(), c.y())};
+        most = {std::max(most.x(), c.x()), std::max(most.y(), c.y())};
+    }
+    const QRect box(least, most);
+    if (!reachHolds(box))
+        return false;
+    uchar *const bits = img->bits();
+    const qsizetype stride = img->bytesPerLine();
+    if (filled) {
+        m_fillSpans.clear();
+        PolygonFill::appendSpans(corners.data(), count, m_fillSpans);
+        const QRgb colour = PlotColor::toQRgb(brush.color);
+        for (const PolygonFill::Span &span : m_fillSpans) {
+            QRgb *const line = reinterpret_cast<QRgb *>(bits + span.y * stride);
+            std::fill(line + span.left, line + span.right, colour);
+        }
+    }
+    if (outlined) {
+        m_outlinePixels.clear();
+        CosmeticLine::appendClosedOutline(corners.data(), count, m_outlinePixels);
+        for (const QPoint &p : m_outlinePixels)
+            reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = *penColour;
+    }
+    ++m_polygonsWritten;
+    return true;
 }
 
 void PlotDC::drawPolygon(const QPolygonF &polygon)
@@ -583,19 +688,20 @@ void PlotDC::rectangle(int left, int top, int right, int bottom)
     if (!m_painter)
         return;
     flush();
-    sync();
     // Cut to the square: the outline of a cut side lies far off any picture.
     const QRect inner = gdiBox(GuardBand::clamp(left), GuardBand::clamp(top), GuardBand::clamp(right),
                                GuardBand::clamp(bottom));
+    // The outline covers columns left..right-1 and rows top..bottom-1.
+    if (writeRectanglePixels(inner))
+        return;
+    sync();
     if (m_painter->pen().style() == Qt::NoPen) {
         // A clear pen fills one pixel less on the right and bottom.
         if (inner.width() > 0 && inner.height() > 0)
             m_painter->fillRect(inner, m_painter->brush());
         return;
     }
-    // The outline covers columns left..right-1 and rows top..bottom-1.
-    if (!writeRectanglePixels(inner))
-        m_painter->drawRect(inner);
+    m_painter->drawRect(inner);
 }
 
 void PlotDC::ellipse(int left, int top, int right, int bottom)
@@ -777,6 +883,10 @@ void PlotDC::textOut(int x, int y, const QString &text)
         baseline = 0;
     else if (vertical == TA_BOTTOM)
         baseline = -fm.descent();
+    // Untransformed raster images only (asked before the label's own translation): printers and
+    // vector files keep the text itself, not its glyphs.
+    const bool fromGlyphRuns = m_shapedTexts && m_textAngle == 0.0 && paintsRasterImage()
+                               && ShapedTextCache::applies(text);
     m_painter->save();
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter->translate(x, y);
@@ -787,7 +897,16 @@ void PlotDC::textOut(int x, int y, const QString &text)
                             PlotColor::toQColor(m_backColor));
     m_painter->setFont(font);
     m_painter->setPen(PlotColor::toQColor(m_textColor));
-    m_painter->drawText(QPoint(dx, baseline), text);
+    if (fromGlyphRuns) {
+        // Drawn at the device position under no transform: the painter's own text placement
+        // for an unrotated label, pixel for pixel.
+        const QPointF at = m_painter->transform().map(QPointF(dx, baseline));
+        m_painter->resetTransform();
+        for (const QGlyphRun &run : m_shapedTextCache.runs(font, m_painter->device(), text))
+            m_painter->drawGlyphRun(at, run);
+    } else {
+        m_painter->drawText(QPoint(dx, baseline), text);
+    }
     m_painter->restore();
 }
 

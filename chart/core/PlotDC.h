@@ -2,6 +2,8 @@
 #pragma once
 
 #include "PlotTypes.h"
+#include "PolygonFill.h"
+#include "ShapedTextCache.h"
 #include "TPen.h"
 
 #include <QFont>
@@ -63,6 +65,9 @@ public:
     // Off hands every run and rectangle to the painter, as a reference for the pixels written
     // straight into an image.
     void setDirectPixels(bool value);
+    // Off shapes every text as it is drawn, as a reference for the glyph runs kept per font.
+    void setShapedTexts(bool value) { m_shapedTexts = value; }
+    int textShapings() const { return m_shapedTextCache.shapings(); }
     // Lines (lineTo and polylines) anti-aliased; other primitives and text are not affected.
     void setAntialiasedLines(bool value);
     bool antialiasedLines() const { return m_antialiasedLines; }
@@ -138,6 +143,8 @@ public:
     int runsWritten() const { return m_runsWritten; }
     // How many rectangles were written straight into the image, for tests.
     int rectanglesWritten() const { return m_rectanglesWritten; }
+    // How many polygons were written straight into the image, for tests.
+    int polygonsWritten() const { return m_polygonsWritten; }
 
 private:
     QImage *imageDevice() const;
@@ -148,7 +155,13 @@ private:
         bool raster = false; // Qt's raster engine on an image, untransformed
         bool rectangularClip = false; // no clip, or one rectangle
         QRect reach;
+        // The painter's clip when it is more than one rectangle, its largest first.
+        std::vector<QRect> clipRects;
+        QRect largestClipRect;
     };
+    // Whether the box lies wholly inside the image and inside one rectangle of the clip, where
+    // the painter sets every pixel it draws there.
+    bool reachHolds(const QRect &box) const;
     const DeviceState &deviceState() const;
     void forgetDeviceState() { m_deviceState.known = false; }
     // Starts or extends the run with the line; false when the line must be drawn on its own.
@@ -157,16 +170,21 @@ private:
     // Writes the run's pixels into the image's scan lines where that gives the painter's picture;
     // false when the painter must draw them.
     bool writeRunPixels();
-    // The image the current pen and brush may write straight into, or none.
-    QImage *directImage() const;
+    // The image pixels may be written straight into, or none; under a clip of more rectangles
+    // only when the caller's box is held by one of them (see reachHolds).
+    QImage *directImage(bool anyClip = false) const;
+    // The colour a pen sets on such an image, when it is a thin solid line replacing the pixels.
+    std::optional<QRgb> directPenColour(const PenValues &pen) const;
+    void clearRun();
     // Writes a thin-pen rectangle's outline and solid fill into the image where that gives the
     // painter's picture; false when the painter must draw it.
     bool writeRectanglePixels(const QRect &box);
+    // The same for a small polygon's odd-even fill and outline.
+    bool writePolygonPixels(const TPoint *points, int count);
     void applyPenValues(const PenValues &pen);
     void sync();
     void invalidateBack() { ++m_backGeneration; }
     void applyAllAgain();
-    void applyCompositionForPen();
     // Metrics of the current font on the 96-dpi reference image, built once per font change.
     const QFontMetrics &metrics() const;
     void smallDotsLine(const TPoint &from, const TPoint &to);
@@ -188,6 +206,8 @@ private:
     quint64 m_appliedPen = 0;
     quint64 m_appliedBrush = 0;
     quint64 m_appliedBack = 0;
+    // The pen the painter holds, when the device context set it.
+    std::optional<PenValues> m_painterPen;
     mutable quint64 m_fontBuiltFor = 0;
     mutable quint64 m_metricsBuiltFor = 0;
     mutable QFont m_builtFont;
@@ -202,6 +222,9 @@ private:
     int m_linesInRuns = 0;
     int m_runsWritten = 0;
     int m_rectanglesWritten = 0;
+    int m_polygonsWritten = 0;
+    std::vector<PolygonFill::Span> m_fillSpans;
+    std::vector<QPoint> m_outlinePixels;
     mutable DeviceState m_deviceState;
     TPoint m_position;
     int m_textAlign = 0;
@@ -219,6 +242,8 @@ private:
     // stay inside to be drawn pixel for pixel.
     bool m_lineRuns = true;
     bool m_directPixels = true;
+    bool m_shapedTexts = true;
+    ShapedTextCache m_shapedTextCache;
     bool m_antialiasedLines = false;
     bool m_runActive = false;
     PenValues m_runPen;

@@ -15,6 +15,7 @@
 #include "TPlotFont.h"
 
 #include <cstdlib>
+#include <optional>
 
 TPlotCanvas::TPlotCanvas() = default;
 
@@ -237,7 +238,11 @@ void TPlotCanvas::AssignBrushColor(TChartBrush &brush, TColor color, TColor back
     TBrush *current = Brush();
     const TColor used = GetMonochrome() ? clWhite : color;
     const TPicture *picture = brush.imageIfAny();
-    const QImage pattern = picture && !picture->IsEmpty() ? picture->Graphic() : brush.Bitmap();
+    // Series assign their brush for every point: a brush without a pattern copies no image.
+    std::optional<QImage> graphic;
+    if (picture && !picture->IsEmpty())
+        graphic = picture->Graphic();
+    const QImage &pattern = graphic ? *graphic : brush.Bitmap();
     if (!pattern.isNull()) {
         current->SetBitmap(pattern);
         current->SetStyle(bsClear);
@@ -246,7 +251,8 @@ void TPlotCanvas::AssignBrushColor(TChartBrush &brush, TColor color, TColor back
         SetBackColor(backColor);
         return;
     }
-    current->SetBitmap(QImage());
+    if (!current->Bitmap().isNull())
+        current->SetBitmap(QImage());
     current->SetColor(used);
     current->SetStyle(brush.Style());
     if (backColor == clNone) {

@@ -26,6 +26,8 @@ struct AxisScale
     int pixelSize = 0;
     int centerPixel = 0;
 
+    friend bool operator==(const AxisScale &, const AxisScale &) = default;
+
     // Recomputes the range, the scales and the log limits from the working range and the extent.
     void recalc(bool logarithmic)
     {

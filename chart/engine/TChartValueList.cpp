@@ -185,6 +185,7 @@ void TChartValueList::RotateFirstToEnd()
 {
     if (!m_values.empty())
         std::rotate(m_values.begin(), m_values.begin() + 1, m_values.end());
+    m_revision = ++s_lastRevision; // the statistics stay, the places of the values do not
     m_orderState = OrderState::Unknown;
     m_finiteAscending = OrderState::Unknown;
 }

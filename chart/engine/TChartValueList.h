@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -48,6 +50,9 @@ public:
     int Capacity() const { return int(m_values.capacity()); }
     // The values for loops that keep their indexes in range themselves.
     std::span<const double> Values() const { return m_values; }
+    // Changes with every change of the values and is never the same for two lists, so that a
+    // drawing kept for some values can tell that they are still the same.
+    std::uint64_t Revision() const { return m_revision; }
     // Checked access: an index outside 0..Count-1 raises ChartException.
     double Value(int index) const;
     void SetValue(int index, double value);
@@ -107,6 +112,7 @@ private:
     // Any change may break the order; the operations that keep it say so after calling this.
     void changed()
     {
+        m_revision = ++s_lastRevision;
         m_statsStale = true;
         m_orderState = OrderState::Unknown;
         m_finiteAscending = OrderState::Unknown;
@@ -116,8 +122,11 @@ private:
     void recalcStats() const;
     void notifyModified(int index);
 
+    static inline std::atomic<std::uint64_t> s_lastRevision = 0;
+
     ValueListOwner *m_owner = nullptr;
     std::vector<double> m_values;
+    std::uint64_t m_revision = ++s_lastRevision;
     QString m_name;
     QString m_valueSource;
     double m_tempValue = 0.0;

@@ -3,6 +3,7 @@
 // areas with gradient and transparency, and the hit test on lines and pointers.
 #pragma once
 
+#include "PixelColumnCache.h"
 #include "SeriesTypes.h"
 #include "TCustomLineSeries.h"
 #include "TSeriesPointer.h"
@@ -149,6 +150,10 @@ private:
         // The line pen colour last put on the canvas, while nothing else has drawn since.
         bool linePenSet = false;
         TColor linePenColor = clNone;
+        // Likewise the 3D ribbon's pen and brush colours.
+        bool ribbonSet = false;
+        TColor ribbonPenColor = clNone;
+        TColor ribbonBrushColor = clNone;
     };
     // What the shadow and outline passes change, undone by a scope guard.
     struct PassState
@@ -216,4 +221,5 @@ private:
     bool m_columnPaths = true;
     bool m_inPass = false; // DrawValue runs in this series' own loop: nothing else draws between points
     TPointArray m_polygon;
+    PixelColumnCache m_columnCache; // the line by pixel column, kept for the next redraw
 };

@@ -2,7 +2,6 @@
 // points as flat lines, 3D ribbons or areas, the pointers, marks and the legend symbol.
 #include "TCustomSeries.h"
 
-#include "PixelColumnLine.h"
 #include "SeriesPixel.h"
 #include "TChartAxis.h"
 #include "TCustomAxisPanel.h"
@@ -176,10 +175,8 @@ void TCustomSeries::drawByColumns()
     TCanvas3D &canvas = *ParentChart()->Canvas();
     const TColor color = seriesDrawColor();
     const TRect reach = dynamic_cast<const TPlotCanvas3D &>(canvas).lineRunReach();
-    const PixelColumnLine line(*GetHorizAxis(), *GetVertAxis(), XValues()->Values(), YValues()->Values(), ColorList(),
-                               reach);
-    line.drawExtremes(
-        first + 1, last,
+    m_columnCache.drawExtremes(
+        *GetHorizAxis(), *GetVertAxis(), *XValues(), *YValues(), ColorList(), reach, first + 1, last,
         [&](int x, int y) {
             if (m_state.prevColor != clNone && (x != m_state.prevX || y != m_state.prevY))
                 drawFlatLine(canvas, x, y, color);
@@ -381,9 +378,17 @@ void TCustomSeries::drawRibbon(TCanvas3D &canvas, int x, int y, TColor color, bo
     const int z0 = StartZ();
     const int z1 = EndZ();
     const TChartPen &pen = linePen();
-    canvas.AssignVisiblePenColor(pen, m_pass.color != clNone ? m_pass.color : pen.Color());
+    const TColor penColor = m_pass.color != clNone ? m_pass.color : pen.Color();
     const TColor brushColor = m_colorEachLine || m_drawArea ? areaColorOf(color) : seriesDrawColor();
-    canvas.AssignBrushColor(*Brush(), brushColor, clNone);
+    // Each ribbon leaves its pen and brush on the canvas (a darkened face restores the brush):
+    // from face to face within the pass they are assigned again only when a colour changes.
+    if (!m_state.ribbonSet || m_state.ribbonPenColor != penColor || m_state.ribbonBrushColor != brushColor) {
+        canvas.AssignVisiblePenColor(pen, penColor);
+        canvas.AssignBrushColor(*Brush(), brushColor, clNone);
+        m_state.ribbonSet = m_inPass;
+        m_state.ribbonPenColor = penColor;
+        m_state.ribbonBrushColor = brushColor;
+    }
     const auto darken = [&] {
         if (m_dark3D)
             canvas.DarkenBrush(brushColor, PlotColor::kDarkenAmount);
@@ -489,6 +494,7 @@ void TCustomSeries::drawAreaPiece(TCanvas3D &canvas, int x, int y, TColor color,
     const int z0 = StartZ();
     const int z1 = EndZ();
 
+    m_state.ribbonSet = false; // the area's brush and pen replace the ribbon's
     TColor brushColor = areaColorOf(color);
     if (brushColor == clPlotColor)
         brushColor = seriesDrawColor();
@@ -582,6 +588,7 @@ void TCustomSeries::drawAreaPiece(TCanvas3D &canvas, int x, int y, TColor color,
 void TCustomSeries::drawPointerAt(int valueIndex, int x, int y, TColor color)
 {
     m_state.linePenSet = false;
+    m_state.ribbonSet = false;
     PreparePointer(valueIndex);
     m_pointer->Draw(x, y, color, pointerStyle(valueIndex));
 }

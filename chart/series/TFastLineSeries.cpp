@@ -323,9 +323,9 @@ void TFastLineSeries::drawColumnExtremes(int start, int last)
     constexpr int kFar = std::numeric_limits<int>::max();
     const auto *screen = dynamic_cast<const TPlotCanvas3D *>(m_canvas);
     const TRect reach = screen && screen->paintsRasterImage() ? screen->lineRunReach() : TRect{-kFar, -kFar, kFar, kFar};
-    const PixelColumnLine line(*GetHorizAxis(), *GetVertAxis(), XValues()->Values(), YValues()->Values(),
-                               m_ignoreNulls ? std::span<const TColor>() : ColorList(), reach);
-    line.drawExtremes(start, last, [this](int x, int y) { stepTo(x, y); }, [this] { lift(); });
+    m_columnCache.drawExtremes(*GetHorizAxis(), *GetVertAxis(), *XValues(), *YValues(),
+                               m_ignoreNulls ? std::span<const TColor>() : ColorList(), reach, start, last,
+                               [this](int x, int y) { stepTo(x, y); }, [this] { lift(); });
 }
 
 // A point added while AutoRepaint is off.

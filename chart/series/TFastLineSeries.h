@@ -4,6 +4,7 @@
 // drawn at once as one more segment, without a full pass.
 #pragma once
 
+#include "PixelColumnCache.h"
 #include "TCustomLineSeries.h"
 
 #include <span>
@@ -108,4 +109,5 @@ private:
     std::vector<int> m_xPixels;
     std::vector<int> m_yPixels;
     std::vector<int> m_breaks;
+    PixelColumnCache m_columnCache;
 };

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <random>
 
 namespace {
@@ -107,6 +108,46 @@ TEST(TChartValueList, StatisticsFollowEveryChange)
     list.Delete(1);
     EXPECT_EQ(list.MaxValue(), -7);
     EXPECT_EQ(list.TotalAbs(), 7);
+}
+
+TEST(TChartValueList, EveryChangeOfTheValuesGivesANewRevisionAndReadingNone)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(TChartValueList &)> change;
+    };
+    const Case cases[] = {
+        {"SetValue", [](TChartValueList &l) { l.SetValue(1, 9.0); }},
+        {"AddValue", [](TChartValueList &l) { l.AddValue(4.0); }},
+        {"InsertValue", [](TChartValueList &l) { l.InsertValue(0, -1.0); }},
+        {"InsertSortedValue",
+         [](TChartValueList &l) {
+             l.SetTempValue(1.5);
+             l.InsertSortedValue();
+         }},
+        {"AppendValues", [](TChartValueList &l) { l.AppendValues(std::vector<double>{5.0, 6.0}); }},
+        {"Delete", [](TChartValueList &l) { l.Delete(0); }},
+        {"DeleteRange", [](TChartValueList &l) { l.DeleteRange(0, 2); }},
+        {"ClearValues", [](TChartValueList &l) { l.ClearValues(); }},
+        {"SwapValues", [](TChartValueList &l) { l.SwapValues(0, 2); }},
+        {"FillSequence", [](TChartValueList &l) { l.FillSequence(); }},
+        {"RotateFirstToEnd", [](TChartValueList &l) { l.RotateFirstToEnd(); }},
+        {"ApplyPermutation", [](TChartValueList &l) { l.ApplyPermutation({2, 0, 1}); }},
+    };
+    const auto other = listOf(loAscending, {1, 2, 3});
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto list = listOf(loAscending, {1, 2, 3});
+        EXPECT_NE(list->Revision(), other->Revision());
+        const std::uint64_t before = list->Revision();
+        list->MinValue();
+        list->FiniteAndAscending();
+        list->Locate(2.0);
+        EXPECT_EQ(list->Revision(), before);
+        c.change(*list);
+        EXPECT_NE(list->Revision(), before);
+    }
 }
 
 TEST(TChartValueList, CompareLocateAndAssign)

@@ -1,0 +1,93 @@
+// Keeping the reduced points of a curve between redraws.
+#include "PixelColumnCache.h"
+
+#include "PixelColumnLine.h"
+#include "TChartAxis.h"
+#include "TChartValueList.h"
+
+#include <limits>
+
+namespace {
+
+constexpr int kLift = std::numeric_limits<int>::min();
+bool cacheEnabled = true;
+std::uint64_t replayCount = 0;
+
+} // namespace
+
+void PixelColumnCache::setEnabled(bool enabled)
+{
+    cacheEnabled = enabled;
+}
+
+std::uint64_t PixelColumnCache::replays()
+{
+    return replayCount;
+}
+
+PixelColumnCache::Key PixelColumnCache::keyOf(const TChartAxis &horiz, const TChartAxis &vert, const TChartValueList &x,
+                                              const TChartValueList &y, const TRect &reach, int start, int last)
+{
+    Key key;
+    key.horiz = horiz.Scale();
+    key.vert = vert.Scale();
+    key.horizLogarithmic = horiz.Logarithmic();
+    key.vertLogarithmic = vert.Logarithmic();
+    key.xList = &x;
+    key.yList = &y;
+    key.xRevision = x.Revision();
+    key.yRevision = y.Revision();
+    key.xData = x.Values().data();
+    key.yData = y.Values().data();
+    key.xCount = x.Values().size();
+    key.yCount = y.Values().size();
+    key.start = start;
+    key.last = last;
+    key.reach = reach;
+    return key;
+}
+
+void PixelColumnCache::replay(const std::function<void(int, int)> &point, const std::function<void()> &lift) const
+{
+    for (std::size_t n = 0; n + 1 < m_steps.size(); n += 2) {
+        if (m_steps[n] == kLift)
+            lift();
+        else
+            point(m_steps[n], m_steps[n + 1]);
+    }
+}
+
+void PixelColumnCache::drawExtremes(const TChartAxis &horiz, const TChartAxis &vert, const TChartValueList &x,
+                                    const TChartValueList &y, std::span<const TColor> gapColors, const TRect &reach,
+                                    int start, int last, const std::function<void(int, int)> &point,
+                                    const std::function<void()> &lift)
+{
+    const PixelColumnLine line(horiz, vert, x.Values(), y.Values(), gapColors, reach);
+    // Point colours change without a revision of their own: a curve with any is read afresh.
+    if (!cacheEnabled || !gapColors.empty()) {
+        m_valid = false;
+        m_steps = {};
+        line.drawExtremes(start, last, point, lift);
+        return;
+    }
+    const Key key = keyOf(horiz, vert, x, y, reach, start, last);
+    if (!m_valid || !(key == m_key)) {
+        m_valid = false;
+        m_steps.clear();
+        line.drawExtremes(
+            start, last,
+            [this](int px, int py) {
+                m_steps.push_back(px);
+                m_steps.push_back(py);
+            },
+            [this] {
+                m_steps.push_back(kLift);
+                m_steps.push_back(0);
+            });
+        m_key = key;
+        m_valid = true;
+    } else {
+        ++replayCount;
+    }
+    replay(point, lift);
+}
