@@ -28,18 +28,18 @@ public:
     Q_INVOKABLE bool IsVisibleStored() const { return m_visible != m_defaultVisible; }
 
     void Assign(const TPen &source) override;
+    // Owners whose pen starts hidden hide it together with its unstored default, so that a pen
+    // shown later is written to a chart file.
+    void setDefaultVisible(bool value)
+    {
+        m_visible = value;
+        m_defaultVisible = value;
+    }
     // Owners that publish another end style set it together with its unstored default.
     void SetDefaultEndStyle(TPenEndStyle value)
     {
         m_endStyle = value;
         m_defaultEndStyle = value;
-    }
-
-protected:
-    void setDefaultVisible(bool value)
-    {
-        m_visible = value;
-        m_defaultVisible = value;
     }
 
 private:

@@ -69,14 +69,24 @@ public:
     QPainter::CompositionMode compositionMode() const { return m_values.compositionMode(); }
     static QPainter::CompositionMode compositionForMode(TPenMode mode);
 
+    // Counted up on every change besides the signal: the device layer's own pen and brush change
+    // for nearly every point a series draws, and a count is all it needs, cheaper than a connection.
+    void setChangeCount(quint64 *count) { m_changeCount = count; }
+
 Q_SIGNALS:
     void changed();
 
 protected:
-    void Changed() { Q_EMIT changed(); }
+    void Changed()
+    {
+        if (m_changeCount)
+            ++*m_changeCount;
+        Q_EMIT changed();
+    }
     // Copies the pen part of source without notifying; true when a value changed.
     bool copyPenValues(const TPen &source);
 
 private:
     PenValues m_values;
+    quint64 *m_changeCount = nullptr;
 };

@@ -722,7 +722,7 @@ void TChartSeries::Removed()
 {
     TCustomAxisPanel *chart = ParentChart();
     if (chart && m_mouseInside && m_cursor != 0)
-        chart->unsetCursor();
+        chart->RestoreCursor();
     m_mouseInside = false;
     UnlinkFromSources();
     storeParentChart(nullptr);

@@ -7,7 +7,7 @@ TAnnotationCallout::TAnnotationCallout(QObject *owner)
     : TCallout(nullptr, nullptr, owner)
 {
     SetVisible(false);
-    Arrow()->SetVisible(false);
+    Arrow()->setDefaultVisible(false);
 }
 
 void TAnnotationCallout::store(int &variable, int value)

@@ -239,7 +239,8 @@ void TAnnotationTool::drawCallout(const TRect &box)
             to.y = SeriesPixel::toPixel(to.y + dy * distance / length).value_or(to.y);
         }
     }
-    m_callout->Draw(clNone, from, m_callout->ZPosition(), to);
+    // The callout takes its target first: its marker goes there, as a mark's goes on its point.
+    m_callout->Draw(clNone, to, m_callout->ZPosition(), from);
 }
 
 void TAnnotationTool::ChartMouseEvent(TChartMouseEventKind kind, TMouseButton button, TShiftState shift, int x, int y)

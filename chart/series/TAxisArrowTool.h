@@ -14,6 +14,8 @@ using TAxisArrowClickEvent = std::function<void(TAxisArrowTool *sender, bool atS
 class TAxisArrowTool : public TPlotCustomToolAxis
 {
     Q_OBJECT
+    Q_PROPERTY(TChartBrush *Brush READ Brush WRITE SetBrush)
+    Q_PROPERTY(TChartPen *Pen READ Pen WRITE SetPen)
     Q_PROPERTY(int HeadWidth READ HeadWidth WRITE SetHeadWidth)
     Q_PROPERTY(int Length READ Length WRITE SetLength)
     Q_PROPERTY(ToolEnums::TAxisArrowToolPosition Position READ Position WRITE SetPosition)

@@ -15,6 +15,8 @@ using TColorBandClickEvent = std::function<void(TColorBandTool *sender, TMouseBu
 class TColorBandTool : public TPlotCustomToolAxis
 {
     Q_OBJECT
+    Q_PROPERTY(TChartBrush *Brush READ Brush WRITE SetBrush)
+    Q_PROPERTY(TChartPen *Pen READ Pen WRITE SetPen)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
     Q_PROPERTY(bool DrawBehind READ DrawBehind WRITE SetDrawBehind)

@@ -19,6 +19,7 @@ using TColorLineToolOnDrag = std::function<void(TColorLineTool *sender)>;
 class TColorLineTool : public TPlotCustomToolAxis
 {
     Q_OBJECT
+    Q_PROPERTY(TChartPen *Pen READ Pen WRITE SetPen)
     Q_PROPERTY(bool AllowDrag READ AllowDrag WRITE SetAllowDrag)
     Q_PROPERTY(bool DragRepaint READ DragRepaint WRITE SetDragRepaint)
     Q_PROPERTY(bool Draw3D READ Draw3D WRITE SetDraw3D)

@@ -3,6 +3,7 @@
 
 #include "ToolTypes.h"
 
+#include "StreamCollection.h"
 #include "TChartPen.h"
 
 #include <QObject>
@@ -37,7 +38,8 @@ public:
     TDrawLineStyle Style() const { return m_style; }
     void SetStyle(TDrawLineStyle value);
     // Created on first read as a copy of the tool's pen; until then the tool's pen draws the line.
-    TChartPen *Pen();
+    // A chart file reaches an own pen through it.
+    Q_INVOKABLE TChartPen *Pen();
     TChartPen *penIfAny() const { return m_pen.get(); }
     // None frees the own pen; a pen is copied.
     void SetPen(const TChartPen *value);
@@ -62,8 +64,10 @@ private:
     std::unique_ptr<TChartPen> m_pen;
 };
 
-class TDrawLines
+// The tool's lines; a chart file writes them as a collection.
+class TDrawLines : public QObject, public StreamCollection
 {
+    Q_OBJECT
 public:
     // Makes the new lines; a descendant of TDrawLine may be put in its place.
     using LineFactory = std::function<std::unique_ptr<TDrawLine>(TDrawLineTool *tool)>;
@@ -81,6 +85,11 @@ public:
     void Clear();
     // Copies every line of the other collection.
     void Assign(const TDrawLines &source);
+
+    int collectionCount() const override { return Count(); }
+    QObject *collectionItem(int index) const override { return Item(index); }
+    void collectionClear() override { Clear(); }
+    QObject *collectionAdd() override { return Add(); }
 
 private:
     TDrawLineTool *m_tool = nullptr;

@@ -19,9 +19,12 @@ using TDrawLineSelecting = std::function<void(TDrawLineTool *sender, TDrawLine *
 class TDrawLineTool : public TPlotCustomToolSeries
 {
     Q_OBJECT
+    Q_PROPERTY(PlotEnums::TMouseButton Button READ Button WRITE SetButton)
     Q_PROPERTY(int ClickTolerance READ ClickTolerance WRITE SetClickTolerance)
     Q_PROPERTY(bool EnableDraw READ EnableDraw WRITE SetEnableDraw)
     Q_PROPERTY(bool EnableSelect READ EnableSelect WRITE SetEnableSelect)
+    Q_PROPERTY(TDrawLines *Lines READ linesObject WRITE setLinesObject)
+    Q_PROPERTY(TChartPen *Pen READ Pen WRITE SetPen)
     Q_PROPERTY(bool SelectNewLines READ SelectNewLines WRITE SetSelectNewLines)
 public:
     // The part of a line under a point, or being dragged.
@@ -32,6 +35,7 @@ public:
 
     TMouseButton Button() const { return m_button; }
     void SetButton(TMouseButton value) { m_button = value; }
+    Q_INVOKABLE bool IsButtonStored() const { return m_button != mbLeft; }
     int ClickTolerance() const { return m_clickTolerance; }
     void SetClickTolerance(int value) { m_clickTolerance = value; }
     Q_INVOKABLE bool IsClickToleranceStored() const { return m_clickTolerance != 0; }
@@ -47,6 +51,13 @@ public:
     Q_INVOKABLE bool IsSelectNewLinesStored() const { return !m_selectNewLines; }
     TDrawLines &Lines() { return m_lines; }
     void SetLines(const TDrawLines &value) { m_lines.Assign(value); Repaint(); }
+    TDrawLines *linesObject() { return &m_lines; }
+    void setLinesObject(const TDrawLines *value)
+    {
+        if (value)
+            SetLines(*value);
+    }
+    Q_INVOKABLE bool IsLinesStored() const { return m_lines.Count() > 0; }
 
     TDrawLine *Selected() const { return m_selected; }
     void SetSelected(TDrawLine *line);

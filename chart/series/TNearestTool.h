@@ -16,6 +16,8 @@ using TNearestToolNotifyEvent = std::function<void(TNearestTool *sender)>;
 class TNearestTool : public TPlotCustomToolSeries
 {
     Q_OBJECT
+    Q_PROPERTY(TChartBrush *Brush READ Brush WRITE SetBrush)
+    Q_PROPERTY(TChartPen *Pen READ Pen WRITE SetPen)
     Q_PROPERTY(bool DrawLine READ DrawLine WRITE SetDrawLine)
     Q_PROPERTY(bool FullRepaint READ FullRepaint WRITE SetFullRepaint)
     Q_PROPERTY(TChartPen *LinePen READ LinePen WRITE SetLinePen)

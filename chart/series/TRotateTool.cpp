@@ -26,7 +26,7 @@ double wrapped(double angle)
 TRotateTool::TRotateTool(QObject *owner)
     : TPlotCustomTool(owner)
 {
-    Pen()->SetVisible(false);
+    Pen()->setDefaultVisible(false);
     Pen()->SetColor(clWhite);
     Pen()->SetMode(pmXor);
 }

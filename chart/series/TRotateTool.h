@@ -18,6 +18,8 @@ using TRotateToolNotifyEvent = std::function<void(TRotateTool *sender)>;
 class TRotateTool : public TPlotCustomTool
 {
     Q_OBJECT
+    Q_PROPERTY(PlotEnums::TMouseButton Button READ Button WRITE SetButton)
+    Q_PROPERTY(TChartPen *Pen READ Pen WRITE SetPen)
     Q_PROPERTY(bool Inverted READ Inverted WRITE SetInverted)
     Q_PROPERTY(ToolEnums::TRotateToolStyles Style READ Style WRITE SetStyle)
 public:
@@ -26,6 +28,7 @@ public:
 
     TMouseButton Button() const { return m_button; }
     void SetButton(TMouseButton value) { m_button = value; }
+    Q_INVOKABLE bool IsButtonStored() const { return m_button != mbLeft; }
     bool Inverted() const { return m_inverted; }
     void SetInverted(bool value) { m_inverted = value; }
     Q_INVOKABLE bool IsInvertedStored() const { return m_inverted; }

@@ -89,11 +89,17 @@ TEST_F(AnnotationToolTest, TheCalloutRunsFromTheNearestBoxEdgesToShortOfItsTarge
         const std::vector<RecordedCall> lines = canvas->calls(QStringLiteral("Line"));
         ASSERT_FALSE(lines.empty());
         const std::vector<int> &arrow = lines.back().args;
-        // From the box's right and bottom edges (33, 24) to the target, 5 pixels short of it.
-        EXPECT_EQ(arrow[0], 33);
-        EXPECT_EQ(arrow[1], 24);
-        const double length = std::hypot(200.0 - arrow[2], 108.0 - arrow[3]);
+        // Between the box's right and bottom edges (33, 24) and the target, ending short of it.
+        EXPECT_EQ(arrow[2], 33);
+        EXPECT_EQ(arrow[3], 24);
+        const double length = std::hypot(200.0 - arrow[0], 108.0 - arrow[1]);
         EXPECT_NEAR(length, distance, 0.75);
+        // The marker stands at the arrow's target end, not on the box.
+        const std::vector<RecordedCall> markers = canvas->calls(QStringLiteral("Rectangle"));
+        ASSERT_FALSE(markers.empty());
+        const std::vector<int> &marker = markers.back().args;
+        EXPECT_NEAR((marker[0] + marker[2]) / 2.0, arrow[0], 1.0);
+        EXPECT_NEAR((marker[1] + marker[3]) / 2.0, arrow[1], 1.0);
     }
 }
 
