@@ -22,6 +22,7 @@ packages=(
     python3
     locales
     python3-xlrd libxml2-utils emf2svg libwmf-bin librsvg2-bin
+    xdg-utils
 )
 
 install_missing_packages() {

@@ -8,6 +8,8 @@
 #include <QObject>
 
 #include <limits>
+#include <unordered_map>
+#include <vector>
 
 namespace FilerValues {
 
@@ -87,13 +89,32 @@ QByteArray toBytes(const QVariant &value, const QString &property)
 
 } // namespace FilerValues
 
+namespace {
+
+// The index of a class's "Is<Name>Stored()" method, or -1; looked up once per class and property,
+// since a save asks it for every property of every object. Meta-objects live as long as the program.
+int storedPredicateIndex(const QMetaObject *meta, const QMetaProperty &property)
+{
+    thread_local std::unordered_map<const QMetaObject *, std::vector<int>> indices;
+    std::vector<int> &known = indices[meta];
+    if (known.empty())
+        known.assign(std::size_t(meta->propertyCount()), -2);
+    int &index = known[std::size_t(property.propertyIndex())];
+    if (index == -2) {
+        const QByteArray predicate = QByteArray("Is") + property.name() + QByteArray("Stored()");
+        index = meta->indexOfMethod(predicate.constData());
+    }
+    return index;
+}
+
+} // namespace
+
 bool IsPropertyStored(const QObject &object, const QMetaProperty &property)
 {
     if (!property.isStored())
         return false;
-    const QByteArray predicate = QByteArray("Is") + property.name() + QByteArray("Stored()");
     const QMetaObject *meta = object.metaObject();
-    const int index = meta->indexOfMethod(predicate.constData());
+    const int index = storedPredicateIndex(meta, property);
     if (index < 0)
         return true;
     bool stored = true;

@@ -8,6 +8,7 @@
 #include "PlotConst.h"
 #include "PlotExceptions.h"
 #include "PropertyFiler.h"
+#include "StreamCollection.h"
 #include "TChartAxis.h"
 #include "TChartSeries.h"
 #include "TChartTools.h"
@@ -18,6 +19,7 @@
 #include <QMetaProperty>
 #include <QPointer>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -133,16 +135,37 @@ private:
 
     void readCollection(QObject &object, const QByteArray &name)
     {
-        auto *chart = qobject_cast<TCustomAxisPanel *>(&object);
-        if (!chart || name != "CustomAxes" || chart->CustomAxisCount() > 0)
-            wrongFormat();
+        std::function<QObject *()> add;
+        if (auto *chart = qobject_cast<TCustomAxisPanel *>(&object); chart && name == "CustomAxes") {
+            if (chart->CustomAxisCount() > 0)
+                wrongFormat();
+            add = [chart] { return chart->AddCustomAxis(); };
+        } else {
+            StreamCollection *collection = collectionProperty(object, name);
+            if (!collection)
+                wrongFormat();
+            collection->collectionClear(); // the file's items replace what the class starts with
+            add = [collection] { return collection->collectionAdd(); };
+        }
         m_in.readByte();
         while (!m_in.readListEnd()) {
             m_in.readListBegin();
-            TChartAxis *axis = chart->AddCustomAxis();
+            QObject *item = add();
             while (!m_in.readListEnd())
-                m_in.readProperty(*axis);
+                m_in.readProperty(*item);
         }
+    }
+
+    // The collection a published property of the object holds; none for any other property.
+    static StreamCollection *collectionProperty(QObject &object, const QByteArray &name)
+    {
+        const int index = object.metaObject()->indexOfProperty(name.constData());
+        if (index < 0)
+            return nullptr;
+        const QVariant value = object.metaObject()->property(index).read(&object);
+        if (!value.metaType().flags().testFlag(QMetaType::PointerToQObject))
+            return nullptr;
+        return dynamic_cast<StreamCollection *>(qvariant_cast<QObject *>(value));
     }
 
     void readChildren(QObject &parent, int depth)

@@ -8,6 +8,9 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+#include <array>
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -90,6 +93,25 @@ public:
 
 private:
     void line(int level, const QByteArray &text) { m_out += QByteArray(2 * level, ' ') + text + "\r\n"; }
+
+    // Upper-case hex digits, 32 bytes to a line, written in place: a data block holds every point.
+    void hexLines(int level, const quint8 *bytes, qsizetype n)
+    {
+        static constexpr char digits[] = "0123456789ABCDEF";
+        const qsizetype lines = (n + 31) / 32;
+        qsizetype at = m_out.size();
+        m_out.resize(at + lines * (2 * level + 2) + 2 * n);
+        for (qsizetype i = 0; i < n; i += 32) {
+            char *out = std::fill_n(m_out.data() + at, 2 * level, ' ');
+            for (const quint8 *b = bytes + i, *end = bytes + std::min(n, i + 32); b != end; ++b) {
+                *out++ = digits[*b >> 4];
+                *out++ = digits[*b & 15];
+            }
+            *out++ = '\r';
+            *out++ = '\n';
+            at = out - m_out.data();
+        }
+    }
 
     void writeObject(int level)
     {
@@ -182,11 +204,9 @@ private:
         }
         case vaBinary: {
             const qint32 n = qint32(readFixed(4));
-            const QByteArray bytes(m_in.take(n), n);
+            const char *bytes = m_in.take(n);
             line(level, prefix + '{');
-            const QByteArray hex = bytes.toHex().toUpper();
-            for (qsizetype i = 0; i < hex.size(); i += 64)
-                line(level + 1, hex.mid(i, 64));
+            hexLines(level + 1, reinterpret_cast<const quint8 *>(bytes), n);
             line(level + 1, "}");
             return;
         }
@@ -258,6 +278,57 @@ private:
         if (peek() != c)
             wrongFormat();
         ++m_pos;
+    }
+
+    // The digits up to "}", blanks between them allowed, as bytes; the position after the "}".
+    QByteArray parseHexBlock()
+    {
+        const char *p = m_text.constData() + m_pos;
+        const char *const end = m_text.constData() + m_text.size();
+        const auto *close = static_cast<const char *>(std::memchr(p, '}', std::size_t(end - p)));
+        if (!close || (close - p) / 2 > std::numeric_limits<qint32>::max())
+            wrongFormat();
+        const std::array<qint8, 256> &digits = hexDigits();
+        QByteArray bytes((close - p) / 2, Qt::Uninitialized);
+        char *out = bytes.data();
+        while (p != close) {
+            const qint8 high = digits[quint8(*p)];
+            if (high == kBlank) {
+                ++p;
+                continue;
+            }
+            if (high < 0)
+                wrongFormat();
+            // The two digits of a byte usually stand together; blanks between them are allowed.
+            const char *second = p + 1;
+            while (second != close && digits[quint8(*second)] == kBlank)
+                ++second;
+            const qint8 low = second != close ? digits[quint8(*second)] : kNotHex;
+            if (low < 0)
+                wrongFormat();
+            *out++ = char(high << 4 | low);
+            p = second + 1;
+        }
+        bytes.truncate(out - bytes.constData());
+        m_pos = close - m_text.constData() + 1;
+        return bytes;
+    }
+    static constexpr qint8 kNotHex = -1;
+    static constexpr qint8 kBlank = -2;
+    static const std::array<qint8, 256> &hexDigits()
+    {
+        static const std::array<qint8, 256> table = [] {
+            std::array<qint8, 256> t;
+            t.fill(kNotHex);
+            for (int c = 0; c < 10; ++c)
+                t[std::size_t('0' + c)] = qint8(c);
+            for (int c = 0; c < 6; ++c)
+                t[std::size_t('A' + c)] = t[std::size_t('a' + c)] = qint8(10 + c);
+            for (const char c : {' ', '\t', '\r', '\n'})
+                t[std::size_t(quint8(c))] = kBlank;
+            return t;
+        }();
+        return table;
     }
 
     QByteArray word()
@@ -376,16 +447,7 @@ private:
             m_writer.writeListEnd();
         } else if (c == '{') {
             ++m_pos;
-            QByteArray hex;
-            for (skipBlank(); peek() != '}'; skipBlank()) {
-                if (!std::isxdigit(quint8(peek())))
-                    wrongFormat();
-                hex += m_text[m_pos++];
-            }
-            ++m_pos;
-            if (hex.size() % 2 != 0 || hex.size() / 2 > std::numeric_limits<qint32>::max())
-                wrongFormat();
-            m_writer.writeBinary(QByteArray::fromHex(hex));
+            m_writer.writeBinary(parseHexBlock());
         } else if (c == '<') {
             ++m_pos;
             m_writer.writeTag(vaCollection);

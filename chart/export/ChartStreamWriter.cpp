@@ -4,6 +4,7 @@
 #include "ChartClassRegistry.h"
 #include "ComponentStream.h"
 #include "PropertyFiler.h"
+#include "StreamCollection.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
 #include "TPlotCustomTool.h"
@@ -81,14 +82,10 @@ void ChartStreamWriter::writeComponent(QObject &component)
     m_writer->writeShortString(component.objectName().toUtf8());
     writeProperties(component, defaultsFor(component), {});
     if (auto *chart = qobject_cast<TCustomAxisPanel *>(&component); chart && chart->CustomAxisCount() > 0) {
-        m_writer->writeShortString("CustomAxes");
-        m_writer->writeTag(ComponentStream::vaCollection);
-        for (int i = 0; i < chart->CustomAxisCount(); ++i) {
-            m_writer->writeListBegin();
-            writeProperties(*chart->CustomAxis(i), nullptr, {});
-            m_writer->writeListEnd();
-        }
-        m_writer->writeListEnd();
+        std::vector<const QObject *> axes;
+        for (int i = 0; i < chart->CustomAxisCount(); ++i)
+            axes.push_back(chart->CustomAxis(i));
+        writeCollection("CustomAxes", axes);
     }
     m_writer->writeListEnd();
     if (auto *chart = qobject_cast<TCustomAxisPanel *>(&component)) {
@@ -114,6 +111,13 @@ void ChartStreamWriter::writeProperties(const QObject &object, const QObject *de
         const QByteArray name = prefix + property.name();
         if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
             const QObject *target = objectValue(value);
+            if (const auto *collection = dynamic_cast<const StreamCollection *>(target)) {
+                std::vector<const QObject *> items;
+                for (int n = 0; n < collection->collectionCount(); ++n)
+                    items.push_back(collection->collectionItem(n));
+                writeCollection(name, items);
+                continue;
+            }
             if (!isComponentReference(target)) {
                 if (target)
                     writeProperties(*target, objectValue(defaultValue), name + '.');
@@ -140,6 +144,18 @@ void ChartStreamWriter::writeProperties(const QObject &object, const QObject *de
         m_writer->writeValue(property, value);
     }
     writeStreamProperties(const_cast<QObject &>(object), prefix);
+}
+
+void ChartStreamWriter::writeCollection(const QByteArray &name, const std::vector<const QObject *> &items)
+{
+    m_writer->writeShortString(name);
+    m_writer->writeTag(ComponentStream::vaCollection);
+    for (const QObject *item : items) {
+        m_writer->writeListBegin();
+        writeProperties(*item, nullptr, {});
+        m_writer->writeListEnd();
+    }
+    m_writer->writeListEnd();
 }
 
 void ChartStreamWriter::writeStreamProperties(QObject &object, const QByteArray &prefix)

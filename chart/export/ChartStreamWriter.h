@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 class QMetaProperty;
 class QObject;
@@ -29,6 +30,8 @@ private:
     void writeComponent(QObject &component);
     void writeProperties(const QObject &object, const QObject *defaults, const QByteArray &prefix);
     void writeStreamProperties(QObject &object, const QByteArray &prefix);
+    // A collection: each item's stored properties in a list of its own.
+    void writeCollection(const QByteArray &name, const std::vector<const QObject *> &items);
     // A fresh instance of the object's class, made once per class; none for a class the registry
     // cannot make.
     const QObject *defaultsFor(const QObject &object);

@@ -26,13 +26,29 @@ TChartSeries *TSeriesData::Series() const
 QString TSeriesData::AsString() const
 {
     prepare();
-    const int rows = MaxCount();
     QString text;
-    if (rows > 0)
-        text.reserve(qsizetype(rows) * 24);
-    for (int i = 0; i < rows; ++i)
-        text += PointToString(i) + QStringLiteral("\r\n");
+    appendRows(text);
     return text;
+}
+
+void TSeriesData::appendRows(QString &text) const
+{
+    const int rows = MaxCount();
+    const qsizetype start = text.size();
+    for (int i = 0; i < rows; ++i) {
+        AppendPoint(text, i);
+        text += QLatin1String("\r\n");
+        // The first row tells the size of the others closely enough to allocate once.
+        if (i == 0) {
+            const qsizetype row = text.size() - start;
+            text.reserve(start + qsizetype(rows) * (row + row / 4 + 4));
+        }
+    }
+}
+
+void TSeriesData::AppendPoint(QString &text, int index) const
+{
+    text += PointToString(index);
 }
 
 int TSeriesData::GuessSeriesFormat() const

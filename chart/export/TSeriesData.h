@@ -37,7 +37,12 @@ protected:
     // The columns the series (or the first series with points) has; 0 without.
     virtual int GuessSeriesFormat() const;
     virtual QString PointToString(int index) const;
+    // Appends the row of index to text; exporters that can build a row in place override it, so
+    // a million rows make no string each.
+    virtual void AppendPoint(QString &text, int index) const;
 
+    // Appends every row, each followed by CR LF (prepare first).
+    void appendRows(QString &text) const;
     // Settles the flags and the series of one export; AsString and SaveToStream call it first.
     void prepare() const;
     // The flags of this export, with labels and colours as the Include switches allow.

@@ -67,5 +67,7 @@ QString TSeriesDataHTML::AsString() const
     QString text = QStringLiteral("<table border=\"1\">\r\n");
     if (IncludeHeader)
         text += headerRow() + QStringLiteral("\r\n");
-    return text + TSeriesData::AsString() + QStringLiteral("\r\n</table>");
+    appendRows(text);
+    text += QLatin1String("\r\n</table>");
+    return text;
 }

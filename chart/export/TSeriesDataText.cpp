@@ -101,15 +101,34 @@ QStringList TSeriesDataText::headerFields() const
 
 QString TSeriesDataText::PointToString(int index) const
 {
+    QString line;
+    appendRow(line, index, localDecimal());
+    return line;
+}
+
+void TSeriesDataText::AppendPoint(QString &text, int index) const
+{
+    appendRow(text, index, m_decimal);
+}
+
+char16_t TSeriesDataText::localDecimal()
+{
+    return PlotProcs::FormatToLocalSeparators(QStringLiteral(",.")).at(1).unicode();
+}
+
+void TSeriesDataText::appendRow(QString &line, int index, char16_t decimal) const
+{
     const int flags = exportFormat();
     const std::vector<TChartSeries *> &all = exportedSeries();
     // One field per column, appended in place: a row is built millions of times.
-    QString line;
     bool first = true;
-    const auto add = [&](const QString &text) {
+    const auto separate = [&] {
         if (!first)
             line += TextDelimiter;
         first = false;
+    };
+    const auto add = [&](const QString &text) {
+        separate();
         line += field(text);
     };
     if (IncludeIndex)
@@ -130,7 +149,6 @@ QString TSeriesDataText::PointToString(int index) const
     }
     // Plain numbers are written straight into the row; only one holding the delimiter (a ","
     // decimal separator in a ","-delimited file) takes the quoting path.
-    const char16_t decimal = PlotProcs::FormatToLocalSeparators(QStringLiteral(",.")).at(1).unicode();
     const auto addValue = [&](const TChartValueList &list) {
         if (index >= list.Count() || list.DateTime() || !ValueFormat.isEmpty()) {
             add(valueText(list, index));
@@ -143,25 +161,28 @@ QString TSeriesDataText::PointToString(int index) const
             add(number.toString());
             return;
         }
-        if (!first)
-            line += TextDelimiter;
-        first = false;
+        separate();
         line += number;
     };
     for (const TChartSeries *series : all) {
         if (flags & sfXValues)
             addValue(*series->NotMandatoryValueList());
-        for (const TChartValueList *list : valueListsAfterX(*series))
-            addValue(*list);
+        // Y, then the lists after X and Y, without building the list of them for every row.
+        addValue(*series->MandatoryValueList());
+        const auto &lists = series->ValueLists();
+        for (std::size_t i = 2; i < lists.size(); ++i)
+            addValue(*lists[i]);
     }
-    return line;
 }
 
 QString TSeriesDataText::AsString() const
 {
     prepare();
+    m_decimal = localDecimal();
     QString text;
     if (IncludeHeader)
         text += joined(headerFields()) + QStringLiteral("\r\n");
-    return text + TSeriesData::AsString() + QStringLiteral("\r\n");
+    appendRows(text);
+    text += QLatin1String("\r\n");
+    return text;
 }

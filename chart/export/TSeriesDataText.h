@@ -22,6 +22,7 @@ public:
 protected:
     int GuessSeriesFormat() const override;
     QString PointToString(int index) const override;
+    void AppendPoint(QString &text, int index) const override;
 
 private:
     QStringList headerFields() const;
@@ -31,4 +32,10 @@ private:
     QString field(const QString &text) const;
     QString joined(const QStringList &fields) const;
     QString valueText(const TChartValueList &list, int index) const;
+    void appendRow(QString &line, int index, char16_t decimal) const;
+    // The decimal separator of number texts in the locale's form.
+    static char16_t localDecimal();
+
+    // Looked up once per export, not per row.
+    mutable char16_t m_decimal = u'.';
 };

@@ -23,10 +23,10 @@ TSeriesDataXML::TSeriesDataXML(TCustomChart *chart, TChartSeries *series)
     IncludeHeader = true;
 }
 
-QString TSeriesDataXML::pointLine(const TChartSeries &series, int index) const
+void TSeriesDataXML::appendPointLine(QString &line, const TChartSeries &series, int index) const
 {
     const int flags = exportFormat();
-    QString line = QStringLiteral("<point ");
+    line += QLatin1String("<point ");
     if (IncludeIndex)
         line += attribute(QStringLiteral("index"), QString::number(index));
     if (flags & sfLabels)
@@ -45,21 +45,30 @@ QString TSeriesDataXML::pointLine(const TChartSeries &series, int index) const
     };
     if (flags & sfXValues)
         add(*series.NotMandatoryValueList());
-    for (const TChartValueList *list : valueListsAfterX(series))
-        add(*list);
-    return line + QStringLiteral("/>\r\n");
+    add(*series.MandatoryValueList());
+    const auto &lists = series.ValueLists();
+    for (std::size_t i = 2; i < lists.size(); ++i)
+        add(*lists[i]);
+    line += QLatin1String("/>\r\n");
 }
 
-QString TSeriesDataXML::seriesBlock(const TChartSeries &series) const
+void TSeriesDataXML::appendSeriesBlock(QString &text, const TChartSeries &series) const
 {
-    QString block = QStringLiteral("<series ") + attribute(QStringLiteral("title"), PlotEngine::SeriesTitleOrName(series))
-                    + u' ' + attribute(QStringLiteral("type"), GetGallerySeriesName(series)) + u' '
-                    + attribute(QStringLiteral("color"), colorText(series.Color())) + QStringLiteral(">\r\n");
-    block += QStringLiteral("<points ") + attribute(QStringLiteral("count"), QString::number(series.Count()))
-             + QStringLiteral(">\r\n");
-    for (int i = 0; i < series.Count(); ++i)
-        block += pointLine(series, i);
-    return block + QStringLiteral("</points>\r\n</series>\r\n\r\n");
+    text += QStringLiteral("<series ") + attribute(QStringLiteral("title"), PlotEngine::SeriesTitleOrName(series))
+            + u' ' + attribute(QStringLiteral("type"), GetGallerySeriesName(series)) + u' '
+            + attribute(QStringLiteral("color"), colorText(series.Color())) + QStringLiteral(">\r\n");
+    text += QStringLiteral("<points ") + attribute(QStringLiteral("count"), QString::number(series.Count()))
+            + QStringLiteral(">\r\n");
+    const qsizetype start = text.size();
+    for (int i = 0; i < series.Count(); ++i) {
+        appendPointLine(text, series, i);
+        // The first line tells the size of the others closely enough to allocate once.
+        if (i == 0) {
+            const qsizetype line = text.size() - start;
+            text.reserve(start + qsizetype(series.Count()) * (line + line / 4 + 4) + 64);
+        }
+    }
+    text += QLatin1String("</points>\r\n</series>\r\n\r\n");
 }
 
 QString TSeriesDataXML::AsString() const
@@ -72,10 +81,13 @@ QString TSeriesDataXML::AsString() const
             text += QStringLiteral(" encoding=\"") + MarkupText::escaped(Encoding, true) + u'"';
         text += QStringLiteral("?>\r\n");
     }
-    if (Series())
-        return text + seriesBlock(*Series());
+    if (Series()) {
+        appendSeriesBlock(text, *Series());
+        return text;
+    }
     text += QStringLiteral("<chart>\r\n");
     for (const TChartSeries *series : exportedSeries())
-        text += seriesBlock(*series);
-    return text + QStringLiteral("</chart>");
+        appendSeriesBlock(text, *series);
+    text += QLatin1String("</chart>");
+    return text;
 }

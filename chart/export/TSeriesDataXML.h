@@ -14,6 +14,6 @@ public:
     QString AsString() const override;
 
 private:
-    QString seriesBlock(const TChartSeries &series) const;
-    QString pointLine(const TChartSeries &series, int index) const;
+    void appendSeriesBlock(QString &text, const TChartSeries &series) const;
+    void appendPointLine(QString &line, const TChartSeries &series, int index) const;
 };

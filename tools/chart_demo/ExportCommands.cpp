@@ -6,10 +6,15 @@
 #include "PlotExportFormats.h"
 #include "TChart.h"
 #include "TCustomChart.h"
+#include "TPlotExportForm.h"
 #include "TPlotExportFormat.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
 #include <QTextStream>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -49,10 +54,81 @@ bool saveChart(TCustomChart &chart, const QString &file, int width, int height)
     }
 }
 
+// The widget's picture once it is on the screen; 0, or 1 when it cannot be shown or written.
+int saveScreenshot(QWidget &widget, const QString &file)
+{
+    if (!QTest::qWaitForWindowExposed(&widget, 10000)) {
+        QTextStream(stderr) << "the window was never shown\n";
+        return 1;
+    }
+    if (!widget.grab().save(file)) {
+        QTextStream(stderr) << "cannot write " << file << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+// The dialog's page named "Picture", "Native" or "Data"; none for another name.
+QWidget *dialogPage(const TPlotExportForm &form, const QString &name)
+{
+    if (name.compare(QLatin1String("Picture"), Qt::CaseInsensitive) == 0)
+        return form.TabPicture;
+    if (name.compare(QLatin1String("Native"), Qt::CaseInsensitive) == 0)
+        return form.TabNative;
+    if (name.compare(QLatin1String("Data"), Qt::CaseInsensitive) == 0)
+        return form.TabData;
+    return nullptr;
+}
+
+bool selectFormat(TPlotExportForm &form, const QString &extension)
+{
+    for (int row = 0; row < form.LBFormat->count(); ++row) {
+        form.LBFormat->setCurrentRow(row);
+        if (form.SelectedFormat()->FileExtension().compare(extension, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The export dialog on the demo's chart, on the page and format asked for. With a screenshot file
+// it saves the dialog's picture and ends; on the Native page the file size is ticked first, so the
+// picture shows the size of the file "Save..." writes.
+int showExportDialog(const QStringList &arguments, TChart &demo)
+{
+    QWidget *window = demo.window();
+    window->resize(1160, 420);
+    window->show();
+    TPlotExportForm form;
+    form.SetExportPanel(&demo);
+    form.show();
+    const QString pageName = value(arguments, QStringLiteral("--page"));
+    QWidget *page = dialogPage(form, pageName.isEmpty() ? QStringLiteral("Picture") : pageName);
+    if (!page) {
+        QTextStream(stderr) << "no dialog page \"" << pageName << "\"; pages: Picture, Native, Data\n";
+        return 2;
+    }
+    form.PageControl1->setCurrentWidget(page);
+    const QString extension = value(arguments, QStringLiteral("--format"));
+    if (!extension.isEmpty() && !selectFormat(form, extension)) {
+        QTextStream(stderr) << "No export format is registered for \"" << extension << "\"\n";
+        return 2;
+    }
+    const QString screenshot = value(arguments, QStringLiteral("--screenshot"));
+    if (screenshot.isEmpty()) {
+        form.exec();
+        return 0;
+    }
+    if (page == form.TabNative)
+        form.CBFileSize->setChecked(true);
+    return saveScreenshot(form, screenshot);
+}
+
 } // namespace
 
 int runExportCommand(const QStringList &arguments, TChart &demo, QWidget &window)
 {
+    if (arguments.contains(QStringLiteral("--export")))
+        return showExportDialog(arguments, demo);
     const QString save = value(arguments, QStringLiteral("--save"));
     const QString open = value(arguments, QStringLiteral("--chart"));
     if (save.isEmpty() && open.isEmpty())
@@ -72,7 +148,8 @@ int runExportCommand(const QStringList &arguments, TChart &demo, QWidget &window
         read->setMinimumSize(560, 380);
         layout->addWidget(read.release());
         window.show();
-        return QApplication::exec();
+        const QString screenshot = value(arguments, QStringLiteral("--screenshot"));
+        return screenshot.isEmpty() ? QApplication::exec() : saveScreenshot(window, screenshot);
     }
     TCustomChart &chart = read ? *read : static_cast<TCustomChart &>(demo);
     if (!read)

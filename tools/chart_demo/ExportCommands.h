@@ -1,6 +1,8 @@
 // The demo's file commands: "--save FILE [--width W --height H] [--chart IN]" writes the 2D demo
 // chart (or the chart read from IN) through the export format registered for FILE's extension
-// (".plot" the native file); "--chart FILE" alone shows a saved chart.
+// (".plot" the native file); "--chart FILE" alone shows a saved chart (with "--screenshot PNG" it
+// saves the window's picture and ends); "--export [--page Picture|
+// Native|Data] [--format EXT] [--screenshot FILE]" opens the export dialog on the demo chart.
 #pragma once
 
 #include <QStringList>

@@ -398,7 +398,7 @@ void TEPSCanvas::plainTextOut(int x, int y, const QString &text)
     m_out += ") cvn findfont ";
     // One unit per screen pixel: the size in pixels keeps the text as large against the chart as
     // on screen (its size in points would shrink it to three quarters).
-    appendShortest(m_out, font.Size() * 96.0 / 72.0);
+    appendShortest(m_out, textFontSize() * 96.0 / 72.0);
     m_out += " scalefont setfont";
     m_out += kEol;
     // The text's baseline: half its height below the given top.

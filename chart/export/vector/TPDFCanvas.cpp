@@ -424,7 +424,7 @@ void TPDFCanvas::plainTextOut(int x, int y, const QString &text)
 {
     const TFont &font = *Font();
     if (textAlign() & TA_BOTTOM)
-        y -= plotRound(font.Size() * 96.0 / 72.0);
+        y -= plotRound(textFontSize() * 96.0 / 72.0);
     const int index = m_page.fontIndex(font.toQFont());
     const double a = textAngle() * 0.01745329;
     appendColor(textRGB());
@@ -433,7 +433,7 @@ void TPDFCanvas::plainTextOut(int x, int y, const QString &text)
     m_content += ' ';
     // The page has one unit per screen pixel: the font's size in pixels keeps the text as large
     // against the chart as on screen (its size in points would shrink it to three quarters).
-    appendShortest(m_content, font.Size() * 96.0 / 72.0);
+    appendShortest(m_content, textFontSize() * 96.0 / 72.0);
     m_content += " Tf ";
     // The character spacing of a chart font; the plain font has none.
     const TPlotFont *chartFont = plotFont();

@@ -113,6 +113,16 @@ void TSVGCanvas::appendStroke()
     }
 }
 
+void TSVGCanvas::appendFillOpacity()
+{
+    // The blend value is a transparency: 30 % transparent is 70 % opaque.
+    if (const int blend = blendValue(); blend != 0) {
+        m_out += R"( fill-opacity=")";
+        appendShortest(m_out, (100 - blend) * 0.01);
+        m_out += '"';
+    }
+}
+
 void TSVGCanvas::appendFill(bool withStroke)
 {
     if (brushClear()) {
@@ -120,12 +130,7 @@ void TSVGCanvas::appendFill(bool withStroke)
     } else {
         m_out += " fill=";
         appendColor(brushRGB());
-        // The blend value is a transparency: 30 % transparent is 70 % opaque.
-        if (const int blend = blendValue(); blend != 0) {
-            m_out += R"( fill-opacity=")";
-            appendShortest(m_out, (100 - blend) * 0.01);
-            m_out += '"';
-        }
+        appendFillOpacity();
     }
     if (withStroke)
         appendStroke();
@@ -431,7 +436,7 @@ void TSVGCanvas::plainTextOut(int x, int y, const QString &text)
     const int anchorX = x;
     const int anchorY = y;
     if (textAlign() < TA_BOTTOM)
-        y += plotRound(font.Size() * 96.0 / 72.0);
+        y += plotRound(textFontSize() * 96.0 / 72.0);
     x = alignedX(x, text);
     m_out += R"(<text x=")";
     appendInt(m_out, x);
@@ -440,7 +445,7 @@ void TSVGCanvas::plainTextOut(int x, int y, const QString &text)
     m_out += R"(" font-family=")";
     appendXmlEscaped(m_out, font.Name(), true);
     m_out += R"(" font-size=")";
-    appendInt(m_out, font.Size());
+    appendInt(m_out, textFontSize());
     m_out += R"(pt" )";
     const TFontStyles style = font.Style();
     if (style.testFlag(fsItalic))
@@ -463,6 +468,8 @@ void TSVGCanvas::plainTextOut(int x, int y, const QString &text)
     }
     m_out += " fill=";
     appendColor(textRGB());
+    // A transparent text shadow is written inside its blend.
+    appendFillOpacity();
     m_out += '>';
     m_out += kEol;
     appendXmlCharacterReferences(m_out, text);

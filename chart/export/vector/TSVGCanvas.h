@@ -37,6 +37,7 @@ private:
     void appendColor(TColor rgb);
     void appendStroke();
     void appendFill(bool withStroke);
+    void appendFillOpacity();
     void appendRectangle(int left, int top, int right, int bottom);
     void appendEllipse(int left, int top, int right, int bottom);
     void appendPoints(const TPoint *points, std::size_t count);

@@ -390,7 +390,7 @@ void TVMLCanvas::plainTextOut(int x, int y, const QString &text)
     m_out += "; text-align:left;  font-family:";
     appendXmlEscaped(m_out, font.Name(), true);
     m_out += "; font-size:";
-    appendInt(m_out, plotRound(font.Size() * 1.4));
+    appendInt(m_out, plotRound(textFontSize() * 1.4));
     m_out += "; ";
     // CSS declarations take a colon, not an equals sign.
     const TFontStyles style = font.Style();

@@ -3,6 +3,8 @@
 
 #include "GuiCanvas.h"
 #include "PlotColor.h"
+#include "PlotDC.h"
+#include "PlotRound.h"
 #include "TBrush.h"
 #include "TFont.h"
 #include "TPen.h"
@@ -140,4 +142,14 @@ int VectorCanvas::alignedX(int x, const QString &text)
     case TA_CENTER: return x - TextWidth(text) / 2;
     default: return x;
     }
+}
+
+int VectorCanvas::textFontSize() const
+{
+    const TFont &font = *Font();
+    const int pixels = ReferenceCanvas()->dc().currentFont().pixelSize();
+    if (pixels <= 0 || pixels == font.pixelSize())
+        return font.Size();
+    // Points from pixels round back exactly: the core made the pixels from whole points.
+    return std::max(1, mulDiv(pixels, 72, font.PixelsPerInch()));
 }

@@ -61,6 +61,9 @@ protected:
     // Text colour, font and alignment of a text write, in the order the screen draws them.
     int textAlign() const { return GetTextAlign(); }
     double textAngle() const;
+    // The size in points of the text being written: the font's, or the zoomed size of a 3D or
+    // turned text in a zoomed 3D view, which the core writes through a font of that size.
+    int textFontSize() const;
     // X moved left by the text width for right alignment, by half of it (truncated) for centred.
     int alignedX(int x, const QString &text);
 

@@ -3,6 +3,7 @@
 #include "ExportTestSupport.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -37,4 +38,40 @@ TEST(ChartDemoCommands, SaveThroughTheFormatOfTheExtensionAndConvertSavedCharts)
     ASSERT_GE(bmp.size(), 26);
     EXPECT_EQ(qFromLittleEndian<qint32>(bmp.constData() + 18), 200);
     EXPECT_EQ(qFromLittleEndian<qint32>(bmp.constData() + 22), 100);
+}
+
+TEST(ChartDemoCommands, TheExportDialogTheEditorAndSavedChartsShowAsPictures)
+{
+    const QTemporaryDir dir;
+    const QString demo = QStringLiteral(TENSIMO_CHART_DEMO);
+    const auto path = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
+    ASSERT_EQ(runTool(demo, {QStringLiteral("--save"), path("c.plot")}).exitCode, 0);
+    const struct { QStringList arguments; int status; const char *picture; } cases[] = {
+        {{QStringLiteral("--export"), QStringLiteral("--page"), QStringLiteral("Native"), QStringLiteral("--screenshot"),
+          path("native.png")}, 0, "native.png"},
+        {{QStringLiteral("--german"), QStringLiteral("--export"), QStringLiteral("--format"), QStringLiteral("pdf"),
+          QStringLiteral("--screenshot"), path("bild.png")}, 0, "bild.png"},
+        {{QStringLiteral("--chart"), path("c.plot"), QStringLiteral("--screenshot"), path("chart.png")}, 0, "chart.png"},
+        {{QStringLiteral("--export"), QStringLiteral("--page"), QStringLiteral("Nowhere"), QStringLiteral("--screenshot"),
+          path("none.png")}, 2, "none.png"},
+        {{QStringLiteral("--export"), QStringLiteral("--format"), QStringLiteral("xyz"), QStringLiteral("--screenshot"),
+          path("xyz.png")}, 2, "xyz.png"},
+        {{QStringLiteral("--edit"), QStringLiteral("data"), QStringLiteral("--screenshot"), path("grid.png")}, 0, "grid.png"},
+        {{QStringLiteral("--edit"), QStringLiteral("gallery"), QStringLiteral("--screenshot"), path("gallery.png")}, 0,
+         "gallery.png"},
+        {{QStringLiteral("--edit"), QStringLiteral("nowhere"), QStringLiteral("--screenshot"), path("nowhere.png")}, 2,
+         "nowhere.png"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ToolResult result = runTool(demo, c.arguments);
+        EXPECT_EQ(result.exitCode, c.status) << result.err.toStdString();
+        const QImage picture(path(c.picture));
+        if (c.status == 0) {
+            EXPECT_GE(picture.width(), 300);
+            EXPECT_GE(picture.height(), 200);
+        } else {
+            EXPECT_TRUE(picture.isNull());
+        }
+    }
 }

@@ -1,9 +1,18 @@
 // The export dialog driven through its widgets.
 #include "ExportTestSupport.h"
+#include "FileSizeLimit.h"
 #include "ScriptedDialogService.h"
+#include "ScriptedMessageService.h"
 #include "TPlotExportForm.h"
+#include "TPlotExportFormat.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QGuiApplication>
+#include <QThread>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,7 +20,44 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
+
+// An environment variable set for one scope, then as it was.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const QString &value)
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_old(qgetenv(name))
+    {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedEnvironment(const ScopedEnvironment &) = delete;
+    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+// Waits for a file another process writes; false after 20 s.
+bool waitForFile(const QString &path)
+{
+    for (int i = 0; i < 400 && !QFile::exists(path); ++i)
+        QThread::msleep(50);
+    return QFile::exists(path);
+}
 
 class ExportDialogTest : public ExportTest
 {
@@ -22,6 +68,21 @@ protected:
         form.SetExportPanel(chart.get());
         form.show();
     }
+    bool selectFormat(const QString &extension) { return selectExportFormat(form, extension); }
+    // The buttons follow the page: leaving it and coming back sets them again.
+    void revisitPicturePage()
+    {
+        form.PageControl1->setCurrentWidget(form.TabData);
+        form.PageControl1->setCurrentWidget(form.TabPicture);
+    }
+    QString identify(const QByteArray &bytes)
+    {
+        return QString::fromLatin1(runTool(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%wx%h"),
+                                                                        QStringLiteral("-")},
+                                           bytes)
+                                       .out);
+    }
+
     std::unique_ptr<TChart> chart;
     TPlotExportForm form;
 };
@@ -52,6 +113,176 @@ TEST_F(ExportDialogTest, SavingWithAnotherExtensionWritesThatFormat)
     const QByteArray bytes = readFile(dir.filePath(QStringLiteral("x.emf")));
     ASSERT_GE(bytes.size(), 44);
     EXPECT_EQ(bytes.mid(40, 4), QByteArray(" EMF"));
+}
+
+TEST_F(ExportDialogTest, EveryRegisteredFormatIsListedWithItsFilterIndex)
+{
+    ScriptedDialogService dialogs;
+    const struct { const char *extension; int filterIndex; } expected[] = {
+        {"bmp", 1}, {"emf", 2}, {"htm", 4}, {"eps", 5}, {"svg", 6},
+        {"pdf", 7}, {"pcx", 8}, {"png", 9}, {"gif", 10}, {"jpg", 11},
+    };
+    ASSERT_EQ(form.LBFormat->count(), int(std::size(expected)));
+    for (int row = 0; row < form.LBFormat->count(); ++row) {
+        SCOPED_TRACE(expected[row].extension);
+        form.LBFormat->setCurrentRow(row);
+        form.BSave->click(); // cancelled: nothing queued
+        ASSERT_EQ(dialogs.calls().size(), row + 1);
+        const ScriptedDialogService::Call &call = dialogs.calls().last();
+        EXPECT_EQ(call.defaultSuffix, QLatin1String(expected[row].extension));
+        ASSERT_EQ(call.filters.size(), 11);
+        EXPECT_EQ(call.filterIndex, expected[row].filterIndex);
+        EXPECT_TRUE(call.filters[call.filterIndex - 1].endsWith(QStringLiteral("(*.%1)").arg(call.defaultSuffix)))
+            << call.filters[call.filterIndex - 1].toStdString();
+    }
+}
+
+TEST_F(ExportDialogTest, ZeroHeightPanelOpensAndZeroSizesMeanThePanels)
+{
+    TChart flat;
+    flat.resize(400, 0);
+    TPlotExportForm flatForm;
+    flatForm.SetExportPanel(&flat);
+    flatForm.show();
+    EXPECT_EQ(flatForm.UDHeight->value(), 0);
+    flatForm.UDWidth->setValue(300);
+    EXPECT_EQ(flatForm.UDHeight->value(), 0);
+
+    const QTemporaryDir dir;
+    ScriptedDialogService dialogs;
+    ASSERT_TRUE(selectFormat(QStringLiteral("bmp")));
+    form.CBAspect->setChecked(false);
+    form.UDWidth->setValue(0);
+    form.UDHeight->setValue(120);
+    dialogs.queueSaveFile(dir.filePath(QStringLiteral("narrow.bmp")));
+    form.BSave->click();
+    form.UDWidth->setValue(250);
+    form.UDHeight->setValue(0);
+    dialogs.queueSaveFile(dir.filePath(QStringLiteral("flat.bmp")));
+    form.BSave->click();
+    EXPECT_EQ(identify(readFile(dir.filePath(QStringLiteral("narrow.bmp")))), QStringLiteral("400x120"));
+    EXPECT_EQ(identify(readFile(dir.filePath(QStringLiteral("flat.bmp")))), QStringLiteral("250x300"));
+}
+
+TEST_F(ExportDialogTest, SendHandsAPrivateCopyToTheMailProgram)
+{
+    const QTemporaryDir tools;
+    const QTemporaryDir temp;
+    ASSERT_TRUE(selectFormat(QStringLiteral("bmp")));
+    {
+        const ScopedEnvironment path("PATH", tools.path());
+        revisitPicturePage();
+        EXPECT_FALSE(form.BSend->isEnabled());
+    }
+    // The stub notes its arguments and whether the attachment is there when it runs.
+    const QString stub = QDir(tools.path()).filePath(QStringLiteral("xdg-email"));
+    QFile script(stub);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n"
+                 "printf '%s\\n' \"$@\" > \"$0.args\"\n"
+                 "[ -f \"$4\" ] && echo present >> \"$0.args\"\n"
+                 ": > \"$0.done\"\n");
+    script.close();
+    ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    // A link planted where a shared temp folder would put the file.
+    const QString target = QDir(temp.path()).filePath(QStringLiteral("target"));
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("keep");
+    kept.close();
+    const QString planted = QDir(temp.path()).filePath(QStringLiteral("Plot.bmp"));
+    ASSERT_TRUE(QFile::link(target, planted));
+
+    const ScopedEnvironment path("PATH", tools.path() + QStringLiteral(":/usr/bin:/bin"));
+    const ScopedEnvironment tmp("TMPDIR", temp.path());
+    revisitPicturePage();
+    ASSERT_TRUE(form.BSend->isEnabled());
+    form.BSend->click();
+    ASSERT_TRUE(waitForFile(stub + QStringLiteral(".done")));
+    const QStringList args = QString::fromLocal8Bit(readFile(stub + QStringLiteral(".args"))).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(args.size(), 5) << args.join(u' ').toStdString();
+    EXPECT_EQ(args.mid(0, 3), (QStringList{QStringLiteral("--subject"), QStringLiteral("Plot"), QStringLiteral("--attach")}));
+    EXPECT_EQ(args[4], QStringLiteral("present"));
+    const QFileInfo attached(args[3]);
+    EXPECT_EQ(attached.fileName(), QStringLiteral("Plot.bmp"));
+    EXPECT_NE(attached.absolutePath(), QFileInfo(temp.path()).absoluteFilePath());
+    struct stat folder{};
+    ASSERT_EQ(stat(QFile::encodeName(attached.absolutePath()).constData(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    EXPECT_TRUE(readFile(attached.absoluteFilePath()).startsWith("BM"));
+    EXPECT_TRUE(QFileInfo(planted).isSymLink());
+    EXPECT_EQ(readFile(target), QByteArray("keep"));
+}
+
+TEST_F(ExportDialogTest, AFailedSaveShowsOneBoxKeepsTheOldFileAndTheDialogSavesAgain)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.bmp"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    ScriptedMessageService messages;
+    ScriptedDialogService dialogs;
+    ASSERT_TRUE(selectFormat(QStringLiteral("bmp")));
+    {
+        const FileSizeLimit limit;
+        dialogs.queueSaveFile(path);
+        form.BSave->click();
+    }
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown()[0].text.contains(QDir::toNativeSeparators(path))) << messages.shown()[0].text.toStdString();
+    EXPECT_EQ(readFile(path), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("x.bmp")});
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    dialogs.queueSaveFile(path);
+    form.BSave->click();
+    EXPECT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(identify(readFile(path)), QStringLiteral("400x300"));
+}
+
+TEST_F(ExportDialogTest, TheSecondMetafileFilterAndAWmfNameWriteAWindowsMetafile)
+{
+    const QTemporaryDir dir;
+    ScriptedDialogService dialogs;
+    ASSERT_TRUE(selectFormat(QStringLiteral("emf")));
+    auto *enhanced = form.findChild<QCheckBox *>(QStringLiteral("CBEnhanced"));
+    ASSERT_NE(enhanced, nullptr);
+    ASSERT_TRUE(enhanced->isChecked());
+    dialogs.queueSaveFile(dir.filePath(QStringLiteral("plain")), 3);
+    form.BSave->click();
+    enhanced->setChecked(true);
+    dialogs.queueSaveFile(dir.filePath(QStringLiteral("named.wmf")));
+    form.BSave->click();
+    for (const char *name : {"plain.wmf", "named.wmf"}) {
+        SCOPED_TRACE(name);
+        const QByteArray bytes = readFile(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_EQ(bytes.left(4), QByteArray::fromHex("d7cdc69a"));
+        EXPECT_TRUE(bytes.endsWith(QByteArray::fromHex("030000000000")));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("named.wmf"), QStringLiteral("plain.wmf")}));
+}
+
+TEST_F(ExportDialogTest, TheNativePageGivesTheSizeOfTheFileItSaves)
+{
+    const QTemporaryDir dir;
+    ScriptedDialogService dialogs;
+    form.PageControl1->setCurrentWidget(form.TabNative);
+    EXPECT_EQ(form.LabelSize->text(), QStringLiteral("?"));
+    form.CBFileSize->setChecked(true);
+    for (const bool withData : {true, false}) {
+        SCOPED_TRACE(withData);
+        form.CBNativeData->setChecked(withData);
+        const QString shown = form.LabelSize->text();
+        // A name of another extension still gives the chart file.
+        dialogs.queueSaveFile(dir.filePath(QStringLiteral("chart.txt")));
+        form.BSave->click();
+        const QByteArray bytes = readFile(dir.filePath(QStringLiteral("chart.plot")));
+        EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("6030570154504630")));
+        EXPECT_EQ(shown, QStringLiteral("%1 bytes").arg(bytes.size()));
+    }
 }
 
 } // namespace

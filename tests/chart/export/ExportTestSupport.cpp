@@ -6,6 +6,10 @@
 #include "ChartTestSetup.h"
 #include "ExportLibrary.h"
 #include "TLineSeries.h"
+#include "TPlotExportForm.h"
+#include "TPlotExportFormat.h"
+
+#include <QListWidget>
 
 #include <QFile>
 
@@ -60,4 +64,14 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool selectExportFormat(TPlotExportForm &form, const QString &extension)
+{
+    for (int row = 0; row < form.LBFormat->count(); ++row) {
+        form.LBFormat->setCurrentRow(row);
+        if (form.SelectedFormat()->FileExtension() == extension)
+            return true;
+    }
+    return false;
 }

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 class TLineSeries;
+class TPlotExportForm;
 
 // Starts the chart, editor and export libraries and the bundled test font.
 class ExportTest : public testing::Test
@@ -43,3 +44,6 @@ private:
 };
 
 QByteArray readFile(const QString &path);
+
+// Chooses the export dialog's listed format writing the extension; false when none does.
+bool selectExportFormat(TPlotExportForm &form, const QString &extension);

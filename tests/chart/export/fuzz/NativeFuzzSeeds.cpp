@@ -1,5 +1,6 @@
 // Writes the seed corpora of the native chart file fuzz targets: our own saves of a few charts,
-// binary (without the 8 header bytes) and text, with and without their points.
+// binary (without the 8 header bytes) and text, with and without their points, and the damaged
+// files kept for replay.
 #include "NativeChartFile.h"
 #include "NativeFuzzSupport.h"
 #include "TChart.h"
@@ -41,6 +42,25 @@ bool writeSeed(const QString &folder, int number, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// A kept binary file seeds the binary target without its header, a text file the text target.
+bool writeRegressSeeds(const QString &binary, const QString &text, int &number)
+{
+    const QByteArray header = QByteArray::fromHex("6030570154504630");
+    const QDir dir(QStringLiteral(NATIVE_REGRESS_DIR));
+    for (const QString &name : dir.entryList({QStringLiteral("*.plot")}, QDir::Files)) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray bytes = file.readAll();
+        ++number;
+        const bool written = bytes.startsWith(header) ? writeSeed(binary, number, bytes.mid(header.size()))
+                                                      : writeSeed(text, number, bytes);
+        if (!written)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -64,5 +84,5 @@ int main(int argc, char **argv)
                 return 1;
         }
     }
-    return 0;
+    return writeRegressSeeds(binary, text, number) ? 0 : 1;
 }

@@ -17,6 +17,14 @@ namespace {
 
 const TRect kPage{0, 0, 400, 300};
 
+// The stream of the image object.
+QByteArray imageStream(const QByteArray &pdf)
+{
+    const qsizetype object = pdf.indexOf("/Subtype /Image");
+    const qsizetype begin = pdf.indexOf("stream\r\n", object) + 8;
+    return pdf.mid(begin, pdf.indexOf("\r\nendstream", begin) - begin);
+}
+
 class PdfPictureTest : public VectorExportTest
 {
 protected:
@@ -36,6 +44,27 @@ protected:
     {
         return runTool(QStringLiteral("qpdf"), {"--check", files.write("picture.pdf", pdf)}).exitCode == 0;
     }
+    // The document of a JPEG file's picture, checked to carry the file's bytes and to pass qpdf.
+    QByteArray exportCopiedJpeg(const QByteArray &jpeg)
+    {
+        const QImage picture = QImage::fromData(jpeg);
+        if (picture.isNull()) {
+            ADD_FAILURE() << "the JPEG does not decode";
+            return {};
+        }
+        const QByteArray pdf = exportPicture(picture, jpeg);
+        EXPECT_EQ(imageStream(pdf), jpeg);
+        EXPECT_TRUE(qpdfPasses(pdf));
+        return pdf;
+    }
+    // The rendered picture's middle is the colour, within the tolerance per channel.
+    void expectRenderedColour(const QByteArray &pdf, const QColor &colour, int tolerance)
+    {
+        const QColor probe = rasterisePdf(files, pdf).pixelColor(100, 100);
+        EXPECT_NEAR(probe.red(), colour.red(), tolerance);
+        EXPECT_NEAR(probe.green(), colour.green(), tolerance);
+        EXPECT_NEAR(probe.blue(), colour.blue(), tolerance);
+    }
     // A grey picture of 40 x 30 through cjpeg -grayscale.
     QByteArray greyJpeg()
     {
@@ -50,14 +79,6 @@ protected:
     }
     ScratchFiles files;
 };
-
-// The stream of the image object.
-QByteArray imageStream(const QByteArray &pdf)
-{
-    const qsizetype object = pdf.indexOf("/Subtype /Image");
-    const qsizetype begin = pdf.indexOf("stream\r\n", object) + 8;
-    return pdf.mid(begin, pdf.indexOf("\r\nendstream", begin) - begin);
-}
 
 // A JPEG start with one frame header of the given marker and fields, and an end.
 QByteArray frameHeader(int marker, int precision, int width, int height, int components, int lengthExtra = 0)
@@ -84,18 +105,24 @@ QByteArray frameHeader(int marker, int precision, int width, int height, int com
 
 TEST_F(PdfPictureTest, AGreyJpegIsCopiedThroughAsDeviceGray)
 {
-    const QByteArray jpeg = greyJpeg();
-    const QImage picture = QImage::fromData(jpeg);
-    ASSERT_FALSE(picture.isNull());
-    const QByteArray pdf = exportPicture(picture, jpeg);
+    const QByteArray pdf = exportCopiedJpeg(greyJpeg());
     EXPECT_TRUE(pdf.contains("/ColorSpace /DeviceGray\r\n")) << pdf.left(2000).toStdString();
     EXPECT_TRUE(pdf.contains("/Filter [/DCTDecode]\r\n"));
-    EXPECT_EQ(imageStream(pdf), jpeg);
-    EXPECT_TRUE(qpdfPasses(pdf));
-    const QColor probe = rasterisePdf(files, pdf).pixelColor(100, 100);
-    EXPECT_NEAR(probe.red(), 128, 8);
-    EXPECT_NEAR(probe.green(), 128, 8);
-    EXPECT_NEAR(probe.blue(), 128, 8);
+    expectRenderedColour(pdf, QColor(128, 128, 128), 8);
+}
+
+TEST_F(PdfPictureTest, AnInvertedCmykJpegIsCopiedThroughAsDeviceCmyk)
+{
+    // ImageMagick writes CMYK with an Adobe segment, inverted as Photoshop does.
+    const ToolResult made = runTool(QStringLiteral("convert"), {"-size", "40x30", "xc:rgb(200,40,40)", "-colorspace",
+                                                                "CMYK", files.path("cmyk.jpg")});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    QFile file(files.path("cmyk.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = exportCopiedJpeg(file.readAll());
+    EXPECT_TRUE(pdf.contains("/ColorSpace /DeviceCMYK\r\n")) << pdf.left(2000).toStdString();
+    EXPECT_TRUE(pdf.contains("/Decode [1 0 1 0 1 0 1 0]"));
+    expectRenderedColour(pdf, QColor(200, 40, 40), 24);
 }
 
 TEST_F(PdfPictureTest, JpegFramesOfEveryKindAreRead)

@@ -10,6 +10,8 @@
 #include "TChartWall.h"
 #include "TFont.h"
 #include "TPen.h"
+#include "TPlotFont.h"
+#include "TPlotShadow.h"
 #include "TPieSeries.h"
 #include "TSVGCanvas.h"
 
@@ -206,4 +208,25 @@ TEST_F(SvgTest, OutlinedTextsAreWrittenAsText)
     chart.Title()->Font()->OutLine()->SetVisible(true);
     const QByteArray svg = exportChart(chart);
     EXPECT_TRUE(svg.contains("\r\nOutlined\r\n")) << svg.left(3000).toStdString();
+}
+
+TEST_F(SvgTest, ATransparentTextShadowIsWrittenTranslucentAndTheTextOpaque)
+{
+    TPlotFont font;
+    font.SetColor(clNavy);
+    font.Shadow()->SetColor(clGray);
+    font.Shadow()->SetSize(2);
+    font.Shadow()->SetTransparency(40);
+    SvgPass pass;
+    pass.canvas.AssignFont(&font);
+    pass.canvas.TextOut(20, 20, QStringLiteral("Shade"));
+    const QByteArray svg = pass.finish();
+    QByteArrayList texts;
+    for (const QByteArray &line : svg.split('\n'))
+        if (line.startsWith("<text"))
+            texts << line;
+    ASSERT_EQ(texts.size(), 2) << svg.toStdString();
+    EXPECT_TRUE(texts[0].contains(R"(fill="gray" fill-opacity="0.6")")) << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].contains(R"(fill="navy">)")) << texts[1].toStdString();
+    EXPECT_EQ(xmllint(svg, {QStringLiteral("--noout")}).exitCode, 0);
 }

@@ -9,6 +9,12 @@
 #include "PlotGerman.h"
 #include "PlotImaging.h"
 #include "TBackImage.h"
+#include "TEPSCanvas.h"
+#include "TFont.h"
+#include "TPDFCanvas.h"
+#include "TSVGCanvas.h"
+#include "TVMLCanvas.h"
+#include "TView3DOptions.h"
 #include "TEPSExportFormat.h"
 #include "TPDFExportFormat.h"
 #include "TPlotPDFPage.h"
@@ -23,6 +29,7 @@
 #include <QMimeData>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -180,4 +187,38 @@ TEST_F(VectorFormatTest, TheDemoSavesEachVectorFormatForItsReader)
         EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
     }
     EXPECT_FALSE(rasteriseSvg(files, read(files.path("demo.svg"))).isNull()); // and rsvg-convert draws it
+}
+
+TEST_F(VectorFormatTest, ZoomedThreeDTextsAreWrittenAtTheSizeTheScreenDraws)
+{
+    const TRect page{0, 0, 400, 300};
+    // Each canvas's document after one 3D text of a 10 point font in a view zoomed by the percent.
+    const auto written = [&](VectorCanvas &canvas, int zoom, const std::function<QByteArray()> &document) {
+        TView3DOptions view;
+        view.SetZoom(zoom);
+        canvas.InitWindow(nullptr, &view, clWhite, true, page);
+        canvas.Font()->SetSize(10);
+        canvas.TextOut3D(40, 40, 0, QStringLiteral("Zoomed"));
+        canvas.RotateLabel3D(40, 80, 0, QStringLiteral("Turned"), 90);
+        canvas.FlushBuffer(nullptr, nullptr, page);
+        return document();
+    };
+    const struct { const char *name; std::function<QByteArray(int)> draw; QByteArray plain; QByteArray zoomed; } cases[] = {
+        {"SVG", [&](int zoom) { TSVGCanvas c; return written(c, zoom, [&] { return c.takeOutput(); }); },
+         R"(font-size="10pt")", R"(font-size="20pt")"},
+        {"EPS", [&](int zoom) { TEPSCanvas c; return written(c, zoom, [&] { return c.takeOutput(); }); },
+         "13.3333333333333 scalefont", "26.6666666666667 scalefont"},
+        {"PDF", [&](int zoom) { TPlotPDFPage p(400, 300); TPDFCanvas c(p); return written(c, zoom, [&] { return p.content(); }); },
+         " 13.3333333333333 Tf", " 26.6666666666667 Tf"},
+        {"VML", [&](int zoom) { TVMLCanvas c; return written(c, zoom, [&] { return c.document(); }); },
+         "font-size:14;", "font-size:28;"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray plain = c.draw(100);
+        EXPECT_EQ(plain.count(c.plain), 2) << plain.toStdString();
+        const QByteArray zoomed = c.draw(200);
+        EXPECT_EQ(zoomed.count(c.zoomed), 2) << zoomed.toStdString();
+        EXPECT_FALSE(zoomed.contains(c.plain));
+    }
 }

@@ -1,0 +1,7 @@
+object TChart
+  object TLineSeries
+    Data = {
+      ABC
+      }
+  end
+end

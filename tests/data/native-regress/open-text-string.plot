@@ -1,0 +1,3 @@
+object TChart
+  Title.Text.Text = 'open
+end
