@@ -39,6 +39,9 @@ public:
     virtual bool setupDialog(QWidget *parent) = 0;
     // The print dialog before a job; false cancels the print.
     virtual bool printDialog(QWidget *parent) = 0;
+    // The print dialog offering the pages 1..lastPage, from and to preselected; on confirmation
+    // they hold the chosen range. False cancels the print.
+    virtual bool printRangeDialog(QWidget *parent, int lastPage, int &from, int &to) = 0;
 
     // Begins a job under the title (an empty title keeps the last one); false when no job could
     // start: no printer, or an output file that cannot be written.

@@ -89,6 +89,27 @@ bool QtPrinterService::printDialog(QWidget *parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool QtPrinterService::printRangeDialog(QWidget *parent, int lastPage, int &from, int &to)
+{
+    QPrintDialog dialog(m_printer.get(), parent);
+    dialog.setMinMax(1, lastPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setPrintRange(QAbstractPrintDialog::PageRange);
+    m_printer->setFromTo(from, to);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (dialog.printRange() == QAbstractPrintDialog::PageRange && m_printer->fromPage() > 0) {
+        from = m_printer->fromPage();
+        to = m_printer->toPage();
+    } else {
+        from = 1;
+        to = lastPage;
+    }
+    // The range belongs to this print only; later jobs print whole.
+    m_printer->setFromTo(0, 0);
+    return true;
+}
+
 bool QtPrinterService::beginJob(const QString &title)
 {
     if (m_painter || (printerNames().isEmpty() && m_printer->outputFileName().isEmpty()))

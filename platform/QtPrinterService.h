@@ -21,6 +21,7 @@ public:
     QSize screenSize() const override;
     bool setupDialog(QWidget *parent) override;
     bool printDialog(QWidget *parent) override;
+    bool printRangeDialog(QWidget *parent, int lastPage, int &from, int &to) override;
     bool beginJob(const QString &title) override;
     QPainter *jobPainter() const override { return m_painter.get(); }
     bool newPage() override;

@@ -75,6 +75,7 @@ enum Message : int {
     msgDefaultFontName = 105,
     msgPointerSize = 106,
     msgFunctionPeriod = 115,
+    msgPeriodRange = 141, // "Period range": the caption of a function's period range dialog
     msgDepthAxis = 122,
     msgSmallDots = 143,
     msgSeries = 153,
@@ -83,12 +84,24 @@ enum Message : int {
     msgSeriesDelete = 211,
     msgDepthTopAxis = 251,
     msgSubFoot = 270,
+    msgTitle = 138,
+    msgFooter = 139,
+    msgSubTitle = 269,
     msgPrintJobFailed = 271,
+    // The captions of the 3D page's view samples.
+    msgView2D = 252,
+    msgViewOrthoRight = 262,
+    msgViewOrthoLeft = 263,
+    msgView3DFront = 264,
+    msgView3DRight = 265,
+    msgView3DLeft = 266,
     // Texts of the editor forms.
     msgEditing = 46, // "Editing %s"
     msgChangeSeriesTitle = 70,
     msgNewSeriesTitle = 71,
     msgDeleteName = 77, // "Delete %s ?"
+    msgDateTimeFormat = 78, // "DateTime For&mat:"
+    msgValuesFormat = 80, // "Values For&mat:"
     msgMaximum = 81,
     msgMinimum = 82,
     msgDesiredIncrement = 83, // "Desired %s Increment"

@@ -29,3 +29,11 @@ void TPlotEventListeners::Broadcast(TPlotEvent &event, const std::function<bool(
             return;
     }
 }
+
+void TPlotEventListeners::Exchange(TPlotEventListener *a, TPlotEventListener *b)
+{
+    const qsizetype i = m_items.indexOf(a);
+    const qsizetype j = m_items.indexOf(b);
+    if (i >= 0 && j >= 0)
+        m_items.swapItemsAt(i, j);
+}

@@ -53,6 +53,8 @@ public:
     int Count() const { return int(m_items.size()); }
     TPlotEventListener *Item(int index) const { return m_items.value(index); }
     int IndexOf(TPlotEventListener *listener) const { return int(m_items.indexOf(listener)); }
+    // Swaps the places of two listed listeners; nothing when either is not listed.
+    void Exchange(TPlotEventListener *a, TPlotEventListener *b);
 
     // Sends the event to every listener in order. A listener may remove itself or others
     // meanwhile: the send goes over the list as it was, skipping those removed since.

@@ -81,14 +81,23 @@ double textToTime(const QString &text)
     return time.msecsSinceStartOfDay() / kMsecsPerDay;
 }
 
+namespace {
+
+QString shortDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+} // namespace
+
 double textToDate(const QString &text)
 {
     const QString trimmed = checkedText(text, notANumber);
     const QLocale locale;
-    QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
-    if (!shortFormat.contains(QStringLiteral("yyyy")))
-        shortFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    QDate date = locale.toDate(trimmed, shortFormat);
+    QDate date = locale.toDate(trimmed, shortDateFormat());
     if (!date.isValid())
         date = locale.toDate(trimmed, QLocale::LongFormat);
     if (!date.isValid())
@@ -110,6 +119,11 @@ QString timeText(double days)
     if (rest != 0)
         result += QStringLiteral(".%1").arg(rest, 3, 10, QLatin1Char('0'));
     return result;
+}
+
+QString dateText(double days)
+{
+    return QLocale().toString(PlotProcs::fromDateValue(days).date(), shortDateFormat());
 }
 
 QString incorrectValueMessage(const QString &reason)

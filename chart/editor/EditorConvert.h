@@ -20,6 +20,8 @@ double textToDate(const QString &text);
 // A duration below a day as the 24-hour text the readers take back ("6:00:00", "0:00:01.500");
 // a whole day reads "24:00:00".
 QString timeText(double days);
+// A date as the readers take it back: the locale's short date order with a four-digit year.
+QString dateText(double days);
 // The message the dialogs show for a refused text: "Incorrect value. Reason: ...".
 QString incorrectValueMessage(const QString &reason);
 

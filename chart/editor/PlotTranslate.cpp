@@ -75,6 +75,12 @@ public:
         }
     }
 
+    void translateObject(QObject *object)
+    {
+        const QSignalBlocker blocker(object);
+        translateTexts(object);
+    }
+
 private:
     // Widgets whose inner objects are their own machinery (a combo's line edit and list, a spin
     // box's edit) or the user's data.
@@ -86,9 +92,8 @@ private:
                qobject_cast<const QTabBar *>(object);
     }
 
-    void translateObject(QObject *object)
+    void translateTexts(QObject *object)
     {
-        const QSignalBlocker blocker(object);
         if (auto *label = qobject_cast<QLabel *>(object)) {
             if (translate(label->text(), [label](const QString &t) { label->setText(t); }))
                 label->adjustSize();
@@ -271,6 +276,8 @@ void TranslateControlTexts(QObject *control, const QList<QObject *> &except)
         const QSignalBlocker blocker(form);
         walk.translate(form->windowTitle(), [form](const QString &t) { form->setWindowTitle(t); });
     }
+    // The control's own texts too: a tab widget handed in alone has its tab titles translated.
+    walk.translateObject(control);
     walk.walkChildren(control);
 }
 

@@ -2,6 +2,10 @@
 // (its caption included) when it runs under the guarded application, else a warning.
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 void reportEditorException(const QString &what);
+// Runs a print; the message of a failure it raised, empty when it went through.
+QString printFailure(const std::function<void()> &print);

@@ -21,7 +21,14 @@ TButtonPen::TButtonPen(QWidget *parent)
 
 void TButtonPen::LinkPen(TPen *pen)
 {
+    m_source = nullptr;
     LinkProperty(pen, QString());
+}
+
+void TButtonPen::LinkPenSource(std::function<TPen *()> source, TPen *existing)
+{
+    m_source = std::move(source);
+    LinkProperty(existing, QString());
 }
 
 TPen *TButtonPen::Pen() const
@@ -47,6 +54,10 @@ void TButtonPen::DrawSymbol(TCanvas3D &canvas)
 void TButtonPen::editPen()
 {
     TPen *pen = Pen();
+    if (!pen && m_source) {
+        pen = m_source();
+        LinkProperty(pen, QString());
+    }
     if (!pen)
         return;
     if (EditChartPen(this, *pen, HideColor)) {

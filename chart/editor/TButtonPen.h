@@ -4,6 +4,8 @@
 
 #include "TPlotButton.h"
 
+#include <functional>
+
 class TPen;
 
 class TButtonPen : public TPlotButton
@@ -13,6 +15,9 @@ public:
     explicit TButtonPen(QWidget *parent = nullptr);
 
     void LinkPen(TPen *pen);
+    // A pen made only when asked for (an owner's creating accessor), so that showing a page
+    // creates nothing; the click asks it. The swatch shows the pen once it exists.
+    void LinkPenSource(std::function<TPen *()> source, TPen *existing);
     TPen *Pen() const;
     // The dialog leaves out its colour button (for pens whose colour another control sets).
     bool HideColor = false;
@@ -26,4 +31,6 @@ protected:
 
 private:
     void editPen();
+
+    std::function<TPen *()> m_source;
 };

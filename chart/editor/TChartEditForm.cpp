@@ -551,6 +551,14 @@ void TChartEditForm::ShowTab(TChartEditorTab tab)
         selectTreeNodeFor(SubPage->widget(int(tab)));
 }
 
+void TChartEditForm::RefreshPageNodes(TChartEditorTab tab)
+{
+    if (!m_treeMode || !m_shown)
+        return;
+    buildTree();
+    ShowTab(tab);
+}
+
 void TChartEditForm::EditSeriesPage(TChartSeries *series)
 {
     if (m_seriesForm && m_seriesForm->TheSeries() != series && !m_seriesForm->CanLeave()) {
@@ -635,7 +643,9 @@ void TChartEditForm::subTabChanged(int index)
     highlight(SubPage, index);
     if (m_treeMode)
         selectTreeNodeFor(SubPage->widget(index));
-    if (index > 0)
+    // Hiding the current tab moves the page control on, through tabs about to be hidden too:
+    // a hidden tab's page is never made.
+    if (index > 0 && IsTabShown(subTabOf(index)))
         showRegisteredPage(subTabOf(index), SubPage->widget(index));
 }
 

@@ -101,6 +101,9 @@ public:
     void EditSeriesPage(TChartSeries *series);
     // Activates a main tab or a Chart sub tab (and selects its node in tree mode).
     void ShowTab(TChartEditorTab tab);
+    // A page's items changed (a tool added or deleted): in tree mode the nodes are built again,
+    // the tab's node selected.
+    void RefreshPageNodes(TChartEditorTab tab);
 
     // The list's order-change event, routed by the component.
     std::function<void(TChartSeries *, TChartSeries *)> OnChangeSeriesOrder;

@@ -1,22 +1,193 @@
 // The gallery panel's layout, selection and keys.
 #include "TChartGalleryPanel.h"
 
+#include "ChartClassRegistry.h"
+#include "ChartTypeRegistries.h"
+#include "PlotEditorOptions.h"
 #include "PlotProcs.h"
+#include "SeriesUtilities.h"
+#include "TChartSeries.h"
+#include "TChartTitle.h"
 #include "TGalleryChart.h"
+#include "TPlotFunction.h"
+#include "TSubGalleryPopup.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
 
+namespace {
+
+const QString kSmoothGallery = QStringLiteral("SmoothGallery");
+// The library's line separator, which splits a description into title lines.
+constexpr QChar kLineSeparator(13);
+
+bool inMode(const TPlotSeriesType &type, bool functionsMode)
+{
+    return functionsMode ? type.FunctionClass != nullptr : type.SeriesClass && !type.FunctionClass;
+}
+
+} // namespace
+
 TChartGalleryPanel::TChartGalleryPanel(QWidget *parent)
     : QWidget(parent)
+    , m_smooth(PlotProcs::ReadEditorBool(kSmoothGallery, false))
+    , m_storedSmooth(m_smooth)
 {
     setObjectName(QStringLiteral("ChartGalleryPanel"));
     setFocusPolicy(Qt::StrongFocus);
 }
 
-TChartGalleryPanel::~TChartGalleryPanel() = default;
+TChartGalleryPanel::~TChartGalleryPanel()
+{
+    if (m_smooth != m_storedSmooth)
+        PlotProcs::WriteEditorBool(kSmoothGallery, m_smooth);
+}
+
+TChartSeries *TChartGalleryPanel::ChangingSeries() const
+{
+    return m_changingSeries;
+}
+
+void TChartGalleryPanel::SetChangingSeries(TChartSeries *series)
+{
+    m_changingSeries = series;
+}
+
+void TChartGalleryPanel::SetSmooth(bool value)
+{
+    m_smooth = value;
+    for (const auto &chart : m_charts)
+        chart->SetSmooth(value);
+}
+
+TGalleryChart *TChartGalleryPanel::AddTypeSample(const ChartClassDescriptor *seriesClass,
+                                                 const ChartClassDescriptor *functionClass, int numSeries,
+                                                 const QStringList &title)
+{
+    TGalleryChart *sample = AddChart();
+    sample->AutoRepaint = false;
+    sample->FunctionClass = functionClass;
+    sample->Title()->SetText(title);
+    // A type that names only a function shows it on line series.
+    if (!seriesClass)
+        seriesClass = ChartClassRegistry::instance().find(QStringLiteral("TLineSeries"));
+    for (int i = 0; seriesClass && i < std::max(1, numSeries); ++i)
+        CreateNewSeries(sample, sample, *seriesClass);
+    TChartSeries *changing = m_changingSeries;
+    const bool enabled = !(CheckSeries && changing && sample->SeriesCount() > 0 &&
+                           !sample->GetSeries(0)->IsValidSeriesSource(changing));
+    sample->setEnabled(enabled);
+    sample->setCursor(enabled ? PlotProcs::PlotCursor(PlotProcs::crPlotHand) : QCursor(Qt::ForbiddenCursor));
+    if (functionClass && functionClass->factory) {
+        const std::unique_ptr<QObject> made = functionClass->factory();
+        if (auto *function = qobject_cast<TPlotFunction *>(made.get()))
+            function->PrepareSeriesForGallery(*sample);
+    } else {
+        for (int i = 0; i < sample->SeriesCount(); ++i)
+            sample->GetSeries(i)->PrepareForGallery(enabled);
+    }
+    sample->SetSmooth(m_smooth);
+    sample->AutoRepaint = true;
+    sample->Invalidate();
+    return sample;
+}
+
+void TChartGalleryPanel::CreateGalleryPage(const QString &page)
+{
+    std::vector<const TPlotSeriesType *> types;
+    const TPlotSeriesTypes &registry = PlotSeriesTypes();
+    for (int i = 0; i < registry.Count(); ++i) {
+        const TPlotSeriesType &type = registry.GetItem(i);
+        if (type.GalleryPage.text() == page && inMode(type, FunctionsMode))
+            types.push_back(&type);
+    }
+    const int count = int(types.size());
+    m_numRows = m_numCols > 0 && count > m_numRows * m_numCols ? (count - 1) / m_numCols + 1 : 3;
+    ClearCharts();
+    for (const TPlotSeriesType *type : types)
+        AddTypeSample(type->SeriesClass, type->FunctionClass, type->NumGallerySeries,
+                      type->Description.text().split(kLineSeparator));
+    layoutCharts();
+    TGalleryChart *first = nullptr;
+    TGalleryChart *same = nullptr;
+    const TChartSeries *changing = m_changingSeries;
+    for (const auto &sample : m_charts) {
+        if (!first && sample->isEnabled())
+            first = sample.get();
+        if (!same && changing && !sample->FunctionClass && sample->SeriesCount() > 0 &&
+            sample->GetSeries(0)->metaObject() == changing->metaObject())
+            same = sample.get();
+    }
+    SetSelectedChart(same ? same : first);
+}
+
+void TChartGalleryPanel::CreateSubGalleryPage(const TChartSeries &series, int numSeries)
+{
+    const ChartClassDescriptor *seriesClass = ChartClassRegistry::instance().find(*series.metaObject());
+    ClearCharts();
+    int index = 0;
+    series.CreateSubGallery([&](const QString &name) {
+        TGalleryChart *sample = AddTypeSample(seriesClass, nullptr, numSeries, {name});
+        sample->AutoRepaint = false;
+        for (int i = 0; i < sample->SeriesCount(); ++i)
+            sample->GetSeries(i)->SetSubGallery(index);
+        sample->SubStyle = index++;
+        sample->AutoRepaint = true;
+        sample->Invalidate();
+    });
+    m_numRows = m_numCols > 0 ? std::max(1, (index + m_numCols - 1) / m_numCols) : m_numRows;
+    layoutCharts();
+    SetSelectedChart(m_charts.empty() ? nullptr : m_charts.front().get());
+}
+
+std::optional<GallerySelection> TChartGalleryPanel::GetSeriesClass() const
+{
+    if (!m_selected || m_selected->SeriesCount() == 0)
+        return std::nullopt;
+    GallerySelection selection;
+    selection.seriesClass = ChartClassRegistry::instance().find(*m_selected->GetSeries(0)->metaObject());
+    selection.functionClass = m_selected->FunctionClass;
+    selection.subIndex = m_subIndex;
+    return selection;
+}
+
+TSubGalleryPopup *TChartGalleryPanel::SubGallery() const
+{
+    return m_subGallery;
+}
+
+void TChartGalleryPanel::OpenSubGallery()
+{
+    if (!DisplaySub || !m_selected || m_selected->SeriesCount() == 0 || m_subGallery)
+        return;
+    auto *popup = new TSubGalleryPopup(this);
+    m_subGallery = popup;
+    TChartGalleryPanel &nested = *popup->Panel;
+    nested.SetView3D(m_view3D);
+    nested.SetSmooth(m_smooth);
+    nested.SetNumCols(m_numCols);
+    nested.CreateSubGalleryPage(*m_selected->GetSeries(0), m_selected->SeriesCount());
+    const int cellHeight = std::max(CellHeight(), 1);
+    popup->resize(width(), TSubGalleryPopup::kStripHeight + nested.NumRows() * cellHeight + 8);
+    popup->PlaceAt(m_selected->mapToGlobal(QPoint(0, m_selected->height())));
+    connect(popup, &TSubGalleryPopup::Finished, this, &TChartGalleryPanel::subGalleryClosed);
+    popup->show();
+    nested.setFocus();
+}
+
+void TChartGalleryPanel::subGalleryClosed(bool accepted, int subIndex)
+{
+    TGalleryChart *sample = m_selected;
+    if (accepted && sample && subIndex >= 0) {
+        for (int i = 0; i < sample->SeriesCount(); ++i)
+            sample->GetSeries(i)->SetSubGallery(subIndex);
+        m_subIndex = subIndex;
+        Q_EMIT OnSubSelected();
+    }
+    SetSelectedChart(sample);
+}
 
 void TChartGalleryPanel::SetNumRows(int value)
 {
@@ -88,6 +259,7 @@ TGalleryChart *TChartGalleryPanel::AddChart()
 void TChartGalleryPanel::ClearCharts()
 {
     m_selected = nullptr;
+    m_subIndex = -1;
     m_charts.clear();
 }
 
@@ -100,9 +272,14 @@ int TChartGalleryPanel::SelectedIndex() const
 
 void TChartGalleryPanel::SetSelectedChart(TGalleryChart *chart)
 {
+    // A sub-style belongs to the sample it was chosen for.
+    if (chart != m_selected)
+        m_subIndex = -1;
     m_selected = chart;
-    for (const auto &sample : m_charts)
+    for (const auto &sample : m_charts) {
         sample->SetHighlighted(sample.get() == chart, FocusRotation);
+        sample->SetShowSubMarker(DisplaySub && sample.get() == chart);
+    }
     Q_EMIT OnChangeChart();
 }
 
@@ -166,7 +343,10 @@ void TChartGalleryPanel::keyPressEvent(QKeyEvent *event)
         moveSelection(0, -1);
         break;
     case Qt::Key_Down:
-        moveSelection(0, 1);
+        if (event->modifiers().testFlag(Qt::AltModifier))
+            OpenSubGallery();
+        else
+            moveSelection(0, 1);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -195,8 +375,12 @@ bool TChartGalleryPanel::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (sample->isEnabled() && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            const bool onMarker = sample == m_selected && DisplaySub &&
+                                  sample->SubMarkerRect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
             SetSelectedChart(sample);
             setFocus();
+            if (onMarker)
+                OpenSubGallery();
         }
         return true;
     case QEvent::MouseButtonDblClick:

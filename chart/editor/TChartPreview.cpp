@@ -375,16 +375,12 @@ void TChartPreview::BPrintClick()
         const BusyCursor busy;
         // The printer the box shows, whatever a table's print dialog chose before.
         PrinterService::instance().usePrinter(CBPrinters->currentIndex());
-        try {
+        failure = printFailure([this] {
             if (m_navigator && m_navigator->PageCount() > 1)
                 m_navigator->Print();
             else
                 PlotPreviewPanel1->Print();
-        } catch (const std::exception &e) {
-            failure = QString::fromUtf8(e.what());
-        } catch (...) {
-            failure = QStringLiteral("Print: unknown failure");
-        }
+        });
     }
     // Reported once the hourglass is gone; the dialog stays usable.
     if (!failure.isEmpty())

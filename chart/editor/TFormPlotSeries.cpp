@@ -328,14 +328,39 @@ bool TFormPlotSeries::sourceEditorAgreesToClose()
     return !m_sourceEditor || m_sourceEditor->FormCloseQuery();
 }
 
+void TFormPlotSeries::closeManualPanel()
+{
+    // The grid may be inside one of its own handlers.
+    if (m_manualPanel) {
+        m_manualPanel->hide();
+        m_manualPanel->deleteLater();
+        m_manualPanel = nullptr;
+    }
+}
+
+void TFormPlotSeries::showManualPanel()
+{
+    const EditorFormFactory factory = FindEditorForm(QStringLiteral("TChartGrid"));
+    if (!factory || !m_series || m_manualPanel)
+        return;
+    m_manualPanel = factory(PanelSourceHost, m_series.data());
+    if (!m_manualPanel)
+        return;
+    PanelSourceHost->layout()->addWidget(m_manualPanel);
+    PlotProcs::PlotTranslateControl(m_manualPanel);
+    m_manualPanel->show();
+}
+
 void TFormPlotSeries::closeSourceEditor()
 {
+    closeManualPanel();
     if (m_sourceEditor && m_sourceEditor->FormCloseQuery())
         std::unique_ptr<TBaseSourceEditor> freed(m_sourceEditor.data());
 }
 
 void TFormPlotSeries::SeriesRemoved()
 {
+    closeManualPanel();
     if (m_sourceEditor) {
         // Its series is gone: there is nothing left to apply the changes to.
         m_sourceEditor->BApply->setEnabled(false);

@@ -11,8 +11,10 @@
 #include <QPointer>
 #include <QWidget>
 
+class EditorShownPage;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -21,6 +23,7 @@ class QSpinBox;
 class QTabWidget;
 class SeriesColorBox;
 class TButtonPen;
+class TFormPlotShape;
 
 
 class TFormPlotSeries : public QWidget, public TPlotEventListener
@@ -52,6 +55,9 @@ public:
     QComboBox *CBFormat;
     QLabel *LabelPercents;
     QLineEdit *EPercentFormat;
+    // The "..." buttons: shown once the format dialog is registered.
+    QPushButton *BValueFormat;
+    QPushButton *BPercentFormat;
     QGroupBox *GBHorizAxis;
     QComboBox *CBHorizAxis;
     QCheckBox *CBXDateTime;
@@ -80,6 +86,12 @@ public:
     QComboBox *CBArrowHead;
     QSpinBox *SEArrowHeadSize;
     QPushButton *BPointer;
+    // The shape editors of the marks and of their symbol: shown once the shape editor is
+    // registered, made on the first fill of the tab.
+    TFormPlotShape *MarksShape = nullptr;
+    TFormPlotShape *SymbolShape = nullptr;
+    EditorShownPage *TabSymbol = nullptr;
+    QCheckBox *CBSymbolVisible = nullptr;
 
     // "Data Source".
     QComboBox *CBDataSourceStyle;
@@ -109,6 +121,7 @@ public:
     // Leaving the form or one of its tabs: allowed unless the source editor refuses to close.
     bool CanLeave();
     TBaseSourceEditor *SourceEditor() const { return m_sourceEditor; }
+    QWidget *ManualPanel() const { return m_manualPanel; }
     // Tells the form its series is gone.
     void SeriesRemoved();
 
@@ -144,10 +157,16 @@ private:
     void fillGeneralTab();
     void fillAxisCombo(QComboBox *combo, bool horizontal);
     void fillMarksTab();
+    void addFormatButtons(QGridLayout &grid);
+    void editFormat(bool percent);
+    void fillMarksShapes();
     void fillDataSourceTab();
     void fillRandomPanel();
     void dataSourceStyleChosen(int index);
     void closeSourceEditor();
+    // The data grid on the series, when registered.
+    void showManualPanel();
+    void closeManualPanel();
     bool sourceEditorAgreesToClose();
 
     // A write from a control: guarded, then the chart told.
@@ -159,6 +178,7 @@ private:
     QPointer<TChartSeries> m_series;
     QPointer<TChartSeries> m_previousSeries;
     QPointer<TBaseSourceEditor> m_sourceEditor;
+    QPointer<QWidget> m_manualPanel;
     QPointer<QWidget> m_formatEditor;
     bool m_filling = true;
     bool m_tabChanging = false;

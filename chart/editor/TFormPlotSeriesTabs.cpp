@@ -149,6 +149,7 @@ void TFormPlotSeries::buildGeneralTab()
     grid->addWidget(CBSort, 7, 1);
     grid->addWidget(CBPersistent, 8, 0, 1, 2);
     grid->setRowStretch(9, 1);
+    addFormatButtons(*grid);
 }
 
 void TFormPlotSeries::connectGeneralTab()
@@ -257,6 +258,9 @@ void TFormPlotSeries::fillGeneralTab()
         CBFormat->addItem(PlotProcs::FormatToLocalSeparators(format));
     CBFormat->setCurrentIndex(int(formats.indexOf(s.ValueFormat())));
     EPercentFormat->setText(PlotProcs::FormatToLocalSeparators(s.PercentFormat()));
+    const bool formatDialog = bool(FindEditorForm(QStringLiteral("TFormatEditor")));
+    BValueFormat->setVisible(formatDialog);
+    BPercentFormat->setVisible(formatDialog);
 
     fillAxisCombo(CBHorizAxis, true);
     fillAxisCombo(CBVertAxis, false);
@@ -451,6 +455,7 @@ void TFormPlotSeries::fillMarksTab()
     CBArrowHead->setCurrentIndex(int(callout.ArrowHead()));
     SEArrowHeadSize->setValue(callout.ArrowHeadSize());
     BPointer->setVisible(bool(FindEditorForm(QStringLiteral("TSeriesPointerEditor"))));
+    fillMarksShapes();
     m_filling = wasFilling;
 }
 
@@ -541,11 +546,15 @@ void TFormPlotSeries::fillDataSourceTab()
     if (item == siRandom)
         fillRandomPanel();
     BApplyRandom->setEnabled(false);
-    // The function editor comes later: shown, but not to be changed yet.
+    // Without a function editor registered the choice is shown, but cannot be changed.
     const bool functionEditor = bool(FindEditorForm(QStringLiteral("TPlotFuncEditor")));
     TabDataSource->setEnabled(item != siFunction || functionEditor);
-    if (item >= 3 && !m_sourceEditor)
+    if ((item >= 3 || (item == siFunction && functionEditor)) && !m_sourceEditor)
         dataSourceStyleChosen(item);
+    if (item == siManual)
+        showManualPanel();
+    else
+        closeManualPanel();
 }
 
 void TFormPlotSeries::fillRandomPanel()
@@ -587,6 +596,8 @@ void TFormPlotSeries::dataSourceStyleChosen(int index)
             {});
         if (index == siRandom)
             fillRandomPanel();
+        else
+            showManualPanel();
         return;
     }
     EditorFormFactory factory;

@@ -4,6 +4,8 @@
 
 #include "TChart.h"
 
+struct ChartClassDescriptor;
+
 class TGalleryChart : public TChart
 {
     Q_OBJECT
@@ -19,10 +21,29 @@ public:
     // Margins 4 in 3D, 5 in 2D.
     void ApplyView3D(bool view3D);
 
+    // Drawn a second time at four times the size and reduced, for smooth lines and text.
+    bool Smooth() const { return m_smooth; }
+    void SetSmooth(bool value);
+    // The triangle near the top right corner that opens the sub-styles.
+    bool ShowSubMarker() const { return m_showSubMarker; }
+    void SetShowSubMarker(bool value);
+    QRect SubMarkerRect() const;
+
+    // The function the sample shows (its series is a plain one); none for a series type.
+    const ChartClassDescriptor *FunctionClass = nullptr;
+    // The sub-style a sub-gallery sample shows; -1 for a page sample.
+    int SubStyle = -1;
+
 protected:
     void DrawPanelBevels(TRect &rect) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The chart drawn at four times the size with labels, reduced into the widget's size.
+    QImage smoothPicture();
+
     bool m_highlighted = false;
     bool m_hovered = false;
+    bool m_smooth = false;
+    bool m_showSubMarker = false;
 };

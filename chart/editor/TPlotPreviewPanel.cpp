@@ -8,6 +8,7 @@
 #include "PlotImaging.h"
 #include "PlotProcs.h"
 #include "PlotRound.h"
+#include "PrintJob.h"
 #include "ServicePrinterInfo.h"
 #include "TCanvas3D.h"
 #include "TPlotCanvas3D.h"
@@ -434,15 +435,7 @@ void TPlotPreviewPanel::Print()
     QString title = m_title;
     if (title.isEmpty())
         title = Panel()->objectName();
-    const auto failed = [&printer] {
-        return PlotException(PlotConst::plotFormat(PlotConst::message(PlotConst::msgPrintJobFailed),
-                                                   {printer.destination()}));
-    };
-    if (!printer.beginJob(title))
-        throw failed();
-    try {
-        GuiCanvas canvas;
-        canvas.attachPainter(printer.jobPainter());
+    RunPrintJob(printer, title, [&](GuiCanvas &canvas) {
         for (TCustomPlotPanel *panel : panels) {
             panel->SetPrinterInfo(&servicePrinterInfo());
             const TRect r = panel->ChartPrintRect();
@@ -452,11 +445,5 @@ void TPlotPreviewPanel::Print()
                 panel->PrintPartialCanvas(&canvas, r);
         }
         DoAfterDraw();
-        canvas.endPaint();
-    } catch (...) {
-        printer.abortJob();
-        throw;
-    }
-    if (!printer.endJob())
-        throw failed();
+    });
 }

@@ -12,6 +12,7 @@
 #include "TCustomAxisPanel.h"
 #include "TCustomSeries.h"
 #include "TFormPlotSeries.h"
+#include "TPlotGradientEditor.h"
 #include "TSeriesPointer.h"
 
 #include <QCheckBox>
@@ -66,8 +67,6 @@ TSeriesPointerEditor::TSeriesPointerEditor(QWidget *parent, QObject *tag)
     BBorder->setText(QStringLiteral("B&order..."));
     CBColorEach = named(new QCheckBox(QStringLiteral("&Color Each "), this), "CBColorEach");
     BGradient = named(new QPushButton(QStringLiteral("&Gradient..."), this), "BPointerGradient");
-    // The gradient editor is not part of this library yet; absent, its button stays hidden.
-    BGradient->hide();
     PanelBottom = named(new QWidget(this), "PanelBottom");
     BClose = named(new QPushButton(QStringLiteral("Close"), PanelBottom), "BClose");
     auto *bottom = new QHBoxLayout(PanelBottom);
@@ -150,6 +149,10 @@ void TSeriesPointerEditor::connectControls()
         if (m_series && !m_filling)
             editorSet([&] { m_series->SetColorEachPoint(on); }, [this] { fill(); });
     });
+    connect(BGradient, &QPushButton::clicked, this, [this] {
+        if (m_pointer && EditPlotGradient(this, *m_pointer->Gradient()))
+            fillStyleIcons();
+    });
     connect(BClose, &QPushButton::clicked, this, [this] { window()->close(); });
 }
 
@@ -203,7 +206,7 @@ void TSeriesPointerEditor::applyVisible()
 {
     const bool on = m_pointer && m_pointer->Visible();
     for (QWidget *control : QList<QWidget *>{CBStyle, SEPointHorizSize, SEPointVertSize, LabelWidth, LabelHeight,
-                                             BPattern, BBorder, CBDefault, CBInflateMargins})
+                                             BPattern, BBorder, CBDefault, CBInflateMargins, BGradient})
         control->setEnabled(on);
     apply3DAvailability();
 }

@@ -346,8 +346,12 @@ char16_t *FloatToChars(double value, char16_t decimal, char16_t *out)
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
                                    kSignificantDigits - 1).ptr;
     const char *e = std::find(buffer, end, 'e');
+    // to_chars writes the exponent as e, a sign and two or three digits.
     int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    for (const char *p = e + 2; p < end; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    if (e[1] == '-')
+        exponent = -exponent;
     // Mantissa digits without the point and without trailing zeros.
     char digits[kSignificantDigits + 1];
     int count = 0;

@@ -27,6 +27,14 @@ TPlotCustomTool *TChartTools::Add(TPlotCustomTool *tool)
     return tool;
 }
 
+void TChartTools::Exchange(int a, int b)
+{
+    TPlotCustomTool *first = Item(a);
+    TPlotCustomTool *second = Item(b);
+    std::swap(m_items[std::size_t(a)], m_items[std::size_t(b)]);
+    m_owner.Listeners().Exchange(first, second);
+}
+
 void TChartTools::Clear()
 {
     // Always the first remaining one: a tool's destructor takes it out of the list.

@@ -22,6 +22,9 @@ public:
     int IndexOf(const TPlotCustomTool *tool) const;
     // Puts the tool on the owner panel, which then owns it.
     TPlotCustomTool *Add(TPlotCustomTool *tool);
+    // Swaps two tools in the list and in the owner's listeners, so that the one moved ahead also
+    // gets the chart's events first. Checked indices, as Item.
+    void Exchange(int a, int b);
     // Frees every tool.
     void Clear();
 

@@ -39,6 +39,10 @@ public:
     bool TypeFlag = true;
     // The panel refills the series through the function even without a data source.
     bool NoSourceRequired = false;
+    // The function editor offers one source series and the choice of its value list, and
+    // hides that choice; no function of the library sets them.
+    bool SingleSource = false;
+    bool HideValueChoice = false;
 
     // The series the function fills; moving the function moves its ownership.
     TChartSeries *ParentSeries() const { return m_parentSeries; }

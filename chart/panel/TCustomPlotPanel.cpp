@@ -66,7 +66,7 @@ TCustomPlotPanel::TCustomPlotPanel(QWidget *parent)
     , m_shadow(std::make_unique<TPlotShadow>(this))
     , m_view3DOptions(std::make_unique<TView3DOptions>(this))
     , m_panning(std::make_unique<TZoomPanning>(this))
-    , m_rememberedCursor(cursor())
+    , m_rememberedCursor(PlotProcs::PlotCursor(0))
 {
     // The chart paints every pixel: Qt need not erase anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -592,6 +592,9 @@ void TCustomPlotPanel::mousePressEvent(QMouseEvent *event)
 void TCustomPlotPanel::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
+    // A tool that took the last move keeps CancelMouse set; left so, it would keep the release from
+    // every tool, and the one dragging would never end its drag.
+    CancelMouse = false;
     runGuarded([&] {
         BroadcastMouseEvent(TPlotMouseEvent::meUp, mouseButton(event->button()), shiftState(*event),
                             event->position().toPoint().x(), event->position().toPoint().y());
@@ -617,9 +620,16 @@ void TCustomPlotPanel::mouseDoubleClickEvent(QMouseEvent *event)
         QWidget::mouseDoubleClickEvent(event);
 }
 
+void TCustomPlotPanel::SetCursor(int value)
+{
+    m_cursor = value;
+    m_rememberedCursor = PlotProcs::PlotCursor(value);
+    setCursor(m_rememberedCursor);
+}
+
 void TCustomPlotPanel::leaveEvent(QEvent *event)
 {
-    setCursor(m_rememberedCursor);
+    RestoreCursor();
     m_panning->Active = false;
     QWidget::leaveEvent(event);
 }

@@ -38,6 +38,7 @@ class TCustomPlotPanel : public QWidget, public PlotPanelHost, public PropertyDe
     Q_PROPERTY(int BorderRound READ BorderRound WRITE SetBorderRound)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
     Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
     Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
     Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
@@ -97,6 +98,13 @@ public:
     TColor paintColor() const { return m_color == clDefault ? clBtnFace : m_color; }
     void SetColor(TColor value) { setPanelProperty(m_color, value); }
     TChartHiddenPen *Border() const { return m_border.get(); }
+    // The chart's own mouse cursor by number (0 the default, PlotProcs::PlotCursor's numbers): the
+    // number is what files keep; the shape is put back whenever a tool or a drag changed it.
+    int Cursor() const { return m_cursor; }
+    void SetCursor(int value);
+    Q_INVOKABLE bool IsCursorStored() const { return m_cursor != 0; }
+    // Puts the chart's own cursor back after a tool, a series or a drag showed another.
+    void RestoreCursor() { setCursor(m_rememberedCursor); }
     void SetBorder(const TChartHiddenPen *value);
     // Corner radius of a rounded window; 0 is square.
     int BorderRound() const { return m_borderRound; }
@@ -272,5 +280,6 @@ private:
     bool m_destroying = false;
     bool m_applyingRound = false;
     bool m_failureReported = false;
+    int m_cursor = 0;
     QCursor m_rememberedCursor;
 };

@@ -547,8 +547,9 @@ void TCustomBarSeries::CreateSubGallery(const std::function<void(const QString &
 void TCustomBarSeries::SetSubGallery(int index)
 {
     const auto arrange = [this](TMultiBar arrangement) {
-        // A lone sample gets a twin, so that the arrangement shows.
-        if (TCustomAxisPanel *chart = ParentChart(); chart && chart->SeriesCount() == 1) {
+        // A lone gallery sample gets a twin, so that the arrangement shows; a user's own series
+        // given the style keeps its chart as it is.
+        if (TCustomAxisPanel *chart = ParentChart(); m_gallerySample && chart && chart->SeriesCount() == 1) {
             QObject *made = metaObject()->newInstance(Q_ARG(QObject *, parent()));
             if (auto *twin = qobject_cast<TCustomBarSeries *>(made)) {
                 twin->Assign(*this);
@@ -586,6 +587,7 @@ void TCustomBarSeries::SetSubGallery(int index)
 void TCustomBarSeries::PrepareForGallery(bool enabled)
 {
     TChartSeries::PrepareForGallery(enabled);
+    m_gallerySample = true;
     SetBarWidthPercent(85);
     SetBarStyle(bsRectGradient);
     m_gradient->SetVisible(true);

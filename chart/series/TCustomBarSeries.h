@@ -204,6 +204,7 @@ private:
     TBarSeriesGradient *m_gradient = nullptr; // children
     TChartHiddenPen *m_tickLines = nullptr;
     bool m_autoBarSize = false;
+    bool m_gallerySample = false; // prepared as a gallery's sample
     bool m_autoMarkPosition = true;
     TBarStyle m_barStyle = bsRectangle;
     int m_barWidthPercent = 70;

@@ -95,6 +95,19 @@ bool FakePrinterService::printDialog(QWidget *)
     return acceptPrintDialog;
 }
 
+bool FakePrinterService::printRangeDialog(QWidget *, int lastPage, int &from, int &to)
+{
+    ++rangeDialogs;
+    rangeDialogLastPage = lastPage;
+    if (!acceptRangeDialog)
+        return false;
+    if (rangeFrom > 0)
+        from = rangeFrom;
+    if (rangeTo > 0)
+        to = rangeTo;
+    return true;
+}
+
 bool FakePrinterService::beginJob(const QString &title)
 {
     ++jobs;

@@ -36,6 +36,7 @@ public:
     QSize screenSize() const override { return m_screen; }
     bool setupDialog(QWidget *parent) override;
     bool printDialog(QWidget *parent) override;
+    bool printRangeDialog(QWidget *parent, int lastPage, int &from, int &to) override;
     bool beginJob(const QString &title) override;
 
     // The print dialog's answer, and how often each dialog and job was asked for.
@@ -44,6 +45,12 @@ public:
     // shared printer, as Qt's dialog does. Empty: the dialog keeps the printer.
     QString printDialogFile;
     int printDialogs = 0;
+    // The range dialog's answer: accepted with the range (0 keeps the preselected bound).
+    bool acceptRangeDialog = true;
+    int rangeFrom = 0;
+    int rangeTo = 0;
+    int rangeDialogs = 0;
+    int rangeDialogLastPage = 0;
     int setupDialogs = 0;
     int jobs = 0;
     // The document name of the last job that started.

@@ -4,27 +4,36 @@
 // and saves it as a picture, then ends; with "--series-pictures DIR" it saves the charts of the
 // further windows at 800 x 500 as PNG files in DIR; "--back-image FILE" shows a picture of a
 // registered format (an animated GIF plays) behind the 2D chart, and with "--screenshot FILE" a
-// second screenshot FILE-later 500 ms after the first; "--options-page EXT FILE" saves that export
-// format's options page; "--save FILE" and "--chart FILE" are the file commands of ExportCommands.h.
+// second screenshot FILE-later at least 500 ms after the first, once the chart shows another
+// frame; "--options-page EXT FILE" saves that export format's options page; "--save FILE",
+// "--chart FILE" and "--export" are the file commands of ExportCommands.h; "--german" shows the
+// library's forms and texts in German.
+// A fourth window shows the tools; "--tools --screenshot FILE" drags its colour line, draws a
+// line, rests on a point and turns its 3D chart, then saves FILE and FILE-3d, and fails when a
+// tool left pixels that a fresh redraw does not draw. "Edit..." opens the chart editor on the 2D
+// chart; "--edit data|gallery --screenshot FILE" saves its Data tab or its series gallery.
 #include "ChartEditorLibrary.h"
 #include "ChartLibrary.h"
 #include "DemoCharts.h"
+#include "EditorCommands.h"
 #include "ExportCommands.h"
 #include "ExportLibrary.h"
 #include "PlotExportFormats.h"
+#include "PlotGerman.h"
 #include "PlotPictures.h"
 #include "TPlotExportFormat.h"
 #include "SeriesDemoCharts.h"
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
+#include "ToolDemoCharts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMouseEvent>
 #include <QStringList>
 #include <QTest>
 #include <QTextStream>
@@ -32,12 +41,7 @@
 
 namespace {
 
-void sendMouse(QWidget &widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, at, widget.mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
-    QApplication::processEvents();
-}
+using ToolDemoCharts::sendMouse;
 
 // What a user does first: drags a rectangle to zoom in, then points at the curve.
 void zoomAndPoint(QWidget &chart)
@@ -118,6 +122,64 @@ int saveOptionsPage(TChart &chart, const QString &extension, const QString &file
     return page->grab().save(fileName) ? 0 : 1;
 }
 
+// The tools window: the flat chart with its tools and the 3D chart beside it.
+struct ToolsWindow
+{
+    ToolsWindow()
+    {
+        window.setWindowTitle(QStringLiteral("Tensimo chart demo: tools"));
+        auto *layout = new QHBoxLayout(&window);
+        flat = new TChart(&window);
+        deep = new TChart(&window);
+        flat->setMinimumSize(760, 460);
+        deep->setMinimumSize(520, 460);
+        layout->addWidget(flat);
+        layout->addWidget(deep);
+        tools = ToolDemoCharts::fillFlat(*flat);
+        ToolDemoCharts::fill3D(*deep);
+    }
+
+    // Shown and drawn once, so that the callout finds the pixel of its point.
+    bool show()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window, 10000))
+            return false;
+        flat->repaint();
+        ToolDemoCharts::pointCallout(tools);
+        flat->repaint();
+        deep->repaint();
+        return true;
+    }
+
+    QWidget window;
+    TChart *flat = nullptr;
+    TChart *deep = nullptr;
+    ToolDemoCharts::FlatTools tools;
+};
+
+int saveToolScreenshots(const QString &fileName)
+{
+    ToolsWindow tools;
+    if (!tools.show()) {
+        QTextStream(stderr) << "the window was never shown\n";
+        return 1;
+    }
+    QStringList ghosts = ToolDemoCharts::driveFlat(*tools.flat, tools.tools);
+    ghosts << ToolDemoCharts::driveRotate(*tools.deep);
+    const QFileInfo first(fileName);
+    const QString deepFile = first.dir().filePath(first.completeBaseName() + QStringLiteral("-3d.") + first.suffix());
+    for (const auto &[chart, file] : {std::pair{tools.flat, fileName}, std::pair{tools.deep, deepFile}}) {
+        if (!chart->grab().save(file)) {
+            QTextStream(stderr) << "cannot write " << file << '\n';
+            return 1;
+        }
+    }
+    for (const QString &step : ghosts)
+        QTextStream(stderr) << "ghost pixels after: " << step << '\n';
+    return ghosts.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,6 +188,8 @@ int main(int argc, char **argv)
     registerChartLibrary();
     registerChartEditor();
     registerExportFormats();
+    if (app.arguments().contains(QStringLiteral("--german")))
+        PlotGerman::SelectGermanLanguage();
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tensimo chart demo"));
@@ -138,6 +202,9 @@ int main(int argc, char **argv)
     }
     DemoCharts::fill(*flat, false);
     DemoCharts::fill(*deep, true);
+    auto *edit = new QPushButton(QStringLiteral("Edit..."), &window);
+    layout->addWidget(edit, 0, Qt::AlignTop);
+    QObject::connect(edit, &QPushButton::clicked, flat, [flat] { EditorCommands::editChart(*flat); });
 
     const QStringList args = app.arguments();
     const qsizetype backImage = args.indexOf(QStringLiteral("--back-image"));
@@ -145,6 +212,8 @@ int main(int argc, char **argv)
         return 2;
     if (const qsizetype page = args.indexOf(QStringLiteral("--options-page")); page >= 0 && page + 2 < args.size())
         return saveOptionsPage(*flat, args[page + 1], args[page + 2]);
+    if (const int status = EditorCommands::runEditorCommand(args, *flat); status >= 0)
+        return status;
     QWidget savedChartWindow;
     if (const int status = runExportCommand(args, *flat, savedChartWindow); status >= 0)
         return status;
@@ -162,6 +231,8 @@ int main(int argc, char **argv)
             QTextStream(stderr) << "usage: chart_demo [--screenshot FILE]\n";
             return 2;
         }
+        if (args.contains(QStringLiteral("--tools")))
+            return saveToolScreenshots(args[option + 1]);
         window.resize(1160, 420);
         window.show();
         // A real display maps the window some time after show(): mouse events sent before it is
@@ -172,16 +243,23 @@ int main(int argc, char **argv)
         }
         flat->repaint();
         zoomAndPoint(*flat);
-        if (!flat->grab().save(args[option + 1])) {
+        const QImage shown = flat->grab().toImage();
+        if (!shown.save(args[option + 1])) {
             QTextStream(stderr) << "cannot write " << args[option + 1] << '\n';
             return 1;
         }
-        // With a back image, a second picture 500 ms later shows whether it plays.
+        // With a back image, a second picture at least 500 ms later shows whether it plays: taken
+        // once the chart shows another picture, or after 5 s (a still image, or a busy machine).
         if (backImage >= 0) {
             QTest::qWait(500);
+            QImage next = flat->grab().toImage();
+            for (int waited = 500; next == shown && waited < 5000; waited += 100) {
+                QTest::qWait(100);
+                next = flat->grab().toImage();
+            }
             const QFileInfo first(args[option + 1]);
             const QString later = first.dir().filePath(first.completeBaseName() + QStringLiteral("-later.") + first.suffix());
-            if (!flat->grab().save(later)) {
+            if (!next.save(later)) {
                 QTextStream(stderr) << "cannot write " << later << '\n';
                 return 1;
             }
@@ -211,5 +289,8 @@ int main(int argc, char **argv)
         scene.fill(*chart);
     }
     seriesWindow.show();
+
+    ToolsWindow toolsWindow;
+    toolsWindow.show();
     return app.exec();
 }

@@ -26,6 +26,7 @@
 #include "chart/engine/TChartAxis.h"
 #include "chart/engine/TChartAxisTitle.h"
 #include "chart/engine/TChartSeries.h"
+#include "chart/series/PixelColumnCache.h"
 #include "chart/series/TChart.h"
 #include "chart/series/TChartLegend.h"
 #include "chart/series/TChartTitle.h"
@@ -653,4 +654,47 @@ TEST_F(DiagramWindow, AStoredPointCountOutsideItsBoundsDrawsTheDefault)
         });
         EXPECT_TRUE(messages.shown().isEmpty());
     }
+}
+
+TEST_F(DiagramWindow, ItsCurvesRedrawnUnchangedZoomedOrLogarithmicShowWhatAFreshDrawingShows)
+{
+    startWith({w2000Record()});
+    setUnits(0, 0);
+    form->settingsDialog()->Edit1->setText(QStringLiteral("20000"));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_EQ(window->pointCount(), 20000);
+    TChart *chart = window->Chart1;
+    const auto fresh = [chart] {
+        PixelColumnCache::setEnabled(false);
+        chart->Invalidate();
+        const QImage image = chart->grab().toImage();
+        PixelColumnCache::setEnabled(true);
+        return image;
+    };
+    chart->grab();
+    const std::uint64_t replays = PixelColumnCache::replays();
+    chart->Invalidate(); // as an expose does
+    const QImage kept = chart->grab().toImage();
+    EXPECT_GT(PixelColumnCache::replays(), replays);
+    EXPECT_EQ(kept, fresh());
+
+    TChartAxis *bottom = chart->BottomAxis();
+    TChartAxis *left = chart->LeftAxis();
+    const QPoint from(bottom->ValueToPixel(20), left->ValueToPixel(0.8));
+    const QPoint to(bottom->ValueToPixel(60), left->ValueToPixel(0.1));
+    QTest::mousePress(chart, Qt::LeftButton, {}, from);
+    QTest::mouseMove(chart, to);
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
+    ASSERT_TRUE(chart->Zoomed);
+    const QImage zoomed = chart->grab().toImage();
+    EXPECT_NE(zoomed, kept);
+    EXPECT_EQ(zoomed, fresh());
+
+    window->CheckBox1->click(); // logarithmic, unzoomed
+    ASSERT_TRUE(left->Logarithmic());
+    const QImage logarithmic = chart->grab().toImage();
+    EXPECT_NE(logarithmic, kept);
+    EXPECT_EQ(logarithmic, fresh());
+    window->BitBtn3->click();
 }

@@ -37,7 +37,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -45,8 +47,15 @@ class ChartEditor : public EditorChartTest
 {
 protected:
     TChartEditor editor;
+    // The library's own chart pages are taken away: each test registers the pages it looks at.
+    std::vector<std::unique_ptr<ScopedEditorPage>> noChartPages;
 
-    ChartEditor() { editor.SetChart(chart.get()); }
+    ChartEditor()
+    {
+        editor.SetChart(chart.get());
+        for (const TChartEditorTab tab : {cetGeneral, cetAxis, cetTitles, cetLegend, cetPanel, cetPaging, cetWalls, cet3D})
+            noChartPages.push_back(std::make_unique<ScopedEditorPage>(tab));
+    }
 
     // Runs Execute; the check sees the form while it shows, then the form closes.
     void execute(const std::function<void(TChartEditForm &)> &check)
@@ -145,21 +154,25 @@ TEST_F(ChartEditor, AutoRepaintIsOffForTheDialogAndBackAfterItEvenWhenAHandlerTh
 TEST_F(ChartEditor, TabsFollowRegistrationHidingAndTheHelpOption)
 {
     addLineSeries();
+    const ScopedEditorPage no3D(cet3D);
+    const ScopedEditorPage noTools(cetTools);
+    const ScopedEditorPage axis(cetAxis, labelPage("AxisPage"));
     editor.Options |= ceHelp;
     execute([&](TChartEditForm &form) {
-        // Only the series list among the Chart sub tabs, the series editor and Print are built here.
+        // Of the Chart sub tabs, only the registered ones show.
         EXPECT_TRUE(subTabShown(form, form.TabSeriesList));
-        EXPECT_FALSE(subTabShown(form, form.TabAxis));
+        EXPECT_TRUE(subTabShown(form, form.TabAxis));
+        EXPECT_FALSE(subTabShown(form, form.TabWalls));
         EXPECT_TRUE(mainTabShown(form, form.TabChart));
         EXPECT_TRUE(mainTabShown(form, form.TabSeries));
         EXPECT_TRUE(mainTabShown(form, form.TabPrint));
-        EXPECT_FALSE(mainTabShown(form, form.TabData));
+        EXPECT_TRUE(mainTabShown(form, form.TabData));
         EXPECT_FALSE(mainTabShown(form, form.TabExport));
         EXPECT_TRUE(form.ButtonHelp->isVisible());
         EXPECT_FALSE(form.ButtonHelp->isEnabled()); // no help file here
     });
     editor.Options &= ~TChartEditorOptions(ceHelp);
-    editor.HideTabs = {cetMain};
+    editor.HideTabs = {cetMain, cetAxis};
     execute([&](TChartEditForm &form) {
         EXPECT_FALSE(mainTabShown(form, form.TabChart)); // no sub tab left
         EXPECT_FALSE(form.ButtonHelp->isVisible());
@@ -169,6 +182,9 @@ TEST_F(ChartEditor, TabsFollowRegistrationHidingAndTheHelpOption)
 TEST_F(ChartEditor, AHiddenDefaultTabFallsToTheNextVisibleOneElseToTheLaterMainTabs)
 {
     addLineSeries();
+    const ScopedEditorPage no3D(cet3D);
+    const ScopedEditorPage noTools(cetTools);
+    const ScopedEditorPage noPaging(cetPaging);
     const ScopedEditorPage axis(cetAxis, labelPage("AxisPage"));
     const ScopedEditorPage walls(cetWalls, labelPage("WallsPage"));
     const struct {
@@ -182,7 +198,8 @@ TEST_F(ChartEditor, AHiddenDefaultTabFallsToTheNextVisibleOneElseToTheLaterMainT
         {"upwards to the next visible", cetLegend, {}, "TabChart", "TabWalls"},
         {"downwards when none above", cet3D, {}, "TabChart", "TabWalls"},
         {"downwards past hidden ones", cet3D, {cetWalls, cetAxis}, "TabChart", "TabSeriesList"},
-        {"no sub tab: Print", cetTitles, {cetMain, cetAxis, cetWalls}, "TabPrint", nullptr},
+        {"no sub tab: Data", cetTitles, {cetMain, cetAxis, cetWalls}, "TabData", nullptr},
+        {"no sub tab nor Data: Print", cetTitles, {cetMain, cetAxis, cetWalls, cetSeriesData}, "TabPrint", nullptr},
         {"Print itself", cetPrintPreview, {}, "TabPrint", nullptr},
     };
     for (const auto &c : cases) {
@@ -202,7 +219,7 @@ TEST_F(ChartEditor, SeriesDefaultTabsOpenTheSeriesEditorOnTheFirstSeries)
     TLineSeries *first = addLineSeries();
     addLineSeries();
     const struct { TChartEditorTab tab; const char *seriesTab; } cases[] = {
-        {cetSeriesMarks, "TabMarks"}, {cetSeriesGeneral, "TabGeneral"}, {cetAllSeries, "TabGeneral"}};
+        {cetSeriesMarks, "TabMarks"}, {cetSeriesGeneral, "TabGeneral"}, {cetAllSeries, "TabFormat"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.seriesTab);
         editor.DefaultTab = c.tab;
@@ -217,12 +234,14 @@ TEST_F(ChartEditor, SeriesDefaultTabsOpenTheSeriesEditorOnTheFirstSeries)
 
 TEST_F(ChartEditor, TheTreeListsTheSeriesAndTheShownPagesAndCollapsesManySeries)
 {
+    const ScopedEditorPage noTools(cetTools);
     for (int i = 0; i < 11; ++i)
         addLineSeries();
     editor.TreeView = true;
     const ScopedEditorPage axis(cetAxis, labelPage("AxisPage"));
     execute([&](TChartEditForm &form) {
-        EXPECT_EQ(rootNodes(form), (QStringList{QStringLiteral("Series"), QStringLiteral("Chart"), QStringLiteral("Print")}));
+        EXPECT_EQ(rootNodes(form), (QStringList{QStringLiteral("Series"), QStringLiteral("Chart"), QStringLiteral("Data"),
+                                                QStringLiteral("Print")}));
         QTreeWidgetItem *seriesNode = form.Tree->topLevelItem(0);
         EXPECT_EQ(seriesNode->childCount(), 11);
         EXPECT_FALSE(seriesNode->isExpanded());
@@ -236,7 +255,7 @@ TEST_F(ChartEditor, TheTreeListsTheSeriesAndTheShownPagesAndCollapsesManySeries)
         Q_EMIT combo->activated(5);
         EXPECT_EQ(form.Tree->currentItem(), seriesNode->child(5));
         EXPECT_EQ(form.LBSeries->SelectedSeries(), chart->GetSeries(5));
-        form.Tree->setCurrentItem(form.Tree->topLevelItem(2));
+        form.Tree->setCurrentItem(form.Tree->topLevelItem(3));
         EXPECT_EQ(form.MainPage->currentWidget(), form.TabPrint);
         auto *preview = qobject_cast<TChartPreview *>(form.Page(cetPrintPreview));
         ASSERT_NE(preview, nullptr);
@@ -256,7 +275,12 @@ TEST_F(ChartEditor, TheTreeListsTheSeriesAndTheShownPagesAndCollapsesManySeries)
 
 TEST_F(ChartEditor, APageRegisteredAfterTheEditorWasMadeAppearsAtItsNextShowing)
 {
+    const ScopedEditorPage no3D(cet3D);
+    const ScopedEditorPage noTools(cetTools);
     addLineSeries();
+    const ScopedEditorPage noPaging(cetPaging);
+    const ScopedEditorPage noAxis(cetAxis);
+    const ScopedEditorPage noDataPage(cetSeriesData);
     TChartEditForm form;
     form.SetChart(chart.get());
     form.SetTreeMode(true);
@@ -370,11 +394,12 @@ TEST_F(ChartEditor, ListButtonsFollowTheOptionsTheSelectionAndTheSeriesStyle)
     TLineSeries *pattern = addLineSeries();
     pattern->SetStyle(TCustomChartSeries::kStyleTemplate);
     addLineSeries();
+    const ScopedGalleryHooks noGallery;
     execute([&](TChartEditForm &form) {
         form.LBSeries->SelectSeries(guarded);
         EXPECT_FALSE(form.BDeleteSeries->isEnabled());
         EXPECT_TRUE(form.BCloneSeries->isEnabled());
-        // Add and Change wait for the gallery.
+        // Without the gallery Add and Change are off.
         EXPECT_FALSE(form.BAddSeries->isEnabled());
         EXPECT_FALSE(form.BChangeTypeSeries->isEnabled());
         PlotGalleryHooks::ChangeSeriesTypeGallery() = [](TChartSeries *&) -> const ChartClassDescriptor * { return nullptr; };

@@ -180,17 +180,19 @@ TEST_F(ChartListBoxTest, KeysAddAndDeleteOnlyWhenAllowed)
     EXPECT_TRUE(messages.shown().isEmpty());
 
     // Without the gallery, Insert adds nothing; with it, the new series is the only selection.
-    key(*list, Qt::Key_Insert);
+    {
+        const ScopedGalleryHooks noGallery;
+        key(*list, Qt::Key_Insert);
+    }
     EXPECT_EQ(chart->SeriesCount(), 3);
-    PlotGalleryHooks::CreateNewSeriesGallery() = [](QWidget *, TCustomAxisPanel *target, TChartSeries *) {
+    const ScopedGalleryHooks gallery([](QWidget *, TCustomAxisPanel *target, TChartSeries *) {
         auto *added = static_cast<TChart *>(target)->AddSeriesOfClass<TLineSeries>();
         added->SetTitle(QStringLiteral("Four"));
         return added;
-    };
+    });
     key(*list, Qt::Key_Insert);
     list->SetAllowAddSeries(false);
     key(*list, Qt::Key_Insert);
-    PlotGalleryHooks::CreateNewSeriesGallery() = {};
     EXPECT_EQ(rows(), (QStringList{"One", "Two", "Three", "Four"}));
     EXPECT_EQ(list->SelectedSeriesList(), QList<TChartSeries *>{series(3)});
 }
@@ -343,10 +345,10 @@ TEST_F(ChartListBoxTest, DoubleClicksRecolourRetypeOrReportTheRow)
 {
     PlotColorDialog::DialogHook() = [](QWidget *, TColor, QList<QColor> &) { return std::optional<TColor>(clLime); };
     std::vector<TChartSeries *> retyped;
-    PlotGalleryHooks::ChangeSeriesTypeGallery() = [&](TChartSeries *&s) {
+    const ScopedGalleryHooks gallery({}, [&](TChartSeries *&s) -> const ChartClassDescriptor * {
         retyped.push_back(s);
         return nullptr;
-    };
+    });
     QSignalSpy recoloured(list.get(), &TChartListBox::OnChangeColor);
     QSignalSpy doubleClicked(list.get(), &TChartListBox::OnDblClickSeries);
     auto doubleClick = [&](int row, int x) {
@@ -369,5 +371,4 @@ TEST_F(ChartListBoxTest, DoubleClicksRecolourRetypeOrReportTheRow)
     EXPECT_NE(series(2)->SeriesColor(), clLime);
     EXPECT_EQ(retyped.size(), 1u);
     PlotColorDialog::DialogHook() = {};
-    PlotGalleryHooks::ChangeSeriesTypeGallery() = {};
 }

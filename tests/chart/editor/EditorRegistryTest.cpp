@@ -39,9 +39,10 @@ TEST_F(EditorRegistry, FormsAreFoundByTheNameTheElementAnswers)
     TAveragePlotFunction average;
     const ScopedEditorForm custom(QStringLiteral("TCustomSeriesEditor"), labelForm(QStringLiteral("custom")));
     const ScopedEditorForm averageForm(QStringLiteral("TAverageFuncEditor"), labelForm(QStringLiteral("average")));
+    const ScopedEditorForm noPieForm(QStringLiteral("TPieSeriesEditor"), {});
     EXPECT_EQ(madeText(GetSeriesEditorClass(line)), QStringLiteral("custom"));
     EXPECT_EQ(madeText(GetSeriesEditorClass(&average)), QStringLiteral("average"));
-    // The pie answers its own name, which nobody registered here.
+    // The pie answers its own name, which is not registered here.
     EXPECT_EQ(madeText(GetSeriesEditorClass(pie)), QStringLiteral("(none)"));
     EXPECT_EQ(madeText(GetSeriesEditorClass(static_cast<TCustomChartElement *>(nullptr))), QStringLiteral("(none)"));
 }
@@ -65,17 +66,23 @@ TEST_F(EditorRegistry, ARegistrationReplacesAndAScopedOnePutsThePreviousBack)
 TEST_F(EditorRegistry, PagesByTabAreScopedAndTheStartUpRegistersPrint)
 {
     ASSERT_NE(FindEditorPage(cetPrintPreview), nullptr);
-    EXPECT_EQ(FindEditorPage(cetAxis), nullptr);
+    EXPECT_NE(FindEditorPage(cetAxis), nullptr);
+    EXPECT_NE(FindEditorPage(cetGeneral), nullptr);
+    // The series list is the form's own: no page is registered for it.
+    EXPECT_EQ(FindEditorPage(cetMain), nullptr);
     {
         const ScopedEditorPage noPrint(cetPrintPreview);
         EXPECT_EQ(FindEditorPage(cetPrintPreview), nullptr);
+        const ScopedEditorPage noGeneral(cetGeneral);
+        EXPECT_EQ(FindEditorPage(cetGeneral), nullptr);
         EditorPage page;
         page.create = [](TChartEditForm &, QWidget *host) -> QWidget * { return new QLabel(host); };
-        const ScopedEditorPage axis(cetAxis, page);
-        EXPECT_NE(FindEditorPage(cetAxis), nullptr);
+        const ScopedEditorPage main(cetMain, page);
+        EXPECT_NE(FindEditorPage(cetMain), nullptr);
     }
     EXPECT_NE(FindEditorPage(cetPrintPreview), nullptr);
-    EXPECT_EQ(FindEditorPage(cetAxis), nullptr);
+    EXPECT_NE(FindEditorPage(cetGeneral), nullptr);
+    EXPECT_EQ(FindEditorPage(cetMain), nullptr);
     // Starting the library again registers the same entries, no second copy.
     registerChartEditor();
     EXPECT_NE(FindEditorPage(cetPrintPreview), nullptr);

@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QSettings>
 
+#include <utility>
+
 void PrintTo(const TRect &r, std::ostream *os)
 {
     *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
@@ -48,6 +50,19 @@ void SamplePanel::DrawChartContents(const TRect &bounds)
     canvas.SetBackMode(cbmTransparent);
     canvas.TextOut(ChartRect.left + 10, ChartRect.top + 10, caption);
     canvas.End2D();
+}
+
+ScopedGalleryHooks::ScopedGalleryHooks(PlotGalleryHooks::CreateNewSeriesHook create,
+                                       PlotGalleryHooks::ChangeSeriesTypeHook change)
+    : m_create(std::exchange(PlotGalleryHooks::CreateNewSeriesGallery(), std::move(create)))
+    , m_change(std::exchange(PlotGalleryHooks::ChangeSeriesTypeGallery(), std::move(change)))
+{
+}
+
+ScopedGalleryHooks::~ScopedGalleryHooks()
+{
+    PlotGalleryHooks::CreateNewSeriesGallery() = std::move(m_create);
+    PlotGalleryHooks::ChangeSeriesTypeGallery() = std::move(m_change);
 }
 
 void sendMouse(QWidget &widget, QEvent::Type type, int x, int y, Qt::MouseButtons buttons)

@@ -1,6 +1,7 @@
 // Shared set-up of the chart editor tests: a chart panel with a known picture, mouse events.
 #pragma once
 
+#include "PlotGalleryHooks.h"
 #include "PlotTypes.h"
 #include "TCustomPlotPanelExtended.h"
 
@@ -28,6 +29,21 @@ public:
 
 protected:
     void DrawChartContents(const TRect &bounds) override;
+};
+
+// The gallery hooks replaced for a scope (empty by default: no gallery), then put back.
+class ScopedGalleryHooks
+{
+public:
+    explicit ScopedGalleryHooks(PlotGalleryHooks::CreateNewSeriesHook create = {},
+                                PlotGalleryHooks::ChangeSeriesTypeHook change = {});
+    ~ScopedGalleryHooks();
+    ScopedGalleryHooks(const ScopedGalleryHooks &) = delete;
+    ScopedGalleryHooks &operator=(const ScopedGalleryHooks &) = delete;
+
+private:
+    PlotGalleryHooks::CreateNewSeriesHook m_create;
+    PlotGalleryHooks::ChangeSeriesTypeHook m_change;
 };
 
 // Sends a mouse event as the platform would.

@@ -7,6 +7,7 @@
 #include "TButtonPen.h"
 #include "TChart.h"
 #include "TFormPlotSeries.h"
+#include "TPlotGradientEditor.h"
 #include "TPointSeries.h"
 #include "TSeriesMarks.h"
 
@@ -65,7 +66,7 @@ TEST_F(PointerEditor, PointSeriesFormatTabIsThePointerEditorAndItsStyleListWrite
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(form.PageSeries->isTabVisible(form.PageSeries->indexOf(form.TabFormat)));
     EXPECT_FALSE(editor->CBColorEach->isHidden());
-    EXPECT_TRUE(editor->BGradient->isHidden());
+    EXPECT_FALSE(editor->BGradient->isHidden());
     ASSERT_EQ(editor->CBStyle->count(), 12);
     EXPECT_EQ(editor->CBStyle->itemText(11), QStringLiteral("Right Triangle"));
     for (const int row : {7, 9, 11, 0}) {
@@ -86,7 +87,7 @@ TEST_F(PointerEditor, VisibleOffDisablesEveryOtherControl)
     ASSERT_NE(editor, nullptr);
     const QList<QWidget *> controls{editor->CBStyle, editor->SEPointHorizSize, editor->SEPointVertSize,
                                     editor->BPattern, editor->BBorder, editor->CBDefault,
-                                    editor->CBInflateMargins, editor->CB3D};
+                                    editor->CBInflateMargins, editor->CB3D, editor->BGradient};
     for (QWidget *control : controls)
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     editor->CBVisible->click();
@@ -191,4 +192,20 @@ TEST_F(PointerEditor, MarksPointerButtonEditsTheCalloutInADialogWithoutSeriesCon
     form.BPointer->click();
     EXPECT_TRUE(seen);
     EXPECT_EQ(form.TheSeries()->Marks()->Callout()->Style(), psDiamond);
+}
+
+TEST_F(PointerEditor, GradientButtonEditsThePointersGradient)
+{
+    TSeriesPointerEditor *editor = open<TPointSeries>();
+    ASSERT_NE(editor, nullptr);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<TPlotGradientEditor *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_EQ(dialog->Gradient(), editor->ThePointer()->Gradient());
+        dialog->reject();
+    });
+    editor->BGradient->click();
+    EXPECT_TRUE(seen);
 }

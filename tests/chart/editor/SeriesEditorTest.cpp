@@ -2,6 +2,7 @@
 // Source tabs, the guarded writes and the question of a source editor with pending changes.
 #include "TFormPlotSeries.h"
 
+#include "ChartClassRegistry.h"
 #include "EditorTestSetup.h"
 #include "PlotColorDialog.h"
 #include "PlotExceptions.h"
@@ -10,15 +11,19 @@
 #include "SeriesColorBox.h"
 #include "TChart.h"
 #include "TChartAxis.h"
+#include "TChartGrid.h"
 #include "TLineSeries.h"
 #include "TPieSeries.h"
+#include "TPlotFuncEditor.h"
 #include "TPlotSeriesSource.h"
 #include "TSeriesMarks.h"
+#include "TSelectListForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -101,13 +106,14 @@ QWidget *stackInserter(QWidget *owner, QObject *tag)
 
 TEST_F(SeriesEditor, AnUnregisteredEditorHidesFormatAndOpensOnGeneral)
 {
+    const ScopedEditorForm unregistered(QStringLiteral("TCustomSeriesEditor"), {});
     open(addLineSeries());
     EXPECT_FALSE(tabShown(form.TabFormat));
     EXPECT_EQ(form.PageSeries->currentWidget(), form.TabGeneral);
     EXPECT_EQ(form.LabelSeriesClass->text(), QStringLiteral("Line: S1"));
 }
 
-TEST_F(SeriesEditor, AnInsertedTabIsKeptForTheSameCaptionElseGeneral)
+TEST_F(SeriesEditor, AnInsertedTabIsKeptForTheSameCaptionElseFormat)
 {
     const ScopedEditorForm stacked(QStringLiteral("TPieSeriesEditor"), stackInserter);
     auto *pie1 = chart->AddSeriesOfClass<TPieSeries>();
@@ -120,9 +126,11 @@ TEST_F(SeriesEditor, AnInsertedTabIsKeptForTheSameCaptionElseGeneral)
     ASSERT_TRUE(form.SelectSeries(pie2));
     EXPECT_EQ(activeTab(), QStringLiteral("Stack"));
     EXPECT_EQ(form.PageSeries->count(), 5); // the old inserted tab is gone
+    // The line editor has no "Stack" tab: its Format tab opens, beside its own "Point" tab.
     ASSERT_TRUE(form.SelectSeries(line));
-    EXPECT_EQ(activeTab(), QStringLiteral("General"));
-    EXPECT_EQ(form.PageSeries->count(), 4);
+    EXPECT_EQ(activeTab(), QStringLiteral("Format"));
+    EXPECT_EQ(form.PageSeries->count(), 5);
+    EXPECT_EQ(form.PageSeries->tabText(1), QStringLiteral("Point"));
 }
 
 TEST_F(SeriesEditor, DeletingTheEditedSeriesClearsTheForm)
@@ -143,6 +151,7 @@ TEST_F(SeriesEditor, GeneralTabShowsAndWritesTheSeries)
     chart->AddCustomAxis(true);
     chart->AddCustomAxis(false);
     open(series);
+    form.ActivateTab(form.TabGeneral);
     // A format not in the list joins it; one horizontal custom axis joins the three fixed items.
     EXPECT_EQ(form.CBFormat->count(), 10);
     EXPECT_EQ(form.CBFormat->currentText(), QStringLiteral("0.000"));
@@ -174,6 +183,7 @@ TEST_F(SeriesEditor, FormatsShowTheLocalesSeparatorsAndAreStoredWithTheLibrarys)
     const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
     TLineSeries *series = addLineSeries();
     open(series);
+    form.ActivateTab(form.TabGeneral);
     EXPECT_EQ(form.CBFormat->currentText(), QStringLiteral("#.##0,###"));
     form.CBFormat->lineEdit()->clear();
     QTest::keyClicks(form.CBFormat->lineEdit(), QStringLiteral("#.##0,0"));
@@ -284,7 +294,7 @@ TEST_F(SeriesEditor, PendingSourceChangesAskBeforeAnotherSeriesAndCancelKeepsThe
     EXPECT_EQ(form.SourceEditor(), nullptr);
 }
 
-TEST_F(SeriesEditor, ASeriesWithAFunctionOpensOnFunctionShownButNotEditableYet)
+TEST_F(SeriesEditor, ASeriesWithAFunctionOpensOnTheFunctionPanel)
 {
     TLineSeries *source = addLineSeries();
     TLineSeries *average = addLineSeries();
@@ -293,12 +303,35 @@ TEST_F(SeriesEditor, ASeriesWithAFunctionOpensOnFunctionShownButNotEditableYet)
     open(average);
     form.PageSeries->setCurrentWidget(form.TabDataSource);
     EXPECT_EQ(form.CBDataSourceStyle->currentText(), QStringLiteral("Function"));
-    EXPECT_FALSE(form.TabDataSource->isEnabled()); // the function editor is not registered
+    EXPECT_TRUE(form.TabDataSource->isEnabled());
+    auto *panel = qobject_cast<TPlotFuncEditor *>(form.SourceEditor());
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->ChosenClass()->name, QStringLiteral("TAveragePlotFunction"));
+    EXPECT_EQ(panel->ISources->ToList->count(), 1);
     ASSERT_TRUE(form.SelectSeries(source));
     form.PageSeries->setCurrentWidget(form.TabDataSource);
     // Points added in code, not typed in: "Random"; the tab is editable again.
     EXPECT_EQ(form.CBDataSourceStyle->currentText(), QStringLiteral("Random"));
     EXPECT_TRUE(form.TabDataSource->isEnabled());
+}
+
+TEST_F(SeriesEditor, ManualDataIsEditedInTheDataGridOnTheSeries)
+{
+    TLineSeries *series = addLineSeries();
+    series->SetManualData(true);
+    open(series);
+    form.PageSeries->setCurrentWidget(form.TabDataSource);
+    EXPECT_EQ(form.CBDataSourceStyle->currentText(), QStringLiteral("Manual"));
+    auto *grid = form.ManualPanel() ? form.ManualPanel()->findChild<TChartGrid *>() : nullptr;
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->Series(), series);
+    const QModelIndex cell = grid->Model()->index(2, grid->Model()->columnCount() - 1);
+    ASSERT_TRUE(grid->Model()->setData(cell, QStringLiteral("42"), Qt::EditRole));
+    EXPECT_EQ(series->GetYValue(2), 42.0);
+    // Choosing "Random" takes the grid away.
+    form.CBDataSourceStyle->setCurrentIndex(1);
+    Q_EMIT form.CBDataSourceStyle->activated(1);
+    EXPECT_EQ(form.ManualPanel(), nullptr);
 }
 
 TEST_F(SeriesEditor, TheChartMayGoBeforeTheFormOrAfterIt)

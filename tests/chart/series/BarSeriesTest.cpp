@@ -294,6 +294,19 @@ TEST_F(BarTest, TheArrangementIsSharedWithTheBarsOfTheSameClassOnly)
     EXPECT_TRUE(horizontal->VisibleRangeOnly);
 }
 
+TEST_F(BarTest, AStackStyleGivesALoneGallerySampleATwinButNotAUsersSeries)
+{
+    auto *own = add({1, 2});
+    own->SetSubGallery(6);
+    EXPECT_EQ(own->MultiBar(), mbStacked);
+    EXPECT_EQ(chart.SeriesCount(), 1);
+    own->PrepareForGallery(true);
+    own->SetSubGallery(7);
+    EXPECT_EQ(own->MultiBar(), mbStacked100);
+    ASSERT_EQ(chart.SeriesCount(), 2);
+    EXPECT_EQ(chart.GetSeries(1)->metaObject(), own->metaObject());
+}
+
 TEST_F(BarTest, AClickHitsTheBarUnderItByShape)
 {
     auto *bars = add({10, 20});
