@@ -92,7 +92,7 @@ std::vector<TChartSeries *> ChartGridModel::seriesList() const
         result.push_back(m_series);
     } else if (m_chart) {
         for (int i = 0; i < m_chart->SeriesCount(); ++i)
-            if (TChartSeries *s = m_chart->GetSeries(i))
+            if (TChartSeries *s = m_chart->GetSeries(i); s && static_cast<const TCustomChartSeries *>(s) != m_leaving)
                 result.push_back(s);
     }
     return result;
@@ -140,7 +140,7 @@ void ChartGridModel::rebuild()
 {
     beginResetModel();
     m_columns.clear();
-    m_columns.push_back({NumberColumn, nullptr, 0});
+    m_columns.push_back({NumberColumn, {}, 0});
     const auto all = seriesList();
     // The table needs its series still to have Z values.
     m_grid3D = m_grid3D && !all.empty() && HasXYZ(*all.front());
@@ -152,9 +152,9 @@ void ChartGridModel::rebuild()
     m_zs.clear();
     m_tablePoints.clear();
     if (ShowColors)
-        m_columns.push_back({ColorColumn, nullptr, 0});
+        m_columns.push_back({ColorColumn, {}, 0});
     if (ShowLabels)
-        m_columns.push_back({LabelColumn, nullptr, 0});
+        m_columns.push_back({LabelColumn, {}, 0});
     int longest = 0;
     for (TChartSeries *s : all) {
         const bool x = ShowXValues == cgsYes || (ShowXValues == cgsAuto && PlotEngine::SeriesHasOwnXValues(*s));
@@ -173,6 +173,35 @@ void ChartGridModel::refreshValues()
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
+void ChartGridModel::dropSeries(const TCustomChartSeries *leaving)
+{
+    const auto isLeaving = [leaving](const Column &c) { return static_cast<const TCustomChartSeries *>(c.series.data()) == leaving; };
+    const auto first = std::find_if(m_columns.begin(), m_columns.end(), isLeaving);
+    const bool own = m_series && static_cast<const TCustomChartSeries *>(m_series.data()) == leaving;
+    m_leaving = leaving;
+    if (own || (m_grid3D && first != m_columns.end())) {
+        // The grid's own series or the table's: the layout starts again without it.
+        if (own)
+            m_series = nullptr;
+        rebuild();
+    } else if (first != m_columns.end()) {
+        // Only its columns go, so an editor open on another series' cell stays open.
+        const auto last = std::find_if_not(first, m_columns.end(), isLeaving);
+        beginRemoveColumns({}, int(first - m_columns.begin()), int(last - m_columns.begin()) - 1);
+        m_columns.erase(first, last);
+        endRemoveColumns();
+        int longest = 1;
+        for (const TChartSeries *s : seriesList())
+            longest = std::max(longest, s->Count());
+        if (longest < m_rows) {
+            beginRemoveRows({}, longest, m_rows - 1);
+            m_rows = longest;
+            endRemoveRows();
+        }
+    }
+    m_leaving = nullptr;
+}
+
 int ChartGridModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_rows;
@@ -185,7 +214,8 @@ int ChartGridModel::columnCount(const QModelIndex &parent) const
 
 TChartSeries *ChartGridModel::seriesOfColumn(int column) const
 {
-    if (column >= 0 && column < columnCount() && m_columns[std::size_t(column)].series)
+    // A value column answers its own series, null once that is freed.
+    if (column >= 0 && column < columnCount() && m_columns[std::size_t(column)].kind == ValueColumn)
         return m_columns[std::size_t(column)].series;
     const auto list = seriesList();
     return list.empty() ? nullptr : list.front();
@@ -294,7 +324,7 @@ QVariant ChartGridModel::headerData(int section, Qt::Orientation orientation, in
 
 TChartSeries *ChartGridModel::headerSeries(int section) const
 {
-    return TwoHeaderRows && section >= 0 && section < columnCount() ? m_columns[std::size_t(section)].series : nullptr;
+    return TwoHeaderRows && section >= 0 && section < columnCount() ? m_columns[std::size_t(section)].series.data() : nullptr;
 }
 
 QString ChartGridModel::headerTitle(int section) const
@@ -320,6 +350,8 @@ QString ChartGridModel::headerName(int section) const
     case ValueColumn:
         break;
     }
+    if (!c.series)
+        return {};
     if (m_grid3D)
         return PlotFormat::FormatFloat(c.series->ValueFormat(), c.x);
     return c.series->ValueLists()[std::size_t(c.list)]->Name();
@@ -333,7 +365,7 @@ Qt::ItemFlags ChartGridModel::flags(const QModelIndex &index) const
     const Column &c = m_columns.at(std::size_t(index.column()));
     // A series fed by a data source is computed, not typed.
     const bool fed = c.series && c.series->DataSources().Count() > 0;
-    if ((c.kind == ValueColumn && !fed) || c.kind == LabelColumn)
+    if ((c.kind == ValueColumn && c.series && !fed) || c.kind == LabelColumn)
         f |= Qt::ItemIsEditable;
     return f;
 }

@@ -23,7 +23,8 @@ public:
     struct Column
     {
         ColumnKind kind = NumberColumn;
-        TChartSeries *series = nullptr;
+        // Null once the series is freed: a dead column draws and stores nothing.
+        QPointer<TChartSeries> series;
         int list = 0; // index in the series' value lists
         double x = 0; // the X value of the column in the XYZ table
     };
@@ -52,6 +53,9 @@ public:
     void rebuild();
     // Repaints every cell (the values changed).
     void refreshValues();
+    // Takes a leaving series' columns and rows out at once: it may be freed before any queued
+    // rebuild runs, and the grid must not keep pointing at it.
+    void dropSeries(const TCustomChartSeries *leaving);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -95,6 +99,8 @@ private:
 
     QPointer<TCustomAxisPanel> m_chart;
     QPointer<TChartSeries> m_series;
+    // The series being removed: still listed by its chart while the removal is announced.
+    const TCustomChartSeries *m_leaving = nullptr;
     std::vector<Column> m_columns;
     int m_rows = 1;
     bool m_grid3D = false;

@@ -70,9 +70,17 @@ void TChartGrid::listenTo(TCustomAxisPanel *chart)
         return;
     if (m_listened)
         m_listened->RemoveListener(this);
+    disconnect(m_chartGone);
     m_listened = chart;
-    if (chart)
-        chart->Listeners().Add(this);
+    if (!chart)
+        return;
+    chart->Listeners().Add(this);
+    // A dying chart frees its series without telling its listeners: let go of both at once.
+    m_chartGone = connect(chart, &QObject::destroyed, this, [this] {
+        m_listened = nullptr;
+        m_model->SetChart(nullptr);
+        m_model->SetSeries(nullptr);
+    });
 }
 
 void TChartGrid::changed()
@@ -130,16 +138,26 @@ void TChartGrid::RecalcDimensions()
 void TChartGrid::PlotEvent(TPlotEvent &event)
 {
     auto *seriesEvent = dynamic_cast<TPlotSeriesEvent *>(&event);
-    if (!seriesEvent || Editing())
+    if (!seriesEvent)
         return;
-    if (seriesEvent->Event == TPlotSeriesEvent::seDataChanged) {
-        m_model->refreshValues();
+    if (seriesEvent->Event == TPlotSeriesEvent::seRemove) {
+        // The series may be freed right after this, while a cell is edited or before a queued
+        // rebuild runs: its columns go now, and an editor on one of them writes nothing.
+        const QModelIndex current = currentIndex();
+        if (Editing() && current.isValid() && m_model->column(current.column()).kind == ChartGridModel::ValueColumn &&
+            static_cast<TCustomChartSeries *>(m_model->seriesOfColumn(current.column())) == seriesEvent->Series)
+            Cancel();
+        const bool editing = Editing();
+        m_model->dropSeries(seriesEvent->Series);
+        // Taking out columns or rows ends the view's editing state, though the editor stays open.
+        if (editing && openEditor())
+            setState(QAbstractItemView::EditingState);
         return;
     }
-    // A removed series is still listed while it leaves: rebuild once it has gone.
-    if (seriesEvent->Event == TPlotSeriesEvent::seRemove && Series() &&
-        seriesEvent->Series == static_cast<TCustomChartSeries *>(Series()))
-        m_model->SetSeries(nullptr);
+    if (Editing())
+        return;
+    if (seriesEvent->Event == TPlotSeriesEvent::seDataChanged)
+        m_model->refreshValues();
     else
         QMetaObject::invokeMethod(this, [this] { RecalcDimensions(); }, Qt::QueuedConnection);
 }

@@ -73,4 +73,5 @@ private:
 
     ChartGridModel *m_model;
     QPointer<TCustomAxisPanel> m_listened;
+    QMetaObject::Connection m_chartGone;
 };

@@ -239,8 +239,12 @@ void TAnnotationTool::drawCallout(const TRect &box)
             to.y = SeriesPixel::toPixel(to.y + dy * distance / length).value_or(to.y);
         }
     }
-    // The callout takes its target first: its marker goes there, as a mark's goes on its point.
-    m_callout->Draw(clNone, to, m_callout->ZPosition(), from);
+    // The arrow runs from the box to the target, so a head points at the target. Without a head
+    // the line has no direction and the callout's marker, drawn at its first point, goes on the target.
+    if (m_callout->ArrowHead() == ahNone)
+        m_callout->Draw(clNone, to, m_callout->ZPosition(), from);
+    else
+        m_callout->Draw(clNone, from, m_callout->ZPosition(), to);
 }
 
 void TAnnotationTool::ChartMouseEvent(TChartMouseEventKind kind, TMouseButton button, TShiftState shift, int x, int y)

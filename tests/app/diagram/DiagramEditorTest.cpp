@@ -211,6 +211,12 @@ TEST_F(DiagramEditor, OpensInTreeModeInGermanOnTheFirstCurve)
         EXPECT_EQ(editor.SeriesForm()->TheSeries(), window->Chart1->GetSeries(0));
         EXPECT_EQ(editor.SeriesForm()->PageSeries->currentWidget(), editor.SeriesForm()->TabFormat);
         EXPECT_EQ(editor.SeriesForm()->PageSeries->tabText(1), QStringLiteral("Punkt"));
+        // General and Marks follow the type's own tabs.
+        for (QWidget *tab : {editor.SeriesForm()->TabGeneral, editor.SeriesForm()->TabMarks}) {
+            const int index = editor.SeriesForm()->PageSeries->indexOf(tab);
+            EXPECT_GT(index, 1);
+            EXPECT_TRUE(editor.SeriesForm()->PageSeries->isTabVisible(index));
+        }
     });
 }
 
@@ -564,6 +570,12 @@ TEST_F(DiagramEditor, The3DNodeTurnsTheDiagramIn3DAndItsFlatViewTurnsItBack)
         EXPECT_EQ(page->PageControl1->tabText(1), QStringLiteral("Ansichten"));
         page->PageControl1->setCurrentWidget(page->TabViews);
         ASSERT_EQ(page->Gallery->Charts().size(), 6u);
+        const QString shots = qEnvironmentVariable("TENSIMO_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            editor.resize(640, 420);
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(editor.grab().save(shots + QStringLiteral("/editor-3d-views.png")));
+        }
         TGalleryChart &flat = *page->Gallery->Charts().front();
         EXPECT_EQ(flat.Title()->Text(), QStringList{QStringLiteral("2D")});
         QTest::mouseClick(&flat, Qt::LeftButton);
@@ -618,8 +630,35 @@ TEST_F(DiagramEditor, AxisNodesEditThePressureAxisInGerman)
         // The screenshot of the page, when a folder is asked for.
         editor.Tree->setCurrentItem(axisNode->child(0));
         const QString shots = qEnvironmentVariable("TENSIMO_SCREENSHOT_DIR");
-        if (!shots.isEmpty())
+        if (!shots.isEmpty()) {
+            editor.resize(640, 380);
+            QCoreApplication::processEvents();
             EXPECT_TRUE(editor.grab().save(shots + QStringLiteral("/editor-axis-page.png")));
+        }
+    });
+}
+
+TEST_F(DiagramEditor, ThePressureAxisStartAtOrAboveItsEndSnapsBack)
+{
+    inEditor([&](TChartEditForm &editor) {
+        QTreeWidgetItem *axisNode = topNode(editor, "Achse");
+        ASSERT_NE(axisNode, nullptr);
+        editor.Tree->setCurrentItem(axisNode->child(0));
+        auto *page = qobject_cast<TFormPlotAxis *>(editor.Page(cetAxis));
+        ASSERT_NE(page, nullptr);
+        page->PageAxis->setCurrentWidget(page->TabPosition);
+        TChartAxis &axis = *window->Chart1->LeftAxis();
+        const double start = axis.StartPosition();
+        page->UDEnd->setValue(60);
+        ASSERT_EQ(axis.EndPosition(), 60);
+        for (const int typed : {60, 80}) {
+            page->UDStart->setValue(typed);
+            EXPECT_EQ(axis.StartPosition(), start) << typed;
+            EXPECT_EQ(page->UDStart->value(), start) << typed;
+        }
+        page->UDEnd->setValue(int(start));
+        EXPECT_EQ(axis.EndPosition(), 60);
+        EXPECT_EQ(page->UDEnd->value(), 60);
     });
 }
 
@@ -684,6 +723,31 @@ TEST_F(DiagramEditor, PagingShowsThePageNumberThroughTheWindowsOwnTool)
         EXPECT_EQ(window->Chart1->Tools().Count(), tools);
         page->CBPageNum->click();
         EXPECT_FALSE(window->ChartTool1->Active());
+    });
+}
+
+TEST_F(DiagramEditor, WallsOfSizeZeroCannotDarkenAndTheBottomWallHasNoAutoHide)
+{
+    inEditor([&](TChartEditForm &editor) {
+        QTreeWidgetItem *wallsNode = topNode(editor, "Wände");
+        ASSERT_NE(wallsNode, nullptr);
+        editor.Tree->setCurrentItem(wallsNode);
+        auto *page = qobject_cast<TFormPlotWall *>(editor.Page(cetWalls));
+        ASSERT_NE(page, nullptr);
+        ASSERT_TRUE(page->isVisible());
+        page->TabSubWalls->setCurrentIndex(0);
+        page->UDWallSize->setValue(5);
+        EXPECT_TRUE(page->CBDark3D->isEnabled());
+        page->UDWallSize->setValue(0);
+        EXPECT_EQ(window->Chart1->LeftWall()->Size(), 0);
+        EXPECT_FALSE(page->CBDark3D->isEnabled());
+
+        ASSERT_EQ(page->TabSubWalls->count(), 4);
+        EXPECT_EQ(page->TabSubWalls->tabText(2), QStringLiteral("Unten"));
+        for (int tab = 0; tab < 4; ++tab) {
+            page->TabSubWalls->setCurrentIndex(tab);
+            EXPECT_EQ(page->CBAutoHide->isVisible(), tab != 2) << tab;
+        }
     });
 }
 

@@ -2,6 +2,7 @@
 #include "DialogDriver.h"
 #include "EditorTestSetup.h"
 
+#include "DateTimeFormat.h"
 #include "NumberFormat.h"
 #include "ScopedLocale.h"
 #include "TAxisMaxMin.h"
@@ -211,6 +212,24 @@ TEST_F(AxisPage, TypedNumberFormatIsStoredAndStaysInTheList)
     page().PageAxis->setCurrentWidget(page().TabLabels);
     EXPECT_GE(page().CBFormat->findText(QStringLiteral("0,0000 bar")), 0);
     EXPECT_EQ(page().CBFormat->currentText(), QStringLiteral("0,0"));
+}
+
+TEST_F(AxisPage, TheLocalesDateFormatsOfferedForDatesLabelAsTheLocaleWritesDates)
+{
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    chart->GetSeries(0)->YValues()->SetDateTime(true);
+    chart->LeftAxis()->SetMinMax(45370, 45380);
+    chart->LeftAxis()->SetAutomatic(false);
+    page().PageAxis->setCurrentWidget(page().TabLabels);
+    page().PageLabels->setCurrentIndex(1);
+    // The short and the long date come first; 45371.4375 is Wednesday, 20 March 2024, 10:30.
+    const QLocale::FormatType types[] = {QLocale::ShortFormat, QLocale::LongFormat};
+    ASSERT_GE(page().CBFormat->count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(page().CBFormat->itemText(i).toStdString());
+        EXPECT_EQ(PlotFormat::FormatDateTime(page().CBFormat->itemText(i), 45371.4375),
+                  QLocale().toString(QDate(2024, 3, 20), types[i]));
+    }
 }
 
 TEST_F(AxisPage, InTheEditorsTreeAnAddedAxisGetsItsNodeAtOnceAndARemovedOneLosesIt)

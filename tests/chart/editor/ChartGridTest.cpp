@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -28,6 +29,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -75,6 +77,17 @@ protected:
             if (line->isVisible())
                 return line;
         return nullptr;
+    }
+    // Types the text into the cell's editor key by key, then Enter.
+    void typeInEditor(int row, int column, const QString &text)
+    {
+        QCoreApplication::processEvents(); // a pending rebuild would drop the editor's queued commit
+        QLineEdit *editor = openEditor(row, column);
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
     }
     static std::vector<double> values(const TChartSeries &s)
     {
@@ -184,18 +197,24 @@ TEST_F(ChartGridTest, RefusedTextsLeaveTheSeriesExactlyAsItWas)
             EXPECT_TRUE(bitIdentical(values(*series(0)), before));
             EXPECT_EQ(shown(6, y), QString());
         }
-        // A date-time list takes a date, a time or both, four-digit years only.
+        // A date-time list takes a date, a time or both, four-digit years only; typed into an
+        // empty cell and over a value.
         series(0)->YValues()->SetDateTime(true);
-        for (const char *text : {"31.02.2024", "25:61", "20.03.24"}) {
-            SCOPED_TRACE(text);
-            messages.clear();
-            EXPECT_FALSE(type(6, y, QString::fromLatin1(text)));
-            EXPECT_EQ(messages.shown().size(), 1);
-            EXPECT_EQ(series(0)->Count(), 3);
+        for (const int row : {6, 1}) {
+            const QString old = shown(row, y);
+            for (const char *text : {"31.02.2024", "25:61", "20.03.24"}) {
+                SCOPED_TRACE(testing::Message() << text << " row " << row);
+                messages.clear();
+                typeInEditor(row, y, QString::fromLatin1(text));
+                EXPECT_EQ(messages.shown().size(), 1);
+                EXPECT_EQ(series(0)->Count(), 3);
+                EXPECT_TRUE(bitIdentical(values(*series(0)), before));
+                EXPECT_EQ(shown(row, y), old);
+            }
         }
         if (locale.language() == QLocale::German) {
             messages.clear();
-            ASSERT_TRUE(type(1, y, QStringLiteral("20.03.2024 10:30")));
+            typeInEditor(1, y, QStringLiteral("20.03.2024 10:30"));
             EXPECT_EQ(series(0)->GetYValue(1), 45371.4375);
             EXPECT_TRUE(messages.shown().isEmpty());
         }
@@ -236,6 +255,54 @@ TEST_F(ChartGridTest, EscapeAndAnUnchangedCommitKeepTheFullValue)
     editor->setText(QStringLiteral("5"));
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_TRUE(series(0)->IsNull(3));
+}
+
+TEST_F(ChartGridTest, AFreedSeriesLeavesAtOnceAndAnEditorOnItCommitsNothing)
+{
+    // The second series is freed while no cell, one of its own or one of the first series is edited.
+    for (const int edited : {-1, 1, 0}) {
+        SCOPED_TRACE(edited);
+        chart->FreeAllSeries();
+        makeSeries({3, 5});
+        const int columns = grid.Model()->columnCount();
+        if (edited >= 0) {
+            QLineEdit *editor = openEditor(1, columnOf(series(edited), 1));
+            ASSERT_NE(editor, nullptr);
+            editor->setText(QStringLiteral("7"));
+        }
+        { const std::unique_ptr<TChartSeries> freed(series(1)); }
+        // Before any queued event runs: painting and committing touch only the first series.
+        EXPECT_EQ(grid.Model()->columnCount(), columns - 1);
+        EXPECT_EQ(grid.Model()->rowCount(), 3);
+        EXPECT_EQ(grid.Editing(), edited == 0);
+        grid.grab();
+        grid.Post();
+        EXPECT_EQ(series(0)->GetYValue(1), edited == 0 ? 7.0 : 11.25);
+    }
+}
+
+TEST_F(ChartGridTest, FollowsTheChartsSeriesEventsAndOutlivesTheChart)
+{
+    makeSeries({3});
+    series(0)->YValues()->SetValue(0, 42);
+    QSignalSpy repainted(grid.Model(), &QAbstractItemModel::dataChanged);
+    series(0)->RefreshSeries();
+    EXPECT_FALSE(repainted.isEmpty());
+    auto *added = chart->AddSeriesOfClass<TLineSeries>();
+    for (int i = 0; i < 4; ++i)
+        added->AddXY(i, i);
+    QCoreApplication::processEvents();
+    EXPECT_GT(columnOf(added, 1), 0);
+    EXPECT_EQ(grid.Model()->rowCount(), 4);
+    chart->RemoveSeries(added);
+    EXPECT_EQ(columnOf(added, 1), -1);
+    EXPECT_EQ(grid.Model()->rowCount(), 3);
+    // Freed with its series: the grid keeps the number and label columns and paints them.
+    chart.reset();
+    EXPECT_EQ(grid.Chart(), nullptr);
+    EXPECT_EQ(grid.Model()->columnCount(), 2);
+    EXPECT_EQ(grid.Model()->rowCount(), 1);
+    grid.grab();
 }
 
 TEST_F(ChartGridTest, KeysAppendRemoveAndDeleteRows)

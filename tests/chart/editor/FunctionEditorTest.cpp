@@ -2,6 +2,7 @@
 #include "TPlotFuncEditor.h"
 
 #include "ChartClassRegistry.h"
+#include "ChartTypeRegistries.h"
 #include "DialogDriver.h"
 #include "EditorTestSetup.h"
 #include "PlotConst.h"
@@ -9,6 +10,7 @@
 #include "PlotGerman.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
+#include "SeriesUtilities.h"
 #include "TAverageFuncEditor.h"
 #include "TChart.h"
 #include "TChartValueList.h"
@@ -16,6 +18,7 @@
 #include "TCustomPlotFunction.h"
 #include "TLineSeries.h"
 #include "TManySeriesPlotFunction.h"
+#include "TPlotFunctionEditor.h"
 #include "TSelectListForm.h"
 
 #include <QCheckBox>
@@ -163,6 +166,35 @@ TEST_F(FunctionEditor, ThePeriodEditShowsWhatEachStyleTakes)
     EXPECT_EQ(average->GetYValue(0), 2.0);
     EXPECT_EQ(average->GetYValue(1), 2.0);
     EXPECT_EQ(average->GetXValue(1), 4.0);
+}
+
+TEST_F(FunctionEditor, EveryRegisteredFunctionOpensOnTheOptionsFormItsEditorNameNames)
+{
+    TLineSeries *source = addLineSeries();
+    int seen = 0;
+    for (int i = 0; i < PlotSeriesTypes().Count(); ++i) {
+        const ChartClassDescriptor *type = PlotSeriesTypes().GetItem(i).FunctionClass;
+        if (!type)
+            continue;
+        SCOPED_TRACE(type->name.toStdString());
+        ++seen;
+        TLineSeries *series = addLineSeries();
+        TPlotFunction *function = CreateNewPlotFunction(*series, *type);
+        ASSERT_NE(function, nullptr);
+        function->SetPeriod(4);
+        if (!function->NoSourceRequired)
+            series->AddDataSource(source);
+        open(series);
+        auto *options = qobject_cast<TBaseFunctionEditor *>(editor->OptionsForm());
+        ASSERT_NE(options, nullptr);
+        EXPECT_EQ(QString::fromLatin1(options->metaObject()->className()), function->GetEditorClassName());
+        EXPECT_EQ(editor->PageControl1->currentWidget(), editor->TabOptions);
+        EXPECT_EQ(editor->ChosenClass(), type);
+        EXPECT_EQ(options->TheFunction(), function);
+        if (auto *period = qobject_cast<TPlotFunctionEditor *>(options))
+            EXPECT_EQ(period->ENum->text(), QStringLiteral("4"));
+    }
+    EXPECT_GE(seen, 10);
 }
 
 TEST_F(FunctionEditor, ACustomFunctionMakesItsNumberOfPointsFromStartInSteps)

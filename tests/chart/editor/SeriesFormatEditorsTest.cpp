@@ -83,6 +83,11 @@ TEST_F(SeriesFormatEditors, LineSeriesOpensOnFormatWithItsPointerOnAPointTab)
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(form.PageSeries->currentWidget(), form.TabFormat);
     ASSERT_EQ(tabCaption(1), QStringLiteral("Point"));
+    // The inserted tab comes before the General and Marks tabs, which stay shown.
+    for (QWidget *tab : {form.TabGeneral, form.TabMarks}) {
+        EXPECT_GT(form.PageSeries->indexOf(tab), 1);
+        EXPECT_TRUE(form.PageSeries->isTabVisible(form.PageSeries->indexOf(tab)));
+    }
     auto *pointer = tabPage(1)->findChild<TSeriesPointerEditor *>();
     ASSERT_NE(pointer, nullptr);
     form.PageSeries->setCurrentIndex(1);

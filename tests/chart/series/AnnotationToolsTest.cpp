@@ -101,6 +101,16 @@ TEST_F(AnnotationToolTest, TheCalloutRunsFromTheNearestBoxEdgesToShortOfItsTarge
         EXPECT_NEAR((marker[0] + marker[2]) / 2.0, arrow[0], 1.0);
         EXPECT_NEAR((marker[1] + marker[3]) / 2.0, arrow[1], 1.0);
     }
+    // With a head the arrow starts at the box, so that the head's tip is on the target.
+    tool->Callout()->SetDistance(0);
+    tool->Callout()->SetArrowHead(ahLine);
+    canvas->setLogSolids(true);
+    canvas->clear();
+    chart.drawPass();
+    const std::vector<RecordedCall> arrows = canvas->calls(QStringLiteral("Arrow"));
+    ASSERT_EQ(arrows.size(), 1u);
+    const std::vector<int> &ends = arrows[0].args;
+    EXPECT_EQ((std::vector<int>{ends[1], ends[2], ends[3], ends[4]}), (std::vector<int>{33, 24, 200, 108}));
 }
 
 TEST_F(AnnotationToolTest, ThePageNumberFillsOnlyItsTwoNumbers)
