@@ -15,8 +15,8 @@ class TChartBrush : public TBrush
 public:
     explicit TChartBrush(QObject *owner = nullptr);
 
-    // Created on first read.
-    TPicture *Image();
+    // Created on first read; invokable, so that reading a chart file's "Image.Data" makes it.
+    Q_INVOKABLE TPicture *Image();
     void SetImage(const TPicture *value);
     bool HasImage() const { return bool(m_image); }
     ~TChartBrush() override;

@@ -122,13 +122,11 @@ private:
             ComponentStream::Reader::storeValue(*target, property, std::move(value), isSet);
             return;
         }
-        auto *definer = dynamic_cast<PropertyDefiner *>(target);
-        if (!definer || isSet)
+        if (isSet)
             wrongFormat();
         ReadingFiler filer;
         filer.wanted = QString::fromLatin1(path.last());
-        definer->defineProperties(filer);
-        if (!filer.found)
+        if (!defineStreamProperties(*target, filer) || !filer.found)
             wrongFormat();
         filer.found(value);
     }

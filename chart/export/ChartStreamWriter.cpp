@@ -3,14 +3,26 @@
 
 #include "ChartClassRegistry.h"
 #include "ComponentStream.h"
+#include "GIFException.h"
+#include "ImageReaderGraphic.h"
+#include "PlotConst.h"
+#include "PlotExceptions.h"
+#include "PlotImaging.h"
+#include "PlotPictures.h"
 #include "PropertyFiler.h"
 #include "StreamCollection.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
+#include "TGIFGraphic.h"
+#include "TGIFImage.h"
+#include "TPicture.h"
 #include "TPlotCustomTool.h"
 #include "TPlotFunction.h"
 #include "TPlotSeriesSource.h"
 
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QMetaProperty>
 #include <QWidget>
 
@@ -45,7 +57,99 @@ public:
     std::vector<Entry> entries;
 };
 
+[[noreturn]] void wrongFormat()
+{
+    throw ChartException(PlotConst::WrongFileFormatText());
+}
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        throw PlotException(writer.errorString());
+    return bytes;
+}
+
+// A GIF graphic is written by its codec, so that all its frames come back; a picture read from a
+// file keeps that file's bytes; any other picture is written as PNG.
+QByteArray pictureData(const TPicture &picture)
+{
+    QByteArray extension;
+    QByteArray bytes;
+    if (auto *gif = dynamic_cast<const TGIFGraphic *>(picture.SharedGraphic().get())) {
+        try {
+            bytes = gif->GIFImage().SaveToData();
+            extension = ".GIF";
+        } catch (const GIFException &) {
+            bytes.clear(); // a picture the encoder refuses is kept as the frame it shows
+        }
+    }
+    if (bytes.isEmpty()) {
+        QByteArray format;
+        bytes = PlotImaging::encodedBytes(picture.Graphic(), &format);
+        extension = format == "jpeg" ? QByteArray(".JPG") : QByteArray('.' + format.toUpper());
+    }
+    if (bytes.isEmpty() || extension.size() < 2) {
+        bytes = pngOf(picture.Graphic());
+        extension = ".PNG";
+    }
+    return char(quint8(extension.size())) + extension + bytes;
+}
+
+void readPictureData(TPicture &picture, const QByteArray &data)
+{
+    const int length = data.isEmpty() ? 0 : quint8(data[0]);
+    if (length < 2 || data.size() < 1 + length || data[1] != '.')
+        wrongFormat();
+    const QString extension = QString::fromLatin1(data.mid(1, length));
+    const QByteArray bytes = data.mid(1 + length);
+    if (const auto &lookup = PlotPictures::PlotGraphicClassForExtension()) {
+        if (std::shared_ptr<TGraphic> graphic = lookup(extension)) {
+            if (!graphic->LoadFromData(bytes))
+                wrongFormat();
+            picture.SetGraphic(std::move(graphic));
+            return;
+        }
+    }
+    // A format without a picture class (PNG, or any before the export formats are registered)
+    // becomes a plain image; only the formats a chart file writes, so a file cannot pick any reader.
+    const QByteArray format = extension.mid(1).toLower().toLatin1();
+    if (format != "png" && format != "bmp" && format != "jpg" && format != "gif")
+        wrongFormat();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    const QSize declared = reader.size();
+    if (declared.isValid() && qint64(declared.width()) * declared.height() > ImageReaderGraphic::kMaxPixels)
+        wrongFormat();
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        wrongFormat();
+    picture.SetGraphic(image);
+}
+
 } // namespace
+
+bool defineStreamProperties(QObject &object, PropertyFiler &filer)
+{
+    auto *definer = dynamic_cast<PropertyDefiner *>(&object);
+    if (definer)
+        definer->defineProperties(filer);
+    auto *picture = qobject_cast<TPicture *>(&object);
+    if (picture) {
+        // Pictures live in chart/core, which knows no graphic class: the chart file keeps them here.
+        filer.DefineProperty(
+            QStringLiteral("Data"),
+            [picture](const QVariant &value) { readPictureData(*picture, FilerValues::toBytes(value, QStringLiteral("Data"))); },
+            [picture] { return QVariant(pictureData(*picture)); }, [picture] { return !picture->IsEmpty(); });
+    }
+    return definer || picture;
+}
 
 bool isComponentReference(const QObject *object)
 {
@@ -160,11 +264,9 @@ void ChartStreamWriter::writeCollection(const QByteArray &name, const std::vecto
 
 void ChartStreamWriter::writeStreamProperties(QObject &object, const QByteArray &prefix)
 {
-    auto *definer = dynamic_cast<PropertyDefiner *>(&object);
-    if (!definer)
-        return;
     WritingFiler filer;
-    definer->defineProperties(filer);
+    if (!defineStreamProperties(object, filer))
+        return;
     for (const WritingFiler::Entry &entry : filer.entries) {
         if (entry.when && !entry.when())
             continue;

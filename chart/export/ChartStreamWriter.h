@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class PropertyFiler;
 class QMetaProperty;
 class QObject;
 class TCustomAxisPanel;
@@ -44,3 +45,8 @@ private:
 // Whether a property pointing at an object names another component (a series, a tool, a chart):
 // such values are stored as the component's name, never as a copy.
 bool isComponentReference(const QObject *object);
+
+// The stream properties a chart file keeps for an object: its own hooks and, for a picture, its
+// graphic as "Data" (a short string with the format's extension, ".GIF", then the file's bytes).
+// False for an object without any. A picture no graphic can read raises the wrong-format error.
+bool defineStreamProperties(QObject &object, PropertyFiler &filer);

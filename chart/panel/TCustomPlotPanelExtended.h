@@ -27,8 +27,9 @@ public:
 
     TPanningMode AllowPanning() const { return m_allowPanning; }
     void SetAllowPanning(TPanningMode value) { m_allowPanning = value; }
-    // Created on first read; writing none frees it.
-    TBackImage *BackImage();
+    // Created on first read (invokable, so that a chart file's "BackImage." values make it);
+    // writing none frees it.
+    Q_INVOKABLE TBackImage *BackImage();
     TBackImage *backImageIfAny() const { return m_backImage.get(); }
     void SetBackImage(const TBackImage *value);
     bool BackImageInside() const { return m_backImage && m_backImage->Inside(); }

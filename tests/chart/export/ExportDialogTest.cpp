@@ -7,6 +7,7 @@
 #include "TPlotExportFormat.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -93,9 +94,12 @@ TEST_F(ExportDialogTest, KeepsTheAspectRatio)
     EXPECT_EQ(form.UDWidth->value(), 200);
 }
 
-TEST_F(ExportDialogTest, ExcelDisablesCopyButKeepsSave)
+TEST_F(ExportDialogTest, DataFilterIndexesAndExcelDisablingCopyButNotSave)
 {
     form.PageControl1->setCurrentWidget(form.TabData);
+    form.findChild<QRadioButton *>(QStringLiteral("RBText"))->click();
+    form.CBDelim->setCurrentIndex(form.CBDelim->findText(QStringLiteral("Comma")));
+    EXPECT_EQ(form.DataFilterIndex(), 3);
     form.findChild<QRadioButton *>(QStringLiteral("RBXML"))->click();
     EXPECT_EQ(form.DataFilterIndex(), 6);
     form.findChild<QRadioButton *>(QStringLiteral("RBExcel"))->click();

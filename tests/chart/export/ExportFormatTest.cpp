@@ -156,6 +156,23 @@ TEST_F(ExportFormat, FilterIndexesFollowTheRegisteredFormatsAndTheirFilterCounts
     EXPECT_EQ(without.formats[1]->GetFilterIndex(), 2);
 }
 
+TEST_F(ExportFormat, TheLibrarysBitmapAndMetafileAloneTakeFilterIndexesOneToThree)
+{
+    std::vector<PlotExportFormatClass> both;
+    for (const PlotExportFormatClass &format : PlotExportFormats())
+        if (format.name == QLatin1String("TBMPExportFormat") || format.name == QLatin1String("TEMFExportFormat"))
+            both.push_back(format);
+    ASSERT_EQ(both.size(), 2u);
+    const ScopedExportFormats formats(both);
+    const auto chart = makeLineChart();
+    const ExportFormatList list = createExportFormats(chart.get());
+    ASSERT_EQ(list.formats.size(), 2u);
+    EXPECT_EQ(list.formats[0]->GetFilterIndex(), 1);
+    EXPECT_EQ(list.formats[1]->GetFilterIndex(), 2);
+    EXPECT_EQ(list.filter.count(QLatin1Char('|')), 5); // three filters: BMP, EMF, WMF
+    EXPECT_EQ(formatForExtension(list, QStringLiteral("wmf")), list.formats[1].get());
+}
+
 TEST_F(ExportFormat, PictureLookupGivesTheFirstMatchingFormatsGraphic)
 {
     const ScopedExportFormats formats(

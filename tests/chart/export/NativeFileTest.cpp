@@ -7,12 +7,18 @@
 #include "NativeChartFile.h"
 #include "PlotExceptions.h"
 #include "TAnnotationTool.h"
+#include "TChartBrush.h"
+#include "TChartImageTool.h"
 #include "TChartSeries.h"
+#include "TChartWall.h"
 #include "TColorLineTool.h"
 #include "TDrawLineTool.h"
+#include "TGIFGraphic.h"
+#include "TGIFImage.h"
 #include "TLineSeries.h"
 #include "TMarksItem.h"
 #include "TNearestTool.h"
+#include "TPicture.h"
 #include "TPlotCustomTool.h"
 #include "TPlotFunction.h"
 #include "TRotateTool.h"
@@ -22,6 +28,7 @@
 #include <QDir>
 #include <QMap>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <cmath>
 #include <random>
@@ -500,4 +507,100 @@ TEST_F(NativeFile, AnAxisToolWritesItsAxisByIndexAndReadsItBack)
     beyond.replace(QStringLiteral("AxisID = 3"), QStringLiteral("AxisID = 99"));
     expectReadSafely(beyond.toLatin1(), &message);
     EXPECT_EQ(message, QStringLiteral("Wrong *.plot file format"));
+}
+
+namespace {
+
+QImage smallImage(QRgb colour)
+{
+    QImage image(6, 4, QImage::Format_ARGB32);
+    image.fill(colour);
+    image.setPixel(1, 2, qRgb(10, 200, 30));
+    return image;
+}
+
+std::shared_ptr<TGraphic> twoFrameGif()
+{
+    TGIFImage gif;
+    gif.Add(smallImage(qRgb(255, 0, 0)));
+    gif.Add(smallImage(qRgb(0, 0, 255)));
+    auto graphic = std::make_shared<TGIFGraphic>();
+    EXPECT_TRUE(graphic->LoadFromData(gif.SaveToData()));
+    return graphic;
+}
+
+TPicture *imageToolPicture(TCustomChart &chart)
+{
+    if (chart.Tools().Count() == 0)
+        chart.Tools().Add(new TChartImageTool);
+    auto *tool = qobject_cast<TChartImageTool *>(chart.Tools().Item(0));
+    return tool ? tool->Picture() : nullptr;
+}
+
+const struct PicturePlace { const char *name; TPicture *(*picture)(TCustomChart &); } kPicturePlaces[] = {
+    {"back image", [](TCustomChart &c) -> TPicture * { return c.BackImage(); }},
+    {"back wall's brush", [](TCustomChart &c) { return c.BackWall()->Brush()->Image(); }},
+    {"image tool", imageToolPicture},
+};
+
+} // namespace
+
+TEST_F(NativeFile, PicturesComeBackWithTheirPixelsAndGraphicClass)
+{
+    for (const PicturePlace &place : kPicturePlaces) {
+        for (const bool gif : {false, true}) {
+            const auto original = makeLineChart();
+            TPicture *picture = place.picture(*original);
+            if (gif)
+                picture->SetGraphic(twoFrameGif());
+            else
+                picture->SetGraphic(smallImage(qRgb(250, 240, 5)));
+            for (const bool textForm : {false, true}) {
+                SCOPED_TRACE(testing::Message() << place.name << (gif ? ", GIF" : ", image") << (textForm ? ", text" : ", binary"));
+                const QByteArray saved = SaveChartToBytes(*original, false, textForm);
+                const auto back = ReadChartFromBytes(saved);
+                const TPicture *read = place.picture(*back);
+                const auto *animated = dynamic_cast<const TGIFGraphic *>(read->SharedGraphic().get());
+                EXPECT_EQ(animated ? animated->GIFImage().Count() : 0, gif ? 2 : 0);
+                EXPECT_EQ(read->Graphic().convertToFormat(QImage::Format_ARGB32),
+                          picture->Graphic().convertToFormat(QImage::Format_ARGB32));
+                EXPECT_EQ(SaveChartToBytes(*back, false, textForm), saved);
+            }
+        }
+    }
+}
+
+TEST_F(NativeFile, AnEmptyPictureWritesNothing)
+{
+    const QByteArray plain = SaveChartToBytes(*chart, false, false);
+    chart->BackWall()->Brush()->Image()->SetGraphic(smallImage(qRgb(1, 2, 3)));
+    chart->BackWall()->Brush()->Image()->SetGraphic(QImage());
+    EXPECT_EQ(SaveChartToBytes(*chart, false, false), plain);
+    imageToolPicture(*chart);
+    EXPECT_FALSE(text(SaveChartToBytes(*chart, false, true)).contains(QStringLiteral("Picture.Data")));
+}
+
+TEST_F(NativeFile, APictureNoGraphicCanReadMakesTheFileWrongAndNoChart)
+{
+    imageToolPicture(*chart)->SetGraphic(smallImage(qRgb(9, 9, 9)));
+    const QByteArray saved = SaveChartToBytes(*chart, false, false);
+    const qsizetype at = saved.indexOf("\x04.PNG");
+    ASSERT_GT(at, 4);
+    const qint32 length = qFromLittleEndian<qint32>(saved.constData() + at - 4);
+    const QByteArray png = saved.mid(at + 5, length - 5);
+    const struct { const char *name; QByteArray payload; } cases[] = {
+        {"no format", QByteArray(1, '\0') + png},
+        {"unknown format", "\x04.XYZ" + png},
+        {"PNG bytes named GIF", "\x04.GIF" + png},
+        {"text named BMP", "\x04.BMPnot a bitmap"},
+        {"cut PNG", "\x04.PNG" + png.left(png.size() / 2)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray size(4, '\0');
+        qToLittleEndian<qint32>(qint32(c.payload.size()), size.data());
+        QString message;
+        expectReadSafely(saved.left(at - 4) + size + c.payload + saved.mid(at + length), &message);
+        EXPECT_EQ(message, QStringLiteral("Wrong *.plot file format"));
+    }
 }

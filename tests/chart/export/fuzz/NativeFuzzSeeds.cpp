@@ -1,6 +1,6 @@
-// Writes the seed corpora of the native chart file fuzz targets: our own saves of a few charts,
-// binary (without the 8 header bytes) and text, with and without their points, and the damaged
-// files kept for replay.
+// Writes the seed corpora of the native chart file fuzz targets: our own saves of a few charts (one
+// with a back image), binary (without the 8 header bytes) and text, with and without their points,
+// and the damaged files kept for replay.
 #include "NativeChartFile.h"
 #include "NativeFuzzSupport.h"
 #include "TChart.h"
@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 #include <cstdio>
 #include <memory>
@@ -33,6 +34,11 @@ std::vector<std::unique_ptr<TChart>> seedCharts()
     auto pie = std::make_unique<TChart>();
     pie->AddSeriesOfClass<TPieSeries>()->FillSampleValues(5);
     charts.push_back(std::move(pie));
+    auto pictured = std::make_unique<TChart>();
+    QImage back(4, 3, QImage::Format_ARGB32);
+    back.fill(qRgb(200, 120, 40));
+    pictured->BackImage()->SetGraphic(back);
+    charts.push_back(std::move(pictured));
     return charts;
 }
 
