@@ -21,7 +21,6 @@
 #include "TPlotSeriesSource.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QMetaProperty>
 #include <QWidget>
@@ -116,21 +115,15 @@ void readPictureData(TPicture &picture, const QByteArray &data)
     }
     // A format without a picture class (PNG, or any before the export formats are registered)
     // becomes a plain image; only the formats a chart file writes, so a file cannot pick any reader.
-    const QByteArray format = extension.mid(1).toLower().toLatin1();
-    if (format != "png" && format != "bmp" && format != "jpg" && format != "gif")
+    QByteArray format = extension.mid(1).toLower().toLatin1();
+    if (format == "jpg")
+        format = "jpeg";
+    if (format != "png" && format != "bmp" && format != "jpeg" && format != "gif")
         wrongFormat();
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    reader.setDecideFormatFromContent(false);
-    const QSize declared = reader.size();
-    if (declared.isValid() && qint64(declared.width()) * declared.height() > ImageReaderGraphic::kMaxPixels)
+    ImageReaderGraphic graphic(format);
+    if (!graphic.LoadFromData(bytes))
         wrongFormat();
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        wrongFormat();
-    picture.SetGraphic(image);
+    picture.SetGraphic(graphic.Image());
 }
 
 } // namespace
