@@ -101,8 +101,10 @@ void BM_BmpExportEndToEnd(benchmark::State &state)
 {
     TBMPExportFormat format;
     format.SetPanel(&scene());
+    QByteArray bytes;
     for (auto _ : state)
-        benchmark::DoNotOptimize(format.SaveToBytes());
+        benchmark::DoNotOptimize(bytes = format.SaveToBytes());
+    state.counters["bytes"] = double(bytes.size());
 }
 BENCHMARK(BM_BmpExportEndToEnd)->Unit(benchmark::kMillisecond);
 

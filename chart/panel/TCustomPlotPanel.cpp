@@ -415,9 +415,8 @@ QImage TCustomPlotPanel::CreateBitmap(TColor backColor, const TRect &rect)
     QImage image(std::max(1, rect.width()), std::max(1, rect.height()), QImage::Format_RGB32);
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);
-    image.fill(Qt::white);
-    if (PlotColor::ColorToRGB(backColor) != clWhite)
-        image.fill(PlotColor::toQColor(backColor));
+    // One fill: a fill sets the pixels, so white first and then another colour would only cost time.
+    image.fill(PlotColor::ColorToRGB(backColor) != clWhite ? PlotColor::toQColor(backColor) : QColor(Qt::white));
     GuiCanvas canvas(&image);
     DrawToCanvas(&canvas, rect);
     canvas.endPaint();

@@ -40,7 +40,7 @@ TEST(ChartDemoCommands, SaveThroughTheFormatOfTheExtensionAndConvertSavedCharts)
     EXPECT_EQ(qFromLittleEndian<qint32>(bmp.constData() + 22), 100);
 }
 
-TEST(ChartDemoCommands, TheExportDialogTheEditorAndSavedChartsShowAsPictures)
+TEST(ChartDemoCommands, TheExportDialogTheEditorTheToolsAndSavedChartsShowAsPictures)
 {
     const QTemporaryDir dir;
     const QString demo = QStringLiteral(TENSIMO_CHART_DEMO);
@@ -61,6 +61,8 @@ TEST(ChartDemoCommands, TheExportDialogTheEditorAndSavedChartsShowAsPictures)
          "gallery.png"},
         {{QStringLiteral("--edit"), QStringLiteral("nowhere"), QStringLiteral("--screenshot"), path("nowhere.png")}, 2,
          "nowhere.png"},
+        // The tools scene fails when a tool leaves pixels that a fresh redraw does not draw.
+        {{QStringLiteral("--tools"), QStringLiteral("--screenshot"), path("tools.png")}, 0, "tools.png"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
