@@ -6,6 +6,7 @@
 
 #include <QtEndian>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -67,27 +68,41 @@ void packIndexes(const QRgb *pixels, int width, int bits, TColorLookup &lookup, 
     }
 }
 
-void packDirect(const QRgb *pixels, int width, BmpDepth depth, char *row)
+// One row of direct colours; answers the bytes written, which the row's padding follows.
+qint64 packDirect(const QRgb *pixels, int width, BmpDepth depth, char *row)
 {
-    for (int x = 0; x < width; ++x) {
-        const QRgb p = pixels[x];
-        switch (depth) {
-        case BmpDepth::Bits15:
+    switch (depth) {
+    case BmpDepth::Bits15:
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = pixels[x];
             put16(row + 2 * x, quint16((qRed(p) >> 3) << 10 | (qGreen(p) >> 3) << 5 | qBlue(p) >> 3));
-            break;
-        case BmpDepth::Bits16:
-            put16(row + 2 * x, quint16((qRed(p) >> 3) << 11 | (qGreen(p) >> 2) << 5 | qBlue(p) >> 3));
-            break;
-        case BmpDepth::Bits32:
-            put32(row + 4 * x, p & 0x00FFFFFFu);
-            break;
-        default: // 24 bits: blue, green, red
-            row[3 * x] = char(qBlue(p));
-            row[3 * x + 1] = char(qGreen(p));
-            row[3 * x + 2] = char(qRed(p));
-            break;
         }
+        return 2 * qint64(width);
+    case BmpDepth::Bits16:
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = pixels[x];
+            put16(row + 2 * x, quint16((qRed(p) >> 3) << 11 | (qGreen(p) >> 2) << 5 | qBlue(p) >> 3));
+        }
+        return 2 * qint64(width);
+    case BmpDepth::Bits32:
+        for (int x = 0; x < width; ++x)
+            put32(row + 4 * x, pixels[x] & 0x00FFFFFFu);
+        return 4 * qint64(width);
+    default:
+        break;
     }
+    // 24 bits: blue, green, red. A pixel's four little-endian bytes are blue, green, red and a
+    // byte the next pixel overwrites, so all but the last go as one store.
+    for (int x = 0; x + 1 < width; ++x)
+        put32(row + 3 * x, pixels[x]);
+    if (width > 0) {
+        const QRgb p = pixels[width - 1];
+        char *last = row + 3 * (width - 1);
+        last[0] = char(qBlue(p));
+        last[1] = char(qGreen(p));
+        last[2] = char(qRed(p));
+    }
+    return 3 * qint64(width);
 }
 
 } // namespace
@@ -129,8 +144,10 @@ QByteArray encodeBmp(const QImage &source, BmpDepth depth)
     const qint64 offset = kFileHeaderSize + kInfoHeaderSize + paletteBytes + maskBytes;
     const qint64 size = offset + rowBytes * height;
 
-    QByteArray out(size, '\0');
+    // Every byte is written below, so the pixel rows are not cleared first.
+    QByteArray out(size, Qt::Uninitialized);
     char *d = out.data();
+    std::memset(d, 0, std::size_t(offset));
     d[0] = 'B';
     d[1] = 'M';
     put32(d + 2, quint32(size));
@@ -162,10 +179,13 @@ QByteArray encodeBmp(const QImage &source, BmpDepth depth)
     for (int y = 0; y < height; ++y) {
         const auto *pixels = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         char *row = d + offset + rowBytes * (height - 1 - y);
-        if (lookup)
+        if (lookup) {
+            std::memset(row, 0, std::size_t(rowBytes)); // indexes are or-ed into the row
             packIndexes(pixels, width, bits, *lookup, row);
-        else
-            packDirect(pixels, width, depth, row);
+        } else {
+            const qint64 used = packDirect(pixels, width, depth, row);
+            std::memset(row + used, 0, std::size_t(rowBytes - used));
+        }
     }
     return out;
 }
