@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QString>
+#include <QTabWidget>
 #include <QWidget>
 
 namespace EditorWidgets {
@@ -29,6 +30,14 @@ inline QLabel *label(QWidget *parent, const QString &caption, QWidget *buddy, co
     auto *text = named(new QLabel(caption, parent), name);
     text->setBuddy(buddy);
     return text;
+}
+
+// A named page of the tab widget, with the caption on its tab.
+inline QWidget *tabPage(QTabWidget *tabs, const char *name, const QString &caption)
+{
+    auto *page = named(new QWidget(tabs), name);
+    tabs->addTab(page, caption);
+    return page;
 }
 
 } // namespace EditorWidgets

@@ -119,13 +119,6 @@ void SeriesFormatForm::fillSeriesColorButton(TButtonColor *button, TChartSeries 
     button->setEnabled(series && !series->ColorEachPoint());
 }
 
-QWidget *SeriesFormatForm::addPage(QTabWidget *pages, const char *name, const QString &caption)
-{
-    auto *page = named(new QWidget(pages), name);
-    pages->addTab(page, caption);
-    return page;
-}
-
 void SeriesFormatForm::adoptLayoutWidgets(QWidget *page)
 {
     for (int i = 0; i < page->layout()->count(); ++i)

@@ -55,8 +55,6 @@ protected:
     // The series colour: linked to "SeriesColor", disabled while each point has its own colour.
     TButtonColor *addSeriesColorButton(const char *name, const QString &caption = QStringLiteral("&Color..."));
     void fillSeriesColorButton(TButtonColor *button, TChartSeries *series);
-    // A page of the form's own tabs.
-    static QWidget *addPage(QTabWidget *pages, const char *name, const QString &caption);
     // The controls a page's layout holds become the page's children.
     static void adoptLayoutWidgets(QWidget *page);
 

@@ -44,8 +44,8 @@ TBarSeriesEditor::TBarSeriesEditor(QWidget *parent, QObject *tag)
     setObjectName(QStringLiteral("BarSeriesEditor"));
     auto series = [this] { return TheSeries(); };
     PageControl1 = named(new QTabWidget(this), "PageControl1");
-    TabFormat = addPage(PageControl1, "TabBarFormat", QStringLiteral("Format"));
-    TabSize = addPage(PageControl1, "TabBarSize", QStringLiteral("Size"));
+    TabFormat = EditorWidgets::tabPage(PageControl1, "TabBarFormat", QStringLiteral("Format"));
+    TabSize = EditorWidgets::tabPage(PageControl1, "TabBarSize", QStringLiteral("Size"));
     (new QVBoxLayout(this))->addWidget(PageControl1);
 
     CBBarStyle = addCombo("CBBarStyle", {}, [this, series](int index) {

@@ -52,9 +52,9 @@ TChartShapeEditor::TChartShapeEditor(QWidget *parent, QObject *tag)
     setObjectName(QStringLiteral("ChartShapeEditor"));
     auto series = [this] { return TheSeries(); };
     PageControl1 = named(new QTabWidget(this), "PageControl1");
-    TabStyle = addPage(PageControl1, "TabStyle", QStringLiteral("Style"));
-    TabPosition = addPage(PageControl1, "TabPosition", QStringLiteral("Position"));
-    TabText = addPage(PageControl1, "TabText", QStringLiteral("Text"));
+    TabStyle = EditorWidgets::tabPage(PageControl1, "TabStyle", QStringLiteral("Style"));
+    TabPosition = EditorWidgets::tabPage(PageControl1, "TabPosition", QStringLiteral("Position"));
+    TabText = EditorWidgets::tabPage(PageControl1, "TabText", QStringLiteral("Text"));
     (new QVBoxLayout(this))->addWidget(PageControl1);
 
     QStringList styles;

@@ -36,6 +36,7 @@
 
 using EditorWidgets::named;
 using EditorWidgets::spinBox;
+using EditorWidgets::tabPage;
 
 namespace {
 
@@ -51,13 +52,6 @@ const PlotConst::Message kStandardAxisTexts[kStandardAxes] = {
 QCheckBox *checkBox(QWidget *parent, const QString &caption, const char *name)
 {
     return named(new QCheckBox(caption, parent), name);
-}
-
-QWidget *tab(QTabWidget *tabs, const QString &caption, const char *name)
-{
-    auto *page = named(new QWidget(tabs), name);
-    tabs->addTab(page, caption);
-    return page;
 }
 
 // A label, its spin box beside it, in the grid's next row.
@@ -114,12 +108,12 @@ TFormPlotAxis::TFormPlotAxis(QWidget *parent, TCustomAxisPanel *chart, TChartAxi
 
     PageAxis = named(new QTabWidget(this), "PageAxis");
     layout->addWidget(PageAxis, 1);
-    TabScales = tab(PageAxis, QStringLiteral("Scales"), "TabScales");
-    TabTitle = tab(PageAxis, QStringLiteral("Title"), "TabTitle");
-    TabLabels = tab(PageAxis, QStringLiteral("Labels"), "TabLabels");
-    TabTicks = tab(PageAxis, QStringLiteral("Ticks"), "TabTicks");
-    TabMinor = tab(PageAxis, QStringLiteral("Minor"), "TabMinor");
-    TabPosition = tab(PageAxis, QStringLiteral("Position"), "TabPosition");
+    TabScales = tabPage(PageAxis, "TabScales", QStringLiteral("Scales"));
+    TabTitle = tabPage(PageAxis, "TabTitle", QStringLiteral("Title"));
+    TabLabels = tabPage(PageAxis, "TabLabels", QStringLiteral("Labels"));
+    TabTicks = tabPage(PageAxis, "TabTicks", QStringLiteral("Ticks"));
+    TabMinor = tabPage(PageAxis, "TabMinor", QStringLiteral("Minor"));
+    TabPosition = tabPage(PageAxis, "TabPosition", QStringLiteral("Position"));
     buildScales();
     buildTitle();
     buildLabels();
@@ -162,7 +156,7 @@ void TFormPlotAxis::buildScales()
     auto limit = [&](const QString &caption, const char *tabName, const QString &autoCaption, const char *autoName,
                      const char *labelName, const QString &change, const char *changeName, const char *offsetName,
                      QCheckBox *&autoBox, QLabel *&value, QPushButton *&button, QSpinBox *&offset) {
-        QWidget *page = tab(limits, caption, tabName);
+        QWidget *page = tabPage(limits, tabName, caption);
         auto *inner = new QGridLayout(page);
         autoBox = checkBox(page, autoCaption, autoName);
         value = named(new QLabel(page), labelName);
@@ -190,7 +184,7 @@ void TFormPlotAxis::buildTitle()
     auto *box = new QVBoxLayout(TabTitle);
     PageTitle = named(new QTabWidget(TabTitle), "PageTitle");
     box->addWidget(PageTitle);
-    QWidget *style = tab(PageTitle, QStringLiteral("Style"), "TabTitleStyle");
+    QWidget *style = tabPage(PageTitle, "TabTitleStyle", QStringLiteral("Style"));
     auto *grid = new QGridLayout(style);
     ETitle = named(new QLineEdit(style), "ETitle");
     ETitle->setProperty(PlotTranslate::kUserTextsProperty, true);
@@ -201,7 +195,7 @@ void TFormPlotAxis::buildTitle()
     CBTitleVisible = checkBox(style, QStringLiteral("&Visible"), "CBTitleVisible");
     grid->addWidget(CBTitleVisible, 3, 0);
     grid->setRowStretch(4, 1);
-    QWidget *text = tab(PageTitle, QStringLiteral("Text"), "TabTitleText");
+    QWidget *text = tabPage(PageTitle, "TabTitleText", QStringLiteral("Text"));
     TitleFont = InsertFontEditor(*text);
     TitleFont->setObjectName(QStringLiteral("TitleFont"));
 }
@@ -211,7 +205,7 @@ void TFormPlotAxis::buildLabels()
     auto *box = new QVBoxLayout(TabLabels);
     PageLabels = named(new QTabWidget(TabLabels), "PageLabels");
     box->addWidget(PageLabels);
-    QWidget *style = tab(PageLabels, QStringLiteral("Style"), "TabLabelsStyle");
+    QWidget *style = tabPage(PageLabels, "TabLabelsStyle", QStringLiteral("Style"));
     auto *grid = new QGridLayout(style);
     CBLabels = checkBox(style, QStringLiteral("V&isible"), "CBLabels");
     CBMultiline = checkBox(style, QStringLiteral("Multi-lin&e"), "CBMultiline");
@@ -235,7 +229,7 @@ void TFormPlotAxis::buildLabels()
     right->addWidget(CBLabelStyle, 3, 1);
     grid->setRowStretch(5, 1);
 
-    QWidget *format = tab(PageLabels, QStringLiteral("Format"), "TabLabelsFormat");
+    QWidget *format = tabPage(PageLabels, "TabLabelsFormat", QStringLiteral("Format"));
     auto *formatGrid = new QGridLayout(format);
     CBFormat = named(new QComboBox(format), "CBFormat");
     CBFormat->setEditable(true);
@@ -251,7 +245,7 @@ void TFormPlotAxis::buildLabels()
     formatGrid->addWidget(CBExpo, 2, 0);
     formatGrid->addWidget(CBLabelAlign, 3, 0);
     formatGrid->setRowStretch(4, 1);
-    QWidget *text = tab(PageLabels, QStringLiteral("Text"), "TabLabelsText");
+    QWidget *text = tabPage(PageLabels, "TabLabelsText", QStringLiteral("Text"));
     LabelsFont = InsertFontEditor(*text);
     LabelsFont->setObjectName(QStringLiteral("LabelsFont"));
 }

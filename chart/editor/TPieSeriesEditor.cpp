@@ -46,9 +46,9 @@ TPieSeriesEditor::TPieSeriesEditor(QWidget *parent, QObject *tag)
     setObjectName(QStringLiteral("PieSeriesEditor"));
     auto series = [this] { return TheSeries(); };
     PageControl1 = named(new QTabWidget(this), "PageControl1");
-    TabOptions = addPage(PageControl1, "TabOptions", QStringLiteral("Options"));
-    TabGroup = addPage(PageControl1, "TabGroup", QStringLiteral("Group Slices"));
-    TabColors = addPage(PageControl1, "TabColors", QStringLiteral("Colors"));
+    TabOptions = EditorWidgets::tabPage(PageControl1, "TabOptions", QStringLiteral("Options"));
+    TabGroup = EditorWidgets::tabPage(PageControl1, "TabGroup", QStringLiteral("Group Slices"));
+    TabColors = EditorWidgets::tabPage(PageControl1, "TabColors", QStringLiteral("Colors"));
     (new QVBoxLayout(this))->addWidget(PageControl1);
 
     SEExplode = addSpin("SEExplode", 0, 100, 5, [series](int value) { series()->SetExplodeBiggest(value); });

@@ -158,8 +158,6 @@ protected:
         return found.isEmpty() ? nullptr : found.first();
     }
 
-    // Selects the first curve in the series list and presses "Ändern...", running the steps on the
-    // gallery while it shows; the steps close it.
     // Clicks the button and runs the steps on the modal dialog it opens; the steps close it.
     static void clickForDialog(QAbstractButton &button, const std::function<void(QDialog &)> &steps)
     {
@@ -173,6 +171,8 @@ protected:
         button.click();
         EXPECT_TRUE(shown);
     }
+    // Selects the first curve in the series list and presses "Ändern...", running the steps on the
+    // gallery while it shows; the steps close it.
     void changeFirstCurve(TChartEditForm &editor, const std::function<void(QDialog &)> &steps)
     {
         editor.Tree->setCurrentItem(editor.Tree->topLevelItem(0));
