@@ -53,6 +53,8 @@ Timing measure(SceneRow &row, const SceneOptions &options)
 
 void report(SceneRow &row, const SceneData &data, bool antialiased, const SceneOptions &options)
 {
+    if (!options.only.isEmpty() && row.variant() != options.only && row.variant() != QLatin1String("qpainter-polyline"))
+        return;
     const Timing t = measure(row, options);
     const QByteArray variant = row.variant().toUtf8();
     std::printf("tensimo-chart\t%s\t%s\t%d\t%d\t%d\t%.3f\t%.3f\t%.3f\n", variant.constData(),

@@ -14,7 +14,7 @@ const int kSceneSizes[] = {1000, 10000, 100000, 1000000};
 QString SceneOptions::usage()
 {
     return QStringLiteral("usage: chart_scene_bench [reps=N] [budget=SECONDS] [n=1000|10000|100000|1000000] "
-                          "[aa=0|1] [out=DIR]");
+                          "[aa=0|1] [out=DIR] [only=VARIANT]");
 }
 
 std::optional<SceneOptions> SceneOptions::parse(const QStringList &arguments, QString &message)
@@ -43,6 +43,9 @@ std::optional<SceneOptions> SceneOptions::parse(const QStringList &arguments, QS
         } else if (ok && name == QLatin1String("out")) {
             ok = !value.isEmpty();
             options.outDir = value;
+        } else if (ok && name == QLatin1String("only")) {
+            ok = !value.isEmpty();
+            options.only = value;
         } else {
             ok = false;
         }

@@ -5,12 +5,24 @@
 #include <cstdint>
 #include <limits>
 
+// std::nearbyint in the default rounding mode without its library call (pixels are rounded
+// several times per point): adding 2^52 leaves no fraction, ties go to even, taking it away again
+// is exact. Larger magnitudes, infinities and NaN come back as they are; -0.5 gives +0, not -0,
+// which only matters before a conversion to int.
+inline double nearbyIntegral(double value)
+{
+    constexpr double kNoFraction = 4503599627370496.0; // 2^52
+    if (!(std::fabs(value) < kNoFraction))
+        return value;
+    return value < 0.0 ? (value - kNoFraction) + kNoFraction : (value + kNoFraction) - kNoFraction;
+}
+
 // Rounds to the nearest integer, halves to even; NaN gives 0 and overflow saturates.
 inline int plotRound(double value)
 {
     if (std::isnan(value))
         return 0;
-    const double r = std::nearbyint(value);
+    const double r = nearbyIntegral(value);
     if (r >= double(std::numeric_limits<int>::max()))
         return std::numeric_limits<int>::max();
     if (r <= double(std::numeric_limits<int>::min()))

@@ -76,17 +76,6 @@ void Projection::rotate(double x, double y, double z, int &outX, int &outY) cons
     }
 }
 
-void Projection::calc3DPos(int &x, int &y, int z) const
-{
-    // Orthogonal comes first and ignores the 3D flag, so it stays in force inside Begin2D.
-    if (orthogonal) {
-        x = addSaturated(plotRound((z * xFactor + (double(x) - xCenter)) * zoomFactor), originX);
-        y = addSaturated(plotRound(((double(y) - yCenter) - z * yFactor) * zoomFactor), originY);
-    } else if (is3D) {
-        rotate(x, y, z, x, y);
-    }
-}
-
 void Projection::calc3DPosDouble(double x, double y, double z, int &outX, int &outY) const
 {
     if (orthogonal) {

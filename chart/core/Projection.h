@@ -1,6 +1,7 @@
 // Projection of model points (x, y, depth) onto the screen: orthogonal or rotated, with perspective.
 #pragma once
 
+#include "PlotRound.h"
 #include "PlotTypes.h"
 
 class Projection
@@ -12,7 +13,17 @@ public:
     void calcTrigValues(double elevation, double rotation, int tilt);
     void calcPerspective(int perspectivePercent, const TRect &rect);
 
-    void calc3DPos(int &x, int &y, int z) const;
+    // Inline: faces of 3D lines project four corners per point.
+    void calc3DPos(int &x, int &y, int z) const
+    {
+        // Orthogonal comes first and ignores the 3D flag, so it stays in force inside Begin2D.
+        if (orthogonal) {
+            x = addSaturated(plotRound((z * xFactor + (double(x) - xCenter)) * zoomFactor), originX);
+            y = addSaturated(plotRound(((double(y) - yCenter) - z * yFactor) * zoomFactor), originY);
+        } else if (is3D) {
+            rotate(x, y, z, x, y);
+        }
+    }
     void calc3DPosDouble(double x, double y, double z, int &outX, int &outY) const;
     void inverseCalc3DPos(int &x, int &y, int z) const;
 

@@ -425,13 +425,6 @@ void TPlotCanvas3D::InverseCalc3DPos(int &x, int &y, int z) const
     m_projection.inverseCalc3DPos(x, y, z);
 }
 
-TPoint TPlotCanvas3D::Calc3DPoint(int x, int y, int z) const
-{
-    TPoint p{x, y};
-    m_projection.calc3DPos(p.x, p.y, z);
-    return p;
-}
-
 void TPlotCanvas3D::calcTrigValues()
 {
     const TView3DOptions *options = View3DOptions();

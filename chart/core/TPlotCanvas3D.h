@@ -64,7 +64,12 @@ public:
     bool ReservedQuery() const override { return false; }
     void SetPixel3D(int x, int y, int z, TColor color) override;
     void InverseCalc3DPos(int &x, int &y, int z) const override;
-    TPoint Calc3DPoint(int x, int y, int z) const override;
+    TPoint Calc3DPoint(int x, int y, int z) const final
+    {
+        TPoint p{x, y};
+        m_projection.calc3DPos(p.x, p.y, z);
+        return p;
+    }
     TRect InitWindow(GuiCanvas *destination, TView3DOptions *options, TColor backColor, bool is3D,
                      const TRect &rect) override;
     void CalcProjection(int maxDepth, const TRect &rect) override;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "PlotEngine.h"
+#include "PlotRound.h"
 
 #include <cmath>
 
@@ -59,7 +60,7 @@ struct AxisScale
             return PlotEngine::MaxAxisPixel;
         if (p < -PlotEngine::MaxAxisPixel)
             return -PlotEngine::MaxAxisPixel;
-        return int(std::nearbyint(p));
+        return int(nearbyIntegral(p));
     }
 
     int linearHorizontal(double v) const
@@ -79,7 +80,7 @@ struct AxisScale
     // The offset is rounded before the start pixel is added, as the pixel rules demand.
     double logOffset(double v) const
     {
-        return std::nearbyint((inverted ? logMaximum - std::log(v) : std::log(v) - logMinimum) * logPixelScale);
+        return nearbyIntegral((inverted ? logMaximum - std::log(v) : std::log(v) - logMinimum) * logPixelScale);
     }
     int logHorizontal(double v) const
     {
@@ -102,7 +103,7 @@ struct AxisScale
     {
         if (rangeIsZero)
             return centerPixel;
-        return toPixel(std::nearbyint((inverted ? workMaximum - v : v - workMinimum) * pixelScale));
+        return toPixel(nearbyIntegral((inverted ? workMaximum - v : v - workMinimum) * pixelScale));
     }
 
     int horizValueToPixel(double v) const

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QLocale>
 #include <QString>
 
 #include <functional>
@@ -400,7 +401,7 @@ private:
     // redraw of an unchanged axis formats none of them again.
     mutable QHash<quint64, QString> m_valueTexts;
     mutable QString m_valueTextsFormat;
-    mutable QString m_valueTextsSeparators;
+    mutable QLocale m_valueTextsLocale;
     QString m_dateTimeFormat;
     bool m_exactDateTime = true;
     TAxisLabelAlign m_labelsAlign = alDefault;

@@ -334,12 +334,12 @@ QString TChartAxis::FormatLabelValue(double value) const
         }
     } else {
         // The texts hold the separators of the locale they were made in.
-        const QString separators = PlotProcs::FormatToLocalSeparators(QStringLiteral(",."));
-        if (m_valueTextsFormat != m_axisValuesFormat || m_valueTextsSeparators != separators
+        const QLocale locale;
+        if (m_valueTextsFormat != m_axisValuesFormat || m_valueTextsLocale != locale
             || m_valueTexts.size() >= kMaxValueTexts) {
             m_valueTexts.clear();
             m_valueTextsFormat = m_axisValuesFormat;
-            m_valueTextsSeparators = separators;
+            m_valueTextsLocale = locale;
         }
         // By bits, so that -0 keeps a text of its own.
         const quint64 key = std::bit_cast<quint64>(value);

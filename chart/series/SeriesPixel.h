@@ -2,6 +2,7 @@
 #pragma once
 
 #include "PlotEngine.h"
+#include "PlotRound.h"
 #include "TChartAxis.h"
 #include "VisibleRange.h"
 
@@ -18,7 +19,7 @@ inline std::optional<int> toPixel(double value)
     if (!std::isfinite(value))
         return std::nullopt;
     constexpr double bound = PlotEngine::MaxAxisPixel;
-    return int(std::nearbyint(std::clamp(value, -bound, bound)));
+    return int(nearbyIntegral(std::clamp(value, -bound, bound)));
 }
 
 // Y at x between two points, linear in the logarithm when asked and both values are positive,

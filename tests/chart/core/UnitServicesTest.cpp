@@ -219,6 +219,25 @@ TEST(Geometry, RoundingHullAndOrientation)
     EXPECT_EQ(PlotGeometry::OrientRect({10, 20, 0, 5}), (TRect{0, 5, 10, 20}));
 }
 
+TEST(Geometry, InlineRoundingMatchesTheLibrarysTiesToEven)
+{
+    // Halves of both parities, neighbours of halves, the edges of the 2^52 shortcut, and a spread
+    // of pixel-sized values.
+    std::vector<double> values{0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 1e-300, 4503599627370495.5, 4503599627370496.0,
+                               -4503599627370495.5, 9007199254740993.0, 1e300, -1e300};
+    for (const double half : {0.5, 1048575.5, 2147483647.5})
+        values.insert(values.end(), {std::nextafter(half, 0.0), std::nextafter(half, 1e9), -std::nextafter(half, 0.0)});
+    for (int k = -4000; k <= 4000; ++k)
+        values.push_back(k * 0.37 + k * 1e-7);
+    for (const double v : values) {
+        SCOPED_TRACE(v);
+        EXPECT_EQ(nearbyIntegral(v), std::nearbyint(v));
+        EXPECT_EQ(plotRound(v), int(std::clamp(std::nearbyint(v), -2147483648.0, 2147483647.0)));
+    }
+    EXPECT_TRUE(std::isnan(nearbyIntegral(std::nan(""))));
+    EXPECT_EQ(nearbyIntegral(-std::numeric_limits<double>::infinity()), -std::numeric_limits<double>::infinity());
+}
+
 TEST(Geometry, OrientationOfFarApartCornersDoesNotOverflow)
 {
     // The differences alone exceed 32 bits: projected corners far outside the picture.
