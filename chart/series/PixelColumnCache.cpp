@@ -5,6 +5,7 @@
 #include "TChartAxis.h"
 #include "TChartValueList.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -62,7 +63,7 @@ void PixelColumnCache::drawExtremes(const TChartAxis &horiz, const TChartAxis &v
                                     int start, int last, const std::function<void(int, int)> &point,
                                     const std::function<void()> &lift)
 {
-    const PixelColumnLine line(horiz, vert, x.Values(), y.Values(), gapColors, reach);
+    PixelColumnLine line(horiz, vert, x.Values(), y.Values(), gapColors, reach);
     // Point colours change without a revision of their own: a curve with any is read afresh.
     if (!cacheEnabled || !gapColors.empty()) {
         m_valid = false;
@@ -73,6 +74,13 @@ void PixelColumnCache::drawExtremes(const TChartAxis &horiz, const TChartAxis &v
     const Key key = keyOf(horiz, vert, x, y, reach, start, last);
     if (!m_valid || !(key == m_key)) {
         m_valid = false;
+        // Summaries pay off where a column holds several blocks of points on average; they are
+        // built once per change of the values and serve every zoom and scroll after it.
+        const long long columns = std::max(1, reach.right - reach.left + 1);
+        if (!vert.Logarithmic() && (last - start + 1) / columns >= 2 * ValueExtremeBlocks::kSize) {
+            m_yBlocks.update(y.Values(), y.Revision());
+            line.setBlocks(&m_yBlocks);
+        }
         m_steps.clear();
         line.drawExtremes(
             start, last,

@@ -4,6 +4,7 @@
 
 #include "AxisScale.h"
 #include "PlotTypes.h"
+#include "ValueExtremeBlocks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -58,6 +59,7 @@ private:
 
     // x, y pairs; a lift of the pen is kLift in place of x.
     std::vector<int> m_steps;
+    ValueExtremeBlocks m_yBlocks; // for columns of many points
     Key m_key;
     bool m_valid = false;
 };

@@ -3,6 +3,7 @@
 #include "PixelColumnLine.h"
 
 #include "TChartAxis.h"
+#include "ValueExtremeBlocks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,13 +33,32 @@ bool PixelColumnLine::isGap(int index) const
            || (i < m_gapColors.size() && m_gapColors[i] == clNone);
 }
 
-int PixelColumnLine::columnEnd(int start, int limit, int column) const
+int PixelColumnLine::columnEnd(int start, int limit, int column, int hint) const
 {
     // The pixels of ascending X values never go back: gallop, then halve, on the axis' own pixels.
+    // Evenly spaced points fill the columns alike, so the search starts at the hinted end.
     const auto inColumn = [&](int i) { return m_horiz.ValueToPixel(m_x[std::size_t(i)]) == column; };
     int good = start;
     int bad = -1;
-    for (long long step = 1;; step *= 2) {
+    if (hint > 1) {
+        const int guess = int(std::min<long long>(static_cast<long long>(start) + hint - 1, limit));
+        if (inColumn(guess)) {
+            good = guess;
+        } else {
+            bad = guess;
+            for (long long step = 1;; step *= 2) {
+                const long long probe = static_cast<long long>(guess) - step;
+                if (probe <= start)
+                    break;
+                if (inColumn(int(probe))) {
+                    good = int(probe);
+                    break;
+                }
+                bad = int(probe);
+            }
+        }
+    }
+    for (long long step = 1; bad < 0; step *= 2) {
         const long long probe = good + step;
         if (probe >= limit) {
             if (inColumn(limit))
@@ -73,6 +93,7 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
     const bool logarithmic = m_vert.Logarithmic();
     const auto y = [&](int k) { return m_y[std::size_t(k)]; };
     int i = start;
+    int hint = 0;
     while (i <= last) {
         if (isGap(i)) {
             lift();
@@ -80,7 +101,8 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
             continue;
         }
         const int pixel = m_horiz.ValueToPixel(m_x[std::size_t(i)]);
-        const int columnLast = i < last ? columnEnd(i, last, pixel) : i;
+        const int columnLast = i < last ? columnEnd(i, last, pixel, hint) : i;
+        hint = columnLast - i + 1;
         // The extremes by value: the axis keeps the order of the values, except that a logarithmic
         // axis puts 0 and below at its edge, which is kept as a point of its own.
         int low = -1;
@@ -93,7 +115,26 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
             double highest = lowest;
             const TColor *colors = m_gapColors.data();
             const int coloured = int(m_gapColors.size());
+            const ValueExtremeBlocks *blocks = coloured == 0 ? m_blocks : nullptr;
+            constexpr int kBlock = ValueExtremeBlocks::kSize;
             for (k = i + 1; k <= columnLast; ++k) {
+                // A whole block without a gap gives its first extremes, as the scan would.
+                while (blocks && k % kBlock == 0 && k + kBlock - 1 <= columnLast && blocks->covers(k / kBlock)
+                       && !blocks->hasGap(k / kBlock)) {
+                    const int blockLow = blocks->lowest(k / kBlock);
+                    const int blockHigh = blocks->highest(k / kBlock);
+                    if (y(blockLow) < lowest) {
+                        lowest = y(blockLow);
+                        low = blockLow;
+                    }
+                    if (y(blockHigh) > highest) {
+                        highest = y(blockHigh);
+                        high = blockHigh;
+                    }
+                    k += kBlock;
+                }
+                if (k > columnLast)
+                    break;
                 const double v = y(k);
                 if (!(std::fabs(v) <= std::numeric_limits<double>::max()) || (k < coloured && colors[k] == clNone))
                     break;

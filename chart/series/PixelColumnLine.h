@@ -9,6 +9,7 @@
 #include <span>
 
 class TChartAxis;
+class ValueExtremeBlocks;
 
 class PixelColumnLine
 {
@@ -25,8 +26,12 @@ public:
     // cannot be drawn or a null kept as a gap).
     void drawExtremes(int start, int last, const std::function<void(int x, int y)> &point,
                       const std::function<void()> &lift) const;
-    // The last index of start..limit in the pixel column of start.
-    int columnEnd(int start, int limit, int column) const;
+    // Summaries of the Y values (the whole span) that wide columns read instead of every value;
+    // only without point colours.
+    void setBlocks(const ValueExtremeBlocks *blocks) { m_blocks = blocks; }
+    // The last index of start..limit in the pixel column of start. hint: how many points the
+    // column is likely to hold (the last one's count), where the search starts; 0 for none.
+    int columnEnd(int start, int limit, int column, int hint = 0) const;
 
 private:
     bool isGap(int index) const;
@@ -38,4 +43,5 @@ private:
     std::span<const double> m_y;
     std::span<const TColor> m_gapColors;
     TRect m_reach;
+    const ValueExtremeBlocks *m_blocks = nullptr;
 };

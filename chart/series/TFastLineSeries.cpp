@@ -269,11 +269,21 @@ void TFastLineSeries::drawPointByPoint(int start, int last)
 
 void TFastLineSeries::collectBreaks(int start, int last)
 {
-    m_breaks.clear();
     const std::span<const double> y = YValues()->Values();
-    for (int i = start; i <= last; ++i)
-        if (!std::isfinite(y[std::size_t(i)]))
-            m_breaks.push_back(i);
+    const std::uint64_t revision = YValues()->Revision();
+    if (!m_nonFiniteValid || m_nonFiniteData != y.data() || m_nonFiniteCount != y.size()
+        || m_nonFiniteRevision != revision) {
+        m_nonFinite.clear();
+        for (std::size_t i = 0; i < y.size(); ++i)
+            if (!std::isfinite(y[i]))
+                m_nonFinite.push_back(int(i));
+        m_nonFiniteData = y.data();
+        m_nonFiniteCount = y.size();
+        m_nonFiniteRevision = revision;
+        m_nonFiniteValid = true;
+    }
+    m_breaks.assign(std::lower_bound(m_nonFinite.begin(), m_nonFinite.end(), start),
+                    std::upper_bound(m_nonFinite.begin(), m_nonFinite.end(), last));
     const std::span<const TColor> colors = ColorList();
     if (m_ignoreNulls || colors.empty())
         return;
@@ -302,6 +312,7 @@ void TFastLineSeries::drawFirstOfColumns(int start, int last)
     const std::span<const double> y = YValues()->Values();
     const PixelColumnLine columns(horiz, vert, x, y, {}, {});
     int i = start;
+    int hint = 0;
     while (i <= last) {
         const int nextBreak = nextBreakAfter(i - 1);
         if (nextBreak == i) {
@@ -312,7 +323,9 @@ void TFastLineSeries::drawFirstOfColumns(int start, int last)
         const int pixel = horiz.ValueToPixel(x[std::size_t(i)]);
         stepTo(pixel, vert.ValueToPixel(y[std::size_t(i)]));
         const int limit = std::min(last, nextBreak - 1);
-        i = (i < limit ? columns.columnEnd(i, limit, pixel) : i) + 1;
+        const int end = i < limit ? columns.columnEnd(i, limit, pixel, hint) : i;
+        hint = end - i + 1;
+        i = end + 1;
     }
 }
 

@@ -135,6 +135,15 @@ TEST_F(FastLineTest, TheColumnPathsSetTheSamePixelsAsThePointByPointPath)
                  line.SetValueColor(i, clNone);
              line.YValues()->SetValue(2500, kNaN);
          }},
+        {"values made NaN after a redraw",
+         [&](TestChart &target, TFastLineSeries &line) {
+             fill(line, 50000, [](int i) { return (i / 1000 % 2 ? 800.0 : 0.0) + std::sin(i * 0.01); });
+             line.SetDrawAllPoints(false);
+             target.render();
+             for (int i = 1000; i < 50000; i += 2000)
+                 line.YValues()->SetValue(i, kNaN);
+             line.SetDrawAllPoints(true);
+         }},
         {"an inverted axis",
          [&](TestChart &target, TFastLineSeries &line) {
              fill(line, 30000, scene);

@@ -105,6 +105,12 @@ TEST_F(LineColumnsTest, ColumnsSetThePixelsOfThePointByPointPath)
              s.SetValueColor(400, clNone);
              s.SetValueColor(401, clNone);
          }},
+        {"a million points jumping across NaN values: wide columns read block summaries",
+         1000000, [](int i) { return 300.0 * std::sin(i * 1e-5) + (i / 4099 % 2 ? 600.0 : 0.0); },
+         [](TestChart &, CountingLineSeries &s) {
+             for (int i = 4099; i < 1000000; i += 4099)
+                 s.YValues()->SetValue(i, kNaN);
+         }},
         {"a zoomed axis: the line enters from the edge",
          100000, spiky, [](TestChart &c, CountingLineSeries &) { c.BottomAxis()->SetMinMax(12345.5, 23456.7); }},
         {"a curve running beyond the axis range",
