@@ -3,9 +3,17 @@
 
 #include "PlotColor.h"
 
+#include <QMetaMethod>
+
 TBrush::TBrush(QObject *parent)
     : QObject(parent)
 {
+}
+
+void TBrush::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&TBrush::changed))
+        m_changedConnected = true;
 }
 
 void TBrush::SetColor(TColor value)

@@ -55,12 +55,17 @@ protected:
     {
         if (m_changeCount)
             ++*m_changeCount;
-        Q_EMIT changed();
+        // Most brushes of a drawing have no listener: no trip through the signal machinery for them.
+        if (m_changedConnected)
+            Q_EMIT changed();
     }
+    // Once anything listened, the brush keeps notifying (a disconnection may not ask who is left).
+    void connectNotify(const QMetaMethod &signal) override;
     // Copies the brush part of source without notifying; true when a value changed.
     bool copyBrushValues(const TBrush &source);
 
 private:
     BrushValues m_values;
     quint64 *m_changeCount = nullptr;
+    bool m_changedConnected = false;
 };

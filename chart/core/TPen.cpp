@@ -3,6 +3,8 @@
 
 #include "PlotColor.h"
 
+#include <QMetaMethod>
+
 TPen::TPen(QObject *parent)
     : QObject(parent)
 {
@@ -49,6 +51,12 @@ void TPen::setHandle(const Handle &handle)
         return;
     m_values.handle = handle;
     Changed();
+}
+
+void TPen::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&TPen::changed))
+        m_changedConnected = true;
 }
 
 void TPen::setValues(const PenValues &values)

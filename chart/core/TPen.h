@@ -81,12 +81,17 @@ protected:
     {
         if (m_changeCount)
             ++*m_changeCount;
-        Q_EMIT changed();
+        // Most pens of a drawing have no listener: no trip through the signal machinery for them.
+        if (m_changedConnected)
+            Q_EMIT changed();
     }
+    // Once anything listened, the pen keeps notifying (a disconnection may not ask who is left).
+    void connectNotify(const QMetaMethod &signal) override;
     // Copies the pen part of source without notifying; true when a value changed.
     bool copyPenValues(const TPen &source);
 
 private:
     PenValues m_values;
     quint64 *m_changeCount = nullptr;
+    bool m_changedConnected = false;
 };

@@ -140,6 +140,27 @@ TEST(TChartPen, PresetsAndAssign)
     EXPECT_EQ(plain.Width(), 5);
 }
 
+TEST(TPen, ListenersConnectedAfterSilentChangesHearEveryLaterOne)
+{
+    // Pens and brushes skip the signal while nobody listens; whoever connects later hears each
+    // change, also after another listener left.
+    TPen pen;
+    TBrush brush;
+    pen.SetColor(clRed);
+    brush.SetColor(clRed);
+    QSignalSpy penSpy(&pen, &TPen::changed);
+    QSignalSpy brushSpy(&brush, SIGNAL(changed()));
+    int heard = 0;
+    const QMetaObject::Connection other = QObject::connect(&pen, &TPen::changed, [&heard] { ++heard; });
+    pen.SetColor(clBlue);
+    QObject::disconnect(other);
+    pen.setValues(PenValues{.color = clGreen, .width = 2});
+    brush.SetStyle(bsClear);
+    EXPECT_EQ(penSpy.count(), 2);
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(brushSpy.count(), 1);
+}
+
 TEST(TPen, QtFormFollowsEndStyleAndMode)
 {
     // Wide chart pens reach the device through the canvas, which gives them the geometric handle.
