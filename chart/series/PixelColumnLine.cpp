@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <limits>
 
 PixelColumnLine::PixelColumnLine(const TChartAxis &horiz, const TChartAxis &vert, std::span<const double> x,
@@ -94,13 +93,16 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
     const auto y = [&](int k) { return m_y[std::size_t(k)]; };
     int i = start;
     int hint = 0;
+    // The pixel of the next column's first point, when a column looked at it already.
+    int carriedIndex = -1;
+    int carriedPixel = 0;
     while (i <= last) {
         if (isGap(i)) {
             lift();
             ++i;
             continue;
         }
-        const int pixel = m_horiz.ValueToPixel(m_x[std::size_t(i)]);
+        const int pixel = i == carriedIndex ? carriedPixel : m_horiz.ValueToPixel(m_x[std::size_t(i)]);
         const int columnLast = i < last ? columnEnd(i, last, pixel, hint) : i;
         hint = columnLast - i + 1;
         // The extremes by value: the axis keeps the order of the values, except that a logarithmic
@@ -162,18 +164,31 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
             }
         }
         const int end = k - 1;
+        // In index order: the first and last stand at the ends, the three between are sorted (an
+        // index of -1, none, goes first among them and is skipped).
         int kept[5] = {i, low, high, edge, end};
-        std::sort(std::begin(kept), std::end(kept));
+        const auto order = [&kept](int a, int b) {
+            if (kept[a] > kept[b])
+                std::swap(kept[a], kept[b]);
+        };
+        order(1, 2);
+        order(2, 3);
+        order(1, 2);
         int keptPixels[5] = {};
         int top = std::numeric_limits<int>::max();
         int bottom = std::numeric_limits<int>::min();
         for (int n = 0; n < 5; ++n) {
             if (kept[n] < 0)
                 continue;
-            keptPixels[n] = m_vert.ValueToPixel(y(kept[n]));
+            keptPixels[n] = n > 0 && kept[n] == kept[n - 1] ? keptPixels[n - 1] : m_vert.ValueToPixel(y(kept[n]));
             top = std::min(top, keptPixels[n]);
             bottom = std::max(bottom, keptPixels[n]);
         }
+        const auto nextColumnPixel = [&] {
+            carriedIndex = end + 1;
+            carriedPixel = m_horiz.ValueToPixel(m_x[std::size_t(end + 1)]);
+            return carriedPixel;
+        };
         // A column wholly beside, above or below where lines can set pixels (a curve beyond the
         // axis range) shows none of its vertical lines: only the lines into and out of it count.
         const bool outside = pixel < m_reach.left || pixel > m_reach.right || bottom < m_reach.top || top > m_reach.bottom;
@@ -184,8 +199,7 @@ void PixelColumnLine::drawExtremes(int start, int last, const std::function<void
         const bool whole = !outside
                            && (end == last || k <= columnLast || isGap(end + 1) || !insideReach(pixel, top)
                                || !insideReach(pixel, bottom)
-                               || !insideReach(m_horiz.ValueToPixel(m_x[std::size_t(end + 1)]),
-                                               m_vert.ValueToPixel(y(end + 1))));
+                               || !insideReach(nextColumnPixel(), m_vert.ValueToPixel(y(end + 1))));
         if (whole) {
             for (int j = i; j <= end; ++j)
                 point(pixel, m_vert.ValueToPixel(y(j)));
