@@ -652,13 +652,11 @@ bool PlotDC::writePolygonPixels(const TPoint *points, int count)
     uchar *const bits = img->bits();
     const qsizetype stride = img->bytesPerLine();
     if (filled) {
-        m_fillSpans.clear();
-        PolygonFill::appendSpans(corners.data(), count, m_fillSpans);
         const QRgb colour = PlotColor::toQRgb(brush.color);
-        for (const PolygonFill::Span &span : m_fillSpans) {
-            QRgb *const line = reinterpret_cast<QRgb *>(bits + span.y * stride);
-            std::fill(line + span.left, line + span.right, colour);
-        }
+        PolygonFill::forEachSpan(corners.data(), count, [&](int y, int left, int right) {
+            QRgb *const line = reinterpret_cast<QRgb *>(bits + y * stride);
+            std::fill(line + left, line + right, colour);
+        });
     }
     if (outlined) {
         m_outlinePixels.clear();

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "PlotTypes.h"
-#include "PolygonFill.h"
 #include "ShapedTextCache.h"
 #include "TPen.h"
 
@@ -223,7 +222,6 @@ private:
     int m_runsWritten = 0;
     int m_rectanglesWritten = 0;
     int m_polygonsWritten = 0;
-    std::vector<PolygonFill::Span> m_fillSpans;
     std::vector<QPoint> m_outlinePixels;
     mutable DeviceState m_deviceState;
     TPoint m_position;
