@@ -76,7 +76,7 @@ void PixelColumnCache::drawExtremes(const TChartAxis &horiz, const TChartAxis &v
         m_valid = false;
         // Summaries pay off where a column holds several blocks of points on average; they are
         // built once per change of the values and serve every zoom and scroll after it.
-        const long long columns = std::max(1, reach.right - reach.left + 1);
+        const long long columns = std::max(1LL, static_cast<long long>(reach.right) - reach.left + 1);
         if (!vert.Logarithmic() && (last - start + 1) / columns >= 2 * ValueExtremeBlocks::kSize) {
             m_yBlocks.update(y.Values(), y.Revision());
             line.setBlocks(&m_yBlocks);
