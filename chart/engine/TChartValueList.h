@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -53,6 +54,16 @@ public:
     // Changes with every change of the values and is never the same for two lists, so that a
     // drawing kept for some values can tell that they are still the same.
     std::uint64_t Revision() const { return m_revision; }
+    // What a drawing kept for these values compares to see that they are still the same: where
+    // they are stored, how many there are and their revision.
+    struct Stamp
+    {
+        const double *data = nullptr;
+        std::size_t count = 0;
+        std::uint64_t revision = 0;
+        friend bool operator==(const Stamp &, const Stamp &) = default;
+    };
+    Stamp ValuesStamp() const { return {m_values.data(), m_values.size(), m_revision}; }
     // Checked access: an index outside 0..Count-1 raises ChartException.
     double Value(int index) const;
     void SetValue(int index, double value);

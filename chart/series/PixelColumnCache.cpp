@@ -36,12 +36,8 @@ PixelColumnCache::Key PixelColumnCache::keyOf(const TChartAxis &horiz, const TCh
     key.vertLogarithmic = vert.Logarithmic();
     key.xList = &x;
     key.yList = &y;
-    key.xRevision = x.Revision();
-    key.yRevision = y.Revision();
-    key.xData = x.Values().data();
-    key.yData = y.Values().data();
-    key.xCount = x.Values().size();
-    key.yCount = y.Values().size();
+    key.x = x.ValuesStamp();
+    key.y = y.ValuesStamp();
     key.start = start;
     key.last = last;
     key.reach = reach;
@@ -78,7 +74,7 @@ void PixelColumnCache::drawExtremes(const TChartAxis &horiz, const TChartAxis &v
         // built once per change of the values and serve every zoom and scroll after it.
         const long long columns = std::max(1LL, static_cast<long long>(reach.right) - reach.left + 1);
         if (!vert.Logarithmic() && (last - start + 1) / columns >= 2 * ValueExtremeBlocks::kSize) {
-            m_yBlocks.update(y.Values(), y.Revision());
+            m_yBlocks.update(y);
             line.setBlocks(&m_yBlocks);
         }
         m_steps.clear();

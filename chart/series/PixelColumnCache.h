@@ -4,6 +4,7 @@
 
 #include "AxisScale.h"
 #include "PlotTypes.h"
+#include "TChartValueList.h"
 #include "ValueExtremeBlocks.h"
 
 #include <cstddef>
@@ -13,7 +14,6 @@
 #include <vector>
 
 class TChartAxis;
-class TChartValueList;
 
 class PixelColumnCache
 {
@@ -40,12 +40,8 @@ private:
         bool vertLogarithmic = false;
         const TChartValueList *xList = nullptr;
         const TChartValueList *yList = nullptr;
-        std::uint64_t xRevision = 0;
-        std::uint64_t yRevision = 0;
-        const double *xData = nullptr;
-        const double *yData = nullptr;
-        std::size_t xCount = 0;
-        std::size_t yCount = 0;
+        TChartValueList::Stamp x;
+        TChartValueList::Stamp y;
         int start = 0;
         int last = -1;
         TRect reach;

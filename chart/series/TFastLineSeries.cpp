@@ -270,17 +270,12 @@ void TFastLineSeries::drawPointByPoint(int start, int last)
 void TFastLineSeries::collectBreaks(int start, int last)
 {
     const std::span<const double> y = YValues()->Values();
-    const std::uint64_t revision = YValues()->Revision();
-    if (!m_nonFiniteValid || m_nonFiniteData != y.data() || m_nonFiniteCount != y.size()
-        || m_nonFiniteRevision != revision) {
+    if (const TChartValueList::Stamp stamp = YValues()->ValuesStamp(); m_nonFiniteStamp != stamp) {
         m_nonFinite.clear();
         for (std::size_t i = 0; i < y.size(); ++i)
             if (!std::isfinite(y[i]))
                 m_nonFinite.push_back(int(i));
-        m_nonFiniteData = y.data();
-        m_nonFiniteCount = y.size();
-        m_nonFiniteRevision = revision;
-        m_nonFiniteValid = true;
+        m_nonFiniteStamp = stamp;
     }
     m_breaks.assign(std::lower_bound(m_nonFinite.begin(), m_nonFinite.end(), start),
                     std::upper_bound(m_nonFinite.begin(), m_nonFinite.end(), last));

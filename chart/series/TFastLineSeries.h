@@ -7,8 +7,7 @@
 #include "PixelColumnCache.h"
 #include "TCustomLineSeries.h"
 
-#include <cstddef>
-#include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -111,12 +110,9 @@ private:
     std::vector<int> m_xPixels;
     std::vector<int> m_yPixels;
     std::vector<int> m_breaks;
-    // Every value that cannot be drawn, found once per change of the values (data, count,
-    // revision): a zoom or scroll does not read the whole curve again for them.
+    // Every value that cannot be drawn, found once per change of the values: a zoom or scroll
+    // does not read the whole curve again for them.
     std::vector<int> m_nonFinite;
-    const double *m_nonFiniteData = nullptr;
-    std::size_t m_nonFiniteCount = 0;
-    std::uint64_t m_nonFiniteRevision = 0;
-    bool m_nonFiniteValid = false;
+    std::optional<TChartValueList::Stamp> m_nonFiniteStamp;
     PixelColumnCache m_columnCache;
 };

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <limits>
 
-void ValueExtremeBlocks::update(std::span<const double> values, std::uint64_t revision)
+void ValueExtremeBlocks::update(const TChartValueList &list)
 {
-    if (!m_blocks.empty() && m_data == values.data() && m_count == values.size() && m_revision == revision)
+    const TChartValueList::Stamp stamp = list.ValuesStamp();
+    if (m_stamp == stamp)
         return;
-    m_data = values.data();
-    m_count = values.size();
-    m_revision = revision;
+    m_stamp = stamp;
+    const std::span<const double> values = list.Values();
     // Only whole blocks: a column never reads a summary past the last value.
     const std::size_t count = values.size() / kSize;
     m_blocks.assign(count, Block{});

@@ -4,9 +4,9 @@
 // afresh on every redraw).
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <span>
+#include "TChartValueList.h"
+
+#include <optional>
 #include <vector>
 
 class ValueExtremeBlocks
@@ -14,8 +14,8 @@ class ValueExtremeBlocks
 public:
     static constexpr int kSize = 16;
 
-    // Summarises values; a call with the same data, count and revision keeps what it has.
-    void update(std::span<const double> values, std::uint64_t revision);
+    // Summarises the values; a call while they are the same keeps what it has.
+    void update(const TChartValueList &values);
 
     bool covers(int block) const { return block < int(m_blocks.size()); }
     bool hasGap(int block) const { return m_blocks[std::size_t(block)].gap; }
@@ -31,7 +31,5 @@ private:
     };
 
     std::vector<Block> m_blocks;
-    const double *m_data = nullptr;
-    std::size_t m_count = 0;
-    std::uint64_t m_revision = 0;
+    std::optional<TChartValueList::Stamp> m_stamp; // of the values summarised
 };

@@ -158,6 +158,17 @@ protected:
         return found.isEmpty() ? nullptr : found.first();
     }
 
+    // Selects the top node of that caption (or its first child) and gives the page it shows.
+    template <class Page>
+    static Page *showPage(TChartEditForm &editor, const char *caption, TChartEditorTab tab, bool firstChild = false)
+    {
+        QTreeWidgetItem *node = topNode(editor, caption);
+        if (!node || (firstChild && node->childCount() == 0))
+            return nullptr;
+        editor.Tree->setCurrentItem(firstChild ? node->child(0) : node);
+        return qobject_cast<Page *>(editor.Page(tab));
+    }
+
     // Clicks the button and runs the steps on the modal dialog it opens; the steps close it.
     static void clickForDialog(QAbstractButton &button, const std::function<void(QDialog &)> &steps)
     {
@@ -641,10 +652,7 @@ TEST_F(DiagramEditor, AxisNodesEditThePressureAxisInGerman)
 TEST_F(DiagramEditor, ThePressureAxisStartAtOrAboveItsEndSnapsBack)
 {
     inEditor([&](TChartEditForm &editor) {
-        QTreeWidgetItem *axisNode = topNode(editor, "Achse");
-        ASSERT_NE(axisNode, nullptr);
-        editor.Tree->setCurrentItem(axisNode->child(0));
-        auto *page = qobject_cast<TFormPlotAxis *>(editor.Page(cetAxis));
+        auto *page = showPage<TFormPlotAxis>(editor, "Achse", cetAxis, true);
         ASSERT_NE(page, nullptr);
         page->PageAxis->setCurrentWidget(page->TabPosition);
         TChartAxis &axis = *window->Chart1->LeftAxis();
@@ -666,10 +674,7 @@ TEST_F(DiagramEditor, ThePressureMinimumIsTypedInGermanAndRefusalsKeepAutoAndThe
 {
     const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
     inEditor([&](TChartEditForm &editor) {
-        QTreeWidgetItem *axisNode = topNode(editor, "Achse");
-        ASSERT_NE(axisNode, nullptr);
-        editor.Tree->setCurrentItem(axisNode->child(0));
-        auto *page = qobject_cast<TFormPlotAxis *>(editor.Page(cetAxis));
+        auto *page = showPage<TFormPlotAxis>(editor, "Achse", cetAxis, true);
         ASSERT_NE(page, nullptr);
         TChartAxis &axis = *window->Chart1->LeftAxis();
         ASSERT_TRUE(axis.AutomaticMinimum());
@@ -708,10 +713,7 @@ TEST_F(DiagramEditor, ThePressureMinimumIsTypedInGermanAndRefusalsKeepAutoAndThe
 TEST_F(DiagramEditor, PagingShowsThePageNumberThroughTheWindowsOwnTool)
 {
     inEditor([&](TChartEditForm &editor) {
-        QTreeWidgetItem *pagingNode = topNode(editor, "Seiten");
-        ASSERT_NE(pagingNode, nullptr);
-        editor.Tree->setCurrentItem(pagingNode);
-        auto *page = qobject_cast<TFormPlotPage *>(editor.Page(cetPaging));
+        auto *page = showPage<TFormPlotPage>(editor, "Seiten", cetPaging);
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(page->CBPageNum->text().remove(QLatin1Char('&')), QStringLiteral("Seitenzahl anzeigen"));
         EXPECT_EQ(page->LabelPages->text(), QStringLiteral("Seite 1 von 1"));
@@ -729,10 +731,7 @@ TEST_F(DiagramEditor, PagingShowsThePageNumberThroughTheWindowsOwnTool)
 TEST_F(DiagramEditor, WallsOfSizeZeroCannotDarkenAndTheBottomWallHasNoAutoHide)
 {
     inEditor([&](TChartEditForm &editor) {
-        QTreeWidgetItem *wallsNode = topNode(editor, "Wände");
-        ASSERT_NE(wallsNode, nullptr);
-        editor.Tree->setCurrentItem(wallsNode);
-        auto *page = qobject_cast<TFormPlotWall *>(editor.Page(cetWalls));
+        auto *page = showPage<TFormPlotWall>(editor, "Wände", cetWalls);
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(page->isVisible());
         page->TabSubWalls->setCurrentIndex(0);
