@@ -37,6 +37,7 @@
 #include "app/windows/TWaessrigDlg.h"
 #include "app/windows/TeinstellungenDlg.h"
 #include "app/windows/UnitComboBox.h"
+#include "platform/HelperProgram.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
@@ -47,7 +48,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -63,7 +63,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -953,7 +952,9 @@ void TForm1::EinstellungenClick()
 void TForm1::Index1Click()
 {
     const QString helpFile = programFilePath(m_texts.globalText(GlobalText::HelpFile));
-    if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
+    // QDesktopServices reports success as soon as xdg-open starts, also when it then finds no
+    // viewer: its exit status tells.
+    if (QFileInfo::exists(helpFile) && runHelperProgram(QStringLiteral("xdg-open"), {helpFile}).ok())
         return;
     // Without the file or a program that shows it, the user learns which file was meant.
     showErrorBox(m_texts, m_texts.globalText(GlobalText::HelpNotOpened) + u'\r' + helpFile);

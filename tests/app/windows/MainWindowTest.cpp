@@ -2,6 +2,7 @@
 #include "app/windows/TForm1.h"
 
 #include "MainWindowFixture.h"
+#include "StandInProgram.h"
 #include "app/container/DataPasswords.h"
 #include "app/core/RecordFields.h"
 #include "app/data/DataFiles.h"
@@ -495,6 +496,29 @@ TEST_F(MainWindow, HelpThatCannotBeOpenedIsReported)
     EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
     EXPECT_EQ(messages.shown().first().text, QStringLiteral("Die Hilfe konnte nicht geöffnet werden:\r")
                                                  + folder.filePath(QStringLiteral("tensimo.html")));
+}
+
+TEST_F(MainWindow, HelpWhoseViewerFailsIsReportedAndOneThatOpensIsNot)
+{
+    start({w2000Record()});
+    const QString helpFile = folder.filePath(QStringLiteral("tensimo.html"));
+    QFile file(helpFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html></html>");
+    file.close();
+    for (const int exitCode : {3, 0}) {
+        SCOPED_TRACE(exitCode);
+        // xdg-open's "no method available" is its exit status only.
+        const StandInProgram xdgOpen(QStringLiteral("xdg-open"), exitCode);
+        messages.clear();
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        EXPECT_EQ(xdgOpen.calls(), QList<QStringList>{{helpFile}});
+        if (exitCode == 0) {
+            EXPECT_TRUE(messages.shown().isEmpty());
+            continue;
+        }
+        EXPECT_EQ(onlyErrorBox(), QStringLiteral("Die Hilfe konnte nicht geöffnet werden:\r") + helpFile);
+    }
 }
 
 TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
