@@ -2,7 +2,9 @@
 #include "TEPSCanvas.h"
 
 #include "EllipseSweep.h"
+#include "GuiCanvas.h"
 #include "PlotColor.h"
+#include "PlotDC.h"
 #include "PlotGeometry.h"
 #include "TFont.h"
 #include "TPen.h"
@@ -17,6 +19,8 @@ namespace {
 constexpr char kEol[] = "\r\n";
 
 // The level is 3: rectfill, rectstroke and rectclip are level 2, clipsave and cliprestore level 3.
+// The texts are Latin-1, but a font found comes in the standard encoding, which has no glyphs
+// from 128 on ("°" would vanish): rf gives each font a copy in ISOLatin1Encoding, made once.
 constexpr char kProlog[] = R"(%%Creator: Plot Library 3.0
 %%LanguageLevel: 3
 %%EndComments
@@ -30,6 +34,8 @@ constexpr char kProlog[] = R"(%%Creator: Plot Library 3.0
 /ltext{cpt st m s}def 
 /rtext{cpt st m dup stringwidth pop neg 0 rm s} def
 /ctext{cpt st m dup stringwidth pop -2 div 0 rm s} def
+/latin1 16 dict def
+/rf{latin1 1 index known not{dup dup dup length dict begin{1 index /FID ne{def}{pop pop}ifelse}forall /Encoding ISOLatin1Encoding def /Latin1Font currentdict end definefont latin1 3 1 roll put}if latin1 exch get}bd
 /ellipsedict 8 dict def
 ellipsedict /mtrx matrix put
 /ellipse
@@ -395,15 +401,21 @@ void TEPSCanvas::plainTextOut(int x, int y, const QString &text)
     // A name with spaces is no PostScript name literal: the string is made a name.
     m_out += " (";
     m_out += escapedText(font.Name());
-    m_out += ") cvn findfont ";
+    m_out += ") cvn findfont rf ";
     // One unit per screen pixel: the size in pixels keeps the text as large against the chart as
     // on screen (its size in points would shrink it to three quarters).
     appendShortest(m_out, textFontSize() * 96.0 / 72.0);
     m_out += " scalefont setfont";
     m_out += kEol;
-    // The text's baseline: half its height below the given top.
-    const int h = TextHeight(text);
-    appendPoint(x, y + h / 2);
+    // The baseline where the screen puts it: the font's ascent below a top, its descent above
+    // a bottom.
+    const PlotDC &dc = ReferenceCanvas()->dc();
+    switch (textAlign() & TA_BASELINE) {
+    case TA_BASELINE: break;
+    case TA_BOTTOM: y -= dc.descent(); break;
+    default: y += dc.ascent(); break;
+    }
+    appendPoint(x, y);
     m_out += " m";
     m_out += kEol;
     m_out += '(';
