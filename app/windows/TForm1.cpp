@@ -640,6 +640,8 @@ void TForm1::LoadDatabase()
                                         : sortByName(filtered, languageLetter());
 
     Label22->setText(elementCountText(m_databaseLabel, int(m_database.size())));
+    // A new order, filter or record set shows another substance: no result may stay beside it.
+    clearResult();
     ListBox1->clear();
     for (const QString &record : std::as_const(m_database))
         ListBox1->addItem(listItemText(record, languageLetter()));
@@ -826,6 +828,8 @@ void TForm1::SpeedButton1Click()
     ListBox1->scrollToItem(ListBox1->item(found));
     refreshRange(m_database.at(found));
     ShowRecordDetails(m_database.at(found));
+    // The result belonged to the substance shown before, as after a click in the list.
+    clearResult();
 }
 
 void TForm1::SpeedButton3Click()

@@ -39,6 +39,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -220,6 +221,47 @@ TEST_F(MainWindow, SearchFindsByNameWithWrapAndByExactCas)
     EXPECT_EQ(form->ListBox1->currentRow(), 1);
     EXPECT_EQ(form->Label8->text(), QStringLiteral("71-36-3"));
     EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+TEST_F(MainWindow, EveryWayToAnotherSubstanceClearsTheResult)
+{
+    start({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4),
+           testRecord(QStringLiteral("Benzol"), QStringLiteral("71-43-2"), 6, 6)});
+    const struct {
+        const char *way;
+        std::function<void()> act;
+        const char *shown;
+    } ways[] = {
+        {"search and Enter",
+         [&] {
+             form->Edit2->setText(QStringLiteral("Methan"));
+             QTest::keyClick(form->Edit2, Qt::Key_Return);
+         },
+         "Methan"},
+        {"search button",
+         [&] {
+             form->Edit2->setText(QStringLiteral("Testwasser"));
+             form->SpeedButton1->click();
+         },
+         "Testwasser"},
+        {"sort by formula", [&] { form->CheckBox1->click(); }, "Testwasser"},
+        {"sort by name", [&] { form->CheckBox1->click(); }, "Benzol"},
+        {"inorganic only", [&] { form->RadioGroup2Buttons->button(2)->click(); }, "Testwasser"},
+        {"all substances", [&] { form->RadioGroup2Buttons->button(0)->click(); }, "Benzol"},
+        {"deletion",
+         [&] {
+             messages.queueAnswer(IdYes);
+             form->Datensatzlschen1->trigger();
+         },
+         "Methan"},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.way);
+        ASSERT_FALSE(calculate(QStringLiteral("50")).isEmpty());
+        way.act();
+        EXPECT_EQ(form->Label5->text(), QString::fromLatin1(way.shown));
+        EXPECT_TRUE(form->Label16->text().isEmpty());
+    }
 }
 
 TEST_F(MainWindow, ComputesVapourPressureAndBoilingPointOfTheTestRecord)

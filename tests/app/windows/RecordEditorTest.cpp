@@ -125,6 +125,21 @@ TEST_F(RecordEditor, ANewRecordIsAppendedAsTypedAndSelectedInTheList)
     EXPECT_EQ(pressureAt50(), withPoint);
 }
 
+TEST_F(RecordEditor, ASavedRecordTakesNoResultOfTheSubstanceShownBefore)
+{
+    for (const QString &mode : {TDatenbank_erweiternDlg::kModeNew, TDatenbank_erweiternDlg::kModeChange}) {
+        SCOPED_TRACE(mode.toStdString());
+        form->selectRecord(w2000Record());
+        form->Edit1->setText(QStringLiteral("50"));
+        form->BitBtn1->click();
+        ASSERT_FALSE(form->Label16->text().isEmpty());
+        save(mode, kNew + Inputs{{"Edit2", mode == TDatenbank_erweiternDlg::kModeNew ? "Wasser-Neu" : "Eigen-Neu"}});
+        ASSERT_FALSE(editor->isVisible());
+        EXPECT_NE(form->Label5->text(), QStringLiteral("Testwasser"));
+        EXPECT_TRUE(form->Label16->text().isEmpty());
+    }
+}
+
 TEST_F(RecordEditor, EveryBadFieldIsReportedInFieldOrderAndNothingIsSaved)
 {
     struct Case
