@@ -31,6 +31,9 @@ PrintOutcome TablePrinter::PrintTable(const QStringList &rows, TableHeaderKind k
     XPrint1->setA4Portrait();
     if (!XPrint1->service().printDialog(QApplication::activeWindow()))
         return PrintOutcome::Cancelled;
+    // Choosing a queue in the dialog brings its default paper (often Letter); the pages asked
+    // about were counted on A4, so A4 it is, for a file as for every printer.
+    XPrint1->setA4Portrait();
     const BusyCursor busy;
     if (!XPrint1->BeginDoc())
         return PrintOutcome::Failed;

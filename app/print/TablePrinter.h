@@ -25,12 +25,12 @@ public:
     TablePrinter(const LanguageTables &texts, QObject *parent);
 
     // Prints the rows (two TAB-separated fields each) under the header of the kind, with the
-    // header lines s1..s4, after the service's print dialog. Every job starts on A4 portrait;
-    // the print dialog may change that.
+    // header lines s1..s4, after the service's print dialog. Every job prints on A4 portrait,
+    // whatever printer or file the dialog chose.
     PrintOutcome PrintTable(const QStringList &rows, TableHeaderKind kind, const QString &s1, const QString &s2,
                             const QString &s3, const QString &s4);
 
-    // The pages PrintTable prints the rows on, on A4 portrait, the paper every job starts on.
+    // The pages PrintTable prints the rows on, on A4 portrait, the paper of every job.
     int PageCount(const QStringList &rows, TableHeaderKind kind);
 
     // The file the last job printed into, empty for a printer.

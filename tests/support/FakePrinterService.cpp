@@ -22,9 +22,9 @@ FakePrinterService::~FakePrinterService()
     PrinterService::install(m_previous);
 }
 
-void FakePrinterService::addPrinter(const QString &name, const QString &file)
+void FakePrinterService::addPrinter(const QString &name, const QString &file, const QPageSize &paper)
 {
-    m_printers.append({name, file});
+    m_printers.append({name, file, paper});
     if (m_current < 0) {
         m_current = 0;
         printInto(file);
@@ -90,9 +90,18 @@ bool FakePrinterService::setupDialog(QWidget *)
 bool FakePrinterService::printDialog(QWidget *)
 {
     ++printDialogs;
-    if (acceptPrintDialog && !printDialogFile.isEmpty())
+    if (!acceptPrintDialog)
+        return false;
+    if (printDialogPrinter >= 0 && printDialogPrinter < m_printers.size()) {
+        usePrinter(printDialogPrinter);
+        // Choosing a queue sets up its own default paper, as Qt's dialog does.
+        const Printer &chosen = m_printers.at(printDialogPrinter);
+        if (chosen.paper.isValid())
+            printer().setPageSize(chosen.paper);
+    }
+    if (!printDialogFile.isEmpty())
         printInto(printDialogFile);
-    return acceptPrintDialog;
+    return true;
 }
 
 bool FakePrinterService::printRangeDialog(QWidget *, int lastPage, int &from, int &to)

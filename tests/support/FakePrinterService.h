@@ -5,6 +5,7 @@
 #include "platform/QtPrinterService.h"
 
 #include <QList>
+#include <QPageSize>
 #include <QSize>
 #include <QString>
 
@@ -21,8 +22,9 @@ public:
     FakePrinterService(const FakePrinterService &) = delete;
     FakePrinterService &operator=(const FakePrinterService &) = delete;
 
-    // One more printer, which prints into the file.
-    void addPrinter(const QString &name, const QString &file);
+    // One more printer, which prints into the file; a valid paper is the one its queue sets up
+    // when the print dialog switches to it.
+    void addPrinter(const QString &name, const QString &file, const QPageSize &paper = QPageSize());
     // The current printer prints into the file from now on.
     void setOutputFile(const QString &path);
     QString outputFile() const;
@@ -44,6 +46,8 @@ public:
     // A file chosen in the print dialog ("print to file"): the accepted dialog leaves it in the
     // shared printer, as Qt's dialog does. Empty: the dialog keeps the printer.
     QString printDialogFile;
+    // The printer the accepted dialog switches to, with its queue's paper; -1 keeps the printer.
+    int printDialogPrinter = -1;
     int printDialogs = 0;
     // The range dialog's answer: accepted with the range (0 keeps the preselected bound).
     bool acceptRangeDialog = true;
@@ -61,6 +65,7 @@ private:
     {
         QString name;
         QString file;
+        QPageSize paper;
     };
     void printInto(const QString &path);
 

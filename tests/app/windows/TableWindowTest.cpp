@@ -316,6 +316,43 @@ TEST_F(TableWindow, ThePrintQuestionNamesThePagesThatArePrinted)
     EXPECT_EQ(pdfInfo(pdfFile).pages, 3);
 }
 
+TEST_F(TableWindow, TheDialogsPrinterOrFilePrintsOnA4AsThePageCountSays)
+{
+    start({withField(w2000Record(), 22, QStringLiteral("365,0"))});
+    setUnits(Kelvin, Bar);
+    showTable(CalculationMode::VapourPressure);
+    table->CheckBox1->setChecked(true);
+    ASSERT_EQ(table->ListBox1->count(), 901);
+    QTemporaryDir dir;
+    const QString letterFile = dir.filePath(QStringLiteral("letter-queue.pdf"));
+    printers.addPrinter(QStringLiteral("Letter"), letterFile, QPageSize(QPageSize::Letter));
+    const struct {
+        const char *chosen;
+        int printer;
+        QString file; // chosen in the dialog, "print to file"
+        QString printed;
+    } choices[] = {
+        {"a queue with Letter paper", 1, QString(), letterFile},
+        {"a PDF file", -1, dir.filePath(QStringLiteral("file.pdf")), dir.filePath(QStringLiteral("file.pdf"))},
+    };
+    for (const auto &choice : choices) {
+        SCOPED_TRACE(choice.chosen);
+        printers.usePrinter(0);
+        printers.acceptPrintDialog = true;
+        printers.printDialogPrinter = choice.printer;
+        printers.printDialogFile = choice.file;
+        messages.clear();
+        messages.queueAnswer(IdYes);
+        table->BitBtn1->click();
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown().first().text, QStringLiteral("Anzahl der Druckseiten: 3\rFortfahren?"));
+        const PdfInfo printed = pdfInfo(choice.printed);
+        EXPECT_EQ(printed.pages, 3);
+        EXPECT_NEAR(printed.pageSizePoints.width(), 595.3, 1.0); // A4 portrait in points
+        EXPECT_NEAR(printed.pageSizePoints.height(), 841.9, 1.0);
+    }
+}
+
 TEST_F(TableWindow, PrintsHeadingAndDisclaimerIntoAPdf)
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
