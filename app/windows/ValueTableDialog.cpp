@@ -14,6 +14,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/MessageService.h"
 
+#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -102,6 +103,20 @@ ValueTableDialog::ValueTableDialog(TForm1 &form, const QString &formName, QWidge
     connect(CheckBox2, &QCheckBox::toggled, this, &ValueTableDialog::CheckBox2Click);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &ValueTableDialog::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &ValueTableDialog::ComboBox2Change);
+    // An empty table (no system, a declined size question, a refused row limit) has nothing to
+    // print or copy: a print would give a page of headers only.
+    const QAbstractItemModel *rowModel = ListBox1->model();
+    connect(rowModel, &QAbstractItemModel::rowsInserted, this, &ValueTableDialog::updateTableCommands);
+    connect(rowModel, &QAbstractItemModel::rowsRemoved, this, &ValueTableDialog::updateTableCommands);
+    connect(rowModel, &QAbstractItemModel::modelReset, this, &ValueTableDialog::updateTableCommands);
+    updateTableCommands();
+}
+
+void ValueTableDialog::updateTableCommands()
+{
+    const bool rowsShown = ListBox1->count() > 0;
+    BitBtn1->setEnabled(rowsShown);
+    BitBtn3->setEnabled(rowsShown);
 }
 
 const LanguageTables &ValueTableDialog::texts() const

@@ -140,6 +140,8 @@ protected:
 private:
     void FormShow();
     void rebuild();
+    // Print and copy only for a table with rows.
+    void updateTableCommands();
     // An error box naming the row limit when the range passes it; true then.
     bool refuseRowLimit(const StepRange &range);
     void reportFailedRow(const QString &quantityText, long double value, const QString &unit);

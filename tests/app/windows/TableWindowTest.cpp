@@ -210,12 +210,28 @@ TEST_F(TableWindow, PressureTableAsksBeforeMoreThanAThousandSteps)
     EXPECT_EQ(question.text, QStringLiteral("Anzahl der Tabellenschritte: 1006\rDas Berechnen der Tabelle kann einige "
                                             "Zeit dauern.\rFortfahren?"));
     EXPECT_EQ(table->ListBox1->count(), 0);
+    // The empty table offers nothing to print or copy: a click reaches no print dialog.
+    EXPECT_FALSE(table->BitBtn1->isEnabled());
+    EXPECT_FALSE(table->BitBtn3->isEnabled());
+    QTest::mouseClick(table->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(printers.printDialogs, 0);
 
     messages.clear();
     messages.queueAnswer(IdYes);
     table->ComboBox2->setCurrentText(QStringLiteral("K"));
     EXPECT_EQ(messages.shown().size(), 1);
     ASSERT_EQ(table->ListBox1->count(), 1007);
+    EXPECT_TRUE(table->BitBtn1->isEnabled());
+    EXPECT_TRUE(table->BitBtn3->isEnabled());
+    // No again empties the table and takes both away again.
+    messages.queueAnswer(IdNo);
+    table->ComboBox2->setCurrentText(QStringLiteral("°C"));
+    EXPECT_EQ(table->ListBox1->count(), 0);
+    EXPECT_FALSE(table->BitBtn1->isEnabled());
+    EXPECT_FALSE(table->BitBtn3->isEnabled());
+    messages.clear();
+    messages.queueAnswer(IdYes);
+    table->ComboBox2->setCurrentText(QStringLiteral("K"));
     EXPECT_EQ(table->rows().first().section(u'\t', 0, 0), QStringLiteral("7"));
     EXPECT_EQ(table->rows().last().section(u'\t', 0, 0), QStringLiteral("1013"));
 
