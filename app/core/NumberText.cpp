@@ -83,6 +83,11 @@ int twoSignificantDecimals(long double value)
 QString rangeValueText(const RangeEnd &end, long double pminBar, long double pmaxBar, bool isMinimum)
 {
     const long double limitBar = isMinimum ? pminBar : pmaxBar;
+    // A range of no width (components that share one temperature) has no value inside it: no
+    // guard or finer decimals can reach it, and they would write 18 digits or a minimum above the
+    // maximum. Both ends show the one pressure by the unit's own rounding rule.
+    if (!(pminBar < pmaxBar))
+        return fixedText(barToPressureUnit(end.unit, limitBar), end.decimals);
     int decimals = end.decimals;
     ShownValue shown = guardedValue(end.unit, limitBar, decimals, isMinimum);
     // A minimum raised across 100 by the guard takes the decimals of its new value: "100", not "100,00".

@@ -15,8 +15,9 @@ struct TemperatureRange
 
     // A limit that is not a number makes the range invalid: no half-known range is used.
     void narrow(long double lowerK, long double upperK);
-    // False when the components' ranges do not overlap.
-    bool isValid() const { return TminK <= TmaxK; }
+    // False when the components' ranges do not overlap. Ranges that only touch (one's Tmax is
+    // the other's Tmin) leave no range to compute in either: no overlap too.
+    bool isValid() const { return TminK < TmaxK; }
 };
 
 // "t min. a u; t max. b u" ("T min." and "T max." for K) with the whole steps inside the range:

@@ -200,7 +200,8 @@ void TFestFlueDlg::updateRange()
     MixTmin = numericField(solvent, kFieldMinTemperatureK);
     MixTmax = std::min(numericField(solvent, kFieldMaxTemperatureK), solid->limitK);
     // A flag, not the label's text: the label only shows why nothing can be computed.
-    m_rangeValid = MixTmin <= MixTmax;
+    // A range of no width (the solid's limit at the solvent's Tmin) is none to compute in.
+    m_rangeValid = MixTmin < MixTmax;
     if (!m_rangeValid)
         Label10->setText(texts().globalText(GlobalText::RangesDoNotOverlap));
     else if (calculationMode() == CalculationMode::BoilingPoint)

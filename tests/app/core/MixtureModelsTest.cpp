@@ -237,6 +237,9 @@ TEST(SystemRange, NarrowsByEachComponentAndLabelsTheWholeSteps)
     EXPECT_EQ(temperatureRangeLabel(QStringLiteral("°C"), range.TminK, range.TmaxK),
               QStringLiteral("t min. 1 °C; t max. 96 °C"));
     EXPECT_TRUE(range.isValid());
+    TemperatureRange touching = range;
+    touching.narrow(200.0L, 274.0L); // the other's Tmax at this Tmin: no width left
+    EXPECT_FALSE(touching.isValid());
     range.narrow(200.0L, 260.0L);
     EXPECT_FALSE(range.isValid());
 

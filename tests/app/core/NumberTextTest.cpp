@@ -137,6 +137,27 @@ TEST(NumberText, PressureRangeShownLiesInsideTheGivenRange)
     }
 }
 
+TEST(NumberText, ARangeOfNoWidthShowsItsOnePressureByTheRoundingRule)
+{
+    // 33.0176 Pa, the pressure of two components that share only 333.0 K.
+    const long double pBar = 0.000330176132818L;
+    const long double atm = kPressureUnits[pressureUnitIndex(u"atm")].multiplier;
+    const long double torr = kPressureUnits[kTorrUnitIndex].multiplier;
+    struct Case { const char16_t *unit; long double bar; const char16_t *min; const char16_t *max; };
+    const Case cases[] = {
+        {u"Pa", pBar, u"33,0", u"0,0"},
+        {u"bar", pBar, u"0,3", u"0,0"},
+        {u"atm", 1.23456L * atm, u"1,23", u"1,23"},
+        {u"Torr", 456.7L * torr, u"457", u"457"}, // no decimals from 100 up
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.unit).toStdString());
+        const RangeTexts texts = pressureRangeText(c.unit, c.bar, c.bar, u'D');
+        EXPECT_EQ(texts.minValue, QString::fromUtf16(c.min));
+        EXPECT_EQ(texts.maxValue, QString::fromUtf16(c.max));
+    }
+}
+
 TEST(NumberText, EveryShownLimitOfEveryShippedRecordIsAccepted)
 {
     const QStringList lines = shippedSourceLines(QStringLiteral("tenso20.tsv")).mid(3);

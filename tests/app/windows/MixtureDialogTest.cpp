@@ -43,6 +43,25 @@ protected:
     }
 
     QString badRow(const QString &row) const { return blockText(u"FlueFlueDlg", 2) + row; }
+
+    // The message once, the label, and every calculation blocked until the second component goes.
+    void expectNoOverlap()
+    {
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown().first().text, global(GlobalText::RangesDoNotOverlap));
+        EXPECT_EQ(messages.shown().first().caption, global(GlobalText::InformationCaption));
+        EXPECT_EQ(messages.shown().first().flags, 64);
+        EXPECT_EQ(dialog->Label10->text(), global(GlobalText::RangesDoNotOverlap));
+        for (const QPushButton *button : {dialog->BitBtn3, dialog->BitBtn4, dialog->BitBtn5, dialog->BitBtn1})
+            EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+        EXPECT_FALSE(dialog->CheckComposition());
+
+        clickRow(dialog->StringGrid1, 2);
+        dialog->SpeedButton2->click();
+        EXPECT_TRUE(dialog->BitBtn3->isEnabled());
+        EXPECT_TRUE(dialog->BitBtn4->isEnabled());
+        EXPECT_EQ(dialog->Label10->text(), QStringLiteral("t min. 1 °C; t max. 99 °C"));
+    }
 };
 
 const QString kWater = QStringLiteral("Wasser-Test");
@@ -274,24 +293,15 @@ TEST_F(MixtureDialog, GridHoldsFourteenComponentsAndOnlyPercentagesAreTyped)
 
 TEST_F(MixtureDialog, ComponentsWhoseRangesDoNotOverlapBlockEverything)
 {
-    startWith({waterTestRecord(), withField(ethanolTestRecord(QStringLiteral("Kalt")), 22, QStringLiteral("260"))});
-    add(kWater, QStringLiteral("50"));
-    messages.clear();
-    add(QStringLiteral("Kalt"), QStringLiteral("50"));
-    ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_EQ(messages.shown().first().text, global(GlobalText::RangesDoNotOverlap));
-    EXPECT_EQ(messages.shown().first().caption, global(GlobalText::InformationCaption));
-    EXPECT_EQ(messages.shown().first().flags, 64);
-    EXPECT_EQ(dialog->Label10->text(), global(GlobalText::RangesDoNotOverlap));
-    for (const QPushButton *button : {dialog->BitBtn3, dialog->BitBtn4, dialog->BitBtn5, dialog->BitBtn1})
-        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-    EXPECT_FALSE(dialog->CheckComposition());
-
-    clickRow(dialog->StringGrid1, 2);
-    dialog->SpeedButton2->click();
-    EXPECT_TRUE(dialog->BitBtn3->isEnabled());
-    EXPECT_TRUE(dialog->BitBtn4->isEnabled());
-    EXPECT_EQ(dialog->Label10->text(), QStringLiteral("t min. 1 °C; t max. 99 °C"));
+    // Apart, and touching in the one temperature 274 K (the water's Tmin): no range either way.
+    for (const char *tmax : {"260", "274.0"}) {
+        SCOPED_TRACE(tmax);
+        startWith({waterTestRecord(), withField(ethanolTestRecord(QStringLiteral("Kalt")), 22, QString::fromLatin1(tmax))});
+        add(kWater, QStringLiteral("50"));
+        messages.clear();
+        add(QStringLiteral("Kalt"), QStringLiteral("50"));
+        expectNoOverlap();
+    }
 }
 
 TEST_F(MixtureDialog, OpensWithTheSettingsAndAnEmptyGridAndClearsResultsOnEveryEdit)

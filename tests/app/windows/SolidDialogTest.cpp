@@ -116,9 +116,12 @@ TEST_F(SolidDialog, RangeIsTheSolventsUpToTheSolidsLimit)
     QStringList solids = solidsFileLines();
     solids << makeLine(10, {{2, QStringLiteral("Zersetzt-250")}, {4, QStringLiteral("Decomposes 250")},
                             {6, QStringLiteral("Z")}, {9, QStringLiteral("50")}, {10, QStringLiteral("250")}});
+    // Its limit is the solvent's Tmin: a range of no width.
+    solids << makeLine(10, {{2, QStringLiteral("Zersetzt-274")}, {4, QStringLiteral("Decomposes 274")},
+                            {6, QStringLiteral("Y")}, {9, QStringLiteral("50")}, {10, QStringLiteral("274")}});
     startWith({waterTestRecord()}, solids);
     // Ordered by name, the five header lines left out.
-    ASSERT_EQ(dialog->ListBox2->count(), 3);
+    ASSERT_EQ(dialog->ListBox2->count(), 4);
     EXPECT_EQ(dialog->ListBox2->item(0)->text(), QStringLiteral("Natriumchlorid\tNaCl"));
     EXPECT_EQ(dialog->ListBox2->item(2)->text(), QStringLiteral("Zersetzt-250\tZ"));
     EXPECT_EQ(dialog->Label8->text(), QStringLiteral("Natriumchlorid\tNaCl"));
@@ -136,6 +139,11 @@ TEST_F(SolidDialog, RangeIsTheSolventsUpToTheSolidsLimit)
     dialog->ComboBox2->setCurrentIndex(int(CalculationMode::BoilingPoint));
     dialog->Edit3->setText(QStringLiteral("5"));
     EXPECT_EQ(dialog->Label10->text(), global(GlobalText::RangesDoNotOverlap));
+    dialog->ComboBox2->setCurrentIndex(int(CalculationMode::VapourPressure));
+    select(dialog->ListBox2, QStringLiteral("Zersetzt-274"));
+    EXPECT_EQ(dialog->Label10->text(), global(GlobalText::RangesDoNotOverlap));
+    EXPECT_FALSE(dialog->BitBtn5->isEnabled());
+    EXPECT_FALSE(dialog->CheckComposition());
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
