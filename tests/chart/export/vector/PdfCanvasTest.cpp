@@ -54,12 +54,13 @@ protected:
     ScratchFiles files;
 };
 
-// The content stream between "stream" and "endstream" of object 2.
-QByteArray contentOf(const QByteArray &pdf)
+// The content stream between "stream" and "endstream" of object 2, decoded.
+QByteArray contentOf(const QByteArray &written)
 {
+    const QByteArray pdf = decodedPdf(written);
     const qsizetype start = pdf.indexOf("2 0 obj");
     const qsizetype begin = pdf.indexOf("stream\r\n", start) + 8;
-    return pdf.mid(begin, pdf.indexOf("endstream", begin) - begin);
+    return pdf.mid(begin, pdf.indexOf("\r\nendstream", begin) - begin);
 }
 
 } // namespace
@@ -110,6 +111,41 @@ TEST_F(PdfTest, EveryCrossReferenceEntryPointsAtItsObject)
         EXPECT_TRUE(pdf.mid(offset).startsWith(QByteArray::number(n) + " 0 obj")) << n;
     }
     EXPECT_TRUE(pdf.mid(entries + 20 * count).startsWith("trailer"));
+}
+
+TEST_F(PdfTest, ContentAndPictureRowsAreCompressedAndQpdfDecodesWhatWasDrawn)
+{
+    VectorTestChart chart;
+    addLineSeries(chart);
+    TPlotPDFPage page(chart.width(), chart.height());
+    chart.drawThrough(std::make_unique<TPDFCanvas>(page));
+    QImage picture(16, 8, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixelColor(x, y, QColor(x * 16, y * 32, 90));
+    {
+        TPDFCanvas canvas(page);
+        canvas.InitWindow(nullptr, nullptr, clWhite, false, kPage);
+        canvas.Draw(10, 10, &picture);
+        canvas.FlushBuffer(nullptr, nullptr, kPage);
+    }
+    const QByteArray pdf = page.WritePDFDocument();
+    const QString file = files.write(QStringLiteral("compressed.pdf"), pdf);
+    EXPECT_EQ(runTool(QStringLiteral("qpdf"), {"--check", file}).exitCode, 0);
+    // qpdf inflates the streams itself: the content as the canvas wrote it, the picture's rows.
+    const ToolResult content = runTool(QStringLiteral("qpdf"), {"--show-object=2", "--filtered-stream-data", file});
+    EXPECT_EQ(content.exitCode, 0) << content.err.toStdString();
+    EXPECT_TRUE(content.out == page.content());
+    EXPECT_LT(pdf.size(), page.content().size());
+    const qsizetype image = pdf.lastIndexOf(" 0 obj\r\n", pdf.indexOf("/Subtype /Image"));
+    const QByteArray number = pdf.mid(pdf.lastIndexOf('\n', image) + 1, image - pdf.lastIndexOf('\n', image) - 1);
+    const ToolResult rows = runTool(QStringLiteral("qpdf"), {"--show-object=" + QString::fromLatin1(number),
+                                                             "--filtered-stream-data", file});
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    QByteArray expected;
+    for (int y = 0; y < rgb.height(); ++y)
+        expected.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3);
+    EXPECT_TRUE(rows.out == expected) << number.toStdString() << " " << rows.err.toStdString();
 }
 
 TEST_F(PdfTest, TextsShareTheFontOfTheirFaceAndBoldGetsItsOwn)
@@ -203,7 +239,7 @@ TEST_F(PdfTest, AShapeDocumentMatchesItsGoldenFile)
     pass.canvas.MoveTo(10, 290);
     pass.canvas.LineTo(390, 290);
     const QByteArray pdf = pass.finish();
-    expectMatchesGolden(QString::fromLatin1(pdf), QStringLiteral("export/shapes.pdf"));
+    expectMatchesGolden(QString::fromLatin1(decodedPdf(pdf)), QStringLiteral("export/shapes.pdf"));
     // The dates are equal; colours stand before their paths; the fonts' ranges fit the widths.
     static const QRegularExpression date(QStringLiteral("/CreationDate (\\(D:\\d{14}\\))\\r\\n/ModDate (\\S+)"));
     const QRegularExpressionMatch m = date.match(QString::fromLatin1(pdf));

@@ -17,9 +17,10 @@ namespace {
 
 const TRect kPage{0, 0, 400, 300};
 
-// The stream of the image object.
-QByteArray imageStream(const QByteArray &pdf)
+// The stream of the image object, decoded.
+QByteArray imageStream(const QByteArray &written)
 {
+    const QByteArray pdf = decodedPdf(written);
     const qsizetype object = pdf.indexOf("/Subtype /Image");
     const qsizetype begin = pdf.indexOf("stream\r\n", object) + 8;
     return pdf.mid(begin, pdf.indexOf("\r\nendstream", begin) - begin);

@@ -12,6 +12,8 @@
 #include "TPieSeries.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QtEndian>
 
 #include <cstdio>
 #include <map>
@@ -140,6 +142,56 @@ QImage rasterisePdf(ScratchFiles &files, const QByteArray &pdf, bool withGhostsc
     return readRendered(base + ".png",
                         runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-png", "-singlefile", in, base}),
                         "pdftoppm");
+}
+
+QByteArray decodedPdf(const QByteArray &pdf)
+{
+    static const QByteArray kFilter = " /Filter /FlateDecode";
+    static const QByteArray kFilterLine = "/Filter /FlateDecode\r\n";
+    QByteArray out;
+    qsizetype at = 0;
+    for (qsizetype stream; (stream = pdf.indexOf(">>\r\nstream\r\n", at)) >= 0;) {
+        const qsizetype objectStart = pdf.lastIndexOf(" 0 obj\r\n", stream);
+        static const QRegularExpression length(QStringLiteral("/Length (\\d+)"));
+        QByteArray dictionary = pdf.mid(objectStart, stream - objectStart);
+        const qsizetype dataStart = stream + 12;
+        // By its length: compressed bytes may hold anything, "endstream" too.
+        const qsizetype dataEnd = dataStart + length.match(QString::fromLatin1(dictionary)).captured(1).toLongLong();
+        QByteArray data = pdf.mid(dataStart, dataEnd - dataStart);
+        if (dictionary.contains("/FlateDecode")) {
+            QByteArray sized(4, '\0');
+            qToBigEndian<quint32>(quint32(data.size() * 4), sized.data());
+            data = qUncompress(sized + data);
+            EXPECT_FALSE(data.isEmpty()) << "a stream does not inflate";
+            dictionary.replace(kFilterLine, "").replace(kFilter, "");
+            dictionary = QString::fromLatin1(dictionary)
+                             .replace(length, QStringLiteral("/Length %1").arg(data.size()))
+                             .toLatin1();
+        }
+        out += pdf.mid(at, objectStart - at) + dictionary + ">>\r\nstream\r\n" + data;
+        at = dataEnd;
+    }
+    out += pdf.mid(at);
+    // The offsets of the objects as they now stand.
+    const qsizetype xref = out.indexOf("xref\r\n");
+    if (xref < 0)
+        return out;
+    QByteArray table = "xref\r\n0 ";
+    int objects = 0;
+    QByteArray entries;
+    for (int n = 1;; ++n) {
+        const qsizetype offset = out.indexOf("\r\n" + QByteArray::number(n) + " 0 obj\r\n") + 2;
+        if (offset < 2 || offset > xref)
+            break;
+        entries += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n\r\n";
+        objects = n;
+    }
+    table += QByteArray::number(objects + 1) + "\r\n0000000000 65535 f\r\n" + entries;
+    const qsizetype trailer = out.indexOf("trailer\r\n", xref);
+    QByteArray tail = out.mid(trailer);
+    const qsizetype start = tail.indexOf("startxref\r\n") + 11;
+    tail = tail.left(start) + QByteArray::number(xref) + "\r\n%%EOF\r\n";
+    return out.left(xref) + table + tail;
 }
 
 std::vector<QPoint> solidProbes(const QImage &screen, int count)

@@ -57,6 +57,11 @@ QImage rasteriseSvg(ScratchFiles &files, const QByteArray &svg);
 QImage rasteriseEps(ScratchFiles &files, const QByteArray &eps);
 QImage rasterisePdf(ScratchFiles &files, const QByteArray &pdf, bool withGhostscript = false);
 
+// The document with every /FlateDecode stream written out decoded, its dictionary without the
+// filter and with the decoded length, and the cross-reference table moved to match: the text the
+// tests read and the golden files hold.
+QByteArray decodedPdf(const QByteArray &pdf);
+
 // Twelve probe points inside large solid areas of the screen picture, over as many colours as
 // there are, away from edges and text.
 std::vector<QPoint> solidProbes(const QImage &screen, int count = 12);
