@@ -13,7 +13,10 @@
 
 namespace {
 
-enum Record : quint16 { BOF = 0x0809, DIMENSIONS = 0x0200, NUMBER = 0x0003, LABEL = 0x0004, BLANK = 0x0001, EOF_ = 0x000A };
+// Labels are written in Windows-1252.
+constexpr quint16 kLabelCodePage = 1252;
+
+enum Record : quint16 { BOF = 0x0809, CODEPAGE = 0x0042, DIMENSIONS = 0x0200, NUMBER = 0x0003, LABEL = 0x0004, BLANK = 0x0001, EOF_ = 0x000A };
 
 class RecordWriter
 {
@@ -94,6 +97,9 @@ QByteArray TSeriesDataXLS::Records() const
     w.header(BOF, 8);
     for (quint16 v : {0, 0x0010, 0, 0})
         w.u16(v);
+    // The labels' code page: without it a strict reader (xlrd) refuses any label beyond ASCII.
+    w.header(CODEPAGE, 2);
+    w.u16(kLabelCodePage);
     w.header(DIMENSIONS, 10);
     for (qint64 v : {qint64(0), rowLimit, qint64(0), columnLimit, qint64(0)})
         w.u16(quint16(v));

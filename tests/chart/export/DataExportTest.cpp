@@ -191,7 +191,8 @@ TEST_F(DataExport, SpreadsheetRecordsOpenInXlrd)
     data.IncludeHeader = true;
     const QByteArray xls = xlsBytes(data);
     EXPECT_EQ(xls.left(12), QByteArray::fromHex("090808000000100000000000"));
-    EXPECT_EQ(xls.mid(12, 4), QByteArray::fromHex("00020a00"));
+    EXPECT_EQ(xls.mid(12, 6), QByteArray::fromHex("42000200e404")); // code page 1252
+    EXPECT_EQ(xls.mid(18, 4), QByteArray::fromHex("00020a00"));
     EXPECT_EQ(xls.right(4), QByteArray::fromHex("0a000000"));
     const QJsonArray rows = xlsRows(xls);
     ASSERT_EQ(rows.size(), 4);
@@ -221,6 +222,24 @@ TEST_F(DataExport, SpreadsheetLabelsAreCp1252AndCut)
     EXPECT_EQ(second[0].toArray()[1].toString(), QStringLiteral("\u00B0C \u00E4 \u20AC"));
     EXPECT_EQ(second[4].toArray()[1].toString(), QString());
     EXPECT_EQ(second[5].toArray()[0].toInt(), 0);
+}
+
+TEST_F(DataExport, SpreadsheetLabelsBeyondAsciiReadBackInXlrdByTheirCodePage)
+{
+    for (int i = 0; i < series(0)->Count(); ++i)
+        series(0)->Labels().SetLabel(i, QStringLiteral("\u00C4thanol %1 \u00B0C").arg(i));
+    TSeriesDataXLS data(chart.get(), series(0));
+    data.IncludeHeader = true;
+    // The code page as the file names it, no override.
+    const QJsonArray rows = pythonRows("import json, sys, xlrd\n"
+                                       "book = xlrd.open_workbook(file_contents=sys.stdin.buffer.read())\n"
+                                       "sheet = book.sheet_by_index(0)\n"
+                                       "print(json.dumps([book.encoding, sheet.cell_value(1, 0), sheet.cell_value(2, 0)]))",
+                                       xlsBytes(data));
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].toString(), QStringLiteral("cp1252"));
+    EXPECT_EQ(rows[1].toString(), QStringLiteral("\u00C4thanol 0 \u00B0C"));
+    EXPECT_EQ(rows[2].toString(), QStringLiteral("\u00C4thanol 1 \u00B0C"));
 }
 
 TEST_F(DataExport, ChartWithoutSeriesGivesOnlyTheFrame)
