@@ -43,6 +43,7 @@ class Candidate:
         self.record_tb = None
         self.tb_decision = None
         self.k = None
+        self.refit = None  # a Wagner set re-expressed through the table's critical point (fits.refit)
 
     def curve(self, tmin=None, tmax=None):
         k = self.k

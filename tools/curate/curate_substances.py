@@ -18,6 +18,8 @@ import sys
 
 import candidates as cd
 import decision
+import earlier
+import fits
 import evidence as ev
 import readme
 import reports
@@ -138,6 +140,25 @@ def tb_reason(src, cas, k, tb_text):
             'fits within 2 %%' % (own, own - num(tb_text), tb_text))
 
 
+def own_critical_differs(cand, crit):
+    return (num(cand.own_tc), num(cand.own_pc)) != (num(crit[0]), num(crit[1]))
+
+
+def refit_through_table(cand, crit):
+    """The record carries the table's critical point, never a Wagner set's own: the set is re-expressed
+    through it (fits.refit), or it does not ship."""
+    fit, why = fits.refit(cand, crit)
+    if fit is None:
+        cand.reason = 'own critical point %s K, %s bar differs from the table\'s: %s' % (cand.own_tc, cand.own_pc, why)
+        return
+    cand.refit = fit
+    cand.own_tc_text, cand.own_pc_text = cand.own_tc, cand.own_pc
+    cand.coefficients = fit.coefficients
+    cand.tc, cand.pc = crit
+    cand.tmax_text, cand.tmax = crit[0], float(crit[0])
+    cand.k = ve.Correlation('1', fit.coefficients, tb=num(cand.record_tb), tc=num(crit[0]), pc=num(crit[1]))
+
+
 def cas_key(cas):
     return [int(x) for x in cas.split('-')] if re.match(r'^\d+-\d+-\d$', cas) else [0]
 
@@ -166,6 +187,8 @@ def build(folder):
         crit = ev.record_critical(ev.critical_entries(src.tables, cas))
         for cand in cands[cas]:
             cd.screen(src.tables, cas, english, cand, tb, crit)
+            if cand.reason is None and crit and cand.own_tc and own_critical_differs(cand, crit):
+                refit_through_table(cand, crit)
             if cand.reason:
                 rejected.append((cas, english, cand.label, cand.reason))
         outcome = decision.decide(src, cas, english, cands[cas], tb, tm, handbook.get(cas, []), curves.get(cas, []), suspects)
@@ -270,7 +293,14 @@ def main():
                                        'reason with the listed Tb'], tb_decisions)
     shipped = {rec[0] for rec in records}
     outcomes = [o for o in outcomes if o.cas in shipped]
-    write_tsv('choice_changes.tsv', reports.CHANGES_HEADER, [reports.change_row(o) for o in outcomes if o.changed()])
+    earlier_records = earlier.load()
+    changes = []
+    for o in outcomes:
+        note = earlier.range_note(o.substance, earlier_records[o.cas], float(o.tmin_text), float(o.tmax_text), o.candidates) \
+            if o.cas in earlier_records else ''
+        if o.changed() or note:
+            changes.append(reports.change_row(o, note))
+    write_tsv('choice_changes.tsv', reports.CHANGES_HEADER, changes)
     write_tsv('fit_evidence.tsv', reports.FIT_HEADER, [row for o in outcomes if o.fit for row in reports.fit_rows(o)])
     write_tsv('handbook_suspects.tsv', reports.SUSPECT_HEADER, [reports.suspect_row(*s) for s in suspects])
     write_tsv('source_deviations.tsv', reports.DEVIATION_HEADER,

@@ -26,7 +26,9 @@ class Outcome:
         self.tc, self.pc = chosen.tc, chosen.pc
         self.record_tb = chosen.record_tb
         self.fit = None
+        self.fit_cause = None  # 'disagrees' or 'range': why a fit was tried
         self.fit_failure = None
+        self.rule = None
         self.assessment = assessed[chosen]
 
     def narrow(self, lo, hi):
@@ -69,23 +71,44 @@ def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects):
             suspects.append((cas, point, reason))
         else:
             points.append(point)
+    table = ev.record_critical(entries)
     substance = ch.SubstanceEvidence(ev.boiling_point_evidence(src.tables, cas), ev.critical_points(entries),
-                                     points, curves, ok, num(tm))
-    chosen, assessed = ch.choose(substance, priority)
+                                     points, curves, ok, num(tm), num(table[0]) if table else None)
+    chosen, assessed, rule = ch.choose(substance, priority)
     outcome = Outcome(cas, english, priority, chosen, assessed, substance)
-    if substance.misses(assessed[chosen]) or substance.misses(assessed[priority]) or not ch.pc_passes(chosen):
+    outcome.rule = rule
+    outcome.candidates = cands
+    if chosen.refit:
+        outcome.use_fit(chosen.refit)
+    # The candidates together cover more than the choice: a fit may give the range they support.
+    span = ch.Span(min(c.tmin for c in ok), max(c.tmax for c in ok))
+    short = bool(ch.lost_parts(substance, chosen, span))
+    disagrees = substance.misses(assessed[chosen]) or substance.misses(assessed[priority]) or not ch.pc_passes(chosen)
+    if disagrees or short:
         lo, hi = ch.narrowed_range(substance, chosen, assessed[chosen])
-        fit, why = fits.evidence_fit(substance, num(tm), num(chosen.record_tb))
+        agreeing = ch.agreeing_union(substance, ok, assessed)
+        fit, why = fits.evidence_fit(substance, num(tm), num(chosen.record_tb),
+                                     [substance.curves[c] for c in agreeing.curves] if agreeing else [])
         fit, why = fits.keeping_range(fit, why, lo)
-        if fit and fit_assessment(substance, fit, chosen).score > assessed[chosen].score + ch.WITHIN_ACCURACY:
+        if fit and ch.better(assessed[chosen], fit_assessment(substance, fit, chosen)):
             fit, why = None, 'the fit agrees worse with the evidence than the published correlation'
-
-        if fit is None and not ch.pc_passes(chosen):
-            fit, why = fits.keeping_range(*fits.repair_fit(substance, chosen, num(tm), num(chosen.record_tb)), lo)
+        tries = [(fit, why)]
+        if not ch.pc_passes(chosen):
+            tries.append(fits.keeping_range(*fits.repair_fit(substance, chosen, num(tm), num(chosen.record_tb)), lo))
+        if short:
+            # The wider candidates the choice falls short of, repaired where they miss Pc.
+            tries += [fits.repair_fit(substance, wide, num(tm), num(wide.record_tb)) for wide in ok
+                      if ch.lost_parts(substance, chosen, wide) and not ch.pc_passes(wide)]
+        good = [f for f, _ in tries if f and (disagrees or f.tmin < lo - ch.LOST_RANGE_K or f.tmax > hi + ch.LOST_RANGE_K)]
+        why = next((w for f, w in tries if w), 'the fit adds no range')
+        # The fit that gives the widest range.
+        fit = min(good, key=lambda f: f.tmin - f.tmax) if good else None
         if fit:
             outcome.use_fit(fit)
+            outcome.fit_cause = 'disagrees' if disagrees else 'range'
             return outcome
-        outcome.fit_failure = why
-        if (lo, hi) != (chosen.tmin, chosen.tmax) and ve.screen(chosen.k, lo, hi, num(tb))[0] is None:
-            outcome.narrow(lo, hi)
+        if disagrees:
+            outcome.fit_failure = why
+            if (lo, hi) != (chosen.tmin, chosen.tmax) and ve.screen(chosen.k, lo, hi, num(tb))[0] is None:
+                outcome.narrow(lo, hi)
     return outcome

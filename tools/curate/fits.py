@@ -8,6 +8,7 @@ import evidence as ev
 import vapour_equations as ve
 import wagner_fit
 from choice import contradicted, grid
+from sources import num
 
 
 # A fit needs this many independent points over this share of the liquid range.
@@ -43,7 +44,7 @@ def curve_samples(substance, curve, tmax, tc, kind, tolerance=0.0):
     return points
 
 
-def independent_points(substance, crit):
+def independent_points(substance, crit, extra_curves=()):
     """(points, count of independent points) for a fit to the evidence through `crit`: the boiling
     points, the other critical points, handbook points and values of the evidence-only correlations."""
     points = []
@@ -56,7 +57,7 @@ def independent_points(substance, crit):
         if p.t < wagner_fit.CRITICAL_LIMIT * crit.t and not contradicted(substance, p.t, p.p):
             points.append(p)
             independent += 1
-    for curve in substance.evidence_curves:
+    for curve in list(substance.evidence_curves) + list(extra_curves):
         samples = curve_samples(substance, curve, crit.t, crit.t, 'curve')
         points += samples
         independent += min(len(samples), POINTS_PER_CURVE)
@@ -143,13 +144,13 @@ def range_problem(k, tmin, tmax, tb):
     return reason
 
 
-def evidence_fit(substance, tm, tb):
+def evidence_fit(substance, tm, tb, extra_curves=()):
     """A Wagner 3-6 fit to the evidence through the first evaluated critical point that meets every
     point of it within its tolerance, or (None, reason)."""
     if not substance.critical:
         return None, 'no evaluated critical point'
     crit = substance.critical[0]
-    points, independent = independent_points(substance, crit)
+    points, independent = independent_points(substance, crit, extra_curves)
     temps = [t for p in points for t in p.temperatures]
     span = liquid_span(substance, tm, temps, crit.t)
     if independent < FIT_MIN_POINTS or span < FIT_MIN_SPAN:
@@ -178,6 +179,53 @@ def repair_fit(substance, cand, tm, tb):
     if len(temps) < REPAIR_MIN_POINTS or span < FIT_MIN_SPAN:
         return None, '%d points over %.0f %% of the liquid range' % (len(temps), 100 * span)
     return solve('repair', substance, points, crit, top)
+
+
+# A Wagner set re-expressed through another critical point is sampled at this many temperatures.
+REFIT_SAMPLES = 16
+# Through another critical point the set's values below 0.9 Tc are held within this: about the spread
+# of published correlations there.
+REFIT_TOLERANCE = 0.02
+
+
+def refit(cand, critical_text):
+    """A Wagner set of its own critical point (McGarry's) re-expressed through the record's critical
+    point, so that the record carries the table's Tc and Pc: a fit to the set's own values below
+    0.9 Tc that meets each within a correlation's tolerance, valid to the table's Tc; or (None, why)."""
+    tc, pc = float(critical_text[0]), float(critical_text[1])
+    crit = ev.Point('critical', 'record', tc, pc, ev.CRITICAL_TOLERANCE)
+    crit.record_text = critical_text
+    own = cand.curve()
+    top = min(cand.tmax, CURVE_REDUCED_TEMPERATURE_LIMIT * tc)
+    if top <= cand.tmin:
+        return None, 'no range below 0.9 Tc'
+    points = []
+    for t in grid(cand.tmin, top, REFIT_SAMPLES):
+        value = own.pressure_bar(t)
+        if value is None:
+            return None, 'no value at %g K' % t
+        point = ev.Point('candidate', cand.label, t, value, max(REFIT_TOLERANCE, ev.curve_tolerance(value)))
+        point.curve = own
+        points.append(point)
+    try:
+        a, b, c, d = wagner_fit.fit([(p.t, p.p, p.tolerance) for p in points], tc, pc)
+    except ValueError as err:
+        return None, str(err)
+    coefficients = [wagner_fit.coefficient_text(x) for x in (a, b, c, d)] + ['0']
+    tb = num(cand.record_tb)
+    k = ve.Correlation('1', coefficients, tb=tb, tc=critical_text[0], pc=critical_text[1])
+    checked, worst = [], 0.0
+    for point in points:
+        dev = ev.relative_deviation(ve.pressure_bar(k, point.t), point.p)
+        checked.append((point, point.tolerance, dev))
+        worst = max(worst, abs(dev) / point.tolerance)
+    if worst > 1.0:
+        return None, 'no fit through %s K, %s bar holds its values (%.1f times the tolerance)' % (
+            critical_text[0], critical_text[1], worst)
+    reason = range_problem(k, cand.tmin, tc, tb)
+    if reason:
+        return None, reason
+    return Fit('refit', coefficients, crit, cand.tmin, checked, worst), None
 
 
 def keeping_range(fit, why, lo):

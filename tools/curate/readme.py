@@ -104,11 +104,14 @@ def choice_fields(data_dir):
     suspects = _rows(os.path.join(HERE, 'handbook_suspects.tsv'), 1)
     return {
         'grid_points': str(choice.GRID_POINTS), 'within_accuracy': str(choice.WITHIN_ACCURACY),
+        'disproving_points': str(choice.MIN_DISPROVING_POINTS), 'disproving_sources': str(choice.MIN_DISPROVING_SOURCES),
+        'refit_samples': str(fitting.REFIT_SAMPLES), 'refit_tolerance': '%g' % (100 * fitting.REFIT_TOLERANCE),
         'curve_samples': str(fitting.CURVE_SAMPLES), 'fit_min_points': str(fitting.FIT_MIN_POINTS),
         'points_per_curve': str(fitting.POINTS_PER_CURVE), 'fit_min_span': '%g' % (100 * fitting.FIT_MIN_SPAN),
         'change_rows': '\n'.join(change_rows), 'deviation_rows': '\n'.join(deviation_rows),
         'fit_count': str(len(fits)), 'fit_evidence_count': str(kinds.get('evidence', 0)),
-        'fit_repair_count': str(kinds.get('repair', 0)), 'fit_rows': '\n'.join(fit_rows),
+        'fit_repair_count': str(kinds.get('repair', 0)), 'fit_refit_count': str(kinds.get('refit', 0)),
+        'fit_rows': '\n'.join(fit_rows),
         'suspect_rows': '\n'.join('| %s | %s | %s | %s | %s |' % tuple(row[:5]) for row in suspects),
     }
 

@@ -17,17 +17,50 @@ DEVIATION_KINDS = ('Tb', 'critical', 'handbook')
 SUSPECT_DONE = 'left out of the evidence and of data/tenso7.tsv'
 
 
-def change_row(o):
-    p = o.priority
+FIT_TEXTS = {'evidence': 'fit to the evidence', 'repair': 'fit through the critical point'}
+
+
+def choice_text(o):
+    """The rule that decided the record, in words."""
+    p, s = o.priority, o.substance
+    if o.fit and o.fit.kind == 'refit':
+        return ("McGarry's Wagner set re-expressed through the table's critical point %s K, %s bar: the record "
+                "carries the table's Tc and Pc, never the set's own (%s K, %s bar)" % (
+                    o.fit.tc_text, o.fit.pc_text, o.chosen.own_tc_text, o.chosen.own_pc_text))
     if o.fit:
-        what = 'fit to the evidence' if o.fit.kind == 'evidence' else 'fit through the critical point'
-        why = 'no published correlation agrees: %s (%s)' % (what, ch.miss_text(o.substance, o.assessed[o.chosen]))
-    elif o.chosen is not p:
-        why = 'agrees better with the evidence'
-    else:
-        why = 'narrowed: %s' % ch.miss_text(o.substance, o.assessed[o.chosen])
+        what = FIT_TEXTS[o.fit.kind]
+        if o.fit_cause == 'range':
+            return 'the candidates together cover more than the choice: %s over the range they support' % what
+        return 'no published correlation agrees: %s (%s)' % (what, ch.miss_text(s, o.assessed[o.chosen]))
+    if o.chosen is p:
+        if (o.tmin_text, o.tmax_text) != (p.tmin_text, p.tmax_text):
+            return 'the priority choice, narrowed: %s' % ch.miss_text(s, o.assessed[o.chosen])
+        return 'the priority choice'
+    if o.rule == ch.BY_COVERAGE:
+        gaps = len(ch.absent(s, p, o.assessed))
+        if gaps:
+            return ('chosen by coverage: the priority choice does not reach %d evidence points another candidate '
+                    'agrees with' % gaps)
+        return 'chosen by coverage: it holds the range of the candidates that agree with the evidence'
+    if o.rule == ch.BY_CRITICAL:
+        return 'reaches the table\'s Pc, which the priority choice misses by %+.1f %%' % (100 * ch.pc_miss(p))
+    if o.assessment.rank() < o.assessed[p].rank():
+        return 'agrees better with the evidence'
+    return 'chosen by its score on the evidence in its range'
+
+
+def change_row(o, note=''):
+    p = o.priority
+    why = '%s; scores %s (priority) and %s (shipped), rule: %s' % (
+        choice_text(o), score_text(o.assessed[p]), score_text(o.assessment), o.rule if not o.fit else 'fit')
+    if note:
+        why += '; ' + note
     return (o.cas, o.english, p.source, o.source, '%s-%s' % (p.tmin_text, p.tmax_text),
-            '%s-%s' % (o.tmin_text, o.tmax_text), '%.2f' % o.assessed[p].score, '%.2f' % o.assessment.score, why)
+            '%s-%s' % (o.tmin_text, o.tmax_text), score_text(o.assessed[p]), score_text(o.assessment), why)
+
+
+def score_text(assessment):
+    return '-' if assessment.score is None else '%.2f' % assessment.score
 
 
 def fit_rows(o):
