@@ -13,6 +13,7 @@
 #include "app/windows/UnitComboBox.h"
 #include "chart/core/PlotConst.h"
 #include "chart/core/PlotException.h"
+#include "chart/core/PlotProcs.h"
 #include "chart/editor/PlotGerman.h"
 #include "chart/editor/TChartEditor.h"
 #include "chart/editor/TChartPreviewer.h"
@@ -223,6 +224,9 @@ void TKurveDlg::showContent(const DiagramContent &content)
     }
     for (const DiagramSeries &curve : content.series) {
         auto *series = new TLineSeries(this);
+        // Named as the library names new components, so that links made to a curve in the chart
+        // editor (a tool's series, a function's source) are kept in a saved chart.
+        series->SetName(PlotProcs::newComponentName(this, *series));
         series->Marks()->SetVisible(false);
         series->Pointer()->SetVisible(false);
         series->SetTitle(curve.title);

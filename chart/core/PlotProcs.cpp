@@ -304,13 +304,29 @@ QString FormatFromLocalSeparators(const QString &format)
 
 QString GetUniqueName(const QObject *owner, const QString &baseName)
 {
-    if (!owner)
-        return baseName + QStringLiteral("1");
+    return GetUniqueName(
+        [owner](const QString &name) { return owner && owner->findChild<QObject *>(name, Qt::FindDirectChildrenOnly); },
+        baseName);
+}
+
+QString GetUniqueName(const std::function<bool(const QString &)> &isTaken, const QString &baseName)
+{
     for (int i = 1;; ++i) {
         const QString name = baseName + QString::number(i);
-        if (!owner->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
+        if (!isTaken(name))
             return name;
     }
+}
+
+QString componentNameBase(const QObject &component)
+{
+    const QString className = QString::fromLatin1(component.metaObject()->className());
+    return className.size() > 1 && className.startsWith(u'T') ? className.mid(1) : className;
+}
+
+QString newComponentName(const QObject *owner, const QObject &component)
+{
+    return GetUniqueName(owner, componentNameBase(component));
 }
 
 bool PointInLineTolerance(const TPoint &p, int x0, int y0, int x1, int y1, int tolerance)

@@ -54,6 +54,12 @@ QString ReplaceChar(const QString &text, QChar oldChar, QChar newChar);
 QString FormatToLocalSeparators(const QString &format);
 QString FormatFromLocalSeparators(const QString &format);
 QString GetUniqueName(const QObject *owner, const QString &baseName);
+// baseName and the lowest number from 1 that isTaken refuses.
+QString GetUniqueName(const std::function<bool(const QString &)> &isTaken, const QString &baseName);
+// The name the library gives a new component: its class name without the leading "T" and the
+// lowest number free among the owner's components (TLineSeries: "LineSeries1").
+QString componentNameBase(const QObject &component);
+QString newComponentName(const QObject *owner, const QObject &component);
 
 bool PointInLineTolerance(const TPoint &p, int x0, int y0, int x1, int y1, int tolerance);
 inline bool PointInLine(const TPoint &p, int x0, int y0, int x1, int y1)

@@ -2,6 +2,7 @@
 #include "ChartStreamWriter.h"
 
 #include "ChartClassRegistry.h"
+#include "ChartFileNames.h"
 #include "ComponentStream.h"
 #include "GIFException.h"
 #include "ImageReaderGraphic.h"
@@ -23,6 +24,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QMetaProperty>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace {
@@ -126,7 +128,39 @@ void readPictureData(TPicture &picture, const QByteArray &data)
     picture.SetGraphic(graphic.Image());
 }
 
+void collectLinks(const QObject &object, std::vector<const QObject *> &links)
+{
+    const QMetaObject *meta = object.metaObject();
+    for (int i = firstOwnProperty(object); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!property.isReadable() || !property.metaType().flags().testFlag(QMetaType::PointerToQObject)
+            || !IsPropertyStored(object, property))
+            continue;
+        const QObject *target = objectValue(property.read(&object));
+        if (!target)
+            continue;
+        if (const auto *collection = dynamic_cast<const StreamCollection *>(target)) {
+            for (int n = 0; n < collection->collectionCount(); ++n)
+                collectLinks(*collection->collectionItem(n), links);
+        } else if (!isComponentReference(target)) {
+            collectLinks(*target, links);
+        } else if (property.isWritable()) {
+            links.push_back(target);
+        }
+    }
+}
+
 } // namespace
+
+std::vector<const QObject *> linkedComponents(const QObject &object)
+{
+    std::vector<const QObject *> links;
+    collectLinks(object, links);
+    if (const auto *series = qobject_cast<const TChartSeries *>(&object))
+        for (const QObject *source : series->DataSources().Items())
+            links.push_back(source);
+    return links;
+}
 
 bool defineStreamProperties(QObject &object, PropertyFiler &filer)
 {
@@ -169,6 +203,9 @@ const QObject *ChartStreamWriter::defaultsFor(const QObject &object)
 
 void ChartStreamWriter::writeChart(TCustomAxisPanel &chart)
 {
+    const ChartFileNames names(chart);
+    m_names = &names;
+    const auto forget = qScopeGuard([this] { m_names = nullptr; });
     m_out.append("TPF0", 4);
     writeComponent(chart);
 }
@@ -222,6 +259,9 @@ void ChartStreamWriter::writeProperties(const QObject &object, const QObject *de
             }
             if (!property.isWritable())
                 continue;
+            // A link to a component outside the file (another chart's series) could not be read back.
+            if (target && !(m_names && m_names->holds(target)))
+                target = nullptr;
             const QObject *defaultTarget = objectValue(defaultValue);
             const QString targetName = target ? target->objectName() : QString();
             if (defaults && targetName == (defaultTarget ? defaultTarget->objectName() : QString()))

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class ChartFileNames;
 class PropertyFiler;
 class QMetaProperty;
 class QObject;
@@ -40,11 +41,17 @@ private:
     QByteArray &m_out;
     std::unique_ptr<ComponentStream::Writer> m_writer;
     std::map<QString, std::unique_ptr<QObject>> m_defaults;
+    // The names of the file being written: set while writeChart runs.
+    const ChartFileNames *m_names = nullptr;
 };
 
 // Whether a property pointing at an object names another component (a series, a tool, a chart):
 // such values are stored as the component's name, never as a copy.
 bool isComponentReference(const QObject *object);
+
+// The components an object of a chart file links to: through its published links and those of its
+// parts (pens, marks, collection items ...), and for a series through its data sources.
+std::vector<const QObject *> linkedComponents(const QObject &object);
 
 // The stream properties a chart file keeps for an object: its own hooks and, for a picture, its
 // graphic as "Data" (a short string with the format's extension, ".GIF", then the file's bytes).

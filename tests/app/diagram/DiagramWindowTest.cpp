@@ -26,10 +26,12 @@
 #include "chart/engine/TChartAxis.h"
 #include "chart/engine/TChartAxisTitle.h"
 #include "chart/engine/TChartSeries.h"
+#include "chart/export/NativeChartFile.h"
 #include "chart/series/PixelColumnCache.h"
 #include "chart/series/TChart.h"
 #include "chart/series/TChartLegend.h"
 #include "chart/series/TChartTitle.h"
+#include "chart/series/TCursorTool.h"
 #include "chart/series/TPageNumTool.h"
 
 #include <QAction>
@@ -340,6 +342,36 @@ TEST_F(DiagramWindow, ThePickersRedrawDrawsEveryPickedSubstanceOrNone)
     EXPECT_EQ(window->Chart1->SeriesCount(), 0);
     window->BitBtn3->click();
     EXPECT_FALSE(picker->isVisible());
+}
+
+TEST_F(DiagramWindow, ItsCurvesAreNamedSoThatASavedChartKeepsWhatLinksToThem)
+{
+    setUpChartLibrary(); // the program's registry, which reads chart files
+    const QString methane = testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4);
+    startWith({w2000Record(), methane});
+    window->show();
+    TMeddazuDlg *picker = form->mediumPicker();
+    picker->show();
+    picker->ListBox1->setCurrentRow(1);
+    picker->SpeedButton1->click();
+    for (int redraw = 0; redraw < 2; ++redraw) {
+        SCOPED_TRACE(redraw);
+        picker->BitBtn2->click();
+        ASSERT_EQ(window->Chart1->SeriesCount(), 2);
+        // Every rebuild names its curves afresh.
+        EXPECT_EQ(series(0)->objectName(), QStringLiteral("LineSeries1"));
+        EXPECT_EQ(series(1)->objectName(), QStringLiteral("LineSeries2"));
+    }
+    // A cursor on the second curve, as the chart editor makes it, is still on it after a save.
+    const auto cursor = std::make_unique<TCursorTool>();
+    window->Chart1->Tools().Add(cursor.get());
+    cursor->SetSeries(series(1));
+    const auto back = ReadChartFromBytes(SaveChartToBytes(*window->Chart1, false, true));
+    ASSERT_EQ(back->Tools().Count(), 2);
+    auto *cursorBack = qobject_cast<TCursorTool *>(back->Tools().Item(1));
+    ASSERT_NE(cursorBack, nullptr);
+    EXPECT_EQ(cursorBack->Series(), back->GetSeries(1));
+    window->BitBtn3->click();
 }
 
 TEST_F(DiagramWindow, EveryCallerOpensItInItsModeOnlyWithSomethingToDraw)

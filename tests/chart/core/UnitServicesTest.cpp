@@ -3,6 +3,7 @@
 #include "PlotProcs.h"
 #include "PlotRound.h"
 #include "ScopedLocale.h"
+#include "TChartPen.h"
 
 #include <QImage>
 #include <QLocale>
@@ -94,6 +95,20 @@ TEST(TextFields, UniqueNames)
     b->setObjectName(QStringLiteral("Series2"));
     EXPECT_EQ(GetUniqueName(&owner, QStringLiteral("Series")), QStringLiteral("Series3"));
     EXPECT_EQ(GetUniqueName(nullptr, QStringLiteral("Series")), QStringLiteral("Series1"));
+    const auto taken = [](const QString &name) { return name == u"Pen1" || name == u"Pen2"; };
+    EXPECT_EQ(GetUniqueName(taken, QStringLiteral("Pen")), QStringLiteral("Pen3"));
+}
+
+TEST(TextFields, NewComponentsAreNamedAfterTheirClassWithoutItsT)
+{
+    QObject owner;
+    TChartPen first(&owner);
+    first.setObjectName(newComponentName(&owner, first));
+    const TChartPen second(&owner);
+    EXPECT_EQ(first.objectName(), QStringLiteral("ChartPen1"));
+    EXPECT_EQ(newComponentName(&owner, second), QStringLiteral("ChartPen2"));
+    // A class without the leading T keeps its whole name.
+    EXPECT_EQ(newComponentName(nullptr, owner), QStringLiteral("QObject1"));
 }
 
 TEST(TextFields, LocalSeparatorsRoundTrip)
