@@ -38,6 +38,7 @@ enum class GlobalText : int {
     MolarMassWord = 47,
     NameCaption = 49,
     NormalPressureWord = 51,
+    MolalityAboveRange = 52,
     SettingsPath = 56,
     MeltingPointWord = 57,
     BoilingPointWord = 58,

@@ -310,13 +310,26 @@ bool TWaessrigDlg::checkConcentrations()
         if (!solute)
             continue;
         const long double percent = rowPercent(row);
-        // The mass percentage in the range of the solute's data, and its molality no higher than
-        // that range gives it alone: beyond it the coefficients give numbers they were not fitted for.
-        const bool fitted = inMixture[component++] <= molalityAlone(solute->molarMassGPerMol, solute->massPercentMax);
-        if (percent >= solute->massPercentMin && percent <= solute->massPercentMax && fitted)
+        const long double molality = inMixture[component++];
+        if (percent < solute->massPercentMin || percent > solute->massPercentMax) {
+            showError(TextOutsideRange + u'\r' + solute->key + u'\r' + solute->massPercentMinText
+                          + QStringLiteral(" - ") + solute->massPercentMaxText + QStringLiteral(" % !"),
+                      StringGrid1);
+            inside = false;
             continue;
-        showError(TextOutsideRange + u'\r' + solute->key + u'\r' + solute->massPercentMinText + QStringLiteral(" - ")
-                      + solute->massPercentMaxText + QStringLiteral(" % !"),
+        }
+        // The molality no higher than the range gives the solute alone: beyond it the coefficients
+        // give numbers they were not fitted for. A percentage inside its range fails here when the
+        // other solutes leave too little water, and the message must say so, not name the range.
+        const long double highest = molalityAlone(solute->molarMassGPerMol, solute->massPercentMax);
+        if (molality <= highest)
+            continue;
+        const QChar language = texts().languageLetter();
+        const auto molalityText = [&](long double m) {
+            return swapDecimalSeparator(fixedText(m, 2).trimmed(), u'.', u',', language) + QStringLiteral(" mol/kg");
+        };
+        showError(texts().globalText(GlobalText::MolalityAboveRange) + u'\r' + solute->key + u'\r'
+                      + molalityText(molality) + QStringLiteral(" > ") + molalityText(highest) + QStringLiteral(" !"),
                   StringGrid1);
         inside = false;
     }

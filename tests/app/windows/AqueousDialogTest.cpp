@@ -50,6 +50,13 @@ protected:
     {
         return blockText(u"WaessrigDlg", 6) + u'\r' + key + u'\r' + range + QStringLiteral(" % !");
     }
+
+    // A percentage inside its range that leaves too little water: the molalities name the cause.
+    QString tooLittleWater(const QString &key, const QString &molality, const QString &highest) const
+    {
+        return form->globalText(GlobalText::MolalityAboveRange) + u'\r' + key + u'\r' + molality
+            + QStringLiteral(" mol/kg > ") + highest + QStringLiteral(" mol/kg !");
+    }
 };
 
 } // namespace
@@ -74,7 +81,8 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
         {"by temperature, second line", {{"TC", "10"}}, "60", "189,509", {}},
         // 80 % passes the sum; with 20 % water left every solute is far above the molality of its range.
         {"80 % in all", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20"}}, "25", "",
-         {outsideRange("TB", "0 - 30"), outsideRange("TC", "0 - 30"), outsideRange("NaCl", "0 - 26")}},
+         {tooLittleWater("TB", "15,00", "4,29"), tooLittleWater("TC", "15,00", "4,29"),
+          tooLittleWater("NaCl", "17,11", "6,01")}},
         {"80,01 %", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "20,01"}}, "25", "", {sumAbove80}},
         {"above 80 %: the sum is checked before the ranges", {{"TB", "30"}, {"TC", "30"}, {"NaCl", "26,01"}}, "25",
          "", {sumAbove80}},
@@ -82,7 +90,9 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
         {"the top of the range", {{"NaCl", "26"}}, "25", "25,897", {}},
         // Each percentage in its range, but NaCl at 6.8 mol/kg in 50 % water, where 26 % alone gives 6.0.
         {"a molality beyond the range's", {{"NaCl", "20"}, {"TB", "20"}, {"TC", "10"}}, "25", "",
-         {outsideRange("NaCl", "0 - 26")}},
+         {tooLittleWater("NaCl", "6,84", "6,01")}},
+        {"one outside its range, one with too little water", {{"NaCl", "20"}, {"TB", "31"}, {"TC", "10"}}, "25", "",
+         {tooLittleWater("NaCl", "8,78", "6,01"), outsideRange("TB", "0 - 30")}},
         {"the molalities of the range", {{"NaCl", "15"}, {"TB", "20"}, {"TC", "10"}}, "25", "21,978", {}},
         {"every row outside is reported", {{"NaCl", "27"}, {"TB", "31"}}, "25", "",
          {outsideRange("NaCl", "0 - 26"), outsideRange("TB", "0 - 30")}},
@@ -307,6 +317,7 @@ TEST_F(AqueousDialog, TheTableButtonChecksThePercentagesFirst)
     messages.clear();
     EXPECT_FALSE(opensTable(dialog->BitBtn6, dialog->tableDialog()));
     dialog->BitBtn5->click();
-    EXPECT_EQ(shownTexts(), QStringList(2, outsideRange(QStringLiteral("NaCl"), QStringLiteral("0 - 26"))));
+    EXPECT_EQ(shownTexts(), QStringList(2, tooLittleWater(QStringLiteral("NaCl"), QStringLiteral("6,84"),
+                                                          QStringLiteral("6,01"))));
     EXPECT_TRUE(dialog->Label10->text().isEmpty());
 }
