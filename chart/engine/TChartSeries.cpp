@@ -268,19 +268,9 @@ void TChartSeries::AddXYArray(std::span<const double> x, std::span<const double>
     const bool sorted = order == loNone
                         || std::is_sorted(values.begin() + std::max(before - 1, 0), values.end(),
                                           [order](double a, double b) { return order == loAscending ? a < b : a > b; });
-    if (!sorted) {
-        // Keys beside their positions: the sort reads memory in order, not through the indexes.
-        std::vector<std::pair<double, int>> keyed(values.size());
-        for (std::size_t i = 0; i < values.size(); ++i)
-            keyed[i] = {values[i], int(i)};
-        std::stable_sort(keyed.begin(), keyed.end(), [order](const auto &a, const auto &b) {
-            return order == loAscending ? a.first < b.first : a.first > b.first;
-        });
-        std::vector<int> permutation(keyed.size());
-        for (std::size_t i = 0; i < keyed.size(); ++i)
-            permutation[i] = keyed[i].second;
-        PermutePoints(permutation);
-    }
+    if (!sorted)
+        if (const std::vector<int> permutation = m_xValues->InsertionOrder(); !permutation.empty())
+            PermutePoints(permutation);
     if (m_updateCount == 0)
         RefreshSeries();
     if (Active())

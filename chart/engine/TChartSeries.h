@@ -422,6 +422,11 @@ private:
     void resolveStoredSources();
     int readAxisIndex(const QVariant &value, const QString &property) const;
     int customAxisIndex(const TChartAxis *axis) const;
+    // The points of a "Data" block, list k's values in columns[k], added as AddXY would add them.
+    void addReadPointsOneByOne(const std::vector<std::vector<double>> &columns, const std::vector<TColor> &colors,
+                               const std::vector<QString> &labels);
+    void appendReadPoints(const std::vector<std::vector<double>> &columns, std::vector<TColor> &colors,
+                          const std::vector<QString> &labels);
 
     std::vector<TChartValueList *> m_valueLists;
     TChartValueList *m_xValues = nullptr;

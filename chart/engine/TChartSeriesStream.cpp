@@ -20,6 +20,7 @@
 #include <QByteArrayView>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -197,36 +198,78 @@ void TChartSeries::ReadData(const QByteArray &data)
         const qint32 n = in.get<qint32>();
         if ((flags & ~kKnownFlags) != 0 || n < 0)
             wrongFormat();
-        const int extras = int(m_valueLists.size()) - 2;
+        const std::size_t lists = m_valueLists.size();
         const qint64 minimumRecord = 8 + ((flags & PlotEngine::sdfXValues) ? 8 : 0)
                                      + ((flags & PlotEngine::sdfColors) ? 4 : 0)
-                                     + ((flags & PlotEngine::sdfLabels) ? 1 : 0) + 8LL * extras
+                                     + ((flags & PlotEngine::sdfLabels) ? 1 : 0) + 8LL * qint64(lists - 2)
                                      + ((flags & PlotEngine::sdfMarkPositions) ? kMarkPositionSize : 0);
         // Checked before anything is allocated: a huge count in a short block is a damaged file.
         if (qint64(n) * minimumRecord > in.remaining())
             wrongFormat();
-        UpdateScope update(*this);
+        // The records column by column first: list k's values in columns[k].
+        std::vector<std::vector<double>> columns(lists);
+        for (std::vector<double> &column : columns)
+            column.reserve(std::size_t(n));
+        std::vector<TColor> colors;
+        if (flags & PlotEngine::sdfColors)
+            colors.reserve(std::size_t(n));
+        std::vector<QString> labels;
+        if (flags & PlotEngine::sdfLabels)
+            labels.reserve(std::size_t(n));
         for (int i = 0; i < n; ++i) {
             double x = (flags & PlotEngine::sdfXValues) ? in.getDouble() : double(i);
             double y = in.getDouble();
             if (!m_yMandatory)
                 std::swap(x, y);
-            const TColor color = (flags & PlotEngine::sdfColors) ? in.get<quint32>() : clPlotColor;
-            QString label;
+            columns[0].push_back(x);
+            columns[1].push_back(y);
+            if (flags & PlotEngine::sdfColors)
+                colors.push_back(in.get<quint32>());
             if (flags & PlotEngine::sdfLabels)
-                label = decodeLabel(in.getBytes(in.get<quint8>()));
-            for (int k = 0; k < extras; ++k)
-                m_valueLists[std::size_t(k) + 2]->SetTempValue(in.getDouble());
-            AddXY(x, y, label, color);
+                labels.push_back(decodeLabel(in.getBytes(in.get<quint8>())));
+            for (std::size_t k = 2; k < lists; ++k)
+                columns[k].push_back(in.getDouble());
             if (flags & PlotEngine::sdfMarkPositions)
                 m_marks->Positions().Append(readPosition(in));
         }
+        UpdateScope update(*this);
+        if (OnBeforeAdd)
+            addReadPointsOneByOne(columns, colors, labels);
+        else
+            appendReadPoints(columns, colors, labels);
         update.end();
     } catch (...) {
         Clear();
         throw;
     }
     m_manualData = true;
+}
+
+void TChartSeries::addReadPointsOneByOne(const std::vector<std::vector<double>> &columns,
+                                         const std::vector<TColor> &colors, const std::vector<QString> &labels)
+{
+    // The event decides point by point.
+    for (std::size_t i = 0; i < columns[0].size(); ++i) {
+        for (std::size_t k = 2; k < columns.size(); ++k)
+            m_valueLists[k]->SetTempValue(columns[k][i]);
+        AddXY(columns[0][i], columns[1][i], i < labels.size() ? labels[i] : QString(),
+              i < colors.size() ? colors[i] : clPlotColor);
+    }
+}
+
+void TChartSeries::appendReadPoints(const std::vector<std::vector<double>> &columns, std::vector<TColor> &colors,
+                                    const std::vector<QString> &labels)
+{
+    // Appended as they come and ordered once: adding each point at its sorted place moved the
+    // points after it, so an unordered file took time growing with the square of its points.
+    for (std::size_t k = 0; k < columns.size(); ++k)
+        m_valueLists[k]->AppendValues(columns[k]);
+    if (std::any_of(colors.begin(), colors.end(), [](TColor c) { return c != clPlotColor; }))
+        m_colors = std::move(colors);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        m_labels.InsertLabel(int(i), labels[i]);
+    if (const std::vector<int> order = m_xValues->InsertionOrder(); !order.empty())
+        PermutePoints(order);
 }
 
 // Stream properties.

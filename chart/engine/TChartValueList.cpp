@@ -227,6 +227,42 @@ void TChartValueList::Sort()
         ApplyPermutation(order);
 }
 
+std::vector<int> TChartValueList::InsertionOrder() const
+{
+    if (m_order == loNone)
+        return {};
+    const bool ascending = m_order == loAscending;
+    const auto before = [ascending](double a, double b) { return ascending ? a < b : a > b; };
+    // A sorted insertion scans back past the greater values and stops at a NaN (no comparison
+    // holds with it), which itself is always appended: the runs between NaNs sort on their own.
+    const std::size_t n = m_values.size();
+    std::size_t i = 1;
+    while (i < n && !before(m_values[i], m_values[i - 1]))
+        ++i;
+    if (i >= n)
+        return {};
+    // Keys beside their positions: the sort reads memory in order, not through the indexes.
+    std::vector<std::pair<double, int>> keyed(n);
+    for (std::size_t k = 0; k < n; ++k)
+        keyed[k] = {m_values[k], int(k)};
+    const auto sortRun = [&](std::size_t from, std::size_t to) {
+        std::stable_sort(keyed.begin() + std::ptrdiff_t(from), keyed.begin() + std::ptrdiff_t(to),
+                         [&before](const auto &a, const auto &b) { return before(a.first, b.first); });
+    };
+    std::size_t runStart = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (std::isnan(m_values[k])) {
+            sortRun(runStart, k);
+            runStart = k + 1;
+        }
+    }
+    sortRun(runStart, n);
+    std::vector<int> order(n);
+    for (std::size_t k = 0; k < n; ++k)
+        order[k] = keyed[k].second;
+    return order;
+}
+
 int TChartValueList::LocateInRange(double value, int fromIndex, int toIndex) const
 {
     fromIndex = std::max(fromIndex, 0);

@@ -90,6 +90,10 @@ public:
     void ApplyPermutation(const std::vector<int> &order);
     // Sorts every point of the owner by this list's Order, through one permutation.
     void Sort();
+    // Where adding the present values one by one by Order would have put them: entry i is the
+    // index of the value that would stand at i; empty when each would stay where it is (always
+    // for loNone). Equal values keep their order, and so does a NaN, which no later value passes.
+    std::vector<int> InsertionOrder() const;
     // -1, 0 or 1 as value a is below, equal to or above value b; reversed for loDescending.
     int CompareByIndex(int a, int b) const;
 

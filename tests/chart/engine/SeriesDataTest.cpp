@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <random>
 
 namespace {
@@ -249,4 +250,140 @@ TEST(SeriesStreamProperties, StoredIndexesMustNameAnAxis)
     EXPECT_EQ(tool->Axis(), chart.BottomAxis());
     EXPECT_THROW(filer.load(*series, {{QStringLiteral("CustomHorizAxis"), 0}}), ChartException);
     EXPECT_EQ(series->HorizAxis(), aBottomAxis);
+}
+
+namespace {
+
+// A series with a third value list, so that extra values are seen to follow their points.
+class ThreeListSeries : public TChartSeries
+{
+public:
+    ThreeListSeries() { m_z = addValueList(QStringLiteral("Z")); }
+    TChartValueList *Z() const { return m_z; }
+
+private:
+    TChartValueList *m_z = nullptr;
+};
+
+struct FilePoint
+{
+    double x;
+    double y;
+    double z;
+    QString label;
+    TColor color;
+};
+
+void addInFileOrder(ThreeListSeries &series, const std::vector<FilePoint> &points)
+{
+    for (const FilePoint &p : points) {
+        series.Z()->SetTempValue(p.z);
+        series.AddXY(p.x, p.y, p.label, p.color);
+    }
+}
+
+// The same bits, so that NaN equals NaN and -0 differs from 0.
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void expectSamePoints(const ThreeListSeries &read, const ThreeListSeries &added)
+{
+    ASSERT_EQ(read.Count(), added.Count());
+    for (int i = 0; i < added.Count(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(sameBits(read.GetXValue(i), added.GetXValue(i))) << read.GetXValue(i) << " " << added.GetXValue(i);
+        EXPECT_TRUE(sameBits(read.GetYValue(i), added.GetYValue(i)));
+        EXPECT_TRUE(sameBits(read.Z()->Value(i), added.Z()->Value(i)));
+        EXPECT_EQ(read.Labels().GetLabel(i), added.Labels().GetLabel(i));
+        EXPECT_EQ(read.GetValueColor(i), added.GetValueColor(i));
+    }
+}
+
+std::vector<FilePoint> pointsAt(const std::vector<double> &xs)
+{
+    std::vector<FilePoint> points;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        points.push_back({xs[i], double(i), -double(i), i % 3 == 1 ? QStringLiteral("p%1").arg(i) : QString(),
+                          i % 4 == 2 ? TColor(0x10203 * TColor(i % 50)) : clPlotColor});
+    return points;
+}
+
+} // namespace
+
+// Reading orders the points once; they must stand exactly where adding them one by one puts them.
+TEST(SeriesData, ReadPointsStandWhereAddingThemOneByOnePutsThem)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    std::mt19937 random(42);
+    std::vector<double> mixed;
+    for (int i = 0; i < 3000; ++i) {
+        const int kind = int(random() % 20);
+        mixed.push_back(kind == 0 ? nan : kind == 1 ? -inf : kind == 2 ? -0.0 : double(int(random() % 40) - 20));
+    }
+    std::vector<double> runs; // descending runs, each restarting higher, with equal values between
+    for (int run = 0; run < 30; ++run)
+        for (int i = 0; i < 50; ++i)
+            runs.push_back(double(run * 10 + 40 - i / 2));
+    struct Case
+    {
+        const char *name;
+        std::vector<double> x;
+        TChartListOrder order;
+        bool horizontal;
+    };
+    const Case cases[] = {
+        {"ascending", {1, 2, 3, 4}, loAscending, false},
+        {"descending", {5, 4, 3, 2, 1, 0}, loAscending, false},
+        {"ties", {2, 1, 2, 1, 0, 2, 1, 0.0, -0.0, 0.0}, loAscending, false},
+        {"NaN inside", {3, 1, nan, 2, 0, nan, nan, 5, -1, 4}, loAscending, false},
+        {"NaN first and last", {nan, 2, 1, 1, nan}, loAscending, false},
+        {"infinities", {inf, 1, -inf, inf, 0, -inf}, loAscending, false},
+        {"descending runs", runs, loAscending, false},
+        {"random with ties and NaN", mixed, loAscending, false},
+        {"descending order", {1, 3, 2, 3, nan, 0, 5, 5, 4}, loDescending, false},
+        {"descending order, random", mixed, loDescending, false},
+        {"no order", {3, 1, nan, 2}, loNone, false},
+        {"horizontal", {4, 2, 3, 2, nan, 1}, loAscending, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<FilePoint> points = pointsAt(c.x);
+        // The file's records in the order given: written by a series that keeps its points unsorted.
+        ThreeListSeries unsorted;
+        ThreeListSeries added;
+        ThreeListSeries read;
+        for (ThreeListSeries *series : {&unsorted, &added, &read}) {
+            if (c.horizontal)
+                series->SetHorizontal();
+        }
+        unsorted.XValues()->SetOrder(loNone);
+        addInFileOrder(unsorted, points);
+        for (ThreeListSeries *series : {&added, &read})
+            series->XValues()->SetOrder(c.order);
+        addInFileOrder(added, points);
+        read.ReadData(unsorted.WriteData());
+        expectSamePoints(read, added);
+    }
+}
+
+TEST(SeriesData, AnAddEventStillDecidesPointByPointWhileReading)
+{
+    const std::vector<FilePoint> points = pointsAt({5, 1, 4, 2, 3, 0});
+    ThreeListSeries unsorted;
+    unsorted.XValues()->SetOrder(loNone);
+    addInFileOrder(unsorted, points);
+    ThreeListSeries added;
+    ThreeListSeries read;
+    int asked = 0;
+    for (ThreeListSeries *series : {&added, &read})
+        series->OnBeforeAdd = [&asked](TChartSeries *s) { return ++asked % 2 == 1 || s->Count() > 2; };
+    addInFileOrder(added, points);
+    asked = 0;
+    read.ReadData(unsorted.WriteData());
+    EXPECT_EQ(asked, 6);
+    EXPECT_EQ(read.Count(), 4);
+    expectSamePoints(read, added);
 }
