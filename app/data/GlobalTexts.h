@@ -39,6 +39,7 @@ enum class GlobalText : int {
     NameCaption = 49,
     NormalPressureWord = 51,
     MolalityAboveRange = 52,
+    PressureMustRise = 53,
     SettingsPath = 56,
     MeltingPointWord = 57,
     BoilingPointWord = 58,

@@ -2,6 +2,8 @@
 #include "app/windows/TwoPointDialog.h"
 
 #include "app/core/TwoPointRelation.h"
+#include "app/data/LanguageTables.h"
+#include "app/windows/InputErrorBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -87,6 +89,12 @@ void TwoPointDialog::BitBtn1Click()
     // every temperature is a fine vapour pressure.
     if (!(T1 > 0.0L && T2 > 0.0L) || T1 == T2 || (boiling ? p1Bar == p2Bar : !(T > 0.0L))) {
         reportNoResult();
+        return;
+    }
+    // No vapour pressure falls as the temperature rises: say so, rather than name a fault of
+    // the temperatures that is not there.
+    if ((p2Bar - p1Bar) * (T2 - T1) < 0.0L) {
+        showErrorBox(texts(), globalText(GlobalText::PressureMustRise), p2.edit);
         return;
     }
     const TwoPointRelation relation = twoPointRelation(T1, p1Bar, T2, p2Bar);

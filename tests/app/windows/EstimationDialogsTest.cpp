@@ -103,6 +103,7 @@ TEST_F(EstimationDialogs, TwoPointsGiveThePressureAndTheBoilingTemperatureOrRefu
 {
     const QString p = QStringLiteral("Dampfdruck =");
     const QString pressureCaption = inputErrorText(QStringLiteral("Druck:"));
+    const QString mustRise = g(GlobalText::PressureMustRise);
     const Calculation pressures[] = {
         {"point 2 again", kTwoPoints + Inputs{{"Edit5", "318,95"}}, p + QStringLiteral(" 0,100")},
         {"350 K", kTwoPoints + Inputs{{"Edit5", "350"}}, p + QStringLiteral(" 0,411")},
@@ -112,10 +113,11 @@ TEST_F(EstimationDialogs, TwoPointsGiveThePressureAndTheBoilingTemperatureOrRefu
         {"p2 -1", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit4", "-1"}}, p, pressureCaption, "Edit4"},
         {"T1 -300 °C", kTwoPoints + Inputs{{"Edit5", "350"}, {"ComboBox1", "°C"}, {"Edit1", "-300"}}, p, noResult()},
         {"T1 = T2", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit3", "373,15"}}, p, noResult()},
-        {"p falls as T rises", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit3", "423,15"}}, p, noResult()},
+        {"p falls as T rises", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit3", "423,15"}}, p, mustRise, "Edit4"},
         {"p falls as T rises, swapped",
          kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit1", "423,15"}, {"Edit2", "0,1"}, {"Edit3", "373,15"}, {"Edit4", "1,01325"}},
-         p, noResult()},
+         p, mustRise, "Edit4"},
+        {"p falls, T2 at 0 K", kTwoPoints + Inputs{{"Edit5", "350"}, {"Edit3", "0"}, {"Edit4", "2"}}, p, noResult()},
         {"no target", kTwoPoints, p, inputErrorText(QStringLiteral("Temperatur für den Dampfdruck:")), "Edit5"},
     };
     for (const Calculation &run : pressures)
@@ -132,10 +134,11 @@ TEST_F(EstimationDialogs, TwoPointsGiveThePressureAndTheBoilingTemperatureOrRefu
          "Edit1"},
         {"T1 = T2", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit4", "373,15"}}, t, noResult()},
         {"p1 = p2", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit3", "1,01325"}}, t, noResult()},
-        {"p falls as T rises", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit4", "423,15"}}, t, noResult()},
+        {"p falls as T rises", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit4", "423,15"}}, t, mustRise, "Edit3"},
         {"p falls as T rises, swapped",
          kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit1", "0,1"}, {"Edit2", "423,15"}, {"Edit3", "1,01325"}, {"Edit4", "373,15"}},
-         t, noResult()},
+         t, mustRise, "Edit3"},
+        {"p falls, T2 at 0 K", kTwoPointsBoiling + Inputs{{"Edit5", "0,5"}, {"Edit3", "2"}, {"Edit4", "0"}}, t, noResult()},
     };
     for (const Calculation &run : temperatures)
         check(form->twoPointBoilingDialog(), "Label4", run);
