@@ -245,3 +245,15 @@ QString inputErrorMessage(QStringView messageText, QStringView offendingText)
     message += QStringLiteral("\"!");
     return message;
 }
+
+QString groupedDigitsText(unsigned long long value)
+{
+    const QString digits = QString::number(value);
+    QString text;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += u' ';
+        text += digits.at(i);
+    }
+    return text;
+}

@@ -51,6 +51,10 @@ RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double
 // by one unit of its last shown decimal.
 RangeTexts pressureRangeText(QStringView unit, long double pminBar, long double pmaxBar, QChar languageLetter);
 
+// A whole number with its digits in groups of three, separated by a blank ("100 000"): read the
+// same in every language, where a point or a comma would be a decimal separator in one of them.
+QString groupedDigitsText(unsigned long long value);
+
 // Message of the input-error box: the language's text, a carriage return, and the
 // offending text in double quotes followed by '!'.
 QString inputErrorMessage(QStringView messageText, QStringView offendingText);

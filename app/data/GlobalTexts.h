@@ -40,6 +40,7 @@ enum class GlobalText : int {
     NormalPressureWord = 51,
     MolalityAboveRange = 52,
     PressureMustRise = 53,
+    DiagramPointsRange = 54,
     SettingsPath = 56,
     MeltingPointWord = 57,
     BoilingPointWord = 58,

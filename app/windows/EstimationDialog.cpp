@@ -231,7 +231,7 @@ bool EstimationDialog::positivePressure(const Input &input, long double pressure
 
 void EstimationDialog::reportNoResult() const
 {
-    showSingleValueError(texts(), SingleValueError::NoNumber, nullptr);
+    showSingleValueError(texts(), SingleValueError::NoNumber, nullptr, nullptr);
 }
 
 void EstimationDialog::showResult(const QString &text)

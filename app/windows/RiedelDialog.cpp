@@ -78,7 +78,7 @@ void RiedelDialog::BitBtn1Click()
     // Above the critical point the curve has ended: the input is out of the estimate's range.
     const SingleValueError outside = rangeError(m_mode, boiling ? pBar : T, riedelRangeLimits(Tc, PcBar));
     if (outside != SingleValueError::None) {
-        showSingleValueError(texts(), outside, Edit2);
+        showSingleValueError(texts(), outside, Edit2, nullptr);
         return;
     }
     if (boiling)

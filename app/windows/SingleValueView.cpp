@@ -7,13 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void showSingleValueError(const LanguageTables &texts, SingleValueError error, QLineEdit *input)
+void showSingleValueError(const LanguageTables &texts, SingleValueError error, QLineEdit *input,
+                          const QLabel *inputCaption)
 {
     switch (error) {
     case SingleValueError::None:
         return;
     case SingleValueError::InvalidInput:
-        showInputError(texts, input->text(), input);
+        // The field's name, as every input-error box gives it; the typed text is in the field.
+        showInputError(texts, inputCaption ? inputCaption->text() : QString(), input);
         return;
     case SingleValueError::TemperatureOutOfRange:
         showErrorBox(texts, texts.globalText(GlobalText::TemperatureOutOfRange), input);
@@ -28,10 +30,11 @@ void showSingleValueError(const LanguageTables &texts, SingleValueError error, Q
     }
 }
 
-bool showSingleValue(const LanguageTables &texts, const SingleValueResult &result, QLineEdit *input, QLabel *output)
+bool showSingleValue(const LanguageTables &texts, const SingleValueResult &result, QLineEdit *input,
+                     const QLabel *inputCaption, QLabel *output)
 {
     if (result.error != SingleValueError::None) {
-        showSingleValueError(texts, result.error, input);
+        showSingleValueError(texts, result.error, input, inputCaption);
         return false;
     }
     output->setText(result.text);

@@ -214,7 +214,7 @@ void SystemDialog::calculate()
             return;
         value = inputValue();
         if (!value && !vapourPressureMode) {
-            m_form.ShowInputError(Edit1->text(), Edit1);
+            m_form.ShowInputError(Label14->text(), Edit1);
             return;
         }
         // A temperature that is no number or out of range computes nothing, without a message.

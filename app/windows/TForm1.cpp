@@ -815,7 +815,7 @@ void TForm1::BitBtn1Click()
         return;
     const SingleValueRequest request{calculationMode(), Edit1->text(), ComboBox1->currentText(),
                                      ComboBox3->currentText(), resultFormat()};
-    showSingleValue(m_texts, computeSingleValue(recordModel(record), m_range, request), Edit1, Label16);
+    showSingleValue(m_texts, computeSingleValue(recordModel(record), m_range, request), Edit1, Label15, Label16);
 }
 
 void TForm1::SpeedButton1Click()

@@ -230,7 +230,7 @@ void TMesswerteDlg::BitBtn1Click()
     const SingleValueResult result
         = computeSingleValue(measuredPointsModel(m_points), measuredTemperatureRange(m_points), request);
     if (result.error != SingleValueError::None) {
-        showSingleValueError(m_form.languageTables(), result.error, Edit1);
+        showSingleValueError(m_form.languageTables(), result.error, Edit1, Label3);
         return;
     }
     Label5->setText(m_form.globalText(GlobalText::VapourPressureWord) + QStringLiteral(" = ") + result.text);

@@ -1,6 +1,8 @@
 // The settings dialog.
 #include "app/windows/TeinstellungenDlg.h"
 
+#include "app/core/DiagramPoints.h"
+#include "app/core/NumberText.h"
 #include "app/data/LanguageTables.h"
 #include "app/windows/InputErrorBox.h"
 
@@ -119,7 +121,13 @@ void TeinstellungenDlg::FormShow()
 void TeinstellungenDlg::BitBtn1Click()
 {
     if (!isValidDiagramPoints(Edit1->text())) {
-        showInputError(m_texts, Edit1->text(), Edit1);
+        // The field by its caption, and what it takes.
+        const QString allowed = m_texts.globalText(GlobalText::DiagramPointsRange)
+                                    .arg(QString::number(kMinDiagramPoints), groupedDigitsText(kMaxDiagramPoints));
+        showErrorBox(m_texts,
+                     inputErrorMessage(m_texts.globalText(GlobalText::InvalidInput), m_pointsLabel->text()) + u'\r'
+                         + allowed,
+                     Edit1);
         return;
     }
     Edit1->setText(Edit1->text().trimmed());

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 TEST(NumberText, MagnitudeClassCountsIntegerDigits)
 {
@@ -194,4 +195,12 @@ TEST(NumberText, EveryShownLimitOfEveryShippedRecordIsAccepted)
 TEST(NumberText, InputErrorMessageQuotesTheText)
 {
     EXPECT_EQ(inputErrorMessage(u"Ungültige Eingabe:", u"12a"), QStringLiteral("Ungültige Eingabe:\r\"12a\"!"));
+}
+
+TEST(NumberText, GroupedDigitsTakeABlankEveryThreeFromTheRight)
+{
+    const std::pair<unsigned long long, const char *> cases[] = {
+        {0, "0"}, {2, "2"}, {999, "999"}, {1000, "1 000"}, {100000, "100 000"}, {1234567, "1 234 567"}};
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(groupedDigitsText(value), QString::fromLatin1(text)) << value;
 }

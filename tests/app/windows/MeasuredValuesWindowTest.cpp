@@ -112,7 +112,7 @@ TEST_F(MeasuredValuesWindow, RefusesTemperaturesOutsideThePointsAndAcceptsTheLas
         EXPECT_EQ(dialog->focusWidget(), dialog->Edit1);
     }
     interpolate(QStringLiteral("abc"));
-    EXPECT_EQ(onlyErrorBox(), inputErrorText(QStringLiteral("abc")));
+    EXPECT_EQ(onlyErrorBox(), inputErrorText(QStringLiteral("Temperatur:")));
 
     // Enter in the edit calculates once: one box, or the result.
     dialog->Edit1->setText(QStringLiteral("19"));

@@ -201,7 +201,7 @@ TEST_F(MixtureDialog, RangeLabelsFollowTheComponentsAndTheUnits)
     // A pressure that is no number: the input-error box, nothing computed.
     messages.clear();
     EXPECT_EQ(calculate(QStringLiteral("1,0x")), QStringLiteral("Siedepunkt = "));
-    EXPECT_EQ(shownTexts(), QStringList{global(GlobalText::InvalidInput) + QStringLiteral("\r\"1,0x\"!")});
+    EXPECT_EQ(shownTexts(), QStringList{global(GlobalText::InvalidInput) + QStringLiteral("\r\"Druck:\"!")});
     EXPECT_EQ(dialog->focusWidget(), dialog->Edit1);
 
     // Percentages that do not add up stop the range button with its own message.

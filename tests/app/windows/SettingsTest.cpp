@@ -122,7 +122,7 @@ TEST_F(SettingsDialog, OkRefusesAPointCountThatIsNoWholeNumberFromTwoTo100000)
     TeinstellungenDlg dialog(texts, nullptr);
     int accepted = 0;
     dialog.setOnAccepted([&] { ++accepted; });
-    for (const char *points : {"abc", "1", "12.5", "", "100001"}) {
+    for (const char *points : {"abc", "1", "12.5", "", "100001", "1e3"}) {
         SCOPED_TRACE(points);
         messages.clear();
         const int result = runDialog(dialog, [&] {
@@ -133,7 +133,8 @@ TEST_F(SettingsDialog, OkRefusesAPointCountThatIsNoWholeNumberFromTwoTo100000)
         ASSERT_EQ(messages.shown().size(), 1);
         EXPECT_EQ(messages.shown().first().caption, QStringLiteral("Fehler"));
         EXPECT_EQ(messages.shown().first().text,
-                  QStringLiteral("Ungültige Eingabe im Feld\r\"%1\"!").arg(QString::fromUtf8(points)));
+                  QStringLiteral("Ungültige Eingabe im Feld\r\"Anzahl Punkte:\"!\r"
+                                 "Erlaubt ist eine ganze Zahl von 2 bis 100 000."));
     }
     EXPECT_EQ(accepted, 0);
 
