@@ -179,11 +179,12 @@ QString TCustomChartLegend::FormatLegendText(int index) const
         if (const TChartSeries *series = seriesAt(index))
             text = PlotEngine::SeriesTitleOrName(*series);
     } else if (style == lsValues) {
+        // In this legend's own text style: a pie's other-slice legend is not the chart's.
         if (const TChartSeries *series = LegendSeries())
-            text = m_chart->GetValueLegendText(*series, index);
+            text = series->GetLegendText(index, m_textStyle);
         text.replace(QChar(13), QChar(' '));
     } else if (const TChartSeries *series = seriesAt(index); series && series->Count() > 0) {
-        text = m_chart->GetValueLegendText(*series, series->Count() - 1);
+        text = series->GetLegendText(series->Count() - 1, m_textStyle);
         text.replace(QChar(13), QChar(' '));
     }
     if (m_chart->OnGetLegendText)

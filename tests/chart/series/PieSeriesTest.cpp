@@ -124,6 +124,31 @@ TEST_F(PieTest, SliceAnglesFollowTheValuesAndStayFinite)
     EXPECT_EQ(pie->Marks()->Positions().GetPosition(1), nullptr);
 }
 
+TEST_F(PieTest, EachLegendWritesItsItemsInItsOwnTextStyle)
+{
+    TPieSeries *pie = add({50, 30, 4, 16});
+    for (const auto &[i, label] : {std::pair{0, "big"}, {1, "mid"}, {2, "tiny"}, {3, "some"}})
+        pie->Labels().SetLabel(i, QString::fromLatin1(label));
+    pie->OtherSlice()->SetStyle(poBelowPercent);
+    pie->OtherSlice()->SetValue(5);
+    TChartLegend &other = *pie->OtherSlice()->Legend();
+    other.SetVisible(true);
+    chart.Legend()->SetVisible(true);
+    const struct { TLegendTextStyle chart; TLegendTextStyle other; const char *chartFirst; const char *otherFirst; } cases[] = {
+        {ltsLeftValue, ltsPlain, "50\x06" "big", "tiny"},
+        {ltsPlain, ltsRightValue, "big", "tiny\x06" "4"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.otherFirst);
+        chart.Legend()->SetTextStyle(c.chart);
+        other.SetTextStyle(c.other);
+        draw();
+        // The texts as each legend drew them.
+        EXPECT_EQ(chart.Legend()->Items().Item(0).Text, QString::fromLatin1(c.chartFirst));
+        EXPECT_EQ(other.Items().Item(0).Text, QString::fromLatin1(c.otherFirst));
+    }
+}
+
 TEST_F(PieTest, SmallSlicesAreGroupedIntoOneOtherSliceOfTheirOwn)
 {
     TPieSeries *pie = add({50, 30, 5, 5, 10});
