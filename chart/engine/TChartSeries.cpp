@@ -118,7 +118,9 @@ void TChartSeries::SetMarks(const TSeriesMarks *value)
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    if (m_seriesColor == clPlotColor && value == m_defaultColor)
+    // A colour read from a file is the series' own even where it equals the one the chart's
+    // palette gives: the file written again keeps it.
+    if (m_seriesColor == clPlotColor && value == m_defaultColor && !IsLoading())
         return;
     const bool changed = value != m_seriesColor;
     m_seriesColor = value;

@@ -2,6 +2,7 @@
 // walls), zoom undo and colours.
 #include "TCustomChart.h"
 
+#include "ColorPalettes.h"
 #include "TChartAxis.h"
 #include "TChartAxisTitle.h"
 #include "TChartDepthAxis.h"
@@ -429,7 +430,10 @@ void TCustomChart::defineProperties(PropertyFiler &filer)
     filer.DefineProperty(
         QStringLiteral("ColorPaletteIndex"),
         [this](const QVariant &value) {
+            // The palette itself, as setting the index gives it; the series read keep their colours.
             m_colorPaletteIndex = FilerValues::toInt(value, QStringLiteral("ColorPaletteIndex"));
+            const std::span<const TColor> palette = TColorPalettes::colors(m_colorPaletteIndex);
+            ColorPalette.assign(palette.begin(), palette.end());
         },
         [this] { return QVariant(m_colorPaletteIndex); }, [this] { return m_colorPaletteIndex >= 1; });
     filer.DefineProperty(QStringLiteral("BackColor"), [this](const QVariant &value) {

@@ -1,6 +1,7 @@
 // Native chart files: header, both forms, what is written, reading back, and damaged files.
 #include "ChartClassRegistry.h"
 #include "ChartStreamText.h"
+#include "ColorPalettes.h"
 #include "ComponentStream.h"
 #include "ExportTestSupport.h"
 #include "FileSizeLimit.h"
@@ -202,6 +203,25 @@ TEST_F(NativeFile, ChartWithoutSeriesWritesOnlyWhatDiffers)
     EXPECT_EQ(back->PrintMargins(), (std::array<int, 4>{10, 15, 15, 15}));
 }
 
+TEST_F(NativeFile, AStoredPaletteIsAppliedOnReadingAndTheSeriesKeepTheirColours)
+{
+    const std::span<const TColor> pastels = TColorPalettes::colors(3);
+    for (const bool textForm : {false, true}) {
+        SCOPED_TRACE(textForm);
+        auto chart = makeLineChart();
+        TColorPalettes::ApplyPalette(*chart, 3);
+        chart->GetSeries(1)->SetSeriesColor(clTeal); // the user's own colour after the palette
+        const auto back = ReadChartFromBytes(SaveChartToBytes(*chart, true, textForm));
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->ColorPaletteIndex(), 3);
+        EXPECT_TRUE(std::ranges::equal(back->ColorPalette, pastels));
+        EXPECT_EQ(back->GetSeries(0)->Color(), pastels[0]);
+        EXPECT_EQ(back->GetSeries(1)->Color(), clTeal);
+        // A series added now takes the palette's first colour no series has, not the library's.
+        EXPECT_EQ(back->AddSeriesOfClass<TLineSeries>()->Color(), pastels[1]);
+    }
+}
+
 TEST_F(NativeFile, TheChartsCursorIsKeptByNumberOnlyWhenSet)
 {
     TChart plain;
@@ -323,7 +343,7 @@ namespace {
 std::unique_ptr<TChart> makeEveryClassChart()
 {
     auto chart = makeLineChart();
-    chart->SetColorPaletteIndex(3);
+    TColorPalettes::ApplyPalette(*chart, 3);
     TChartSeries *a = chart->GetSeries(0);
     a->setObjectName(QStringLiteral("SeriesA"));
     a->Marks()->Items().Item(0)->setProperty("Text", QStringLiteral("first"));
