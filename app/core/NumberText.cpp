@@ -257,3 +257,13 @@ QString groupedDigitsText(unsigned long long value)
     }
     return text;
 }
+
+QString storedNumberText(QStringView stored, QChar languageLetter)
+{
+    QString text = stored.toString();
+    if (languageLetter == u'E')
+        text.replace(u',', u'.');
+    else
+        text.replace(u'.', u',');
+    return text;
+}

@@ -51,6 +51,11 @@ RangeTexts temperatureRangeText(QStringView unit, long double TminK, long double
 // by one unit of its last shown decimal.
 RangeTexts pressureRangeText(QStringView unit, long double pminBar, long double pmaxBar, QChar languageLetter);
 
+// A decimal number as a record or data file stores it, in the program's number format: ','
+// as the decimal separator, '.' in English. The shipped database writes '.', a user's record
+// what was typed; both must read alike.
+QString storedNumberText(QStringView stored, QChar languageLetter);
+
 // A whole number with its digits in groups of three, separated by a blank ("100 000"): read the
 // same in every language, where a point or a comma would be a decimal separator in one of them.
 QString groupedDigitsText(unsigned long long value);

@@ -151,7 +151,7 @@ void TForm1::buildMenus()
     Mewerte1 = addMenuAction(Tensimo1, QStringLiteral("Mewerte1"), QStringLiteral("&Messwerte..."), true);
     Abschaetzungen1 = Tensimo1->addMenu(QStringLiteral("&Abschätzungen"));
     auszweiMewerten1 = addMenuAction(Abschaetzungen1, QStringLiteral("auszweiMewerten1"),
-                                     QStringLiteral("aus zwei &Meßwerten..."), true);
+                                     QStringLiteral("aus zwei &Messwerten..."), true);
     ausnormalerSiedetemperatur1 = addMenuAction(Abschaetzungen1, QStringLiteral("ausnormalerSiedetemperatur1"),
                                                 QStringLiteral("aus normaler &Siedetemperatur..."), true);
     ausSiedetempkritTempukritDruck1
@@ -716,17 +716,16 @@ void TForm1::ShowRecordDetails(const QString &record)
                                       : m_texts.globalText(GlobalText::AlsoWord) + QStringLiteral(": ") + further);
     Label8->setText(getField(record, 3).toString());
     Label2->setText(getField(record, 9).toString());
-    QString molarMass = getField(record, 12).toString();
-    if (language == u'E')
-        molarMass.replace(u',', u'.');
-    Label10->setText(molarMass);
+    Label10->setText(storedNumberText(getField(record, 12), language));
 
     const QString unit = m_settings->ComboBox1->currentText();
     const QString notKnown = m_texts.globalText(GlobalText::NotKnownMarker);
     const auto temperatureText = [&](int field) {
         const QString stored = getField(record, field).toString();
-        if (stored == notKnown || unit == QStringLiteral("K"))
+        if (stored == notKnown)
             return stored;
+        if (unit == QStringLiteral("K"))
+            return storedNumberText(stored, language);
         return oneDecimalText(KelvinToTemperatureUnit(unit, numericField(record, field)), 1, language).trimmed();
     };
     const QString inUnit = QStringLiteral(" in ") + unit + u':';

@@ -17,8 +17,8 @@ TwoPointDialog::TwoPointDialog(TForm1 &form, CalculationMode mode, const QString
 {
     const bool boiling = mode == CalculationMode::BoilingPoint;
     Label1 = makeLabel(QStringLiteral("Label1"), (boiling ? QStringLiteral("Siedepunkt") : QStringLiteral("Tensimo"))
-                                                     + QStringLiteral("-Abschätzung aus 2 Meßwerten"));
-    Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("oder aus normalem Siedepunkt und 1 Meßwert"));
+                                                     + QStringLiteral("-Abschätzung aus 2 Messwerten"));
+    Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("oder aus normalem Siedepunkt und 1 Messwert"));
     Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("(nach August)"));
     Label6 = makeLabel(QStringLiteral("Label6"));
     Label7 = makeLabel(QStringLiteral("Label7"));

@@ -204,3 +204,17 @@ TEST(NumberText, GroupedDigitsTakeABlankEveryThreeFromTheRight)
     for (const auto &[value, text] : cases)
         EXPECT_EQ(groupedDigitsText(value), QString::fromLatin1(text)) << value;
 }
+
+TEST(NumberText, StoredNumbersShowTheLanguagesDecimalSeparator)
+{
+    const struct {
+        const char *stored;
+        char language;
+        const char *shown;
+    } cases[] = {{"46.06844", 'D', "46,06844"}, {"46,07", 'D', "46,07"}, {"46.07", 'F', "46,07"},
+                 {"46,07", 'E', "46.07"},       {"46.07", 'E', "46.07"}, {"159", 'D', "159"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(storedNumberText(QString::fromLatin1(c.stored), QChar::fromLatin1(c.language)),
+                  QString::fromLatin1(c.shown))
+            << c.stored << " " << c.language;
+}

@@ -100,6 +100,20 @@ TEST(ShippedLanguageTables, MarkersThatDataAndCodeCompareAreTheSameInEveryLangua
     }
 }
 
+TEST(ShippedLanguageTables, GermanTextsSpellMesswertInCurrentOrthography)
+{
+    // The two estimation menus and the dialogs once wrote "Meßwerten" beside "Messwerten".
+    int messwert = 0;
+    for (const char *file : {"varsonst.tsv", "varglob.tsv"}) {
+        for (const QString &line : shippedSourceLines(QString::fromLatin1(file))) {
+            const QString german = getField(line, 4).toString();
+            EXPECT_FALSE(german.contains(QStringLiteral("Meß"), Qt::CaseInsensitive)) << german.toStdString();
+            messwert += german.count(QStringLiteral("Messwert"), Qt::CaseInsensitive);
+        }
+    }
+    EXPECT_GE(messwert, 6);
+}
+
 TEST(ShippedLanguageTables, TheMainCalculateButtonSharesNoAcceleratorWithTheMenus)
 {
     const auto accelerator = [](const QString &caption) { return caption.section(u'&', 1).left(1).toLower(); };

@@ -326,3 +326,18 @@ TEST_F(EstimationDialogs, MenuCommandsOpenTheirWindows)
     EXPECT_EQ(form->recordEditorDialog()->editMode(), TDatenbank_erweiternDlg::kModeNew);
     EXPECT_EQ(form->recordEditorDialog()->windowTitle(), QStringLiteral("Datensatz neu"));
 }
+
+TEST_F(EstimationDialogs, MenusAndDialogsSpellMesswertOneWay)
+{
+    EXPECT_EQ(form->auszweiMewerten1->text(), QStringLiteral("aus zwei &Messwerten..."));
+    EXPECT_EQ(form->Aus2Messwerten1->text(), QStringLiteral("aus zwei Messwerten..."));
+    const QList<QWidget *> dialogs{form->twoPointDialog(), form->twoPointBoilingDialog()};
+    for (QWidget *dialog : dialogs) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        showAgain(dialog);
+        EXPECT_TRUE(label(dialog, "Label1")->text().endsWith(QStringLiteral("aus 2 Messwerten")));
+        EXPECT_EQ(label(dialog, "Label9")->text(), QStringLiteral("oder aus normalem Siedepunkt und 1 Messwert"));
+        EXPECT_EQ(label(dialog, "Label6")->text(), QStringLiteral("Messwert 1"));
+        dialog->hide();
+    }
+}

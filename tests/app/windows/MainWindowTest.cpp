@@ -574,6 +574,35 @@ TEST_F(MainWindow, WaterFromTheShippedDatabaseBoilsAtOneAtmosphere)
     EXPECT_EQ(calculate(QStringLiteral("100")), QStringLiteral("1,014"));
 }
 
+TEST_F(MainWindow, ShippedAndUsersRecordsShowTheirNumbersAlike)
+{
+    // The shipped database writes a decimal point, a user's record what was typed: a comma.
+    const QStringList shipped = shippedRecords(u"64-17-5");
+    ASSERT_EQ(shipped.size(), 1);
+    const QString users = withField(withField(withField(withField(w2000Record(), 2, QStringLiteral("E001")), 12,
+                                                        QStringLiteral("46,07")),
+                                              13, QStringLiteral("159,0")),
+                                    14, QStringLiteral("k.A."));
+    start({shipped.first(), users});
+    setUnits(2, 0); // K: melting and boiling point as stored
+    const struct {
+        const char *record;
+        QString molarMass;
+        QString meltingK;
+        QString boilingK;
+    } shown[] = {
+        {"shipped", QStringLiteral("46,06844"), QStringLiteral("159,01"), QStringLiteral("351,39")},
+        {"user's", QStringLiteral("46,07"), QStringLiteral("159,0"), QStringLiteral("k.A.")},
+    };
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(shown[row].record);
+        clickRow(row);
+        EXPECT_EQ(form->Label10->text(), shown[row].molarMass);
+        EXPECT_EQ(form->Label12->text(), shown[row].meltingK);
+        EXPECT_EQ(form->Label14->text(), shown[row].boilingK);
+    }
+}
+
 TEST_F(MainWindow, ThePanelAlwaysNamesTheRecordTheCommandsActOn)
 {
     start({w2000Record(), testRecord(QStringLiteral("Methan"), QStringLiteral("74-82-8"), 1, 4)});
