@@ -286,6 +286,13 @@ TColor ChartGridModel::pointColor(int row, int column) const
     return s->IsNull(point) ? clNone : s->ColorList().empty() ? kDefaultPointColor : s->ColorList()[std::size_t(point)];
 }
 
+TColor ChartGridModel::drawnPointColor(int row, int column) const
+{
+    TChartSeries *s = seriesOfColumn(column);
+    const int point = pointAt(row, column);
+    return !s || point < 0 || s->IsNull(point) ? clNone : s->GetValueColor(point);
+}
+
 QVariant ChartGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())

@@ -78,6 +78,8 @@ public:
     bool removeTrailingEmptyRow();
     // The colour of the row's point in the column's series (or the first series); clNone when null.
     TColor pointColor(int row, int column) const;
+    // The colour the point is drawn in (its own, else the series'); none for a null or absent one.
+    TColor drawnPointColor(int row, int column) const;
     TChartSeries *seriesOfColumn(int column) const;
     // The point a cell shows: the row, or in the XYZ table the point with the column's X and the
     // row's Z; -1 when there is none.

@@ -6,6 +6,7 @@
 #include "platform/MessageService.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
@@ -23,16 +24,89 @@ QWidget *EditorOwnerForm(QObject *owner)
     return widget ? widget->window() : nullptr;
 }
 
+namespace {
+
+// Centres its form on the owner each time the form shows as a window: only then is its size the
+// laid-out one (placed at creation, a 502 pixel dialog had its corner at the owner's centre).
+class CentreOnOwner : public QObject
+{
+public:
+    explicit CentreOnOwner(QWidget &form)
+        : QObject(&form)
+        , m_form(form)
+    {
+        form.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == &m_form && event->type() == QEvent::Show && m_form.isWindow())
+            place();
+        return false;
+    }
+
+private:
+    void place()
+    {
+        const QWidget *parent = m_form.parentWidget();
+        const QRect around = parent ? parent->window()->frameGeometry() : ScreenAreaAt(QPoint());
+        SetFrameGeometry(m_form, CentredFrame(m_form, around, ScreenAreaAt(around.center())));
+    }
+
+    QWidget &m_form;
+};
+
+} // namespace
+
 void PrepareEditorForm(QWidget &form)
 {
     form.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QRect around;
-    if (const QWidget *parent = form.parentWidget())
-        around = parent->window()->frameGeometry();
-    else if (const QScreen *screen = QGuiApplication::primaryScreen())
-        around = screen->availableGeometry();
-    if (!around.isEmpty())
-        form.move(around.center() - form.rect().center());
+    new CentreOnOwner(form);
+}
+
+QRect ScreenAreaAt(const QPoint &point)
+{
+    const QScreen *screen = QGuiApplication::screenAt(point);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QRect FitIntoArea(const QRect &rect, const QRect &area)
+{
+    if (area.isEmpty())
+        return rect;
+    QRect fitted(rect.topLeft(), rect.size().boundedTo(area.size()));
+    fitted.moveLeft(std::clamp(fitted.left(), area.left(), area.right() + 1 - fitted.width()));
+    fitted.moveTop(std::clamp(fitted.top(), area.top(), area.bottom() + 1 - fitted.height()));
+    return fitted;
+}
+
+QMargins WindowFrameMargins(const QWidget &window)
+{
+    // A window not yet framed by the window manager reports none, and a client placed at a frame
+    // position then ends up lower by the title bar: the editor crept on each reopening.
+    static QMargins lastSeen;
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    if (!margins.isNull())
+        lastSeen = margins;
+    return window.isWindow() && !window.windowFlags().testFlag(Qt::FramelessWindowHint) ? lastSeen : QMargins();
+}
+
+void SetFrameGeometry(QWidget &window, const QRect &frame)
+{
+    window.setGeometry(frame.marginsRemoved(WindowFrameMargins(window)));
+}
+
+QRect CentredFrame(const QWidget &window, const QRect &around, const QRect &area)
+{
+    QRect frame(QPoint(), window.size().grownBy(WindowFrameMargins(window)));
+    frame.moveCenter(around.center());
+    return FitIntoArea(frame, area);
 }
 
 void EmbedForm(QWidget &form, QWidget &host, int tag)

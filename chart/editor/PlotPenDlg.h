@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QList>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -19,9 +21,21 @@ namespace PlotPenDlg {
 // cannot be a widget's parent).
 QWidget *EditorOwnerForm(QObject *owner);
 
-// Gives a new form the look of an editor dialog (a dialog window, centred on its parent's window,
-// else on the screen).
+// Gives a new form the look of an editor dialog: a dialog window that, each time it shows as a
+// window, is centred on its parent's window (else on the screen) and lies wholly on that screen.
 void PrepareEditorForm(QWidget &form);
+
+// The available area (without task bars) of the screen at the point, else of the primary screen.
+QRect ScreenAreaAt(const QPoint &point);
+// The rectangle moved, and shrunk where it is larger, so that it lies wholly in the area.
+QRect FitIntoArea(const QRect &rect, const QRect &area);
+// The window frame around the client area as Qt reports it; before the window manager has
+// framed the window (none reported yet) the last frame seen on any window.
+QMargins WindowFrameMargins(const QWidget &window);
+// Places a top-level window so that its frame, title bar and border included, covers the rectangle.
+void SetFrameGeometry(QWidget &window, const QRect &frame);
+// The window's frame rectangle centred on the rectangle and fitted into the area.
+QRect CentredFrame(const QWidget &window, const QRect &around, const QRect &area);
 
 // Creates an editor form of the class, a child of the owner's window. The caller keeps it for a
 // shorter time than the owner lives (a modal dialog on the stack of a handler).

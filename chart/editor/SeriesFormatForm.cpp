@@ -115,8 +115,16 @@ TButtonColor *SeriesFormatForm::addSeriesColorButton(const char *name, const QSt
 
 void SeriesFormatForm::fillSeriesColorButton(TButtonColor *button, TChartSeries *series)
 {
-    button->LinkProperty(series, QStringLiteral("SeriesColor"));
+    LinkSeriesColor(*button, series);
     button->setEnabled(series && !series->ColorEachPoint());
+}
+
+void LinkSeriesColor(TButtonColor &button, TChartSeries *series)
+{
+    button.LinkProperty(series, QStringLiteral("SeriesColor"));
+    // A palette colour lives in the series' default colour: SeriesColor still holds the "default
+    // colour" placeholder, which the swatch and the colour dialog would show as black.
+    button.GetColorQuery = [series = QPointer<TChartSeries>(series)] { return series ? series->Color() : clNone; };
 }
 
 void SeriesFormatForm::adoptLayoutWidgets(QWidget *page)

@@ -64,6 +64,9 @@ private:
     bool m_shownOnce = false;
 };
 
+// Links the button to the series' colour as the series is drawn (a palette colour included).
+void LinkSeriesColor(TButtonColor &button, TChartSeries *series);
+
 // The number a field holds, or none for a text that is not a finite number in the user's
 // locale (an empty one included).
 std::optional<double> EditorNumber(const QString &text);

@@ -57,7 +57,7 @@ TAreaSeriesEditor::TAreaSeriesEditor(QWidget *parent, QObject *tag)
         const TAreaSeries *s = TheSeries();
         if (!s)
             return TColor(clBlack);
-        return s->AreaColor() == clPlotColor ? s->SeriesColor() : s->AreaColor();
+        return s->AreaColor() == clPlotColor ? s->Color() : s->AreaColor();
     };
     CBStairs = addCheck(QStringLiteral("&Stairs"), "CBStairs", [this, series](bool on) {
         series()->SetStairs(on);

@@ -159,13 +159,19 @@ void TBarSeriesEditor::editGradient()
     TCustomBarSeries *series = TheSeries();
     if (!series)
         return;
-    Write([series] { series->SetBarStyle(bsRectGradient); });
-    {
+    const TBarStyle before = series->BarStyle();
+    const auto showStyle = [this, series] {
         const QSignalBlocker blocker(CBBarStyle);
         CBBarStyle->setCurrentIndex(int(series->BarStyle()));
+        enableStyleControls();
+    };
+    Write([series] { series->SetBarStyle(bsRectGradient); });
+    showStyle();
+    // A cancelled editor gives the gradient back itself; the style it switched to goes back here.
+    if (!EditPlotGradient(this, *series->Gradient()) && series->BarStyle() != before) {
+        Write([series, before] { series->SetBarStyle(before); });
+        showStyle();
     }
-    enableStyleControls();
-    EditPlotGradient(this, *series->Gradient());
 }
 
 TStackBarSeriesEditor::TStackBarSeriesEditor(QWidget *parent, QObject *tag)

@@ -6,17 +6,16 @@
 #include "EditorSetter.h"
 #include "PlotConst.h"
 #include "PlotEditorOptions.h"
+#include "PlotPenDlg.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
 #include "SeriesUnit.h"
 #include "TChartListBox.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QTabBar>
@@ -334,14 +333,7 @@ void TChartEditForm::FormShow()
         TreeSplitter->setSizes({m_treeWidth, m_savedFormWidth});
         buildTree();
     }
-    const QRect screen = QGuiApplication::primaryScreen()->availableVirtualGeometry();
-    QPoint place = m_storedPosition.value_or(
-        QPoint(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2));
-    if (place.x() > screen.x() + screen.width())
-        place.setX(screen.x() + screen.width() - width());
-    if (place.y() > screen.y() + screen.height())
-        place.setY(screen.y() + screen.height() - height());
-    move(place);
+    placeOnScreen();
 
     if (DefaultTab)
         selectDefaultTab();
@@ -363,6 +355,19 @@ void TChartEditForm::FormShow()
         }
     }
     RefreshButtons();
+}
+
+void TChartEditForm::placeOnScreen()
+{
+    // The frame goes back where it was when the editor closed (a client placed there would sit
+    // lower by the title bar each time), else it is centred; wholly on the screen it opens on.
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QPoint anchor = m_storedPosition.value_or(owner ? owner->frameGeometry().center() : QPoint());
+    const QRect area = PlotPenDlg::ScreenAreaAt(anchor);
+    QRect frame = PlotPenDlg::CentredFrame(*this, area, area);
+    if (m_storedPosition)
+        frame.moveTopLeft(*m_storedPosition);
+    PlotPenDlg::SetFrameGeometry(*this, PlotPenDlg::FitIntoArea(frame, area));
 }
 
 void TChartEditForm::applyTabVisibility()
@@ -758,8 +763,10 @@ void TChartEditForm::saveSettings()
         return;
     QList<QPair<QString, int>> values;
     if (RememberPosition) {
-        values.append({QStringLiteral("Left"), x()});
-        values.append({QStringLiteral("Top"), y()});
+        const QRect frame = frameGeometry();
+        PlotPenDlg::WindowFrameMargins(*this); // noted for a window not yet framed next time
+        values.append({QStringLiteral("Left"), frame.x()});
+        values.append({QStringLiteral("Top"), frame.y()});
     }
     if (RememberSize) {
         const int width = m_treeMode && m_shown ? m_savedFormWidth : this->width();

@@ -118,6 +118,7 @@ private:
     void buildPages();
     void buildSeriesListPage();
     void FormShow();
+    void placeOnScreen();
     void applyTabVisibility();
     void buildTree();
     void addSeriesNodes(QTreeWidgetItem *root);

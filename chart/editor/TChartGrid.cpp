@@ -230,7 +230,8 @@ void TChartGrid::EditColor()
     const QModelIndex current = currentIndex();
     if (!current.isValid())
         return;
-    TColor color = m_model->pointColor(current.row(), current.column());
+    // The dialog opens on the colour the point shows, not on the "default colour" placeholder.
+    TColor color = m_model->drawnPointColor(current.row(), current.column());
     if (!PlotColorDialog::EditColorDialog(this, color))
         return;
     m_model->setPointColor(current.row(), current.column(), color);
@@ -271,6 +272,13 @@ void TChartGrid::currentChanged(const QModelIndex &current, const QModelIndex &p
 
 void TChartGrid::keyPressEvent(QKeyEvent *event)
 {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (Editing() && enter) {
+        // The cell editor passes Enter on after it has stored its text; left to the view, the
+        // key would go on to the dialog, whose default button closed the whole editor.
+        event->accept();
+        return;
+    }
     if (event->modifiers() & Qt::ControlModifier || Editing()) {
         QTableView::keyPressEvent(event);
         return;
@@ -291,6 +299,19 @@ void TChartGrid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
         if (onColorColumn()) {
             EditColor();
+            return;
+        }
+        if (enter) {
+            // Starts editing; never the dialog's default button.
+            StartEditing();
+            event->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Delete:
+        // Opens the cell's editor, its text selected; the next key replaces or deletes it.
+        if (AllowEditing && currentIndex().isValid() && (m_model->flags(currentIndex()) & Qt::ItemIsEditable)) {
+            StartEditing();
             return;
         }
         break;

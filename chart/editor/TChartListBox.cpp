@@ -451,7 +451,7 @@ void TChartListBox::mouseDoubleClickEvent(QMouseEvent *event)
         break;
     case sColor:
         if (m_enableChangeColor && series->HasSingleSeriesColor()) {
-            TColor color = series->SeriesColor();
+            TColor color = series->Color(); // the drawn one, a palette colour included
             if (PlotColorDialog::EditColorDialog(this, color)) {
                 series->SetSeriesColor(color);
                 series->Repaint();

@@ -65,6 +65,17 @@ QSpinBox *labelledSpin(QGridLayout *grid, int row, const QString &caption, const
     return box;
 }
 
+// While Automatic is set the axis computes both limits, whatever each limit's own flag says: a
+// limit that stops being automatic clears it, and the other limit keeps what it had.
+void setLimitAutomatic(TChartAxis &axis, bool maximum, bool on)
+{
+    const bool minimumAuto = maximum ? axis.Automatic() || axis.AutomaticMinimum() : on;
+    const bool maximumAuto = maximum ? on : axis.Automatic() || axis.AutomaticMaximum();
+    axis.SetAutomatic(minimumAuto && maximumAuto);
+    axis.SetAutomaticMinimum(minimumAuto);
+    axis.SetAutomaticMaximum(maximumAuto);
+}
+
 QString limitText(const TChartAxis &axis, double value)
 {
     if (!axis.IsDateTime())
@@ -372,10 +383,7 @@ void TFormPlotAxis::connectControls()
             if (m_settingScales)
                 return;
             write([&](TChartAxis &a) {
-                if (box == CBAutoMax)
-                    a.SetAutomaticMaximum(on);
-                else
-                    a.SetAutomaticMinimum(on);
+                setLimitAutomatic(a, box == CBAutoMax, on);
                 a.RecalcMinMax();
             });
             refreshScales();
@@ -582,8 +590,8 @@ void TFormPlotAxis::fillScales()
     LAxisMin->setText(limitText(*m_axis, m_axis->Minimum()));
     m_settingScales = true;
     CBAutomatic->setChecked(m_axis->Automatic());
-    CBAutoMax->setChecked(m_axis->AutomaticMaximum());
-    CBAutoMin->setChecked(m_axis->AutomaticMinimum());
+    CBAutoMax->setChecked(m_axis->Automatic() || m_axis->AutomaticMaximum());
+    CBAutoMin->setChecked(m_axis->Automatic() || m_axis->AutomaticMinimum());
     UDMaxOff->setValue(m_axis->MaximumOffset());
     UDMinOff->setValue(m_axis->MinimumOffset());
     m_settingScales = false;
@@ -743,16 +751,11 @@ void TFormPlotAxis::editLimit(bool maximum)
         else
             a.SetMinimum(value);
     });
-    if (set) {
-        QCheckBox *box = maximum ? CBAutoMax : CBAutoMin;
-        box->setChecked(false);
+    if (set)
         write([&](TChartAxis &a) {
-            if (maximum)
-                a.SetAutomaticMaximum(false);
-            else
-                a.SetAutomaticMinimum(false);
+            setLimitAutomatic(a, maximum, false);
+            a.RecalcMinMax();
         });
-    }
     refreshScales();
 }
 

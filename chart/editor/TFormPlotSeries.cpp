@@ -107,7 +107,7 @@ void TFormPlotSeries::buildHeader()
     SeriesColor->OnClick = [this] {
         if (!m_series)
             return;
-        TColor color = m_series->SeriesColor();
+        TColor color = m_series->Color(); // the drawn one, a palette colour included
         if (PlotColorDialog::EditColorDialog(this, color))
             write([color](TChartSeries &s) { s.SetSeriesColor(color); }, [this] { SeriesColor->update(); });
     };

@@ -79,5 +79,5 @@ void TGanttSeriesEditor::FillControls()
     SETransparency->setValue(series->Transparency());
     CBColorEach->setChecked(series->ColorEachPoint());
     // Unlike the other forms the colour stays available: choosing one ends the points' own colours.
-    BGanttColor->LinkProperty(series, QStringLiteral("SeriesColor"));
+    LinkSeriesColor(*BGanttColor, series);
 }

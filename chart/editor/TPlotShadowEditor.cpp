@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QShowEvent>
 #include <QSpinBox>
 
 namespace {
@@ -36,6 +37,7 @@ TPlotShadowEditor::TPlotShadowEditor(QWidget *parent)
     , m_color(new TButtonColor(this))
     , m_smooth(new QCheckBox(QStringLiteral("&Smooth"), this))
     , m_ok(new QPushButton(QStringLiteral("OK"), this))
+    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setObjectName(QStringLiteral("PlotShadowEditor"));
     setWindowTitle(QStringLiteral("Shadow editor"));
@@ -51,7 +53,9 @@ TPlotShadowEditor::TPlotShadowEditor(QWidget *parent)
     m_ok->setDefault(true);
     grid->addWidget(m_color, 3, 0);
     grid->addWidget(m_smooth, 3, 1);
-    grid->addWidget(m_ok, 4, 1);
+    m_cancel->setObjectName(QStringLiteral("BCancel"));
+    grid->addWidget(m_ok, 4, 0);
+    grid->addWidget(m_cancel, 4, 1);
 
     connect(m_horizSize, &QSpinBox::valueChanged, this,
             [this](int value) { write([value](TPlotShadow &s) { s.SetHorizSize(value); }); });
@@ -62,6 +66,7 @@ TPlotShadowEditor::TPlotShadowEditor(QWidget *parent)
     connect(m_smooth, &QCheckBox::clicked, this,
             [this](bool checked) { write([checked](TPlotShadow &s) { s.SetSmooth(checked); }); });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TPlotShadowEditor::RefreshControls(TPlotShadow *shadow)
@@ -88,7 +93,20 @@ void TPlotShadowEditor::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RefreshControls(m_shadow);
+    // Only a dialog of its own can be cancelled; a page's edits stay the page's.
+    if (isWindow() && m_shadow && !event->spontaneous()) {
+        m_copy = std::make_unique<TPlotShadow>();
+        m_copy->Assign(*m_shadow);
+    }
     PlotProcs::PlotTranslateControl(this);
+}
+
+void TPlotShadowEditor::reject()
+{
+    // Assign notifies the owner only when a value differs.
+    if (m_shadow && m_copy)
+        m_shadow->Assign(*m_copy);
+    QDialog::reject();
 }
 
 bool EditShadow(QWidget *owner, TPlotShadow &shadow)
@@ -103,6 +121,7 @@ TPlotShadowEditor *InsertShadowEditor(QWidget &host)
 {
     auto *editor = new TPlotShadowEditor(&host);
     editor->OkButton()->hide();
+    editor->CancelButton()->hide();
     PlotPenDlg::EmbedForm(*editor, host);
     return editor;
 }

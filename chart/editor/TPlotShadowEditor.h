@@ -1,11 +1,13 @@
 // The "Shadow editor": sizes, colour, transparency and smoothing of a shadow, written at once.
-// Modal with an OK button, or embedded in an editor page without one.
+// Modal with OK and Cancel (every way out but OK gives the shadow back as it was shown), or
+// embedded in an editor page without them.
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QPushButton;
@@ -23,6 +25,10 @@ public:
     void RefreshControls(TPlotShadow *shadow);
     TPlotShadow *Shadow() const { return m_shadow; }
     QPushButton *OkButton() const { return m_ok; }
+    QPushButton *CancelButton() const { return m_cancel; }
+
+    // Cancel, Escape and the title bar's close: the shadow takes back its values of the showing.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -31,6 +37,7 @@ private:
     void write(const std::function<void(TPlotShadow &)> &change);
 
     QPointer<TPlotShadow> m_shadow;
+    std::unique_ptr<TPlotShadow> m_copy;
     bool m_filling = false;
     QSpinBox *m_horizSize;
     QSpinBox *m_vertSize;
@@ -38,6 +45,7 @@ private:
     TButtonColor *m_color;
     QCheckBox *m_smooth;
     QPushButton *m_ok;
+    QPushButton *m_cancel;
 };
 
 // The editor shown modally on the shadow; true when closed with OK.

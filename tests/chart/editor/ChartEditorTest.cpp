@@ -8,6 +8,8 @@
 #include "PlotGalleryHooks.h"
 #include "TChart.h"
 #include "TChartEditForm.h"
+#include "TChartGrid.h"
+#include "ChartGridModel.h"
 #include "TChartPreview.h"
 #include "TChartListBox.h"
 #include "TFormPlotSeries.h"
@@ -23,6 +25,7 @@
 #include <QGuiApplication>
 #include <QDragEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -339,7 +342,7 @@ TEST_F(ChartEditor, StoredValuesAreClampedPulledOnScreenOrIgnored)
 {
     addLineSeries();
     editor.RememberPosition = true;
-    const QRect screen = QGuiApplication::primaryScreen()->availableVirtualGeometry();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const struct {
         const char *name;
         QList<QPair<QString, QString>> seeded;
@@ -360,11 +363,13 @@ TEST_F(ChartEditor, StoredValuesAreClampedPulledOnScreenOrIgnored)
             const int extra = form.TreeSplitter->handleWidth() + c.treeWidth;
             EXPECT_EQ(form.width(), c.width + extra);
             EXPECT_EQ(form.Tree->width(), c.treeWidth);
+            // The frame, title bar and border included, is what lies on the screen.
+            const QRect frame = form.frameGeometry();
             if (c.centred) {
-                EXPECT_EQ(form.x(), screen.x() + (screen.width() - form.width()) / 2);
+                EXPECT_EQ(frame.x(), screen.x() + (screen.width() - frame.width()) / 2);
             } else {
-                EXPECT_EQ(form.x(), screen.x() + screen.width() - form.width());
-                EXPECT_EQ(form.y(), 5);
+                EXPECT_EQ(frame.right(), screen.right());
+                EXPECT_EQ(frame.y(), 5);
             }
         });
     }
@@ -517,4 +522,52 @@ TEST_F(ChartEditor, RememberSizeOffKeepsThePlaceButNeverTheSize)
     EXPECT_TRUE(text.contains(QStringLiteral("Top=80")));
     EXPECT_TRUE(text.contains(QStringLiteral("Width=500")));
     EXPECT_TRUE(text.contains(QStringLiteral("Height=400")));
+}
+
+TEST_F(ChartEditor, EnterInTheDataGridStartsAndEndsEditingAndNeverClosesTheEditor)
+{
+    TLineSeries *series = addLineSeries();
+    editor.DefaultTab = cetSeriesData;
+    execute([&](TChartEditForm &form) {
+        auto *grid = form.findChild<TChartGrid *>(QStringLiteral("ChartGrid1"));
+        ASSERT_NE(grid, nullptr);
+        ASSERT_TRUE(grid->isVisible());
+        int yColumn = -1;
+        for (int c = 0; c < grid->Model()->columnCount(); ++c)
+            if (grid->Model()->column(c).series == series && grid->Model()->column(c).list == 1)
+                yColumn = c;
+        ASSERT_GE(yColumn, 0);
+        const auto cellEditor = [&]() -> QLineEdit * {
+            for (QLineEdit *line : grid->viewport()->findChildren<QLineEdit *>())
+                if (line->isVisible())
+                    return line;
+            return nullptr;
+        };
+        grid->setCurrentIndex(grid->Model()->index(1, yColumn));
+        const double before = series->GetYValue(1);
+        for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+            SCOPED_TRACE(enter == Qt::Key_Return ? "Return" : "keypad Enter");
+            QTest::keyClick(grid, enter);
+            ASSERT_TRUE(grid->Editing());
+            ASSERT_NE(cellEditor(), nullptr);
+            EXPECT_TRUE(form.isVisible());
+            cellEditor()->setText(QStringLiteral("7"));
+            QTest::keyClick(cellEditor(), enter);
+            QCoreApplication::processEvents(); // the cell editor stores its text queued
+            EXPECT_FALSE(grid->Editing());
+            EXPECT_EQ(series->GetYValue(1), 7.0);
+            EXPECT_TRUE(form.isVisible());
+        }
+        // Delete on a value cell opens its editor and deletes nothing yet; Escape keeps the value.
+        QTest::keyClick(grid, Qt::Key_Delete);
+        EXPECT_TRUE(grid->Editing());
+        ASSERT_NE(cellEditor(), nullptr);
+        EXPECT_EQ(cellEditor()->text(), QStringLiteral("7"));
+        QTest::keyClick(cellEditor(), Qt::Key_Escape);
+        EXPECT_FALSE(grid->Editing());
+        EXPECT_EQ(series->GetYValue(1), 7.0);
+        EXPECT_EQ(series->Count(), 5);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_NE(before, 7.0);
+    });
 }

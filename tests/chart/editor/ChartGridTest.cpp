@@ -340,15 +340,29 @@ TEST_F(ChartGridTest, TheColourColumnEditsThePointColour)
     grid.SetShowColors(true);
     int changed = 0;
     grid.OnChangeColor = [&] { ++changed; };
-    std::optional<TColor> answer = clRed;
-    PlotColorDialog::DialogHook() = [&](QWidget *, TColor, QList<QColor> &) { return answer; };
+    const TColor picked = 0x123456; // no palette colour
+    std::optional<TColor> answer;
+    TColor shown = clNone;
+    PlotColorDialog::DialogHook() = [&](QWidget *, TColor color, QList<QColor> &) {
+        shown = color;
+        return answer;
+    };
     grid.setCurrentIndex(grid.Model()->index(1, 1));
+    // The dialog opens on the colour the point is drawn in; OK on it changes nothing.
+    answer = series(0)->Color();
     QTest::keyClick(&grid, Qt::Key_Space);
-    EXPECT_EQ(series(0)->ColorList()[1], clRed);
+    EXPECT_EQ(shown, series(0)->Color());
+    EXPECT_TRUE(series(0)->ColorList().empty());
+    EXPECT_EQ(changed, 0);
+    answer = picked;
+    QTest::keyClick(&grid, Qt::Key_Space);
+    ASSERT_EQ(series(0)->ColorList().size(), 3u);
+    EXPECT_EQ(series(0)->ColorList()[1], picked);
     EXPECT_EQ(changed, 1);
     answer.reset();
     QTest::keyClick(&grid, Qt::Key_F2);
-    EXPECT_EQ(series(0)->ColorList()[1], clRed);
+    EXPECT_EQ(shown, picked);
+    EXPECT_EQ(series(0)->ColorList()[1], picked);
     EXPECT_EQ(changed, 1);
     EXPECT_FALSE(grid.Editing());
     PlotColorDialog::DialogHook() = {};

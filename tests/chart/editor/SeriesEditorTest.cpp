@@ -257,7 +257,7 @@ TEST_F(SeriesEditor, ARefusedWriteShowsOneErrorBoxAndTheStoredValue)
     auto *series = chart->AddSeriesOfClass<RefusingSeries>();
     open(series);
     const TColor before = series->SeriesColor();
-    PlotColorDialog::DialogHook() = [](QWidget *, TColor, QList<QColor> &) { return std::optional<TColor>(clRed); };
+    PlotColorDialog::DialogHook() = [](QWidget *, TColor, QList<QColor> &) { return std::optional<TColor>(0x123456); };
     QTest::mouseClick(form.SeriesColor, Qt::LeftButton);
     PlotColorDialog::DialogHook() = {};
     ASSERT_EQ(messages.shown().size(), 1);

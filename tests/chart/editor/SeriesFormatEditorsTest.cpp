@@ -220,8 +220,10 @@ TEST_F(SeriesFormatEditors, AreaEditorInsertsPointAndGradientTabsAndWritesItsCon
 
     editor->MultiAreaButtons->button(2)->click();
     EXPECT_EQ(series->MultiArea(), maStacked100);
-    // Until the area has its own colour the button shows the series colour; a pick is the area's.
-    EXPECT_EQ(editor->BAreaColor->GetLinkedColor(), series->SeriesColor());
+    // Until the area has its own colour the button shows the series colour as drawn (a palette
+    // colour, not the placeholder); a pick is the area's.
+    EXPECT_EQ(editor->BAreaColor->GetLinkedColor(), series->Color());
+    EXPECT_NE(series->Color(), clPlotColor);
     PlotColorDialog::DialogHook() = [](QWidget *, TColor, QList<QColor> &) -> std::optional<TColor> {
         return TColor(0x123456);
     };
@@ -263,13 +265,18 @@ TEST_F(SeriesFormatEditors, BarStyleGatesGradientAndBevelAndGradientSwitchesToRe
         EXPECT_EQ(editor->LBevel->isEnabled(), c.bevel);
     }
     choose(*editor->CBBarStyle, int(bsRectangle));
-    whenModalShows([&](QDialog &dialog) {
-        EXPECT_EQ(series->BarStyle(), bsRectGradient); // switched before the editor opens
-        dialog.reject();
-    });
-    editor->BGradient->click();
-    EXPECT_EQ(series->BarStyle(), bsRectGradient);
-    EXPECT_EQ(editor->CBBarStyle->currentIndex(), int(bsRectGradient));
+    // Switched before the editor opens; kept on OK, given back on Cancel.
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        whenModalShows([&](QDialog &dialog) {
+            EXPECT_EQ(series->BarStyle(), bsRectGradient);
+            ok ? dialog.accept() : dialog.reject();
+        });
+        editor->BGradient->click();
+        const TBarStyle kept = ok ? bsRectGradient : bsRectangle;
+        EXPECT_EQ(series->BarStyle(), kept);
+        EXPECT_EQ(editor->CBBarStyle->currentIndex(), int(kept));
+    }
 
     editor->SEBarWidth->setValue(45);
     editor->SEBarOffset->setValue(-20);
