@@ -5,6 +5,7 @@
 
 #include "PlotConst.h"
 #include "PropertyFiler.h"
+#include "StreamLimits.h"
 
 #include <QMetaEnum>
 #include <QMetaMethod>
@@ -267,25 +268,39 @@ QVariant Reader::readValue(bool &isSet)
     case vaIdent: return QString::fromLatin1(readShortString());
     case vaUTF8String: {
         const qint32 n = readInt32();
+        if (n > StreamLimits::kMaxTextBytes)
+            wrongFormat();
         return QString::fromUtf8(take(n), n);
     }
     case vaSet: {
         QStringList keys;
-        for (QByteArray key = readShortString(); !key.isEmpty(); key = readShortString())
+        qsizetype size = 0;
+        for (QByteArray key = readShortString(); !key.isEmpty(); key = readShortString()) {
+            size += key.size() + 1;
+            if (size > StreamLimits::kMaxTextBytes)
+                wrongFormat();
             keys << QString::fromLatin1(key);
+        }
         isSet = true;
         return keys.join(u'|');
     }
     case vaList: {
         QStringList lines;
         QVariantList numbers;
+        // A list is one text (the lines of a title): its items and their bytes count together.
+        qsizetype size = 0;
         while (!readListEnd()) {
             // Items are single values: a list inside a list would let a file nest without bound.
             const quint8 item = peekByte();
             if (item == vaList || item == vaSet || item == vaCollection)
                 wrongFormat();
             bool nestedSet = false;
+            const qsizetype start = m_pos;
             const QVariant value = readValue(nestedSet);
+            // A string's bytes follow its tag and 4-byte length: its bytes and one for the break.
+            size += item == vaUTF8String ? m_pos - start - 4 : 1;
+            if (size > StreamLimits::kMaxTextBytes)
+                wrongFormat();
             if (value.metaType().id() == QMetaType::QString && numbers.isEmpty())
                 lines << value.toString();
             else if ((value.metaType().id() == QMetaType::Int || value.metaType().id() == QMetaType::LongLong)

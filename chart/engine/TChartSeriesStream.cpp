@@ -12,6 +12,7 @@
 #include "PlotExceptions.h"
 #include "SeriesDataFlags.h"
 #include "SeriesUnit.h"
+#include "StreamLimits.h"
 #include "TChartAxis.h"
 #include "TCustomAxisPanel.h"
 
@@ -196,7 +197,7 @@ void TChartSeries::ReadData(const QByteArray &data)
         BlobReader in(data);
         const int flags = in.get<quint8>();
         const qint32 n = in.get<qint32>();
-        if ((flags & ~kKnownFlags) != 0 || n < 0)
+        if ((flags & ~kKnownFlags) != 0 || n < 0 || n > StreamLimits::kMaxSeriesPoints)
             wrongFormat();
         const std::size_t lists = m_valueLists.size();
         const qint64 minimumRecord = 8 + ((flags & PlotEngine::sdfXValues) ? 8 : 0)

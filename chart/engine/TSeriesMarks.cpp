@@ -4,6 +4,7 @@
 
 #include "ComponentStream.h"
 #include "PlotExceptions.h"
+#include "StreamLimits.h"
 #include "TChartSeries.h"
 
 #include "PlotConst.h"
@@ -355,12 +356,16 @@ void TSeriesMarks::ReadItems(const QByteArray &data)
         ComponentStream::Reader in(data);
         const qint32 n = in.readInt32();
         // Every block takes at least its two markers.
-        if (n < 0 || qint64(n) * 2 > in.remaining())
+        if (n < 0 || n > StreamLimits::kMaxSeriesPoints || qint64(n) * 2 > in.remaining())
             throw ChartException(PlotConst::WrongFileFormatText());
+        int made = 0;
         for (int i = 0; i < n; ++i) {
             in.readListBegin();
             if (in.readListEnd())
                 continue;
+            // A format is a few bytes of the file and a whole object in memory.
+            if (++made > StreamLimits::kMaxMarkFormats)
+                throw ChartException(PlotConst::WrongFileFormatText());
             TMarksItem *item = m_items.Item(i);
             do
                 in.readProperty(*item);

@@ -9,12 +9,14 @@
 #include "PlotExceptions.h"
 #include "PropertyFiler.h"
 #include "StreamCollection.h"
+#include "StreamLimits.h"
 #include "TChartAxis.h"
 #include "TChartSeries.h"
 #include "TChartTools.h"
 #include "TCustomChart.h"
 #include "TPlotCustomTool.h"
 #include "TPlotFunction.h"
+#include "TSeriesMarks.h"
 
 #include <QMetaProperty>
 #include <QPointer>
@@ -134,10 +136,15 @@ private:
     void readCollection(QObject &object, const QByteArray &name)
     {
         std::function<QObject *()> add;
+        // An empty item is a few bytes of the file and a whole object in memory.
+        int *made = &m_collectionItems;
+        int limit = StreamLimits::kMaxCollectionItems;
         if (auto *chart = qobject_cast<TCustomAxisPanel *>(&object); chart && name == "CustomAxes") {
             if (chart->CustomAxisCount() > 0)
                 wrongFormat();
             add = [chart] { return chart->AddCustomAxis(); };
+            made = &m_customAxes;
+            limit = StreamLimits::kMaxCustomAxes;
         } else {
             StreamCollection *collection = collectionProperty(object, name);
             if (!collection)
@@ -147,6 +154,8 @@ private:
         }
         m_in.readByte();
         while (!m_in.readListEnd()) {
+            if (++*made > limit)
+                wrongFormat();
             m_in.readListBegin();
             QObject *item = add();
             while (!m_in.readListEnd())
@@ -188,10 +197,14 @@ private:
         // Each child joins its owner before its properties are read, so axis indexes resolve.
         if (&parent == m_chart) {
             if (auto *series = qobject_cast<TChartSeries *>(child)) {
+                if (m_chart->SeriesCount() == StreamLimits::kMaxSeries)
+                    wrongFormat();
                 series->setParent(m_chart);
                 (void)made.release();
                 m_chart->AddSeries(series);
             } else if (auto *tool = qobject_cast<TPlotCustomTool *>(child)) {
+                if (m_chart->Tools().Count() == StreamLimits::kMaxTools)
+                    wrongFormat();
                 (void)made.release();
                 m_chart->Tools().Add(tool);
             } else {
@@ -211,7 +224,18 @@ private:
             m_loading.push_back(element);
         }
         readProperties(*child);
+        if (auto *series = qobject_cast<TChartSeries *>(child))
+            countMarkFormats(*series);
         readChildren(*child, depth + 1);
+    }
+
+    // A series reads at most the limit of formats itself; the file holds no more than that in all.
+    void countMarkFormats(TChartSeries &series)
+    {
+        const TMarksItems &items = series.Marks()->Items();
+        for (int i = 0; i < items.Count(); ++i)
+            if (items.ItemIfAny(i) && ++m_markFormats > StreamLimits::kMaxMarkFormats)
+                wrongFormat();
     }
 
     void resolveReferences()
@@ -236,6 +260,9 @@ private:
     TCustomChart *m_chart = nullptr;
     std::vector<Reference> m_references;
     std::vector<QPointer<TCustomChartElement>> m_loading;
+    int m_customAxes = 0;
+    int m_collectionItems = 0;
+    int m_markFormats = 0;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ComponentStream.h"
 #include "PlotConst.h"
 #include "PlotExceptions.h"
+#include "StreamLimits.h"
 
 #include <QtEndian>
 
@@ -24,6 +25,8 @@ using namespace ComponentStream;
 {
     throw ChartException(PlotConst::WrongFileFormatText());
 }
+
+constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
 bool isIdentifier(const QByteArray &text)
 {
@@ -249,6 +252,8 @@ public:
     QByteArray convert()
     {
         m_out.append("TPF0", 4);
+        if (m_text.startsWith(kUtf8ByteOrderMark))
+            m_pos = 3; // editors that save UTF-8 put one in front
         skipBlank();
         parseObject(0);
         skipBlank();
@@ -343,10 +348,11 @@ private:
         return w;
     }
 
+    // Keywords in any case, as hand-edited files have them ("OBJECT", "End").
     bool nextWordIs(const char *w) const
     {
         const qsizetype n = qsizetype(std::strlen(w));
-        if (m_text.mid(m_pos, n) != w)
+        if (m_text.size() - m_pos < n || qstrnicmp(m_text.constData() + m_pos, w, n) != 0)
             return false;
         const char after = m_pos + n < m_text.size() ? m_text[m_pos + n] : ' ';
         return !(std::isalnum(quint8(after)) || after == '_' || after == '.' || after == ':');
@@ -475,11 +481,11 @@ private:
             m_writer.writeListEnd();
         } else {
             const QByteArray w = shortWord();
-            if (w == "True")
+            if (isKeyword(w, "True"))
                 m_writer.writeTag(vaTrue);
-            else if (w == "False")
+            else if (isKeyword(w, "False"))
                 m_writer.writeTag(vaFalse);
-            else if (w == "nil")
+            else if (isKeyword(w, "nil"))
                 m_writer.writeTag(vaNil);
             else {
                 m_writer.writeTag(vaIdent);
@@ -502,6 +508,11 @@ private:
         parseValue(level);
     }
 
+    static bool isKeyword(const QByteArray &word, const char *keyword)
+    {
+        return qstricmp(word.constData(), keyword) == 0;
+    }
+
     QByteArray shortWord()
     {
         const QByteArray w = word();
@@ -517,12 +528,14 @@ private:
         while (!atEnd() && (std::isalnum(quint8(peek())) || peek() == '-' || peek() == '+' || peek() == '.'))
             ++m_pos;
         const QByteArray text = m_text.mid(start, m_pos - start);
-        if (text == "+nan" || text == "+inf" || text == "-inf") {
+        const bool nan = isKeyword(text, "+nan");
+        const bool infinity = isKeyword(text, "+inf");
+        if (nan || infinity || isKeyword(text, "-inf")) {
             if (integerOnly)
                 wrongFormat();
-            m_writer.writeDouble(text == "+nan" ? std::numeric_limits<double>::quiet_NaN()
-                                 : text == "+inf" ? std::numeric_limits<double>::infinity()
-                                                  : -std::numeric_limits<double>::infinity());
+            m_writer.writeDouble(nan        ? std::numeric_limits<double>::quiet_NaN()
+                                 : infinity ? std::numeric_limits<double>::infinity()
+                                            : -std::numeric_limits<double>::infinity());
             return;
         }
         const bool isDouble = text.contains('.') || text.contains('e') || text.contains('E');
@@ -545,6 +558,12 @@ private:
     QString parseString()
     {
         QString value;
+        // The reader refuses a longer text anyway; a huge one is not built up first.
+        const auto add = [&value](const auto &piece) {
+            value += piece;
+            if (value.size() > StreamLimits::kMaxTextBytes)
+                wrongFormat();
+        };
         for (;;) {
             const char c = peek();
             if (c == '\'') {
@@ -560,7 +579,7 @@ private:
                     }
                     if (quint8(s) >= 127 || quint8(s) < 32)
                         wrongFormat();
-                    value += QChar(s);
+                    add(QChar(s));
                 }
             } else if (c == '#') {
                 ++m_pos;
@@ -572,7 +591,7 @@ private:
                 if (!ok || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
                     wrongFormat();
                 const char32_t cp = char32_t(code);
-                value += QString::fromUcs4(&cp, 1);
+                add(QString::fromUcs4(&cp, 1));
             } else {
                 break;
             }

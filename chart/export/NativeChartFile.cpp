@@ -30,9 +30,16 @@ bool startsWithMagic(const QByteArray &bytes)
     return bytes.size() >= 2 && qFromLittleEndian<quint16>(bytes.constData()) == kChartFileMagic;
 }
 
+// Editors that save UTF-8 may put a byte-order mark before the text form.
+QByteArray withoutByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
+
 bool startsAsText(const QByteArray &bytes)
 {
-    return !bytes.isEmpty() && (bytes[0] == 'O' || bytes[0] == 'o');
+    const QByteArray text = withoutByteOrderMark(bytes.left(4));
+    return !text.isEmpty() && (text[0] == 'O' || text[0] == 'o');
 }
 
 // The text form of a whole native file's bytes.
@@ -44,7 +51,7 @@ QByteArray textOf(const QByteArray &bytes)
         return chartStreamToText(bytes.mid(4));
     }
     if (startsAsText(bytes))
-        return bytes;
+        return withoutByteOrderMark(bytes);
     throw ChartException(PlotConst::WrongFileFormatText());
 }
 
@@ -80,7 +87,7 @@ void SaveChartToFile(TCustomAxisPanel &chart, const QString &fileName, bool incl
 
 bool IsValidChartStream(QIODevice &stream)
 {
-    const QByteArray next = stream.peek(2);
+    const QByteArray next = stream.peek(4);
     return startsWithMagic(next) || startsAsText(next);
 }
 
@@ -145,7 +152,9 @@ std::unique_ptr<TCustomChart> ReadChartFromFile(const QString &fileName, QWidget
         throw ChartException(reason + u'\r' + shown);
     try {
         return ReadChartFromBytes(bytes, parent);
-    } catch (const ChartException &e) {
+    } catch (const PlotException &e) {
+        // Also the errors of the properties' own setters and value checks (an axis, a colour
+        // name, a value of the wrong kind), which know nothing of the file.
         throw ChartException(e.message() + u'\r' + shown);
     }
 }

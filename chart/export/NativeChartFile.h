@@ -29,7 +29,8 @@ void SaveChartToFile(TCustomAxisPanel &chart, const QString &fileName, bool incl
 // source's position moves past what was read. ChartException "Wrong *.plot file format" for a
 // source of neither kind, and nothing is written to the destination then.
 void ConvertChartStreamToText(QIODevice &source, QIODevice &destination);
-// Whether the next 2 bytes are the magic or the next one is "O"/"o"; the position is restored.
+// Whether the next 2 bytes are the magic or the next one is "O"/"o" (after a UTF-8 byte-order
+// mark, which the text form may start with and reading skips); the position is restored.
 bool IsValidChartStream(QIODevice &stream);
 bool IsBinaryChartStream(QIODevice &stream);
 void WriteChartHeader(QIODevice &stream);
@@ -40,8 +41,8 @@ QString AddDefaultChartExtension(const QString &fileName);
 // A new chart from a native file of either form, under parent only once it is whole. A damaged
 // stream raises a ChartException and leaves nothing behind.
 std::unique_ptr<TCustomChart> ReadChartFromStream(QIODevice &stream, QWidget *parent = nullptr);
-// The same from a file; its messages end in a line with the file name. An empty file: "Empty
-// *.plot file".
+// The same from a file; every failure is a ChartException whose message ends in a line with the
+// file name. An empty file: "Empty *.plot file".
 std::unique_ptr<TCustomChart> ReadChartFromFile(const QString &fileName, QWidget *parent = nullptr);
 // The chart of a native file's bytes.
 std::unique_ptr<TCustomChart> ReadChartFromBytes(const QByteArray &bytes, QWidget *parent = nullptr);
