@@ -45,11 +45,14 @@ TFastLineSeriesEditor::TFastLineSeriesEditor(QWidget *parent, QObject *tag)
             [this](bool on) { write([on](TFastLineSeries &s) { s.SetInvertedStairs(on); }); });
     connect(CBIgnoreNulls, &QCheckBox::clicked, this,
             [this](bool on) { write([on](TFastLineSeries &s) { s.SetIgnoreNulls(on); }); });
-    // The pen's colour is the series colour.
-    if (auto *color = findChild<TButtonColor *>(QStringLiteral("BColor")))
+    // The pen's colour is the series colour; the button shows it as drawn (a palette colour is
+    // not the pen's).
+    if (auto *color = findChild<TButtonColor *>(QStringLiteral("BColor"))) {
+        color->GetColorQuery = [this] { return m_series ? m_series->Color() : clNone; };
         connect(color, &TButtonColor::OnClick, this, [this] {
             write([](TFastLineSeries &s) { s.SetSeriesColor(s.LinePen()->Color()); });
         });
+    }
 }
 
 void TFastLineSeriesEditor::showEvent(QShowEvent *event)

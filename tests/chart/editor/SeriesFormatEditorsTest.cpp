@@ -187,11 +187,23 @@ TEST_F(SeriesFormatEditors, FastLineIsTheEmbeddedPenEditorWhoseColourIsTheSeries
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(series->LinePen()->Width(), 3);
 
-    PlotColorDialog::DialogHook() = [](QWidget *, TColor, QList<QColor> &) -> std::optional<TColor> {
-        return TColor(0x123456);
+    // The colour button shows the colour drawn, a palette colour; OK on it changes nothing.
+    ASSERT_EQ(series->SeriesColor(), clPlotColor);
+    std::optional<TColor> opened;
+    std::optional<TColor> answer;
+    PlotColorDialog::DialogHook() = [&](QWidget *, TColor color, QList<QColor> &) -> std::optional<TColor> {
+        opened = color;
+        return answer.value_or(color);
     };
-    child<TButtonColor>(*editor, "BColor")->click();
+    auto *colour = child<TButtonColor>(*editor, "BColor");
+    EXPECT_EQ(colour->GetLinkedColor(), series->Color());
+    colour->click();
+    EXPECT_EQ(opened, series->Color());
+    EXPECT_EQ(series->SeriesColor(), clPlotColor);
+    answer = TColor(0x123456);
+    colour->click();
     EXPECT_EQ(series->SeriesColor(), TColor(0x123456));
+    EXPECT_EQ(series->LinePen()->Color(), TColor(0x123456));
 
     editor->CBStairs->click();
     EXPECT_TRUE(editor->CBInverted->isEnabled());
