@@ -87,16 +87,20 @@ public:
                 painter->drawImage(row.left() + m_list.SectionLeft(sIcon) + 2, row.top() + (row.height() - icon.height()) / 2,
                                    icon);
         }
-        if (m_list.ShowActiveCheck() || (m_list.ShowSeriesColor() && series->HasSingleSeriesColor()))
+        if (m_list.ShowActiveCheck() || (m_list.ShowSeriesColor() && series->HasSingleSeriesColor())) {
+            // The canvas leaves its own pen, brush and opaque background mode on the painter.
+            painter->save();
             paintThroughCanvas(*painter, *series, row);
+            painter->restore();
+        }
         if (m_list.ShowSeriesTitle()) {
             const int left = row.left() + m_list.SectionLeft(sTitle);
-            if (selected) {
-                const QPalette::ColorGroup group = m_list.hasFocus() ? QPalette::Active : QPalette::Inactive;
+            const QPalette::ColorGroup group = m_list.hasFocus() ? QPalette::Active : QPalette::Inactive;
+            if (selected)
                 painter->fillRect(QRect(left - 2, row.top(), row.right() - left + 3, row.height()),
                                   option.palette.brush(group, QPalette::Highlight));
-            }
-            painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+            painter->setBackgroundMode(Qt::TransparentMode);
+            painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
             painter->setFont(m_list.font());
             const QFontMetrics metrics(m_list.font());
             const int top = row.top() + (row.height() - metrics.height()) / 2;

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -298,6 +300,52 @@ TEST_F(ChartListBoxTest, APieShowsNoColourAndALineItsSymbol)
     };
     EXPECT_GT(colourSectionPixels(0), 10);
     EXPECT_EQ(colourSectionPixels(3), 0);
+}
+
+// Titles lie on the row's own background, in the palette's text colours: every pixel of a
+// title's box is a blend of that background and that text colour, never a box of another grey.
+TEST_F(ChartListBoxTest, TitlesAreDrawnOnTheRowsBackgroundInThePalettesTextColours)
+{
+    QPalette palette = list->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, QColor(255, 255, 255));
+        palette.setColor(group, QPalette::Text, QColor(0, 0, 160));
+        palette.setColor(group, QPalette::Highlight, QColor(0, 100, 0));
+        palette.setColor(group, QPalette::HighlightedText, QColor(255, 255, 0));
+    }
+    list->setPalette(palette);
+    list->SetItemIndex(0);
+    const QImage image = list->viewport()->grab().toImage();
+    const QFontMetrics metrics(list->font());
+    struct Case {
+        int row;
+        QColor background, text;
+    };
+    const Case cases[] = {{0, QColor(0, 100, 0), QColor(255, 255, 0)}, {1, QColor(255, 255, 255), QColor(0, 0, 160)}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.row);
+        const QRect row = list->visualRect(list->model()->index(c.row, 0));
+        const QString title = rows().at(c.row);
+        const QRect box(row.left() + list->SectionLeft(TChartListBox::sTitle), row.top() + (row.height() - metrics.height()) / 2,
+                        metrics.horizontalAdvance(title), metrics.height());
+        int onBackground = 0, inTextColour = 0, foreign = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                onBackground += pixel == c.background;
+                inTextColour += pixel == c.text;
+                // A blend of background and text lies on the line between them.
+                const double r = pixel.red() - c.background.red(), g = pixel.green() - c.background.green(),
+                             b = pixel.blue() - c.background.blue();
+                const double dr = c.text.red() - c.background.red(), dg = c.text.green() - c.background.green(),
+                             db = c.text.blue() - c.background.blue();
+                const double t = std::clamp((r * dr + g * dg + b * db) / (dr * dr + dg * dg + db * db), 0.0, 1.0);
+                foreign += std::hypot(r - t * dr, g - t * dg, b - t * db) > 40;
+            }
+        EXPECT_GT(onBackground, box.width() * box.height() / 3);
+        EXPECT_GT(inTextColour, 0);
+        EXPECT_EQ(foreign, 0);
+    }
 }
 
 TEST_F(ChartListBoxTest, TheTitleEditorStoresOnEnterAndDiscardsOnEscape)
