@@ -407,8 +407,10 @@ void TCustomChartLegend::DrawLegend()
 int TCustomChartLegend::itemStep() const
 {
     // The text starts 6 + symbol + 4 into its item: a step of symbol + text + 6 ran the widest text
-    // 4 pixels into the next item ("Methanol— Aceton").
-    return m_symbolWidth + m_columnWidths[0] + m_columnGap + m_columnWidths[1] + (m_checkBoxes ? 25 : 10);
+    // 4 pixels into the next item ("Methanol— Aceton"). A check box stands 15 pixels before its
+    // item and keeps the same 6 pixels from the text before it ("61,086☑").
+    constexpr int checkBoxRoom = 15 + 6;
+    return m_symbolWidth + m_columnWidths[0] + m_columnGap + m_columnWidths[1] + 10 + (m_checkBoxes ? checkBoxRoom : 0);
 }
 
 void TCustomChartLegend::drawItems(int itemLeft, int checkBoxX)

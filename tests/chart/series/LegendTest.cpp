@@ -427,9 +427,10 @@ TEST_F(LegendTest, EveryCheckBoxColumnOfATopLegendStaysInsideTheBox)
 TEST_F(LegendTest, TopLegendItemsStepPastTheirWidestTextAndTheBoxHoldsThem)
 {
     // The widest text "Methanol" is 56 pixels, the symbol 14.
-    // With check boxes the next item's box (13) and its gap (2) stand before the symbol's indent.
+    // With check boxes the next item's box (13), its gap (2) and 6 pixels from the text before it
+    // stand before the symbol's indent.
     struct Case { bool checkBoxes; int step; int width; int gap; };
-    const Case cases[] = {{false, 14 + 56 + 10, 3 * (14 + 56 + 10) + 10, 6}, {true, 14 + 56 + 25, 296, 15 + 6}};
+    const Case cases[] = {{false, 14 + 56 + 10, 3 * (14 + 56 + 10) + 10, 6}, {true, 14 + 56 + 31, 306, 6 + 15 + 6}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.checkBoxes);
         TestChart chart;
@@ -452,5 +453,38 @@ TEST_F(LegendTest, TopLegendItemsStepPastTheirWidestTextAndTheBoxHoldsThem)
         EXPECT_EQ((aceton - 4 - 14) - (methanol + 56), c.gap);
         EXPECT_EQ(legend.LegendRect().right - legend.LegendRect().left, c.width);
         EXPECT_LE(wasser + 56, legend.LegendRect().right);
+    }
+}
+
+// In the last-values style a right-aligned value ends its column: the next item's check box keeps
+// the gap an item keeps from the one before it.
+TEST_F(LegendTest, ACheckBoxKeepsItsGapFromTheLastValueBeforeIt)
+{
+    for (const TLegendTextStyle textStyle : {ltsLeftValue, ltsRightValue}) {
+        SCOPED_TRACE(textStyle);
+        TestChart chart;
+        RecordingCanvas &canvas = chart.useRecordingCanvas();
+        addSeries(chart, {QStringLiteral("Wasser"), QStringLiteral("Ethanol"), QStringLiteral("Aceton")});
+        TChartLegend &legend = *chart.Legend();
+        legend.SetAlignment(laTop);
+        legend.SetLegendStyle(lsLastValues);
+        legend.SetTextStyle(textStyle);
+        legend.SetCheckBoxes(true);
+        layOut(chart);
+        ASSERT_EQ(legend.Columns(), 3);
+        // The check boxes' white fields, 9 pixels inside the 13-pixel frames, left to right; the
+        // texts end where they are measured.
+        std::vector<int> boxes;
+        for (const RecordedCall &call : canvas.calls(QStringLiteral("FillRect")))
+            if (call.args[2] - call.args[0] == 13 - 4)
+                boxes.push_back(call.args[0] - 2);
+        std::sort(boxes.begin(), boxes.end());
+        boxes.erase(std::unique(boxes.begin(), boxes.end()), boxes.end());
+        ASSERT_EQ(boxes.size(), 3u);
+        int textEnd = 0;
+        for (const RecordedCall &call : canvas.calls(QStringLiteral("TextOut")))
+            if (call.args[0] < boxes[1])
+                textEnd = std::max(textEnd, call.args[0] + canvas.TextWidth(call.text));
+        EXPECT_GE(boxes[1] - textEnd, 6);
     }
 }
