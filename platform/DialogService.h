@@ -21,8 +21,9 @@ public:
                                              const QString &text) = 0;
     // The font dialog on the font; the chosen font, or none on Cancel.
     virtual std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) = 0;
-    // The open dialog for a picture file; its path, or empty on Cancel.
-    virtual QString openPictureFile(QWidget *owner) = 0;
+    // The open dialog for a picture file, its filter named filterName ("Pictures"); its path, or
+    // empty on Cancel.
+    virtual QString openPictureFile(QWidget *owner, const QString &filterName) = 0;
 
     // The chosen file of a save dialog and the 1-based position of the filter it was chosen under.
     struct SavedFile {

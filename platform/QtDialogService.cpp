@@ -26,9 +26,9 @@ std::optional<QFont> QtDialogService::chooseFont(QWidget *owner, const QFont &fo
     return chosen;
 }
 
-QString QtDialogService::openPictureFile(QWidget *owner)
+QString QtDialogService::openPictureFile(QWidget *owner, const QString &filterName)
 {
-    return QFileDialog::getOpenFileName(owner, QString(), QString(), pictureFilter());
+    return QFileDialog::getOpenFileName(owner, QString(), QString(), pictureFilter(filterName));
 }
 
 std::optional<DialogService::SavedFile> QtDialogService::saveFile(QWidget *owner, const QStringList &filters,
@@ -47,11 +47,11 @@ std::optional<DialogService::SavedFile> QtDialogService::saveFile(QWidget *owner
                      int(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
-QString QtDialogService::pictureFilter()
+QString QtDialogService::pictureFilter(const QString &name)
 {
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns.append(QStringLiteral("*.") + QString::fromLatin1(format).toLower());
     patterns.removeDuplicates();
-    return QStringLiteral("Pictures (") + patterns.join(u' ') + QStringLiteral(")");
+    return name + QStringLiteral(" (") + patterns.join(u' ') + QStringLiteral(")");
 }

@@ -9,10 +9,10 @@ public:
     std::optional<QString> inputText(QWidget *owner, const QString &caption, const QString &prompt,
                                      const QString &text) override;
     std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) override;
-    QString openPictureFile(QWidget *owner) override;
+    QString openPictureFile(QWidget *owner, const QString &filterName) override;
     std::optional<SavedFile> saveFile(QWidget *owner, const QStringList &filters, int filterIndex,
                                       const QString &defaultSuffix) override;
 
-    // "Pictures (*.bmp *.gif ...)": every format the installed image readers decode.
-    static QString pictureFilter();
+    // "<name> (*.bmp *.gif ...)": every format the installed image readers decode.
+    static QString pictureFilter(const QString &name);
 };

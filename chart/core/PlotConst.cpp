@@ -1,6 +1,7 @@
 // The chart library's message texts and their English values.
 #include "PlotConst.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace PlotConst {
@@ -13,7 +14,6 @@ struct Texts
     QString invalidChart;
     QString wrongFormat;
     QString emptyFile;
-    QString chartFilter;
     bool initialised = false;
 };
 
@@ -305,6 +305,12 @@ QStringList englishMessages()
         QStringLiteral("The print job on %s could not be started or finished"),
         QStringLiteral("the picture file %s cannot be read"),
         QStringLiteral("Series animation steps must be 1 or more"),
+        QStringLiteral("Cannot write %s: %s"),
+        QStringLiteral("Not a number: %s"),
+        QStringLiteral("Not a number of points: %s"),
+        QStringLiteral("Pictures"),
+        QStringLiteral("Space"),
+        QStringLiteral("Plot files "),
     };
 }
 
@@ -318,7 +324,6 @@ void SetLibraryMessages()
     t.invalidChart = QStringLiteral("Invalid Chart in *.") + ext + QStringLiteral(" file");
     t.wrongFormat = QStringLiteral("Wrong *.") + ext + QStringLiteral(" file format");
     t.emptyFile = QStringLiteral("Empty *.") + ext + QStringLiteral(" file");
-    t.chartFilter = QStringLiteral("Plot files ") + PlotFileFilter();
     t.initialised = true;
 }
 
@@ -364,8 +369,12 @@ QString EmptyFileText()
 
 QString ChartFileFilterText()
 {
-    ensureInitialised();
-    return texts().chartFilter;
+    return message(msgChartFiles) + PlotFileFilter();
+}
+
+QString CannotWriteText(const QString &path, const QString &reason)
+{
+    return plotFormat(message(msgCannotWrite), {QDir::toNativeSeparators(path), reason});
 }
 
 QString plotFormat(const QString &format, std::initializer_list<QVariant> args)

@@ -149,9 +149,17 @@ enum Message : int {
     msgNoTempFolder = 208,
     msgMailError = 210, // "Can not email Plot. Mapi Error: %d"
     msgDataFilterFirst = 254, // the eight data file filters, space delimited text .. Excel
+    msgCannotWrite = 274, // "Cannot write %s: %s", the file and the system's reason
+    msgChartFiles = 279, // "Plot files ", the name of the native file filter
+    // Texts of the editors' input checks and choices.
+    msgNotANumber = 275,
+    msgNotANumberOfPoints = 276,
+    msgPictures = 277, // the name of the picture files filter
+    msgGradientSpace = 278, // the gradient preset "Space" (the language list has the delimiter)
+    msgDefault = 79, // "Default": the cursor item that sets none
 };
 
-inline constexpr int kMessageCount = 273;
+inline constexpr int kMessageCount = 279;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.
@@ -166,6 +174,8 @@ QString InvalidChartFileText();
 QString WrongFileFormatText();
 QString EmptyFileText();
 QString ChartFileFilterText();
+// "Cannot write <path>: <reason>" in the current language, the path in the system's notation.
+QString CannotWriteText(const QString &path, const QString &reason);
 
 // Replaces "%d" and "%s" placeholders in order by the arguments; "%%" is a percent sign.
 QString plotFormat(const QString &format, std::initializer_list<QVariant> args);

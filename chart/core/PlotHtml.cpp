@@ -2,6 +2,7 @@
 #include "PlotHtml.h"
 
 #include "PlotColor.h"
+#include "PlotConst.h"
 #include "PlotException.h"
 #include "PlotPictures.h"
 #include "TBrush.h"
@@ -38,7 +39,7 @@ std::int64_t toNumber(const QString &value)
     bool ok = false;
     const qlonglong number = value.trimmed().toLongLong(&ok);
     if (!ok)
-        throw PlotConvertError(QStringLiteral("Not a number: ") + value);
+        throw PlotConvertError(PlotConst::plotFormat(PlotConst::message(PlotConst::msgNotANumber), {value}));
     return number;
 }
 

@@ -19,7 +19,7 @@ constexpr int kMaxTextLength = 200;
 
 [[noreturn]] void notANumber(const QString &text)
 {
-    throw PlotConvertError(QStringLiteral("Not a number: ") + text.left(kMaxTextLength));
+    throw PlotConvertError(PlotConst::plotFormat(PlotConst::message(PlotConst::msgNotANumber), {text.left(kMaxTextLength)}));
 }
 
 [[noreturn]] void notATime(const QString &text)

@@ -48,7 +48,7 @@ bool EditFont(QWidget *owner, TFont &font)
 
 QString GetPictureFileName(QWidget *owner)
 {
-    return DialogService::instance().openPictureFile(owner);
+    return DialogService::instance().openPictureFile(owner, PlotConst::message(PlotConst::msgPictures));
 }
 
 bool LoadPictureFile(const QString &fileName, QImage &image)

@@ -1,6 +1,7 @@
 // Cursor names and numbers.
 #include "PlotCursorNames.h"
 
+#include "PlotConst.h"
 #include "PlotProcs.h"
 
 #include <QComboBox>
@@ -45,8 +46,22 @@ bool CursorIdentToInt(const QString &name, int &value)
     return false;
 }
 
+namespace {
+
+// The names the lists show: the identifiers without "cr", but the default cursor, which sets
+// none, in the library's words.
+QString shownName(const QString &ident)
+{
+    return ident == QLatin1String(kStandardCursors.front().name) ? PlotConst::message(PlotConst::msgDefault)
+                                                                 : StripCursorPrefix(ident);
+}
+
+} // namespace
+
 int CursorFromName(int defaultCursor, const QString &name)
 {
+    if (name == PlotConst::message(PlotConst::msgDefault))
+        return 0;
     int value = 0;
     return CursorIdentToInt(QStringLiteral("cr") + name, value) ? value : defaultCursor;
 }
@@ -78,10 +93,10 @@ void FillCursorList(QComboBox &combo, int cursor)
     combo.setUpdatesEnabled(false);
     combo.clear();
     for (const CursorName &standard : kStandardCursors)
-        combo.addItem(StripCursorPrefix(QLatin1String(standard.name)));
-    combo.addItem(StripCursorPrefix(QLatin1String(kPlotHandName)));
+        combo.addItem(shownName(QLatin1String(standard.name)));
+    combo.addItem(shownName(QLatin1String(kPlotHandName)));
     QString name;
-    combo.setCurrentIndex(CursorToIdent(cursor, name) ? combo.findText(StripCursorPrefix(name)) : -1);
+    combo.setCurrentIndex(CursorToIdent(cursor, name) ? combo.findText(shownName(name)) : -1);
     combo.setUpdatesEnabled(true);
 }
 

@@ -56,7 +56,7 @@ TCustomFunctionEditor::Values TCustomFunctionEditor::read() const
         throw PlotConvertError(PlotConst::message(PlotConst::msgFunctionPeriod));
     const double count = EditorConvert::textToNumber(ENumPoints->text());
     if (count < 0 || count != std::floor(count) || count > std::numeric_limits<int>::max())
-        throw PlotConvertError(QStringLiteral("Not a number of points: ") + ENumPoints->text().trimmed());
+        throw PlotConvertError(PlotConst::plotFormat(PlotConst::message(PlotConst::msgNotANumberOfPoints), {ENumPoints->text().trimmed()}));
     v.numPoints = int(count);
     return v;
 }

@@ -127,10 +127,13 @@ TPlotGradientEditor::TPlotGradientEditor(QWidget *parent, bool hideColors, bool 
     auto *defaultPage = named(new QWidget, "TabSheet3");
     m_gallery = named(new QListWidget(defaultPage), "Gallery");
     for (int i = 0; i < PresetCount(); ++i) {
-        auto *item = new QListWidgetItem(QString::fromLatin1(kPresets[i].name), m_gallery);
+        // "Space" is the delimiter's word in the language list: this preset's name is a text of its own.
+        const bool space = i == kSpacePreset;
+        auto *item = new QListWidgetItem(space ? PlotConst::message(PlotConst::msgGradientSpace)
+                                               : QString::fromLatin1(kPresets[i].name),
+                                         m_gallery);
         item->setData(Qt::UserRole, i);
-        // "Space" is the delimiter's word in the language list, not this preset's name.
-        item->setData(PlotTranslate::kKeepTextRole, i == kSpacePreset);
+        item->setData(PlotTranslate::kKeepTextRole, space);
     }
     m_gallery->sortItems();
     m_gallery->setSortingEnabled(true);

@@ -82,7 +82,7 @@ void SaveChartToFile(TCustomAxisPanel &chart, const QString &fileName, bool incl
     const QByteArray bytes = SaveChartToBytes(chart, includeData, textFormat);
     QString reason;
     if (!writeFileAtomically(path, bytes, &reason))
-        throw PlotException(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+        throw PlotException(PlotConst::CannotWriteText(path, reason));
 }
 
 bool IsValidChartStream(QIODevice &stream)

@@ -559,7 +559,7 @@ void TPlotExportForm::saveData(const QString &path)
 {
     QString reason;
     if (!CreateData()->SaveToFile(path, &reason))
-        throw PlotException(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+        throw PlotException(PlotConst::CannotWriteText(path, reason));
 }
 
 void TPlotExportForm::send()

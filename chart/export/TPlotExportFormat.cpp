@@ -7,7 +7,6 @@
 #include "platform/AtomicFile.h"
 
 #include <QBuffer>
-#include <QDir>
 
 TPlotExportFormat::~TPlotExportFormat() = default;
 
@@ -82,5 +81,5 @@ void TPlotExportFormat::SaveToFile(const QString &fileName)
     const QByteArray bytes = SaveToBytes();
     QString reason;
     if (!writeFileAtomically(fileName, bytes, &reason))
-        throw PlotException(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), reason));
+        throw PlotException(PlotConst::CannotWriteText(fileName, reason));
 }

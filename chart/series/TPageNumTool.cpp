@@ -14,9 +14,25 @@ TPageNumTool::TPageNumTool(QObject *owner)
     SetText(PlotConst::message(PlotConst::msgPageOfPages));
 }
 
+namespace {
+
+// The default as the library starts; a tool made or read before a language was chosen has it.
+const QString &englishDefault()
+{
+    static const QString text = QStringLiteral("Page %d of %d");
+    return text;
+}
+
+} // namespace
+
+bool TPageNumTool::IsDefaultFormat() const
+{
+    return Format() == englishDefault() || Format() == PlotConst::message(PlotConst::msgPageOfPages);
+}
+
 bool TPageNumTool::IsFormatStored() const
 {
-    return Format() != PlotConst::message(PlotConst::msgPageOfPages);
+    return !IsDefaultFormat();
 }
 
 QString TPageNumTool::GetText() const
@@ -25,7 +41,9 @@ QString TPageNumTool::GetText() const
     const int page = chart ? chart->Page() : 1;
     const int pages = chart ? chart->NumPages() : 1;
     // User text is never a printf format: only %d, %s and %% are filled in.
-    return PlotConst::plotFormat(Format(), {page, pages});
+    // The default follows the library's language, whenever that was chosen.
+    const QString format = IsDefaultFormat() ? PlotConst::message(PlotConst::msgPageOfPages) : Format();
+    return PlotConst::plotFormat(format, {page, pages});
 }
 
 QString TPageNumTool::Description() const

@@ -15,6 +15,8 @@ public:
     void SetFormat(const QString &value) { SetText(value); }
     // Not stored while it is the library's current default text, so a translation changes it.
     Q_INVOKABLE bool IsFormatStored() const;
+    // The format is the library's default text, in English or in the current language.
+    bool IsDefaultFormat() const;
     Q_INVOKABLE bool IsTextStored() const { return false; }
 
     // The format with the page and the page count filled in; any other placeholder stays as it is.

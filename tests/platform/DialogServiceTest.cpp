@@ -31,7 +31,8 @@ TEST(QtDialogService, InputTextGivesTheAnswerOnOkAndNoneOnCancel)
 
 TEST(QtDialogService, PictureFilterListsTheReadableFormats)
 {
-    const QString filter = QtDialogService::pictureFilter();
+    const QString filter = QtDialogService::pictureFilter(QStringLiteral("Bilder"));
+    EXPECT_TRUE(filter.startsWith(QStringLiteral("Bilder (*.")));
     for (const char *pattern : {"*.png", "*.bmp", "*.jpg", "*.gif"}) {
         SCOPED_TRACE(pattern);
         EXPECT_TRUE(filter.contains(QLatin1String(pattern)));
@@ -48,7 +49,7 @@ TEST(DialogService, AScriptedServiceAnswersCancelWhenNothingIsQueuedAndRestoresT
         EXPECT_EQ(DialogService::instance().inputText(nullptr, {}, {}, {}), QStringLiteral("G1"));
         EXPECT_EQ(DialogService::instance().inputText(nullptr, {}, {}, {}), std::nullopt);
         EXPECT_EQ(DialogService::instance().chooseFont(nullptr, QFont()), std::nullopt);
-        EXPECT_TRUE(DialogService::instance().openPictureFile(nullptr).isEmpty());
+        EXPECT_TRUE(DialogService::instance().openPictureFile(nullptr, QStringLiteral("Pictures")).isEmpty());
         EXPECT_EQ(scripted.calls().size(), 4);
     }
     EXPECT_EQ(&DialogService::instance(), qtService);

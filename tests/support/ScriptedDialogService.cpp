@@ -25,9 +25,9 @@ std::optional<QFont> ScriptedDialogService::chooseFont(QWidget *owner, const QFo
     return m_fonts.isEmpty() ? std::nullopt : m_fonts.takeFirst();
 }
 
-QString ScriptedDialogService::openPictureFile(QWidget *owner)
+QString ScriptedDialogService::openPictureFile(QWidget *owner, const QString &filterName)
 {
-    m_calls.append({Kind::OpenPictureFile, owner, {}, {}, {}, {}});
+    m_calls.append({Kind::OpenPictureFile, owner, {}, {}, {}, {}, {filterName}});
     return m_files.isEmpty() ? QString() : m_files.takeFirst();
 }
 

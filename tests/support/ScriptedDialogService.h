@@ -17,7 +17,7 @@ public:
         QString prompt;
         QString text; // the prefilled text
         QFont font;
-        // A save dialog's name filters, selected filter and default suffix.
+        // A save dialog's name filters, selected filter and default suffix; a picture dialog's filter name.
         QStringList filters;
         int filterIndex = 0;
         QString defaultSuffix;
@@ -33,7 +33,7 @@ public:
     std::optional<QString> inputText(QWidget *owner, const QString &caption, const QString &prompt,
                                      const QString &text) override;
     std::optional<QFont> chooseFont(QWidget *owner, const QFont &font) override;
-    QString openPictureFile(QWidget *owner) override;
+    QString openPictureFile(QWidget *owner, const QString &filterName) override;
     // Answers with the queued path; a queued filter index 0 keeps the one the caller selected.
     std::optional<SavedFile> saveFile(QWidget *owner, const QStringList &filters, int filterIndex,
                                       const QString &defaultSuffix) override;

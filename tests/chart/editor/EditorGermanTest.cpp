@@ -2,6 +2,8 @@
 // apart, the user's texts and the cursor names left alone.
 #include "DialogDriver.h"
 #include "EditorTestSetup.h"
+#include "EnglishLibrary.h"
+#include "ScriptedDialogService.h"
 
 #include "PlotConst.h"
 #include "PlotGerman.h"
@@ -36,6 +38,7 @@
 #include "TGalleryChart.h"
 #include "TGanttSeries.h"
 #include "TLineSeries.h"
+#include "TPageNumTool.h"
 #include "TPieSeries.h"
 #include "TPlotFontEditor.h"
 #include "TPlotGradientEditor.h"
@@ -47,6 +50,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -69,13 +73,7 @@ namespace {
 class EditorGerman : public EditorChartTest
 {
 protected:
-    void TearDown() override
-    {
-        PlotTranslate::PlotCurrentLanguage = nullptr;
-        PlotTranslate::PlotHotkeyAfterText = false;
-        PlotConst::SetLibraryMessages();
-        PlotProCo::SetGalleryTexts();
-    }
+    void TearDown() override { restoreEnglishLibrary(); }
 };
 
 bool userTexts(const QWidget *widget)
@@ -149,7 +147,8 @@ void checkTranslated(const QWidget &english, const QWidget &german, int atLeast 
                                QStringLiteral("Symbol"), QStringLiteral("Radial"), QStringLiteral("Balance"),
                                QStringLiteral("Horiz"), QStringLiteral("Vert"),
                                QStringLiteral("Minimum"), QStringLiteral("Maximum"), QStringLiteral("Z"), QStringLiteral("Z %"),
-                               QStringLiteral("Position %"), QStringLiteral("Golf"), QStringLiteral("Standard")};
+                               QStringLiteral("Position %"), QStringLiteral("Golf"), QStringLiteral("Standard"),
+                               QStringLiteral("OK")};
     const QMap<QString, QString> before = fixedTexts(english);
     const QMap<QString, QString> after = fixedTexts(german);
     int compared = 0;
@@ -280,9 +279,11 @@ TEST_F(EditorGerman, EveryFixedTextIsGermanAndTheUsersTextsStay)
         checkHotkeysApart(*page);
     }
     EXPECT_EQ(germanSeries.CBSeries->itemText(0), QStringLiteral("Wasser"));
-    // The cursor names are the program's: "Default" is listed and stores no cursor.
+    // The cursor names are the program's, but the default's, which is listed as "Standard" and
+    // stores no cursor.
     germanSeries.PageSeries->setCurrentWidget(germanSeries.TabGeneral);
-    const int item = germanSeries.CBCursor->findText(QStringLiteral("Default"));
+    EXPECT_EQ(germanSeries.CBCursor->findText(QStringLiteral("Default")), -1);
+    const int item = germanSeries.CBCursor->findText(QStringLiteral("Standard"));
     ASSERT_GE(item, 0);
     chart->GetSeries(0)->SetCursor(-21);
     germanSeries.PageSeries->setCurrentWidget(germanSeries.TabGeneral);
@@ -424,9 +425,11 @@ TEST_F(EditorGerman, TheGeneralPageIsGermanButItsCursorNames)
         checkHotkeysApart(*tab);
         checkEveryHotkeyApart(german);
     }
-    // The cursor names are identifiers: the same in both.
+    // The cursor names are identifiers: the same in both, but the default's.
     ASSERT_EQ(german.CBCursor->count(), english.CBCursor->count());
-    for (int i = 0; i < english.CBCursor->count(); ++i)
+    EXPECT_EQ(english.CBCursor->itemText(0), QStringLiteral("Default"));
+    EXPECT_EQ(german.CBCursor->itemText(0), QStringLiteral("Standard"));
+    for (int i = 1; i < english.CBCursor->count(); ++i)
         EXPECT_EQ(german.CBCursor->itemText(i), english.CBCursor->itemText(i));
 }
 
@@ -483,4 +486,62 @@ TEST_F(EditorGerman, ThePagingPageAndTheDialogsAreGermanDownToTheirHints)
         checkEveryHotkeyApart(*german);
         checkTranslated(*english[i], *german, 3);
     }
+}
+
+// What the editor says besides its captions: input errors, file dialog filters, the gradient
+// presets, the OK buttons and the page number a tool draws on the chart.
+TEST_F(EditorGerman, MessagesFiltersPresetsAndTheTextsToolsDrawAreGerman)
+{
+    // A tool made while the library is English, and a chart of five pages at page 2.
+    auto *series = addLineSeries();
+    for (int i = 5; i < 10; ++i)
+        series->AddXY(i, i);
+    chart->SetMaxPointsPerPage(2);
+    chart->SetPage(2);
+    ASSERT_EQ(chart->NumPages(), 5);
+    chart->resize(400, 300);
+    auto *pageNumber = new TPageNumTool(chart.get());
+    pageNumber->SetParentChart(chart.get());
+    const QString drawnEnglish = pageNumber->GetText();
+    PlotGerman::SelectGermanLanguage();
+    EXPECT_EQ(drawnEnglish, QStringLiteral("Page 2 of 5"));
+    EXPECT_EQ(pageNumber->GetText(), QStringLiteral("Seite 2 von 5"));
+    EXPECT_FALSE(pageNumber->IsFormatStored());
+    // The chart shows what a tool with the German text written out shows.
+    const QImage drawn = chart->grab().toImage();
+    pageNumber->SetFormat(QStringLiteral("Seite %d von %d"));
+    EXPECT_EQ(chart->grab().toImage(), drawn);
+    pageNumber->SetFormat(QStringLiteral("Blatt %d/%d"));
+    EXPECT_NE(chart->grab().toImage(), drawn);
+    EXPECT_TRUE(pageNumber->IsFormatStored());
+
+    // An input error names its reason in German.
+    TAxisMaxMin limit;
+    limit.MaxMin = 2.5;
+    limit.show();
+    EXPECT_EQ(limit.BOk->text(), QStringLiteral("OK"));
+    limit.EMaximum->setText(QStringLiteral("abc"));
+    limit.BOk->click();
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().first().text, QStringLiteral("Falscher Wert. Grund: Keine Zahl: abc"));
+
+    // The picture dialog's filter.
+    ScriptedDialogService dialogs;
+    TFormPlotPanel panel(nullptr, chart.get());
+    panel.show();
+    PlotProcs::PlotTranslateControl(&panel);
+    panel.findChild<QPushButton *>(QStringLiteral("BBrowseImage"))->click();
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls().first().filters, QStringList{QStringLiteral("Bilder")});
+
+    // The preset named like the delimiter has a German name of its own.
+    TPlotGradient gradient;
+    TPlotGradientEditor editor;
+    editor.LinkGradient(&gradient);
+    editor.show();
+    auto *presets = editor.findChild<QListWidget *>(QStringLiteral("Gallery"));
+    ASSERT_NE(presets, nullptr);
+    EXPECT_TRUE(presets->findItems(QStringLiteral("Space"), Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(presets->findItems(QStringLiteral("Weltraum"), Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(editor.findChild<QPushButton *>(QStringLiteral("BOk"))->text(), QStringLiteral("OK"));
 }

@@ -5,6 +5,7 @@
 #include "ChartLibrary.h"
 #include "ChartTextRef.h"
 #include "ChartTypeRegistries.h"
+#include "EnglishLibrary.h"
 #include "PlotConst.h"
 #include "PlotProCo.h"
 #include "PlotTranslate.h"
@@ -26,13 +27,7 @@ namespace {
 class German : public testing::Test
 {
 protected:
-    void TearDown() override
-    {
-        PlotTranslate::PlotCurrentLanguage = nullptr;
-        PlotTranslate::PlotHotkeyAfterText = false;
-        PlotConst::SetLibraryMessages();
-        PlotProCo::SetGalleryTexts();
-    }
+    void TearDown() override { restoreEnglishLibrary(); }
 };
 
 QStringList placeholders(const QString &text)
@@ -65,7 +60,7 @@ TEST_F(German, TheShippedRowsFollowTheListsRules)
 
     const QStringList quoted{
         QStringLiteral("GRADIENT EDITOR=Verlaufseditor"), QStringLiteral("GRADIENT=Verlauf"),
-        QStringLiteral("DIRECTION=Richtung"), QStringLiteral("VISIBLE=Anzeigen"), QStringLiteral("OK=Ok"),
+        QStringLiteral("DIRECTION=Richtung"), QStringLiteral("VISIBLE=Anzeigen"), QStringLiteral("OK=OK"),
         QStringLiteral("CANCEL=Abbrechen"), QStringLiteral("SERIES=Reihe"), QStringLiteral("DATA SOURCE=Datenquelle"),
         QStringLiteral("% BAR WIDTH=% Säulenbreite"), QStringLiteral("NUMBER OF SAMPLE VALUES=Anz. Beispielwerte"),
         QStringLiteral("MARGINS (%)=Rand (%)"), QStringLiteral("PLOT GALLERY=Plot Galerie"), QStringLiteral("XY=XY"),
