@@ -157,10 +157,17 @@ void TPlotCustomShape::DrawRectRotated(const TRect &rect, int angle, int z)
     // Canvases that are no GDI canvas draw flat shapes in their own 3D form.
     const bool capable = canvas.IsNonGdiCanvas();
     const TFourPoints corners = angle != 0 ? rotatedCorners(rect, angle) : TFourPoints{};
+    // A rectangle's shadow lies beside it: drawn before the shape's blend it stays as opaque as
+    // the screen leaves it (the screen blends only the shape's box), also where every shape
+    // drawn inside a blend takes its opacity.
+    const bool shadowed = m_shadow->Size() != 0 && Brush()->Style() != bsClear;
+    const bool shadowBeside = angle == 0 && m_shapeStyle == fosRectangle;
+    if (shadowed && shadowBeside)
+        drawShadow(canvas, rect, angle, z, corners);
     std::unique_ptr<TPlotBlend> blend;
     if (m_transparency > 0)
         blend = canvas.BeginBlending(angle == 0 ? rect : PlotGeometry::PolygonBounds(corners.data(), 4), m_transparency);
-    if (m_shadow->Size() != 0 && Brush()->Style() != bsClear)
+    if (shadowed && !shadowBeside)
         drawShadow(canvas, rect, angle, z, corners);
     if (m_gradient && m_gradient->Visible()) {
         if (angle < 1) {
@@ -230,10 +237,26 @@ void TPlotCustomShape::drawShadow(TCanvas3D &canvas, const TRect &rect, int angl
     std::unique_ptr<TPlotBlend> blend;
     if (m_shadow->Transparency() > 0)
         blend = canvas.BeginBlending(moved, m_shadow->Transparency());
-    TFourPoints movedCorners = corners;
-    for (TPoint &p : movedCorners)
-        p = {p.x + dx, p.y + dy};
-    drawOutline(canvas, moved, angle, z, movedCorners);
+    if (angle == 0 && m_shapeStyle == fosRectangle) {
+        // Only where the shape leaves it uncovered: the screen paints the shape over the rest
+        // before it blends, and a canvas that blends each shape by its opacity would show the
+        // shadow through the shape (a pink legend turning dark red).
+        const int left = std::max(moved.left, rect.left);
+        const int right = std::min(moved.right, rect.right);
+        if (dx > 0)
+            drawOutline(canvas, {rect.right, moved.top, moved.right, moved.bottom}, 0, z, corners);
+        else if (dx < 0)
+            drawOutline(canvas, {moved.left, moved.top, rect.left, moved.bottom}, 0, z, corners);
+        if (dy > 0 && left < right)
+            drawOutline(canvas, {left, rect.bottom, right, moved.bottom}, 0, z, corners);
+        else if (dy < 0 && left < right)
+            drawOutline(canvas, {left, moved.top, right, rect.top}, 0, z, corners);
+    } else {
+        TFourPoints movedCorners = corners;
+        for (TPoint &p : movedCorners)
+            p = {p.x + dx, p.y + dy};
+        drawOutline(canvas, moved, angle, z, movedCorners);
+    }
     if (blend)
         canvas.EndBlending(std::move(blend));
 }

@@ -6,6 +6,7 @@
 #include "TBarSeries.h"
 #include "TBrush.h"
 #include "TChartAxis.h"
+#include "TChartLegend.h"
 #include "TChartTitle.h"
 #include "TChartWall.h"
 #include "TFont.h"
@@ -153,6 +154,40 @@ TEST_F(SvgTest, TransparencyIsAnOpacityInEveryLocaleAndEndsWithItsBlend)
         EXPECT_TRUE(line.contains(R"~(fill="rgb(240,192,64)")~")) << line.toStdString(); // the wall's colour only
     }
     EXPECT_TRUE(svg.contains(R"(fill="teal")")); // the bars, opaque
+}
+
+TEST_F(SvgTest, ATransparentLegendShowsNoShadowThroughItself)
+{
+    VectorTestChart chart;
+    addLineSeries(chart);
+    TChartLegend &legend = *chart.Legend();
+    legend.SetColor(clRed);
+    legend.SetTransparency(60);
+    legend.Shadow()->SetSize(6);
+    const QImage screen = chart.screen();
+    const QImage rendered = rasteriseSvg(files, exportChart(chart));
+    ASSERT_EQ(rendered.size(), screen.size());
+    // Points inside the legend where the screen shows its blended colour, away from its texts
+    // and symbols, and points of the shadow beside it.
+    const TRect box = legend.LegendRect();
+    const QRgb pink = screen.pixel(box.right - 4, box.top + 3);
+    std::vector<QPoint> probes;
+    for (int y = box.top + 2; y < box.bottom - 2; ++y)
+        for (int x = box.left + 2; x < box.right - 2; ++x)
+            if (screen.pixel(x, y) == pink && screen.pixel(x - 2, y) == pink && screen.pixel(x + 2, y) == pink
+                && screen.pixel(x, y - 2) == pink && screen.pixel(x, y + 2) == pink)
+                probes.push_back({x, y});
+    ASSERT_GE(probes.size(), 20u);
+    const QColor want = QColor::fromRgb(pink);
+    EXPECT_GT(want.green(), 100) << "pink on screen"; // red at 40 % over white
+    for (std::size_t i = 0; i < probes.size(); i += probes.size() / 20) {
+        const QColor got = rendered.pixelColor(probes[i]);
+        EXPECT_LE(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) + std::abs(got.blue() - want.blue()), 12)
+            << probes[i].x() << "," << probes[i].y() << " " << got.name().toStdString() << " " << want.name().toStdString();
+    }
+    // The shadow beside it as opaque as on screen.
+    const QPoint shadow(box.right + 3, (box.top + box.bottom) / 2);
+    expectRendersLikeScreen(rendered, screen, std::vector<QPoint>(6, shadow));
 }
 
 TEST_F(SvgTest, PiesRenderLikeTheScreenAndAOnePointPieIsAFullDisc)
