@@ -333,6 +333,8 @@ void TChartSeries::DrawLegend(int valueIndex, const TRect &rect)
     TBrushStyle style = Brush()->Style();
     canvas.AssignVisiblePen(*Pen());
     PrepareLegendCanvas(valueIndex, back, style);
+    if (chart->LegendPen)
+        canvas.AssignVisiblePen(*chart->LegendPen);
     if (back == clPlotColor)
         back = chart->BackgroundColor == clPlotColor ? chart->Color() : chart->BackgroundColor;
     const TBrushStyle own = Brush()->Style();
@@ -365,8 +367,9 @@ void TChartSeries::DrawLegendThrough(TCustomAxisPanel &chart, int valueIndex, co
 void TChartSeries::DrawLegendShape(int valueIndex, const TRect &rect)
 {
     Q_UNUSED(valueIndex);
+    // Through the chart: its legend symbol may fill the box with a gradient.
     if (TCustomAxisPanel *chart = ParentChart())
-        chart->Canvas()->RectangleRect(rect);
+        chart->DrawVisibleRect(rect);
 }
 
 void TChartSeries::PrepareLegendCanvas(int valueIndex, TColor &backColor, TBrushStyle &brushStyle)

@@ -20,6 +20,7 @@
 
 class AxisSeriesView;
 class TChartAxis;
+class TChartPen;
 class TChartDepthAxis;
 class TChartSeries;
 class TCustomAxisPanel;
@@ -216,6 +217,9 @@ public:
     void AssignSeriesColors();
     // The background colour DrawVisibleRect compares with.
     TColor BackgroundColor = clPlotColor;
+    // The legend symbol's own pen while a legend draws symbols without the series' pen
+    // ("Default border" off); none otherwise.
+    const TChartPen *LegendPen = nullptr;
 
     // Axis queries.
     bool IsAxisShown(const TChartAxis &axis) const;

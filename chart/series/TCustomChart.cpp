@@ -7,9 +7,11 @@
 #include "TChartAxisTitle.h"
 #include "TChartDepthAxis.h"
 #include "TChartSeries.h"
+#include "TLegendSymbol.h"
 
 #include "PlotConst.h"
 #include "TCanvas3D.h"
+#include "TCustomPlotGradient.h"
 #include "TPlotBlend.h"
 
 #include <QScopeGuard>
@@ -142,6 +144,23 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeAxes)
 }
 
 // Legend.
+
+void TCustomChart::DrawVisibleRect(const TRect &rect)
+{
+    const TLegendSymbol &symbol = *m_legend->Symbol();
+    if (!symbol.Gradient()->Visible()) {
+        TCustomAxisPanel::DrawVisibleRect(rect);
+        return;
+    }
+    TCanvas3D &canvas = *Canvas();
+    TCustomPlotGradient gradient;
+    gradient.Assign(*symbol.Gradient());
+    gradient.SetEndColor(canvas.Brush()->Color());
+    gradient.Draw(canvas, rect);
+    canvas.Brush()->SetStyle(bsClear);
+    canvas.AssignVisiblePen(*symbol.Pen());
+    canvas.RectangleRect(rect);
+}
 
 QString TCustomChart::GetValueLegendText(const TChartSeries &series, int valueIndex) const
 {

@@ -31,6 +31,9 @@ public:
     int GetAxisWallSize(const TChartAxis &axis) const override;
     void DrawTitlesAndLegend(bool beforeAxes) override;
     void DrawWalls() override;
+    // The legend symbol's box: its gradient when visible, ending in the item's colour, framed by
+    // the symbol pen; otherwise the axis panel's box.
+    void DrawVisibleRect(const TRect &rect) override;
     bool IsFreeSeriesColor(TColor color, bool checkBackground, const TChartSeries *series) override;
     // The panel colour behind a see-through back wall, else the back wall's colour.
     TColor GetBackColor() const override;

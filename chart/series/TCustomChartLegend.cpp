@@ -5,6 +5,7 @@
 #include "LegendCheckBox.h"
 #include "TChartLegendGradient.h"
 #include "TCustomChart.h"
+#include "TLegendSymbol.h"
 
 #include "PlotConst.h"
 #include "PlotExceptions.h"
@@ -13,6 +14,8 @@
 #include "PlotRound.h"
 #include "SeriesUnit.h"
 #include "TCanvas3D.h"
+
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -507,6 +510,9 @@ void TCustomChartLegend::drawItem(int index, int position, int x, int y, int che
     }
     if (m_symbolWidth > 0) {
         const int valueIndex = seriesStyle ? -1 : index;
+        // Without "Default border" the symbol's own pen frames the symbol.
+        const TChartPen *savedPen = std::exchange(m_chart->LegendPen, m_symbol->DefaultPen() ? nullptr : m_symbol->Pen());
+        const auto restorePen = qScopeGuard([&] { m_chart->LegendPen = savedPen; });
         series->DrawLegend(valueIndex, symbolRect);
         if (m_symbol->OnDraw)
             m_symbol->OnDraw(*m_symbol, series, valueIndex, symbolRect);

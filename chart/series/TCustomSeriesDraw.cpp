@@ -612,12 +612,14 @@ void TCustomSeries::DrawLegendShape(int valueIndex, const TRect &rect)
     const TColor color = valueIndex == -1 ? Color() : LegendItemColor(valueIndex);
     const int middleY = (rect.top + rect.bottom) / 2;
     if (m_pointer->Visible()) {
+        // The series' line pen, unless the legend symbol brings its own.
         if (m_drawLine) {
-            canvas.AssignVisiblePenColor(*LinePen(), color);
+            if (!chart->LegendPen)
+                canvas.AssignVisiblePenColor(*LinePen(), color);
             canvas.Line(rect.left, middleY, rect.right, middleY);
         }
         // At most a third of the symbol box, and never larger than the pointer itself.
-        const bool penShown = m_pointer->Pen()->Visible();
+        const bool penShown = chart->LegendPen ? chart->LegendPen->Visible() : m_pointer->Pen()->Visible();
         int horiz = penShown ? rect.width() / 3 : rect.width() / 6 + 1;
         int vert = penShown ? rect.height() / 3 : rect.height() / 6 + 1;
         horiz = std::min(horiz, m_pointer->HorizSize());
@@ -631,7 +633,8 @@ void TCustomSeries::DrawLegendShape(int valueIndex, const TRect &rect)
         if (chart->View3D()) {
             canvas.RectangleRect(rect);
         } else {
-            canvas.AssignVisiblePenColor(*LinePen(), color);
+            if (!chart->LegendPen)
+                canvas.AssignVisiblePenColor(*LinePen(), color);
             canvas.Line(rect.left, middleY, rect.right, middleY);
         }
         return;

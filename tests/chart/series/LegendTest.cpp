@@ -3,6 +3,8 @@
 #include "ChartTestSupport.h"
 
 #include "ChartTestSetup.h"
+#include "TBarSeries.h"
+#include "TLegendSymbol.h"
 #include "TLineSeries.h"
 
 #include "PlotConst.h"
@@ -486,5 +488,97 @@ TEST_F(LegendTest, ACheckBoxKeepsItsGapFromTheLastValueBeforeIt)
             if (call.args[0] < boxes[1])
                 textEnd = std::max(textEnd, call.args[0] + canvas.TextWidth(call.text));
         EXPECT_GE(boxes[1] - textEnd, 6);
+    }
+}
+
+TEST_F(LegendTest, TheSymbolsGradientAndBorderChangeTheSymbol)
+{
+    enum Setting { Plain, Gradient, OwnBorder, OwnBorderOfALine };
+    const auto prepare = [](TestChart &chart, Setting setting) {
+        chart.SetView3D(false); // a line's symbol is a line in 2D
+        TChartSeries *series = nullptr;
+        for (const QString &title : {QStringLiteral("a"), QStringLiteral("b")}) {
+            if (setting == OwnBorderOfALine)
+                series = chart.AddSeriesOfClass<TLineSeries>();
+            else
+                series = chart.AddSeriesOfClass<TBarSeries>();
+            series->SetTitle(title);
+            series->SetSeriesColor(clBlue);
+            series->Add(2);
+        }
+        TLegendSymbol &symbol = *chart.Legend()->Symbol();
+        symbol.SetWidthUnits(lcsPixels);
+        symbol.SetWidth(30);
+        if (setting == Gradient) {
+            symbol.Gradient()->SetVisible(true);
+            symbol.Gradient()->SetStartColor(clYellow);
+        } else if (setting == OwnBorder || setting == OwnBorderOfALine) {
+            symbol.SetDefaultPen(false);
+            symbol.Pen()->SetColor(clRed);
+            symbol.Pen()->SetWidth(3);
+        }
+    };
+    for (const Setting setting : {Plain, Gradient, OwnBorder, OwnBorderOfALine}) {
+        SCOPED_TRACE(int(setting));
+        TestChart recorded;
+        RecordingCanvas &canvas = recorded.useRecordingCanvas();
+        prepare(recorded, setting);
+        recorded.drawPass();
+        const TRect box = recorded.Legend()->Items().Item(0).SymbolRect;
+        const auto inBox = [&](const RecordedCall &call) {
+            return call.args.size() >= 4 && call.args[0] >= box.left && call.args[2] <= box.right
+                   && call.args[1] >= box.top - 1 && call.args[3] <= box.bottom + 1;
+        };
+        std::vector<RecordedCall> frames;
+        for (const RecordedCall &call : canvas.calls(QStringLiteral("Rectangle")))
+            if (inBox(call))
+                frames.push_back(call);
+        int gradients = 0;
+        for (const RecordedCall &call : canvas.calls(QStringLiteral("GradientFill")))
+            gradients += inBox(call);
+        std::vector<RecordedCall> lines;
+        for (const RecordedCall &call : canvas.calls(QStringLiteral("Line")))
+            if (inBox(call))
+                lines.push_back(call);
+
+        TestChart drawn;
+        prepare(drawn, setting);
+        const QImage image = drawn.render();
+        const TRect shown = drawn.Legend()->Items().Item(0).SymbolRect;
+        const QColor middle = image.pixelColor((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2);
+        const QColor edge = image.pixelColor((shown.left + shown.right) / 2, shown.top);
+        switch (setting) {
+        case Plain:
+            ASSERT_EQ(frames.size(), 1u);
+            EXPECT_EQ(gradients, 0);
+            EXPECT_EQ(frames[0].brushColor, clBlue);
+            EXPECT_EQ(frames[0].penColor, clBlack);
+            EXPECT_EQ(middle, QColor(Qt::blue));
+            EXPECT_EQ(edge, QColor(Qt::black));
+            break;
+        case Gradient:
+            // The gradient ends in the series' colour and the symbol pen frames it.
+            EXPECT_EQ(gradients, 1);
+            ASSERT_EQ(frames.size(), 1u);
+            EXPECT_EQ(frames[0].brushStyle, bsClear);
+            EXPECT_NE(middle, QColor(Qt::blue));
+            EXPECT_GT(middle.red(), 60) << middle.name().toStdString(); // between yellow and blue
+            break;
+        case OwnBorder:
+            ASSERT_GE(frames.size(), 1u);
+            EXPECT_EQ(frames[0].brushColor, clBlue);
+            EXPECT_EQ(frames[0].penColor, clRed);
+            EXPECT_EQ(frames[0].penWidth, 3);
+            EXPECT_EQ(middle, QColor(Qt::blue));
+            EXPECT_EQ(edge, QColor(Qt::red));
+            break;
+        case OwnBorderOfALine:
+            // A line's symbol is drawn with the symbol pen.
+            ASSERT_EQ(lines.size(), 1u);
+            EXPECT_EQ(lines[0].penColor, clRed);
+            EXPECT_EQ(lines[0].penWidth, 3);
+            EXPECT_EQ(middle, QColor(Qt::red));
+            break;
+        }
     }
 }
