@@ -30,8 +30,9 @@ TBMPOptions::TBMPOptions(QWidget *parent)
 
 void TBMPOptions::showEvent(QShowEvent *event)
 {
+    // The depth stays the user's choice: each show (a tab or format switch) shows it again
+    // rather than "Default".
     QWidget::showEvent(event);
-    CBColors->setCurrentIndex(0);
     PlotProcs::PlotTranslateControl(this);
 }
 

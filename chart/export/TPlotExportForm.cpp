@@ -429,7 +429,8 @@ void TPlotExportForm::enableButtons()
 {
     const QWidget *page = PageControl1->currentWidget();
     const bool picture = page == TabPicture && SelectedFormat();
-    const bool native = page == TabNative && HasData();
+    // A chart file needs a chart, not series: one without series is a file too.
+    const bool native = page == TabNative && qobject_cast<const TCustomAxisPanel *>(m_panel.data());
     const bool data = page == TabData && HasData();
     const bool copyable = picture || (data && dataKind() != DataExcel) || (native && CBNativeFormat->currentIndex() == 1);
     const bool savable = picture || native || data;
@@ -453,7 +454,7 @@ QByteArray TPlotExportForm::nativeBytes(bool textFormat) const
 
 void TPlotExportForm::showFileSize()
 {
-    if (!CBFileSize->isChecked() || !HasData()) {
+    if (!CBFileSize->isChecked() || !qobject_cast<const TCustomAxisPanel *>(m_panel.data())) {
         LabelSize->setText(QStringLiteral("?"));
         return;
     }

@@ -1,12 +1,15 @@
 // The export dialog driven through its widgets.
 #include "ExportTestSupport.h"
 #include "FileSizeLimit.h"
+#include "NativeChartFile.h"
 #include "ScriptedDialogService.h"
 #include "ScriptedMessageService.h"
+#include "TBMPOptions.h"
 #include "TPlotExportForm.h"
 #include "TPlotExportFormat.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -20,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <sys/stat.h>
 
@@ -287,6 +291,46 @@ TEST_F(ExportDialogTest, TheNativePageGivesTheSizeOfTheFileItSaves)
         EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("6030570154504630")));
         EXPECT_EQ(shown, QStringLiteral("%1 bytes").arg(bytes.size()));
     }
+}
+
+TEST_F(ExportDialogTest, AChartWithoutSeriesSavesAndCopiesItsChartFile)
+{
+    TChart empty;
+    TPlotExportForm dialog;
+    dialog.SetExportPanel(&empty);
+    dialog.show();
+    dialog.PageControl1->setCurrentWidget(dialog.TabNative);
+    dialog.CBFileSize->setChecked(true);
+    EXPECT_TRUE(dialog.BSave->isEnabled());
+    EXPECT_FALSE(dialog.BCopy->isEnabled()); // the binary form has no clipboard text
+    EXPECT_EQ(dialog.LabelSize->text(), QStringLiteral("%1 bytes").arg(SaveChartToBytes(empty, true, false).size()));
+    dialog.CBNativeFormat->setCurrentIndex(1);
+    EXPECT_TRUE(dialog.BCopy->isEnabled());
+    dialog.BCopy->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromLatin1(SaveChartToBytes(empty, true, true)));
+    EXPECT_EQ(dialog.LabelSize->text(), QStringLiteral("%1 bytes").arg(SaveChartToBytes(empty, true, true).size()));
+}
+
+TEST_F(ExportDialogTest, TheBitmapDepthChosenStaysAcrossTabsAndFormats)
+{
+    ASSERT_TRUE(selectFormat(QStringLiteral("bmp")));
+    auto *options = form.findChild<TBMPOptions *>();
+    ASSERT_NE(options, nullptr);
+    options->CBColors->setCurrentIndex(3); // 256 (8 bit)
+    form.PageOptions->setCurrentWidget(form.TabSize);
+    form.PageOptions->setCurrentWidget(form.TabOptions);
+    form.PageControl1->setCurrentWidget(form.TabNative);
+    form.PageControl1->setCurrentWidget(form.TabPicture);
+    ASSERT_TRUE(selectFormat(QStringLiteral("pdf")));
+    ASSERT_TRUE(selectFormat(QStringLiteral("bmp")));
+    EXPECT_EQ(options->CBColors->currentIndex(), 3);
+    const QTemporaryDir dir;
+    ScriptedDialogService dialogs;
+    dialogs.queueSaveFile(dir.filePath(QStringLiteral("eight.bmp")));
+    form.BSave->click();
+    const QByteArray bmp = readFile(dir.filePath(QStringLiteral("eight.bmp")));
+    ASSERT_GE(bmp.size(), 30);
+    EXPECT_EQ(qFromLittleEndian<quint16>(bmp.constData() + 28), 8); // bits per pixel
 }
 
 } // namespace
