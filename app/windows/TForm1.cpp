@@ -19,7 +19,6 @@
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/DiagramHost.h"
 #include "app/windows/InputErrorBox.h"
-#include "app/windows/QtTranslation.h"
 #include "app/windows/SingleValueView.h"
 #include "app/windows/SubstanceListBox.h"
 #include "app/windows/TAbschaetzung1Dlg.h"
@@ -40,6 +39,7 @@
 #include "platform/HelperProgram.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtTranslation.h"
 #include "platform/SettingsStore.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
 // The bitmap options form.
 #include "TBMPOptions.h"
 
+#include "ComboFit.h"
 #include "PlotProcs.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@ TBMPOptions::TBMPOptions(QWidget *parent)
     CBMono->setObjectName(QStringLiteral("CBMono"));
     CBColors = new QComboBox(this);
     CBColors->setObjectName(QStringLiteral("CBColors"));
+    fitToItems(*CBColors);
     CBColors->addItems({QStringLiteral("Default"), QStringLiteral("2 (1 bit)"), QStringLiteral("16 (4 bit)"),
                         QStringLiteral("256 (8 bit)"), QStringLiteral("32768 (15 bit)"), QStringLiteral("65536 (16 bit)"),
                         QStringLiteral("16M (24 bit)"), QStringLiteral("16M (32 bit)")});

@@ -1,6 +1,7 @@
 // The export dialog's pages and buttons.
 #include "TPlotExportForm.h"
 
+#include "ComboFit.h"
 #include "ExportFilters.h"
 #include "NativeChartFile.h"
 #include "PlotConst.h"
@@ -116,7 +117,9 @@ void TPlotExportForm::buildPicturePage()
 
     PageOptions = named<QTabWidget>("PageOptions");
     TabOptions = named<QWidget>("TabOptions");
-    TabOptions->setMinimumSize(180, 120);
+    // The format's form is laid out in the page, so the dialog grows to its texts (German ones
+    // are longer) instead of cutting them off; a fixed minimum would hide what the form needs.
+    new QVBoxLayout(TabOptions);
     TabSize = named<QWidget>("TabSize");
     PageOptions->addTab(TabOptions, QStringLiteral("Options"));
     PageOptions->addTab(TabSize, QStringLiteral("Size"));
@@ -152,6 +155,7 @@ void TPlotExportForm::buildNativePage()
     LabelSize = named<QLabel>("LabelSize", QStringLiteral("?"));
     layout->addRow(CBFileSize, LabelSize);
     CBNativeFormat = named<QComboBox>("CBNativeFormat");
+    fitToItems(*CBNativeFormat);
     CBNativeFormat->addItems({QStringLiteral("Binary"), QStringLiteral("Text")});
     auto *formatLabel = named<QLabel>("LabelNativeFormat", QStringLiteral("&Format:"));
     formatLabel->setBuddy(CBNativeFormat);
@@ -197,6 +201,7 @@ void TPlotExportForm::buildDataPage()
 
     auto *textOptions = new QFormLayout;
     CBDelim = named<QComboBox>("CBDelim");
+    fitToItems(*CBDelim);
     CBDelim->addItems({QStringLiteral("Space"), QStringLiteral("Tab"), QStringLiteral("Comma"), QStringLiteral("Colon"),
                        QStringLiteral("Custom")});
     auto *delimLabel = named<QLabel>("LabelDelim", QStringLiteral("&Delimiter:"));
@@ -332,6 +337,7 @@ void TPlotExportForm::formatSelected()
     }
     PageOptions->setCurrentWidget(TabOptions);
     PlotPenDlg::EmbedForm(*options, *TabOptions);
+    TabOptions->layout()->addWidget(options);
     m_shownOptions = options;
     PlotProcs::PlotTranslateControl(options);
 }

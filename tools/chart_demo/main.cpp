@@ -26,6 +26,7 @@
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
 #include "ToolDemoCharts.h"
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -188,8 +189,11 @@ int main(int argc, char **argv)
     registerChartLibrary();
     registerChartEditor();
     registerExportFormats();
-    if (app.arguments().contains(QStringLiteral("--german")))
+    // German as Tensimo shows it: the library's texts and Qt's own (the file dialogs).
+    if (app.arguments().contains(QStringLiteral("--german"))) {
         PlotGerman::SelectGermanLanguage();
+        installQtTranslation(u'D', &app);
+    }
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tensimo chart demo"));

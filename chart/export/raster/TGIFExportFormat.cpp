@@ -1,6 +1,7 @@
 // GIF export: one frame, reduced and dithered as the form says, written by the GIF codec.
 #include "TGIFExportFormat.h"
 
+#include "ComboFit.h"
 #include "GIFException.h"
 #include "PlotConst.h"
 #include "PlotException.h"
@@ -30,12 +31,14 @@ std::unique_ptr<QWidget> TGIFExportFormat::CreateOptions()
     auto *choices = new QFormLayout;
     m_dither = new QComboBox(form.get());
     m_dither->setObjectName(QStringLiteral("CBDither"));
+    fitToItems(*m_dither);
     m_dither->addItems({QStringLiteral("Nearest"), QStringLiteral("Floyd Steinberg"), QStringLiteral("Stucki"),
                         QStringLiteral("Sierra"), QStringLiteral("JaJuNI"), QStringLiteral("Steve Arche"),
                         QStringLiteral("Burkes")});
     m_dither->setCurrentIndex(dmNearest);
     m_reduction = new QComboBox(form.get());
     m_reduction->setObjectName(QStringLiteral("CBReduction"));
+    fitToItems(*m_reduction);
     m_reduction->addItems({QStringLiteral("None"), QStringLiteral("Windows 20"), QStringLiteral("Windows 256"),
                            QStringLiteral("Windows Gray"), QStringLiteral("Monochrome"), QStringLiteral("Gray Scale"),
                            QStringLiteral("Netscape"), QStringLiteral("Quantize"), QStringLiteral("Quantize 256")});

@@ -2,6 +2,9 @@
 #include "ExportTestSupport.h"
 #include "FileSizeLimit.h"
 #include "NativeChartFile.h"
+#include "PlotConst.h"
+#include "PlotGerman.h"
+#include "PlotTranslate.h"
 #include "ScriptedDialogService.h"
 #include "ScriptedMessageService.h"
 #include "TBMPOptions.h"
@@ -10,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -20,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -331,6 +336,53 @@ TEST_F(ExportDialogTest, TheBitmapDepthChosenStaysAcrossTabsAndFormats)
     const QByteArray bmp = readFile(dir.filePath(QStringLiteral("eight.bmp")));
     ASSERT_GE(bmp.size(), 30);
     EXPECT_EQ(qFromLittleEndian<quint16>(bmp.constData() + 28), 8); // bits per pixel
+}
+
+TEST_F(ExportDialogTest, EveryPageLaysOutToItsGermanTexts)
+{
+    PlotGerman::SelectGermanLanguage();
+    const auto english = qScopeGuard([] {
+        PlotTranslate::PlotCurrentLanguage = nullptr;
+        PlotConst::SetLibraryMessages();
+    });
+    TPlotExportForm german;
+    german.SetExportPanel(chart.get());
+    german.show();
+    // Every text the page shows is as wide as it asks to be.
+    const auto expectFits = [&](const QString &page) {
+        // The layouts take the new texts in posted events, page by page.
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        int checked = 0;
+        for (const QWidget *widget : german.findChildren<QWidget *>()) {
+            if (!widget->isVisible())
+                continue;
+            QString text;
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                text = label->text();
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                text = button->text();
+            else if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+                text = combo->currentText();
+            else
+                continue;
+            ++checked;
+            EXPECT_LE(widget->sizeHint().width(), widget->width())
+                << page.toStdString() << ": " << widget->objectName().toStdString() << " \"" << text.toStdString() << '"';
+        }
+        EXPECT_GT(checked, 3) << page.toStdString();
+    };
+    for (int row = 0; row < german.LBFormat->count(); ++row) {
+        german.LBFormat->setCurrentRow(row);
+        const QString format = german.LBFormat->item(row)->text();
+        expectFits(format);
+        german.PageOptions->setCurrentWidget(german.TabSize);
+        expectFits(format + QStringLiteral(", Gr\u00F6\u00DFe"));
+    }
+    german.PageControl1->setCurrentWidget(german.TabNative);
+    expectFits(QStringLiteral("Eigenes Format"));
+    german.PageControl1->setCurrentWidget(german.TabData);
+    expectFits(QStringLiteral("Daten"));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Qt's own texts in the program's language.
-#include "app/windows/QtTranslation.h"
+#include "platform/QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
