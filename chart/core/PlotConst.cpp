@@ -311,6 +311,7 @@ QStringList englishMessages()
         QStringLiteral("Pictures"),
         QStringLiteral("Space"),
         QStringLiteral("Plot files "),
+        QStringLiteral("The help file %s could not be opened"),
     };
 }
 

@@ -151,6 +151,7 @@ enum Message : int {
     msgDataFilterFirst = 254, // the eight data file filters, space delimited text .. Excel
     msgCannotWrite = 274, // "Cannot write %s: %s", the file and the system's reason
     msgChartFiles = 279, // "Plot files ", the name of the native file filter
+    msgHelpNotOpened = 280, // "The help file %s could not be opened"
     // Texts of the editors' input checks and choices.
     msgNotANumber = 275,
     msgNotANumberOfPoints = 276,
@@ -159,7 +160,7 @@ enum Message : int {
     msgDefault = 79, // "Default": the cursor item that sets none
 };
 
-inline constexpr int kMessageCount = 279;
+inline constexpr int kMessageCount = 280;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.

@@ -277,6 +277,7 @@ const GermanMessage kGerman[] = {
     {L, 277, "Bilder"},
     {L, 278, "Weltraum"},
     {L, 279, "Plot-Dateien "},
+    {L, 280, "Die Hilfedatei %s konnte nicht geöffnet werden"},
     // The gallery: series, function and tool names, and the texts of their editors.
     {G, 2, "Kerze"},
     {G, 3, "Volumen"},

@@ -6,6 +6,7 @@
 #include "EditorSetter.h"
 #include "PlotConst.h"
 #include "PlotEditorOptions.h"
+#include "PlotHelpFile.h"
 #include "PlotPenDlg.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QTabBar>
@@ -148,6 +150,10 @@ void TChartEditForm::buildPages()
     bottom->addStretch(1);
     bottom->addWidget(BClose);
     connect(BClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ButtonHelp, &QPushButton::clicked, this, &TChartEditForm::showHelp);
+    m_helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    m_helpKey->setEnabled(false);
+    connect(m_helpKey, &QShortcut::activated, this, &TChartEditForm::showHelp);
 
     MainPage->setCurrentWidget(TabChart);
     SubPage->setCurrentWidget(TabSeriesList);
@@ -307,9 +313,11 @@ void TChartEditForm::FormShow()
     if (windowTitle().isEmpty())
         setWindowTitle(PlotConst::plotFormat(PlotConst::message(PlotConst::msgEditing),
                                              {m_chart->objectName()}));
-    ButtonHelp->setVisible(Options.testFlag(ceHelp));
-    // No help folder is registered here: a Help button that cannot open anything stays disabled.
-    ButtonHelp->setEnabled(false);
+    // Without a help file there is no Help button, never one that cannot open anything.
+    m_helpFile = Options.testFlag(ceHelp) ? PlotHelp::GetRegisteredHelpFile(QLatin1String(PlotHelp::kEditorHelpFile))
+                                          : QString();
+    ButtonHelp->setVisible(!m_helpFile.isEmpty());
+    m_helpKey->setEnabled(!m_helpFile.isEmpty());
     const bool groups = Options.testFlag(ceGroups);
     for (QWidget *w : {static_cast<QWidget *>(BAddGroup), static_cast<QWidget *>(BDeleteGroup),
                        static_cast<QWidget *>(BRenameGroup)})
@@ -781,4 +789,23 @@ void TChartEditForm::saveSettings()
     // A failed write loses only the remembered place.
     if (!PlotProcs::WriteEditorIntegers(values))
         qWarning("Chart editor: its place and size could not be kept");
+}
+
+QWidget *TChartEditForm::CurrentHelpPage() const
+{
+    if (m_treeMode && Tree->currentItem()) {
+        for (const QTreeWidgetItem *item = Tree->currentItem(); item; item = item->parent())
+            if (auto *tab = qobject_cast<QWidget *>(item->data(0, kTabRole).value<QObject *>()))
+                return tab;
+    }
+    QWidget *page = MainPage->currentWidget();
+    return page == TabChart ? SubPage->currentWidget() : page;
+}
+
+void TChartEditForm::showHelp()
+{
+    if (m_helpFile.isEmpty())
+        return;
+    const QWidget *page = CurrentHelpPage();
+    PlotHelp::OpenHelpSection(m_helpFile, page ? page->objectName() : QString(), this);
 }

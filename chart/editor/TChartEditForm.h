@@ -23,6 +23,7 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QToolButton;
+class QShortcut;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TChartListBox;
@@ -94,6 +95,10 @@ public:
     TFormPlotSeries *SeriesForm() const { return m_seriesForm; }
     // The page made for a tab, none before its first showing.
     QWidget *Page(TChartEditorTab tab) const { return m_pages.value(int(tab)); }
+    // The page shown (a Chart sub page, a main page, or the tree's), whose section the help opens.
+    QWidget *CurrentHelpPage() const;
+    // The help file the Help button and F1 open; empty without ceHelp or without the file.
+    QString HelpFile() const { return m_helpFile; }
     // Whether a tab shows: registered (or built in) and not hidden.
     bool IsTabShown(TChartEditorTab tab) const;
 
@@ -115,6 +120,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showHelp();
     void buildPages();
     void buildSeriesListPage();
     void FormShow();
@@ -150,6 +156,8 @@ private:
     QHash<int, QPointer<QWidget>> m_pages;
     QTreeWidgetItem *m_seriesNode = nullptr;
     bool m_treeMode = false;
+    QString m_helpFile;
+    QShortcut *m_helpKey = nullptr;
     bool m_shown = false;
     bool m_buildingTree = false;
     int m_treeWidth = 126;

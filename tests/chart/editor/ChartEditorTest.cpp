@@ -16,8 +16,13 @@
 #include "TSeriesGroup.h"
 #include "ScriptedDialogService.h"
 #include "TLineSeries.h"
+#include "PlotHelpFile.h"
+#include "ScopedEnvironment.h"
+#include "StandInProgram.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -32,6 +37,9 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -160,6 +168,8 @@ TEST_F(ChartEditor, TabsFollowRegistrationHidingAndTheHelpOption)
     const ScopedEditorPage no3D(cet3D);
     const ScopedEditorPage noTools(cetTools);
     const ScopedEditorPage axis(cetAxis, labelPage("AxisPage"));
+    const QTemporaryDir noHelp;
+    const ScopedEnvironment program(kProgramFolderVariable, noHelp.path());
     editor.Options |= ceHelp;
     execute([&](TChartEditForm &form) {
         // Of the Chart sub tabs, only the registered ones show.
@@ -171,8 +181,7 @@ TEST_F(ChartEditor, TabsFollowRegistrationHidingAndTheHelpOption)
         EXPECT_TRUE(mainTabShown(form, form.TabPrint));
         EXPECT_TRUE(mainTabShown(form, form.TabData));
         EXPECT_FALSE(mainTabShown(form, form.TabExport));
-        EXPECT_TRUE(form.ButtonHelp->isVisible());
-        EXPECT_FALSE(form.ButtonHelp->isEnabled()); // no help file here
+        EXPECT_FALSE(form.ButtonHelp->isVisible()); // no help file here: no dead button
     });
     editor.Options &= ~TChartEditorOptions(ceHelp);
     editor.HideTabs = {cetMain, cetAxis};
@@ -570,4 +579,51 @@ TEST_F(ChartEditor, EnterInTheDataGridStartsAndEndsEditingAndNeverClosesTheEdito
         EXPECT_TRUE(form.isVisible());
         EXPECT_NE(before, 7.0);
     });
+}
+
+// The Help button and F1 open the help page at the section of the page shown; the page lies in
+// the folder the settings register for it, else beside the program; without it there is no button.
+TEST_F(ChartEditor, HelpOpensTheShownPagesSectionAndIsHiddenWithoutAHelpFile)
+{
+    addLineSeries();
+    const ScopedEditorPage axis(cetAxis, labelPage("AxisPage"));
+    const QTemporaryDir programDir;
+    const QTemporaryDir helpDir;
+    const ScopedEnvironment program(kProgramFolderVariable, programDir.path());
+    const auto writeHelp = [](const QString &folder) {
+        QFile file(QDir(folder).filePath(QLatin1String(PlotHelp::kEditorHelpFile)));
+        return file.open(QIODevice::WriteOnly) && file.write("<html></html>") > 0;
+    };
+    editor.Options |= ceHelp;
+    execute([](TChartEditForm &form) { EXPECT_FALSE(form.ButtonHelp->isVisible()); });
+
+    // Beside the program.
+    ASSERT_TRUE(writeHelp(programDir.path()));
+    const QString besideProgram = QDir(programDir.path()).filePath(QLatin1String(PlotHelp::kEditorHelpFile));
+    EXPECT_EQ(PlotHelp::GetRegisteredHelpFile(QLatin1String(PlotHelp::kEditorHelpFile)), besideProgram);
+    // The registered folder comes first.
+    ASSERT_TRUE(writeHelp(helpDir.path()));
+    SettingsStore(PlotHelp::HelpFolderKey()).writeString(QLatin1String(PlotHelp::kEditorHelpFile), helpDir.path());
+    const QString registered = QDir(helpDir.path()).filePath(QLatin1String(PlotHelp::kEditorHelpFile));
+    EXPECT_EQ(PlotHelp::GetRegisteredHelpFile(QLatin1String(PlotHelp::kEditorHelpFile)), registered);
+
+    const StandInProgram viewer(QStringLiteral("xdg-open"), 0);
+    execute([&](TChartEditForm &form) {
+        EXPECT_TRUE(form.ButtonHelp->isVisible());
+        EXPECT_TRUE(form.ButtonHelp->isEnabled());
+        form.ButtonHelp->click();
+        form.SubPage->setCurrentWidget(form.TabAxis);
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(form.SubPage, Qt::Key_F1);
+    });
+    const QString url = QUrl::fromLocalFile(registered).toString();
+    EXPECT_EQ(viewer.calls(), (QList<QStringList>{{url + QStringLiteral("#TabSeriesList")}, {url + QStringLiteral("#TabAxis")}}));
+    EXPECT_TRUE(messages.shown().isEmpty());
+
+    // No viewer takes it: the user learns which file was meant.
+    const StandInProgram noViewer(QStringLiteral("xdg-open"), 3);
+    execute([](TChartEditForm &form) { form.ButtonHelp->click(); });
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown().first().text.contains(QDir::toNativeSeparators(registered)));
 }

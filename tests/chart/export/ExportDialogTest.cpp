@@ -5,6 +5,7 @@
 #include "PlotConst.h"
 #include "PlotGerman.h"
 #include "PlotTranslate.h"
+#include "ScopedEnvironment.h"
 #include "ScriptedDialogService.h"
 #include "ScriptedMessageService.h"
 #include "TBMPOptions.h"
@@ -33,33 +34,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// An environment variable set for one scope, then as it was.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char *name, const QString &value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_old(qgetenv(name))
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnvironment(const ScopedEnvironment &) = delete;
-    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 // Waits for a file another process writes; false after 20 s.
 bool waitForFile(const QString &path)
