@@ -47,6 +47,14 @@ bool runPen(const PenValues &pen)
            && (pen.style == psSolid || pen.style == psInsideFrame);
 }
 
+// Pens with a dash pattern: their lines are drawn as one polyline, so the pattern runs on along
+// a curve of short lines instead of starting again with each of them.
+bool styledPen(const PenValues &pen)
+{
+    return pen.handle.kind != PenHandle::SmallDots
+           && (pen.style == psDash || pen.style == psDot || pen.style == psDashDot || pen.style == psDashDotDot);
+}
+
 bool inside(const QRect &rect, const TPoint &p)
 {
     return p.x >= rect.left() && p.x <= rect.right() && p.y >= rect.top() && p.y <= rect.bottom();
@@ -316,6 +324,10 @@ void PlotDC::setAntialiasedLines(bool value)
 
 bool PlotDC::runCanStart(const TPoint &from, const TPoint &to)
 {
+    // A polyline on any device: the guard band cuts it when it is drawn.
+    m_runStyled = styledPen(m_pen->values());
+    if (m_runStyled)
+        return true;
     if (!runPen(m_pen->values()))
         return false;
     // Printers, metafiles and transformed painters get real lines, not pixels.
@@ -332,18 +344,22 @@ bool PlotDC::addToRun(const TPoint &from, const TPoint &to)
 {
     // The pen is compared by value when the line comes: a pen set to another colour and back
     // (a pointer drawn between two lines) leaves the run going.
-    const bool extends = m_runActive && from == m_runEnd && m_pen->values() == m_runPen && inside(m_runReach, to);
+    const bool extends = m_runActive && from == m_runEnd && m_pen->values() == m_runPen
+                         && (m_runStyled || inside(m_runReach, to));
     if (!extends) {
         flush();
         if (!runCanStart(from, to))
             return false;
         m_runActive = true;
         m_runPen = m_pen->values();
-        if (m_antialiasedLines)
+        m_runInGuardBand = GuardBand::inside(from);
+        if (runIsPolyline())
             m_runPoints.append(QPoint(from.x, from.y));
     }
-    if (m_antialiasedLines)
+    if (runIsPolyline()) {
         m_runPoints.append(QPoint(to.x, to.y));
+        m_runInGuardBand = m_runInGuardBand && GuardBand::inside(to);
+    }
     else if (const std::optional<QRect> span = spanRect(from, to))
         m_runSpans.push_back(*span);
     else
@@ -363,7 +379,7 @@ void PlotDC::flush()
     m_runActive = false;
     if (m_painter) {
         // Pixels written straight need no pen on the painter: it is set before the next primitive.
-        if (!m_antialiasedLines && writeRunPixels()) {
+        if (!runIsPolyline() && writeRunPixels()) {
             clearRun();
             return;
         }
@@ -373,11 +389,16 @@ void PlotDC::flush()
             applyPenValues(m_runPen);
             m_appliedPen = 0; // the current pen goes on the painter before the next primitive
         }
-        if (m_antialiasedLines) {
+        if (runIsPolyline()) {
             // Joints of an anti-aliased polyline are blended once, not once per line.
-            m_painter->setRenderHint(QPainter::Antialiasing, true);
-            m_painter->drawPolyline(m_runPoints);
-            m_painter->setRenderHint(QPainter::Antialiasing, false);
+            if (m_antialiasedLines)
+                m_painter->setRenderHint(QPainter::Antialiasing, true);
+            if (m_runInGuardBand)
+                m_painter->drawPolyline(m_runPoints);
+            else
+                drawPolyline(QPolygonF(m_runPoints));
+            if (m_antialiasedLines)
+                m_painter->setRenderHint(QPainter::Antialiasing, false);
         } else {
             // The exact pixels of the run's lines, each with its first pixel and without its last.
             // Qt's polyline would join lines with pixels of its own (drop-out control at turns).

@@ -57,7 +57,9 @@ public:
     // Thin solid lines on an image are set pixel by pixel with the platform's rule: a line sets its
     // first pixel and leaves out its last, whichever way it goes. Consecutive lineTo calls with
     // one such pen are collected into a run and drawn at once, before anything else reaches or
-    // reads the device; the picture is the same as line by line.
+    // reads the device; the picture is the same as line by line. Consecutive lines of a dashed or
+    // dotted pen are collected too, on any device, and drawn as one polyline: the pattern runs on
+    // from line to line.
     void flush();
     // Off draws every lineTo at once, as a reference for the run.
     void setLineRuns(bool value);
@@ -166,6 +168,8 @@ private:
     // Starts or extends the run with the line; false when the line must be drawn on its own.
     bool addToRun(const TPoint &from, const TPoint &to);
     bool runCanStart(const TPoint &from, const TPoint &to);
+    // Whether the pending run is drawn as a polyline of its points rather than as pixels.
+    bool runIsPolyline() const { return m_antialiasedLines || m_runStyled; }
     // Writes the run's pixels into the image's scan lines where that gives the painter's picture;
     // false when the painter must draw them.
     bool writeRunPixels();
@@ -236,7 +240,7 @@ private:
     std::optional<QRegion> m_savedClip;
     bool m_savedHadClip = false;
     // The pending run: its pen by value, the pixels of its lines and its long horizontal and
-    // vertical lines (or its points when anti-aliased), and the device rectangle its lines must
+    // vertical lines (or its points when anti-aliased or dashed), and the device rectangle its lines must
     // stay inside to be drawn pixel for pixel.
     bool m_lineRuns = true;
     bool m_directPixels = true;
@@ -244,6 +248,8 @@ private:
     ShapedTextCache m_shapedTextCache;
     bool m_antialiasedLines = false;
     bool m_runActive = false;
+    bool m_runStyled = false; // the run's pen has a dash pattern
+    bool m_runInGuardBand = true; // every point of the run lies within the guard band
     PenValues m_runPen;
     TPoint m_runEnd;
     QRect m_runReach;

@@ -191,3 +191,39 @@ TEST(LineRuns, AntialiasingIsOffUntilAskedAndThenBlendsTheEdges)
         EXPECT_EQ(grey, antialiased);
     }
 }
+
+TEST(LineRuns, DashesRunOnAlongACurveOfShortLines)
+{
+    // Each 2-pixel line of a curve started the pattern again: a dashed curve came out solid.
+    struct Pattern
+    {
+        TPenStyle style;
+        int period; // pixels of one dash pattern of a one-pixel pen
+        int set; // of them drawn
+    };
+    const Pattern patterns[] = {{psDash, 6, 4}, {psDot, 3, 1}, {psDashDot, 9, 5}, {psDashDotDot, 12, 6}};
+    constexpr int kLines = 1000;
+    constexpr int kStep = 2;
+    constexpr int kRow = 5;
+    for (const Pattern &pattern : patterns) {
+        SCOPED_TRACE(int(pattern.style));
+        ScreenPass p(kLines * kStep + 10, 12, false);
+        p.begin();
+        p.canvas.Pen()->SetStyle(pattern.style);
+        p.canvas.MoveTo(0, kRow);
+        for (int i = 1; i <= kLines; ++i)
+            p.canvas.LineTo(i * kStep, kRow);
+        const QImage &drawn = p.drawn();
+        std::vector<bool> ink;
+        for (int x = 0; x < kLines * kStep; ++x)
+            ink.push_back(drawn.pixel(x, kRow) != 0xFFFFFFFF);
+        int set = 0;
+        for (int x = 0; x < pattern.period; ++x)
+            set += ink[std::size_t(x)];
+        EXPECT_EQ(set, pattern.set);
+        int mismatches = 0;
+        for (std::size_t x = 0; x + std::size_t(pattern.period) < ink.size(); ++x)
+            mismatches += ink[x] != ink[x + std::size_t(pattern.period)];
+        EXPECT_EQ(mismatches, 0);
+    }
+}
