@@ -108,6 +108,7 @@ bool PlotDC::begin(QPaintDevice *device)
     }
     m_device = device;
     m_painter = m_ownPainter.get();
+    m_rasterOps = m_painter->paintEngine()->type() == QPaintEngine::Raster;
     forgetDeviceState();
     m_painter->setRenderHint(QPainter::Antialiasing, false);
     applyAllAgain();
@@ -119,6 +120,8 @@ void PlotDC::attach(QPainter *painter)
     end();
     m_painter = painter;
     m_device = painter ? painter->device() : nullptr;
+    // Pictures, metafiles, PDF and printers take the pen's colour and drop its raster operation.
+    m_rasterOps = painter && painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster;
     forgetDeviceState();
     if (m_painter)
         m_painter->setRenderHint(QPainter::Antialiasing, false);
@@ -141,6 +144,7 @@ void PlotDC::end()
     m_ownPainter.reset();
     m_painter = nullptr;
     m_device = nullptr;
+    m_rasterOps = false;
     forgetDeviceState();
     m_savedClip.reset();
     m_savedHadClip = false;
@@ -294,13 +298,29 @@ void PlotDC::setCopyModeOnly(bool value)
     invalidatePen();
 }
 
+void PlotDC::setXorGround(TColor value)
+{
+    if (value == m_xorGround)
+        return;
+    flush();
+    m_xorGround = value;
+    m_painterPen.reset();
+    invalidatePen();
+}
+
+PenValues PlotDC::devicePen(const PenValues &pen) const
+{
+    return m_copyModeOnly || !m_rasterOps ? pen.inCopyMode(m_xorGround) : pen;
+}
+
 void PlotDC::applyPenValues(const PenValues &pen)
 {
     // A run's pen and a pointer's take turns; the painter keeps the one it was given last.
     if (m_painterPen && *m_painterPen == pen)
         return;
-    m_painter->setPen(pen.toQPen());
-    m_painter->setCompositionMode(m_copyModeOnly ? QPainter::CompositionMode_SourceOver : pen.compositionMode());
+    const PenValues drawn = devicePen(pen);
+    m_painter->setPen(drawn.toQPen());
+    m_painter->setCompositionMode(drawn.compositionMode());
     m_painterPen = pen;
 }
 
@@ -424,10 +444,11 @@ std::optional<QRgb> PlotDC::directPenColour(const PenValues &pen) const
     // What toQPen makes a solid cosmetic line of, in a mode that replaces the pixels.
     if (pen.handle.kind == PenHandle::SmallDots || pen.width > 1 || (pen.style != psSolid && pen.style != psInsideFrame))
         return std::nullopt;
-    const QPainter::CompositionMode mode = m_copyModeOnly ? QPainter::CompositionMode_SourceOver : pen.compositionMode();
+    const PenValues drawn = devicePen(pen);
+    const QPainter::CompositionMode mode = drawn.compositionMode();
     if (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source)
         return std::nullopt;
-    return PlotColor::toQRgb(pen.color);
+    return PlotColor::toQRgb(drawn.color);
 }
 
 bool PlotDC::reachHolds(const QRect &box) const

@@ -87,8 +87,11 @@ public:
     void setBackColor(TColor value);
     TColor textColor() const { return m_textColor; }
     void setTextColor(TColor value) { m_textColor = value; }
-    // Metafiles and printers know no raster operations: while set, every pen draws in copy mode.
+    // Metafiles and printers know no raster operations: while set, and on every device that is not
+    // painted by Qt's raster engine, a pen draws in copy mode, in the colour its mode leaves on
+    // the xor ground (see TPen::colourOver).
     void setCopyModeOnly(bool value);
+    void setXorGround(TColor value);
     int charExtra() const { return m_charExtra; }
     void setCharExtra(int value);
     // Overrides the font of the next text primitives (rotated and zoomed text).
@@ -185,6 +188,8 @@ private:
     // The same for a small polygon's odd-even fill and outline.
     bool writePolygonPixels(const TPoint *points, int count);
     void applyPenValues(const PenValues &pen);
+    // The pen as the device draws it: itself, or its copy-mode form where raster operations fail.
+    PenValues devicePen(const PenValues &pen) const;
     void sync();
     void invalidateBack() { ++m_backGeneration; }
     void applyAllAgain();
@@ -235,6 +240,8 @@ private:
     TColor m_textColor = clBlack;
     int m_charExtra = 0;
     bool m_copyModeOnly = false;
+    bool m_rasterOps = false; // the painter's engine mixes with the pixels under it
+    TColor m_xorGround = clWhite;
     std::optional<QFont> m_temporaryFont;
     double m_textAngle = 0.0;
     std::optional<QRegion> m_savedClip;

@@ -136,6 +136,44 @@ QPainter::CompositionMode PenValues::compositionMode() const
     return TPen::compositionForMode(mode);
 }
 
+PenValues PenValues::inCopyMode(TColor groundRgb) const
+{
+    PenValues copy = *this;
+    if (mode == pmCopy)
+        return copy;
+    const TColor ground = PlotColor::ColorToRGB(groundRgb);
+    copy.color = TPen::colourOver(mode, PlotColor::ColorToRGB(color), ground);
+    copy.handle.color = TPen::colourOver(mode, PlotColor::ColorToRGB(handle.color), ground);
+    copy.mode = pmCopy;
+    return copy;
+}
+
+TColor TPen::colourOver(TPenMode mode, TColor penRgb, TColor groundRgb)
+{
+    const TColor s = penRgb & 0xFFFFFF;
+    const TColor d = groundRgb & 0xFFFFFF;
+    TColor result = s;
+    switch (mode) {
+    case pmBlack: result = 0; break;
+    case pmWhite: result = 0xFFFFFF; break;
+    case pmNop: result = d; break;
+    case pmNot: result = ~d; break;
+    case pmCopy: result = s; break;
+    case pmNotCopy: result = ~s; break;
+    case pmMergePenNot: result = s | ~d; break;
+    case pmMaskPenNot: result = s & ~d; break;
+    case pmMergeNotPen: result = ~s | d; break;
+    case pmMaskNotPen: result = ~s & d; break;
+    case pmMerge: result = s | d; break;
+    case pmNotMerge: result = ~(s | d); break;
+    case pmMask: result = s & d; break;
+    case pmNotMask: result = ~(s & d); break;
+    case pmXor: result = s ^ d; break;
+    case pmNotXor: result = ~(s ^ d); break;
+    }
+    return result & 0xFFFFFF;
+}
+
 QPainter::CompositionMode TPen::compositionForMode(TPenMode mode)
 {
     switch (mode) {

@@ -31,6 +31,9 @@ struct PenValues
     // The Qt pen for aliased drawing: widths up to 1 are cosmetic with flat caps, so lines omit their last pixel.
     QPen toQPen() const;
     QPainter::CompositionMode compositionMode() const;
+    // The pen for a device that knows no raster operations: copy mode, in the colour its mode
+    // leaves on the ground (RGB) it is taken to be drawn over.
+    PenValues inCopyMode(TColor groundRgb) const;
 };
 
 class TPen : public QObject
@@ -68,6 +71,10 @@ public:
     QPen toQPen() const { return m_values.toQPen(); }
     QPainter::CompositionMode compositionMode() const { return m_values.compositionMode(); }
     static QPainter::CompositionMode compositionForMode(TPenMode mode);
+    // The colour (RGB) a pen of the colour leaves in the mode where it is drawn over the ground:
+    // what the screen shows there. An xor cursor drawn in the pen colour xor the panel colour
+    // shows the pen colour over the panel.
+    static TColor colourOver(TPenMode mode, TColor penRgb, TColor groundRgb);
 
     // Counted up on every change besides the signal: the device layer's own pen and brush change
     // for nearly every point a series draws, and a count is all it needs, cheaper than a connection.

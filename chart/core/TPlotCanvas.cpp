@@ -30,6 +30,7 @@ void TPlotCanvas::SetCanvas(GuiCanvas *canvas)
         old->dc().setCopyModeOnly(false);
         old->dc().setAntialiasedLines(false);
         ReferenceCanvas()->dc().setCopyModeOnly(m_metafiling);
+        ReferenceCanvas()->dc().setXorGround(m_xorGround);
         ReferenceCanvas()->dc().setAntialiasedLines(m_antialiasedLines && !m_linesHeldAliased);
     }
 }
@@ -53,6 +54,12 @@ void TPlotCanvas::setMetafiling(bool value)
 {
     m_metafiling = value;
     ReferenceCanvas()->dc().setCopyModeOnly(value);
+}
+
+void TPlotCanvas::setXorGround(TColor value)
+{
+    m_xorGround = value;
+    ReferenceCanvas()->dc().setXorGround(value);
 }
 
 TPlotFont *TPlotCanvas::plotFont() const { return m_plotFont; }

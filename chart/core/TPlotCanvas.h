@@ -124,6 +124,10 @@ public:
     void holdLinesAliased(bool value);
     bool linesHeldAliased() const { return m_linesHeldAliased; }
     void setMetafiling(bool value);
+    // What a device without raster operations takes an xor pen to be drawn over: the panel's
+    // colour, with which the xor tools mix their pen colour. Set by the panel for each pass.
+    void setXorGround(TColor value);
+    TColor xorGround() const { return m_xorGround; }
 
 protected:
     // Text extent in the current font, without the chart font's shadow.
@@ -144,6 +148,7 @@ private:
     TRect m_bounds;
     double m_fontZoom = 100.0;
     bool m_metafiling = false;
+    TColor m_xorGround = clWhite;
     bool m_antialiasedLines = false;
     bool m_linesHeldAliased = false;
 };

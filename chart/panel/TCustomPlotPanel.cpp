@@ -180,6 +180,7 @@ void TCustomPlotPanel::SetView3DOptions(const TView3DOptions *value)
 void TCustomPlotPanel::Draw(GuiCanvas *userCanvas, const TRect &userRect)
 {
     try {
+        m_canvas->setXorGround(paintColor());
         ChartBounds = m_canvas->InitWindow(userCanvas, m_view3DOptions.get(), paintColor(), m_view3D, userRect);
         if (!CustomChartRect)
             CalcChartRect();

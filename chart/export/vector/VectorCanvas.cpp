@@ -117,7 +117,8 @@ bool VectorCanvas::brushClear() const
 
 TColor VectorCanvas::penRGB() const
 {
-    return PlotColor::ColorToRGB(Pen()->Color());
+    // No raster operations in a document: an xor pen is written in the colour the screen shows.
+    return TPen::colourOver(Pen()->Mode(), PlotColor::ColorToRGB(Pen()->Color()), xorGround());
 }
 
 TColor VectorCanvas::brushRGB() const

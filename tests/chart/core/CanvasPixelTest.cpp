@@ -685,9 +685,11 @@ TEST(CanvasPixels, RasterModesDrawInCopyModeWhileMetafiling)
         SCOPED_TRACE(metafiling);
         Pass2D p;
         p.canvas.setMetafiling(metafiling);
+        // Copy mode in the colour the pen leaves on the panel's colour, not in the pen's own.
+        p.canvas.setXorGround(clSilver);
         p.canvas.Pen()->SetMode(pmXor);
         p.canvas.Pen()->SetColor(clRed);
         p.canvas.Line(0, 5, 30, 5);
-        EXPECT_EQ(p.drawn().pixel(10, 5), metafiling ? rgb(clRed) : rgb(clAqua)); // white xor red
+        EXPECT_EQ(p.drawn().pixel(10, 5), metafiling ? qRgb(63, 192, 192) : rgb(clAqua)); // red xor silver; white xor red
     }
 }

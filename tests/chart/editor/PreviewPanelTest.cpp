@@ -1,6 +1,8 @@
-// The print preview's sheet: paper and chart rectangles, hit test, dragging, rendering, printing.
+// The print preview's sheet: paper and chart rectangles, hit test, dragging, rendering (the cursor
+// tool's colours among it), printing.
 #include "TPlotPreviewPanel.h"
 
+#include "CursorProbes.h"
 #include "EditorTestSetup.h"
 #include "FakePrinterService.h"
 #include "PdfReader.h"
@@ -8,6 +10,10 @@
 #include "PlotException.h"
 #include "PlotProcs.h"
 #include "PlotImaging.h"
+#include "TChart.h"
+#include "TChartLegend.h"
+#include "TCursorTool.h"
+#include "TLineSeries.h"
 #include "TPlotCanvas3D.h"
 
 #include <QDir>
@@ -230,4 +236,39 @@ TEST_F(PreviewPanel, AFailedPrintAbortsTheJobAndNamesWhereItWent)
     }
     EXPECT_FALSE(QFile::exists(unwritable));
     EXPECT_FALSE(printers.printing());
+}
+
+TEST_F(PreviewPanel, TheCursorShowsItsScreenColourAndNothingLeavesTheSheet)
+{
+    // The chart's picture knows no xor: the cursor came out in its pen colour xor the panel's.
+    TChart curve;
+    curve.resize(400, 250);
+    curve.SetView3D(false);
+    curve.SetColor(clSilver);
+    curve.Legend()->SetVisible(false);
+    auto *line = curve.AddSeriesOfClass<TLineSeries>();
+    for (int i = 0; i <= 10; ++i)
+        line->AddXY(i, i * i);
+    preview.SetPanel(&curve);
+    preview.Invalidate();
+    const QImage without = preview.grab().toImage();
+    const TCursorTool *cursor = addRedCursor(curve);
+    preview.Invalidate();
+    const QImage with = preview.grab().toImage();
+    const TRect sheet = preview.SheetChartRect();
+    const QRgb mixed = (qRgb(255, 0, 0) ^ qRgb(192, 192, 192)) | 0xFF000000;
+    int red = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) == without.pixel(x, y))
+                continue;
+            SCOPED_TRACE(testing::Message() << x << "," << y);
+            EXPECT_TRUE(x >= sheet.left && x < sheet.right && y >= sheet.top && y < sheet.bottom);
+            EXPECT_NE(with.pixel(x, y), mixed);
+            red += with.pixel(x, y) == qRgb(255, 0, 0);
+            if (::testing::Test::HasFailure())
+                return;
+        }
+    EXPECT_GT(red, 100);
+    EXPECT_GE(cursor->VerticalLineX(), 0);
 }

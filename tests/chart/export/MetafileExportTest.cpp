@@ -1,7 +1,9 @@
 // The metafile format: EMF and WMF records walked, converted by emf2svg and libwmf, drawn by
-// rsvg-convert and compared with the screen at probe points.
+// rsvg-convert and compared with the screen at probe points, the cursor tool's lines among them.
+#include "CursorProbes.h"
 #include "ExportTestSupport.h"
 #include "TBMPExportFormat.h"
+#include "TCursorTool.h"
 #include "TEMFExportFormat.h"
 #include "TEMFOptions.h"
 
@@ -119,6 +121,47 @@ TEST_F(MetafileExport, ConvertersDrawWhatTheScreenShows)
             EXPECT_LE(std::abs(qRed(a) - qRed(b)), 8);
             EXPECT_LE(std::abs(qGreen(a) - qGreen(b)), 8);
             EXPECT_LE(std::abs(qBlue(a) - qBlue(b)), 8);
+        }
+    }
+}
+
+TEST_F(MetafileExport, TheCursorIsRecordedInTheColourTheScreenShows)
+{
+    // A metafile knows no xor: the cursor's pen colour xor the panel's was recorded (teal for red).
+    chart->SetView3D(false);
+    chart->SetColor(clSilver);
+    const TCursorTool *cursor = addRedCursor(*chart);
+    const QImage screen = chart->CreateBitmap(chart->paintColor(), chart->GetRectangle());
+    const std::vector<QPoint> probes = cursorProbes(screen, *cursor, qRgb(192, 192, 192));
+    for (const QPoint &p : probes)
+        EXPECT_EQ(screen.pixel(p) & 0xFFFFFF, 0xFF0000u) << p.x() << "," << p.y();
+    const QTemporaryDir dir;
+    for (const bool enhanced : {true, false}) {
+        SCOPED_TRACE(enhanced ? "EMF" : "WMF");
+        format.SetEnhanced(enhanced);
+        const QString file = dir.filePath(enhanced ? QStringLiteral("cursor.emf") : QStringLiteral("cursor.wmf"));
+        format.SaveToFile(file);
+        const QImage drawn = convertAndDraw(enhanced ? QStringLiteral("emf2svg-conv") : QStringLiteral("wmf2svg"), file, dir);
+        if (!enhanced) {
+            expectCursorLikeScreen(drawn, screen, probes);
+            continue;
+        }
+        // emf2svg draws the extended pen one pixel wide and smoothed: the darkest pixel across the
+        // line is the screen's colour over the panel's, blended (never the xor mix, teal).
+        ASSERT_EQ(drawn.size(), screen.size());
+        for (const QPoint &p : probes) {
+            SCOPED_TRACE(testing::Message() << p.x() << "," << p.y());
+            const bool vertical = p.x() == cursor->VerticalLineX();
+            QColor darkest(Qt::white);
+            for (int d = -3; d <= 3; ++d) {
+                const QColor c = drawn.pixelColor(vertical ? p + QPoint(d, 0) : p + QPoint(0, d));
+                if (c.green() < darkest.green())
+                    darkest = c;
+            }
+            // On the line from silver to red: red stays at least silver's, green and blue fall together.
+            EXPECT_GE(darkest.red(), 184);
+            EXPECT_LE(darkest.green(), 150);
+            EXPECT_LE(std::abs(darkest.green() - darkest.blue()), 8);
         }
     }
 }

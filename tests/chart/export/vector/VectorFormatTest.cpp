@@ -1,14 +1,17 @@
 // The vector and PDF formats: their slots and texts, files written through the export guard and
-// read back, the clipboard, and a JPEG back image copied into the PDF as its file.
+// read back, the clipboard, a JPEG back image copied into the PDF as its file, and the cursor
+// tool's colour.
 #include "VectorTestSupport.h"
 
 #include "ChartEditorLibrary.h"
+#include "CursorProbes.h"
 #include "ExportLibrary.h"
 #include "PlotConst.h"
 #include "PlotExportFormats.h"
 #include "PlotGerman.h"
 #include "PlotImaging.h"
 #include "TBackImage.h"
+#include "TCursorTool.h"
 #include "TEPSCanvas.h"
 #include "TFont.h"
 #include "TPDFCanvas.h"
@@ -221,4 +224,43 @@ TEST_F(VectorFormatTest, ZoomedThreeDTextsAreWrittenAtTheSizeTheScreenDraws)
         EXPECT_EQ(zoomed.count(c.zoomed), 2) << zoomed.toStdString();
         EXPECT_FALSE(zoomed.contains(c.plain));
     }
+}
+
+TEST_F(VectorFormatTest, TheCursorIsWrittenInTheColourTheScreenShows)
+{
+    // The cursor xors its pen colour with the panel's: the documents wrote that mix (teal for red).
+    chart.SetColor(clSilver);
+    const TCursorTool *cursor = addRedCursor(chart);
+    const QImage shown = chart.screen();
+    const std::vector<QPoint> probes = cursorProbes(shown, *cursor, qRgb(192, 192, 192));
+    for (const QPoint &p : probes)
+        EXPECT_EQ(shown.pixel(p) & 0xFFFFFF, 0xFF0000u) << p.x() << "," << p.y();
+    const QString svg = files.path("cursor.svg");
+    format<TSVGExportFormat>()->SaveToFile(svg);
+    const QString eps = files.path("cursor.eps");
+    format<TEPSExportFormat>()->SaveToFile(eps);
+    const QString pdf = files.path("cursor.pdf");
+    format<TPDFExportFormat>()->SaveToFile(pdf);
+    const std::pair<const char *, QImage> renderings[] = {
+        {"svg", rasteriseSvg(files, read(svg))},
+        {"eps", rasteriseEps(files, read(eps))},
+        {"pdf (poppler)", rasterisePdf(files, read(pdf))},
+        {"pdf (ghostscript)", rasterisePdf(files, read(pdf), true)},
+    };
+    for (const auto &[reader, picture] : renderings) {
+        SCOPED_TRACE(reader);
+        expectCursorLikeScreen(picture, shown, probes);
+    }
+    // No reader draws VML: its lines of the cursor carry the screen's colour.
+    const QString vml = files.path("cursor.htm");
+    format<TVMLExportFormat>()->SaveToFile(vml);
+    const QString page = QString::fromUtf8(read(vml));
+    int cursorLines = 0;
+    for (const QString &line : page.split(QStringLiteral("\r\n"))) {
+        if (!line.startsWith(QStringLiteral("<v:line")) || !line.contains(QStringLiteral("strokeweight=\"5\"")))
+            continue;
+        ++cursorLines;
+        EXPECT_TRUE(line.contains(QStringLiteral(R"(strokecolor="red")"))) << line.toStdString();
+    }
+    EXPECT_EQ(cursorLines, 2);
 }
