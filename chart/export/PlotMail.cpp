@@ -3,7 +3,10 @@
 
 #include "PlotConst.h"
 #include "PlotException.h"
+#include "PlotTranslate.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,6 +26,14 @@ std::unique_ptr<QTemporaryDir> &runFolder()
     return folder;
 }
 
+// The English text, or its row in the current language list (the key is the text in capitals).
+QString languageText(const char *english)
+{
+    const QString text = QString::fromUtf8(english);
+    const QString translated = PlotTranslate::LookupLanguageText(text.toUpper());
+    return translated.isEmpty() ? text : translated;
+}
+
 } // namespace
 
 bool available()
@@ -33,21 +44,48 @@ bool available()
 QString folder()
 {
     std::unique_ptr<QTemporaryDir> &made = runFolder();
-    if (!made || !made->isValid())
+    // Made again when it went away under the run (a temporary folder cleaned up).
+    if (!made || !made->isValid() || !QFileInfo(made->path()).isDir())
         made = std::make_unique<QTemporaryDir>();
     if (!made->isValid())
         throw PlotException(PlotConst::message(PlotConst::msgNoTempFolder));
     return made->path();
 }
 
-void send(const QString &file)
+Outcome send(const QString &file)
 {
-    QProcess process;
-    process.setProgram(kProgram);
-    process.setArguments({QStringLiteral("--subject"), QStringLiteral("Plot"), QStringLiteral("--attach"), file});
-    if (!process.startDetached())
-        throw PlotException(
-            PlotConst::plotFormat(PlotConst::message(PlotConst::msgMailError), {int(process.error())}));
+    // Started detached, a mail program that is missing or finds no mail client ended unseen: its
+    // status reached nobody and the click did nothing visible.
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(kProgram);
+    process->setArguments({QStringLiteral("--subject"), QStringLiteral("Plot"), QStringLiteral("--attach"), file});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted(kWaitMilliseconds))
+        throw PlotException(languageText("No mail program could be started: xdg-email was not found.") + u'\n'
+                            + process->errorString());
+    if (!process->waitForFinished(kWaitMilliseconds)) {
+        // A mail client that xdg-email waits for: it goes on under the application, which frees
+        // it once it ends.
+        QProcess *running = process.release();
+        running->setParent(QCoreApplication::instance());
+        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
+        return Outcome::Started;
+    }
+    if (process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0)
+        return Outcome::Finished;
+    QString text = PlotConst::plotFormat(languageText("No mail program could be started: xdg-email ended with status %d."),
+                                         {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1});
+    const QString explanation = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
+    if (!explanation.isEmpty())
+        text += u'\n' + explanation.left(500);
+    throw PlotException(text);
+}
+
+QString startedText()
+{
+    return languageText("The mail program was started.");
 }
 
 } // namespace PlotMail

@@ -20,6 +20,7 @@
 #include "TSeriesDataXML.h"
 #include "platform/BusyCursor.h"
 #include "platform/DialogService.h"
+#include "platform/MessageService.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -475,6 +476,7 @@ void TPlotExportForm::showFileSize()
 void TPlotExportForm::run(const std::function<void()> &action)
 {
     QString failure;
+    m_notice.clear();
     {
         const BusyCursor busy;
         try {
@@ -488,6 +490,8 @@ void TPlotExportForm::run(const std::function<void()> &action)
     // Reported once the hourglass is gone; the dialog stays usable.
     if (!failure.isEmpty())
         reportEditorException(failure);
+    else if (!m_notice.isEmpty())
+        showMessage(m_notice, windowTitle(), MbOk | MbIconInformation);
 }
 
 void TPlotExportForm::copy()
@@ -587,5 +591,6 @@ void TPlotExportForm::send()
         file = base + u'.' + ExportFilters::extension(dataFilter(), DataFilterIndex());
         saveData(file);
     }
-    PlotMail::send(file);
+    if (PlotMail::send(file) == PlotMail::Outcome::Started)
+        m_notice = PlotMail::startedText();
 }

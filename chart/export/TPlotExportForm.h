@@ -115,7 +115,8 @@ private:
     QByteArray nativeBytes(bool textFormat) const;
     TCustomAxisPanel &axisPanel() const;
     int dataKind() const;
-    // Runs an action of a button with the hourglass; a failure is reported once afterwards.
+    // Runs an action of a button with the hourglass; a failure is reported once afterwards, or
+    // else the notice the action left.
     void run(const std::function<void()> &action);
 
     QPointer<TCustomPlotPanel> m_panel;
@@ -124,4 +125,5 @@ private:
     double m_aspectRatio = 0;
     bool m_updating = false;
     bool m_nativeHidden = false;
+    QString m_notice;
 };

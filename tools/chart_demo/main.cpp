@@ -26,9 +26,9 @@
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
 #include "ToolDemoCharts.h"
+#include "platform/GuardedApplication.h"
 #include "platform/QtTranslation.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -185,15 +185,18 @@ int saveToolScreenshots(const QString &fileName)
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    // As in the program: a failure in a dialog of the library shows its message box.
+    GuardedApplication app(argc, argv);
     registerChartLibrary();
     registerChartEditor();
     registerExportFormats();
     // German as Tensimo shows it: the library's texts and Qt's own (the file dialogs).
-    if (app.arguments().contains(QStringLiteral("--german"))) {
+    const bool german = app.arguments().contains(QStringLiteral("--german"));
+    if (german) {
         PlotGerman::SelectGermanLanguage();
         installQtTranslation(u'D', &app);
     }
+    app.setErrorCaption(german ? QStringLiteral("Fehler") : QStringLiteral("Error"));
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tensimo chart demo"));

@@ -202,6 +202,59 @@ TEST_F(ExportDialogTest, SendHandsAPrivateCopyToTheMailProgram)
     EXPECT_EQ(readFile(target), QByteArray("keep"));
 }
 
+TEST_F(ExportDialogTest, SendSaysWhenNoMailProgramCouldBeStartedAndWhenOneWasStarted)
+{
+    // Started detached, a mail program that ended with an error (xdg-email's 3: no mail client)
+    // or was not there did nothing visible.
+    const QTemporaryDir tools;
+    const QString stub = QDir(tools.path()).filePath(QStringLiteral("xdg-email"));
+    const auto writeStub = [&](const char *body) {
+        QFile script(stub);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write("#!/bin/sh\n");
+        script.write(body);
+        script.close();
+        ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    };
+    // Only the stand-in: the desktop's own xdg-email lies in /usr/bin.
+    const ScopedEnvironment path("PATH", tools.path());
+    ASSERT_TRUE(selectFormat(QStringLiteral("bmp")));
+    struct Case
+    {
+        const char *name;
+        const char *stub; // none: the program is gone by the time the button is pressed
+        int flags;
+        QStringList says;
+    };
+    const Case cases[] = {
+        {"status 3", "echo \"xdg-email: no method available for opening 'mailto:'\" >&2\nexit 3\n", MbOk | MbIconError,
+         {QStringLiteral("No mail program could be started: xdg-email ended with status 3."),
+          QStringLiteral("xdg-email: no method available for opening 'mailto:'")}},
+        {"missing", nullptr, MbOk | MbIconError,
+         {QStringLiteral("No mail program could be started: xdg-email was not found.")}},
+        {"still running", "exec /bin/sleep 30\n", MbOk | MbIconInformation, {QStringLiteral("The mail program was started.")}},
+        {"done", "exit 0\n", -1, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeStub(c.stub ? c.stub : "exit 0\n");
+        revisitPicturePage();
+        ASSERT_TRUE(form.BSend->isEnabled());
+        if (!c.stub)
+            ASSERT_TRUE(QFile::remove(stub));
+        ScriptedMessageService messages;
+        form.BSend->click();
+        if (c.flags < 0) {
+            EXPECT_TRUE(messages.shown().isEmpty()) << messages.shown().value(0).text.toStdString();
+            continue;
+        }
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown()[0].flags, c.flags);
+        for (const QString &line : c.says)
+            EXPECT_TRUE(messages.shown()[0].text.contains(line)) << messages.shown()[0].text.toStdString();
+    }
+}
+
 TEST_F(ExportDialogTest, AFailedSaveShowsOneBoxKeepsTheOldFileAndTheDialogSavesAgain)
 {
     const QTemporaryDir dir;
