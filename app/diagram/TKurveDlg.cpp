@@ -57,6 +57,7 @@ const char *const kLogPressureFormat = "#,##0.##########";
 TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     : QDialog(parent)
     , m_host(host)
+    , m_ownLook(std::make_unique<TChart>())
 {
     setObjectName(QStringLiteral("KurveDlg"));
     setModal(true);
@@ -64,7 +65,13 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     resize(kClientWidth, kClientHeight);
 
     Chart1 = named(new TChart(this), "Chart1");
-    setUpChart();
+    applyOwnLook(*Chart1);
+    applyOwnLook(*m_ownLook);
+    ChartTool1 = new TPageNumTool(Chart1);
+    ChartTool1->setObjectName(QStringLiteral("ChartTool1"));
+    ChartTool1->SetParentChart(Chart1);
+    ChartTool1->SetActive(false);
+    ChartTool1->Callout()->Arrow()->SetVisible(false);
     Panel2 = named(new QFrame(this), "Panel2");
     Panel2->setFixedHeight(kPanelHeight);
     CheckBox1 = named(new QCheckBox(QStringLiteral("Logarithmische Achse"), Panel2), "CheckBox1");
@@ -113,27 +120,24 @@ TKurveDlg::TKurveDlg(const DiagramHost &host, QWidget *parent)
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TKurveDlg::setUpChart()
+TKurveDlg::~TKurveDlg() = default;
+
+void TKurveDlg::applyOwnLook(TChart &chart)
 {
-    Chart1->SetColor(clSilver);
-    Chart1->SetView3D(false);
+    chart.SetColor(clSilver);
+    chart.SetView3D(false);
     for (const auto side : {TChart::mLeft, TChart::mTop, TChart::mRight, TChart::mBottom})
-        Chart1->SetMargin(side, kChartMarginPercent);
-    Chart1->SetPrintProportional(false);
-    Chart1->SetPrintMargins({kPrintMargin, kPrintMargin, kPrintMargin, kPrintMargin});
-    Chart1->BackWall()->Brush()->SetColor(clWhite);
-    Chart1->BackWall()->Brush()->SetStyle(bsClear);
-    Chart1->Title()->Font()->SetHeight(kTitlePixelHeight);
-    Chart1->Foot()->Font()->SetColor(clBlack);
-    Chart1->Foot()->Font()->SetHeight(kFootPixelHeight);
-    Chart1->Foot()->Font()->SetStyle({});
-    Chart1->Legend()->SetAlignment(laTop);
-    Chart1->Legend()->SetLegendStyle(lsSeries);
-    ChartTool1 = new TPageNumTool(Chart1);
-    ChartTool1->setObjectName(QStringLiteral("ChartTool1"));
-    ChartTool1->SetParentChart(Chart1);
-    ChartTool1->SetActive(false);
-    ChartTool1->Callout()->Arrow()->SetVisible(false);
+        chart.SetMargin(side, kChartMarginPercent);
+    chart.SetPrintProportional(false);
+    chart.SetPrintMargins({kPrintMargin, kPrintMargin, kPrintMargin, kPrintMargin});
+    chart.BackWall()->Brush()->SetColor(clWhite);
+    chart.BackWall()->Brush()->SetStyle(bsClear);
+    chart.Title()->Font()->SetHeight(kTitlePixelHeight);
+    chart.Foot()->Font()->SetColor(clBlack);
+    chart.Foot()->Font()->SetHeight(kFootPixelHeight);
+    chart.Foot()->Font()->SetStyle({});
+    chart.Legend()->SetAlignment(laTop);
+    chart.Legend()->SetLegendStyle(lsSeries);
 }
 
 TMeddazuDlg &TKurveDlg::picker() const
@@ -214,6 +218,9 @@ void TKurveDlg::showContent(const DiagramContent &content)
     BitBtn2->setVisible(content.system == DiagramSystem::Substances);
 
     Chart1->FreeAllSeries();
+    // Edits last until the next rebuild: a legend of last values would otherwise show the new
+    // curves without their names, and the user's wall colours and formats would stay on them.
+    Chart1->Assign(*m_ownLook);
     {
         const QSignalBlocker blocker(CheckBox1);
         CheckBox1->setChecked(false);

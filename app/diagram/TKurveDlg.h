@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -23,6 +25,7 @@ class TKurveDlg : public QDialog
     Q_OBJECT
 public:
     TKurveDlg(const DiagramHost &host, QWidget *parent);
+    ~TKurveDlg() override;
 
     TChart *Chart1 = nullptr;
     TChartPreviewer *ChartPreviewer1 = nullptr; // the print preview of Chart1
@@ -57,7 +60,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void setUpChart();
+    // The window's own look of the diagram, everything the chart editor can change.
+    static void applyOwnLook(TChart &chart);
     void showContent(const DiagramContent &content);
     void done(int result) override;
     void FormClose();
@@ -65,5 +69,7 @@ private:
     TMeddazuDlg &picker() const;
 
     DiagramHost m_host;
+    // A chart never shown, in the window's own look: every rebuild starts the diagram from it.
+    const std::unique_ptr<TChart> m_ownLook;
     int m_pointCount = 0;
 };

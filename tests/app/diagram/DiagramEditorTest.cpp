@@ -5,7 +5,9 @@
 #include "app/diagram/TMeddazuDlg.h"
 #include "app/windows/ChartLibrarySetup.h"
 #include "app/windows/SubstanceListBox.h"
+#include "chart/core/PlotConst.h"
 #include "chart/core/PlotEditorOptions.h"
+#include "chart/panel/PlotColorDialog.h"
 #include "chart/core/TChartPen.h"
 #include "chart/editor/EditorShownPage.h"
 #include "chart/editor/TAxisMaxMin.h"
@@ -35,11 +37,14 @@
 #include "chart/engine/TCustomAxisPanel.h"
 #include "chart/engine/TSeriesMarks.h"
 #include "chart/export/gif/ReduceColors.h"
+#include "chart/export/NativeChartFile.h"
 #include "chart/export/TPlotExportForm.h"
 #include "chart/series/TBarSeries.h"
 #include "chart/series/TChart.h"
 #include "chart/series/TChartLegend.h"
 #include "chart/series/TChartTitle.h"
+#include "chart/series/TChartWall.h"
+#include "chart/series/TLegendTitle.h"
 #include "chart/series/TCustomSeries.h"
 #include "chart/series/TPageNumTool.h"
 #include "DiagramEditorFixture.h"
@@ -66,6 +71,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
@@ -689,4 +695,77 @@ TEST_F(DiagramEditor, GalleryModeOneOpensTheLibraryGallery)
         });
         EXPECT_EQ(window->Chart1->GetSeries(0), curve);
     });
+}
+
+TEST_F(DiagramEditor, ARebuildGivesTheDiagramItsOwnLookAgain)
+{
+    // A rebuild kept the user's legend style, legend title, wall colour, foot alignment and label
+    // formats: a legend of last values then showed "88,066" without the substance's name.
+    QByteArray own;
+    QByteArray edited;
+    QByteArray rebuilt;
+    TColor ownWall = clNone;
+    PlotColorDialog::DialogHook() = [](QWidget *, TColor, QList<QColor> &) { return std::optional<TColor>(clYellow); };
+    const auto restoreHook = qScopeGuard([] { PlotColorDialog::DialogHook() = {}; });
+    inEditor(
+        [&](TChartEditForm &editor) {
+            editor.ShowTab(cetLegend);
+            auto *legend = qobject_cast<TFormPlotLegend *>(editor.Page(cetLegend));
+            ASSERT_NE(legend, nullptr);
+            legend->CBLegendStyle->setCurrentIndex(int(lsLastValues));
+            Q_EMIT legend->CBLegendStyle->activated(int(lsLastValues));
+            legend->PageControl1->setCurrentWidget(legend->TabTitle);
+            legend->MemoText->setPlainText(QStringLiteral("Stoffe"));
+
+            editor.ShowTab(cetWalls);
+            auto *walls = qobject_cast<TFormPlotWall *>(editor.Page(cetWalls));
+            ASSERT_NE(walls, nullptr);
+            walls->TabSubWalls->setCurrentIndex(3);
+            ASSERT_EQ(walls->TheWall(), window->Chart1->BackWall());
+            walls->BWallColor->click();
+
+            editor.ShowTab(cetTitles);
+            auto *titles = qobject_cast<TFormPlotTitle *>(editor.Page(cetTitles));
+            ASSERT_NE(titles, nullptr);
+            titles->CBTitles->setCurrentIndex(3); // the foot
+            Q_EMIT titles->CBTitles->activated(3);
+            ASSERT_EQ(titles->TheTitle(), window->Chart1->Foot());
+            titles->CBAlign->setCurrentIndex(0);
+            Q_EMIT titles->CBAlign->activated(0);
+
+            QTreeWidgetItem *axisNode = topNode(editor, "Achse");
+            ASSERT_NE(axisNode, nullptr);
+            editor.Tree->setCurrentItem(axisNode->child(3));
+            auto *axis = qobject_cast<TFormPlotAxis *>(editor.Page(cetAxis));
+            ASSERT_NE(axis, nullptr);
+            ASSERT_EQ(axis->TheAxis(), window->Chart1->BottomAxis());
+            axis->CBFormat->setCurrentText(QStringLiteral("0.0000"));
+        },
+        [&] {
+            own = SaveChartToBytes(*window->Chart1, false, true);
+            ownWall = window->Chart1->BackWall()->Color();
+        },
+        [&] {
+            edited = SaveChartToBytes(*window->Chart1, false, true);
+            TChart &chart = *window->Chart1;
+            EXPECT_EQ(chart.Legend()->LegendStyle(), lsLastValues);
+            EXPECT_EQ(chart.Legend()->Title()->Text(), QStringList{QStringLiteral("Stoffe")});
+            EXPECT_EQ(chart.BackWall()->Color(), clYellow);
+            EXPECT_EQ(chart.Foot()->Alignment(), taLeftJustify);
+            EXPECT_EQ(chart.BottomAxis()->AxisValuesFormat(), QStringLiteral("0.0000"));
+            // "Diagramm aktualisieren" in the picker rebuilds the same curves.
+            TMeddazuDlg *picker = form->mediumPicker();
+            picker->show();
+            picker->BitBtn2->click();
+            picker->hide();
+            rebuilt = SaveChartToBytes(*window->Chart1, false, true);
+            EXPECT_EQ(chart.Legend()->LegendStyle(), lsSeries);
+            EXPECT_TRUE(chart.Legend()->Title()->Text().isEmpty());
+            EXPECT_EQ(chart.BackWall()->Color(), ownWall);
+            EXPECT_EQ(chart.Foot()->Alignment(), taCenter);
+            EXPECT_EQ(chart.BottomAxis()->AxisValuesFormat(), PlotConst::message(PlotConst::msgDefValueFormat));
+        });
+    ASSERT_FALSE(own.isEmpty());
+    EXPECT_NE(edited, own);
+    EXPECT_EQ(QString::fromUtf8(rebuilt).toStdString(), QString::fromUtf8(own).toStdString());
 }
