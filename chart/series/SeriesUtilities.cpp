@@ -12,9 +12,12 @@
 #include "TPlotCustomTool.h"
 #include "TPlotFunction.h"
 
+#include <QMetaProperty>
 #include <QScopeGuard>
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -51,6 +54,99 @@ void moveDependents(TChartSeries &oldSeries, TChartSeries &newSeries)
         dependent->SetDataSource(nullptr);
         for (QObject *source : sources)
             dependent->AddCheckedDataSource(source);
+    }
+}
+
+// The published values of an object and of the objects it owns (pens, brushes, marks), under
+// dotted names; references to objects it does not own (axes, sources) are left out.
+using PropertyValues = std::map<QByteArray, QVariant>;
+
+void collectValues(const QObject &object, const QByteArray &prefix, PropertyValues &values)
+{
+    const QMetaObject *meta = object.metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!property.isReadable())
+            continue;
+        const QVariant value = property.read(&object);
+        const QByteArray name = prefix + property.name();
+        if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
+            const QObject *child = value.value<QObject *>();
+            if (child && child->parent() == &object)
+                collectValues(*child, name + '.', values);
+            continue;
+        }
+        if (property.isWritable())
+            values.emplace(name, value);
+    }
+}
+
+PropertyValues valuesOf(const QObject &object)
+{
+    PropertyValues values;
+    collectValues(object, {}, values);
+    return values;
+}
+
+// Writes a value under its dotted name; false when the object has no such owned property.
+bool writeValue(QObject &object, const QByteArray &name, const QVariant &value)
+{
+    const qsizetype dot = name.indexOf('.');
+    if (dot < 0) {
+        const int index = object.metaObject()->indexOfProperty(name.constData());
+        return index >= 0 && object.metaObject()->property(index).write(&object, value);
+    }
+    const QVariant held = object.property(name.left(dot).constData());
+    QObject *child = held.metaType().flags().testFlag(QMetaType::PointerToQObject) ? held.value<QObject *>() : nullptr;
+    return child && child->parent() == &object && writeValue(*child, name.mid(dot + 1), value);
+}
+
+// What a series made by a type change remembers of the series it replaced: its class, its values,
+// and its own values right after the change. Changing the type back restores every value the
+// user did not change in between, including those the other type cannot hold or forces (the
+// pie colours each point, a line has a pointer and a line pen).
+class SeriesTypeOrigin : public QObject
+{
+public:
+    SeriesTypeOrigin(TChartSeries &made, QString className, PropertyValues before)
+        : QObject(&made)
+        , m_className(std::move(className))
+        , m_before(std::move(before))
+        , m_after(valuesOf(made))
+    {
+    }
+    const QString &className() const { return m_className; }
+    const PropertyValues &before() const { return m_before; }
+    const PropertyValues &after() const { return m_after; }
+
+private:
+    QString m_className;
+    PropertyValues m_before;
+    PropertyValues m_after;
+};
+
+const SeriesTypeOrigin *originOf(const TChartSeries &series)
+{
+    for (const QObject *child : series.children())
+        if (const auto *origin = dynamic_cast<const SeriesTypeOrigin *>(child))
+            return origin;
+    return nullptr;
+}
+
+// The series turned back into the type it was made from: the values of its origin where the
+// series still holds what the change gave it, or does not hold the value at all.
+void restoreOrigin(TChartSeries &series, const PropertyValues &original, const PropertyValues &given,
+                   const PropertyValues &changed)
+{
+    for (const auto &[name, value] : valuesOf(series)) {
+        const auto was = original.find(name);
+        if (was == original.end() || was->second == value)
+            continue;
+        const auto now = changed.find(name);
+        const auto gave = given.find(name);
+        const bool userChanged = now != changed.end() && gave != given.end() && now->second != gave->second;
+        if (!userChanged)
+            writeValue(series, name, was->second);
     }
 }
 
@@ -135,11 +231,21 @@ void AssignSeries(TChartSeries *&oldSeries, TChartSeries *newSeries)
 
 void ChangeSeriesType(TChartSeries *&series, const ChartClassDescriptor &newClass)
 {
-    if (!series || QString::fromLatin1(series->metaObject()->className()) == newClass.name)
+    const QString className = series ? QString::fromLatin1(series->metaObject()->className()) : QString();
+    if (!series || className == newClass.name)
         return;
     TChartSeries *made = CreateNewSeries(series->parent(), series->ParentChart(), newClass);
-    if (made)
-        AssignSeries(series, made);
+    if (!made)
+        return;
+    PropertyValues before = valuesOf(*series);
+    // The origin goes with the old series: what a change back needs is copied first.
+    std::optional<std::pair<PropertyValues, PropertyValues>> back;
+    if (const SeriesTypeOrigin *origin = originOf(*series); origin && origin->className() == newClass.name)
+        back.emplace(origin->before(), origin->after());
+    AssignSeries(series, made);
+    if (back)
+        restoreOrigin(*made, back->first, back->second, before);
+    new SeriesTypeOrigin(*made, className, std::move(before));
 }
 
 void PaintSeriesLegend(TChartSeries &series, GuiCanvas &canvas, const TRect &rect, TCustomAxisPanel *referenceChart)

@@ -6,9 +6,13 @@
 #include "LegendCheckBox.h"
 #include "SeriesUtilities.h"
 #include "TCanvas3D.h"
+#include "TChartPen.h"
 #include "TLineSeries.h"
+#include "TPieSeries.h"
 #include "TPlotFunction.h"
 #include "TPointSeries.h"
+#include "TSeriesMarks.h"
+#include "TSeriesPointer.h"
 
 #include <QPointer>
 
@@ -81,6 +85,47 @@ TEST_F(SeriesUtilitiesTest, ChangingTheTypeKeepsTitlePointsPlaceNameAndDependent
     TChartSeries *same = series;
     ChangeSeriesType(series, registeredClass(TPointSeries::staticMetaObject));
     EXPECT_EQ(series, same);
+}
+
+TEST_F(SeriesUtilitiesTest, ATypeChangeAndItsReverseGiveTheCurveBackWithWhatTheUserChangedBetween)
+{
+    // A line turned into a pie and back stayed coloured point by point and lost its pointer and
+    // line pen: the pie forces one colour per point and has neither.
+    TestChart chart;
+    chart.SetView3D(false);
+    TChartSeries *series = CreateNewSeries(&chart, &chart, registeredClass(TLineSeries::staticMetaObject));
+    auto *line = qobject_cast<TLineSeries *>(series);
+    line->SetTitle(QStringLiteral("Water"));
+    line->SetSeriesColor(clRed);
+    line->Pointer()->SetVisible(true);
+    line->Pointer()->SetStyle(psDiamond);
+    line->LinePen()->SetWidth(3);
+    line->LinePen()->SetStyle(psDash);
+    for (int i = 0; i < 6; ++i)
+        line->AddXY(i, 10.0 + i * i);
+    const QImage original = chart.render();
+
+    ChangeSeriesType(series, registeredClass(TPieSeries::staticMetaObject));
+    ASSERT_NE(qobject_cast<TPieSeries *>(series), nullptr);
+    EXPECT_TRUE(series->ColorEachPoint());
+    ChangeSeriesType(series, registeredClass(TLineSeries::staticMetaObject));
+    ASSERT_NE(qobject_cast<TLineSeries *>(series), nullptr);
+    EXPECT_FALSE(series->ColorEachPoint());
+    EXPECT_TRUE(chart.render() == original);
+
+    // What the user changed while it was a pie stays; the rest comes back.
+    ChangeSeriesType(series, registeredClass(TPieSeries::staticMetaObject));
+    series->SetTitle(QStringLiteral("Wasser"));
+    series->Marks()->SetVisible(true);
+    ChangeSeriesType(series, registeredClass(TLineSeries::staticMetaObject));
+    line = qobject_cast<TLineSeries *>(series);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->Title(), QStringLiteral("Wasser"));
+    EXPECT_TRUE(line->Marks()->Visible());
+    EXPECT_FALSE(line->ColorEachPoint());
+    EXPECT_EQ(line->Pointer()->Style(), psDiamond);
+    EXPECT_EQ(line->LinePen()->Style(), psDash);
+    EXPECT_EQ(line->LinePen()->Width(), 3);
 }
 
 TEST_F(SeriesUtilitiesTest, AClonedSeriesIsANewNamedCopyInTheGivenChart)
