@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -306,15 +307,63 @@ QString FloatToStr(double value)
     return FloatToStr(value, localSeparators().decimal);
 }
 
+namespace {
+
+// The digits of a value other than zero, without trailing zeros.
+DecimalDigits significantDigits(double value)
+{
+    DecimalDigits d = decimalDigits(value);
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return d;
+}
+
+// "1.5E-6": the first digit, the others after the decimal character, "E" and the exponent.
+QString exponentForm(const DecimalDigits &d, bool negative, QChar decimal)
+{
+    QString text = negative ? QStringLiteral("-") : QString();
+    text += QChar(d.digits[0]);
+    if (d.digits.size() > 1)
+        text += decimal + QString::fromLatin1(d.digits.c_str() + 1);
+    return text + QStringLiteral("E") + QString::number(d.exponent);
+}
+
+// The section with fraction placeholders up to `decimals`, behind its last one (or its decimal
+// point, or, adding the point, its last integer placeholder); none when it has no place for digits.
+std::optional<Section> withDecimals(const Section &s, int decimals)
+{
+    const auto last = [&](Token::Kind kind) {
+        for (std::size_t i = s.tokens.size(); i-- > 0;)
+            if (s.tokens[i].kind == kind)
+                return std::optional<std::size_t>(i);
+        return std::optional<std::size_t>();
+    };
+    Section w = s;
+    std::optional<std::size_t> at = last(Token::FractionDigit);
+    if (!at)
+        at = last(Token::DecimalPoint);
+    if (!at) {
+        at = last(Token::IntegerDigit);
+        if (!at)
+            return std::nullopt;
+        w.tokens.insert(w.tokens.begin() + std::ptrdiff_t(++*at), Token{Token::DecimalPoint, {}});
+    }
+    std::size_t insertAt = *at + 1;
+    for (int index = s.fractionPlaceholders; index < decimals; ++index)
+        w.tokens.insert(w.tokens.begin() + std::ptrdiff_t(insertAt++), Token{Token::FractionDigit, {}, index});
+    w.fractionPlaceholders = std::max(decimals, s.fractionPlaceholders);
+    return w;
+}
+
+} // namespace
+
 QString FloatToStr(double value, QChar decimal)
 {
     if (!std::isfinite(value))
         return {};
     if (value == 0.0)
         return QStringLiteral("0");
-    DecimalDigits d = decimalDigits(value);
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
+    const DecimalDigits d = significantDigits(value);
     const int count = int(d.digits.size());
     QString text = value < 0 ? QStringLiteral("-") : QString();
     if (d.exponent >= -5 && d.exponent < kSignificantDigits) {
@@ -328,10 +377,7 @@ QString FloatToStr(double value, QChar decimal)
         }
         return text;
     }
-    text += QChar(d.digits[0]);
-    if (count > 1)
-        text += decimal + QString::fromLatin1(d.digits.c_str() + 1);
-    return text + QStringLiteral("E") + QString::number(d.exponent);
+    return exponentForm(d, value < 0, decimal);
 }
 
 char16_t *FloatToChars(double value, char16_t decimal, char16_t *out)
@@ -423,6 +469,28 @@ QString FormatFloat(const QString &format, double value)
     const Layout layout = chosen == 0 ? first : layOut(section, value);
     const QString text = render(section, layout, localSeparators());
     return autoMinus && !layout.zero ? QStringLiteral("-") + text : text;
+}
+
+QString FormatFloatNeverZero(const QString &format, double value)
+{
+    if (value == 0.0 || !std::isfinite(value) || format.isEmpty())
+        return FormatFloat(format, value);
+    const ParsedFormat &f = parsedFormat(format);
+    if (f.texts.at(0).isEmpty() || !layOut(f.sections.at(0), value).zero)
+        return FormatFloat(format, value);
+    // The section the value takes as the non-zero value it is.
+    const std::size_t chosen = value < 0 && f.texts.size() >= 2 ? 1 : 0;
+    if (f.texts.at(chosen).isEmpty())
+        return FloatToStr(value);
+    const DecimalDigits d = significantDigits(value);
+    const int decimals = int(d.digits.size()) - d.exponent - 1;
+    if (decimals > kMaxShownDecimals)
+        return exponentForm(d, value < 0, localSeparators().decimal);
+    const std::optional<Section> section = withDecimals(f.sections.at(chosen), decimals);
+    if (!section)
+        return FormatFloat(format, value); // a format without digits shows no number at all
+    const QString text = render(*section, layOut(*section, value), localSeparators());
+    return chosen == 0 && value < 0 ? QStringLiteral("-") + text : text;
 }
 
 } // namespace PlotFormat

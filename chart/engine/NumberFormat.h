@@ -20,5 +20,11 @@ char16_t *FloatToChars(double value, char16_t decimalSeparator, char16_t *out);
 // text, is copied where it stands. Rounds the 15-digit text half away from zero at the last digit
 // shown, so 2.675 with "0.00" gives "2.68". "" for a value that is not finite.
 QString FormatFloat(const QString &format, double value);
+// FormatFloat's text, except that a value other than zero that the format rounds to zero (or sends
+// to its zero section) keeps its digits: as many decimals as they need, in the format's own layout,
+// up to kMaxShownDecimals, and beyond them in FloatToStr's exponent form. For axis labels, where
+// a "0" at 1e-8 reads as a wrong value.
+inline constexpr int kMaxShownDecimals = 15;
+QString FormatFloatNeverZero(const QString &format, double value);
 
 } // namespace PlotFormat

@@ -264,6 +264,11 @@ public:
     // The whole axis: title, labels with their tick positions, then line, ticks and grids.
     void DrawTitleAndLabels(bool calcPosAxis);
     void DrawAxisLines();
+    // A wall drawn over the axis after the series would hide its title and labels: while set, the
+    // axis draw leaves them out, and DrawDeferredTexts draws them once, over that wall.
+    void SetTextsDeferred(bool value) { m_textsDeferred = value; }
+    bool TextsDeferred() const { return m_textsDeferred; }
+    void DrawDeferredTexts();
     int MaxLabelsWidth() const;
     bool Clicked(int x, int y) const;
     static int LineCount(const QString &text);
@@ -331,6 +336,8 @@ private:
     double dateTimeIncrement(int maxLabels) const;
     bool labelsRunAcrossAxis() const;
     int labelSizeOfText(const QString &text) const;
+    double drawIncrementForSize(int size) const;
+    bool drawsValueLoop() const;
     TChartValueList *seriesValueList(const AxisSeriesView &series) const;
     int ticksSize() const;
     int labelsSizeAcross() const;
@@ -347,6 +354,7 @@ private:
     std::vector<double> logLabelValues() const;
     bool onAxis(int pixel) const;
     bool clearsLastLabel(const DrawnLabel &last, int pixel, int size, int &half) const;
+    void drawTitleAndLabelTexts(bool calcPosAxis);
     void drawValueLoop(double increment, int stepIndex);
     void drawLogLoop();
     void drawEventLoop(double increment, int stepIndex);
@@ -441,4 +449,7 @@ private:
     // The widest label of the current draw, for alternate rows and the opposite alignment.
     int m_passLabelsWidth = 0;
     mutable bool m_labelEventOff = false;
+    bool m_textsDeferred = false;
+    // Set while a pass collects the tick positions of texts deferred to a later draw.
+    bool m_textsHidden = false;
 };

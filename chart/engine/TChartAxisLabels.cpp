@@ -12,11 +12,13 @@
 #include "TCanvas3D.h"
 #include "TPlotFont.h"
 
+#include <QScopeGuard>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,9 @@ constexpr int kMaxValueLoopLabels = 10001;
 constexpr int kMaxEventLabels = 2000;
 constexpr int kMaxLogLabels = 2000;
 constexpr double kEventTolerance = 1e-7;
+// A value loop label this close to zero, relative to the increment, is zero; the rounding of even
+// 10000 steps stays far below it.
+constexpr double kZeroRemainder = 1e-7;
 
 } // namespace
 
@@ -56,6 +61,22 @@ int TChartAxis::timeStepIndex(double increment) const
 }
 
 void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
+{
+    m_textsHidden = m_textsDeferred;
+    const auto shown = qScopeGuard([this] { m_textsHidden = false; });
+    drawTitleAndLabelTexts(calcPosAxis);
+    DrawAxisLines();
+}
+
+void TChartAxis::DrawDeferredTexts()
+{
+    if (!std::exchange(m_textsDeferred, false))
+        return;
+    // The same pass again, at the places of the first: it collects the same ticks.
+    drawTitleAndLabelTexts(false);
+}
+
+void TChartAxis::drawTitleAndLabelTexts(bool calcPosAxis)
 {
     m_labelsDateTime = IsDateTime();
     if (calcPosAxis)
@@ -95,7 +116,6 @@ void TChartAxis::DrawTitleAndLabels(bool calcPosAxis)
             }
         }
     }
-    DrawAxisLines();
 }
 
 bool TChartAxis::labelsDrawn(double increment, int stepIndex) const
@@ -160,10 +180,15 @@ void TChartAxis::forEachValueLoopLabel(double increment, int stepIndex, const st
     const bool calendar = m_labelsDateTime && m_exactDateTime && stepIndex >= 20 && stepIndex < 27;
     const bool sameText = PlotFormat::FloatToStr(minimum) == PlotFormat::FloatToStr(maximum);
     auto stepDown = [&](double &v) {
-        if (calendar)
+        if (calendar) {
             PlotProcs::StepDateTime(true, false, v, stepIndex, increment);
-        else
+        } else {
             v -= increment;
+            // Steps across zero leave a rounding remainder (1 - 5 x 0.2 = 1.1E-16), which would be
+            // labelled as the tiny number it is: that label is 0.
+            if (std::fabs(v) < kZeroRemainder * increment)
+                v = 0.0;
+        }
     };
     double v = maximum;
     if (m_labelsDateTime && m_exactDateTime && stepIndex >= 16 && stepIndex < 27)
@@ -370,7 +395,7 @@ void TChartAxis::drawItems()
 void TChartAxis::drawTitle()
 {
     const QString caption = m_title->Caption();
-    if (!m_title->Visible() || caption.isEmpty())
+    if (!m_title->Visible() || caption.isEmpty() || m_textsHidden)
         return;
     TCanvas3D &canvas = *m_host->Canvas();
     canvas.AssignFont(m_title->Font());
@@ -419,6 +444,8 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
                                TPlotCustomShape *format)
 {
     // The title is laid out as a label, but never in the opposite alignment or the exponent form.
+    if (m_textsHidden)
+        return;
     const bool isTitle = format == m_title;
     TCanvas3D &canvas = *m_host->Canvas();
     if (m_onDrawLabel) {

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 #include <cmath>
 #include <limits>
 
@@ -23,6 +24,8 @@ namespace {
 constexpr int kMaxIncrementSteps = 2000;
 // The date-time rule never asks for more labels than this.
 constexpr double kMaxDateTimeLabels = 1000000.0;
+// Widening the label size to the widest label drawn settles within a few passes.
+constexpr int kMaxLabelFitPasses = 8;
 
 } // namespace
 
@@ -292,12 +295,27 @@ int TChartAxis::labelSizeOfText(const QString &text) const
 {
     if (!m_host)
         return 0;
-    int lines = 0;
-    const int width = m_host->MultiLineTextWidth(text, lines);
-    if (!labelsRunAcrossAxis())
-        return width;
+    if (!labelsRunAcrossAxis()) {
+        int lines = 0;
+        return m_host->MultiLineTextWidth(text, lines);
+    }
+    // Across the axis only the lines count: no text is measured.
     TCanvas3D *canvas = m_host->Canvas();
-    return canvas ? canvas->FontHeight() * lines : 0;
+    return canvas ? canvas->FontHeight() * LineCount(text) : 0;
+}
+
+double TChartAxis::drawIncrementForSize(int size) const
+{
+    const double r = CalcIncrementForLabelSize(size);
+    if (!m_labelsAlternate)
+        return r;
+    return m_logarithmic ? r / m_logarithmicBase : r * 0.5;
+}
+
+bool TChartAxis::drawsValueLoop() const
+{
+    return m_items->IsEmpty() && !usesLogLoop() && !(m_host && m_host->OnGetNextAxisLabel())
+           && GetLabelStyle() == talValue;
 }
 
 double TChartAxis::CalcDrawIncrement() const
@@ -309,9 +327,50 @@ double TChartAxis::CalcDrawIncrement() const
         size = std::max({size, LabelSizeOfValue(minimum + m_increment), LabelSizeOfValue(maximum - m_increment)});
     else
         size = std::max(size, LabelSizeOfValue((maximum + minimum) * 0.5));
-    double r = CalcIncrementForLabelSize(size);
-    if (m_labelsAlternate)
-        r = m_logarithmic ? r / m_logarithmicBase : r * 0.5;
+    double r = drawIncrementForSize(size);
+    if (!drawsValueLoop())
+        return r;
+    // The size is that of the labels the value loop draws with the increment, measured as they
+    // are drawn (without the label event, as MaxLabelsWidth measures them).
+    const bool eventOff = std::exchange(m_labelEventOff, true);
+    const auto widestAt = [&](double increment) {
+        int widest = 0;
+        const int k = timeStepIndex(increment);
+        if (labelsDrawn(increment, k))
+            forEachValueLoopLabel(increment, k, [&](double v) { widest = std::max(widest, LabelSizeOfValue(v)); });
+        return widest;
+    };
+    const int widest = widestAt(r);
+    if (widest > size) {
+        // Labels between the ends can be wider than them ("1,05" against "0,2", "2" and "1,1"):
+        // the size grows until the widest label drawn fits. It only grows, so the search ends.
+        size = widest;
+        for (int pass = 0; pass < kMaxLabelFitPasses; ++pass) {
+            r = drawIncrementForSize(size);
+            const int wider = widestAt(r);
+            if (wider <= size)
+                break;
+            size = wider;
+        }
+    } else if (widest > 0 && widest < size) {
+        // Ends the loop does not label can be wider than every label it draws (a minimum of
+        // 0,0000132 below labels from 0,01 up): the smallest size from the labels up whose
+        // increment's labels fit it gives the finer increment; up to the ends' size, whose
+        // increment fits already.
+        int trial = widest;
+        for (int pass = 0; pass < kMaxLabelFitPasses && trial < size; ++pass) {
+            const double finer = drawIncrementForSize(trial);
+            const int finerWidest = widestAt(finer);
+            if (finerWidest == 0)
+                break;
+            if (finerWidest <= trial) {
+                r = finer;
+                break;
+            }
+            trial = finerWidest;
+        }
+    }
+    m_labelEventOff = eventOff;
     return r;
 }
 
@@ -345,7 +404,7 @@ QString TChartAxis::FormatLabelValue(double value) const
         const quint64 key = std::bit_cast<quint64>(value);
         auto it = m_valueTexts.constFind(key);
         if (it == m_valueTexts.constEnd())
-            it = m_valueTexts.insert(key, PlotFormat::FormatFloat(m_axisValuesFormat, value));
+            it = m_valueTexts.insert(key, PlotFormat::FormatFloatNeverZero(m_axisValuesFormat, value));
         text = *it;
     }
     if (m_host && !m_labelEventOff && m_host->OnGetAxisLabel())

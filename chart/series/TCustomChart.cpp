@@ -121,18 +121,23 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeAxes)
     }
     if (beforeAxes || !View3D() || !WallsDrawn())
         return;
-    // Walls that now face the viewer stand in front of the series: drawn over them, with their axes.
+    // Walls that now face the viewer stand in front of the series: drawn over them, with their axes,
+    // whose titles and labels waited for them.
+    const auto overWall = [](TChartAxis &axis) {
+        if (!axis.IsShown())
+            return;
+        axis.DrawAxisLines();
+        axis.DrawDeferredTexts();
+    };
     TChartRightWall &right = *m_walls->Right();
     if (right.ShouldDraw() && !sideWallBehind(ChartRect.right, false)) {
         drawRightWall();
-        if (RightAxis()->IsShown())
-            RightAxis()->DrawAxisLines();
+        overWall(*RightAxis());
     }
     TChartWall &left = *m_walls->Left();
     if (left.ShouldDraw() && !sideWallBehind(ChartRect.left, true)) {
         drawLeftWall();
-        if (LeftAxis()->IsShown())
-            LeftAxis()->DrawAxisLines();
+        overWall(*LeftAxis());
     }
     if (IsPlaneReversed(Width3D)) {
         for (TChartAxis *axis : {TopAxis(), BottomAxis()})
@@ -140,6 +145,9 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeAxes)
                 axis->DrawAxisLines();
         if (m_walls->Back()->ShouldDraw())
             drawBackWall();
+        for (TChartAxis *axis : {TopAxis(), BottomAxis()})
+            if (axis->IsShown())
+                axis->DrawDeferredTexts();
     }
 }
 
@@ -181,8 +189,21 @@ bool TCustomChart::sideWallBehind(int x, bool leftSide) const
     return leftSide ? cross >= 0 : cross <= 0;
 }
 
+void TCustomChart::deferTextsUnderFrontWalls()
+{
+    // The same tests as the walls drawn again after the series.
+    const bool again = View3D() && WallsDrawn();
+    RightAxis()->SetTextsDeferred(again && m_walls->Right()->ShouldDraw() && !sideWallBehind(ChartRect.right, false));
+    LeftAxis()->SetTextsDeferred(again && m_walls->Left()->ShouldDraw() && !sideWallBehind(ChartRect.left, true));
+    const bool reversed = again && IsPlaneReversed(Width3D);
+    TopAxis()->SetTextsDeferred(reversed);
+    BottomAxis()->SetTextsDeferred(reversed);
+}
+
 void TCustomChart::DrawWalls()
 {
+    // Before the axes are drawn: the texts of an axis that a wall will cover wait for that wall.
+    deferTextsUnderFrontWalls();
     if (!WallsDrawn())
         return;
     const bool walls3D = View3D() && View3DWalls();

@@ -166,6 +166,7 @@ private:
 
     // Whether a side wall at x is seen from inside the box (it then stands behind the series).
     bool sideWallBehind(int x, bool leftSide) const;
+    void deferTextsUnderFrontWalls();
     void prepareWall(TCustomChartWall &wall);
     void drawBackWall();
     void drawLeftWall();

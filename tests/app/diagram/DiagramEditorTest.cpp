@@ -9,6 +9,8 @@
 #include "chart/core/PlotEditorOptions.h"
 #include "chart/panel/PlotColorDialog.h"
 #include "chart/core/TChartPen.h"
+#include "chart/core/TPlotFont.h"
+#include "chart/core/TView3DOptions.h"
 #include "chart/editor/EditorShownPage.h"
 #include "chart/editor/TAxisMaxMin.h"
 #include "chart/editor/TButtonPen.h"
@@ -33,6 +35,7 @@
 #include "chart/engine/SeriesUnit.h"
 #include "chart/engine/TCallout.h"
 #include "chart/engine/TChartAxis.h"
+#include "chart/engine/TChartAxisTitle.h"
 #include "chart/engine/TChartSeries.h"
 #include "chart/engine/TCustomAxisPanel.h"
 #include "chart/engine/TSeriesMarks.h"
@@ -466,6 +469,78 @@ TEST_F(DiagramEditor, The3DNodeTurnsTheDiagramIn3DAndItsFlatViewTurnsItBack)
         EXPECT_EQ(flat.Title()->Text(), QStringList{QStringLiteral("2D")});
         QTest::mouseClick(&flat, Qt::LeftButton);
         EXPECT_FALSE(window->Chart1->View3D());
+    });
+}
+
+namespace {
+
+// The pixels of the chart that show the font, not what lies over or under it: those that change
+// with its colour.
+int pixelsShowing(TChart &chart, TPlotFont &font)
+{
+    const TColor colour = font.Color();
+    font.SetColor(0x0000FF);
+    const QImage red = chart.grab().toImage();
+    font.SetColor(0xFF0000);
+    const QImage blue = chart.grab().toImage();
+    font.SetColor(colour);
+    int count = 0;
+    for (int y = 0; y < red.height(); ++y)
+        for (int x = 0; x < red.width(); ++x)
+            count += red.pixel(x, y) != blue.pixel(x, y);
+    return count;
+}
+
+} // namespace
+
+// In "3D links" and after a rotation the left wall, drawn again in front of the curves, covered the
+// left axis' labels and title. Texts drawn in 3D keep their size, so each shows as many pixels in
+// every view as in the flat one, wherever it lies on the picture.
+TEST_F(DiagramEditor, EveryViewOfThe3DPageShowsTheAxisTitlesAndLabels)
+{
+    inEditor([&](TChartEditForm &editor) {
+        auto *page = showPage<TFormPlot3D>(editor, "3D", cet3D);
+        ASSERT_NE(page, nullptr);
+        page->PageControl1->setCurrentWidget(page->TabViews);
+        const auto &views = page->Gallery->Charts();
+        ASSERT_EQ(views.size(), 6u);
+        TChart &chart = *window->Chart1;
+        struct Text
+        {
+            const char *name;
+            TPlotFont *font;
+            int flat = 0;
+        };
+        Text texts[] = {{"left title", chart.LeftAxis()->Title()->Font()},
+                        {"bottom title", chart.BottomAxis()->Title()->Font()},
+                        {"left labels", chart.LeftAxis()->LabelsFont()},
+                        {"bottom labels", chart.BottomAxis()->LabelsFont()}};
+        const auto expectAllShown = [&](const std::string &view) {
+            for (Text &text : texts) {
+                SCOPED_TRACE(view + ", " + text.name);
+                const int shown = pixelsShowing(chart, *text.font);
+                if (text.flat == 0) {
+                    EXPECT_GT(shown, 100);
+                    text.flat = shown;
+                }
+                EXPECT_GE(shown, text.flat * 95 / 100);
+            }
+        };
+        ASSERT_EQ(views.front()->Title()->Text(), QStringList{QStringLiteral("2D")});
+        for (const auto &view : views) {
+            QTest::mouseClick(view.get(), Qt::LeftButton);
+            expectAllShown(view->Title()->Text().join(u' ').toStdString());
+        }
+        // Turned round from the last view, where the chart stays whole on the picture: it stands
+        // edge-on at 90 and 270 degrees, and from 150 to 240 the left title runs off the picture.
+        EXPECT_TRUE(chart.View3D());
+        page->PageControl1->setCurrentIndex(0);
+        ASSERT_TRUE(page->SBRotation->isEnabled());
+        for (const int rotation : {0, 30, 60, 120, 300, 330}) {
+            page->SBRotation->setValue(rotation);
+            ASSERT_EQ(chart.View3DOptions()->Rotation(), rotation);
+            expectAllShown("rotation " + std::to_string(rotation));
+        }
     });
 }
 

@@ -6,6 +6,7 @@
 #include "FakePrinterService.h"
 #include "MainWindowFixture.h"
 #include "PdfReader.h"
+#include "RecordingCanvas.h"
 #include "ScopedLocale.h"
 #include "TestRecords.h"
 #include "WhileShown.h"
@@ -40,6 +41,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QPushButton>
+#include <QRect>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -545,6 +547,53 @@ TEST_F(DiagramWindow, TheLogarithmicPressureAxisIsLabelledInDecades)
     EXPECT_TRUE(labels.contains(QStringLiteral("0,2"))) << labels.join(u' ').toStdString();
     left->SetOnDrawLabel(nullptr);
     window->BitBtn3->click();
+}
+
+// The boiling-point diagram's pressure axis read "0,250,30,350,40,45…": its increment was sized by
+// the end and middle labels ("0,2", "2", "1,1"), narrower than "0,25" and "1,05" between them.
+TEST_F(DiagramWindow, NoTwoPressureLabelsOfABoilingPointDiagramTouch)
+{
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    // Water, and substances whose pressure labels ran together ("1,85" on "1,8", "0" on "0").
+    QStringList records;
+    for (const char16_t *cas : {u"7732-18-5", u"42023-59-6", u"584-84-9", u"7789-20-0", u"577-59-3"})
+        records.append(shippedRecords(cas).value(0));
+    startWith(records);
+    ASSERT_EQ(form->ListBox1->count(), 5);
+    // Digits of three widths, as fonts give them.
+    for (const FakeMetrics metrics : {FakeMetrics{5, 12}, FakeMetrics{6, 12}, FakeMetrics{7, 12}}) {
+        for (int row = 0; row < form->ListBox1->count(); ++row) {
+            const QPoint item = form->ListBox1->visualItemRect(form->ListBox1->item(row)).center();
+            QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {}, item);
+            for (const char *unit : {"bar", "mbar"}) {
+                SCOPED_TRACE(testing::Message() << form->Label5->text().toStdString() << " in " << unit << ", "
+                                                << metrics.charWidth << " pixels a character");
+                whileOpen([&] { form->Diagramm2->trigger(); }, [&] {
+                    EXPECT_EQ(window->size(), QSize(692, 472));
+                    selectUnit(window->ComboBox1, unit);
+                    TChart &chart = *window->Chart1;
+                    chart.SetCanvas(std::make_unique<RecordingCanvas>(metrics));
+                    chart.Draw(nullptr, chart.GetRectangle());
+                    const auto *canvas = dynamic_cast<const RecordingCanvas *>(chart.Canvas());
+                    ASSERT_NE(canvas, nullptr);
+                    // The bottom axis' labels are the centred, unrotated texts; its title lies below them.
+                    std::vector<std::pair<QString, QRect>> labels;
+                    for (const RecordedCall &call : canvas->calls(QStringLiteral("TextOut"))) {
+                        if ((call.args[2] & TA_CENTER) != TA_CENTER || call.textAngleTenths != 0)
+                            continue;
+                        const int width = metrics.charWidth * int(call.text.size());
+                        labels.emplace_back(call.text,
+                                            QRect(call.args[0] - width / 2, call.args[1], width, metrics.height));
+                    }
+                    ASSERT_GE(labels.size(), 4u);
+                    for (std::size_t i = 0; i < labels.size(); ++i)
+                        for (std::size_t j = i + 1; j < labels.size(); ++j)
+                            EXPECT_FALSE(labels[i].second.intersects(labels[j].second))
+                                << labels[i].first.toStdString() << " and " << labels[j].first.toStdString();
+                });
+            }
+        }
+    }
 }
 
 TEST_F(DiagramWindow, ACurveSpansItsSubstancesRangeWithTheSettingsPointCount)

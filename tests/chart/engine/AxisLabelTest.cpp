@@ -216,7 +216,7 @@ TEST_F(AxisLabelPass, FormatLabelValueAndMultiLineLabels)
 {
     const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
     const struct { double value; const char *text; } cases[] = {
-        {1234.5, "1,234.5"}, {1234.56789, "1,234.568"}, {0.0004, "0"}, {-1500, "-1,500"}};
+        {1234.5, "1,234.5"}, {1234.56789, "1,234.568"}, {0.0004, "0.0004"}, {-1500, "-1,500"}};
     for (const auto &c : cases)
         EXPECT_EQ(axis.FormatLabelValue(c.value), QString::fromUtf8(c.text)) << c.value;
     // Texts made once are not kept past a change of the format or of the locale's separators.

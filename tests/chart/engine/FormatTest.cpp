@@ -58,6 +58,42 @@ TEST(FormatFloat, TableOfFormatsInEnglish)
     }
 }
 
+// An axis label never reads "0" for a value that is not zero: the format's layout with the
+// decimals the value needs, beyond fifteen of them the exponent form.
+TEST(FormatFloatNeverZero, KeepsTheDigitsTheFormatWouldRoundAway)
+{
+    const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const FloatCase cases[] = {
+        {"#,##0.###", 1e-8, "0.00000001"},
+        {"#,##0.###", 0.0004, "0.0004"},
+        {"#,##0.###", -2.5e-5, "-0.000025"},
+        {"#,##0.###", 6 * 2e-6, "0.000012"},
+        {"#,##0.###", 1e-15, "0.000000000000001"},
+        {"#,##0.###", 1e-16, "1E-16"},
+        {"#,##0.###", -1.5e-300, "-1.5E-300"},
+        {"#,##0.###", 1.23456789012345e-5, "1.23456789012345E-5"},
+        {"#,##0", 0.3, "0.3"},
+        {"0.0 'bar'", 0.004, "0.004 bar"},
+        {"0.0;(0.0);zero", 0.04, "0.04"},
+        {"0.0;(0.0);zero", -0.04, "(0.04)"},
+        {"0.0;;zero", -0.04, "-0.04"},
+        // What the format shows anyway stays as FormatFloat writes it.
+        {"#,##0.###", 0.0, "0"},
+        {"0.0;(0.0);zero", 0.0, "zero"},
+        {"#,##0.###", 0.0005, "0.001"},
+        {"#,##0.###", 1234.5, "1,234.5"},
+        {"0.00E+0", 1e-20, "1.00E-20"},
+        {"'x'", 0.2, "x"},
+    };
+    for (const FloatCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.format << " " << c.value);
+        EXPECT_EQ(FormatFloatNeverZero(QString::fromUtf8(c.format), c.value), QString::fromUtf8(c.text));
+    }
+    const ScopedLocale german(QLocale(QLocale::German));
+    EXPECT_EQ(FormatFloatNeverZero(QStringLiteral("#,##0.###"), 1e-4), QStringLiteral("0,0001"));
+    EXPECT_EQ(FormatFloatNeverZero(QStringLiteral("#,##0.###"), 1e-20), QStringLiteral("1E-20"));
+}
+
 TEST(FormatFloat, GermanLocaleSwapsTheSeparators)
 {
     const ScopedLocale german(QLocale(QLocale::German));

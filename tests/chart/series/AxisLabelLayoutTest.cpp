@@ -2,12 +2,14 @@
 // metrics: the room they take, the labels a logarithmic axis leaves out, and what lies behind them.
 #include "ChartTestSupport.h"
 
+#include "ScopedLocale.h"
 #include "TLineSeries.h"
 
 #include <QRect>
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <vector>
 
 using AxisLabelLayoutTest = ChartTest;
@@ -149,4 +151,85 @@ TEST_F(AxisLabelLayoutTest, EveryAxisTextIsDrawnTransparent)
     ASSERT_GT(texts.size(), 4u);
     for (const RecordedCall &text : texts)
         EXPECT_EQ(text.backMode, cbmTransparent) << text.text.toStdString();
+}
+
+// The library's "#,##0.###" wrote every decade below 1e-3 as "0", and so the lowest decades of a
+// chart of values near 1e300 whose axis starts at a power far below them.
+TEST_F(AxisLabelLayoutTest, NoLogarithmicDecadeIsLabelledZero)
+{
+    const ScopedLocale german(QLocale(QLocale::German));
+    const QLocale locale;
+    const struct
+    {
+        int lowDecade, highDecade;
+    } ranges[] = {{-9, 2}, {290, 300}};
+    for (const auto &range : ranges) {
+        for (const bool horizontal : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "1e" << range.lowDecade << " .. 1e" << range.highDecade
+                                            << ", horizontal " << horizontal);
+            TestChart chart;
+            RecordingCanvas &canvas = recordPlainChart(chart, QSize(1600, 1000));
+            std::vector<std::pair<double, double>> points;
+            for (int decade = range.lowDecade; decade <= range.highDecade; ++decade) {
+                const double value = std::pow(10.0, decade);
+                points.emplace_back(horizontal ? value : decade, horizontal ? decade : value);
+            }
+            addCurve(chart, points);
+            (horizontal ? chart.BottomAxis() : chart.LeftAxis())->SetLogarithmic(true);
+            chart.drawPass();
+
+            const std::vector<RecordedCall> labels = textsAligned(canvas, horizontal ? TA_CENTER : TA_RIGHT);
+            ASSERT_GE(labels.size(), 6u);
+            std::set<QString> texts;
+            for (const RecordedCall &label : labels) {
+                SCOPED_TRACE(label.text.toStdString());
+                texts.insert(label.text);
+                bool number = false;
+                const double value = locale.toDouble(label.text, &number);
+                ASSERT_TRUE(number);
+                // The text reads back as the power of ten it labels.
+                const double decade = std::log10(value);
+                EXPECT_NEAR(decade, std::nearbyint(decade), 1e-12);
+                EXPECT_GE(decade, range.lowDecade - 1e-12);
+                EXPECT_LE(decade, range.highDecade + 1e-12);
+            }
+            EXPECT_EQ(texts.size(), labels.size()) << "every label is a decade of its own";
+        }
+    }
+}
+
+// Steps down across zero leave a remainder of rounding (1 - 5 x 0.2 is 1.1E-16): the label there
+// reads "0", while the small values of a narrow range keep their digits.
+TEST_F(AxisLabelLayoutTest, ALinearAxisLabelsZeroOnceAndSmallValuesByTheirDigits)
+{
+    const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const struct
+    {
+        double minimum, maximum, increment;
+        std::size_t count;
+    } cases[] = {{-1.0, 1.0, 0.2, 11}, {0.0, 2e-5, 2e-6, 11}, {-4e-4, 4e-4, 2e-4, 5}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.minimum << " .. " << c.maximum);
+        TestChart chart;
+        RecordingCanvas &canvas = recordPlainChart(chart, QSize(600, 800));
+        addCurve(chart, {{0, c.minimum}, {1, c.maximum}});
+        TChartAxis &left = *chart.LeftAxis();
+        left.SetMinMax(c.minimum, c.maximum);
+        left.SetIncrement(c.increment);
+        chart.drawPass();
+
+        const std::vector<RecordedCall> labels = textsAligned(canvas, TA_RIGHT);
+        ASSERT_EQ(labels.size(), c.count);
+        std::set<QString> texts;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            // Drawn from the top down: each label the increment below the one before.
+            const double expected = c.maximum - double(i) * c.increment;
+            const double value = QLocale().toDouble(labels[i].text);
+            EXPECT_NEAR(value, expected, 1e-9 * c.increment) << labels[i].text.toStdString();
+            if (std::fabs(expected) < 1e-3 * c.increment)
+                EXPECT_EQ(labels[i].text, QStringLiteral("0"));
+            texts.insert(labels[i].text);
+        }
+        EXPECT_EQ(texts.size(), labels.size());
+    }
 }
