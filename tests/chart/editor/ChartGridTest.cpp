@@ -426,6 +426,32 @@ TEST_F(ChartGridTest, TheDataTabsPopupAndToggles)
     EXPECT_TRUE(data.ShowColors());
 }
 
+// Below the grid of the Data tab its navigator shows, tall enough for its buttons, and moves the
+// grid's row.
+TEST_F(ChartGridTest, TheDataTabsNavigatorShowsBelowTheGridAndMovesItsRow)
+{
+    makeSeries({3});
+    ChartDataPage page;
+    page.resize(420, 300);
+    page.ShowChart(chart.get());
+    page.show();
+    auto *navigator = page.findChild<TChartGridNavigator *>(QStringLiteral("ChartGridNavigator1"));
+    ASSERT_NE(navigator, nullptr);
+    EXPECT_EQ(navigator->Grid(), page.ChartGrid1);
+    EXPECT_TRUE(navigator->isVisible());
+    EXPECT_GE(navigator->height(), TCustomPlotNavigator::kMinButtonHeight);
+    EXPECT_GE(navigator->geometry().top(), page.ChartGrid1->geometry().bottom());
+    EXPECT_GE(navigator->Button(nbNext)->height(), TCustomPlotNavigator::kMinButtonHeight);
+    TChartGrid &data = *page.ChartGrid1;
+    data.setCurrentIndex(data.Model()->index(0, 2));
+    const int row = data.currentIndex().row();
+    ASSERT_TRUE(navigator->Button(nbNext)->isEnabled());
+    navigator->Button(nbNext)->click();
+    EXPECT_EQ(data.currentIndex().row(), row + 1);
+    navigator->Button(nbFirst)->click();
+    EXPECT_EQ(data.currentIndex().row(), row);
+}
+
 TEST_F(ChartGridTest, TheXYZTableShowsYByXColumnsAndZRows)
 {
     TChartSeries *s = makeTable({{1, 10, 0}, {2, 20, 0}, {1, 11, 1}, {2, 21, 1}});
