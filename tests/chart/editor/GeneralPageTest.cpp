@@ -275,6 +275,10 @@ TEST_F(GeneralPage, PrintPreviewPagesThroughTheChartAndRepaintsItAfterwards)
         EXPECT_EQ(navigator->Chart(), chart.get());
         QCoreApplication::processEvents();
         EXPECT_TRUE(navigator->isVisibleTo(preview));
+        // Not squeezed away by the layout: its buttons have their height.
+        EXPECT_GE(navigator->height(), TCustomPlotNavigator::kMinButtonHeight);
+        EXPECT_GE(navigator->Button(nbNext)->height(), TCustomPlotNavigator::kMinButtonHeight);
+        EXPECT_GT(navigator->Button(nbNext)->width(), 0);
         navigator->Button(nbNext)->click();
         EXPECT_EQ(chart->Page(), 2);
         checked = true;
