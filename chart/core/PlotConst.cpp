@@ -14,6 +14,7 @@ struct Texts
     QString invalidChart;
     QString wrongFormat;
     QString emptyFile;
+    QString outOfRange;
     bool initialised = false;
 };
 
@@ -325,6 +326,7 @@ void SetLibraryMessages()
     t.invalidChart = QStringLiteral("Invalid Chart in *.") + ext + QStringLiteral(" file");
     t.wrongFormat = QStringLiteral("Wrong *.") + ext + QStringLiteral(" file format");
     t.emptyFile = QStringLiteral("Empty *.") + ext + QStringLiteral(" file");
+    t.outOfRange = QStringLiteral("Value of %s out of range (%d to %d)");
     t.initialised = true;
 }
 
@@ -366,6 +368,12 @@ QString EmptyFileText()
 {
     ensureInitialised();
     return texts().emptyFile;
+}
+
+QString ValueOutOfRangeText(const QString &property, double minimum, double maximum)
+{
+    ensureInitialised();
+    return plotFormat(texts().outOfRange, {property, qint64(minimum), qint64(maximum)});
 }
 
 QString ChartFileFilterText()

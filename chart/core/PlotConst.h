@@ -174,6 +174,8 @@ QString PlotFileFilter();
 QString InvalidChartFileText();
 QString WrongFileFormatText();
 QString EmptyFileText();
+// A number of a chart file that drawing cannot take; the property as the file names it.
+QString ValueOutOfRangeText(const QString &property, double minimum, double maximum);
 QString ChartFileFilterText();
 // "Cannot write <path>: <reason>" in the current language, the path in the system's notation.
 QString CannotWriteText(const QString &path, const QString &reason);

@@ -997,6 +997,30 @@ QRegion PlotDC::ellipseRegion(int left, int top, int width, int height) const
     return QRegion(GuardBand::clipPolygon(outline, reach.adjusted(-1, -1, 1, 1)), Qt::OddEvenFill);
 }
 
+QRegion PlotDC::polygonRegion(const QPolygonF &polygon, Qt::FillRule rule) const
+{
+    // Within this margin around the device the polygon is taken as it is, so that ordinary
+    // clips keep their exact edges.
+    constexpr double kMarginPx = 4096.0;
+    QRectF reach(-GuardBand::kReach, -GuardBand::kReach, 2.0 * GuardBand::kReach, 2.0 * GuardBand::kReach);
+    if (m_painter)
+        reach = m_painter->combinedTransform().inverted().mapRect(QRectF(0, 0, m_device->width(), m_device->height()));
+    const QRectF box = reach.adjusted(-kMarginPx, -kMarginPx, kMarginPx, kMarginPx);
+    const QRectF bounds = polygon.boundingRect();
+    if (box.contains(bounds))
+        return QRegion(polygon.toPolygon(), rule);
+    return QRegion(GuardBand::clipPolygon(polygon, box), rule);
+}
+
+QRegion PlotDC::rectRegion(int left, int top, int right, int bottom)
+{
+    left = GuardBand::clamp(left);
+    top = GuardBand::clamp(top);
+    right = GuardBand::clamp(right);
+    bottom = GuardBand::clamp(bottom);
+    return QRegion(left, top, right - left, bottom - top);
+}
+
 void PlotDC::intersectClip(const QRegion &region)
 {
     if (!m_painter)

@@ -126,6 +126,11 @@ public:
     // The ellipse in the box as a region. QRegion's own ellipse comes out empty beyond 2^16 pixels
     // and is slow long before: a big one is a polygon, cut to what the painter reaches.
     QRegion ellipseRegion(int left, int top, int width, int height) const;
+    // A polygon as a region. A region is made scan line by scan line and projected points may lie
+    // a billion pixels away: a polygon reaching far beyond the device is cut to it first.
+    QRegion polygonRegion(const QPolygonF &polygon, Qt::FillRule rule) const;
+    // The rectangle as a region, its sides cut to the guard band (its width must not overflow).
+    static QRegion rectRegion(int left, int top, int right, int bottom);
     // One saved slot per device context: a second clip before unclip replaces it.
     void intersectClip(const QRegion &region);
     void excludeClip(const QRegion &region);

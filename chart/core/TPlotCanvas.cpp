@@ -14,6 +14,8 @@
 #include "TPlotBlend.h"
 #include "TPlotFont.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 
@@ -117,7 +119,11 @@ void TPlotCanvas::Frame3D(TRect &rect, TColor topLeftColor, TColor bottomRightCo
     pen->SetStyle(psSolid);
     --rect.right;
     --rect.bottom;
-    for (int i = 0; i < width; ++i) {
+    // Past the smaller side of the rectangle each further step draws outside it: a file's or a
+    // caller's huge width costs no more than the rectangle's pixels.
+    const std::int64_t side = std::min(std::int64_t(rect.right) - rect.left, std::int64_t(rect.bottom) - rect.top);
+    const int steps = int(std::min<std::int64_t>(std::max<std::int64_t>(side + 1, 1), std::max(width, 0)));
+    for (int i = 0; i < steps; ++i) {
         pen->SetColor(topLeftColor);
         Polyline({{rect.left, rect.bottom}, {rect.left, rect.top}, {rect.right, rect.top}});
         pen->SetColor(bottomRightColor);
@@ -127,6 +133,10 @@ void TPlotCanvas::Frame3D(TRect &rect, TColor topLeftColor, TColor bottomRightCo
         --rect.right;
         --rect.bottom;
     }
+    // The caller lays its contents inside the whole width, drawn or not.
+    const int rest = std::max(width, 0) - steps;
+    rect = {addSaturated(rect.left, rest), addSaturated(rect.top, rest), addSaturated(rect.right, -rest),
+            addSaturated(rect.bottom, -rest)};
     ++rect.right;
     ++rect.bottom;
 }

@@ -229,7 +229,7 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
             stroker.setWidth(withOutline ? std::max(outline->Width(), 1) : 1);
             clipPath = stroker.createStroke(path);
         }
-        dc.intersectClip(QRegion(clipPath.toFillPolygon().toPolygon(), Qt::WindingFill));
+        dc.intersectClip(dc.polygonRegion(clipPath.toFillPolygon(), Qt::WindingFill));
         gradient->Draw(*this, tr);
         UnClipRectangle();
         if (gradient->Outline()) {
@@ -251,7 +251,7 @@ void TPlotCanvas3D::TextOut(int x, int y, const QString &text)
 
 void TPlotCanvas3D::ClipRectangle(const TRect &rect)
 {
-    ReferenceCanvas()->dc().intersectClip(QRegion(rect.left, rect.top, rect.width(), rect.height()));
+    ReferenceCanvas()->dc().intersectClip(PlotDC::rectRegion(rect.left, rect.top, rect.right, rect.bottom));
 }
 
 // The shaped clips need a painter's region; without one (an export canvas) the base bodies clip
@@ -264,7 +264,8 @@ void TPlotCanvas3D::ClipRoundRectangle(const TRect &rect, int cornerSize)
     }
     QPainterPath path;
     path.addRoundedRect(QRectF(rect.left, rect.top, rect.width(), rect.height()), cornerSize / 2.0, cornerSize / 2.0);
-    ReferenceCanvas()->dc().intersectClip(QRegion(path.toFillPolygon().toPolygon()));
+    PlotDC &dc = ReferenceCanvas()->dc();
+    dc.intersectClip(dc.polygonRegion(path.toFillPolygon(), Qt::OddEvenFill));
 }
 
 void TPlotCanvas3D::ClipEllipse(const TRect &rect, bool inverted)
@@ -286,8 +287,10 @@ void TPlotCanvas3D::ClipPolygon(const TPoint *points, int count)
         TCanvas3D::ClipPolygon(points, count);
         return;
     }
-    if (count > 0)
-        ReferenceCanvas()->dc().intersectClip(QRegion(PlotGeometry::ToPolygon(points, count), Qt::OddEvenFill));
+    if (count > 0) {
+        PlotDC &dc = ReferenceCanvas()->dc();
+        dc.intersectClip(dc.polygonRegion(PlotGeometry::ToPolygonF(points, count), Qt::OddEvenFill));
+    }
 }
 
 void TPlotCanvas3D::UnClipRectangle()

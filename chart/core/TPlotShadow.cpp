@@ -9,6 +9,10 @@
 #include "TPen.h"
 #include "TPlotBlend.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 TPlotShadow::TPlotShadow(QObject *owner)
     : QObject(owner)
 {
@@ -83,12 +87,21 @@ void TPlotShadow::Assign(const TPlotShadow &source)
     Q_EMIT changed();
 }
 
+TRect TPlotShadow::moved(const TRect &r) const
+{
+    return {addSaturated(r.left, m_horizSize), addSaturated(r.top, m_vertSize), addSaturated(r.right, m_horizSize),
+            addSaturated(r.bottom, m_vertSize)};
+}
+
 bool TPlotShadow::isVisible() const
 {
     return m_color != clNone && (m_horizSize != 0 || m_vertSize != 0);
 }
 
 namespace {
+
+// The shadow editor's largest size: a fading shadow up to it always fades.
+constexpr std::int64_t kMaxFadingPx = 1000;
 
 // Lightening step per line of a fading strip, taken as a byte.
 int fadeStep(TColor color, int size)
@@ -111,13 +124,19 @@ void TPlotShadow::DrawZ(TCanvas3D &canvas, const TRect &r, int z)
     pen->SetStyle(psClear);
     std::unique_ptr<TPlotBlend> blend;
     if (m_transparency > 0) {
-        const TRect moved{r.left + m_horizSize, r.top + m_vertSize, r.right + m_horizSize, r.bottom + m_vertSize};
-        blend = canvas.BeginBlending(canvas.RectFromRectZ(moved, z), m_transparency);
+        blend = canvas.BeginBlending(canvas.RectFromRectZ(moved(r), z), m_transparency);
     }
     const bool in3D = !canvas.is2DOpen();
     const int h = m_horizSize;
     const int v = m_vertSize;
-    if (m_smooth && Size() > 1) {
+    // One line per pixel fades the shadow: one larger than the canvas (or the editor's largest)
+    // is drawn as the area it covers instead.
+    const TRect &bounds = canvas.Bounds();
+    const std::int64_t fadeLimit = std::max({std::int64_t(bounds.right) - bounds.left,
+                                             std::int64_t(bounds.bottom) - bounds.top, kMaxFadingPx});
+    const bool fades = std::max(std::abs(std::int64_t(h)), std::abs(std::int64_t(v))) <= fadeLimit;
+    const auto at = [](int a, int b) { return addSaturated(a, b); };
+    if (m_smooth && Size() > 1 && fades) {
         pen->SetStyle(psSolid);
         if (v != 0) {
             pen->SetColor(m_color);
@@ -154,17 +173,17 @@ void TPlotShadow::DrawZ(TCanvas3D &canvas, const TRect &r, int z)
             }
         }
     } else if (in3D) {
-        canvas.RectangleWithZ({r.left + h, r.bottom, r.right + h, r.bottom + v}, z);
-        canvas.RectangleWithZ({r.right, r.top + v, r.right + h, r.bottom + v}, z);
+        canvas.RectangleWithZ({at(r.left, h), r.bottom, at(r.right, h), at(r.bottom, v)}, z);
+        canvas.RectangleWithZ({r.right, at(r.top, v), at(r.right, h), at(r.bottom, v)}, z);
     } else {
         if (v > 0)
-            canvas.Rectangle(r.left + h, r.bottom, r.right + h, r.bottom + 1 + v);
+            canvas.Rectangle(at(r.left, h), r.bottom, at(r.right, h), at(at(r.bottom, 1), v));
         else if (v < 0)
-            canvas.Rectangle(r.left + h, r.top + 1, r.right + h, r.top + v);
+            canvas.Rectangle(at(r.left, h), at(r.top, 1), at(r.right, h), at(r.top, v));
         if (h > 0)
-            canvas.Rectangle(r.right, r.top + v, r.right + 1 + h, r.bottom + v + 1);
+            canvas.Rectangle(r.right, at(r.top, v), at(at(r.right, 1), h), at(at(r.bottom, v), 1));
         else if (h < 0)
-            canvas.Rectangle(r.left + 1, r.top + v, r.left + h, r.bottom + v + 1);
+            canvas.Rectangle(at(r.left, 1), at(r.top, v), at(r.left, h), at(at(r.bottom, v), 1));
     }
     if (blend)
         canvas.EndBlending(std::move(blend));
@@ -179,7 +198,7 @@ void TPlotShadow::DrawEllipse(TCanvas3D &canvas, const TRect &r, int z)
     brush->SetColor(m_color);
     brush->SetStyle(bsSolid);
     pen->SetStyle(psClear);
-    const TRect moved{r.left + m_horizSize, r.top + m_vertSize, r.right + m_horizSize, r.bottom + m_vertSize};
+    const TRect moved = this->moved(r);
     std::unique_ptr<TPlotBlend> blend;
     if (m_transparency > 0)
         blend = canvas.BeginBlending(canvas.RectFromRectZ(moved, z), m_transparency);

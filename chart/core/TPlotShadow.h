@@ -52,6 +52,8 @@ Q_SIGNALS:
 
 private:
     bool isVisible() const;
+    // The rectangle moved by the shadow's sizes, saturated at the integer range.
+    TRect moved(const TRect &rect) const;
     TPlotBlend *prepare(TCanvas3D &canvas, const TRect &rect, int z) const;
     static void finish(TCanvas3D &canvas, TPlotBlend *blend);
 

@@ -2,7 +2,9 @@
 #include "TView3DOptions.h"
 
 #include "PlotRound.h"
+#include "PropertyLimits.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -23,6 +25,7 @@ void TView3DOptions::SetElevationFloat(double value)
 
 void TView3DOptions::SetFontZoom(int value)
 {
+    value = std::clamp(value, PropertyLimits::kMinZoomPercent, PropertyLimits::kMaxZoomPercent);
     if (value == m_fontZoom)
         return;
     m_fontZoom = value;
@@ -31,6 +34,7 @@ void TView3DOptions::SetFontZoom(int value)
 
 void TView3DOptions::SetHorizOffset(int value)
 {
+    value = std::clamp(value, -PropertyLimits::kMaxOffsetPx, PropertyLimits::kMaxOffsetPx);
     if (value == m_horizOffset)
         return;
     m_horizOffset = value;
@@ -57,6 +61,7 @@ void TView3DOptions::SetOrthogonal(bool value)
 
 void TView3DOptions::SetPerspective(int value)
 {
+    value = std::clamp(value, 0, PropertyLimits::kMaxPerspectivePercent);
     if (value == m_perspective)
         return;
     m_perspective = value;
@@ -83,6 +88,7 @@ void TView3DOptions::SetTilt(int value)
 
 void TView3DOptions::SetVertOffset(int value)
 {
+    value = std::clamp(value, -PropertyLimits::kMaxOffsetPx, PropertyLimits::kMaxOffsetPx);
     if (value == m_vertOffset)
         return;
     m_vertOffset = value;
@@ -93,6 +99,7 @@ void TView3DOptions::SetVertOffset(int value)
 
 void TView3DOptions::SetZoom(int value)
 {
+    value = std::clamp(value, PropertyLimits::kMinZoomPercent, PropertyLimits::kMaxZoomPercent);
     if (value == m_zoom)
         return;
     if (onZoom)

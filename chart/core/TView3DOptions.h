@@ -1,4 +1,5 @@
-// The 3D viewpoint of a chart panel: angles, zoom, offsets, perspective.
+// The 3D viewpoint of a chart panel: angles, zoom, offsets, perspective. The setters of the scales
+// and offsets clamp to PropertyLimits, so that projected points stay finite.
 #pragma once
 
 #include <QObject>

@@ -5,6 +5,7 @@
 
 #include "PlotConst.h"
 #include "PropertyFiler.h"
+#include "PropertyLimits.h"
 #include "StreamLimits.h"
 
 #include <QMetaEnum>
@@ -334,10 +335,11 @@ void Reader::readProperty(QObject &object)
     const int index = meta->indexOfProperty(path.last().constData());
     if (index < 0)
         wrongFormat();
-    storeValue(*target, meta->property(index), std::move(value), isSet);
+    storeValue(*target, meta->property(index), std::move(value), isSet, name);
 }
 
-void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant value, bool isSet)
+void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant value, bool isSet,
+                        const QByteArray &name)
 {
     QObject *target = &object;
     if (property.isEnumType()) {
@@ -361,10 +363,25 @@ void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant
     const auto kind = [](int type) {
         return type == QMetaType::QString || type == QMetaType::Bool || type == QMetaType::QStringList ? type : 0;
     };
-    if (isSet || kind(value.metaType().id()) != kind(property.metaType().id())
-        || (value.metaType() != property.metaType() && !value.convert(property.metaType())))
+    if (isSet || kind(value.metaType().id()) != kind(property.metaType().id()))
         wrongFormat();
-    if (!property.write(target, value))
+    // Checked before the conversion, which could wrap a large number into the range.
+    if (kind(value.metaType().id()) == 0) {
+        const PropertyLimit *limit = PropertyLimits::find(*target->metaObject(), property.name());
+        if (limit && !PropertyLimits::allows(*limit, value.toDouble()))
+            throw ChartException(
+                PlotConst::ValueOutOfRangeText(QString::fromLatin1(name), limit->minimum, limit->maximum));
+    }
+    if (value.metaType() != property.metaType() && !value.convert(property.metaType()))
+        wrongFormat();
+    bool written = false;
+    try {
+        written = property.write(target, value);
+    } catch (const PlotException &e) {
+        // A setter's own refusal ("... must be ..."), told with the property it came from.
+        throw ChartException(QString::fromLatin1(name) + QStringLiteral(": ") + e.message());
+    }
+    if (!written)
         wrongFormat();
 }
 

@@ -75,8 +75,11 @@ public:
     // The sub-object a dotted name passes through (an optional one is made); wrong format when none.
     static QObject *subObject(QObject &object, const QByteArray &name);
     // Stores a read value into a published property: enumeration keys and sets by name, other
-    // values converted to the property's type; wrong format when it does not fit.
-    static void storeValue(QObject &target, const QMetaProperty &property, QVariant value, bool isSet);
+    // values converted to the property's type; wrong format when it does not fit. A number
+    // outside the property's limit (PropertyLimits) is refused with a message giving name, the
+    // property as the file writes it.
+    static void storeValue(QObject &target, const QMetaProperty &property, QVariant value, bool isSet,
+                           const QByteArray &name);
 
 private:
 

@@ -121,7 +121,7 @@ private:
                 m_references.push_back({target, property, value.toString()});
                 return;
             }
-            ComponentStream::Reader::storeValue(*target, property, std::move(value), isSet);
+            ComponentStream::Reader::storeValue(*target, property, std::move(value), isSet, name);
             return;
         }
         if (isSet)

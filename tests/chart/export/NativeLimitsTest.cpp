@@ -251,7 +251,8 @@ TEST_F(NativeLimits, TheTextFormMayStartWithAByteOrderMarkAndSpellKeywordsInAnyC
     EXPECT_EQ(readError(bom + SaveChartToBytes(*chart, true, false)), kWrongFormat);
 }
 
-// Errors raised by the properties themselves (a setter, a value of the wrong kind) name the file too.
+// Errors raised by the properties themselves (a setter, named before its message; a value of the
+// wrong kind) name the file too.
 TEST_F(NativeLimits, EveryReadErrorNamesTheFile)
 {
     struct Case
@@ -260,8 +261,8 @@ TEST_F(NativeLimits, EveryReadErrorNamesTheFile)
         const char *message;
     };
     const Case cases[] = {
-        {"Legend.FirstValue = -1", "First Legend Value must be"},
-        {"BottomAxis.Increment = -1.0", "Axis increment"},
+        {"Legend.FirstValue = -1", "Legend.FirstValue: First Legend Value must be"},
+        {"BottomAxis.Increment = -1.0", "BottomAxis.Increment: Axis increment"},
         {"ColorPaletteIndex = 'three'", "Invalid value of property ColorPaletteIndex"},
         {"BackColor = 'clNoSuchColour'", "Unknown colour"},
         {"Title.Text = (", "Wrong *.plot file format"},

@@ -1,0 +1,32 @@
+// The ranges of published numbers that drawing can take: a larger zoom or offset overflows the
+// projection, a wider bevel or shadow takes one drawing step per pixel. The chart file reader
+// refuses a value outside them; setters that clamp use the same bounds.
+#pragma once
+
+#include <QByteArray>
+
+struct QMetaObject;
+
+struct PropertyLimit
+{
+    const char *className; // the class that publishes the property; its descendants share it
+    const char *property;
+    double minimum;
+    double maximum;
+};
+
+namespace PropertyLimits {
+
+// The 3D view's scales (percent) and offsets (pixels): projected points stay within ±2^30 for
+// any model point the chart engine sends.
+inline constexpr int kMinZoomPercent = 1;
+inline constexpr int kMaxZoomPercent = 10000;
+inline constexpr int kMaxPerspectivePercent = 1000;
+inline constexpr int kMaxOffsetPx = 100000;
+
+// The limit on the property of an object of this class or one of its bases; none when free.
+const PropertyLimit *find(const QMetaObject &meta, const QByteArray &property);
+// Whether the value lies within the limit (NaN does not).
+bool allows(const PropertyLimit &limit, double value);
+
+} // namespace PropertyLimits
