@@ -62,8 +62,9 @@ TFormPlotTitle::TFormPlotTitle(QWidget *parent, TChartTitle *title, TCustomChart
 {
     setObjectName(QStringLiteral("FormPlotTitle"));
     CBTitles = named(new QComboBox(this), "CBTitles");
+    // Named as the tree names them: "Footer", not "Foot".
     CBTitles->addItems({QStringLiteral("Title"), QStringLiteral("SubTitle"), QStringLiteral("SubFoot"),
-                        QStringLiteral("Foot")});
+                        QStringLiteral("Footer")});
     PageControlTitle = named(new QTabWidget(this), "PageControlTitle");
     TabStyle = named(new QWidget(PageControlTitle), "TabStyle");
     TabPosition = named(new QWidget(PageControlTitle), "TabPosition");

@@ -369,8 +369,10 @@ TEST_F(DiagramEditor, TheFooterNodeEditsTheDiagramsFootLines)
         EXPECT_EQ(page->TheTitle(), window->Chart1->Foot());
         EXPECT_TRUE(page->MText->toPlainText().startsWith(form->globalText(GlobalText::DiagramFoot1)));
         EXPECT_EQ(page->MText->toPlainText(), window->Chart1->Foot()->Text().join(QLatin1Char('\n')));
-        // The combo's fixed items are German; the memo, the user's text, kept the foot lines above.
-        EXPECT_EQ(page->CBTitles->itemText(3), QStringLiteral("Fuß"));
+        // The combo's fixed items are German and name the title as the tree does; the memo, the
+        // user's text, kept the foot lines above.
+        EXPECT_EQ(page->CBTitles->itemText(3), titles->child(2)->text(0));
+        EXPECT_EQ(page->CBTitles->itemText(2), titles->child(3)->text(0));
         page->MText->setPlainText(QStringLiteral("Dampfdruck von Wasser\nnach Wagner"));
         EXPECT_EQ(window->Chart1->Foot()->Text(),
                   (QStringList{QStringLiteral("Dampfdruck von Wasser"), QStringLiteral("nach Wagner")}));
