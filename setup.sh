@@ -105,6 +105,11 @@ fuzz)
             -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" \
             "build-fuzz/corpus/${target}"
     done
+    # One extreme number in the demo chart, read and drawn: a hang or runaway allocation is a finding.
+    echo "== native_values_fuzzer"
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 build-fuzz/bin/native_values_fuzzer -max_total_time=60 \
+        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/native_values-" \
+        build-fuzz/corpus/native_values
     echo "== pdf_picture_fuzzer"
     QT_QPA_PLATFORM=offscreen build-fuzz/bin/pdf_picture_fuzz_seeds build-fuzz/corpus
     build-fuzz/bin/pdf_picture_fuzzer -max_total_time=60 -timeout=1 -rss_limit_mb=2048 \

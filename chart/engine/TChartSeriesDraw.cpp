@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 void TChartSeries::CalcFirstLastVisibleIndex()
 {
@@ -158,8 +159,10 @@ void TChartSeries::CalcDepthPositions()
 {
     const TCustomAxisPanel *chart = ParentChart();
     const int seriesDepth = chart ? chart->SeriesWidth3D : 0;
-    m_startZ = seriesDepth * m_computedZOrder;
-    m_endZ = m_startZ + (m_depth == -1 ? seriesDepth : m_depth);
+    // A file's depth may be any integer: the sums saturate instead of wrapping.
+    m_startZ = int(std::clamp<long long>(static_cast<long long>(seriesDepth) * m_computedZOrder,
+                                         std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    m_endZ = addSaturated(m_startZ, m_depth == -1 ? seriesDepth : m_depth);
     m_middleZ = int((static_cast<long long>(m_startZ) + m_endZ) / 2);
     m_marks->SetZPosition(m_middleZ);
 }

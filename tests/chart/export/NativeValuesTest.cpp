@@ -113,6 +113,7 @@ class NativeValues : public ExportTest, public testing::WithParamInterface<int>
 };
 
 using NativeValueLimits = ExportTest;
+using NativeValueFindings = ExportTest;
 
 TEST_P(NativeValues, EachNumberAtItsExtremesIsRefusedByNameOrDrawn)
 {
@@ -205,6 +206,23 @@ TEST_F(NativeValueLimits, AFileAtTheLimitReadsAndOnePastItIsRefused)
     }
     // The view's scales and offsets, the 3D depth, the panel's frame, the shapes' bevels and shadows.
     EXPECT_GE(limited, 20);
+}
+
+// The files the values fuzz target found, kept for replay: refused or drawn, never worse.
+TEST_F(NativeValueFindings, KeptFilesAreRefusedOrDrawn)
+{
+    const QDir dir(QStringLiteral(TENSIMO_TEST_DATA_DIR "/native-regress/values"));
+    QStringList files;
+    for (const QString &name : dir.entryList({QStringLiteral("*.plot")}, QDir::Files))
+        files << dir.filePath(name);
+    ASSERT_FALSE(files.isEmpty());
+    const std::vector<Outcome> outcomes = readInChild(files);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i].toStdString());
+        const Outcome &outcome = outcomes[std::size_t(i)];
+        EXPECT_TRUE(outcome.kind == "drawn" || outcome.kind == "refused") << outcome.kind.constData() << ' '
+                                                                          << outcome.message.toStdString();
+    }
 }
 
 } // namespace

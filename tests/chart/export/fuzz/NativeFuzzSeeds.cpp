@@ -1,6 +1,6 @@
 // Writes the seed corpora of the native chart file fuzz targets: our own saves of a few charts (one
 // with a back image), binary (without the 8 header bytes) and text, with and without their points,
-// and the damaged files kept for replay.
+// the damaged files kept for replay, and picks of a line and a value for the values target.
 #include "NativeChartFile.h"
 #include "NativeFuzzSupport.h"
 #include "TChart.h"
@@ -89,6 +89,16 @@ int main(int argc, char **argv)
                 || !writeSeed(text, number, SaveChartToBytes(*chart, data, true)))
                 return 1;
         }
+    }
+    // The values target: a line number (two bytes) and a pick from its table, spread over the file.
+    const QString values = root + QStringLiteral("/native_values");
+    if (!QDir().mkpath(values))
+        return 1;
+    for (int k = 0; k < 96; ++k) {
+        const int line = k * 41;
+        const char pick[] = {char(line & 0xFF), char(line >> 8), char(k % 32)};
+        if (!writeSeed(values, ++number, QByteArray(pick, sizeof pick)))
+            return 1;
     }
     return writeRegressSeeds(binary, text, number) ? 0 : 1;
 }

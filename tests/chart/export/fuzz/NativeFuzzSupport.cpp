@@ -9,10 +9,12 @@
 #include "TCustomChart.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <memory>
 
 void startChartLibraries(int *argc, char ***argv)
@@ -24,24 +26,57 @@ void startChartLibraries(int *argc, char ***argv)
     registerExportFormats();
 }
 
-void readNativeChecked(const QByteArray &bytes)
+namespace {
+
+// The chart of the bytes, or none after a PlotException that left nothing under the parent.
+std::unique_ptr<TCustomChart> readOrRefuse(const QByteArray &bytes, QWidget &parent)
 {
-    QWidget parent;
-    std::unique_ptr<TCustomChart> chart;
     try {
-        chart = ReadChartFromBytes(bytes, &parent);
+        return ReadChartFromBytes(bytes, &parent);
     } catch (const PlotException &) {
         if (!parent.children().isEmpty()) {
             std::fputs("a failed read left objects under the parent\n", stderr);
             std::abort();
         }
-        return;
+        return nullptr;
     }
+}
+
+void expectSaveReadsAgain(TCustomChart &chart)
+{
     try {
-        ReadChartFromBytes(SaveChartToBytes(*chart, true, false));
-        ReadChartFromBytes(SaveChartToBytes(*chart, true, true));
+        ReadChartFromBytes(SaveChartToBytes(chart, true, false));
+        ReadChartFromBytes(SaveChartToBytes(chart, true, true));
     } catch (const PlotException &e) {
         std::fprintf(stderr, "an accepted chart's own save does not read: %s\n", e.what());
+        std::abort();
+    }
+}
+
+} // namespace
+
+void readNativeChecked(const QByteArray &bytes)
+{
+    QWidget parent;
+    if (const std::unique_ptr<TCustomChart> chart = readOrRefuse(bytes, parent))
+        expectSaveReadsAgain(*chart);
+}
+
+void readAndDrawChecked(const QByteArray &bytes)
+{
+    QWidget parent;
+    const std::unique_ptr<TCustomChart> chart = readOrRefuse(bytes, parent);
+    if (!chart)
+        return;
+    expectSaveReadsAgain(*chart);
+    try {
+        chart->setGeometry(0, 0, 400, 300);
+        if (chart->CreateBitmap(clWhite, chart->GetRectangle()).isNull()) {
+            std::fputs("an accepted chart draws no picture\n", stderr);
+            std::abort();
+        }
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "drawing an accepted chart raised: %s\n", e.what());
         std::abort();
     }
 }

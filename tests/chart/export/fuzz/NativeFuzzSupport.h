@@ -11,3 +11,5 @@ void startChartLibraries(int *argc, char ***argv);
 // after one nothing is left under the parent; an accepted file gives a chart whose own save reads
 // again. A broken oracle aborts, which libFuzzer reports as a finding.
 void readNativeChecked(const QByteArray &bytes);
+// The same, and an accepted chart is drawn on a 400 x 300 picture; an exception there aborts.
+void readAndDrawChecked(const QByteArray &bytes);
