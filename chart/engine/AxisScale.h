@@ -4,7 +4,9 @@
 #include "PlotEngine.h"
 #include "PlotRound.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 struct AxisScale
 {
@@ -47,7 +49,7 @@ struct AxisScale
     {
         startPixel = start;
         endPixel = end;
-        pixelSize = end - start;
+        pixelSize = addSaturated(end, -std::max(start, -std::numeric_limits<int>::max())); // a file's offsets may reach ±2^31
         centerPixel = int((static_cast<long long>(start) + end) / 2);
     }
 
