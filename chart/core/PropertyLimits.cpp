@@ -23,6 +23,7 @@ constexpr PropertyLimit kLimits[] = {
     {"TPlotCustomShape", "BevelWidth", 1, 100},
     {"TPlotShadow", "HorizSize", -1000, 1000},
     {"TPlotShadow", "VertSize", -1000, 1000},
+    {"TCustomChartLegend", "VertSpacing", -10, 100},
 };
 
 bool inherits(const QMetaObject *meta, const char *className)

@@ -25,6 +25,8 @@ constexpr QChar kColumnSeparator(6);
 // Check boxes are 13 pixels; the items start 15 pixels after the box's column.
 constexpr int kCheckBoxSize = 13;
 constexpr int kCheckBoxIndent = 4;
+// Far beyond any canvas; keeps the item steps' sums within int.
+constexpr qint64 kMaxItemHeightPx = 1 << 20;
 
 } // namespace
 
@@ -252,11 +254,12 @@ int TCustomChartLegend::CalcItemHeight()
     int height = canvas.TextHeight(QStringLiteral("W"));
     if (m_checkBoxes)
         height = std::max(17, height);
-    height += m_vertSpacing;
+    // Summed wide: a spacing or line width set by code must not overflow the item height.
+    qint64 total = qint64(height) + m_vertSpacing;
     if (IsVertical() && m_dividingLines->Visible())
-        height += m_dividingLines->Width();
-    m_itemHeight = height;
-    return height;
+        total += m_dividingLines->Width();
+    m_itemHeight = int(std::clamp<qint64>(total, -kMaxItemHeightPx, kMaxItemHeightPx));
+    return m_itemHeight;
 }
 
 void TCustomChartLegend::DrawLegend()
