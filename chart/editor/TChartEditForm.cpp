@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -375,7 +376,23 @@ void TChartEditForm::placeOnScreen()
     QRect frame = PlotPenDlg::CentredFrame(*this, area, area);
     if (m_storedPosition)
         frame.moveTopLeft(*m_storedPosition);
-    PlotPenDlg::SetFrameGeometry(*this, PlotPenDlg::FitIntoArea(frame, area));
+    frame = PlotPenDlg::FitIntoArea(frame, area);
+    PlotPenDlg::SetFrameGeometry(*this, frame);
+    m_placedFrame = frame;
+    m_placedClient = geometry().topLeft();
+}
+
+bool TChartEditForm::event(QEvent *event)
+{
+    // A window manager may frame the window only after it showed (X11: by its first paint): the
+    // first event that finds the frame puts it where it was meant to be, around the client the
+    // user has not moved since.
+    if (m_placedFrame && frameGeometry() != geometry()) {
+        const QRect wanted = *std::exchange(m_placedFrame, std::nullopt);
+        if (geometry().topLeft() == m_placedClient && frameGeometry().topLeft() != wanted.topLeft())
+            PlotPenDlg::SetFrameGeometry(*this, wanted);
+    }
+    return QDialog::event(event);
 }
 
 void TChartEditForm::applyTabVisibility()

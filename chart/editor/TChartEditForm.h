@@ -116,6 +116,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
     void done(int result) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -163,6 +164,10 @@ private:
     int m_treeWidth = 126;
     int m_savedFormWidth = 0;
     std::optional<QPoint> m_storedPosition;
+    // Where the frame was put at the showing and where the client then lay: a window manager
+    // that frames the window only later leaves the client there and the frame above it.
+    std::optional<QRect> m_placedFrame;
+    QPoint m_placedClient;
     int m_highlightedMain = -1;
     int m_highlightedSub = -1;
     bool m_fillingGroups = false;

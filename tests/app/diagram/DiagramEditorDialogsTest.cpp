@@ -354,9 +354,16 @@ TEST_F(DiagramEditorDialogs, PenShadowIncrementAndFormatDialogsOpenCentredOnTheE
 
 TEST_F(DiagramEditorDialogs, TheEditorReopensWithItsFrameWhereItWasClosed)
 {
+    // A stored place is the frame's, title bar and border included.
+    SettingsStore store(QStringLiteral("SOFTWARE\\Korvex\\Plot\\Editor"));
+    store.writeString(QStringLiteral("Left"), QStringLiteral("200"));
+    store.writeString(QStringLiteral("Top"), QStringLiteral("150"));
+    ASSERT_TRUE(store.flush());
     QRect closedFrame;
     QRect closedClient;
     inEditor([&](TChartEditForm &editor) {
+        EXPECT_EQ(editor.frameGeometry().topLeft(), QPoint(200, 150));
+        EXPECT_NE(editor.geometry().topLeft(), QPoint(200, 150));
         editor.move(60, 70);
         editor.resize(editor.width() + 40, 400);
         closedFrame = editor.frameGeometry();
