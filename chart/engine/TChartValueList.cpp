@@ -242,12 +242,43 @@ std::vector<int> TChartValueList::InsertionOrder() const
     if (i >= n)
         return {};
     // Keys beside their positions: the sort reads memory in order, not through the indexes.
-    std::vector<std::pair<double, int>> keyed(n);
+    using Keyed = std::pair<double, int>;
+    std::vector<Keyed> keyed(n);
     for (std::size_t k = 0; k < n; ++k)
         keyed[k] = {m_values[k], int(k)};
+    const auto keyBefore = [&before](const Keyed &a, const Keyed &b) { return before(a.first, b.first); };
+    const auto at = [&keyed](std::size_t k) { return keyed.begin() + std::ptrdiff_t(k); };
+    // Points come in runs (X restarting, a file written the other way round): a run in order
+    // stays, a strictly reversed one is turned round (no equal values in it to swap), short runs
+    // grow by insertion; then neighbouring runs merge, the earlier first among equal values.
     const auto sortRun = [&](std::size_t from, std::size_t to) {
-        std::stable_sort(keyed.begin() + std::ptrdiff_t(from), keyed.begin() + std::ptrdiff_t(to),
-                         [&before](const auto &a, const auto &b) { return before(a.first, b.first); });
+        constexpr std::size_t kMinRun = 32;
+        std::vector<std::size_t> bounds{from};
+        for (std::size_t k = from; k < to;) {
+            std::size_t end = k + 1;
+            if (end < to && keyBefore(keyed[end], keyed[end - 1])) {
+                while (end < to && keyBefore(keyed[end], keyed[end - 1]))
+                    ++end;
+                std::reverse(at(k), at(end));
+            } else {
+                while (end < to && !keyBefore(keyed[end], keyed[end - 1]))
+                    ++end;
+            }
+            for (; end < to && end - k < kMinRun; ++end)
+                std::rotate(std::upper_bound(at(k), at(end), keyed[end], keyBefore), at(end), at(end + 1));
+            bounds.push_back(end);
+            k = end;
+        }
+        while (bounds.size() > 2) {
+            std::vector<std::size_t> merged{bounds.front()};
+            for (std::size_t r = 0; r + 2 < bounds.size(); r += 2) {
+                std::inplace_merge(at(bounds[r]), at(bounds[r + 1]), at(bounds[r + 2]), keyBefore);
+                merged.push_back(bounds[r + 2]);
+            }
+            if (bounds.size() % 2 == 0)
+                merged.push_back(bounds.back());
+            bounds.swap(merged);
+        }
     };
     std::size_t runStart = 0;
     for (std::size_t k = 0; k < n; ++k) {

@@ -327,6 +327,10 @@ TEST(SeriesData, ReadPointsStandWhereAddingThemOneByOnePutsThem)
     for (int run = 0; run < 30; ++run)
         for (int i = 0; i < 50; ++i)
             runs.push_back(double(run * 10 + 40 - i / 2));
+    std::vector<double> restarts; // ascending runs that start again, as a logger's files do
+    for (int run = 0; run < 7; ++run)
+        for (int i = 0; i < 100; ++i)
+            restarts.push_back(double(i / 3 + run));
     struct Case
     {
         const char *name;
@@ -342,6 +346,7 @@ TEST(SeriesData, ReadPointsStandWhereAddingThemOneByOnePutsThem)
         {"NaN first and last", {nan, 2, 1, 1, nan}, loAscending, false},
         {"infinities", {inf, 1, -inf, inf, 0, -inf}, loAscending, false},
         {"descending runs", runs, loAscending, false},
+        {"ascending runs starting again", restarts, loAscending, false},
         {"random with ties and NaN", mixed, loAscending, false},
         {"descending order", {1, 3, 2, 3, nan, 0, 5, 5, 4}, loDescending, false},
         {"descending order, random", mixed, loDescending, false},
