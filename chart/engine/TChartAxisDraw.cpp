@@ -17,7 +17,9 @@ int TChartAxis::outward(int position, int distance) const
 {
     // Left of a vertical axis, below a horizontal one; the other side mirrors it.
     const bool negative = m_horizontal ? m_otherSide : !m_otherSide;
-    return negative ? position - distance : position + distance;
+    // Summed wide and held to the pixel clamp: a tick length or gap read from a file may be huge.
+    const qint64 moved = negative ? qint64(position) - distance : qint64(position) + distance;
+    return int(std::clamp<qint64>(moved, -PlotEngine::MaxAxisPixel, PlotEngine::MaxAxisPixel));
 }
 
 int TChartAxis::positionOffset() const

@@ -1,6 +1,7 @@
 // Giving a chart file's linked components their names for one save.
 #include "ChartFileNames.h"
 
+#include "ChartStreamText.h"
 #include "ChartStreamWriter.h"
 #include "PlotProcs.h"
 #include "TChartSeries.h"
@@ -46,7 +47,9 @@ ChartFileNames::ChartFileNames(TCustomAxisPanel &chart)
     }
     for (QObject *component : components) {
         const QString name = component->objectName();
-        if (!name.isEmpty() && !claimed.contains(name)) {
+        // A name the file cannot hold (set by code) is replaced for the save, as a missing one.
+        const bool holdable = isStreamIdentifier(name.toLatin1()) && name.toLatin1() == name.toUtf8();
+        if (holdable && !claimed.contains(name)) {
             claimed.insert(name);
             continue;
         }

@@ -3,6 +3,7 @@
 #include "ChartStreamReader.h"
 
 #include "ChartClassRegistry.h"
+#include "ChartStreamText.h"
 #include "ChartStreamWriter.h"
 #include "ComponentStream.h"
 #include "PlotConst.h"
@@ -69,7 +70,9 @@ public:
         (void)made.release();
         m_chart = chart;
         chart->BeginLoading();
-        chart->setObjectName(QString::fromUtf8(m_in.readShortString()));
+        // The chart's own name is no link target: one the text form cannot hold is dropped.
+        const QByteArray chartName = m_in.readShortString();
+        chart->setObjectName(isStreamIdentifier(chartName) ? QString::fromLatin1(chartName) : QString());
         readProperties(*chart);
         readChildren(*chart, 1);
         if (m_in.remaining() != 0)
@@ -187,7 +190,11 @@ private:
     void readChild(QObject &parent, int depth)
     {
         const QString className = QString::fromLatin1(m_in.readShortString());
-        const QString name = QString::fromUtf8(m_in.readShortString());
+        // Names are identifiers, as the writer gives them: anything else is a damaged file.
+        const QByteArray rawName = m_in.readShortString();
+        if (!rawName.isEmpty() && !isStreamIdentifier(rawName))
+            wrongFormat();
+        const QString name = QString::fromLatin1(rawName);
         const ChartClassDescriptor *descriptor = ChartClassRegistry::instance().find(className);
         if (!descriptor || !descriptor->factory)
             wrongFormat();

@@ -28,16 +28,6 @@ using namespace ComponentStream;
 
 constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
-bool isIdentifier(const QByteArray &text)
-{
-    if (text.isEmpty() || !(std::isalpha(quint8(text[0])) || text[0] == '_'))
-        return false;
-    for (const char c : text)
-        if (!(std::isalnum(quint8(c)) || c == '_' || c == '.'))
-            return false;
-    return true;
-}
-
 QByteArray doubleText(double value)
 {
     if (std::isnan(value))
@@ -122,7 +112,7 @@ private:
             wrongFormat();
         const QByteArray className = m_in.readShortString();
         const QByteArray name = m_in.readShortString();
-        if (!isIdentifier(className) || (!name.isEmpty() && !isIdentifier(name)))
+        if (!isStreamIdentifier(className) || (!name.isEmpty() && !isStreamIdentifier(name)))
             wrongFormat();
         line(level, name.isEmpty() ? "object " + className : "object " + name + ": " + className);
         writeProperties(level + 1);
@@ -135,7 +125,7 @@ private:
     {
         while (!m_in.readListEnd()) {
             const QByteArray name = m_in.readShortString();
-            if (!isIdentifier(name))
+            if (!isStreamIdentifier(name))
                 wrongFormat();
             writeValue(level, name + " = ");
         }
@@ -173,7 +163,7 @@ private:
         case vaNil: line(level, prefix + "nil"); return;
         case vaIdent: {
             const QByteArray ident = m_in.readShortString();
-            if (!isIdentifier(ident) || ident == "True" || ident == "False" || ident == "nil")
+            if (!isStreamIdentifier(ident) || ident == "True" || ident == "False" || ident == "nil")
                 wrongFormat();
             line(level, prefix + ident);
             return;
@@ -182,7 +172,7 @@ private:
         case vaSet: {
             QByteArrayList keys;
             for (QByteArray key = m_in.readShortString(); !key.isEmpty(); key = m_in.readShortString()) {
-                if (!isIdentifier(key))
+                if (!isStreamIdentifier(key))
                     wrongFormat();
                 keys << key;
             }
@@ -343,7 +333,7 @@ private:
         while (!atEnd() && (std::isalnum(quint8(peek())) || peek() == '_' || peek() == '.'))
             ++m_pos;
         const QByteArray w = m_text.mid(start, m_pos - start);
-        if (!isIdentifier(w))
+        if (!isStreamIdentifier(w))
             wrongFormat();
         return w;
     }
@@ -615,4 +605,14 @@ QByteArray chartStreamToText(const QByteArray &stream)
 QByteArray chartTextToStream(const QByteArray &text)
 {
     return TextParser(text).convert();
+}
+
+bool isStreamIdentifier(const QByteArray &text)
+{
+    if (text.isEmpty() || !(std::isalpha(quint8(text[0])) || text[0] == '_'))
+        return false;
+    for (const char c : text)
+        if (!(std::isalnum(quint8(c)) || c == '_' || c == '.'))
+            return false;
+    return true;
 }

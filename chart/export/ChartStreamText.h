@@ -9,3 +9,5 @@
 QByteArray chartStreamToText(const QByteArray &stream);
 // The binary stream ("TPF0" and the object) of a text form; the same checks.
 QByteArray chartTextToStream(const QByteArray &text);
+// Whether a name or class can stand in the text form: a letter or '_', then letters, digits, '_', '.'.
+bool isStreamIdentifier(const QByteArray &text);

@@ -624,3 +624,18 @@ TEST_F(NativeFile, APictureNoGraphicCanReadMakesTheFileWrongAndNoChart)
         EXPECT_EQ(message, QStringLiteral("Wrong *.plot file format"));
     }
 }
+
+// A name code gave that the file cannot hold is replaced for the save: both forms read back, and
+// the live series keeps its name.
+TEST_F(NativeFile, ANameTheFileCannotHoldIsReplacedForTheSave)
+{
+    chart->GetSeries(0)->setObjectName(QStringLiteral("Reihe ü 1"));
+    for (const bool textForm : {false, true}) {
+        SCOPED_TRACE(textForm ? "text" : "binary");
+        const auto back = ReadChartFromBytes(SaveChartToBytes(*chart, true, textForm));
+        ASSERT_TRUE(back);
+        ASSERT_EQ(back->SeriesCount(), chart->SeriesCount());
+        EXPECT_FALSE(back->GetSeries(0)->objectName().contains(QLatin1Char(' ')));
+        EXPECT_EQ(chart->GetSeries(0)->objectName(), QStringLiteral("Reihe ü 1"));
+    }
+}
