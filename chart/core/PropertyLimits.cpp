@@ -24,6 +24,13 @@ constexpr PropertyLimit kLimits[] = {
     {"TPlotShadow", "HorizSize", -1000, 1000},
     {"TPlotShadow", "VertSize", -1000, 1000},
     {"TCustomChartLegend", "VertSpacing", -10, 100},
+    {"TChartAxis", "TickLength", 0, 1000},
+    {"TChartAxis", "TickInnerLength", 0, 1000},
+    {"TChartAxis", "MinorTickLength", 0, 1000},
+    {"TChartAxis", "MinorTickCount", 0, 1000},
+    {"TChartAxis", "TitleSize", 0, 1000},
+    {"TChartAxis", "LabelsSize", 0, 1000},
+    {"TChartAxis", "LabelsSeparation", 0, 100},
 };
 
 bool inherits(const QMetaObject *meta, const char *className)
