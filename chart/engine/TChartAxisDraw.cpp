@@ -90,7 +90,13 @@ void TChartAxis::CalcSpace(TRect &rect, bool insideRect)
         return;
     }
     // Each band takes its room from the rectangle's side; its position is the edge towards the chart.
-    auto shrink = [&](int amount) {
+    auto shrink = [&](int wanted) {
+        // Held to the pixel clamp, so that huge sizes cannot overflow the rectangle's sides.
+        const auto held = [](qint64 p) {
+            return int(std::clamp<qint64>(p, -PlotEngine::MaxAxisPixel, PlotEngine::MaxAxisPixel));
+        };
+        const int amount = held(wanted);
+        rect = TRect{held(rect.left), held(rect.top), held(rect.right), held(rect.bottom)};
         if (m_depthAxis ? !m_otherSide : (!m_horizontal && !m_otherSide))
             return rect.left += amount;
         if (m_depthAxis || !m_horizontal)
