@@ -3,13 +3,13 @@
 
 #include "EditorWidgets.h"
 #include "NumberFormat.h"
-#include "PlotBrushDlg.h"
 #include "PlotTranslate.h"
 #include "TBrushDialog.h"
 #include "TButtonPen.h"
 #include "TChartShape.h"
 #include "TCustomAxisPanel.h"
 #include "TPlotButton.h"
+#include "TPlotFontEditor.h"
 #include "TPlotGradientEditor.h"
 
 #include <QButtonGroup>
@@ -120,20 +120,19 @@ TChartShapeEditor::TChartShapeEditor(QWidget *parent, QObject *tag)
     position->setColumnStretch(2, 1);
     adoptLayoutWidgets(TabPosition);
 
-    BFont = named(new QPushButton(QStringLiteral("&Font..."), this), "BFont");
-    auto *text = new QGridLayout(TabText);
-    text->addWidget(BFont, 0, 0);
-    text->setRowStretch(1, 1);
-    text->setColumnStretch(1, 1);
-    adoptLayoutWidgets(TabText);
+    FontEditor = InsertFontEditor(*TabText);
+    auto *text = new QVBoxLayout(TabText);
+    text->setContentsMargins(0, 0, 0, 0);
+    text->addWidget(FontEditor);
+    // The memo shows the text in the font as the Text tab left it.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (TheSeries())
+            MemoText->setFont(TheSeries()->Font()->toQFont());
+    });
 
     connect(BShapeBrush, &QPushButton::clicked, this, [this] {
         if (TheSeries())
             EditChartBrush(this, *TheSeries()->Brush());
-    });
-    connect(BFont, &QPushButton::clicked, this, [this] {
-        if (TheSeries() && PlotBrushDlg::EditFont(this, *TheSeries()->Font()))
-            Refill();
     });
 }
 
@@ -162,6 +161,7 @@ void TChartShapeEditor::FillControls()
     const bool flat = !series->ParentChart() || !series->ParentChart()->View3D();
     CBRound->setEnabled(series->Style() == chasRectangle && flat);
     BGradient->LinkGradient(series->Gradient());
+    FontEditor->RefreshControls(series->Font());
     CBXYStyle->setCurrentIndex(int(series->XYStyle()));
     fillPosition();
 }

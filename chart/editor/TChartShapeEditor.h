@@ -1,5 +1,5 @@
 // The shape series' Format tab: style, colours, pen, brush, text and its alignment, rounding and
-// gradient; the two corner points and their units; the text's font.
+// gradient; the two corner points and their units; the text's font in the embedded font editor.
 #pragma once
 
 #include "SeriesFormatForm.h"
@@ -11,6 +11,7 @@ class QTabWidget;
 class TButtonGradient;
 class TButtonPen;
 class TChartShape;
+class TPlotFontEditor;
 
 class TChartShapeEditor : public SeriesFormatForm
 {
@@ -39,7 +40,7 @@ public:
     QLineEdit *EX1;
     QLineEdit *EY1;
     QComboBox *CBXYStyle;
-    QPushButton *BFont;
+    TPlotFontEditor *FontEditor;
 
     TChartShape *TheSeries() const;
 

@@ -5,14 +5,20 @@
 #include "EditorRegistry.h"
 #include "EditorShownPage.h"
 #include "EditorTestSetup.h"
+#include "EnglishLibrary.h"
 #include "PlotColorDialog.h"
+#include "PlotGerman.h"
+#include "PlotProcs.h"
 #include "TChart.h"
+#include "TChartShape.h"
+#include "TChartShapeEditor.h"
 #include "TChartTitle.h"
 #include "TFormPlotSeries.h"
 #include "TLineSeries.h"
 #include "TPlotFont.h"
 #include "TPlotFontEditor.h"
 #include "TPlotGradientEditor.h"
+#include "TPlotShadow.h"
 #include "TSeriesMarks.h"
 
 #include <QCheckBox>
@@ -22,6 +28,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -197,6 +204,121 @@ TEST_F(SeriesEditorShapes, WithoutTheRegisteredFormsTheButtonsAndShapeTabsStayHi
     form.PageSeries->setCurrentWidget(form.TabMarks);
     EXPECT_EQ(form.PageMarks->count(), 2);
     EXPECT_EQ(form.MarksShape, nullptr);
+}
+
+// The shape series' text, edited on its Text tab in the German series editor and seen on the chart.
+class ShapeSeriesText : public EditorChartTest
+{
+protected:
+    static constexpr TColor kRed = 0x0000FF;
+    static constexpr TColor kGreen = 0x00FF00;
+    TFormPlotSeries form;
+    TChartShape *shape = nullptr;
+
+    ~ShapeSeriesText() override
+    {
+        PlotColorDialog::DialogHook() = {};
+        restoreEnglishLibrary();
+    }
+
+    TPlotFontEditor *openTextTab()
+    {
+        chart->resize(400, 300);
+        shape = chart->AddSeriesOfClass<TChartShape>();
+        shape->SetXYStyle(xysPixels);
+        shape->SetStyle(chasRectangle);
+        shape->SetX0(100);
+        shape->SetY0(80);
+        shape->SetX1(300);
+        shape->SetY1(220);
+        shape->SetText({QStringLiteral("WMW")});
+        shape->Font()->SetSize(28);
+        shape->Font()->SetStyle(TFontStyles(fsBold));
+        PlotGerman::SelectGermanLanguage();
+        PlotProcs::PlotTranslateControl(&form);
+        form.SetChart(chart.get());
+        form.show();
+        EXPECT_TRUE(form.SelectSeries(shape));
+        auto *editor = form.TabFormat->findChild<TChartShapeEditor *>();
+        if (!editor)
+            return nullptr;
+        editor->PageControl1->setCurrentWidget(editor->TabText);
+        EXPECT_TRUE(editor->FontEditor->isVisible());
+        return editor->FontEditor;
+    }
+    static void answerColor(TColor color)
+    {
+        PlotColorDialog::DialogHook() = [color](QWidget *, TColor, QList<QColor> &) -> std::optional<TColor> {
+            return color;
+        };
+    }
+    // Pixels of the shape's inside close to the colour.
+    int pixelsNear(TColor color) const
+    {
+        const QImage image = chart->grab().toImage();
+        const QColor want(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
+        int count = 0;
+        for (int y = 82; y < 218; ++y)
+            for (int x = 102; x < 298; ++x) {
+                const QColor seen = image.pixelColor(x, y);
+                if (std::abs(seen.red() - want.red()) < 60 && std::abs(seen.green() - want.green()) < 60 &&
+                    std::abs(seen.blue() - want.blue()) < 60)
+                    ++count;
+            }
+        return count;
+    }
+};
+
+TEST_F(ShapeSeriesText, TheTextTabsFontEditorColoursTheDrawnText)
+{
+    TPlotFontEditor *editor = openTextTab();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->Font(), shape->Font());
+    EXPECT_EQ(editor->BShadow->text().remove(QLatin1Char('&')), QStringLiteral("Schatten..."));
+    EXPECT_GT(pixelsNear(clBlack), 50);
+    EXPECT_EQ(pixelsNear(kRed), 0);
+    answerColor(kRed);
+    sendMouse(*editor->SHText, QEvent::MouseButtonPress, 5, 5);
+    sendMouse(*editor->SHText, QEvent::MouseButtonRelease, 5, 5);
+    EXPECT_EQ(shape->Font()->Color(), kRed);
+    EXPECT_GT(pixelsNear(kRed), 50);
+    EXPECT_EQ(pixelsNear(clBlack), 0);
+    editor->UDInter->setValue(12);
+    EXPECT_EQ(shape->Font()->InterCharSize(), 12);
+}
+
+TEST_F(ShapeSeriesText, TheShadowDialogOfTheTextTabKeepsItsChangeOnlyOnOk)
+{
+    TPlotFontEditor *editor = openTextTab();
+    ASSERT_NE(editor, nullptr);
+    const QImage before = chart->grab().toImage();
+    struct Case
+    {
+        const char *name;
+        std::function<void(QDialog &)> leave;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"Cancel", [](QDialog &d) { child<QPushButton>(d, "BCancel")->click(); }, false},
+        {"OK", [](QDialog &d) { child<QPushButton>(d, "BOK")->click(); }, true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        whenModalShows([&c](QDialog &dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Schatteneditor"));
+            child<QSpinBox>(dialog, "Edit1")->setValue(5);
+            child<QSpinBox>(dialog, "EVertSize")->setValue(5);
+            child<QSpinBox>(dialog, "EShadowTransp")->setValue(0);
+            answerColor(kGreen);
+            child<QPushButton>(dialog, "BShadowColor")->click();
+            c.leave(dialog);
+        });
+        editor->BShadow->click();
+        EXPECT_EQ(shape->Font()->Shadow()->HorizSize() == 5, c.kept);
+        if (c.kept)
+            EXPECT_GT(pixelsNear(kGreen), 50);
+        else
+            EXPECT_EQ(chart->grab().toImage(), before);
+    }
 }
 
 } // namespace
