@@ -5,6 +5,7 @@
 #include "ChartTypeRegistries.h"
 #include "PlotEditorOptions.h"
 #include "PlotProcs.h"
+#include "TChartAxis.h"
 #include "SeriesUtilities.h"
 #include "TChartSeries.h"
 #include "TChartTitle.h"
@@ -250,7 +251,7 @@ TGalleryChart *TChartGalleryPanel::AddChart()
     chart->ApplyView3D(m_view3D);
     chart->setCursor(PlotProcs::PlotCursor(PlotProcs::crPlotHand));
     chart->installEventFilter(this);
-    chart->setGeometry(ChartRect(int(m_charts.size())));
+    placeChart(*chart, int(m_charts.size()));
     chart->show();
     m_charts.push_back(std::move(chart));
     return m_charts.back().get();
@@ -283,10 +284,19 @@ void TChartGalleryPanel::SetSelectedChart(TGalleryChart *chart)
     Q_EMIT OnChangeChart();
 }
 
+void TChartGalleryPanel::placeChart(TGalleryChart &chart, int index) const
+{
+    chart.setGeometry(ChartRect(index));
+    // Only a maximized gallery leaves the samples room for axis labels.
+    const bool labels = window()->isMaximized() && chart.AxisVisible();
+    chart.LeftAxis()->SetLabels(labels);
+    chart.BottomAxis()->SetLabels(labels);
+}
+
 void TChartGalleryPanel::layoutCharts()
 {
     for (int i = 0; i < int(m_charts.size()); ++i)
-        m_charts[size_t(i)]->setGeometry(ChartRect(i));
+        placeChart(*m_charts[size_t(i)], i);
 }
 
 void TChartGalleryPanel::resizeEvent(QResizeEvent *event)
@@ -312,6 +322,9 @@ void TChartGalleryPanel::moveSelection(int columns, int rows)
 
 bool TChartGalleryPanel::event(QEvent *event)
 {
+    // A window manager may change the window's state without resizing the panel first.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::ParentChange) && window() != this)
+        window()->installEventFilter(this);
     // The arrows and Enter are ours, not the dialog's focus moves and default button.
     if (event->type() == QEvent::ShortcutOverride) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
@@ -369,6 +382,11 @@ TGalleryChart *TChartGalleryPanel::sampleOf(QObject *object) const
 
 bool TChartGalleryPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == window() && watched != this) {
+        if (event->type() == QEvent::WindowStateChange)
+            layoutCharts();
+        return QWidget::eventFilter(watched, event);
+    }
     TGalleryChart *sample = sampleOf(watched);
     if (!sample)
         return QWidget::eventFilter(watched, event);

@@ -96,6 +96,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Puts sample number index in its cell, with axis labels while the window is maximized.
+    void placeChart(TGalleryChart &chart, int index) const;
     void layoutCharts();
     // Moves the selection by a number of columns and rows, staying inside the grid.
     void moveSelection(int columns, int rows);

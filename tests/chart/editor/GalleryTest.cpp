@@ -33,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -441,4 +442,34 @@ TEST_F(Gallery, ASamplesFirstDrawingIsAlreadyInThreeDimensions)
     const QImage first = sample.grab().toImage();
     sample.Invalidate();
     EXPECT_EQ(first, sample.grab().toImage());
+}
+
+TEST_F(Gallery, TheSamplesShowAxisLabelsExactlyWhileTheGalleryIsMaximized)
+{
+    TPlotGallery gallery;
+    gallery.show();
+    const TChartGalleryPanel &shown = *gallery.ChartGalleryPanel1;
+    ASSERT_GT(gallery.TabPages->count(), 1);
+    struct Step
+    {
+        const char *name;
+        std::function<void()> act;
+        bool labels;
+    };
+    const Step steps[] = {{"shown", [] {}, false},
+                          {"maximized", [&] { gallery.showMaximized(); }, true},
+                          {"normal again", [&] { gallery.showNormal(); }, false},
+                          {"state alone", [&] { gallery.setWindowState(Qt::WindowMaximized); }, true},
+                          {"another page", [&] { gallery.TabPages->setCurrentIndex(1); }, true},
+                          {"state cleared", [&] { gallery.setWindowState(Qt::WindowNoState); }, false}};
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(shown.Charts().empty());
+        for (const auto &sample : shown.Charts()) {
+            EXPECT_EQ(sample->LeftAxis()->Labels(), step.labels) << titleOf(*sample).toStdString();
+            EXPECT_EQ(sample->BottomAxis()->Labels(), step.labels) << titleOf(*sample).toStdString();
+        }
+    }
 }
