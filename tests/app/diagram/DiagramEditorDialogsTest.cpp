@@ -22,7 +22,10 @@
 #include "chart/series/TBarSeries.h"
 #include "chart/series/TChart.h"
 #include "chart/series/TChartTitle.h"
+#include "chart/series/TChartLegend.h"
 #include "chart/series/TCustomSeries.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
 #include "DiagramEditorFixture.h"
 #include "platform/SettingsStore.h"
 #include "tests/chart/core/ScopedLocale.h"
@@ -109,16 +112,26 @@ void leave(QDialog &dialog, WayOut way)
 class DiagramEditorDialogs : public DiagramEditor
 {
 protected:
-    // Changes the first curve to bars through the gallery and opens the series editor on them.
-    TBarSeriesEditor *turnFirstCurveIntoBars(TChartEditForm &editor)
+    // Changes the first curve through the gallery to the type of the tile with that title, OK.
+    void changeFirstCurveTo(TChartEditForm &editor, const QString &tile)
     {
         changeFirstCurve(editor, [&](QDialog &dialog) {
             auto &gallery = static_cast<TPlotGallery &>(dialog);
+            bool found = false;
             for (const auto &sample : gallery.ChartGalleryPanel1->Charts())
-                if (sample->Title()->Text().join(QLatin1Char(' ')) == QStringLiteral("Balken"))
+                if (sample->Title()->Text().join(QLatin1Char(' ')) == tile) {
                     gallery.ChartGalleryPanel1->SetSelectedChart(sample.get());
+                    found = true;
+                }
+            EXPECT_TRUE(found) << tile.toStdString();
             gallery.BOk->click();
         });
+    }
+
+    // Changes the first curve to bars through the gallery and opens the series editor on them.
+    TBarSeriesEditor *turnFirstCurveIntoBars(TChartEditForm &editor)
+    {
+        changeFirstCurveTo(editor, QStringLiteral("Balken"));
         auto *bars = qobject_cast<TBarSeries *>(window->Chart1->GetSeries(0));
         if (!bars)
             return nullptr;
@@ -192,6 +205,39 @@ TEST_F(DiagramEditorDialogs, TheBarEditorsColourIsTheBarsDrawnColour)
         EXPECT_EQ(colours.opened, bars->Color());
         EXPECT_EQ(bars->SeriesColor(), clPlotColor);
         EXPECT_EQ(chart.grab().toImage(), before);
+    });
+}
+
+TEST_F(DiagramEditorDialogs, ACurveTurnedIntoAPieAndBackIsTheOriginalCurveAgain)
+{
+    // The round trip left the curve coloured point by point and without its legend symbol.
+    inEditor([&](TChartEditForm &editor) {
+        TChart &chart = *window->Chart1;
+        const QImage original = chart.grab().toImage();
+        const QColor drawn = PlotColor::toQColor(chart.GetSeries(0)->Color());
+        const auto symbolPixels = [&](const QImage &shown) {
+            const TRect r = chart.Legend()->Items().Item(0).SymbolRect;
+            return pixelsOf(shown.copy(r.left, r.top, r.width(), r.height()), drawn);
+        };
+        ASSERT_GT(symbolPixels(original), 4);
+
+        changeFirstCurveTo(editor, QStringLiteral("Kreis"));
+        ASSERT_NE(qobject_cast<TPieSeries *>(chart.GetSeries(0)), nullptr);
+        EXPECT_TRUE(chart.GetSeries(0)->ColorEachPoint());
+        EXPECT_NE(chart.grab().toImage(), original);
+
+        changeFirstCurveTo(editor, QStringLiteral("Linie"));
+        auto *line = qobject_cast<TLineSeries *>(chart.GetSeries(0));
+        ASSERT_NE(line, nullptr);
+        editor.EditSeriesPage(line);
+        TCustomSeriesEditor *format = curveFormat(editor);
+        ASSERT_NE(format, nullptr);
+        EXPECT_TRUE(format->CBColorEach->isVisible());
+        EXPECT_FALSE(format->CBColorEach->isChecked());
+        EXPECT_TRUE(format->BColor->isEnabled());
+        const QImage back = chart.grab().toImage();
+        EXPECT_GT(symbolPixels(back), 4);
+        EXPECT_EQ(back, original);
     });
 }
 
