@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QStringList>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -85,16 +86,19 @@ QRect FitIntoArea(const QRect &rect, const QRect &area)
 
 QMargins WindowFrameMargins(const QWidget &window)
 {
+    if (!window.isWindow() || window.windowFlags().testFlag(Qt::FramelessWindowHint))
+        return {};
     // A window not yet framed by the window manager reports none, and a client placed at a frame
-    // position then ends up lower by the title bar: the editor crept on each reopening.
-    static QMargins lastSeen;
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                           frame.right() - client.right(), frame.bottom() - client.bottom());
-    if (!margins.isNull())
-        lastSeen = margins;
-    return window.isWindow() && !window.windowFlags().testFlag(Qt::FramelessWindowHint) ? lastSeen : QMargins();
+    // position then ends up lower by the title bar (the editor crept on each reopening). The windows
+    // it belongs to are framed alike by the same window manager.
+    for (const QWidget *framed = &window; framed;) {
+        const QWindow *handle = framed->windowHandle();
+        const QMargins margins = handle ? handle->frameMargins() : QMargins();
+        if (!margins.isNull())
+            return margins;
+        framed = framed->parentWidget() ? framed->parentWidget()->window() : nullptr;
+    }
+    return {};
 }
 
 void SetFrameGeometry(QWidget &window, const QRect &frame)

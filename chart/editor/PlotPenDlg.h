@@ -30,7 +30,7 @@ QRect ScreenAreaAt(const QPoint &point);
 // The rectangle moved, and shrunk where it is larger, so that it lies wholly in the area.
 QRect FitIntoArea(const QRect &rect, const QRect &area);
 // The window frame around the client area as Qt reports it; before the window manager has
-// framed the window (none reported yet) the last frame seen on any window.
+// framed the window (none reported yet) the frame of the nearest framed window it belongs to.
 QMargins WindowFrameMargins(const QWidget &window);
 // Places a top-level window so that its frame, title bar and border included, covers the rectangle.
 void SetFrameGeometry(QWidget &window, const QRect &frame);

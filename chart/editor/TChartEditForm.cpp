@@ -789,7 +789,6 @@ void TChartEditForm::saveSettings()
     QList<QPair<QString, int>> values;
     if (RememberPosition) {
         const QRect frame = frameGeometry();
-        PlotPenDlg::WindowFrameMargins(*this); // noted for a window not yet framed next time
         values.append({QStringLiteral("Left"), frame.x()});
         values.append({QStringLiteral("Top"), frame.y()});
     }

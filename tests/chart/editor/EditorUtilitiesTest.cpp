@@ -56,6 +56,35 @@ TEST(CreateEditorForm, MakesADialogChildOfTheOwnersWindow)
     EXPECT_EQ(CreateEditorForm<QWidget>(&component)->parentWidget(), nullptr);
 }
 
+TEST(WindowFrameMargins, AWindowNotYetFramedTakesItsOwnersFrameAndNoneIsRememberedElsewhere)
+{
+    QDialog owner;
+    owner.show();
+    const QMargins framed = WindowFrameMargins(owner);
+    ASSERT_FALSE(framed.isNull()); // the platform frames a shown window
+    auto *dialog = new QDialog(&owner);
+    auto *frameless = new QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint);
+    auto *child = new QWidget(&owner);
+    QDialog alone; // shown after a framed window, but belonging to none
+    const struct {
+        const char *name;
+        QWidget *window;
+        QMargins margins;
+    } cases[] = {
+        {"not yet shown, of a framed owner", dialog, framed},
+        {"frameless", frameless, {}},
+        {"not a window", child, {}},
+        {"not yet shown, of no owner", &alone, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(WindowFrameMargins(*c.window), c.margins);
+    }
+    // Placed at a frame, the client lies inside it.
+    SetFrameGeometry(*dialog, QRect(100, 80, 300, 200));
+    EXPECT_EQ(dialog->geometry(), QRect(100, 80, 300, 200).marginsRemoved(framed));
+}
+
 TEST(PlotYesNo, AsksBesideTheOwnerWithTheArrowCursorAndAnswersTrueForYes)
 {
     ScriptedMessageService messages;
