@@ -218,7 +218,14 @@ void TChartAxis::forEachValueLoopLabel(double increment, int stepIndex, const st
 
 void TChartAxis::drawValueLoop(double increment, int stepIndex)
 {
-    forEachValueLoopLabel(increment, stepIndex, [this](double v) { drawValue(v); });
+    if (!m_logarithmic) {
+        forEachValueLoopLabel(increment, stepIndex, [this](double v) { drawValue(v); });
+        return;
+    }
+    // Even steps on a log axis crowd towards the top of each decade, whatever the increment: a
+    // label overlapping the one drawn before it is skipped, as in the log loop.
+    DrawnLabel last;
+    forEachValueLoopLabel(increment, stepIndex, [this, &last](double v) { drawValue(v, &last); });
 }
 
 std::vector<double> TChartAxis::logLabelValues() const

@@ -233,3 +233,45 @@ TEST_F(AxisLabelLayoutTest, ALinearAxisLabelsZeroOnceAndSmallValuesByTheirDigits
         EXPECT_EQ(texts.size(), labels.size());
     }
 }
+
+// With an increment the log axis steps by it in the value loop, evenly in value and so ever closer
+// in pixels towards the top of each decade ("8000" ran into "10000"), whatever "Min. Abstand %".
+TEST_F(AxisLabelLayoutTest, LogarithmicLabelsKeepTheirSeparationForEveryIncrement)
+{
+    for (const int separation : {10, 50}) {
+        for (const double increment : {1.0, 2.0, 10.0, 20.0, 100.0}) {
+            for (const bool horizontal : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "increment " << increment << ", separation " << separation
+                                                << ", horizontal " << horizontal);
+                TestChart chart;
+                RecordingCanvas &canvas = recordPlainChart(chart, QSize(800, 400));
+                addCurve(chart, horizontal ? std::vector<std::pair<double, double>>{{1, 0}, {1e4, 1}}
+                                           : std::vector<std::pair<double, double>>{{0, 1}, {1, 1e4}});
+                TChartAxis &axis = horizontal ? *chart.BottomAxis() : *chart.LeftAxis();
+                axis.SetLogarithmic(true);
+                axis.SetIncrement(increment);
+                axis.SetLabelsSeparation(separation);
+                chart.drawPass();
+
+                std::vector<QRect> rects;
+                for (const RecordedCall &label : textsAligned(canvas, horizontal ? TA_CENTER : TA_RIGHT))
+                    rects.push_back(textRect(label));
+                ASSERT_GE(rects.size(), 2u);
+                // Between two labels along the axis at least the separation's percent of the
+                // smaller one (a pixel less for the rule's integer halves).
+                const auto along = [&](const QRect &r) {
+                    return horizontal ? std::pair(r.left(), r.right() + 1) : std::pair(r.top(), r.bottom() + 1);
+                };
+                for (std::size_t i = 0; i < rects.size(); ++i)
+                    for (std::size_t j = i + 1; j < rects.size(); ++j) {
+                        const auto [fromI, toI] = along(rects[i]);
+                        const auto [fromJ, toJ] = along(rects[j]);
+                        const int gap = std::max(fromI, fromJ) - std::min(toI, toJ);
+                        const int smaller = std::min(toI - fromI, toJ - fromJ);
+                        EXPECT_GE(gap, int(smaller * 0.01 * separation) - 1)
+                            << "labels " << i << " and " << j;
+                    }
+            }
+        }
+    }
+}
