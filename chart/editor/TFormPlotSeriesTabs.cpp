@@ -10,6 +10,7 @@
 #include "TBaseSourceEditor.h"
 #include "TButtonPen.h"
 #include "TChartAxis.h"
+#include "TFormPlotAxis.h"
 #include "TPlotSeriesSource.h"
 #include "TSeriesMarks.h"
 #include "TSeriesPointerEditor.h"
@@ -71,9 +72,6 @@ bool allMarksVisible(const TCustomAxisPanel *chart)
     }
     return true;
 }
-
-// "Custom ", the word before a custom axis' number.
-constexpr int kCustomAxisText = 152;
 
 enum SourceItem { siManual, siRandom, siFunction };
 
@@ -302,9 +300,8 @@ void TFormPlotSeries::fillAxisCombo(QComboBox *combo, bool horizontal)
             TChartAxis *axis = axes[i];
             if (axis->Horizontal() != horizontal)
                 continue;
-            combo->addItem(PlotConst::message(kCustomAxisText) + QLatin1Char(' ') +
-                               QString::number(i - TChartAxes::kStandardCount),
-                           QVariant::fromValue<QObject *>(axis));
+            // Named as in the axis list, one name per axis.
+            combo->addItem(TFormPlotAxis::AxisListName(i), QVariant::fromValue<QObject *>(axis));
         }
     }
     int index = horizontal ? int(s.HorizAxis()) : int(s.VertAxis());

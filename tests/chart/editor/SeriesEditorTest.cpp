@@ -157,7 +157,7 @@ TEST_F(SeriesEditor, GeneralTabShowsAndWritesTheSeries)
     EXPECT_EQ(form.CBFormat->currentText(), QStringLiteral("0.000"));
     EXPECT_EQ(form.CBHorizAxis->count(), 4);
     // The text "Custom " and a blank, as the library's text has it.
-    EXPECT_EQ(form.CBHorizAxis->itemText(3), QStringLiteral("Custom  0"));
+    EXPECT_EQ(form.CBHorizAxis->itemText(3), QStringLiteral("Custom 0"));
     EXPECT_EQ(form.CBVertAxis->count(), 4);
 
     ASSERT_TRUE(form.CBDepthAuto->isChecked());
