@@ -260,10 +260,6 @@ QString groupedDigitsText(unsigned long long value)
 
 QString storedNumberText(QStringView stored, QChar languageLetter)
 {
-    QString text = stored.toString();
-    if (languageLetter == u'E')
-        text.replace(u',', u'.');
-    else
-        text.replace(u'.', u',');
-    return text;
+    // Either separator becomes '.' first, then the language's own.
+    return swapDecimalSeparator(swapDecimalSeparator(stored, u',', u'.', languageLetter), u'.', u',', languageLetter);
 }
