@@ -85,9 +85,16 @@ QString rangeValueText(const RangeEnd &end, long double pminBar, long double pma
     const long double limitBar = isMinimum ? pminBar : pmaxBar;
     // A range of no width (components that share one temperature) has no value inside it: no
     // guard or finer decimals can reach it, and they would write 18 digits or a minimum above the
-    // maximum. Both ends show the one pressure by the unit's own rounding rule.
-    if (!(pminBar < pmaxBar))
-        return fixedText(barToPressureUnit(end.unit, limitBar), end.decimals);
+    // maximum. Both ends show the one pressure by the unit's own rounding rule, and one that would
+    // read as zero by its first two significant digits, as the other unit of the group shows it.
+    if (!(pminBar < pmaxBar)) {
+        const long double value = barToPressureUnit(end.unit, limitBar);
+        const QString text = fixedText(value, end.decimals);
+        const ParsedNumber shown = parseNumber(text.trimmed());
+        if (value > 0.0L && shown.ok() && shown.value == 0.0L)
+            return fixedText(value, std::min(twoSignificantDecimals(value), kMostRangeDecimals));
+        return text;
+    }
     int decimals = end.decimals;
     ShownValue shown = guardedValue(end.unit, limitBar, decimals, isMinimum);
     // A minimum raised across 100 by the guard takes the decimals of its new value: "100", not "100,00".

@@ -146,9 +146,12 @@ TEST(NumberText, ARangeOfNoWidthShowsItsOnePressureByTheRoundingRule)
     const long double torr = kPressureUnits[kTorrUnitIndex].multiplier;
     struct Case { const char16_t *unit; long double bar; const char16_t *min; const char16_t *max; };
     const Case cases[] = {
-        {u"Pa", pBar, u"33,0", u"0,0"},
-        {u"bar", pBar, u"0,3", u"0,0"},
+        // An end that would read as zero shows two significant digits, never more.
+        {u"Pa", pBar, u"33,0", u"0,033"},
+        {u"bar", pBar, u"0,3", u"0,00033"},
+        {u"mm H2O", pBar, u"3,4", u"0,0034"},
         {u"atm", 1.23456L * atm, u"1,23", u"1,23"},
+        {u"atm", 2.5e-7L * atm, u"0,00000025", u"0,00000025"},
         {u"Torr", 456.7L * torr, u"457", u"457"}, // no decimals from 100 up
     };
     for (const Case &c : cases) {
