@@ -73,6 +73,10 @@ QByteArray number(long long n)
 // small as level 6 makes them, in a third of its time (the fastest levels leave half again as much).
 QByteArray flate(const QByteArray &data)
 {
+    // qCompress gives nothing but the prefix for no bytes, and no bytes are no zlib stream: a page
+    // with nothing drawn takes the stream of empty input (header, empty final block, Adler-32 of 1).
+    if (data.isEmpty())
+        return QByteArrayLiteral("\x78\x5e\x03\x00\x00\x00\x00\x01");
     constexpr int kLevel = 4;
     return qCompress(data, kLevel).sliced(4);
 }

@@ -148,6 +148,20 @@ TEST_F(PdfTest, ContentAndPictureRowsAreCompressedAndQpdfDecodesWhatWasDrawn)
     EXPECT_TRUE(rows.out == expected) << number.toStdString() << " " << rows.err.toStdString();
 }
 
+TEST_F(PdfTest, APageWithNothingDrawnHasAValidEmptyContentStream)
+{
+    const TPlotPDFPage page(400, 300);
+    const QString file = files.write(QStringLiteral("empty.pdf"), page.WritePDFDocument());
+    EXPECT_EQ(runTool(QStringLiteral("qpdf"), {"--check", file}).exitCode, 0);
+    const ToolResult content = runTool(QStringLiteral("qpdf"), {"--show-object=2", "--filtered-stream-data", file});
+    EXPECT_EQ(content.exitCode, 0) << content.err.toStdString();
+    EXPECT_TRUE(content.out.isEmpty()) << content.out.toStdString();
+    // qpdf takes a Flate stream of no bytes; Ghostscript finds no zlib stream in it and stops.
+    const ToolResult drawn = runTool(QStringLiteral("gs"), {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-dPDFSTOPONERROR",
+                                                            "-sDEVICE=nullpage", file});
+    EXPECT_EQ(drawn.exitCode, 0) << drawn.out.toStdString() << drawn.err.toStdString();
+}
+
 TEST_F(PdfTest, TextsShareTheFontOfTheirFaceAndBoldGetsItsOwn)
 {
     PdfPass pass;
