@@ -40,19 +40,19 @@ const QImage &referenceDevice()
 }
 
 // Pens whose lines are drawn the same in a run: one pixel wide and solid. Dashes would restart
-// their pattern per line, small dots are drawn dot by dot.
+// their pattern per line, small dots are drawn dot by dot (see styledPen).
 bool runPen(const PenValues &pen)
 {
     return pen.handle.kind != PenHandle::SmallDots && pen.width <= 1
            && (pen.style == psSolid || pen.style == psInsideFrame);
 }
 
-// Pens with a dash pattern: their lines are drawn as one polyline, so the pattern runs on along
-// a curve of short lines instead of starting again with each of them.
+// Pens with a pattern, small dots included: their lines are drawn as one polyline, so the pattern
+// runs on along a curve of short lines instead of starting again with each of them.
 bool styledPen(const PenValues &pen)
 {
-    return pen.handle.kind != PenHandle::SmallDots
-           && (pen.style == psDash || pen.style == psDot || pen.style == psDashDot || pen.style == psDashDotDot);
+    return pen.handle.kind == PenHandle::SmallDots || pen.style == psDash || pen.style == psDot
+           || pen.style == psDashDot || pen.style == psDashDotDot;
 }
 
 bool inside(const QRect &rect, const TPoint &p)
@@ -409,7 +409,9 @@ void PlotDC::flush()
             applyPenValues(m_runPen);
             m_appliedPen = 0; // the current pen goes on the painter before the next primitive
         }
-        if (runIsPolyline()) {
+        if (m_runPen.handle.kind == PenHandle::SmallDots) {
+            smallDotsPolyline(m_runPoints);
+        } else if (runIsPolyline()) {
             // Joints of an anti-aliased polyline are blended once, not once per line.
             if (m_antialiasedLines)
                 m_painter->setRenderHint(QPainter::Antialiasing, true);
@@ -551,10 +553,22 @@ bool PlotDC::writeRectanglePixels(const QRect &box)
     return true;
 }
 
-void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
+void PlotDC::smallDotsPolyline(const QPolygon &points)
+{
+    // The dots run on from line to line, as along one line.
+    int phase = 0;
+    for (qsizetype i = 1; i < points.size(); ++i)
+        phase = smallDotsLine({points[i - 1].x(), points[i - 1].y()}, {points[i].x(), points[i].y()}, phase);
+}
+
+int PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo, int phase)
 {
     const int spacing = m_pen->handle().spacing;
     const int period = spacing >= 1 ? spacing + 1 : 2;
+    // Each step of the walk advances the longer axis by one pixel; the next line goes on from there.
+    const std::int64_t steps = std::max(std::abs(std::int64_t(lineTo.x) - lineFrom.x),
+                                        std::abs(std::int64_t(lineTo.y) - lineFrom.y));
+    const int nextPhase = int((phase + steps) % period);
     // The walk below visits every pixel: a line to a point far off the picture (a zoomed series)
     // would take billions of steps. Far ends are cut back, keeping the phase of the dots.
     TPoint from = lineFrom;
@@ -563,10 +577,9 @@ void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
     if (!GuardBand::inside(from) || !GuardBand::inside(to)) {
         double x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
         if (!GuardBand::clipSegment(x0, y0, x1, y1))
-            return;
+            return nextPhase;
         from = {plotRound(x0), plotRound(y0)};
         to = {plotRound(x1), plotRound(y1)};
-        // Each step of the walk advances the longer axis by one pixel.
         skipped = std::max(std::abs(std::int64_t(from.x) - lineFrom.x),
                            std::abs(std::int64_t(from.y) - lineFrom.y));
     }
@@ -579,7 +592,7 @@ void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
     const int sy = from.y < to.y ? 1 : -1;
     int err = dx + dy;
     std::vector<QPoint> dots;
-    for (std::int64_t k = skipped; !(x == to.x && y == to.y); ++k) {
+    for (std::int64_t k = phase + skipped; !(x == to.x && y == to.y); ++k) {
         if (k % period == 0)
             dots.emplace_back(x, y);
         const int e2 = 2 * err;
@@ -594,6 +607,7 @@ void PlotDC::smallDotsLine(const TPoint &lineFrom, const TPoint &lineTo)
     }
     if (!dots.empty())
         m_painter->drawPoints(dots.data(), int(dots.size()));
+    return nextPhase;
 }
 
 void PlotDC::lineTo(int x, int y)
@@ -603,10 +617,6 @@ void PlotDC::lineTo(int x, int y)
     if (!m_painter || addToRun(from, m_position))
         return;
     sync();
-    if (m_pen->handle().kind == TPen::Handle::SmallDots) {
-        smallDotsLine(from, m_position);
-        return;
-    }
     if (m_painter->pen().style() == Qt::NoPen)
         return;
     if (m_antialiasedLines)
@@ -629,8 +639,9 @@ void PlotDC::polyline(const TPoint *points, int count)
     flush();
     sync();
     if (m_pen->handle().kind == TPen::Handle::SmallDots) {
+        int phase = 0;
         for (int i = 1; i < count; ++i)
-            smallDotsLine(points[i - 1], points[i]);
+            phase = smallDotsLine(points[i - 1], points[i], phase);
         return;
     }
     if (m_antialiasedLines)

@@ -58,8 +58,8 @@ public:
     // first pixel and leaves out its last, whichever way it goes. Consecutive lineTo calls with
     // one such pen are collected into a run and drawn at once, before anything else reaches or
     // reads the device; the picture is the same as line by line. Consecutive lines of a dashed or
-    // dotted pen are collected too, on any device, and drawn as one polyline: the pattern runs on
-    // from line to line.
+    // dotted pen (small dots included) are collected too, on any device, and drawn as one
+    // polyline: the pattern runs on from line to line.
     void flush();
     // Off draws every lineTo at once, as a reference for the run.
     void setLineRuns(bool value);
@@ -200,7 +200,10 @@ private:
     void applyAllAgain();
     // Metrics of the current font on the 96-dpi reference image, built once per font change.
     const QFontMetrics &metrics() const;
-    void smallDotsLine(const TPoint &from, const TPoint &to);
+    // Dots along the line from the phase (pixels into the dot period) on; gives the phase its end
+    // leaves for a line going on from there.
+    int smallDotsLine(const TPoint &from, const TPoint &to, int phase = 0);
+    void smallDotsPolyline(const QPolygon &points);
     // Closed and open outlines in any coordinates, cut to the guard square first.
     void drawPolygon(const QPolygonF &polygon);
     void drawPolyline(const QPolygonF &polyline);

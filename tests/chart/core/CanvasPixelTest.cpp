@@ -260,7 +260,7 @@ TEST(CanvasPixels, SmallDotsPhaseStartsAtTheFirstPoint)
         p.canvas.AssignVisiblePen(pen);
         p.canvas.MoveTo(0, 0);
         p.canvas.LineTo(12, 0);
-        EXPECT_EQ(inkedColumns(p.image, 0), c.columns);
+        EXPECT_EQ(inkedColumns(p.drawn(), 0), c.columns);
     }
 }
 
@@ -282,7 +282,7 @@ TEST(CanvasPixels, SmallDotsToFarAwayPointsKeepTheirPhase)
         p.canvas.LineTo(c.to.x, c.to.y);
         const std::vector<int> expected =
             c.to.x < 0 ? std::vector<int>{} : std::vector<int>{0, 3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39};
-        EXPECT_EQ(inkedColumns(p.image, 0), expected);
+        EXPECT_EQ(inkedColumns(p.drawn(), 0), expected);
     }
 }
 

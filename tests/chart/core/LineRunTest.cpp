@@ -1,5 +1,6 @@
 // Lines collected into runs in the device layer draw the same pixels as line by line.
 #include "ChartTestSetup.h"
+#include "PlotCanvasPens.h"
 #include "PlotColor.h"
 #include "TChartPen.h"
 
@@ -90,13 +91,6 @@ TEST(LineRuns, DrawTheSamePixelsAsLineByLine)
              c.FillRect({0, 40, kWidth, 80});
              c.EndBlending(std::move(blend));
          }, true},
-        {"small dots", [](TPlotCanvas3D &c) {
-             TChartPen pen;
-             pen.SetSmallDots(true);
-             pen.SetSmallSpace(1);
-             c.AssignVisiblePen(pen);
-             randomWalk(c, 4, false);
-         }, false},
     };
     for (const Scene &scene : scenes) {
         SCOPED_TRACE(scene.name);
@@ -200,16 +194,20 @@ TEST(LineRuns, DashesRunOnAlongACurveOfShortLines)
         TPenStyle style;
         int period; // pixels of one dash pattern of a one-pixel pen
         int set; // of them drawn
+        int smallSpace = -1; // small dots with that gap, drawn by the device layer itself
     };
-    const Pattern patterns[] = {{psDash, 6, 4}, {psDot, 3, 1}, {psDashDot, 9, 5}, {psDashDotDot, 12, 6}};
+    const Pattern patterns[] = {{psDash, 6, 4},     {psDot, 3, 1},      {psDashDot, 9, 5}, {psDashDotDot, 12, 6},
+                                {psSolid, 2, 1, 0}, {psSolid, 3, 1, 2}, {psSolid, 4, 1, 3}};
     constexpr int kLines = 1000;
     constexpr int kStep = 2;
     constexpr int kRow = 5;
     for (const Pattern &pattern : patterns) {
-        SCOPED_TRACE(int(pattern.style));
+        SCOPED_TRACE(testing::Message() << int(pattern.style) << " small space " << pattern.smallSpace);
         ScreenPass p(kLines * kStep + 10, 12, false);
         p.begin();
         p.canvas.Pen()->SetStyle(pattern.style);
+        if (pattern.smallSpace >= 0)
+            p.canvas.Pen()->setHandle(PlotCanvas::CreateSmallDotsPen(clBlack, pattern.smallSpace));
         p.canvas.MoveTo(0, kRow);
         for (int i = 1; i <= kLines; ++i)
             p.canvas.LineTo(i * kStep, kRow);
@@ -225,5 +223,46 @@ TEST(LineRuns, DashesRunOnAlongACurveOfShortLines)
         for (std::size_t x = 0; x + std::size_t(pattern.period) < ink.size(); ++x)
             mismatches += ink[x] != ink[x + std::size_t(pattern.period)];
         EXPECT_EQ(mismatches, 0);
+    }
+}
+
+TEST(LineRuns, SmallDotsAlongConnectedLinesAreTheDotsOfOnePolyline)
+{
+    // Short steps and far ends off the picture, all connected: the dots run on from line to line
+    // through the cut-back far ends, as along one polyline.
+    std::mt19937 random(4);
+    std::uniform_int_distribution<int> pick(0, 9);
+    std::uniform_int_distribution<int> step(-4, 4);
+    std::uniform_int_distribution<int> far(-5000, 5000);
+    TPointArray points{{kWidth / 2, kHeight / 2}};
+    for (int i = 0; i < 1000; ++i) {
+        const TPoint last = points.back();
+        points.push_back(pick(random) == 0 ? TPoint{far(random), far(random)}
+                                           : TPoint{std::clamp(last.x + step(random), 0, kWidth - 1),
+                                                    std::clamp(last.y + step(random), 0, kHeight - 1)});
+    }
+    for (const int space : {0, 1, 3}) {
+        SCOPED_TRACE(space);
+        TChartPen pen;
+        pen.SetSmallDots(true);
+        pen.SetSmallSpace(space);
+        QImage images[2];
+        for (const bool asLines : {false, true}) {
+            ScreenPass p(kWidth, kHeight, false);
+            p.begin();
+            p.canvas.AssignVisiblePen(pen);
+            if (asLines) {
+                p.canvas.MoveTo(points.front().x, points.front().y);
+                for (std::size_t i = 1; i < points.size(); ++i)
+                    p.canvas.LineTo(points[i].x, points[i].y);
+                EXPECT_GT(p.canvas.dc().linesInRuns(), 0);
+            } else {
+                p.canvas.Polyline(points);
+            }
+            p.canvas.dc().flush();
+            images[asLines] = p.image;
+        }
+        EXPECT_NE(images[0], whiteImage(kWidth, kHeight));
+        EXPECT_TRUE(images[0] == images[1]);
     }
 }
