@@ -4,6 +4,18 @@
 #include <QCoreApplication>
 #include <QProcess>
 
+#include <cstdio>
+
+namespace {
+
+// A helper's error output that explains no failure goes where it would have gone unread.
+void passOn(const QByteArray &errorOutput)
+{
+    std::fwrite(errorOutput.constData(), 1, std::size_t(errorOutput.size()), stderr);
+}
+
+} // namespace
+
 HelperRun runHelperProgram(const QString &program, const QStringList &arguments, int watchMs)
 {
     // Owned by the application, not by this call: a helper that outlives the watch must not be
@@ -12,7 +24,8 @@ HelperRun runHelperProgram(const QString &program, const QStringList &arguments,
     process->setProgram(program);
     process->setArguments(arguments);
     process->setStandardInputFile(QProcess::nullDevice());
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    // Its error output is read: it is the only explanation of a failure.
+    process->setProcessChannelMode(QProcess::ForwardedOutputChannel);
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
     QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -21,11 +34,18 @@ HelperRun runHelperProgram(const QString &program, const QStringList &arguments,
 
     process->start();
     if (!process->waitForStarted(watchMs))
-        return {HelperRun::NotStarted, -1};
-    if (!process->waitForFinished(watchMs))
-        return {HelperRun::StillRunning, -1};
-    if (process->exitStatus() != QProcess::NormalExit)
-        return {HelperRun::Failed, -1};
-    const int code = process->exitCode();
-    return {code == 0 ? HelperRun::Succeeded : HelperRun::Failed, code};
+        return {HelperRun::NotStarted, -1, process->errorString()};
+    if (!process->waitForFinished(watchMs)) {
+        passOn(process->readAllStandardError());
+        QObject::connect(process, &QProcess::readyReadStandardError, process,
+                         [process] { passOn(process->readAllStandardError()); });
+        return {HelperRun::StillRunning, -1, {}};
+    }
+    const QByteArray errorOutput = process->readAllStandardError();
+    const int code = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    if (code == 0) {
+        passOn(errorOutput);
+        return {HelperRun::Succeeded, code, {}};
+    }
+    return {HelperRun::Failed, code, QString::fromLocal8Bit(errorOutput).trimmed()};
 }

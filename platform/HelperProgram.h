@@ -20,6 +20,8 @@ struct HelperRun
     };
     Status status = NotStarted;
     int exitCode = -1; // the helper's exit status when it exited; -1 otherwise
+    // Why it failed: what it wrote on its error output, or why it could not be started.
+    QString explanation;
     bool ok() const { return status == Succeeded || status == StillRunning; }
 };
 

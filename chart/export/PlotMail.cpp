@@ -4,10 +4,9 @@
 #include "PlotConst.h"
 #include "PlotException.h"
 #include "PlotTranslate.h"
+#include "platform/HelperProgram.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -56,30 +55,24 @@ Outcome send(const QString &file)
 {
     // Started detached, a mail program that is missing or finds no mail client ended unseen: its
     // status reached nobody and the click did nothing visible.
-    auto process = std::make_unique<QProcess>();
-    process->setProgram(kProgram);
-    process->setArguments({QStringLiteral("--subject"), QStringLiteral("Plot"), QStringLiteral("--attach"), file});
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->start();
-    if (!process->waitForStarted(kWaitMilliseconds))
-        throw PlotException(languageText("No mail program could be started: xdg-email was not found.") + u'\n'
-                            + process->errorString());
-    if (!process->waitForFinished(kWaitMilliseconds)) {
-        // A mail client that xdg-email waits for: it goes on under the application, which frees
-        // it once it ends.
-        QProcess *running = process.release();
-        running->setParent(QCoreApplication::instance());
-        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
-        return Outcome::Started;
-    }
-    if (process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0)
+    const HelperRun run = runHelperProgram(
+        kProgram, {QStringLiteral("--subject"), QStringLiteral("Plot"), QStringLiteral("--attach"), file}, kWaitMilliseconds);
+    switch (run.status) {
+    case HelperRun::Succeeded:
         return Outcome::Finished;
-    QString text = PlotConst::plotFormat(languageText("No mail program could be started: xdg-email ended with status %d."),
-                                         {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1});
-    const QString explanation = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
-    if (!explanation.isEmpty())
-        text += u'\n' + explanation.left(500);
+    case HelperRun::StillRunning:
+        // A mail client that xdg-email waits for: it goes on by itself.
+        return Outcome::Started;
+    case HelperRun::NotStarted:
+        throw PlotException(languageText("No mail program could be started: xdg-email was not found.") + u'\n'
+                            + run.explanation);
+    case HelperRun::Failed:
+        break;
+    }
+    QString text
+        = PlotConst::plotFormat(languageText("No mail program could be started: xdg-email ended with status %d."), {run.exitCode});
+    if (!run.explanation.isEmpty())
+        text += u'\n' + run.explanation.left(500);
     throw PlotException(text);
 }
 

@@ -36,4 +36,5 @@ TEST(HelperProgram, AMissingHelperIsNotStarted)
     const HelperRun run = runHelperProgram(QStringLiteral("tensimo-no-such-helper"), {});
     EXPECT_EQ(run.status, HelperRun::NotStarted);
     EXPECT_FALSE(run.ok());
+    EXPECT_FALSE(run.explanation.isEmpty());
 }
