@@ -18,6 +18,19 @@
 
 using EditorWidgets::named;
 
+namespace {
+
+// Room around a line edit's text: its frame and the text margins of the styles.
+constexpr int kEditTextRoom = 12;
+
+// The edit is at least as wide as its text, so that a long number ("4,95642485556585E-9") shows whole.
+void fitToText(QLineEdit &edit)
+{
+    edit.setMinimumWidth(edit.fontMetrics().horizontalAdvance(edit.text()) + kEditTextRoom);
+}
+
+} // namespace
+
 TAxisMaxMin::TAxisMaxMin(QWidget *parent)
     : QDialog(parent)
 {
@@ -65,6 +78,9 @@ void TAxisMaxMin::showEvent(QShowEvent *event)
         EMinimum->setText(EditorConvert::timeText(MaxMin - days));
     }
     PlotProcs::PlotTranslateControl(this);
+    fitToText(*EMaximum);
+    fitToText(*EMinimum);
+    resize(size().expandedTo(minimumSizeHint()));
     QDialog::showEvent(event);
 }
 

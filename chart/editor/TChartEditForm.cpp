@@ -90,7 +90,8 @@ TChartEditForm::TChartEditForm(QWidget *parent)
     setSizeGripEnabled(true);
     buildPages();
     // The default size is the library's two texts, in device-independent pixels.
-    resize(defaultNumber(PlotConst::msgEditorWidth, 414), defaultNumber(PlotConst::msgEditorHeight, 347));
+    m_defaultSize = QSize(defaultNumber(PlotConst::msgEditorWidth, 414), defaultNumber(PlotConst::msgEditorHeight, 347));
+    resize(m_defaultSize);
     RememberPosition = PlotProcs::ReadEditorBool(QStringLiteral("RememberPosition"), true);
     RememberSize = PlotProcs::ReadEditorBool(QStringLiteral("RememberSize"), true);
     m_treeMode = PlotProcs::ReadEditorBool(QStringLiteral("TreeMode"), false);
@@ -261,10 +262,14 @@ void TChartEditForm::SetChart(TCustomChart *chart)
     }
     if (RememberSize) {
         QSize size = this->size();
-        if (const std::optional<int> width = storedInteger("Width"))
+        if (const std::optional<int> width = storedInteger("Width")) {
             size.setWidth(std::max(100, *width));
-        if (const std::optional<int> height = storedInteger("Height"))
+            m_sizeStored = true;
+        }
+        if (const std::optional<int> height = storedInteger("Height")) {
             size.setHeight(std::max(100, *height));
+            m_sizeStored = true;
+        }
         resize(size);
         if (const std::optional<int> treeWidth = storedInteger("TreeWidth"))
             m_treeWidth = std::max(10, *treeWidth);
@@ -392,7 +397,25 @@ bool TChartEditForm::event(QEvent *event)
         if (geometry().topLeft() == m_placedClient && frameGeometry().topLeft() != wanted.topLeft())
             PlotPenDlg::SetFrameGeometry(*this, wanted);
     }
-    return QDialog::event(event);
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        growToPages();
+    return handled;
+}
+
+void TChartEditForm::growToPages()
+{
+    // A size the user chose holds, however narrow; the default one grows to what the pages' texts
+    // need (German ones are wider), pages made on first showing included.
+    if (m_sizeStored)
+        return;
+    const QSize grown = size().expandedTo(size() - MainPage->size() + MainPage->minimumSizeHint());
+    if (grown == size())
+        return;
+    resize(grown);
+    // Kept as the form without the tree, as its size is stored.
+    const int tree = m_shown && m_treeMode && Tree->isVisible() ? treeExtraWidth() : 0;
+    m_defaultSize = QSize(grown.width() - tree, grown.height());
 }
 
 void TChartEditForm::applyTabVisibility()
@@ -795,9 +818,9 @@ void TChartEditForm::saveSettings()
     if (RememberSize) {
         const int width = m_treeMode && m_shown ? m_savedFormWidth : this->width();
         // Only a size the user changed is kept, so that a later change of the default applies.
-        if (width != defaultNumber(PlotConst::msgEditorWidth, 414))
+        if (width != m_defaultSize.width())
             values.append({QStringLiteral("Width"), width});
-        if (height() != defaultNumber(PlotConst::msgEditorHeight, 347))
+        if (height() != m_defaultSize.height())
             values.append({QStringLiteral("Height"), height()});
         if (m_treeMode)
             values.append({QStringLiteral("TreeWidth"), m_treeWidth});

@@ -127,6 +127,7 @@ private:
     void FormShow();
     void placeOnScreen();
     void applyTabVisibility();
+    void growToPages();
     void buildTree();
     void addSeriesNodes(QTreeWidgetItem *root);
     void selectDefaultTab();
@@ -162,6 +163,9 @@ private:
     bool m_shown = false;
     bool m_buildingTree = false;
     int m_treeWidth = 126;
+    // The default size, grown to the pages; a stored size keeps the form from growing.
+    QSize m_defaultSize;
+    bool m_sizeStored = false;
     int m_savedFormWidth = 0;
     std::optional<QPoint> m_storedPosition;
     // Where the frame was put at the showing and where the client then lay: a window manager

@@ -166,6 +166,8 @@ void TFormPlotLegend::buildTitleTab()
     grid->addWidget(CBTitleVisible, 1, 1);
     grid->addWidget(label(options, QStringLiteral("Text &alignment:"), CBTextAlign, "LabelTextAlign"), 2, 1);
     grid->addWidget(CBTextAlign, 3, 1);
+    // Height to spare goes to the text box, so its label stays right above it.
+    grid->setRowStretch(3, 1);
 }
 
 void TFormPlotLegend::write(const std::function<void(TChartLegend &)> &change)

@@ -85,6 +85,8 @@ TFormPlotTitle::TFormPlotTitle(QWidget *parent, TChartTitle *title, TCustomChart
     style->addWidget(CBAdjust, 2, 1);
     style->addWidget(label(TabStyle, QStringLiteral("Alig&nment:"), CBAlign, "LabelAlign"), 3, 1);
     style->addWidget(CBAlign, 4, 1);
+    // Height to spare goes to the text box, so its label stays right above it.
+    style->setRowStretch(4, 1);
 
     CBCustPos = named(new QCheckBox(QStringLiteral("&Custom:"), TabPosition), "CBCustPos");
     UDLeft = spinBox(TabPosition, "UDLeft", -kPositionLimit, kPositionLimit, kPositionStep);
