@@ -2,6 +2,7 @@
 #include "platform/GuardedApplication.h"
 
 #include "ScriptedMessageService.h"
+#include "ThrowingReceiver.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,27 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-
-namespace {
-
-class ThrowingReceiver : public QObject
-{
-public:
-    int handled = 0;
-
-protected:
-    bool event(QEvent *event) override
-    {
-        if (event->type() != QEvent::User)
-            return QObject::event(event);
-        ++handled;
-        if (handled == 1)
-            throw std::runtime_error("Division durch Null");
-        return true;
-    }
-};
-
-} // namespace
 
 TEST(GuardedApplication, ReportsAnExceptionFromAnEventHandlerAndGoesOn)
 {

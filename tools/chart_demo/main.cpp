@@ -12,22 +12,17 @@
 // line, rests on a point and turns its 3D chart, then saves FILE and FILE-3d, and fails when a
 // tool left pixels that a fresh redraw does not draw. "Edit..." opens the chart editor on the 2D
 // chart; "--edit data|gallery --screenshot FILE" saves its Data tab or its series gallery.
-#include "ChartEditorLibrary.h"
-#include "ChartLibrary.h"
+#include "DemoApplication.h"
 #include "DemoCharts.h"
 #include "EditorCommands.h"
 #include "ExportCommands.h"
-#include "ExportLibrary.h"
 #include "PlotExportFormats.h"
-#include "PlotGerman.h"
 #include "PlotPictures.h"
 #include "TPlotExportFormat.h"
 #include "SeriesDemoCharts.h"
 #include "SeriesTypeCharts.h"
 #include "TChart.h"
 #include "ToolDemoCharts.h"
-#include "platform/GuardedApplication.h"
-#include "platform/QtTranslation.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,18 +180,7 @@ int saveToolScreenshots(const QString &fileName)
 
 int main(int argc, char **argv)
 {
-    // As in the program: a failure in a dialog of the library shows its message box.
-    GuardedApplication app(argc, argv);
-    registerChartLibrary();
-    registerChartEditor();
-    registerExportFormats();
-    // German as Tensimo shows it: the library's texts and Qt's own (the file dialogs).
-    const bool german = app.arguments().contains(QStringLiteral("--german"));
-    if (german) {
-        PlotGerman::SelectGermanLanguage();
-        installQtTranslation(u'D', &app);
-    }
-    app.setErrorCaption(german ? QStringLiteral("Fehler") : QStringLiteral("Error"));
+    const std::unique_ptr<GuardedApplication> app = createDemoApplication(argc, argv);
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tensimo chart demo"));
@@ -213,7 +197,7 @@ int main(int argc, char **argv)
     layout->addWidget(edit, 0, Qt::AlignTop);
     QObject::connect(edit, &QPushButton::clicked, flat, [flat] { EditorCommands::editChart(*flat); });
 
-    const QStringList args = app.arguments();
+    const QStringList args = app->arguments();
     const qsizetype backImage = args.indexOf(QStringLiteral("--back-image"));
     if (backImage >= 0 && (backImage + 1 >= args.size() || !setBackImage(*flat, args[backImage + 1])))
         return 2;
@@ -299,5 +283,5 @@ int main(int argc, char **argv)
 
     ToolsWindow toolsWindow;
     toolsWindow.show();
-    return app.exec();
+    return app->exec();
 }

@@ -1,6 +1,7 @@
 // The demo's file commands, run as a user runs them: save through the registered formats, read a
-// saved chart and save it again, and the exit status of each failure.
+// saved chart and save it again, and the exit status of each failure; its application object.
 #include "ExportTestSupport.h"
+#include "platform/MessageService.h"
 
 #include <QDir>
 #include <QImage>
@@ -75,5 +76,30 @@ TEST(ChartDemoCommands, TheExportDialogTheEditorTheToolsAndSavedChartsShowAsPict
         } else {
             EXPECT_TRUE(picture.isNull());
         }
+    }
+}
+
+TEST(ChartDemoCommands, TheDemosApplicationReportsAFailureGoesOnAndShowsQtsTextsInItsLanguage)
+{
+    struct Case
+    {
+        QStringList arguments;
+        const char *caption;
+        QList<QByteArray> fileDialogTexts; // Qt's own
+    };
+    const Case cases[] = {
+        {{}, "Error", {"&Save", "Cancel", "File &name:"}},
+        {{QStringLiteral("--german")}, "Fehler", {"S&peichern", "Abbrechen", "Datei&name:"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.caption);
+        const ToolResult result = runTool(QStringLiteral(TENSIMO_DEMO_APPLICATION_PROBE), c.arguments);
+        EXPECT_EQ(result.exitCode, 0) << result.out.toStdString() << result.err.toStdString();
+        const QList<QByteArray> lines = result.out.split('\n');
+        // One error box, through the message service, for the one exception.
+        EXPECT_EQ(lines.count(QByteArray("box\t") + c.caption + "\tDivision durch Null\t" + QByteArray::number(MbIconError)), 1)
+            << result.out.toStdString();
+        for (const QByteArray &text : c.fileDialogTexts)
+            EXPECT_TRUE(lines.contains("file dialog\t" + text)) << text.toStdString() << '\n' << result.out.toStdString();
     }
 }
