@@ -54,20 +54,6 @@ bool saveChart(TCustomChart &chart, const QString &file, int width, int height)
     }
 }
 
-// The widget's picture once it is on the screen; 0, or 1 when it cannot be shown or written.
-int saveScreenshot(QWidget &widget, const QString &file)
-{
-    if (!QTest::qWaitForWindowExposed(&widget, 10000)) {
-        QTextStream(stderr) << "the window was never shown\n";
-        return 1;
-    }
-    if (!widget.grab().save(file)) {
-        QTextStream(stderr) << "cannot write " << file << '\n';
-        return 1;
-    }
-    return 0;
-}
-
 // The dialog's page named "Picture", "Native" or "Data"; none for another name.
 QWidget *dialogPage(const TPlotExportForm &form, const QString &name)
 {
@@ -124,6 +110,33 @@ int showExportDialog(const QStringList &arguments, TChart &demo)
 }
 
 } // namespace
+
+int saveScreenshot(QWidget &widget, const QString &file)
+{
+    if (!QTest::qWaitForWindowExposed(&widget, 10000)) {
+        QTextStream(stderr) << "the window was never shown\n";
+        return 1;
+    }
+    // A window shown before is exposed at once, but what changed since (a format chosen, its form
+    // shown and translated) reaches the layouts later: a combo box takes its longer items after a
+    // short timer, and a window that then needs more room grows only when the window system
+    // answers. Taken before, the picture shows texts cut short ("Quantisieren 25").
+    constexpr int kComboAdjustMs = 100;
+    QTest::qWait(kComboAdjustMs);
+    const bool settled = QTest::qWaitFor([&] {
+        QCoreApplication::sendPostedEvents();
+        return widget.width() >= widget.minimumWidth() && widget.height() >= widget.minimumHeight();
+    });
+    if (!settled) {
+        QTextStream(stderr) << "the window never took the size its texts need\n";
+        return 1;
+    }
+    if (!widget.grab().save(file)) {
+        QTextStream(stderr) << "cannot write " << file << '\n';
+        return 1;
+    }
+    return 0;
+}
 
 int runExportCommand(const QStringList &arguments, TChart &demo, QWidget &window)
 {

@@ -5,6 +5,7 @@
 // Native|Data] [--format EXT] [--screenshot FILE]" opens the export dialog on the demo chart.
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class TChart;
@@ -13,3 +14,6 @@ class QWidget;
 // The exit status of the command the arguments name, or -1 when they name none. window is the
 // demo's main window, shown for "--chart".
 int runExportCommand(const QStringList &arguments, TChart &demo, QWidget &window);
+// Saves the widget's picture once it is on the screen and laid out; 0, or 1 with a message on
+// standard error when it cannot be shown or written.
+int saveScreenshot(QWidget &widget, const QString &file);
