@@ -2,6 +2,7 @@
 #include "PropertyLimits.h"
 
 #include <QMetaObject>
+#include <QMetaProperty>
 
 #include <cstring>
 #include <iterator>
@@ -33,6 +34,8 @@ constexpr PropertyLimit kLimits[] = {
     {"TChartAxis", "LabelsSeparation", 0, 100},
 };
 
+constexpr PropertyLimit kPlainInteger{"", "", -kMaxPlainInteger, kMaxPlainInteger};
+
 bool inherits(const QMetaObject *meta, const char *className)
 {
     for (; meta; meta = meta->superClass())
@@ -48,6 +51,16 @@ const PropertyLimit *find(const QMetaObject &meta, const QByteArray &property)
     for (const PropertyLimit &limit : kLimits)
         if (property == limit.property && inherits(&meta, limit.className))
             return &limit;
+    return nullptr;
+}
+
+const PropertyLimit *forFile(const QMetaObject &meta, const QMetaProperty &property)
+{
+    if (const PropertyLimit *limit = find(meta, property.name()))
+        return limit;
+    if (property.metaType().id() == QMetaType::Int && !property.isEnumType()
+        && std::strcmp(property.name(), "Tag") != 0)
+        return &kPlainInteger;
     return nullptr;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+class QMetaProperty;
 struct QMetaObject;
 
 struct PropertyLimit
@@ -24,8 +25,16 @@ inline constexpr int kMaxZoomPercent = 10000;
 inline constexpr int kMaxPerspectivePercent = 1000;
 inline constexpr int kMaxOffsetPx = 100000;
 
-// The limit on the property of an object of this class or one of its bases; none when free.
+// Integer properties the table leaves free (positions, margins, pen, font and symbol sizes, counts):
+// no real chart comes near a million of them, and sums and products of a few such numbers stay far
+// from the ends of int.
+inline constexpr int kMaxPlainInteger = 1000000;
+
+// The table's limit on the property of an object of this class or one of its bases; none when free.
 const PropertyLimit *find(const QMetaObject &meta, const QByteArray &property);
+// The limit a chart file's value must keep: the table's, else the plain integer limit for an int
+// property (but a Tag, which is the caller's own number); none for other types.
+const PropertyLimit *forFile(const QMetaObject &meta, const QMetaProperty &property);
 // Whether the value lies within the limit (NaN does not).
 bool allows(const PropertyLimit &limit, double value);
 

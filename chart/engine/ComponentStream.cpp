@@ -367,7 +367,7 @@ void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant
         wrongFormat();
     // Checked before the conversion, which could wrap a large number into the range.
     if (kind(value.metaType().id()) == 0) {
-        const PropertyLimit *limit = PropertyLimits::find(*target->metaObject(), property.name());
+        const PropertyLimit *limit = PropertyLimits::forFile(*target->metaObject(), property);
         if (limit && !PropertyLimits::allows(*limit, value.toDouble()))
             throw ChartException(
                 PlotConst::ValueOutOfRangeText(QString::fromLatin1(name), limit->minimum, limit->maximum));
