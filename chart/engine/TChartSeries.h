@@ -425,8 +425,8 @@ private:
     // The points of a "Data" block, list k's values in columns[k], added as AddXY would add them.
     void addReadPointsOneByOne(const std::vector<std::vector<double>> &columns, const std::vector<TColor> &colors,
                                const std::vector<QString> &labels);
-    void appendReadPoints(const std::vector<std::vector<double>> &columns, std::vector<TColor> &colors,
-                          const std::vector<QString> &labels);
+    void appendReadPoints(std::vector<std::vector<double>> &columns, std::vector<TColor> &colors,
+                          std::vector<QString> &labels);
 
     std::vector<TChartValueList *> m_valueLists;
     TChartValueList *m_xValues = nullptr;

@@ -36,6 +36,19 @@ constexpr int kKnownFlags = PlotEngine::sdfXValues | PlotEngine::sdfColors | Plo
     throw ChartException(PlotConst::WrongFileFormatText());
 }
 
+// Entry i becomes old entry order[i]; a list without an entry per point (no colours, no labels) stays.
+template <class T>
+void reorder(std::vector<T> &items, const std::vector<int> &order)
+{
+    if (items.size() != order.size())
+        return;
+    std::vector<T> reordered;
+    reordered.reserve(order.size());
+    for (const int from : order)
+        reordered.push_back(std::move(items[std::size_t(from)]));
+    items.swap(reordered);
+}
+
 class BlobWriter
 {
 public:
@@ -258,19 +271,26 @@ void TChartSeries::addReadPointsOneByOne(const std::vector<std::vector<double>> 
     }
 }
 
-void TChartSeries::appendReadPoints(const std::vector<std::vector<double>> &columns, std::vector<TColor> &colors,
-                                    const std::vector<QString> &labels)
+void TChartSeries::appendReadPoints(std::vector<std::vector<double>> &columns, std::vector<TColor> &colors,
+                                    std::vector<QString> &labels)
 {
-    // Appended as they come and ordered once: adding each point at its sorted place moved the
-    // points after it, so an unordered file took time growing with the square of its points.
+    // Ordered once before they are stored, each column moved a single time: adding each point at
+    // its sorted place moved the points after it, so an unordered file took time growing with the
+    // square of its points. The lists, labels and colours start empty here, and so does all else
+    // a series keeps per point.
+    if (const std::vector<int> order = TChartValueList::InsertionOrder(columns[0], m_xValues->Order());
+        !order.empty()) {
+        for (std::vector<double> &column : columns)
+            reorder(column, order);
+        reorder(colors, order);
+        reorder(labels, order);
+    }
     for (std::size_t k = 0; k < columns.size(); ++k)
         m_valueLists[k]->AppendValues(columns[k]);
     if (std::any_of(colors.begin(), colors.end(), [](TColor c) { return c != clPlotColor; }))
         m_colors = std::move(colors);
     for (std::size_t i = 0; i < labels.size(); ++i)
         m_labels.InsertLabel(int(i), labels[i]);
-    if (const std::vector<int> order = m_xValues->InsertionOrder(); !order.empty())
-        PermutePoints(order);
 }
 
 // Stream properties.

@@ -227,25 +227,74 @@ void TChartValueList::Sort()
         ApplyPermutation(order);
 }
 
-std::vector<int> TChartValueList::InsertionOrder() const
+namespace {
+
+// The order of values that, between NaNs, each stand in order or in reverse order (equal values
+// side by side allowed): a reversed stretch is read group by group from its end, each group of
+// equal values in file order. Empty when some stretch needs a real sort.
+template <typename Before>
+std::vector<int> orderOfMonotoneRuns(std::span<const double> values, const Before &before)
 {
-    if (m_order == loNone)
+    const std::size_t n = values.size();
+    std::vector<int> order;
+    order.reserve(n);
+    std::size_t from = 0;
+    while (from < n) {
+        std::size_t to = from;
+        while (to < n && !std::isnan(values[to]))
+            ++to;
+        bool inOrder = true;
+        bool reversed = true;
+        for (std::size_t k = from + 1; k < to && (inOrder || reversed); ++k) {
+            inOrder = inOrder && !before(values[k], values[k - 1]);
+            reversed = reversed && !before(values[k - 1], values[k]);
+        }
+        if (inOrder) {
+            for (std::size_t k = from; k < to; ++k)
+                order.push_back(int(k));
+        } else if (reversed) {
+            for (std::size_t end = to; end > from;) {
+                std::size_t start = end - 1;
+                while (start > from && !before(values[start], values[start - 1]))
+                    --start;
+                for (std::size_t k = start; k < end; ++k)
+                    order.push_back(int(k));
+                end = start;
+            }
+        } else {
+            return {};
+        }
+        if (to < n)
+            order.push_back(int(to)); // the NaN stays where it was
+        from = to + 1;
+    }
+    return order;
+}
+
+} // namespace
+
+std::vector<int> TChartValueList::InsertionOrder(std::span<const double> values, TChartListOrder listOrder)
+{
+    if (listOrder == loNone)
         return {};
-    const bool ascending = m_order == loAscending;
+    const bool ascending = listOrder == loAscending;
     const auto before = [ascending](double a, double b) { return ascending ? a < b : a > b; };
     // A sorted insertion scans back past the greater values and stops at a NaN (no comparison
     // holds with it), which itself is always appended: the runs between NaNs sort on their own.
-    const std::size_t n = m_values.size();
+    const std::size_t n = values.size();
     std::size_t i = 1;
-    while (i < n && !before(m_values[i], m_values[i - 1]))
+    while (i < n && !before(values[i], values[i - 1]))
         ++i;
     if (i >= n)
         return {};
+    // A file written the other way round needs no sort, only its groups of equal values read forwards.
+    if (std::vector<int> order = orderOfMonotoneRuns(values, before); !order.empty())
+        return order;
     // Keys beside their positions: the sort reads memory in order, not through the indexes.
     using Keyed = std::pair<double, int>;
     std::vector<Keyed> keyed(n);
     for (std::size_t k = 0; k < n; ++k)
-        keyed[k] = {m_values[k], int(k)};
+        keyed[k] = {values[k], int(k)};
     const auto keyBefore = [&before](const Keyed &a, const Keyed &b) { return before(a.first, b.first); };
     const auto at = [&keyed](std::size_t k) { return keyed.begin() + std::ptrdiff_t(k); };
     // Points come in runs (X restarting, a file written the other way round): a run in order
@@ -282,7 +331,7 @@ std::vector<int> TChartValueList::InsertionOrder() const
     };
     std::size_t runStart = 0;
     for (std::size_t k = 0; k < n; ++k) {
-        if (std::isnan(m_values[k])) {
+        if (std::isnan(values[k])) {
             sortRun(runStart, k);
             runStart = k + 1;
         }

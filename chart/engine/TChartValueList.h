@@ -93,7 +93,9 @@ public:
     // Where adding the present values one by one by Order would have put them: entry i is the
     // index of the value that would stand at i; empty when each would stay where it is (always
     // for loNone). Equal values keep their order, and so does a NaN, which no later value passes.
-    std::vector<int> InsertionOrder() const;
+    std::vector<int> InsertionOrder() const { return InsertionOrder(m_values, m_order); }
+    // The same for values not yet in a list (points read from a file, ordered before storing).
+    static std::vector<int> InsertionOrder(std::span<const double> values, TChartListOrder order);
     // -1, 0 or 1 as value a is below, equal to or above value b; reversed for loDescending.
     int CompareByIndex(int a, int b) const;
 
