@@ -14,7 +14,6 @@ struct Texts
     QString invalidChart;
     QString wrongFormat;
     QString emptyFile;
-    QString outOfRange;
     bool initialised = false;
 };
 
@@ -313,6 +312,7 @@ QStringList englishMessages()
         QStringLiteral("Space"),
         QStringLiteral("Plot files "),
         QStringLiteral("The help file %s could not be opened"),
+        QStringLiteral("Value of %s out of range (%d to %d)"),
     };
 }
 
@@ -326,7 +326,6 @@ void SetLibraryMessages()
     t.invalidChart = QStringLiteral("Invalid Chart in *.") + ext + QStringLiteral(" file");
     t.wrongFormat = QStringLiteral("Wrong *.") + ext + QStringLiteral(" file format");
     t.emptyFile = QStringLiteral("Empty *.") + ext + QStringLiteral(" file");
-    t.outOfRange = QStringLiteral("Value of %s out of range (%d to %d)");
     t.initialised = true;
 }
 
@@ -372,8 +371,7 @@ QString EmptyFileText()
 
 QString ValueOutOfRangeText(const QString &property, double minimum, double maximum)
 {
-    ensureInitialised();
-    return plotFormat(texts().outOfRange, {property, qint64(minimum), qint64(maximum)});
+    return plotFormat(message(msgValueOutOfRange), {property, qint64(minimum), qint64(maximum)});
 }
 
 QString ChartFileFilterText()

@@ -152,6 +152,7 @@ enum Message : int {
     msgCannotWrite = 274, // "Cannot write %s: %s", the file and the system's reason
     msgChartFiles = 279, // "Plot files ", the name of the native file filter
     msgHelpNotOpened = 280, // "The help file %s could not be opened"
+    msgValueOutOfRange = 281, // "Value of %s out of range (%d to %d)": the property and its limits
     // Texts of the editors' input checks and choices.
     msgNotANumber = 275,
     msgNotANumberOfPoints = 276,
@@ -160,7 +161,7 @@ enum Message : int {
     msgDefault = 79, // "Default": the cursor item that sets none
 };
 
-inline constexpr int kMessageCount = 280;
+inline constexpr int kMessageCount = 281;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.

@@ -278,6 +278,7 @@ const GermanMessage kGerman[] = {
     {L, 278, "Weltraum"},
     {L, 279, "Plot-Dateien "},
     {L, 280, "Die Hilfedatei %s konnte nicht geöffnet werden"},
+    {L, 281, "Wert von %s außerhalb des Bereichs (%d bis %d)"},
     // The gallery: series, function and tool names, and the texts of their editors.
     {G, 2, "Kerze"},
     {G, 3, "Volumen"},

@@ -1,12 +1,16 @@
-// The export dialog in German: its file filters and the message of a failed save.
+// The export dialog in German: its file filters and the message of a failed save; a chart file's
+// refusal of a value out of range.
 #include "EnglishLibrary.h"
 #include "ExportTestSupport.h"
+#include "NativeChartFile.h"
+#include "PlotExceptions.h"
 #include "PlotGerman.h"
 #include "ScriptedDialogService.h"
 #include "ScriptedMessageService.h"
 #include "TPlotExportForm.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -70,4 +74,26 @@ TEST_F(ExportGerman, FiltersAndTheMessageOfAFailedSaveAreGerman)
     EXPECT_TRUE(text.startsWith(QDir::toNativeSeparators(path) + QStringLiteral(" kann nicht geschrieben werden: ")))
         << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Cannot"))) << text.toStdString();
+}
+
+// A chart file with a number beyond its property's limits is refused in German, the file named.
+TEST_F(ExportGerman, AFileValueOutOfRangeIsRefusedInGerman)
+{
+    PlotGerman::SelectGermanLanguage();
+    const std::unique_ptr<TChart> chart = makeLineChart();
+    QByteArray text = SaveChartToBytes(*chart, false, true);
+    text.insert(text.indexOf('\n') + 1, "  BorderWidth = 101\r\n");
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rand.plot"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+    try {
+        ReadChartFromFile(path);
+        ADD_FAILURE() << "read";
+    } catch (const ChartException &e) {
+        EXPECT_EQ(e.message().toStdString(),
+                  (QStringLiteral("Wert von BorderWidth außerhalb des Bereichs (0 bis 100)\r") + QDir::toNativeSeparators(path))
+                      .toStdString());
+    }
 }
