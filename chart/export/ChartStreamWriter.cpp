@@ -12,20 +12,25 @@
 #include "PlotPictures.h"
 #include "PropertyFiler.h"
 #include "StreamCollection.h"
+#include "StreamLimits.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
+#include "TMarksItem.h"
 #include "TGIFGraphic.h"
 #include "TGIFImage.h"
 #include "TPicture.h"
 #include "TPlotCustomTool.h"
 #include "TPlotFunction.h"
 #include "TPlotSeriesSource.h"
+#include "TSeriesMarks.h"
 
 #include <QBuffer>
 #include <QImageWriter>
 #include <QMetaProperty>
 #include <QScopeGuard>
 #include <QWidget>
+
+#include <limits>
 
 namespace {
 
@@ -184,10 +189,42 @@ bool isComponentReference(const QObject *object)
                       || qobject_cast<const TPlotFunction *>(object) || qobject_cast<const TPlotSeriesSource *>(object));
 }
 
-ChartStreamWriter::ChartStreamWriter(QByteArray &out)
+ChartStreamWriter::ChartStreamWriter(QByteArray &out, Limits limits)
     : m_out(out)
     , m_writer(std::make_unique<ComponentStream::Writer>(out))
+    , m_limits(limits)
 {
+}
+
+void ChartStreamWriter::checkLimit(const QByteArray &name, qint64 count, qint64 limit) const
+{
+    if (m_limits == Limits::Refuse && count > limit)
+        throw ChartException(PlotConst::ValueOutOfRangeText(QString::fromLatin1(name), 0, double(limit)));
+}
+
+void ChartStreamWriter::checkValue(const QByteArray &name, const QVariant &value) const
+{
+    // Counted as the reader counts them: a list's lines take one byte more each, a number one.
+    switch (value.metaType().id()) {
+    case QMetaType::QString:
+        checkLimit(name, value.toString().toUtf8().size(), StreamLimits::kMaxTextBytes);
+        break;
+    case QMetaType::QStringList: {
+        qint64 bytes = 0;
+        for (const QString &line : value.toStringList())
+            bytes += line.toUtf8().size() + 1;
+        checkLimit(name, bytes, StreamLimits::kMaxTextBytes);
+        break;
+    }
+    case QMetaType::QVariantList:
+        checkLimit(name, value.toList().size(), StreamLimits::kMaxTextBytes);
+        break;
+    case QMetaType::QByteArray: // a length the stream holds in 32 bits
+        checkLimit(name, value.toByteArray().size(), std::numeric_limits<qint32>::max());
+        break;
+    default:
+        break;
+    }
 }
 
 ChartStreamWriter::~ChartStreamWriter() = default;
@@ -203,6 +240,17 @@ const QObject *ChartStreamWriter::defaultsFor(const QObject &object)
 
 void ChartStreamWriter::writeChart(TCustomAxisPanel &chart)
 {
+    checkLimit("CustomAxes", chart.CustomAxisCount(), StreamLimits::kMaxCustomAxes);
+    checkLimit("Series", chart.SeriesCount(), StreamLimits::kMaxSeries);
+    checkLimit("Tools", chart.Tools().Count(), StreamLimits::kMaxTools);
+    qint64 markFormats = 0;
+    for (int s = 0; s < chart.SeriesCount(); ++s) {
+        const TMarksItems &items = chart.GetSeries(s)->Marks()->Items();
+        for (int i = 0; i < items.Count(); ++i)
+            markFormats += items.ItemIfAny(i) ? 1 : 0;
+    }
+    checkLimit("Marks.Items", markFormats, StreamLimits::kMaxMarkFormats);
+    m_collectionItems = 0;
     const ChartFileNames names(chart);
     m_names = &names;
     const auto forget = qScopeGuard([this] { m_names = nullptr; });
@@ -277,6 +325,7 @@ void ChartStreamWriter::writeProperties(const QObject &object, const QObject *de
         }
         if (!property.isWritable() || (defaults && value == defaultValue))
             continue;
+        checkValue(name, value);
         m_writer->writeShortString(name);
         m_writer->writeValue(property, value);
     }
@@ -285,6 +334,10 @@ void ChartStreamWriter::writeProperties(const QObject &object, const QObject *de
 
 void ChartStreamWriter::writeCollection(const QByteArray &name, const std::vector<const QObject *> &items)
 {
+    if (name != "CustomAxes") {
+        m_collectionItems += qint64(items.size());
+        checkLimit(name, m_collectionItems, StreamLimits::kMaxCollectionItems);
+    }
     m_writer->writeShortString(name);
     m_writer->writeTag(ComponentStream::vaCollection);
     for (const QObject *item : items) {
@@ -303,7 +356,10 @@ void ChartStreamWriter::writeStreamProperties(QObject &object, const QByteArray 
     for (const WritingFiler::Entry &entry : filer.entries) {
         if (entry.when && !entry.when())
             continue;
-        m_writer->writeShortString(prefix + entry.name.toUtf8());
-        m_writer->writeFilerValue(entry.writer());
+        const QByteArray name = prefix + entry.name.toUtf8();
+        const QVariant value = entry.writer();
+        checkValue(name, value);
+        m_writer->writeShortString(name);
+        m_writer->writeFilerValue(value);
     }
 }

@@ -13,6 +13,7 @@ class ChartFileNames;
 class PropertyFiler;
 class QMetaProperty;
 class QObject;
+class QVariant;
 class TCustomAxisPanel;
 
 namespace ComponentStream {
@@ -22,7 +23,11 @@ class Writer;
 class ChartStreamWriter
 {
 public:
-    explicit ChartStreamWriter(QByteArray &out);
+    // A chart beyond what the reader takes (more series, or a longer text, than StreamLimits allow)
+    // is refused, so that every saved chart reads back; only tests of the reader's own refusals
+    // write one.
+    enum class Limits { Refuse, Ignore };
+    explicit ChartStreamWriter(QByteArray &out, Limits limits = Limits::Refuse);
     ~ChartStreamWriter();
 
     // "TPF0" and the chart component.
@@ -37,12 +42,19 @@ private:
     // A fresh instance of the object's class, made once per class; none for a class the registry
     // cannot make.
     const QObject *defaultsFor(const QObject &object);
+    // Raises the reader's "out of range" refusal for a count beyond its limit.
+    void checkLimit(const QByteArray &name, qint64 count, qint64 limit) const;
+    // A text, a text list or a binary value the reader would refuse.
+    void checkValue(const QByteArray &name, const QVariant &value) const;
 
     QByteArray &m_out;
     std::unique_ptr<ComponentStream::Writer> m_writer;
     std::map<QString, std::unique_ptr<QObject>> m_defaults;
     // The names of the file being written: set while writeChart runs.
     const ChartFileNames *m_names = nullptr;
+    const Limits m_limits;
+    // Items of the collections but the custom axes, in the whole file.
+    qint64 m_collectionItems = 0;
 };
 
 // Whether a property pointing at an object names another component (a series, a tool, a chart):

@@ -2,6 +2,8 @@
 // and refused one beyond, in both forms, and a file at all of them read under a memory limit;
 // the text form's byte-order mark and keywords in any case; errors that name the file.
 #include "ExportTestSupport.h"
+#include "ChartStreamText.h"
+#include "ChartStreamWriter.h"
 #include "NativeChartFile.h"
 #include "PlotExceptions.h"
 #include "StreamLimits.h"
@@ -133,24 +135,52 @@ QString readError(const QByteArray &bytes)
 
 } // namespace
 
+// One beyond a limit the save refuses, naming what is too many or too long, so that no file is
+// written the reader refuses; such a file, written past the save's check, the reader refuses.
 TEST_F(NativeLimits, EachLimitIsReadAtItselfAndRefusedOneBeyondInBothForms)
 {
+    TChart empty;
+    const QByteArray header = SaveChartToBytes(empty, true, false).left(4);
     for (const Limit &limit : kLimits) {
         for (const int count : {limit.limit, limit.limit + 1}) {
             TChart chart;
             limit.fill(chart, count);
             for (const bool textForm : {false, true}) {
                 SCOPED_TRACE(testing::Message() << limit.name << ", " << count << (textForm ? ", text" : ", binary"));
-                const QByteArray bytes = SaveChartToBytes(chart, true, textForm);
                 if (count == limit.limit) {
-                    const auto read = ReadChartFromBytes(bytes);
+                    const auto read = ReadChartFromBytes(SaveChartToBytes(chart, true, textForm));
                     EXPECT_EQ(limit.counted(*read), limit.limit);
-                } else {
-                    EXPECT_EQ(readError(bytes), kWrongFormat);
+                    continue;
                 }
+                try {
+                    SaveChartToBytes(chart, true, textForm);
+                    ADD_FAILURE() << "saved";
+                } catch (const ChartException &e) {
+                    const QRegularExpression refusal(QStringLiteral("^Value of [\\w.]+ out of range \\(0 to %1\\)$").arg(limit.limit));
+                    EXPECT_TRUE(refusal.match(e.message()).hasMatch()) << e.what();
+                }
+                QByteArray stream;
+                ChartStreamWriter(stream, ChartStreamWriter::Limits::Ignore).writeChart(chart);
+                EXPECT_EQ(readError(textForm ? chartStreamToText(stream) : header + stream), kWrongFormat);
             }
         }
     }
+}
+
+TEST_F(NativeLimits, ARefusedSaveKeepsTheFileItWouldHaveReplaced)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.plot"));
+    TChart chart;
+    SaveChartToFile(chart, path, true, true);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    chart.Title()->SetText({textOfBytes(StreamLimits::kMaxTextBytes)});
+    EXPECT_THROW(SaveChartToFile(chart, path, true, true), ChartException);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 namespace {
