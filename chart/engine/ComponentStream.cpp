@@ -271,7 +271,11 @@ QVariant Reader::readValue(bool &isSet)
         const qint32 n = readInt32();
         if (n > StreamLimits::kMaxTextBytes)
             wrongFormat();
-        return QString::fromUtf8(take(n), n);
+        const QString text = QString::fromUtf8(take(n), n);
+        // Measured as a save writes it again: each byte of a broken sequence comes back as three.
+        if (text.toUtf8().size() > StreamLimits::kMaxTextBytes)
+            wrongFormat();
+        return text;
     }
     case vaSet: {
         QStringList keys;
@@ -296,10 +300,9 @@ QVariant Reader::readValue(bool &isSet)
             if (item == vaList || item == vaSet || item == vaCollection)
                 wrongFormat();
             bool nestedSet = false;
-            const qsizetype start = m_pos;
             const QVariant value = readValue(nestedSet);
-            // A string's bytes follow its tag and 4-byte length: its bytes and one for the break.
-            size += item == vaUTF8String ? m_pos - start - 4 : 1;
+            // A line counts its UTF-8 bytes, as a save writes them, and one for the break; a number one.
+            size += value.metaType().id() == QMetaType::QString ? value.toString().toUtf8().size() + 1 : 1;
             if (size > StreamLimits::kMaxTextBytes)
                 wrongFormat();
             if (value.metaType().id() == QMetaType::QString && numbers.isEmpty())

@@ -167,6 +167,28 @@ TEST_F(NativeLimits, EachLimitIsReadAtItselfAndRefusedOneBeyondInBothForms)
     }
 }
 
+// Bytes that are no UTF-8 come back as U+FFFD, three bytes each in a save: a text is measured as
+// it would be saved, so every text a file may hold saves and reads again.
+TEST_F(NativeLimits, ATextOfBrokenUtf8IsMeasuredAsItsSaveWouldWriteIt)
+{
+    for (const int broken : {StreamLimits::kMaxTextBytes / 3, StreamLimits::kMaxTextBytes / 3 + 1}) {
+        SCOPED_TRACE(broken);
+        TChart chart;
+        chart.AddSeriesOfClass<TLineSeries>()->SetTitle(QString(broken, u'x'));
+        QByteArray bytes = SaveChartToBytes(chart, true, false);
+        const qsizetype at = bytes.indexOf(QByteArray(broken, 'x'));
+        ASSERT_GT(at, 0);
+        bytes.replace(at, broken, QByteArray(broken, '\xff'));
+        if (broken * 3 > StreamLimits::kMaxTextBytes) {
+            EXPECT_EQ(readError(bytes), kWrongFormat);
+            continue;
+        }
+        const auto read = ReadChartFromBytes(bytes);
+        EXPECT_EQ(read->GetSeries(0)->Title(), QString(broken, QChar(0xFFFD)));
+        EXPECT_EQ(ReadChartFromBytes(SaveChartToBytes(*read, true, true))->GetSeries(0)->Title(), read->GetSeries(0)->Title());
+    }
+}
+
 TEST_F(NativeLimits, ARefusedSaveKeepsTheFileItWouldHaveReplaced)
 {
     const QTemporaryDir dir;
