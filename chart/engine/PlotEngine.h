@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 
 namespace PlotEngine {
@@ -12,6 +13,11 @@ inline constexpr double MinAxisIncrement = 1e-12;
 inline constexpr double MinAxisRange = 1e-10;
 // Value-to-pixel results are clamped to this, so far-away values stay ints.
 inline constexpr int MaxAxisPixel = 0x3FFFFFF;
+// A pixel sum taken wide (sizes read from a file may be huge), held to that clamp.
+inline int ClampPixel(qint64 pixel)
+{
+    return int(std::clamp<qint64>(pixel, -MaxAxisPixel, MaxAxisPixel));
+}
 
 // The next value of 1, 2, 5, 10, 20 ... strictly above x (x >= 1e-300): the decade and its
 // 1-2-5 step, a mantissa within 1e-9 of a step counting as that step. 1 for infinity.

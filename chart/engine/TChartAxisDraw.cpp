@@ -19,7 +19,7 @@ int TChartAxis::outward(int position, int distance) const
     const bool negative = m_horizontal ? m_otherSide : !m_otherSide;
     // Summed wide and held to the pixel clamp: a tick length or gap read from a file may be huge.
     const qint64 moved = negative ? qint64(position) - distance : qint64(position) + distance;
-    return int(std::clamp<qint64>(moved, -PlotEngine::MaxAxisPixel, PlotEngine::MaxAxisPixel));
+    return PlotEngine::ClampPixel(moved);
 }
 
 int TChartAxis::positionOffset() const
@@ -92,9 +92,7 @@ void TChartAxis::CalcSpace(TRect &rect, bool insideRect)
     // Each band takes its room from the rectangle's side; its position is the edge towards the chart.
     auto shrink = [&](int wanted) {
         // Held to the pixel clamp, so that huge sizes cannot overflow the rectangle's sides.
-        const auto held = [](qint64 p) {
-            return int(std::clamp<qint64>(p, -PlotEngine::MaxAxisPixel, PlotEngine::MaxAxisPixel));
-        };
+        const auto held = PlotEngine::ClampPixel;
         const int amount = held(wanted);
         rect = TRect{held(rect.left), held(rect.top), held(rect.right), held(rect.bottom)};
         if (m_depthAxis ? !m_otherSide : (!m_horizontal && !m_otherSide))

@@ -152,10 +152,7 @@ void TChartAxis::FitRangeToMargins(const TRect &margins)
     const int oldStart = m_scale.startPixel;
     const int oldEnd = m_scale.endPixel;
     // Summed wide and held to the pixel clamp: margins read from a file may be huge.
-    const auto clamped = [](qint64 p) {
-        return int(std::clamp<qint64>(p, -PlotEngine::MaxAxisPixel, PlotEngine::MaxAxisPixel));
-    };
-    m_scale.setExtent(clamped(qint64(oldStart) + a), clamped(qint64(oldEnd) - b));
+    m_scale.setExtent(PlotEngine::ClampPixel(qint64(oldStart) + a), PlotEngine::ClampPixel(qint64(oldEnd) - b));
     m_scale.recalc(m_logarithmic);
     double minimum = PixelToValue(oldStart);
     double maximum = PixelToValue(oldEnd);

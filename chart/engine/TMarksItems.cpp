@@ -34,6 +34,11 @@ TMarksItem *TMarksItems::ItemIfAny(int index) const
     return m_items[std::size_t(index)].get();
 }
 
+int TMarksItems::heldCount() const
+{
+    return int(std::count_if(m_items.begin(), m_items.end(), [](const auto &item) { return item != nullptr; }));
+}
+
 bool TMarksItems::IsEmpty() const
 {
     return std::none_of(m_items.begin(), m_items.end(), [](const auto &item) { return item != nullptr; });

@@ -20,6 +20,8 @@ public:
     // The item of the point, or none; creates nothing.
     TMarksItem *ItemIfAny(int index) const;
     bool IsEmpty() const;
+    // The entries that hold an item (the formats a file stores).
+    int heldCount() const;
     void Delete(int index);
     // Quantity is cut to what is there.
     void DeleteRange(int start, int quantity);

@@ -239,10 +239,9 @@ private:
     // A series reads at most the limit of formats itself; the file holds no more than that in all.
     void countMarkFormats(TChartSeries &series)
     {
-        const TMarksItems &items = series.Marks()->Items();
-        for (int i = 0; i < items.Count(); ++i)
-            if (items.ItemIfAny(i) && ++m_markFormats > StreamLimits::kMaxMarkFormats)
-                wrongFormat();
+        m_markFormats += series.Marks()->Items().heldCount();
+        if (m_markFormats > StreamLimits::kMaxMarkFormats)
+            wrongFormat();
     }
 
     void resolveReferences()

@@ -15,7 +15,7 @@
 #include "StreamLimits.h"
 #include "TChartSeries.h"
 #include "TCustomAxisPanel.h"
-#include "TMarksItem.h"
+#include "TMarksItems.h"
 #include "TGIFGraphic.h"
 #include "TGIFImage.h"
 #include "TPicture.h"
@@ -244,11 +244,8 @@ void ChartStreamWriter::writeChart(TCustomAxisPanel &chart)
     checkLimit("Series", chart.SeriesCount(), StreamLimits::kMaxSeries);
     checkLimit("Tools", chart.Tools().Count(), StreamLimits::kMaxTools);
     qint64 markFormats = 0;
-    for (int s = 0; s < chart.SeriesCount(); ++s) {
-        const TMarksItems &items = chart.GetSeries(s)->Marks()->Items();
-        for (int i = 0; i < items.Count(); ++i)
-            markFormats += items.ItemIfAny(i) ? 1 : 0;
-    }
+    for (int s = 0; s < chart.SeriesCount(); ++s)
+        markFormats += chart.GetSeries(s)->Marks()->Items().heldCount();
     checkLimit("Marks.Items", markFormats, StreamLimits::kMaxMarkFormats);
     m_collectionItems = 0;
     const ChartFileNames names(chart);

@@ -61,6 +61,11 @@ void expectCursorLikeScreen(const QImage &picture, const QImage &screen, const s
 {
     ASSERT_EQ(picture.size(), screen.size());
     ASSERT_GE(probes.size(), 2u);
+    expectLikeScreenAt(picture, screen, probes);
+}
+
+void expectLikeScreenAt(const QImage &picture, const QImage &screen, const std::vector<QPoint> &probes)
+{
     for (const QPoint &p : probes) {
         const QColor want = screen.pixelColor(p);
         const QColor got = picture.pixelColor(p);

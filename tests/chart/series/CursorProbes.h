@@ -17,4 +17,6 @@ TCursorTool *addRedCursor(TChart &chart);
 // pen colour, and the probes are where it does. At most count of each line.
 std::vector<QPoint> cursorProbes(const QImage &screen, const TCursorTool &cursor, QRgb panelRgb, int count = 3);
 // Checks a picture at the probes against the screen picture, within 8 per channel.
+void expectLikeScreenAt(const QImage &picture, const QImage &screen, const std::vector<QPoint> &probes);
+// The same at two probes or more of a cursor, on pictures of the screen's size.
 void expectCursorLikeScreen(const QImage &picture, const QImage &screen, const std::vector<QPoint> &probes);

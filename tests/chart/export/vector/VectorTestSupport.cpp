@@ -3,6 +3,7 @@
 
 #include "ChartLibrary.h"
 #include "ChartTestSetup.h"
+#include "CursorProbes.h"
 #include "TBarSeries.h"
 #include "TChartAxis.h"
 #include "TChartLegend.h"
@@ -231,13 +232,7 @@ void expectRendersLikeScreen(const QImage &rendered, const QImage &screen, const
 {
     ASSERT_EQ(rendered.size(), screen.size());
     ASSERT_GE(probes.size(), 6u);
-    for (const QPoint &p : probes) {
-        const QColor want = screen.pixelColor(p);
-        const QColor got = rendered.pixelColor(p);
-        EXPECT_LE(std::abs(want.red() - got.red()), 8) << p.x() << "," << p.y();
-        EXPECT_LE(std::abs(want.green() - got.green()), 8) << p.x() << "," << p.y();
-        EXPECT_LE(std::abs(want.blue() - got.blue()), 8) << p.x() << "," << p.y();
-    }
+    expectLikeScreenAt(rendered, screen, probes);
 }
 
 void VectorExportTest::SetUpTestSuite()
