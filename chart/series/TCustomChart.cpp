@@ -129,13 +129,11 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeAxes)
         axis.DrawAxisLines();
         axis.DrawDeferredTexts();
     };
-    TChartRightWall &right = *m_walls->Right();
-    if (right.ShouldDraw() && !sideWallBehind(ChartRect.right, false)) {
+    if (sideWallInFront(false)) {
         drawRightWall();
         overWall(*RightAxis());
     }
-    TChartWall &left = *m_walls->Left();
-    if (left.ShouldDraw() && !sideWallBehind(ChartRect.left, true)) {
+    if (sideWallInFront(true)) {
         drawLeftWall();
         overWall(*LeftAxis());
     }
@@ -189,12 +187,18 @@ bool TCustomChart::sideWallBehind(int x, bool leftSide) const
     return leftSide ? cross >= 0 : cross <= 0;
 }
 
+bool TCustomChart::sideWallInFront(bool leftSide) const
+{
+    const bool shown = leftSide ? m_walls->Left()->ShouldDraw() : m_walls->Right()->ShouldDraw();
+    return shown && !sideWallBehind(leftSide ? ChartRect.left : ChartRect.right, leftSide);
+}
+
 void TCustomChart::deferTextsUnderFrontWalls()
 {
-    // The same tests as the walls drawn again after the series.
+    // The walls drawn again after the series.
     const bool again = View3D() && WallsDrawn();
-    RightAxis()->SetTextsDeferred(again && m_walls->Right()->ShouldDraw() && !sideWallBehind(ChartRect.right, false));
-    LeftAxis()->SetTextsDeferred(again && m_walls->Left()->ShouldDraw() && !sideWallBehind(ChartRect.left, true));
+    RightAxis()->SetTextsDeferred(again && sideWallInFront(false));
+    LeftAxis()->SetTextsDeferred(again && sideWallInFront(true));
     const bool reversed = again && IsPlaneReversed(Width3D);
     TopAxis()->SetTextsDeferred(reversed);
     BottomAxis()->SetTextsDeferred(reversed);

@@ -166,6 +166,8 @@ private:
 
     // Whether a side wall at x is seen from inside the box (it then stands behind the series).
     bool sideWallBehind(int x, bool leftSide) const;
+    // A side wall that is drawn and faces the viewer: drawn again over the series.
+    bool sideWallInFront(bool leftSide) const;
     void deferTextsUnderFrontWalls();
     void prepareWall(TCustomChartWall &wall);
     void drawBackWall();
