@@ -181,6 +181,13 @@ void SystemDialog::showError(const QString &message, QWidget *control) const
     showErrorBox(texts(), message, control);
 }
 
+QString SystemDialog::temperatureOutOfRangeMessage() const
+{
+    const QString message = texts().globalText(GlobalText::TemperatureOutOfRange);
+    const QString range = Label10->text();
+    return range.isEmpty() ? message : message + u'\r' + range;
+}
+
 QLabel *SystemDialog::addLabel(const char *name, const QString &text)
 {
     auto *label = new QLabel(text, this);
@@ -210,16 +217,17 @@ void SystemDialog::calculate()
     const bool vapourPressureMode = calculationMode() == CalculationMode::VapourPressure;
     std::optional<long double> value;
     if (!inputFixed()) {
-        if (Edit1->text().isEmpty())
-            return;
+        // An input that computes nothing says why, as the main window does: a silent Berechnen
+        // looks like a result that did not come.
         value = inputValue();
-        if (!value && !vapourPressureMode) {
+        if (!value) {
             m_form.ShowInputError(Label14->text(), Edit1);
             return;
         }
-        // A temperature that is no number or out of range computes nothing, without a message.
-        if (vapourPressureMode && (!value || !withinTemperatureLimits(temperatureLimits(), inputInBaseUnit(*value))))
+        if (vapourPressureMode && !withinTemperatureLimits(temperatureLimits(), inputInBaseUnit(*value))) {
+            showError(temperatureOutOfRangeMessage(), Edit1);
             return;
+        }
     }
     if (!checkInputComposition())
         return;

@@ -118,6 +118,8 @@ protected:
     void showPressureRange(long double pminBar, long double pmaxBar);
     // An error box, then the focus on the control.
     void showError(const QString &message, QWidget *control) const;
+    // The out-of-range text followed, after a line break, by the range Label10 shows.
+    QString temperatureOutOfRangeMessage() const;
 
 private:
     void showEvent(QShowEvent *event) override;

@@ -97,6 +97,8 @@ TEST_F(AqueousDialog, VapourPressureOverSolutionsOfUpToThreeSolutes)
         {"every row outside is reported", {{"NaCl", "27"}, {"TB", "31"}}, "25", "",
          {outsideRange("NaCl", "0 - 26"), outsideRange("TB", "0 - 30")}},
         {"an unreadable percentage", {{"NaCl", "10"}, {"TB", "1x"}}, "25", "", {blockText(u"WaessrigDlg", 4) + u'2'}},
+        {"a temperature beyond the shown range", {{"NaCl", "10"}}, "150", "",
+         {global(GlobalText::TemperatureOutOfRange) + QStringLiteral("\rt min. 0 °C; t max. 100 °C")}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -246,13 +246,21 @@ TEST_F(MixtureDialog, PercentagesAreCheckedByCalculateAndTheTableButton)
         EXPECT_EQ(shownTexts(), c.tableBoxes);
     }
 
-    // An unreadable or out-of-range temperature computes nothing, without a message.
+    // An unreadable or out-of-range temperature computes nothing and says why: the field, or the
+    // range the dialog shows.
     dialog->StringGrid1->item(0, CompositionGrid::kPercentColumn)->setText(QStringLiteral("50"));
     dialog->StringGrid1->item(1, CompositionGrid::kPercentColumn)->setText(QStringLiteral("50"));
-    messages.clear();
-    for (const char *input : {"", "6o", "97"})
-        EXPECT_EQ(calculate(QString::fromLatin1(input)), QStringLiteral("Dampfdruck = ")) << input;
-    EXPECT_TRUE(messages.shown().isEmpty());
+    ASSERT_FALSE(dialog->Label10->text().isEmpty());
+    const QString invalid = global(GlobalText::InvalidInput) + QStringLiteral("\r\"Temperatur:\"!");
+    const QString outOfRange = global(GlobalText::TemperatureOutOfRange) + u'\r' + dialog->Label10->text();
+    for (const auto &[input, box] : {std::pair{"", invalid}, {"6o", invalid}, {"2x5", invalid}, {"97", outOfRange}}) {
+        SCOPED_TRACE(input);
+        messages.clear();
+        EXPECT_EQ(calculate(QString::fromLatin1(input)), QStringLiteral("Dampfdruck = "));
+        EXPECT_EQ(shownTexts(), QStringList{box});
+        EXPECT_EQ(messages.shown().first().flags, 16);
+        EXPECT_EQ(dialog->focusWidget(), dialog->Edit1);
+    }
 }
 
 TEST_F(MixtureDialog, GridHoldsFourteenComponentsAndOnlyPercentagesAreTyped)

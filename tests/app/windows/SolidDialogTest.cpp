@@ -128,6 +128,10 @@ TEST_F(SolidDialog, RangeIsTheSolventsUpToTheSolidsLimit)
     EXPECT_EQ(dialog->Label10->text(), QStringLiteral("t min. 1 °C; t max. 99 °C"));
     select(dialog->ListBox2, QStringLiteral("Testsalz-350"));
     EXPECT_EQ(dialog->Label10->text(), QStringLiteral("t min. 1 °C; t max. 76 °C"));
+    // A temperature beyond the shown range computes nothing and says the range.
+    messages.clear();
+    EXPECT_EQ(calculate(QStringLiteral("10"), QStringLiteral("80")), QStringLiteral("Dampfdruck = "));
+    EXPECT_EQ(shownTexts(), QStringList{global(GlobalText::TemperatureOutOfRange) + QStringLiteral("\rt min. 1 °C; t max. 76 °C")});
 
     // Below the solvent's lower limit: nothing can be computed, and nothing says more than the label.
     messages.clear();
