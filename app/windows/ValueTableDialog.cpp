@@ -112,6 +112,13 @@ ValueTableDialog::ValueTableDialog(TForm1 &form, const QString &formName, QWidge
     updateTableCommands();
 }
 
+ValueTableDialog::~ValueTableDialog()
+{
+    // QWidget's destructor empties the list after this part is gone; its model's signals must
+    // not reach updateTableCommands then.
+    ListBox1->model()->disconnect(this);
+}
+
 void ValueTableDialog::updateTableCommands()
 {
     const bool rowsShown = ListBox1->count() > 0;

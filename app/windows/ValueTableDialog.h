@@ -33,6 +33,8 @@ class ValueTableDialog : public QDialog
 {
     Q_OBJECT
 public:
+    ~ValueTableDialog() override;
+
     QFrame *Bevel1 = nullptr;
     QListWidget *ListBox1 = nullptr; // one row per step: first column, TAB, second column
     QLabel *Label1 = nullptr; // heading of the first column

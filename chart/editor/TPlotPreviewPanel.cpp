@@ -77,7 +77,7 @@ void TPlotPreviewPanel::SetPaperShadow(const TPlotShadow *value)
 
 TCustomPlotPanel *TPlotPreviewPanel::Panel() const
 {
-    return m_panels.isEmpty() ? nullptr : m_panels.first().data();
+    return m_panels.isEmpty() ? nullptr : m_panels.first().get();
 }
 
 void TPlotPreviewPanel::SetPanel(TCustomPlotPanel *value)
@@ -85,11 +85,11 @@ void TPlotPreviewPanel::SetPanel(TCustomPlotPanel *value)
     if (value == Panel() || value == this)
         return;
     if (!m_panels.isEmpty()) {
-        if (TCustomPlotPanel *old = m_panels.takeFirst())
+        if (TCustomPlotPanel *old = m_panels.takeFirst().get())
             disconnect(old, &QObject::destroyed, this, nullptr);
     }
     if (value && !Panels().contains(value)) {
-        m_panels.append(value);
+        m_panels.append(ShownPanel{value, value});
         value->SetPrinterInfo(&servicePrinterInfo());
         connect(value, &QObject::destroyed, this, &TPlotPreviewPanel::removePanel);
     }
@@ -100,16 +100,16 @@ void TPlotPreviewPanel::SetPanel(TCustomPlotPanel *value)
 
 void TPlotPreviewPanel::removePanel(QObject *panel)
 {
-    m_panels.removeIf([panel](const QPointer<TCustomPlotPanel> &p) { return p.isNull() || p.data() == panel; });
+    m_panels.removeIf([panel](const ShownPanel &p) { return p.guard.isNull() || p.guard.data() == panel; });
     Invalidate();
 }
 
 QList<TCustomPlotPanel *> TPlotPreviewPanel::Panels() const
 {
     QList<TCustomPlotPanel *> panels;
-    for (const QPointer<TCustomPlotPanel> &panel : m_panels)
-        if (panel)
-            panels.append(panel.data());
+    for (const ShownPanel &shown : m_panels)
+        if (TCustomPlotPanel *panel = shown.get())
+            panels.append(panel);
     return panels;
 }
 

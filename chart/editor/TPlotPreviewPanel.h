@@ -127,7 +127,15 @@ private:
 
     std::unique_ptr<TPreviewChartPen> m_margins;
     std::unique_ptr<TPlotShadow> m_paperShadow;
-    QList<QPointer<TCustomPlotPanel>> m_panels;
+    // A panel on the sheet. Its destroyed() comes from ~QWidget, when it is no TCustomPlotPanel any
+    // more: the guard, a plain QObject pointer, tells it apart without casting it.
+    struct ShownPanel
+    {
+        QPointer<QObject> guard;
+        TCustomPlotPanel *panel = nullptr;
+        TCustomPlotPanel *get() const { return guard ? panel : nullptr; }
+    };
+    QList<ShownPanel> m_panels;
     Resampler m_resample;
     QString m_title;
     TColor m_paperColor = clWhite;
