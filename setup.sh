@@ -40,9 +40,21 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# A build folder copied with its checkout still names the source folder it was configured from, and
+# CMake refuses it; such a folder is configured afresh.
+forget_foreign_configuration() {
+    local dir=$1 cache=$1/CMakeCache.txt configured
+    [ -f "$cache" ] || return 0
+    configured=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$cache")
+    [ -n "$configured" ] && [ "$(cd "$configured" 2>/dev/null && pwd -P)" = "$(pwd -P)" ] && return 0
+    echo "$dir/ was configured from ${configured:-another folder}; configuring it afresh for $(pwd -P)"
+    rm -rf "$cache" "$dir/CMakeFiles"
+}
+
 build() {
     local dir=$1
     shift
+    forget_foreign_configuration "$dir"
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$dir" -j "$jobs"
 }
