@@ -6,6 +6,7 @@ import math
 
 import evidence as ev
 import vapour_equations as ve
+from sources import num
 
 # A larger miss counts as this much, so that one faulty point does not outweigh the rest of the evidence.
 CAPPED_DEVIATION = 0.05
@@ -24,6 +25,8 @@ MIN_DISPROVING_POINTS = 2
 MIN_DISPROVING_SOURCES = 2
 # Less than this between two range ends is no loss of range.
 LOST_RANGE_K = 0.5
+# Range up to this never buys a curve that agrees worse beyond their accuracy.
+FEW_KELVIN = 10.0
 def grid(lo, hi, n=GRID_POINTS):
     return [lo + (hi - lo) * i / (n - 1) for i in range(n)]
 
@@ -70,7 +73,7 @@ class Assessment:
 class SubstanceEvidence:
     """The evidence of one substance and the curves it is judged against."""
 
-    def __init__(self, tb_point, critical_points, handbook, evidence_curves, candidates, tm=None, tc=None):
+    def __init__(self, tb_point, critical_points, handbook, evidence_curves, candidates, tm=None, tc=None, earlier=()):
         self.tm = tm
         self.tc = tc  # the record's critical temperature: no liquid range above it
         self.tb = tb_point
@@ -87,6 +90,9 @@ class SubstanceEvidence:
         self.hi = max(r[1] for r in ranges)
         self.fixed = [p for p in ([tb_point] if tb_point else []) + critical_points + handbook
                       if p.covered_by(self.lo, self.hi)]
+        # The records of the databases shipped before, each judged on the evidence as it stands.
+        self.earlier = list(earlier)
+        self.earlier_assessed = {e: earlier_assessment(self, e) for e in self.earlier}
 
     def median_points(self, curve):
         """The median of the other independent curves on the grid, for judging `curve`, where at least
@@ -114,7 +120,10 @@ class SubstanceEvidence:
 
 
 def miss_text(substance, assessment):
-    misses = substance.misses(assessment)
+    return misses_text(substance.misses(assessment))
+
+
+def misses_text(misses):
     if not misses:
         return 'no point missed by more than 5 %'
     worst = max(misses, key=lambda item: abs(item[1]))
@@ -168,6 +177,7 @@ BY_PRIORITY = 'priority'
 BY_SCORE = 'score'
 BY_COVERAGE = 'coverage'
 BY_CRITICAL = 'critical pressure'
+BY_EARLIER = 'earlier range'
 
 
 def choose(substance, priority):
@@ -197,9 +207,84 @@ def choose(substance, priority):
             chosen, rule = min(reaching, key=key), BY_CRITICAL
     union = agreeing_union(substance, pool, assessed)
     if union and lost_parts(substance, chosen, union):
-        covering = [c for c in union.curves if not lost_parts(substance, c, union)]
-        chosen, rule = (min(covering, key=key) if covering else widest(substance, union, union.curves, key)), BY_COVERAGE
+        # Range never buys a curve that agrees worse beyond their accuracy, nor one that gives up
+        # range the evidence does not disprove.
+        fair = [c for c in union.curves if c is chosen or (
+            (not better(assessed[chosen], assessed[c]) or span_kelvin(lost_parts(substance, chosen, c)) > FEW_KELVIN)
+            and may_replace(substance, c, chosen, assessed))]
+        covering = [c for c in fair if not lost_parts(substance, c, union)]
+        wider = min(covering, key=key) if covering else widest(substance, union, fair, key)
+        if wider is not chosen:
+            chosen, rule = wider, BY_COVERAGE
+    # The normal boiling point an earlier record met, and range an earlier record held, are given up
+    # only where the evidence disproves that record; never for a curve that agrees worse beyond their
+    # accuracy (a fit may then give the range).
+    fair = [c for c in substance.candidates if c is chosen or not better(assessed[chosen], assessed[c])
+            or held_kelvin(substance, chosen) - held_kelvin(substance, c) > FEW_KELVIN]
+    if tb_held(substance):
+        holding_tb = [c for c in fair if holds_tb(c)]
+        if holding_tb and chosen not in holding_tb:
+            chosen, rule = min(holding_tb, key=lambda c: (held_kelvin(substance, c), key(c))), BY_EARLIER
+        fair = holding_tb or fair
+    if held_back(substance, chosen):
+        holding = min(fair, key=lambda c: (held_kelvin(substance, c), key(c)))
+        if held_kelvin(substance, holding) < held_kelvin(substance, chosen) - LOST_RANGE_K:
+            chosen, rule = holding, BY_EARLIER
     return chosen, assessed, rule
+
+
+def meets_tb(substance, assessment):
+    """Whether the curve's range holds the normal boiling point and the curve meets it."""
+    d = substance.tb.deviation(assessment.curve) if substance.tb else None
+    return d is not None and abs(d) <= max(MISS, substance.tb.tolerance)
+
+
+def holds_tb(cand):
+    """Whether the candidate's range holds the boiling point its record carries."""
+    return cand.tb_in_range(num(cand.record_tb))
+
+
+def tb_held(substance):
+    """Whether an earlier record met the normal boiling point in its range."""
+    return any(meets_tb(substance, a) for a in substance.earlier_assessed.values())
+
+
+def earlier_assessment(substance, earlier):
+    """An earlier record's curve judged as the candidates are, leaving out of the medians the
+    candidates that are the same correlation."""
+    curve = earlier.curve()
+    same = {substance.curves[c] for c in substance.candidates if earlier.same_correlation(c)}
+    points = [p for p in substance.fixed if substance.believed(p)]
+    points += [ev.median_point(t, substance.all_curves, same) for t in grid(substance.lo, substance.hi)]
+    return Assessment(curve, [(p, p.deviation(curve)) for p in points if p is not None])
+
+
+def held_back(substance, cand):
+    """(earlier record, lo, hi) for each part of an earlier record's range that `cand` gives up and
+    that the evidence there does not disprove (two points, two independent sources)."""
+    out = []
+    for earlier in substance.earlier:
+        assessment = substance.earlier_assessed[earlier]
+        for lo, hi in lost_parts(substance, cand, earlier):
+            if not disproved(substance, assessment, lo, hi):
+                out.append((earlier, lo, hi))
+    return out
+
+
+def held_kelvin(substance, cand):
+    """The kelvin of earlier ranges, not disproved, that `cand` gives up (overlaps counted once)."""
+    return span_kelvin([(lo, hi) for _, lo, hi in held_back(substance, cand)])
+
+
+def span_kelvin(parts):
+    """The kelvin that (lo, hi) parts cover, overlaps counted once."""
+    parts = sorted(parts)
+    total, reach = 0.0, -math.inf
+    for lo, hi in parts:
+        if hi > reach:
+            total += hi - max(lo, reach)
+            reach = hi
+    return total
 
 
 class Span:

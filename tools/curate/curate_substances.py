@@ -19,6 +19,7 @@ import sys
 import candidates as cd
 import decision
 import earlier
+import figures
 import fits
 import evidence as ev
 import readme
@@ -144,10 +145,10 @@ def own_critical_differs(cand, crit):
     return (num(cand.own_tc), num(cand.own_pc)) != (num(crit[0]), num(crit[1]))
 
 
-def refit_through_table(cand, crit):
+def refit_through_table(cand, crit, slope_band):
     """The record carries the table's critical point, never a Wagner set's own: the set is re-expressed
     through it (fits.refit), or it does not ship."""
-    fit, why = fits.refit(cand, crit)
+    fit, why = fits.refit(cand, crit, slope_band)
     if fit is None:
         cand.reason = 'own critical point %s K, %s bar differs from the table\'s: %s' % (cand.own_tc, cand.own_pc, why)
         return
@@ -155,7 +156,10 @@ def refit_through_table(cand, crit):
     cand.own_tc_text, cand.own_pc_text = cand.own_tc, cand.own_pc
     cand.coefficients = fit.coefficients
     cand.tc, cand.pc = crit
-    cand.tmax_text, cand.tmax = crit[0], float(crit[0])
+    cand.tmax_text, cand.tmax = fit.tmax_text, fit.tmax
+    if fit.tmax < fit.crit.t:
+        cand.range_note = ('McGarry\'s set re-expressed through the table\'s critical point ends at 0.9 Tc: its '
+                           'slope d ln p / d ln T near Tc, %.2f, lies outside that of the published Wagner sets' % fit.slope)
     cand.k = ve.Correlation('1', fit.coefficients, tb=num(cand.record_tb), tc=num(crit[0]), pc=num(crit[1]))
 
 
@@ -170,6 +174,8 @@ def build(folder):
     cands = cd.build_candidates(src.tables, rejected)
     handbook = ev.read_handbook(folder, rejected)
     curves = ev.evidence_curves(src.tables, rejected)
+    earlier_records = earlier.load()
+    slope_band = fits.critical_slope_band(src.tables)
     records, exceptions, tb_decisions, outcomes, suspects = [], [], [], [], []
     for cas in sorted(cands, key=cas_key):
         if cas == WATER_CAS:
@@ -184,14 +190,24 @@ def build(folder):
         tb = phase_point(src, cas, 3, src.yaws_tb)
         if tb is None and cas in src.chemsep_by_cas and num(src.chemsep_by_cas[cas][7]):
             tb = src.chemsep_by_cas[cas][7]
-        crit = ev.record_critical(ev.critical_entries(src.tables, cas))
+        entries = ev.critical_entries(src.tables, cas)
+        crit = ev.record_critical(entries)
         for cand in cands[cas]:
             cd.screen(src.tables, cas, english, cand, tb, crit)
+        overruled = ev.overruled_critical(entries, cands[cas], handbook.get(cas, []))
+        if overruled:
+            crit = ev.record_critical(entries)
+            for cand in cands[cas]:
+                cd.screen(src.tables, cas, english, cand, tb, crit)
+        for cand in cands[cas]:
             if cand.reason is None and crit and cand.own_tc and own_critical_differs(cand, crit):
-                refit_through_table(cand, crit)
+                refit_through_table(cand, crit, slope_band)
             if cand.reason:
                 rejected.append((cas, english, cand.label, cand.reason))
-        outcome = decision.decide(src, cas, english, cands[cas], tb, tm, handbook.get(cas, []), curves.get(cas, []), suspects)
+        outcome = decision.decide(src, cas, english, cands[cas], tb, tm, handbook.get(cas, []), curves.get(cas, []),
+                                  suspects, entries, earlier_records.get(cas, []), slope_band)
+        if outcome is not None:
+            outcome.overruled = overruled
         if outcome is None:
             continue
         outcomes.append(outcome)
@@ -278,6 +294,7 @@ def main():
     out = sys.argv[2] if len(sys.argv) > 2 else os.path.join(HERE, '..', '..', 'data', 'tenso20.tsv')
     try:
         records, rejected, exceptions, tb_decisions, outcomes, suspects = build(folder)
+        band = fits.critical_slope_band(sources.load_tables(folder, []))
     except sources.InputError as err:
         sys.exit('curate_substances: %s; nothing written' % err)
     lines = ['Datenbank\t%s\tRecords: S-number, source, CAS, status, names, formula, C, H, M, Tm, Tb, code, A-E, Tmin, Tmax, Tc, Pc' % LABEL,
@@ -293,15 +310,19 @@ def main():
                                        'reason with the listed Tb'], tb_decisions)
     shipped = {rec[0] for rec in records}
     outcomes = [o for o in outcomes if o.cas in shipped]
-    earlier_records = earlier.load()
+    published = figures.published_curves(Sources(folder).tables)
+    shipped_lines = {line.split('\t')[2]: line.split('\t') for line in lines[3:]}
     changes = []
     for o in outcomes:
-        note = earlier.range_note(o.substance, earlier_records[o.cas], float(o.tmin_text), float(o.tmax_text), o.candidates) \
-            if o.cas in earlier_records else ''
+        away = figures.agreeing_pair_misses(figures.record_curve(shipped_lines[o.cas]), published.get(o.cas, []))
+        note = '; '.join(filter(None, [reports.overruled_text(o) if o.overruled else '', earlier.range_note(o),
+                                       reports.away_text(o, away) if away else '']))
         if o.changed() or note:
             changes.append(reports.change_row(o, note))
     write_tsv('choice_changes.tsv', reports.CHANGES_HEADER, changes)
     write_tsv('fit_evidence.tsv', reports.FIT_HEADER, [row for o in outcomes if o.fit for row in reports.fit_rows(o)])
+    write_tsv('critical_slope_band.tsv', ['lowest', 'highest', 'Wagner sets'],
+              [('%.4f' % band[0], '%.4f' % band[1], str(band[2]))] if band else [])
     write_tsv('handbook_suspects.tsv', reports.SUSPECT_HEADER, [reports.suspect_row(*s) for s in suspects])
     write_tsv('source_deviations.tsv', reports.DEVIATION_HEADER,
               reports.deviation_rows(outcomes, [code for code, _, _ in readme.SOURCE_ROWS if code != 'IF97']))

@@ -30,6 +30,20 @@ class Outcome:
         self.fit_failure = None
         self.rule = None
         self.assessment = assessed[chosen]
+        self.overruled = None  # (table entry overruled, entry carried, misses) where correlations won
+        self.narrowed_at_tc = False
+        self.rejected_fits = []  # why fits that were found did not ship
+
+    def range_cause(self):
+        """Why the shipped range ends where it does, where it gives up earlier range."""
+        if self.fit and self.fit.tmax < self.fit.crit.t:
+            return 'the fit ends at its highest evidence: its slope d ln p / d ln T near Tc, %.2f, lies outside ' \
+                   'that of the published Wagner sets' % self.fit.slope
+        if self.rejected_fits:
+            return self.rejected_fits[0]
+        if self.fit_failure:
+            return 'no fit does (%s)' % self.fit_failure
+        return ''
 
     def narrow(self, lo, hi):
         self.tmin_text = fmt_temperature(lo) if lo != self.chosen.tmin else self.chosen.tmin_text
@@ -39,7 +53,7 @@ class Outcome:
     def use_fit(self, fit):
         self.fit = fit
         self.source, self.code, self.coefficients = 'FIT', '1', fit.coefficients
-        self.tmin_text, self.tmax_text = fmt_temperature(fit.tmin), fit.tc_text
+        self.tmin_text, self.tmax_text = fmt_temperature(fit.tmin), fit.tmax_text
         self.tc, self.pc = fit.tc_text, fit.pc_text
         self.assessment = fit_assessment(self.substance, fit, self.chosen)
 
@@ -53,17 +67,32 @@ def fit_assessment(substance, fit, chosen):
     return substance.assess(ev.Curve('FIT', 'fit', fit.tmin, fit.tmax, lambda t: ve.pressure_bar(k, t)))
 
 
+def fit_worse(substance, fit, chosen, assessment):
+    """Why a fit may not replace the chosen correlation, or None: inside the chosen range it agrees worse
+    with the evidence beyond their accuracy, or beyond it it misses points by more than 5 %."""
+    own = fit_assessment(substance, fit, chosen)
+    lo, hi = max(fit.tmin, chosen.tmin), min(fit.tmax, chosen.tmax)
+    inside = substance.assess(own.curve, lo, hi)
+    if ch.better(assessment, inside):
+        return 'the %s fit agrees worse with the evidence in the range of %s (score %.2f against %.2f)' % (
+            fit.kind, chosen.label, inside.rank(), assessment.rank())
+    outside = [(p, d) for p, d in substance.misses(own) if not p.covered_by(chosen.tmin, chosen.tmax)]
+    if outside:
+        return 'the %s fit beyond the range of %s: %s' % (fit.kind, chosen.label, ch.misses_text(outside))
+    return None
+
+
 def fmt_temperature(t):
     return repr(float('%.12g' % t))
 
 
-def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects):
-    """The Outcome of one substance, or None when no candidate passes the screen."""
+def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects, entries, earlier=(), slope_band=None):
+    """The Outcome of one substance, or None when no candidate passes the screen; `entries` are its
+    critical table entries, `earlier` the records the databases shipped before gave it."""
     priority = cd.priority_choice(cands, tb)
     if priority is None:
         return None
     ok = [c for c in cands if c.reason is None]
-    entries = ev.critical_entries(src.tables, cas)
     points = []
     for point in handbook:
         reason = ev.suspect_reason(point, [c.curve() for c in ok])
@@ -73,7 +102,8 @@ def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects):
             points.append(point)
     table = ev.record_critical(entries)
     substance = ch.SubstanceEvidence(ev.boiling_point_evidence(src.tables, cas), ev.critical_points(entries),
-                                     points, curves, ok, num(tm), num(table[0]) if table else None)
+                                     points, curves, ok, num(tm), num(table[0]) if table else None, earlier)
+    substance.slope_band = slope_band
     chosen, assessed, rule = ch.choose(substance, priority)
     outcome = Outcome(cas, english, priority, chosen, assessed, substance)
     outcome.rule = rule
@@ -82,33 +112,56 @@ def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects):
         outcome.use_fit(chosen.refit)
     # The candidates together cover more than the choice: a fit may give the range they support.
     span = ch.Span(min(c.tmin for c in ok), max(c.tmax for c in ok))
-    short = bool(ch.lost_parts(substance, chosen, span))
+    short = bool(ch.lost_parts(substance, chosen, span) or ch.held_back(substance, chosen))
     disagrees = substance.misses(assessed[chosen]) or substance.misses(assessed[priority]) or not ch.pc_passes(chosen)
     if disagrees or short:
         lo, hi = ch.narrowed_range(substance, chosen, assessed[chosen])
         agreeing = ch.agreeing_union(substance, ok, assessed)
         fit, why = fits.evidence_fit(substance, num(tm), num(chosen.record_tb),
                                      [substance.curves[c] for c in agreeing.curves] if agreeing else [])
-        fit, why = fits.keeping_range(fit, why, lo)
-        if fit and ch.better(assessed[chosen], fit_assessment(substance, fit, chosen)):
-            fit, why = None, 'the fit agrees worse with the evidence than the published correlation'
-        tries = [(fit, why)]
+        tries = [fits.keeping_range(fit, why, lo)]
         if not ch.pc_passes(chosen):
             tries.append(fits.keeping_range(*fits.repair_fit(substance, chosen, num(tm), num(chosen.record_tb)), lo))
         if short:
             # The wider candidates the choice falls short of, repaired where they miss Pc.
             tries += [fits.repair_fit(substance, wide, num(tm), num(wide.record_tb)) for wide in ok
                       if ch.lost_parts(substance, chosen, wide) and not ch.pc_passes(wide)]
+        # Every fit, a repair too, ships only where it agrees with the evidence (the agreeing
+        # correlations over their whole range among it) as well as the correlation it replaces.
+        checked = []
+        for f, w in tries:
+            reason = f and fit_worse(substance, f, chosen, assessed[chosen])
+            if reason:
+                outcome.rejected_fits.append(reason)
+                f, w = None, reason
+            checked.append((f, w))
+        tries = checked
         good = [f for f, _ in tries if f and (disagrees or f.tmin < lo - ch.LOST_RANGE_K or f.tmax > hi + ch.LOST_RANGE_K)]
         why = next((w for f, w in tries if w), 'the fit adds no range')
         # The fit that gives the widest range.
         fit = min(good, key=lambda f: f.tmin - f.tmax) if good else None
         if fit:
             outcome.use_fit(fit)
-            outcome.fit_cause = 'disagrees' if disagrees else 'range'
+            outcome.fit_cause = ('disagrees' if substance.misses(assessed[chosen]) or substance.misses(assessed[priority])
+                                 else 'critical' if not ch.pc_passes(chosen) else 'range')
             return outcome
+        outcome.fit_failure = why
         if disagrees:
-            outcome.fit_failure = why
             if (lo, hi) != (chosen.tmin, chosen.tmax) and ve.screen(chosen.k, lo, hi, num(tb))[0] is None:
                 outcome.narrow(lo, hi)
+    keep_below_tc(outcome, tb)
     return outcome
+
+
+def keep_below_tc(outcome, tb):
+    """A newly chosen range never ends above the record's Tc: there is no liquid there."""
+    tc = num(outcome.tc)
+    lo, hi = float(outcome.tmin_text), float(outcome.tmax_text)
+    if outcome.fit or not tc or hi <= tc:
+        return
+    if any((e.tmin, e.tmax) == (lo, hi) for e in outcome.substance.earlier):
+        return
+    if ve.screen(outcome.chosen.k, lo, tc, num(tb))[0] is None:
+        outcome.narrow(lo, tc)
+        outcome.tmax_text = outcome.tc
+        outcome.narrowed_at_tc = True

@@ -1,6 +1,6 @@
-"""The records of the database before the choice by agreement (earlier_records.tsv: id, CAS, Tb, code,
-A-E, range, Tc, Pc), so that every range a record gives up against them is explained in
-choice_changes.tsv."""
+"""The records of the databases shipped before (earlier_records.tsv: the database, id, CAS, Tb, code,
+A-E, range, Tc, Pc; a database lists only the records that differ from those before it), so that
+every range a record gives up against any of them is explained in choice_changes.tsv."""
 
 import os
 
@@ -15,65 +15,104 @@ EARLIER = os.path.join(HERE, 'earlier_records.tsv')
 
 class EarlierRecord:
     def __init__(self, fields):
-        self.id, self.cas, tb, self.code = fields[:4]
-        self.coefficients = fields[4:9]
-        self.tmin, self.tmax = float(fields[9]), float(fields[10])
-        self.k = ve.Correlation(self.code, self.coefficients, tb=num(tb), tc=num(fields[11]) or 0.0,
-                                pc=num(fields[12]) or 0.0)
+        self.database, self.id, self.cas, tb, self.code = fields[:5]
+        self.coefficients = fields[5:10]
+        self.tmin, self.tmax = float(fields[10]), float(fields[11])
+        self.k = ve.Correlation(self.code, self.coefficients, tb=num(tb), tc=num(fields[12]) or 0.0,
+                                pc=num(fields[13]) or 0.0)
 
     def curve(self):
         k = self.k
         return ev.Curve('earlier', 'earlier record', self.tmin, self.tmax, lambda t: ve.pressure_bar(k, t))
 
+    def same_correlation(self, cand):
+        return (cand.code, [num(x) for x in cand.coefficients]) == (self.code, [num(x) for x in self.coefficients])
+
 
 def load(path=EARLIER):
-    """CAS -> EarlierRecord."""
+    """CAS -> the EarlierRecords of that CAS, oldest database first."""
     with open(path, encoding='utf-8') as f:
         lines = f.read().splitlines()[1:]
-    return {r.cas: r for r in (EarlierRecord(line.split('\t')) for line in lines if line)}
+    out = {}
+    for line in lines:
+        if line:
+            record = EarlierRecord(line.split('\t'))
+            out.setdefault(record.cas, []).append(record)
+    return out
 
 
 def given_up(substance, earlier, tmin, tmax):
     """The parts of the earlier range (below the record's Tc) that the range tmin-tmax no longer holds."""
-    return ch.lost_parts(substance, ch.Span(tmin, tmax), ch.Span(earlier.tmin, earlier.tmax))
+    return ch.lost_parts(substance, ch.Span(tmin, tmax), earlier)
 
 
 def earlier_misses(substance, earlier, lo, hi):
     """(points between lo and hi, those the earlier curve misses by more than 5 % and their tolerance):
-    the boiling, critical and handbook points and the median of the correlations on the grid."""
-    curve = earlier.curve()
-    own = (earlier.code, [num(x) for x in earlier.coefficients])
-    exclude = {substance.curves[c] for c in substance.candidates if (c.code, [num(x) for x in c.coefficients]) == own}
-    points = [p for p in substance.fixed if substance.believed(p)]
-    points += [ev.median_point(t, substance.all_curves, exclude) for t in ch.grid(substance.lo, substance.hi)]
-    inside = [p for p in points if p is not None and lo - 1e-9 <= p.t <= hi + 1e-9]
-    misses = []
-    for p in inside:
-        d = ev.relative_deviation(curve.pressure_bar(p.t), p.p)
-        if abs(d) > max(ch.MISS, p.tolerance):
-            misses.append((p, d))
-    return inside, misses
+    the boiling, critical and handbook points and the median of the correlations on the grid, judged
+    as the choice judges a candidate (a boiling point of two compilations is met between them)."""
+    assessment = substance.earlier_assessed[earlier]
+    inside = [(p, d) for p, d in assessment.covered() if lo - 1e-9 <= p.t <= hi + 1e-9]
+    misses = [(p, d) for p, d in inside if abs(d) > max(ch.MISS, p.tolerance) and substance.believed(p)]
+    return [p for p, _ in inside], misses
 
 
-def range_note(substance, earlier, tmin, tmax, candidates=()):
-    """Why the record no longer holds parts of its earlier range, or '' where it holds all of it;
-    `candidates` are all the substance's correlations, those that failed the screen among them."""
-    own = (earlier.code, [num(x) for x in earlier.coefficients])
-    dropped = [c for c in candidates if c.reason and (c.code, [num(x) for x in c.coefficients]) == own]
+def part_note(o, earlier, lo, hi):
+    """How the earlier curve agrees with the evidence in a part given up, and, where the evidence does
+    not disprove it, what kept the choice from holding it."""
+    substance = o.substance
+    assessment = substance.earlier_assessed[earlier]
+    inside, misses = earlier_misses(substance, earlier, lo, hi)
+    disproved = ch.disproved(substance, assessment, lo, hi)
+    if misses:
+        sources = set()
+        for p, _ in misses:
+            sources |= ch.disagreeing_sources(substance, earlier.curve(), p)
+        worst = max(misses, key=lambda item: abs(item[1]))
+        why = 'the earlier curve misses %d of %d points there (%s), the largest %+.1f %% at %s' % (
+            len(misses), len(inside), ', '.join(sorted(sources)) if disproved else 'not two independent sources',
+            100 * worst[1], worst[0].describe())
+    elif inside:
+        why = 'the earlier curve agrees with the %d points there' % len(inside)
+    else:
+        why = 'no evidence there'
+    if not disproved:
+        why += '; ' + holding_cause(o, earlier, lo, hi)
+    return '%.6g-%.6g K given up (%s)' % (lo, hi, why)
+
+
+def holding_cause(o, earlier, lo, hi):
+    """Why no record holds a part of an earlier range that the evidence does not disprove."""
+    substance, chosen = o.substance, o.chosen
+    same = [c for c in o.candidates if earlier.same_correlation(c)]
+    if same and same[0].reason:
+        return 'the earlier correlation no longer ships: %s' % same[0].reason
+    if same and same[0].range_note:
+        return same[0].range_note
+    holders = sorted((c for c in substance.candidates if c is not chosen
+                      and not ch.lost_parts(substance, c, ch.Span(lo, hi))), key=lambda c: c.priority)
+    if not holders:
+        return 'no candidate that ships holds it%s' % (', and ' + o.range_cause() if o.range_cause() else '')
+    h = holders[0]
+    if o.assessed[h].score is None:
+        return '%s holds it but has no evidence in its range' % h.label
+    if ch.better(o.assessed[chosen], o.assessed[h]):
+        return '%s holds it but agrees worse with the evidence (score %.2f against %.2f)' % (
+            h.label, o.assessed[h].rank(), o.assessed[chosen].rank())
+    if ch.tb_held(substance) and ch.holds_tb(chosen) and not ch.holds_tb(h):
+        return '%s holds it but not the normal boiling point an earlier record met' % h.label
+    if ch.held_kelvin(substance, h) > ch.held_kelvin(substance, chosen):
+        return '%s holds it but gives up more of the earlier ranges' % h.label
+    return o.range_cause() or 'the rule %s decided' % o.rule
+
+
+def range_note(o):
+    """Why the record no longer holds parts of the ranges the earlier databases gave it, or '' where it
+    holds all of them."""
     notes = []
-    for lo, hi in given_up(substance, earlier, tmin, tmax):
-        inside, misses = earlier_misses(substance, earlier, lo, hi)
-        if misses:
-            worst = max(misses, key=lambda item: abs(item[1]))
-            why = 'the earlier curve misses %d of %d points there, the largest %+.1f %% at %s' % (
-                len(misses), len(inside), 100 * worst[1], worst[0].describe())
-        elif inside:
-            why = 'the earlier curve agrees with the %d points there, but no candidate that ships reaches them' % len(inside)
-        else:
-            why = 'no evidence there'
-        notes.append('%.6g-%.6g K given up (%s)' % (lo, hi, why))
-    if not notes:
-        return ''
-    if dropped:
-        notes.append('the earlier correlation no longer ships: %s' % dropped[0].reason)
-    return 'range: earlier %.6g-%.6g K; %s' % (earlier.tmin, earlier.tmax, '; '.join(notes))
+    for earlier in o.substance.earlier:
+        parts = given_up(o.substance, earlier, float(o.tmin_text), float(o.tmax_text))
+        if parts:
+            notes.append('range against %s: earlier %.6g-%.6g K; %s' % (
+                earlier.database, earlier.tmin, earlier.tmax,
+                '; '.join(part_note(o, earlier, lo, hi) for lo, hi in parts)))
+    return '; '.join(notes)

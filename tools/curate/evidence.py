@@ -285,6 +285,57 @@ def record_critical(entries):
     return None
 
 
+def pressure_at_critical(cand, entry):
+    """p at the table's Tc (at Tmax within half a kelvin below it) of a candidate valid there, or None."""
+    if cand.tmax < entry.tc - CRITICAL_REACH_K:
+        return None
+    return cand.curve().pressure_bar(min(entry.tc, cand.tmax))
+
+
+# A correlation meets a table's critical pressure within this (as a record valid to Tc must).
+CRITICAL_MEET = 0.05
+
+
+def overruled_critical(entries, cands, handbook=()):
+    """Where the table value a record would carry disagrees with every published correlation valid to
+    its Tc (those of their own critical point left out: they reach their own Pc by construction), and
+    another table agrees with all of them, while no other table nor a handbook point at its Tc agrees
+    with it, the correlations win: (the table entry overruled, the entry
+    the record carries instead, {candidate label: miss of the overruled Pc}); else None. The overruled
+    entry is marked a suspect."""
+    usable = [e for e in entries if e.table not in VOTERS and not e.suspect]
+    if not usable:
+        return None
+    first = usable[0]
+    # A table another table or a handbook point at its Tc agrees with is no single voice.
+    if support(first, entries) or any(abs(p.t - first.tc) <= CRITICAL_REACH_K and
+                                       abs(relative_deviation(p.p, first.pc)) <= CRITICAL_MEET for p in handbook):
+        return None
+    plain = [c for c in cands if c.reason is None and not c.own_tc]
+
+    def misses(entry):
+        out = {}
+        for c in plain:
+            p = pressure_at_critical(c, entry)
+            if p is not None:
+                out[c.label] = relative_deviation(p, entry.pc)
+        return out
+    against = misses(first)
+    if not against or any(abs(d) <= CRITICAL_MEET for d in against.values()):
+        return None
+    for i, other in enumerate(usable[1:], 1):
+        meets = misses(other)
+        if set(meets) != set(against):
+            return None
+        if all(abs(d) <= CRITICAL_MEET for d in meets.values()):
+            for entry in usable[:i]:
+                entry.suspect = True
+            return first, other, against
+        if any(abs(d) <= CRITICAL_MEET for d in meets.values()):
+            return None
+    return None
+
+
 def read_handbook(folder, rejected):
     """CAS -> handbook points (T ascending) of the VDI saturation table."""
     out = {}

@@ -5,9 +5,10 @@ boiling point. A fit ships only when it meets every point it was fitted to withi
 import math
 
 import evidence as ev
+import sources as s
 import vapour_equations as ve
 import wagner_fit
-from choice import contradicted, grid
+from choice import LOST_RANGE_K, contradicted, grid
 from sources import num
 
 
@@ -75,15 +76,56 @@ def curve_spread(curves, t):
 
 
 class Fit:
-    def __init__(self, kind, coefficients, crit, tmin, points, worst):
-        self.kind = kind  # 'evidence' or 'repair'
+    def __init__(self, kind, coefficients, crit, tmin, points, worst, tmax=None):
+        self.kind = kind  # 'evidence', 'repair' or 'refit'
         self.coefficients = coefficients
         self.tc_text, self.pc_text = crit.record_text
         self.tmin = tmin
-        self.tmax = crit.t
+        # A fit whose slope near Tc no published Wagner set shows ends at its highest evidence.
+        self.tmax = crit.t if tmax is None else tmax
+        self.tmax_text = self.tc_text if tmax is None else repr(float('%.12g' % tmax))
         self.crit = crit
         self.points = points  # (Point, tolerance, deviation)
         self.worst = worst
+        self.slope = critical_slope(coefficients)
+
+
+# d ln p / d ln T is taken this close below Tc (the program returns Pc above it).
+SLOPE_REDUCED_TEMPERATURE = 0.999
+# The published Wagner sets whose slopes bound a fit's: this share of them lies below the band and as
+# many above it.
+SLOPE_BAND_TAIL = 0.01
+
+
+def critical_slope(coefficients, tr=SLOPE_REDUCED_TEMPERATURE):
+    """d ln p / d ln T of a Wagner 3-6 set at Tr (it does not depend on Tc and Pc)."""
+    a, b, c, d = (float(x) for x in coefficients[:4])
+    tau = 1.0 - tr
+    f = a * tau + b * tau ** 1.5 + c * tau ** 3 + d * tau ** 6
+    df = a + 1.5 * b * tau ** 0.5 + 3 * c * tau ** 2 + 6 * d * tau ** 5
+    return -(df + f / tr)
+
+
+def critical_slope_band(tables):
+    """(low, high, count): the slopes at 0.999 Tc of the published Wagner sets (McGarry's 3-6 sets,
+    Poling's and the VDI PPDS 2.5-5 sets), their 1st and 99th percentiles; None without such sets."""
+    slopes = [critical_slope(r[2:6]) for r in tables[s.MCGARRY].rows]
+    for name, first in ((s.POLING_WAGNER, 2), (s.VDI_PPDS, 5)):
+        for r in tables[name].rows:
+            a, b, c, d = (float(x) for x in r[first:first + 4])
+            tau = 1.0 - SLOPE_REDUCED_TEMPERATURE
+            f = a * tau + b * tau ** 1.5 + c * tau ** 2.5 + d * tau ** 5
+            df = a + 1.5 * b * tau ** 0.5 + 2.5 * c * tau ** 1.5 + 5 * d * tau ** 4
+            slopes.append(-(df + f / SLOPE_REDUCED_TEMPERATURE))
+    if not slopes:
+        return None
+    slopes.sort()
+    tail = int(SLOPE_BAND_TAIL * len(slopes))
+    return slopes[tail], slopes[-1 - tail], len(slopes)
+
+
+def slope_plausible(coefficients, band):
+    return band is None or band[0] <= critical_slope(coefficients) <= band[1]
 
 
 def liquid_span(substance, tm, temps, tc):
@@ -122,10 +164,12 @@ def solve(kind, substance, points, crit, tb):
         return None, 'misses %s by %+.1f %%, %.1f times its tolerance' % (
             worst_point[0].describe(), 100 * worst_point[1], worst)
     reason = 'no evidence temperature below Tc'
-    for lowest in sorted({t for p in points for t in p.temperatures if t < crit.t}):
-        reason = range_problem(k, lowest, crit.t, tb)
+    below = sorted({t for p in points for t in p.temperatures if t < crit.t})
+    top = None if slope_plausible(coefficients, substance.slope_band) else below[-1] if below else None
+    for lowest in below:
+        reason = range_problem(k, lowest, top or crit.t, tb)
         if reason is None:
-            return Fit(kind, coefficients, crit, lowest, checked, worst), None
+            return Fit(kind, coefficients, crit, lowest, checked, worst, top), None
         if 'inverse' not in reason and 'not finite' not in reason:
             break
     return None, reason
@@ -188,7 +232,7 @@ REFIT_SAMPLES = 16
 REFIT_TOLERANCE = 0.02
 
 
-def refit(cand, critical_text):
+def refit(cand, critical_text, slope_band=None):
     """A Wagner set of its own critical point (McGarry's) re-expressed through the record's critical
     point, so that the record carries the table's Tc and Pc: a fit to the set's own values below
     0.9 Tc that meets each within a correlation's tolerance, valid to the table's Tc; or (None, why)."""
@@ -222,16 +266,17 @@ def refit(cand, critical_text):
     if worst > 1.0:
         return None, 'no fit through %s K, %s bar holds its values (%.1f times the tolerance)' % (
             critical_text[0], critical_text[1], worst)
-    reason = range_problem(k, cand.tmin, tc, tb)
+    end = None if slope_plausible(coefficients, slope_band) else top
+    reason = range_problem(k, cand.tmin, end or tc, tb)
     if reason:
         return None, reason
-    return Fit('refit', coefficients, crit, cand.tmin, checked, worst), None
+    return Fit('refit', coefficients, crit, cand.tmin, checked, worst, end), None
 
 
 def keeping_range(fit, why, lo):
     """(fit, why) when the fit reaches down to the Tmin the candidate would keep (above, every fit
     reaches Tc), else (None, the reason)."""
-    if fit is not None and fit.tmin > lo + 1e-9:
+    if fit is not None and fit.tmin > lo + LOST_RANGE_K:
         return None, 'the fit reaches down to %g K only' % fit.tmin
     return fit, why
 

@@ -102,9 +102,12 @@ def choice_fields(data_dir):
         fit_rows.append('| %s | %s | %s | %s-%s | %s | %s | %.2f |' % (
             cas, fit['name'], fit['kind'], ranges[cas][0], ranges[cas][1], fit['critical'], evidence, fit['worst']))
     suspects = _rows(os.path.join(HERE, 'handbook_suspects.tsv'), 1)
+    slope_low, slope_high, slope_count = _rows(os.path.join(HERE, 'critical_slope_band.tsv'), 1)[0]
     return {
+        'slope_low': '%.1f' % float(slope_low), 'slope_high': '%.1f' % float(slope_high), 'slope_count': slope_count,
         'grid_points': str(choice.GRID_POINTS), 'within_accuracy': str(choice.WITHIN_ACCURACY),
         'disproving_points': str(choice.MIN_DISPROVING_POINTS), 'disproving_sources': str(choice.MIN_DISPROVING_SOURCES),
+        'few_kelvin': '%g' % choice.FEW_KELVIN,
         'refit_samples': str(fitting.REFIT_SAMPLES), 'refit_tolerance': '%g' % (100 * fitting.REFIT_TOLERANCE),
         'curve_samples': str(fitting.CURVE_SAMPLES), 'fit_min_points': str(fitting.FIT_MIN_POINTS),
         'points_per_curve': str(fitting.POINTS_PER_CURVE), 'fit_min_span': '%g' % (100 * fitting.FIT_MIN_SPAN),

@@ -6,6 +6,7 @@ import math
 import statistics
 
 import choice as ch
+import evidence as ev
 
 CHANGES_HEADER = ['CAS', 'name', 'priority source', 'chosen source', 'priority range K', 'chosen range K',
                   'priority score', 'chosen score', 'why']
@@ -31,22 +32,69 @@ def choice_text(o):
         what = FIT_TEXTS[o.fit.kind]
         if o.fit_cause == 'range':
             return 'the candidates together cover more than the choice: %s over the range they support' % what
-        return 'no published correlation agrees: %s (%s)' % (what, ch.miss_text(s, o.assessed[o.chosen]))
+        if o.fit_cause == 'critical':
+            return '%s, valid to Tc, misses the table\'s Pc by %+.1f %%: %s' % (
+                o.chosen.label, 100 * ch.pc_miss(o.chosen), what)
+        if s.misses(o.assessed[o.chosen]):
+            return 'no published correlation agrees: %s (%s)' % (what, ch.miss_text(s, o.assessed[o.chosen]))
+        return 'the priority choice disagrees with the evidence: %s (%s)' % (what, ch.miss_text(s, o.assessed[p]))
     if o.chosen is p:
+        if o.narrowed_at_tc:
+            return 'the priority choice, its range ended at the record\'s Tc'
         if (o.tmin_text, o.tmax_text) != (p.tmin_text, p.tmax_text):
             return 'the priority choice, narrowed: %s' % ch.miss_text(s, o.assessed[o.chosen])
         return 'the priority choice'
+    if o.rule == ch.BY_EARLIER:
+        return ('it holds range an earlier record held, which the evidence there does not disprove (the priority '
+                'choice would give up %.0f K of it)' % ch.held_kelvin(s, p))
     if o.rule == ch.BY_COVERAGE:
         gaps = len(ch.absent(s, p, o.assessed))
         if gaps:
             return ('chosen by coverage: the priority choice does not reach %d evidence points another candidate '
                     'agrees with' % gaps)
-        return 'chosen by coverage: it holds the range of the candidates that agree with the evidence'
+        union = ch.agreeing_union(s, s.candidates, o.assessed)
+        if union and not ch.lost_parts(s, o.chosen, union):
+            return 'chosen by coverage: it holds the range of the candidates that agree with the evidence'
+        return ('chosen by coverage: of the candidates that agree with the evidence, it leaves the least of their '
+                'range uncovered')
     if o.rule == ch.BY_CRITICAL:
         return 'reaches the table\'s Pc, which the priority choice misses by %+.1f %%' % (100 * ch.pc_miss(p))
     if o.assessment.rank() < o.assessed[p].rank():
         return 'agrees better with the evidence'
     return 'chosen by its score on the evidence in its range'
+
+
+def overruled_text(o):
+    """The critical table value a record does not carry because every correlation valid to Tc misses it."""
+    table, carried, misses = o.overruled
+    return ('critical point: %s gives %s K, %s bar, which every correlation valid to Tc misses (%s); the record '
+            'carries %s\'s %s K, %s bar, which they meet' % (
+                table.table, table.tc_text, ev.pa_to_bar(table.pc_pa_text),
+                ', '.join('%s %+.1f %%' % (label, 100 * d) for label, d in sorted(misses.items())),
+                carried.table, carried.tc_text, ev.pa_to_bar(carried.pc_pa_text)))
+
+
+def away_text(o, away):
+    """Why the shipped curve may lie more than 5 % from two correlations that agree with each other."""
+    t, own, (a, va), (b, vb) = away
+    text = ('the shipped curve lies more than 5 %% from %s and %s, which agree within 3 %%, at %.6g K (%.4g bar '
+            'against %.4g and %.4g): ' % (a, b, t, own, va, vb))
+    tc = float(o.tc) if o.tc else 0.0
+    if own < LOW_PRESSURE_BAR:
+        return text + 'below 1 kPa, where the correlations are mostly extrapolated and agree to 3-10 % only'
+    if tc > 0 and t > NEAR_CRITICAL * tc:
+        return text + 'above 0.9 Tc, where a correlation\'s value depends on the Tc it was fitted to'
+    misses = o.substance.misses(o.assessment)
+    if not misses:
+        return text + ('the median of the correlations and the other evidence in its range are met (score %s): '
+                       'two correlations do not outvote them' % score_text(o.assessment))
+    return text + ('%s, and no candidate or fit with a better score holds its range' %
+                   ch.misses_text(misses))
+
+
+# Below this (1 kPa) and above this share of Tc, correlations agree less than elsewhere.
+LOW_PRESSURE_BAR = 0.01
+NEAR_CRITICAL = 0.9
 
 
 def change_row(o, note=''):
