@@ -38,6 +38,8 @@ def choice_text(o):
         if s.misses(o.assessed[o.chosen]):
             return 'no published correlation agrees: %s (%s)' % (what, ch.miss_text(s, o.assessed[o.chosen]))
         return 'the priority choice disagrees with the evidence: %s (%s)' % (what, ch.miss_text(s, o.assessed[p]))
+    if o.pc_missed is not None:
+        return o.range_cause() + ('' if o.chosen is p else ' (chosen by the rule %s)' % o.rule)
     if o.chosen is p:
         if o.narrowed_at_tc:
             return 'the priority choice, its range ended at the record\'s Tc'
