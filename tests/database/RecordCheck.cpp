@@ -192,6 +192,20 @@ std::optional<long double> criticalPressureMiss(QStringView line)
     return calcRecordPressure(line, std::min(tc, tmax)) / pc - 1.0L;
 }
 
+std::optional<long double> overruledCriticalPressureMiss(QStringView line, const QString &note)
+{
+    static const QRegularExpression overruled(QStringLiteral(
+        "critical point: every correlation valid to Tc misses \\S+'s (\\S+) K, (\\S+) bar .*the correlations win over "
+        "\\S+ Pc, which the record carries as published and is not held to; the record ships (\\S+) bar at Tc"));
+    const QRegularExpressionMatch match = overruled.match(note);
+    const long double tmax = numericField(line, 22);
+    const long double tc = numericField(line, 23);
+    if (!match.hasMatch() || parseNumber(match.captured(1)).value != tc
+        || parseNumber(match.captured(2)).value != numericField(line, 24))
+        return std::nullopt;
+    return calcRecordPressure(line, std::min(tc, tmax)) / parseNumber(match.captured(3)).value - 1.0L;
+}
+
 bool isRegistryCode(QStringView name)
 {
     static const QRegularExpression code(QStringLiteral("^(?=[^0-9]*[0-9])(?=[0-9]*[A-Za-z])[A-Za-z0-9]+$"));

@@ -50,6 +50,11 @@ inline constexpr long double kCriticalReachK = 0.5L;
 // For a record valid to Tc: p(min(Tc, Tmax)) / Pc - 1, the miss of its critical pressure.
 std::optional<long double> criticalPressureMiss(QStringView line);
 
+// Where the curation's note says that the correlations valid to Tc overrule the table's Pc, which
+// the record carries all the same: the record's miss at Tc of the pressure the note says it ships
+// there. None where the note says no such thing of this record's Tc and Pc.
+std::optional<long double> overruledCriticalPressureMiss(QStringView line, const QString &note);
+
 // A registry or depositor code ("ac1l1dfd"): one token mixing letters and digits, no separators.
 bool isRegistryCode(QStringView name);
 

@@ -215,6 +215,37 @@ TEST(RecordCheck, MeasuresTheMissOfTheCriticalPressure)
     }
 }
 
+TEST(RecordCheck, HoldsARecordWhoseTablePcIsOverruledToTheCorrelationsPressure)
+{
+    // Benzene carrying a table's 60 bar that its correlation, 48.9 bar at Tc, overrules.
+    const QString line = withField(kBenzene, 24, QStringLiteral("60"));
+    const auto note = [](const char *tc, const char *pc, const char *ships) {
+        return QStringLiteral("the priority choice; critical point: every correlation valid to Tc misses PSRK's %1 K, "
+                              "%2 bar (Perry Benzene 48.98 bar, -18.4 %), and no table agrees with them: the "
+                              "correlations win over PSRK's Pc, which the record carries as published and is not "
+                              "held to; the record ships %3 bar at Tc, as Perry Benzene gives")
+            .arg(QLatin1String(tc), QLatin1String(pc), QLatin1String(ships));
+    };
+    struct Case { const char *what; QString note; bool overruled; bool beyond5Percent; };
+    const Case cases[] = {
+        {"the curve gives the correlations' pressure", note("562.05", "60", "48.98"), true, false},
+        {"the curve goes wrong at Tc", note("562.05", "60", "40.1"), true, true},
+        {"the note is of another Pc", note("562.05", "61", "48.98"), false, false},
+        {"the note is of another Tc", note("560", "60", "48.98"), false, false},
+        {"the correlations win with another table", QStringLiteral("critical point: every correlation valid to Tc "
+                                                                   "misses PSRK's 562.05 K, 60 bar: the correlations win"), false, false},
+        {"no note", QString(), false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::optional<long double> miss = overruledCriticalPressureMiss(line, c.note);
+        ASSERT_EQ(miss.has_value(), c.overruled);
+        if (miss) {
+            EXPECT_EQ(std::fabs(double(*miss)) > 0.05, c.beyond5Percent) << double(*miss);
+        }
+    }
+}
+
 TEST(RecordCheck, RecognisesRegistryCodes)
 {
     struct Case { const char *name; bool code; };

@@ -209,6 +209,10 @@ TEST(ShippedDatabase, CommonSubstancesBoilWithinHalfAKelvinOfTheReference)
 
 TEST(ShippedDatabase, RecordsValidToTcReachTheirCriticalPressure)
 {
+    // Where the correlations valid to Tc overrule the table's Pc, the curve must give theirs at Tc.
+    QHash<QString, QString> notes;
+    for (const QStringList &row : curationRows(QStringLiteral("choice_changes.tsv")))
+        notes.insert(row.at(0), row.value(8));
     QStringList failures;
     int checked = 0;
     for (const QString &line : records()) {
@@ -216,8 +220,15 @@ TEST(ShippedDatabase, RecordsValidToTcReachTheirCriticalPressure)
         if (!miss)
             continue;
         ++checked;
-        if (!(std::fabs(double(*miss)) <= 0.05))
+        if (std::fabs(double(*miss)) <= 0.05)
+            continue;
+        const std::optional<long double> overruled =
+            overruledCriticalPressureMiss(line, notes.value(getField(line, 3).toString()));
+        if (!overruled)
             failures << label(line) + QStringLiteral(": misses Pc by %1 %").arg(double(100 * *miss));
+        else if (!(std::fabs(double(*overruled)) <= 0.05))
+            failures << label(line) + QStringLiteral(": misses the pressure the correlations give at Tc by %1 %")
+                                          .arg(double(100 * *overruled));
     }
     EXPECT_GT(checked, 400);
     expectNoFailures(failures);

@@ -12,6 +12,7 @@ changed, the fits' evidence and the handbook points not believed in the other li
 tools/curate/ that data/README.md names. The output is deterministic. A missing table or one with an
 unexpected header stops the script with a message naming it."""
 
+import copy
 import os
 import re
 import sys
@@ -163,6 +164,28 @@ def refit_through_table(cand, crit, slope_band):
     cand.k = ve.Correlation('1', fit.coefficients, tb=num(cand.record_tb), tc=num(crit[0]), pc=num(crit[1]))
 
 
+def settle(cands, src, cas, english, tb, tm, entries, handbook, curves, earlier_records, slope_band, held=True):
+    """(outcome or None, the candidates screened, rejected rows, handbook suspects) of one substance with
+    its critical data as `entries` mark them; the candidates are screened as copies. Where `held` is
+    false, the correlations overrule the table's Pc: no candidate is held to it."""
+    crit = ev.record_critical(entries)
+    screened, rejected, suspects = [], [], []
+    for original in cands:
+        cand = copy.copy(original)
+        cand.coefficients = list(original.coefficients)
+        cd.screen(src.tables, cas, english, cand, tb, crit)
+        if cand.reason is None and crit and cand.own_tc and own_critical_differs(cand, crit):
+            refit_through_table(cand, crit, slope_band)
+        if cand.reason:
+            rejected.append((cas, english, cand.label, cand.reason))
+        if not held:
+            cand.table_critical = None
+        screened.append(cand)
+    outcome = decision.decide(src, cas, english, screened, tb, tm, handbook, curves, suspects, entries,
+                              earlier_records, slope_band)
+    return outcome, screened, rejected, suspects
+
+
 def cas_key(cas):
     return [int(x) for x in cas.split('-')] if re.match(r'^\d+-\d+-\d$', cas) else [0]
 
@@ -191,23 +214,24 @@ def build(folder):
         if tb is None and cas in src.chemsep_by_cas and num(src.chemsep_by_cas[cas][7]):
             tb = src.chemsep_by_cas[cas][7]
         entries = ev.critical_entries(src.tables, cas)
-        crit = ev.record_critical(entries)
-        for cand in cands[cas]:
-            cd.screen(src.tables, cas, english, cand, tb, crit)
-        overruled = ev.overruled_critical(entries, cands[cas], handbook.get(cas, []))
-        if overruled:
-            crit = ev.record_critical(entries)
-            for cand in cands[cas]:
-                cd.screen(src.tables, cas, english, cand, tb, crit)
-        for cand in cands[cas]:
-            if cand.reason is None and crit and cand.own_tc and own_critical_differs(cand, crit):
-                refit_through_table(cand, crit, slope_band)
-            if cand.reason:
-                rejected.append((cas, english, cand.label, cand.reason))
-        outcome = decision.decide(src, cas, english, cands[cas], tb, tm, handbook.get(cas, []), curves.get(cas, []),
-                                  suspects, entries, earlier_records.get(cas, []), slope_band)
-        if outcome is not None:
-            outcome.overruled = overruled
+        known = (src, cas, english, tb, tm, entries, handbook.get(cas, []), curves.get(cas, []),
+                 earlier_records.get(cas, []), slope_band)
+        outcome, screened, dropped, doubted = settle(cands[cas], *known)
+        # Where every correlation valid to Tc misses the table's Pc, the correlations win: at once where
+        # the table is a single voice and another agrees with them (the record carries that one), and
+        # where the choice ships a correlation that misses it, no fit through it agreeing as well with
+        # the evidence (the record carries a table that correlation meets, or the table's value, to
+        # which no correlation is then held).
+        overrule = ev.overruled_critical(entries, screened, handbook.get(cas, []))
+        miss = outcome.critical_miss() if outcome and not outcome.fit else None
+        if overrule is None and miss is not None and abs(miss) > ev.CRITICAL_MEET:
+            overrule = ev.overruled_by_choice(entries, screened, outcome.chosen, handbook.get(cas, []))
+        if overrule:
+            overrule.apply()
+            outcome, screened, dropped, doubted = settle(cands[cas], *known, held=overrule.carried is not None)
+            outcome.overruled = overrule
+        rejected += dropped
+        suspects += doubted
         if outcome is None:
             continue
         outcomes.append(outcome)

@@ -30,16 +30,20 @@ class Outcome:
         self.fit_failure = None
         self.rule = None
         self.assessment = assessed[chosen]
-        self.overruled = None  # (table entry overruled, entry carried, misses) where correlations won
+        self.overruled = None  # the evidence.Overrule where the correlations won over a critical table
         self.narrowed_at_tc = False
-        self.pc_missed = None  # the miss of the table's Pc where the range stops short of Tc for it
         self.rejected_fits = []  # why fits that were found did not ship
+
+    def critical_miss(self):
+        """The shipped curve's miss of the record's Pc where its range reaches Tc, else None."""
+        tc, pc, hi = num(self.tc), num(self.pc), float(self.tmax_text)
+        if not (tc and pc) or hi < tc - ev.CRITICAL_REACH_K:
+            return None
+        k = ve.Correlation(self.code, self.coefficients, tb=num(self.record_tb), tc=tc, pc=pc)
+        return ev.relative_deviation(ve.pressure_bar(k, min(tc, hi)), pc)
 
     def range_cause(self):
         """Why the shipped range ends where it does, where it gives up earlier range."""
-        if self.pc_missed is not None:
-            return ('%s misses the table\'s Pc by %+.1f %% and no fit agrees as well with the evidence: the range '
-                    'stops short of Tc' % (self.chosen.label, 100 * self.pc_missed))
         if self.fit and self.fit.tmax < self.fit.crit.t:
             return 'the fit ends at its highest evidence: its slope d ln p / d ln T near Tc, %.2f, lies outside ' \
                    'that of the published Wagner sets' % self.fit.slope
@@ -71,20 +75,12 @@ def fit_assessment(substance, fit, chosen):
     return substance.assess(ev.Curve('FIT', 'fit', fit.tmin, fit.tmax, lambda t: ve.pressure_bar(k, t)))
 
 
-def fit_worse(substance, fit, chosen, assessment, pc_passes=True):
+def fit_worse(substance, fit, chosen, assessment):
     """Why a fit may not replace the chosen correlation, or None: inside the chosen range it agrees worse
-    with the evidence beyond their accuracy (where the correlation misses the table's Pc, which no
-    record valid to Tc may: it misses a point there by more than 5 % that the correlation meets), or
-    beyond it it misses points by more than 5 %."""
+    with the evidence beyond their accuracy, or beyond it it misses points by more than 5 %."""
     own = fit_assessment(substance, fit, chosen)
-    lo, hi = max(fit.tmin, chosen.tmin), min(fit.tmax, chosen.tmax)
-    inside = substance.assess(own.curve, lo, hi)
-    if not pc_passes:
-        met = {id(p) for p, _ in assessment.covered()} - {id(p) for p, _ in substance.misses(assessment)}
-        worse = [(p, d) for p, d in substance.misses(inside) if id(p) in met]
-        if worse:
-            return 'the %s fit misses points %s meets: %s' % (fit.kind, chosen.label, ch.misses_text(worse))
-    elif ch.better(assessment, inside):
+    inside = substance.assess(own.curve, max(fit.tmin, chosen.tmin), min(fit.tmax, chosen.tmax))
+    if ch.better(assessment, inside):
         return 'the %s fit agrees worse with the evidence in the range of %s (score %.2f against %.2f)' % (
             fit.kind, chosen.label, inside.rank(), assessment.rank())
     outside = [(p, d) for p, d in substance.misses(own) if not p.covered_by(chosen.tmin, chosen.tmax)]
@@ -141,7 +137,7 @@ def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects, entries
         # correlations over their whole range among it) as well as the correlation it replaces.
         checked = []
         for f, w in tries:
-            reason = f and fit_worse(substance, f, chosen, assessed[chosen], ch.pc_passes(chosen))
+            reason = f and fit_worse(substance, f, chosen, assessed[chosen])
             if reason:
                 outcome.rejected_fits.append(reason)
                 f, w = None, reason
@@ -160,25 +156,8 @@ def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects, entries
         if disagrees:
             if (lo, hi) != (chosen.tmin, chosen.tmax) and ve.screen(chosen.k, lo, hi, num(tb))[0] is None:
                 outcome.narrow(lo, hi)
-        if not ch.pc_passes(chosen):
-            stop_short_of_tc(outcome, tb)
     keep_below_tc(outcome, tb)
     return outcome
-
-
-def stop_short_of_tc(outcome, tb):
-    """A correlation that misses the table's Pc, where no fit agrees as well, ships to the highest
-    published temperature short of Tc (another candidate's range end, a handbook or boiling point):
-    the correlation wins, and the record does not claim the table's critical point."""
-    substance, chosen = outcome.substance, outcome.chosen
-    tc = float(chosen.table_critical[0])
-    lo = float(outcome.tmin_text)
-    temps = ch.published_temperatures(substance, chosen) | {t for p in substance.fixed if p.kind != 'critical'
-                                                              for t in p.temperatures}
-    ends = [t for t in temps if lo < t < tc - ev.CRITICAL_REACH_K and t <= chosen.tmax]
-    if ends and ve.screen(chosen.k, lo, max(ends), num(tb))[0] is None:
-        outcome.narrow(lo, max(ends))
-        outcome.pc_missed = ch.pc_miss(chosen)
 
 
 def keep_below_tc(outcome, tb):

@@ -219,6 +219,8 @@ class CriticalEntry:
         self.tolerance = tolerance
         self.evidence = evidence
         self.suspect = False
+        self.overruled = False  # every correlation valid to its Tc misses its Pc: no evidence
+        self.carried = False  # the table the correlations meet, carried in place of an overruled one
 
     def agrees(self, other):
         return (abs(self.tc / other.tc - 1) <= CRITICAL_AGREE_TC and abs(self.pc / other.pc - 1) <= CRITICAL_AGREE_PC)
@@ -270,7 +272,7 @@ def critical_entries(tables, cas):
 def critical_points(entries):
     points = []
     for e in entries:
-        if e.evidence and not e.suspect and not any(p.t == e.tc and p.p == e.pc for p in points):
+        if e.evidence and not e.suspect and not e.overruled and not any(p.t == e.tc and p.p == e.pc for p in points):
             point = Point('critical', e.table, e.tc, e.pc, e.tolerance, reach=CRITICAL_REACH_K)
             point.record_text = (e.tc_text, pa_to_bar(e.pc_pa_text))
             points.append(point)
@@ -278,9 +280,10 @@ def critical_points(entries):
 
 
 def record_critical(entries):
-    """(Tc K text, Pc bar text) the record carries: the first table that is not a suspect."""
-    for e in entries:
-        if e.table not in VOTERS and not e.suspect:
+    """(Tc K text, Pc bar text) the record carries: the table the correlations meet where they overrule
+    another, else the first table that is not a suspect."""
+    for e in sorted(entries, key=lambda e: not e.carried):
+        if e.table not in VOTERS and (e.carried or not e.suspect):
             return e.tc_text, pa_to_bar(e.pc_pa_text)
     return None
 
@@ -296,44 +299,91 @@ def pressure_at_critical(cand, entry):
 CRITICAL_MEET = 0.05
 
 
+class Overrule:
+    """The case of the correlations against a critical table: every published correlation valid to its
+    Tc misses its Pc. `tables` are the entries overruled (the one the record would carry first), `carried`
+    the table the record carries instead (None where none agrees: the record carries the first, and no
+    correlation is held to it), `misses` {correlation label: miss of the first table's Pc}."""
+
+    def __init__(self, tables, carried, misses):
+        self.tables, self.carried, self.misses = tables, carried, misses
+
+    def apply(self):
+        for entry in self.tables:
+            entry.overruled = True
+        if self.carried:
+            self.carried.carried = True
+
+
+def plain_misses(cands, entry):
+    """{label: miss of the entry's Pc} of the candidates that pass the screen and are valid to its Tc,
+    those of their own critical point left out: they reach their own Pc by construction."""
+    out = {}
+    for c in cands:
+        if c.reason is None and not c.own_tc:
+            p = pressure_at_critical(c, entry)
+            if p is not None:
+                out[c.label] = relative_deviation(p, entry.pc)
+    return out
+
+
+def missed_by_all(misses):
+    return bool(misses) and all(abs(d) > CRITICAL_MEET for d in misses.values())
+
+
+def met_at_tc(entry, handbook):
+    """Whether a handbook point at the entry's Tc agrees with its Pc."""
+    return any(abs(p.t - entry.tc) <= CRITICAL_REACH_K and abs(relative_deviation(p.p, entry.pc)) <= CRITICAL_MEET
+               for p in handbook)
+
+
+def usable_tables(entries):
+    """The entries a record may carry, in the order it takes them."""
+    return [e for e in entries if e.table not in VOTERS and not e.suspect]
+
+
 def overruled_critical(entries, cands, handbook=()):
     """Where the table value a record would carry disagrees with every published correlation valid to
-    its Tc (those of their own critical point left out: they reach their own Pc by construction), and
-    another table agrees with all of them, while no other table nor a handbook point at its Tc agrees
-    with it, the correlations win: (the table entry overruled, the entry
-    the record carries instead, {candidate label: miss of the overruled Pc}); else None. The overruled
-    entry is marked a suspect."""
-    usable = [e for e in entries if e.table not in VOTERS and not e.suspect]
+    its Tc, and another table agrees with all of them, while no other table nor a handbook point at its
+    Tc agrees with it, the correlations win at once: an Overrule carrying that table; else None."""
+    usable = usable_tables(entries)
     if not usable:
         return None
     first = usable[0]
     # A table another table or a handbook point at its Tc agrees with is no single voice.
-    if support(first, entries) or any(abs(p.t - first.tc) <= CRITICAL_REACH_K and
-                                       abs(relative_deviation(p.p, first.pc)) <= CRITICAL_MEET for p in handbook):
+    if support(first, entries) or met_at_tc(first, handbook):
         return None
-    plain = [c for c in cands if c.reason is None and not c.own_tc]
-
-    def misses(entry):
-        out = {}
-        for c in plain:
-            p = pressure_at_critical(c, entry)
-            if p is not None:
-                out[c.label] = relative_deviation(p, entry.pc)
-        return out
-    against = misses(first)
-    if not against or any(abs(d) <= CRITICAL_MEET for d in against.values()):
+    against = plain_misses(cands, first)
+    if not missed_by_all(against):
         return None
     for i, other in enumerate(usable[1:], 1):
-        meets = misses(other)
+        meets = plain_misses(cands, other)
         if set(meets) != set(against):
             return None
         if all(abs(d) <= CRITICAL_MEET for d in meets.values()):
-            for entry in usable[:i]:
-                entry.suspect = True
-            return first, other, against
+            return Overrule(usable[:i], other, against)
         if any(abs(d) <= CRITICAL_MEET for d in meets.values()):
             return None
     return None
+
+
+def overruled_by_choice(entries, cands, shipped, handbook=()):
+    """Where the choice ships a correlation valid to Tc that misses the table's Pc (no fit through it
+    agrees as well with the evidence) and every published correlation valid to that Tc misses it too,
+    the correlations win: an Overrule of every table they all miss, carrying the first other table
+    whose Pc the shipped correlation meets, or none; else None. `shipped` is that candidate."""
+    usable = usable_tables(entries)
+    if not usable or met_at_tc(usable[0], handbook):
+        return None
+    first = usable[0]
+    against = plain_misses(cands, first)
+    if not missed_by_all(against) or shipped.label not in against:
+        return None
+    others = [e for e in entries if e is not first and e.table not in VOTERS]
+    missed = [first] + [e for e in others if missed_by_all(plain_misses(cands, e))]
+    met = [e for e in others if e not in missed
+           and abs(plain_misses([shipped], e).get(shipped.label, math.inf)) <= CRITICAL_MEET]
+    return Overrule(missed, met[0] if met else None, against)
 
 
 def read_handbook(folder, rejected):

@@ -38,8 +38,6 @@ def choice_text(o):
         if s.misses(o.assessed[o.chosen]):
             return 'no published correlation agrees: %s (%s)' % (what, ch.miss_text(s, o.assessed[o.chosen]))
         return 'the priority choice disagrees with the evidence: %s (%s)' % (what, ch.miss_text(s, o.assessed[p]))
-    if o.pc_missed is not None:
-        return o.range_cause() + ('' if o.chosen is p else ' (chosen by the rule %s)' % o.rule)
     if o.chosen is p:
         if o.narrowed_at_tc:
             return 'the priority choice, its range ended at the record\'s Tc'
@@ -67,13 +65,22 @@ def choice_text(o):
 
 
 def overruled_text(o):
-    """The critical table value a record does not carry because every correlation valid to Tc misses it."""
-    table, carried, misses = o.overruled
-    return ('critical point: %s gives %s K, %s bar, which every correlation valid to Tc misses (%s); the record '
-            'carries %s\'s %s K, %s bar, which they meet' % (
-                table.table, table.tc_text, ev.pa_to_bar(table.pc_pa_text),
-                ', '.join('%s %+.1f %%' % (label, 100 * d) for label, d in sorted(misses.items())),
-                carried.table, carried.tc_text, ev.pa_to_bar(carried.pc_pa_text)))
+    """The critical table values every correlation valid to Tc misses, and what the record carries."""
+    rule = o.overruled
+    first = rule.tables[0]
+
+    def value(e):
+        return "%s's %s K, %s bar" % (e.table, e.tc_text, ev.pa_to_bar(e.pc_pa_text))
+    text = 'critical point: every correlation valid to Tc misses %s (%s)%s' % (
+        value(first), '; '.join('%s %.4g bar, %+.1f %%' % (label, first.pc * (1 + d), 100 * d)
+                                for label, d in sorted(rule.misses.items())),
+        ', and %s too' % ' and '.join(value(e) for e in rule.tables[1:]) if rule.tables[1:] else '')
+    if rule.carried:
+        return text + ': the correlations win, and the record carries %s, which %s meets' % (
+            value(rule.carried), o.chosen.label)
+    return text + (', and no table agrees with them: the correlations win over %s\'s Pc, which the record carries '
+                   'as published and is not held to; the record ships %.4g bar at Tc, as %s gives' % (
+                       first.table, first.pc * (1 + rule.misses[o.chosen.label]), o.chosen.label))
 
 
 def away_text(o, away):
