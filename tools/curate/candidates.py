@@ -44,6 +44,7 @@ class Candidate:
         self.tb_decision = None
         self.k = None
         self.refit = None  # a Wagner set re-expressed through the table's critical point (fits.refit)
+        self.own_coefficients = []  # the set's own, where it is re-expressed
         self.range_note = ''  # why a re-expressed set ends below Tc
 
     def curve(self, tmin=None, tmax=None):

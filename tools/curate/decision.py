@@ -86,6 +86,15 @@ def fit_worse(substance, fit, chosen, assessment):
     outside = [(p, d) for p, d in substance.misses(own) if not p.covered_by(chosen.tmin, chosen.tmax)]
     if outside:
         return 'the %s fit beyond the range of %s: %s' % (fit.kind, chosen.label, ch.misses_text(outside))
+    # Nor may it give up range, of that correlation or of an earlier record, that the evidence does not
+    # disprove (a fit ends at its evidence where its slope near Tc is implausible).
+    span = ch.Span(fit.tmin, fit.tmax)
+    lost = [(lo, hi) for lo, hi in ch.lost_parts(substance, span, chosen) if not ch.disproved(substance, assessment, lo, hi)]
+    lost += [(lo, hi) for _, lo, hi in ch.held_back(substance, span)]
+    kept = ch.held_kelvin(substance, chosen)
+    if ch.span_kelvin(lost) > kept + ch.LOST_RANGE_K:
+        return 'the %s fit, %g-%g K, gives up %.0f K that %s or an earlier record holds and the evidence does not ' \
+               'disprove' % (fit.kind, fit.tmin, fit.tmax, ch.span_kelvin(lost) - kept, chosen.label)
     return None
 
 
@@ -124,8 +133,11 @@ def decide(src, cas, english, cands, tb, tm, handbook, curves, suspects, entries
     if disagrees or short:
         lo, hi = ch.narrowed_range(substance, chosen, assessed[chosen])
         agreeing = ch.agreeing_union(substance, ok, assessed)
+        # Range an earlier record held may be kept by a fit through the record's critical point where
+        # no evaluated table has one, as a repair does.
         fit, why = fits.evidence_fit(substance, num(tm), num(chosen.record_tb),
-                                     [substance.curves[c] for c in agreeing.curves] if agreeing else [])
+                                     [substance.curves[c] for c in agreeing.curves] if agreeing else [],
+                                     fits.record_point(chosen) if ch.held_back(substance, chosen) else None)
         tries = [fits.keeping_range(fit, why, lo)]
         if not ch.pc_passes(chosen):
             tries.append(fits.keeping_range(*fits.repair_fit(substance, chosen, num(tm), num(chosen.record_tb)), lo))

@@ -26,7 +26,10 @@ class EarlierRecord:
         return ev.Curve('earlier', 'earlier record', self.tmin, self.tmax, lambda t: ve.pressure_bar(k, t))
 
     def same_correlation(self, cand):
-        return (cand.code, [num(x) for x in cand.coefficients]) == (self.code, [num(x) for x in self.coefficients])
+        """Whether the candidate is this record's correlation, a Wagner set re-expressed from it too."""
+        own = (self.code, [num(x) for x in self.coefficients])
+        return own in ((cand.code, [num(x) for x in cand.coefficients]),
+                       (cand.code, [num(x) for x in cand.own_coefficients]))
 
 
 def load(path=EARLIER):
@@ -93,15 +96,21 @@ def holding_cause(o, earlier, lo, hi):
     if not holders:
         return 'no candidate that ships holds it%s' % (', and ' + o.range_cause() if o.range_cause() else '')
     h = holders[0]
-    if o.assessed[h].score is None:
-        return '%s holds it but has no evidence in its range' % h.label
-    if ch.better(o.assessed[chosen], o.assessed[h]):
-        return '%s holds it but agrees worse with the evidence (score %.2f against %.2f)' % (
-            h.label, o.assessed[h].rank(), o.assessed[chosen].rank())
+    # In the order the choice weighs them: the boiling point, the earlier ranges, the score.
     if ch.tb_held(substance) and ch.holds_tb(chosen) and not ch.holds_tb(h):
         return '%s holds it but not the normal boiling point an earlier record met' % h.label
     if ch.held_kelvin(substance, h) > ch.held_kelvin(substance, chosen):
-        return '%s holds it but gives up more of the earlier ranges' % h.label
+        return '%s holds it but gives up more of the earlier ranges (%.0f K against %.0f K), and %s' % (
+            h.label, ch.held_kelvin(substance, h), ch.held_kelvin(substance, chosen),
+            'no fit holds them all (%s)' % o.fit_failure if o.fit_failure else 'no fit is tried')
+    if o.assessed[h].score is None:
+        return '%s holds it but has no evidence in its range' % h.label
+    if ch.better(o.assessed[chosen], o.assessed[h]):
+        return ('%s holds it but agrees worse with the evidence (score %.2f against %.2f): a few kelvin of range '
+                'never buy a curve that agrees worse' % (h.label, o.assessed[h].rank(), o.assessed[chosen].rank())
+                if hi - lo <= ch.FEW_KELVIN else
+                '%s holds it but agrees worse with the evidence (score %.2f against %.2f)' % (
+                    h.label, o.assessed[h].rank(), o.assessed[chosen].rank()))
     return o.range_cause() or 'the rule %s decided' % o.rule
 
 

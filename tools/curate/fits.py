@@ -175,25 +175,26 @@ def solve(kind, substance, points, crit, tb):
     return None, reason
 
 
-def range_problem(k, tmin, tmax, tb):
+def range_problem(k, tmin, tmax, tb, tb_limit=FIT_TB_LIMIT):
     """What keeps a fitted record from passing the record checks over [tmin, tmax], or None."""
     reason = ve.shape_screen(k, tmin, tmax)
     if reason:
         return reason
     reason, dev = ve.boiling_screen(k, tmin, tmax, tb)
-    if reason is None and dev is not None and abs(dev) > FIT_TB_LIMIT:
+    if reason is None and dev is not None and abs(dev) > tb_limit:
         reason = 'p(Tb) off 1 atm by %.1f %%' % (100 * dev)
     if reason is None and not rising(k, tmin, tmax):
         reason = 'pressure does not rise everywhere in the range'
     return reason
 
 
-def evidence_fit(substance, tm, tb, extra_curves=()):
-    """A Wagner 3-6 fit to the evidence through the first evaluated critical point that meets every
-    point of it within its tolerance, or (None, reason)."""
-    if not substance.critical:
+def evidence_fit(substance, tm, tb, extra_curves=(), anchor=None):
+    """A Wagner 3-6 fit to the evidence through the first evaluated critical point (else through
+    `anchor`, where given) that meets every point of it within its tolerance, or (None, reason)."""
+    crit = substance.critical[0] if substance.critical else anchor
+    if crit is None:
         return None, 'no evaluated critical point'
-    crit = substance.critical[0]
+
     points, independent = independent_points(substance, crit, extra_curves)
     temps = [t for p in points for t in p.temperatures]
     span = liquid_span(substance, tm, temps, crit.t)
@@ -202,17 +203,23 @@ def evidence_fit(substance, tm, tb, extra_curves=()):
     return solve('evidence', substance, points, crit, tb)
 
 
+def record_point(cand):
+    """The critical point the candidate's record carries, as a fit's anchor, or None."""
+    if not cand.table_critical:
+        return None
+    tc, pc = cand.table_critical
+    crit = ev.Point('critical', 'record', float(tc), float(pc), ev.CRITICAL_TOLERANCE)
+    crit.record_text = cand.table_critical
+    return crit
+
+
 def repair_fit(substance, cand, tm, tb):
     """For a candidate valid to Tc that misses the table's Pc: a Wagner 3-6 fit through the table's
     critical point (the first evaluated one, else the record's) to the record's boiling point and the
     candidate's own values up to it, held as closely as the candidate meets that boiling point."""
-    crit = substance.critical[0] if substance.critical else None
+    crit = substance.critical[0] if substance.critical else record_point(cand)
     if crit is None:
-        if not cand.table_critical:
-            return None, 'no critical point'
-        tc, pc = cand.table_critical
-        crit = ev.Point('critical', 'record', float(tc), float(pc), ev.CRITICAL_TOLERANCE)
-        crit.record_text = cand.table_critical
+        return None, 'no critical point'
     top = tb if tb else own_boiling_temperature(cand)
     if top is None:
         return None, 'no boiling point'
@@ -267,7 +274,8 @@ def refit(cand, critical_text, slope_band=None):
         return None, 'no fit through %s K, %s bar holds its values (%.1f times the tolerance)' % (
             critical_text[0], critical_text[1], worst)
     end = None if slope_plausible(coefficients, slope_band) else top
-    reason = range_problem(k, cand.tmin, end or tc, tb)
+    # The set re-expressed may miss Tb as the set itself does (a published value disagreeing with it).
+    reason = range_problem(k, cand.tmin, end or tc, tb, max(FIT_TB_LIMIT, abs(cand.dev or 0.0) + REFIT_TOLERANCE))
     if reason:
         return None, reason
     return Fit('refit', coefficients, crit, cand.tmin, checked, worst, end), None
