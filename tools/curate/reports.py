@@ -93,12 +93,21 @@ def away_text(o, away):
         return text + 'below 1 kPa, where the correlations are mostly extrapolated and agree to 3-10 % only'
     if tc > 0 and t > NEAR_CRITICAL * tc:
         return text + 'above 0.9 Tc, where a correlation\'s value depends on the Tc it was fitted to'
-    misses = o.substance.misses(o.assessment)
+    s = o.substance
+    misses = s.misses(o.assessment)
     if not misses:
-        return text + ('the median of the correlations and the other evidence in its range are met (score %s): '
-                       'two correlations do not outvote them' % score_text(o.assessment))
-    return text + ('%s, and no candidate or fit with a better score holds its range' %
-                   ch.misses_text(misses))
+        return text + ('the median of the correlations and the other evidence in its range lie within 5 %% of it '
+                       '(score %s): two correlations do not outvote them' % score_text(o.assessment))
+    text += ch.misses_text(misses)
+    shipped = ch.Span(float(o.tmin_text), float(o.tmax_text))
+    holding = sorted((c for c in s.candidates if c is not o.chosen and not ch.lost_parts(s, c, shipped)
+                      and o.assessed[c].rank() < o.assessment.rank()), key=lambda c: o.assessed[c].rank())
+    if holding:
+        return text + (', and %s, which holds its range, scores %.2f against %.2f: within their accuracy, the %s '
+                       'stays' % (holding[0].label, o.assessed[holding[0]].rank(), o.assessment.rank(),
+                                  'priority choice' if o.chosen is o.priority else 'choice'))
+    return text + ', and no candidate with a better score holds its range' + (
+        '' if o.fit else '; no fit ships (%s)' % o.fit_failure if o.fit_failure else '')
 
 
 # Below this (1 kPa) and above this share of Tc, correlations agree less than elsewhere.
