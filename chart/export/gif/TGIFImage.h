@@ -20,14 +20,21 @@ class QIODevice;
 class QImage;
 class QMimeData;
 
-// Painting options; bit numbers as the painter reads them.
+// Painting options; bit numbers as the painter reads them. A GUI timer steps the animation and
+// frames reach the screen only in paint passes (see GIFAnimator.h), so two options are kept for
+// the bit values alone.
 enum TGIFDrawOption : int {
-    doThreaded = 1 << 0,
+    doThreaded = 1 << 0, // no thread is started: the bit keeps the threaded walk's rules for loop counts and delays
+
     doTransparent = 1 << 1,
     doAnimate = 1 << 2,
     doLoop = 1 << 3,
     doLoopForever = 1 << 4,
+    // Always in effect, set or not: the painter holds its panel by a QPointer and stops once the
+    // panel is gone, so it never paints on a canvas that no longer exists.
     doCheckCanvas = 1 << 5,
+    // No effect: a frame is painted into the image's own bitmap and the panel draws that in its
+    // next paint pass; Qt lets nothing paint on a widget outside one.
     doPaintDirect = 1 << 6,
     doClearFirst = 1 << 7,
     doTile = 1 << 8,
@@ -111,6 +118,8 @@ public:
     void SetDrawOptions(int value) { m_drawOptions = value; }
     int AnimationSpeed() const { return m_animationSpeed; }
     void SetAnimationSpeed(int value) { m_animationSpeed = value; }
+    // Stored, copied and kept for callers only: the animation runs on the GUI thread's timer, so
+    // there is no thread whose priority it could set.
     int ThreadPriority() const { return m_threadPriority; }
     void SetThreadPriority(int value) { m_threadPriority = value; }
     std::uint32_t DrawBackgroundColor() const { return m_drawBackgroundColor; }
