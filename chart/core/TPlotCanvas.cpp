@@ -60,8 +60,10 @@ void TPlotCanvas::setMetafiling(bool value)
 
 void TPlotCanvas::setXorGround(TColor value)
 {
-    m_xorGround = value;
-    ReferenceCanvas()->dc().setXorGround(value);
+    // Kept as RGB: the panel's default colour is a system colour, and a canvas that mixed its
+    // xor pens with the sentinel's bits wrote cyan for the cursor's red.
+    m_xorGround = PlotColor::ColorToRGB(value);
+    ReferenceCanvas()->dc().setXorGround(m_xorGround);
 }
 
 TPlotFont *TPlotCanvas::plotFont() const { return m_plotFont; }

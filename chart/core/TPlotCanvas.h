@@ -125,7 +125,8 @@ public:
     bool linesHeldAliased() const { return m_linesHeldAliased; }
     void setMetafiling(bool value);
     // What a device without raster operations takes an xor pen to be drawn over: the panel's
-    // colour, with which the xor tools mix their pen colour. Set by the panel for each pass.
+    // colour, with which the xor tools mix their pen colour. Set by the panel for each pass; a
+    // system colour is kept as its RGB value.
     void setXorGround(TColor value);
     TColor xorGround() const { return m_xorGround; }
 

@@ -5,7 +5,9 @@
 
 #include "ChartEditorLibrary.h"
 #include "CursorProbes.h"
+#include "DemoCharts.h"
 #include "ExportLibrary.h"
+#include "PlotColor.h"
 #include "PlotConst.h"
 #include "PlotExportFormats.h"
 #include "PlotGerman.h"
@@ -24,6 +26,7 @@
 #include "TSVGExportFormat.h"
 #include "TSVGOptions.h"
 #include "TVMLExportFormat.h"
+#include "VectorText.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -228,39 +231,54 @@ TEST_F(VectorFormatTest, ZoomedThreeDTextsAreWrittenAtTheSizeTheScreenDraws)
 
 TEST_F(VectorFormatTest, TheCursorIsWrittenInTheColourTheScreenShows)
 {
-    // The cursor xors its pen colour with the panel's: the documents wrote that mix (teal for red).
+    // The cursor xors its pen colour with the panel's: the documents write that mix. The demo's
+    // panel keeps its default colour, a system colour the mix must take as RGB.
+    VectorTestChart demo;
+    DemoCharts::fill(demo, false);
+    demo.resize(560, 380); // the demo's own size
+    const struct { const char *name; VectorTestChart *chart; } cases[] = {{"silver panel", &chart}, {"demo chart", &demo}};
     chart.SetColor(clSilver);
-    const TCursorTool *cursor = addRedCursor(chart);
-    const QImage shown = chart.screen();
-    const std::vector<QPoint> probes = cursorProbes(shown, *cursor, qRgb(192, 192, 192));
-    for (const QPoint &p : probes)
-        EXPECT_EQ(shown.pixel(p) & 0xFFFFFF, 0xFF0000u) << p.x() << "," << p.y();
-    const QString svg = files.path("cursor.svg");
-    format<TSVGExportFormat>()->SaveToFile(svg);
-    const QString eps = files.path("cursor.eps");
-    format<TEPSExportFormat>()->SaveToFile(eps);
-    const QString pdf = files.path("cursor.pdf");
-    format<TPDFExportFormat>()->SaveToFile(pdf);
-    const std::pair<const char *, QImage> renderings[] = {
-        {"svg", rasteriseSvg(files, read(svg))},
-        {"eps", rasteriseEps(files, read(eps))},
-        {"pdf (poppler)", rasterisePdf(files, read(pdf))},
-        {"pdf (ghostscript)", rasterisePdf(files, read(pdf), true)},
-    };
-    for (const auto &[reader, picture] : renderings) {
-        SCOPED_TRACE(reader);
-        expectCursorLikeScreen(picture, shown, probes);
+    addRedCursor(chart);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto *cursor = qobject_cast<TCursorTool *>(c.chart->Tools().Item(0));
+        ASSERT_TRUE(cursor);
+        cursor->Pen()->SetWidth(5); // readers that smooth lines still draw its middle solid
+        const QImage shown = c.chart->screen();
+        const TColor pen = PlotColor::ColorToRGB(cursor->Pen()->Color());
+        const std::vector<QPoint> probes =
+            cursorProbes(shown, *cursor, PlotColor::toQRgb(c.chart->paintColor()));
+        for (const QPoint &p : probes)
+            EXPECT_EQ(shown.pixel(p) & 0xFFFFFF, PlotColor::toQRgb(pen) & 0xFFFFFF) << p.x() << "," << p.y();
+        const auto saved = [&](auto f, const char *name) {
+            f->SetPanel(c.chart);
+            const QString file = files.path(QLatin1String(name));
+            f->SaveToFile(file);
+            return read(file);
+        };
+        const QByteArray pdf = saved(std::make_unique<TPDFExportFormat>(), "cursor.pdf");
+        const std::pair<const char *, QImage> renderings[] = {
+            {"svg", rasteriseSvg(files, saved(std::make_unique<TSVGExportFormat>(), "cursor.svg"), shown.size())},
+            {"eps", rasteriseEps(files, saved(std::make_unique<TEPSExportFormat>(), "cursor.eps"))},
+            {"pdf (poppler)", rasterisePdf(files, pdf)},
+            {"pdf (ghostscript)", rasterisePdf(files, pdf, true)},
+        };
+        for (const auto &[reader, picture] : renderings) {
+            SCOPED_TRACE(reader);
+            expectCursorLikeScreen(picture, shown, probes);
+        }
+        // No reader draws VML: its lines of the cursor carry the screen's colour.
+        QByteArray color = VectorText::htmlColorName(pen);
+        if (color.isEmpty())
+            color = QColor(PlotColor::toQRgb(pen)).name().toUpper().toLatin1();
+        const QString page = QString::fromUtf8(saved(std::make_unique<TVMLExportFormat>(), "cursor.htm"));
+        int cursorLines = 0;
+        for (const QString &line : page.split(QStringLiteral("\r\n"))) {
+            if (!line.startsWith(QStringLiteral("<v:line")) || !line.contains(QStringLiteral("strokeweight=\"5\"")))
+                continue;
+            ++cursorLines;
+            EXPECT_TRUE(line.contains(QStringLiteral("strokecolor=\"%1\"").arg(QLatin1String(color)))) << line.toStdString();
+        }
+        EXPECT_EQ(cursorLines, 2);
     }
-    // No reader draws VML: its lines of the cursor carry the screen's colour.
-    const QString vml = files.path("cursor.htm");
-    format<TVMLExportFormat>()->SaveToFile(vml);
-    const QString page = QString::fromUtf8(read(vml));
-    int cursorLines = 0;
-    for (const QString &line : page.split(QStringLiteral("\r\n"))) {
-        if (!line.startsWith(QStringLiteral("<v:line")) || !line.contains(QStringLiteral("strokeweight=\"5\"")))
-            continue;
-        ++cursorLines;
-        EXPECT_TRUE(line.contains(QStringLiteral(R"(strokecolor="red")"))) << line.toStdString();
-    }
-    EXPECT_EQ(cursorLines, 2);
 }

@@ -111,11 +111,13 @@ QImage readRendered(const QString &file, const ToolResult &result, const char *t
 
 } // namespace
 
-QImage rasteriseSvg(ScratchFiles &files, const QByteArray &svg)
+QImage rasteriseSvg(ScratchFiles &files, const QByteArray &svg, QSize size)
 {
     const QString in = files.write(QStringLiteral("chart.svg"), svg);
     const QString out = files.path(QStringLiteral("svg.png"));
-    return readRendered(out, runTool(QStringLiteral("rsvg-convert"), {"-w", "400", "-h", "300", "-o", out, in}),
+    return readRendered(out,
+                        runTool(QStringLiteral("rsvg-convert"), {"-w", QString::number(size.width()), "-h",
+                                                                 QString::number(size.height()), "-o", out, in}),
                         "rsvg-convert");
 }
 

@@ -52,8 +52,9 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The rasterisers of the three formats at 400 x 300; a null image on failure.
-QImage rasteriseSvg(ScratchFiles &files, const QByteArray &svg);
+// The rasterisers of the three formats at 400 x 300 (EPS and PDF at their page's size, one pixel
+// a point); a null image on failure.
+QImage rasteriseSvg(ScratchFiles &files, const QByteArray &svg, QSize size = {400, 300});
 QImage rasteriseEps(ScratchFiles &files, const QByteArray &eps);
 QImage rasterisePdf(ScratchFiles &files, const QByteArray &pdf, bool withGhostscript = false);
 
