@@ -1,6 +1,8 @@
 // Escaping of markup texts by code point.
 #include "MarkupText.h"
 
+#include "VectorText.h"
+
 #include <QList>
 
 namespace MarkupText {
@@ -26,7 +28,9 @@ QString escaped(const QString &text, bool attribute)
         default:
             break;
         }
-        if (c == U'\t' || c == U'\n' || c == U'\r' || c > 126)
+        if (c > 126 && !VectorText::isXmlChar(c))
+            out += QLatin1String("&#65533;"); // a lone surrogate, U+FFFE or U+FFFF: not even a reference is allowed
+        else if (c == U'\t' || c == U'\n' || c == U'\r' || c > 126)
             out += QStringLiteral("&#%1;").arg(quint32(c));
         else if (c < 32 || c == 127)
             out += u'?';

@@ -6,7 +6,8 @@
 namespace MarkupText {
 
 // & < > as entities (and " inside an attribute); every code point beyond ASCII, and tab, CR and
-// LF, as &#N;. Other control characters, which XML cannot carry even as references, become "?".
+// LF, as &#N;. Other control characters, which XML cannot carry even as references, become "?";
+// a lone surrogate, U+FFFE and U+FFFF become U+FFFD.
 QString escaped(const QString &text, bool attribute);
 
 } // namespace MarkupText

@@ -18,17 +18,28 @@ void appendCodePoint(QByteArray &out, char32_t code)
     out += ';';
 }
 
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isControl(char32_t code)
+{
+    return code < 0x20 && code != '\t' && code != '\n' && code != '\r';
+}
+
+// The code points of the text that XML can hold: controls dropped, a lone surrogate and the two
+// non-characters U+FFFE, U+FFFF as U+FFFD (a reference to them is no better than the character).
 template <class Each>
-void forEachCodePoint(const QString &text, Each each)
+void forEachXmlCodePoint(const QString &text, Each each)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
+        char32_t code = c.unicode();
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            each(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            code = QChar::surrogateToUcs4(c, text.at(i + 1));
             ++i;
-        } else {
-            each(char32_t(c.unicode()));
         }
+        if (isControl(code))
+            continue;
+        each(isXmlChar(code) ? code : kReplacement);
     }
 }
 
@@ -97,13 +108,22 @@ QByteArray htmlColorName(TColor rgb)
     return {};
 }
 
+bool isXmlChar(char32_t code)
+{
+    if (code < 0x20)
+        return code == '\t' || code == '\n' || code == '\r';
+    return (code < 0xD800 || code > 0xDFFF) && code != 0xFFFE && code != 0xFFFF && code <= 0x10FFFF;
+}
+
 void appendXmlEscaped(QByteArray &out, const QString &text, bool attribute)
 {
-    forEachCodePoint(text, [&](char32_t code) {
+    forEachXmlCodePoint(text, [&](char32_t code) {
         if (code == '&')
             out += "&amp;";
         else if (code == '<')
             out += "&lt;";
+        else if (code == '>')
+            out += "&gt;";
         else if (attribute && code == '"')
             out += "&quot;";
         else if (code >= 32 && code < 127)
@@ -115,8 +135,8 @@ void appendXmlEscaped(QByteArray &out, const QString &text, bool attribute)
 
 void appendXmlCharacterReferences(QByteArray &out, const QString &text)
 {
-    forEachCodePoint(text, [&](char32_t code) {
-        if (code >= 33 && code <= 122 && code != '<' && code != '&')
+    forEachXmlCodePoint(text, [&](char32_t code) {
+        if (code >= 33 && code <= 122 && code != '<' && code != '&' && code != '>')
             out += char(code);
         else
             appendCodePoint(out, code);

@@ -6,6 +6,7 @@
 #include "TBarSeries.h"
 #include "TBrush.h"
 #include "TChartAxis.h"
+#include "TChartAxisTitle.h"
 #include "TChartLegend.h"
 #include "TChartTitle.h"
 #include "TChartWall.h"
@@ -15,6 +16,7 @@
 #include "TPlotShadow.h"
 #include "TPieSeries.h"
 #include "TSVGCanvas.h"
+#include "TVMLCanvas.h"
 
 #include <QRegularExpression>
 
@@ -101,6 +103,33 @@ TEST_F(SvgTest, TextsAndAttributesAreEscaped)
     EXPECT_TRUE(svg.contains("\r\n&#119070;\r\n"));
     EXPECT_TRUE(svg.contains(R"(font-family="A&amp;B")"));
     EXPECT_EQ(xmllint(svg, {"--noout"}).exitCode, 0);
+
+    // Titles holding what XML cannot carry: every control character, NUL, "]]>", bytes that are
+    // no UTF-8, a lone surrogate and the two non-characters. Both XML formats stay well-formed.
+    QString hostile = QStringLiteral("]]>");
+    for (char16_t c = 0; c < 32; ++c)
+        hostile += QChar(c);
+    hostile += QString::fromUtf8("\xC3\x28\xFF\xED\xA0\x80]]>") + QChar(0xD800) + QChar(0xFFFE) + QChar(0xFFFF);
+    VectorTestChart chart;
+    addLineSeries(chart);
+    chart.Title()->SetText({hostile});
+    chart.LeftAxis()->Title()->SetCaption(hostile);
+    chart.BottomAxis()->Title()->SetCaption(QStringLiteral("a]]>b"));
+    chart.Title()->Font()->SetName(QStringLiteral("Sans]]>\u0001"));
+    const std::pair<const char *, QByteArray> documents[] = {
+        {"svg", exportChart(chart)}, {"vml", chart.drawThrough(std::make_unique<TVMLCanvas>())}};
+    for (const auto &[format, document] : documents) {
+        SCOPED_TRACE(format);
+        const ToolResult check = xmllint(document, {"--noout"});
+        EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+        EXPECT_FALSE(document.contains("]]>"));
+        EXPECT_FALSE(document.contains("&#0;") || document.contains("&#1;") || document.contains("&#65535;"));
+        EXPECT_TRUE(document.contains("&#65533;")); // the broken bytes and the surrogate, as the screen shows them
+    }
+    const QImage drawn = rasteriseSvg(files, documents[0].second);
+    ASSERT_FALSE(drawn.isNull());
+    const QImage screen = chart.screen();
+    expectRendersLikeScreen(drawn, screen, solidProbes(screen));
 }
 
 TEST_F(SvgTest, ClipGroupsNestAndStayBalanced)
