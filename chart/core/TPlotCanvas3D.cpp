@@ -355,8 +355,13 @@ void TPlotCanvas3D::GradientFill(const TRect &rect, TColor startColor, TColor en
     brush->SetStyle(bsSolid);
     for (const auto &band : GradientBands::bands(r, startColor, endColor, direction, balance)) {
         brush->SetColor(band.color); // an unchanged colour changes no state
-        ReferenceCanvas()->dc().fillRect(band.rect.left, band.rect.top, band.rect.right, band.rect.bottom);
+        fillGradientBand(band.rect);
     }
+}
+
+void TPlotCanvas3D::fillGradientBand(const TRect &rect)
+{
+    ReferenceCanvas()->dc().fillRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void TPlotCanvas3D::RotateLabel(int x, int y, const QString &text, double angle)

@@ -154,6 +154,8 @@ protected:
     void initProjection(TView3DOptions *options, bool is3D, const TRect &rect);
     // Writes the text once at the point in the DC's text colour; shadow and outline are done around it.
     virtual void plainTextOut(int x, int y, const QString &text);
+    // One band of a gradient fill, the whole rectangle in the brush's colour, without a pen.
+    virtual void fillGradientBand(const TRect &rect);
 
 private:
     friend class CanvasOverlay;

@@ -136,7 +136,7 @@ void TSVGCanvas::appendFill(bool withStroke)
         appendStroke();
 }
 
-void TSVGCanvas::appendRectangle(int left, int top, int right, int bottom)
+void TSVGCanvas::appendRectangle(int left, int top, int right, int bottom, int shortBy)
 {
     const TRect r = PlotGeometry::OrientRect({left, top, right, bottom});
     m_out += R"( x=")";
@@ -144,9 +144,9 @@ void TSVGCanvas::appendRectangle(int left, int top, int right, int bottom)
     m_out += R"(" y=")";
     appendInt(m_out, r.top);
     m_out += R"("  width=")";
-    appendInt(m_out, r.right - r.left - 1);
+    appendInt(m_out, r.right - r.left - shortBy);
     m_out += R"(" height=")";
-    appendInt(m_out, r.bottom - r.top - 1);
+    appendInt(m_out, r.bottom - r.top - shortBy);
     m_out += '"';
 }
 
@@ -325,34 +325,11 @@ void TSVGCanvas::Polyline(const TPointArray &points)
     m_out += kEol;
 }
 
-void TSVGCanvas::GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
-                              int balance)
+void TSVGCanvas::fillGradientBand(const TRect &rect)
 {
-    Q_UNUSED(direction);
-    Q_UNUSED(balance);
-    const int n = ++m_gradientCounter;
-    m_out += "<defs>";
-    m_out += kEol;
-    m_out += R"(<linearGradient id="Gradient)";
-    appendInt(m_out, n);
-    m_out += R"(" >)";
-    m_out += kEol;
-    m_out += R"(<stop offset="0%" stop-color=)";
-    appendColor(PlotColor::ColorToRGB(startColor));
-    m_out += "/>";
-    m_out += kEol;
-    m_out += R"(<stop offset="100%" stop-color=)";
-    appendColor(PlotColor::ColorToRGB(endColor));
-    m_out += "/>";
-    m_out += kEol;
-    m_out += "</linearGradient>";
-    m_out += kEol;
-    m_out += "</defs>";
-    m_out += kEol;
-    m_out += R"(<rect fill="url(#Gradient)";
-    appendInt(m_out, n);
-    m_out += ")\" stroke=\"none\" ";
-    appendRectangle(rect.left, rect.top, rect.right, rect.bottom);
+    m_out += "<rect ";
+    appendRectangle(rect.left, rect.top, rect.right, rect.bottom, 0);
+    appendFill(false);
     m_out += "/>";
     m_out += kEol;
 }

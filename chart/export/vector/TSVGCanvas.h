@@ -20,8 +20,6 @@ public:
     void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) override;
     void Polyline(const TPointArray &points) override;
     void Polygon(const TPointArray &points) override;
-    void GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
-                      int balance) override;
     void ClipRectangle(const TRect &rect) override;
     void ClipRoundRectangle(const TRect &rect, int cornerSize) override;
     void ClipEllipse(const TRect &rect, bool inverted) override;
@@ -32,13 +30,16 @@ protected:
     void beginDocument() override;
     void endDocument() override;
     void plainTextOut(int x, int y, const QString &text) override;
+    void fillGradientBand(const TRect &rect) override;
 
 private:
     void appendColor(TColor rgb);
     void appendStroke();
     void appendFill(bool withStroke);
     void appendFillOpacity();
-    void appendRectangle(int left, int top, int right, int bottom);
+    // Width and height one pixel short of the corners' difference, as rectangles are written;
+    // exact for a gradient's bands, which must meet without a gap.
+    void appendRectangle(int left, int top, int right, int bottom, int shortBy = 1);
     void appendEllipse(int left, int top, int right, int bottom);
     void appendPoints(const TPoint *points, std::size_t count);
     void appendSector(const struct EllipseSweep &sweep, bool pie);
@@ -46,6 +47,5 @@ private:
 
     int m_clipCounter = 0;
     int m_openClips = 0;
-    int m_gradientCounter = 0;
     bool m_textAntiAlias = true;
 };

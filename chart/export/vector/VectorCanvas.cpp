@@ -82,16 +82,6 @@ void VectorCanvas::ClipEllipse(const TRect &rect, bool inverted)
     ClipRectangle(inverted ? Bounds() : rect);
 }
 
-void VectorCanvas::GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
-                                int balance)
-{
-    Q_UNUSED(rect);
-    Q_UNUSED(startColor);
-    Q_UNUSED(endColor);
-    Q_UNUSED(direction);
-    Q_UNUSED(balance);
-}
-
 std::unique_ptr<TPlotBlend> VectorCanvas::BeginBlending(const TRect &rect, int transparency)
 {
     const int value = std::clamp(transparency, 0, 100);

@@ -31,8 +31,6 @@ public:
     void PolygonFourPoints() override;
     void Draw(int x, int y, const QImage *graphic) override;
     void StretchDraw(const TRect &rect, const QImage *graphic) override;
-    void GradientFill(const TRect &rect, TColor startColor, TColor endColor, TGradientDirection direction,
-                      int balance) override;
     void EraseBackground(const TRect &rect) override { FillRect(rect); }
     // Without a shape of their own, an ellipse clips to its box and an inverted one to the
     // bounds: either opens a clip, so the caller's unclip closes this one and not an outer one.
@@ -66,6 +64,9 @@ protected:
     int textFontSize() const;
     // X moved left by the text width for right alignment, by half of it (truncated) for centred.
     int alignedX(int x, const QString &text);
+    // Gradients are written as the bands the screen paints, so every reader shows the screen's
+    // direction and balance: PostScript and PDF fill a rectangle exactly.
+    void fillGradientBand(const TRect &rect) override { FillRect(rect); }
 
     QByteArray m_out;
     TPoint m_penPos{};

@@ -1,6 +1,6 @@
 // The vector and PDF formats: their slots and texts, files written through the export guard and
-// read back, the clipboard, a JPEG back image copied into the PDF as its file, and the cursor
-// tool's colour.
+// read back, the clipboard, a JPEG back image copied into the PDF as its file, the cursor tool's
+// colour and gradients, each rendered by the readers against the screen.
 #include "VectorTestSupport.h"
 
 #include "ChartEditorLibrary.h"
@@ -12,10 +12,13 @@
 #include "PlotExportFormats.h"
 #include "PlotGerman.h"
 #include "PlotImaging.h"
+#include "TAreaSeries.h"
 #include "TBackImage.h"
+#include "TChartLegend.h"
 #include "TCursorTool.h"
 #include "TEPSCanvas.h"
 #include "TFont.h"
+#include "TLegendSymbol.h"
 #include "TPDFCanvas.h"
 #include "TSVGCanvas.h"
 #include "TVMLCanvas.h"
@@ -280,5 +283,52 @@ TEST_F(VectorFormatTest, TheCursorIsWrittenInTheColourTheScreenShows)
             EXPECT_TRUE(line.contains(QStringLiteral("strokecolor=\"%1\"").arg(QLatin1String(color)))) << line.toStdString();
         }
         EXPECT_EQ(cursorLines, 2);
+    }
+}
+
+TEST_F(VectorFormatTest, LegendSymbolGradientsRunAsOnTheScreen)
+{
+    // A symbol's gradient from red to the series' blue, in the screen's direction and balance;
+    // its pixels are found as those a plain symbol draws otherwise.
+    VectorTestChart area;
+    auto *series = area.AddSeriesOfClass<TAreaSeries>();
+    series->SetSeriesColor(clBlue);
+    series->AddXY(0, 1);
+    series->AddXY(1, 2);
+    area.Legend()->Font()->SetSize(24);
+    area.Legend()->Symbol()->SetWidthUnits(lcsPixels);
+    area.Legend()->Symbol()->SetWidth(40);
+    TPlotGradient &gradient = *area.Legend()->Symbol()->Gradient();
+    gradient.SetStartColor(clRed);
+    const QImage plain = area.screen();
+    gradient.SetVisible(true);
+    const struct { TGradientDirection direction; int balance; } cases[] = {{gdTopBottom, 50}, {gdLeftRight, 80}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "direction " << int(c.direction) << ", balance " << c.balance);
+        gradient.SetDirection(c.direction);
+        gradient.SetBalance(c.balance);
+        const QImage shown = area.screen();
+        std::vector<QPoint> symbol; // every third pixel of each third row
+        for (int y = 1; y < shown.height() - 1; y += 3)
+            for (int x = 1; x < shown.width() - 1; x += 3)
+                if (shown.pixel(x, y) != plain.pixel(x, y) && shown.pixel(x - 1, y - 1) != plain.pixel(x - 1, y - 1)
+                    && shown.pixel(x + 1, y + 1) != plain.pixel(x + 1, y + 1))
+                    symbol.emplace_back(x, y);
+        ASSERT_GE(symbol.size(), 40u);
+        const auto saved = [&](auto f) {
+            f->SetPanel(&area);
+            return f->Document();
+        };
+        const QByteArray pdf = saved(std::make_unique<TPDFExportFormat>());
+        const std::pair<const char *, QImage> renderings[] = {
+            {"svg", rasteriseSvg(files, saved(std::make_unique<TSVGExportFormat>()))},
+            {"eps", rasteriseEps(files, saved(std::make_unique<TEPSExportFormat>()))},
+            {"pdf (poppler)", rasterisePdf(files, pdf)},
+            {"pdf (ghostscript)", rasterisePdf(files, pdf, true)},
+        };
+        for (const auto &[reader, picture] : renderings) {
+            SCOPED_TRACE(reader);
+            expectLikeScreenAt(picture, shown, symbol);
+        }
     }
 }
