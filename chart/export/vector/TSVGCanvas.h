@@ -14,6 +14,7 @@ public:
     void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void FillRect(const TRect &rect) override;
+    void SetPixel(int x, int y, TColor color) override;
     void LineTo(int x, int y) override;
     void Pie(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) override;
     void Rectangle(int left, int top, int right, int bottom) override;

@@ -118,11 +118,13 @@ TEST_F(EpsTest, APieEndingOnThePositiveXAxisEndsAt360)
 
 TEST_F(EpsTest, ChartsRenderLikeTheScreenInGhostscript)
 {
-    const auto check = [&](VectorTestChart &chart, const char *name) {
+    const auto check = [&](VectorTestChart &chart, const char *name, const std::vector<QPoint> &more = {}) {
         SCOPED_TRACE(name);
         const QImage screen = chart.screen();
         const QByteArray eps = exportChart(chart);
-        expectRendersLikeScreen(rasteriseEps(files, eps), screen, solidProbes(screen));
+        std::vector<QPoint> probes = solidProbes(screen);
+        probes.insert(probes.end(), more.begin(), more.end());
+        expectRendersLikeScreen(rasteriseEps(files, eps), screen, probes);
     };
     VectorTestChart lines;
     addLineSeries(lines);
@@ -140,6 +142,9 @@ TEST_F(EpsTest, ChartsRenderLikeTheScreenInGhostscript)
     VectorTestChart onePoint;
     addPie(onePoint, {5})->SetRotationAngle(70);
     check(onePoint, "one-point pie");
+    VectorTestChart shadowAndBevel;
+    const std::vector<QPoint> faces = makeShadowAndBevelChart(shadowAndBevel);
+    check(shadowAndBevel, "shadow and bevel", faces);
 }
 
 TEST_F(EpsTest, LatinOneTextsKeepEveryCharacterThroughGhostscript)

@@ -308,11 +308,12 @@ TEST_F(PdfTest, ShortFontTablesGiveNothing)
 
 TEST_F(PdfTest, TheTestChartsRenderLikeTheScreen)
 {
-    const auto check = [&](VectorTestChart &chart, const char *name) {
+    const auto check = [&](VectorTestChart &chart, const char *name, const std::vector<QPoint> &more = {}) {
         SCOPED_TRACE(name);
         const QImage screen = chart.screen();
         screen.save(files.path(QStringLiteral("screen-%1.png").arg(QLatin1String(name))));
-        const std::vector<QPoint> probes = solidProbes(screen);
+        std::vector<QPoint> probes = solidProbes(screen);
+        probes.insert(probes.end(), more.begin(), more.end());
         const QByteArray pdf = exportChart(chart);
         files.write(QStringLiteral("%1.pdf").arg(QLatin1String(name)), pdf);
         expectRendersLikeScreen(rasterisePdf(files, pdf), screen, probes);
@@ -330,4 +331,7 @@ TEST_F(PdfTest, TheTestChartsRenderLikeTheScreen)
     VectorTestChart onePoint;
     addPie(onePoint, {5})->SetRotationAngle(40);
     check(onePoint, "one-point pie");
+    VectorTestChart shadowAndBevel;
+    const std::vector<QPoint> faces = makeShadowAndBevelChart(shadowAndBevel);
+    check(shadowAndBevel, "shadow and bevel", faces);
 }

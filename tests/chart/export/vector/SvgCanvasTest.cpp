@@ -74,6 +74,17 @@ TEST_F(SvgTest, TheDocumentIsSvgInItsNamespaceAndRendersLikeTheScreen)
     EXPECT_EQ(xmllint(svg, {"--xpath", "namespace-uri(/*)"}).out.trimmed(), QByteArray("http://www.w3.org/2000/svg"));
     const QImage screen = chart.screen();
     expectRendersLikeScreen(rasteriseSvg(files, svg), screen, solidProbes(screen));
+    // One-pixel lines lie on the screen's pixels: a shadow and a bevel of such lines keep their colours.
+    VectorTestChart shadowAndBevel;
+    std::vector<QPoint> probes = makeShadowAndBevelChart(shadowAndBevel);
+    const QImage shown = shadowAndBevel.screen();
+    const std::vector<QRgb> colours{qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(160, 160, 160),
+                                    qRgb(160, 160, 160), qRgb(0, 0, 0), qRgb(0, 0, 0)};
+    for (std::size_t i = 0; i < probes.size(); ++i)
+        EXPECT_EQ(shown.pixel(probes[i]) & 0xFFFFFF, colours[i] & 0xFFFFFF) << probes[i].x() << "," << probes[i].y();
+    const std::vector<QPoint> solid = solidProbes(shown);
+    probes.insert(probes.end(), solid.begin(), solid.end());
+    expectRendersLikeScreen(rasteriseSvg(files, exportChart(shadowAndBevel)), shown, probes);
 }
 
 TEST_F(SvgTest, RectanglesAndColoursAreWrittenAsTheScreenNamesThem)
@@ -260,8 +271,11 @@ TEST_F(SvgTest, WidePensWriteTheirCapsAndDashes)
     pass.canvas.AssignVisiblePen(pen);
     pass.canvas.Line(0, 0, 10, 10);
     const QByteArray svg = pass.finish();
-    EXPECT_TRUE(svg.contains(R"(stroke-width="3" stroke-linecap="butt"/>)")) << svg.toStdString();
-    EXPECT_TRUE(svg.contains(R"(stroke-width="3" stroke-dasharray="4, 2"  stroke-linecap="square"/>)"));
+    // An odd width lies on the middle of its pixels, as on screen.
+    EXPECT_TRUE(svg.contains(R"~(stroke-width="3" stroke-linecap="butt" transform="translate(0.5,0.5)"/>)~"))
+        << svg.toStdString();
+    EXPECT_TRUE(svg.contains(
+        R"~(stroke-width="3" stroke-dasharray="4, 2"  stroke-linecap="square" transform="translate(0.5,0.5)"/>)~"));
 }
 
 TEST_F(SvgTest, OutlinedTextsAreWrittenAsText)
@@ -294,3 +308,4 @@ TEST_F(SvgTest, ATransparentTextShadowIsWrittenTranslucentAndTheTextOpaque)
     EXPECT_TRUE(texts[1].contains(R"(fill="navy">)")) << texts[1].toStdString();
     EXPECT_EQ(xmllint(svg, {QStringLiteral("--noout")}).exitCode, 0);
 }
+

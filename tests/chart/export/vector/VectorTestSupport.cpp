@@ -11,6 +11,7 @@
 #include "TChartWall.h"
 #include "TLineSeries.h"
 #include "TPieSeries.h"
+#include "TPlotShadow.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -80,6 +81,21 @@ void makeBarChart(TChart &chart)
     bars->Marks()->SetVisible(false);
     for (const double v : {3.0, 5.0, 4.0})
         bars->Add(v);
+}
+
+std::vector<QPoint> makeShadowAndBevelChart(TChart &chart)
+{
+    constexpr int kBevel = 20;
+    addLineSeries(chart);
+    chart.SetBevelOuter(bvRaised);
+    chart.SetBevelWidth(kBevel);
+    chart.Legend()->Shadow()->SetSize(1000);
+    chart.CreateBitmap(clWhite, chart.GetRectangle()); // lays the legend out
+    const TRect box = chart.Legend()->LegendRect();
+    const int w = chart.width();
+    const int h = chart.height();
+    return {{kBevel / 2, h / 2}, {w / 2, kBevel / 2}, {w - kBevel / 2, kBevel + 10}, {w / 2, h - kBevel / 2},
+            {box.right + 4, box.bottom + 20}, {box.right + 4, h - kBevel - 10}};
 }
 
 ScratchFiles::ScratchFiles()

@@ -38,6 +38,10 @@ void addLineSeries(TChart &chart);
 TPieSeries *addPie(TChart &chart, std::initializer_list<double> values);
 // The 3D bar chart: a solid back wall, a bar series and the German label "1,5 bar" as title.
 void makeBarChart(TChart &chart);
+// The two line series with a raised panel bevel 20 pixels wide and a legend shadow of 1000 x 1000,
+// which reaches over the panel's right side. Returns a point on each bevel face (left, top, right
+// above the shadow, bottom) and two in the shadow, where the screen shows white, grey and black.
+std::vector<QPoint> makeShadowAndBevelChart(TChart &chart);
 
 // A scratch folder that keeps files for the readers.
 class ScratchFiles
