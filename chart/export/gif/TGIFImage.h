@@ -21,11 +21,11 @@ class QImage;
 class QMimeData;
 
 // Painting options; bit numbers as the painter reads them. A GUI timer steps the animation and
-// frames reach the screen only in paint passes (see GIFAnimator.h), so two options are kept for
-// the bit values alone.
+// frames reach the screen only in paint passes (see GIFAnimator.h): the options made for a
+// painter thread say what is left of them.
 enum TGIFDrawOption : int {
-    doThreaded = 1 << 0, // no thread is started: the bit keeps the threaded walk's rules for loop counts and delays
-
+    // No thread is started: the bit keeps the threaded walk's rules for loop counts and delays.
+    doThreaded = 1 << 0,
     doTransparent = 1 << 1,
     doAnimate = 1 << 2,
     doLoop = 1 << 3,
