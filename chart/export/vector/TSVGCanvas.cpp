@@ -228,8 +228,9 @@ void TSVGCanvas::FillRect(const TRect &rect)
 {
     if (brushClear())
         return;
+    // The whole rectangle, as the screen fills it: a gradient's bands meet without a gap.
     m_out += "<rect ";
-    appendRectangle(rect.left, rect.top, rect.right, rect.bottom);
+    appendRectangle(rect.left, rect.top, rect.right, rect.bottom, 0);
     appendFill(false);
     m_out += "/>";
     m_out += kEol;
@@ -342,15 +343,6 @@ void TSVGCanvas::Polyline(const TPointArray &points)
     appendStroke();
     m_out += kEol;
     appendPoints(points.data(), points.size());
-    m_out += "/>";
-    m_out += kEol;
-}
-
-void TSVGCanvas::fillGradientBand(const TRect &rect)
-{
-    m_out += "<rect ";
-    appendRectangle(rect.left, rect.top, rect.right, rect.bottom, 0);
-    appendFill(false);
     m_out += "/>";
     m_out += kEol;
 }

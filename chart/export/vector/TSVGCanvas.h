@@ -31,15 +31,14 @@ protected:
     void beginDocument() override;
     void endDocument() override;
     void plainTextOut(int x, int y, const QString &text) override;
-    void fillGradientBand(const TRect &rect) override;
 
 private:
     void appendColor(TColor rgb);
     void appendStroke();
     void appendFill(bool withStroke);
     void appendFillOpacity();
-    // Width and height one pixel short of the corners' difference, as rectangles are written;
-    // exact for a gradient's bands, which must meet without a gap.
+    // Width and height one pixel short of the corners' difference, as outlined rectangles (and
+    // those of a clear pen) cover; exact for a fill.
     void appendRectangle(int left, int top, int right, int bottom, int shortBy = 1);
     void appendEllipse(int left, int top, int right, int bottom);
     void appendPoints(const TPoint *points, std::size_t count);

@@ -65,7 +65,7 @@ protected:
     // X moved left by the text width for right alignment, by half of it (truncated) for centred.
     int alignedX(int x, const QString &text);
     // Gradients are written as the bands the screen paints, so every reader shows the screen's
-    // direction and balance: PostScript and PDF fill a rectangle exactly.
+    // direction and balance; each canvas fills a rectangle exactly.
     void fillGradientBand(const TRect &rect) override { FillRect(rect); }
 
     QByteArray m_out;
