@@ -58,16 +58,31 @@ protected:
     }
     void TearDown() override { TPlotPDFPage::setClock({}); }
     template <class Format>
-    std::unique_ptr<Format> format()
+    std::unique_ptr<Format> format(VectorTestChart *panel = nullptr)
     {
         auto f = std::make_unique<Format>();
-        f->SetPanel(&chart);
+        f->SetPanel(panel ? panel : &chart);
         return f;
     }
     static QByteArray read(const QString &path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QByteArray saved(std::unique_ptr<TPlotExportFormat> format, const char *name)
+    {
+        const QString file = files.path(QLatin1String(name));
+        format->SaveToFile(file);
+        return read(file);
+    }
+    // The chart saved in each format a reader draws, drawn at the chart's size.
+    std::vector<std::pair<const char *, QImage>> renderings(VectorTestChart &panel)
+    {
+        const QByteArray pdf = saved(format<TPDFExportFormat>(&panel), "chart.pdf");
+        return {{"svg", rasteriseSvg(files, saved(format<TSVGExportFormat>(&panel), "chart.svg"), panel.size())},
+                {"eps", rasteriseEps(files, saved(format<TEPSExportFormat>(&panel), "chart.eps"))},
+                {"pdf (poppler)", rasterisePdf(files, pdf)},
+                {"pdf (ghostscript)", rasterisePdf(files, pdf, true)}};
     }
     VectorTestChart chart;
     ScratchFiles files;
@@ -253,20 +268,7 @@ TEST_F(VectorFormatTest, TheCursorIsWrittenInTheColourTheScreenShows)
             cursorProbes(shown, *cursor, PlotColor::toQRgb(c.chart->paintColor()));
         for (const QPoint &p : probes)
             EXPECT_EQ(shown.pixel(p) & 0xFFFFFF, PlotColor::toQRgb(pen) & 0xFFFFFF) << p.x() << "," << p.y();
-        const auto saved = [&](auto f, const char *name) {
-            f->SetPanel(c.chart);
-            const QString file = files.path(QLatin1String(name));
-            f->SaveToFile(file);
-            return read(file);
-        };
-        const QByteArray pdf = saved(std::make_unique<TPDFExportFormat>(), "cursor.pdf");
-        const std::pair<const char *, QImage> renderings[] = {
-            {"svg", rasteriseSvg(files, saved(std::make_unique<TSVGExportFormat>(), "cursor.svg"), shown.size())},
-            {"eps", rasteriseEps(files, saved(std::make_unique<TEPSExportFormat>(), "cursor.eps"))},
-            {"pdf (poppler)", rasterisePdf(files, pdf)},
-            {"pdf (ghostscript)", rasterisePdf(files, pdf, true)},
-        };
-        for (const auto &[reader, picture] : renderings) {
+        for (const auto &[reader, picture] : renderings(*c.chart)) {
             SCOPED_TRACE(reader);
             expectCursorLikeScreen(picture, shown, probes);
         }
@@ -274,7 +276,7 @@ TEST_F(VectorFormatTest, TheCursorIsWrittenInTheColourTheScreenShows)
         QByteArray color = VectorText::htmlColorName(pen);
         if (color.isEmpty())
             color = QColor(PlotColor::toQRgb(pen)).name().toUpper().toLatin1();
-        const QString page = QString::fromUtf8(saved(std::make_unique<TVMLExportFormat>(), "cursor.htm"));
+        const QString page = QString::fromUtf8(saved(format<TVMLExportFormat>(c.chart), "cursor.htm"));
         int cursorLines = 0;
         for (const QString &line : page.split(QStringLiteral("\r\n"))) {
             if (!line.startsWith(QStringLiteral("<v:line")) || !line.contains(QStringLiteral("strokeweight=\"5\"")))
@@ -315,18 +317,7 @@ TEST_F(VectorFormatTest, LegendSymbolGradientsRunAsOnTheScreen)
                     && shown.pixel(x + 1, y + 1) != plain.pixel(x + 1, y + 1))
                     symbol.emplace_back(x, y);
         ASSERT_GE(symbol.size(), 40u);
-        const auto saved = [&](auto f) {
-            f->SetPanel(&area);
-            return f->Document();
-        };
-        const QByteArray pdf = saved(std::make_unique<TPDFExportFormat>());
-        const std::pair<const char *, QImage> renderings[] = {
-            {"svg", rasteriseSvg(files, saved(std::make_unique<TSVGExportFormat>()))},
-            {"eps", rasteriseEps(files, saved(std::make_unique<TEPSExportFormat>()))},
-            {"pdf (poppler)", rasterisePdf(files, pdf)},
-            {"pdf (ghostscript)", rasterisePdf(files, pdf, true)},
-        };
-        for (const auto &[reader, picture] : renderings) {
+        for (const auto &[reader, picture] : renderings(area)) {
             SCOPED_TRACE(reader);
             expectLikeScreenAt(picture, shown, symbol);
         }
