@@ -313,6 +313,9 @@ QStringList englishMessages()
         QStringLiteral("Plot files "),
         QStringLiteral("The help file %s could not be opened"),
         QStringLiteral("Value of %s out of range (%d to %d)"),
+        QStringLiteral("Axis Maximum - Minimum must be a finite number"),
+        QStringLiteral("Range: %s to %s"),
+        QStringLiteral("%s is outside %s to %s: %s is kept"),
     };
 }
 

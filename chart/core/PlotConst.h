@@ -153,6 +153,9 @@ enum Message : int {
     msgChartFiles = 279, // "Plot files ", the name of the native file filter
     msgHelpNotOpened = 280, // "The help file %s could not be opened"
     msgValueOutOfRange = 281, // "Value of %s out of range (%d to %d)": the property and its limits
+    msgAxisRangeNotFinite = 282, // a minimum and maximum whose difference is no finite number
+    msgFieldRange = 283, // "Range: %s to %s", the hint of a number field
+    msgFieldClamped = 284, // "%s is outside %s to %s: %s is kept", said by a field that clamped
     // Texts of the editors' input checks and choices.
     msgNotANumber = 275,
     msgNotANumberOfPoints = 276,
@@ -161,7 +164,7 @@ enum Message : int {
     msgDefault = 79, // "Default": the cursor item that sets none
 };
 
-inline constexpr int kMessageCount = 281;
+inline constexpr int kMessageCount = 284;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.

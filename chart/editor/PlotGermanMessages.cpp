@@ -279,6 +279,9 @@ const GermanMessage kGerman[] = {
     {L, 279, "Plot-Dateien "},
     {L, 280, "Die Hilfedatei %s konnte nicht geöffnet werden"},
     {L, 281, "Wert von %s außerhalb des Bereichs (%d bis %d)"},
+    {L, 282, "Achs-Maximum - Minimum muss eine endliche Zahl sein"},
+    {L, 283, "Bereich: %s bis %s"},
+    {L, 284, "%s liegt außerhalb von %s bis %s: %s bleibt"},
     // The gallery: series, function and tool names, and the texts of their editors.
     {G, 2, "Kerze"},
     {G, 3, "Volumen"},

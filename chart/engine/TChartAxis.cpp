@@ -10,12 +10,22 @@
 #include "TChartPen.h"
 #include "TPlotFont.h"
 
+#include <cmath>
+
 namespace {
 
 [[noreturn]] void raise(PlotConst::Message id)
 {
     // Read when raising, so a language unit's text takes effect.
     throw AxisException(PlotConst::message(id));
+}
+
+// A range of no finite width (1e308 down to -1e308, or an infinite end) has no pixel scale: the
+// axis would lose its labels and grid and every series on it would vanish.
+void checkFiniteWidth(double minimum, double maximum)
+{
+    if (!std::isfinite(maximum - minimum))
+        raise(PlotConst::msgAxisRangeNotFinite);
 }
 
 } // namespace
@@ -70,15 +80,21 @@ void TChartAxis::SetAutomaticMinimum(bool value)
 
 void TChartAxis::SetMaximum(double value)
 {
-    if (value < m_minimum && !(m_host && m_host->IsLoading()))
-        raise(PlotConst::msgAxisMaxMin);
+    if (!(m_host && m_host->IsLoading())) {
+        if (value < m_minimum)
+            raise(PlotConst::msgAxisMaxMin);
+        checkFiniteWidth(m_minimum, value);
+    }
     setAndRepaint(m_maximum, value);
 }
 
 void TChartAxis::SetMinimum(double value)
 {
-    if (value > m_maximum && !(m_host && m_host->IsLoading()))
-        raise(PlotConst::msgAxisMinMax);
+    if (!(m_host && m_host->IsLoading())) {
+        if (value > m_maximum)
+            raise(PlotConst::msgAxisMinMax);
+        checkFiniteWidth(value, m_maximum);
+    }
     setAndRepaint(m_minimum, value);
 }
 

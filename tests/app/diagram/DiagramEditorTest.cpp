@@ -630,10 +630,10 @@ TEST_F(DiagramEditor, ThePressureMinimumIsTypedInGermanAndRefusalsKeepAutoAndThe
         ASSERT_NE(page, nullptr);
         TChartAxis &axis = *window->Chart1->LeftAxis();
         ASSERT_TRUE(axis.AutomaticMinimum());
-        // Types the text as the minimum and presses OK; whether that closed the dialog.
-        const auto enterMinimum = [&](const QString &text) {
+        // Types the text as the limit and presses OK; whether that closed the dialog.
+        const auto enterLimit = [&](QPushButton &button, const QString &text) {
             bool closed = false;
-            clickForDialog(*page->BAxisMin, [&](QDialog &dialog) {
+            clickForDialog(button, [&](QDialog &dialog) {
                 auto &limit = static_cast<TAxisMaxMin &>(dialog);
                 EXPECT_FALSE(limit.EMinimum->isVisible()); // a number: "Wert:" only
                 limit.EMaximum->setText(text);
@@ -644,6 +644,7 @@ TEST_F(DiagramEditor, ThePressureMinimumIsTypedInGermanAndRefusalsKeepAutoAndThe
             });
             return closed;
         };
+        const auto enterMinimum = [&](const QString &text) { return enterLimit(*page->BAxisMin, text); };
         messages.clear();
         EXPECT_TRUE(enterMinimum(QLocale().toString(axis.Maximum() + 100)));
         EXPECT_EQ(messages.shown().size(), 1);
@@ -658,6 +659,17 @@ TEST_F(DiagramEditor, ThePressureMinimumIsTypedInGermanAndRefusalsKeepAutoAndThe
         EXPECT_TRUE(enterMinimum(QStringLiteral("0,5")));
         EXPECT_EQ(axis.Minimum(), 0.5);
         EXPECT_FALSE(axis.AutomaticMinimum());
+        EXPECT_FALSE(page->CBAutoMin->isChecked());
+
+        // A range of no finite width is refused as a minimum above the maximum is: the axis kept
+        // 1e308 down to -1e308, lost its labels and grid, and both curves vanished.
+        EXPECT_TRUE(enterLimit(*page->BAxisMax, QStringLiteral("1e308")));
+        EXPECT_EQ(axis.Maximum(), 1e308);
+        messages.clear();
+        EXPECT_TRUE(enterMinimum(QStringLiteral("-1e308")));
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown().first().text, QStringLiteral("Achs-Maximum - Minimum muss eine endliche Zahl sein"));
+        EXPECT_EQ(axis.Minimum(), 0.5);
         EXPECT_FALSE(page->CBAutoMin->isChecked());
     });
 }
