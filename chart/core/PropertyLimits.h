@@ -25,6 +25,10 @@ inline constexpr int kMaxZoomPercent = 10000;
 inline constexpr int kMaxPerspectivePercent = 1000;
 inline constexpr int kMaxOffsetPx = 100000;
 
+// The largest font the editor's font field takes, in points: a title of 200 pt left the diagram
+// window's plot a few pixels and stood its bottom labels above their axis.
+inline constexpr int kMaxFontPoints = 100;
+
 // Integer properties the table leaves free (positions, margins, pen, font and symbol sizes, counts):
 // no real chart comes near a million of them, and sums and products of a few such numbers stay far
 // from the ends of int.

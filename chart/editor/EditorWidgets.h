@@ -1,5 +1,8 @@
-// Small builders the per-type editor forms share: named controls, buddy labels, spin boxes.
+// Small builders the per-type editor forms share: named controls, buddy labels, spin boxes that
+// say their range.
 #pragma once
+
+#include "RangeSpinBox.h"
 
 #include <QLabel>
 #include <QSpinBox>
@@ -19,7 +22,7 @@ W *named(W *widget, const char *name)
 
 inline QSpinBox *spinBox(QWidget *parent, const char *name, int minimum, int maximum, int step = 1)
 {
-    auto *box = named(new QSpinBox(parent), name);
+    auto *box = named(new RangeSpinBox(parent), name);
     box->setRange(minimum, maximum);
     box->setSingleStep(step);
     return box;

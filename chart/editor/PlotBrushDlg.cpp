@@ -2,19 +2,44 @@
 #include "PlotBrushDlg.h"
 
 #include "PlotConst.h"
+#include "PropertyLimits.h"
+#include "RangeValidator.h"
 #include "TFont.h"
 #include "TPicture.h"
 #include "platform/DialogService.h"
 #include "platform/MessageService.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace PlotBrushDlg {
+
+namespace {
+
+// Qt's font dialog drops the keystroke that takes its size past 512 without a word: its size
+// field is given our validator, which keeps the typed number, holds it to the sizes a chart can
+// lay out and says so.
+void sayFontSizeRange()
+{
+    auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+    if (!dialog)
+        return;
+    for (QLineEdit *edit : dialog->findChildren<QLineEdit *>()) {
+        const auto *sizes = qobject_cast<const QIntValidator *>(edit->validator());
+        if (sizes && !qobject_cast<const RangeValidator *>(sizes))
+            edit->setValidator(new RangeValidator(sizes->bottom(), PropertyLimits::kMaxFontPoints, edit));
+    }
+}
+
+} // namespace
 
 bool EditFont(QWidget *owner, TFont &font)
 {
@@ -29,6 +54,7 @@ bool EditFont(QWidget *owner, TFont &font)
     shown.setUnderline(style.testFlag(fsUnderline));
     shown.setStrikeOut(style.testFlag(fsStrikeOut));
 
+    QTimer::singleShot(0, owner ? static_cast<QObject *>(owner) : qApp, &sayFontSizeRange);
     const std::optional<QFont> chosen = DialogService::instance().chooseFont(owner, shown);
     if (!chosen)
         return false;

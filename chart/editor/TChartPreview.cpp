@@ -2,6 +2,7 @@
 #include "TChartPreview.h"
 
 #include "PlotProcs.h"
+#include "RangeSpinBox.h"
 #include "ReportException.h"
 #include "TComboFlat.h"
 #include "TCustomPlotNavigator.h"
@@ -37,7 +38,7 @@ QFrame *panelFrame(const char *name, QWidget *parent)
 
 QSpinBox *marginEdit(const char *name, QWidget *parent)
 {
-    auto *edit = new QSpinBox(parent);
+    auto *edit = new RangeSpinBox(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setRange(0, 99);
     edit->setSingleStep(5);

@@ -7,6 +7,7 @@
 #include "PlotPenDlg.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
+#include "RangeSpinBox.h"
 #include "TBaseSourceEditor.h"
 #include "TButtonPen.h"
 #include "TChartAxis.h"
@@ -42,7 +43,7 @@ W *named(W *widget, const char *name)
 
 QSpinBox *spin(QWidget *parent, const char *name, int minimum, int maximum, int step = 1)
 {
-    auto *box = named(new QSpinBox(parent), name);
+    auto *box = named(new RangeSpinBox(parent), name);
     box->setRange(minimum, maximum);
     box->setSingleStep(step);
     return box;

@@ -4,6 +4,7 @@
 #include "PlotPenDlg.h"
 #include "PlotProcs.h"
 #include "PlotTranslate.h"
+#include "RangeSpinBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,7 +33,7 @@ Widget *named(Widget *widget, const char *name)
 
 QSpinBox *digitsSpin(QWidget *parent, const char *name)
 {
-    auto *spin = named(new QSpinBox(parent), name);
+    auto *spin = named(new RangeSpinBox(parent), name);
     spin->setRange(0, kMaxDigits);
     return spin;
 }

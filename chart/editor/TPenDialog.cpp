@@ -6,6 +6,7 @@
 #include "PlotConst.h"
 #include "PlotPenDlg.h"
 #include "PlotProcs.h"
+#include "RangeSpinBox.h"
 #include "TCanvas3D.h"
 #include "TChartPen.h"
 #include "TComboFlat.h"
@@ -31,7 +32,7 @@ TPenDialog::TPenDialog(QWidget *parent)
     : QDialog(parent)
     , m_visible(new QCheckBox(QStringLiteral("&Visible"), this))
     , m_style(new TComboFlat(this))
-    , m_width(new QSpinBox(this))
+    , m_width(new RangeSpinBox(this))
     , m_color(new TButtonColor(this))
     , m_endStyle(new QComboBox(this))
     , m_ok(new QPushButton(QStringLiteral("OK"), this))

@@ -3,6 +3,7 @@
 
 #include "PlotPenDlg.h"
 #include "PlotProcs.h"
+#include "RangeSpinBox.h"
 #include "TPlotButton.h"
 #include "TPlotShadow.h"
 
@@ -19,7 +20,7 @@ namespace {
 QSpinBox *addSpin(QWidget *parent, QGridLayout &grid, int row, const char *name, const char *caption, int minimum,
                   int maximum)
 {
-    auto *spin = new QSpinBox(parent);
+    auto *spin = new RangeSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(name));
     spin->setRange(minimum, maximum);
     auto *label = new QLabel(QString::fromLatin1(caption), parent);

@@ -4,6 +4,7 @@
 #include "PlotConst.h"
 #include "PlotException.h"
 #include "RadioGroup.h"
+#include "RangeSpinBox.h"
 #include "TJPEGGraphic.h"
 
 #include <QBuffer>
@@ -31,7 +32,7 @@ std::unique_ptr<QWidget> TJPEGExportFormat::CreateOptions()
     layout->addWidget(m_gray);
     auto *row = new QHBoxLayout;
     auto *label = new QLabel(QStringLiteral("% &Quality:"), form.get());
-    m_quality = new QSpinBox(form.get());
+    m_quality = new RangeSpinBox(form.get());
     m_quality->setObjectName(QStringLiteral("UpDown1"));
     m_quality->setRange(1, 100);
     m_quality->setValue(95);

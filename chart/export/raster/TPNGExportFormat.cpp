@@ -5,6 +5,7 @@
 #include "PlotExportFormats.h"
 #include "PngLibrary.h"
 #include "PngWriter.h"
+#include "RangeSpinBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,7 +65,7 @@ std::unique_ptr<QWidget> TPNGExportFormat::CreateOptions()
     auto form = std::make_unique<RasterOptionsForm>("TPlotPNGOptions");
     auto *layout = new QHBoxLayout(form.get());
     auto *label = new QLabel(QStringLiteral("&Compression level:"), form.get());
-    m_upDown = new QSpinBox(form.get());
+    m_upDown = new RangeSpinBox(form.get());
     m_upDown->setObjectName(QStringLiteral("UpDown1"));
     m_upDown->setRange(0, 9);
     m_upDown->setValue(m_compressionLevel);
