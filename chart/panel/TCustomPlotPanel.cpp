@@ -21,7 +21,9 @@
 #include <QPicture>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 TMouseButton TCustomPlotPanel::mouseButton(Qt::MouseButton button)
 {
@@ -205,6 +207,39 @@ int TCustomPlotPanel::FrameWidth() const
     return frame;
 }
 
+namespace {
+
+// The frame on both sides and the two margins along one extent, fitted into half of it: a bevel
+// of 100 with a separation of 100 left no room at all, and titles, legend and labels piled up in
+// the middle of a collapsed plot. Margins shrink first, each by its share, then the frame.
+struct Distances
+{
+    int frame;
+    int low;
+    int high;
+};
+
+Distances fitDistances(int frame, int low, int high, int extent)
+{
+    const std::int64_t room = std::max(extent, 0) / 2;
+    const std::int64_t lowPart = std::max(low, 0);
+    const std::int64_t highPart = std::max(high, 0);
+    if (2 * std::int64_t(frame) + lowPart + highPart <= room)
+        return {frame, low, high};
+    if (2 * std::int64_t(frame) >= room)
+        return {int(room / 2), std::min(low, 0), std::min(high, 0)};
+    const std::int64_t marginRoom = room - 2 * std::int64_t(frame);
+    const std::int64_t sum = lowPart + highPart;
+    return {frame, low < 0 ? low : int(lowPart * marginRoom / sum), high < 0 ? high : int(highPart * marginRoom / sum)};
+}
+
+} // namespace
+
+int TCustomPlotPanel::MinPlotExtent(int boundsExtent)
+{
+    return std::clamp(boundsExtent / 4, std::min(boundsExtent, 16), std::max(boundsExtent, 0));
+}
+
 void TCustomPlotPanel::CalcChartRect()
 {
     const int frame = FrameWidth();
@@ -213,8 +248,10 @@ void TCustomPlotPanel::CalcChartRect()
     };
     const int w = ChartBounds.width();
     const int h = ChartBounds.height();
-    ChartRect = {ChartBounds.left + frame + margin(mLeft, w), ChartBounds.top + frame + margin(mTop, h),
-                 ChartBounds.right - frame - margin(mRight, w), ChartBounds.bottom - frame - margin(mBottom, h)};
+    const Distances x = fitDistances(frame, margin(mLeft, w), margin(mRight, w), w);
+    const Distances y = fitDistances(frame, margin(mTop, h), margin(mBottom, h), h);
+    ChartRect = {ChartBounds.left + x.frame + x.low, ChartBounds.top + y.frame + y.low,
+                 ChartBounds.right - x.frame - x.high, ChartBounds.bottom - y.frame - y.high};
 }
 
 void TCustomPlotPanel::CalcChartDimensions()

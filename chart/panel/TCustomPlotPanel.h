@@ -168,8 +168,13 @@ public:
     TZoomPanning *Panning() const { return m_panning.get(); }
     // Widths of the border, both bevels and the border pen: what the margins start from.
     int FrameWidth() const;
-    // The chart rectangle from the bounds, the frame and the margins, then its dimensions.
+    // The chart rectangle from the bounds, the frame and the margins, then its dimensions. Frame
+    // and margins take at most half of the bounds each way, the margins giving way first: the
+    // titles, legend, axis texts and the plot keep the other half.
     void CalcChartRect();
+    // The least extent the plot and its axes keep of bounds of that extent, whatever the distances
+    // (legend margin, title gaps) ask for.
+    static int MinPlotExtent(int boundsExtent);
     void CalcChartDimensions();
     // Draws brush in black (or white on black) where a pattern would vanish in the back colour.
     void SetBrushCanvas(TColor color, TChartBrush &brush, TColor backColor);

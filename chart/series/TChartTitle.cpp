@@ -7,6 +7,7 @@
 #include "TCanvas3D.h"
 
 #include <algorithm>
+#include <cstdint>
 
 TChartTitle::TChartTitle(TCustomChart *chart)
     : TPlotCustomShapePosition(chart, chart)
@@ -114,10 +115,16 @@ void TChartTitle::DrawTitle()
     int gap = 5 + frame;
     if (!Transparent())
         gap += Shadow()->Size();
+    // The gap gives way before the plot does.
+    TRect &plot = m_chart->ChartRect;
+    const int bounds = m_chart->ChartBounds.height();
+    const auto fitted = [&](std::int64_t free) {
+        return int(std::clamp<std::int64_t>(free - TCustomPlotPanel::MinPlotExtent(bounds), 0, gap));
+    };
     if (m_top)
-        m_chart->ChartRect.top = r.bottom + gap;
+        plot.top = r.bottom + fitted(std::int64_t(plot.bottom) - r.bottom);
     else
-        m_chart->ChartRect.bottom = r.top - gap;
+        plot.bottom = r.top - fitted(std::int64_t(r.top) - plot.top);
     m_chart->CalcChartDimensions();
 }
 

@@ -18,6 +18,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -529,18 +530,27 @@ void TCustomChartLegend::resizeChart()
     const int chartHeight = chart.ChartBounds.bottom - chart.ChartBounds.top;
     const int horiz = m_horizMargin ? m_horizMargin : plotRound(chartWidth * 3 / 100.0);
     const int vert = m_vertMargin ? m_vertMargin : plotRound(chartHeight * 4 / 100.0);
+    // The distance gives way before the plot does: a margin of 1000 put the plot's edge beyond its
+    // other one, and the axes and curves vanished.
+    const auto fitted = [](int margin, std::int64_t free, int boundsExtent) {
+        const std::int64_t most = std::max<std::int64_t>(free - TCustomPlotPanel::MinPlotExtent(boundsExtent), 0);
+        return int(std::min<std::int64_t>(margin, most));
+    };
+    TRect &plot = chart.ChartRect;
     switch (m_alignment) {
     case laLeft:
-        chart.ChartRect.left = m_rect.right + horiz;
+        plot.left = m_rect.right + fitted(horiz, std::int64_t(plot.right) - m_rect.right, chartWidth);
         break;
     case laRight:
-        chart.ChartRect.right = m_rect.left - horiz;
+        plot.right = m_rect.left - fitted(horiz, std::int64_t(m_rect.left) - plot.left, chartWidth);
         break;
-    case laTop:
-        chart.ChartRect.top = m_rect.bottom + chart.Shadow()->Size() + vert;
+    case laTop: {
+        const int below = m_rect.bottom + chart.Shadow()->Size();
+        plot.top = below + fitted(vert, std::int64_t(plot.bottom) - below, chartHeight);
         break;
+    }
     case laBottom:
-        chart.ChartRect.bottom = m_rect.top - vert;
+        plot.bottom = m_rect.top - fitted(vert, std::int64_t(m_rect.top) - plot.top, chartHeight);
         break;
     }
     chart.CalcChartDimensions();

@@ -13,11 +13,18 @@
 #include "chart/editor/TChartGalleryPanel.h"
 #include "chart/editor/TCustomSeriesEditor.h"
 #include "chart/editor/TFormPlotAxis.h"
+#include "chart/editor/TFormPlotLegend.h"
+#include "chart/editor/TFormPlotPanel.h"
+#include "chart/editor/TFormPlotShape.h"
+#include "chart/editor/TFormPlotTitle.h"
+#include "chart/editor/TPlotFontEditor.h"
 #include "chart/editor/TFormPlotSeries.h"
 #include "chart/editor/TGalleryChart.h"
 #include "chart/editor/TPlotGallery.h"
 #include "chart/engine/TChartAxis.h"
 #include "chart/panel/PlotColorDialog.h"
+#include "chart/panel/RangeValidator.h"
+#include "chart/panel/TCustomPlotPanel.h"
 #include "chart/panel/TPlotButton.h"
 #include "chart/series/TBarSeries.h"
 #include "chart/series/TChart.h"
@@ -31,6 +38,7 @@
 #include "tests/chart/core/ScopedLocale.h"
 
 #include <QCheckBox>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -38,6 +46,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTest>
 #include <QTest>
 
 #include <optional>
@@ -465,4 +474,114 @@ TEST_F(DiagramEditorDialogs, AStoredPlaceOrSizeTheScreenCannotHoldOpensWhollyOnT
     }
     // The width it was shrunk to is the one kept.
     EXPECT_TRUE(settingsText().contains(QStringLiteral("\nWidth=%1\n").arg(keptWidth))) << settingsText().toStdString();
+}
+
+// Values typed beyond a field's range were cut without a word (the legend's margin 10000 to 1000,
+// the panel's separation and the legend's spacing 10000 to 100, a title of 2000 pt to 200), and at
+// the kept values the plot vanished or the texts piled up: each field now says what it kept, and
+// the diagram keeps a plot below its title and legend.
+TEST_F(DiagramEditorDialogs, ANumberTypedBeyondAFieldsRangeIsHeldToItAndTheFieldSaysSo)
+{
+    pickSecondCurve();
+    inEditor([&](TChartEditForm &editor) {
+        TChart &chart = *window->Chart1;
+        const int titleSize = chart.Title()->Font()->Size();
+        // Opens the field where the user meets it and runs the steps on it.
+        using Field = std::function<void(const std::function<void(QWidget &)> &)>;
+        const auto onPage = [&](TChartEditorTab tab, auto pick) -> Field {
+            return [&, tab, pick](const std::function<void(QWidget &)> &steps) {
+                editor.ShowTab(tab);
+                steps(*pick(editor.Page(tab)));
+            };
+        };
+        const auto inDialog = [&](auto button, auto pick) -> Field {
+            return [&, button, pick](const std::function<void(QWidget &)> &steps) {
+                clickForDialog(*button(), [&](QDialog &dialog) {
+                    QCoreApplication::processEvents(); // the dialog's fields are set up once it shows
+                    steps(*pick(dialog));
+                    if (dialog.isVisible())
+                        dialog.reject();
+                });
+            };
+        };
+        const auto legendPage = [](QWidget *page, bool position) {
+            auto *legend = qobject_cast<TFormPlotLegend *>(page);
+            legend->PageControl1->setCurrentWidget(position ? legend->TabPosition : legend->TabStyle);
+            return position ? legend->UDMargin : legend->UDVertSpacing;
+        };
+        const struct {
+            const char *field;
+            Field open;
+            const char *typed;
+            int kept;
+            std::function<int()> stored;
+            const char *says;
+        } rows[] = {
+            {"Rand", onPage(cetLegend, [&](QWidget *p) { return legendPage(p, true); }), "10000", 1000,
+             [&] { return chart.Legend()->VertMargin(); }, "10000 liegt außerhalb von -1000 bis 1000: 1000 bleibt\nBereich: -1000 bis 1000"},
+            {"Vert. Abstand", onPage(cetLegend, [&](QWidget *p) { return legendPage(p, false); }), "10000", 100,
+             [&] { return chart.Legend()->VertSpacing(); }, "10000 liegt außerhalb von -10 bis 100: 100 bleibt\nBereich: -10 bis 100"},
+            {"Abstand",
+             onPage(cetPanel,
+                    [](QWidget *p) {
+                        auto *panel = qobject_cast<TFormPlotPanel *>(p);
+                        panel->PageControl1->setCurrentWidget(panel->TabBorders);
+                        panel->UDPanelWi->setValue(100); // the bevel of the diagram that piled up
+                        return panel->UDPanelBor;
+                    }),
+             "10000", 100, [&] { return chart.BorderWidth(); }, "10000 liegt außerhalb von 0 bis 100: 100 bleibt\nBereich: 0 bis 100"},
+            {"Breite",
+             inDialog([&] { return editor.SeriesForm()->TabFormat->findChild<TCustomSeriesEditor *>()->BLinePen; },
+                      [](QDialog &d) { return d.findChild<QSpinBox *>(QStringLiteral("SEWidth")); }),
+             "5000", 1000, [&] { return qobject_cast<TCustomSeries *>(chart.GetSeries(0))->LinePen()->Width(); },
+             "5000 liegt außerhalb von 1 bis 1000: 1000 bleibt\nBereich: 1 bis 1000"},
+            {"Schriftgrad",
+             inDialog(
+                 [&] {
+                     editor.ShowTab(cetTitles);
+                     return qobject_cast<TFormPlotTitle *>(editor.Page(cetTitles))->ShapeEditor->FontEditor->Button3;
+                 },
+                 [](QDialog &d) -> QWidget * {
+                     for (QLineEdit *edit : d.findChildren<QLineEdit *>())
+                         if (qobject_cast<const RangeValidator *>(edit->validator()))
+                             return edit;
+                     return &d;
+                 }),
+             "2000", 100, [&] { return chart.Title()->Font()->Size(); }, "2000 liegt außerhalb von 1 bis 100: 100 bleibt\nBereich: 1 bis 100"},
+        };
+        for (const auto &row : rows) {
+            SCOPED_TRACE(row.field);
+            row.open([&](QWidget &field) {
+                ASSERT_NE(qobject_cast<QLineEdit *>(&field) || qobject_cast<QSpinBox *>(&field), false);
+                if (auto *spin = qobject_cast<QSpinBox *>(&field))
+                    spin->selectAll();
+                else
+                    static_cast<QLineEdit &>(field).selectAll();
+                QTest::keyClicks(&field, QString::fromLatin1(row.typed));
+                // A dialog's field is left by Enter, which is its OK; a page's field as the focus
+                // leaves it (Enter there is the editor's own key).
+                auto *spin = qobject_cast<QSpinBox *>(&field);
+                if (spin && field.window() == editor.window())
+                    spin->interpretText();
+                else
+                    QTest::keyClick(&field, Qt::Key_Return);
+                EXPECT_EQ(field.toolTip(), QString::fromUtf8(row.says));
+            });
+            EXPECT_EQ(row.stored(), row.kept);
+            // At the kept value the plot keeps its room, below the title and the legend.
+            chart.grab();
+            const TRect bounds = chart.ChartBounds;
+            const TRect plot = chart.ChartRect;
+            EXPECT_GE(plot.height(), TCustomPlotPanel::MinPlotExtent(bounds.height()) / 2);
+            EXPECT_GE(plot.width(), TCustomPlotPanel::MinPlotExtent(bounds.width()) / 2);
+            EXPECT_LE(chart.Title()->ShapeBounds().bottom, chart.Legend()->ShapeBounds().top);
+            EXPECT_LE(chart.Legend()->ShapeBounds().bottom, plot.top);
+            chart.Legend()->SetVertMargin(0);
+            chart.Legend()->SetVertSpacing(0);
+            chart.SetBorderWidth(0);
+            chart.SetBevelWidth(1);
+            qobject_cast<TCustomSeries *>(chart.GetSeries(0))->LinePen()->SetWidth(1);
+            chart.Title()->Font()->SetSize(titleSize);
+        }
+    });
 }

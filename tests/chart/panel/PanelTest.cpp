@@ -52,17 +52,20 @@ TEST(ChartPanel, ACollapsedChartRectangleIsWidenedNeverEmpty)
     panel.SetMarginUnits(muPixels);
     panel.SetMarginTop(0);
     panel.SetMarginBottom(0);
-    panel.SetMarginLeft(250);
-    panel.SetMarginRight(250);
+    // Margins that would leave no plot share half of the bounds by their sizes.
+    panel.SetMarginLeft(300);
+    panel.SetMarginRight(100);
     drawPanel(panel);
-    EXPECT_EQ(panel.ChartRect.left, 250);
-    EXPECT_EQ(panel.ChartRect.right, 251);
+    EXPECT_EQ(panel.ChartRect.left, 150);
+    EXPECT_EQ(panel.ChartRect.right, 350);
+    // A rectangle collapsed by what comes after the margins is widened.
+    panel.ChartRect = {250, 0, 250, 100};
+    panel.CalcChartDimensions();
+    EXPECT_EQ(panel.ChartRect.right, 250 + panel.width());
+    panel.ChartRect = {300, 0, 200, 100};
+    panel.CalcChartDimensions();
+    EXPECT_EQ(panel.ChartRect.right, 301);
     EXPECT_EQ(panel.ChartWidth, 1);
-    panel.SetMarginLeft(200);
-    panel.SetMarginRight(200);
-    drawPanel(panel);
-    EXPECT_EQ(panel.ChartRect.right, 600); // left + the panel width
-    EXPECT_EQ(panel.ChartXCenter, 400);
 }
 
 TEST(ChartPanel, PrintRectangleFromMarginsAndProportion)
