@@ -335,6 +335,9 @@ public:
     void DrawLegendThrough(TCustomAxisPanel &chart, int valueIndex, const TRect &rect);
     virtual void DrawLegendShape(int valueIndex, const TRect &rect);
     virtual void PrepareLegendCanvas(int valueIndex, TColor &backColor, TBrushStyle &brushStyle);
+    // The line of a legend symbol through the middle of its box, in the canvas' pen, clipped to the
+    // box: a wide pen stays a band inside it.
+    void DrawLegendLine(const TRect &rect);
 
     // Texts of values.
     QString ValueText(double value) const;

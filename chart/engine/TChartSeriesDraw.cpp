@@ -367,6 +367,25 @@ void TChartSeries::DrawLegendThrough(TCustomAxisPanel &chart, int valueIndex, co
     DrawLegend(valueIndex, rect);
 }
 
+void TChartSeries::DrawLegendLine(const TRect &rect)
+{
+    TCustomAxisPanel *chart = ParentChart();
+    if (!chart)
+        return;
+    // A curve of width 1000 painted the whole panel with its symbol, over the titles and the
+    // legend; unclipped where the chart may not clip, as the series themselves are.
+    TCanvas3D &canvas = *chart->Canvas();
+    const bool clip = chart->CanClip();
+    if (clip)
+        canvas.ClipRectangle(rect);
+    const auto unclip = qScopeGuard([&] {
+        if (clip)
+            canvas.UnClipRectangle();
+    });
+    const int middle = int((static_cast<long long>(rect.top) + rect.bottom) / 2);
+    canvas.Line(rect.left, middle, rect.right, middle);
+}
+
 void TChartSeries::DrawLegendShape(int valueIndex, const TRect &rect)
 {
     Q_UNUSED(valueIndex);

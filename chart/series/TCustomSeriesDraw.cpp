@@ -616,7 +616,7 @@ void TCustomSeries::DrawLegendShape(int valueIndex, const TRect &rect)
         if (m_drawLine) {
             if (!chart->LegendPen)
                 canvas.AssignVisiblePenColor(*LinePen(), color);
-            canvas.Line(rect.left, middleY, rect.right, middleY);
+            DrawLegendLine(rect);
         }
         // At most a third of the symbol box, and never larger than the pointer itself.
         const bool penShown = chart->LegendPen ? chart->LegendPen->Visible() : m_pointer->Pen()->Visible();
@@ -635,7 +635,7 @@ void TCustomSeries::DrawLegendShape(int valueIndex, const TRect &rect)
         } else {
             if (!chart->LegendPen)
                 canvas.AssignVisiblePenColor(*LinePen(), color);
-            canvas.Line(rect.left, middleY, rect.right, middleY);
+            DrawLegendLine(rect);
         }
         return;
     }

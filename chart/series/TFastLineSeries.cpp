@@ -96,10 +96,7 @@ void TFastLineSeries::PrepareLegendCanvas(int valueIndex, TColor &backColor, TBr
 void TFastLineSeries::DrawLegendShape(int valueIndex, const TRect &rect)
 {
     Q_UNUSED(valueIndex);
-    if (TCustomAxisPanel *chart = ParentChart()) {
-        const int middle = int((static_cast<long long>(rect.top) + rect.bottom) / 2);
-        chart->Canvas()->Line(rect.left, middle, rect.right, middle);
-    }
+    DrawLegendLine(rect);
 }
 
 void TFastLineSeries::DrawMark(int valueIndex, const QString &text, TSeriesMarkPosition &position)

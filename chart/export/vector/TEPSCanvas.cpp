@@ -162,6 +162,12 @@ void TEPSCanvas::appendPen()
     m_out += ' ';
     appendInt(m_out, Pen()->Width());
     m_out += " sw";
+    // PostScript's own ends are flat and mitred (0 0); each stroke sits in its own gsave.
+    switch (lineEnds()) {
+    case esRound: m_out += " 1 setlinecap 1 setlinejoin"; break;
+    case esSquare: m_out += " 2 setlinecap 2 setlinejoin"; break;
+    case esFlat: break;
+    }
 }
 
 void TEPSCanvas::LineTo(int x, int y)

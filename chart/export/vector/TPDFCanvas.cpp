@@ -91,6 +91,17 @@ void TPDFCanvas::appendPen()
     case psDashDot: m_content += "[3 2] 2 d"; break;
     default: m_content += "[ ] 0 d"; break;
     }
+    // The page's own ends are flat and mitred; the state outlives the stroke, so a thin pen after
+    // a wide one puts them back.
+    const TPenEndStyle ends = lineEnds();
+    if (ends == esFlat && !m_roundedEnds)
+        return;
+    switch (ends) {
+    case esRound: m_content += " 1 J 1 j"; break;
+    case esSquare: m_content += " 2 J 2 j"; break;
+    case esFlat: m_content += " 0 J 0 j"; break;
+    }
+    m_roundedEnds = ends != esFlat;
 }
 
 void TPDFCanvas::appendBrush()

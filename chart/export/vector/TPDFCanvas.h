@@ -62,4 +62,5 @@ private:
     QByteArray &m_content;
     EncodedBytesLookup m_encodedBytes;
     int m_clipDepth = 0;
+    bool m_roundedEnds = false; // the page's line ends are no longer its flat default
 };

@@ -105,11 +105,18 @@ void TSVGCanvas::appendStroke()
         m_out += dash;
         m_out += R"(" )";
     }
-    if (pen.handle().kind == PenHandle::Geometric) {
-        if (pen.handle().endStyle == esSquare)
-            m_out += R"( stroke-linecap="square")";
-        else if (pen.handle().endStyle == esFlat)
+    // SVG's own ends are flat and mitred; a wide curve in them showed stripes the screen has not.
+    switch (lineEnds()) {
+    case esRound:
+        m_out += R"( stroke-linecap="round" stroke-linejoin="round")";
+        break;
+    case esSquare:
+        m_out += R"( stroke-linecap="square" stroke-linejoin="bevel")";
+        break;
+    case esFlat:
+        if (pen.Width() > 1)
             m_out += R"( stroke-linecap="butt")"; // "flat" is no SVG value
+        break;
     }
     // The screen centres a line of odd width on the middle of its pixels; on the whole-pixel
     // grid lines a reader smooths it over two rows at half strength, and a shadow or bevel of

@@ -111,6 +111,14 @@ TColor VectorCanvas::penRGB() const
     return TPen::colourOver(Pen()->Mode(), PlotColor::ColorToRGB(Pen()->Color()), xorGround());
 }
 
+TPenEndStyle VectorCanvas::lineEnds() const
+{
+    const TPen &pen = *Pen();
+    if (pen.Width() <= 1 || pen.handle().kind == PenHandle::SmallDots)
+        return esFlat;
+    return pen.handle().kind == PenHandle::Geometric ? pen.handle().endStyle : esRound;
+}
+
 TColor VectorCanvas::brushRGB() const
 {
     return PlotColor::ColorToRGB(Brush()->Color());

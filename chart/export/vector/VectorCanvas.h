@@ -52,6 +52,9 @@ protected:
     bool brushClear() const;
     // The RGB values of the pen, brush and text colours (system colours resolved).
     TColor penRGB() const;
+    // How the screen ends and joins the lines of the pen: round ends with round joins, square
+    // with bevel, flat with mitre; a pen of one pixel (cosmetic) flat.
+    TPenEndStyle lineEnds() const;
     TColor brushRGB() const;
     TColor textRGB() const;
     // The canvas height: the Y flip of the PostScript and PDF pages.

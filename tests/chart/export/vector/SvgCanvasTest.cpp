@@ -270,12 +270,18 @@ TEST_F(SvgTest, WidePensWriteTheirCapsAndDashes)
     pen.SetStyle(psDash);
     pass.canvas.AssignVisiblePen(pen);
     pass.canvas.Line(0, 0, 10, 10);
+    // Round ends, the screen's default, are no SVG default: they are written too.
+    pen.SetEndStyle(esRound);
+    pen.SetStyle(psSolid);
+    pass.canvas.AssignVisiblePen(pen);
+    pass.canvas.Line(0, 0, 10, 10);
     const QByteArray svg = pass.finish();
     // An odd width lies on the middle of its pixels, as on screen.
     EXPECT_TRUE(svg.contains(R"~(stroke-width="3" stroke-linecap="butt" transform="translate(0.5,0.5)"/>)~"))
         << svg.toStdString();
     EXPECT_TRUE(svg.contains(
-        R"~(stroke-width="3" stroke-dasharray="4, 2"  stroke-linecap="square" transform="translate(0.5,0.5)"/>)~"));
+        R"~(stroke-width="3" stroke-dasharray="4, 2"  stroke-linecap="square" stroke-linejoin="bevel" transform="translate(0.5,0.5)"/>)~"));
+    EXPECT_TRUE(svg.contains(R"~(stroke-width="3" stroke-linecap="round" stroke-linejoin="round" transform="translate(0.5,0.5)"/>)~"));
 }
 
 TEST_F(SvgTest, OutlinedTextsAreWrittenAsText)

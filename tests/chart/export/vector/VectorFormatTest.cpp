@@ -19,12 +19,14 @@
 #include "TEPSCanvas.h"
 #include "TFont.h"
 #include "TLegendSymbol.h"
+#include "TLineSeries.h"
 #include "TPDFCanvas.h"
 #include "TSVGCanvas.h"
 #include "TVMLCanvas.h"
 #include "TView3DOptions.h"
 #include "TEPSExportFormat.h"
 #include "TPDFExportFormat.h"
+#include "TPNGExportFormat.h"
 #include "TPlotPDFPage.h"
 #include "TSVGExportFormat.h"
 #include "TSVGOptions.h"
@@ -321,5 +323,53 @@ TEST_F(VectorFormatTest, LegendSymbolGradientsRunAsOnTheScreen)
             SCOPED_TRACE(reader);
             expectLikeScreenAt(picture, shown, symbol);
         }
+    }
+}
+
+// A curve of width 1000 painted the whole panel on screen and in PNG (its legend symbol over the
+// titles and the legend), while PDF, EPS and SVG clipped it and showed stripes of their own flat
+// line ends: every picture is red where the screen's is, inside the plot and out.
+TEST_F(VectorFormatTest, AWideCurveIsClippedToThePlotAndEveryFormatShowsItAsTheScreen)
+{
+    static_cast<TLineSeries *>(chart.GetSeries(0))->LinePen()->SetWidth(1000);
+    const QImage shown = chart.screen();
+    const QRect plot(chart.ChartRect.left, chart.ChartRect.top, chart.ChartRect.width(), chart.ChartRect.height());
+    const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 90 && qBlue(c) < 90; };
+    const auto light = [](QRgb c) { return qGray(c) > 180; };
+    const QString png = files.path("wide.png");
+    format<TPNGExportFormat>()->SaveToFile(png);
+    std::vector<std::pair<const char *, QImage>> pictures = renderings(chart);
+    pictures.insert(pictures.begin(), {{"screen", shown}, {"png", QImage(png)}});
+    for (const auto &[reader, picture] : pictures) {
+        SCOPED_TRACE(reader);
+        ASSERT_EQ(picture.size(), shown.size());
+        // Edges are rasterised a pixel apart by the readers: the plot's frame is left out, and a
+        // pixel counts as different only where red stands against the light background (the thin
+        // curve B is drawn wider by some readers).
+        int outside = 0, redOutside = 0, differOutside = 0, inside = 0, differInside = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QPoint p(x, y);
+                if (plot.adjusted(-2, -2, 2, 2).contains(p) && !plot.adjusted(2, 2, -2, -2).contains(p))
+                    continue;
+                const QRgb a = picture.pixel(p);
+                const QRgb b = shown.pixel(p);
+                const bool isRed = red(a);
+                const bool differs = (isRed && light(b)) || (light(a) && red(b));
+                if (plot.contains(p)) {
+                    ++inside;
+                    differInside += differs ? 1 : 0;
+                } else {
+                    ++outside;
+                    redOutside += isRed ? 1 : 0;
+                    differOutside += differs ? 1 : 0;
+                }
+            }
+        }
+        // Outside the plot only the legend symbol's band is red, the same in every picture.
+        EXPECT_GT(redOutside, 0);
+        EXPECT_LT(redOutside, outside / 100);
+        EXPECT_LE(differOutside, 20);
+        EXPECT_LT(differInside, inside / 200);
     }
 }
