@@ -15,6 +15,9 @@ ChartGridPanel::ChartGridPanel(QWidget *parent)
     ChartGrid1 = new TChartGrid(this);
     ChartGridNavigator1 = new TChartGridNavigator(this);
     ChartGridNavigator1->SetGrid(ChartGrid1);
+    // Rows are added and removed below the grid as well as by the keys.
+    ChartGridNavigator1->Button(nbInsert)->show();
+    ChartGridNavigator1->Button(nbDelete)->show();
     layout->addWidget(ChartGrid1, 1);
-    layout->addWidget(ChartGridNavigator1);
+    layout->addWidget(ChartGridNavigator1, 0, Qt::AlignLeft);
 }

@@ -45,7 +45,7 @@ TChartPageNavigator::TChartPageNavigator(QWidget *parent)
     BPrint->setIcon(printGlyph());
     BPrint->setAutoRaise(true);
     connect(BPrint, &QToolButton::clicked, this, &TChartPageNavigator::printClicked);
-    resize(5 * 25, 25);
+    resize(sizeHint());
     placePrintButton();
 }
 

@@ -25,6 +25,8 @@ public:
     QToolButton *BPrint;
 
 protected:
+    // The four page buttons and the print button.
+    int ButtonSlots() const override { return 5; }
     void PanelEvent(TPlotEvent &event) override;
     void ButtonAction(TPlotNavigateBtn index) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 const char *const kGlyphNames[kNavigateButtonCount] = {"First", "Prior", "Next", "Last", "Insert",
@@ -49,8 +51,26 @@ TCustomPlotNavigator::TCustomPlotNavigator(QWidget *parent)
     for (int i = nbInsert; i < kNavigateButtonCount; ++i)
         m_buttons[i]->hide();
     applyHints();
-    resize(241, 25);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    resize(241, kButtonHeight);
     LayOutButtons();
+}
+
+int TCustomPlotNavigator::ButtonSlots() const
+{
+    const auto shown = std::count_if(m_buttons.begin(), m_buttons.end(),
+                                     [](const TPlotNavButton *button) { return !button->isHidden(); });
+    return std::max(int(shown), 1);
+}
+
+QSize TCustomPlotNavigator::sizeHint() const
+{
+    return {ButtonSlots() * kPreferredButtonWidth + 2 * BorderWidth(), kButtonHeight};
+}
+
+QSize TCustomPlotNavigator::minimumSizeHint() const
+{
+    return {ButtonSlots() * kMinButtonWidth + 2 * BorderWidth(), kMinButtonHeight + 2 * BorderWidth()};
 }
 
 TCustomPlotNavigator::~TCustomPlotNavigator()
@@ -67,6 +87,7 @@ void TCustomPlotNavigator::SetBorderStyle(TBorderStyle value)
     setFrameStyle(value == bsSingle ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
     setLineWidth(value == bsSingle ? 2 : 0);
     LayOutButtons();
+    updateGeometry();
 }
 
 void TCustomPlotNavigator::SetHints(const QStringList &value)
@@ -114,13 +135,10 @@ void TCustomPlotNavigator::LayOutButtons()
     if (m_layingOut)
         return;
     m_layingOut = true;
-    int count = 0;
-    for (const TPlotNavButton *button : m_buttons)
-        count += button->isHidden() ? 0 : 1;
-    count = std::max(count, 1);
+    const int count = TCustomPlotNavigator::ButtonSlots();
     int w = std::max(width(), count * kMinButtonWidth);
     const int h = std::max(height(), kMinButtonHeight);
-    const int border = m_borderStyle == bsSingle ? 2 : 0;
+    const int border = BorderWidth();
     const int buttonHeight = h - 2 * border;
     m_buttonWidth = w / count;
     if (!Aligned)
@@ -162,8 +180,10 @@ void TCustomPlotNavigator::showEvent(QShowEvent *event)
 
 bool TCustomPlotNavigator::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
         LayOutButtons();
+        updateGeometry(); // another count of buttons asks the layout for another width
+    }
     return QFrame::eventFilter(watched, event);
 }
 

@@ -25,6 +25,9 @@ public:
 
     static constexpr int kMinButtonWidth = 20;
     static constexpr int kMinButtonHeight = 18;
+    // The strip as created: 25 pixels high, and that wide per button in a layout.
+    static constexpr int kButtonHeight = 25;
+    static constexpr int kPreferredButtonWidth = 25;
 
     explicit TCustomPlotNavigator(QWidget *parent = nullptr);
     ~TCustomPlotNavigator() override;
@@ -60,10 +63,17 @@ public:
 
     void PlotEvent(TPlotEvent &event) override { PanelEvent(event); }
 
+    // A layout gives the strip its buttons' height: without a hint it was squeezed to nothing.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     void OnButtonClicked(TPlotNavigateBtn index);
 
 protected:
+    // The button places a layout should make room for: the visible buttons, at least one.
+    virtual int ButtonSlots() const;
+    int BorderWidth() const { return m_borderStyle == bsSingle ? 2 : 0; }
     virtual void PanelEvent(TPlotEvent &event) { Q_UNUSED(event); }
     virtual void ButtonAction(TPlotNavigateBtn index) { Q_UNUSED(index); }
 

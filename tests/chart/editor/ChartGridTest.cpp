@@ -426,11 +426,12 @@ TEST_F(ChartGridTest, TheDataTabsPopupAndToggles)
     EXPECT_TRUE(data.ShowColors());
 }
 
-// Below the grid of the Data tab its navigator shows, tall enough for its buttons, and moves the
-// grid's row.
-TEST_F(ChartGridTest, TheDataTabsNavigatorShowsBelowTheGridAndMovesItsRow)
+// Below the grid of the Data tab its navigator shows at its buttons' height, moves the grid's row,
+// appends a row and deletes one.
+TEST_F(ChartGridTest, TheDataTabsNavigatorShowsBelowTheGridMovesItsRowAndAddsAndDeletesRows)
 {
     makeSeries({3});
+    TChartSeries *series = this->series(0);
     ChartDataPage page;
     page.resize(420, 300);
     page.ShowChart(chart.get());
@@ -438,10 +439,10 @@ TEST_F(ChartGridTest, TheDataTabsNavigatorShowsBelowTheGridAndMovesItsRow)
     auto *navigator = page.findChild<TChartGridNavigator *>(QStringLiteral("ChartGridNavigator1"));
     ASSERT_NE(navigator, nullptr);
     EXPECT_EQ(navigator->Grid(), page.ChartGrid1);
-    EXPECT_TRUE(navigator->isVisible());
-    EXPECT_GE(navigator->height(), TCustomPlotNavigator::kMinButtonHeight);
+    expectShownAtButtonHeight(*navigator);
     EXPECT_GE(navigator->geometry().top(), page.ChartGrid1->geometry().bottom());
-    EXPECT_GE(navigator->Button(nbNext)->height(), TCustomPlotNavigator::kMinButtonHeight);
+    for (const TPlotNavigateBtn shown : {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete})
+        EXPECT_FALSE(navigator->Button(shown)->isHidden()) << shown;
     TChartGrid &data = *page.ChartGrid1;
     data.setCurrentIndex(data.Model()->index(0, 2));
     const int row = data.currentIndex().row();
@@ -450,6 +451,17 @@ TEST_F(ChartGridTest, TheDataTabsNavigatorShowsBelowTheGridAndMovesItsRow)
     EXPECT_EQ(data.currentIndex().row(), row + 1);
     navigator->Button(nbFirst)->click();
     EXPECT_EQ(data.currentIndex().row(), row);
+
+    const int rows = data.Model()->rowCount();
+    ASSERT_TRUE(navigator->Button(nbInsert)->isEnabled());
+    QTest::mouseClick(navigator->Button(nbInsert), Qt::LeftButton);
+    EXPECT_EQ(data.Model()->rowCount(), rows + 1);
+    EXPECT_EQ(series->Count(), 4);
+    EXPECT_EQ(data.currentIndex().row(), rows);
+    ASSERT_TRUE(navigator->Button(nbDelete)->isEnabled());
+    QTest::mouseClick(navigator->Button(nbDelete), Qt::LeftButton);
+    EXPECT_EQ(data.Model()->rowCount(), rows);
+    EXPECT_EQ(series->Count(), 3);
 }
 
 TEST_F(ChartGridTest, TheXYZTableShowsYByXColumnsAndZRows)

@@ -7,6 +7,7 @@
 #include "PlotException.h"
 #include "TCanvas3D.h"
 #include "TChart.h"
+#include "TCustomPlotNavigator.h"
 #include "TLineSeries.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,24 @@
 void PrintTo(const TRect &r, std::ostream *os)
 {
     *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+void expectShownAtButtonHeight(const TCustomPlotNavigator &navigator)
+{
+    QCoreApplication::processEvents(); // the layouts place it in posted events
+    ASSERT_TRUE(navigator.isVisible());
+    EXPECT_EQ(navigator.height(), TCustomPlotNavigator::kButtonHeight);
+    // Not squeezed to a strip nor pushed under its neighbours: all of it can be seen.
+    EXPECT_EQ(navigator.visibleRegion().boundingRect(), navigator.rect());
+    int shown = 0;
+    for (const QWidget *button : navigator.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (button->isHidden())
+            continue;
+        ++shown;
+        EXPECT_EQ(button->height(), navigator.height()) << button->objectName().toStdString();
+        EXPECT_TRUE(navigator.rect().contains(button->geometry())) << button->objectName().toStdString();
+    }
+    EXPECT_GE(shown, 4);
 }
 
 SamplePanel::SamplePanel(QWidget *parent)

@@ -46,6 +46,10 @@ private:
     PlotGalleryHooks::ChangeSeriesTypeHook m_change;
 };
 
+class TCustomPlotNavigator;
+// The navigator shows whole inside its parents, at its buttons' height, each shown button within it.
+void expectShownAtButtonHeight(const TCustomPlotNavigator &navigator);
+
 // Sends a mouse event as the platform would.
 void sendMouse(QWidget &widget, QEvent::Type type, int x, int y, Qt::MouseButtons buttons = Qt::LeftButton);
 
