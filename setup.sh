@@ -23,6 +23,7 @@ packages=(
     locales
     python3-xlrd libxml2-utils emf2svg libwmf-bin librsvg2-bin
     xdg-utils
+    xvfb openbox
 )
 
 install_missing_packages() {

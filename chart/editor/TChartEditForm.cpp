@@ -22,6 +22,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -90,8 +91,8 @@ TChartEditForm::TChartEditForm(QWidget *parent)
     setSizeGripEnabled(true);
     buildPages();
     // The default size is the library's two texts, in device-independent pixels.
-    m_defaultSize = QSize(defaultNumber(PlotConst::msgEditorWidth, 414), defaultNumber(PlotConst::msgEditorHeight, 347));
-    resize(m_defaultSize);
+    resize(defaultNumber(PlotConst::msgEditorWidth, 414), defaultNumber(PlotConst::msgEditorHeight, 347));
+    m_programSize = size();
     RememberPosition = PlotProcs::ReadEditorBool(QStringLiteral("RememberPosition"), true);
     RememberSize = PlotProcs::ReadEditorBool(QStringLiteral("RememberSize"), true);
     m_treeMode = PlotProcs::ReadEditorBool(QStringLiteral("TreeMode"), false);
@@ -271,6 +272,7 @@ void TChartEditForm::SetChart(TCustomChart *chart)
             m_sizeStored = true;
         }
         resize(size);
+        m_programSize = size;
         if (const std::optional<int> treeWidth = storedInteger("TreeWidth"))
             m_treeWidth = std::max(10, *treeWidth);
     }
@@ -309,6 +311,8 @@ void TChartEditForm::showEvent(QShowEvent *event)
         }
     }
     QDialog::showEvent(event);
+    // Platforms that frame a window at once tell no more after it showed.
+    QTimer::singleShot(0, this, &TChartEditForm::checkFrame);
 }
 
 void TChartEditForm::FormShow()
@@ -338,16 +342,8 @@ void TChartEditForm::FormShow()
     LBSeries->SetEnableDragSeries(Options.testFlag(ceOrderSeries));
     LBSeries->Refill();
     applyTabVisibility();
-    m_savedFormWidth = width();
-    if (m_treeMode) {
-        MainPage->tabBar()->hide();
-        SubPage->tabBar()->hide();
-        Tree->show();
-        resize(width() + treeExtraWidth(), height());
-        TreeSplitter->setSizes({m_treeWidth, m_savedFormWidth});
+    if (m_treeMode)
         buildTree();
-    }
-    placeOnScreen();
 
     if (DefaultTab)
         selectDefaultTab();
@@ -371,10 +367,39 @@ void TChartEditForm::FormShow()
     RefreshButtons();
 }
 
+void TChartEditForm::setVisible(bool visible)
+{
+    // Placed before its window exists, the position is the frame's, and the window manager puts
+    // the frame there. Placed later, before the frame is known, the client went there and the
+    // frame crept up by the title bar or left by the border at each reopening.
+    if (visible && !m_placed && m_chart) {
+        m_placed = true;
+        layOutTree();
+        ensurePolished();
+        layout()->activate();
+        growToPages();
+        placeOnScreen();
+    }
+    QDialog::setVisible(visible);
+}
+
+void TChartEditForm::layOutTree()
+{
+    m_savedFormWidth = width();
+    if (!m_treeMode)
+        return;
+    MainPage->tabBar()->hide();
+    SubPage->tabBar()->hide();
+    Tree->show();
+    resize(width() + treeExtraWidth(), height());
+    m_programSize = size();
+    TreeSplitter->setSizes({m_treeWidth, m_savedFormWidth});
+}
+
 void TChartEditForm::placeOnScreen()
 {
-    // The frame goes back where it was when the editor closed (a client placed there would sit
-    // lower by the title bar each time), else it is centred; wholly on the screen it opens on.
+    // The frame goes back where it was when the editor closed, else it is centred; wholly on the
+    // screen it opens on, shrunk to it when the stored size is larger.
     const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QPoint anchor = m_storedPosition.value_or(owner ? owner->frameGeometry().center() : QPoint());
     const QRect area = PlotPenDlg::ScreenAreaAt(anchor);
@@ -382,40 +407,83 @@ void TChartEditForm::placeOnScreen()
     if (m_storedPosition)
         frame.moveTopLeft(*m_storedPosition);
     frame = PlotPenDlg::FitIntoArea(frame, area);
-    PlotPenDlg::SetFrameGeometry(*this, frame);
-    m_placedFrame = frame;
-    m_placedClient = geometry().topLeft();
+    const QSize client = frame.size().shrunkBy(PlotPenDlg::WindowFrameMargins(*this));
+    if (client != size()) {
+        resize(client);
+        m_programSize = size();
+        if (treeShown())
+            m_savedFormWidth = width() - treeExtraWidth();
+    }
+    move(frame.topLeft());
+}
+
+void TChartEditForm::keepOnScreen()
+{
+    const QRect frame = geometry().marginsAdded(PlotPenDlg::WindowFrameMargins(*this));
+    const QRect fitted = PlotPenDlg::FitIntoArea(frame, PlotPenDlg::ScreenAreaAt(frame.center()));
+    if (fitted == frame)
+        return;
+    PlotPenDlg::SetFrameGeometry(*this, fitted);
+    m_programSize = size();
 }
 
 bool TChartEditForm::event(QEvent *event)
 {
-    // A window manager may frame the window only after it showed (X11: by its first paint): the
-    // first event that finds the frame puts it where it was meant to be, around the client the
-    // user has not moved since.
-    if (m_placedFrame && frameGeometry() != geometry()) {
-        const QRect wanted = *std::exchange(m_placedFrame, std::nullopt);
-        if (geometry().topLeft() == m_placedClient && frameGeometry().topLeft() != wanted.topLeft())
-            PlotPenDlg::SetFrameGeometry(*this, wanted);
-    }
     const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::LayoutRequest)
+    switch (event->type()) {
+    case QEvent::LayoutRequest:
         growToPages();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        // The frame the window manager gave may be larger than the one guessed at the placing:
+        // once it is known, a window that reaches past the screen's edge is pulled back. Only the
+        // window system's own events tell: while the window shows, Qt still holds the position
+        // given for the frame.
+        if (event->spontaneous())
+            checkFrame();
+        break;
+    default:
+        break;
+    }
     return handled;
+}
+
+void TChartEditForm::checkFrame()
+{
+    if (!m_frameUnknown || !isVisible() || frameGeometry() == geometry())
+        return;
+    m_frameUnknown = false;
+    // A new editor was centred with the frame guessed; with the real one it is centred again
+    // (the user cannot have moved a window that had no frame yet).
+    if (!m_storedPosition) {
+        const QRect area = PlotPenDlg::ScreenAreaAt(frameGeometry().center());
+        PlotPenDlg::SetFrameGeometry(*this, PlotPenDlg::CentredFrame(*this, area, area));
+        m_programSize = size();
+    }
+    keepOnScreen();
 }
 
 void TChartEditForm::growToPages()
 {
-    // A size the user chose holds, however narrow; the default one grows to what the pages' texts
-    // need (German ones are wider), pages made on first showing included.
-    if (m_sizeStored)
+    // A size the user chose holds, however narrow: a stored one, or one given since. The program's
+    // own grows to what the pages' texts need (German ones are wider), pages made on first showing
+    // included, and stays on the screen.
+    if (m_sizeStored || size() != m_programSize)
         return;
-    const QSize grown = size().expandedTo(size() - MainPage->size() + MainPage->minimumSizeHint());
+    // Before the first showing the splitter has not placed the pages yet: the room around them
+    // is measured around the splitter.
+    const QSize around = isVisible() ? size() - MainPage->size()
+                                     : size() - TreeSplitter->size() + QSize(treeShown() ? treeExtraWidth() : 0, 0);
+    const QSize grown = size().expandedTo(around + MainPage->minimumSizeHint());
     if (grown == size())
         return;
     resize(grown);
-    // Kept as the form without the tree, as its size is stored.
-    const int tree = m_shown && m_treeMode && Tree->isVisible() ? treeExtraWidth() : 0;
-    m_defaultSize = QSize(grown.width() - tree, grown.height());
+    m_programSize = size();
+    if (treeShown())
+        m_savedFormWidth = width() - treeExtraWidth();
+    if (isVisible())
+        keepOnScreen();
 }
 
 void TChartEditForm::applyTabVisibility()
@@ -432,6 +500,11 @@ void TChartEditForm::applyTabVisibility()
     MainPage->setTabVisible(MainPage->indexOf(TabTools), IsTabShown(cetTools));
     MainPage->setTabVisible(MainPage->indexOf(TabExport), IsTabShown(cetExport));
     MainPage->setTabVisible(MainPage->indexOf(TabPrint), IsTabShown(cetPrintPreview));
+}
+
+bool TChartEditForm::treeShown() const
+{
+    return m_treeMode && !Tree->isHidden();
 }
 
 int TChartEditForm::treeExtraWidth() const
@@ -793,7 +866,7 @@ TChartSeries *TChartEditForm::selectedSeries() const
 void TChartEditForm::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    if (m_shown && m_treeMode && Tree->isVisible())
+    if (treeShown())
         m_savedFormWidth = width() - treeExtraWidth();
 }
 
@@ -811,16 +884,17 @@ void TChartEditForm::saveSettings()
         return;
     QList<QPair<QString, int>> values;
     if (RememberPosition) {
-        const QRect frame = frameGeometry();
-        values.append({QStringLiteral("Left"), frame.x()});
-        values.append({QStringLiteral("Top"), frame.y()});
+        // A window's position is its frame's, where the next showing puts the frame again.
+        values.append({QStringLiteral("Left"), pos().x()});
+        values.append({QStringLiteral("Top"), pos().y()});
     }
     if (RememberSize) {
-        const int width = m_treeMode && m_shown ? m_savedFormWidth : this->width();
-        // Only a size the user changed is kept, so that a later change of the default applies.
-        if (width != m_defaultSize.width())
+        // Only a size the user gave is kept: not the default, nor one grown to the pages or fitted
+        // to the screen, so that a later change of the default or of the screen applies.
+        const int width = treeShown() ? m_savedFormWidth : this->width();
+        if (this->width() != m_programSize.width() && width != defaultNumber(PlotConst::msgEditorWidth, 414))
             values.append({QStringLiteral("Width"), width});
-        if (height() != m_defaultSize.height())
+        if (height() != m_programSize.height() && height() != defaultNumber(PlotConst::msgEditorHeight, 347))
             values.append({QStringLiteral("Height"), height()});
         if (m_treeMode)
             values.append({QStringLiteral("TreeWidth"), m_treeWidth});

@@ -113,6 +113,8 @@ public:
     // The list's order-change event, routed by the component.
     std::function<void(TChartSeries *, TChartSeries *)> OnChangeSeriesOrder;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -125,9 +127,13 @@ private:
     void buildPages();
     void buildSeriesListPage();
     void FormShow();
+    void layOutTree();
     void placeOnScreen();
+    void keepOnScreen();
+    void checkFrame();
     void applyTabVisibility();
     void growToPages();
+    bool treeShown() const;
     void buildTree();
     void addSeriesNodes(QTreeWidgetItem *root);
     void selectDefaultTab();
@@ -163,15 +169,17 @@ private:
     bool m_shown = false;
     bool m_buildingTree = false;
     int m_treeWidth = 126;
-    // The default size, grown to the pages; a stored size keeps the form from growing.
-    QSize m_defaultSize;
+    // A stored size keeps the form from growing to its pages.
     bool m_sizeStored = false;
+    // The size the form last gave itself (default, stored, grown to the pages, fitted to the
+    // screen): only a size that differs from it at closing is the user's and is stored.
+    QSize m_programSize;
     int m_savedFormWidth = 0;
+    // The frame's top-left corner as stored.
     std::optional<QPoint> m_storedPosition;
-    // Where the frame was put at the showing and where the client then lay: a window manager
-    // that frames the window only later leaves the client there and the frame above it.
-    std::optional<QRect> m_placedFrame;
-    QPoint m_placedClient;
+    bool m_placed = false;
+    // Set until the window manager's frame is known, which may come only after the showing.
+    bool m_frameUnknown = true;
     int m_highlightedMain = -1;
     int m_highlightedSub = -1;
     bool m_fillingGroups = false;

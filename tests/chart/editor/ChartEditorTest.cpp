@@ -33,6 +33,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -116,6 +119,87 @@ EditorPage labelPage(const char *name)
         return label;
     };
     return page;
+}
+
+
+// A display of its own (Xvfb) with a real window manager (openbox), which frames windows only
+// after they showed, as desktops do; empty without the two programs.
+class ManagedDisplay
+{
+public:
+    ManagedDisplay()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        if (xvfb.isEmpty() || openbox.isEmpty())
+            return;
+        // Xvfb writes the number of the free display it took to the descriptor named.
+        m_server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                              QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                              QStringLiteral("tcp")});
+        if (!m_server.waitForReadyRead(10000))
+            return;
+        const QString display = u':' + QString::fromLatin1(m_server.readLine()).trimmed();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), display);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path());
+        m_manager.setProcessEnvironment(environment);
+        const QString ready = m_home.filePath(QStringLiteral("ready"));
+        m_manager.start(openbox, {QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
+        for (int i = 0; i < 100 && !QFile::exists(ready); ++i)
+            QTest::qWait(100);
+        if (QFile::exists(ready))
+            m_display = display;
+    }
+    ~ManagedDisplay()
+    {
+        for (QProcess *process : {&m_manager, &m_server}) {
+            process->terminate();
+            if (!process->waitForFinished(3000))
+                process->kill();
+            process->waitForFinished(3000);
+        }
+    }
+    QString display() const { return m_display; }
+
+private:
+    QTemporaryDir m_home;
+    QProcess m_server;
+    QProcess m_manager;
+    QString m_display;
+};
+
+struct Round
+{
+    QString what;
+    QRect frame;
+    QSize client;
+    QRect area;
+};
+
+// Runs the editor on the display for the rounds and reads what it reports.
+QList<Round> runEditorWindows(const ManagedDisplay &display, const QTemporaryDir &settings, const QStringList &arguments)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display.display());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+    child.setProcessEnvironment(environment);
+    child.start(QStringLiteral(EDITOR_WINDOW_CHILD), arguments);
+    EXPECT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    QList<Round> rounds;
+    static const QRegularExpression line(QStringLiteral(
+        R"(^(\w+) \d+ frame (-?\d+) (-?\d+) (\d+) (\d+) client (\d+) (\d+) area (-?\d+) (-?\d+) (\d+) (\d+)$)"));
+    for (const QByteArray &text : child.readAllStandardOutput().split('\n')) {
+        const QRegularExpressionMatch m = line.match(QString::fromLatin1(text));
+        if (!m.hasMatch())
+            continue;
+        const auto n = [&](int i) { return m.captured(i).toInt(); };
+        rounds.append({m.captured(1), QRect(n(2), n(3), n(4), n(5)), QSize(n(6), n(7)), QRect(n(8), n(9), n(10), n(11))});
+    }
+    return rounds;
 }
 
 } // namespace
@@ -347,6 +431,54 @@ TEST_F(ChartEditor, AFreshEditorClosedUnchangedKeepsItsPlaceButNoSize)
     EXPECT_TRUE(editorSettingsText(settingsDir).contains(QStringLiteral("Width=464")));
 }
 
+// Under a window manager that frames the window after it showed: closed and reopened five times
+// and after a restart, the editor stands where it was closed at the size it was given; a size
+// grown to the German pages is not kept as the user's; a stored size wider than the screen fits.
+TEST_F(ChartEditor, UnderAWindowManagerItReopensWhereItWasClosedAndStaysOnTheScreen)
+{
+    const ManagedDisplay display;
+    if (display.display().isEmpty())
+        GTEST_SKIP() << "Xvfb and openbox are needed";
+    const auto wholeOnScreen = [](const Round &r) { return r.area.contains(r.frame); };
+
+    const QRect placed(200, 150, 560, 420);
+    QList<Round> rounds = runEditorWindows(display, settingsDir, {QStringLiteral("6"), QStringLiteral("--move"),
+        QString::number(placed.x()), QString::number(placed.y()), QString::number(placed.width()), QString::number(placed.height())});
+    rounds += runEditorWindows(display, settingsDir, {QStringLiteral("1")});
+    ASSERT_EQ(rounds.size(), 8);
+    EXPECT_TRUE(wholeOnScreen(rounds[0]));
+    EXPECT_EQ(rounds[1].what, QStringLiteral("moved"));
+    EXPECT_EQ(rounds[1].frame.topLeft(), placed.topLeft());
+    EXPECT_EQ(rounds[1].client, placed.size());
+    for (int i = 2; i < rounds.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rounds[i].frame, rounds[1].frame);
+        EXPECT_EQ(rounds[i].client, placed.size());
+    }
+    const QString text = editorSettingsText(settingsDir);
+    EXPECT_TRUE(text.contains(QStringLiteral("Left=200"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Width=560")));
+
+    // Fresh, in German: the pages widen it, and closing it unchanged keeps no size.
+    QFile::remove(QDir(settingsDir.path()).filePath(QStringLiteral("Korvex/Plot.conf")));
+    rounds = runEditorWindows(display, settingsDir, {QStringLiteral("2"), QStringLiteral("--german"), QStringLiteral("--pages")});
+    ASSERT_EQ(rounds.size(), 2);
+    EXPECT_GT(rounds[0].client.width(), 414);
+    EXPECT_EQ(rounds[1].frame, rounds[0].frame);
+    EXPECT_TRUE(wholeOnScreen(rounds[0]));
+    EXPECT_FALSE(editorSettingsText(settingsDir).contains(QStringLiteral("Width="))) << editorSettingsText(settingsDir).toStdString();
+    EXPECT_FALSE(editorSettingsText(settingsDir).contains(QStringLiteral("Height=")));
+
+    // Stored wider and taller than the screen, and near its corner: the frame fits on it, and the
+    // size it was shrunk to is not kept either.
+    seed({{"Left", "900"}, {"Top", "700"}, {"Width", "5000"}, {"Height", "3000"}});
+    rounds = runEditorWindows(display, settingsDir, {QStringLiteral("1"), QStringLiteral("--german")});
+    ASSERT_EQ(rounds.size(), 1);
+    EXPECT_TRUE(wholeOnScreen(rounds[0])) << rounds[0].frame.right() << " " << rounds[0].frame.bottom();
+    EXPECT_EQ(rounds[0].frame.size(), rounds[0].area.size());
+    EXPECT_TRUE(editorSettingsText(settingsDir).contains(QStringLiteral("Width=5000")));
+}
+
 TEST_F(ChartEditor, StoredValuesAreClampedPulledOnScreenOrIgnored)
 {
     addLineSeries();
@@ -369,6 +501,7 @@ TEST_F(ChartEditor, StoredValuesAreClampedPulledOnScreenOrIgnored)
         QFile::remove(QDir(settingsDir.path()).filePath(QStringLiteral("Korvex/Plot.conf")));
         seed(c.seeded);
         execute([&](TChartEditForm &form) {
+            QCoreApplication::processEvents(); // the frame is known once the window shows
             const int extra = form.TreeSplitter->handleWidth() + c.treeWidth;
             EXPECT_EQ(form.width(), c.width + extra);
             EXPECT_EQ(form.Tree->width(), c.treeWidth);

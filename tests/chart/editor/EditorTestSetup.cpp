@@ -41,6 +41,16 @@ void expectShownAtButtonHeight(const TCustomPlotNavigator &navigator)
     EXPECT_GE(shown, 4);
 }
 
+void PrintTo(const QRect &r, std::ostream *os)
+{
+    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}
+
+void PrintTo(const QSize &s, std::ostream *os)
+{
+    *os << s.width() << "x" << s.height();
+}
+
 SamplePanel::SamplePanel(QWidget *parent)
     : TCustomPlotPanelExtended(parent)
 {

@@ -7,11 +7,16 @@
 
 #include <QEvent>
 #include <QList>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <ostream>
 
 void PrintTo(const TRect &r, std::ostream *os);
+// Window places read as numbers in a failure.
+void PrintTo(const QRect &r, std::ostream *os);
+void PrintTo(const QSize &s, std::ostream *os);
 
 // A 400 x 250 chart with the diagram window's print settings (margins 10 %, not proportional):
 // a blue plot area with a caption at its top-left.
