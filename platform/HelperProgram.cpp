@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -14,9 +15,21 @@ void passOn(const QByteArray &errorOutput)
     std::fwrite(errorOutput.constData(), 1, std::size_t(errorOutput.size()), stderr);
 }
 
+// The end of a helper's error output kept for a late failure's explanation.
+constexpr qsizetype kKeptErrorBytes = 4096;
+
+HelperRun finishedRun(const QProcess &process, const QByteArray &errorOutput)
+{
+    const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    if (code == 0)
+        return {HelperRun::Succeeded, code, {}};
+    return {HelperRun::Failed, code, QString::fromLocal8Bit(errorOutput).trimmed()};
+}
+
 } // namespace
 
-HelperRun runHelperProgram(const QString &program, const QStringList &arguments, int watchMs)
+HelperRun runHelperProgram(const QString &program, const QStringList &arguments, int watchMs,
+                           HelperLateFailure onLateFailure)
 {
     // Owned by the application, not by this call: a helper that outlives the watch must not be
     // killed when the call returns. It frees itself once it exits.
@@ -36,16 +49,31 @@ HelperRun runHelperProgram(const QString &program, const QStringList &arguments,
     if (!process->waitForStarted(watchMs))
         return {HelperRun::NotStarted, -1, process->errorString()};
     if (!process->waitForFinished(watchMs)) {
-        passOn(process->readAllStandardError());
-        QObject::connect(process, &QProcess::readyReadStandardError, process,
-                         [process] { passOn(process->readAllStandardError()); });
+        // Still going: what it writes is passed on as it comes, and its end kept, so that a failure
+        // it ends with later is still told (it was seen on the terminal only).
+        auto kept = std::make_shared<QByteArray>();
+        const auto take = [process, kept] {
+            const QByteArray output = process->readAllStandardError();
+            passOn(output);
+            kept->append(output);
+            if (kept->size() > kKeptErrorBytes)
+                kept->remove(0, kept->size() - kKeptErrorBytes);
+        };
+        take();
+        QObject::connect(process, &QProcess::readyReadStandardError, process, take);
+        if (onLateFailure) {
+            QObject::connect(process, &QProcess::finished, process, [process, kept, take, onLateFailure] {
+                take();
+                const HelperRun run = finishedRun(*process, *kept);
+                if (!run.ok())
+                    onLateFailure(run);
+            });
+        }
         return {HelperRun::StillRunning, -1, {}};
     }
     const QByteArray errorOutput = process->readAllStandardError();
-    const int code = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
-    if (code == 0) {
+    const HelperRun run = finishedRun(*process, errorOutput);
+    if (run.ok())
         passOn(errorOutput);
-        return {HelperRun::Succeeded, code, {}};
-    }
-    return {HelperRun::Failed, code, QString::fromLocal8Bit(errorOutput).trimmed()};
+    return run;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Long enough for a helper to find that nothing can take the file, short enough not to be felt.
 inline constexpr int kHelperWatchMs = 2000;
 
@@ -25,5 +27,10 @@ struct HelperRun
     bool ok() const { return status == Succeeded || status == StillRunning; }
 };
 
+// Told, on the GUI thread, when a helper that was still running at the end of the watch exits
+// with a failure after all (a slow desktop's lookup that found no viewer in the end).
+using HelperLateFailure = std::function<void(const HelperRun &failure)>;
+
 // Starts the program (looked up on PATH) with the arguments and waits at most watchMs for it.
-HelperRun runHelperProgram(const QString &program, const QStringList &arguments, int watchMs = kHelperWatchMs);
+HelperRun runHelperProgram(const QString &program, const QStringList &arguments, int watchMs = kHelperWatchMs,
+                           HelperLateFailure onLateFailure = {});

@@ -955,12 +955,17 @@ void TForm1::EinstellungenClick()
 void TForm1::Index1Click()
 {
     const QString helpFile = programFilePath(m_texts.globalText(GlobalText::HelpFile));
-    // QDesktopServices reports success as soon as xdg-open starts, also when it then finds no
-    // viewer: its exit status tells.
-    if (QFileInfo::exists(helpFile) && runHelperProgram(QStringLiteral("xdg-open"), {helpFile}).ok())
-        return;
     // Without the file or a program that shows it, the user learns which file was meant.
-    showErrorBox(m_texts, m_texts.globalText(GlobalText::HelpNotOpened) + u'\r' + helpFile);
+    const auto report = [this, helpFile] {
+        showErrorBox(m_texts, m_texts.globalText(GlobalText::HelpNotOpened) + u'\r' + helpFile);
+    };
+    // QDesktopServices reports success as soon as xdg-open starts, also when it then finds no
+    // viewer: its exit status tells, also when it tells only after the watch.
+    if (QFileInfo::exists(helpFile) &&
+        runHelperProgram(QStringLiteral("xdg-open"), {helpFile}, kHelperWatchMs, [report](const HelperRun &) { report(); })
+            .ok())
+        return;
+    report();
 }
 
 void TForm1::berKorvexTensimo1Click()

@@ -38,13 +38,18 @@ bool OpenHelpSection(const QString &helpFile, const QString &section, QWidget *o
     QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
     if (!section.isEmpty())
         url.setFragment(section);
-    // As the program's own help: the exit status of xdg-open tells whether a viewer took it.
-    if (QFileInfo(helpFile).isFile() && runHelperProgram(QStringLiteral("xdg-open"), {url.toString()}).ok())
-        return true;
     const QString message = PlotConst::plotFormat(PlotConst::message(PlotConst::msgHelpNotOpened),
                                                   {QDir::toNativeSeparators(helpFile)});
+    // Taken now: the editor may be closed when a slow viewer lookup fails.
     const QString caption = owner ? owner->window()->windowTitle() : QGuiApplication::applicationDisplayName();
-    MessageService::instance().messageBox(message, caption, MbOk | MbIconError);
+    const auto report = [message, caption] { MessageService::instance().messageBox(message, caption, MbOk | MbIconError); };
+    // As the program's own help: the exit status of xdg-open tells whether a viewer took it, also
+    // when it tells only after the watch.
+    if (QFileInfo(helpFile).isFile() &&
+        runHelperProgram(QStringLiteral("xdg-open"), {url.toString()}, kHelperWatchMs, [report](const HelperRun &) { report(); })
+            .ok())
+        return true;
+    report();
     return false;
 }
 

@@ -3,6 +3,8 @@
 
 #include "StandInProgram.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 TEST(HelperProgram, TellsAFailedHelperFromOneThatSucceededOrStillRuns)
@@ -23,12 +25,25 @@ TEST(HelperProgram, TellsAFailedHelperFromOneThatSucceededOrStillRuns)
     }
 }
 
-TEST(HelperProgram, AHelperStillRunningAfterTheWatchHasHandedTheFileOn)
+TEST(HelperProgram, AHelperStillRunningAfterTheWatchHasHandedTheFileOnUnlessItFailsLater)
 {
-    const StandInProgram helper = StandInProgram::runningFor(QStringLiteral("tensimo-helper"), 3);
-    const HelperRun run = runHelperProgram(QStringLiteral("tensimo-helper"), {}, 300);
-    EXPECT_EQ(run.status, HelperRun::StillRunning);
-    EXPECT_TRUE(run.ok());
+    QList<HelperRun> late;
+    const auto failed = [&](const HelperRun &run) { late.append(run); };
+    {
+        const StandInProgram helper = StandInProgram::runningFor(QStringLiteral("tensimo-helper"), 1);
+        const HelperRun run = runHelperProgram(QStringLiteral("tensimo-helper"), {}, 300, failed);
+        EXPECT_EQ(run.status, HelperRun::StillRunning);
+        EXPECT_TRUE(run.ok());
+    }
+    // One that ends with a failure after the watch is told then, with its own explanation.
+    const StandInProgram helper = StandInProgram::failingAfter(QStringLiteral("tensimo-helper"), 0.6, 3);
+    EXPECT_TRUE(runHelperProgram(QStringLiteral("tensimo-helper"), {}, 300, failed).ok());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return late.size() == 1; }, 5000));
+    QTest::qWait(700); // the first one's successful end is no failure
+    ASSERT_EQ(late.size(), 1);
+    EXPECT_EQ(late[0].status, HelperRun::Failed);
+    EXPECT_EQ(late[0].exitCode, 3);
+    EXPECT_EQ(late[0].explanation, QStringLiteral("no viewer found"));
 }
 
 TEST(HelperProgram, AMissingHelperIsNotStarted)

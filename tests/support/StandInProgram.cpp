@@ -15,6 +15,11 @@ StandInProgram StandInProgram::runningFor(const QString &name, int seconds)
     return StandInProgram(name, QStringLiteral("exec sleep %1").arg(seconds));
 }
 
+StandInProgram StandInProgram::failingAfter(const QString &name, double seconds, int exitCode)
+{
+    return StandInProgram(name, QStringLiteral("sleep %1; echo 'no viewer found' >&2; exit %2").arg(seconds).arg(exitCode));
+}
+
 StandInProgram::StandInProgram(const QString &name, const QString &lastLine)
     : m_oldPath(qgetenv("PATH"))
 {

@@ -14,6 +14,8 @@ public:
     StandInProgram(const QString &name, int exitCode);
     // A stand-in that is still running after the seconds.
     static StandInProgram runningFor(const QString &name, int seconds);
+    // A stand-in that exits with the status after the seconds (a slow lookup that fails).
+    static StandInProgram failingAfter(const QString &name, double seconds, int exitCode);
     ~StandInProgram();
 
     StandInProgram(StandInProgram &&) = delete;
