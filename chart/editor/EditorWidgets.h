@@ -4,6 +4,7 @@
 
 #include "RangeSpinBox.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QString>
@@ -33,6 +34,23 @@ inline QLabel *label(QWidget *parent, const QString &caption, QWidget *buddy, co
     auto *text = named(new QLabel(caption, parent), name);
     text->setBuddy(buddy);
     return text;
+}
+
+// A text box under its label on the left and the options stacked on the right, each label right
+// above its control however tall the page: in one grid the rows that the text box spans grew with
+// it, and their labels stood in the middle of tall rows, far from their controls.
+inline void textBesideOptions(QWidget *page, QLabel *textLabel, QWidget *text, const QList<QWidget *> &options)
+{
+    auto *columns = new QHBoxLayout(page);
+    auto *textColumn = new QVBoxLayout;
+    textColumn->addWidget(textLabel);
+    textColumn->addWidget(text, 1);
+    columns->addLayout(textColumn, 1);
+    auto *optionColumn = new QVBoxLayout;
+    for (QWidget *option : options)
+        optionColumn->addWidget(option);
+    optionColumn->addStretch(1);
+    columns->addLayout(optionColumn);
 }
 
 // A named page of the tab widget, with the caption on its tab.

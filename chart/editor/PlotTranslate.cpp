@@ -127,8 +127,19 @@ private:
     void translateCombo(QComboBox &combo)
     {
         const int selected = combo.currentIndex();
+        bool changed = false;
         for (int i = 0; i < combo.count(); ++i)
-            translate(combo.itemText(i), [&combo, i](const QString &t) { combo.setItemText(i, t); });
+            translate(combo.itemText(i), [&combo, &changed, i](const QString &t) {
+                combo.setItemText(i, t);
+                changed = true;
+            });
+        // A box keeps the widths measured on its English items, and a layout short of room
+        // squeezed it to them ("Automatisch" showed as "Autom"): one whose items changed measures
+        // them again and is never narrower than its longest.
+        if (changed && combo.sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow) {
+            combo.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            combo.setMinimumWidth(combo.sizeHint().width());
+        }
         if (!flagged(&combo, kSortedProperty)) {
             combo.setCurrentIndex(selected);
             return;

@@ -12,6 +12,7 @@
 #include "PlotTranslate.h"
 #include "SeriesUnit.h"
 #include "TChartListBox.h"
+#include "TChartTitle.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -320,9 +321,14 @@ void TChartEditForm::FormShow()
     if (!m_chart)
         return;
     CBNames->setVisible(false); // no design state: names and titles are the user's
-    if (windowTitle().isEmpty())
-        setWindowTitle(PlotConst::plotFormat(PlotConst::message(PlotConst::msgEditing),
-                                             {m_chart->objectName()}));
+    if (windowTitle().isEmpty()) {
+        // A chart without a name is named by its title; without either the caption has no blank
+        // at its end ("Editing ").
+        QString name = m_chart->objectName();
+        if (name.isEmpty())
+            name = m_chart->Title()->Text().join(QLatin1Char(' ')).simplified();
+        setWindowTitle(PlotConst::plotFormat(PlotConst::message(PlotConst::msgEditing), {name}).trimmed());
+    }
     // Without a help file there is no Help button, never one that cannot open anything.
     m_helpFile = Options.testFlag(ceHelp) ? PlotHelp::GetRegisteredHelpFile(QLatin1String(PlotHelp::kEditorHelpFile))
                                           : QString();

@@ -104,7 +104,8 @@ TFormPlotAxis::TFormPlotAxis(QWidget *parent, TCustomAxisPanel *chart, TChartAxi
     BDelete = named(new QToolButton(this), "BDelete");
     BDelete->setText(QStringLiteral("-"));
     auto *addDelete = new QHBoxLayout;
-    addDelete->addWidget(axesLabel);
+    // At the foot of the row the taller buttons make, right above the list it names.
+    addDelete->addWidget(axesLabel, 0, Qt::AlignBottom);
     addDelete->addStretch();
     addDelete->addWidget(BAdd);
     addDelete->addWidget(BDelete);

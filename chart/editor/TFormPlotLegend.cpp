@@ -160,14 +160,9 @@ void TFormPlotLegend::buildTitleTab()
     CBTextAlign = named(new QComboBox(options), "CBTextAlign");
     CBTextAlign->addItems({QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")});
     CBTitleVisible = named(new QCheckBox(QStringLiteral("&Visible"), options), "CBTitleVisible");
-    auto *grid = new QGridLayout(options);
-    grid->addWidget(label(options, QStringLiteral("&Text:"), MemoText, "LabelTitleText"), 0, 0);
-    grid->addWidget(MemoText, 1, 0, 3, 1);
-    grid->addWidget(CBTitleVisible, 1, 1);
-    grid->addWidget(label(options, QStringLiteral("Text &alignment:"), CBTextAlign, "LabelTextAlign"), 2, 1);
-    grid->addWidget(CBTextAlign, 3, 1);
-    // Height to spare goes to the text box, so its label stays right above it.
-    grid->setRowStretch(3, 1);
+    textBesideOptions(
+        options, label(options, QStringLiteral("&Text:"), MemoText, "LabelTitleText"), MemoText,
+        {CBTitleVisible, label(options, QStringLiteral("Text &alignment:"), CBTextAlign, "LabelTextAlign"), CBTextAlign});
 }
 
 void TFormPlotLegend::write(const std::function<void(TChartLegend &)> &change)

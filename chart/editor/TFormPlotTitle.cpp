@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -78,15 +79,9 @@ TFormPlotTitle::TFormPlotTitle(QWidget *parent, TChartTitle *title, TCustomChart
     CBAdjust = named(new QCheckBox(QStringLiteral("&Adjust Frame"), TabStyle), "CBAdjust");
     CBAlign = named(new QComboBox(TabStyle), "CBAlign");
     CBAlign->addItems({QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")});
-    auto *style = new QGridLayout(TabStyle);
-    style->addWidget(label(TabStyle, QStringLiteral("&Text:"), MText, "LabelText"), 0, 0);
-    style->addWidget(MText, 1, 0, 4, 1);
-    style->addWidget(CBVisible, 1, 1);
-    style->addWidget(CBAdjust, 2, 1);
-    style->addWidget(label(TabStyle, QStringLiteral("Alig&nment:"), CBAlign, "LabelAlign"), 3, 1);
-    style->addWidget(CBAlign, 4, 1);
-    // Height to spare goes to the text box, so its label stays right above it.
-    style->setRowStretch(4, 1);
+    textBesideOptions(TabStyle, label(TabStyle, QStringLiteral("&Text:"), MText, "LabelText"), MText,
+                      {CBVisible, CBAdjust,
+                       label(TabStyle, QStringLiteral("Alig&nment:"), CBAlign, "LabelAlign"), CBAlign});
 
     CBCustPos = named(new QCheckBox(QStringLiteral("&Custom:"), TabPosition), "CBCustPos");
     UDLeft = spinBox(TabPosition, "UDLeft", -kPositionLimit, kPositionLimit, kPositionStep);

@@ -9,6 +9,11 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -31,11 +36,43 @@ void TPlotButton::LinkProperty(QObject *instance, const QString &propName)
     update();
 }
 
+namespace {
+
+// The swatch's distance from the right edge, and the gap between it and the caption.
+constexpr int kSwatchFromRight = 19;
+constexpr int kCaptionGap = 2;
+
+} // namespace
+
 TRect TPlotButton::GetSwatchRect() const
 {
     const int w = width();
     const int h = height();
-    return {w - 19, h - 3 * (h / 4), w - 6, h - h / 4};
+    return {w - kSwatchFromRight, h - 3 * (h / 4), w - 6, h - h / 4};
+}
+
+QRect TPlotButton::CaptionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    contents.setRight(std::min(contents.right(), width() - kSwatchFromRight - kCaptionGap - 1));
+    return contents;
+}
+
+QSize TPlotButton::sizeHint() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // What the caption loses on the right to the swatch, with the frame's share it had there.
+    const int lost = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).right() -
+                     (width() - kSwatchFromRight - kCaptionGap - 1);
+    return QPushButton::sizeHint() + QSize(std::max(lost, 0) + kCaptionGap, 0);
+}
+
+QSize TPlotButton::minimumSizeHint() const
+{
+    return sizeHint();
 }
 
 QVariant TPlotButton::readLinked() const
@@ -51,8 +88,20 @@ void TPlotButton::writeLinked(const QVariant &value)
 
 void TPlotButton::paintEvent(QPaintEvent *event)
 {
-    QPushButton::paintEvent(event);
-    QPainter painter(this);
+    Q_UNUSED(event);
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    QStyleOptionButton caption = option;
+    caption.rect = CaptionRect();
+    painter.drawControl(QStyle::CE_PushButtonLabel, caption);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
     GuiCanvas gui;
     gui.attachPainter(&painter);
     TPlotCanvas3D canvas;

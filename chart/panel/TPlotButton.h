@@ -26,6 +26,13 @@ public:
 
     // Where a swatch goes: right-aligned, a quarter of the height from top and bottom.
     TRect GetSwatchRect() const;
+    // Where the caption is drawn: left of the swatch, which covered its end when centred over the
+    // whole button.
+    QRect CaptionRect() const;
+
+    // Room for the caption and, beside it, the swatch.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     // Draws over the finished button; nothing here. A failure is reported after the paint.

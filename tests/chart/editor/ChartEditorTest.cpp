@@ -11,6 +11,7 @@
 #include "TChartGrid.h"
 #include "ChartGridModel.h"
 #include "TChartPreview.h"
+#include "TChartTitle.h"
 #include "TChartListBox.h"
 #include "TFormPlotSeries.h"
 #include "TSeriesGroup.h"
@@ -231,6 +232,13 @@ TEST_F(ChartEditor, ShowAndCloseFireOnceAndTheMouseReleaseIsCancelled)
     EXPECT_EQ(shows, 1);
     EXPECT_EQ(closes, 1);
     EXPECT_TRUE(chart->CancelMouse);
+
+    // A chart without a name is named by its title, and without one too the caption ends on no blank.
+    chart->setObjectName(QString());
+    chart->Title()->SetText({QStringLiteral("Vapour"), QStringLiteral("pressure")});
+    execute([](TChartEditForm &form) { EXPECT_EQ(form.windowTitle(), QStringLiteral("Editing Vapour pressure")); });
+    chart->Title()->SetText({});
+    execute([](TChartEditForm &form) { EXPECT_EQ(form.windowTitle(), QStringLiteral("Editing")); });
 }
 
 TEST_F(ChartEditor, AutoRepaintIsOffForTheDialogAndBackAfterItEvenWhenAHandlerThrew)

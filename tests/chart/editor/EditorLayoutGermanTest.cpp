@@ -12,13 +12,16 @@
 #include "TChartEditForm.h"
 #include "TLineSeries.h"
 #include "TPieSeries.h"
+#include "TPlotButton.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -47,10 +50,13 @@ void settle()
         QCoreApplication::processEvents();
 }
 
-// A label is beside its control (their middles level) or directly above it.
+// A label's text is beside its control (their middles level) or directly above it: the text, not
+// the label, which a layout may make far taller than its line.
 bool byItsControl(const QLabel &label, const QWidget &buddy)
 {
-    const QRect l(label.mapTo(label.window(), QPoint()), label.size());
+    const QSize text = label.fontMetrics().size(Qt::TextShowMnemonic, label.text());
+    const QRect drawn = QStyle::alignedRect(label.layoutDirection(), label.alignment(), text, label.contentsRect());
+    const QRect l(label.mapTo(label.window(), drawn.topLeft()), drawn.size());
     const QRect b(buddy.mapTo(buddy.window(), QPoint()), buddy.size());
     const bool beside = std::abs(l.center().y() - b.center().y()) <= kBuddyDistance;
     const bool above = l.bottom() <= b.top() && b.top() - l.bottom() <= kBuddyDistance;
@@ -74,6 +80,19 @@ int expectTextsFit(const QWidget &window, const std::string &where)
             EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()), room) << name << " \"" << edit->text().toStdString() << '"';
             continue;
         }
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
+            // The chosen item shows whole ("Autom" for "Automatisch" was cut).
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            if (!combo->currentText().isEmpty()) {
+                ++checked;
+                EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->currentText()), field.width())
+                    << name << " \"" << combo->currentText().toStdString() << '"';
+            }
+            continue;
+        }
         QString text;
         if (const auto *label = qobject_cast<const QLabel *>(widget)) {
             text = label->text();
@@ -81,6 +100,16 @@ int expectTextsFit(const QWidget &window, const std::string &where)
                 EXPECT_TRUE(byItsControl(*label, *label->buddy()))
                     << name << " \"" << text.toStdString() << "\" far from " << label->buddy()->objectName().toStdString();
             }
+        } else if (const auto *swatched = qobject_cast<const TPlotButton *>(widget)) {
+            // A button with a colour, pen or gradient swatch: its caption is drawn clear of the
+            // swatch and shows whole ("3D-Verlauf..." ran under its swatch).
+            const QString caption = swatched->text().remove(QLatin1Char('&'));
+            const TRect swatch = swatched->GetSwatchRect();
+            const QRect drawn = swatched->CaptionRect();
+            ++checked;
+            EXPECT_LT(drawn.right(), swatch.left) << name;
+            EXPECT_LE(swatched->fontMetrics().horizontalAdvance(caption), drawn.width()) << name << " \"" << caption.toStdString() << '"';
+            continue;
         } else if (const auto *push = qobject_cast<const QPushButton *>(widget)) {
             // A push button may be narrower than the style's least width ("..."), never than its text.
             const QString caption = push->text().remove(QLatin1Char('&'));
