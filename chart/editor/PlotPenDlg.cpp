@@ -5,6 +5,7 @@
 #include "PlotProcs.h"
 #include "platform/MessageService.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
@@ -91,12 +92,20 @@ QMargins WindowFrameMargins(const QWidget &window)
     // A window not yet framed by the window manager reports none, and a client placed at a frame
     // position then ends up lower by the title bar (the editor crept on each reopening). The windows
     // it belongs to are framed alike by the same window manager.
+    const auto framedBy = [](const QWidget &w) {
+        const QWindow *handle = w.windowHandle();
+        return handle ? handle->frameMargins() : QMargins();
+    };
     for (const QWidget *framed = &window; framed;) {
-        const QWindow *handle = framed->windowHandle();
-        const QMargins margins = handle ? handle->frameMargins() : QMargins();
-        if (!margins.isNull())
+        if (const QMargins margins = framedBy(*framed); !margins.isNull())
             return margins;
         framed = framed->parentWidget() ? framed->parentWidget()->window() : nullptr;
+    }
+    // A window without an owner (the chart editor's) takes the frame of another shown window.
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != &window && other->isVisible() && !other->windowFlags().testFlag(Qt::FramelessWindowHint))
+            if (const QMargins margins = framedBy(*other); !margins.isNull())
+                return margins;
     }
     return {};
 }

@@ -15,6 +15,7 @@
 #include "TChartTitle.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,7 +24,6 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -312,8 +312,6 @@ void TChartEditForm::showEvent(QShowEvent *event)
         }
     }
     QDialog::showEvent(event);
-    // Platforms that frame a window at once tell no more after it showed.
-    QTimer::singleShot(0, this, &TChartEditForm::checkFrame);
 }
 
 void TChartEditForm::FormShow()
@@ -385,6 +383,12 @@ void TChartEditForm::setVisible(bool visible)
         layout()->activate();
         growToPages();
         placeOnScreen();
+        QDialog::setVisible(visible);
+        // The pages made at the showing grow the window now, before it settles where it stays.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        growToPages();
+        settlePlace();
+        return;
     }
     QDialog::setVisible(visible);
 }
@@ -442,12 +446,12 @@ bool TChartEditForm::event(QEvent *event)
         break;
     case QEvent::Move:
     case QEvent::Resize:
-        // The frame the window manager gave may be larger than the one guessed at the placing:
-        // once it is known, a window that reaches past the screen's edge is pulled back. Only the
-        // window system's own events tell: while the window shows, Qt still holds the position
-        // given for the frame.
+        // The frame the window manager gave may be larger than the one guessed at the placing, and
+        // the pages may have grown the window meanwhile: once it stands, a window that reaches past
+        // the screen's edge is pulled back. Only the window system's own events tell: while the
+        // window shows, Qt still holds the position given for the frame.
         if (event->spontaneous())
-            checkFrame();
+            settlePlace();
         break;
     default:
         break;
@@ -455,19 +459,25 @@ bool TChartEditForm::event(QEvent *event)
     return handled;
 }
 
-void TChartEditForm::checkFrame()
+void TChartEditForm::settlePlace()
 {
-    if (!m_frameUnknown || !isVisible() || frameGeometry() == geometry())
+    if (!isVisible())
         return;
-    m_frameUnknown = false;
-    // A new editor was centred with the frame guessed; with the real one it is centred again
-    // (the user cannot have moved a window that had no frame yet).
-    if (!m_storedPosition) {
-        const QRect area = PlotPenDlg::ScreenAreaAt(frameGeometry().center());
-        PlotPenDlg::SetFrameGeometry(*this, PlotPenDlg::CentredFrame(*this, area, area));
-        m_programSize = size();
+    const bool first = !std::exchange(m_placeSettled, true);
+    const bool framed = m_frameUnknown && frameGeometry() != geometry();
+    if (framed) {
+        m_frameUnknown = false;
+        // A new editor was centred with the frame guessed; with the real one it is centred again
+        // (the user cannot have moved a window that had no frame yet).
+        if (!m_storedPosition) {
+            const QRect area = PlotPenDlg::ScreenAreaAt(frameGeometry().center());
+            PlotPenDlg::SetFrameGeometry(*this, PlotPenDlg::CentredFrame(*this, area, area));
+            m_programSize = size();
+        }
     }
-    keepOnScreen();
+    // Only then: a window the user moves past the edge later stays where the user put it.
+    if (first || framed)
+        keepOnScreen();
 }
 
 void TChartEditForm::growToPages()
@@ -488,7 +498,9 @@ void TChartEditForm::growToPages()
     m_programSize = size();
     if (treeShown())
         m_savedFormWidth = width() - treeExtraWidth();
-    if (isVisible())
+    // Before the window stands where it was put, Qt still holds the position for the frame: the
+    // settling pulls it in then.
+    if (m_placeSettled)
         keepOnScreen();
 }
 

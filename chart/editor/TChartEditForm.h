@@ -130,7 +130,7 @@ private:
     void layOutTree();
     void placeOnScreen();
     void keepOnScreen();
-    void checkFrame();
+    void settlePlace();
     void applyTabVisibility();
     void growToPages();
     bool treeShown() const;
@@ -180,6 +180,8 @@ private:
     bool m_placed = false;
     // Set until the window manager's frame is known, which may come only after the showing.
     bool m_frameUnknown = true;
+    // Set once the shown window stands where it was placed.
+    bool m_placeSettled = false;
     int m_highlightedMain = -1;
     int m_highlightedSub = -1;
     bool m_fillingGroups = false;

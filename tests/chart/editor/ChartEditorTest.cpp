@@ -509,7 +509,6 @@ TEST_F(ChartEditor, StoredValuesAreClampedPulledOnScreenOrIgnored)
         QFile::remove(QDir(settingsDir.path()).filePath(QStringLiteral("Korvex/Plot.conf")));
         seed(c.seeded);
         execute([&](TChartEditForm &form) {
-            QCoreApplication::processEvents(); // the frame is known once the window shows
             const int extra = form.TreeSplitter->handleWidth() + c.treeWidth;
             EXPECT_EQ(form.width(), c.width + extra);
             EXPECT_EQ(form.Tree->width(), c.treeWidth);
