@@ -52,7 +52,24 @@ TEST_F(German, TheShippedRowsFollowTheListsRules)
 
     BuildGermanLanguageList();
     const QStringList &rows = *PlotGermanLanguage();
-    ASSERT_GT(rows.size(), 4);
+    // The whole block: 781 rows of 17,296 characters, each row ended by its line break.
+    ASSERT_EQ(rows.size(), 781);
+    qsizetype characters = 0;
+    for (const QString &row : rows)
+        characters += row.size() + 1;
+    EXPECT_EQ(characters, 17296);
+    const QStringList added{QStringLiteral("MOVING AVERAGE=Gleitender Durchschnitt"), QStringLiteral("CLIPBOARD=Zwischenablage"),
+                            QStringLiteral("LEGEND TITLE=Legendentitel"), QStringLiteral("NULL POINTS=Leere Punkte"),
+                            QStringLiteral("START COLOR=Startfarbe"), QStringLiteral("SAVE AS=Speichern unter"),
+                            QStringLiteral("EXPLODED=Herausgezogen")};
+    for (const QString &row : added)
+        EXPECT_TRUE(rows.contains(row)) << row.toStdString();
+    PlotTranslate::PlotCurrentLanguage = &rows;
+    QString used;
+    QString caption = QStringLiteral("Save &As...");
+    EXPECT_TRUE(PlotTranslate::TranslateCaptionText(caption, used));
+    EXPECT_EQ(caption, QStringLiteral("&Speichern unter..."));
+    PlotTranslate::PlotCurrentLanguage = nullptr;
     EXPECT_EQ(rows, text.split(u'\n', Qt::SkipEmptyParts));
     EXPECT_EQ(rows.mid(0, 4), (QStringList{QStringLiteral("GRADIENT EDITOR=Verlaufseditor"), QStringLiteral("GRADIENT=Verlauf"),
                                            QStringLiteral("DIRECTION=Richtung"), QStringLiteral("VISIBLE=Anzeigen")}));
