@@ -56,7 +56,7 @@ TEST(CreateEditorForm, MakesADialogChildOfTheOwnersWindow)
     EXPECT_EQ(CreateEditorForm<QWidget>(&component)->parentWidget(), nullptr);
 }
 
-TEST(WindowFrameMargins, AWindowNotYetFramedTakesItsOwnersFrameAndNoneIsRememberedElsewhere)
+TEST(WindowFrameMargins, AWindowNotYetFramedTakesItsOwnersFrameElseThatOfAnotherShownWindow)
 {
     QDialog owner;
     owner.show();
@@ -65,7 +65,7 @@ TEST(WindowFrameMargins, AWindowNotYetFramedTakesItsOwnersFrameAndNoneIsRemember
     auto *dialog = new QDialog(&owner);
     auto *frameless = new QDialog(&owner, Qt::Dialog | Qt::FramelessWindowHint);
     auto *child = new QWidget(&owner);
-    QDialog alone; // shown after a framed window, but belonging to none
+    QDialog alone; // belonging to none, while another window shows
     const struct {
         const char *name;
         QWidget *window;
@@ -74,7 +74,7 @@ TEST(WindowFrameMargins, AWindowNotYetFramedTakesItsOwnersFrameAndNoneIsRemember
         {"not yet shown, of a framed owner", dialog, framed},
         {"frameless", frameless, {}},
         {"not a window", child, {}},
-        {"not yet shown, of no owner", &alone, {}},
+        {"not yet shown, of no owner", &alone, framed},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
