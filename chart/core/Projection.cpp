@@ -89,6 +89,25 @@ void Projection::calc3DPosDouble(double x, double y, double z, int &outX, int &o
     }
 }
 
+void Projection::screenStep(double dx, double dy, double dz, double &outX, double &outY) const
+{
+    if (orthogonal) {
+        outX = (dz * xFactor + dx) * zoomFactor;
+        outY = (dy - dz * yFactor) * zoomFactor;
+        return;
+    }
+    if (!is3D) {
+        outX = dx;
+        outY = dy;
+        return;
+    }
+    const double a = dz * cosRotation - dx * sinRotation;
+    const double b = dx * cosRotation + dz * sinRotation;
+    const double v = dy * cosElevation - sinElevation * a;
+    outX = (tilt ? cosTilt * b - sinTilt * v : b) * zoomFactor;
+    outY = (tilt ? cosTilt * v + sinTilt * b : v) * zoomFactor;
+}
+
 void Projection::inverseCalc3DPos(int &x, int &y, int z) const
 {
     if (zoomFactor == 0.0)

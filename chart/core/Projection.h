@@ -26,6 +26,9 @@ public:
     }
     void calc3DPosDouble(double x, double y, double z, int &outX, int &outY) const;
     void inverseCalc3DPos(int &x, int &y, int z) const;
+    // Where a model step (dx, dy, dz) moves a point on the screen, without perspective: in a
+    // rotated view axes shorten and slant while texts keep their size.
+    void screenStep(double dx, double dy, double dz, double &outX, double &outY) const;
 
     bool orthogonal = false;
     bool is3D = false;

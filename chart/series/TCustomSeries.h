@@ -153,6 +153,7 @@ private:
         // Likewise the 3D ribbon's pen and brush colours.
         bool ribbonSet = false;
         TColor ribbonPenColor = clNone;
+        TColor ribbonOutlineColor = clNone; // on the pen: the ribbon's pen colour, or an edge-on face's own
         TColor ribbonBrushColor = clNone;
     };
     // What the shadow and outline passes change, undone by a scope guard.

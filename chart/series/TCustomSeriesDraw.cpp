@@ -27,6 +27,24 @@ int offsetPixel(int pixel, int offset)
     return SeriesPixel::toPixel(double(pixel) + offset).value_or(pixel);
 }
 
+// Whether the face from p to q, drawn from depth z0 to z1, shows no wider on the screen than its
+// outline covers: straight from the front, or along a segment, a ribbon's face is edge-on. Measured
+// without perspective, which changes a face's width by a few percent at most.
+bool faceWithinOutline(const Projection &projection, TPoint p, TPoint q, int z0, int z1, int penWidth)
+{
+    double ux = 0.0;
+    double uy = 0.0;
+    double vx = 0.0;
+    double vy = 0.0;
+    projection.screenStep(double(q.x) - p.x, double(q.y) - p.y, 0.0, ux, uy);
+    projection.screenStep(0.0, 0.0, double(z1) - z0, vx, vy);
+    // The area over the longer side is the face's width across it.
+    const double area = ux * vy - uy * vx;
+    const double longest = std::max(ux * ux + uy * uy, vx * vx + vy * vy);
+    const double outline = 2.0 * std::max(penWidth, 1) + 1.0;
+    return area * area < outline * outline * longest || longest == 0.0;
+}
+
 bool hasImage(const TChartBrush &brush)
 {
     const TPicture *picture = brush.imageIfAny();
@@ -387,6 +405,7 @@ void TCustomSeries::drawRibbon(TCanvas3D &canvas, int x, int y, TColor color, bo
         canvas.AssignBrushColor(*Brush(), brushColor, clNone);
         m_state.ribbonSet = m_inPass;
         m_state.ribbonPenColor = penColor;
+        m_state.ribbonOutlineColor = penColor;
         m_state.ribbonBrushColor = brushColor;
     }
     const auto darken = [&] {
@@ -394,21 +413,29 @@ void TCustomSeries::drawRibbon(TCanvas3D &canvas, int x, int y, TColor color, bo
             canvas.DarkenBrush(brushColor, PlotColor::kDarkenAmount);
     };
     const auto undarken = [&] { canvas.AssignBrushColor(*Brush(), brushColor, clNone); };
+    // A face seen edge-on is all outline, and the outline's black hid the series' colour (the
+    // "3D Front" view drew every curve black): such a face is outlined in its own colour.
+    // The pen changes only where a curve passes from faces of one kind to the other.
+    const auto face = [&](TPoint from, TPoint to, const auto &draw) {
+        const bool edgeOn = pen.Visible() && faceWithinOutline(canvas.projection(), from, to, z0, z1, pen.Width());
+        const TColor outline = edgeOn ? canvas.Brush()->Color() : penColor;
+        if (outline != m_state.ribbonOutlineColor) {
+            canvas.AssignVisiblePenColor(pen, outline);
+            m_state.ribbonOutlineColor = outline;
+        }
+        draw();
+    };
     if (m_stairs) {
         // A vertical series runs along X, then rises; a horizontal one runs along Y, then across.
         const bool vertical = YMandatory();
-        const auto run = [&](int at) {
-            if (vertical)
-                canvas.RectangleY(ox, at, x, z0, z1);
-            else
-                canvas.RectangleZ(at, oy, y, z0, z1);
+        const auto along = [&](int at) {
+            face({ox, at}, {x, at}, [&] { canvas.RectangleY(ox, at, x, z0, z1); });
         };
-        const auto rise = [&](int at) {
-            if (vertical)
-                canvas.RectangleZ(at, oy, y, z0, z1);
-            else
-                canvas.RectangleY(ox, at, x, z0, z1);
+        const auto across = [&](int at) {
+            face({at, oy}, {at, y}, [&] { canvas.RectangleZ(at, oy, y, z0, z1); });
         };
+        const auto run = [&](int at) { vertical ? along(at) : across(at); };
+        const auto rise = [&](int at) { vertical ? across(at) : along(at); };
         if (!m_invertedStairs) {
             run(vertical ? oy : ox);
             darken();
@@ -440,7 +467,7 @@ void TCustomSeries::drawRibbon(TCanvas3D &canvas, int x, int y, TColor color, bo
             y = offsetPixel(y, height);
         }
     }
-    canvas.Plane3D({x, y}, {ox, oy}, z0, z1);
+    face({x, y}, {ox, oy}, [&] { canvas.Plane3D({x, y}, {ox, oy}, z0, z1); });
     if (darkened)
         undarken();
 }
