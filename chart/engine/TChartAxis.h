@@ -330,6 +330,17 @@ private:
         bool any = false;
         int pixel = 0;
         int half = 0;
+        // Off for the value loop of a linear axis, whose increment alone keeps its labels apart.
+        bool separated = true;
+        TRect box{}; // on the screen, kept in rotated 3D views
+    };
+    // Where a label's lines start from (each steps by h from there) and how they are aligned.
+    struct LabelPlacement
+    {
+        int x = 0;
+        int y = 0;
+        int h = 0;
+        int align = 0;
     };
 
     double numericIncrement(int maxLabels) const;
@@ -354,6 +365,16 @@ private:
     std::vector<double> logLabelValues() const;
     bool onAxis(int pixel) const;
     bool clearsLastLabel(const DrawnLabel &last, int pixel, int size, int &half) const;
+    // A rotated (not orthogonal) 3D view: labels are measured and kept apart on the screen.
+    bool rotatedView() const;
+    // In a rotated view: whether the label's screen box clears the last one's; box is set to it.
+    bool clearsLastBox(const DrawnLabel &last, int pixel, const QString &text, TRect &box) const;
+    int rotatedLabelSize(const QString &text) const;
+    LabelPlacement placeAxisLabel(TCanvas3D &canvas, int x, int y, int angle, const QString &text,
+                                  bool isTitle) const;
+    TRect labelScreenBox(TCanvas3D &canvas, int x, int y, int z, int angle, const QString &text, bool isTitle) const;
+    void labelAnchor(int pixel, int &x, int &y, int &z) const;
+    int titleClearOfLabels(TCanvas3D &canvas, int along, int angle, const QString &caption) const;
     void drawTitleAndLabelTexts(bool calcPosAxis);
     void drawValueLoop(double increment, int stepIndex);
     void drawLogLoop();
@@ -448,6 +469,8 @@ private:
     bool m_outerRow = false;
     // The widest label of the current draw, for alternate rows and the opposite alignment.
     int m_passLabelsWidth = 0;
+    // The screen boxes of the labels drawn in a rotated view, which the title keeps clear of.
+    std::vector<TRect> m_labelBoxes;
     mutable bool m_labelEventOff = false;
     bool m_textsDeferred = false;
     // Set while a pass collects the tick positions of texts deferred to a later draw.

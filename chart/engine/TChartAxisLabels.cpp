@@ -11,6 +11,7 @@
 #include "PlotRound.h"
 #include "TCanvas3D.h"
 #include "TPlotFont.h"
+#include "TView3DOptions.h"
 
 #include <QScopeGuard>
 #include <QStringList>
@@ -32,6 +33,37 @@ constexpr double kEventTolerance = 1e-7;
 // A value loop label this close to zero, relative to the increment, is zero; the rounding of even
 // 10000 steps stays far below it.
 constexpr double kZeroRemainder = 1e-7;
+
+// A turned title moves outward until it clears its labels, in a few steps (perspective bends
+// the estimate), and at most this many times the chart's size: seen edge-on there is no room.
+constexpr int kMaxTitleMoves = 8;
+constexpr int kMaxTitleMoveSizes = 2;
+// Below this screen step per pixel outward the view looks along the direction the title moves.
+constexpr double kMinTitleStep = 0.05;
+
+// Boxes with right and bottom exclusive: touching boxes do not meet.
+bool boxesMeet(const TRect &a, const TRect &b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Visits each line of a placed label at its own anchor, as the lines are drawn: at 0 and 180
+// degrees each line first steps by the line height, at 90 and 270 each steps after it.
+template <class Visit>
+void forEachLabelLine(int x, int y, int h, int angle, const QString &text, Visit visit)
+{
+    for (const QString &line : text.split(u'\r')) {
+        if (angle == 0 || angle == 180) {
+            y += h;
+            visit(x, y, line);
+        } else if (angle == 90 || angle == 270) {
+            visit(x, y, line);
+            x += h;
+        } else {
+            visit(x, y, line);
+        }
+    }
+}
 
 } // namespace
 
@@ -92,7 +124,10 @@ void TChartAxis::drawTitleAndLabelTexts(bool calcPosAxis)
         canvas->AssignFont(LabelsFont());
         m_passLabelsWidth = MaxLabelsWidth();
     }
-    if (canvas)
+    m_labelBoxes.clear();
+    // Turned, the title is placed clear of the labels as the screen shows them: it follows them.
+    const bool titleLast = rotatedView();
+    if (canvas && !titleLast)
         drawTitle();
     const TAxisLabelStyle style = GetLabelStyle();
     if (canvas && !m_items->IsEmpty()) {
@@ -116,6 +151,14 @@ void TChartAxis::drawTitleAndLabelTexts(bool calcPosAxis)
             }
         }
     }
+    if (canvas && titleLast)
+        drawTitle();
+}
+
+bool TChartAxis::rotatedView() const
+{
+    const TCanvas3D *canvas = m_host ? m_host->Canvas() : nullptr;
+    return canvas && m_host->View3D() && canvas->projection().is3D && !canvas->projection().orthogonal;
 }
 
 bool TChartAxis::labelsDrawn(double increment, int stepIndex) const
@@ -149,6 +192,20 @@ bool TChartAxis::clearsLastLabel(const DrawnLabel &last, int pixel, int size, in
     return pixel >= last.pixel ? pixel - half >= last.pixel + last.half : pixel + half <= last.pixel - last.half;
 }
 
+bool TChartAxis::clearsLastBox(const DrawnLabel &last, int pixel, const QString &text, TRect &box) const
+{
+    if (!rotatedView())
+        return true;
+    // The increment fits the labels to the turned axis on average; perspective shrinks its far end
+    // below that, where a label would run into the one before it.
+    int x = 0;
+    int y = 0;
+    int z = 0;
+    labelAnchor(pixel, x, y, z);
+    box = labelScreenBox(*m_host->Canvas(), x, y, z, m_labelsAngle, text, false);
+    return !last.any || !boxesMeet(box, last.box);
+}
+
 bool TChartAxis::drawValue(double value, DrawnLabel *last)
 {
     const int p = ValueToPixel(value);
@@ -161,13 +218,20 @@ bool TChartAxis::drawValue(double value, DrawnLabel *last)
     const QString text = FormatLabelValue(value);
     int half = 0;
     // A skipped label leaves the last drawn one as the reference.
-    if (last && !clearsLastLabel(*last, p, labelSizeOfText(text), half))
+    if (last && last->separated && !clearsLastLabel(*last, p, labelSizeOfText(text), half))
+        return true;
+    TRect box{};
+    if (last && !clearsLastBox(*last, p, text, box))
         return true;
     if (m_tickOnLabelsOnly)
         addTick(p, value);
     drawLabelAt(p, text);
-    if (last)
-        *last = {true, p, half};
+    if (last) {
+        last->any = true;
+        last->pixel = p;
+        last->half = half;
+        last->box = box;
+    }
     return true;
 }
 
@@ -218,13 +282,10 @@ void TChartAxis::forEachValueLoopLabel(double increment, int stepIndex, const st
 
 void TChartAxis::drawValueLoop(double increment, int stepIndex)
 {
-    if (!m_logarithmic) {
-        forEachValueLoopLabel(increment, stepIndex, [this](double v) { drawValue(v); });
-        return;
-    }
     // Even steps on a log axis crowd towards the top of each decade, whatever the increment: a
     // label overlapping the one drawn before it is skipped, as in the log loop.
     DrawnLabel last;
+    last.separated = m_logarithmic;
     forEachValueLoopLabel(increment, stepIndex, [this, &last](double v) { drawValue(v, &last); });
 }
 
@@ -341,13 +402,15 @@ void TChartAxis::drawPointLabels(TAxisLabelStyle style)
         if (!m_tickOnLabelsOnly)
             addTick(p, value);
         int half = 0;
+        TRect box{};
         // A skipped label leaves the last drawn one as the reference.
-        if (!clearsLastLabel(last, p, labelSizeOfText(text), half) || !Labels())
+        if (!clearsLastLabel(last, p, labelSizeOfText(text), half) || !Labels()
+            || !clearsLastBox(last, p, text, box))
             continue;
         if (m_tickOnLabelsOnly)
             addTick(p, value);
         drawLabelAt(p, text);
-        last = {true, p, half};
+        last = {true, p, half, true, box};
     }
 }
 
@@ -419,48 +482,91 @@ void TChartAxis::drawTitle()
         const int width = m_host->MultiLineTextWidth(caption, lines);
         along += angle == 90 ? width / 2 : -(width / 2);
     }
+    const int position = m_labelBoxes.empty() ? m_posTitle : titleClearOfLabels(canvas, along, angle, caption);
     if (m_horizontal)
-        drawAxisLabel(along, m_posTitle, m_depthPixel, angle, caption, false, m_title);
+        drawAxisLabel(along, position, m_depthPixel, angle, caption, false, m_title);
     else
-        drawAxisLabel(m_posTitle, along, m_depthPixel, angle, caption, false, m_title);
+        drawAxisLabel(position, along, m_depthPixel, angle, caption, false, m_title);
+}
+
+int TChartAxis::titleClearOfLabels(TCanvas3D &canvas, int along, int angle, const QString &caption) const
+{
+    // The room the layout left between labels and title shrinks as the view turns, while the
+    // labels keep their width: the title moves outward until its box clears every label's box.
+    // A vertical axis' title moves across the screen, a horizontal one's down or up it.
+    double stepX = 0.0;
+    double stepY = 0.0;
+    const double outwardSign = outward(0, 1);
+    canvas.projection().screenStep(m_horizontal ? 0.0 : outwardSign, m_horizontal ? outwardSign : 0.0, 0.0, stepX,
+                                   stepY);
+    const double step = m_horizontal ? stepY : stepX;
+    if (std::fabs(step) < kMinTitleStep)
+        return m_posTitle;
+    const TRect chart = m_host->ChartRect();
+    const int limit = kMaxTitleMoveSizes * std::max(chart.width(), chart.height());
+    const int gap = canvas.TextWidth(QStringLiteral(" "));
+    int moved = 0;
+    for (int pass = 0; pass < kMaxTitleMoves; ++pass) {
+        const int position = outward(m_posTitle, moved);
+        const TRect t = m_horizontal ? labelScreenBox(canvas, along, position, m_depthPixel, angle, caption, true)
+                                     : labelScreenBox(canvas, position, along, m_depthPixel, angle, caption, true);
+        // How far the title's box must go on the screen to clear each label it meets.
+        int need = 0;
+        for (const TRect &label : m_labelBoxes) {
+            const TRect padded{label.left - gap, label.top - gap, label.right + gap, label.bottom + gap};
+            if (!boxesMeet(t, padded))
+                continue;
+            if (m_horizontal)
+                need = std::max(need, step > 0 ? padded.bottom - t.top : t.bottom - padded.top);
+            else
+                need = std::max(need, step > 0 ? padded.right - t.left : t.right - padded.left);
+        }
+        if (need <= 0)
+            return position;
+        moved += std::max(1, int(std::ceil(need / std::fabs(step))));
+        if (moved > limit)
+            break;
+    }
+    return outward(m_posTitle, std::min(moved, limit));
+}
+
+void TChartAxis::labelAnchor(int pixel, int &x, int &y, int &z) const
+{
+    if (m_depthAxis) {
+        x = m_posLabels;
+        y = m_host->ChartRect().bottom;
+        z = pixel;
+        return;
+    }
+    int row = m_posLabels;
+    if (m_labelsAlternate && m_outerRow) {
+        const int size = m_horizontal ? m_host->Canvas()->FontHeight() : m_passLabelsWidth;
+        row = outward(row, size);
+    }
+    x = m_horizontal ? pixel : row;
+    y = m_horizontal ? row : pixel;
+    z = m_depthPixel;
 }
 
 void TChartAxis::drawLabelAt(int pixel, const QString &text, TPlotCustomShape *format)
 {
     if (!format)
         format = m_items->Format();
-    if (m_depthAxis) {
-        drawAxisLabel(m_posLabels, m_host->ChartRect().bottom, pixel, m_labelsAngle, text, false, format);
-        return;
-    }
-    int row = m_posLabels;
-    if (m_labelsAlternate) {
-        if (m_outerRow) {
-            const int size = m_horizontal ? m_host->Canvas()->FontHeight() : m_passLabelsWidth;
-            row = outward(row, size);
-        }
+    int x = 0;
+    int y = 0;
+    int z = 0;
+    labelAnchor(pixel, x, y, z);
+    if (m_labelsAlternate && !m_depthAxis)
         m_outerRow = !m_outerRow;
-    }
-    if (m_horizontal)
-        drawAxisLabel(pixel, row, m_depthPixel, m_labelsAngle, text, m_labelsExponent, format);
-    else
-        drawAxisLabel(row, pixel, m_depthPixel, m_labelsAngle, text, m_labelsExponent, format);
+    const bool exponentForm = m_labelsExponent && !m_depthAxis;
+    if (rotatedView() && !m_textsHidden)
+        m_labelBoxes.push_back(labelScreenBox(*m_host->Canvas(), x, y, z, m_labelsAngle, text, false));
+    drawAxisLabel(x, y, z, m_labelsAngle, text, exponentForm, format);
 }
 
-void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm,
-                               TPlotCustomShape *format)
+TChartAxis::LabelPlacement TChartAxis::placeAxisLabel(TCanvas3D &canvas, int x, int y, int angle, const QString &text,
+                                                       bool isTitle) const
 {
-    // The title is laid out as a label, but never in the opposite alignment or the exponent form.
-    if (m_textsHidden)
-        return;
-    const bool isTitle = format == m_title;
-    TCanvas3D &canvas = *m_host->Canvas();
-    if (m_onDrawLabel) {
-        bool drawLabel = true;
-        m_onDrawLabel(this, x, y, z, text, drawLabel);
-        if (!drawLabel)
-            return;
-    }
     int h = canvas.FontHeight();
     if (angle == 180 || angle == 270)
         h = -h;
@@ -513,31 +619,74 @@ void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, boo
                 x -= total;
         }
     }
+    return {x, y, h, align};
+}
+
+TRect TChartAxis::labelScreenBox(TCanvas3D &canvas, int x, int y, int z, int angle, const QString &text,
+                                 bool isTitle) const
+{
+    const LabelPlacement place = placeAxisLabel(canvas, x, y, angle, text, isTitle);
+    const TView3DOptions *options = canvas.View3DOptions();
+    const double zoom = options && options->ZoomText() ? canvas.projection().zoomFactor : 1.0;
+    const double height = std::abs(place.h) * zoom;
+    // A line's box in its own frame (along the text, down from its top), turned by the angle.
+    const double radians = angle * M_PI / 180.0;
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+    const int horizontal = place.align & TA_CENTER;
+    const double top = (place.align & TA_BASELINE) == TA_TOP ? 0.0 : -height;
+    double left = std::numeric_limits<double>::max();
+    double right = -left;
+    double upper = left;
+    double lower = right;
+    forEachLabelLine(place.x, place.y, place.h, angle, text, [&](int lx, int ly, const QString &line) {
+        const TPoint at = canvas.Calc3DPoint(lx, ly, z);
+        const double width = canvas.TextWidth(line) * zoom;
+        const double start = horizontal == TA_RIGHT ? -width : horizontal == TA_CENTER ? -width / 2 : 0.0;
+        for (const double u : {start, start + width})
+            for (const double v : {top, top + height}) {
+                const double sx = at.x + u * c + v * s;
+                const double sy = at.y - u * s + v * c;
+                left = std::min(left, sx);
+                right = std::max(right, sx);
+                upper = std::min(upper, sy);
+                lower = std::max(lower, sy);
+            }
+    });
+    if (left > right)
+        return {};
+    const auto held = [](double v) { return PlotEngine::ClampPixel(qint64(v)); };
+    return {held(std::floor(left)), held(std::floor(upper)), held(std::ceil(right)), held(std::ceil(lower))};
+}
+
+void TChartAxis::drawAxisLabel(int x, int y, int z, int angle, QString text, bool exponentForm,
+                               TPlotCustomShape *format)
+{
+    // The title is laid out as a label, but never in the opposite alignment or the exponent form.
+    if (m_textsHidden)
+        return;
+    TCanvas3D &canvas = *m_host->Canvas();
+    if (m_onDrawLabel) {
+        bool drawLabel = true;
+        m_onDrawLabel(this, x, y, z, text, drawLabel);
+        if (!drawLabel)
+            return;
+    }
+    const LabelPlacement place = placeAxisLabel(canvas, x, y, angle, text, format == m_title);
     if (format && !format->Transparent() && angle == 0)
-        drawLabelFrame(canvas, *format, x, y, z, align, text, lines);
+        drawLabelFrame(canvas, *format, place.x, place.y, z, place.align, text, LineCount(text));
     // The walls leave the canvas opaque in the chart's colour: on paper that is a grey box behind
     // every label, and a frame's brush must not fill behind the text either.
     canvas.SetBackMode(cbmTransparent);
-    canvas.SetTextAlign(align);
-    const QStringList parts = text.split(u'\r');
-    for (const QString &line : parts) {
-        if (angle == 0) {
-            y += h;
-            if (exponentForm)
-                drawExponentLabel(canvas, x, y, z, line);
-            else
-                canvas.TextOut3D(x, y, z, line);
-        } else if (angle == 180) {
-            y += h;
-            canvas.RotateLabel3D(x, y, z, line, angle);
-        } else if (angle == 90 || angle == 270) {
-            // Drawn before the step: the line extends one height beyond its anchor.
-            canvas.RotateLabel3D(x, y, z, line, angle);
-            x += h;
-        } else {
-            canvas.RotateLabel3D(x, y, z, line, angle);
-        }
-    }
+    canvas.SetTextAlign(place.align);
+    forEachLabelLine(place.x, place.y, place.h, angle, text, [&](int lx, int ly, const QString &line) {
+        if (angle != 0)
+            canvas.RotateLabel3D(lx, ly, z, line, angle);
+        else if (exponentForm)
+            drawExponentLabel(canvas, lx, ly, z, line);
+        else
+            canvas.TextOut3D(lx, ly, z, line);
+    });
 }
 
 void TChartAxis::drawLabelFrame(TCanvas3D &canvas, TPlotCustomShape &format, int x, int y, int z, int align,

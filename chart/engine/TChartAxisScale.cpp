@@ -11,12 +11,14 @@
 #include "PlotProcs.h"
 #include "PlotRound.h"
 #include "TCanvas3D.h"
+#include "TView3DOptions.h"
 
 #include <algorithm>
 #include <bit>
 #include <utility>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace {
 
@@ -296,6 +298,8 @@ int TChartAxis::labelSizeOfText(const QString &text) const
 {
     if (!m_host)
         return 0;
+    if (rotatedView())
+        return rotatedLabelSize(text);
     if (!labelsRunAcrossAxis()) {
         int lines = 0;
         return m_host->MultiLineTextWidth(text, lines);
@@ -303,6 +307,36 @@ int TChartAxis::labelSizeOfText(const QString &text) const
     // Across the axis only the lines count: no text is measured.
     TCanvas3D *canvas = m_host->Canvas();
     return canvas ? canvas->FontHeight() * LineCount(text) : 0;
+}
+
+int TChartAxis::rotatedLabelSize(const QString &text) const
+{
+    // Turned, the axis shortens and slants on the screen while its labels stay upright and keep
+    // their size: two labels part once their boxes part across or down the screen, so the room a
+    // label takes along the axis is the lesser of its box's width over the axis' step across the
+    // screen and its height over the step down it.
+    TCanvas3D &canvas = *m_host->Canvas();
+    int lines = 0;
+    const double width = m_host->MultiLineTextWidth(text, lines);
+    const double height = double(canvas.FontHeight()) * LineCount(text);
+    const double radians = m_labelsAngle * std::numbers::pi / 180.0;
+    const double c = std::fabs(std::cos(radians));
+    const double s = std::fabs(std::sin(radians));
+    const TView3DOptions *options = canvas.View3DOptions();
+    // Zoomed texts grow with the view, other texts keep their size.
+    const double textZoom = options && options->ZoomText() ? canvas.projection().zoomFactor : 1.0;
+    const double boxWidth = (width * c + height * s) * textZoom;
+    const double boxHeight = (width * s + height * c) * textZoom;
+    double stepX = 0.0;
+    double stepY = 0.0;
+    canvas.projection().screenStep(m_horizontal && !m_depthAxis ? 1.0 : 0.0, m_horizontal || m_depthAxis ? 0.0 : 1.0,
+                                   m_depthAxis ? 1.0 : 0.0, stepX, stepY);
+    // Seen edge-on the axis has no length on the screen: a label takes all of it.
+    const double limit = PlotEngine::MaxAxisPixel;
+    const auto along = [&](double box, double step) {
+        return std::fabs(step) * limit > box ? box / std::fabs(step) : limit;
+    };
+    return int(std::ceil(std::min(along(boxWidth, stepX), along(boxHeight, stepY))));
 }
 
 double TChartAxis::drawIncrementForSize(int size) const

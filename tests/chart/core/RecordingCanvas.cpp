@@ -266,6 +266,25 @@ void RecordingCanvas::plainTextOut(int x, int y, const QString &text)
     record(QStringLiteral("TextOut"), {x, y, GetTextAlign()}).text = text;
 }
 
+QRect RecordingCanvas::textBox(const RecordedCall &call) const
+{
+    const int width = m_metrics.charWidth * int(call.text.size());
+    const int height = m_metrics.height;
+    const int x = call.args[0];
+    const int y = call.args[1];
+    if (call.textAngleTenths == 900)
+        return {x, y - width, height, width};
+    const int top = (call.args[2] & TA_BASELINE) == TA_BOTTOM ? y - height : y;
+    switch (call.args[2] & TA_CENTER) {
+    case TA_RIGHT:
+        return {x - width, top, width, height};
+    case TA_CENTER:
+        return {x - width / 2, top, width, height};
+    default:
+        return {x, top, width, height};
+    }
+}
+
 int RecordingCanvas::rawTextWidth(const QString &text)
 {
     return m_metrics.charWidth * int(text.size());

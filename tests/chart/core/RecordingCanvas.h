@@ -5,6 +5,7 @@
 #include "TPlotCanvas3D.h"
 #include "TView3DOptions.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -55,6 +56,10 @@ public:
     std::vector<TColor> brushColors(const QString &op) const;
     QStringList opNames() const;
     QString dump() const;
+    // Where a recorded text lies with the fake metrics: unrotated by its alignment, hanging below
+    // its anchor (standing on it with TA_BOTTOM); at 90 degrees running up from its anchor, one
+    // text height to the right of it.
+    QRect textBox(const RecordedCall &call) const;
     void clear() { m_calls.clear(); }
     // Puts a named entry into the log, for test doubles that log their steps among the drawing.
     void note(const QString &op) { record(op); }

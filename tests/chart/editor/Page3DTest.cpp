@@ -2,7 +2,12 @@
 // to "Options".
 #include "EditorTestSetup.h"
 
+#include "GuiCanvas.h"
+#include "PlotColor.h"
+#include "RecordingCanvas.h"
 #include "TChart.h"
+#include "TChartAxis.h"
+#include "TChartAxisTitle.h"
 #include "TChartEditForm.h"
 #include "TChartGalleryPanel.h"
 #include "TFormPlot3D.h"
@@ -12,6 +17,7 @@
 #include "TView3DOptions.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
@@ -19,6 +25,11 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -174,4 +185,102 @@ TEST_F(Page3D, ShowingThe3DTabAgainReturnsToOptions)
     editor.ShowTab(cetMain);
     editor.ShowTab(cet3D);
     EXPECT_EQ(shown->PageControl1->currentWidget(), shown->TabOptions);
+}
+
+// "3D vorn" drew the curves black (their faces seen edge-on show only their outline), "3D rechts"
+// and turns of 30, 60 and 300 degrees ran the bottom labels together, "3D links" and the turns put
+// the left title across its labels. A vapour-pressure chart in every view the page offers and
+// turned from "3D vorn" on its options: each segment shows its series' colour, no two axis texts
+// meet and every one lies on the picture.
+TEST_F(Page3D, EveryViewAndTurnKeepsTheCurvesColoursAndTheAxisTextsApart)
+{
+    const QString bottomTitle = QStringLiteral("Temperatur in °C");
+    const QString leftTitle = QStringLiteral("Dampfdruck in bar");
+    for (const double shift : {0.0, 1.0}) {
+        auto *series = chart->AddSeriesOfClass<TLineSeries>();
+        for (int celsius = -100; celsius <= 20; celsius += 2)
+            series->AddXY(celsius, std::exp(12.0 + shift - (4600.0 + 800.0 * shift) / (celsius + 273.15)));
+    }
+    chart->resize(600, 400);
+    chart->BottomAxis()->Title()->SetCaption(bottomTitle);
+    chart->LeftAxis()->Title()->SetCaption(leftTitle);
+    chart->LeftAxis()->SetLogarithmic(true);
+    chart->LeftAxis()->SetAxisValuesFormat(QStringLiteral("#,##0.##########"));
+    dynamic_cast<TPlotCanvas3D *>(chart->Canvas())->SetBuffered(false);
+    showPage();
+    showViews();
+    ASSERT_EQ(page.Gallery->Charts().size(), 6u);
+
+    const auto check = [&](const std::string &view) {
+        SCOPED_TRACE(view);
+        QImage image(chart->width(), chart->height(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        GuiCanvas gui(&image);
+        chart->Draw(&gui, chart->GetRectangle());
+        gui.endPaint();
+        const TCanvas3D &canvas = *chart->Canvas();
+        for (int s = 0; s < chart->SeriesCount(); ++s) {
+            const TChartSeries &curve = *chart->GetSeries(s);
+            const QRgb colours[] = {PlotColor::toQRgb(curve.Color()),
+                                    PlotColor::toQRgb(PlotColor::darken(curve.Color(), PlotColor::kDarkenAmount))};
+            const int z = (curve.StartZ() + curve.EndZ()) / 2;
+            int coloured = 0;
+            for (int i = 1; i < curve.Count(); ++i) {
+                const TPoint at = canvas.Calc3DPoint((curve.CalcXPos(i - 1) + curve.CalcXPos(i)) / 2,
+                                                     (curve.CalcYPos(i - 1) + curve.CalcYPos(i)) / 2, z);
+                bool found = false;
+                for (int dy = -2; dy <= 2 && !found; ++dy)
+                    for (int dx = -2; dx <= 2 && !found; ++dx) {
+                        const QPoint p(at.x + dx, at.y + dy);
+                        found = image.rect().contains(p) && std::ranges::count(colours, image.pixel(p)) > 0;
+                    }
+                coloured += found;
+            }
+            EXPECT_GE(coloured, (curve.Count() - 1) * 9 / 10) << "series " << s;
+        }
+
+        auto owned = std::make_unique<RecordingCanvas>();
+        RecordingCanvas &recording = *owned;
+        chart->SetCanvas(std::move(owned));
+        chart->Draw(nullptr, chart->GetRectangle());
+        std::vector<QRect> labels;
+        std::vector<QRect> titles;
+        int bottomLabels = 0;
+        for (const RecordedCall &text : recording.calls(QStringLiteral("TextOut"))) {
+            bool number = false;
+            const double value = QLocale().toDouble(text.text, &number);
+            if (text.text == bottomTitle || text.text == leftTitle)
+                titles.push_back(recording.textBox(text));
+            else if (number)
+                labels.push_back(recording.textBox(text));
+            bottomLabels += number && (value <= 0.0 || value >= 1.0);
+        }
+        chart->SetCanvas(std::make_unique<TPlotCanvas3D>());
+        dynamic_cast<TPlotCanvas3D *>(chart->Canvas())->SetBuffered(false);
+        EXPECT_EQ(titles.size(), 2u);
+        EXPECT_GE(bottomLabels, 4);
+        EXPECT_GE(int(labels.size()) - bottomLabels, 4);
+        const QRect picture(0, 0, chart->width(), chart->height());
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            EXPECT_TRUE(picture.contains(labels[i])) << "label " << i;
+            for (std::size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(labels[i].intersects(labels[j])) << "labels " << i << " and " << j;
+            for (const QRect &title : titles)
+                EXPECT_FALSE(labels[i].intersects(title)) << "label " << i;
+        }
+        for (const QRect &title : titles)
+            EXPECT_TRUE(picture.contains(title));
+    };
+    for (int i = 0; i < 6; ++i) {
+        QTest::mouseClick(&sample(i), Qt::LeftButton);
+        check(sample(i).Title()->Text().join(u' ').toStdString());
+    }
+    QTest::mouseClick(&sample(3), Qt::LeftButton);
+    page.PageControl1->setCurrentWidget(page.TabOptions);
+    ASSERT_TRUE(page.SBRotation->isEnabled());
+    for (const int rotation : {30, 60, 300, 330}) {
+        page.SBRotation->setValue(rotation);
+        ASSERT_EQ(chart->View3DOptions()->Rotation(), rotation);
+        check("rotation " + std::to_string(rotation));
+    }
 }

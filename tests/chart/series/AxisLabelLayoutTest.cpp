@@ -16,9 +16,6 @@ using AxisLabelLayoutTest = ChartTest;
 
 namespace {
 
-constexpr int kCharWidth = 7; // FakeMetrics
-constexpr int kTextHeight = 12;
-
 // A 2D chart of the size without a legend, drawing on a recording canvas.
 RecordingCanvas &recordPlainChart(TestChart &chart, QSize size)
 {
@@ -35,25 +32,6 @@ void addCurve(TChart &chart, const std::vector<std::pair<double, double>> &point
     auto *series = chart.AddSeriesOfClass<TLineSeries>();
     for (const auto &[x, y] : points)
         series->AddXY(x, y);
-}
-
-// Where a recorded unrotated or 90-degree text lies: unrotated by its alignment, hanging below its
-// anchor; at 90 degrees running up from its anchor and one text height to the right of it.
-QRect textRect(const RecordedCall &call)
-{
-    const int width = kCharWidth * int(call.text.size());
-    const int x = call.args[0];
-    const int y = call.args[1];
-    if (call.textAngleTenths == 900)
-        return {x, y - width, kTextHeight, width};
-    switch (call.args[2] & TA_CENTER) {
-    case TA_RIGHT:
-        return {x - width, y, width, kTextHeight};
-    case TA_CENTER:
-        return {x - width / 2, y, width, kTextHeight};
-    default:
-        return {x, y, width, kTextHeight};
-    }
 }
 
 std::vector<RecordedCall> textsAligned(const RecordingCanvas &canvas, int align)
@@ -87,14 +65,14 @@ TEST_F(AxisLabelLayoutTest, TheVerticalAxisTitleClearsEveryLabel)
             return c.text == QStringLiteral("Dampfdruck in bar");
         });
         ASSERT_NE(title, titles.end());
-        const QRect titleRect = textRect(*title);
+        const QRect titleRect = canvas.textBox(*title);
         const std::vector<RecordedCall> labels = textsAligned(canvas, TA_RIGHT);
         ASSERT_GT(labels.size(), 2u);
         int widest = 0;
         for (const RecordedCall &label : labels) {
             SCOPED_TRACE(label.text.toStdString());
             widest = std::max(widest, int(label.text.size()));
-            EXPECT_FALSE(textRect(label).intersects(titleRect));
+            EXPECT_FALSE(canvas.textBox(label).intersects(titleRect));
         }
         EXPECT_GT(widest, 1) << "an inner label is wider than the ends";
     }
@@ -126,7 +104,7 @@ TEST_F(AxisLabelLayoutTest, NeighbouringLogarithmicLabelsNeverOverlap)
             EXPECT_LT(labels.size(), 15u) << "some of the fifteen decades are left out";
             for (std::size_t i = 0; i < labels.size(); ++i)
                 for (std::size_t j = i + 1; j < labels.size(); ++j)
-                    EXPECT_FALSE(textRect(labels[i]).intersects(textRect(labels[j])))
+                    EXPECT_FALSE(canvas.textBox(labels[i]).intersects(canvas.textBox(labels[j])))
                         << labels[i].text.toStdString() << " and " << labels[j].text.toStdString();
             // A label left out keeps its tick only when every loop value gets one.
             if (tickOnLabelsOnly)
@@ -255,7 +233,7 @@ TEST_F(AxisLabelLayoutTest, LogarithmicLabelsKeepTheirSeparationForEveryIncremen
 
                 std::vector<QRect> rects;
                 for (const RecordedCall &label : textsAligned(canvas, horizontal ? TA_CENTER : TA_RIGHT))
-                    rects.push_back(textRect(label));
+                    rects.push_back(canvas.textBox(label));
                 ASSERT_GE(rects.size(), 2u);
                 // Between two labels along the axis at least the separation's percent of the
                 // smaller one (a pixel less for the rule's integer halves).
