@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -26,6 +27,22 @@ public:
     // Paints into the rectangle, for the panel it shows on (none off screen): an animated picture
     // keeps playing there. The default stretches Image().
     virtual void Draw(TCanvas3D &canvas, const TRect &rect, PlotPanelHost *host);
+
+    // After LoadFromData refused a picture for its size alone: the size its header declares and
+    // the most pixels a picture of that kind may have. An empty size otherwise.
+    QSize RefusedSize() const { return m_refusedSize; }
+    qint64 PixelLimit() const { return m_pixelLimit; }
+
+protected:
+    void setRefusedSize(QSize declared = {}, qint64 pixelLimit = 0)
+    {
+        m_refusedSize = declared;
+        m_pixelLimit = pixelLimit;
+    }
+
+private:
+    QSize m_refusedSize;
+    qint64 m_pixelLimit = 0;
 };
 
 namespace PlotPictures {

@@ -21,10 +21,19 @@ bool ImageReaderGraphic::LoadFromData(const QByteArray &data)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, m_format);
     reader.setDecideFormatFromContent(false);
+    setRefusedSize();
     const QSize declared = reader.size();
-    // A header may declare any size: refuse the huge ones before anything is allocated.
-    if (declared.isValid() && qint64(declared.width()) * declared.height() > kMaxPixels)
-        return false;
+    // A header may declare any size: refuse the huge ones before anything is allocated. Rows are
+    // padded to 32 bits, as Qt allocates them; a format the header leaves open counts 64 bits.
+    if (declared.isValid()) {
+        const QImage::Format format = reader.imageFormat();
+        const qint64 depth = format == QImage::Format_Invalid ? 64 : QImage::toPixelFormat(format).bitsPerPixel();
+        const qint64 rowBytes = (qint64(declared.width()) * depth + 31) / 32 * 4;
+        if (rowBytes * declared.height() > kMaxDecodedBytes) {
+            setRefusedSize(declared, kMaxDecodedBytes * 8 / depth);
+            return false;
+        }
+    }
     if (!complete(data))
         return false;
     QImage image;

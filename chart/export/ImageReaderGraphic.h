@@ -14,12 +14,15 @@ public:
     explicit ImageReaderGraphic(QByteArray format);
 
     // False for bytes that are no readable picture of the format, also for a declared size beyond
-    // what a picture of the chart library may hold; the image is empty then.
+    // what a picture of the chart library may hold (RefusedSize tells); the image is empty then.
     bool LoadFromData(const QByteArray &data) override;
     QImage Image() const override { return m_image; }
 
-    // Pictures above this many pixels are refused before decoding (about 400 MB of pixels).
-    static constexpr qint64 kMaxPixels = qint64(10000) * 10000;
+    // A picture whose decoded image would take more bytes is refused from its header, before Qt
+    // decodes it: 2^25 pixels at 8 bits per channel, 2^24 for a 16-bit PNG. The same as Qt's own
+    // limit per image on Debian's Qt 6.4 (QImageReader::allocationLimit), so that one never refuses
+    // a picture this one lets through.
+    static constexpr qint64 kMaxDecodedBytes = qint64(128) << 20;
 
 protected:
     // Whether the bytes hold a whole picture; Qt's readers fill a cut-off file's missing rows.

@@ -7,9 +7,6 @@
 class TJPEGGraphic : public ImageReaderGraphic
 {
 public:
-    // Larger pictures are refused from their header, before any pixel memory is taken.
-    static constexpr qint64 kMaxJpegPixels = qint64(1) << 26;
-
     TJPEGGraphic()
         : ImageReaderGraphic("jpeg")
     {

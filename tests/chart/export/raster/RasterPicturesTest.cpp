@@ -16,8 +16,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QLoggingCategory>
 #include <QTest>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +142,41 @@ TEST(RasterPictures, DamagedJpegFilesLoadOrFailCleanly)
         TJPEGGraphic graphic;
         if (graphic.LoadFromData(flipped))
             EXPECT_FALSE(graphic.Image().isNull());
+    }
+}
+
+// Pictures up to the decoded size limit load (Qt's own limit never refuses one first); one row
+// more is refused from the header, before Qt decodes it, and the refusal gives its size.
+TEST(RasterPictures, PicturesUpToTheDecodedSizeLimitLoadAndOneRowMoreIsRefusedFromTheHeader)
+{
+    const auto encoded = [](const QImage &image, const char *format) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        writer.setCompression(1);
+        EXPECT_TRUE(writer.write(image));
+        return buffer.data();
+    };
+    QImage colour(8192, 4096, QImage::Format_RGB32); // 128 MiB at 32 bits
+    colour.fill(qRgb(30, 140, 200));
+    const QByteArray bmp = encoded(colour, "bmp");
+    QByteArray tallerBmp = bmp;
+    qToLittleEndian<qint32>(4097, tallerBmp.data() + 22);
+    QImage deep(4096, 4097, QImage::Format_RGBA64); // one row beyond 128 MiB at 64 bits
+    deep.fill(qRgb(30, 140, 200));
+    const struct { const char *name; const char *format; QByteArray bytes; QSize refused; qint64 limit; } cases[] = {
+        {"BMP at the limit", "bmp", bmp, {}, 0},
+        {"BMP a row beyond", "bmp", tallerBmp, {8192, 4097}, qint64(1) << 25},
+        {"PNG at the limit", "png", encoded(colour, "png"), {}, 0},
+        {"16-bit PNG a row beyond", "png", encoded(deep, "png"), {4096, 4097}, qint64(1) << 24},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageReaderGraphic graphic(c.format);
+        EXPECT_EQ(graphic.LoadFromData(c.bytes), !c.refused.isValid());
+        EXPECT_EQ(graphic.RefusedSize(), c.refused);
+        EXPECT_EQ(graphic.PixelLimit(), c.limit);
+        EXPECT_EQ(graphic.Image().size(), c.refused.isValid() ? QSize(0, 0) : colour.size());
     }
 }
 
