@@ -316,6 +316,15 @@ QStringList englishMessages()
         QStringLiteral("Axis Maximum - Minimum must be a finite number"),
         QStringLiteral("Range: %s to %s"),
         QStringLiteral("%s is outside %s to %s: %s is kept"),
+        QStringLiteral("Unknown property %s of %s"),
+        QStringLiteral("unknown colour name %s"),
+        QStringLiteral("no component %s in the file"),
+        QStringLiteral("no axis %d in the file"),
+        QStringLiteral("a link to its own object"),
+        QStringLiteral("unknown picture format %s"),
+        QStringLiteral("no readable %s picture"),
+        QStringLiteral("picture too large: %d x %d pixels (at most %d)"),
+        QStringLiteral("%s of %s: %s"),
     };
 }
 
@@ -375,6 +384,11 @@ QString EmptyFileText()
 QString ValueOutOfRangeText(const QString &property, double minimum, double maximum)
 {
     return plotFormat(message(msgValueOutOfRange), {property, qint64(minimum), qint64(maximum)});
+}
+
+QString PropertyValueRefusedText(const QString &property, const QString &object, const QString &reason)
+{
+    return plotFormat(message(msgPropertyValueRefused), {property, object, reason});
 }
 
 QString ChartFileFilterText()

@@ -156,6 +156,16 @@ enum Message : int {
     msgAxisRangeNotFinite = 282, // a minimum and maximum whose difference is no finite number
     msgFieldRange = 283, // "Range: %s to %s", the hint of a number field
     msgFieldClamped = 284, // "%s is outside %s to %s: %s is kept", said by a field that clamped
+    // A chart file's refusals: what is wrong, with the property and the object it belongs to.
+    msgUnknownProperty = 285, // "Unknown property %s of %s": the property as the file names it, the object
+    msgUnknownColourName = 286, // "unknown colour name %s"
+    msgNoSuchComponent = 287, // "no component %s in the file": a link by name
+    msgNoSuchAxis = 288, // "no axis %d in the file": a link by index
+    msgLinkToItself = 289,
+    msgUnknownPictureFormat = 290, // "unknown picture format %s": the extension the file gives
+    msgUnreadablePicture = 291, // "no readable %s picture"
+    msgPictureTooLarge = 292, // "picture too large: %d x %d pixels (at most %d)"
+    msgPropertyValueRefused = 293, // "%s of %s: %s": property, object and one of the texts above
     // Texts of the editors' input checks and choices.
     msgNotANumber = 275,
     msgNotANumberOfPoints = 276,
@@ -164,7 +174,7 @@ enum Message : int {
     msgDefault = 79, // "Default": the cursor item that sets none
 };
 
-inline constexpr int kMessageCount = 284;
+inline constexpr int kMessageCount = 293;
 inline constexpr const char *kPlotExtension = "plot";
 
 // Assigns every text its English value (again); the first read runs it by itself.
@@ -180,6 +190,8 @@ QString WrongFileFormatText();
 QString EmptyFileText();
 // A number of a chart file that drawing cannot take; the property as the file names it.
 QString ValueOutOfRangeText(const QString &property, double minimum, double maximum);
+// A value a chart file gives a property of an object (StreamObjectText) that it cannot take.
+QString PropertyValueRefusedText(const QString &property, const QString &object, const QString &reason);
 QString ChartFileFilterText();
 // "Cannot write <path>: <reason>" in the current language, the path in the system's notation.
 QString CannotWriteText(const QString &path, const QString &reason);

@@ -24,6 +24,14 @@ public:
     using PlotException::PlotException;
 };
 
+// A value a file gives a property that the property cannot take ("unknown colour name x"): the
+// file's reader, which knows the property's name and object, puts them before the message.
+class PropertyValueError : public PlotException
+{
+public:
+    using PlotException::PlotException;
+};
+
 // Chart text markup that cannot be read, such as a tag without its ">".
 class HtmlParserException : public PlotException
 {

@@ -2,6 +2,7 @@
 #include "PropertyFiler.h"
 
 #include "PlotColor.h"
+#include "PlotConst.h"
 #include "PlotException.h"
 
 #include <QMetaMethod>
@@ -57,7 +58,12 @@ TColor toColor(const QVariant &value, const QString &property)
 {
     if (isInteger(value))
         return TColor(std::uint32_t(value.toLongLong()));
-    return PlotColor::StringToColor(toIdent(value, property));
+    const QString name = toIdent(value, property);
+    try {
+        return PlotColor::StringToColor(name);
+    } catch (const PlotConvertError &) {
+        throw PropertyValueError(PlotConst::plotFormat(PlotConst::message(PlotConst::msgUnknownColourName), {name}));
+    }
 }
 
 QList<int> toIntList(const QVariant &value, const QString &property, int count)
@@ -108,6 +114,12 @@ int storedPredicateIndex(const QMetaObject *meta, const QMetaProperty &property)
 }
 
 } // namespace
+
+QString StreamObjectText(const QObject &object)
+{
+    const QString className = QString::fromLatin1(object.metaObject()->className());
+    return object.objectName().isEmpty() ? className : object.objectName() + QStringLiteral(" (") + className + u')';
+}
 
 bool IsPropertyStored(const QObject &object, const QMetaProperty &property)
 {

@@ -46,13 +46,16 @@ namespace FilerValues {
 bool toBool(const QVariant &value, const QString &property);
 int toInt(const QVariant &value, const QString &property);
 QString toIdent(const QVariant &value, const QString &property);
-// An identifier of a colour ("clRed") or a number.
+// An identifier of a colour ("clRed") or a number; PropertyValueError for a name of no colour.
 TColor toColor(const QVariant &value, const QString &property);
 QList<int> toIntList(const QVariant &value, const QString &property, int count);
 QStringList toStringList(const QVariant &value, const QString &property);
 QByteArray toBytes(const QVariant &value, const QString &property);
 
 } // namespace FilerValues
+
+// An object as a chart file's messages name it: "Series1 (TLineSeries)", the class alone when unnamed.
+QString StreamObjectText(const QObject &object);
 
 // Whether a published property is written: the property must be STORED, and when the class has an
 // invokable "Is<Name>Stored()" (Qt 6 allows no function in STORED) that must answer true.

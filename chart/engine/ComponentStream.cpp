@@ -39,18 +39,32 @@ QObject *Reader::subObject(QObject &object, const QByteArray &name)
     const QMetaObject *meta = object.metaObject();
     const int index = meta->indexOfProperty(name.constData());
     if (index < 0)
-        wrongFormat();
+        return nullptr;
     if (QObject *child = objectValue(meta->property(index).read(&object)))
         return child;
     const int method = meta->indexOfMethod(name + "()");
     if (method < 0)
-        wrongFormat();
+        return nullptr;
     void *made = nullptr;
     const QMetaMethod getter = meta->method(method);
     getter.invoke(&object, Qt::DirectConnection, QGenericReturnArgument(getter.typeName(), &made));
-    if (!made)
-        wrongFormat();
     return static_cast<QObject *>(made);
+}
+
+QObject &Reader::holderOf(QObject &object, const QList<QByteArray> &path, const QString &shown, const QString &objectText)
+{
+    QObject *target = &object;
+    for (qsizetype i = 0; i + 1 < path.size(); ++i) {
+        target = subObject(*target, path[i]);
+        if (!target)
+            unknownProperty(shown, objectText);
+    }
+    return *target;
+}
+
+void Reader::unknownProperty(const QString &shown, const QString &objectText)
+{
+    throw ChartException(PlotConst::plotFormat(PlotConst::message(PlotConst::msgUnknownProperty), {shown, objectText}));
 }
 
 void Writer::writeInt32(qint32 value)
@@ -325,20 +339,24 @@ QVariant Reader::readValue(bool &isSet)
     }
 }
 
-void Reader::readProperty(QObject &object)
+void Reader::readProperty(QObject &object, const QString &objectText, const QByteArray &prefix)
 {
     const QByteArray name = readShortString();
     bool isSet = false;
     QVariant value = readValue(isSet);
+    const QString shown = QString::fromLatin1(prefix + name);
+    const QString owner = objectText.isEmpty() ? StreamObjectText(object) : objectText;
     const QList<QByteArray> path = name.split('.');
-    QObject *target = &object;
-    for (qsizetype i = 0; i + 1 < path.size(); ++i)
-        target = subObject(*target, path[i]);
-    const QMetaObject *meta = target->metaObject();
+    QObject &target = holderOf(object, path, shown, owner);
+    const QMetaObject *meta = target.metaObject();
     const int index = meta->indexOfProperty(path.last().constData());
     if (index < 0)
-        wrongFormat();
-    storeValue(*target, meta->property(index), std::move(value), isSet, name);
+        unknownProperty(shown, owner);
+    try {
+        storeValue(target, meta->property(index), std::move(value), isSet, prefix + name);
+    } catch (const PropertyValueError &e) {
+        throw ChartException(PlotConst::PropertyValueRefusedText(shown, owner, e.message()));
+    }
 }
 
 void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant value, bool isSet,
@@ -366,6 +384,9 @@ void Reader::storeValue(QObject &object, const QMetaProperty &property, QVariant
     const auto kind = [](int type) {
         return type == QMetaType::QString || type == QMetaType::Bool || type == QMetaType::QStringList ? type : 0;
     };
+    // A colour may be given by its name in the text form ("clRed").
+    if (!isSet && property.metaType().id() == QMetaType::UInt && value.metaType().id() == QMetaType::QString)
+        value = FilerValues::toColor(value, QString::fromLatin1(name));
     if (isSet || kind(value.metaType().id()) != kind(property.metaType().id()))
         wrongFormat();
     // Checked before the conversion, which could wrap a large number into the range.

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMetaProperty>
+#include <QString>
 #include <QVariant>
 
 class QObject;
@@ -60,7 +62,9 @@ public:
     // True (and consumed) when the next byte ends the list.
     bool readListEnd();
     // Reads one property and stores it into the object (nested names reach its sub-objects).
-    void readProperty(QObject &object);
+    // Messages name the property with prefix before it ("CustomAxes[0].") and the object as
+    // objectText gives it, by default StreamObjectText of the object.
+    void readProperty(QObject &object, const QString &objectText = {}, const QByteArray &prefix = {});
 
     qsizetype position() const { return m_pos; }
     quint8 readByte();
@@ -72,10 +76,17 @@ public:
     QVariant readValue(bool &isSet);
     const char *take(qsizetype n);
 
-    // The sub-object a dotted name passes through (an optional one is made); wrong format when none.
+    // The sub-object a dotted name passes through (an optional one is made); none when there is none.
     static QObject *subObject(QObject &object, const QByteArray &name);
+    // The object that holds a dotted name's last part; an unknown property (below) when a part
+    // before it is no sub-object.
+    static QObject &holderOf(QObject &object, const QList<QByteArray> &path, const QString &shown,
+                             const QString &objectText);
+    // ChartException "Unknown property <shown> of <objectText>".
+    [[noreturn]] static void unknownProperty(const QString &shown, const QString &objectText);
     // Stores a read value into a published property: enumeration keys and sets by name, other
-    // values converted to the property's type; wrong format when it does not fit. A number
+    // values converted to the property's type, a colour name to its colour (PropertyValueError
+    // for a name of none); wrong format when it does not fit. A number
     // outside the property's limit (PropertyLimits) is refused with a message giving name, the
     // property as the file writes it.
     static void storeValue(QObject &target, const QMetaProperty &property, QVariant value, bool isSet,

@@ -312,7 +312,7 @@ int TChartSeries::readAxisIndex(const QVariant &value, const QString &property) 
     const TCustomAxisPanel *chart = ParentChart();
     // An index that names no custom axis comes from a damaged file.
     if (!chart || index < 0 || index >= chart->CustomAxisCount())
-        wrongFormat();
+        throw PropertyValueError(PlotConst::plotFormat(PlotConst::message(PlotConst::msgNoSuchAxis), {index}));
     return index;
 }
 

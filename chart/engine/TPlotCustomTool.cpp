@@ -161,7 +161,7 @@ void TPlotCustomToolAxis::defineProperties(PropertyFiler &filer)
             TCustomAxisPanel *chart = ParentChart();
             // A stored index that names no axis comes from a damaged file.
             if (!chart || index < 0 || index >= chart->Axes().Count())
-                throw ChartException(PlotConst::WrongFileFormatText());
+                throw PropertyValueError(PlotConst::plotFormat(PlotConst::message(PlotConst::msgNoSuchAxis), {index}));
             SetAxis(chart->Axes()[index]);
         },
         [this] {

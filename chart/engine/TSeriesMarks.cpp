@@ -10,6 +10,7 @@
 #include "PlotConst.h"
 #include "PlotHtml.h"
 #include "PlotPanelHost.h"
+#include "PropertyFiler.h"
 #include "TCanvas3D.h"
 
 #include <QSignalBlocker>
@@ -367,8 +368,10 @@ void TSeriesMarks::ReadItems(const QByteArray &data)
             if (++made > StreamLimits::kMaxMarkFormats)
                 throw ChartException(PlotConst::WrongFileFormatText());
             TMarksItem *item = m_items.Item(i);
+            const QString owner = m_series ? StreamObjectText(*m_series) : QString();
+            const QByteArray prefix = "Marks.Items[" + QByteArray::number(i) + "].";
             do
-                in.readProperty(*item);
+                in.readProperty(*item, owner, prefix);
             while (!in.readListEnd());
         }
     } catch (...) {

@@ -23,6 +23,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,6 +74,7 @@ public:
         // The chart's own name is no link target: one the text form cannot hold is dropped.
         const QByteArray chartName = m_in.readShortString();
         chart->setObjectName(isStreamIdentifier(chartName) ? QString::fromLatin1(chartName) : QString());
+        m_objectText = StreamObjectText(*chart);
         readProperties(*chart);
         readChildren(*chart, 1);
         if (m_in.remaining() != 0)
@@ -91,6 +93,9 @@ private:
         QPointer<QObject> target;
         QMetaProperty property;
         QString name;
+        // For messages: the property as the file names it, and its component.
+        QString shown;
+        QString objectText;
     };
 
     void readProperties(QObject &object)
@@ -104,6 +109,7 @@ private:
         const QByteArray name = m_in.readShortString();
         if (name.isEmpty())
             wrongFormat();
+        const QString shown = QString::fromLatin1(name);
         if (m_in.peekByte() == ComponentStream::vaCollection) {
             readCollection(object, name);
             return;
@@ -111,29 +117,31 @@ private:
         bool isSet = false;
         QVariant value = m_in.readValue(isSet);
         const QList<QByteArray> path = name.split('.');
-        QObject *target = &object;
-        for (qsizetype i = 0; i + 1 < path.size(); ++i)
-            target = ComponentStream::Reader::subObject(*target, path[i]);
-        const int index = target->metaObject()->indexOfProperty(path.last().constData());
-        if (index >= 0) {
-            const QMetaProperty property = target->metaObject()->property(index);
-            if (property.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
-                // A reference: the name of another component, or nil.
-                if (isSet || (value.isValid() && value.metaType().id() != QMetaType::QString))
-                    wrongFormat();
-                m_references.push_back({target, property, value.toString()});
+        QObject &target = ComponentStream::Reader::holderOf(object, path, shown, m_objectText);
+        const int index = target.metaObject()->indexOfProperty(path.last().constData());
+        try {
+            if (index >= 0) {
+                const QMetaProperty property = target.metaObject()->property(index);
+                if (property.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
+                    // A reference: the name of another component, or nil.
+                    if (isSet || (value.isValid() && value.metaType().id() != QMetaType::QString))
+                        wrongFormat();
+                    m_references.push_back({&target, property, value.toString(), shown, m_objectText});
+                    return;
+                }
+                ComponentStream::Reader::storeValue(target, property, std::move(value), isSet, name);
                 return;
             }
-            ComponentStream::Reader::storeValue(*target, property, std::move(value), isSet, name);
-            return;
+            ReadingFiler filer;
+            filer.wanted = QString::fromLatin1(path.last());
+            if (!defineStreamProperties(target, filer) || !filer.found)
+                ComponentStream::Reader::unknownProperty(shown, m_objectText);
+            if (isSet)
+                wrongFormat();
+            filer.found(value);
+        } catch (const PropertyValueError &e) {
+            throw ChartException(PlotConst::PropertyValueRefusedText(shown, m_objectText, e.message()));
         }
-        if (isSet)
-            wrongFormat();
-        ReadingFiler filer;
-        filer.wanted = QString::fromLatin1(path.last());
-        if (!defineStreamProperties(*target, filer) || !filer.found)
-            wrongFormat();
-        filer.found(value);
     }
 
     void readCollection(QObject &object, const QByteArray &name)
@@ -151,18 +159,19 @@ private:
         } else {
             StreamCollection *collection = collectionProperty(object, name);
             if (!collection)
-                wrongFormat();
+                ComponentStream::Reader::unknownProperty(QString::fromLatin1(name), m_objectText);
             collection->collectionClear(); // the file's items replace what the class starts with
             add = [collection] { return collection->collectionAdd(); };
         }
         m_in.readByte();
-        while (!m_in.readListEnd()) {
+        for (int n = 0; !m_in.readListEnd(); ++n) {
             if (++*made > limit)
                 wrongFormat();
             m_in.readListBegin();
             QObject *item = add();
+            const QByteArray prefix = name + '[' + QByteArray::number(n) + "].";
             while (!m_in.readListEnd())
-                m_in.readProperty(*item);
+                m_in.readProperty(*item, m_objectText, prefix);
         }
     }
 
@@ -230,10 +239,12 @@ private:
             element->BeginLoading();
             m_loading.push_back(element);
         }
+        const QString ownerText = std::exchange(m_objectText, StreamObjectText(*child));
         readProperties(*child);
         if (auto *series = qobject_cast<TChartSeries *>(child))
             countMarkFormats(*series);
         readChildren(*child, depth + 1);
+        m_objectText = ownerText;
     }
 
     // A series reads at most the limit of formats itself; the file holds no more than that in all.
@@ -252,8 +263,10 @@ private:
             QObject *found = nullptr;
             if (!reference.name.isEmpty()) {
                 found = m_chart->findChild<QObject *>(reference.name);
-                if (!isComponentReference(found) || found == reference.target)
-                    wrongFormat();
+                if (!isComponentReference(found))
+                    refuse(reference, PlotConst::plotFormat(PlotConst::message(PlotConst::msgNoSuchComponent), {reference.name}));
+                if (found == reference.target)
+                    refuse(reference, PlotConst::message(PlotConst::msgLinkToItself));
             }
             void *none = nullptr;
             QVariant value = found ? QVariant::fromValue(found) : QVariant(reference.property.metaType(), &none);
@@ -262,9 +275,16 @@ private:
         }
     }
 
+    [[noreturn]] static void refuse(const Reference &reference, const QString &reason)
+    {
+        throw ChartException(PlotConst::PropertyValueRefusedText(reference.shown, reference.objectText, reason));
+    }
+
     ComponentStream::Reader m_in;
     TCustomChart *m_chart = nullptr;
     std::vector<Reference> m_references;
+    // The component whose properties are being read, as messages name it.
+    QString m_objectText;
     std::vector<QPointer<TCustomChartElement>> m_loading;
     int m_customAxes = 0;
     int m_collectionItems = 0;

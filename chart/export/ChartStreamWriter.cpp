@@ -63,11 +63,6 @@ public:
     std::vector<Entry> entries;
 };
 
-[[noreturn]] void wrongFormat()
-{
-    throw ChartException(PlotConst::WrongFileFormatText());
-}
-
 QByteArray pngOf(const QImage &image)
 {
     QByteArray bytes;
@@ -105,17 +100,33 @@ QByteArray pictureData(const TPicture &picture)
     return char(quint8(extension.size())) + extension + bytes;
 }
 
+[[noreturn]] void refusePicture(int message, std::initializer_list<QVariant> args)
+{
+    throw PropertyValueError(PlotConst::plotFormat(PlotConst::message(message), args));
+}
+
+// Why the graphic refused the bytes: their size, when it says so, or that they are no such picture.
+[[noreturn]] void refuseGraphic(const TGraphic &graphic, const QString &extension)
+{
+    const QSize size = graphic.RefusedSize();
+    if (size.isValid())
+        refusePicture(PlotConst::msgPictureTooLarge, {size.width(), size.height(), graphic.PixelLimit()});
+    refusePicture(PlotConst::msgUnreadablePicture, {extension.mid(1).toUpper()});
+}
+
 void readPictureData(TPicture &picture, const QByteArray &data)
 {
     const int length = data.isEmpty() ? 0 : quint8(data[0]);
-    if (length < 2 || data.size() < 1 + length || data[1] != '.')
-        wrongFormat();
+    if (length < 2 || data.size() < 1 + length || data[1] != '.') {
+        const QString given = QString::fromLatin1(data.mid(1, length));
+        refusePicture(PlotConst::msgUnknownPictureFormat, {given.isEmpty() ? QStringLiteral("\"\"") : given});
+    }
     const QString extension = QString::fromLatin1(data.mid(1, length));
     const QByteArray bytes = data.mid(1 + length);
     if (const auto &lookup = PlotPictures::PlotGraphicClassForExtension()) {
         if (std::shared_ptr<TGraphic> graphic = lookup(extension)) {
             if (!graphic->LoadFromData(bytes))
-                wrongFormat();
+                refuseGraphic(*graphic, extension);
             picture.SetGraphic(std::move(graphic));
             return;
         }
@@ -126,10 +137,10 @@ void readPictureData(TPicture &picture, const QByteArray &data)
     if (format == "jpg")
         format = "jpeg";
     if (format != "png" && format != "bmp" && format != "jpeg" && format != "gif")
-        wrongFormat();
+        refusePicture(PlotConst::msgUnknownPictureFormat, {extension});
     ImageReaderGraphic graphic(format);
     if (!graphic.LoadFromData(bytes))
-        wrongFormat();
+        refuseGraphic(graphic, extension);
     picture.SetGraphic(graphic.Image());
 }
 

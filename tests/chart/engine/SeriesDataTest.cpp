@@ -246,9 +246,9 @@ TEST(SeriesStreamProperties, StoredIndexesMustNameAnAxis)
     filer.load(*tool, {{QStringLiteral("AxisID"), 3}});
     EXPECT_EQ(tool->Axis(), chart.BottomAxis());
     EXPECT_EQ(filer.save(*tool).value(QStringLiteral("AxisID")), 3);
-    EXPECT_THROW(filer.load(*tool, {{QStringLiteral("AxisID"), 99}}), ChartException);
+    EXPECT_THROW(filer.load(*tool, {{QStringLiteral("AxisID"), 99}}), PropertyValueError);
     EXPECT_EQ(tool->Axis(), chart.BottomAxis());
-    EXPECT_THROW(filer.load(*series, {{QStringLiteral("CustomHorizAxis"), 0}}), ChartException);
+    EXPECT_THROW(filer.load(*series, {{QStringLiteral("CustomHorizAxis"), 0}}), PropertyValueError);
     EXPECT_EQ(series->HorizAxis(), aBottomAxis);
 }
 

@@ -432,13 +432,25 @@ void expectReadSafely(const QByteArray &bytes, QString *message = nullptr)
 
 } // namespace
 
-// Every damaged stream kept in the replay folder gives its message and no chart.
+// Every damaged stream kept in the replay folder gives its message and no chart: a refusal of
+// what a reader understands names what is wrong and where.
 TEST_F(NativeFile, DamagedStreamsGiveTheirMessageAndNoChart)
 {
     const QString wrong = QStringLiteral("Wrong *.plot file format");
     const QMap<QString, QString> messages{
         {QStringLiteral("empty.plot"), QStringLiteral("Empty *.plot file")},
         {QStringLiteral("series-as-root.plot"), QStringLiteral("Invalid Chart in *.plot file")},
+        {QStringLiteral("unknown-property.plot"), QStringLiteral("Unknown property NoSuch of TChart")},
+        {QStringLiteral("unknown-colour-name.plot"), QStringLiteral("Color of TChart: unknown colour name clPurpel")},
+        {QStringLiteral("data-source-naming-nothing.plot"),
+         QStringLiteral("DataSource of S (TLineSeries): no component Nobody in the file")},
+        {QStringLiteral("axis-id-99.plot"), QStringLiteral("AxisID of Line (TColorLineTool): no axis 99 in the file")},
+        {QStringLiteral("series-custom-axis-missing.plot"),
+         QStringLiteral("CustomVertAxis of Series1 (TLineSeries): no axis 3 in the file")},
+        {QStringLiteral("function-its-own-source.plot"),
+         QStringLiteral("DataSource of Series1 (TLineSeries): a link to its own object")},
+        {QStringLiteral("picture-too-large.plot"),
+         QStringLiteral("BackImage.Data of TChart: picture too large: 10000 x 10000 pixels (at most 33554432)")},
     };
     const QDir dir(QStringLiteral(TENSIMO_TEST_DATA_DIR "/native-regress"));
     const QStringList files = dir.entryList({QStringLiteral("*.plot")}, QDir::Files);
@@ -526,7 +538,7 @@ TEST_F(NativeFile, AnAxisToolWritesItsAxisByIndexAndReadsItBack)
     QString beyond = saved;
     beyond.replace(QStringLiteral("AxisID = 3"), QStringLiteral("AxisID = 99"));
     expectReadSafely(beyond.toLatin1(), &message);
-    EXPECT_EQ(message, QStringLiteral("Wrong *.plot file format"));
+    EXPECT_EQ(message, QStringLiteral("AxisID of Line (TColorLineTool): no axis 99 in the file"));
 }
 
 namespace {
@@ -600,7 +612,7 @@ TEST_F(NativeFile, AnEmptyPictureWritesNothing)
     EXPECT_FALSE(text(SaveChartToBytes(*chart, false, true)).contains(QStringLiteral("Picture.Data")));
 }
 
-TEST_F(NativeFile, APictureNoGraphicCanReadMakesTheFileWrongAndNoChart)
+TEST_F(NativeFile, APictureNoGraphicCanReadIsRefusedByNameAndGivesNoChart)
 {
     imageToolPicture(*chart)->SetGraphic(smallImage(qRgb(9, 9, 9)));
     const QByteArray saved = SaveChartToBytes(*chart, false, false);
@@ -608,12 +620,12 @@ TEST_F(NativeFile, APictureNoGraphicCanReadMakesTheFileWrongAndNoChart)
     ASSERT_GT(at, 4);
     const qint32 length = qFromLittleEndian<qint32>(saved.constData() + at - 4);
     const QByteArray png = saved.mid(at + 5, length - 5);
-    const struct { const char *name; QByteArray payload; } cases[] = {
-        {"no format", QByteArray(1, '\0') + png},
-        {"unknown format", "\x04.XYZ" + png},
-        {"PNG bytes named GIF", "\x04.GIF" + png},
-        {"text named BMP", "\x04.BMPnot a bitmap"},
-        {"cut PNG", "\x04.PNG" + png.left(png.size() / 2)},
+    const struct { const char *name; QByteArray payload; const char *reason; } cases[] = {
+        {"no format", QByteArray(1, '\0') + png, "unknown picture format \"\""},
+        {"unknown format", "\x04.XYZ" + png, "unknown picture format .XYZ"},
+        {"PNG bytes named GIF", "\x04.GIF" + png, "no readable GIF picture"},
+        {"text named BMP", "\x04.BMPnot a bitmap", "no readable BMP picture"},
+        {"cut PNG", "\x04.PNG" + png.left(png.size() / 2), "no readable PNG picture"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -621,7 +633,7 @@ TEST_F(NativeFile, APictureNoGraphicCanReadMakesTheFileWrongAndNoChart)
         qToLittleEndian<qint32>(qint32(c.payload.size()), size.data());
         QString message;
         expectReadSafely(saved.left(at - 4) + size + c.payload + saved.mid(at + length), &message);
-        EXPECT_EQ(message, QStringLiteral("Wrong *.plot file format"));
+        EXPECT_EQ(message, QStringLiteral("Picture.Data of TChartImageTool: ") + QString::fromLatin1(c.reason));
     }
 }
 

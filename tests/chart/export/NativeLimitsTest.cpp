@@ -7,6 +7,7 @@
 #include "NativeChartFile.h"
 #include "PlotExceptions.h"
 #include "StreamLimits.h"
+#include "TChartLegend.h"
 #include "TChartShape.h"
 #include "TChartTitle.h"
 #include "TDrawLine.h"
@@ -301,6 +302,10 @@ TEST_F(NativeLimits, TheTextFormMayStartWithAByteOrderMarkAndSpellKeywordsInAnyC
     // A mark alone, or before a binary file, is no chart file.
     EXPECT_EQ(readError(bom), kWrongFormat);
     EXPECT_EQ(readError(bom + SaveChartToBytes(*chart, true, false)), kWrongFormat);
+    // A colour may stand by its name, in any case, as in a file edited by hand.
+    const auto named = ReadChartFromBytes("object TChart\r\n  Color = clred\r\n  Legend.Color = CLBTNFACE\r\nend\r\n");
+    EXPECT_EQ(named->Color(), clRed);
+    EXPECT_EQ(named->Legend()->Color(), clBtnFace);
 }
 
 // Errors raised by the properties themselves (a setter, named before its message; a value of the
@@ -316,7 +321,7 @@ TEST_F(NativeLimits, EveryReadErrorNamesTheFile)
         {"Legend.FirstValue = -1", "Legend.FirstValue: First Legend Value must be"},
         {"BottomAxis.Increment = -1.0", "BottomAxis.Increment: Axis increment"},
         {"ColorPaletteIndex = 'three'", "Invalid value of property ColorPaletteIndex"},
-        {"BackColor = 'clNoSuchColour'", "Unknown colour"},
+        {"BackColor = 'clNoSuchColour'", "BackColor of TChart: unknown colour name clNoSuchColour"},
         {"Title.Text = (", "Wrong *.plot file format"},
     };
     const QTemporaryDir dir;

@@ -1,0 +1,3 @@
+object TChart
+  Color = clPurpel
+end
