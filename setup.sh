@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Tensimo, builds it, and then runs the program, the tests,
-# the benchmarks, a sanitizer build of the tests or the fuzz targets (GIF codec, native chart files).
+# the benchmarks, a sanitizer build of the tests or the fuzz targets (GIF codec, native chart files,
+# metafile pictures, PDF picture readers).
 #   ./setup.sh run | test | bench | sanitize | fuzz
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -22,6 +23,7 @@ packages=(
     python3
     locales
     python3-xlrd libxml2-utils emf2svg libwmf-bin librsvg2-bin
+    libemf2svg-dev libwmf-dev
     xdg-utils
     xvfb openbox
 )
@@ -118,6 +120,11 @@ fuzz)
             -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${target}-" \
             "build-fuzz/corpus/${target}"
     done
+    # The metafile picture class (EMF and WMF back images), seeded by our own exports.
+    echo "== metafile_fuzzer"
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 build-fuzz/bin/metafile_fuzzer -max_total_time=60 \
+        -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/metafile-" \
+        build-fuzz/corpus/metafile
     # One extreme number in the demo chart, read and drawn: a hang or runaway allocation is a finding.
     echo "== native_values_fuzzer"
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 build-fuzz/bin/native_values_fuzzer -max_total_time=60 \

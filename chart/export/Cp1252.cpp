@@ -33,3 +33,15 @@ QByteArray toCp1252(const QString &text)
         bytes.append(cp1252(char32_t(c)));
     return bytes;
 }
+
+QString fromCp1252(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const quint8 b = quint8(byte);
+        const char16_t high = b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b);
+        text.append(QChar(high != 0 || b == 0 ? high : char16_t(0xFFFD)));
+    }
+    return text;
+}

@@ -1,4 +1,4 @@
-// Windows-1252 text for the file formats that need it (spreadsheet labels, WMF texts).
+// Windows-1252 text for the file formats that need it (spreadsheet labels, WMF texts both ways).
 #pragma once
 
 #include <QByteArray>
@@ -6,3 +6,5 @@
 
 // One byte per character; "?" for a character the code page does not have.
 QByteArray toCp1252(const QString &text);
+// The text of Windows-1252 bytes; U+FFFD for the five bytes the code page leaves empty.
+QString fromCp1252(const QByteArray &bytes);

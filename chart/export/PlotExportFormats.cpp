@@ -45,7 +45,7 @@ std::unique_ptr<TGraphic> GraphicClassFromExtension(const QString &extension)
 {
     for (const PlotExportFormatClass &formatClass : registry()) {
         const std::unique_ptr<TPlotExportFormat> format = formatClass.create();
-        if (QString(u'.' + format->FileExtension()).compare(extension, Qt::CaseInsensitive) != 0)
+        if (!extension.startsWith(u'.') || !format->HasExtension(extension.mid(1)))
             continue;
         const TPlotExportFormat::GraphicFactory factory = format->GraphicClass();
         return factory ? factory() : nullptr;

@@ -28,8 +28,8 @@ void RegisterPlotExportFormat(const QString &name)
 void UnRegisterPlotExportFormat(const QString &name);
 const std::vector<PlotExportFormatClass> &PlotExportFormats();
 
-// Given an extension with its dot, in any case: a new empty picture of the first format whose
-// extension matches, or none (also for a format without picture class).
+// Given an extension with its dot, in any case: a new empty picture of the first format with that
+// extension (the metafile format has two), or none (also for a format without picture class).
 std::unique_ptr<TGraphic> GraphicClassFromExtension(const QString &extension);
 
 // One instance of every registered format for a panel, with its filter position, and the

@@ -9,6 +9,7 @@
 #include "PlotException.h"
 #include "TCustomPlotPanel.h"
 #include "TEMFOptions.h"
+#include "TMetafileGraphic.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -66,6 +67,17 @@ bool TEMFExportFormat::WantsExtension(const QString &extension)
         }
     }
     return false;
+}
+
+bool TEMFExportFormat::HasExtension(const QString &extension) const
+{
+    return extension.compare(QLatin1String("emf"), Qt::CaseInsensitive) == 0
+           || extension.compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0;
+}
+
+TPlotExportFormat::GraphicFactory TEMFExportFormat::GraphicClass() const
+{
+    return createMetafileGraphic;
 }
 
 QWidget *TEMFExportFormat::Options(bool create)

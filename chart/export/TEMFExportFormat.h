@@ -24,6 +24,9 @@ public:
     bool WantsFilterIndex(int index) override;
     // "emf" and "wmf", each setting Enhanced to match.
     bool WantsExtension(const QString &extension) override;
+    bool HasExtension(const QString &extension) const override;
+    // One class reads both kinds, telling them by their headers.
+    GraphicFactory GraphicClass() const override;
     QWidget *Options(bool create = true) override;
     void SaveToStream(QIODevice &stream) override;
 

@@ -28,6 +28,11 @@ void TPlotExportFormat::SetFilterIndex(int &counter)
 
 bool TPlotExportFormat::WantsExtension(const QString &extension)
 {
+    return HasExtension(extension);
+}
+
+bool TPlotExportFormat::HasExtension(const QString &extension) const
+{
     return FileExtension().compare(extension, Qt::CaseInsensitive) == 0;
 }
 

@@ -40,6 +40,8 @@ public:
     // True when the format writes files of this extension (without dot, any case); a format of
     // several extensions sets itself up for the one asked.
     virtual bool WantsExtension(const QString &extension);
+    // The same question, changing nothing: FileExtension, or any of a format of several.
+    virtual bool HasExtension(const QString &extension) const;
 
     // The caption of the format list, with its accelerator ("as &Bitmap").
     virtual QString Description() const = 0;

@@ -14,6 +14,7 @@
 #include "TChartWall.h"
 #include "TColorLineTool.h"
 #include "TDrawLineTool.h"
+#include "TEMFExportFormat.h"
 #include "TGIFGraphic.h"
 #include "TGIFImage.h"
 #include "TLineSeries.h"
@@ -620,12 +621,23 @@ TEST_F(NativeFile, APictureNoGraphicCanReadIsRefusedByNameAndGivesNoChart)
     ASSERT_GT(at, 4);
     const qint32 length = qFromLittleEndian<qint32>(saved.constData() + at - 4);
     const QByteArray png = saved.mid(at + 5, length - 5);
+    TEMFExportFormat metafile;
+    metafile.SetPanel(chart.get());
+    const QByteArray emf = metafile.SaveToBytes();
+    QByteArray vast = emf; // bounds of 100000 x 100000 pixels
+    qToLittleEndian<qint32>(100000, vast.data() + 16);
+    qToLittleEndian<qint32>(100000, vast.data() + 20);
+    metafile.SetEnhanced(false);
+    const QByteArray wmf = metafile.SaveToBytes();
     const struct { const char *name; QByteArray payload; const char *reason; } cases[] = {
         {"no format", QByteArray(1, '\0') + png, "unknown picture format \"\""},
         {"unknown format", "\x04.XYZ" + png, "unknown picture format .XYZ"},
         {"PNG bytes named GIF", "\x04.GIF" + png, "no readable GIF picture"},
         {"text named BMP", "\x04.BMPnot a bitmap", "no readable BMP picture"},
         {"cut PNG", "\x04.PNG" + png.left(png.size() / 2), "no readable PNG picture"},
+        {"cut EMF", "\x04.EMF" + emf.left(emf.size() / 2), "no readable EMF picture"},
+        {"cut WMF", "\x04.WMF" + wmf.left(wmf.size() / 2), "no readable WMF picture"},
+        {"EMF of a vast size", "\x04.EMF" + vast, "picture too large: 100000 x 100000 pixels (at most 33554432)"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

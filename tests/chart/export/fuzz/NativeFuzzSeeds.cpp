@@ -1,8 +1,10 @@
 // Writes the seed corpora of the native chart file fuzz targets: our own saves of a few charts (one
 // with a back image), binary (without the 8 header bytes) and text, with and without their points,
-// the damaged files kept for replay, and picks of a line and a value for the values target.
+// the damaged files kept for replay, picks of a line and a value for the values target, and the
+// charts' EMF and WMF exports and the kept metafiles for the metafile target.
 #include "NativeChartFile.h"
 #include "NativeFuzzSupport.h"
+#include "TEMFExportFormat.h"
 #include "TChart.h"
 #include "TLineSeries.h"
 #include "TPieSeries.h"
@@ -98,6 +100,27 @@ int main(int argc, char **argv)
         const int line = k * 41;
         const char pick[] = {char(line & 0xFF), char(line >> 8), char(k % 32)};
         if (!writeSeed(values, ++number, QByteArray(pick, sizeof pick)))
+            return 1;
+    }
+    const QString metafiles = root + QStringLiteral("/metafile");
+    if (!QDir().mkpath(metafiles))
+        return 1;
+    for (const auto &chart : seedCharts()) {
+        TEMFExportFormat format;
+        format.SetPanel(chart.get());
+        format.SetWidth(160);
+        format.SetHeight(120);
+        for (const bool enhanced : {true, false}) {
+            format.SetEnhanced(enhanced);
+            if (!writeSeed(metafiles, ++number, format.SaveToBytes()))
+                return 1;
+        }
+    }
+    // The metafiles that ever broke the reader.
+    const QDir kept(QStringLiteral(METAFILE_REGRESS_DIR));
+    for (const QString &name : kept.entryList({QStringLiteral("*.emf"), QStringLiteral("*.wmf")}, QDir::Files)) {
+        QFile file(kept.filePath(name));
+        if (!file.open(QIODevice::ReadOnly) || !writeSeed(metafiles, ++number, file.readAll()))
             return 1;
     }
     return writeRegressSeeds(binary, text, number) ? 0 : 1;
