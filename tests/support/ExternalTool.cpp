@@ -16,7 +16,13 @@ ToolResult runTool(const QString &program, const QStringList &arguments, const Q
     }
     process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished(60000);
+    if (!process.waitForFinished(60000)) {
+        // A reader still running has given only part of its output: never compare that.
+        ADD_FAILURE() << program.toStdString() << " did not finish within 60 s";
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
